@@ -1,0 +1,101 @@
+#include "base/file_io.h"
+#include "base/sjis.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace zenpa::base;
+
+namespace {
+
+std::string Bytes(std::initializer_list<int> values) {
+  std::string s;
+  for (int v : values) s.push_back(static_cast<char>(v));
+  return s;
+}
+
+void ExpectRoundTrip(const std::string& bytes) {
+  EXPECT_EQ(bytes, Utf16ToSjis(SjisToUtf16(bytes)));
+  EXPECT_EQ(bytes, Utf8ToSjis(SjisToUtf8(bytes)));
+}
+
+} // namespace
+
+TEST(Sjis, DecodesOrdinaryJapanese) {
+  EXPECT_EQ(u"日本語ＡＢ１①ｱ", SjisToUtf16(Sj("日本語ＡＢ１①ｱ")));
+  EXPECT_EQ(Bytes({0x93, 0xFA, 0x96, 0x7B}), Sj("日本"));
+  EXPECT_EQ("abc", Sj("abc"));
+}
+
+TEST(Sjis, DuplicateCodesSurviveAndStayDistinct) {
+  // "≒" is both 81E0 (JIS row 2) and 8790 (NEC row 13); "纊" is ED40 and FA5C.
+  std::string jis = Bytes({0x81, 0xE0}), nec = Bytes({0x87, 0x90});
+  std::string necSelected = Bytes({0xED, 0x40}), ibm = Bytes({0xFA, 0x5C});
+  EXPECT_EQ(u"≒", SjisToUtf16(jis));
+  EXPECT_NE(SjisToUtf16(jis), SjisToUtf16(nec));
+  EXPECT_NE(SjisToUtf16(necSelected), SjisToUtf16(ibm));
+  for (const auto& s : {jis, nec, necSelected, ibm}) ExpectRoundTrip(s);
+}
+
+TEST(Sjis, InvalidBytesLoneLeadAndControlsSurvive) {
+  ExpectRoundTrip(Bytes({0x81}));                   // lone lead at the end
+  ExpectRoundTrip(Bytes({0x81, 0x20, 0x41}));       // lead with impossible trail
+  ExpectRoundTrip(Bytes({0x85, 0x40}));             // unassigned code
+  ExpectRoundTrip(Bytes({0x00, 0x0A, 0x0D, 0x7F})); // NUL, lone LF and CR
+  ExpectRoundTrip(Bytes({0x80, 0xA0, 0xFD, 0xFE, 0xFF}));
+  // Raw bytes must not look like line breaks to the editor.
+  std::u16string u = SjisToUtf16(Bytes({0x41, 0x0A, 0x42}));
+  EXPECT_EQ(std::u16string::npos, u.find(u'\n'));
+}
+
+TEST(Sjis, RandomByteStringsRoundTrip) {
+  std::mt19937 rng(12345);
+  for (int n = 0; n < 2000; ++n) {
+    std::string s(rng() % 64, '\0');
+    for (char& c : s) c = static_cast<char>(rng() & 0xFF);
+    ASSERT_EQ(s, Utf16ToSjis(SjisToUtf16(s)));
+    ASSERT_EQ(s, Utf8ToSjis(SjisToUtf8(s)));
+  }
+}
+
+TEST(Sjis, EveryDoubleByteCodeRoundTrips) {
+  for (int lead = 0x81; lead <= 0xFC; ++lead) {
+    if (!IsLeadByte(static_cast<unsigned char>(lead))) continue;
+    for (int trail = 0x40; trail <= 0xFC; ++trail) {
+      std::string s = Bytes({lead, trail});
+      ASSERT_EQ(s, Utf16ToSjis(SjisToUtf16(s))) << std::hex << lead << trail;
+    }
+  }
+}
+
+TEST(Sjis, UnencodableCharactersAreReported) {
+  bool lossless = true;
+  EXPECT_EQ("a?b", Utf8ToSjis("a\xF0\x9F\x98\x80" "b", &lossless));
+  EXPECT_FALSE(lossless);
+  Utf8ToSjis("日本", &lossless);
+  EXPECT_TRUE(lossless);
+}
+
+TEST(Sjis, CharacterWalking) {
+  std::string s = Sj("aあb");
+  EXPECT_EQ(1u, CharLen(s, 0));
+  EXPECT_EQ(2u, CharLen(s, 1));
+  EXPECT_TRUE(IsTrailPos(s, 2));
+  EXPECT_FALSE(IsTrailPos(s, 3));
+  EXPECT_EQ(1u, CharStart(s, 2));
+  EXPECT_EQ(3u, CharCount(s));
+  // A trail byte that looks like a lead: "ソ" is 83 5C, "ー" is 81 5B.
+  std::string t = Sj("ソー");
+  EXPECT_TRUE(IsTrailPos(t, 1));
+  EXPECT_FALSE(IsTrailPos(t, 2));
+}
+
+TEST(FileLines, SplitsOnCrLfOnlyAndRejoinsExactly) {
+  EXPECT_EQ(std::vector<std::string>{}, SplitLines(""));
+  EXPECT_EQ((std::vector<std::string>{""}), SplitLines("\r\n"));
+  EXPECT_EQ((std::vector<std::string>{"a", "b"}), SplitLines("a\r\nb"));
+  EXPECT_EQ((std::vector<std::string>{"a\rb\nc", ""}), SplitLines("a\rb\nc\r\n\r\n"));
+  std::string file = "x\r\n\r\n" + Bytes({0x81, 0x00, 0xFF}) + "\r\n";
+  EXPECT_EQ(file, JoinLines(SplitLines(file)));
+}

@@ -1,0 +1,235 @@
+#include "print/marks.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "base/sjis.h"
+
+namespace zenpa::print {
+namespace {
+
+using base::Sj;
+
+MarkRules DefaultRules() {
+  MarkRules r;
+  r.scaleMarksOn = true;
+  r.scaleMark = "p";
+  r.pageBreakMark = "\f";
+  r.fontName = Sj("ＭＳ ゴシック");
+  r.textColorText = "$000000";
+  r.lineSpacing = 100;
+  return r;
+}
+
+std::vector<std::string> Fonts() {
+  return {"IPAGothic", "IPAmincho",         "Sans",         "Sans Bold",
+          "Sans Mono", Sj("ＭＳ ゴシック"), Sj("ＭＳ 明朝")};
+}
+
+// Parses the lines in order from a fresh state and returns the final state.
+MarkState Parse(const MarkReader &reader, std::initializer_list<std::string> lines) {
+  MarkState state = reader.ResetState();
+  for (const auto &line : lines) {
+    reader.ReadPMark(line, state);
+  }
+  return state;
+}
+
+TEST(MarkLineTest, RecognisesOnlyTheMarkFollowedByASign) {
+  const MarkReader reader(DefaultRules(), Fonts());
+  EXPECT_TRUE(reader.IsMarkLine("p-"));
+  EXPECT_TRUE(reader.IsMarkLine("p+ big"));
+  EXPECT_TRUE(reader.IsMarkLine("p="));
+  EXPECT_FALSE(reader.IsMarkLine("p"));
+  EXPECT_FALSE(reader.IsMarkLine("pa-"));
+  EXPECT_FALSE(reader.IsMarkLine(" p-"));
+  EXPECT_FALSE(reader.IsMarkLine(""));
+  EXPECT_FALSE(reader.IsPrintableLine("p--"));
+  EXPECT_TRUE(reader.IsPrintableLine("plain text"));
+
+  MarkState state = reader.ResetState();
+  reader.ReadPMark("p", state);
+  EXPECT_FALSE(state.markIsActive);
+  reader.ReadPMark("p-", state);
+  EXPECT_TRUE(state.markIsActive);
+  reader.ReadPMark("text", state);
+  EXPECT_FALSE(state.markIsActive);
+  EXPECT_EQ(95, state.markScale); // the state outlives the mark line
+}
+
+TEST(MarkLineTest, MarksOffLeaveLinesAsText) {
+  MarkRules rules = DefaultRules();
+  rules.scaleMarksOn = false;
+  const MarkReader reader(rules, Fonts());
+  const MarkState state = Parse(reader, {"p--"});
+  EXPECT_FALSE(state.markIsActive);
+  EXPECT_EQ(100, state.markScale);
+  EXPECT_TRUE(reader.IsPrintableLine("p--"));
+  EXPECT_FALSE(reader.IsPrintableLine("\f"));
+}
+
+TEST(MarkLineTest, PageBreakLineIsNeitherMarkNorText) {
+  MarkRules rules = DefaultRules();
+  rules.pageBreakMark = "p=";
+  const MarkReader reader(rules, Fonts());
+  EXPECT_TRUE(reader.IsPageBreakLine("p="));
+  EXPECT_FALSE(reader.IsMarkLine("p="));
+  EXPECT_FALSE(reader.IsPrintableLine("p="));
+  EXPECT_FALSE(reader.IsPageBreakLine("p= "));
+}
+
+TEST(MarkLineTest, EmptyPageBreakMarkBreaksNothing) {
+  MarkRules rules = DefaultRules();
+  rules.pageBreakMark.clear();
+  const MarkReader reader(rules, Fonts());
+  EXPECT_FALSE(reader.IsPageBreakLine(""));
+  EXPECT_TRUE(reader.IsPrintableLine(""));
+}
+
+TEST(MarkScaleTest, HeadSignsSetTheSize) {
+  const MarkReader reader(DefaultRules(), Fonts());
+  const struct {
+    std::string line;
+    int scale;
+  } cases[] = {{"p-", 95},           {"p--", 90},    {"p----------", 50}, {"p+", 110},
+               {"p++++++++++", 200}, {"p-+", 110},   {"p+-", 120},        {"p=", 100},
+               {"p--- c=", 85},      {"p- - -", 95}, {"p=+", 100}};
+  for (const auto &c : cases) {
+    EXPECT_EQ(c.scale, Parse(reader, {"p+++", c.line}).markScale) << c.line;
+  }
+}
+
+TEST(MarkScaleTest, LongSignRunsStayPrintable) {
+  const MarkReader reader(DefaultRules(), Fonts());
+  EXPECT_EQ(kMinMarkScale, Parse(reader, {"p" + std::string(1000, '-')}).markScale);
+  EXPECT_EQ(kMinMarkScale, Parse(reader, {"p" + std::string(20, '-')}).markScale);
+  EXPECT_EQ(kMaxMarkScale, Parse(reader, {"p" + std::string(10000, '+')}).markScale);
+}
+
+TEST(MarkScaleTest, LongerMarkStartsTheSignRunAtTheThirdCharacter) {
+  MarkRules rules = DefaultRules();
+  rules.scaleMark = "pp";
+  EXPECT_EQ(90, Parse(MarkReader(rules, Fonts()), {"pp--"}).markScale);
+  rules.scaleMark = "xyz";
+  // "xy" is the whole head: no sign in it, so the size stays.
+  const MarkState state = Parse(MarkReader(rules, Fonts()), {"xyz-"});
+  EXPECT_TRUE(state.markIsActive);
+  EXPECT_EQ(100, state.markScale);
+}
+
+TEST(MarkColourTest, DollarSetsAndCEqualsRestores) {
+  const MarkReader reader(DefaultRules(), Fonts());
+  MarkState state = Parse(reader, {"p= $0000FF"});
+  EXPECT_EQ("$0000FF", state.markColorText);
+  EXPECT_EQ(100, state.markScale);
+  reader.ReadPMark("p+", state);
+  EXPECT_EQ("$0000FF", state.markColorText);
+  reader.ReadPMark("p--- c=", state);
+  EXPECT_EQ("$000000", state.markColorText);
+  EXPECT_EQ(85, state.markScale);
+  EXPECT_EQ("$000000", Parse(reader, {"p= $FF0000", "p= C="}).markColorText);
+  EXPECT_EQ("$12", Parse(reader, {"p= $12"}).markColorText);
+}
+
+TEST(MarkFontTest, InstalledNameWithLookAhead) {
+  const MarkReader reader(DefaultRules(), Fonts());
+  const MarkState state = Parse(reader, {Sj("p= ＭＳ 明朝 m-50 %20")});
+  EXPECT_EQ(Sj("ＭＳ 明朝"), state.markFont);
+  EXPECT_EQ(100, state.markScale);
+  EXPECT_EQ(-50, state.markIndent);
+  EXPECT_EQ(120, state.markLineSpacing);
+  // "Sans" is found first; "Sans Mono" two entries further down also occurs.
+  EXPECT_EQ("Sans Mono", Parse(reader, {"p= Sans Mono"}).markFont);
+  EXPECT_EQ("Sans", Parse(reader, {"p= Sans"}).markFont);
+  EXPECT_EQ(Sj("ＭＳ ゴシック"), Parse(reader, {"p= Sans", "p- f="}).markFont);
+  EXPECT_EQ(Sj("ＭＳ ゴシック"), Parse(reader, {"p= NoSuchFace"}).markFont);
+}
+
+TEST(MarkFontTest, LookAheadCoversFiveEntries) {
+  const std::vector<std::string> fonts = {"A", "A1", "A2", "A3", "A4", "A5"};
+  const MarkReader reader(DefaultRules(), fonts);
+  EXPECT_EQ("A4", Parse(reader, {"p= A4"}).markFont);
+  EXPECT_EQ("A", Parse(reader, {"p= A5"}).markFont);
+}
+
+TEST(MarkFontTest, MatchedNameIsRemovedBeforeTheMarginIsRead) {
+  const MarkReader reader(DefaultRules(), Fonts());
+  // The "m" of "IPAmincho" must not be read as the margin parameter.
+  const MarkState state = Parse(reader, {"p= m30", "p= IPAmincho %10"});
+  EXPECT_EQ("IPAmincho", state.markFont);
+  EXPECT_EQ(30, state.markIndent);
+  EXPECT_EQ(110, state.markLineSpacing);
+}
+
+TEST(MarkIndentTest, LeadingNumberAfterM) {
+  const MarkReader reader(DefaultRules(), Fonts());
+  const struct {
+    std::string line;
+    int indent;
+  } cases[] = {{"p= m25", 25}, {"p= m-100", -100}, {"p= M40", 40},      {"p= m25 %20", 25},
+               {"p= mx", 0},   {"p= m", 0},        {"p= m12345", 1234}, {"p= m-12345", -1234},
+               {"p= m=", 0},   {"p=m=", 0},        {"p= m+7", 7},       {"p= m0", 0}};
+  for (const auto &c : cases) {
+    EXPECT_EQ(c.indent, Parse(reader, {"p= m77", c.line}).markIndent) << c.line;
+  }
+}
+
+TEST(MarkIndentTest, EqualsResetsTheIndentOnly) {
+  const MarkReader reader(DefaultRules(), Fonts());
+  const MarkState state = Parse(reader, {"p+ $0000FF Sans m30 %40", "p=m="});
+  EXPECT_EQ(0, state.markIndent);
+  EXPECT_EQ(100, state.markScale);
+  EXPECT_EQ("$0000FF", state.markColorText);
+  EXPECT_EQ("Sans", state.markFont);
+  EXPECT_EQ(140, state.markLineSpacing);
+}
+
+TEST(MarkIndentTest, LettersInsideDoubleByteCharactersAreNotParameters) {
+  const MarkReader reader(DefaultRules(), Fonts());
+  // The trail byte of "ノ" is the letter "m"; it starts no margin parameter.
+  EXPECT_EQ(0, Parse(reader, {Sj("p= ノ25")}).markIndent);
+  EXPECT_EQ(25, Parse(reader, {Sj("p= ノ m25")}).markIndent);
+}
+
+TEST(MarkSpacingTest, PercentAddsToTheFormatSpacing) {
+  MarkRules rules = DefaultRules();
+  rules.lineSpacing = 120;
+  const MarkReader reader(rules, Fonts());
+  const struct {
+    std::string line;
+    int spacing;
+  } cases[] = {{"p= %50", 170},  {"p= %-30", 90},   {"p= %-150", 0}, {"p= %=", 120},
+               {"p= %abc", 120}, {"p= %1234", 243}, {"p= %-1234", 0}};
+  for (const auto &c : cases) {
+    EXPECT_EQ(c.spacing, Parse(reader, {"p= %5", c.line}).markLineSpacing) << c.line;
+  }
+}
+
+TEST(MarkRestTest, OnlyTheFirstBytesOfALongLineCarryParameters) {
+  const MarkReader reader(DefaultRules(), Fonts());
+  const std::string filler(300, 'x');
+  EXPECT_EQ(0, Parse(reader, {"p= " + filler + " m25"}).markIndent);
+  EXPECT_EQ(25, Parse(reader, {"p= " + std::string(200, 'x') + " m25"}).markIndent);
+  const MarkState huge = Parse(reader, {"p-" + std::string(10000, '\x82')});
+  EXPECT_TRUE(huge.markIsActive);
+  EXPECT_EQ(95, huge.markScale);
+}
+
+TEST(MarkResetTest, ResetStateFollowsTheFormat) {
+  MarkRules rules = DefaultRules();
+  rules.textColorText = "$00FF00";
+  rules.lineSpacing = 150;
+  const MarkReader reader(rules, Fonts());
+  const MarkState state = reader.ResetState();
+  EXPECT_FALSE(state.markIsActive);
+  EXPECT_EQ(100, state.markScale);
+  EXPECT_EQ("$00FF00", state.markColorText);
+  EXPECT_EQ(Sj("ＭＳ ゴシック"), state.markFont);
+  EXPECT_EQ(0, state.markIndent);
+  EXPECT_EQ(150, state.markLineSpacing);
+}
+
+} // namespace
+} // namespace zenpa::print

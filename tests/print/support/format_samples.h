@@ -1,0 +1,12 @@
+// Print-format records shared by the format tests.
+#pragma once
+
+#include "print/print_format.h"
+
+namespace zenpa::print::testing {
+
+// A record in which every stored field differs from its start value and lies
+// inside the range the format file keeps, so that it survives a save and load.
+PrintFormat EveryFieldChanged();
+
+} // namespace zenpa::print::testing

@@ -1,0 +1,296 @@
+#include "puzzle/engine/engine.h"
+
+#include "base/sjis.h"
+#include "puzzle/support/grid_text.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace zenpa::puzzle {
+namespace {
+
+using testing::GridFromPuzzle;
+
+const char *kSolved = "534678912672195348198342567859761423426853791713924856"
+                      "961537284287419635345286179";
+
+TEST(CellTest, TextAndValueFollowTheCandidateDigits) {
+  EXPECT_EQ("137", CandidateText(CellFromText("731")));
+  EXPECT_EQ("", CandidateText(kNoCandidates));
+  EXPECT_EQ(123456789, CellValue(kAllCandidates));
+  EXPECT_EQ(0, CellValue(kNoCandidates));
+  EXPECT_EQ(7, DigitOf(DigitBit(7)));
+  EXPECT_EQ(0, DigitOf(CellFromText("78")));
+  EXPECT_EQ(kNoCandidates, PlacedCell(0));
+  EXPECT_EQ(kNoCandidates, PlacedCell(10));
+}
+
+TEST(KakuninTest, FlagsRepeatsInRowColumnAndBlockOnly) {
+  Engine e;
+  e.CellGrid = GridFromPuzzle(std::string(81, '.'));
+  e.CellGrid(2, 2) = DigitBit(5);
+  e.CellGrid(9, 9) = DigitBit(5); // other row, column and block
+  e.kakunin(2, 2);
+  EXPECT_FALSE(e.Contradiction);
+
+  e.CellGrid(3, 3) = DigitBit(5); // same block, other row and column
+  e.kakunin(2, 2);
+  EXPECT_TRUE(e.Contradiction);
+}
+
+TEST(KakuninTest, FlagsOpenAndEmptyCellsAndNeverClears) {
+  Engine e;
+  e.CellGrid(4, 4) = CellFromText("12");
+  e.kakunin(4, 4);
+  EXPECT_TRUE(e.Contradiction);
+
+  Engine empty;
+  empty.CellGrid(4, 4) = kNoCandidates;
+  empty.kakunin(4, 4);
+  EXPECT_TRUE(empty.Contradiction);
+
+  Engine fine;
+  fine.Contradiction = true;
+  fine.CellGrid(1, 1) = DigitBit(1);
+  fine.kakunin(1, 1);
+  EXPECT_TRUE(fine.Contradiction);
+}
+
+TEST(KakuninTest, FindsTheSameDigitInTheRowAndColumn) {
+  for (Pos other : {Pos{8, 5}, Pos{2, 9}}) {
+    Engine e;
+    e.CellGrid(2, 5) = DigitBit(4);
+    e.CellGrid(other.x, other.y) = DigitBit(4);
+    e.kakunin(2, 5);
+    EXPECT_TRUE(e.Contradiction) << other.x << "," << other.y;
+  }
+}
+
+TEST(AnswerTestTest, AcceptsRowAndColumnSumsWithoutLookingAtBlocks) {
+  EXPECT_TRUE(AnswerTest(GridFromPuzzle(kSolved)));
+  // A Latin square by shifting rows by one: rows and columns add up to 45,
+  // blocks repeat digits.
+  std::string latin;
+  for (int r = 0; r < 9; ++r) {
+    for (int c = 0; c < 9; ++c)
+      latin += static_cast<char>('1' + (r + c) % 9);
+  }
+  const Grid g = GridFromPuzzle(latin);
+  EXPECT_TRUE(AnswerTest(g));
+  EXPECT_TRUE(HasRepeatedDigit(g));
+}
+
+TEST(AnswerTestTest, RejectsOpenCellsAndWrongSums) {
+  std::string s = kSolved;
+  s[40] = '.';
+  EXPECT_FALSE(AnswerTest(GridFromPuzzle(s)));
+  std::string swapped = kSolved;
+  std::swap(swapped[0], swapped[10]); // row 1 and row 2 sums change
+  EXPECT_FALSE(AnswerTest(GridFromPuzzle(swapped)));
+}
+
+TEST(RepeatedDigitTest, FindsRepeatsInEachKindOfUnit) {
+  EXPECT_FALSE(HasRepeatedDigit(GridFromPuzzle(kSolved)));
+  EXPECT_FALSE(HasRepeatedDigit(FreshGrid()));
+  const std::vector<std::pair<Pos, Pos>> repeats = {
+      {{1, 1}, {1, 9}}, {{1, 1}, {9, 1}}, {{4, 4}, {6, 6}}};
+  for (const auto &[a, b] : repeats) {
+    Grid g = FreshGrid();
+    g(a.x, a.y) = DigitBit(3);
+    g(b.x, b.y) = DigitBit(3);
+    EXPECT_TRUE(HasRepeatedDigit(g)) << b.x << "," << b.y;
+  }
+}
+
+TEST(LevelTest, RaisesLevelAndKeepsTheHighestSubCode) {
+  Engine e;
+  e.RaiseLevel(kLevelLocalize);
+  e.RaiseLevel(kLevelLineUnique);
+  EXPECT_EQ(4, e.Level);
+  EXPECT_EQ(kLevelLineUnique.colour, e.Panel4Colour);
+  e.RaiseLevel(Level11(60));
+  e.RaiseLevel(Level11(30));
+  EXPECT_EQ(11, e.Level);
+  EXPECT_EQ(60, e.LevelSub);
+  e.Level = 12;
+  e.RaiseLevel(Level11(90));
+  EXPECT_EQ(12, e.Level);
+  EXPECT_EQ(90, e.LevelSub);
+  EXPECT_EQ(0xC0C0C0u, LevelColour(12));
+  EXPECT_EQ(0xFFE0D0u, LevelColour(1));
+}
+
+TEST(EliminateTest, SettlesACellLeftWithOneCandidate) {
+  Engine e;
+  e.OpenCount = 10;
+  e.CellGrid(1, 1) = CellFromText("37");
+  EXPECT_TRUE(e.Eliminate(1, 1, 7, kLevelNakedPair));
+  EXPECT_EQ(DigitBit(3), e.CellGrid(1, 1));
+  EXPECT_EQ(9, e.OpenCount);
+  EXPECT_TRUE(e.Changed);
+  EXPECT_EQ(5, e.Level);
+
+  e.CellGrid(5, 1) = CellFromText("34");
+  EXPECT_FALSE(e.Eliminate(5, 1, 4, kLevelNakedPair));
+  EXPECT_TRUE(e.Contradiction);
+  EXPECT_EQ(9, e.OpenCount);
+}
+
+TEST(OptionsTest, GateNeedsBoxOffPanelShownAndCondition) {
+  TechniqueOptions o;
+  EXPECT_FALSE(TechniqueGate(o, kBoxLocalization));
+  o.CheckBoxL[kBoxLocalization] = false;
+  EXPECT_FALSE(TechniqueGate(o, kBoxLocalization)); // panel hidden
+  o.Panel6Visible = true;
+  EXPECT_FALSE(TechniqueGate(o, kBoxLocalization)); // neither condition
+  o.CheckBoxYH = true;
+  EXPECT_TRUE(TechniqueGate(o, kBoxLocalization));
+  o.CheckBoxYH = false;
+  o.AdvanceSwitch();
+  EXPECT_TRUE(TechniqueGate(o, kBoxLocalization));
+  EXPECT_FALSE(TechniqueGate(o, kBoxNakedPair));
+}
+
+TEST(OptionsTest, SwitchCyclesThroughFourStates) {
+  TechniqueOptions o;
+  std::vector<std::uint32_t> colours;
+  for (int i = 0; i < 5; ++i) {
+    colours.push_back(SwitchColour(o.Label33, 0x123456));
+    o.AdvanceSwitch();
+  }
+  EXPECT_EQ((std::vector<std::uint32_t>{0x123456, 0x0000FF, 0x008000, 0xFF0000, 0x123456}),
+            colours);
+  o.Label33 = SelectionSwitch::ColumnsFirst;
+  EXPECT_TRUE(o.ColumnsFirst());
+  EXPECT_EQ(base::Sj("縦→横"), SwitchHint(o.Label33));
+}
+
+TEST(OptionsTest, ExtraPanelBoxesFollowThePanel) {
+  TechniqueOptions o;
+  EXPECT_FALSE(o.CheckBoxL[kBoxHiddenQuad]);
+  o.SetAllBoxes(true);
+  EXPECT_FALSE(o.CheckBoxL[kBoxTwoStringKite]); // panel hidden: only 1 to 13
+  o.SetExtraPanelVisible(true);
+  o.SetAllBoxes(true);
+  EXPECT_TRUE(o.CheckBoxL[kBoxHiddenQuad]);
+  o.SetExtraPanelVisible(false);
+  EXPECT_FALSE(o.CheckBoxL[kBoxNakedQuad]);
+  EXPECT_TRUE(o.CheckBoxL[kBoxRemotePair]);
+  o.SetAllBoxes(false);
+  EXPECT_FALSE(o.CheckBoxL[kBoxBlockUnique]);
+}
+
+// A display that answers from a queue of keys and records what it was asked.
+class ScriptedSteps : public StepObserver {
+public:
+  explicit ScriptedSteps(std::deque<int> keys) : keys_(std::move(keys)) {}
+  void WaitForKey(Engine &e) override {
+    ++waits;
+    e.StepKey = keys_.empty() ? kKeyEnter : keys_.front();
+    if (!keys_.empty())
+      keys_.pop_front();
+  }
+  void SetPuzzleCell(int x, int y, const std::string &text) override {
+    cells.push_back(std::to_string(x) + std::to_string(y) + ":" + base::SjisToUtf8(text));
+  }
+  void ShowStatus(const std::string &stepLine, const std::string &) override {
+    status = base::SjisToUtf8(stepLine);
+  }
+  void RefreshCandidateList(Engine &) override { ++refreshes; }
+  int waits = 0;
+  int refreshes = 0;
+  std::string status;
+  std::vector<std::string> cells;
+
+private:
+  std::deque<int> keys_;
+};
+
+Engine TracingEngine(ScriptedSteps &steps) {
+  Engine e;
+  e.StepMode = true;
+  e.Observer = &steps;
+  e.CellGrid(1, 1) = DigitBit(4);
+  return e;
+}
+
+TEST(StepTraceTest, ReplayStaysSilentUpToTheTarget) {
+  ScriptedSteps steps({});
+  Engine e = TracingEngine(steps);
+  e.StepTarget = 3;
+  e.debug(1, 1);
+  e.debug(1, 1);
+  EXPECT_EQ(0, steps.waits);
+  EXPECT_EQ(1, steps.refreshes); // before the target step the list is refreshed
+  e.debug(1, 1);
+  EXPECT_EQ(1, steps.waits);
+  EXPECT_EQ(kNoStepTarget, e.StepTarget);
+  EXPECT_EQ((std::vector<std::string>{"11:④"}), steps.cells);
+}
+
+TEST(StepTraceTest, BackspaceRequestsAReplayOneStepEarlier) {
+  ScriptedSteps steps({kKeyEnter, kKeyEnter, kKeyBackspace});
+  Engine e = TracingEngine(steps);
+  for (int i = 0; i < 3; ++i)
+    e.debug(1, 1);
+  EXPECT_TRUE(e.RestartRequest);
+  EXPECT_EQ(2, e.StepTarget);
+  EXPECT_EQ("11:　", steps.cells.back());
+}
+
+TEST(StepTraceTest, BackspaceNeverGoesBehindThePlayersSteps) {
+  ScriptedSteps steps({kKeyBackspace});
+  Engine e = TracingEngine(steps);
+  e.PlayerSteps = 4;
+  e.StepNo = 4;
+  e.debug(1, 1); // step 5, the first after the player's
+  EXPECT_EQ(5, e.StepTarget);
+  EXPECT_EQ(6, e.StepNo);
+}
+
+TEST(StepTraceTest, AMarkedPatternCountsAsOneStep) {
+  ScriptedSteps steps({});
+  Engine e = TracingEngine(steps);
+  e.mark(2, 2);
+  e.markR(3, 3);
+  e.mark(4, 4);
+  EXPECT_EQ(1, e.StepNo);
+  e.wait();
+  e.markd();
+  e.mark(2, 2);
+  EXPECT_EQ(2, e.StepNo);
+  EXPECT_EQ(1, steps.waits);
+  EXPECT_EQ("22:◆", steps.cells[0]);
+  EXPECT_EQ("33:◇", steps.cells[1]);
+  EXPECT_EQ("22:　", steps.cells[3]);
+}
+
+TEST(StepTraceTest, NothingIsShownOutsideStepModeOrAfterEscape) {
+  ScriptedSteps steps({kKeyEscape});
+  Engine e = TracingEngine(steps);
+  e.StepMode = false;
+  e.debug(1, 1);
+  e.mark(1, 1);
+  EXPECT_EQ(0, e.StepNo);
+  e.StepMode = true;
+  e.debug(1, 1);
+  e.debug(1, 1);
+  EXPECT_EQ(1, steps.waits);
+  EXPECT_EQ(kKeyEscape, e.StepKey);
+}
+
+TEST(StepTraceTest, StatusLineCountsSolvedAndOpenCells) {
+  ScriptedSteps steps({});
+  Engine e = TracingEngine(steps);
+  e.PuzzleCopy = GridFromPuzzle(std::string(30, '1') + std::string(51, '.'));
+  e.OpenCount = 40;
+  e.StepText = "Cell Unique 4";
+  e.debug(1, 1);
+  EXPECT_EQ("11(40)　Cell Unique 4", steps.status);
+}
+
+} // namespace
+} // namespace zenpa::puzzle

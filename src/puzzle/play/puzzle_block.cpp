@@ -1,0 +1,180 @@
+#include "puzzle/play/puzzle_block.h"
+
+#include "base/sjis.h"
+#include "platform/memo.h"
+
+#include <string_view>
+
+namespace zenpa::play {
+namespace {
+
+bool IsMarker(const std::string &slot) { return slot == kEmptySlotMarker; }
+
+// Clips text to at most max bytes without splitting a double-byte character.
+std::string ClipToBytes(const std::string &text, std::size_t max) {
+  std::size_t end = 0;
+  while (end < text.size()) {
+    const std::size_t next = end + base::CharLen(text, end);
+    if (next > max)
+      break;
+    end = next;
+  }
+  return text.substr(0, end);
+}
+
+bool IsFull(const GridDigits &digits) {
+  for (int d : digits) {
+    if (d < 1 || d > 9)
+      return false;
+  }
+  return true;
+}
+
+int CountGivens(const GridDigits &digits) {
+  int count = 0;
+  for (int d : digits)
+    count += d >= 1 && d <= 9 ? 1 : 0;
+  return count;
+}
+
+// True when the caret stands at the end of the document's last line (or the
+// document is empty): a line written there goes after everything.
+bool CaretAtDocumentEnd(const platform::Memo &memo) {
+  const int count = memo.LineCount();
+  if (count == 0)
+    return true;
+  const platform::TextPos caret = memo.Caret();
+  return caret.line >= count - 1 && caret.col >= static_cast<int>(memo.Line(count - 1).size());
+}
+
+} // namespace
+
+const std::string &DefaultPuzzleTitle() {
+  static const std::string title = base::Sj("　　☆☆　★ ＳＵＤＯＫＵ ★　☆☆");
+  return title;
+}
+
+HowToPlaySlots DefaultHowToPlayLines() {
+  static constexpr std::array<std::string_view, 8> lines = {"　遊び方",
+                                                            "　★表の中の数字をヒントにして、全部",
+                                                            "　　のマスに数字が入ればできあがり。",
+                                                            "　・たての列、よこの列、太線でかこん",
+                                                            "　　だ３×３のブロックのいずれにも、",
+                                                            "　　１～９の数字が一つずつ入ります。",
+                                                            "　・同じ列や同じブロックの中に、同じ",
+                                                            "　　数字が二つ入ってはいけません。"};
+  HowToPlaySlots slots;
+  for (std::size_t i = 0; i < lines.size(); ++i)
+    slots[i] = base::Sj(lines[i]);
+  slots[8] = kEmptySlotMarker;
+  return slots;
+}
+
+HowToPlaySlots SlotsFromLines(const std::vector<std::string> &lines) {
+  HowToPlaySlots slots;
+  for (std::size_t i = 0; i < slots.size(); ++i)
+    slots[i] = i < lines.size() ? ClipToBytes(lines[i], kHowToPlaySlotBytes) : kEmptySlotMarker;
+  for (std::size_t i = slots.size(); i-- > 0;) {
+    if (!slots[i].empty() && !IsMarker(slots[i]))
+      break;
+    slots[i] = kEmptySlotMarker;
+  }
+  return slots;
+}
+
+std::vector<std::string> LinesFromSlots(const HowToPlaySlots &slots) {
+  std::vector<std::string> lines;
+  for (const std::string &slot : slots) {
+    if (!IsMarker(slot))
+      lines.push_back(slot);
+  }
+  return lines;
+}
+
+std::string ClueLine(const std::string &clueText) {
+  static const std::string space = base::Sj("　");
+  std::string line;
+  for (int i = 0; i < 15; ++i)
+    line += space;
+  return line + clueText + "-clue";
+}
+
+PuzzleBlockWriter::PuzzleBlockWriter(platform::Memo &memo, const PuzzleTextOptions &options,
+                                     const editor::InsertionPlace &place)
+    : memo_(memo), options_(options), place_(place) {}
+
+void PuzzleBlockWriter::WriteLine(const std::string &line) {
+  if (place_ == editor::InsertionPlace::AtEnd || !CaretAtDocumentEnd(memo_)) {
+    editor::InsertAtGyo(memo_, place_, line);
+    return;
+  }
+  const int at = memo_.LineCount();
+  memo_.InsertLine(at, line);
+  memo_.SetCaret({at, static_cast<int>(line.size())});
+}
+
+void PuzzleBlockWriter::WriteTitle() {
+  if (!suppressed_ && options_.titleOn)
+    WriteLine(options_.title);
+}
+
+void PuzzleBlockWriter::WriteGrid(const GridCells &cells) {
+  if (suppressed_)
+    return;
+  for (const std::string &line : GridBlockLines(cells))
+    WriteLine(line);
+}
+
+void PuzzleBlockWriter::hint(const std::string &clueText) {
+  if (!suppressed_ && options_.clueOn)
+    WriteLine(ClueLine(clueText));
+}
+
+void PuzzleBlockWriter::asobikata() {
+  if (suppressed_ || !options_.howToPlayOn)
+    return;
+  if (!options_.clueOn)
+    WriteLine("");
+  for (const std::string &slot : options_.howToPlay) {
+    if (!IsMarker(slot))
+      WriteLine(slot);
+  }
+}
+
+void PuzzleBlockWriter::kaigyo() {
+  if (!suppressed_)
+    WriteLine(options_.pageBreakOn ? options_.pageBreakMark : std::string());
+}
+
+void PuzzleBlockWriter::WritePuzzleBlock(const GridDigits &givens) {
+  WriteTitle();
+  WriteGrid(GivenCells(givens));
+  if (!IsFull(givens)) {
+    hint(std::to_string(CountGivens(givens)));
+    asobikata();
+  }
+  kaigyo();
+}
+
+void PuzzleBlockWriter::WriteAnswerGrid(const GridCells &cells) {
+  WriteTitle();
+  WriteGrid(cells);
+}
+
+void PuzzleBlockWriter::tugiP() {
+  if (place_ != editor::InsertionPlace::AtCaret)
+    return;
+  const int count = memo_.LineCount();
+  for (int i = memo_.Caret().line; i < count - 1; ++i) {
+    if (memo_.Line(i) == options_.pageBreakMark) {
+      memo_.SetCaret({i + 1, 0});
+      return;
+    }
+  }
+  // No page break below, or it is the last line: the next page starts after
+  // the end of the document.
+  if (count > 0)
+    memo_.SetCaret({count - 1, static_cast<int>(memo_.Line(count - 1).size())});
+}
+
+} // namespace zenpa::play

@@ -56,6 +56,11 @@ public:
   // Lines as the editor shows them: equal to the lines unless it wraps.
   virtual int VisualLineCount() const { return LineCount(); }
   virtual bool WordWrap() const { return false; }
+  // Text of a visual line, and the mapping between text positions and
+  // visual lines (the identity unless the editor wraps).
+  virtual std::string VisualLine(int visualLine) const { return Line(visualLine); }
+  virtual int VisualLineOf(TextPos pos) const { return pos.line; }
+  virtual TextPos VisualLineStart(int visualLine) const { return {visualLine, 0}; }
 
   virtual bool CanUndo() const = 0;
   virtual void Undo() = 0;

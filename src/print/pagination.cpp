@@ -1,0 +1,145 @@
+#include "print/pagination.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "base/sjis.h"
+#include "base/tabs.h"
+
+namespace zenpa::print {
+
+PrintedLines::PrintedLines(const platform::Memo &memo) {
+  if (!memo.WordWrap()) {
+    memo_ = &memo;
+    count_ = memo.LineCount();
+    return;
+  }
+  count_ = memo.VisualLineCount();
+  own_.reserve(static_cast<std::size_t>(count_));
+  endsText_.reserve(static_cast<std::size_t>(count_));
+  for (int i = 0; i < count_; ++i) {
+    own_.push_back(memo.VisualLine(i));
+    const bool last = i + 1 == count_;
+    endsText_.push_back(last || memo.VisualLineStart(i + 1).col == 0);
+  }
+}
+
+PrintedLines::PrintedLines(std::vector<std::string> lines)
+    : own_(std::move(lines)), count_(static_cast<int>(own_.size())) {}
+
+std::string_view PrintedLines::Line(int index) const {
+  return memo_ != nullptr ? std::string_view(memo_->Line(index)) : std::string_view(own_[index]);
+}
+
+bool PrintedLines::EndsTextLine(int index) const {
+  return endsText_.empty() || endsText_[static_cast<std::size_t>(index)];
+}
+
+namespace {
+
+// Running state of one pass over the lines.
+struct Cursor {
+  int page = 1;
+  int lineInPage = 1;
+  int hidden = 0;
+  bool justFilled = false; // the last line taken filled its page
+  bool lastEnded = false;  // the line just handled ended its page
+  long long charIndex = 0;
+};
+
+const std::string &GridBottomBorder() {
+  static const std::string border = base::Sj("┗━┷━┷━┻━┷━┷━┻━┷━┷━┛");
+  return border;
+}
+
+void MeasureLine(std::string_view s, const MarkState &mark, const CheckInput &in, Pagination &p) {
+  const LayoutSettings &st = in.settings;
+  const FontChoice font{mark.markFont, in.basePixelHeight * mark.markScale / 100, st.bold,
+                        st.italic, st.underline};
+  const int width = in.measurer.TextWidth(font, s);
+  if (width > p.widestWidth) {
+    p.widestWidth = width;
+    p.widestText.assign(s);
+  }
+}
+
+// The entry after the last line, and the page count.
+void Finish(const Cursor &c, Pagination &p) {
+  const long long textEnd = p.entries.empty() ? 1 : c.charIndex - 1;
+  if (!p.entries.empty()) {
+    p.entries.back().nextLineStart = textEnd;
+  }
+  p.pageCount = c.page;
+  if (c.lastEnded) {
+    p.entries.push_back({c.hidden, c.page + 1, 1, textEnd});
+    return;
+  }
+  p.entries.push_back({c.hidden, c.page, c.lineInPage, textEnd});
+}
+
+} // namespace
+
+Pagination Check(const PrintedLines &lines, const CheckInput &in) {
+  const LayoutSettings &st = in.settings;
+  const int perPage = std::max(1, in.perPage);
+  Pagination p;
+  p.entries.reserve(static_cast<std::size_t>(lines.Count()) + 1);
+  MarkState mark = in.marks.ResetState();
+  Cursor c;
+  std::string expanded;
+  for (int i = 0; i < lines.Count(); ++i) {
+    std::string_view s = lines.Line(i);
+    c.charIndex += static_cast<long long>(s.size()) + (lines.EndsTextLine(i) ? 2 : 0);
+    if (st.tabsOn) {
+      expanded = base::ExpandTabs(s, st.tabWidth);
+      s = expanded;
+    }
+    const bool isBreak = in.marks.IsPageBreakLine(s);
+    in.marks.ReadPMark(s, mark);
+    const bool takesNoLine = isBreak || (mark.markIsActive && !st.scaleLineBlank);
+    if (takesNoLine) {
+      --c.lineInPage;
+    }
+    if (!mark.markIsActive && !isBreak) {
+      MeasureLine(s, mark, in, p);
+    }
+    if (st.reduceHowToPlay && s == GridBottomBorder()) {
+      mark.markScale = st.reducePercent;
+    }
+    const bool absorbed = isBreak && c.justFilled;
+    // A break absorbed by a full page belongs to that page's end.
+    p.entries.push_back(absorbed ? PageEntry{c.hidden, c.page - 1, perPage, c.charIndex}
+                                 : PageEntry{c.hidden, c.page, c.lineInPage, c.charIndex});
+    p.maxLinesSeen = std::max(p.maxLinesSeen, c.lineInPage);
+    c.hidden += takesNoLine ? 1 : 0;
+    const bool filled = !takesNoLine && c.lineInPage >= perPage;
+    const bool endsPage = filled || (isBreak && !absorbed);
+    if (!takesNoLine || isBreak) {
+      c.justFilled = filled;
+    }
+    c.lastEnded = endsPage;
+    if (endsPage) {
+      mark = in.marks.ResetState();
+      if (i + 1 < lines.Count()) {
+        ++c.page;
+        c.lineInPage = 0;
+      }
+    }
+    ++c.lineInPage;
+  }
+  Finish(c, p);
+  return p;
+}
+
+int FirstLineOfPage(const Pagination &p, int page) {
+  const int count = static_cast<int>(p.entries.size()) - 1;
+  if (count <= 0) {
+    return 0;
+  }
+  const auto end = p.entries.begin() + count;
+  const auto it = std::lower_bound(p.entries.begin(), end, page,
+                                   [](const PageEntry &e, int pg) { return e.page < pg; });
+  return it == end ? count - 1 : static_cast<int>(it - p.entries.begin());
+}
+
+} // namespace zenpa::print

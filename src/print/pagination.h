@@ -1,0 +1,68 @@
+// Pagination: which printed line lands on which page and line. The printed
+// lines are the editor's lines as it shows them (its visual lines when it
+// wraps), one printed line each; page-break lines and, unless they print
+// blank, mark lines take no line.
+//
+// Page and line numbers count from 1; line indices from 0.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/memo.h"
+#include "print/layout_measure.h"
+#include "print/layout_settings.h"
+#include "print/marks.h"
+
+namespace zenpa::print {
+
+// The printed lines of a document: text lines, or visual lines when the
+// editor wraps.
+class PrintedLines {
+public:
+  explicit PrintedLines(const platform::Memo &memo);
+  explicit PrintedLines(std::vector<std::string> lines);
+
+  int Count() const { return count_; }
+  std::string_view Line(int index) const;
+  // True when the printed line is the last piece of its text line.
+  bool EndsTextLine(int index) const;
+
+private:
+  const platform::Memo *memo_ = nullptr;
+  std::vector<std::string> own_;
+  std::vector<bool> endsText_;
+  int count_ = 0;
+};
+
+struct PageEntry {
+  int hiddenBefore = 0; // lines before this one that print as nothing
+  int page = 1;
+  int lineInPage = 1;
+  long long nextLineStart = 0; // character index where the next line begins (CR LF counts 2)
+};
+
+struct Pagination {
+  std::vector<PageEntry> entries; // one per printed line, plus one after the last
+  int pageCount = 1;
+  int maxLinesSeen = 0;
+  int widestWidth = 0;
+  std::string widestText = " ";
+};
+
+struct CheckInput {
+  const LayoutSettings &settings;
+  const MarkReader &marks;
+  TextMeasurer &measurer;
+  int basePixelHeight; // cell height of the format's font
+  int perPage;         // printed lines after which a page ends
+};
+
+// Builds the pagination table and finds the widest line.
+Pagination Check(const PrintedLines &lines, const CheckInput &in);
+
+// First printed line of a page; the last line when the page does not exist.
+int FirstLineOfPage(const Pagination &p, int page);
+
+} // namespace zenpa::print

@@ -1,0 +1,190 @@
+#include "print/pagination.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "base/sjis.h"
+#include "print/wrapping_memo.h"
+
+namespace zenpa::print {
+namespace {
+
+using base::Sj;
+
+constexpr int kCell = 60; // cell height: CellMeasurer makes a byte 30 pixels wide
+
+struct Fixture {
+  LayoutSettings settings;
+  CellMeasurer measurer;
+
+  Fixture() {
+    settings.fontName = "Face";
+    settings.marks.scaleMarksOn = true;
+    settings.marks.fontName = "Face";
+  }
+  Pagination Run(std::vector<std::string> lines, int perPage) {
+    const MarkReader marks(settings.marks, {"Face", "Other"});
+    const CheckInput in{settings, marks, measurer, kCell, perPage};
+    return Check(PrintedLines(std::move(lines)), in);
+  }
+};
+
+std::vector<int> Pages(const Pagination &p) {
+  std::vector<int> out;
+  for (const auto &e : p.entries) {
+    out.push_back(e.page);
+  }
+  return out;
+}
+
+std::vector<int> LinesInPage(const Pagination &p) {
+  std::vector<int> out;
+  for (const auto &e : p.entries) {
+    out.push_back(e.lineInPage);
+  }
+  return out;
+}
+
+TEST(PaginationTest, EmptyDocumentHasOnePage) {
+  Fixture f;
+  const Pagination p = f.Run({}, 10);
+  EXPECT_EQ(1, p.pageCount);
+  ASSERT_EQ(1u, p.entries.size());
+  EXPECT_EQ(1, p.entries[0].page);
+  EXPECT_EQ(1, p.entries[0].lineInPage);
+  EXPECT_EQ(" ", p.widestText);
+  EXPECT_EQ(0, p.widestWidth);
+}
+
+TEST(PaginationTest, PagesFillUpToTheLimit) {
+  Fixture f;
+  const Pagination p = f.Run({"a", "b", "c", "d", "e", "f", "g"}, 3);
+  EXPECT_EQ((std::vector<int>{1, 1, 1, 2, 2, 2, 3, 3}), Pages(p));
+  EXPECT_EQ((std::vector<int>{1, 2, 3, 1, 2, 3, 1, 2}), LinesInPage(p));
+  EXPECT_EQ(3, p.pageCount);
+  EXPECT_EQ(3, p.maxLinesSeen);
+
+  const Pagination full = f.Run({"a", "b", "c", "d", "e", "f"}, 3);
+  EXPECT_EQ(2, full.pageCount);
+  EXPECT_EQ(3, full.entries.back().page); // the end of the text starts a new page
+  EXPECT_EQ(1, full.entries.back().lineInPage);
+}
+
+TEST(PaginationTest, PageBreaks) {
+  Fixture f;
+  // A break right after a full page adds no empty page.
+  const Pagination absorbed = f.Run({"a", "b", "c", "\f", "d"}, 3);
+  EXPECT_EQ((std::vector<int>{1, 1, 1, 1, 2, 2}), Pages(absorbed));
+  EXPECT_EQ(3, absorbed.entries[3].lineInPage);
+  EXPECT_EQ(2, absorbed.pageCount);
+  // Likewise with a hidden mark line between the full page and the break.
+  EXPECT_EQ(2, f.Run({"a", "b", "c", "p-", "\f", "d"}, 3).pageCount);
+
+  const Pagination mid = f.Run({"a", "\f", "b"}, 3);
+  EXPECT_EQ((std::vector<int>{1, 1, 2, 2}), Pages(mid));
+  EXPECT_EQ((std::vector<int>{1, 1, 1, 2}), LinesInPage(mid));
+  EXPECT_EQ(1, mid.entries[2].hiddenBefore);
+
+  // Two breaks in a row leave an empty page between them.
+  EXPECT_EQ(3, f.Run({"a", "\f", "\f", "b"}, 3).pageCount);
+
+  const Pagination last = f.Run({"a", "\f"}, 3);
+  EXPECT_EQ(1, last.pageCount);
+  EXPECT_EQ(2, last.entries.back().page);
+}
+
+TEST(PaginationTest, MarkLinesTakeALineOnlyWhenPrintedBlank) {
+  Fixture f;
+  const Pagination hidden = f.Run({"a", "p+", "b"}, 3);
+  EXPECT_EQ(2, hidden.entries[2].lineInPage);
+  EXPECT_EQ(1, hidden.entries[2].hiddenBefore);
+  EXPECT_EQ(1, hidden.entries[1].lineInPage);
+
+  f.settings.scaleLineBlank = true;
+  const Pagination blank = f.Run({"a", "p+", "b"}, 3);
+  EXPECT_EQ(3, blank.entries[2].lineInPage);
+  EXPECT_EQ(0, blank.entries[2].hiddenBefore);
+
+  f.settings.scaleLineBlank = false;
+  f.settings.marks.scaleMarksOn = false;
+  EXPECT_EQ(3, f.Run({"a", "p+", "b"}, 3).entries[2].lineInPage);
+}
+
+TEST(PaginationTest, WidestLineUsesTheMarkSizeAndResetsAtPageEnd) {
+  Fixture f;
+  // "ab" under a 200 % mark is 120 pixels wide; "abc" on the next page is
+  // back at 100 % (90 pixels).
+  const Pagination p = f.Run({"p++++++++++", "ab", "abc"}, 1);
+  EXPECT_EQ("ab", p.widestText);
+  EXPECT_EQ(120, p.widestWidth);
+  EXPECT_EQ(2, p.pageCount);
+}
+
+TEST(PaginationTest, TabsExpandBeforeMeasuring) {
+  Fixture f;
+  f.settings.tabsOn = true;
+  f.settings.tabWidth = 4;
+  const Pagination p = f.Run({"a\tb", "ab"}, 10);
+  EXPECT_EQ("a   b", p.widestText);
+  EXPECT_EQ(150, p.widestWidth);
+}
+
+TEST(PaginationTest, HowToPlayBlockIsMeasuredReduced) {
+  Fixture f;
+  const std::string border = Sj("┗━┷━┷━┻━┷━┷━┻━┷━┷━┛");
+  const std::string text(60, 'x'); // wider than the border at full size
+  f.settings.reducePercent = 50;
+  EXPECT_EQ(1800, f.Run({border, text}, 10).widestWidth);
+  f.settings.reduceHowToPlay = true;
+  const Pagination reduced = f.Run({border, text}, 10);
+  EXPECT_EQ(border, reduced.widestText);
+  EXPECT_EQ(static_cast<int>(border.size()) * kCell / 2, reduced.widestWidth);
+}
+
+TEST(PaginationTest, NextLineStartCountsLineBreaks) {
+  Fixture f;
+  const Pagination p = f.Run({"ab", "cde"}, 10);
+  EXPECT_EQ(4, p.entries[0].nextLineStart);
+  EXPECT_EQ(8, p.entries[1].nextLineStart); // text length 7, plus one
+}
+
+TEST(PaginationTest, FirstLineOfPage) {
+  Fixture f;
+  const Pagination p = f.Run({"a", "b", "\f", "c", "d", "e"}, 2);
+  EXPECT_EQ(0, FirstLineOfPage(p, 1));
+  EXPECT_EQ(3, FirstLineOfPage(p, 2));
+  EXPECT_EQ(5, FirstLineOfPage(p, 3));
+  EXPECT_EQ(5, FirstLineOfPage(p, 9)); // no such page: the last line
+  EXPECT_EQ(0, FirstLineOfPage(f.Run({}, 2), 2));
+}
+
+TEST(PaginationTest, LargeDocumentsCountPastSixteenBits) {
+  Fixture f;
+  std::vector<std::string> lines(70000, "p-");
+  lines.insert(lines.end(), 100000, "text");
+  const Pagination p = f.Run(std::move(lines), 1);
+  EXPECT_EQ(100000, p.pageCount);
+  EXPECT_EQ(70000, p.entries.back().hiddenBefore);
+  EXPECT_EQ(100001, p.entries.back().page);
+}
+
+TEST(PaginationTest, WrappedEditorPrintsItsVisualLines) {
+  testing::WrappingMemo memo({"abcdefghij", "", "xy"}, 4);
+  const PrintedLines lines(memo);
+  ASSERT_EQ(5, lines.Count());
+  EXPECT_EQ("efgh", lines.Line(1));
+  EXPECT_EQ("ij", lines.Line(2));
+  EXPECT_FALSE(lines.EndsTextLine(1));
+  EXPECT_TRUE(lines.EndsTextLine(2));
+
+  Fixture f;
+  const MarkReader marks(f.settings.marks, {});
+  const Pagination p = Check(lines, {f.settings, marks, f.measurer, kCell, 2});
+  EXPECT_EQ(3, p.pageCount);
+  EXPECT_EQ(12, p.entries[2].nextLineStart); // "abcdefghij" + CR LF
+}
+
+} // namespace
+} // namespace zenpa::print

@@ -10,7 +10,7 @@ namespace {
 
 int Round(double v) { return static_cast<int>(base::RoundHalfAway(v)); }
 
-int SideLines(bool present, const LayoutSettings &s) {
+int SideLines(bool present, const PrintFormat &s) {
   if (!present) {
     return 0;
   }
@@ -19,7 +19,7 @@ int SideLines(bool present, const LayoutSettings &s) {
 
 // Even-pass placement leaves the text inside the paper (h: half a millimetre
 // of tolerance, shift: the even-page shift in pixels).
-bool EvenPassTooWide(const LayoutSettings &s, const PageGeometry &g, int room) {
+bool EvenPassTooWide(const PrintFormat &s, const PageGeometry &g, int room) {
   const int h = base::MmToPix(0.5, g.dpi);
   const int shift = base::MmToPix(s.evenPageShift, g.dpi);
   if (s.pagesLeftAligned) {
@@ -29,18 +29,6 @@ bool EvenPassTooWide(const LayoutSettings &s, const PageGeometry &g, int room) {
 }
 
 } // namespace
-
-PrinterMetrics VirtualPrinter(int paperWidthMm, int paperHeightMm) {
-  PrinterMetrics m;
-  m.dpi = base::kVirtualPrinterDpi;
-  m.paperW = Round(paperWidthMm / base::kMmPerInch * m.dpi);
-  m.paperH = Round(paperHeightMm / base::kMmPerInch * m.dpi);
-  m.offX = kVirtualOffset;
-  m.offY = kVirtualOffset;
-  m.printableW = m.paperW - 2 * kVirtualOffset;
-  m.printableH = m.paperH - 2 * kVirtualOffset;
-  return m;
-}
 
 int PtToPix(double pt, int dpi, CellRatio ratio) {
   const long long em = base::RoundHalfAway(dpi * pt / 72.0);
@@ -52,18 +40,19 @@ int TextH(int canvasTextHeight, CellRatio ratio) {
                           std::max(1, ratio.num));
 }
 
-int HeaderLines(const LayoutSettings &s) {
+int HeaderLines(const PrintFormat &s) {
   const bool numberOnTop = s.pageNumberOn && s.pageNumberPos == PageNumberPos::Top;
   return SideLines(numberOnTop || s.printFileName || s.printDate, s);
 }
 
-int FooterLines(const LayoutSettings &s) {
+int FooterLines(const PrintFormat &s) {
   return SideLines(s.pageNumberOn && s.pageNumberPos == PageNumberPos::Bottom, s);
 }
 
-PageGeometry ComputeGeometry(const LayoutSettings &s, const PrinterMetrics &p, int baseTextH) {
+PageGeometry ComputeGeometry(const PrintFormat &s, const platform::PrinterMetrics &p,
+                             int baseTextH) {
   PageGeometry g;
-  g.dpi = p.dpi > 0 ? p.dpi : base::kVirtualPrinterDpi;
+  g.dpi = p.dpiY > 0 ? p.dpiY : base::kVirtualPrinterDpi;
   g.paperW = p.paperW;
   g.paperH = p.paperH;
   g.offX = p.offX;
@@ -88,7 +77,7 @@ PageGeometry ComputeGeometry(const LayoutSettings &s, const PrinterMetrics &p, i
   return g;
 }
 
-int PageLineLimit(const LayoutSettings &s, const PageGeometry &g) {
+int PageLineLimit(const PrintFormat &s, const PageGeometry &g) {
   const int fit = std::max(1, g.maxLines);
   if (s.linesPerPage <= 0) {
     return fit;
@@ -96,7 +85,7 @@ int PageLineLimit(const LayoutSettings &s, const PageGeometry &g) {
   return s.autoMaxLines ? std::min(s.linesPerPage, fit) : s.linesPerPage;
 }
 
-WidthCheck CheckWidth(const LayoutSettings &s, const PageGeometry &g, int widestWidth,
+WidthCheck CheckWidth(const PrintFormat &s, const PageGeometry &g, int widestWidth,
                       std::size_t widestBytes, bool evenPass) {
   WidthCheck c;
   c.w1 = Round(widestWidth * s.charSpacing / 100.0);
@@ -112,7 +101,7 @@ WidthCheck CheckWidth(const LayoutSettings &s, const PageGeometry &g, int widest
   return c;
 }
 
-bool TooLong(const LayoutSettings &s, const PageGeometry &g) {
+bool TooLong(const PrintFormat &s, const PageGeometry &g) {
   if (g.maxLines < 1) {
     return true;
   }
@@ -123,7 +112,7 @@ bool TooLong(const LayoutSettings &s, const PageGeometry &g) {
   return lines * g.linePitch + s.topMargin - g.offY > g.printH;
 }
 
-int BottomMarginMm(const LayoutSettings &s, const PageGeometry &g, int lines) {
+int BottomMarginMm(const PrintFormat &s, const PageGeometry &g, int lines) {
   const double used = s.topMargin + (g.headerLines + lines + g.footerLines) * g.linePitch;
   return std::max(0, base::PixToMm(g.paperH - used, g.dpi));
 }

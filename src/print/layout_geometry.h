@@ -9,25 +9,10 @@
 
 #include <cstddef>
 
-#include "print/layout_settings.h"
+#include "platform/printer.h"
+#include "print/print_format.h"
 
 namespace zenpa::print {
-
-// What the printer reports, or the virtual printer without one.
-struct PrinterMetrics {
-  int dpi = 360; // vertical resolution, used for every mm conversion
-  int paperW = 0;
-  int paperH = 0;
-  int offX = 0; // top-left corner of the printable area on the paper
-  int offY = 0;
-  int printableW = 0;
-  int printableH = 0;
-};
-
-inline constexpr int kVirtualOffset = 43;
-
-// The virtual printer for a paper of the given size in millimetres.
-PrinterMetrics VirtualPrinter(int paperWidthMm, int paperHeightMm);
 
 // The editor font's cell height (of "0高") to its em height, both in screen
 // pixels, so that printed cells keep the editor's proportions.
@@ -43,8 +28,8 @@ int PtToPix(double pt, int dpi, CellRatio ratio);
 int TextH(int canvasTextHeight, CellRatio ratio);
 
 // Lines taken by the header and by the footer: 0, or 1 (2 with the gap).
-int HeaderLines(const LayoutSettings &s);
-int FooterLines(const LayoutSettings &s);
+int HeaderLines(const PrintFormat &s);
+int FooterLines(const PrintFormat &s);
 
 struct PageGeometry {
   int dpi = 360;
@@ -62,11 +47,12 @@ struct PageGeometry {
 };
 
 // baseTextH: TextH of the format's font at its own size.
-PageGeometry ComputeGeometry(const LayoutSettings &s, const PrinterMetrics &printer, int baseTextH);
+PageGeometry ComputeGeometry(const PrintFormat &s, const platform::PrinterMetrics &printer,
+                             int baseTextH);
 
 // Printed lines after which a page ends: the lines per page when set, capped
 // at the page's maximum while that is adjusted automatically; at least 1.
-int PageLineLimit(const LayoutSettings &s, const PageGeometry &g);
+int PageLineLimit(const PrintFormat &s, const PageGeometry &g);
 
 struct WidthCheck {
   int w1 = 0;          // widest line with character spacing
@@ -76,14 +62,14 @@ struct WidthCheck {
   bool tooWide = false;
 };
 
-WidthCheck CheckWidth(const LayoutSettings &s, const PageGeometry &g, int widestWidth,
+WidthCheck CheckWidth(const PrintFormat &s, const PageGeometry &g, int widestWidth,
                       std::size_t widestBytes, bool evenPass);
 
 // The lines per page (with header and footer) do not fit the printable
 // height, or not even one line fits.
-bool TooLong(const LayoutSettings &s, const PageGeometry &g);
+bool TooLong(const PrintFormat &s, const PageGeometry &g);
 
 // Bottom margin in mm for n lines of text, at least 0.
-int BottomMarginMm(const LayoutSettings &s, const PageGeometry &g, int lines);
+int BottomMarginMm(const PrintFormat &s, const PageGeometry &g, int lines);
 
 } // namespace zenpa::print

@@ -4,6 +4,7 @@
 #include <optional>
 #include <utility>
 
+#include "base/colour.h"
 #include "base/sjis.h"
 
 namespace zenpa::print {
@@ -138,6 +139,17 @@ void ApplyLineSpacing(const std::string &rest, const MarkRules &rules, MarkState
 }
 
 } // namespace
+
+MarkRules MarkRulesOf(const PrintFormat &format) {
+  MarkRules rules;
+  rules.scaleMarksOn = format.scaleMarksOn;
+  rules.scaleMark = format.scaleMark;
+  rules.pageBreakMark = format.pageBreakMark;
+  rules.fontName = format.fontName;
+  rules.textColorText = base::ColourToText(format.textColor);
+  rules.lineSpacing = format.lineSpacing;
+  return rules;
+}
 
 MarkReader::MarkReader(MarkRules rules, std::vector<std::string> sortedFonts)
     : rules_(std::move(rules)), fonts_(std::move(sortedFonts)) {

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "print/print_format.h"
+
 namespace zenpa::print {
 
 // The format settings the mark parser depends on.
@@ -21,6 +23,8 @@ struct MarkRules {
   std::string textColorText = "$000000"; // "$BBGGRR"
   int lineSpacing = 100;                 // 100 + extra percent
 };
+
+MarkRules MarkRulesOf(const PrintFormat &format);
 
 // The state a mark line changes; it lasts until the next mark or page start.
 struct MarkState {

@@ -52,16 +52,35 @@ const std::string &GridBottomBorder() {
   return border;
 }
 
-void MeasureLine(std::string_view s, const MarkState &mark, const CheckInput &in, Pagination &p) {
-  const LayoutSettings &st = in.settings;
-  const FontChoice font{mark.markFont, in.basePixelHeight * mark.markScale / 100, st.bold,
-                        st.italic, st.underline};
-  const int width = in.measurer.TextWidth(font, s);
-  if (width > p.widestWidth) {
-    p.widestWidth = width;
-    p.widestText.assign(s);
+// Measures lines with the mark's font, selecting it only when it changes.
+class LineMeter {
+public:
+  LineMeter(const CheckInput &in) : in_(in), saved_(in.canvas.Font()) {}
+  ~LineMeter() { in_.canvas.SetFont(saved_); }
+  LineMeter(const LineMeter &) = delete;
+  LineMeter &operator=(const LineMeter &) = delete;
+
+  void Measure(std::string_view s, const MarkState &mark, Pagination &p) {
+    const PrintFormat &f = in_.format;
+    const int height = in_.basePixelHeight * mark.markScale / 100;
+    if (!selected_ || height != font_.height || mark.markFont != font_.face) {
+      font_ = {mark.markFont, height, f.bold, f.italic, f.underline, 0};
+      in_.canvas.SetFont(font_);
+      selected_ = true;
+    }
+    const int width = in_.canvas.TextWidth(s);
+    if (width > p.widestWidth) {
+      p.widestWidth = width;
+      p.widestText.assign(s);
+    }
   }
-}
+
+private:
+  const CheckInput &in_;
+  platform::FontSpec saved_;
+  platform::FontSpec font_;
+  bool selected_ = false;
+};
 
 // The entry after the last line, and the page count.
 void Finish(const Cursor &c, Pagination &p) {
@@ -80,7 +99,8 @@ void Finish(const Cursor &c, Pagination &p) {
 } // namespace
 
 Pagination Check(const PrintedLines &lines, const CheckInput &in) {
-  const LayoutSettings &st = in.settings;
+  const PrintFormat &st = in.format;
+  LineMeter meter(in);
   const int perPage = std::max(1, in.perPage);
   Pagination p;
   p.entries.reserve(static_cast<std::size_t>(lines.Count()) + 1);
@@ -101,9 +121,9 @@ Pagination Check(const PrintedLines &lines, const CheckInput &in) {
       --c.lineInPage;
     }
     if (!mark.markIsActive && !isBreak) {
-      MeasureLine(s, mark, in, p);
+      meter.Measure(s, mark, p);
     }
-    if (st.reduceHowToPlay && s == GridBottomBorder()) {
+    if (st.puzzle.minitext && s == GridBottomBorder()) {
       mark.markScale = st.reducePercent;
     }
     const bool absorbed = isBreak && c.justFilled;

@@ -10,10 +10,10 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/canvas.h"
 #include "platform/memo.h"
-#include "print/layout_measure.h"
-#include "print/layout_settings.h"
 #include "print/marks.h"
+#include "print/print_format.h"
 
 namespace zenpa::print {
 
@@ -52,14 +52,15 @@ struct Pagination {
 };
 
 struct CheckInput {
-  const LayoutSettings &settings;
+  const PrintFormat &format;
   const MarkReader &marks;
-  TextMeasurer &measurer;
-  int basePixelHeight; // cell height of the format's font
-  int perPage;         // printed lines after which a page ends
+  platform::Canvas &canvas; // printer canvas, measures the lines
+  int basePixelHeight;      // cell height of the format's font
+  int perPage;              // printed lines after which a page ends
 };
 
-// Builds the pagination table and finds the widest line.
+// Builds the pagination table and finds the widest line. The canvas font is
+// restored afterwards.
 Pagination Check(const PrintedLines &lines, const CheckInput &in);
 
 // First printed line of a page; the last line when the page does not exist.

@@ -8,8 +8,8 @@ namespace {
 // A4 portrait on the virtual printer, 23 mm left and 15 mm top margins,
 // 60-pixel text height (12 pt at 360 dpi).
 struct A4 {
-  LayoutSettings s;
-  PrinterMetrics printer = VirtualPrinter(210, 297);
+  PrintFormat s;
+  platform::PrinterMetrics printer = platform::VirtualPrinterMetrics(210, 297);
   A4() {
     s.leftMargin = 326;
     s.topMargin = 213;
@@ -49,7 +49,7 @@ TEST(LayoutGeometryTest, PaperEdgeCutsNarrowThePrintableArea) {
 }
 
 TEST(LayoutGeometryTest, HeaderAndFooterLines) {
-  LayoutSettings s;
+  PrintFormat s;
   EXPECT_EQ(0, HeaderLines(s));
   s.printDate = true;
   EXPECT_EQ(2, HeaderLines(s));

@@ -217,6 +217,22 @@ TEST(MarkRestTest, OnlyTheFirstBytesOfALongLineCarryParameters) {
   EXPECT_EQ(95, huge.markScale);
 }
 
+TEST(MarkResetTest, RulesComeFromTheFormat) {
+  PrintFormat format;
+  format.scaleMarksOn = true;
+  format.scaleMark = "q";
+  format.textColor = 0x0000FF;
+  format.lineSpacing = 130;
+  format.pageBreakMark = "--";
+  const MarkRules rules = MarkRulesOf(format);
+  EXPECT_TRUE(rules.scaleMarksOn);
+  EXPECT_EQ("q", rules.scaleMark);
+  EXPECT_EQ("$0000FF", rules.textColorText);
+  EXPECT_EQ(130, rules.lineSpacing);
+  EXPECT_EQ("--", rules.pageBreakMark);
+  EXPECT_EQ(format.fontName, rules.fontName);
+}
+
 TEST(MarkResetTest, ResetStateFollowsTheFormat) {
   MarkRules rules = DefaultRules();
   rules.textColorText = "$00FF00";

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/sjis.h"
+#include "platform/recording_canvas.h"
 #include "print/wrapping_memo.h"
 
 namespace zenpa::print {
@@ -13,20 +14,21 @@ namespace {
 
 using base::Sj;
 
-constexpr int kCell = 60; // cell height: CellMeasurer makes a byte 30 pixels wide
+// Cell height; the recording canvas makes a half-width character 24 pixels
+// wide and a full-width one 64.
+constexpr int kCell = 64;
 
 struct Fixture {
-  LayoutSettings settings;
-  CellMeasurer measurer;
+  PrintFormat format;
+  platform::RecordingCanvas canvas;
 
   Fixture() {
-    settings.fontName = "Face";
-    settings.marks.scaleMarksOn = true;
-    settings.marks.fontName = "Face";
+    format.fontName = "Face";
+    format.scaleMarksOn = true;
   }
   Pagination Run(std::vector<std::string> lines, int perPage) {
-    const MarkReader marks(settings.marks, {"Face", "Other"});
-    const CheckInput in{settings, marks, measurer, kCell, perPage};
+    const MarkReader marks(MarkRulesOf(format), {"Face", "Other"});
+    const CheckInput in{format, marks, canvas, kCell, perPage};
     return Check(PrintedLines(std::move(lines)), in);
   }
 };
@@ -102,45 +104,47 @@ TEST(PaginationTest, MarkLinesTakeALineOnlyWhenPrintedBlank) {
   EXPECT_EQ(1, hidden.entries[2].hiddenBefore);
   EXPECT_EQ(1, hidden.entries[1].lineInPage);
 
-  f.settings.scaleLineBlank = true;
+  f.format.scaleLineBlank = true;
   const Pagination blank = f.Run({"a", "p+", "b"}, 3);
   EXPECT_EQ(3, blank.entries[2].lineInPage);
   EXPECT_EQ(0, blank.entries[2].hiddenBefore);
 
-  f.settings.scaleLineBlank = false;
-  f.settings.marks.scaleMarksOn = false;
+  f.format.scaleLineBlank = false;
+  f.format.scaleMarksOn = false;
   EXPECT_EQ(3, f.Run({"a", "p+", "b"}, 3).entries[2].lineInPage);
 }
 
 TEST(PaginationTest, WidestLineUsesTheMarkSizeAndResetsAtPageEnd) {
   Fixture f;
-  // "ab" under a 200 % mark is 120 pixels wide; "abc" on the next page is
-  // back at 100 % (90 pixels).
+  // "ab" under a 200 % mark is 96 pixels wide; "abc" on the next page is
+  // back at 100 % (72 pixels).
+  f.canvas.SetFont({"Before", 10});
   const Pagination p = f.Run({"p++++++++++", "ab", "abc"}, 1);
   EXPECT_EQ("ab", p.widestText);
-  EXPECT_EQ(120, p.widestWidth);
+  EXPECT_EQ(96, p.widestWidth);
+  EXPECT_EQ("Before", f.canvas.Font().face); // the caller's font is restored
   EXPECT_EQ(2, p.pageCount);
 }
 
 TEST(PaginationTest, TabsExpandBeforeMeasuring) {
   Fixture f;
-  f.settings.tabsOn = true;
-  f.settings.tabWidth = 4;
+  f.format.tabsOn = true;
+  f.format.tabWidth = 4;
   const Pagination p = f.Run({"a\tb", "ab"}, 10);
   EXPECT_EQ("a   b", p.widestText);
-  EXPECT_EQ(150, p.widestWidth);
+  EXPECT_EQ(120, p.widestWidth);
 }
 
 TEST(PaginationTest, HowToPlayBlockIsMeasuredReduced) {
   Fixture f;
   const std::string border = Sj("┗━┷━┷━┻━┷━┷━┻━┷━┷━┛");
   const std::string text(60, 'x'); // wider than the border at full size
-  f.settings.reducePercent = 50;
-  EXPECT_EQ(1800, f.Run({border, text}, 10).widestWidth);
-  f.settings.reduceHowToPlay = true;
+  f.format.reducePercent = 50;
+  EXPECT_EQ(1440, f.Run({border, text}, 10).widestWidth);
+  f.format.puzzle.minitext = true;
   const Pagination reduced = f.Run({border, text}, 10);
   EXPECT_EQ(border, reduced.widestText);
-  EXPECT_EQ(static_cast<int>(border.size()) * kCell / 2, reduced.widestWidth);
+  EXPECT_EQ(19 * kCell, reduced.widestWidth);
 }
 
 TEST(PaginationTest, NextLineStartCountsLineBreaks) {
@@ -180,8 +184,8 @@ TEST(PaginationTest, WrappedEditorPrintsItsVisualLines) {
   EXPECT_TRUE(lines.EndsTextLine(2));
 
   Fixture f;
-  const MarkReader marks(f.settings.marks, {});
-  const Pagination p = Check(lines, {f.settings, marks, f.measurer, kCell, 2});
+  const MarkReader marks(MarkRulesOf(f.format), {});
+  const Pagination p = Check(lines, {f.format, marks, f.canvas, kCell, 2});
   EXPECT_EQ(3, p.pageCount);
   EXPECT_EQ(12, p.entries[2].nextLineStart); // "abcdefghij" + CR LF
 }

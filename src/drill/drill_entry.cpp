@@ -1,0 +1,61 @@
+#include "drill/drill_entry.h"
+
+#include "base/digits.h"
+#include "base/sjis.h"
+
+namespace zenpa::drill {
+
+bool StartEntry(platform::Memo &memo, platform::Host &host, const TabSetting &tabs,
+                SheetCursor &cursor) {
+  if (FindSheet(memo, tabs, cursor))
+    return true;
+  host.Message(base::Sj("もこさんが見つかりません"));
+  return false;
+}
+
+void WriteCell(platform::Memo &memo, platform::TextPos cell, const std::string &text) {
+  std::string line = memo.Line(cell.line);
+  line.replace(static_cast<std::size_t>(cell.col), 2, text);
+  memo.ReplaceLine(cell.line, line);
+}
+
+KeyResult EntryKey(platform::Memo &memo, SheetCursor &cursor, char key) {
+  const platform::TextPos cell = memo.Caret();
+  if (!IsCellKey(key) || !IsEditableCell(memo, cell))
+    return key == kEscKey ? KeyResult::LeaveMode : KeyResult::Ignored;
+  WriteCell(memo, cell, key == ' ' ? base::zenkaku(10) : base::zenkaku(KeyDigit(key)));
+  if (HasNextCell(memo.Line(cell.line), cell.col)) {
+    ++cursor.col;
+    cursor.cellCaret = {cell.line, cell.col + 4};
+    memo.SetCaret(cursor.cellCaret);
+    return KeyResult::Moved;
+  }
+  cursor.col = 1;
+  if (cursor.row >= cursor.digitCount - 1) {
+    cursor.cellCaret = cell;
+    memo.SetCaret(cell);
+    return KeyResult::Moved;
+  }
+  MoveToCell(memo, cursor, cursor.row + 1, 1);
+  return KeyResult::Moved;
+}
+
+void EntryArrow(platform::Memo &memo, SheetCursor &cursor, Arrow arrow) {
+  const int width = cursor.digitCount - cursor.row;
+  switch (arrow) {
+  case Arrow::Right:
+    MoveToCell(memo, cursor, cursor.row, cursor.col < width ? cursor.col + 1 : 1);
+    break;
+  case Arrow::Left:
+    MoveToCell(memo, cursor, cursor.row, cursor.col > 1 ? cursor.col - 1 : width);
+    break;
+  case Arrow::Up:
+    MoveToCell(memo, cursor, cursor.row - 1, cursor.col);
+    break;
+  case Arrow::Down:
+    MoveToCell(memo, cursor, cursor.row + 1, cursor.col);
+    break;
+  }
+}
+
+} // namespace zenpa::drill

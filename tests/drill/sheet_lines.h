@@ -1,0 +1,39 @@
+// Reading worksheet text back in tests, independently of the code that
+// writes it: lines are turned into UTF-8 for readable failures, and a row's
+// cells are the characters between its bars.
+#pragma once
+
+#include "base/sjis.h"
+
+#include <string>
+#include <vector>
+
+namespace zenpa::drill::testing {
+
+inline std::vector<std::string> ToUtf8(const std::vector<std::string> &lines) {
+  std::vector<std::string> out;
+  for (const std::string &line : lines)
+    out.push_back(base::SjisToUtf8(line));
+  return out;
+}
+
+// Digit values of the cells of a row line ("│３│５│" gives 3, 5); a blank
+// cell is -1 and any other character -2.
+inline std::vector<int> CellValues(const std::string &sjisLine) {
+  const std::u16string line = base::SjisToUtf16(sjisLine);
+  const auto isBar = [](char16_t c) { return c == u'│' || c == u'┃'; };
+  std::size_t i = 0;
+  while (i < line.size() && !isBar(line[i]))
+    ++i;
+  std::vector<int> values;
+  for (; i + 2 < line.size() && isBar(line[i + 2]); i += 2) {
+    const char16_t c = line[i + 1];
+    if (c >= u'０' && c <= u'９')
+      values.push_back(c - u'０');
+    else
+      values.push_back(c == u'　' ? -1 : -2);
+  }
+  return values;
+}
+
+} // namespace zenpa::drill::testing

@@ -23,13 +23,6 @@ std::string BarRow(const std::vector<std::string> &cells, std::string_view bar) 
   return out;
 }
 
-std::vector<std::string> FullWidth(const std::vector<int> &digits) {
-  std::vector<std::string> cells;
-  for (int d : digits)
-    cells.push_back(base::zenkaku(d));
-  return cells;
-}
-
 // "└" + "┬┴" × (width - 1) + "┬┘": the border under a row of `width` cells.
 std::string RowBorder(int width) {
   static const std::string kJoin = base::Sj("┬┴");
@@ -37,6 +30,13 @@ std::string RowBorder(int width) {
 }
 
 } // namespace
+
+std::vector<std::string> FullWidthCells(const std::vector<int> &digits) {
+  std::vector<std::string> cells;
+  for (int d : digits)
+    cells.push_back(base::zenkaku(d));
+  return cells;
+}
 
 std::string Indent(int k) {
   static const std::string kSpace = base::Sj("　");
@@ -58,7 +58,7 @@ Lines TopRowLines(const std::vector<int> &digits) {
   const int n = static_cast<int>(digits.size());
   static const std::string kBar = base::Sj("│");
   return {base::Sj("┌") + Repeat(base::Sj("─┬"), n - 1) + base::Sj("─┐"),
-          BarRow(FullWidth(digits), kBar), RowBorder(n)};
+          BarRow(FullWidthCells(digits), kBar), RowBorder(n)};
 }
 
 Lines FillRowLines(int k, const std::vector<std::string> &cells) {
@@ -69,12 +69,13 @@ Lines FillRowLines(int k, const std::vector<std::string> &cells) {
 
 Lines CheckRowLines(int n, int b1, int b2) {
   static const std::string kBar = base::Sj("│");
-  return {Indent(n - 2) + BarRow(FullWidth({b1, b2}), kBar), Indent(n - 2) + base::Sj("└┰┴┰┘")};
+  return {Indent(n - 2) + BarRow(FullWidthCells({b1, b2}), kBar),
+          Indent(n - 2) + base::Sj("└┰┴┰┘")};
 }
 
 Lines FinalCellLines(int n, int digit) {
   static const std::string kBar = base::Sj("┃");
-  return {Indent(n - 1) + BarRow(FullWidth({digit}), kBar), Indent(n - 1) + base::Sj("┗━┛")};
+  return {Indent(n - 1) + BarRow(FullWidthCells({digit}), kBar), Indent(n - 1) + base::Sj("┗━┛")};
 }
 
 Lines TimeBoxLines(int n) {

@@ -44,6 +44,9 @@ Lines TimeBoxLines(int n);
 // "（全T問）" with T in half-width digits.
 std::string CountLine(int total);
 
+// "０"…"９" for each digit.
+std::vector<std::string> FullWidthCells(const std::vector<int> &digits);
+
 // k ideographic spaces.
 std::string Indent(int k);
 

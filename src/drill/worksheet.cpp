@@ -37,13 +37,6 @@ std::vector<std::string> HintCells(const std::vector<int> &row, const HintRule &
   return cells;
 }
 
-std::vector<std::string> FilledCells(const std::vector<int> &row) {
-  std::vector<std::string> cells;
-  for (int d : row)
-    cells.push_back(base::zenkaku(d));
-  return cells;
-}
-
 // Check row and final cell of a pyramid of n rows.
 Lines BottomLines(const std::vector<std::vector<int>> &rows, int n) {
   const std::vector<int> &check = rows[static_cast<std::size_t>(n - 2)];
@@ -108,7 +101,8 @@ Lines MakeAnswerSheet(std::string_view prefix, const Lines &topRowLines,
   AppendPrefixed(lines, prefix, NameBoxLines());
   AppendPrefixed(lines, "", topRowLines);
   for (int k = 1; k <= n - 3; ++k)
-    AppendPrefixed(lines, prefix, FillRowLines(k, FilledCells(rows[static_cast<std::size_t>(k)])));
+    AppendPrefixed(lines, prefix,
+                   FillRowLines(k, FullWidthCells(rows[static_cast<std::size_t>(k)])));
   if (n >= 3)
     AppendPrefixed(lines, prefix, BottomLines(rows, n));
   lines.emplace_back();

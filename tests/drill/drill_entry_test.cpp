@@ -1,0 +1,92 @@
+#include "drill/drill_entry.h"
+
+#include "base/sjis.h"
+#include "platform/scripted_host.h"
+#include "platform/text_memo.h"
+#include "sheet_lines.h"
+
+#include <gtest/gtest.h>
+
+namespace zenpa::drill {
+namespace {
+
+using platform::TextMemo;
+using platform::TextPos;
+using testing::CellValues;
+
+// A blank four-digit sheet below a title line (top border at line 1).
+TextMemo BlankSheet() {
+  TextMemo memo;
+  for (const char *line :
+       {"　 ☆★ もこさん／たしざん ★☆", "┌─┬─┬─┬─┐", "│３│５│８│２│", "└┬┴┬┴┬┴┬┘", "　│　│　│　│1",
+        "　└┬┴┬┴┬┘", "　　│　│　│", "　　└┰┴┰┘", "　　　┃　┃", "　　　┗━┛"})
+    memo.InsertLine(memo.LineCount(), base::Sj(line));
+  memo.SetCaret({0, 0});
+  return memo;
+}
+
+TEST(DrillEntryTest, WithoutASheetEntryModeSaysSoAndDoesNotStart) {
+  TextMemo memo({"plain text"});
+  platform::ScriptedHost host;
+  SheetCursor cursor;
+  EXPECT_FALSE(StartEntry(memo, host, {}, cursor));
+  ASSERT_EQ(1u, host.messages.size());
+  EXPECT_EQ("もこさんが見つかりません", base::SjisToUtf8(host.messages[0].text));
+}
+
+TEST(DrillEntryTest, TypingFillsARowThenGoesToTheNextAndStaysOnTheFinalCell) {
+  TextMemo memo = BlankSheet();
+  platform::ScriptedHost host;
+  SheetCursor cursor;
+  ASSERT_TRUE(StartEntry(memo, host, {}, cursor));
+  EXPECT_EQ(1, cursor.topLine);
+  EXPECT_EQ(4, cursor.digitCount);
+  EXPECT_EQ((TextPos{4, 4}), memo.Caret());
+  for (char key : {'8', '3', ' '})
+    EXPECT_EQ(KeyResult::Moved, EntryKey(memo, cursor, key));
+  EXPECT_EQ((std::vector<int>{8, 3, -1}), CellValues(memo.Line(4)));
+  EXPECT_EQ(base::Sj("　│８│３│　│1"), memo.Line(4));
+  EXPECT_EQ((TextPos{6, 6}), memo.Caret());
+  EXPECT_EQ(2, cursor.row);
+  for (char key : {'1', '3', '4', '9'})
+    EntryKey(memo, cursor, key);
+  EXPECT_EQ((std::vector<int>{1, 3}), CellValues(memo.Line(6)));
+  EXPECT_EQ((std::vector<int>{9}), CellValues(memo.Line(8))) << "the final cell takes the last key";
+  EXPECT_EQ((TextPos{8, 8}), memo.Caret());
+}
+
+TEST(DrillEntryTest, OtherKeysAreSwallowedAndEscLeaves) {
+  TextMemo memo = BlankSheet();
+  platform::ScriptedHost host;
+  SheetCursor cursor;
+  ASSERT_TRUE(StartEntry(memo, host, {}, cursor));
+  const auto before = memo.Lines();
+  EXPECT_EQ(KeyResult::Ignored, EntryKey(memo, cursor, 'x'));
+  EXPECT_EQ(KeyResult::LeaveMode, EntryKey(memo, cursor, kEscKey));
+  memo.SetCaret({4, 5}); // inside a character, not on a cell
+  EXPECT_EQ(KeyResult::Ignored, EntryKey(memo, cursor, '5'));
+  EXPECT_EQ(before, memo.Lines());
+}
+
+TEST(DrillEntryTest, ArrowsWrapInTheRowAndStopAtTheTopAndTheFinalCell) {
+  TextMemo memo = BlankSheet();
+  platform::ScriptedHost host;
+  SheetCursor cursor;
+  ASSERT_TRUE(StartEntry(memo, host, {}, cursor));
+  EntryArrow(memo, cursor, Arrow::Left); // wraps to the last of three cells
+  EXPECT_EQ((TextPos{4, 12}), memo.Caret());
+  EntryArrow(memo, cursor, Arrow::Down); // the row below has two cells
+  EXPECT_EQ((TextPos{6, 10}), memo.Caret());
+  EntryArrow(memo, cursor, Arrow::Right);
+  EXPECT_EQ((TextPos{6, 6}), memo.Caret());
+  EntryArrow(memo, cursor, Arrow::Down);
+  EntryArrow(memo, cursor, Arrow::Down);
+  EXPECT_EQ((TextPos{8, 8}), memo.Caret());
+  for (int i = 0; i < 5; ++i)
+    EntryArrow(memo, cursor, Arrow::Up);
+  EXPECT_EQ(0, cursor.row);
+  EXPECT_EQ((TextPos{2, 2}), memo.Caret());
+}
+
+} // namespace
+} // namespace zenpa::drill

@@ -1,0 +1,234 @@
+#include "drill/drill_game.h"
+
+#include "base/sjis.h"
+#include "drill/drill_writer.h"
+#include "platform/scripted_host.h"
+#include "platform/text_memo.h"
+#include "sheet_lines.h"
+
+#include <gtest/gtest.h>
+
+namespace zenpa::drill {
+namespace {
+
+using platform::Answer;
+using platform::ScriptedHost;
+using platform::TextMemo;
+using platform::TextPos;
+using testing::CellValues;
+using testing::ToUtf8;
+
+const GameSounds kSounds{true, "/zenpa/"};
+
+// A document holding one generated sheet of n digits, caret on its title.
+TextMemo SheetDocument(int n, Operation op, std::uint64_t seed, int sheets = 1) {
+  TextMemo memo;
+  DrillSettings settings;
+  settings.digitCount = n;
+  settings.sheetCount = sheets;
+  settings.op = op;
+  SeededRandom rng(seed);
+  Generate(memo, settings, {}, rng, [] { return true; });
+  memo.SetCaret({0, 0});
+  return memo;
+}
+
+// The digits the player must type, row by row, for the sheet whose top row
+// border is line `top`.
+std::vector<int> Answers(const platform::Memo &memo, int top, Operation op) {
+  const auto rows = Pyramid(ReadSheetForAnswer(memo, top)->digits, op);
+  std::vector<int> digits;
+  for (std::size_t r = 1; r < rows.size(); ++r)
+    digits.insert(digits.end(), rows[r].begin(), rows[r].end());
+  return digits;
+}
+
+char Key(int digit) { return static_cast<char>('0' + digit); }
+
+KeyOutcome Type(DrillGame &game, TextMemo &memo, int digit, bool gotou = false) {
+  const KeyOutcome outcome = game.Key(memo, Key(digit), gotou);
+  game.KeyReleased();
+  return outcome;
+}
+
+TEST(DrillGameTest, StartOnAFourDigitSheetBlanksTheBottomAndAsksForSixCells) {
+  TextMemo memo = SheetDocument(4, Operation::Addition, 1);
+  const std::string digits = memo.Line(5);
+  ScriptedHost host;
+  DrillGame game(host, kSounds);
+  ASSERT_EQ(StartResult::Started, game.Start(memo, {}));
+  EXPECT_EQ(6, game.CellTotal());
+  const auto lines = ToUtf8(memo.Lines());
+  EXPECT_EQ("　　│　│　│2", lines[9]);
+  EXPECT_EQ("　　　┃　┃", lines[11]);
+  EXPECT_EQ("（全6問）", lines[16]);
+  EXPECT_EQ(digits, memo.Line(5)) << "the top digits are shown again after the start box";
+  ASSERT_EQ(1u, host.messages.size());
+  EXPECT_EQ("［ＥＮＴＥＲ］でスタートします。", base::SjisToUtf8(host.messages[0].text));
+  EXPECT_EQ("★ たしざん ★", base::SjisToUtf8(host.messages[0].caption));
+  EXPECT_EQ(platform::Buttons::OkCancel, host.messages[0].buttons);
+  EXPECT_EQ((std::vector<std::string>{"/zenpa/pi.wav"}), host.sounds);
+  EXPECT_EQ((TextPos{7, 4}), memo.Caret());
+}
+
+TEST(DrillGameTest, CancellingTheStartBoxShowsTheDigitsAgainButKeepsTheBlanks) {
+  TextMemo memo = SheetDocument(5, Operation::Subtraction, 2);
+  const std::string digits = memo.Line(5);
+  ScriptedHost host;
+  host.answers.push_back(Answer::Cancel);
+  DrillGame game(host, kSounds);
+  EXPECT_EQ(StartResult::Cancelled, game.Start(memo, {}));
+  EXPECT_EQ("☆★ ひきざん ★☆", base::SjisToUtf8(host.messages[0].caption));
+  EXPECT_EQ(digits, memo.Line(5));
+  EXPECT_EQ((std::vector<int>{-1, -1}), CellValues(memo.Line(11)));
+  EXPECT_EQ((std::vector<int>{-1}), CellValues(memo.Line(13)));
+  EXPECT_FALSE(game.Running());
+  EXPECT_EQ(KeyResult::Ignored, game.Key(memo, '1', false).result);
+  EXPECT_TRUE(host.sounds.empty());
+}
+
+TEST(DrillGameTest, WrongDigitShowsAQuestionMarkAndKeepsTheCaretUntilAnsweredRight) {
+  TextMemo memo = SheetDocument(6, Operation::Addition, 3);
+  ScriptedHost host;
+  DrillGame game(host, kSounds);
+  ASSERT_EQ(StartResult::Started, game.Start(memo, {}));
+  const int right = Answers(memo, 4, Operation::Addition)[0];
+  const TextPos cell = memo.Caret();
+  EXPECT_EQ(KeyResult::Wrong, game.Key(memo, Key((right + 1) % 10), false).result);
+  EXPECT_EQ(base::Sj("？"), memo.Line(cell.line).substr(4, 2));
+  EXPECT_EQ(cell, memo.Caret());
+  EXPECT_EQ(1, game.MistakeCount());
+  EXPECT_EQ("/zenpa/po.wav", host.sounds.back());
+  EXPECT_EQ(KeyResult::Ignored, game.Key(memo, Key(right), false).result) << "key still held";
+  game.KeyReleased();
+  EXPECT_EQ(KeyResult::Moved, game.Key(memo, Key(right), false).result);
+  EXPECT_EQ(right, CellValues(memo.Line(cell.line))[0]);
+  EXPECT_EQ((TextPos{cell.line, cell.col + 4}), memo.Caret());
+  EXPECT_EQ(1, game.MistakeCount());
+}
+
+TEST(DrillGameTest, WrongDigitItselfIsShownWhenAskedFor) {
+  TextMemo memo = SheetDocument(6, Operation::Subtraction, 4);
+  ScriptedHost host;
+  DrillGame game(host, kSounds);
+  ASSERT_EQ(StartResult::Started, game.Start(memo, {}));
+  EXPECT_FALSE(game.IsAddition());
+  const int wrong = (Answers(memo, 4, Operation::Subtraction)[0] + 3) % 10;
+  EXPECT_EQ(KeyResult::Wrong, Type(game, memo, wrong, true).result);
+  EXPECT_EQ(wrong, CellValues(memo.Line(7))[0]);
+  EXPECT_EQ((TextPos{7, 4}), memo.Caret());
+}
+
+TEST(DrillGameTest, OtherKeysAndCaretsOffTheCellsChangeNothing) {
+  TextMemo memo = SheetDocument(5, Operation::Addition, 5);
+  ScriptedHost host;
+  DrillGame game(host, kSounds);
+  ASSERT_EQ(StartResult::Started, game.Start(memo, {}));
+  const auto before = memo.Lines();
+  EXPECT_EQ(KeyResult::Ignored, game.Key(memo, 'a', false).result);
+  EXPECT_EQ(KeyResult::LeaveMode, game.Key(memo, kEscKey, false).result);
+  memo.SetCaret({7, 2}); // on the bar in front of the first cell
+  EXPECT_EQ(KeyResult::Ignored, game.Key(memo, '1', false).result);
+  memo.SetCaret({2, 2}); // the name box
+  EXPECT_EQ(KeyResult::Ignored, game.Key(memo, '1', false).result);
+  EXPECT_EQ(before, memo.Lines());
+  EXPECT_EQ(0, game.MistakeCount());
+}
+
+TEST(DrillGameTest, PerfectGameOfFortyFiveCellsReportsTheTimeAndTheAverage) {
+  TextMemo memo = SheetDocument(10, Operation::Addition, 6);
+  ScriptedHost host;
+  host.clock = 1000;
+  DrillGame game(host, kSounds);
+  ASSERT_EQ(StartResult::Started, game.Start(memo, {}));
+  EXPECT_EQ(45, game.CellTotal());
+  const std::vector<int> answers = Answers(memo, 4, Operation::Addition);
+  host.clock += 65'400;
+  EXPECT_EQ("もこさんゲーム 　１分　５秒", base::SjisToUtf8(game.Clock()));
+  KeyOutcome last;
+  for (int digit : answers) {
+    ASSERT_NE(KeyResult::Goal, last.result);
+    last = Type(game, memo, digit);
+  }
+  ASSERT_EQ(KeyResult::Goal, last.result);
+  ASSERT_TRUE(last.goal.has_value());
+  EXPECT_EQ("１分　５秒  １問 1.4秒", base::SjisToUtf8(last.goal->timeLine));
+  EXPECT_EQ("◆ 全問正解です ◆", base::SjisToUtf8(last.goal->resultLine));
+  EXPECT_TRUE(last.goal->allCorrect);
+  EXPECT_EQ("もこさん ★ たしざん ★", base::SjisToUtf8(last.goal->caption));
+  EXPECT_EQ("│１０けた│　　　１分　　　５秒│", base::SjisToUtf8(memo.Line(2 * 10 + 6)));
+  EXPECT_EQ("/zenpa/pp.wav", host.sounds.back());
+  EXPECT_FALSE(game.Running());
+  EXPECT_FALSE(game.KeyHeld());
+  // The whole pyramid now stands in the sheet.
+  for (int row = 1; row < 10; ++row) {
+    const auto above = CellValues(memo.Line(3 + 2 * row)),
+               cells = CellValues(memo.Line(5 + 2 * row));
+    for (std::size_t i = 0; i < cells.size(); ++i)
+      EXPECT_EQ((above[i] + above[i + 1]) % 10, cells[i]) << "row " << row;
+  }
+}
+
+TEST(DrillGameTest, MoreThanHalfWrongAsksToCalmDown) {
+  TextMemo memo = SheetDocument(4, Operation::Addition, 7);
+  ScriptedHost host;
+  DrillGame game(host, kSounds);
+  ASSERT_EQ(StartResult::Started, game.Start(memo, {}));
+  const std::vector<int> answers = Answers(memo, 4, Operation::Addition);
+  KeyOutcome last;
+  for (std::size_t i = 0; i < answers.size(); ++i) {
+    if (i < 4)
+      Type(game, memo, (answers[i] + 1) % 10);
+    last = Type(game, memo, answers[i]);
+  }
+  ASSERT_TRUE(last.goal.has_value());
+  EXPECT_EQ(4, game.MistakeCount());
+  EXPECT_EQ("おちついてね", base::SjisToUtf8(last.goal->resultLine));
+  EXPECT_FALSE(last.goal->allCorrect);
+}
+
+TEST(DrillGameTest, GameOnTheSecondSheetLeavesTheFirstOneAlone) {
+  TextMemo memo = SheetDocument(4, Operation::Addition, 8, 2);
+  const auto firstSheet = [&] {
+    const auto lines = memo.Lines();
+    return std::vector<std::string>(lines.begin(), lines.begin() + 18);
+  };
+  const auto first = firstSheet();
+  memo.SetCaret({18, 0}); // the second sheet's title
+  ScriptedHost host;
+  DrillGame game(host, kSounds);
+  ASSERT_EQ(StartResult::Started, game.Start(memo, {}));
+  EXPECT_EQ((std::vector<int>{-1, -1}), CellValues(memo.Line(18 + 9)));
+  for (int digit : Answers(memo, 22, Operation::Addition))
+    Type(game, memo, digit);
+  EXPECT_EQ(first, firstSheet());
+  EXPECT_EQ("│　４けた│　　　０分　　　０秒│", base::SjisToUtf8(memo.Line(18 + 14)));
+}
+
+TEST(DrillGameTest, TabsInFrontOfASheetAreExpandedBeforeItsCellsAreFound) {
+  TextMemo memo;
+  for (const char *line : {"┌─┬─┬─┬─┐", "│３│５│８│２│", "└┬┴┬┴┬┴┬┘", "\t│　│　│　│1", "\t└┬┴┬┴┬┘",
+                           "\t　│　│　│", "\t　└┰┴┰┘", "\t　　┃　┃", "\t　　┗━┛"})
+    memo.InsertLine(memo.LineCount(), base::Sj(line));
+  memo.SetCaret({0, 0});
+  ScriptedHost host;
+  DrillGame game(host, kSounds);
+  ASSERT_EQ(StartResult::Started, game.Start(memo, {true, 2}));
+  EXPECT_EQ(base::Sj("  │　│　│　│1"), memo.Line(3));
+  EXPECT_EQ((TextPos{3, 4}), memo.Caret());
+  EXPECT_EQ(KeyResult::Moved, Type(game, memo, 8).result);
+}
+
+TEST(GoalReportTest, AverageIsRoundedToTenthsAndWrittenShortest) {
+  EXPECT_EQ("2.5", TenthsText(AverageTenths({0, 15}, 6)));
+  EXPECT_EQ("3", TenthsText(AverageTenths({0, 18}, 6)));
+  EXPECT_EQ("0.2", TenthsText(AverageTenths({0, 1}, 6))); // 0.1666… rounds up
+  EXPECT_EQ("0", TenthsText(AverageTenths({0, 0}, 6)));
+  EXPECT_EQ("１２分　０秒  １問 16秒", base::SjisToUtf8(TimeLine({12, 0}, 45)));
+  EXPECT_EQ("まちがい 　３ 回", base::SjisToUtf8(ResultLine(3, 6)));
+  EXPECT_EQ("おちついてね", base::SjisToUtf8(ResultLine(4, 6)));
+  EXPECT_EQ("◆ 全問正解です ◆", base::SjisToUtf8(ResultLine(0, 6)));
+}
+
+} // namespace
+} // namespace zenpa::drill

@@ -21,6 +21,7 @@
 #include "puzzle/engine/options.h"
 #include "puzzle/engine/units.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -103,6 +104,9 @@ public:
   Grid TrialBase;  // where every trial placement starts
   Grid ListGrid;   // source of the candidate list text
   HatchBoard HatchGrid;
+  // Digits of one unit by cell position 1..9 (element 0 unused), rebuilt by
+  // the hidden-subset techniques for every unit they look at.
+  std::array<Cell, 10> PositionTable{};
 
   // Counters and flags.
   int OpenCount = 81;

@@ -1,11 +1,11 @@
 #include "print/marks.h"
 
 #include <algorithm>
-#include <optional>
 #include <utility>
 
 #include "base/colour.h"
 #include "base/sjis.h"
+#include "print/layout_numbers.h"
 
 namespace zenpa::print {
 namespace {
@@ -39,30 +39,6 @@ void Trim(std::string &s) {
   s.erase(s.begin(), first);
   const auto last = std::find_if_not(s.rbegin(), s.rend(), blank);
   s.erase(last.base(), s.end());
-}
-
-// A whole decimal integer: leading blanks, an optional sign, then digits only.
-std::optional<int> ReadInteger(std::string_view t) {
-  std::size_t i = 0;
-  while (i < t.size() && t[i] == ' ') {
-    ++i;
-  }
-  bool negative = false;
-  if (i < t.size() && (t[i] == '-' || t[i] == '+')) {
-    negative = t[i] == '-';
-    ++i;
-  }
-  if (i == t.size()) {
-    return std::nullopt;
-  }
-  int value = 0;
-  for (; i < t.size(); ++i) {
-    if (t[i] < '0' || t[i] > '9') {
-      return std::nullopt;
-    }
-    value = value * 10 + (t[i] - '0');
-  }
-  return negative ? -value : value;
 }
 
 // The longest prefix of t, at most maxLen bytes, that reads as an integer;

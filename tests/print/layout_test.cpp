@@ -1,0 +1,91 @@
+#include "print/layout.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/recording_canvas.h"
+
+namespace zenpa::print {
+namespace {
+
+// The default format on virtual A4 paper; the recording canvas makes a
+// full-width character as wide as the cell is high.
+struct LayoutRun {
+  PrintFormat format;
+  platform::RecordingCanvas canvas;
+  CellRatio ratio;
+
+  LayoutResult operator()(std::vector<std::string> lines) {
+    const LayoutInput in{format, platform::VirtualPrinterMetrics(210, 297), ratio, {}, false};
+    return RunLayout(PrintedLines(std::move(lines)), in, canvas);
+  }
+};
+
+TEST(LayoutTest, DefaultFormatOnA4) {
+  LayoutRun run;
+  run.canvas.SetFont({"Caller", 7});
+  const LayoutResult r = run(std::vector<std::string>(100, "text"));
+  EXPECT_EQ(60, r.basePixelHeight);
+  EXPECT_DOUBLE_EQ(60.0, r.geometry.linePitch);
+  EXPECT_EQ(65, r.geometry.maxLines);
+  EXPECT_EQ(65, r.perPage);
+  EXPECT_EQ(60, r.wideCharWidth);
+  EXPECT_EQ(2, r.pagination.pageCount);
+  EXPECT_FALSE(r.tooLong);
+  EXPECT_FALSE(r.width.tooWide);
+  EXPECT_EQ("Caller", run.canvas.Font().face);
+  EXPECT_EQ(7, run.canvas.Font().height);
+}
+
+TEST(LayoutTest, CellRatioKeepsThePitchOnTheEmScale) {
+  LayoutRun run;
+  run.ratio = {5, 4};
+  const LayoutResult r = run({"text"});
+  EXPECT_EQ(75, r.basePixelHeight);
+  EXPECT_DOUBLE_EQ(60.0, r.geometry.linePitch);
+}
+
+TEST(LayoutTest, LinesPerPageBeyondThePaperAreCappedWhenAdjusted) {
+  LayoutRun run;
+  run.format.linesPerPage = 300;
+  const LayoutResult capped = run(std::vector<std::string>(200, "x"));
+  EXPECT_TRUE(capped.tooLong);
+  EXPECT_EQ(65, capped.perPage);
+  EXPECT_EQ(4, capped.pagination.pageCount);
+  run.format.autoMaxLines = false;
+  EXPECT_EQ(1, run(std::vector<std::string>(200, "x")).pagination.pageCount);
+}
+
+TEST(LayoutTest, ExtremeFormatsStillPaginate) {
+  LayoutRun run;
+  run.format.fontSize = 600;
+  run.format.printDate = true;
+  const LayoutResult big = run(std::vector<std::string>(10, "x"));
+  EXPECT_EQ(3000, big.basePixelHeight);
+  EXPECT_TRUE(big.tooLong);
+  EXPECT_EQ(10, big.pagination.pageCount);
+
+  LayoutRun narrow;
+  narrow.format.lineSpacing = 1; // -99 %
+  EXPECT_EQ(3954, narrow({"x"}).geometry.maxLines);
+
+  LayoutRun margins;
+  margins.format.topMargin = 9000;
+  margins.format.leftMargin = 9000;
+  const LayoutResult past = margins({"x", "y"});
+  EXPECT_TRUE(past.tooLong);
+  EXPECT_TRUE(past.width.tooWide);
+  EXPECT_EQ(2, past.pagination.pageCount);
+}
+
+TEST(LayoutTest, LongLinesAreMeasured) {
+  LayoutRun run;
+  const LayoutResult r = run({"short", std::string(10000, 'x')});
+  EXPECT_EQ(10000u, r.pagination.widestText.size());
+  EXPECT_TRUE(r.width.tooWide);
+}
+
+} // namespace
+} // namespace zenpa::print

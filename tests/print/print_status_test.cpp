@@ -1,0 +1,182 @@
+#include "print/print_status.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "base/sjis.h"
+#include "platform/recording_canvas.h"
+#include "platform/text_memo.h"
+
+namespace zenpa::print {
+namespace {
+
+using base::Sj;
+
+LayoutResult Layout(const PrintFormat &format, std::vector<std::string> lines) {
+  platform::RecordingCanvas canvas;
+  const LayoutInput in{format, platform::VirtualPrinterMetrics(210, 297), {}, {}, false};
+  return RunLayout(PrintedLines(std::move(lines)), in, canvas);
+}
+
+TEST(PageRangeTest, FieldRules) {
+  PageRange r;
+  r.SetStartPage(0);
+  EXPECT_EQ(1, r.startPage());
+  r.SetEndPage(2);
+  r.SetStartPage(3);
+  EXPECT_EQ(3, r.endPage()); // the start page pulls the end page up
+  r.SetEndPage(0);
+  r.SetStartPage(7);
+  EXPECT_EQ(0, r.endPage()); // "0" means the last page and stays
+  r.SetCopies(0);
+  EXPECT_EQ(1, r.copies());
+  r.SetCopies(5000);
+  EXPECT_EQ(kMaxPageField, r.copies());
+  r.SetEndPage(-4);
+  EXPECT_EQ(0, r.endPage());
+}
+
+TEST(PageRangeTest, TypedTextKeepsTheLastValidValue) {
+  PageRange r;
+  EXPECT_EQ("4", r.EnterStartPage("4"));
+  EXPECT_EQ("4", r.EnterStartPage("abc"));
+  EXPECT_EQ("4", r.EnterStartPage(""));
+  EXPECT_EQ("4", r.EnterStartPage("99999999999"));
+  EXPECT_EQ("1", r.EnterStartPage("-3"));
+  EXPECT_EQ("2", r.EnterCopies(" 2"));
+  EXPECT_EQ("2", r.EnterCopies("2x"));
+  EXPECT_EQ("999", r.EnterEndPage("1000"));
+}
+
+TEST(PageRangeTest, SelectionWithDuplexPasses) {
+  PageRange r;
+  std::vector<int> odd, even;
+  for (int page = 1; page <= 5; ++page) {
+    if (r.IsPageSelected(page, true)) {
+      odd.push_back(page);
+    }
+  }
+  r.SetEvenPass(true);
+  for (int page = 1; page <= 5; ++page) {
+    if (r.IsPageSelected(page, true)) {
+      even.push_back(page);
+    }
+  }
+  EXPECT_EQ((std::vector<int>{1, 3, 5}), odd);
+  EXPECT_EQ((std::vector<int>{2, 4}), even);
+  EXPECT_TRUE(r.IsPageSelected(3, false));
+}
+
+TEST(PageRangeTest, EmptyRangesAreErrors) {
+  PageRange r;
+  EXPECT_EQ(5, r.LastPage(5));
+  EXPECT_TRUE(r.HasSelectedPage(5, false));
+  r.SetStartPage(6);
+  EXPECT_FALSE(r.HasSelectedPage(5, false)); // start beyond the page count
+  r.SetStartPage(5);
+  r.SetEndPage(9);
+  EXPECT_EQ(5, r.LastPage(5));
+  EXPECT_TRUE(r.HasSelectedPage(5, true));
+  r.SetEvenPass(true);
+  EXPECT_FALSE(r.HasSelectedPage(5, true)); // only page 5, and it is odd
+  r.SetStartPage(4);
+  EXPECT_TRUE(r.HasSelectedPage(5, true));
+  EXPECT_EQ(Sj("印刷頁エラー"), PageRangeErrorText());
+  EXPECT_EQ(Sj("（0で最終12頁）"), EndPageHint(12));
+}
+
+TEST(LayoutLabelsTest, PaperPitchesAndMargins) {
+  PrintFormat f;
+  f.charSpacing = 150;
+  const LayoutLabels l = MakeLayoutLabels(f, Layout(f, std::vector<std::string>(10, "abc")));
+  EXPECT_EQ(Sj("用紙210 x 297 mm"), l.paper);
+  EXPECT_EQ(Sj("（0で最大65行）"), l.maxLines);
+  EXPECT_EQ("4.2", l.linePitch); // 60 pixels
+  EXPECT_EQ("6.3", l.charPitch); // 90 pixels
+  EXPECT_EQ(15, l.topWithHeaderMm);
+  EXPECT_EQ(3, l.minLeftMarginMm);
+  EXPECT_EQ(3, l.minTopMarginMm);
+  // 4210 - 213 - 10 * 60 = 3397 pixels below the fullest page
+  EXPECT_EQ("240", l.bottomMargin);
+  EXPECT_FALSE(l.AnyWarning());
+}
+
+TEST(LayoutLabelsTest, PaperLabelInsideTheCuts) {
+  PrintFormat f;
+  f.paperEdgeOn = true;
+  f.paperRight = 10;
+  EXPECT_EQ(Sj("用紙(200 x 297 mm)"), MakeLayoutLabels(f, Layout(f, {"x"})).paper);
+  f.paperRight = 0;
+  EXPECT_EQ(Sj("用紙210 x 297 mm"), MakeLayoutLabels(f, Layout(f, {"x"})).paper);
+}
+
+TEST(LayoutLabelsTest, Warnings) {
+  PrintFormat f;
+  f.linesPerPage = 100;
+  LayoutLabels l = MakeLayoutLabels(f, Layout(f, {std::string(200, 'x')}));
+  EXPECT_TRUE(l.tooWide);
+  EXPECT_EQ("0", l.rightMargin);
+  EXPECT_TRUE(l.tooLong);
+  EXPECT_TRUE(l.printsAtMaxLines);
+  EXPECT_EQ("0", l.bottomMargin);
+  f.autoMaxLines = false;
+  l = MakeLayoutLabels(f, Layout(f, {"x"}));
+  EXPECT_TRUE(l.tooLong);
+  EXPECT_FALSE(l.printsAtMaxLines);
+  EXPECT_FALSE(l.tooWide);
+  EXPECT_EQ(Sj("用紙の横幅を越えました。"), TooWideText());
+  EXPECT_EQ(Sj("用紙の長さを越えました。"), TooLongText());
+  EXPECT_EQ(Sj("ページ最大行で印刷します。"), PrintsAtMaxLinesText());
+}
+
+TEST(PrintStatusTest, ReportHidesTheCheckMarkUntilTheNextLayout) {
+  PrintFormat f;
+  PrintStatus status;
+  status.ShowLayout(f, Layout(f, {"x"}));
+  EXPECT_TRUE(status.CheckMarkVisible());
+  EXPECT_EQ(Sj("（0で最終1頁）"), status.endPageLabel());
+  status.ShowReport(false, false);
+  EXPECT_TRUE(status.reportVisible());
+  EXPECT_FALSE(status.CheckMarkVisible());
+  EXPECT_EQ(Sj("印刷頁の出力が終了しました。"), status.report().line1);
+  status.ShowRangeError();
+  EXPECT_EQ(Sj("印刷頁エラー"), status.endPageLabel());
+  status.ShowLayout(f, Layout(f, {"x"}));
+  EXPECT_FALSE(status.reportVisible());
+  EXPECT_EQ(Sj("（0で最終1頁）"), status.endPageLabel());
+}
+
+TEST(PrintStatusTest, DuplexReports) {
+  const PrintReport odd = ReportAfterPrint(true, false);
+  EXPECT_EQ(Sj("奇数頁の出力が終了しました。"), odd.line1);
+  EXPECT_EQ(Sj("必要なら裏面を印刷して下さい｡"), odd.line2);
+  EXPECT_EQ(Sj("偶数頁の出力が終了しました。"), ReportAfterPrint(true, true).line1);
+  EXPECT_EQ("", ReportAfterPrint(false, false).line2);
+  PrintFormat f;
+  EXPECT_FALSE(PrintStatus::PassButtonsVisible(f));
+  f.duplex = true;
+  EXPECT_TRUE(PrintStatus::PassButtonsVisible(f));
+}
+
+TEST(CaretStatusTest, PageLineAndColumn) {
+  PrintFormat f;
+  f.scaleMarksOn = true;
+  f.tabsOn = true;
+  f.tabWidth = 4;
+  platform::TextMemo memo({"p-", "ab\tc", "d"});
+  const LayoutResult r = Layout(f, memo.Lines());
+  memo.SetCaret({1, 3}); // after the tab: column 4 from 0
+  EXPECT_EQ(Sj("1頁 1行 5字 （1行）"), CaretStatusText(memo, r.pagination, f));
+  memo.SetCaret({2, 1});
+  EXPECT_EQ(Sj("1頁 2行 2字 （2行）"), CaretStatusText(memo, r.pagination, f));
+  f.tabsOn = false;
+  memo.SetCaret({1, 3});
+  EXPECT_EQ(Sj("1頁 1行 4字 （1行）"), CaretStatusText(memo, r.pagination, f));
+  memo.SetCaret({3, 0}); // end of a text ending in a line break
+  EXPECT_EQ(Sj("1頁 3行 1字 （3行）"), CaretStatusText(memo, r.pagination, f));
+}
+
+} // namespace
+} // namespace zenpa::print

@@ -1,10 +1,13 @@
 #include "cli/commands.h"
 
+#include "cli/drill_command.h"
+
 namespace zenpa::cli {
 
 // Each subcommand adds one line here.
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
+      {"drill", "write もこさん worksheets as text", RunDrill},
   };
   return commands;
 }

@@ -1,0 +1,10 @@
+// `zenpa drill`: もこさん worksheets as text, ready for `zenpa print`.
+#pragma once
+
+#include "cli/commands.h"
+
+namespace zenpa::cli {
+
+int RunDrill(const Args &args);
+
+} // namespace zenpa::cli

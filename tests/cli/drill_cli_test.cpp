@@ -1,0 +1,96 @@
+// End-to-end runs of `zenpa drill` through the real binary.
+#include "base/file_io.h"
+#include "base/sjis.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using zenpa::base::Sj;
+
+struct CliRun {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs the binary with `args` (already quoted for the shell).
+CliRun RunDrill(const std::string &args) {
+  const fs::path dir =
+      fs::temp_directory_path() / ("zenpa_drill_cli_" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  const std::string out = (dir / "out").string(), err = (dir / "err").string();
+  const std::string command =
+      std::string(ZENPA_BINARY) + " drill " + args + " >" + out + " 2>" + err;
+  const int status = std::system(command.c_str());
+  CliRun run;
+  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  zenpa::base::ReadFileBytes(out, run.out);
+  zenpa::base::ReadFileBytes(err, run.err);
+  fs::remove_all(dir);
+  return run;
+}
+
+int CountLines(const std::vector<std::string> &lines, const std::string &text) {
+  return static_cast<int>(std::count_if(lines.begin(), lines.end(), [&](const std::string &line) {
+    return line.find(text) != std::string::npos;
+  }));
+}
+
+TEST(DrillCliTest, SeededSheetIsShiftJisWithCrLfAndRepeatsForTheSameSeed) {
+  const CliRun run = RunDrill("-n 4 --seed 3");
+  ASSERT_EQ(0, run.exitCode) << run.err;
+  const auto lines = zenpa::base::SplitLines(run.out);
+  ASSERT_EQ(18u, lines.size());
+  EXPECT_EQ(Sj("　 ☆★ もこさん／たしざん ★☆"), lines[0]);
+  EXPECT_EQ(Sj("│　４けた│　　　　分　　　　秒│"), lines[14]);
+  EXPECT_EQ(Sj("（全3問）"), lines[16]);
+  EXPECT_EQ("\f", lines[17]);
+  EXPECT_EQ(zenpa::base::JoinLines(lines), run.out) << "every line ends in CR LF";
+  EXPECT_EQ(run.out, RunDrill("-n 4 --seed 3").out);
+  EXPECT_NE(run.out, RunDrill("-n 4 --seed 4").out);
+}
+
+TEST(DrillCliTest, SubtractionSheetsWithAnswersGoToAFileAsUtf8) {
+  const fs::path file = fs::temp_directory_path() / ("zenpa_drill_" + std::to_string(::getpid()));
+  const CliRun run =
+      RunDrill("-n 10 --sheets 3 --sub --answers --hints 2 --seed 9 --utf8 -o " + file.string());
+  ASSERT_EQ(0, run.exitCode) << run.err;
+  EXPECT_EQ("", run.out);
+  std::string text;
+  ASSERT_TRUE(zenpa::base::ReadFileBytes(file.string(), text).ok);
+  fs::remove(file);
+  const auto lines = zenpa::base::SplitLines(text);
+  EXPECT_EQ(6, CountLines(lines, "ひきざん"));
+  EXPECT_EQ(3, CountLines(lines, "│１０けた│"));
+  EXPECT_EQ(6, CountLines(lines, "（全42問）"));
+  EXPECT_EQ(6, CountLines(lines, "\f"));
+}
+
+TEST(DrillCliTest, BadArgumentsFailWithAMessageAndNoOutput) {
+  for (const char *args :
+       {"-n 3", "-n ten", "--sheets 0", "--hints 10", "--seed", "--bogus", "-o"}) {
+    const CliRun run = RunDrill(args);
+    EXPECT_EQ(2, run.exitCode) << args;
+    EXPECT_EQ("", run.out) << args;
+    EXPECT_NE(std::string::npos, run.err.find("zenpa drill")) << args;
+  }
+}
+
+TEST(DrillCliTest, UnwritableOutputFileIsReportedAsAFailure) {
+  const CliRun run = RunDrill("-n 4 -o /nonexistent-dir/sheet.txt");
+  EXPECT_EQ(1, run.exitCode);
+  EXPECT_NE(std::string::npos, run.err.find("cannot write")) << run.err;
+}
+
+} // namespace

@@ -181,6 +181,11 @@ void DrillGame::Play(const char *sound) {
     host_.PlaySound(sounds_.directory + sound);
 }
 
+void DrillGame::ReturnToCell(platform::Memo &memo) const {
+  memo.SetCaret(cursor_.cellCaret);
+  memo.ScrollToLine(std::max(0, cursor_.cellCaret.line - 7));
+}
+
 std::string DrillGame::Clock() const {
   return ClockText(ElapsedFrom(host_.Milliseconds() - startTime_));
 }

@@ -54,6 +54,10 @@ public:
   // The key of the last handled digit was released.
   void KeyReleased() { keyHeld_ = false; }
 
+  // A mouse click in the game: the caret goes back to the current cell and
+  // the view scrolls it 7 lines below its top.
+  void ReturnToCell(platform::Memo &memo) const;
+
   bool Running() const { return running_; }
   bool KeyHeld() const { return keyHeld_; }
   int MistakeCount() const { return mistakes_; }

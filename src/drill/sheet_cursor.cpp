@@ -84,9 +84,12 @@ int FirstCellOffset(std::string_view line) {
 
 void MoveToCell(platform::Memo &memo, SheetCursor &cursor, int row, int col) {
   const int n = cursor.digitCount;
-  cursor.row = std::clamp(row, 0, std::max(0, n - 1));
-  cursor.col = std::clamp(col, 1, std::max(1, n - cursor.row));
-  const int line = cursor.topLine + 1 + 2 * cursor.row;
+  row = std::clamp(row, 0, std::max(0, n - 1));
+  const int line = cursor.topLine + 1 + 2 * row;
+  if (line < 0 || line >= memo.LineCount())
+    return;
+  cursor.row = row;
+  cursor.col = std::clamp(col, 1, std::max(1, n - row));
   const int first = FirstCellOffset(memo.Line(line));
   cursor.cellCaret = {line, std::max(0, first) + 4 * (cursor.col - 1)};
   memo.SetCaret(cursor.cellCaret);

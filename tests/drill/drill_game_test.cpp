@@ -216,7 +216,48 @@ TEST(DrillGameTest, TabsInFrontOfASheetAreExpandedBeforeItsCellsAreFound) {
   ASSERT_EQ(StartResult::Started, game.Start(memo, {true, 2}));
   EXPECT_EQ(base::Sj("  │　│　│　│1"), memo.Line(3));
   EXPECT_EQ((TextPos{3, 4}), memo.Caret());
-  EXPECT_EQ(KeyResult::Moved, Type(game, memo, 8).result);
+  KeyOutcome last;
+  for (int digit : {8, 3, 0, 1, 3, 4})
+    last = Type(game, memo, digit);
+  EXPECT_EQ(KeyResult::Goal, last.result);
+  // Without a time box the time goes into a new last line.
+  EXPECT_EQ("　　　０分　　　０秒", base::SjisToUtf8(memo.Line(memo.LineCount() - 1)));
+}
+
+TEST(DrillGameTest, ContinuingAtTheSameLevelKeepsSizeAndOperationOfThisSheet) {
+  TextMemo memo = SheetDocument(7, Operation::Subtraction, 9);
+  ScriptedHost host;
+  DrillGame game(host, kSounds);
+  ASSERT_EQ(StartResult::Started, game.Start(memo, {}));
+  DrillSettings panel;
+  panel.digitCount = 20;
+  panel.sheetCount = 5;
+  panel.answersToo = panel.addToDocument = true;
+  panel.hintCount = 3;
+  const DrillSettings next = game.SameLevel(panel);
+  EXPECT_EQ(7, next.digitCount);
+  EXPECT_EQ(1, next.sheetCount);
+  EXPECT_EQ(Operation::Subtraction, next.op);
+  EXPECT_FALSE(next.answersToo);
+  EXPECT_FALSE(next.addToDocument);
+  EXPECT_EQ(3, next.hintCount);
+}
+
+TEST(DrillGameTest, AClickPutsTheCaretBackOnTheCurrentCell) {
+  TextMemo memo = SheetDocument(12, Operation::Addition, 10);
+  ScriptedHost host;
+  DrillGame game(host, kSounds);
+  ASSERT_EQ(StartResult::Started, game.Start(memo, {}));
+  const std::vector<int> answers = Answers(memo, 4, Operation::Addition);
+  for (int i = 0; i < 11; ++i)
+    Type(game, memo, answers[static_cast<std::size_t>(i)]);
+  const TextPos cell = memo.Caret();
+  EXPECT_EQ((TextPos{9, 6}), cell); // the first cell of row 2
+  memo.SetCaret({0, 0});
+  memo.ScrollToLine(0);
+  game.ReturnToCell(memo);
+  EXPECT_EQ(cell, memo.Caret());
+  EXPECT_EQ(2, memo.FirstVisibleLine());
 }
 
 TEST(GoalReportTest, AverageIsRoundedToTenthsAndWrittenShortest) {

@@ -45,17 +45,33 @@ std::vector<int> Answers(const platform::Memo &memo, int top, Operation op) {
 
 char Key(int digit) { return static_cast<char>('0' + digit); }
 
-KeyOutcome Type(DrillGame &game, TextMemo &memo, int digit, bool gotou = false) {
-  const KeyOutcome outcome = game.Key(memo, Key(digit), gotou);
-  game.KeyReleased();
-  return outcome;
-}
+class DrillGameTest : public ::testing::Test {
+protected:
+  // Opens a generated document with the caret on its first title.
+  void Open(int n, Operation op, std::uint64_t seed, int sheets = 1) {
+    memo = SheetDocument(n, op, seed, sheets);
+  }
 
-TEST(DrillGameTest, StartOnAFourDigitSheetBlanksTheBottomAndAsksForSixCells) {
-  TextMemo memo = SheetDocument(4, Operation::Addition, 1);
-  const std::string digits = memo.Line(5);
+  StartResult StartOn(int n, Operation op, std::uint64_t seed) {
+    Open(n, op, seed);
+    return game.Start(memo, {});
+  }
+
+  // Types one digit and releases its key.
+  KeyOutcome Type(int digit, bool gotou = false) {
+    const KeyOutcome outcome = game.Key(memo, Key(digit), gotou);
+    game.KeyReleased();
+    return outcome;
+  }
+
+  TextMemo memo;
   ScriptedHost host;
-  DrillGame game(host, kSounds);
+  DrillGame game{host, kSounds};
+};
+
+TEST_F(DrillGameTest, StartOnAFourDigitSheetBlanksTheBottomAndAsksForSixCells) {
+  Open(4, Operation::Addition, 1);
+  const std::string digits = memo.Line(5);
   ASSERT_EQ(StartResult::Started, game.Start(memo, {}));
   EXPECT_EQ(6, game.CellTotal());
   const auto lines = ToUtf8(memo.Lines());
@@ -71,12 +87,10 @@ TEST(DrillGameTest, StartOnAFourDigitSheetBlanksTheBottomAndAsksForSixCells) {
   EXPECT_EQ((TextPos{7, 4}), memo.Caret());
 }
 
-TEST(DrillGameTest, CancellingTheStartBoxShowsTheDigitsAgainButKeepsTheBlanks) {
-  TextMemo memo = SheetDocument(5, Operation::Subtraction, 2);
+TEST_F(DrillGameTest, CancellingTheStartBoxShowsTheDigitsAgainButKeepsTheBlanks) {
+  Open(5, Operation::Subtraction, 2);
   const std::string digits = memo.Line(5);
-  ScriptedHost host;
   host.answers.push_back(Answer::Cancel);
-  DrillGame game(host, kSounds);
   EXPECT_EQ(StartResult::Cancelled, game.Start(memo, {}));
   EXPECT_EQ("☆★ ひきざん ★☆", base::SjisToUtf8(host.messages[0].caption));
   EXPECT_EQ(digits, memo.Line(5));
@@ -87,11 +101,8 @@ TEST(DrillGameTest, CancellingTheStartBoxShowsTheDigitsAgainButKeepsTheBlanks) {
   EXPECT_TRUE(host.sounds.empty());
 }
 
-TEST(DrillGameTest, WrongDigitShowsAQuestionMarkAndKeepsTheCaretUntilAnsweredRight) {
-  TextMemo memo = SheetDocument(6, Operation::Addition, 3);
-  ScriptedHost host;
-  DrillGame game(host, kSounds);
-  ASSERT_EQ(StartResult::Started, game.Start(memo, {}));
+TEST_F(DrillGameTest, WrongDigitShowsAQuestionMarkAndKeepsTheCaretUntilAnsweredRight) {
+  ASSERT_EQ(StartResult::Started, StartOn(6, Operation::Addition, 3));
   const int right = Answers(memo, 4, Operation::Addition)[0];
   const TextPos cell = memo.Caret();
   EXPECT_EQ(KeyResult::Wrong, game.Key(memo, Key((right + 1) % 10), false).result);
@@ -107,23 +118,17 @@ TEST(DrillGameTest, WrongDigitShowsAQuestionMarkAndKeepsTheCaretUntilAnsweredRig
   EXPECT_EQ(1, game.MistakeCount());
 }
 
-TEST(DrillGameTest, WrongDigitItselfIsShownWhenAskedFor) {
-  TextMemo memo = SheetDocument(6, Operation::Subtraction, 4);
-  ScriptedHost host;
-  DrillGame game(host, kSounds);
-  ASSERT_EQ(StartResult::Started, game.Start(memo, {}));
+TEST_F(DrillGameTest, WrongDigitItselfIsShownWhenAskedFor) {
+  ASSERT_EQ(StartResult::Started, StartOn(6, Operation::Subtraction, 4));
   EXPECT_FALSE(game.IsAddition());
   const int wrong = (Answers(memo, 4, Operation::Subtraction)[0] + 3) % 10;
-  EXPECT_EQ(KeyResult::Wrong, Type(game, memo, wrong, true).result);
+  EXPECT_EQ(KeyResult::Wrong, Type(wrong, true).result);
   EXPECT_EQ(wrong, CellValues(memo.Line(7))[0]);
   EXPECT_EQ((TextPos{7, 4}), memo.Caret());
 }
 
-TEST(DrillGameTest, OtherKeysAndCaretsOffTheCellsChangeNothing) {
-  TextMemo memo = SheetDocument(5, Operation::Addition, 5);
-  ScriptedHost host;
-  DrillGame game(host, kSounds);
-  ASSERT_EQ(StartResult::Started, game.Start(memo, {}));
+TEST_F(DrillGameTest, OtherKeysAndCaretsOffTheCellsChangeNothing) {
+  ASSERT_EQ(StartResult::Started, StartOn(5, Operation::Addition, 5));
   const auto before = memo.Lines();
   EXPECT_EQ(KeyResult::Ignored, game.Key(memo, 'a', false).result);
   EXPECT_EQ(KeyResult::LeaveMode, game.Key(memo, kEscKey, false).result);
@@ -135,11 +140,9 @@ TEST(DrillGameTest, OtherKeysAndCaretsOffTheCellsChangeNothing) {
   EXPECT_EQ(0, game.MistakeCount());
 }
 
-TEST(DrillGameTest, PerfectGameOfFortyFiveCellsReportsTheTimeAndTheAverage) {
-  TextMemo memo = SheetDocument(10, Operation::Addition, 6);
-  ScriptedHost host;
+TEST_F(DrillGameTest, PerfectGameOfFortyFiveCellsReportsTheTimeAndTheAverage) {
+  Open(10, Operation::Addition, 6);
   host.clock = 1000;
-  DrillGame game(host, kSounds);
   ASSERT_EQ(StartResult::Started, game.Start(memo, {}));
   EXPECT_EQ(45, game.CellTotal());
   const std::vector<int> answers = Answers(memo, 4, Operation::Addition);
@@ -148,7 +151,7 @@ TEST(DrillGameTest, PerfectGameOfFortyFiveCellsReportsTheTimeAndTheAverage) {
   KeyOutcome last;
   for (int digit : answers) {
     ASSERT_NE(KeyResult::Goal, last.result);
-    last = Type(game, memo, digit);
+    last = Type(digit);
   }
   ASSERT_EQ(KeyResult::Goal, last.result);
   ASSERT_TRUE(last.goal.has_value());
@@ -169,17 +172,14 @@ TEST(DrillGameTest, PerfectGameOfFortyFiveCellsReportsTheTimeAndTheAverage) {
   }
 }
 
-TEST(DrillGameTest, MoreThanHalfWrongAsksToCalmDown) {
-  TextMemo memo = SheetDocument(4, Operation::Addition, 7);
-  ScriptedHost host;
-  DrillGame game(host, kSounds);
-  ASSERT_EQ(StartResult::Started, game.Start(memo, {}));
+TEST_F(DrillGameTest, MoreThanHalfWrongAsksToCalmDown) {
+  ASSERT_EQ(StartResult::Started, StartOn(4, Operation::Addition, 7));
   const std::vector<int> answers = Answers(memo, 4, Operation::Addition);
   KeyOutcome last;
   for (std::size_t i = 0; i < answers.size(); ++i) {
     if (i < 4)
-      Type(game, memo, (answers[i] + 1) % 10);
-    last = Type(game, memo, answers[i]);
+      Type((answers[i] + 1) % 10);
+    last = Type(answers[i]);
   }
   ASSERT_TRUE(last.goal.has_value());
   EXPECT_EQ(4, game.MistakeCount());
@@ -187,48 +187,40 @@ TEST(DrillGameTest, MoreThanHalfWrongAsksToCalmDown) {
   EXPECT_FALSE(last.goal->allCorrect);
 }
 
-TEST(DrillGameTest, GameOnTheSecondSheetLeavesTheFirstOneAlone) {
-  TextMemo memo = SheetDocument(4, Operation::Addition, 8, 2);
+TEST_F(DrillGameTest, GameOnTheSecondSheetLeavesTheFirstOneAlone) {
+  Open(4, Operation::Addition, 8, 2);
   const auto firstSheet = [&] {
     const auto lines = memo.Lines();
     return std::vector<std::string>(lines.begin(), lines.begin() + 18);
   };
   const auto first = firstSheet();
   memo.SetCaret({18, 0}); // the second sheet's title
-  ScriptedHost host;
-  DrillGame game(host, kSounds);
   ASSERT_EQ(StartResult::Started, game.Start(memo, {}));
   EXPECT_EQ((std::vector<int>{-1, -1}), CellValues(memo.Line(18 + 9)));
   for (int digit : Answers(memo, 22, Operation::Addition))
-    Type(game, memo, digit);
+    Type(digit);
   EXPECT_EQ(first, firstSheet());
   EXPECT_EQ("│　４けた│　　　０分　　　０秒│", base::SjisToUtf8(memo.Line(18 + 14)));
 }
 
-TEST(DrillGameTest, TabsInFrontOfASheetAreExpandedBeforeItsCellsAreFound) {
-  TextMemo memo;
+TEST_F(DrillGameTest, TabsInFrontOfASheetAreExpandedBeforeItsCellsAreFound) {
   for (const char *line : {"┌─┬─┬─┬─┐", "│３│５│８│２│", "└┬┴┬┴┬┴┬┘", "\t│　│　│　│1", "\t└┬┴┬┴┬┘",
                            "\t　│　│　│", "\t　└┰┴┰┘", "\t　　┃　┃", "\t　　┗━┛"})
     memo.InsertLine(memo.LineCount(), base::Sj(line));
   memo.SetCaret({0, 0});
-  ScriptedHost host;
-  DrillGame game(host, kSounds);
   ASSERT_EQ(StartResult::Started, game.Start(memo, {true, 2}));
   EXPECT_EQ(base::Sj("  │　│　│　│1"), memo.Line(3));
   EXPECT_EQ((TextPos{3, 4}), memo.Caret());
   KeyOutcome last;
   for (int digit : {8, 3, 0, 1, 3, 4})
-    last = Type(game, memo, digit);
+    last = Type(digit);
   EXPECT_EQ(KeyResult::Goal, last.result);
   // Without a time box the time goes into a new last line.
   EXPECT_EQ("　　　０分　　　０秒", base::SjisToUtf8(memo.Line(memo.LineCount() - 1)));
 }
 
-TEST(DrillGameTest, ContinuingAtTheSameLevelKeepsSizeAndOperationOfThisSheet) {
-  TextMemo memo = SheetDocument(7, Operation::Subtraction, 9);
-  ScriptedHost host;
-  DrillGame game(host, kSounds);
-  ASSERT_EQ(StartResult::Started, game.Start(memo, {}));
+TEST_F(DrillGameTest, ContinuingAtTheSameLevelKeepsSizeAndOperationOfThisSheet) {
+  ASSERT_EQ(StartResult::Started, StartOn(7, Operation::Subtraction, 9));
   DrillSettings panel;
   panel.digitCount = 20;
   panel.sheetCount = 5;
@@ -243,14 +235,11 @@ TEST(DrillGameTest, ContinuingAtTheSameLevelKeepsSizeAndOperationOfThisSheet) {
   EXPECT_EQ(3, next.hintCount);
 }
 
-TEST(DrillGameTest, AClickPutsTheCaretBackOnTheCurrentCell) {
-  TextMemo memo = SheetDocument(12, Operation::Addition, 10);
-  ScriptedHost host;
-  DrillGame game(host, kSounds);
-  ASSERT_EQ(StartResult::Started, game.Start(memo, {}));
+TEST_F(DrillGameTest, AClickPutsTheCaretBackOnTheCurrentCell) {
+  ASSERT_EQ(StartResult::Started, StartOn(12, Operation::Addition, 10));
   const std::vector<int> answers = Answers(memo, 4, Operation::Addition);
   for (int i = 0; i < 11; ++i)
-    Type(game, memo, answers[static_cast<std::size_t>(i)]);
+    Type(answers[static_cast<std::size_t>(i)]);
   const TextPos cell = memo.Caret();
   EXPECT_EQ((TextPos{9, 6}), cell); // the first cell of row 2
   memo.SetCaret({0, 0});

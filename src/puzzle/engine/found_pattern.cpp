@@ -1,0 +1,73 @@
+#include "puzzle/engine/found_pattern.h"
+
+#include "puzzle/engine/pattern_step.h"
+
+#include <bit>
+
+namespace zenpa::puzzle {
+
+std::array<Axis, 2> AxisOrder(const Engine &e) {
+  if (e.ColumnsFirst())
+    return {kAlongColumns, kAlongRows};
+  return {kAlongRows, kAlongColumns};
+}
+
+int LowestIndex(Cell set) { return std::countr_zero(static_cast<unsigned>(set)) + 1; }
+
+Cell PlacesOf(const Grid &g, Axis axis, int line, int d) {
+  Cell places = 0;
+  for (int pos = 1; pos <= 9; ++pos) {
+    if (Holds(g, axis.at(line, pos), d))
+      places |= DigitBit(pos);
+  }
+  return places;
+}
+
+Cell LinesHolding(const Grid &g, Axis axis, int first, int pos, int d, int skip) {
+  Cell lines = 0;
+  for (int line = first; line < first + 3; ++line) {
+    if (line != skip && Holds(g, axis.at(line, pos), d))
+      lines |= DigitBit(line);
+  }
+  return lines;
+}
+
+std::string FoundPattern::stepText() const {
+  std::string text(name_);
+  text += suffix_;
+  text += CandidateText(digits_);
+  return text;
+}
+
+namespace {
+
+// The part of `digits` that can leave cell c without emptying it: all of
+// them while another candidate stays, otherwise all but the lowest (taken
+// highest first, the cell is placed on the lowest and keeps it).
+Cell RemovableDigits(Cell c, Cell digits) {
+  if (!IsOpen(c))
+    return 0;
+  const Cell present = c & digits;
+  if (present != c)
+    return present;
+  return present & static_cast<Cell>(present - 1);
+}
+
+} // namespace
+
+bool ApplyPattern(Engine &e, const FoundPattern &f) {
+  PatternStep step(e, f.level_);
+  step.SetLabel(f.stepText());
+  for (int i = 0; i < f.markCount_; ++i)
+    step.AddMark(f.marks_[i].pos, f.marks_[i].second);
+  for (int i = 0; i < f.removalCount_; ++i) {
+    const Pos p = f.removals_[i].pos;
+    const Cell digits = RemovableDigits(e.CellGrid(p.x, p.y), f.removals_[i].digits);
+    if (digits != 0 && !step.Remove(p, digits))
+      break;
+  }
+  step.Finish();
+  return e.Changed || e.Contradiction;
+}
+
+} // namespace zenpa::puzzle

@@ -1,0 +1,56 @@
+// The layout-status part of the print settings panel: paper label, maximum
+// lines, pitches, margins, warnings and the check mark, the page-range
+// fields, the odd/even pass buttons, the print report and the caret's
+// page/line/column text, plus the page buttons "改頁" (Button4), "次頁"
+// (Button5), "前頁" (Button6) and "レイアウト" (Button7).
+//
+// A thin binding over print::PrintStatus: the main window connects the
+// signals to its layout and page commands and calls Refresh afterwards.
+#pragma once
+
+#include <QWidget>
+
+#include "print/print_format.h"
+#include "print/print_status.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace zenpa::ui {
+
+class PrintStatusPanel : public QWidget {
+  Q_OBJECT
+public:
+  // status must outlive the panel; the page-range fields edit status.range.
+  explicit PrintStatusPanel(print::PrintStatus &status, QWidget *parent = nullptr);
+
+  // Shows the status and the format's duplex and real-time layout state.
+  void Refresh(const print::PrintFormat &format, bool realtimeLayout);
+
+  QLabel *caretLabel() const { return caret_; }
+
+signals:
+  void nextPageRequested(bool extend, bool levelDisplay);
+  void previousPageRequested(bool extend);
+  void pageBreakRequested();
+  void layoutRequested();
+  void rangeChanged(); // page range, copies or pass changed
+
+private:
+  void BuildLabels();
+  void BuildFields();
+  void BuildButtons();
+  void ApplyField(QLineEdit *field, std::string (print::PageRange::*enter)(std::string_view));
+
+  print::PrintStatus &status_;
+  QLabel *paper_, *maxLines_, *linePitch_, *charPitch_, *rightMargin_, *bottomMargin_;
+  QLabel *topWithHeader_, *tooWide_, *tooLong_, *atMaxLines_, *checkMark_, *endPageHint_;
+  QLabel *report1_, *report2_, *caret_;
+  QLineEdit *startPage_, *endPage_, *copies_;
+  QRadioButton *oddPass_, *evenPass_;
+  QPushButton *layoutButton_;
+};
+
+} // namespace zenpa::ui

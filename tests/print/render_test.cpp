@@ -1,0 +1,369 @@
+#include "print/render.h"
+
+#include "base/sjis.h"
+#include "base/units.h"
+#include "platform/printer.h"
+#include "platform/recording_canvas.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+
+namespace zenpa::print {
+namespace {
+
+using base::Sj;
+using platform::CanvasOp;
+using platform::RecordingCanvas;
+
+// Keeps each sheet of a run on its own recording canvas.
+class RecordingSheets : public SheetOutput {
+public:
+  void StartSheet(int sheet) override {
+    started.push_back(sheet);
+    sheets.emplace_back();
+  }
+  platform::Canvas &SheetCanvas() override { return sheets.back(); }
+
+  std::vector<int> started;
+  std::deque<RecordingCanvas> sheets;
+};
+
+// A document on the virtual A4 printer (2976 × 4210, offsets 43) with the
+// format's 12-point font: 60-pixel cells, single-byte characters 22 wide.
+class RenderTest : public ::testing::Test {
+protected:
+  RenderTest() { format.fontName = "F"; }
+
+  RecordingSheets &Render(const std::vector<std::string> &lines, RunKind kind = RunKind::NomalPrint,
+                          PageSelection selection = {}, int copies = 1, int wanted = 1) {
+    const int cell = PtToPix(format.fontSize, 360, ratio);
+    geometry =
+        ComputeGeometry(format, platform::VirtualPrinterMetrics(210, 297), TextH(cell, ratio));
+    marks = std::make_unique<MarkReader>(MarkRulesOf(format), std::vector<std::string>{"F", "G"});
+    printed = std::make_unique<PrintedLines>(lines);
+    RenderInput in{format, geometry, *marks, *printed, ratio, widest, 1, {"doc", "2026/12/06"}};
+    out = RecordingSheets();
+    result = RenderRun(in, RunOptions{kind, selection, copies, wanted}, out);
+    return out;
+  }
+
+  // Text calls of one sheet, in order.
+  std::vector<CanvasOp> Texts(int sheet) const { return out.sheets.at(sheet).TextOps(); }
+  // The document lines drawn on each sheet (text calls with advances).
+  std::vector<std::vector<std::string>> Bodies() const {
+    std::vector<std::vector<std::string>> all;
+    for (const RecordingCanvas &c : out.sheets) {
+      all.emplace_back();
+      for (const CanvasOp &op : c.TextOps()) {
+        if (op.kind == CanvasOp::Kind::TextAdvances)
+          all.back().push_back(op.text);
+      }
+    }
+    return all;
+  }
+
+  PrintFormat format;
+  PageGeometry geometry;
+  CellRatio ratio;
+  int widest = 22;
+  std::unique_ptr<MarkReader> marks;
+  std::unique_ptr<PrintedLines> printed;
+  RecordingSheets out;
+  RunResult result;
+};
+
+const std::string kBreak = "\f";
+
+TEST_F(RenderTest, LinesStandAtTheMarginsShiftedToThePrintableCorner) {
+  Render({"ab", "cd"});
+  std::vector<CanvasOp> t = Texts(0);
+  ASSERT_EQ(2u, t.size());
+  // No header: the first line at the top margin (213), the next one pitch lower.
+  EXPECT_EQ(326 - 43, t[0].x);
+  EXPECT_EQ(213 - 43, t[0].y);
+  EXPECT_EQ(213 + 60 - 43, t[1].y);
+  EXPECT_EQ(60, t[0].font.height);
+  EXPECT_EQ((platform::Rect{0, 0, 2890, 4124}), t[0].rect);
+  EXPECT_EQ((std::vector<int>{22, 22}), t[0].advances);
+  // The preview draws the same page in paper coordinates.
+  Render({"ab"}, RunKind::NomalPrView);
+  std::vector<CanvasOp> v = Texts(0);
+  EXPECT_EQ(326, v[0].x);
+  EXPECT_EQ(213, v[0].y);
+  EXPECT_EQ((platform::Rect{43, 43, 2933, 4167}), v[0].rect);
+}
+
+TEST_F(RenderTest, BaselineFixAndCellRatioPlaceTheLine) {
+  ratio = {72, 60}; // cells 72 high, em 60; the baseline moves up (72 - 60) / 3 = 4 em units
+  Render({"a", "b"}, RunKind::NomalPrView);
+  std::vector<CanvasOp> t = Texts(0);
+  EXPECT_EQ(72, t[0].font.height);
+  EXPECT_EQ(213 - 4, t[0].y);
+  EXPECT_EQ(60 + 213 - 4, t[1].y);
+}
+
+TEST_F(RenderTest, HeaderStandsRightOnOddAndLeftOnEvenDuplexPages) {
+  format.pageNumberOn = true;
+  format.printFileName = true;
+  Render({"x"}, RunKind::NomalPrint);
+  std::vector<CanvasOp> t = Texts(0);
+  ASSERT_EQ(2u, t.size());
+  EXPECT_EQ("doc (1) ", t[0].text);
+  EXPECT_EQ(CanvasOp::Kind::Text, t[0].kind);
+  EXPECT_EQ(43 + 2890 - 8 * 22 - 43, t[0].x); // right-aligned in the printable area
+  EXPECT_EQ(57 - 43, t[0].y);                 // 4 mm from the paper top, not the margin
+  // Two header lines (with the gap) come before the text.
+  EXPECT_EQ(2 * 60 + 213 - 43, t[1].y);
+
+  format.duplex = true;
+  Render({"x", kBreak, "y"}, RunKind::NomalPrint, {1, 0, true, true});
+  t = Texts(0);
+  EXPECT_EQ(" (2) doc", t[0].text);
+  EXPECT_EQ(0, t[0].x); // from the right inset: the outer edge of a back page
+}
+
+TEST_F(RenderTest, AlignedHeaderEndsWithTheWidestLine) {
+  format.printDate = true;
+  format.alignHeader = true;
+  widest = 10 * 22;
+  Render({"x"}, RunKind::NomalPrView);
+  const CanvasOp header = Texts(0)[0];
+  EXPECT_EQ("2026/12/06" + Sj("　") + " ", header.text);
+  const int width = 11 * 22 + 60;
+  EXPECT_EQ(326 + 220 - width, header.x);
+}
+
+TEST_F(RenderTest, SmallHeaderUsesTheReducedSize) {
+  format.printDate = true;
+  format.smallHeader = true;
+  format.reducePercent = 50;
+  Render({"x"}, RunKind::NomalPrView);
+  EXPECT_EQ(30, Texts(0)[0].font.height);
+  EXPECT_EQ(60, Texts(0)[1].font.height);
+}
+
+TEST_F(RenderTest, FooterNumbersEveryPageFromThePaddedStart) {
+  format.pageNumberOn = true;
+  format.pageNumberPos = PageNumberPos::Bottom;
+  format.pageNumberStart = "001";
+  Render({"a", kBreak, "b", kBreak, "c"}, RunKind::NomalPrView, {}, 1, 3);
+  std::vector<CanvasOp> t = Texts(0);
+  ASSERT_EQ(2u, t.size());
+  EXPECT_EQ(" (003) ", t[1].text);
+  EXPECT_EQ(43 + 4124 - 60, t[1].y);
+  // Centred between the paper's left edge and its right cut.
+  EXPECT_EQ(43 + 2890 / 2 - 7 * 22 / 2, t[1].x);
+
+  format.pageNumberStart = "0";
+  Render({"a", kBreak, "b", kBreak, "c"}, RunKind::NomalPrint);
+  ASSERT_EQ(3u, out.sheets.size());
+  EXPECT_EQ(" (0) ", Texts(0)[1].text);
+  EXPECT_EQ(" (2) ", Texts(2)[1].text);
+}
+
+TEST_F(RenderTest, RightNumberIsTurnedAtTheRightEdge) {
+  format.pageNumberOn = true;
+  format.pageNumberPos = PageNumberPos::Right;
+  Render({"a"}, RunKind::NomalPrView);
+  const CanvasOp number = Texts(0)[1];
+  EXPECT_EQ(" (1) ", number.text);
+  EXPECT_EQ(-2700, number.font.escapement);
+  EXPECT_EQ(43 + 2890 - 5 * 22, number.x);
+  EXPECT_EQ((43 + 4124 + 43) / 2 + 30, number.y);
+}
+
+TEST_F(RenderTest, PagesEndAtTheLineCountAndAtBreaks) {
+  format.linesPerPage = 2;
+  Render({"a", "b", "c", "d", "e"});
+  EXPECT_EQ((std::vector<std::vector<std::string>>{{"a", "b"}, {"c", "d"}, {"e"}}), Bodies());
+  // A break right after a full page adds no empty page.
+  Render({"a", "b", kBreak, "c"});
+  EXPECT_EQ((std::vector<std::vector<std::string>>{{"a", "b"}, {"c"}}), Bodies());
+  format.linesPerPage = 0;
+  Render({"a", kBreak, kBreak, "b"});
+  EXPECT_EQ(3u, out.sheets.size()); // a break on an empty page still ends it
+}
+
+TEST_F(RenderTest, OversizedFontStillEndsEveryPage) {
+  format.fontSize = 600; // no line fits: one line per page, never a hang
+  format.topMargin = 3000;
+  Render({"a", "b", "c"});
+  EXPECT_EQ(3u, out.sheets.size());
+  EXPECT_EQ(3, result.pages);
+}
+
+TEST_F(RenderTest, DuplexPassesTakeOddThenEvenPages) {
+  format.duplex = true;
+  std::vector<std::string> doc = {"1", kBreak, "2", kBreak, "3", kBreak, "4", kBreak, "5"};
+  Render(doc, RunKind::NomalPrint, {1, 0, true, false});
+  EXPECT_EQ((std::vector<std::vector<std::string>>{{"1"}, {"3"}, {"5"}}), Bodies());
+  Render(doc, RunKind::NomalPrint, {1, 0, true, true});
+  EXPECT_EQ((std::vector<std::vector<std::string>>{{"2"}, {"4"}}), Bodies());
+}
+
+TEST_F(RenderTest, EvenPassMirrorsTheRightMarginAndShiftsTheBack) {
+  format.duplex = true;
+  format.evenPageShift = 2;
+  Render({"1", kBreak, "2"}, RunKind::NomalPrView, {1, 0, true, true});
+  // The front's right margin: right inset + printable width - right end of the widest line.
+  const int remainRight = 43 + 2890 - (22 + 326 - 43);
+  EXPECT_EQ(remainRight + 0 + base::MmToPix(2, 360), Texts(0)[0].x);
+  format.backRightToLeft = true;
+  format.paperEdgeOn = true;
+  format.paperRight = 10; // right limit 43 + 142
+  Render({"1", kBreak, "2"}, RunKind::NomalPrView, {1, 0, true, true});
+  const CanvasOp line = Texts(0)[0];
+  EXPECT_EQ(185, line.rect.left); // clip runs from the right limit
+  EXPECT_EQ(2976 - 43, line.rect.right);
+}
+
+TEST_F(RenderTest, PouchBindingPutsPairsOfPagesOnOneSheet) {
+  format.pouchBinding = true;
+  std::vector<std::string> doc = {"1", kBreak, "2", kBreak, "3", kBreak, "4", kBreak, "5"};
+  Render(doc, RunKind::Fukurotoji);
+  EXPECT_EQ((std::vector<std::vector<std::string>>{{"1", "2"}, {"3", "4"}, {"5"}}), Bodies());
+  EXPECT_EQ(326 - 43, Texts(2)[0].x); // page 5 alone, on the left half
+  // The fold lies half way across the usable paper; the odd page is clipped a millimetre before it.
+  const int fold = 43 + (43 + 2890 - 43) / 2;
+  EXPECT_EQ(fold - 14 - 43, Texts(0)[0].rect.right);
+  // The even page mirrors the odd one's right margin inside its half.
+  const int half = 2890 / 2 - 14, rightEnd = 22 + 326 - 43;
+  EXPECT_EQ(fold + 14 + (half - rightEnd) - 43, Texts(0)[1].x);
+  EXPECT_EQ(fold + 14 - 43, Texts(0)[1].rect.left);
+}
+
+TEST_F(RenderTest, PouchBindingFromPageTwoLeavesTheLeftHalfEmpty) {
+  format.pouchBinding = true;
+  Render({"1", kBreak, "2", kBreak, "3"}, RunKind::Fukurotoji, {2, 0, false, false});
+  EXPECT_EQ((std::vector<std::vector<std::string>>{{"2"}, {"3"}}), Bodies());
+  EXPECT_GT(Texts(0)[0].x, 1488 - 43);
+}
+
+TEST_F(RenderTest, CopiesAreCollated) {
+  Render({"1", kBreak, "2", kBreak, "3"}, RunKind::NomalPrint, {}, 2);
+  EXPECT_EQ((std::vector<std::vector<std::string>>{{"1"}, {"2"}, {"3"}, {"1"}, {"2"}, {"3"}}),
+            Bodies());
+  EXPECT_EQ((std::vector<int>{1, 2, 3, 4, 5, 6}), out.started);
+}
+
+TEST_F(RenderTest, PreviewDrawsOnlyTheWantedSheetOnItsPaper) {
+  Render({"1", kBreak, "2", kBreak, "3"}, RunKind::NomalPrView, {}, 2, 5);
+  EXPECT_EQ((std::vector<std::vector<std::string>>{{"2"}}), Bodies());
+  EXPECT_EQ(std::vector<int>{5}, out.started);
+  const std::vector<CanvasOp> &ops = out.sheets[0].Ops();
+  ASSERT_FALSE(ops.empty());
+  EXPECT_EQ(CanvasOp::Kind::Fill, ops[0].kind);
+  EXPECT_EQ((platform::Rect{0, 0, 2976, 4210}), ops[0].rect);
+  EXPECT_EQ(0xFFFFFFu, ops[0].color);
+  // A sheet beyond the last draws nothing.
+  Render({"1"}, RunKind::NomalPrView, {}, 1, 2);
+  EXPECT_EQ(0u, out.sheets.size());
+}
+
+TEST_F(RenderTest, SizeMarkPlacesLaterLinesAtTheNewHeight) {
+  format.scaleMarksOn = true;
+  Render({"p+ $0000FF", "a", "b"}, RunKind::NomalPrView);
+  std::vector<CanvasOp> t = Texts(0);
+  ASSERT_EQ(2u, t.size()); // the mark line takes no line
+  EXPECT_EQ(66, t[0].font.height);
+  EXPECT_EQ(0x0000FFu, t[0].color);
+  EXPECT_EQ(213, t[0].y);
+  EXPECT_EQ(66 + 213, t[1].y);
+  format.scaleLineBlank = true; // the mark now prints as an empty line
+  Render({"p+ m100 %50", "a", "b"}, RunKind::NomalPrView);
+  t = Texts(0);
+  // The mark's own empty line already takes the new spacing of 150 %.
+  EXPECT_EQ(static_cast<int>(base::RoundHalfAway(66 * 1.5)) + 213, t[0].y);
+  EXPECT_EQ(326 + base::MmToPix(10, 360), t[0].x);
+  EXPECT_EQ(66 * 3 + 213, t[1].y);
+}
+
+TEST_F(RenderTest, MarkStateEndsWithThePage) {
+  format.scaleMarksOn = true;
+  format.linesPerPage = 1;
+  Render({"p-- F", "a", "b"});
+  EXPECT_EQ(54, Texts(0)[0].font.height);
+  EXPECT_EQ(60, Texts(1)[0].font.height);
+}
+
+TEST_F(RenderTest, PairedHalfWidthCharactersAreDrawnTurned) {
+  format.pairHalfWidth = true;
+  Render({Sj("漢ab(")}, RunKind::NomalPrView);
+  std::vector<CanvasOp> t = Texts(0);
+  ASSERT_EQ(2u, t.size());
+  EXPECT_EQ(Sj("漢") + "  (", t[0].text); // the pair is blanked in the line
+  EXPECT_EQ("ab", t[1].text);
+  EXPECT_EQ(-2700, t[1].font.escapement);
+  // Centred on the pair's place: 44 wide, 60 high, after the 60-wide kanji.
+  EXPECT_EQ(326 + 60 + 22 - 30, t[1].x);
+  EXPECT_EQ(213 + 22 + 30, t[1].y);
+  EXPECT_EQ(0, t[0].font.escapement);
+}
+
+TEST_F(RenderTest, UnderlineRunsOneCellFurther) {
+  format.underline = true;
+  Render({"ab"}, RunKind::NomalPrView);
+  EXPECT_EQ("ab ", Texts(0)[0].text);
+  EXPECT_TRUE(Texts(0)[0].font.underline);
+}
+
+TEST_F(RenderTest, ReducedTitleAndClueStayOverTheGrid) {
+  format.puzzle.minititle = true;
+  format.puzzle.miniclue = true;
+  const std::string clue = std::string(32, ' ') + "-clue 25";
+  Render({format.puzzle.title, clue, "x"}, RunKind::NomalPrView);
+  std::vector<CanvasOp> t = Texts(0);
+  // 19 full-width cells: 1140 wide at 60, 912 at 48; less half a 48-pixel blank.
+  const int d = 1140 - 912 - 18 / 2;
+  EXPECT_EQ(48, t[0].font.height);
+  EXPECT_EQ(326 + d / 2, t[0].x);
+  EXPECT_EQ(326 + d, t[1].x);
+  // The title saves a fifth of a line: the clue line is measured at 48 from there.
+  EXPECT_EQ(static_cast<int>(base::RoundHalfAway(48 * 0.8)) + 213, t[1].y);
+}
+
+TEST_F(RenderTest, HowToPlayBlockFollowsTheGridReduced) {
+  format.puzzle.minitext = true;
+  Render({Sj("┗━┷━┷━┻━┷━┷━┻━┷━┷━┛"), "x", "y"}, RunKind::NomalPrView);
+  std::vector<CanvasOp> t = Texts(0);
+  EXPECT_EQ(60, t[0].font.height);
+  EXPECT_EQ(48, t[1].font.height);
+  EXPECT_EQ(48, t[2].font.height);
+  EXPECT_EQ(60 + 213, t[1].y);
+  // Each line of the block saves a third of the reduction (20 %) of a line.
+  EXPECT_EQ(static_cast<int>(base::RoundHalfAway(48 * (2 - 20 / 3.0 / 100))) + 213, t[2].y);
+  format.puzzle.minitext = false; // off: the block prints at the mark size
+  Render({Sj("┗━┷━┷━┻━┷━┷━┻━┷━┷━┛"), "x"}, RunKind::NomalPrView);
+  EXPECT_EQ(60, Texts(0)[1].font.height);
+}
+
+TEST_F(RenderTest, PrintedSheetsCarryFrameAndPaperEdgeLines) {
+  format.framePrinted = true;
+  format.frameRect = {10, 10, 100, 50};
+  format.paperEdgeOn = true;
+  format.paperEdgeLine = true;
+  format.paperRight = 10;
+  format.paperBottom = 10;
+  Render({"a", kBreak, "b"}, RunKind::NomalPrint);
+  for (const RecordingCanvas &sheet : out.sheets) {
+    std::vector<CanvasOp> rects, lines;
+    for (const CanvasOp &op : sheet.Ops()) {
+      if (op.kind == CanvasOp::Kind::Rect)
+        rects.push_back(op);
+      if (op.kind == CanvasOp::Kind::Line)
+        lines.push_back(op);
+    }
+    ASSERT_EQ(1u, rects.size());
+    EXPECT_EQ((platform::Rect{142 - 43, 142 - 43, 1559 - 43, 851 - 43}), rects[0].rect);
+    ASSERT_EQ(2u, lines.size());
+    // 10 mm inside the right and bottom paper edges.
+    EXPECT_EQ(2976 - 142 - 43, lines[0].x);
+    EXPECT_EQ(4210 - 141 - 43, lines[0].y2);
+    EXPECT_EQ(platform::PenStyle::Dotted, lines[0].pen);
+  }
+}
+
+} // namespace
+} // namespace zenpa::print

@@ -1,0 +1,155 @@
+#include "print/render_text.h"
+
+#include "base/sjis.h"
+#include "platform/recording_canvas.h"
+
+#include <gtest/gtest.h>
+
+namespace zenpa::print {
+namespace {
+
+using base::Sj;
+
+TEST(PageNumberTest, PadsToTheStartTextWhenItBeginsWithZero) {
+  EXPECT_EQ("010", PaddedPageNumber("001", 10));
+  EXPECT_EQ("001", PaddedPageNumber("001", 1));
+  EXPECT_EQ("1000", PaddedPageNumber("001", 1000)); // longer numbers are not cut
+  EXPECT_EQ("10", PaddedPageNumber("1", 10));
+  EXPECT_EQ("14", PaddedPageNumber("5", 10));
+  // "0" numbers pages 0, 1, 2 ... padded to one digit.
+  EXPECT_EQ("0", PaddedPageNumber("0", 1));
+  EXPECT_EQ("2", PaddedPageNumber("0", 3));
+  // A start that is not a number counts as 1.
+  EXPECT_EQ("3", PaddedPageNumber("abc", 3));
+  EXPECT_EQ("3", PaddedPageNumber("", 3));
+}
+
+TEST(PageNumberTest, FieldIsRewrittenInPaddedForm) {
+  EXPECT_EQ("007", NormalizedPageNumberStart("007"));
+  EXPECT_EQ("01", NormalizedPageNumberStart("0x"));
+  EXPECT_EQ("1", NormalizedPageNumberStart("x"));
+  EXPECT_EQ("12", NormalizedPageNumberStart(" 12 "));
+}
+
+TEST(PageNumberTest, TextHasTheBracketsAroundTheNumber) {
+  PrintFormat f;
+  f.pageNumberStart = "001";
+  EXPECT_EQ(" (010) ", PageNumberText(f, 10));
+  f.pageNumberLeft = "-";
+  f.pageNumberRight = "-";
+  EXPECT_EQ("-002-", PageNumberText(f, 2));
+}
+
+TEST(HeaderFileNameTest, DropsDirectoryAndExtensionUnlessAsked) {
+  EXPECT_EQ("doc", HeaderFileName("/home/u/doc.txt", false));
+  EXPECT_EQ("doc.txt", HeaderFileName("/home/u/doc.txt", true));
+  EXPECT_EQ(Sj("文書"), HeaderFileName(Sj("/tmp/文書.txt"), false));
+}
+
+class HeaderTextTest : public ::testing::Test {
+protected:
+  PrintFormat format_;
+  HeaderSource source_{"doc", "2026/12/06"};
+  const std::string space_ = Sj("　");
+};
+
+TEST_F(HeaderTextTest, DateOnlyStandsFirstOnOddAndLastOnEvenPages) {
+  format_.printDate = true;
+  EXPECT_EQ("2026/12/06" + space_ + " ", HeaderText(format_, source_, 1, false));
+  EXPECT_EQ(" " + space_ + "2026/12/06", HeaderText(format_, source_, 2, true));
+}
+
+TEST_F(HeaderTextTest, PageNumberOnTopStandsAtTheOuterEdge) {
+  format_.pageNumberOn = true;
+  format_.printFileName = true;
+  format_.printDate = true;
+  EXPECT_EQ("2026/12/06" + space_ + "doc (3) ", HeaderText(format_, source_, 3, false));
+  EXPECT_EQ(" (4) doc" + space_ + "2026/12/06", HeaderText(format_, source_, 4, true));
+}
+
+TEST_F(HeaderTextTest, BlankIsAddedOnlyWhenMissing) {
+  format_.pageNumberOn = true;
+  format_.pageNumberLeft = "[";
+  format_.pageNumberRight = "]";
+  format_.printFileName = true;
+  EXPECT_EQ("doc[1] ", HeaderText(format_, source_, 1, false));
+  EXPECT_EQ(" [2]doc", HeaderText(format_, source_, 2, true));
+}
+
+TEST_F(HeaderTextTest, NumberAtTheBottomOrRightIsNotInTheHeader) {
+  format_.pageNumberOn = true;
+  format_.printFileName = true;
+  format_.pageNumberPos = PageNumberPos::Bottom;
+  EXPECT_EQ("doc ", HeaderText(format_, source_, 1, false));
+  format_.pageNumberPos = PageNumberPos::Right;
+  EXPECT_EQ(" doc", HeaderText(format_, source_, 2, true));
+}
+
+class AdvancesTest : public ::testing::Test {
+protected:
+  void SetUp() override { canvas_.SetFont({"f", 40}); } // single byte 15, double byte 40
+  platform::RecordingCanvas canvas_;
+  const std::string noPair_ = Sj("･+-=* <>｢｣()[]{}");
+};
+
+TEST_F(AdvancesTest, NormalSpacingAddsNothing) {
+  LineAdvances a = ComputeAdvances(canvas_, Sj("ab漢"), 100, 0, noPair_);
+  EXPECT_EQ(0, a.extra);
+  EXPECT_EQ((std::vector<int>{15, 15, 0, 40}), a.advances);
+  EXPECT_EQ((std::vector<std::uint8_t>{kSingleByte, kSingleByte, kLeadByte, kTrailByte}), a.kinds);
+}
+
+TEST_F(AdvancesTest, WideSpacingAddsHalfTheAverageByteWidth) {
+  // "ab": width 30 over 2 bytes; 150 % adds round(7.5) = 8 to each byte.
+  LineAdvances a = ComputeAdvances(canvas_, "ab", 150, 0, noPair_);
+  EXPECT_EQ(8, a.extra);
+  EXPECT_EQ((std::vector<int>{23, 23}), a.advances);
+  // A double-byte character: the lead byte carries 2 × extra, the trail its width.
+  LineAdvances k = ComputeAdvances(canvas_, Sj("漢"), 150, 0, noPair_);
+  EXPECT_EQ(10, k.extra);
+  EXPECT_EQ((std::vector<int>{20, 40}), k.advances);
+}
+
+TEST_F(AdvancesTest, NarrowSpacingRemovesSpace) {
+  LineAdvances a = ComputeAdvances(canvas_, Sj("漢字"), 50, 0, noPair_);
+  EXPECT_EQ(-10, a.extra);
+  EXPECT_EQ((std::vector<int>{-20, 40, -20, 40}), a.advances);
+}
+
+TEST_F(AdvancesTest, FixedPitchPutsHalfAndFullWidthOnOneGrid) {
+  int cell = FixedPitchCell(canvas_, 100);
+  EXPECT_EQ(20, cell); // ten full-width characters of 40, halved, per cell
+  LineAdvances halves = ComputeAdvances(canvas_, "abX", 100, cell, noPair_);
+  LineAdvances full = ComputeAdvances(canvas_, Sj("ａX"), 100, cell, noPair_);
+  // The 15-pixel letters are centred in 20-pixel cells: 2 pixels in.
+  EXPECT_EQ(2, halves.shift);
+  EXPECT_EQ(0, full.shift);
+  // "X" stands at the start of the third cell plus its centring in both lines.
+  EXPECT_EQ(42, halves.shift + AdvanceBefore(halves.advances, 2));
+  EXPECT_EQ(42, full.shift + AdvanceBefore(full.advances, 2));
+  EXPECT_EQ(60, halves.shift + AdvanceBefore(halves.advances, 3)); // three whole cells
+}
+
+TEST_F(AdvancesTest, FixedPitchCellFollowsCharacterSpacing) {
+  EXPECT_EQ(30, FixedPitchCell(canvas_, 150));
+  LineAdvances a = ComputeAdvances(canvas_, Sj("漢漢"), 150, 30, noPair_);
+  // Each full-width character takes two cells of 30, centred: 10 pixels in.
+  EXPECT_EQ(10, a.shift);
+  EXPECT_EQ(60, AdvanceBefore(a.advances, 2));
+}
+
+TEST_F(AdvancesTest, PairsTakeAdjacentPairableCharactersTwoAtATime) {
+  LineAdvances a = ComputeAdvances(canvas_, Sj("12漢abc(de)f"), 100, 0, noPair_);
+  EXPECT_EQ((std::vector<std::size_t>{0, 4, 8}), FindPairs(a.kinds));
+  // A line of exactly the never-paired characters has no pair.
+  LineAdvances none = ComputeAdvances(canvas_, noPair_, 100, 0, noPair_);
+  EXPECT_EQ(std::vector<std::size_t>{}, FindPairs(none.kinds));
+  // Half-width katakana listed there (｢｣) stay unpaired too.
+  LineAdvances kana = ComputeAdvances(canvas_, Sj("｢｣ｱｲ"), 100, 0, noPair_);
+  EXPECT_EQ((std::vector<std::uint8_t>{kNoPairByte, kNoPairByte, kSingleByte, kSingleByte}),
+            kana.kinds);
+  EXPECT_EQ(std::vector<std::size_t>{2}, FindPairs(kana.kinds));
+}
+
+} // namespace
+} // namespace zenpa::print

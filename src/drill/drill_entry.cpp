@@ -3,6 +3,8 @@
 #include "base/digits.h"
 #include "base/sjis.h"
 
+#include <algorithm>
+
 namespace zenpa::drill {
 
 bool StartEntry(platform::Memo &memo, platform::Host &host, const TabSetting &tabs,
@@ -38,6 +40,21 @@ KeyResult EntryKey(platform::Memo &memo, SheetCursor &cursor, char key) {
   }
   MoveToCell(memo, cursor, cursor.row + 1, 1);
   return KeyResult::Moved;
+}
+
+int ClickedRow(const SheetCursor &cursor, int firstVisibleLine, int y, int lineHeight) {
+  if (lineHeight <= 0)
+    return cursor.row;
+  const int lowerHalf = y % lineHeight > lineHeight / 2 ? 1 : 0;
+  const int row = (firstVisibleLine + y / lineHeight - cursor.topLine - 1 + lowerHalf) / 2;
+  return std::clamp(row, 0, std::max(0, cursor.digitCount - 1));
+}
+
+int ClickedColumn(const SheetCursor &cursor, int row, int x, int prefixPixels, int halfWidth) {
+  if (halfWidth <= 0)
+    return cursor.col;
+  const int col = (x - prefixPixels - halfWidth / 2) / (4 * halfWidth) + 1;
+  return std::clamp(col, 1, std::max(1, cursor.digitCount - row));
 }
 
 void EntryArrow(platform::Memo &memo, SheetCursor &cursor, Arrow arrow) {

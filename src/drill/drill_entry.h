@@ -27,6 +27,14 @@ enum class Arrow { Left, Right, Up, Down };
 // row allows.
 void EntryArrow(platform::Memo &memo, SheetCursor &cursor, Arrow arrow);
 
+// A mouse click in entry mode, in editor pixels from the top left of the
+// view. The row counts the lines from the sheet's top border, a click in the
+// lower half of a line counting as the next line; the column counts cells of
+// four half-width characters after the row's first bar.
+int ClickedRow(const SheetCursor &cursor, int firstVisibleLine, int y, int lineHeight);
+// `prefixPixels` is the width of the row's text in front of its first bar.
+int ClickedColumn(const SheetCursor &cursor, int row, int x, int prefixPixels, int halfWidth);
+
 // Replaces the two bytes of the cell at `cell` by `text`.
 void WriteCell(platform::Memo &memo, platform::TextPos cell, const std::string &text);
 

@@ -88,5 +88,27 @@ TEST(DrillEntryTest, ArrowsWrapInTheRowAndStopAtTheTopAndTheFinalCell) {
   EXPECT_EQ((TextPos{2, 2}), memo.Caret());
 }
 
+TEST(DrillEntryTest, ClicksPickTheRowByHalfLinesAndTheColumnByCellWidths) {
+  SheetCursor cursor;
+  cursor.topLine = 10;
+  cursor.digitCount = 6;
+  // Lines of 16 pixels, the view starting at line 8. Row 1 stands on line 13
+  // (y = 80…95) and takes the clicks from the middle of the border above it
+  // (line 12, y = 64…79) to the middle of the border below (line 14).
+  EXPECT_EQ(0, ClickedRow(cursor, 8, 72, 16));
+  EXPECT_EQ(1, ClickedRow(cursor, 8, 73, 16));
+  EXPECT_EQ(1, ClickedRow(cursor, 8, 104, 16));
+  EXPECT_EQ(2, ClickedRow(cursor, 8, 105, 16));
+  EXPECT_EQ(0, ClickedRow(cursor, 0, 0, 16));    // above the sheet
+  EXPECT_EQ(5, ClickedRow(cursor, 8, 4000, 16)); // below the final cell
+  // Half-width characters of 8 pixels; row 2 has 4 cells after a 32-pixel
+  // indent and its bar.
+  EXPECT_EQ(1, ClickedColumn(cursor, 2, 40, 32, 8));
+  EXPECT_EQ(1, ClickedColumn(cursor, 2, 67, 32, 8));
+  EXPECT_EQ(2, ClickedColumn(cursor, 2, 68, 32, 8));
+  EXPECT_EQ(4, ClickedColumn(cursor, 2, 400, 32, 8));
+  EXPECT_EQ(1, ClickedColumn(cursor, 2, 0, 32, 8));
+}
+
 } // namespace
 } // namespace zenpa::drill

@@ -1,0 +1,207 @@
+#include "print/print_run.h"
+
+#include "base/sjis.h"
+#include "base/units.h"
+#include "platform/recording_canvas.h"
+#include "platform/recording_printer.h"
+#include "platform/scripted_host.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace zenpa::print {
+namespace {
+
+using base::Sj;
+using platform::CanvasOp;
+
+const std::string kBreak = "\f";
+
+class PrintRunTest : public ::testing::Test {
+protected:
+  PrintRunTest() : printer({"office"}) { format.fontName = "F"; }
+
+  PrintWorkResult Work(const std::vector<std::string> &text, RunMode mode = RunMode::Print,
+                       int wanted = 1) {
+    lines = std::make_unique<PrintedLines>(text);
+    platform::RecordingCanvas measure;
+    layout = RunLayout(*lines, {format, printer.Metrics(), {}, {"F"}, false}, measure);
+    doc = std::make_unique<PrintDocument>(
+        PrintDocument{*lines, layout, {}, {"F"}, "/home/u/note.txt", "", "2026/12/06"});
+    PrintTarget target{&printer, !printer.PrinterNames().empty(), &picture, &host};
+    return PrintWork(format, status, *doc, mode, target, wanted);
+  }
+
+  // The document line printed first on each printer page.
+  std::vector<std::string> FirstLines() const {
+    std::vector<std::string> out;
+    for (const platform::RecordingCanvas &page : printer.Pages()) {
+      for (const CanvasOp &op : page.TextOps()) {
+        if (op.kind == CanvasOp::Kind::TextAdvances) {
+          out.push_back(op.text);
+          break;
+        }
+      }
+    }
+    return out;
+  }
+
+  PrintFormat format;
+  PrintStatus status;
+  platform::RecordingPrinter printer;
+  platform::RecordingCanvas picture;
+  platform::ScriptedHost host;
+  std::unique_ptr<PrintedLines> lines;
+  LayoutResult layout;
+  std::unique_ptr<PrintDocument> doc;
+  const std::vector<std::string> fivePages = {"1",    kBreak, "2",    kBreak, "3",
+                                              kBreak, "4",    kBreak, "5"};
+};
+
+TEST_F(PrintRunTest, WithoutPrinterNothingIsPrinted) {
+  printer = platform::RecordingPrinter();
+  PrintWorkResult r = Work({"a"});
+  EXPECT_FALSE(r.ran);
+  EXPECT_EQ(0u, printer.Pages().size());
+  ASSERT_EQ(1u, host.messages.size());
+  EXPECT_EQ(Sj("プリンタがインストールされていません"), host.messages[0].text);
+  EXPECT_FALSE(status.reportVisible());
+}
+
+TEST_F(PrintRunTest, EmptyRangeShowsThePageError) {
+  status.range.SetStartPage(6);
+  PrintWorkResult r = Work(fivePages);
+  EXPECT_FALSE(r.ran);
+  EXPECT_EQ(Sj("印刷頁エラー"), status.endPageLabel());
+  EXPECT_EQ(0u, printer.Pages().size());
+  // The odd pass of a range holding only page 2 selects nothing either.
+  format.duplex = true;
+  status.range.SetStartPage(2);
+  status.range.SetEndPage(2);
+  EXPECT_FALSE(Work(fivePages).ran);
+}
+
+TEST_F(PrintRunTest, CopiesArePrintedCollatedInOneJob) {
+  status.range.SetCopies(2);
+  PrintWorkResult r = Work({"1", kBreak, "2", kBreak, "3"});
+  EXPECT_TRUE(r.ran);
+  EXPECT_EQ(6, r.sheetCount);
+  EXPECT_EQ((std::vector<std::string>{"1", "2", "3", "1", "2", "3"}), FirstLines());
+  EXPECT_EQ(1, printer.JobsEnded());
+  EXPECT_EQ("note", printer.Title());
+  EXPECT_EQ(Sj("印刷頁の出力が終了しました。"), status.report().line1);
+  EXPECT_FALSE(status.CheckMarkVisible());
+}
+
+TEST_F(PrintRunTest, EndPageZeroPrintsToTheLastPage) {
+  status.range.SetStartPage(3);
+  Work(fivePages);
+  EXPECT_EQ((std::vector<std::string>{"3", "4", "5"}), FirstLines());
+}
+
+TEST_F(PrintRunTest, ManualDuplexPrintsOnePassAndAsksForTheOther) {
+  format.duplex = true;
+  Work(fivePages);
+  EXPECT_EQ((std::vector<std::string>{"1", "3", "5"}), FirstLines());
+  EXPECT_EQ(Sj("奇数頁の出力が終了しました。"), status.report().line1);
+  EXPECT_EQ(Sj("必要なら裏面を印刷して下さい｡"), status.report().line2);
+  printer = platform::RecordingPrinter({"office"});
+  status.range.SetEvenPass(true);
+  Work(fivePages);
+  EXPECT_EQ((std::vector<std::string>{"2", "4"}), FirstLines());
+  EXPECT_EQ(Sj("偶数頁の出力が終了しました。"), status.report().line1);
+}
+
+TEST_F(PrintRunTest, PouchBindingPrintsThreeSheetsForFivePages) {
+  format.pouchBinding = true;
+  PrintWorkResult r = Work(fivePages);
+  EXPECT_EQ(3, r.sheetCount);
+  EXPECT_EQ(3, r.sheetsPrinted);
+  EXPECT_EQ((std::vector<std::string>{"1", "3", "5"}), FirstLines());
+}
+
+TEST_F(PrintRunTest, PageNumberStartIsRewrittenPadded) {
+  format.pageNumberStart = "0x";
+  Work({"a"});
+  EXPECT_EQ("01", format.pageNumberStart);
+}
+
+TEST_F(PrintRunTest, HeadersUseTheOverrideName) {
+  format.printFileName = true;
+  lines = std::make_unique<PrintedLines>(std::vector<std::string>{"a"});
+  PrintDocument d{*lines, layout, {}, {}, "/x/note.txt", "", ""};
+  EXPECT_EQ("note", HeaderNameOf(format, d));
+  format.printExtension = true;
+  EXPECT_EQ("note.txt", HeaderNameOf(format, d));
+  d.fileNameOverride = Sj("表題");
+  EXPECT_EQ(Sj("表題"), HeaderNameOf(format, d));
+}
+
+TEST_F(PrintRunTest, PreviewDrawsTheWantedSheetLoweredToTheCount) {
+  PrintWorkResult r = Work({"1", kBreak, "2"}, RunMode::Preview, 7);
+  EXPECT_TRUE(r.ran);
+  EXPECT_EQ(2, r.shownSheet);
+  EXPECT_EQ(0u, printer.Pages().size());
+  std::vector<CanvasOp> texts = picture.TextOps();
+  ASSERT_EQ(1u, texts.size());
+  EXPECT_EQ("2", texts[0].text);
+  EXPECT_EQ(format.leftMargin, texts[0].x); // paper coordinates
+}
+
+TEST_F(PrintRunTest, EvenPageShiftFollowsTheRightInset) {
+  PageGeometry g;
+  g.dpi = 360;
+  g.offX = 43;
+  g.rightInset = 185; // 10 mm more than the left offset
+  format.pouchBinding = true;
+  format.leftMargin = 100;
+  format.evenPageShift = 5;
+  EXPECT_TRUE(gooPageXR(format, g));
+  EXPECT_EQ(10, format.evenPageShift);
+  EXPECT_EQ(base::MmToPix(13, 360), format.leftMargin); // raised to the right inset
+  format.pagesLeftAligned = true;
+  EXPECT_TRUE(gooPageXR(format, g));
+  EXPECT_EQ(0, format.evenPageShift);
+  format.evenPageShift = 5;
+  g.rightInset = 43; // no wider than the left offset: nothing runs
+  EXPECT_FALSE(gooPageXR(format, g));
+  EXPECT_EQ(5, format.evenPageShift);
+}
+
+TEST_F(PrintRunTest, PrintButtonOnlyLeavesTheEnlargedView) {
+  PrintButtonAction a = PrintButton(true);
+  EXPECT_TRUE(a.turnOffEnlargedView);
+  EXPECT_FALSE(a.runPrint);
+  a = PrintButton(false);
+  EXPECT_TRUE(a.runPrint);
+  EXPECT_TRUE(a.showPreviewAdjust);
+}
+
+TEST_F(PrintRunTest, PrinterSetupKeepsTheUsableSizeAndRaisesMargins) {
+  format.paperEdgeOn = true;
+  format.paperRight = 10;
+  format.leftMargin = 50;
+  format.evenPageShift = 3;
+  platform::PrinterMetrics b4 = platform::VirtualPrinterMetrics(257, 364);
+  b4.offX = 71; // 5 mm
+  b4.printableW = b4.paperW - 71 - 43;
+  printer.ScriptSetupDialog(true, b4);
+  PrinterSetupResult r = PrinterSetup(format, printer);
+  EXPECT_TRUE(r.accepted);
+  EXPECT_EQ(57, format.paperRight); // A4 with 10 mm cut: still 200 mm usable on B4
+  EXPECT_EQ(257, r.paperWidthMm);
+  EXPECT_EQ(71, format.leftMargin);
+  EXPECT_EQ(0, format.evenPageShift);
+  EXPECT_EQ("office", r.printerName);
+  EXPECT_EQ(Sj("オフセット 下 3.0  右 3.0 mm"), r.offsetText);
+  EXPECT_TRUE(r.offsetVisible);
+  // Cancel changes nothing; without a printer no dialog is shown.
+  printer.ScriptSetupDialog(false, b4);
+  EXPECT_FALSE(PrinterSetup(format, printer).accepted);
+  platform::RecordingPrinter none;
+  EXPECT_FALSE(PrinterSetup(format, none).dialogShown);
+}
+
+} // namespace
+} // namespace zenpa::print

@@ -357,6 +357,7 @@ LineSpec EditorWidth() {
 // that no value is cut by the paper currently chosen.
 LineError ReadFrame(std::string_view v, FrameRect &frame) {
   std::array<int, 4> n{};
+  v = Trim(v);
   for (std::size_t i = 0; i < n.size(); ++i) {
     const std::size_t blank = i + 1 < n.size() ? v.find(' ') : std::string_view::npos;
     const LineError e = ReadSpin(v.substr(0, blank), 0, 1000, n[i]);

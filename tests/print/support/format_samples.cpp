@@ -1,6 +1,8 @@
 #include "print/support/format_samples.h"
 
 #include "base/sjis.h"
+#include "base/units.h"
+#include "print/format_file.h"
 
 namespace zenpa::print::testing {
 namespace {
@@ -11,8 +13,8 @@ void ChangePrintFields(PrintFormat &f) {
   f.linesPerPage = 40;
   f.lineSpacing = 150;
   f.charSpacing = 90;
-  f.topMargin = 300;
-  f.leftMargin = 400;
+  f.topMargin = base::MmToPix(21, base::kVirtualPrinterDpi);
+  f.leftMargin = base::MmToPix(30, base::kVirtualPrinterDpi);
   f.pageNumberOn = true;
   f.pageNumberPos = PageNumberPos::Right;
   f.pageNumberStart = "7";
@@ -99,3 +101,13 @@ PrintFormat EveryFieldChanged() {
 }
 
 } // namespace zenpa::print::testing
+
+namespace zenpa::print {
+
+void PrintTo(const PrintFormat &format, std::ostream *out) {
+  for (const auto &line : FormatFileLines(format, FormatFileKind::InitialSettings, {})) {
+    *out << "\n  " << base::SjisToUtf8(line);
+  }
+}
+
+} // namespace zenpa::print

@@ -3,6 +3,8 @@
 
 #include "print/print_format.h"
 
+#include <ostream>
+
 namespace zenpa::print::testing {
 
 // A record in which every stored field differs from its start value and lies
@@ -10,3 +12,9 @@ namespace zenpa::print::testing {
 PrintFormat EveryFieldChanged();
 
 } // namespace zenpa::print::testing
+
+namespace zenpa::print {
+// Test failures show a record as the lines of its initial-settings file.
+void PrintTo(const PrintFormat &format, std::ostream *out);
+
+} // namespace zenpa::print

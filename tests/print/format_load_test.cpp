@@ -1,0 +1,256 @@
+#include "print/format_file.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "base/sjis.h"
+#include "base/units.h"
+#include "print/support/format_samples.h"
+
+namespace zenpa::print {
+namespace {
+
+using base::Sj;
+
+// Applies a header and the given UTF-8 setting lines.
+LoadResult Apply(PrintFormat &f, std::initializer_list<std::string> utf8Lines,
+                 const LoadContext &ctx = {}) {
+  std::vector<std::string> lines{Sj("※書式ファイル - ＺＥＮＰＡ v3.87")};
+  for (const std::string &l : utf8Lines)
+    lines.push_back(Sj(l));
+  return ApplyFormatLines(f, lines, ctx);
+}
+
+std::string FormFeed() { return std::string(1, kFormFeed); }
+
+TEST(FormatLoad, EveryFieldSurvivesAWriteAndARead) {
+  const PrintFormat changed = testing::EveryFieldChanged();
+  const auto lines = FormatFileLines(changed, FormatFileKind::InitialSettings, SaveContext{});
+  PrintFormat f;
+  EXPECT_EQ(LoadOutcome::Loaded, ApplyFormatLines(f, lines, LoadContext{}).outcome);
+  EXPECT_EQ(changed, f);
+
+  PrintFormat start = testing::EveryFieldChanged();
+  ApplyFormatLines(start, FormatFileLines(PrintFormat{}, FormatFileKind::Document, {}), {});
+  EXPECT_EQ(PrintFormat{}.fontName, start.fontName);
+  EXPECT_EQ(PrintFormat{}.pageBreakMark, start.pageBreakMark);
+  EXPECT_EQ(PrintFormat{}.frameRect, start.frameRect);
+}
+
+TEST(FormatLoad, HeaderOnlyFileClearsPaperCutsAndHowToPlay) {
+  const PrintFormat changed = testing::EveryFieldChanged();
+  PrintFormat f = changed;
+  EXPECT_EQ(LoadOutcome::Loaded, Apply(f, {}).outcome);
+  PrintFormat expected = changed;
+  expected.paperBottom = expected.paperRight = 0;
+  expected.puzzle.howToPlay.fill(FormFeed());
+  EXPECT_EQ(expected, f);
+}
+
+TEST(FormatLoad, HowToPlaySlotsAfterTheLastLine) {
+  PrintFormat f;
+  Apply(f, {"a,数独解説", ",数独解説", "c,数独解説", ",数独解説"});
+  const std::array<std::string, kHowToPlaySlotCount> expected = {
+      "a", "", "c", FormFeed(), FormFeed(), FormFeed(), FormFeed(), FormFeed(), FormFeed()};
+  EXPECT_EQ(expected, f.puzzle.howToPlay);
+}
+
+TEST(FormatLoad, HeaderLineIsNeverRead) {
+  PrintFormat f;
+  ApplyFormatLines(f, {Sj("40,頁行数"), Sj("3,タブ幅 (字数)"), Sj("1,太文字")}, {});
+  EXPECT_EQ(0, f.linesPerPage);
+  EXPECT_TRUE(f.bold);
+}
+
+TEST(FormatLoad, PageNumberPositionFromTheTwoRadioLines) {
+  const struct {
+    const char *bottom;
+    const char *right;
+    PageNumberPos expected;
+  } cases[] = {{"0", "0", PageNumberPos::Top},
+               {"1", "0", PageNumberPos::Bottom},
+               {"0", "1", PageNumberPos::Right},
+               {"1", "1", PageNumberPos::Right}};
+  for (const auto &c : cases) {
+    for (PageNumberPos before : {PageNumberPos::Top, PageNumberPos::Bottom, PageNumberPos::Right}) {
+      PrintFormat f;
+      f.pageNumberPos = before;
+      Apply(f, {"1,頁番号印刷　　　　1.する　0.しない",
+                std::string(c.bottom) + ",下に頁番号　　　　1.する　0.しない",
+                std::string(c.right) + ",右に頁番号　　　　1.する　0.しない"});
+      EXPECT_TRUE(f.pageNumberOn);
+      EXPECT_EQ(c.expected, f.pageNumberPos) << c.bottom << c.right;
+    }
+  }
+}
+
+struct ClampCase {
+  const char *line;
+  std::function<int(const PrintFormat &)> field;
+  int expected;
+};
+
+int Tenths(double points) { return static_cast<int>(base::RoundHalfAway(points * 10)); }
+
+TEST(FormatLoad, ValuesAreCheckedLikeTheirFields) {
+  const ClampCase cases[] = {
+      {"120,縮小サイズ", [](auto &f) { return f.reducePercent; }, 80},
+      {"abc,縮小サイズ", [](auto &f) { return f.reducePercent; }, 80},
+      {"49,縮小サイズ", [](auto &f) { return f.reducePercent; }, 80},
+      {"50,縮小サイズ", [](auto &f) { return f.reducePercent; }, 50},
+      {"A4,用紙サイズ ( 1 x 1 mm )", [](auto &f) { return f.paperSize; }, 9},
+      {"263,用紙サイズ", [](auto &f) { return f.paperSize; }, 263},
+      {"yoko,用紙の向き", [](auto &f) { return f.orientation; }, 1},
+      {"2,用紙の向き", [](auto &f) { return f.orientation; }, 2},
+      {"3,用紙の向き", [](auto &f) { return f.orientation; }, 1},
+      {"big,プレビュー拡大率", [](auto &f) { return f.previewZoom; }, 100},
+      {"0,プレビュー拡大率", [](auto &f) { return f.previewZoom; }, 100},
+      {"150,プレビュー拡大率", [](auto &f) { return f.previewZoom; }, 150},
+      {"-150,行間 (％)", [](auto &f) { return f.lineSpacing; }, 1},
+      {"600,行間 (％)", [](auto &f) { return f.lineSpacing; }, 600},
+      {"-200,字間 (％)", [](auto &f) { return f.charSpacing; }, 0},
+      {" 42 ,頁行数", [](auto &f) { return f.linesPerPage; }, 42},
+      {"999,頁行数", [](auto &f) { return f.linesPerPage; }, 300},
+      {"-5,頁行数", [](auto &f) { return f.linesPerPage; }, 0},
+      {"12.7,偶数頁位置調整", [](auto &f) { return f.evenPageShift; }, 12},
+      {"-3.9,偶数頁位置調整", [](auto &f) { return f.evenPageShift; }, -3},
+      {"150,偶数頁位置調整", [](auto &f) { return f.evenPageShift; }, 99},
+      {"10.54,フォントサイズ", [](auto &f) { return Tenths(f.fontSize); }, 105},
+      {"3,フォントサイズ", [](auto &f) { return Tenths(f.fontSize); }, 60},
+      {"700,フォントサイズ", [](auto &f) { return Tenths(f.fontSize); }, 6000},
+      {"0,左余白 (mm)", [](auto &f) { return f.leftMargin; }, 43},
+      {"501,左余白 (mm)", [](auto &f) { return f.leftMargin; }, base::MmToPix(500, 360)},
+      {"20,上余白 (mm)　ヘッダを含めて24mm", [](auto &f) { return f.topMargin; },
+       base::MmToPix(20, 360)},
+      {"9999,メモ幅", [](auto &f) { return f.editorWidth; }, 764},
+      {"1,メモ幅", [](auto &f) { return f.editorWidth; }, 4},
+      {"10,目標数字", [](auto &f) { return f.puzzle.targetGivens; }, 16},
+      {"99,上限数字", [](auto &f) { return f.puzzle.upperGivens; }, 80},
+      {"5,下限数字", [](auto &f) { return f.puzzle.lowerGivens; }, 16},
+      {"20,試作回数", [](auto &f) { return f.puzzle.attempts; }, 10},
+      {"12,対称配置", [](auto &f) { return f.puzzle.symmetry; }, 8},
+      {"2,けた数", [](auto &f) { return f.drill.digits; }, 4},
+      {"50,けた数", [](auto &f) { return f.drill.digits; }, 50},
+      {"0,まい数", [](auto &f) { return f.drill.sheets; }, 1},
+      {"12,もこヒント", [](auto &f) { return f.drill.hint; }, 9},
+      {"2,たし算／ひき算", [](auto &f) { return static_cast<int>(f.drill.operation); }, 2},
+      {"$0000FF,文字色", [](auto &f) { return static_cast<int>(f.textColor); }, 0xFF},
+      {"255,文字色", [](auto &f) { return static_cast<int>(f.textColor); }, 255},
+      {"red,文字色", [](auto &f) { return static_cast<int>(f.textColor); }, 0},
+  };
+  for (const ClampCase &c : cases) {
+    PrintFormat f;
+    const LoadResult r = Apply(f, {c.line});
+    EXPECT_EQ(LoadOutcome::Loaded, r.outcome) << c.line;
+    EXPECT_EQ(c.expected, c.field(f)) << c.line;
+  }
+}
+
+TEST(FormatLoad, TabWidthNeedsTabs) {
+  PrintFormat f;
+  Apply(f, {"0,タブを有効に", "4,タブ幅 (字数)"});
+  EXPECT_EQ(1, f.tabWidth);
+  Apply(f, {"1,タブを有効に", "4,タブ幅 (字数)"});
+  EXPECT_EQ(4, f.tabWidth);
+  Apply(f, {"0,タブを有効に"});
+  EXPECT_EQ(1, f.tabWidth);
+}
+
+TEST(FormatLoad, FrameColourFollowsTheTextColourUnlessItDiffers) {
+  PrintFormat f;
+  Apply(f, {"$0000FF,文字色", "1,枠線を文字色に", "$0000FF,枠線色"});
+  EXPECT_EQ(0x0000FFu, f.frameColor);
+  EXPECT_TRUE(f.frameInTextColor);
+  Apply(f, {"$00FF00,枠線色"});
+  EXPECT_EQ(0x00FF00u, f.frameColor);
+  EXPECT_FALSE(f.frameInTextColor);
+  Apply(f, {"$123456,文字色"});
+  EXPECT_EQ(0x123456u, f.frameColor);
+}
+
+TEST(FormatLoad, FrameIsClampedOnA364mmPaper) {
+  PrintFormat f;
+  Apply(f, {"-5 10 400 1000,枠位置"});
+  EXPECT_EQ((FrameRect{0, 10, 364, 354}), f.frameRect);
+  Apply(f, {" 1 2 3 4 ,枠位置"});
+  EXPECT_EQ((FrameRect{1, 2, 3, 4}), f.frameRect);
+  const LoadResult r = Apply(f, {"7 8 9,枠位置"});
+  EXPECT_EQ(LoadOutcome::Stopped, r.outcome);
+  EXPECT_EQ((FrameRect{1, 2, 3, 4}), f.frameRect);
+}
+
+TEST(FormatLoad, MarksAndTexts) {
+  PrintFormat f;
+  Apply(f, {"＝＝,改頁マーク", "pp,拡縮マーク"});
+  EXPECT_EQ(Sj("＝＝"), f.pageBreakMark);
+  EXPECT_EQ("pp", f.scaleMark);
+  Apply(f, {"標準,改頁マーク (｢標準｣で改頁コード)"});
+  EXPECT_EQ(FormFeed(), f.pageBreakMark);
+
+  std::string longTitle;
+  for (int i = 0; i < 150; ++i)
+    longTitle += "あ";
+  Apply(f, {longTitle + ",数独タイトル"});
+  EXPECT_EQ(254u, f.puzzle.title.size()) << "cut to 255 bytes without splitting a character";
+  EXPECT_EQ(Sj(longTitle).substr(0, 254), f.puzzle.title);
+}
+
+TEST(FormatLoad, DuplexAndPouchBindingExcludeEachOther) {
+  PrintFormat f;
+  Apply(f, {"1,両面印刷", "1,袋とじ印刷"});
+  EXPECT_FALSE(f.duplex);
+  EXPECT_TRUE(f.pouchBinding);
+  Apply(f, {"1,両面印刷"});
+  EXPECT_TRUE(f.duplex);
+  EXPECT_FALSE(f.pouchBinding);
+}
+
+TEST(FormatLoad, GameSoundsNeedSoundFiles) {
+  LoadContext silent;
+  silent.soundAvailable = false;
+  PrintFormat f;
+  Apply(f, {"0,数独ゲーム時の音", "0,もこゲーム時の音"}, silent);
+  EXPECT_TRUE(f.puzzle.gameSound);
+  EXPECT_TRUE(f.drill.gameSound);
+  Apply(f, {"0,数独ゲーム時の音", "0,もこゲーム時の音"});
+  EXPECT_FALSE(f.puzzle.gameSound);
+  EXPECT_FALSE(f.drill.gameSound);
+}
+
+TEST(FormatLoad, PlacementCaptionComesFromTheKey) {
+  PrintFormat f;
+  Apply(f, {"1,数独ここに挿入　　1.する　0.しない"});
+  EXPECT_EQ(InsertionPlace::Here, f.insertionPlace);
+  EXPECT_TRUE(f.puzzle.addToDocument);
+  Apply(f, {"1,もこ文末に追加　　1.する　0.しない"});
+  EXPECT_EQ(InsertionPlace::AtEnd, f.insertionPlace);
+  EXPECT_TRUE(f.drill.addToDocument);
+}
+
+TEST(FormatLoad, KeysOfOlderFiles) {
+  PrintFormat f;
+  Apply(f, {"0,数独title印刷", "28,数字１", "40,数字２", "1,Ｘ線　対称"});
+  EXPECT_FALSE(f.puzzle.printTitle);
+  EXPECT_EQ(28, f.puzzle.targetGivens);
+  EXPECT_EQ(40, f.puzzle.upperGivens);
+  EXPECT_EQ(6, f.puzzle.symmetry);
+  Apply(f, {"0,なし　", "1,９０度", "0,＼線　"});
+  EXPECT_EQ(1, f.puzzle.symmetry);
+}
+
+TEST(FormatLoad, JunkLinesAreSkipped) {
+  PrintFormat f;
+  const LoadResult r =
+      Apply(f, {"", "junk", ",", "1", "hello,world", "1,太文字　", "abc,未知の行", "1,斜体字"});
+  EXPECT_EQ(LoadOutcome::Loaded, r.outcome);
+  EXPECT_TRUE(f.bold);
+  EXPECT_TRUE(f.italic);
+  EXPECT_EQ("", r.message);
+}
+
+} // namespace
+} // namespace zenpa::print

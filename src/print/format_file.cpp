@@ -50,7 +50,8 @@ void WriteTitles(std::vector<std::string> &out, PrintFormat &f, const SaveContex
   WriteLine(out, detail::TitleSpec(), f, ctx);
   const std::string comment = "," + detail::HowToPlaySpec().comment;
   for (const std::string &slot : f.puzzle.howToPlay) {
-    out.push_back((slot == std::string(1, kFormFeed) ? std::string() : slot) + comment);
+    out.push_back((slot == std::string(1, kFormFeed) ? std::string() : detail::TextValue(slot)) +
+                  comment);
   }
 }
 

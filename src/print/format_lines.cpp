@@ -5,7 +5,6 @@
 #include "base/units.h"
 
 #include <algorithm>
-#include <charconv>
 #include <map>
 
 namespace zenpa::print::detail {
@@ -16,10 +15,7 @@ using base::Sj;
 using ValueFn = std::function<std::string(PrintFormat &, const SaveContext &)>;
 using ApplyFn = std::function<LineError(PrintFormat &, std::string_view, ReadState &)>;
 
-constexpr long long kSpinMin = -32768; // spinner fields hold 16-bit values
-constexpr long long kSpinMax = 32767;
 constexpr std::size_t kMarkBytes = 255;
-constexpr int kFrameClampPaperMm = 364; // paper size assumed while a frame is read
 constexpr int kDefaultReducePercent = 80;
 constexpr int kDefaultPaperCode = 9;
 
@@ -36,41 +32,6 @@ template <class Part, class T> struct Field {
   T &operator()(PrintFormat &f) const { return PartOf<Part>(f).*member; }
 };
 template <class Part, class T> Field<Part, T> M(T Part::*member) { return {member}; }
-
-std::string FlagText(bool on) { return on ? "1" : "0"; }
-
-// Text values end at the first comma of the line, so a comma cannot be stored;
-// the full-width comma keeps the text readable instead of cutting it.
-std::string TextValue(std::string_view text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); i += base::CharLen(text, i)) {
-    if (text[i] == ',') {
-      out += Sj("，");
-    } else {
-      out.append(text.substr(i, base::CharLen(text, i)));
-    }
-  }
-  return out;
-}
-
-std::string_view Trim(std::string_view s) {
-  const auto first = s.find_first_not_of(" \t");
-  if (first == std::string_view::npos)
-    return {};
-  const auto last = s.find_last_not_of(" \t");
-  return s.substr(first, last - first + 1);
-}
-
-// Reads a spinner value: a number within 16 bits, clamped to lo..hi.
-LineError ReadSpin(std::string_view text, int lo, int hi, int &out) {
-  const auto n = ParseInteger(text);
-  if (!n)
-    return LineError::NotANumber;
-  if (*n < kSpinMin || *n > kSpinMax)
-    return LineError::OutOfRange;
-  out = static_cast<int>(std::clamp<long long>(*n, lo, hi));
-  return LineError::None;
-}
 
 LineSpec Line(const char *comment, Group group, bool inPuzzleFile, ValueFn value, ApplyFn apply) {
   return {Sj(comment), group, inPuzzleFile, std::move(value), std::move(apply), {}, {}};
@@ -253,15 +214,6 @@ LineSpec FrameColour() {
       });
 }
 
-// Points with at most one decimal; the size field works in tenths of a point.
-std::string FontSizeText(double points) {
-  const long long tenths = base::RoundHalfAway(points * 10);
-  std::string text = std::to_string(tenths / 10);
-  if (tenths % 10 != 0)
-    text += "." + std::to_string(tenths % 10);
-  return text;
-}
-
 LineSpec FontSize() {
   return Line(
       "フォントサイズ (ポイント)", Group::Main, true,
@@ -351,25 +303,6 @@ LineSpec EditorWidth() {
         const int most = std::max(kMinEditorWidth, MaxEditorWidth(f.windowWidth, st.ctx.env));
         return ReadSpin(v, kMinEditorWidth, most, f.editorWidth);
       });
-}
-
-// Left, top, width and height in mm, each clamped on a paper of 364 mm so
-// that no value is cut by the paper currently chosen.
-LineError ReadFrame(std::string_view v, FrameRect &frame) {
-  std::array<int, 4> n{};
-  v = Trim(v);
-  for (std::size_t i = 0; i < n.size(); ++i) {
-    const std::size_t blank = i + 1 < n.size() ? v.find(' ') : std::string_view::npos;
-    const LineError e = ReadSpin(v.substr(0, blank), 0, 1000, n[i]);
-    if (e != LineError::None)
-      return e;
-    v = blank == std::string_view::npos ? std::string_view{} : v.substr(blank + 1);
-  }
-  frame.left = std::min(n[0], kFrameClampPaperMm);
-  frame.top = std::min(n[1], kFrameClampPaperMm);
-  frame.width = std::min(n[2], kFrameClampPaperMm - frame.left);
-  frame.height = std::min(n[3], kFrameClampPaperMm - frame.top);
-  return LineError::None;
 }
 
 LineSpec Frame() {
@@ -699,35 +632,6 @@ const LineSpec &HowToPlayReduceLine() {
   static const LineSpec spec =
       Flag("遊び方印刷縮小　　1.する　0.しない", kPuzzle, true, M(&Z::minitext));
   return spec;
-}
-
-std::optional<long long> ParseInteger(std::string_view text) {
-  text = Trim(text);
-  if (!text.empty() && text.front() == '+')
-    text.remove_prefix(1);
-  long long n = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
-  if (text.empty() || ec != std::errc{} || end != text.data() + text.size())
-    return std::nullopt;
-  return n;
-}
-
-std::optional<double> ParseDecimal(std::string_view text) {
-  text = Trim(text);
-  if (!text.empty() && text.front() == '+')
-    text.remove_prefix(1);
-  double d = 0;
-  const auto [end, ec] =
-      std::from_chars(text.data(), text.data() + text.size(), d, std::chars_format::fixed);
-  if (text.empty() || ec != std::errc{} || end != text.data() + text.size())
-    return std::nullopt;
-  return d;
-}
-
-std::string CutText(std::string_view text, std::size_t maxBytes) {
-  if (text.size() <= maxBytes)
-    return std::string(text);
-  return std::string(text.substr(0, base::CharStart(text, maxBytes)));
 }
 
 } // namespace zenpa::print::detail

@@ -62,12 +62,31 @@ const LineSpec &TitleSpec();
 const LineSpec &HowToPlaySpec();
 const LineSpec &HowToPlayReduceLine();
 
-// Parsing of values as the file gives them: blanks around a number are
-// allowed, anything else is not a number.
+// Values as the file holds them (format_values.cpp).
+
+inline constexpr long long kSpinMin = -32768; // spinner fields hold 16-bit values
+inline constexpr long long kSpinMax = 32767;
+
+// Numbers: blanks around them are allowed, anything else is not a number.
 std::optional<long long> ParseInteger(std::string_view text);
 std::optional<double> ParseDecimal(std::string_view text);
 
-// Text values: at most maxBytes, never ending inside a double-byte character.
+// A spinner value: a number within 16 bits, clamped to lo..hi.
+LineError ReadSpin(std::string_view text, int lo, int hi, int &out);
+
+// Four numbers separated by blanks: left, top, width, height in mm.
+LineError ReadFrame(std::string_view text, FrameRect &frame);
+
+std::string FlagText(bool on);
+
+// Points with at most one decimal ("12", "10.5").
+std::string FontSizeText(double points);
+
+// A text as written: a comma would end the value early, so it becomes the
+// full-width comma.
+std::string TextValue(std::string_view text);
+
+// At most maxBytes, never ending inside a double-byte character.
 std::string CutText(std::string_view text, std::size_t maxBytes);
 
 } // namespace zenpa::print::detail

@@ -202,6 +202,10 @@ TEST(FormatFileLines, ValueEncodings) {
   EXPECT_EQ(Sj("10.5,フォントサイズ (ポイント)"), lines[28]);
   EXPECT_EQ(Sj("-7,偶数頁位置調整"), lines[24]);
   EXPECT_EQ(Sj("a，b,番号右括弧"), lines[11]) << "a comma would end the value";
+
+  f.puzzle.howToPlay[0] = "x,y";
+  const auto all = FormatFileLines(f, FormatFileKind::InitialSettings, Context());
+  EXPECT_NE(all.end(), std::find(all.begin(), all.end(), Sj("x，y,数独解説")));
 }
 
 // Every line the writer emits must be found again by its own key.

@@ -63,15 +63,6 @@ std::string HiddenDigits(const std::string &digitLine, int n) {
   return hidden;
 }
 
-bool HasSubtractionTitle(const platform::Memo &memo, int top) {
-  static const std::string kSubtraction = base::Sj("ひきざん");
-  for (int i = std::max(0, top - 6); i <= top - 3; ++i) {
-    if (HasText(memo.Line(i), kSubtraction))
-      return true;
-  }
-  return false;
-}
-
 // Writes the time into the time box of the sheet whose top border is line
 // `top`; a sheet without one gets the time as a new last line.
 void WriteTimeBox(platform::Memo &memo, int top, Elapsed elapsed) {
@@ -108,7 +99,8 @@ StartResult DrillGame::Start(platform::Memo &memo, const TabSetting &tabs) {
   BlankFinalCell(memo, *b, p);
   const std::string digits = memo.Line(top + 1);
   memo.ReplaceLine(top + 1, HiddenDigits(digits, cursor_.digitCount));
-  isAddition_ = !HasSubtractionTitle(memo, top);
+  static const std::string kSubtraction = base::Sj("ひきざん");
+  isAddition_ = !AnyLineContains(memo, top - 6, top - 3, kSubtraction);
   memo.SetCaret(cursor_.cellCaret);
   const platform::Answer answer = host_.Message(
       base::Sj("［ＥＮＴＥＲ］でスタートします。"),

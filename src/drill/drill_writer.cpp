@@ -15,15 +15,6 @@ void WriteLines(platform::Memo &memo, editor::InsertionPlace place, const Lines 
     editor::InsertAtGyo(memo, place, line);
 }
 
-bool IsSubtractionSheet(const platform::Memo &memo, int borderLine) {
-  static const std::string kSubtraction = base::Sj("ひきざん");
-  for (int i = std::max(0, borderLine - 4); i < borderLine; ++i) {
-    if (HasText(memo.Line(i), kSubtraction))
-      return true;
-  }
-  return false;
-}
-
 std::vector<int> ReadTopDigits(const std::string &digitLine, std::size_t at, int n) {
   std::vector<int> digits;
   for (int i = 0; i < n; ++i)
@@ -64,7 +55,9 @@ std::optional<SheetSource> ReadSheetForAnswer(const platform::Memo &memo, int fr
     return std::nullopt;
   SheetSource source;
   source.borderLine = *border;
-  source.op = IsSubtractionSheet(memo, *border) ? Operation::Subtraction : Operation::Addition;
+  static const std::string kSubtraction = base::Sj("ひきざん");
+  const bool subtraction = AnyLineContains(memo, *border - 4, *border - 1, kSubtraction);
+  source.op = subtraction ? Operation::Subtraction : Operation::Addition;
   source.prefix = digitLine.substr(0, at);
   source.digits = ReadTopDigits(digitLine, at, n);
   for (int i = *border; i < std::min(*border + 3, memo.LineCount()); ++i)

@@ -39,6 +39,14 @@ std::optional<int> FindNear(const platform::Memo &memo, int from, std::string_vi
   return std::nullopt;
 }
 
+bool AnyLineContains(const platform::Memo &memo, int first, int last, std::string_view needle) {
+  for (int i = std::max(0, first); i <= std::min(last, memo.LineCount() - 1); ++i) {
+    if (HasText(memo.Line(i), needle))
+      return true;
+  }
+  return false;
+}
+
 std::string_view TwoBytesAt(std::string_view line, int pos) {
   if (pos < 0 || static_cast<std::size_t>(pos) >= line.size())
     return {};

@@ -21,6 +21,10 @@ bool HasText(std::string_view line, std::string_view needle);
 std::optional<int> FindNear(const platform::Memo &memo, int from, std::string_view needle,
                             std::string_view stop = {});
 
+// Whether any line from `first` to `last` (both included, clamped into the
+// document) contains needle.
+bool AnyLineContains(const platform::Memo &memo, int first, int last, std::string_view needle);
+
 // The two bytes at byte offset pos of a line, shorter near its end.
 std::string_view TwoBytesAt(std::string_view line, int pos);
 

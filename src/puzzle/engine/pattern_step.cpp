@@ -4,8 +4,10 @@ namespace zenpa::puzzle {
 
 void PatternStep::FirstRemoval() {
   removed_ = true;
+  if (quiet_)
+    return;
   e_.StepText = label_;
-  if (quiet_ || !e_.Tracing())
+  if (!e_.Tracing())
     return;
   shown_ = true;
   for (const Mark &m : marks_) {

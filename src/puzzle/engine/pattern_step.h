@@ -24,7 +24,7 @@ public:
   void SetLabel(std::string text) { label_ = std::move(text); }
   // A pattern cell, marked "◆" at the first removal ("◇" when second).
   void AddMark(Pos p, bool second = false) { marks_.push_back({p, second}); }
-  // The follow-up of a step already shown: no new marks, no second wait.
+  // The follow-up of a step already shown: its label, marks and wait stand.
   void SetQuiet() { quiet_ = true; }
 
   // Removes from cell p every candidate in digits, the highest digit first.

@@ -1,9 +1,10 @@
 // Test support for the engine: grids from compact text and back.
 //
-// A position is written as 81 whitespace-separated tokens, row by row: a
-// token is the cell's candidate digits ("37", "5" for a placed cell), "." for
-// all nine candidates, "-" for a cell with none. Tokens "/" and "|" are
-// ignored, so rows can be set apart. A puzzle can also be given as 81
+// A position is written as whitespace-separated tokens, row by row: a token
+// is the cell's candidate digits ("37", "5" for a placed cell), "." for all
+// nine candidates, "-" for a cell with none. The k-th "/" ends row k: the
+// rest of that row is filled with "." cells, and so is the rest of the grid
+// after the last token. "|" is ignored. A puzzle can also be given as 81
 // characters ("53..7....") where "." or "0" is an open cell.
 #pragma once
 
@@ -18,12 +19,19 @@ namespace zenpa::testing {
 
 inline puzzle::Grid GridFromTokens(const std::string &text) {
   std::istringstream in(text);
-  puzzle::Grid g;
+  puzzle::Grid g = puzzle::FreshGrid();
   int i = 0;
+  int rowsEnded = 0;
   std::string token;
   while (in >> token) {
-    if (token == "/" || token == "|")
+    if (token == "|")
       continue;
+    if (token == "/") {
+      if (i > 9 * (rowsEnded + 1))
+        throw std::invalid_argument("row too long: " + text);
+      i = 9 * ++rowsEnded;
+      continue;
+    }
     if (i == 81)
       throw std::invalid_argument("more than 81 cells: " + text);
     puzzle::Cell c = puzzle::kNoCandidates;
@@ -34,8 +42,6 @@ inline puzzle::Grid GridFromTokens(const std::string &text) {
     g(i % 9 + 1, i / 9 + 1) = c;
     ++i;
   }
-  if (i != 81)
-    throw std::invalid_argument("fewer than 81 cells: " + text);
   return g;
 }
 

@@ -1,0 +1,159 @@
+#include "puzzle/engine/answer_text.h"
+
+#include "base/sjis.h"
+#include "platform/text_memo.h"
+#include "puzzle/support/grid_text.h"
+
+#include <gtest/gtest.h>
+
+namespace zenpa::puzzle {
+namespace {
+
+using testing::GridFromPuzzle;
+using testing::GridFromTokens;
+
+const char *kSolved = "534678912672195348198342567859761423426853791713924856"
+                      "961537284287419635345286179";
+
+std::vector<std::string> Utf8(const std::vector<std::string> &lines) {
+  std::vector<std::string> out;
+  for (const std::string &l : lines)
+    out.push_back(base::SjisToUtf8(l));
+  return out;
+}
+
+// A document whose lines are appended in order.
+struct Document {
+  platform::TextMemo memo;
+  TextOutput out;
+  Document() {
+    out.insertLine = [this](const std::string &line) { memo.InsertLine(memo.LineCount(), line); };
+    out.puzzleTitle = base::Sj("☆タイトル");
+  }
+};
+
+TEST(CandidateListTest, PlacedRowsAndFullCellsKeepTheirWidth) {
+  Engine e;
+  e.CellGrid = GridFromPuzzle(kSolved);
+  e.CellGrid(4, 2) = kAllCandidates; // row 2 has one open cell again
+  const std::vector<std::string> lines = CandidateListLines(e, false);
+  ASSERT_EQ(11u, lines.size());
+  EXPECT_EQ(" 5       3       4      |6       7       8      |9       1       2      ", lines[0]);
+  // The full cell lost the placed digits of its row, column and block.
+  EXPECT_EQ(" 6       7       2      |1       9       5      |3       4       8      ", lines[1]);
+  EXPECT_EQ(" -----------------------+-----------------------+-----------------------", lines[3]);
+  EXPECT_EQ(lines[3], lines[7]);
+  EXPECT_EQ(72u, lines[10].size());
+}
+
+TEST(CandidateListTest, EightOrNineCandidatesShowEightWithoutSeparator) {
+  Engine e;
+  e.CellGrid = FreshGrid();
+  e.CellGrid(2, 1) = CellFromText("12345678");
+  e.CellGrid(3, 1) = CellFromText("1234567");
+  const std::vector<std::string> lines = CandidateListLines(e, false);
+  EXPECT_EQ(" 12345678123456781234567|123456781234567812345678123456781234567812345678", lines[0]);
+}
+
+TEST(CandidateListTest, RepeatedPruningFollowsNewSingles) {
+  // Row 1: 1..7 placed, cells 8 and 9 open; column 9 holds 8 in row 9, so
+  // cell (9,1) drops to 9 and, followed up, cell (8,1) drops to 8.
+  const std::string position = "1 2 3 4 5 6 7 89 89 / . . . . . . . . . / . . . . . . . . . / "
+                               ". . . . . . . . . / . . . . . . . . . / . . . . . . . . . / "
+                               ". . . . . . . . . / . . . . . . . . . / . . . . . . . . 8";
+  Engine once;
+  once.CellGrid = GridFromTokens(position);
+  const std::vector<std::string> single = CandidateListLines(once, false);
+  EXPECT_EQ("89", CandidateText(once.ListGrid(8, 1)));
+  EXPECT_EQ("9", CandidateText(once.ListGrid(9, 1)));
+
+  Engine repeated;
+  repeated.CellGrid = GridFromTokens(position);
+  CandidateListLines(repeated, true);
+  EXPECT_EQ("8", CandidateText(repeated.ListGrid(8, 1)));
+  EXPECT_EQ(GridFromTokens(position), repeated.CellGrid); // only the list is pruned
+  EXPECT_EQ(" 1       2       3      |4       5       6      |7       89      9      ", single[0]);
+}
+
+TEST(CandidateListTest, GoesToTheHintTextOrIntoTheDocumentOnTab) {
+  Document doc;
+  platform::TextMemo hint({"old 0", "old 1", "keep 11", "keep 12"});
+  doc.out.hintText = &hint;
+  for (int i = 2; i < 11; ++i)
+    hint.InsertLine(i, "old");
+  Engine e;
+  itiran(e, doc.out);
+  EXPECT_EQ(13, hint.LineCount());
+  EXPECT_EQ(" 123456781234567812345678123456781234567812345678123456781234567812345678",
+            hint.Line(0));
+  EXPECT_EQ("keep 11", hint.Line(11));
+  EXPECT_EQ(0, doc.memo.LineCount());
+
+  e.StepKey = kKeyTab;
+  itiran(e, doc.out);
+  ASSERT_EQ(12, doc.memo.LineCount());
+  EXPECT_EQ("", doc.memo.Line(0));
+  EXPECT_EQ(hint.Line(10), doc.memo.Line(11));
+}
+
+TEST(AnswerGridTest, WritesTitleFrameAndDigits) {
+  Document doc;
+  Engine e;
+  e.CellGrid = GridFromPuzzle(kSolved);
+  e.OpenCount = 0;
+  kotaetuke(e, doc.out);
+  const std::vector<std::string> lines = Utf8(doc.memo.Lines());
+  ASSERT_EQ(20u, lines.size());
+  EXPECT_EQ("☆タイトル", lines[0]);
+  EXPECT_EQ("┏━┯━┯━┳━┯━┯━┳━┯━┯━┓", lines[1]);
+  EXPECT_EQ("┃５│３│４┃６│７│８┃９│１│２┃", lines[2]);
+  EXPECT_EQ("┠─┼─┼─╂─┼─┼─╂─┼─┼─┨", lines[3]);
+  EXPECT_EQ("┣━┿━┿━╋━┿━┿━╋━┿━┿━┫", lines[7]);
+  EXPECT_EQ("┃３│４│５┃２│８│６┃１│７│９┃", lines[18]);
+  EXPECT_EQ("┗━┷━┷━┻━┷━┷━┻━┷━┷━┛", lines[19]);
+}
+
+TEST(AnswerGridTest, OpenCellsAreBlankAndTheListFollows) {
+  Document doc;
+  platform::TextMemo hint;
+  doc.out.hintText = &hint;
+  doc.out.titleLine = false;
+  Engine e;
+  e.CellGrid = GridFromPuzzle(kSolved);
+  e.CellGrid(1, 1) = CellFromText("58");
+  e.OpenCount = 1;
+  kotaetuke(e, doc.out);
+  ASSERT_EQ(19, doc.memo.LineCount());
+  EXPECT_EQ("┃　│３│４┃６│７│８┃９│１│２┃", base::SjisToUtf8(doc.memo.Line(1)));
+  EXPECT_EQ(11, hint.LineCount());
+}
+
+TEST(AnswerGridTest, SuppressedOrTabWritesNoGrid) {
+  Document doc;
+  Engine e;
+  doc.out.suppressed = true;
+  kotaetuke(e, doc.out);
+  kotae1txt(e, doc.out);
+  kotae9txt(e, doc.out);
+  EXPECT_EQ(0, doc.memo.LineCount());
+
+  doc.out.suppressed = false;
+  e.StepKey = kKeyTab;
+  kotaetuke(e, doc.out);
+  EXPECT_EQ(12, doc.memo.LineCount()); // the empty line and the list only
+}
+
+TEST(AnswerGridTest, CompactForms) {
+  Document doc;
+  Engine e;
+  e.CellGrid = GridFromPuzzle(kSolved);
+  kotae1txt(e, doc.out);
+  kotae9txt(e, doc.out);
+  ASSERT_EQ(10, doc.memo.LineCount());
+  EXPECT_EQ(kSolved, doc.memo.Line(0));
+  EXPECT_EQ("５３４６７８９１２", base::SjisToUtf8(doc.memo.Line(1)));
+  EXPECT_EQ("３４５２８６１７９", base::SjisToUtf8(doc.memo.Line(9)));
+}
+
+} // namespace
+} // namespace zenpa::puzzle

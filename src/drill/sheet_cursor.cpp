@@ -38,12 +38,22 @@ bool IsCellText(std::string_view text) {
   return std::find(kTexts.begin(), kTexts.end(), text) != kTexts.end();
 }
 
+const std::string &TopBorderMark() {
+  static const std::string kTopBorder = base::Sj("─┬─┬");
+  return kTopBorder;
+}
+
 } // namespace
 
+std::optional<int> FindSheetTop(const platform::Memo &memo, int fromLine) {
+  static const std::string kTitle = base::Sj("もこさん");
+  return FindNear(memo, fromLine, TopBorderMark(), kTitle);
+}
+
 bool FindSheet(platform::Memo &memo, const TabSetting &tabs, SheetCursor &cursor) {
-  static const std::string kTopBorder = base::Sj("─┬─┬"), kTitle = base::Sj("もこさん");
+  const std::string &kTopBorder = TopBorderMark();
   cursor.sheetCaretLine = memo.Caret().line;
-  const auto top = FindNear(memo, cursor.sheetCaretLine, kTopBorder, kTitle);
+  const auto top = FindSheetTop(memo, cursor.sheetCaretLine);
   if (!top)
     return false;
   const std::string &border = memo.Line(*top);

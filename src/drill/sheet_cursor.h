@@ -7,6 +7,7 @@
 
 #include "platform/memo.h"
 
+#include <optional>
 #include <string_view>
 
 namespace zenpa::drill {
@@ -27,9 +28,12 @@ struct TabSetting {
   int width = 1;
 };
 
-// Looks for the sheet from the caret's line: upward to the first line
-// holding "─┬─┬", stopping at a title line ("もこさん"); else downward. On
-// success the sheet's 2n+1 lines get their tabs expanded (when enabled), the
+// Top border line of the sheet found from `fromLine`: upward to the first
+// line holding "─┬─┬", stopping at a title line ("もこさん"); else downward.
+std::optional<int> FindSheetTop(const platform::Memo &memo, int fromLine);
+
+// Looks for the sheet from the caret's line (as FindSheetTop) and makes it
+// the current sheet: the sheet's 2n+1 lines get their tabs expanded (when enabled), the
 // view scrolls the top border 4 lines below its top, and the caret goes onto
 // the first cell of row 1. False when the document holds no sheet.
 bool FindSheet(platform::Memo &memo, const TabSetting &tabs, SheetCursor &cursor);

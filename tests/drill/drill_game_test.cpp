@@ -1,6 +1,7 @@
 #include "drill/drill_game.h"
 
 #include "base/sjis.h"
+#include "drill/drill_play.h"
 #include "drill/drill_writer.h"
 #include "platform/scripted_host.h"
 #include "platform/text_memo.h"
@@ -247,6 +248,46 @@ TEST_F(DrillGameTest, AClickPutsTheCaretBackOnTheCurrentCell) {
   game.ReturnToCell(memo);
   EXPECT_EQ(cell, memo.Caret());
   EXPECT_EQ(2, memo.FirstVisibleLine());
+}
+
+TEST_F(DrillGameTest, GameModeWithoutASheetMakesOneUnlessTheSavePromptIsRefused) {
+  memo.SetLines({"notes"});
+  memo.SetModified(true);
+  DrillSettings settings;
+  settings.digitCount = 5;
+  const OutputOptions out;
+  SeededRandom rng(13);
+  const SheetSupply supply{out, rng, {}};
+  EXPECT_EQ(StartResult::Cancelled,
+            StartGameMode(memo, game, settings, supply, [] { return false; }));
+  EXPECT_EQ((std::vector<std::string>{"notes"}), memo.Lines());
+  EXPECT_TRUE(host.messages.empty());
+
+  EXPECT_EQ(StartResult::Started, StartGameMode(memo, game, settings, supply, [] { return true; }));
+  EXPECT_EQ(2 * 5 + 10, memo.LineCount());
+  EXPECT_EQ(10, game.CellTotal());
+  EXPECT_EQ((TextPos{7, 4}), memo.Caret());
+}
+
+TEST_F(DrillGameTest, OkAfterTheGoalReplacesTheSheetWithOneOfTheSameLevelAndPlaysIt) {
+  ASSERT_EQ(StartResult::Started, StartOn(5, Operation::Subtraction, 14));
+  for (int digit : Answers(memo, 4, Operation::Subtraction))
+    Type(digit);
+  ASSERT_FALSE(game.Running());
+  memo.SetModified(true);
+  DrillSettings panel;
+  panel.sheetCount = 4;
+  panel.answersToo = true;
+  const OutputOptions out;
+  SeededRandom rng(15);
+  EXPECT_EQ(StartResult::Started, PlayNextSheet(memo, game, panel, {out, rng, {}}));
+  EXPECT_EQ(5, panel.digitCount);
+  EXPECT_EQ(Operation::Subtraction, panel.op);
+  EXPECT_EQ(2 * 5 + 10, memo.LineCount()) << "one sheet, no answer sheet";
+  EXPECT_EQ(" ☆★★ もこさん／ひきざん ★★☆", base::SjisToUtf8(memo.Line(0)));
+  EXPECT_EQ(2u, host.messages.size()) << "a second start box";
+  EXPECT_TRUE(game.Running());
+  EXPECT_EQ(0, game.MistakeCount());
 }
 
 TEST(GoalReportTest, AverageIsRoundedToTenthsAndWrittenShortest) {

@@ -3,6 +3,8 @@
 #include "base/sjis.h"
 
 #include <QColor>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QPen>
@@ -26,15 +28,21 @@ bool IsBlank(const QString &text) {
   return text == QStringLiteral(" ") || text == QString(QChar(0x3000));
 }
 
-// Pixel size (em) that gives font the cell height cell on device.
+// Pixel size (em) that gives font the cell height cell on device. The em is
+// rounded up to an even size: half-width glyphs of Japanese faces then
+// advance by whole pixels, exactly half a full-width glyph, and box-drawing
+// glyphs of lines one em apart touch rather than leave a hairline gap.
 int EmForCell(QFont font, int cell, QPaintDevice *device) {
   constexpr int kProbe = 1000;
   font.setPixelSize(kProbe);
   QFontMetricsF fm(font, device);
-  qreal probeCell = fm.ascent() + fm.descent();
+  const qreal probeCell = fm.ascent() + fm.descent();
   if (probeCell <= 0)
     return std::max(1, cell);
-  return std::max(1, static_cast<int>(std::lround(cell * kProbe / probeCell)));
+  const qreal em = cell * kProbe / probeCell;
+  if (em < 4)
+    return std::max(1, static_cast<int>(std::lround(em)));
+  return 2 * static_cast<int>(std::ceil(em / 2 - 0.01));
 }
 
 QRect ToQRect(const platform::Rect &r, QPoint origin) {
@@ -46,6 +54,12 @@ QRect ToQRect(const platform::Rect &r, QPoint origin) {
 QColor ColorOfBgr(std::uint32_t bgr) {
   return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
                 static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+print::CellRatio CellRatioOf(const QFont &font) {
+  const QFontMetrics fm(font);
+  const int em = QFontInfo(font).pixelSize();
+  return {std::max(1, fm.height()), std::max(1, em)};
 }
 
 QtCanvas::QtCanvas(QPainter &painter, QPoint origin, const platform::FontCatalog *fonts)

@@ -13,6 +13,7 @@
 
 #include "platform/canvas.h"
 #include "platform/font_catalog.h"
+#include "print/layout_geometry.h"
 
 #include <QFont>
 #include <QPainter>
@@ -74,6 +75,10 @@ private:
   std::unordered_map<std::string, LoadedFont> loaded_; // by face, height and style
   LoadedFont *current_ = nullptr;
 };
+
+// The cell ratio of a screen font (the editor's): the cell height of "0高"
+// over the em height, both in screen pixels.
+print::CellRatio CellRatioOf(const QFont &font);
 
 // Qt colour of a 0x00BBGGRR value.
 QColor ColorOfBgr(std::uint32_t bgr);

@@ -39,6 +39,7 @@ private slots:
   void placesGlyphsAtTheGivenAdvances();
   void landscapePaperSwapsTheSides();
   void clipsAndTurnsText();
+  void cellRatioOfAJapaneseScreenFont();
 
 private:
   zenpa::platform::ListFontCatalog fonts_{{"IPAGothic"}, "IPAGothic"};
@@ -124,6 +125,14 @@ void PdfCanvasTest::clipsAndTurnsText() {
   QCOMPARE(DarkPixels(img, QRect(101, 0, 150, 100)), 0);
   QVERIFY(DarkPixels(img, QRect(305, 110, 30, 185)) > 3000); // above and right of the point
   QCOMPARE(DarkPixels(img, QRect(200, 301, 200, 99)), 0);    // nothing below it
+}
+
+void PdfCanvasTest::cellRatioOfAJapaneseScreenFont() {
+  QFont font("IPAGothic");
+  font.setPixelSize(16);
+  const zenpa::print::CellRatio r = zenpa::ui::CellRatioOf(font);
+  QCOMPARE(r.den, 16);
+  QCOMPARE(r.num, 17); // ascent and descent of the face span 1.076 em
 }
 
 QTEST_MAIN(PdfCanvasTest)

@@ -113,9 +113,14 @@ void PuzzleBlockWriter::WriteLine(const std::string &line) {
   memo_.SetCaret({at, static_cast<int>(line.size())});
 }
 
+void PuzzleBlockWriter::Emit(const std::string &line) {
+  if (!suppressed_)
+    WriteLine(line);
+}
+
 void PuzzleBlockWriter::WriteTitle() {
-  if (!suppressed_ && options_.titleOn)
-    WriteLine(options_.title);
+  if (options_.titleOn)
+    Emit(options_.title);
 }
 
 void PuzzleBlockWriter::WriteGrid(const GridCells &cells) {
@@ -126,8 +131,8 @@ void PuzzleBlockWriter::WriteGrid(const GridCells &cells) {
 }
 
 void PuzzleBlockWriter::hint(const std::string &clueText) {
-  if (!suppressed_ && options_.clueOn)
-    WriteLine(ClueLine(clueText));
+  if (options_.clueOn)
+    Emit(ClueLine(clueText));
 }
 
 void PuzzleBlockWriter::asobikata() {
@@ -142,8 +147,7 @@ void PuzzleBlockWriter::asobikata() {
 }
 
 void PuzzleBlockWriter::kaigyo() {
-  if (!suppressed_)
-    WriteLine(options_.pageBreakOn ? options_.pageBreakMark : std::string());
+  Emit(options_.pageBreakOn ? options_.pageBreakMark : std::string());
 }
 
 void PuzzleBlockWriter::WritePuzzleBlock(const GridDigits &givens) {

@@ -74,6 +74,8 @@ public:
   // One line at `gyo` (written even while suppressed: callers decide).
   // With the caret at the very end of the document the line is appended.
   void WriteLine(const std::string &line);
+  // One line at `gyo` unless output is suppressed.
+  void Emit(const std::string &line);
 
   void WriteTitle();
   void WriteGrid(const GridCells &cells);

@@ -1,0 +1,57 @@
+// Trial placement: the search for answers when the techniques get stuck.
+//
+// Stage 1 tries one placement at a time: for k = 2..9, every cell of
+// TrialBase with exactly k candidates (rows top to bottom, columns left to
+// right) gets each of its candidates in turn, and the techniques run on.
+// Stage 2 (`karioki`) is a depth-first search over the open cells in row
+// order: each candidate is placed and followed up with Cell Unique and Line
+// Unique only; every level of the recursion keeps one copy of the grid.
+// Answers are 81-character texts row by row; an answer already found is not
+// counted again. What is done with each answer (writing it, asking whether to
+// go on) and when to stop is left to a listener.
+#pragma once
+
+#include "puzzle/engine/engine.h"
+
+#include <string>
+#include <vector>
+
+namespace zenpa::puzzle {
+
+struct TrialAnswer {
+  std::string text; // 81 digits, row by row
+  int number = 0;   // answers counted so far, this one included
+  int stage = 1;    // 1: one placement and techniques; 2: depth-first
+  Pos cell;         // the cell of the (last) trial placement
+  int digit = 0;    // the digit placed there
+};
+
+class TrialListener {
+public:
+  virtual ~TrialListener() = default;
+  // Polled between trials; true ends the search (`StopRequest`).
+  virtual bool StopRequested() = 0;
+  // A new answer; the engine's CellGrid holds it.
+  virtual void Answer(const TrialAnswer &answer, const Engine &engine) = 0;
+  // Progress: cells still to try; a good moment to let events run.
+  virtual void Progress(int /*remaining*/) {}
+};
+
+struct TrialOptions {
+  bool stageOne = true; // false: the depth-first stage alone
+};
+
+struct TrialResult {
+  std::vector<std::string> answers; // in the order found
+  bool stopped = false;             // the listener ended the search
+};
+
+// Searches from the current CellGrid, which becomes TrialBase. Leaves
+// CellGrid at TrialBase when the search ends.
+TrialResult RunTrialSearch(Engine &e, TrialListener &listener, TrialOptions options = {});
+
+// Number of answers of the current CellGrid by the depth-first stage,
+// counting no further than limit (0: no limit).
+int CountAnswers(Engine &e, int limit);
+
+} // namespace zenpa::puzzle

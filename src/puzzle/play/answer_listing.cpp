@@ -1,0 +1,96 @@
+#include "puzzle/play/answer_listing.h"
+
+#include "base/sjis.h"
+
+namespace zenpa::play {
+namespace {
+
+// Pending events run at most this often during the search.
+constexpr std::int64_t kEventIntervalMs = 10;
+
+std::string Star() { return base::Sj("★"); }
+
+std::string CellText(const puzzle::TrialAnswer &answer) {
+  return std::to_string(answer.cell.y) + "," + std::to_string(answer.cell.x) + "=" +
+         std::to_string(answer.digit);
+}
+
+} // namespace
+
+AnswerListing::AnswerListing(AnswerContext &ctx, const AnswerRequest &request)
+    : ctx_(ctx), request_(request) {}
+
+bool AnswerListing::StopRequested() { return ctx_.state.StopRequest; }
+
+void AnswerListing::Progress(int remaining) {
+  const std::int64_t now = ctx_.host.Milliseconds();
+  if (eventsRun_ && now - lastEvents_ < kEventIntervalMs)
+    return;
+  eventsRun_ = true;
+  lastEvents_ = now;
+  ctx_.state.Label32 = std::to_string(remaining);
+  ctx_.host.ProcessEvents();
+}
+
+bool AnswerListing::OneLineAnswers() const {
+  return ctx_.engine.Options.SwitchOn() && request_.allAnswers;
+}
+
+void AnswerListing::AskToGoOn(const char *utf8Question) {
+  const platform::Answer choice =
+      ctx_.host.Message(base::Sj(utf8Question), base::Sj("確認"), platform::Buttons::OkCancel);
+  if (choice == platform::Answer::Cancel)
+    ctx_.state.StopRequest = true;
+}
+
+void AnswerListing::Answer(const puzzle::TrialAnswer &answer, const puzzle::Engine &) {
+  ctx_.state.AnswerCount = answer.number;
+  if (answer.stage == 1)
+    StageOneAnswer(answer);
+  else
+    StageTwoAnswer(answer);
+}
+
+void AnswerListing::StageOneAnswer(const puzzle::TrialAnswer &answer) {
+  if (OneLineAnswers()) {
+    kotae1txt(ctx_);
+    return;
+  }
+  kotaetuke(ctx_);
+  ctx_.writer.Emit(Star() + std::to_string(answer.number) + base::Sj("個目の答え   ") +
+                   CellText(answer));
+  ctx_.writer.kaigyo();
+  if (answer.number > 9)
+    ctx_.state.StopRequest = true;
+  if (answer.number == 1 && !request_.allAnswers)
+    AskToGoOn("難しすぎる問題なので、仮置き(１)で解きました。\rほかの答えも探しますか？");
+}
+
+void AnswerListing::StageTwoAnswer(const puzzle::TrialAnswer &answer) {
+  const int n = answer.number;
+  const std::string count = Star() + std::to_string(n);
+  if (OneLineAnswers()) {
+    kotae1txt(ctx_);
+    if (n % 10 == 0)
+      ctx_.writer.Emit(count + base::Sj("個 "));
+    return;
+  }
+  const bool switchOn = ctx_.engine.Options.SwitchOn();
+  if (n <= 10) {
+    kotaetuke(ctx_);
+    ctx_.writer.Emit(count + base::Sj("個目の答え   ") + "....   " + CellText(answer));
+    ctx_.writer.kaigyo();
+  } else if (n <= 100 || switchOn) {
+    kotae9txt(ctx_);
+    ctx_.writer.Emit(count + base::Sj("個 ... ") + CellText(answer));
+    ctx_.writer.Emit("");
+  } else if (!ctx_.writer.Suppressed() && ctx_.memo.LineCount() > 0) {
+    ctx_.memo.ReplaceLine(ctx_.memo.LineCount() - 1, count + base::Sj("個 "));
+  }
+  if (n == 1 && !request_.allAnswers)
+    AskToGoOn("難しすぎる問題なので、仮置き(２)で解きました。\rほかの答えも探しますか？");
+  if (!switchOn && !request_.allAnswers && n > 9)
+    ctx_.state.StopRequest = true;
+}
+
+} // namespace zenpa::play

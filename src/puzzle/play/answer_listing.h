@@ -1,0 +1,35 @@
+// The answers of the trial search as the document lists them: answer grids
+// with their "★" lines, nine-line and one-line forms once there are many,
+// the questions whether to go on, and the limits that stop the search.
+#pragma once
+
+#include "puzzle/engine/trial.h"
+#include "puzzle/play/make_answer.h"
+
+#include <cstdint>
+
+namespace zenpa::play {
+
+class AnswerListing : public puzzle::TrialListener {
+public:
+  AnswerListing(AnswerContext &ctx, const AnswerRequest &request);
+
+  bool StopRequested() override;
+  void Answer(const puzzle::TrialAnswer &answer, const puzzle::Engine &engine) override;
+  void Progress(int remaining) override;
+
+private:
+  void StageOneAnswer(const puzzle::TrialAnswer &answer);
+  void StageTwoAnswer(const puzzle::TrialAnswer &answer);
+  // Asks whether to look for more answers; Cancel stops the search.
+  void AskToGoOn(const char *utf8Question);
+  // With the switch on, "全解探査" lists answers as one line each.
+  bool OneLineAnswers() const;
+
+  AnswerContext &ctx_;
+  AnswerRequest request_;
+  std::int64_t lastEvents_ = 0;
+  bool eventsRun_ = false;
+};
+
+} // namespace zenpa::play

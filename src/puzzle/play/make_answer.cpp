@@ -1,0 +1,188 @@
+#include "puzzle/play/make_answer.h"
+
+#include "base/digits.h"
+#include "base/sjis.h"
+#include "puzzle/engine/solver.h"
+#include "puzzle/play/answer_listing.h"
+#include "puzzle/play/grid_text.h"
+
+namespace zenpa::play {
+namespace {
+
+using puzzle::Engine;
+
+// Reads the grid nearest the caret into the engine; false when there is none.
+bool ReadPuzzle(AnswerContext &ctx) {
+  const std::optional<GridReading> reading = yomitori(ctx.memo);
+  if (!reading)
+    return false;
+  ctx.state.GridTopLine = reading->topLine;
+  ctx.state.RowIndents = reading->rowIndents;
+  puzzle::LoadPuzzle(ctx.engine, reading->digits);
+  return true;
+}
+
+// A grid the caller set up: its placed cells count as the givens.
+void TakePresetGrid(Engine &e) {
+  e.OpenCount = 81;
+  for (int y = 1; y <= 9; ++y) {
+    for (int x = 1; x <= 9; ++x)
+      e.OpenCount -= puzzle::IsPlaced(e.CellGrid(x, y)) ? 1 : 0;
+  }
+  e.PuzzleCopy = e.CellGrid;
+  e.ClueText = std::to_string(81 - e.OpenCount);
+}
+
+void ShowResult(AnswerContext &ctx, const puzzle::GradeLabels &labels) {
+  ctx.state.Result = labels;
+  ctx.state.Panel3Visible = true;
+}
+
+// The labels of a puzzle the techniques could not finish.
+void ShowStuck(AnswerContext &ctx) {
+  ShowResult(ctx, puzzle::GradeOf(ctx.engine.ClueText, puzzle::kStuckLevel, 0, false));
+}
+
+void Message(AnswerContext &ctx, const std::string &text) { ctx.host.Message(text); }
+
+// End of the trial search: the message for what it found.
+void ReportTrialSearch(AnswerContext &ctx, const puzzle::TrialResult &result) {
+  const int count = static_cast<int>(result.answers.size());
+  ctx.state.Label32 = "0";
+  if (ctx.state.StopRequest) {
+    if (count > 9)
+      Message(ctx, base::Sj("こんなに答えがある数独はだめです。"));
+    if (count < 2)
+      ShowStuck(ctx);
+    return;
+  }
+  if (count == 0) {
+    kotaetuke(ctx);
+    Message(ctx, base::Sj("解けませんでした。"));
+    return;
+  }
+  Message(ctx, ctx.engine.ClueText + "-clue\r" + std::to_string(count) +
+                   base::Sj("個の答えをみつけました。"));
+}
+
+void SearchByTrial(AnswerContext &ctx, const AnswerRequest &request) {
+  ctx.state.StopRequest = false;
+  ctx.state.AnswerCount = 0;
+  ctx.state.TrialControlsVisible = true;
+  AnswerListing listing(ctx, request);
+  const puzzle::TrialResult result = puzzle::RunTrialSearch(ctx.engine, listing);
+  ctx.state.AnswerCount = static_cast<int>(result.answers.size());
+  ReportTrialSearch(ctx, result);
+  AnswerEnd(ctx);
+}
+
+void Stuck(AnswerContext &ctx, const AnswerRequest &request) {
+  ctx.state.HardestName.clear();
+  if (!request.writeAnswer || ctx.engine.StepKey == puzzle::kKeyEscape) {
+    AnswerEnd(ctx);
+    ShowStuck(ctx);
+    return;
+  }
+  SearchByTrial(ctx, request);
+}
+
+void Solved(AnswerContext &ctx, const AnswerRequest &request) {
+  Engine &e = ctx.engine;
+  AnswerEnd(ctx);
+  if (request.writeAnswer && e.StepKey != puzzle::kKeyEscape) {
+    kotaetuke(ctx);
+    ctx.writer.kaigyo();
+  }
+  ctx.state.HardestName = puzzle::HardestName(e.Level, e.LevelSub, e.BlockUniqueHUsed);
+  ShowResult(ctx, puzzle::GradeOf(e.ClueText, e.Level, e.LevelSub, e.BlockUniqueHUsed));
+}
+
+// Reading and the input checks; false when the command ends here.
+bool TakePuzzle(AnswerContext &ctx, const AnswerRequest &request) {
+  if (request.gridPreset)
+    TakePresetGrid(ctx.engine);
+  else if (!ReadPuzzle(ctx))
+    return false;
+  const puzzle::PuzzleFault fault = puzzle::CheckPuzzle(ctx.engine, ctx.state.AutoRecordPanelShown);
+  if (fault == puzzle::PuzzleFault::None)
+    return true;
+  Message(ctx, puzzle::PuzzleFaultMessage(fault));
+  return false;
+}
+
+} // namespace
+
+AnswerRequest RequestFor(AnswerCommand command) {
+  AnswerRequest request;
+  request.nextPage = command != AnswerCommand::LevelSDK;
+  request.writeAnswer = command != AnswerCommand::LevelSDK;
+  request.keepStepKey = command == AnswerCommand::LevelSDK;
+  request.allAnswers = command == AnswerCommand::Zenkai;
+  return request;
+}
+
+void MakeAnswer(AnswerContext &ctx, const AnswerRequest &request) {
+  Engine &e = ctx.engine;
+  e.Contradiction = false;
+  if (!request.keepStepKey)
+    e.StepKey = puzzle::kKeyNone;
+  ctx.state.Panel3Visible = false;
+  if (!TakePuzzle(ctx, request))
+    return;
+  ctx.state.Running = true;
+  const puzzle::SolveResult result = puzzle::Solve(e);
+  if (e.RestartRequest)
+    return;
+  if (result == puzzle::SolveResult::Contradiction) {
+    Message(ctx, base::Sj("問題が異常です。"));
+    AnswerEnd(ctx);
+    return;
+  }
+  if (request.nextPage)
+    ctx.writer.tugiP();
+  if (result == puzzle::SolveResult::Stuck)
+    Stuck(ctx, request);
+  else
+    Solved(ctx, request);
+}
+
+void AnswerEnd(AnswerContext &ctx) {
+  ctx.state.Running = false;
+  ctx.state.TrialControlsVisible = false;
+  ctx.engine.StepMode = false;
+}
+
+GridCells AnswerCells(const puzzle::Grid &grid) {
+  GridCells cells;
+  for (int y = 1; y <= 9; ++y) {
+    for (int x = 1; x <= 9; ++x) {
+      const int digit = puzzle::DigitOf(grid(x, y));
+      cells[9 * (y - 1) + (x - 1)] = base::zenkaku(digit == 0 ? 10 : digit);
+    }
+  }
+  return cells;
+}
+
+void kotaetuke(AnswerContext &ctx) {
+  Engine &e = ctx.engine;
+  if (ctx.writer.Suppressed())
+    return;
+  if (e.StepKey != puzzle::kKeyTab)
+    ctx.writer.WriteAnswerGrid(AnswerCells(e.CellGrid));
+  if ((e.OpenCount != 0 || e.StepKey == puzzle::kKeyTab) && e.Observer != nullptr)
+    e.Observer->RefreshCandidateList(e);
+}
+
+void kotae9txt(AnswerContext &ctx) {
+  const GridCells cells = AnswerCells(ctx.engine.CellGrid);
+  for (int row = 0; row < 9; ++row) {
+    std::string line;
+    for (int column = 0; column < 9; ++column)
+      line += cells[9 * row + column];
+    ctx.writer.Emit(line);
+  }
+}
+
+void kotae1txt(AnswerContext &ctx) { ctx.writer.Emit(puzzle::GridText(ctx.engine.CellGrid)); }
+
+} // namespace zenpa::play

@@ -1,0 +1,90 @@
+// `MakeAnswer`: the puzzle commands that solve the grid nearest the caret.
+//
+// The grid is read from the document (or taken as the caller set it up in
+// the engine), checked, solved with the human techniques, graded, and the
+// answer is written at the insertion line. When the techniques get stuck the
+// trial search lists the answers it finds ("★" lines), asks whether to go
+// on, and reports how many it found. Messages and questions go through the
+// Host; all texts are Shift-JIS.
+#pragma once
+
+#include "platform/host.h"
+#include "platform/memo.h"
+#include "puzzle/engine/engine.h"
+#include "puzzle/engine/grader.h"
+#include "puzzle/play/puzzle_block.h"
+
+#include <array>
+#include <string>
+
+namespace zenpa::play {
+
+// The menu commands of the puzzle menu that solve.
+enum class AnswerCommand {
+  AnswerS,  // "数独解答を文末に追加(&A)": write the answer
+  LevelSDK, // "数独の難易度判定(&L)": grade only
+  Zenkai,   // "～全解探査(&Z)": search all answers
+};
+
+// The mode flags around one call.
+struct AnswerRequest {
+  bool writeAnswer = true;  // WriteAnswer: write answers, search when stuck
+  bool allAnswers = false;  // AllAnswers
+  bool nextPage = false;    // the answer goes onto the next page
+  bool keepStepKey = false; // the difficulty check leaves StepKey alone
+  bool gridPreset = false;  // CellGrid was set by the caller: nothing is read
+};
+
+AnswerRequest RequestFor(AnswerCommand command);
+
+// What the solve leaves for the window and for its callers.
+struct SolveState {
+  bool StopRequest = false;
+  bool AutoRecordPanelShown = false; // Panel5: too few givens are accepted
+  // The grid in use: its top border line and row indents (-1: none read).
+  int GridTopLine = -1;
+  std::array<std::string, 9> RowIndents;
+  // Result panel Panel3 with Label30 (difficulty), Label31 (clues and level)
+  // and Label40 (hardest technique).
+  puzzle::GradeLabels Result;
+  bool Panel3Visible = false;
+  std::string HardestName;
+  int AnswerCount = 0;
+  // Trial search display: Label32 (cells still to try) while it runs.
+  std::string Label32;
+  bool TrialControlsVisible = false;
+  // A solve is running (commands that start another are disabled).
+  bool Running = false;
+};
+
+// The parts of the program one solve works with.
+struct AnswerContext {
+  platform::Memo &memo;
+  platform::Host &host;
+  puzzle::Engine &engine;
+  PuzzleBlockWriter &writer;
+  SolveState &state;
+};
+
+// Runs one solve as the command asks.
+void MakeAnswer(AnswerContext &ctx, const AnswerRequest &request);
+inline void MakeAnswer(AnswerContext &ctx, AnswerCommand command) {
+  MakeAnswer(ctx, RequestFor(command));
+}
+
+// `AnswerEnd`: the window returns from a solve (controls enabled again,
+// trial display hidden, step mode left).
+void AnswerEnd(AnswerContext &ctx);
+
+// Cell characters of an answer grid: placed cells as full-width digits,
+// open cells as "　".
+GridCells AnswerCells(const puzzle::Grid &grid);
+
+// `kotaetuke`: the title line (when "☆" is ticked) and the answer grid.
+void kotaetuke(AnswerContext &ctx);
+// `kotae9txt`: nine lines of nine full-width digits.
+void kotae9txt(AnswerContext &ctx);
+// `kotae1txt`: one line of the 81 cell texts.
+void kotae1txt(AnswerContext &ctx);
+
+} // namespace zenpa::play

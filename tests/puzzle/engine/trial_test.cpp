@@ -1,0 +1,107 @@
+// The solver and the trial search against an independent brute-force solver
+// on seeded puzzles with no, one, two and many answers.
+#include "puzzle/engine/solver.h"
+#include "puzzle/engine/trial.h"
+#include "puzzle/support/puzzle_maker.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace zenpa::puzzle;
+using zenpa::testing::BruteForce;
+using zenpa::testing::Digits;
+using zenpa::testing::PuzzleMaker;
+
+namespace {
+
+std::string DigitsText(const Digits &digits) {
+  std::string text;
+  for (int d : digits)
+    text += static_cast<char>('0' + d);
+  return text;
+}
+
+// The answers count as the puzzle commands find them: the input checks, the
+// techniques, then the depth-first trial search.
+int EngineCount(const Digits &puzzle, int limit, std::string *firstAnswer) {
+  Engine e;
+  LoadPuzzle(e, puzzle);
+  if (CheckPuzzle(e, true) != PuzzleFault::None)
+    return IsSolvedGrid(e.CellGrid) ? 1 : 0;
+  const SolveResult result = Solve(e);
+  if (result == SolveResult::Contradiction)
+    return 0;
+  if (result == SolveResult::Solved) {
+    *firstAnswer = GridText(e.CellGrid);
+    return 1;
+  }
+  struct First : TrialListener {
+    int limit;
+    std::string first;
+    int count = 0;
+    bool StopRequested() override { return count >= limit; }
+    void Answer(const TrialAnswer &a, const Engine &) override {
+      if (count++ == 0)
+        first = a.text;
+    }
+  } listener;
+  listener.limit = limit;
+  RunTrialSearch(e, listener, TrialOptions{false});
+  *firstAnswer = listener.first;
+  return listener.count;
+}
+
+// Puzzles of every kind from one seed: unique ones, ones with givens taken
+// away (several answers), ones with a given changed (often none), and
+// sparse random selections of a complete grid (many answers).
+std::vector<Digits> SeededPuzzles(std::uint32_t seed, int rounds) {
+  PuzzleMaker maker(seed);
+  std::mt19937 &rng = maker.rng();
+  std::vector<Digits> puzzles;
+  for (int i = 0; i < rounds; ++i) {
+    const Digits answer = maker.CompleteGrid();
+    const Digits unique = maker.Puzzle(answer, 20 + i % 12);
+    puzzles.push_back(unique);
+    Digits fewer = unique;
+    for (int k = 0, removed = 0; k < 81 && removed < 1 + i % 3; ++k) {
+      const int cell = static_cast<int>(rng() % 81);
+      removed += fewer[cell] != 0 ? 1 : 0;
+      fewer[cell] = 0;
+    }
+    puzzles.push_back(fewer);
+    Digits changed = unique;
+    for (int cell = static_cast<int>(rng() % 81);; cell = (cell + 1) % 81) {
+      if (changed[cell] != 0) {
+        changed[cell] = changed[cell] % 9 + 1;
+        break;
+      }
+    }
+    puzzles.push_back(changed);
+    Digits sparse{};
+    for (int cell = 0; cell < 81; ++cell)
+      sparse[cell] = static_cast<int>(rng() % 100) < 26 + i % 10 ? answer[cell] : 0;
+    puzzles.push_back(sparse);
+  }
+  return puzzles;
+}
+
+} // namespace
+
+TEST(TrialCrossCheck, CountsAndAnswersAgreeWithBruteForce) {
+  BruteForce brute;
+  std::array<int, 4> seen{}; // puzzles with 0, 1, 2 and more answers
+  for (const Digits &puzzle : SeededPuzzles(20261206, 500)) {
+    const int limit = 3;
+    const int expected = brute.Count(puzzle, limit);
+    std::string first;
+    const int actual = EngineCount(puzzle, limit, &first);
+    ASSERT_EQ(expected, actual) << DigitsText(puzzle);
+    if (expected == 1) {
+      ASSERT_EQ(DigitsText(brute.first()), first) << DigitsText(puzzle);
+    }
+    ++seen[std::min(expected, 3)];
+  }
+  for (int kind = 0; kind < 4; ++kind)
+    EXPECT_LT(20, seen[kind]) << "puzzles with " << kind << " answers";
+}

@@ -1,0 +1,332 @@
+#include "puzzle/play/make_answer.h"
+
+#include "base/sjis.h"
+#include "platform/scripted_host.h"
+#include "platform/text_memo.h"
+#include "puzzle/engine/solver.h"
+#include "puzzle/play/grid_text.h"
+#include "puzzle/support/puzzle_maker.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using zenpa::base::Sj;
+using zenpa::editor::InsertionPlace;
+using zenpa::platform::Answer;
+using zenpa::platform::ScriptedHost;
+using zenpa::platform::TextMemo;
+using zenpa::testing::Digits;
+using zenpa::testing::DigitsFromText;
+using namespace zenpa::play;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+// Needs Naked Pair and places a digit by Block Unique H on the way.
+const char *const kNakedPairPuzzle =
+    "100000300003008600050900000000050276400020000000009500831004000000000000069000705";
+// Solved by Block Unique and Easy alone.
+const char *const kEasyPuzzle =
+    "000908230000030006030001840000420000400000980306500020000000002004200591060090400";
+// Needs locked candidates.
+const char *const kLocalizePuzzle =
+    "020000000900050000008700010000600400300400002709000638052080070800070001000205300";
+// No answer, and the techniques do not find that out.
+const char *const kNoAnswerPuzzle =
+    "000006000000080091487029000010000037006008520009600000108000400000000000500347900";
+
+struct Desk {
+  TextMemo memo;
+  ScriptedHost host;
+  zenpa::puzzle::Engine engine;
+  PuzzleTextOptions options;
+  InsertionPlace place = InsertionPlace::AtEnd;
+  PuzzleBlockWriter writer{memo, options, place};
+  SolveState state;
+  AnswerContext ctx{memo, host, engine, writer, state};
+
+  // The document holds the puzzle block of digits, caret on its first line.
+  explicit Desk(const Digits &digits) {
+    options.titleOn = false;
+    writer.WritePuzzleBlock(digits);
+    memo.SetCaret({0, 0});
+  }
+  int Messages() const { return static_cast<int>(host.messages.size()); }
+  std::string LastMessage() const { return host.messages.empty() ? "" : host.messages.back().text; }
+};
+
+Digits Parse(const char *text) { return DigitsFromText(text); }
+
+// A complete grid with a rectangle of two digits that can swap: the grid
+// without those four cells has exactly two answers.
+Digits TwoAnswerPuzzle(Digits *answer) {
+  zenpa::testing::BruteForce brute;
+  Digits seed{};
+  for (int c = 0; c < 9; ++c)
+    seed[c] = (c * 4) % 9 + 1;
+  brute.Count(seed, 1);
+  const Digits g = brute.first();
+  for (int r1 = 0; r1 < 9; ++r1) {
+    const int r2 = r1 / 3 * 3 + (r1 + 1) % 3;
+    for (int c1 = 0; c1 < 6; ++c1) {
+      for (int c2 = (c1 / 3 + 1) * 3; c2 < 9; ++c2) {
+        if (g[r1 * 9 + c1] != g[r2 * 9 + c2] || g[r1 * 9 + c2] != g[r2 * 9 + c1])
+          continue;
+        Digits p = g;
+        for (int cell : {r1 * 9 + c1, r1 * 9 + c2, r2 * 9 + c1, r2 * 9 + c2})
+          p[cell] = 0;
+        *answer = g;
+        return p;
+      }
+    }
+  }
+  ADD_FAILURE() << "no swappable rectangle";
+  return g;
+}
+
+// 17 givens of a complete grid: very many answers.
+Digits SparsePuzzle() {
+  zenpa::testing::PuzzleMaker maker(3);
+  const Digits full = maker.CompleteGrid();
+  Digits sparse{};
+  for (int i = 0; i < 81; i += 5)
+    sparse[i] = full[i];
+  return sparse;
+}
+
+// Indexes of the lines that start a grid block.
+std::vector<int> GridTops(const TextMemo &memo) {
+  std::vector<int> tops;
+  for (int i = 0; i < memo.LineCount(); ++i) {
+    if (IsGridTopLine(memo.Line(i)))
+      tops.push_back(i);
+  }
+  return tops;
+}
+
+std::vector<std::string> StarLines(const TextMemo &memo) {
+  std::vector<std::string> lines;
+  for (const std::string &line : memo.Lines()) {
+    if (line.rfind(Sj("★"), 0) == 0)
+      lines.push_back(line);
+  }
+  return lines;
+}
+
+} // namespace
+
+TEST(MakeAnswer, InputChecksStopWithTheirMessage) {
+  Digits fifteen{};
+  for (int i = 0; i < 15; ++i)
+    fifteen[i * 5] = i % 9 + 1;
+  zenpa::testing::PuzzleMaker maker(5);
+  const Digits full = maker.CompleteGrid();
+  Digits wrongFull = full;
+  std::swap(wrongFull[0], wrongFull[1]);
+  // Two equal givens in one block, in different rows and columns.
+  Digits broken = Parse(kEasyPuzzle);
+  broken[0] = 1;  // row 1 column 1
+  broken[10] = 1; // row 2 column 2
+  struct Case {
+    Digits digits;
+    std::string message;
+  };
+  const std::vector<Case> cases = {
+      {fifteen, Sj("ヒント数字が少なすぎます。")},
+      {full, Sj("　指定の数独は完成しています。\rカーソルを問題の上に置いて下さい。")},
+      {wrongFull, Sj("　指定の数独の答えは異常です。\rカーソルを問題の上に置いて下さい。")},
+      {broken, Sj("問題が壊れています。")},
+  };
+  for (const Case &c : cases) {
+    Desk desk(c.digits);
+    const Lines before = desk.memo.Lines();
+    MakeAnswer(desk.ctx, AnswerCommand::AnswerS);
+    ASSERT_EQ(1, desk.Messages());
+    EXPECT_EQ(c.message, desk.LastMessage());
+    EXPECT_TRUE(desk.engine.Contradiction);
+    EXPECT_EQ(before, desk.memo.Lines());
+    EXPECT_FALSE(desk.state.Panel3Visible);
+  }
+}
+
+TEST(MakeAnswer, FifteenGivensPassWhileAutoRecordPanelIsShown) {
+  Digits few = Parse(kEasyPuzzle);
+  int kept = 0;
+  for (int &d : few)
+    d = (d != 0 && kept++ < 15) ? d : 0;
+  Desk sparse(few);
+  sparse.state.AutoRecordPanelShown = true;
+  MakeAnswer(sparse.ctx, AnswerCommand::LevelSDK);
+  EXPECT_EQ(0, sparse.Messages());
+  EXPECT_TRUE(sparse.state.Panel3Visible);
+  EXPECT_EQ("15-clue  level 12", sparse.state.Result.clueLevel);
+}
+
+TEST(MakeAnswer, GradesFromTheHardestTechniqueUsed) {
+  struct Case {
+    const char *puzzle;
+    int box; // the technique the grade rests on
+    std::string difficulty, hardest;
+    int level;
+  };
+  const std::vector<Case> cases = {
+      {kEasyPuzzle, 0, Sj("やさしい問題です｡"), "Block Unique", 1},
+      {kLocalizePuzzle, zenpa::puzzle::kBoxLocalization, Sj("やや難しい問題です｡"), "Localization",
+       4},
+      {kNakedPairPuzzle, zenpa::puzzle::kBoxNakedPair, Sj("難しい問題です｡"), "Naked Pair b", 5},
+  };
+  for (const Case &c : cases) {
+    const Digits digits = Parse(c.puzzle);
+    const int givens = static_cast<int>(81 - std::count(digits.begin(), digits.end(), 0));
+    Desk desk(digits);
+    const Lines before = desk.memo.Lines();
+    MakeAnswer(desk.ctx, AnswerCommand::LevelSDK);
+    EXPECT_EQ(c.difficulty, desk.state.Result.difficulty) << c.puzzle;
+    EXPECT_EQ(c.hardest, desk.state.Result.hardest) << c.puzzle;
+    EXPECT_EQ(std::to_string(givens) + "-clue  level " + std::to_string(c.level),
+              desk.state.Result.clueLevel);
+    EXPECT_EQ(before, desk.memo.Lines());
+    EXPECT_EQ(0, desk.Messages());
+    if (c.box == 0)
+      continue;
+    // With that technique switched off by the puzzle conditions the grade
+    // changes.
+    Desk gated(digits);
+    gated.engine.Options.Panel6Visible = true;
+    gated.engine.Options.CheckBoxYH = true;
+    gated.engine.Options.CheckBoxL[c.box] = false;
+    MakeAnswer(gated.ctx, AnswerCommand::LevelSDK);
+    EXPECT_NE(c.hardest, gated.state.Result.hardest) << c.puzzle;
+  }
+}
+
+TEST(MakeAnswer, AnswerIsWrittenAfterThePuzzle) {
+  Digits answer{};
+  zenpa::testing::BruteForce brute;
+  ASSERT_EQ(1, brute.Count(Parse(kNakedPairPuzzle)));
+  answer = brute.first();
+  Desk desk(Parse(kNakedPairPuzzle));
+  const int before = desk.memo.LineCount();
+  MakeAnswer(desk.ctx, AnswerCommand::AnswerS);
+  const Lines lines = desk.memo.Lines();
+  ASSERT_EQ(before + 20, static_cast<int>(lines.size()));
+  const Lines expected = GridBlockLines(GivenCells(answer));
+  EXPECT_EQ(expected, Lines(lines.begin() + before, lines.begin() + before + 19));
+  EXPECT_EQ("\f", lines.back());
+  EXPECT_EQ("Naked Pair b", desk.state.HardestName);
+}
+
+TEST(MakeAnswer, AnswerGoesOntoTheNextPageWhenInsertingHere) {
+  Desk desk(Parse(kEasyPuzzle));
+  desk.memo.InsertLine(desk.memo.LineCount(), "next page");
+  desk.place = InsertionPlace::AtCaret;
+  desk.memo.SetCaret({5, 0});
+  const int pageBreak = desk.memo.LineCount() - 2;
+  ASSERT_EQ("\f", desk.memo.Line(pageBreak));
+  MakeAnswer(desk.ctx, AnswerCommand::AnswerS);
+  EXPECT_EQ((std::vector<int>{0, pageBreak + 1}), GridTops(desk.memo));
+  EXPECT_EQ("next page", desk.memo.Lines().back());
+
+  // The difficulty check writes nothing and moves nothing.
+  Desk check(Parse(kEasyPuzzle));
+  check.place = InsertionPlace::AtCaret;
+  check.memo.SetCaret({5, 0});
+  MakeAnswer(check.ctx, AnswerCommand::LevelSDK);
+  EXPECT_EQ(5, check.memo.Caret().line);
+  EXPECT_EQ((std::vector<int>{0}), GridTops(check.memo));
+}
+
+TEST(MakeAnswer, StuckPuzzleUnderTheDifficultyCheckSearchesNothing) {
+  Digits answer{};
+  Desk desk(TwoAnswerPuzzle(&answer));
+  const Lines before = desk.memo.Lines();
+  MakeAnswer(desk.ctx, AnswerCommand::LevelSDK);
+  EXPECT_EQ(Sj("難しすぎる問題です｡"), desk.state.Result.difficulty);
+  EXPECT_EQ("77-clue  level 12", desk.state.Result.clueLevel);
+  EXPECT_EQ("", desk.state.Result.hardest);
+  EXPECT_EQ(before, desk.memo.Lines());
+  EXPECT_EQ(0, desk.Messages());
+  EXPECT_EQ(12, desk.engine.Level);
+}
+
+TEST(MakeAnswer, TwoAnswersByOneTrialPlacement) {
+  Digits answer{};
+  const Digits puzzle = TwoAnswerPuzzle(&answer);
+  Desk desk(puzzle);
+  MakeAnswer(desk.ctx, AnswerCommand::AnswerS);
+  const std::vector<int> tops = GridTops(desk.memo);
+  ASSERT_EQ(3u, tops.size());
+  std::vector<GridDigits> found;
+  for (int i = 1; i < 3; ++i)
+    found.push_back(ReadGridAt(desk.memo, tops[i]).digits);
+  EXPECT_NE(found[0], found[1]);
+  EXPECT_TRUE(found[0] == answer || found[1] == answer);
+  zenpa::testing::BruteForce brute;
+  for (const GridDigits &g : found)
+    EXPECT_EQ(1, brute.Count(g));
+
+  // The first open cell in row order got each of its two candidates.
+  const int first = static_cast<int>(std::find(puzzle.begin(), puzzle.end(), 0) - puzzle.begin());
+  const std::string where = std::to_string(first / 9 + 1) + "," + std::to_string(first % 9 + 1);
+  const int low = std::min(found[0][first], found[1][first]);
+  const int high = std::max(found[0][first], found[1][first]);
+  EXPECT_EQ((Lines{Sj("★1個目の答え   ") + where + "=" + std::to_string(low),
+                   Sj("★2個目の答え   ") + where + "=" + std::to_string(high)}),
+            StarLines(desk.memo));
+  ASSERT_EQ(2, desk.Messages());
+  EXPECT_EQ(Sj("確認"), desk.host.messages[0].caption);
+  EXPECT_EQ("77-clue\r2" + Sj("個の答えをみつけました。"), desk.LastMessage());
+  EXPECT_EQ(2, desk.state.AnswerCount);
+}
+
+TEST(MakeAnswer, ManyAnswersStopAfterTheTenth) {
+  Desk desk(SparsePuzzle());
+  MakeAnswer(desk.ctx, AnswerCommand::AnswerS);
+  EXPECT_EQ(11u, GridTops(desk.memo).size());
+  const Lines stars = StarLines(desk.memo);
+  ASSERT_EQ(10u, stars.size());
+  EXPECT_EQ(0u, stars[9].rfind(Sj("★10個目の答え   ....   "), 0)) << stars[9];
+  EXPECT_EQ(Sj("こんなに答えがある数独はだめです。"), desk.LastMessage());
+  EXPECT_EQ(10, desk.state.AnswerCount);
+}
+
+TEST(MakeAnswer, CancelAfterTheFirstAnswerShowsTheStuckGrade) {
+  Desk desk(SparsePuzzle());
+  desk.host.answers.push_back(Answer::Cancel);
+  MakeAnswer(desk.ctx, AnswerCommand::AnswerS);
+  EXPECT_EQ(1u, StarLines(desk.memo).size());
+  EXPECT_EQ(1, desk.Messages());
+  EXPECT_EQ(Sj("難しすぎる問題です｡"), desk.state.Result.difficulty);
+  EXPECT_EQ("17-clue  level 12", desk.state.Result.clueLevel);
+}
+
+TEST(MakeAnswer, PuzzleWithoutAnswerWritesTheUnfinishedGrid) {
+  Desk desk(Parse(kNoAnswerPuzzle));
+  MakeAnswer(desk.ctx, AnswerCommand::AnswerS);
+  EXPECT_EQ(Sj("解けませんでした。"), desk.LastMessage());
+  const std::vector<int> tops = GridTops(desk.memo);
+  ASSERT_EQ(2u, tops.size());
+  const GridReading unfinished = ReadGridAt(desk.memo, tops[1]);
+  const Digits puzzle = Parse(kNoAnswerPuzzle);
+  for (int i = 0; i < 81; ++i) {
+    if (puzzle[i] != 0) {
+      EXPECT_EQ(puzzle[i], unfinished.digits[i]) << i;
+    }
+  }
+  EXPECT_GT(81, unfinished.placedCount);
+}
+
+TEST(MakeAnswer, NoGridEndsSilently) {
+  TextMemo memo({"plain text"});
+  ScriptedHost host;
+  zenpa::puzzle::Engine engine;
+  PuzzleTextOptions options;
+  InsertionPlace place = InsertionPlace::AtEnd;
+  PuzzleBlockWriter writer(memo, options, place);
+  SolveState state;
+  AnswerContext ctx{memo, host, engine, writer, state};
+  MakeAnswer(ctx, AnswerCommand::AnswerS);
+  EXPECT_EQ(Lines{"plain text"}, memo.Lines());
+  EXPECT_EQ(0u, host.messages.size());
+}

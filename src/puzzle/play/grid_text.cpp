@@ -3,6 +3,7 @@
 #include "base/digits.h"
 #include "base/sjis.h"
 #include "platform/memo.h"
+#include "puzzle/engine/answer_text.h"
 
 namespace zenpa::play {
 namespace {
@@ -28,13 +29,6 @@ const std::string &CellSeparator(int column) {
   return column % 3 == 0 ? ThickBar() : thin;
 }
 
-// The frame line written after row r (1..9) of a grid block.
-const std::string &LineAfterRow(int row) {
-  if (row == 9)
-    return GridBottomBorder();
-  return row % 3 == 0 ? GridThickSeparator() : GridThinSeparator();
-}
-
 int CellDigit(std::string_view cell, bool withPlayerDigits) {
   return withPlayerDigits ? base::CellDigitValue(cell) : base::FullWidthDigitValue(cell);
 }
@@ -43,16 +37,6 @@ int CellDigit(std::string_view cell, bool withPlayerDigits) {
 
 const std::string &GridTopBorder() {
   static const std::string line = base::Sj("┏━┯━┯━┳━┯━┯━┳━┯━┯━┓");
-  return line;
-}
-
-const std::string &GridThinSeparator() {
-  static const std::string line = base::Sj("┠─┼─┼─╂─┼─┼─╂─┼─┼─┨");
-  return line;
-}
-
-const std::string &GridThickSeparator() {
-  static const std::string line = base::Sj("┣━┿━┿━╋━┿━┿━╋━┿━┿━┫");
   return line;
 }
 
@@ -72,14 +56,7 @@ std::string GridRowLine(std::span<const std::string, 9> cells, std::string_view 
 }
 
 std::vector<std::string> GridBlockLines(const GridCells &cells) {
-  std::vector<std::string> lines;
-  lines.reserve(kGridBlockLineCount);
-  lines.push_back(GridTopBorder());
-  for (int row = 1; row <= 9; ++row) {
-    lines.push_back(GridRowLine(std::span<const std::string, 9>(&cells[9 * (row - 1)], 9)));
-    lines.push_back(LineAfterRow(row));
-  }
-  return lines;
+  return puzzle::GridFrameLines([&cells](int x, int y) { return cells[9 * (y - 1) + (x - 1)]; });
 }
 
 GridCells GivenCells(const GridDigits &digits) {

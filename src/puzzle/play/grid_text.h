@@ -35,8 +35,6 @@ using GridDigits = std::array<int, 81>;
 using GridCells = std::array<std::string, 81>;
 
 const std::string &GridTopBorder();
-const std::string &GridThinSeparator();
-const std::string &GridThickSeparator();
 const std::string &GridBottomBorder();
 
 // One row line: prefix, then the nine cell characters framed.

@@ -1,7 +1,7 @@
 #include "puzzle/play/make_answer.h"
 
-#include "base/digits.h"
 #include "base/sjis.h"
+#include "puzzle/engine/answer_text.h"
 #include "puzzle/engine/solver.h"
 #include "puzzle/play/answer_listing.h"
 #include "puzzle/play/grid_text.h"
@@ -44,6 +44,17 @@ void ShowStuck(AnswerContext &ctx) {
 }
 
 void Message(AnswerContext &ctx, const std::string &text) { ctx.host.Message(text); }
+
+// The engine's writers put their lines through the puzzle block writer.
+puzzle::TextOutput OutputOf(AnswerContext &ctx) {
+  puzzle::TextOutput out;
+  out.insertLine = [&ctx](const std::string &line) { ctx.writer.WriteLine(line); };
+  out.hintText = ctx.hintText;
+  out.titleLine = ctx.writer.Options().titleOn;
+  out.puzzleTitle = ctx.writer.Options().title;
+  out.suppressed = ctx.writer.Suppressed();
+  return out;
+}
 
 // End of the trial search: the message for what it found.
 void ReportTrialSearch(AnswerContext &ctx, const puzzle::TrialResult &result) {
@@ -152,37 +163,19 @@ void AnswerEnd(AnswerContext &ctx) {
   ctx.engine.StepMode = false;
 }
 
-GridCells AnswerCells(const puzzle::Grid &grid) {
-  GridCells cells;
-  for (int y = 1; y <= 9; ++y) {
-    for (int x = 1; x <= 9; ++x) {
-      const int digit = puzzle::DigitOf(grid(x, y));
-      cells[9 * (y - 1) + (x - 1)] = base::zenkaku(digit == 0 ? 10 : digit);
-    }
-  }
-  return cells;
-}
-
 void kotaetuke(AnswerContext &ctx) {
-  Engine &e = ctx.engine;
-  if (ctx.writer.Suppressed())
-    return;
-  if (e.StepKey != puzzle::kKeyTab)
-    ctx.writer.WriteAnswerGrid(AnswerCells(e.CellGrid));
-  if ((e.OpenCount != 0 || e.StepKey == puzzle::kKeyTab) && e.Observer != nullptr)
-    e.Observer->RefreshCandidateList(e);
+  puzzle::TextOutput out = OutputOf(ctx);
+  puzzle::kotaetuke(ctx.engine, out);
 }
 
 void kotae9txt(AnswerContext &ctx) {
-  const GridCells cells = AnswerCells(ctx.engine.CellGrid);
-  for (int row = 0; row < 9; ++row) {
-    std::string line;
-    for (int column = 0; column < 9; ++column)
-      line += cells[9 * row + column];
-    ctx.writer.Emit(line);
-  }
+  puzzle::TextOutput out = OutputOf(ctx);
+  puzzle::kotae9txt(ctx.engine, out);
 }
 
-void kotae1txt(AnswerContext &ctx) { ctx.writer.Emit(puzzle::GridText(ctx.engine.CellGrid)); }
+void kotae1txt(AnswerContext &ctx) {
+  puzzle::TextOutput out = OutputOf(ctx);
+  puzzle::kotae1txt(ctx.engine, out);
+}
 
 } // namespace zenpa::play

@@ -64,6 +64,8 @@ struct AnswerContext {
   puzzle::Engine &engine;
   PuzzleBlockWriter &writer;
   SolveState &state;
+  // The hint window's text, where the candidate list goes (none: nowhere).
+  platform::Memo *hintText = nullptr;
 };
 
 // Runs one solve as the command asks.
@@ -76,15 +78,12 @@ inline void MakeAnswer(AnswerContext &ctx, AnswerCommand command) {
 // trial display hidden, step mode left).
 void AnswerEnd(AnswerContext &ctx);
 
-// Cell characters of an answer grid: placed cells as full-width digits,
-// open cells as "　".
-GridCells AnswerCells(const puzzle::Grid &grid);
-
-// `kotaetuke`: the title line (when "☆" is ticked) and the answer grid.
+// The engine's answer writers at the insertion line of the document:
+// `kotaetuke` (title line when "☆" is ticked, the answer grid, the candidate
+// list while cells are open), `kotae9txt` (nine lines of nine full-width
+// digits) and `kotae1txt` (one line of the 81 cell texts).
 void kotaetuke(AnswerContext &ctx);
-// `kotae9txt`: nine lines of nine full-width digits.
 void kotae9txt(AnswerContext &ctx);
-// `kotae1txt`: one line of the 81 cell texts.
 void kotae1txt(AnswerContext &ctx);
 
 } // namespace zenpa::play

@@ -70,6 +70,7 @@ public:
   // The generator's output-suppressed state.
   void SetSuppressed(bool suppressed) { suppressed_ = suppressed; }
   bool Suppressed() const { return suppressed_; }
+  const PuzzleTextOptions &Options() const { return options_; }
 
   // One line at `gyo` (written even while suppressed: callers decide).
   // With the caret at the very end of the document the line is appended.

@@ -24,9 +24,12 @@ GridDigits SampleDigits() {
 std::vector<std::string> DocumentWithGrid(const GridDigits &digits, int fillerLines,
                                           const std::string &indent = "") {
   std::vector<std::string> lines(fillerLines, "text");
-  std::vector<std::string> block = GridBlockLines(GivenCells(digits));
-  for (int row = 1; row <= 9; ++row)
-    block[2 * row - 1] = indent + block[2 * row - 1];
+  const GridCells cells = GivenCells(digits);
+  std::vector<std::string> block = GridBlockLines(cells);
+  for (int row = 1; row <= 9; ++row) {
+    const std::span<const std::string, 9> rowCells(&cells[9 * (row - 1)], 9);
+    block[2 * row - 1] = GridRowLine(rowCells, indent);
+  }
   lines.insert(lines.end(), block.begin(), block.end());
   return lines;
 }

@@ -1,0 +1,282 @@
+#include "app/session.h"
+
+#include "app/command_line.h"
+#include "app/product.h"
+#include "base/file_io.h"
+#include "base/paths.h"
+#include "base/sjis.h"
+#include "base/units.h"
+
+namespace zenpa::app {
+namespace {
+
+using base::Sj;
+
+constexpr int kDesignClientWidth = 769;
+constexpr int kEscapeKey = 27;
+
+bool Exists(const std::string &name) { return base::FileExists(base::FullPathOf(name)); }
+
+} // namespace
+
+std::string LoadingLine() { return Sj("ファイル読み込み中"); }
+std::string PuzzleLoadingLine() { return Sj("数独データ読み込み中"); }
+
+Session::Session(platform::Memo &memo, platform::Host &host, platform::Printer &printer,
+                 const platform::FontCatalog &fonts, std::string programDir)
+    : memo_(memo), host_(host), printer_(printer), fonts_(fonts),
+      programDir_(std::move(programDir)), document_(memo, host, format_, *this) {}
+
+void Session::Start(const std::vector<std::string> &args, int uiScale) {
+  uiScale_ = uiScale;
+  hasPrinter_ = !printer_.PrinterNames().empty();
+  format_.format = print::StartFormat(FormatEnv());
+  FindSounds();
+  const CommandLine line = ParseCommandLine(args, Exists);
+  enlargeAtStart_ = line.enlarge;
+  document_.Settings().kMode = line.kMode;
+  puzzleFileName_ = line.puzzleFileName;
+  if (!line.docFileName.empty()) {
+    document_.SetFileName(line.docFileName);
+    // A text without a print format of its own opens in the text view.
+    if (!Exists(base::ChangeFileExt(line.docFileName, ".zpf")))
+      enlargeAtStart_ = true;
+  }
+  FindOptionalFiles();
+  FindPrintersAndFonts();
+  Relayout();
+  print::LoadFormat(format_, print::InitialSettingsPath(programDir_), FormatLoadContext(), host_);
+  LoadHistoryFile(history_, programDir_);
+  LoadStartupFile();
+  menus_.enlargedView = enlargeAtStart_;
+  if (view_)
+    view_->HideLoadingNotice();
+}
+
+void Session::FindSounds() {
+  auto found = [this](const char *name) {
+    std::string path = programDir_ + name;
+    return base::FileExists(path) ? path : std::string();
+  };
+  soundPi_ = found("pi.wav");
+  soundPp_ = found("pp.wav");
+  soundPo_ = found("po.wav");
+  menus_.soundsEnabled = !(soundPi_.empty() && soundPp_.empty() && soundPo_.empty());
+  if (menus_.soundsEnabled)
+    return;
+  format_.format.puzzle.gameSound = false;
+  format_.format.drill.gameSound = false;
+}
+
+void Session::FindOptionalFiles() {
+  menus_.backEnabled = base::FileExists(print::InitialSettingsPath(programDir_));
+  menus_.timerEnabled = base::FileExists(programDir_ + "ZTimer.exe");
+  menus_.grdvEnabled = base::FileExists(programDir_ + "GRDV.COM");
+}
+
+void Session::FindPrintersAndFonts() {
+  printerName_ = Sj("なし");
+  if (hasPrinter_ && printer_.CurrentIndex() >= 0) {
+    printerName_ = printer_.PrinterNames().at(printer_.CurrentIndex());
+  }
+  fontFaces_ = fonts_.JapaneseFaces();
+  selectedFont_ = -1;
+  const std::string standard = Sj("ＭＳ ゴシック");
+  for (int i = static_cast<int>(fontFaces_.size()) - 1; i >= 0; --i) {
+    if (fontFaces_[i] == standard) {
+      selectedFont_ = i;
+      break;
+    }
+  }
+}
+
+void Session::LoadStartupFile() {
+  if (!puzzleFileName_.empty() && Exists(puzzleFileName_) && puzzleFileReader) {
+    if (view_)
+      view_->ShowLoadingNotice(PuzzleLoadingLine());
+    ReadPuzzleFile(puzzleFileName_);
+    memo_.SetCaret({0, 0});
+    return;
+  }
+  const std::string &name = document_.FileName();
+  if (!Exists(name) && name == editor::kDefaultDocName)
+    return;
+  if (view_)
+    view_->ShowLoadingNotice(LoadingLine());
+  document_.Load();
+}
+
+// The puzzle reader writes many lines: the layout runs once afterwards.
+void Session::ReadPuzzleFile(const std::string& path) {
+  const bool realtime = document_.Settings().realtimeLayoutOn;
+  document_.Settings().realtimeLayoutOn = false;
+  puzzleFileReader(path);
+  document_.Settings().realtimeLayoutOn = realtime;
+  Relayout();
+}
+
+void Session::FirstShow() {
+  format_.modified = false;
+  shownOnce_ = true;
+  FocusEditor();
+  const std::string &name = document_.FileName();
+  if (Exists(name) || name == editor::kDefaultDocName || !puzzleFileName_.empty())
+    return;
+  host_.Message(NotFoundMessage(name));
+}
+
+std::string Session::NotFoundMessage(const std::string &name) const {
+  return Sj("ファイル ") + name + Sj(" が見つかりません。");
+}
+
+bool Session::CloseQuery() {
+  const bool formatDue = format_.format.autoSaveFormat && format_.modified;
+  bool save = false;
+  if (memo_.Modified() || formatDue) {
+    const platform::Answer answer =
+        host_.Message(Sj("内容が変更されています。上書きしますか？"), Sj("zenpa - 保存確認"),
+                      platform::Buttons::YesNoCancel, platform::Icon::Warning);
+    if (answer == platform::Answer::Cancel)
+      return false;
+    save = answer == platform::Answer::Yes;
+  }
+  stepKey_ = kEscapeKey;
+  stopRequest_ = true;
+  // A save that fails keeps the program open, so that nothing typed is lost.
+  if (save && !SaveOnClose())
+    return false;
+  if (!SaveHistoryFile(history_, programDir_))
+    host_.Message(Sj("ヒストリーが保存できません"));
+  return true;
+}
+
+bool Session::SaveOnClose() {
+  const std::string path = base::FullPathOf(document_.FileName());
+  if (memo_.Modified() && !document_.WriteText(path))
+    return false;
+  if (!format_.format.autoSaveFormat || !format_.modified || document_.Settings().kMode) {
+    return true;
+  }
+  format_.fileName = base::ChangeFileExt(path, ".zpf");
+  return print::SaveFormat(format_, format_.fileName, FormatSaveContext(), host_);
+}
+
+void Session::DropFiles(const std::vector<std::string> &paths) {
+  if (paths.empty())
+    return;
+  if (view_)
+    view_->BringToFront();
+  if (paths.size() > 1)
+    host_.Message(Sj("ドロップで読み込むファイルは１つだけです。"));
+  LoadDroppedFile(paths.front());
+}
+
+void Session::LoadDroppedFile(const std::string &path) {
+  const std::string ext = UpperAscii(base::ExtractFileExt(path));
+  if (ext == ".NBP" && puzzleFileReader) {
+    if (!format_.format.puzzle.addToDocument)
+      memo_.SetLines({});
+    puzzleFileName_ = path;
+    ReadPuzzleFile(path);
+    return;
+  }
+  if (ext == ".ZPF") {
+    if (!base::FileExists(path)) {
+      host_.Message(NotFoundMessage(path));
+      return;
+    }
+    format_.fileName = path;
+    print::LoadFormat(format_, path, FormatLoadContext(), host_);
+    Relayout();
+    return;
+  }
+  LoadNamedDocument(path);
+}
+
+// Loads another document in place of the current one. A missing file is
+// reported, and unsaved changes are asked about first.
+bool Session::LoadNamedDocument(const std::string &name) {
+  if (!Exists(name) && !base::DirectoryExists(base::FullPathOf(name))) {
+    host_.Message(NotFoundMessage(name));
+    return false;
+  }
+  if (memo_.Modified() && !document_.AskSaveChanges())
+    return false;
+  return document_.Load(name) == editor::LoadStatus::Loaded;
+}
+
+void Session::OpenHistory(int slot) {
+  if (slot < 1 || slot > kHistorySlots)
+    return;
+  const std::string name = history_.Slot(slot);
+  if (name.empty())
+    return;
+  LoadNamedDocument(name);
+}
+
+std::vector<std::string> Session::VersionBoxLines() const {
+  return {Sj(kProductLine), Sj(kVersionText), Sj(kMakerLine), MakerUrl()};
+}
+
+std::string Session::MakerUrl() const { return kMakerUrl; }
+
+void Session::OpenManual() {
+  FocusEditor();
+  host_.OpenWithDesktop(programDir_ + "zenpa.htm");
+}
+
+void Session::OpenMakerPage() { host_.OpenWithDesktop(MakerUrl()); }
+
+void Session::StartTimerTool() {
+  host_.StartProgram(programDir_ + "ZTimer.exe", {"/w", "/s", "/n"}, false);
+}
+
+void Session::Relayout() {
+  if (view_)
+    view_->DocumentLaidOut();
+}
+
+void Session::NameRecorded(const std::string &docFileName) { history_.Record(docFileName); }
+
+// No preview window exists yet, so there is nothing to redraw.
+void Session::RefreshPreview(bool) {}
+
+void Session::FocusEditor() {
+  if (view_)
+    view_->FocusEditor();
+}
+
+print::FormatEnvironment Session::FormatEnv() const {
+  print::FormatEnvironment env;
+  const platform::PrinterMetrics metrics = printer_.Metrics();
+  if (hasPrinter_) {
+    env.dpi = metrics.dpiY;
+    env.offsetLeft = metrics.offX;
+    env.offsetTop = metrics.offY;
+  }
+  env.clientWidth = base::BAI(kDesignClientWidth, uiScale_);
+  return env;
+}
+
+print::LoadContext Session::FormatLoadContext() const {
+  print::LoadContext ctx;
+  ctx.programDir = programDir_;
+  ctx.env = FormatEnv();
+  ctx.soundAvailable = menus_.soundsEnabled;
+  ctx.fonts = &fonts_;
+  return ctx;
+}
+
+print::SaveContext Session::FormatSaveContext() const {
+  print::SaveContext ctx;
+  ctx.programDir = programDir_;
+  const platform::PrinterMetrics metrics = printer_.Metrics();
+  ctx.dpi = FormatEnv().dpi;
+  if (hasPrinter_ && metrics.dpiY > 0) {
+    ctx.paperWidthMm = base::PixToMm(metrics.paperW, metrics.dpiX);
+    ctx.paperHeightMm = base::PixToMm(metrics.paperH, metrics.dpiY);
+  }
+  return ctx;
+}
+
+} // namespace zenpa::app

@@ -1,0 +1,159 @@
+// The running program's state and its shell operations: start-up in a fixed
+// order (command line, optional files in the program directory, printers and
+// fonts, initial settings "zenpa.ini", history "zenpa.his", the start-up
+// document), the first showing of the main window, dropped files, the close
+// query with its save prompt, the recent-file history and the Help menu.
+//
+// One Session owns the document, its names and flags, the print format and
+// the history; the main window binds its widgets to it and forwards events.
+// Texts are Shift-JIS bytes; the program directory ends in "/".
+#pragma once
+
+#include "app/history.h"
+#include "editor/document.h"
+#include "platform/font_catalog.h"
+#include "platform/host.h"
+#include "platform/memo.h"
+#include "platform/printer.h"
+#include "print/format_commands.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace zenpa::app {
+
+// Menu items whose state start-up decides.
+struct MenuStates {
+  bool backEnabled = false;  // Back "初期設定にもどす(&B)": "zenpa.ini" exists
+  bool timerEnabled = false; // Timer "タイマーを表示(&T)": "ZTimer.exe" exists
+  bool grdvEnabled = false;  // GRDV "～GRDV起動(&F)": "GRDV.COM" exists
+  bool soundsEnabled = true; // MokoBeep and SBeep: any of the sound files exists
+  bool enlargedView = false; // Kakudai "テキスト画面拡大(&K)"
+};
+
+// What the session asks of the main window.
+class SessionView {
+public:
+  virtual ~SessionView() = default;
+  // The start-up notice with its second line; hidden again at the end of start-up.
+  virtual void ShowLoadingNotice(const std::string &line) = 0;
+  virtual void HideLoadingNotice() = 0;
+  virtual void BringToFront() = 0;
+  virtual void FocusEditor() = 0;
+  // The document was laid out again: refresh what shows the layout.
+  virtual void DocumentLaidOut() = 0;
+};
+
+class Session : private editor::DocumentHooks {
+public:
+  Session(platform::Memo &memo, platform::Host &host, platform::Printer &printer,
+          const platform::FontCatalog &fonts, std::string programDir);
+
+  void SetView(SessionView *view) { view_ = view; }
+
+  // Start-up after the window is built: args are the command-line arguments
+  // after the program name; uiScale is the display scale in percent.
+  void Start(const std::vector<std::string> &args, int uiScale = 100);
+  // The main window is shown for the first time; reports a document name
+  // that does not resolve to a file.
+  void FirstShow();
+  // The close query: true when the program may close.
+  bool CloseQuery();
+  // Files dropped from the desktop.
+  void DropFiles(const std::vector<std::string> &paths);
+  // The history item (&slot), slot 1..5.
+  void OpenHistory(int slot);
+
+  // Help menu.
+  std::vector<std::string> VersionBoxLines() const;
+  std::string MakerUrl() const;
+  void OpenManual();
+  void OpenMakerPage();
+  void StartTimerTool();
+
+  // Reads a puzzle file into the document; set by the puzzle-file module.
+  // Without it puzzle files open as plain text.
+  std::function<void(const std::string &path)> puzzleFileReader;
+
+  editor::Document &Doc() { return document_; }
+  const editor::Document &Doc() const { return document_; }
+  print::FormatState &Format() { return format_; }
+  const History &RecentFiles() const { return history_; }
+  const MenuStates &Menus() const { return menus_; }
+  MenuStates &Menus() { return menus_; }
+  const std::string &ProgramDir() const { return programDir_; }
+
+  int UiScale() const { return uiScale_; }
+  bool HasPrinter() const { return hasPrinter_; }
+  // The printer-name box: the current printer, or "なし".
+  const std::string &PrinterName() const { return printerName_; }
+  // Japanese fonts for the font list, and the entry selected at start-up.
+  const std::vector<std::string> &FontFaces() const { return fontFaces_; }
+  int SelectedFont() const { return selectedFont_; }
+  const std::string &PuzzleFileName() const { return puzzleFileName_; }
+  // Game sound files; empty when missing.
+  const std::string &SoundPi() const { return soundPi_; }
+  const std::string &SoundPp() const { return soundPp_; }
+  const std::string &SoundPo() const { return soundPo_; }
+  bool EnlargeAtStart() const { return enlargeAtStart_; }
+  bool ShownOnce() const { return shownOnce_; }
+  bool StopRequest() const { return stopRequest_; }
+  int StepKey() const { return stepKey_; }
+  // Caret positions the editor counts for a double-byte character.
+  int PosPerWideChar() const { return 2; }
+
+  // Lays the document out again and refreshes the position display.
+  void Relayout() override;
+
+private:
+  // editor::DocumentHooks
+  void NameRecorded(const std::string &docFileName) override;
+  void RefreshPreview(bool afterLoad) override;
+  bool PreviewFollowsChanges() const override { return false; }
+  void DocumentReplaced() override {}
+  void FocusEditor() override;
+  print::LoadContext FormatLoadContext() const override;
+  print::SaveContext FormatSaveContext() const override;
+  print::FormatEnvironment FormatEnv() const override;
+
+  void FindSounds();
+  void FindOptionalFiles();
+  void FindPrintersAndFonts();
+  void LoadStartupFile();
+  void ReadPuzzleFile(const std::string& path);
+  bool SaveOnClose();
+  void LoadDroppedFile(const std::string &path);
+  bool LoadNamedDocument(const std::string &name);
+  std::string NotFoundMessage(const std::string &name) const;
+
+  platform::Memo &memo_;
+  platform::Host &host_;
+  platform::Printer &printer_;
+  const platform::FontCatalog &fonts_;
+  std::string programDir_;
+  SessionView *view_ = nullptr;
+
+  print::FormatState format_;
+  editor::Document document_;
+  History history_;
+  MenuStates menus_;
+
+  int uiScale_ = 100;
+  bool hasPrinter_ = false;
+  std::string printerName_;
+  std::vector<std::string> fontFaces_;
+  int selectedFont_ = -1;
+  std::string puzzleFileName_;
+  std::string soundPi_, soundPp_, soundPo_;
+  bool enlargeAtStart_ = false;
+  bool shownOnce_ = false;
+  bool stopRequest_ = false;
+  int stepKey_ = 0;
+};
+
+// Start-up notice lines.
+std::string LoadingLine();       // "ファイル読み込み中"
+std::string PuzzleLoadingLine(); // "数独データ読み込み中"
+
+} // namespace zenpa::app

@@ -1,0 +1,367 @@
+#include "app/session.h"
+
+#include "base/paths.h"
+#include "base/sjis.h"
+#include "platform/recording_printer.h"
+#include "platform/scripted_host.h"
+#include "platform/text_memo.h"
+#include "print/format_file.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace zenpa::app {
+namespace {
+
+using base::Sj;
+using platform::Answer;
+
+class RecordingView : public SessionView {
+public:
+  void ShowLoadingNotice(const std::string &line) override { notices.push_back(line); }
+  void HideLoadingNotice() override { ++hidden; }
+  void BringToFront() override { ++raised; }
+  void FocusEditor() override { ++focused; }
+  void DocumentLaidOut() override { ++laidOut; }
+
+  std::vector<std::string> notices;
+  int hidden = 0, raised = 0, focused = 0, laidOut = 0;
+};
+
+class SessionTest : public ::testing::Test {
+protected:
+  SessionTest() {
+    std::filesystem::create_directory(program.Path("work"));
+    std::filesystem::current_path(program.Path("work"));
+    session.SetView(&view);
+  }
+
+  void WriteFormat(const std::string &path, int linesPerPage) {
+    print::PrintFormat format;
+    format.linesPerPage = linesPerPage;
+    ASSERT_TRUE(print::Savezpf(path, format, {}, host));
+  }
+
+  // Loads the text into the document, edited.
+  void EditDocument(const std::string &name, const std::string &text) {
+    program.Write("work/" + name, text);
+    session.Start({name});
+    memo.ReplaceLine(0, "edited");
+  }
+
+  testing::TempDir program;
+  platform::TextMemo memo;
+  platform::ScriptedHost host;
+  platform::RecordingPrinter printer;
+  platform::ListFontCatalog fonts{{"IPAGothic", Sj("ＭＳ ゴシック"), Sj("ＭＳ 明朝")}};
+  RecordingView view;
+  Session session{memo, host, printer, fonts, program.Dir()};
+};
+
+TEST_F(SessionTest, PlainStartHasAnEmptyUntitledDocumentAndSaysNothing) {
+  session.Start({});
+  session.FirstShow();
+  EXPECT_EQ(0, memo.LineCount());
+  EXPECT_EQ("ZENPA", session.Doc().Caption());
+  EXPECT_EQ(editor::kDefaultDocName, session.Doc().FileName());
+  EXPECT_EQ(editor::kDefaultFormatName, session.Format().fileName);
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_TRUE(view.notices.empty());
+  EXPECT_EQ(1, view.hidden);
+  EXPECT_TRUE(session.ShownOnce());
+  EXPECT_FALSE(session.Menus().enlargedView);
+}
+
+TEST_F(SessionTest, DefaultDocumentInTheCurrentDirectoryIsLoaded) {
+  program.Write("work/zenp_prn.txt", "default\r\n");
+  session.Start({});
+  EXPECT_EQ(std::vector<std::string>{"default"}, memo.Lines());
+  EXPECT_EQ(std::vector<std::string>{LoadingLine()}, view.notices);
+}
+
+TEST_F(SessionTest, DocumentOnTheCommandLineIsLoadedAndEnlargedWithoutAFormat) {
+  program.Write("work/a.txt", Sj("あ") + "\r\n");
+  session.Start({"a.txt"});
+  EXPECT_EQ(std::vector<std::string>{Sj("あ")}, memo.Lines());
+  EXPECT_EQ("ZENPA - a.txt", session.Doc().Caption());
+  EXPECT_TRUE(session.EnlargeAtStart());
+  EXPECT_TRUE(session.Menus().enlargedView);
+}
+
+TEST_F(SessionTest, DocumentWithItsFormatOpensEnlargedOnlyWithTheSwitch) {
+  program.Write("work/b.txt", "b\r\n");
+  WriteFormat(program.Path("work/b.zpf"), 44);
+  session.Start({"b.txt"});
+  EXPECT_FALSE(session.Menus().enlargedView);
+  EXPECT_EQ(44, session.Format().format.linesPerPage);
+
+  Session other{memo, host, printer, fonts, program.Dir()};
+  other.Start({"/V", "b.txt"});
+  EXPECT_TRUE(other.Menus().enlargedView);
+}
+
+TEST_F(SessionTest, MissingFileOnTheCommandLineFallsBackQuietly) {
+  session.Start({"nothing.txt"});
+  session.FirstShow();
+  EXPECT_EQ(editor::kDefaultDocName, session.Doc().FileName());
+  EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(SessionTest, FormatFileAloneOnTheCommandLineIsOpenedAsText) {
+  WriteFormat(program.Path("work/only.zpf"), 60);
+  session.Start({"only.zpf"});
+  EXPECT_EQ(0, session.Format().format.linesPerPage);
+  ASSERT_LT(1, memo.LineCount());
+  EXPECT_EQ(Sj("60,頁行数"), memo.Line(1));
+}
+
+TEST_F(SessionTest, DocumentThatVanishedBeforeShowingIsReported) {
+  program.Write("work/gone.txt", "x\r\n");
+  session.Start({"gone.txt"});
+  std::filesystem::remove(program.Path("work/gone.txt"));
+  session.FirstShow();
+  ASSERT_EQ(1u, host.messages.size());
+  EXPECT_EQ(Sj("ファイル gone.txt が見つかりません。"), host.messages[0].text);
+}
+
+TEST_F(SessionTest, OptionalFilesEnableTheirMenuItems) {
+  session.Start({});
+  EXPECT_FALSE(session.Menus().backEnabled);
+  EXPECT_FALSE(session.Menus().timerEnabled);
+  EXPECT_FALSE(session.Menus().grdvEnabled);
+
+  for (const char *name : {"zenpa.ini", "ZTimer.exe", "GRDV.COM"})
+    program.Write(name, "");
+  Session other{memo, host, printer, fonts, program.Dir()};
+  other.Start({});
+  EXPECT_TRUE(other.Menus().backEnabled);
+  EXPECT_TRUE(other.Menus().timerEnabled);
+  EXPECT_TRUE(other.Menus().grdvEnabled);
+}
+
+TEST_F(SessionTest, GameSoundsAreSwitchedOffOnlyWhenNoSoundFileExists) {
+  session.Start({});
+  EXPECT_FALSE(session.Menus().soundsEnabled);
+  EXPECT_FALSE(session.Format().format.puzzle.gameSound);
+  EXPECT_FALSE(session.Format().format.drill.gameSound);
+  EXPECT_EQ("", session.SoundPi());
+
+  program.Write("pp.wav", "");
+  Session other{memo, host, printer, fonts, program.Dir()};
+  other.Start({});
+  EXPECT_TRUE(other.Menus().soundsEnabled);
+  EXPECT_TRUE(other.Format().format.drill.gameSound);
+  EXPECT_EQ(program.Path("pp.wav"), other.SoundPp());
+  EXPECT_EQ("", other.SoundPo());
+}
+
+TEST_F(SessionTest, InitialSettingsApplyWithoutRenamingTheFormat) {
+  WriteFormat(program.Path("zenpa.ini"), 21);
+  session.Start({});
+  EXPECT_EQ(21, session.Format().format.linesPerPage);
+  EXPECT_EQ(editor::kDefaultFormatName, session.Format().fileName);
+}
+
+TEST_F(SessionTest, HistoryIsReadAtStartAndWrittenAtClose) {
+  const std::string a = program.Write("work/a.txt", "a\r\n");
+  program.Write("zenpa.his", "header\r\n/no/such\r\n" + a + "\r\n");
+  session.Start({});
+  EXPECT_EQ("(&1)" + a, session.RecentFiles().Caption(1));
+
+  const std::string b = program.Write("work/b.txt", "b\r\n");
+  session.Start({"b.txt"});
+  EXPECT_TRUE(session.CloseQuery());
+  const std::string text = program.Read("zenpa.his");
+  EXPECT_NE(std::string::npos, text.find("\r\nb.txt\r\n" + a + "\r\n\r\n\r\n\r\n"));
+}
+
+TEST_F(SessionTest, NoPrinterShowsNoneAndTheStandardFontIsSelected) {
+  session.Start({});
+  EXPECT_FALSE(session.HasPrinter());
+  EXPECT_EQ(Sj("なし"), session.PrinterName());
+  ASSERT_LE(0, session.SelectedFont());
+  EXPECT_EQ(Sj("ＭＳ ゴシック"), session.FontFaces().at(session.SelectedFont()));
+}
+
+TEST_F(SessionTest, InstalledPrinterIsNamed) {
+  platform::RecordingPrinter installed({"first", "second"});
+  installed.SetCurrentIndex(1);
+  Session other{memo, host, installed, fonts, program.Dir()};
+  other.Start({});
+  EXPECT_TRUE(other.HasPrinter());
+  EXPECT_EQ("second", other.PrinterName());
+}
+
+TEST_F(SessionTest, CloseWithoutChangesAsksNothing) {
+  session.Start({});
+  EXPECT_TRUE(session.CloseQuery());
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_TRUE(session.StopRequest());
+  EXPECT_EQ(27, session.StepKey());
+}
+
+TEST_F(SessionTest, CloseCancelledKeepsEverything) {
+  EditDocument("c.txt", "c\r\n");
+  host.answers = {Answer::Cancel};
+  EXPECT_FALSE(session.CloseQuery());
+  ASSERT_EQ(1u, host.messages.size());
+  EXPECT_EQ(Sj("内容が変更されています。上書きしますか？"), host.messages[0].text);
+  EXPECT_EQ(Sj("zenpa - 保存確認"), host.messages[0].caption);
+  EXPECT_EQ(platform::Icon::Warning, host.messages[0].icon);
+  EXPECT_EQ("c\r\n", program.Read("work/c.txt"));
+  EXPECT_FALSE(session.StopRequest());
+  EXPECT_FALSE(program.Exists("zenpa.his"));
+}
+
+TEST_F(SessionTest, CloseAnsweredNoWritesNoDocument) {
+  EditDocument("c.txt", "c\r\n");
+  host.answers = {Answer::No};
+  EXPECT_TRUE(session.CloseQuery());
+  EXPECT_EQ("c\r\n", program.Read("work/c.txt"));
+  EXPECT_TRUE(program.Exists("zenpa.his"));
+}
+
+TEST_F(SessionTest, CloseAnsweredYesSavesTextAndModifiedFormat) {
+  EditDocument("c.txt", "c\r\n");
+  session.Format().modified = true;
+  host.answers = {Answer::Yes};
+  EXPECT_TRUE(session.CloseQuery());
+  EXPECT_EQ("edited\r\n", program.Read("work/c.txt"));
+  EXPECT_TRUE(program.Exists("work/c.zpf"));
+  EXPECT_EQ(program.Path("work/c.zpf"), session.Format().fileName);
+}
+
+TEST_F(SessionTest, CloseInKModeNeverWritesAFormat) {
+  program.Write("work/k.txt", "k\r\n");
+  session.Start({"/k", "k.txt"});
+  memo.ReplaceLine(0, "edited");
+  session.Format().modified = true;
+  host.answers = {Answer::Yes};
+  EXPECT_TRUE(session.CloseQuery());
+  EXPECT_EQ("edited\r\n", program.Read("work/k.txt"));
+  EXPECT_FALSE(program.Exists("work/k.zpf"));
+}
+
+TEST_F(SessionTest, ModifiedFormatAloneAsksOnlyWhileAutoSaveIsOn) {
+  session.Start({});
+  session.Format().modified = true;
+  session.Format().format.autoSaveFormat = false;
+  EXPECT_TRUE(session.CloseQuery());
+  EXPECT_TRUE(host.messages.empty());
+
+  session.Format().format.autoSaveFormat = true;
+  host.answers = {Answer::No};
+  EXPECT_TRUE(session.CloseQuery());
+  EXPECT_EQ(1u, host.messages.size());
+}
+
+TEST_F(SessionTest, CloseWhoseSaveFailsStaysOpen) {
+  EditDocument("c.txt", "c\r\n");
+  session.Doc().SetFileName(program.Path("missing-dir/c.txt"));
+  host.answers = {Answer::Yes};
+  EXPECT_FALSE(session.CloseQuery());
+  EXPECT_EQ(2u, host.messages.size());
+  EXPECT_TRUE(memo.Modified());
+}
+
+TEST_F(SessionTest, HistoryWriteFailureIsReportedAndTheCloseGoesOn) {
+  Session other{memo, host, printer, fonts, program.Path("no-such-dir/")};
+  other.Start({});
+  EXPECT_TRUE(other.CloseQuery());
+  ASSERT_EQ(1u, host.messages.size());
+  EXPECT_EQ(Sj("ヒストリーが保存できません"), host.messages[0].text);
+}
+
+TEST_F(SessionTest, DroppingTwoFilesLoadsOnlyTheFirst) {
+  session.Start({});
+  const std::string first = program.Write("work/first.txt", "1\r\n");
+  const std::string second = program.Write("work/second.txt", "2\r\n");
+  session.DropFiles({first, second});
+  ASSERT_EQ(1u, host.messages.size());
+  EXPECT_EQ(Sj("ドロップで読み込むファイルは１つだけです。"), host.messages[0].text);
+  EXPECT_EQ(std::vector<std::string>{"1"}, memo.Lines());
+  EXPECT_EQ(first, session.Doc().FileName());
+  EXPECT_EQ(1, view.raised);
+}
+
+TEST_F(SessionTest, DroppedFormatFileIsAppliedAndNamed) {
+  session.Start({});
+  memo.SetLines({"text"});
+  const std::string path = program.Path("work/drop.ZPF");
+  WriteFormat(path, 12);
+  session.DropFiles({path});
+  EXPECT_EQ(12, session.Format().format.linesPerPage);
+  EXPECT_EQ(path, session.Format().fileName);
+  EXPECT_EQ(std::vector<std::string>{"text"}, memo.Lines());
+}
+
+TEST_F(SessionTest, DroppedDocumentAsksBeforeReplacingUnsavedText) {
+  EditDocument("c.txt", "c\r\n");
+  const std::string other = program.Write("work/other.txt", "o\r\n");
+  host.answers = {Answer::Cancel};
+  session.DropFiles({other});
+  EXPECT_EQ(std::vector<std::string>{"edited"}, memo.Lines());
+  EXPECT_EQ("c.txt", session.Doc().FileName());
+}
+
+TEST_F(SessionTest, DroppedPuzzleFileGoesToThePuzzleReader) {
+  std::vector<std::string> read;
+  session.puzzleFileReader = [&](const std::string &path) { read.push_back(path); };
+  session.Start({});
+  memo.SetLines({"old"});
+  const std::string puzzle = program.Write("work/p.nbp", "");
+  session.DropFiles({puzzle});
+  EXPECT_EQ(std::vector<std::string>{puzzle}, read);
+  EXPECT_EQ(0, memo.LineCount());
+  EXPECT_EQ(puzzle, session.PuzzleFileName());
+}
+
+TEST_F(SessionTest, PuzzleFileOnTheCommandLineIsReadWithTheNotice) {
+  std::vector<std::string> read;
+  session.puzzleFileReader = [&](const std::string &path) {
+    read.push_back(path);
+    memo.SetLines({"p1", "p2"});
+    memo.SetCaret({1, 1});
+  };
+  program.Write("work/p.nbp", "");
+  session.Start({"p.nbp"});
+  session.FirstShow();
+  EXPECT_EQ(std::vector<std::string>{"p.nbp"}, read);
+  EXPECT_EQ(std::vector<std::string>{PuzzleLoadingLine()}, view.notices);
+  EXPECT_EQ((platform::TextPos{0, 0}), memo.Caret());
+  EXPECT_TRUE(session.Doc().Settings().realtimeLayoutOn);
+  EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(SessionTest, HistoryItemsOpenTheirDocuments) {
+  const std::string a = program.Write("work/a.txt", "a\r\n");
+  session.Start({});
+  session.DropFiles({a});
+  session.Doc().New();
+  session.OpenHistory(1);
+  EXPECT_EQ(std::vector<std::string>{"a"}, memo.Lines());
+  session.OpenHistory(2);
+  session.OpenHistory(9);
+  EXPECT_EQ(a, session.Doc().FileName());
+
+  std::filesystem::remove(a);
+  session.OpenHistory(1);
+  ASSERT_EQ(1u, host.messages.size());
+  EXPECT_EQ(Sj("ファイル ") + a + Sj(" が見つかりません。"), host.messages[0].text);
+}
+
+TEST_F(SessionTest, HelpCommandsUseTheProgramDirectory) {
+  session.Start({});
+  session.OpenManual();
+  session.OpenMakerPage();
+  session.StartTimerTool();
+  EXPECT_EQ((std::vector<std::string>{program.Path("zenpa.htm"), session.MakerUrl()}), host.opened);
+  EXPECT_EQ(std::vector<std::string>{program.Path("ZTimer.exe") + " /w /s /n"}, host.started);
+  const std::vector<std::string> lines = session.VersionBoxLines();
+  ASSERT_EQ(4u, lines.size());
+  EXPECT_EQ(Sj("ＺＥＮＰＡ v3.87"), lines[1]);
+  EXPECT_EQ(session.MakerUrl(), lines[3]);
+}
+
+} // namespace
+} // namespace zenpa::app

@@ -550,10 +550,10 @@ void AddDrillLines(std::vector<LineSpec> &t) {
         return std::to_string(static_cast<int>(f.drill.operation));
       },
       [](PrintFormat &f, std::string_view v, ReadState &) {
-        int op = 0;
-        const LineError e = ReadSpin(v, 1, 2, op);
+        int op = 0; // 2 is subtraction, any other number addition
+        const LineError e = ReadSpin(v, kSpinMin, kSpinMax, op);
         if (e == LineError::None)
-          f.drill.operation = static_cast<DrillOperation>(op);
+          f.drill.operation = op == 2 ? DrillOperation::Subtract : DrillOperation::Add;
         return e;
       }));
   t.push_back(Spin("もこヒント", kDrill, true, M(&D::hint), 0, 9));

@@ -139,6 +139,8 @@ TEST(FormatFileLines, PuzzleFormatHoldsOnlyPuzzlePrintingLines) {
         "枠線色", "改頁マ", "プレビ", "数独設", "有効・", "数独記", "もこさ", "けた数"}) {
     EXPECT_EQ(0, CountKey(lines, key)) << key;
   }
+  const auto blank = std::find(lines.begin(), lines.end(), "");
+  EXPECT_EQ(1 + 58 - 19, blank - lines.begin()) << "header and the print lines of puzzles";
   EXPECT_EQ(1, CountKey(lines, "頁行数"));
   EXPECT_EQ(1, CountKey(lines, "数独作"));
   EXPECT_EQ(1, CountKey(lines, "数独タ"));

@@ -82,8 +82,14 @@ bool OpenFormatCommand(FormatState &state, const LoadContext &ctx, platform::Hos
   const auto chosen = host.OpenFileName(FormatDialog(state.fileName));
   if (!chosen)
     return false;
+  const LoadResult result = LoadFormat(state, *chosen, ctx, host);
+  if (result.outcome == LoadOutcome::Missing) {
+    host.Message(Sj("ファイル ") + *chosen + Sj(" が見つかりません。"), "", platform::Buttons::Ok,
+                 platform::Icon::Warning);
+  }
+  if (result.outcome == LoadOutcome::Missing || result.outcome == LoadOutcome::Unreadable)
+    return false; // nothing was read: the format keeps its file
   state.fileName = *chosen;
-  LoadFormat(state, *chosen, ctx, host);
   return true;
 }
 

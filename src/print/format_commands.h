@@ -50,8 +50,9 @@ bool SaveInitialSettings(FormatState &state, const SaveContext &ctx, platform::H
 // FormatFileName. True when a file was read.
 bool RestoreInitialSettings(FormatState &state, const LoadContext &ctx, platform::Host &host);
 
-// "書式読み込み(&O)...": the chosen file becomes FormatFileName and is loaded.
-// False when the dialog was cancelled.
+// "書式読み込み(&O)...": the chosen file is loaded and becomes FormatFileName.
+// False when the dialog was cancelled or nothing could be read (a missing or
+// unreadable file is reported and changes nothing).
 bool OpenFormatCommand(FormatState &state, const LoadContext &ctx, platform::Host &host);
 
 // "今の書式保存(&S)...": offers the document's name with ".zpf" and writes

@@ -77,6 +77,15 @@ TEST(FormatCommands, OpenFormatAdoptsTheChosenFile) {
   EXPECT_EQ("zpf", t.host.fileDialogs[0].defaultExt);
   EXPECT_EQ("current.zpf", t.host.fileDialogs[0].fileName);
 
+  t.host.fileNames = {t.dir.File("gone.zpf"), t.dir.Dir()};
+  EXPECT_FALSE(OpenFormatCommand(t.state, t.load, t.host));
+  EXPECT_FALSE(OpenFormatCommand(t.state, t.load, t.host));
+  EXPECT_EQ(before, t.state.format);
+  EXPECT_EQ(t.dir.File("current.zpf"), t.state.fileName);
+  ASSERT_EQ(2u, t.host.messages.size());
+  EXPECT_EQ(Sj("ファイル ") + t.dir.File("gone.zpf") + Sj(" が見つかりません。"),
+            t.host.messages[0].text);
+
   WriteBytes(t.dir.File("other.zpf"), Sj("※書式\r\n55,頁行数\r\n"));
   t.host.fileNames = {t.dir.File("other.zpf")};
   EXPECT_TRUE(OpenFormatCommand(t.state, t.load, t.host));

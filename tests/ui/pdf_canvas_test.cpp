@@ -4,6 +4,7 @@
 #include "base/sjis.h"
 #include "platform/font_catalog.h"
 #include "ui/pdf_printer.h"
+#include "ui/poppler_tools.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -14,14 +15,6 @@
 using zenpa::base::Sj;
 
 namespace {
-
-QString Run(const QString &program, const QStringList &args) {
-  QProcess p;
-  p.start(program, args);
-  if (!p.waitForFinished(30000))
-    return QString();
-  return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 // Advances that give every byte the same width: each character sits in a
 // cell of `cell` pixels per byte.
@@ -59,10 +52,10 @@ void PdfCanvasTest::writesPagesOfThePaperSizeWithExtractableText() {
   printer.PageCanvas().DrawText(200, 200, Sj("二頁目"));
   printer.EndDoc();
 
-  QString info = Run("pdfinfo", {path});
+  QString info = zenpa::testing::RunTool("pdfinfo", {path});
   QVERIFY2(info.contains(QRegularExpression("Pages:\\s+2\\n")), qPrintable(info));
   QVERIFY2(info.contains("595 x 842"), qPrintable(info));
-  QString text = Run("pdftotext", {"-enc", "UTF-8", path, "-"});
+  QString text = zenpa::testing::RunTool("pdftotext", {"-enc", "UTF-8", path, "-"});
   QVERIFY2(text.contains(QString::fromUtf8("┏━┯━┓数独")), qPrintable(text));
   QVERIFY2(text.contains(QString::fromUtf8("二頁目")), qPrintable(text));
 }
@@ -77,7 +70,7 @@ void PdfCanvasTest::placesGlyphsAtTheGivenAdvances() {
   // Spaced a full cell apart, the half-width letters stand as separate words.
   canvas.DrawTextAdvances(200, 200, "abc", EvenAdvances("abc", 60), {0, 0, 2890, 4124});
   printer.EndDoc();
-  QString text = Run("pdftotext", {"-enc", "UTF-8", path, "-"}).trimmed();
+  QString text = zenpa::testing::RunTool("pdftotext", {"-enc", "UTF-8", path, "-"}).trimmed();
   QCOMPARE(text, QString("a b c"));
 }
 
@@ -91,7 +84,7 @@ void PdfCanvasTest::landscapePaperSwapsTheSides() {
   QVERIFY(printer.BeginDoc("t"));
   printer.PageCanvas().DrawText(100, 100, "x");
   printer.EndDoc();
-  QString info = Run("pdfinfo", {path});
+  QString info = zenpa::testing::RunTool("pdfinfo", {path});
   QVERIFY2(info.contains("420 x 283"), qPrintable(info));
 }
 

@@ -6,6 +6,7 @@
 #include "print/layout.h"
 #include "print/print_run.h"
 #include "ui/pdf_printer.h"
+#include "ui/poppler_tools.h"
 #include "ui/qt_canvas.h"
 #include "ui/qt_printer.h"
 
@@ -18,19 +19,6 @@ using zenpa::base::Sj;
 namespace print = zenpa::print;
 
 namespace {
-
-QString Run(const QString &program, const QStringList &args) {
-  QProcess p;
-  p.start(program, args);
-  if (!p.waitForFinished(30000))
-    return QString();
-  return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-int PageCount(const QString &info) {
-  QRegularExpressionMatch m = QRegularExpression("Pages:\\s+(\\d+)").match(info);
-  return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
 
 // A small puzzle-like document: a title, a box-drawing grid, text.
 std::vector<std::string> GridDocument() {
@@ -109,10 +97,11 @@ void RenderPdfTest::printsHeaderGridAndPages() {
   text.push_back(Sj("大きな赤い文字"));
   const QString path = PrintToPdf("header_grid", text);
   QVERIFY(!path.isEmpty());
-  const QString info = Run("pdfinfo", {path});
-  QCOMPARE(PageCount(info), 2);
+  const QString info = zenpa::testing::RunTool("pdfinfo", {path});
+  QCOMPARE(zenpa::testing::PdfPageCount(info), 2);
   QVERIFY2(info.contains("595 x 842"), qPrintable(info));
-  const QString body = Run("pdftotext", {"-layout", "-enc", "UTF-8", path, "-"});
+  const QString body =
+      zenpa::testing::RunTool("pdftotext", {"-layout", "-enc", "UTF-8", path, "-"});
   QVERIFY2(body.contains(QString::fromUtf8("┏━┯━┯━┳━┯━┯━┳━┯━┯━┓")), qPrintable(body));
   QVERIFY2(body.contains(QString::fromUtf8("┃１│")), qPrintable(body));
   QVERIFY2(body.contains(QString::fromUtf8("│３┃")), qPrintable(body));
@@ -128,8 +117,8 @@ void RenderPdfTest::numbersPagesAtTheBottomPadded() {
   format_.pageNumberStart = "001";
   format_.linesPerPage = 4; // ten lines: three pages
   const QString path = PrintToPdf("bottom_numbers", GridDocument());
-  QCOMPARE(PageCount(Run("pdfinfo", {path})), 3);
-  const QString body = Run("pdftotext", {"-enc", "UTF-8", path, "-"});
+  QCOMPARE(zenpa::testing::PdfPageCount(zenpa::testing::RunTool("pdfinfo", {path})), 3);
+  const QString body = zenpa::testing::RunTool("pdftotext", {"-enc", "UTF-8", path, "-"});
   QVERIFY2(body.contains("(001)") && body.contains("(003)"), qPrintable(body));
 }
 
@@ -141,11 +130,12 @@ void RenderPdfTest::pouchBindingPutsTwoPagesOnASheet() {
   std::vector<std::string> text = GridDocument();
   text.insert(text.end(), {"\f", Sj("二頁目"), "\f", Sj("三頁目")});
   const QString path = PrintToPdf("pouch", text);
-  const QString info = Run("pdfinfo", {path});
-  QCOMPARE(PageCount(info), 2);
+  const QString info = zenpa::testing::RunTool("pdfinfo", {path});
+  QCOMPARE(zenpa::testing::PdfPageCount(info), 2);
   QVERIFY2(info.contains("842 x 595"), qPrintable(info));
   // Page 2 stands right of page 1 on the first sheet.
-  const QString body = Run("pdftotext", {"-layout", "-enc", "UTF-8", path, "-"});
+  const QString body =
+      zenpa::testing::RunTool("pdftotext", {"-layout", "-enc", "UTF-8", path, "-"});
   const QString first = body.section('\f', 0, 0);
   QVERIFY2(first.contains(QString::fromUtf8("二頁目")), qPrintable(first));
   QVERIFY2(body.section('\f', 1, 1).contains(QString::fromUtf8("三頁目")), qPrintable(body));
@@ -158,8 +148,9 @@ void RenderPdfTest::evenPassPrintsOnlyBackPages() {
   status_.range.SetEvenPass(true);
   std::vector<std::string> text = {Sj("一"), "\f", Sj("二"), "\f", Sj("三"), "\f", Sj("四")};
   const QString path = PrintToPdf("duplex_even", text);
-  QCOMPARE(PageCount(Run("pdfinfo", {path})), 2);
-  const QString body = Run("pdftotext", {"-layout", "-enc", "UTF-8", path, "-"});
+  QCOMPARE(zenpa::testing::PdfPageCount(zenpa::testing::RunTool("pdfinfo", {path})), 2);
+  const QString body =
+      zenpa::testing::RunTool("pdftotext", {"-layout", "-enc", "UTF-8", path, "-"});
   // The back page's header starts with its number.
   QVERIFY2(body.contains(QRegularExpression("\\(2\\)\\s+2026/12/06")), qPrintable(body));
   QVERIFY(!body.contains(QString::fromUtf8("三")));
@@ -173,7 +164,7 @@ void RenderPdfTest::turnsRightNumbersAndPairedCharacters() {
   format_.pairHalfWidth = true;
   format_.fontSize = 24;
   const QString path = PrintToPdf("right_pairs", {Sj("平成12年3月"), Sj("漢字ab漢字(x)")});
-  const QString body = Run("pdftotext", {"-enc", "UTF-8", path, "-"});
+  const QString body = zenpa::testing::RunTool("pdftotext", {"-enc", "UTF-8", path, "-"});
   // Turned text is still text: the number and both pairs are extractable.
   QVERIFY2(body.contains("(1)"), qPrintable(body));
   QVERIFY2(body.contains("12") && body.contains("ab"), qPrintable(body));

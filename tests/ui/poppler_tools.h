@@ -1,0 +1,26 @@
+// Running poppler's command-line tools (pdfinfo, pdftotext) from Qt tests.
+#pragma once
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+
+namespace zenpa::testing {
+
+// Standard output of a program, empty when it cannot run or hangs.
+inline QString RunTool(const QString &program, const QStringList &args) {
+  QProcess p;
+  p.start(program, args);
+  if (!p.waitForFinished(30000))
+    return QString();
+  return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The "Pages:" figure of pdfinfo's output, -1 when missing.
+inline int PdfPageCount(const QString &info) {
+  const QRegularExpressionMatch m = QRegularExpression("Pages:\\s+(\\d+)").match(info);
+  return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+} // namespace zenpa::testing

@@ -2,7 +2,7 @@
 #include "puzzle/engine/singles.h"
 
 #include "base/sjis.h"
-#include "puzzle/support/grid_text.h"
+#include "puzzle/support/engine_setup.h"
 
 #include <gtest/gtest.h>
 
@@ -12,13 +12,6 @@ namespace zenpa::puzzle {
 namespace {
 
 using testing::GridFromTokens;
-
-Engine EngineOn(const std::string &position) {
-  Engine e;
-  e.CellGrid = GridFromTokens(position);
-  e.OpenCount = 81 - testing::PlacedCount(e.CellGrid);
-  return e;
-}
 
 // A display that presses Enter and records each wait with the step text.
 class StepLog : public StepObserver {
@@ -33,10 +26,10 @@ public:
 TEST(EasyTest, FillsRowsBeforeColumnsAndGoesOnAfterAPlacement) {
   // Row 1 and column 1 both miss one digit; rows are filled first, and the
   // scan goes on to fill column 9 as well.
-  Engine e = EngineOn("1 2 3 4 5 6 7 8 . / 2 / 3 / 4 / 5 / 6 / 7 / 8 / . . . . . . . . 1");
+  Engine e = testing::EngineOnPosition(
+      "1 2 3 4 5 6 7 8 . / 2 / 3 / 4 / 5 / 6 / 7 / 8 / . . . . . . . . 1");
   StepLog log;
-  e.StepMode = true;
-  e.Observer = &log;
+  testing::WatchSteps(e, log);
   linenokori1(e);
   EXPECT_EQ((std::vector<std::string>{"　Easy-x 9", "　Easy-y 9"}), log.steps);
   EXPECT_EQ(DigitBit(9), e.CellGrid(9, 1));
@@ -46,7 +39,7 @@ TEST(EasyTest, FillsRowsBeforeColumnsAndGoesOnAfterAPlacement) {
 }
 
 TEST(CellUniqueTest, LeavesInnerChangedClearWhenNoPeerListsTheDigit) {
-  Engine e = EngineOn("/ / / / 12 13 23 15 4 16 17 18 19 / / / /");
+  Engine e = testing::EngineOnPosition("/ / / / 12 13 23 15 4 16 17 18 19 / / / /");
   for (int y = 1; y <= 9; ++y) {
     if (y != 5)
       e.CellGrid(5, y) = CellFromText("12");
@@ -65,7 +58,7 @@ TEST(CellUniqueTest, LeavesInnerChangedClearWhenNoPeerListsTheDigit) {
 
 TEST(CellUniqueTest, StopsAtAPlacementThatRepeatsAPeer) {
   // Removing 4 leaves r5c1 with 5, which row 9 of column 1 already holds.
-  Engine e = EngineOn("/ / / / 45 . . . 4 / / / / 5");
+  Engine e = testing::EngineOnPosition("/ / / / 45 . . . 4 / / / / 5");
   onajisuji(e, 5, 5);
   EXPECT_TRUE(e.Contradiction);
   // The scan stopped: the rest of row 5 still lists 4.
@@ -79,10 +72,9 @@ TEST(LineUniqueTest, ScansColumnsFirstUnderTheGreenSwitch) {
     position += " . . . . . . . . 1234 /";
   position += " . . . . . . . . 56";
   for (bool green : {false, true}) {
-    Engine e = EngineOn(position);
+    Engine e = testing::EngineOnPosition(position);
     StepLog log;
-    e.StepMode = true;
-    e.Observer = &log;
+    testing::WatchSteps(e, log);
     if (green)
       e.Options.Label33 = SelectionSwitch::ColumnsFirst;
     hitotudake(e, 5);
@@ -96,23 +88,22 @@ TEST(LineUniqueTest, ScansColumnsFirstUnderTheGreenSwitch) {
 TEST(BlockUniqueTest, StepModeRunsEasyFillsAroundAPlacement) {
   // Block Unique puts 5 into r1c1; in step mode the Easy scans that follow
   // complete row 1 at once.
-  Engine e = EngineOn(". 1 2 3 4 6 7 8 . / . . . 5 / . . . . . . 5");
+  Engine e = testing::EngineOnPosition(". 1 2 3 4 6 7 8 . / . . . 5 / . . . . . . 5");
   StepLog log;
-  e.StepMode = true;
-  e.Observer = &log;
+  testing::WatchSteps(e, log);
   kihonkaiho(e);
   ASSERT_LE(2u, log.steps.size());
   EXPECT_EQ("Block Unique 5", log.steps[0]);
   EXPECT_EQ("　Easy-x 9", log.steps[1]);
 
-  Engine quiet = EngineOn(". 1 2 3 4 6 7 8 . / . . . 5 / . . . . . . 5");
+  Engine quiet = testing::EngineOnPosition(". 1 2 3 4 6 7 8 . / . . . 5 / . . . . . . 5");
   kihonkaiho(quiet);
   EXPECT_EQ(DigitBit(5), quiet.CellGrid(1, 1));
   EXPECT_EQ(kAllCandidates, quiet.CellGrid(9, 1)); // no Easy fill outside step mode
 }
 
 TEST(BlockUniqueTest, StepModeWaitsWhileASinglePlacementIsPending) {
-  Engine e = EngineOn("/ . . . 5 / . . . . . . 5 / / . 5 / / / . . 5");
+  Engine e = testing::EngineOnPosition("/ . . . 5 / . . . . . . 5 / / . 5 / / / . . 5");
   e.StepMode = true;
   e.StepKey = kKeyEscape; // silent, but still step mode
   e.InnerChanged = true;
@@ -134,7 +125,7 @@ TEST(LocalizeTest, GateStopsBothWhileConditionsAreRequired) {
   };
   for (const Case &c : cases) {
     for (bool boxChecked : {false, true}) {
-      Engine e = EngineOn(c.position);
+      Engine e = testing::EngineOnPosition(c.position);
       e.Options.Panel6Visible = true;
       e.Options.CheckBoxYH = true;
       e.Options.CheckBoxL[kBoxLocalization] = boxChecked;
@@ -152,9 +143,9 @@ TEST(LocalizeTest, StepModeMarksTheLockedCellsAndShowsEachClearedCell) {
     }
     std::vector<std::string> cells;
   } log;
-  Engine e = EngineOn("1234 1234 1234 45 56 1234 1234 1234 1234 / . . . 15 25 37 / . . . 57 8 9");
-  e.StepMode = true;
-  e.Observer = &log;
+  Engine e = testing::EngineOnPosition(
+      "1234 1234 1234 45 56 1234 1234 1234 1234 / . . . 15 25 37 / . . . 57 8 9");
+  testing::WatchSteps(e, log);
   hitoblockdake(e, 5);
   // One wait for the pattern, one for each cell placed by the removals.
   EXPECT_EQ((std::vector<std::string>{"Localize B-x 5", "Localize B-x 5", "Localize B-x 5",

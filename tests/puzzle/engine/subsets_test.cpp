@@ -1,19 +1,12 @@
 #include "puzzle/engine/subsets.h"
 
 #include "base/sjis.h"
-#include "puzzle/support/grid_text.h"
+#include "puzzle/support/engine_setup.h"
 
 #include <gtest/gtest.h>
 
 namespace zenpa::puzzle {
 namespace {
-
-Engine EngineOn(const std::string &position) {
-  Engine e;
-  e.CellGrid = testing::GridFromTokens(position);
-  e.OpenCount = 81 - testing::PlacedCount(e.CellGrid);
-  return e;
-}
 
 class CountingSteps : public StepObserver {
 public:
@@ -27,10 +20,9 @@ public:
 const char *kPairInBlock = "37 37 1237 124 245 468 589 19 126 / 13 27 45 / 89 12 347";
 
 TEST(NakedPairTest, BlockFollowUpIsPartOfTheSameStep) {
-  Engine e = EngineOn(kPairInBlock);
+  Engine e = testing::EngineOnPosition(kPairInBlock);
   CountingSteps steps;
-  e.StepMode = true;
-  e.Observer = &steps;
+  testing::WatchSteps(e, steps);
   wkoho(e);
   // One wait for the marked pair, one per changed cell (r1c3 in the row,
   // r2c1, r2c2 and r3c3 in the block); no second pattern.
@@ -43,11 +35,11 @@ TEST(NakedPairTest, BlocksFollowTheSwitchWhenNoLineChanges) {
   // Pairs in blocks (4,1) and (1,4), on no common line.
   const std::string position = "1 2 3 37 4 9 6 7 8 / 4 5 6 1 37 2 . . . / 7 8 9 3 6 35 . . . / "
                                "48 1 2 / 3 48 5 / 6 9 478";
-  Engine rowsFirst = EngineOn(position);
+  Engine rowsFirst = testing::EngineOnPosition(position);
   wkoho(rowsFirst);
   EXPECT_EQ("Naked Pair-b 48", rowsFirst.StepText);
 
-  Engine green = EngineOn(position);
+  Engine green = testing::EngineOnPosition(position);
   green.Options.Label33 = SelectionSwitch::ColumnsFirst;
   wkoho(green);
   EXPECT_EQ("Naked Pair-b 37", green.StepText);
@@ -68,7 +60,7 @@ TEST(SubsetGateTest, EachTechniqueAnswersToItsOwnBox) {
       {qkohoH, kBoxHiddenQuad, "125 236 347 148 56789 56789 56789 56789 56789"},
   };
   for (const Case &c : cases) {
-    Engine open = EngineOn(c.position);
+    Engine open = testing::EngineOnPosition(c.position);
     open.Options.Panel6Visible = true;
     open.Options.Label33 = SelectionSwitch::Selection;
     open.Options.CheckBoxL.fill(false);
@@ -76,7 +68,7 @@ TEST(SubsetGateTest, EachTechniqueAnswersToItsOwnBox) {
     c.run(open);
     EXPECT_TRUE(open.Changed) << c.box;
 
-    Engine shut = EngineOn(c.position);
+    Engine shut = testing::EngineOnPosition(c.position);
     shut.Options.Panel6Visible = true;
     shut.Options.CheckBoxYH = true;
     shut.Options.CheckBoxL.fill(true);
@@ -88,7 +80,7 @@ TEST(SubsetGateTest, EachTechniqueAnswersToItsOwnBox) {
 }
 
 TEST(SubsetGateTest, QuadsAreOffWhileTheirPanelIsHidden) {
-  Engine e = EngineOn("12 23 34 14 1256 5678 5679 789 5689");
+  Engine e = testing::EngineOnPosition("12 23 34 14 1256 5678 5679 789 5689");
   e.Options.Panel6Visible = true;
   e.Options.CheckBoxYH = true;
   qkoho(e);
@@ -102,7 +94,7 @@ TEST(SubsetGateTest, QuadsAreOffWhileTheirPanelIsHidden) {
 
 TEST(HiddenPairTest, TableListsDigitsWithExactlyTwoPlacesIncludingPlacedCells) {
   // 9 has two places: r1c1 and the placed r1c9.
-  Engine e = EngineOn("1249 1256 34 345 3456 78 78 378 9");
+  Engine e = testing::EngineOnPosition("1249 1256 34 345 3456 78 78 378 9");
   wkohotmpy(e, 1);
   EXPECT_EQ("129", CandidateText(e.PositionTable[1]));
   EXPECT_EQ("126", CandidateText(e.PositionTable[2]));
@@ -115,14 +107,14 @@ TEST(HiddenPairTest, TableListsDigitsWithExactlyTwoPlacesIncludingPlacedCells) {
 
 TEST(HiddenTripleTest, ADigitOutsideTheTripleCellsRejectsIt) {
   // 1 is also listed in r1c9: 1, 2 and 3 are not confined to three cells.
-  Engine e = EngineOn("1245 2367 138 456789 456789 456789 456789 456789 14567");
+  Engine e = testing::EngineOnPosition("1245 2367 138 456789 456789 456789 456789 456789 14567");
   tkohoH(e);
   EXPECT_FALSE(e.Changed);
 }
 
 TEST(NakedTripleTest, TwoDigitsOnlyAreNoTriple) {
   // Three cells 12, 12, 12 join greedily but hold only two digits.
-  Engine e = EngineOn("12 12 12 345 678 345 678 39 .");
+  Engine e = testing::EngineOnPosition("12 12 12 345 678 345 678 39 .");
   tkoho(e);
   EXPECT_FALSE(e.Changed);
 }

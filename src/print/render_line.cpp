@@ -108,11 +108,14 @@ void Composer::DrawPairs(std::string_view line, const std::vector<std::size_t> &
   turned.escapement = kTurned;
   Select(turned);
   platform::Canvas &c = Canvas();
+  int left = x; // left of byte `done`, walked forward pair by pair
+  std::size_t done = 0;
   for (std::size_t p : pairs) {
     const std::string_view pair = line.substr(p, 2);
     const int w = c.TextWidth(pair);
     const int h = c.TextHeight(pair);
-    const int left = x + AdvanceBefore(adv.advances, p);
+    for (; done < p; ++done)
+      left += adv.advances[done];
     const int natural[2] = {c.TextWidth(pair.substr(0, 1)), c.TextWidth(pair.substr(1, 1))};
     c.DrawTextAdvances(left + w / 2 - h / 2 - Ox(), y + w / 2 + h / 2 - Oy(), pair, natural,
                        Shifted(place_.clip));

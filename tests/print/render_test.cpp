@@ -300,6 +300,12 @@ TEST_F(RenderTest, PairedHalfWidthCharactersAreDrawnTurned) {
   EXPECT_EQ(326 + 60 + 22 - 30, t[1].x);
   EXPECT_EQ(213 + 22 + 30, t[1].y);
   EXPECT_EQ(0, t[0].font.escapement);
+  // Several pairs on a line each stand at their own place.
+  Render({Sj("ab漢cd")}, RunKind::NomalPrView);
+  t = Texts(0);
+  ASSERT_EQ(3u, t.size());
+  EXPECT_EQ(326 + 22 - 30, t[1].x);
+  EXPECT_EQ(326 + 44 + 60 + 22 - 30, t[2].x);
 }
 
 TEST_F(RenderTest, UnderlineRunsOneCellFurther) {

@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include "cli/drill_command.h"
+#include "cli/print_command.h"
 
 namespace zenpa::cli {
 
@@ -8,6 +9,7 @@ namespace zenpa::cli {
 const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
       {"drill", "write もこさん worksheets as text", RunDrill},
+      {"print", "print a document, or write it as PDF", RunPrint},
   };
   return commands;
 }

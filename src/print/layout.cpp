@@ -23,7 +23,7 @@ LayoutResult RunLayout(const PrintedLines &lines, const LayoutInput &in, platfor
   r.geometry = ComputeGeometry(f, in.printer, baseTextH);
   r.perPage = PageLineLimit(f, r.geometry);
   const MarkReader marks(MarkRulesOf(f), in.fonts);
-  r.pagination = Check(lines, {f, marks, canvas, r.basePixelHeight, r.perPage});
+  r.pagination = Check(lines, {f, marks, canvas, r.basePixelHeight, r.perPage, in.widths});
   r.width = CheckWidth(f, r.geometry, r.pagination.widestWidth, r.pagination.widestText.size(),
                        in.evenPass);
   r.tooLong = TooLong(f, r.geometry);

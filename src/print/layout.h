@@ -23,6 +23,7 @@ struct LayoutInput {
   CellRatio cellRatio;              // of the editor font
   std::vector<std::string> fonts;   // installed faces, sorted, for font marks
   bool evenPass = false;            // the even pass of manual duplex is selected
+  LineWidthCache *widths = nullptr; // line widths kept between runs, or none
 };
 
 struct LayoutResult {

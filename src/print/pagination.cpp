@@ -52,10 +52,14 @@ const std::string &GridBottomBorder() {
   return border;
 }
 
-// Measures lines with the mark's font, selecting it only when it changes.
+constexpr std::size_t kMaxCachedWidths = 500000;
+
+// Measures lines with the mark's font, selecting it only when it changes,
+// and remembers the widths by text.
 class LineMeter {
 public:
-  LineMeter(const CheckInput &in) : in_(in), saved_(in.canvas.Font()) {}
+  explicit LineMeter(const CheckInput &in)
+      : in_(in), saved_(in.canvas.Font()), cache_(in.widths != nullptr ? *in.widths : own_) {}
   ~LineMeter() { in_.canvas.SetFont(saved_); }
   LineMeter(const LineMeter &) = delete;
   LineMeter &operator=(const LineMeter &) = delete;
@@ -63,12 +67,12 @@ public:
   void Measure(std::string_view s, const MarkState &mark, Pagination &p) {
     const PrintFormat &f = in_.format;
     const int height = in_.basePixelHeight * mark.markScale / 100;
-    if (!selected_ || height != font_.height || mark.markFont != font_.face) {
+    if (widths_ == nullptr || height != font_.height || mark.markFont != font_.face) {
       font_ = {mark.markFont, height, f.bold, f.italic, f.underline, 0};
-      in_.canvas.SetFont(font_);
-      selected_ = true;
+      widths_ = &cache_.For(font_);
+      selected_ = false;
     }
-    const int width = in_.canvas.TextWidth(s);
+    const int width = Width(s);
     if (width > p.widestWidth) {
       p.widestWidth = width;
       p.widestText.assign(s);
@@ -76,8 +80,24 @@ public:
   }
 
 private:
+  int Width(std::string_view s) {
+    if (const auto it = widths_->find(s); it != widths_->end()) {
+      return it->second;
+    }
+    if (!selected_) {
+      in_.canvas.SetFont(font_);
+      selected_ = true;
+    }
+    const int width = in_.canvas.TextWidth(s);
+    widths_->emplace(s, width);
+    return width;
+  }
+
   const CheckInput &in_;
   platform::FontSpec saved_;
+  LineWidthCache own_;
+  LineWidthCache &cache_;
+  LineWidthCache::Widths *widths_ = nullptr;
   platform::FontSpec font_;
   bool selected_ = false;
 };
@@ -149,6 +169,18 @@ Pagination Check(const PrintedLines &lines, const CheckInput &in) {
   }
   Finish(c, p);
   return p;
+}
+
+LineWidthCache::Widths &LineWidthCache::For(const platform::FontSpec &font) {
+  std::string key = font.face;
+  key += '\0';
+  key += std::to_string(font.height) + (font.bold ? "b" : "") + (font.italic ? "i" : "") +
+         (font.underline ? "u" : "");
+  Widths &widths = byFont_[key];
+  if (widths.size() > kMaxCachedWidths) {
+    widths.clear();
+  }
+  return widths;
 }
 
 int FirstLineOfPage(const Pagination &p, int page) {

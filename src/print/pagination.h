@@ -6,8 +6,12 @@
 // Page and line numbers count from 1; line indices from 0.
 #pragma once
 
+#include <cstddef>
+#include <functional>
+#include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/canvas.h"
@@ -51,12 +55,33 @@ struct Pagination {
   std::string widestText = " ";
 };
 
+// Widths of lines already measured, by font. Kept between layout runs, a
+// relayout after a keystroke measures only the lines that changed. Clear it
+// when the measuring canvas changes (another printer).
+class LineWidthCache {
+public:
+  struct Hash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>()(s); }
+  };
+  using Widths = std::unordered_map<std::string, int, Hash, std::equal_to<>>;
+
+  // The widths measured with one font; emptied when it grows past a bound,
+  // so that the lines of old edits do not pile up.
+  Widths &For(const platform::FontSpec &font);
+  void Clear() { byFont_.clear(); }
+
+private:
+  std::map<std::string, Widths> byFont_;
+};
+
 struct CheckInput {
   const PrintFormat &format;
   const MarkReader &marks;
-  platform::Canvas &canvas; // printer canvas, measures the lines
-  int basePixelHeight;      // cell height of the format's font
-  int perPage;              // printed lines after which a page ends
+  platform::Canvas &canvas;         // printer canvas, measures the lines
+  int basePixelHeight;              // cell height of the format's font
+  int perPage;                      // printed lines after which a page ends
+  LineWidthCache *widths = nullptr; // widths from earlier runs, or none
 };
 
 // Builds the pagination table and finds the widest line. The canvas font is

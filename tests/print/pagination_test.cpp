@@ -147,6 +147,38 @@ TEST(PaginationTest, HowToPlayBlockIsMeasuredReduced) {
   EXPECT_EQ(19 * kCell, reduced.widestWidth);
 }
 
+// Counts the widths it is asked to measure.
+class CountingCanvas : public platform::RecordingCanvas {
+public:
+  int TextWidth(std::string_view sjis) override {
+    ++measured;
+    return RecordingCanvas::TextWidth(sjis);
+  }
+  int measured = 0;
+};
+
+TEST(PaginationTest, WidthCacheMeasuresOnlyNewLinesAndFonts) {
+  PrintFormat format;
+  format.scaleMarksOn = true;
+  CountingCanvas canvas;
+  LineWidthCache cache;
+  const MarkReader marks(MarkRulesOf(format), {});
+  const auto run = [&](std::vector<std::string> lines) {
+    canvas.measured = 0;
+    return Check(PrintedLines(std::move(lines)), {format, marks, canvas, kCell, 10, &cache});
+  };
+  EXPECT_EQ(72, run({"abc", "ab", "abc"}).widestWidth);
+  EXPECT_EQ(2, canvas.measured); // "abc" once
+  EXPECT_EQ(96, run({"abc", "abcd", "ab"}).widestWidth);
+  EXPECT_EQ(1, canvas.measured);
+  // Under a 200 % mark the same text is measured again, at its new size.
+  EXPECT_EQ(192, run({"p++++++++++", "abcd"}).widestWidth);
+  EXPECT_EQ(1, canvas.measured);
+  cache.Clear();
+  run({"abc"});
+  EXPECT_EQ(1, canvas.measured);
+}
+
 TEST(PaginationTest, NextLineStartCountsLineBreaks) {
   Fixture f;
   const Pagination p = f.Run({"ab", "cde"}, 10);

@@ -1,0 +1,289 @@
+#include "cli/print_command.h"
+
+#include "base/file_io.h"
+#include "base/paths.h"
+#include "base/sjis.h"
+#include "platform/font_catalog.h"
+#include "print/format_file.h"
+#include "print/layout.h"
+#include "print/render.h"
+#include "ui/pdf_printer.h"
+#include "ui/qt_canvas.h"
+#include "ui/qt_printer.h"
+
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zenpa::cli {
+namespace {
+
+constexpr const char *kUsage =
+    "Usage: zenpa print FILE [--format FILE.zpf] [--pdf OUT.pdf] [--pages A-B]\n"
+    "                        [--copies N] [--odd|--even]\n\n"
+    "Lays out the Shift-JIS text FILE with its format file (FILE with the\n"
+    "extension .zpf, when it exists) and writes a PDF, or prints on the\n"
+    "default printer when --pdf is not given.\n\n"
+    "  --format F   use the format file F instead\n"
+    "  --pdf OUT    write the pages to the PDF file OUT\n"
+    "  --pages A-B  pages A to B (\"A-\" or \"A\" for A to the end), from 1\n"
+    "  --copies N   collated copies, 1..999 (default 1)\n"
+    "  --odd        odd pages only (first pass of manual two-sided printing)\n"
+    "  --even       even pages only, laid out as back pages\n";
+
+struct PrintRequest {
+  std::string document;
+  std::string format;
+  std::string pdf;
+  print::PageSelection selection;
+  int copies = 1;
+  bool help = false;
+};
+
+void Fail(const std::string &utf8) { std::fprintf(stderr, "zenpa print: %s\n", utf8.c_str()); }
+
+std::optional<int> Number(const std::string &text, int lo, int hi) {
+  if (text.empty() || text.size() > 9 ||
+      !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    return std::nullopt;
+  }
+  const int v = std::stoi(text);
+  return v >= lo && v <= hi ? std::optional<int>(v) : std::nullopt;
+}
+
+// "A-B", "A-" or "A": pages A to B, A to the end, or A alone.
+bool ParsePages(const std::string &text, print::PageSelection &s) {
+  const auto dash = text.find('-');
+  const auto first = Number(text.substr(0, dash), 1, 999999);
+  if (!first) {
+    return false;
+  }
+  s.startPage = *first;
+  if (dash == std::string::npos) {
+    s.endPage = *first;
+    return true;
+  }
+  const std::string rest = text.substr(dash + 1);
+  const auto last = rest.empty() ? std::optional<int>(0) : Number(rest, *first, 999999);
+  s.endPage = last.value_or(0);
+  return last.has_value();
+}
+
+bool TakeOption(const Args &args, std::size_t &i, PrintRequest &r) {
+  const std::string &name = args[i];
+  if (name == "--odd" || name == "--even") {
+    r.selection.duplex = true;
+    r.selection.evenPass = name == "--even";
+    return true;
+  }
+  if (i + 1 >= args.size()) {
+    Fail(name + " needs a value");
+    return false;
+  }
+  const std::string &value = args[++i];
+  if (name == "--format" || name == "--pdf") {
+    (name == "--format" ? r.format : r.pdf) = value;
+    return true;
+  }
+  if (name == "--pages" && ParsePages(value, r.selection)) {
+    return true;
+  }
+  if (name == "--copies") {
+    r.copies = Number(value, 1, 999).value_or(0);
+    if (r.copies > 0) {
+      return true;
+    }
+  }
+  Fail("bad value for " + name + ": " + value);
+  return false;
+}
+
+std::optional<PrintRequest> ParseArgs(const Args &args) {
+  PrintRequest r;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string &a = args[i];
+    if (a == "--help" || a == "-h") {
+      r.help = true;
+    } else if (a.starts_with("--")) {
+      if (!TakeOption(args, i, r)) {
+        return std::nullopt;
+      }
+    } else if (r.document.empty()) {
+      r.document = a;
+    } else {
+      Fail("more than one document: " + a);
+      return std::nullopt;
+    }
+  }
+  if (r.document.empty() && !r.help) {
+    Fail("no document given");
+    return std::nullopt;
+  }
+  return r;
+}
+
+// Installed faces that draw Japanese, sorted, as Shift-JIS names.
+std::vector<std::string> JapaneseFaces() {
+  std::vector<std::string> faces;
+  for (const QString &family : QFontDatabase::families(QFontDatabase::Japanese)) {
+    faces.push_back(base::Utf16ToSjis(
+        std::u16string_view(reinterpret_cast<const char16_t *>(family.utf16()), family.size())));
+  }
+  std::sort(faces.begin(), faces.end());
+  return faces;
+}
+
+std::string FallbackFace(const std::vector<std::string> &faces) {
+  for (const char *preferred : {"IPAGothic", "IPAexGothic", "Noto Sans CJK JP"}) {
+    if (std::find(faces.begin(), faces.end(), preferred) != faces.end()) {
+      return preferred;
+    }
+  }
+  return faces.empty() ? std::string() : faces.front();
+}
+
+// The document's own format file, or the one named; false when a named file
+// cannot be read or stops at a bad line.
+bool LoadFormat(const PrintRequest &r, print::PrintFormat &format,
+                const platform::FontCatalog &fonts) {
+  const bool named = !r.format.empty();
+  const std::string path = named ? r.format : base::ChangeFileExt(r.document, ".zpf");
+  std::vector<std::string> lines;
+  if (!base::ReadLines(path, lines).ok) {
+    if (named) {
+      Fail("cannot read the format file " + base::SjisToUtf8(path));
+    }
+    return !named;
+  }
+  print::LoadContext ctx;
+  ctx.programDir = base::ExtractFileDir(base::FullPathOf(path)) + "/";
+  ctx.fonts = &fonts;
+  const print::LoadResult result = print::ApplyFormatLines(format, lines, ctx);
+  if (result.outcome == print::LoadOutcome::Stopped) {
+    Fail(base::SjisToUtf8(path) + " line " + std::to_string(result.line) + ": " +
+         base::SjisToUtf8(result.message));
+    return false;
+  }
+  return true;
+}
+
+// Sheets of a print run go to the pages of one printer job.
+class JobOutput : public print::SheetOutput {
+public:
+  explicit JobOutput(platform::Printer &printer) : printer_(printer) {}
+  void StartSheet(int sheet) override {
+    if (sheet > 1) {
+      printer_.NewPage();
+    }
+  }
+  platform::Canvas &SheetCanvas() override { return printer_.PageCanvas(); }
+
+private:
+  platform::Printer &printer_;
+};
+
+struct Job {
+  print::PrintFormat format;
+  std::vector<std::string> lines;
+  std::vector<std::string> faces;
+};
+
+int PrintDocument(const PrintRequest &r, Job &job, const platform::FontCatalog &fonts,
+                  platform::Printer &printer) {
+  print::PrintFormat &f = job.format;
+  printer.SetPaper(f.paperSize, f.orientation);
+  QImage scratch(1, 1, QImage::Format_RGB32);
+  QPainter painter(&scratch);
+  ui::QtCanvas measure(painter, {}, &fonts);
+  const print::PrintedLines lines(job.lines);
+  const print::LayoutInput in{f, printer.Metrics(), {}, job.faces, r.selection.evenPass};
+  const print::LayoutResult layout = print::RunLayout(lines, in, measure);
+  if (!print::AnyPageSelected(r.selection, layout.pagination.pageCount)) {
+    Fail(base::SjisToUtf8(base::Sj("印刷頁エラー")) + " (the document has " +
+         std::to_string(layout.pagination.pageCount) + " pages)");
+    return 1;
+  }
+  if (!printer.BeginDoc(base::ExtractFileName(r.document))) {
+    Fail("cannot start the print job");
+    return 1;
+  }
+  const print::MarkReader marks(print::MarkRulesOf(f), job.faces);
+  print::RenderInput render{
+      f,
+      layout.geometry,
+      marks,
+      lines,
+      {},
+      layout.pagination.widestWidth,
+      layout.pagination.widestText.size(),
+      {print::HeaderFileName(r.document, f.printExtension), print::TodayShortDate()}};
+  print::RunOptions run;
+  run.kind = f.pouchBinding ? print::RunKind::Fukurotoji : print::RunKind::NomalPrint;
+  run.selection = r.selection;
+  run.copies = r.copies;
+  JobOutput out(printer);
+  const print::RunResult result = print::RenderRun(render, run, out);
+  printer.EndDoc();
+  std::printf("%d sheets of %d pages\n", result.sheetsDrawn, layout.pagination.pageCount);
+  return 0;
+}
+
+int Print(const PrintRequest &r) {
+  Job job;
+  if (!base::ReadLines(r.document, job.lines).ok) {
+    Fail("cannot read " + base::SjisToUtf8(r.document));
+    return 1;
+  }
+  job.faces = JapaneseFaces();
+  const platform::ListFontCatalog fonts(job.faces, FallbackFace(job.faces));
+  job.format = print::StartFormat({});
+  if (!LoadFormat(r, job.format, fonts)) {
+    return 1;
+  }
+  if (r.selection.duplex) {
+    job.format.duplex = true;
+    job.format.pouchBinding = false;
+  }
+  if (!r.pdf.empty()) {
+    ui::PdfPrinter pdf(r.pdf, &fonts);
+    return PrintDocument(r, job, fonts, pdf);
+  }
+  ui::QtPrinter printer(&fonts);
+  if (printer.CurrentIndex() < 0) {
+    Fail(base::SjisToUtf8(base::Sj("プリンタがインストールされていません")));
+    return 1;
+  }
+  return PrintDocument(r, job, fonts, printer);
+}
+
+} // namespace
+
+int RunPrint(const Args &args) {
+  const std::optional<PrintRequest> request = ParseArgs(args);
+  if (!request) {
+    std::fputs(kUsage, stderr);
+    return 2;
+  }
+  if (request->help) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  int argc = 1;
+  char name[] = "zenpa";
+  char *argv[] = {name, nullptr};
+  QGuiApplication app(argc, argv);
+  return Print(*request);
+}
+
+} // namespace zenpa::cli

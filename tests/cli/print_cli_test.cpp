@@ -1,0 +1,179 @@
+// End-to-end runs of `zenpa print` through the real binary, checking the PDF
+// with poppler's pdfinfo (pages, page size) and pdftotext (the text).
+#include "base/file_io.h"
+#include "base/sjis.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <regex>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using zenpa::base::Sj;
+
+struct Result {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+Result Shell(const std::string &command, const fs::path &dir) {
+  const std::string out = (dir / "stdout").string(), err = (dir / "stderr").string();
+  const int status = std::system((command + " >" + out + " 2>" + err).c_str());
+  Result r;
+  r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  zenpa::base::ReadFileBytes(out, r.out);
+  zenpa::base::ReadFileBytes(err, r.err);
+  return r;
+}
+
+// A puzzle-like page: a title, a box-drawing grid and a how-to-play line.
+std::vector<std::string> PuzzlePage(int n) {
+  return {Sj("　☆ 数独 第") + std::to_string(n) + Sj("問 ☆"),
+          Sj("┏━┯━┯━┳━┯━┯━┳━┯━┯━┓"),
+          Sj("┃１│　│３┃　│５│　┃７│　│９┃"),
+          Sj("┠─┼─┼─╂─┼─┼─╂─┼─┼─┨"),
+          Sj("┃　│２│　┃４│　│６┃　│８│　┃"),
+          Sj("┗━┷━┷━┻━┷━┷━┻━┷━┷━┛"),
+          Sj("吾輩は猫である。名前はまだ無い。")};
+}
+
+class PrintCliTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("zenpa_print_cli_" + std::to_string(::getpid()));
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  // Three pages, separated by page-break lines.
+  std::string WriteDocument(const std::string &name = "doc.txt") {
+    std::vector<std::string> lines;
+    for (int page = 1; page <= 3; ++page) {
+      const auto block = PuzzlePage(page);
+      lines.insert(lines.end(), block.begin(), block.end());
+      if (page < 3) {
+        lines.push_back("\f");
+      }
+    }
+    return Write(name, lines);
+  }
+  std::string Write(const std::string &name, const std::vector<std::string> &lines) {
+    const std::string path = (dir_ / name).string();
+    EXPECT_TRUE(zenpa::base::WriteLines(path, lines).ok);
+    return path;
+  }
+  Result Print(const std::string &args) {
+    return Shell(std::string(ZENPA_BINARY) + " print " + args, dir_);
+  }
+  std::string Pdf() const { return (dir_ / "out.pdf").string(); }
+  std::string PdfInfo(const std::string &field) {
+    const Result r = Shell("pdfinfo " + Pdf(), dir_);
+    const std::smatch m = Match(r.out, field + ":\\s*([^\\n]*)");
+    return m.size() > 1 ? m[1].str() : "";
+  }
+  int Pages() { return std::atoi(PdfInfo("Pages").c_str()); }
+  std::string Text() { return Shell("pdftotext -enc UTF-8 " + Pdf() + " -", dir_).out; }
+
+  static std::smatch Match(const std::string &text, const std::string &pattern) {
+    static std::string keep;
+    keep = text;
+    std::smatch m;
+    std::regex_search(keep, m, std::regex(pattern));
+    return m;
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(PrintCliTest, JapaneseDocumentWithGridBecomesExtractablePdf) {
+  const Result r = Print(WriteDocument() + " --pdf " + Pdf());
+  ASSERT_EQ(0, r.exitCode) << r.err;
+  EXPECT_EQ(3, Pages());
+  EXPECT_EQ(0u, PdfInfo("Page size").find("595 x 842")) << PdfInfo("Page size"); // A4
+  const std::string text = Text();
+  EXPECT_NE(std::string::npos, text.find("数独 第2問")) << text;
+  EXPECT_NE(std::string::npos, text.find("┏━┯━┯━┳━┯━┯━┳━┯━┯━┓")) << text;
+  EXPECT_NE(std::string::npos, text.find("吾輩は猫である。")) << text;
+}
+
+TEST_F(PrintCliTest, PageRangesPassesAndCopies) {
+  const std::string doc = WriteDocument();
+  const struct {
+    std::string options;
+    int pages;
+  } cases[] = {{"--pages 2-3", 2}, {"--pages 2", 1}, {"--pages 2-", 2},
+               {"--odd", 2},       {"--even", 1},    {"--copies 2 --pages 1-2", 4},
+               {"--pages 2-9", 2}};
+  for (const auto &c : cases) {
+    const Result r = Print(doc + " --pdf " + Pdf() + " " + c.options);
+    ASSERT_EQ(0, r.exitCode) << c.options << ": " << r.err;
+    EXPECT_EQ(c.pages, Pages()) << c.options;
+  }
+}
+
+TEST_F(PrintCliTest, CompanionFormatFileIsApplied) {
+  const std::string doc = WriteDocument("paper.txt");
+  // Landscape A4, three lines per page, marks on: the mark line prints nothing.
+  Write("paper.zpf",
+        {Sj("※書式ファイル - test"), Sj("3,頁行数"), Sj("2,用紙の向き　　　　1.縦　　2.横"),
+         Sj("1,文字拡縮マーク　　1.有効　0.無効")});
+  std::vector<std::string> lines = {"p++ " + Sj("大きな文字"), Sj("本文")};
+  const std::string marked = Write("marked.txt", lines);
+  Write("marked.zpf", {Sj("※書式"), Sj("1,文字拡縮マーク　　1.有効　0.無効")});
+
+  ASSERT_EQ(0, Print(doc + " --pdf " + Pdf()).exitCode);
+  EXPECT_EQ(0u, PdfInfo("Page size").find("842 x 595")) << PdfInfo("Page size");
+  EXPECT_EQ(9, Pages()); // each seven-line block takes three pages
+
+  ASSERT_EQ(0, Print(marked + " --pdf " + Pdf()).exitCode);
+  const std::string text = Text();
+  EXPECT_EQ(std::string::npos, text.find("p++")) << text;
+  EXPECT_NE(std::string::npos, text.find("本文")) << text;
+}
+
+TEST_F(PrintCliTest, ErrorsExitNonZeroWithAMessage) {
+  const std::string doc = WriteDocument();
+  const Result range = Print(doc + " --pdf " + Pdf() + " --pages 5-6");
+  EXPECT_EQ(1, range.exitCode);
+  EXPECT_NE(std::string::npos, range.err.find("印刷頁エラー")) << range.err;
+  EXPECT_FALSE(fs::exists(Pdf()));
+
+  const Result missing = Print((dir_ / "none.txt").string() + " --pdf " + Pdf());
+  EXPECT_EQ(1, missing.exitCode);
+  EXPECT_NE(std::string::npos, missing.err.find("cannot read")) << missing.err;
+
+  const Result format = Print(doc + " --format " + (dir_ / "none.zpf").string());
+  EXPECT_EQ(1, format.exitCode);
+  EXPECT_NE(std::string::npos, format.err.find("format file")) << format.err;
+
+  for (const std::string bad : {"--pages x", "--pages 3-1", "--copies 0", "--pdf", ""}) {
+    const Result r = Print(bad.empty() ? "" : doc + " " + bad);
+    EXPECT_EQ(2, r.exitCode) << bad;
+    EXPECT_NE(std::string::npos, r.err.find("Usage")) << bad;
+  }
+}
+
+TEST_F(PrintCliTest, EmptyAndHugeDocuments) {
+  const std::string empty = Write("empty.txt", {});
+  ASSERT_EQ(0, Print(empty + " --pdf " + Pdf()).exitCode);
+  EXPECT_EQ(1, Pages());
+
+  // Lines of 10,000 bytes are clipped at the paper edge.
+  std::vector<std::string> wide(100, std::string(10000, 'x'));
+  wide.insert(wide.begin(), Sj("最初の行"));
+  const Result r = Print(Write("wide.txt", wide) + " --pdf " + Pdf() + " --pages 2-3");
+  ASSERT_EQ(0, r.exitCode) << r.err;
+  EXPECT_EQ(1, Pages()); // 101 lines at 65 a page
+  EXPECT_EQ(std::string::npos, Text().find("最初の行"));
+}
+
+} // namespace

@@ -32,6 +32,14 @@ Cell LinesHolding(const Grid &g, Axis axis, int first, int pos, int d, int skip)
   return lines;
 }
 
+void FoundPattern::addMark(Pos p, bool second) {
+  for (int i = 0; i < markCount_; ++i) {
+    if (marks_[i].pos == p)
+      return;
+  }
+  push(marks_, markCount_, Mark{p, second});
+}
+
 std::string FoundPattern::stepText() const {
   std::string text(name_);
   text += suffix_;

@@ -71,8 +71,10 @@ public:
                Cell digits)
       : level_(level), name_(name), suffix_(suffix), digits_(digits) {}
 
-  void mark(Pos p) { push(marks_, markCount_, Mark{p, false}); }
-  void markR(Pos p) { push(marks_, markCount_, Mark{p, true}); }
+  // A pattern cell, shown "◆" (mark) or "◇" (markR, a second role) when the
+  // step is shown. A cell named twice is marked once.
+  void mark(Pos p) { addMark(p, false); }
+  void markR(Pos p) { addMark(p, true); }
   // Takes the digits of `digits` out of cell p while it is open. A cell is
   // never emptied: once it is down to one candidate it keeps it.
   void remove(Pos p, Cell digits) { push(removals_, removalCount_, Removal{p, digits}); }
@@ -87,6 +89,7 @@ private:
     Pos pos;
     bool second = false;
   };
+  void addMark(Pos p, bool second);
   struct Removal {
     Pos pos;
     Cell digits = 0;

@@ -2,6 +2,7 @@
 // read from tests/data/techniques/*.cases, and what a run changed.
 #pragma once
 
+#include "base/sjis.h"
 #include "puzzle/engine/chains.h"
 #include "puzzle/engine/engine.h"
 #include "puzzle/engine/fish.h"
@@ -123,6 +124,67 @@ inline std::vector<TechniqueCase> LoadCases(const std::string &name) {
 // "9" or "11.60" for the engine's Level and LevelSub.
 inline std::string LevelText(const puzzle::Engine &e) {
   return e.Level == 11 ? "11." + std::to_string(e.LevelSub) : std::to_string(e.Level);
+}
+
+} // namespace zenpa::testing
+
+namespace zenpa::testing {
+
+// Step display that records the pattern marks drawn on the board, as
+// "r<row>c<column>*" for "◆" and "r<row>c<column>o" for "◇", and the number
+// of times the marks were taken away.
+class MarkRecorder : public puzzle::StepObserver {
+public:
+  void SetBoardMark(int x, int y, const std::string &text) override {
+    static const std::string kDiamond = base::Sj("◆");
+    static const std::string kHollow = base::Sj("◇");
+    const std::string cell = "r" + std::to_string(y) + "c" + std::to_string(x);
+    if (text == kDiamond || text == kHollow) {
+      marks += (marks.empty() ? "" : " ") + cell + (text == kDiamond ? "*" : "o");
+    } else {
+      ++cleared;
+    }
+  }
+  std::string marks;
+  int cleared = 0;
+};
+
+// An engine on g in step mode, its display recorded by rec.
+inline puzzle::Engine TracingEngineOn(const puzzle::Grid &g, MarkRecorder &rec) {
+  puzzle::Engine e = EngineOn(g);
+  e.StepMode = true;
+  e.Observer = &rec;
+  return e;
+}
+
+// The grid of the first case in a family file whose step text is stepText
+// and whose removals start with firstRemoved.
+inline puzzle::Grid CaseGrid(const std::string &file, const std::string &stepText,
+                             const std::string &firstRemoved = "") {
+  for (const TechniqueCase &c : LoadCases(file)) {
+    if (c.stepText == stepText && c.removed.rfind(firstRemoved, 0) == 0)
+      return c.grid;
+  }
+  throw std::runtime_error("no case " + stepText + " in " + file);
+}
+
+// The marks drawn when `run` shows the step of a case, named as CaseGrid.
+inline std::string MarksOf(Technique run, const std::string &file, const std::string &stepText) {
+  MarkRecorder rec;
+  puzzle::Engine e = TracingEngineOn(CaseGrid(file, stepText), rec);
+  run(e);
+  return rec.marks;
+}
+
+using Step = std::pair<std::string, std::string>; // step text, removed candidates
+
+// Step text and removed candidates of one call of `run` on g.
+inline Step StepOf(Technique run, const puzzle::Grid &g,
+                   puzzle::SelectionSwitch state = puzzle::SelectionSwitch::Off) {
+  puzzle::Engine e = EngineOn(g);
+  e.Options.Label33 = state;
+  run(e);
+  return {e.StepText, RemovedCandidates(g, e.CellGrid)};
 }
 
 } // namespace zenpa::testing

@@ -2,6 +2,7 @@
 
 #include "base/colour.h"
 #include "base/sjis.h"
+#include "base/tabs.h"
 #include "base/units.h"
 #include "print/render_composer.h"
 
@@ -47,8 +48,14 @@ RunResult Composer::Run() {
 
 // False when a preview's sheet is complete and the run can stop.
 bool Composer::RunCopy(int copy) {
+  std::string expanded;
   for (int i = 0; i < in_.lines.Count(); ++i) {
-    if (!HandleLine(in_.lines.Line(i), copy))
+    std::string_view line = in_.lines.Line(i);
+    if (f_.tabsOn) { // marks, breaks and text all see the expanded line
+      expanded = base::ExpandTabs(line, f_.tabWidth);
+      line = expanded;
+    }
+    if (!HandleLine(line, copy))
       return false;
   }
   if (pageOpen_)

@@ -2,7 +2,6 @@
 // puzzle title, clue and how-to-play lines), its advance array and its
 // paired half-width characters.
 #include "base/sjis.h"
-#include "base/tabs.h"
 #include "base/units.h"
 #include "print/render_composer.h"
 
@@ -31,13 +30,7 @@ bool IsClueLine(std::string_view line) {
 
 // A printed line (text, or the blank line of a mark): draws it and moves
 // down by the mark's line spacing, less the room a reduced line saves.
-void Composer::PrintedLine(std::string_view raw) {
-  std::string expanded;
-  std::string_view line = raw;
-  if (f_.tabsOn) {
-    expanded = base::ExpandTabs(raw, f_.tabWidth);
-    line = expanded;
-  }
+void Composer::PrintedLine(std::string_view line) {
   if (puzzle_ == Puzzle::AfterGrid) { // the how-to-play block starts reduced
     mark_.markScale = f_.reducePercent;
     puzzle_ = Puzzle::HowToPlay;

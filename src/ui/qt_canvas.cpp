@@ -178,6 +178,7 @@ void QtCanvas::DrawPlaced(int x, int y, std::string_view sjis, std::span<const i
 void QtCanvas::SetPen(std::uint32_t bgr, platform::PenStyle style) {
   QPen pen(ColorOfBgr(bgr));
   pen.setWidth(1);
+  pen.setCosmetic(true); // one device pixel on paper, and still one on a scaled preview
   pen.setStyle(style == platform::PenStyle::Dotted ? Qt::DotLine : Qt::SolidLine);
   painter_.setPen(pen);
 }

@@ -308,6 +308,17 @@ TEST_F(RenderTest, PairedHalfWidthCharactersAreDrawnTurned) {
   EXPECT_EQ(326 + 44 + 60 + 22 - 30, t[2].x);
 }
 
+TEST_F(RenderTest, TabsExpandBeforeMarksAndText) {
+  format.tabsOn = true;
+  format.tabWidth = 4;
+  format.scaleMarksOn = true;
+  Render({"a\tb", "p+\t$0000FF", "c"}, RunKind::NomalPrView);
+  std::vector<CanvasOp> t = Texts(0);
+  ASSERT_EQ(2u, t.size());
+  EXPECT_EQ("a   b", t[0].text);
+  EXPECT_EQ(0x0000FFu, t[1].color); // the mark still reads its colour after the tab
+}
+
 TEST_F(RenderTest, UnderlineRunsOneCellFurther) {
   format.underline = true;
   Render({"ab"}, RunKind::NomalPrView);

@@ -47,6 +47,7 @@ private slots:
   void pouchBindingPutsTwoPagesOnASheet();
   void evenPassPrintsOnlyBackPages();
   void turnsRightNumbersAndPairedCharacters();
+  void previewPaintsPaperStripsAndEdges();
   void qtPrinterWithoutPrintersIsTheNoPrinterMode();
 
 private:
@@ -116,6 +117,11 @@ void RenderPdfTest::numbersPagesAtTheBottomPadded() {
   format_.pageNumberPos = print::PageNumberPos::Bottom;
   format_.pageNumberStart = "001";
   format_.linesPerPage = 4; // ten lines: three pages
+  format_.framePrinted = true;
+  format_.frameRect = {20, 10, 100, 60};
+  format_.paperEdgeOn = true;
+  format_.paperEdgeLine = true;
+  format_.paperRight = 10;
   const QString path = PrintToPdf("bottom_numbers", GridDocument());
   QCOMPARE(zenpa::testing::PdfPageCount(zenpa::testing::RunTool("pdfinfo", {path})), 3);
   const QString body = zenpa::testing::RunTool("pdftotext", {"-enc", "UTF-8", path, "-"});
@@ -169,6 +175,43 @@ void RenderPdfTest::turnsRightNumbersAndPairedCharacters() {
   QVERIFY2(body.contains("(1)"), qPrintable(body));
   QVERIFY2(body.contains("12") && body.contains("ab"), qPrintable(body));
   QVERIFY2(body.contains("(x)"), qPrintable(body)); // never paired
+}
+
+void RenderPdfTest::previewPaintsPaperStripsAndEdges() {
+  format_.paperEdgeOn = true;
+  format_.paperEdgeLine = true;
+  format_.paperRight = 10;
+  format_.paperBottom = 10;
+  const zenpa::platform::PrinterMetrics a4 = zenpa::platform::VirtualPrinterMetrics(210, 297);
+  QImage sheet(a4.paperW / 4, a4.paperH / 4, QImage::Format_RGB32);
+  sheet.fill(Qt::blue);
+  {
+    QPainter painter(&sheet);
+    painter.scale(0.25, 0.25);
+    zenpa::ui::QtCanvas canvas(painter, {}, &fonts_);
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    QPainter measurePainter(&scratch);
+    zenpa::ui::QtCanvas measure(measurePainter, {}, &fonts_);
+    const print::PrintedLines lines(GridDocument());
+    const print::LayoutResult layout =
+        print::RunLayout(lines, {format_, a4, kEditorCell, {}, false}, measure);
+    const print::PrintDocument doc{lines, layout, kEditorCell, {}, "/tmp/doc.txt", "", ""};
+    const print::PrintWorkResult r = print::PrintWork(
+        format_, status_, doc, print::RunMode::Preview, {nullptr, false, &canvas, nullptr});
+    QVERIFY(r.ran);
+  }
+  if (qEnvironmentVariableIsSet("ZENPA_PDF_DIR"))
+    sheet.save(dir_ + "/preview.png");
+  QCOMPARE(sheet.pixel(372, 900), qRgb(255, 255, 255));    // the page
+  QCOMPARE(sheet.pixel(5, 500), qRgb(0xF7, 0xF7, 0xF7));   // left unprintable strip
+  QCOMPARE(sheet.pixel(730, 500), qRgb(0xF7, 0xF7, 0xF7)); // beyond the right cut
+  // The right paper-edge line, 10 mm inside the paper, solid in the text colour.
+  int dark = 0;
+  for (int x = 706; x <= 711; ++x)
+    dark += qGray(sheet.pixel(x, 500)) < 100 ? 1 : 0;
+  QVERIFY(dark > 0);
+  // The grid's top-left corner stands at the margins (23 mm, 15 mm + 2 header lines: none here).
+  QVERIFY(qGray(sheet.pixel(326 / 4 + 8, 213 / 4 + 60 / 4 + 8)) < 128);
 }
 
 void RenderPdfTest::qtPrinterWithoutPrintersIsTheNoPrinterMode() {

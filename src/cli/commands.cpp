@@ -2,6 +2,7 @@
 
 #include "cli/drill_command.h"
 #include "cli/print_command.h"
+#include "cli/sudoku_command.h"
 
 namespace zenpa::cli {
 
@@ -10,6 +11,7 @@ const std::vector<Command>& Commands() {
   static const std::vector<Command> commands = {
       {"drill", "write もこさん worksheets as text", RunDrill},
       {"print", "print a document, or write it as PDF", RunPrint},
+      {"sudoku", "grade, solve, count or show number-place puzzles", RunSudoku},
   };
   return commands;
 }

@@ -1,0 +1,246 @@
+#include "cli/sudoku_command.h"
+
+#include "base/sjis.h"
+#include "cli/sudoku_batch.h"
+#include "puzzle/engine/grader.h"
+#include "puzzle/engine/trial.h"
+#include "puzzle/play/grid_text.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string_view>
+
+namespace zenpa::cli {
+namespace {
+
+struct SudokuOptions {
+  int threads = 1;
+  int limit = 2;
+  bool step = false;
+  bool utf8 = false;
+  std::vector<std::string> files;
+};
+
+// Text in the chosen encoding with its line end: Shift-JIS lines end in
+// CR LF like the documents, UTF-8 lines in LF.
+std::string Line(const SudokuOptions &options, const std::string &sjis) {
+  return options.utf8 ? base::SjisToUtf8(sjis) + "\n" : sjis + "\r\n";
+}
+
+// A Japanese message on standard error, on one line.
+std::string Diagnostic(const PuzzleLine &line, const std::string &sjis) {
+  std::string text = base::SjisToUtf8(sjis);
+  for (char &c : text)
+    c = c == '\r' ? ' ' : c;
+  return Where(line) + text + "\n";
+}
+
+void Prepare(puzzle::Engine &e, const PuzzleLine &line) {
+  e.Contradiction = false;
+  e.RestartRequest = false;
+  e.StepMode = false;
+  e.StepKey = puzzle::kKeyNone;
+  e.Observer = nullptr;
+  puzzle::LoadPuzzle(e, line.digits);
+}
+
+// Givens that repeat in a unit make the line unusable for every subcommand.
+bool HasBrokenGivens(puzzle::Engine &e) {
+  const puzzle::PuzzleFault fault = puzzle::CheckPuzzle(e, true);
+  e.Contradiction = false;
+  return fault == puzzle::PuzzleFault::Broken || fault == puzzle::PuzzleFault::BadAnswer;
+}
+
+const char *const kRepeatedGiven = "a given repeats in its row, column or block\n";
+
+PuzzleOutput Grade(puzzle::Engine &e, const PuzzleLine &line, const SudokuOptions &options) {
+  Prepare(e, line);
+  const puzzle::PuzzleFault fault = puzzle::CheckPuzzle(e, false);
+  if (fault != puzzle::PuzzleFault::None)
+    return {"", Diagnostic(line, puzzle::PuzzleFaultMessage(fault))};
+  if (puzzle::Solve(e) == puzzle::SolveResult::Contradiction)
+    return {"", Diagnostic(line, base::Sj("問題が異常です。"))};
+  const puzzle::GradeLabels labels =
+      puzzle::GradeOf(e.ClueText, e.Level, e.LevelSub, e.BlockUniqueHUsed);
+  return {Line(options, std::to_string(e.Level) + "\t" + labels.hardest + "\t" + e.ClueText + "\t" +
+                            labels.difficulty),
+          ""};
+}
+
+// Keeps the text of every step the solve shows.
+class StepRecorder : public puzzle::StepObserver {
+public:
+  explicit StepRecorder(const puzzle::Engine &e) : e_(e) {}
+  void ShowStatus(const std::string &, const std::string &) override {
+    if (e_.StepNo == lastStep_)
+      return;
+    lastStep_ = e_.StepNo;
+    steps.push_back(e_.StepText);
+  }
+  std::vector<std::string> steps;
+
+private:
+  const puzzle::Engine &e_;
+  int lastStep_ = -1;
+};
+
+// Takes the first answer of the trial search.
+class FirstAnswer : public puzzle::TrialListener {
+public:
+  bool StopRequested() override { return !text.empty(); }
+  void Answer(const puzzle::TrialAnswer &answer, const puzzle::Engine &) override {
+    text = answer.text;
+  }
+  std::string text;
+};
+
+std::string SolvedText(puzzle::Engine &e, const SudokuOptions &options) {
+  const puzzle::SolveResult result = puzzle::Solve(e);
+  e.StepMode = false;
+  if (result == puzzle::SolveResult::Contradiction)
+    return Line(options, "-\t" + base::Sj("問題が異常です。"));
+  if (result == puzzle::SolveResult::Solved)
+    return Line(options, puzzle::GridText(e.CellGrid));
+  FirstAnswer first;
+  puzzle::RunTrialSearch(e, first);
+  if (first.text.empty())
+    return Line(options, "-\t" + base::Sj("解けませんでした。"));
+  return Line(options, first.text);
+}
+
+PuzzleOutput Solve(puzzle::Engine &e, const PuzzleLine &line, const SudokuOptions &options) {
+  Prepare(e, line);
+  if (HasBrokenGivens(e))
+    return {"", Where(line) + kRepeatedGiven};
+  StepRecorder recorder(e);
+  if (options.step) {
+    e.StepMode = true;
+    e.StepNo = 0;
+    e.PlayerSteps = 0;
+    e.StepTarget = puzzle::kNoStepTarget;
+    e.Observer = &recorder;
+  }
+  const std::string answer = SolvedText(e, options);
+  e.Observer = nullptr;
+  PuzzleOutput output;
+  for (const std::string &step : recorder.steps)
+    output.out += Line(options, step);
+  output.out += answer;
+  return output;
+}
+
+PuzzleOutput Count(puzzle::Engine &e, const PuzzleLine &line, const SudokuOptions &options) {
+  Prepare(e, line);
+  if (HasBrokenGivens(e))
+    return {"", Where(line) + kRepeatedGiven};
+  int count = 0;
+  const puzzle::SolveResult result = puzzle::Solve(e);
+  if (result == puzzle::SolveResult::Solved)
+    count = 1;
+  else if (result == puzzle::SolveResult::Stuck)
+    count = puzzle::CountAnswers(e, options.limit);
+  return {Line(options, std::to_string(count)), ""};
+}
+
+PuzzleOutput Show(puzzle::Engine &, const PuzzleLine &line, const SudokuOptions &options) {
+  PuzzleOutput output;
+  for (const std::string &text : play::GridBlockLines(play::GivenCells(line.digits)))
+    output.out += Line(options, text);
+  output.out += Line(options, "");
+  return output;
+}
+
+using Job = PuzzleOutput (*)(puzzle::Engine &, const PuzzleLine &, const SudokuOptions &);
+
+struct Subcommand {
+  std::string_view name;
+  Job job;
+};
+
+// Puzzle-line subcommands; the puzzle-making and file-conversion ones get
+// their own lines here.
+constexpr Subcommand kSubcommands[] = {
+    {"grade", Grade},
+    {"solve", Solve},
+    {"count", Count},
+    {"show", Show},
+};
+
+void PrintUsage(std::FILE *to) {
+  std::fprintf(to, "Usage: zenpa sudoku grade|solve|count|show [options] [FILE...]\n"
+                   "Puzzles are lines of 81 characters: 1-9 givens, 0 or . open cells.\n"
+                   "Without FILE the lines come from standard input.\n\n"
+                   "  grade          LEVEL, hardest technique, clues and difficulty per puzzle\n"
+                   "  solve          the answer as 81 digits, '-' and the reason without one\n"
+                   "  count          the number of answers, at most the limit\n"
+                   "  show           the puzzle as grid text\n\n"
+                   "  -j N           work with N threads\n"
+                   "  --limit N      count: stop counting at N answers (default 2)\n"
+                   "  --step         solve: print each step before the answer\n"
+                   "  --utf8         write UTF-8 instead of Shift-JIS\n");
+}
+
+std::optional<int> PositiveNumber(const std::string &text) {
+  char *end = nullptr;
+  const long value = std::strtol(text.c_str(), &end, 10);
+  if (text.empty() || *end != '\0' || value < 1 || value > 1000000)
+    return std::nullopt;
+  return static_cast<int>(value);
+}
+
+// Reads the options after the subcommand; false on a usage error.
+bool ParseOptions(const Args &args, SudokuOptions &options) {
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string &arg = args[i];
+    if (arg == "--step" || arg == "--utf8") {
+      (arg == "--step" ? options.step : options.utf8) = true;
+      continue;
+    }
+    if (arg == "-j" || arg == "--limit") {
+      const std::optional<int> value =
+          i + 1 < args.size() ? PositiveNumber(args[++i]) : std::nullopt;
+      if (!value)
+        return false;
+      (arg == "-j" ? options.threads : options.limit) = *value;
+      continue;
+    }
+    if (arg.size() > 1 && arg[0] == '-')
+      return false;
+    options.files.push_back(arg);
+  }
+  return true;
+}
+
+} // namespace
+
+int RunSudoku(const Args &args) {
+  if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+    PrintUsage(args.empty() ? stderr : stdout);
+    return args.empty() ? 2 : 0;
+  }
+  const Subcommand *command = nullptr;
+  for (const Subcommand &candidate : kSubcommands) {
+    if (candidate.name == args[0])
+      command = &candidate;
+  }
+  SudokuOptions options;
+  if (command == nullptr || !ParseOptions(args, options)) {
+    PrintUsage(stderr);
+    return 2;
+  }
+  const std::vector<PuzzleLine> lines = ReadPuzzleLines(options.files);
+  const std::vector<PuzzleOutput> results =
+      RunBatch(lines, options.threads, [&](puzzle::Engine &e, const PuzzleLine &line) {
+        return command->job(e, line, options);
+      });
+  bool failed = false;
+  for (const PuzzleOutput &result : results) {
+    std::fwrite(result.out.data(), 1, result.out.size(), stdout);
+    std::fwrite(result.err.data(), 1, result.err.size(), stderr);
+    failed = failed || !result.err.empty();
+  }
+  return failed ? 1 : 0;
+}
+
+} // namespace zenpa::cli

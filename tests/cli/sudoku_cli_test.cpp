@@ -1,0 +1,167 @@
+// End-to-end runs of `zenpa sudoku` through the real binary.
+#include "base/file_io.h"
+#include "base/sjis.h"
+#include "puzzle/support/puzzle_maker.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using zenpa::testing::BruteForce;
+using zenpa::testing::Digits;
+using zenpa::testing::DigitsFromText;
+using zenpa::testing::PuzzleMaker;
+
+struct CliRun {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+class SudokuCliTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("zenpa_sudoku_cli_" + std::to_string(::getpid()));
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  // Writes the puzzle lines to a file and runs "zenpa sudoku ARGS FILE".
+  CliRun Run(const std::string &args, const std::vector<std::string> &lines) {
+    const std::string input = (dir_ / "puzzles.txt").string();
+    std::string text;
+    for (const std::string &line : lines)
+      text += line + "\n";
+    zenpa::base::WriteFileAtomic(input, text);
+    const std::string out = (dir_ / "out").string(), err = (dir_ / "err").string();
+    const std::string command =
+        std::string(ZENPA_BINARY) + " sudoku " + args + " " + input + " >" + out + " 2>" + err;
+    const int status = std::system(command.c_str());
+    CliRun run;
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    zenpa::base::ReadFileBytes(out, run.out);
+    zenpa::base::ReadFileBytes(err, run.err);
+    return run;
+  }
+
+  fs::path dir_;
+};
+
+std::vector<std::string> SplitLf(const std::string &text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);)
+    lines.push_back(line);
+  return lines;
+}
+
+std::string Text(const Digits &digits) {
+  std::string text;
+  for (int d : digits)
+    text += static_cast<char>('0' + d);
+  return text;
+}
+
+const char *const kNakedPair =
+    "100000300003008600050900000000050276400020000000009500831004000000000000069000705";
+const char *const kEasy =
+    "000908230000030006030001840000420000400000980306500020000000002004200591060090400";
+const char *const kNoAnswer =
+    "000006000000080091487029000010000037006008520009600000108000400000000000500347900";
+
+} // namespace
+
+TEST_F(SudokuCliTest, GradeReportsBadLinesByNumberAndGoesOn) {
+  const std::string repeated = std::string("11") + (kEasy + 2);
+  const CliRun run = Run("grade --utf8", {kNakedPair, "12345", kEasy, repeated, "# note"});
+  EXPECT_EQ(1, run.exitCode);
+  EXPECT_EQ((std::vector<std::string>{"5\tNaked Pair b\t23\t難しい問題です｡",
+                                      "1\tBlock Unique\t28\tやさしい問題です｡"}),
+            SplitLf(run.out));
+  const std::vector<std::string> errors = SplitLf(run.err);
+  ASSERT_EQ(2u, errors.size());
+  EXPECT_NE(std::string::npos, errors[0].find("puzzles.txt:2: expected 81 characters"));
+  EXPECT_NE(std::string::npos, errors[1].find("puzzles.txt:4: 問題が壊れています。"));
+}
+
+TEST_F(SudokuCliTest, GradeWritesShiftJisLinesByDefault) {
+  const CliRun run = Run("grade", {kEasy});
+  EXPECT_EQ(0, run.exitCode);
+  EXPECT_EQ("1\tBlock Unique\t28\t" + zenpa::base::Sj("やさしい問題です｡") + "\r\n", run.out);
+}
+
+TEST_F(SudokuCliTest, SolveWithThreadsKeepsInputOrderAndAgreesWithBruteForce) {
+  PuzzleMaker maker(11);
+  std::vector<std::string> puzzles;
+  for (int i = 0; i < 24; ++i)
+    puzzles.push_back(Text(maker.Puzzle(maker.CompleteGrid(), 22 + i % 6)));
+  puzzles.push_back(kNoAnswer);
+  const CliRun parallel = Run("solve -j 4 --utf8", puzzles);
+  EXPECT_EQ(0, parallel.exitCode) << parallel.err;
+  const std::vector<std::string> answers = SplitLf(parallel.out);
+  ASSERT_EQ(puzzles.size(), answers.size());
+  BruteForce brute;
+  for (std::size_t i = 0; i + 1 < puzzles.size(); ++i) {
+    ASSERT_EQ(1, brute.Count(DigitsFromText(puzzles[i])));
+    EXPECT_EQ(Text(brute.first()), answers[i]) << i;
+  }
+  EXPECT_EQ("-\t解けませんでした。", answers.back());
+  EXPECT_EQ(parallel.out, Run("solve --utf8", puzzles).out);
+}
+
+TEST_F(SudokuCliTest, SolveStepsComeBeforeTheAnswer) {
+  const CliRun run = Run("solve --step --utf8", {kEasy});
+  const std::vector<std::string> lines = SplitLf(run.out);
+  ASSERT_LT(1u, lines.size());
+  BruteForce brute;
+  brute.Count(DigitsFromText(kEasy));
+  EXPECT_EQ(Text(brute.first()), lines.back());
+  for (std::size_t i = 0; i + 1 < lines.size(); ++i)
+    EXPECT_EQ(std::string::npos, lines[i].find_first_of("\t")) << lines[i];
+  EXPECT_EQ(0u, lines.front().find("Block Unique ")) << lines.front();
+}
+
+TEST_F(SudokuCliTest, CountStopsAtTheLimit) {
+  Digits many{};
+  const Digits full = PuzzleMaker(3).CompleteGrid();
+  for (int i = 0; i < 81; i += 4)
+    many[i] = full[i];
+  const std::vector<std::string> puzzles = {kNakedPair, kNoAnswer, Text(many)};
+  const CliRun run = Run("count --limit 5", puzzles);
+  EXPECT_EQ(0, run.exitCode) << run.err;
+  BruteForce brute;
+  std::vector<std::string> expected;
+  for (const std::string &p : puzzles)
+    expected.push_back(std::to_string(brute.Count(DigitsFromText(p), 5)) + "\r");
+  EXPECT_EQ(expected, SplitLf(run.out));
+  EXPECT_EQ("5\r", SplitLf(run.out).back());
+  EXPECT_EQ("2\r", SplitLf(Run("count", {Text(many)}).out).back());
+}
+
+TEST_F(SudokuCliTest, ShowWritesTheGridText) {
+  const CliRun run = Run("show", {kEasy});
+  const std::vector<std::string> lines = zenpa::base::SplitLines(run.out);
+  ASSERT_EQ(20u, lines.size());
+  EXPECT_EQ(zenpa::base::Sj("┏━┯━┯━┳━┯━┯━┳━┯━┯━┓"), lines[0]);
+  EXPECT_EQ(zenpa::base::Sj("┃　│　│　┃９│　│８┃２│３│　┃"), lines[1]);
+  EXPECT_EQ("", lines[19]);
+  const CliRun utf8 = Run("show --utf8", {kEasy});
+  EXPECT_EQ("┃　│　│　┃９│　│８┃２│３│　┃", SplitLf(utf8.out)[1]);
+}
+
+TEST_F(SudokuCliTest, UsageErrorsExitWithTwo) {
+  EXPECT_EQ(2, Run("", {}).exitCode);
+  EXPECT_EQ(2, Run("grade -j", {}).exitCode);
+  EXPECT_EQ(2, Run("frobnicate", {}).exitCode);
+  EXPECT_EQ(2, Run("count --limit 0", {}).exitCode);
+}

@@ -67,27 +67,6 @@ std::string PageRange::EnterCopies(std::string_view text) {
       text, [this](int v) { SetCopies(v); }, [this] { return copies_; });
 }
 
-int PageRange::LastPage(int pageCount) const {
-  return endPage_ != 0 && endPage_ <= pageCount ? endPage_ : pageCount;
-}
-
-bool PageRange::IsPageSelected(int page, bool duplex) const {
-  if (page < startPage_ || (endPage_ != 0 && page > endPage_)) {
-    return false;
-  }
-  return !duplex || (page % 2 == 0) == evenPass_;
-}
-
-bool PageRange::HasSelectedPage(int pageCount, bool duplex) const {
-  const int last = LastPage(pageCount);
-  for (int page = startPage_; page <= last && page < startPage_ + 2; ++page) {
-    if (IsPageSelected(page, duplex)) {
-      return true;
-    }
-  }
-  return false;
-}
-
 std::string EndPageHint(int pageCount) {
   return Sj("（0で最終") + std::to_string(pageCount) + Sj("頁）");
 }

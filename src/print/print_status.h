@@ -12,6 +12,7 @@
 
 #include "platform/memo.h"
 #include "print/layout.h"
+#include "print/page_selection.h"
 #include "print/pagination.h"
 #include "print/print_format.h"
 
@@ -40,12 +41,10 @@ public:
   std::string EnterEndPage(std::string_view text);
   std::string EnterCopies(std::string_view text);
 
-  // The end page when set and not beyond the document, else the last page.
-  int LastPage(int pageCount) const;
-  // In the range and, with duplex, of the chosen pass's parity.
-  bool IsPageSelected(int page, bool duplex) const;
-  // False when the range is empty or selects no page ("印刷頁エラー").
-  bool HasSelectedPage(int pageCount, bool duplex) const;
+  // The pages this range selects, for one pass when duplex is on.
+  PageSelection Selection(bool duplex) const {
+    return {startPage_, endPage_, duplex, duplex && evenPass_};
+  }
 
 private:
   int startPage_ = 1;

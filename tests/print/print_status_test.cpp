@@ -50,39 +50,21 @@ TEST(PageRangeTest, TypedTextKeepsTheLastValidValue) {
   EXPECT_EQ("999", r.EnterEndPage("1000"));
 }
 
-TEST(PageRangeTest, SelectionWithDuplexPasses) {
+TEST(PageRangeTest, SelectionFollowsTheFieldsAndPass) {
   PageRange r;
-  std::vector<int> odd, even;
-  for (int page = 1; page <= 5; ++page) {
-    if (r.IsPageSelected(page, true)) {
-      odd.push_back(page);
-    }
-  }
+  r.SetStartPage(2);
+  r.SetEndPage(4);
+  const PageSelection plain = r.Selection(false);
+  EXPECT_EQ(2, plain.startPage);
+  EXPECT_EQ(4, plain.endPage);
+  EXPECT_FALSE(plain.duplex);
   r.SetEvenPass(true);
-  for (int page = 1; page <= 5; ++page) {
-    if (r.IsPageSelected(page, true)) {
-      even.push_back(page);
-    }
-  }
-  EXPECT_EQ((std::vector<int>{1, 3, 5}), odd);
-  EXPECT_EQ((std::vector<int>{2, 4}), even);
-  EXPECT_TRUE(r.IsPageSelected(3, false));
-}
-
-TEST(PageRangeTest, EmptyRangesAreErrors) {
-  PageRange r;
-  EXPECT_EQ(5, r.LastPage(5));
-  EXPECT_TRUE(r.HasSelectedPage(5, false));
-  r.SetStartPage(6);
-  EXPECT_FALSE(r.HasSelectedPage(5, false)); // start beyond the page count
-  r.SetStartPage(5);
-  r.SetEndPage(9);
-  EXPECT_EQ(5, r.LastPage(5));
-  EXPECT_TRUE(r.HasSelectedPage(5, true));
-  r.SetEvenPass(true);
-  EXPECT_FALSE(r.HasSelectedPage(5, true)); // only page 5, and it is odd
-  r.SetStartPage(4);
-  EXPECT_TRUE(r.HasSelectedPage(5, true));
+  EXPECT_FALSE(r.Selection(false).evenPass); // the pass counts only with duplex
+  const PageSelection even = r.Selection(true);
+  EXPECT_TRUE(even.duplex);
+  EXPECT_TRUE(even.evenPass);
+  EXPECT_FALSE(IsPageSelected(even, 3));
+  EXPECT_TRUE(IsPageSelected(even, 4));
   EXPECT_EQ(Sj("印刷頁エラー"), PageRangeErrorText());
   EXPECT_EQ(Sj("（0で最終12頁）"), EndPageHint(12));
 }

@@ -108,7 +108,8 @@ void Finish(const Cursor &c, Pagination &p) {
   if (!p.entries.empty()) {
     p.entries.back().nextLineStart = textEnd;
   }
-  p.pageCount = c.page;
+  // A break absorbed by the full page before it opens no page of its own.
+  p.pageCount = p.entries.empty() ? 1 : p.entries.back().page;
   if (c.lastEnded) {
     p.entries.push_back({c.hidden, c.page + 1, 1, textEnd});
     return;
@@ -147,9 +148,9 @@ Pagination Check(const PrintedLines &lines, const CheckInput &in) {
       mark.markScale = st.reducePercent;
     }
     const bool absorbed = isBreak && c.justFilled;
-    // A break absorbed by a full page belongs to that page's end.
-    p.entries.push_back(absorbed ? PageEntry{c.hidden, c.page - 1, perPage, c.charIndex}
-                                 : PageEntry{c.hidden, c.page, c.lineInPage, c.charIndex});
+    // A break absorbed by a full page stays where the line before it is.
+    const PageEntry &before = absorbed ? p.entries.back() : PageEntry{0, c.page, c.lineInPage};
+    p.entries.push_back({c.hidden, before.page, before.lineInPage, c.charIndex});
     p.maxLinesSeen = std::max(p.maxLinesSeen, c.lineInPage);
     c.hidden += takesNoLine ? 1 : 0;
     const bool filled = !takesNoLine && c.lineInPage >= perPage;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/recording_canvas.h"
+#include "print/render.h"
 
 namespace zenpa::print {
 namespace {
@@ -85,6 +86,64 @@ TEST(LayoutTest, LongLinesAreMeasured) {
   const LayoutResult r = run({"short", std::string(10000, 'x')});
   EXPECT_EQ(10000u, r.pagination.widestText.size());
   EXPECT_TRUE(r.width.tooWide);
+}
+
+// Print runs go to one recording canvas.
+class RecordingSheets : public SheetOutput {
+public:
+  void StartSheet(int) override {}
+  platform::Canvas &SheetCanvas() override { return canvas; }
+  platform::RecordingCanvas canvas;
+};
+
+// Pages the print run composes for the document.
+int RenderedPages(const PrintFormat &format, const std::vector<std::string> &text) {
+  const PrintedLines lines(text);
+  platform::RecordingCanvas measure;
+  const LayoutResult r =
+      RunLayout(lines, {format, platform::VirtualPrinterMetrics(210, 297), {}, {}, false}, measure);
+  const MarkReader marks(MarkRulesOf(format), {});
+  const RenderInput in{format,
+                       r.geometry,
+                       marks,
+                       lines,
+                       {},
+                       r.pagination.widestWidth,
+                       r.pagination.widestText.size(),
+                       {"doc", "2026/01/01"}};
+  RecordingSheets out;
+  return RenderRun(in, {RunKind::NomalPrint, {}, 1, 1}, out).pages;
+}
+
+TEST(LayoutTest, PageCountAgreesWithThePrintRun) {
+  const std::vector<std::string> full(3, "x");
+  const std::vector<std::vector<std::string>> documents = {
+      {"a"},
+      {"a", "b", "c", "\f", "d"},
+      {"a", "b", "c", "p-", "\f", "d"},
+      {"a", "\f", "\f", "b"},
+      {"a", "\f"},
+      {"a", "b", "c", "\f"},
+      {"a", "b", "c", "p-"},
+      {"a", "b", "c", "p-", "\f"},
+      {"\f", "a"},
+      {"p+", "a", "p-", "b", "c", "d", "p=", "e", "f", "g"},
+      std::vector<std::string>(200, "line"),
+  };
+  for (const bool blank : {false, true}) {
+    for (const int perPage : {3, 65, 300}) {
+      PrintFormat format;
+      format.scaleMarksOn = true;
+      format.scaleLineBlank = blank;
+      format.linesPerPage = perPage;
+      for (const auto &doc : documents) {
+        LayoutRun run;
+        run.format = format;
+        EXPECT_EQ(run(doc).pagination.pageCount, RenderedPages(format, doc))
+            << "blank " << blank << ", " << perPage << " lines, " << doc.size() << " lines";
+      }
+    }
+  }
 }
 
 } // namespace

@@ -21,11 +21,8 @@ struct PassStep {
 using PassOrder = std::vector<PassStep>;
 
 void Append(PassOrder &order, std::initializer_list<int> ids, bool restartOnChange = true) {
-  const auto &table = AdvancedTechniques();
-  for (int id : ids) {
-    if (table[id] != nullptr)
-      order.push_back({table[id], restartOnChange});
-  }
+  for (int id : ids)
+    order.push_back({AdvancedTechniques()[id], restartOnChange});
 }
 
 // Techniques 7..20 in the default order; columnsFirst puts the column form

@@ -1,29 +1,32 @@
 #include "puzzle/engine/technique_table.h"
 
+#include "puzzle/engine/chains.h"
+#include "puzzle/engine/fish.h"
 #include "puzzle/engine/subsets.h"
+#include "puzzle/engine/wings.h"
 
 namespace zenpa::puzzle {
 
 const std::array<TechniqueFn, kAdvancedTechniqueCount> &AdvancedTechniques() {
   static constexpr std::array<TechniqueFn, kAdvancedTechniqueCount> table = {
-      wkoho,   // kNakedPair
-      wkohoH,  // kHiddenPair
-      tkoho,   // kNakedTriple
-      tkohoH,  // kHiddenTriple
-      nullptr, // kXWingRows
-      nullptr, // kXWingColumns
-      nullptr, // kSwordfishRows
-      nullptr, // kSwordfishColumns
-      nullptr, // kSkyscraperRows
-      nullptr, // kSkyscraperColumns
-      nullptr, // kXYWing
-      nullptr, // kXYWingSecond
-      nullptr, // kXYZWing
-      nullptr, // kRemotePair
-      nullptr, // kTwoStringKite
-      nullptr, // kEmptyRectangle
-      qkoho,   // kNakedQuad
-      qkohoH,  // kHiddenQuad
+      wkoho,          // kNakedPair
+      wkohoH,         // kHiddenPair
+      tkoho,          // kNakedTriple
+      tkohoH,         // kHiddenTriple
+      Xwingyoko,      // kXWingRows
+      Xwingtate,      // kXWingColumns
+      Swordfishyoko,  // kSwordfishRows
+      Swordfishtate,  // kSwordfishColumns
+      Skyscraperyoko, // kSkyscraperRows
+      Skyscrapertate, // kSkyscraperColumns
+      XYwing,         // kXYWing
+      XYwingB,        // kXYWingSecond
+      XYZwing,        // kXYZWing
+      RemotePair,     // kRemotePair
+      WStringKite,    // kTwoStringKite
+      EmptyRectangle, // kEmptyRectangle
+      qkoho,          // kNakedQuad
+      qkohoH,         // kHiddenQuad
   };
   return table;
 }

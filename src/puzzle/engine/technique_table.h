@@ -1,6 +1,6 @@
 // The techniques after the singles and locked candidates, by name, for the
 // solver loops to arrange in their orders. Row and column forms of the fish
-// are separate entries. An entry is empty while its family is not built in.
+// are separate entries.
 #pragma once
 
 #include "puzzle/engine/engine.h"

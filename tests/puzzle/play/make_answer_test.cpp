@@ -32,9 +32,15 @@ const char *const kEasyPuzzle =
 // Needs locked candidates.
 const char *const kLocalizePuzzle =
     "020000000900050000008700010000600400300400002709000638052080070800070001000205300";
+// Needs X-Wing.
+const char *const kXWingPuzzle =
+    "500700062007000000023000017000006090045001020000500000062004001701602005000000000";
+// Needs Empty Rectangle and places a digit by Block Unique H on the way.
+const char *const kEmptyRectanglePuzzle =
+    "060025700000860000009000080003000000010080002000400608902007000000009040004000050";
 // No answer, and the techniques do not find that out.
 const char *const kNoAnswerPuzzle =
-    "000006000000080091487029000010000037006008520009600000108000400000000000500347900";
+    "010900300000070008060002057006020000004000800500000032090005070100006000030017900";
 
 struct Desk {
   TextMemo memo;
@@ -175,6 +181,9 @@ TEST(MakeAnswer, GradesFromTheHardestTechniqueUsed) {
       {kLocalizePuzzle, zenpa::puzzle::kBoxLocalization, Sj("やや難しい問題です｡"), "Localization",
        4},
       {kNakedPairPuzzle, zenpa::puzzle::kBoxNakedPair, Sj("難しい問題です｡"), "Naked Pair b", 5},
+      {kXWingPuzzle, zenpa::puzzle::kBoxXWing, Sj("かなり難しい問題です｡"), "X-Wing", 9},
+      {kEmptyRectanglePuzzle, zenpa::puzzle::kBoxEmptyRectangle, Sj("かなり難しい問題です｡"),
+       "Empty Rectangle b", 11},
   };
   for (const Case &c : cases) {
     const Digits digits = Parse(c.puzzle);

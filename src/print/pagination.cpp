@@ -131,7 +131,7 @@ Pagination Check(const PrintedLines &lines, const CheckInput &in) {
   for (int i = 0; i < lines.Count(); ++i) {
     std::string_view s = lines.Line(i);
     c.charIndex += static_cast<long long>(s.size()) + (lines.EndsTextLine(i) ? 2 : 0);
-    if (st.tabsOn) {
+    if (st.tabsOn && s.find('\t') != std::string_view::npos) {
       expanded = base::ExpandTabs(s, st.tabWidth);
       s = expanded;
     }

@@ -80,7 +80,7 @@ LayoutLabels MakeLayoutLabels(const PrintFormat &f, const LayoutResult &r) {
   const PageGeometry &g = r.geometry;
   LayoutLabels l;
   l.paper = PaperLabel(f, g);
-  l.maxLines = Sj("（0で最大") + std::to_string(g.maxLines) + Sj("行）");
+  l.maxLines = Sj("（0で最大") + std::to_string(std::max(0, g.maxLines)) + Sj("行）");
   l.linePitch = base::pix2mmfl(g.linePitch, g.dpi);
   l.charPitch = base::pix2mmfl(r.wideCharWidth * f.charSpacing / 100.0, g.dpi);
   l.rightMargin =

@@ -108,6 +108,11 @@ TEST(LayoutLabelsTest, Warnings) {
   EXPECT_TRUE(l.tooLong);
   EXPECT_FALSE(l.printsAtMaxLines);
   EXPECT_FALSE(l.tooWide);
+  f.fontSize = 600;
+  f.printDate = true;
+  l = MakeLayoutLabels(f, Layout(f, {"x"}));
+  EXPECT_EQ(Sj("（0で最大0行）"), l.maxLines); // not even one line fits
+  EXPECT_TRUE(l.tooLong);
   EXPECT_EQ(Sj("用紙の横幅を越えました。"), TooWideText());
   EXPECT_EQ(Sj("用紙の長さを越えました。"), TooLongText());
   EXPECT_EQ(Sj("ページ最大行で印刷します。"), PrintsAtMaxLinesText());

@@ -58,6 +58,9 @@ bool Composer::RunCopy(int copy) {
     if (!HandleLine(line, copy))
       return false;
   }
+  // An empty document still has its one (empty) page.
+  if (in_.lines.Count() == 0 && !OpenPage(copy))
+    return false;
   if (pageOpen_)
     ClosePage();
   return !finished_;

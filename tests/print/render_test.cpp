@@ -186,6 +186,15 @@ TEST_F(RenderTest, PagesEndAtTheLineCountAndAtBreaks) {
   EXPECT_EQ(3u, out.sheets.size()); // a break on an empty page still ends it
 }
 
+TEST_F(RenderTest, EmptyDocumentHasOnePage) {
+  format.pageNumberOn = true;
+  format.pageNumberPos = PageNumberPos::Bottom;
+  Render({}, RunKind::NomalPrView);
+  ASSERT_EQ(1u, out.sheets.size());
+  EXPECT_EQ(std::vector<std::string>{" (1) "}, out.sheets[0].Texts());
+  EXPECT_EQ(1, result.pages);
+}
+
 TEST_F(RenderTest, OversizedFontStillEndsEveryPage) {
   format.fontSize = 600; // no line fits: one line per page, never a hang
   format.topMargin = 3000;

@@ -5,6 +5,7 @@
 #include "puzzle/engine/solver.h"
 #include "puzzle/play/answer_listing.h"
 #include "puzzle/play/grid_text.h"
+#include "puzzle/play/step_answer.h"
 
 namespace zenpa::play {
 namespace {
@@ -94,6 +95,15 @@ void Stuck(AnswerContext &ctx, const AnswerRequest &request) {
     ShowStuck(ctx);
     return;
   }
+  if (request.stepMode) {
+    ctx.state.StopRequest = false;
+    if (!AskForTrial(ctx)) {
+      AnswerEnd(ctx);
+      return;
+    }
+    // The search itself is not shown step by step.
+    ctx.engine.StepMode = false;
+  }
   SearchByTrial(ctx, request);
 }
 
@@ -138,8 +148,12 @@ void MakeAnswer(AnswerContext &ctx, const AnswerRequest &request) {
   if (!request.keepStepKey)
     e.StepKey = puzzle::kKeyNone;
   ctx.state.Panel3Visible = false;
-  if (!TakePuzzle(ctx, request))
+  if (request.stepMode && e.StepTarget < puzzle::kNoStepTarget) {
+    StartReplay(ctx);
+  } else if (!TakePuzzle(ctx, request) ||
+             (request.stepMode && (!TakePartialAnswer(ctx, request) || !CheckPartialAnswer(ctx)))) {
     return;
+  }
   ctx.state.Running = true;
   const puzzle::SolveResult result = puzzle::Solve(e);
   if (e.RestartRequest)

@@ -33,6 +33,8 @@ struct AnswerRequest {
   bool nextPage = false;    // the answer goes onto the next page
   bool keepStepKey = false; // the difficulty check leaves StepKey alone
   bool gridPreset = false;  // CellGrid was set by the caller: nothing is read
+  bool stepMode = false;    // step by step (see step_answer.h)
+  bool fromGame = false;    // step mode called from the game
 };
 
 AnswerRequest RequestFor(AnswerCommand command);

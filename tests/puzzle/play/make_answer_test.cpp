@@ -5,7 +5,7 @@
 #include "platform/text_memo.h"
 #include "puzzle/engine/solver.h"
 #include "puzzle/play/grid_text.h"
-#include "puzzle/support/puzzle_maker.h"
+#include "puzzle/play/support/answer_desk.h"
 
 #include <gtest/gtest.h>
 
@@ -42,25 +42,7 @@ const char *const kEmptyRectanglePuzzle =
 const char *const kNoAnswerPuzzle =
     "010900300000070008060002057006020000004000800500000032090005070100006000030017900";
 
-struct Desk {
-  TextMemo memo;
-  ScriptedHost host;
-  zenpa::puzzle::Engine engine;
-  PuzzleTextOptions options;
-  InsertionPlace place = InsertionPlace::AtEnd;
-  PuzzleBlockWriter writer{memo, options, place};
-  SolveState state;
-  AnswerContext ctx{memo, host, engine, writer, state};
-
-  // The document holds the puzzle block of digits, caret on its first line.
-  explicit Desk(const Digits &digits) {
-    options.titleOn = false;
-    writer.WritePuzzleBlock(digits);
-    memo.SetCaret({0, 0});
-  }
-  int Messages() const { return static_cast<int>(host.messages.size()); }
-  std::string LastMessage() const { return host.messages.empty() ? "" : host.messages.back().text; }
-};
+using Desk = zenpa::testing::AnswerDesk;
 
 Digits Parse(const char *text) { return DigitsFromText(text); }
 

@@ -1,0 +1,59 @@
+// Step-by-step solving (`DebugAnswer`): the solve shows each step in the
+// document's grid and waits for a key; Backspace steps back by solving again
+// silently up to the step before.
+//
+// Before the steps, a grid the player has partly filled in ("①".."⑨") can be
+// taken up: the player's digits count as steps already made and are checked
+// by a silent solve first. The grid rows are rewritten (givens full-width,
+// other placed cells circled, open cells blank) keeping their indents.
+#pragma once
+
+#include "puzzle/engine/engine.h"
+#include "puzzle/play/make_answer.h"
+
+#include <string>
+
+namespace zenpa::play {
+
+// Shows the steps of a solve in the document's grid and in the step panel
+// (`Label41`, `Label44`, `Panel4`). WaitForKey lets events run until a key
+// has been stored in the engine's StepKey (or a stop is requested).
+class DocumentStepDisplay : public puzzle::StepObserver {
+public:
+  explicit DocumentStepDisplay(AnswerContext &ctx) : ctx_(ctx) {}
+
+  void ShowStatus(const std::string &stepLine, const std::string &levelLine) override;
+  void HideStatus() override;
+  std::string PuzzleCell(int x, int y) override;
+  void SetPuzzleCell(int x, int y, const std::string &text) override;
+  void ShowCell(int x, int y) override;
+  void WaitForKey(puzzle::Engine &engine) override;
+  void RefreshCandidateList(puzzle::Engine &engine) override;
+
+  std::string Label41;
+  std::string Label44;
+  bool Panel4Visible = false;
+
+private:
+  // Line index and byte offset of cell (x, y) in the document; false when
+  // the row line is missing or too short.
+  bool CellPosition(int x, int y, int &line, std::size_t &offset) const;
+
+  AnswerContext &ctx_;
+};
+
+// `DebugAnswer`: the difficulty check, then the step-by-step solve, again
+// after every step back. fromGame: called from the game, which keeps the
+// player's digits without asking.
+void DebugAnswer(AnswerContext &ctx, bool fromGame = false);
+
+// Parts of MakeAnswer in step mode. Each returns false when the command
+// ends there.
+bool TakePartialAnswer(AnswerContext &ctx, const AnswerRequest &request);
+bool CheckPartialAnswer(AnswerContext &ctx);
+// A step back: the solve starts again from StartGrid.
+void StartReplay(AnswerContext &ctx);
+// Asks whether the stuck step solve goes on by trial placement.
+bool AskForTrial(AnswerContext &ctx);
+
+} // namespace zenpa::play

@@ -1,0 +1,34 @@
+// Test support: a document holding one puzzle block, with the host, engine
+// and writer a solve works with.
+#pragma once
+
+#include "platform/scripted_host.h"
+#include "platform/text_memo.h"
+#include "puzzle/engine/engine.h"
+#include "puzzle/play/make_answer.h"
+#include "puzzle/support/puzzle_maker.h"
+
+namespace zenpa::testing {
+
+struct AnswerDesk {
+  platform::TextMemo memo;
+  platform::ScriptedHost host;
+  puzzle::Engine engine;
+  play::PuzzleTextOptions options;
+  editor::InsertionPlace place = editor::InsertionPlace::AtEnd;
+  play::PuzzleBlockWriter writer{memo, options, place};
+  play::SolveState state;
+  play::AnswerContext ctx{memo, host, engine, writer, state};
+
+  // The document holds the puzzle block of digits (no title line), caret on
+  // its first line.
+  explicit AnswerDesk(const Digits &digits) {
+    options.titleOn = false;
+    writer.WritePuzzleBlock(digits);
+    memo.SetCaret({0, 0});
+  }
+  int Messages() const { return static_cast<int>(host.messages.size()); }
+  std::string LastMessage() const { return host.messages.empty() ? "" : host.messages.back().text; }
+};
+
+} // namespace zenpa::testing

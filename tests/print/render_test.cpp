@@ -203,6 +203,21 @@ TEST_F(RenderTest, OversizedFontStillEndsEveryPage) {
   EXPECT_EQ(3, result.pages);
 }
 
+TEST_F(RenderTest, ExtremeSpacingAndLongLinesStayOnTheirPage) {
+  format.charSpacing = 0;   // -100 %: characters stand on top of each other
+  format.lineSpacing = 1;   // -99 %
+  format.leftMargin = 5000; // beyond the paper: the clip keeps the text off it
+  format.pairHalfWidth = true;
+  const std::string longLine(10000, 'a');
+  Render({longLine, longLine});
+  std::vector<CanvasOp> t = Texts(0);
+  ASSERT_EQ(2u + 2 * 5000u, t.size()); // each line and its 5,000 pairs
+  EXPECT_EQ(0, t[0].advances[0]);      // width 22 less a whole average width
+  EXPECT_EQ((platform::Rect{0, 0, 2890, 4124}), t[0].rect);
+  // One hundredth of a line apart.
+  EXPECT_EQ(t[0].y + 1, t[5001].y);
+}
+
 TEST_F(RenderTest, DuplexPassesTakeOddThenEvenPages) {
   format.duplex = true;
   std::vector<std::string> doc = {"1", kBreak, "2", kBreak, "3", kBreak, "4", kBreak, "5"};

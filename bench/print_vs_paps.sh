@@ -25,9 +25,8 @@ utf8=$out/bench_utf8.txt
 
 # CPU seconds (user + system, waited-for children included) of a command.
 cpu() {
-  local t
-  t=$( { /usr/bin/time -f '%U %S' "$@" >/dev/null 2>/dev/null; } 2>&1 | tail -1)
-  awk -v t="$t" 'BEGIN { split(t, a, " "); printf "%.3f", a[1] + a[2] }'
+  /usr/bin/time -o "$out/time.txt" -f '%U %S' "$@" >/dev/null 2>&1
+  awk '{ printf "%.3f", $1 + $2 }' "$out/time.txt"
 }
 
 row() { # name pages seconds bytes

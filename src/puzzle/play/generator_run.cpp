@@ -1,0 +1,206 @@
+#include "puzzle/play/generator_run.h"
+
+#include "base/paths.h"
+#include "base/sjis.h"
+#include "puzzle/engine/solver.h"
+#include "puzzle/play/pattern_text.h"
+#include "puzzle/play/puzzle_file_writer.h"
+
+namespace zenpa::play {
+namespace {
+
+void Call(const std::function<void()> &f) {
+  if (f)
+    f();
+}
+
+// The counters of one run.
+struct RunCounters {
+  int number = 1;
+  int last = 1;
+  int attemptsThis = 0;
+  int fullGrids = 0;
+  bool patternError = false;
+  GeneratorOutcome outcome;
+};
+
+std::string Times(int n) { return std::to_string(n) + base::Sj("回"); }
+
+bool SetUp(GeneratorRun &run, RunCounters &c) {
+  GeneratorSettings &s = run.settings;
+  platform::Memo &memo = run.answer.memo;
+  if (memo.LineCount() > 0 && !s.addToDocument) {
+    if (memo.Modified() && run.hooks.askSaveChanges && !run.hooks.askSaveChanges())
+      return false;
+    memo.SetLines({});
+  }
+  run.answer.writer.SetSuppressed(false);
+  run.labels = GeneratorLabels{};
+  run.labels.Running = true;
+  run.answer.state.AutoRecordPanelShown = s.autoRecord;
+  if (s.RepeatMode()) {
+    run.answer.writer.SetSuppressed(true);
+    run.labels.Button14Visible = run.labels.Button14Enabled = true;
+    CorrectClueWindow(s);
+  }
+  if (s.autoRecord) {
+    c.number = RecordNumberValue(s.firstNumber);
+    c.last = RecordNumberValue(s.lastNumber);
+    s.firstNumber = RecordNumberText(c.number, s.firstNumber);
+    s.lastNumber = RecordNumberText(c.last, s.firstNumber);
+  }
+  return true;
+}
+
+void ShowAttempt(GeneratorRun &run, const RunCounters &c) {
+  if (run.settings.conditionsPanel)
+    run.labels.Label46 = base::Sj("作成中／") + Times(c.outcome.attempts);
+  if (run.settings.autoRecord)
+    run.labels.Label38 = run.settings.stem + RecordNumberText(c.number, run.settings.firstNumber) +
+                         base::Sj("を作成中／") + Times(c.attemptsThis);
+}
+
+// A complete grid, re-seeding the generator from the clock from the
+// eleventh grid of one puzzle number on.
+puzzle::Grid NextCompleteGrid(GeneratorRun &run, RunCounters &c, GeneratorEnv &env) {
+  if (++c.fullGrids > 10 && run.reseedFromClock)
+    run.rng.seed(static_cast<unsigned>(run.answer.host.Milliseconds()));
+  return CompleteGrid(env);
+}
+
+// The puzzle of one attempt; nullopt when the pattern gave no puzzle.
+std::optional<RemovalResult> MakePuzzle(GeneratorRun &run, RunCounters &c, GeneratorEnv &env) {
+  const puzzle::Grid solution = NextCompleteGrid(run, c, env);
+  const GeneratorSettings &s = run.settings;
+  if (s.patternMode && run.labels.Button14Enabled) {
+    const PatternReading pattern = ReadPattern(s.patternText);
+    if (pattern.fault != PatternFault::None) {
+      run.answer.host.Message(PatternFaultMessage(pattern.fault));
+      c.patternError = true;
+      return std::nullopt;
+    }
+    RemovalResult r = ApplyPattern(run.answer.engine, solution, pattern.open, env);
+    if (!r.success)
+      return std::nullopt;
+    return r;
+  }
+  return RemovalTrials(run.answer.engine, solution, {s.target, s.trials, s.symmetry}, env);
+}
+
+// Writes the puzzle block and grades it (writing the answer when asked).
+void WriteAndGrade(GeneratorRun &run, const puzzle::Grid &puzzle) {
+  AnswerContext &ctx = run.answer;
+  ctx.writer.WritePuzzleBlock(puzzle::GridDigits(puzzle));
+  if (!run.settings.addToDocument)
+    Call(run.hooks.resetPageStart);
+  ctx.engine.CellGrid = puzzle;
+  AnswerRequest request = RequestFor(AnswerCommand::AnswerS);
+  request.writeAnswer = run.settings.appendAnswer;
+  request.gridPreset = true;
+  MakeAnswer(ctx, request);
+  if (!run.settings.addToDocument)
+    ctx.memo.SetModified(false);
+}
+
+bool SaveRecord(GeneratorRun &run, RunCounters &c) {
+  const std::string name = RecordFileName(run.settings.stem, c.number, run.settings.firstNumber);
+  if (!run.programDir.empty())
+    base::SetCurrentDirectory(run.programDir);
+  if (!WritePuzzleFile(name, run.answer.memo, PuzzleDialect::Plain, run.completedAnswer).ok) {
+    run.answer.host.Message(base::Sj("数独データが保存できません"));
+    c.outcome.recordFailed = true;
+    run.labels.Button14Enabled = false;
+    return false;
+  }
+  c.outcome.lastRecorded = c.number;
+  if (run.hooks.renameDocument)
+    run.hooks.renameDocument(base::ChangeFileExt(name, ".txt"));
+  return true;
+}
+
+void Accept(GeneratorRun &run, RunCounters &c, const puzzle::Grid &puzzle) {
+  platform::Memo &memo = run.answer.memo;
+  if (memo.LineCount() > 0 && !run.settings.addToDocument)
+    memo.SetLines({});
+  run.answer.writer.SetSuppressed(false);
+  WriteAndGrade(run, puzzle);
+  run.answer.writer.SetSuppressed(true);
+  ++c.outcome.accepted;
+  if (run.settings.autoRecord && !SaveRecord(run, c))
+    return;
+  ++c.number;
+  c.attemptsThis = 0;
+  c.fullGrids = 0;
+}
+
+// False when the run ends before this attempt.
+bool MayGoOn(GeneratorRun &run, const RunCounters &c) {
+  if (run.answer.state.StopRequest || c.patternError || c.outcome.recordFailed)
+    return false;
+  if (run.labels.Button14Enabled)
+    return true;
+  return !run.settings.RepeatMode() || run.settings.patternMode;
+}
+
+// One attempt; false when the run ends with it.
+bool Attempt(GeneratorRun &run, RunCounters &c, GeneratorEnv &env) {
+  ++c.outcome.attempts;
+  ++c.attemptsThis;
+  ShowAttempt(run, c);
+  const std::optional<RemovalResult> made = MakePuzzle(run, c, env);
+  if (!made)
+    return !c.patternError;
+  Call(run.hooks.applyPuzzleFormat);
+  WriteAndGrade(run, made->puzzle);
+  if (c.outcome.attempts == 1)
+    Call(run.hooks.refreshLayout);
+  if (!run.settings.RepeatMode())
+    return false;
+  const puzzle::Engine &e = run.answer.engine;
+  if (!e.Contradiction &&
+      Accepts(e.Options, run.settings, e.Level, e.LevelSub, made->clues, made->success))
+    Accept(run, c, made->puzzle);
+  return !(run.settings.patternMode && !run.labels.Button14Enabled);
+}
+
+void Finish(GeneratorRun &run, const RunCounters &c) {
+  const GeneratorSettings &s = run.settings;
+  run.answer.writer.SetSuppressed(false);
+  run.labels.Running = false;
+  run.labels.Button14Enabled = run.labels.Button14Visible = false;
+  const std::string times = Times(c.outcome.attempts);
+  if (s.conditionsPanel)
+    run.labels.Label46 = base::Sj(c.number > c.last ? "完成／" : "中止／") + times;
+  if (s.autoRecord) {
+    run.labels.Label38 = c.outcome.lastRecorded < 0
+                             ? base::Sj("記録なし／") + times
+                             : s.stem + RecordNumberText(c.outcome.lastRecorded, s.firstNumber) +
+                                   base::Sj("まで記録／") + times;
+  }
+  run.status.progressVisible = false;
+  Call(run.hooks.refreshLayout);
+}
+
+} // namespace
+
+GeneratorOutcome RunGenerator(GeneratorRun &run) {
+  RunCounters c;
+  if (!SetUp(run, c))
+    return c.outcome;
+  GeneratorEnv env{run.rng, run.status, &run.answer.host,
+                   run.settings.RepeatMode() ? &run.labels.Button14Enabled : nullptr};
+  while (c.number <= c.last && MayGoOn(run, c)) {
+    if (!Attempt(run, c, env))
+      break;
+  }
+  Finish(run, c);
+  return c.outcome;
+}
+
+void StopGenerator(GeneratorRun &run) {
+  run.labels.Button14Enabled = false;
+  if (run.answer.memo.LineCount() == 0 || !run.settings.autoRecord)
+    run.answer.writer.SetSuppressed(false);
+}
+
+} // namespace zenpa::play

@@ -1,0 +1,125 @@
+#include "puzzle/play/pattern_text.h"
+
+#include "base/sjis.h"
+
+namespace zenpa::play {
+namespace {
+
+enum class Mark { Skip, Open, Given, EndOfRow, Error };
+
+// The pattern of an address: "_" skipped, "/" ends a row, ".", "-", "0" open,
+// "1".."9" given.
+Mark AddressMark(char c) {
+  if (c == '_')
+    return Mark::Skip;
+  if (c == '/')
+    return Mark::EndOfRow;
+  if (c == '.' || c == '-' || c == '0')
+    return Mark::Open;
+  if (c >= '1' && c <= '9')
+    return Mark::Given;
+  return Mark::Error;
+}
+
+PatternReading ReadAddress(std::string_view text) {
+  PatternReading r;
+  std::size_t start = text.find("?.");
+  std::string query(start == std::string_view::npos ? std::string_view{}
+                                                    : text.substr(start + 2, 98));
+  query += "/";
+  int row = 0, col = 0;
+  for (char c : query) {
+    const Mark m = AddressMark(c);
+    if (m == Mark::Skip)
+      continue;
+    if (m == Mark::EndOfRow) {
+      if (++row == 9)
+        break;
+      col = 0;
+      continue;
+    }
+    if (m == Mark::Error || col == 9) {
+      r.fault = PatternFault::BadCharacter;
+      return r;
+    }
+    r.open[static_cast<std::size_t>(row * 9 + col++)] = (m == Mark::Open);
+  }
+  if (row < 9)
+    r.fault = PatternFault::TooShort;
+  return r;
+}
+
+// A double-byte full-width digit or sign becomes its half-width form.
+char HalfWidth(std::string_view ch) {
+  const std::string wide = base::Sj("０１２３４５６７８９．－＿，");
+  const std::string narrow = "0123456789.-_,";
+  for (std::size_t i = 0; i < narrow.size(); ++i) {
+    if (wide.compare(2 * i, 2, ch) == 0)
+      return narrow[i];
+  }
+  return '?';
+}
+
+PatternReading ReadRows(std::string_view text) {
+  PatternReading r;
+  const bool csv = text.find(',') != std::string_view::npos ||
+                   text.find('\t') != std::string_view::npos ||
+                   text.find(base::Sj("，")) != std::string_view::npos;
+  int cell = 0;
+  bool skipSeparator = false;
+  for (std::size_t i = 0; i < text.size() && cell < 81;) {
+    const std::size_t len = base::CharLen(text, i);
+    const char c = len == 2 ? HalfWidth(text.substr(i, 2)) : text[i];
+    i += len;
+    if (skipSeparator) {
+      skipSeparator = false;
+      continue;
+    }
+    if (c == ' ' || (csv && c == '0'))
+      continue;
+    if (c == '\t') {
+      r.open[static_cast<std::size_t>(cell++)] = true;
+      continue;
+    }
+    if (static_cast<unsigned char>(c) < 0x20) {
+      if (csv && cell % 9 == 8)
+        r.open[static_cast<std::size_t>(cell++)] = true;
+      continue;
+    }
+    if (c == '.' || c == '_' || c == '-' || c == ',' || c == '0') {
+      r.open[static_cast<std::size_t>(cell++)] = true;
+      continue;
+    }
+    if (c < '1' || c > '9') {
+      r.fault = PatternFault::BadCharacter;
+      return r;
+    }
+    r.open[static_cast<std::size_t>(cell++)] = false;
+    skipSeparator = csv;
+  }
+  if (cell < 81)
+    r.fault = PatternFault::TooShort;
+  return r;
+}
+
+} // namespace
+
+PatternReading ReadPattern(std::string_view text) {
+  if (text.find("http://") != std::string_view::npos)
+    return ReadAddress(text);
+  return ReadRows(text);
+}
+
+std::string PatternFaultMessage(PatternFault fault) {
+  switch (fault) {
+  case PatternFault::TooShort:
+    return base::Sj("パターンデータが足りません");
+  case PatternFault::BadCharacter:
+    return base::Sj("パターンデータにエラーがあります");
+  case PatternFault::None:
+    break;
+  }
+  return {};
+}
+
+} // namespace zenpa::play

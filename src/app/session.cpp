@@ -107,7 +107,7 @@ void Session::LoadStartupFile() {
 }
 
 // The puzzle reader writes many lines: the layout runs once afterwards.
-void Session::ReadPuzzleFile(const std::string& path) {
+void Session::ReadPuzzleFile(const std::string &path) {
   const bool realtime = document_.Settings().realtimeLayoutOn;
   document_.Settings().realtimeLayoutOn = false;
   puzzleFileReader(path);
@@ -225,7 +225,9 @@ void Session::OpenManual() {
   host_.OpenWithDesktop(programDir_ + "zenpa.htm");
 }
 
-void Session::OpenMakerPage() { host_.OpenWithDesktop(MakerUrl()); }
+void Session::OpenMakerPage() { OpenLink(MakerUrl()); }
+
+void Session::OpenLink(const std::string &url) { host_.OpenWithDesktop(url); }
 
 void Session::StartTimerTool() {
   host_.StartProgram(programDir_ + "ZTimer.exe", {"/w", "/s", "/n"}, false);

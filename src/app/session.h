@@ -70,6 +70,8 @@ public:
   std::string MakerUrl() const;
   void OpenManual();
   void OpenMakerPage();
+  // Opens a web address or file with the desktop (the version box's link).
+  void OpenLink(const std::string &url);
   void StartTimerTool();
 
   // Reads a puzzle file into the document; set by the puzzle-file module.
@@ -121,7 +123,7 @@ private:
   void FindOptionalFiles();
   void FindPrintersAndFonts();
   void LoadStartupFile();
-  void ReadPuzzleFile(const std::string& path);
+  void ReadPuzzleFile(const std::string &path);
   bool SaveOnClose();
   void LoadDroppedFile(const std::string &path);
   bool LoadNamedDocument(const std::string &name);

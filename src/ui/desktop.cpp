@@ -1,15 +1,30 @@
 #include "ui/desktop.h"
 
+#include "ui/main_window.h"
+#include "ui/qt_font_catalog.h"
+#include "ui/qt_host.h"
+#include "ui/qt_printer.h"
+#include "ui/qt_text.h"
+
 #include <QApplication>
-#include <QMainWindow>
+
+#include <string>
+#include <vector>
 
 namespace zenpa::ui {
 
-int RunDesktop(int argc, char** argv) {
+int RunDesktop(int argc, char **argv) {
   QApplication app(argc, argv);
-  QMainWindow window;
-  window.setObjectName("TForm1");
-  window.setWindowTitle("zenpa");
+  QtHost host;
+  QtFontCatalog fonts;
+  QtPrinter printer(&fonts);
+  const std::string programDir = PathFromQt(QCoreApplication::applicationDirPath()) + "/";
+  // Arguments are taken as the bytes the shell passed, like file names.
+  const std::vector<std::string> args(argv + 1, argv + argc);
+
+  MainWindow window(host, printer, fonts, programDir);
+  host.SetParent(&window);
+  window.Start(args);
   window.show();
   return app.exec();
 }

@@ -1,0 +1,321 @@
+#include "ui/main_window.h"
+
+#include "app/window_geometry.h"
+#include "base/sjis.h"
+#include "ui/loading_notice.h"
+#include "ui/qt_text.h"
+#include "ui/version_box.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace zenpa::ui {
+namespace {
+
+QString Sq(const char *utf8) { return QString::fromUtf8(utf8); }
+
+int ScaleOfApplicationFont() {
+  return app::UiScaleFromFontPixels(QFontInfo(QApplication::font()).pixelSize());
+}
+
+std::vector<std::string> DroppedFiles(const QMimeData *data) {
+  std::vector<std::string> files;
+  if (!data || !data->hasUrls())
+    return files;
+  for (const QUrl &url : data->urls()) {
+    if (url.isLocalFile())
+      files.push_back(PathFromQt(url.toLocalFile()));
+  }
+  return files;
+}
+
+} // namespace
+
+MainWindow::MainWindow(platform::Host &host, platform::Printer &printer,
+                       const platform::FontCatalog &fonts, std::string programDir, QWidget *parent)
+    : QMainWindow(parent), uiScale_(ScaleOfApplicationFont()),
+      notice_(std::make_unique<LoadingNotice>(uiScale_)), editor_(new QPlainTextEdit),
+      memo_(new QtMemo(editor_)), session_(*memo_, host, printer, fonts, std::move(programDir)) {
+  setObjectName("TForm1");
+  setAcceptDrops(true);
+  const app::MainWindowGeometry g = app::MainGeometry(uiScale_);
+  resize(g.clientWidth, g.height);
+  setMinimumSize(g.minWidth, g.minHeight);
+  BuildEditor(fonts);
+  BuildMenus();
+  BuildStatusStrip();
+  if (QScreen *screen = QGuiApplication::primaryScreen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+  session_.SetView(this);
+  connect(memo_, &QtMemo::textChanged, this, [this] { session_.Doc().TextChanged(); });
+}
+
+MainWindow::~MainWindow() { session_.SetView(nullptr); }
+
+void MainWindow::BuildEditor(const platform::FontCatalog &fonts) {
+  editor_->setObjectName("Memo1");
+  editor_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  editor_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  editor_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  QFont font(ToQt(fonts.Substitute(base::Sj("ＭＳ ゴシック"))));
+  font.setPixelSize(app::MainGeometry(uiScale_).editorFontPixels);
+  font.setStyleHint(QFont::Monospace);
+  font.setFixedPitch(true);
+  editor_->setFont(font);
+  editor_->viewport()->installEventFilter(this);
+  editor_->setAcceptDrops(true);
+
+  auto *central = new QWidget(this);
+  auto *layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  settingsArea_ = new QVBoxLayout;
+  layout->addLayout(settingsArea_);
+  layout->addWidget(editor_, 1);
+  setCentralWidget(central);
+}
+
+QAction *MainWindow::AddAction(QMenu *menu, const char *name, const char *caption,
+                               void (MainWindow::*slot)()) {
+  QAction *action = menu->addAction(Sq(caption));
+  action->setObjectName(name);
+  connect(action, &QAction::triggered, this, slot);
+  return action;
+}
+
+void MainWindow::BuildMenus() {
+  QMenu *file = menuBar()->addMenu(Sq("ファイル(&F)"));
+  file->setObjectName("File1");
+  AddAction(file, "New1", "新規作成(&N)", &MainWindow::NewDocument);
+  AddAction(file, "Open1", "開く(&O)...", &MainWindow::OpenDocument);
+  AddAction(file, "Save1", "上書き保存(&S)", &MainWindow::SaveDocument);
+  AddAction(file, "SaveAs1", "名前をつけて保存(&A)...", &MainWindow::SaveDocumentAs);
+  AddAction(file, "Insert1", "文末に追加読み込み(&I)...", &MainWindow::InsertAtEnd);
+  AddAction(file, "Rename1", "ファイル名変更(&R)", &MainWindow::BeginRename);
+  file->addSeparator();
+  QAction *exit = file->addAction(Sq("終了(&X)"));
+  exit->setObjectName("Exit1");
+  connect(exit, &QAction::triggered, this, &QWidget::close);
+  file->addSeparator();
+  for (int slot = 1; slot <= app::kHistorySlots; ++slot) {
+    QAction *item = file->addAction(QString());
+    item->setObjectName(QString("h%1").arg(slot));
+    connect(item, &QAction::triggered, this,
+            [this, slot] { RunAndSync([this, slot] { session_.OpenHistory(slot); }); });
+    history_[slot - 1] = item;
+  }
+  BuildHelpMenu();
+}
+
+void MainWindow::BuildHelpMenu() {
+  QMenu *help = menuBar()->addMenu(Sq("ヘルプ(&H)"));
+  help->setObjectName("Help1");
+  AddAction(help, "About1", "バージョン情報(&A)", &MainWindow::ShowVersionBox);
+  AddAction(help, "Manual", "解説(&M)", &MainWindow::OpenManual);
+  AddAction(help, "ZENPAWeb", "ZENPA最新版", &MainWindow::OpenMakerPage);
+  timer_ = AddAction(help, "Timer", "タイマーを表示(&T)", &MainWindow::StartTimerTool);
+}
+
+void MainWindow::BuildStatusStrip() {
+  status_ = new QStatusBar(this);
+  status_->setObjectName("Panel9");
+  status_->setFixedHeight(app::MainGeometry(uiScale_).statusHeight + 4);
+  status_->setSizeGripEnabled(false);
+  setStatusBar(status_);
+
+  nameLabel_ = new QLabel(status_);
+  nameLabel_->setObjectName("Label8");
+  nameLabel_->setCursor(Qt::PointingHandCursor);
+  nameLabel_->installEventFilter(this);
+  nameLabel_->setAttribute(Qt::WA_Hover);
+  renameBox_ = new QLineEdit(status_);
+  renameBox_->setObjectName("Edit7");
+  renameBox_->installEventFilter(this);
+  renameOk_ = new QPushButton(Sq("変更"), status_);
+  renameOk_->setObjectName("Button11");
+  renameCancel_ = new QPushButton(Sq("取消"), status_);
+  renameCancel_->setObjectName("Button13");
+  connect(renameOk_, &QPushButton::clicked, this, &MainWindow::CommitRename);
+  connect(renameCancel_, &QPushButton::clicked, this, &MainWindow::CancelRename);
+  for (QWidget *w :
+       std::initializer_list<QWidget *>{nameLabel_, renameBox_, renameOk_, renameCancel_}) {
+    status_->addWidget(w);
+  }
+  renameBox_->hide();
+  renameOk_->hide();
+  renameCancel_->hide();
+}
+
+void MainWindow::Start(const std::vector<std::string> &args) {
+  session_.Start(args, uiScale_);
+  SyncFromSession();
+}
+
+void MainWindow::SyncFromSession() {
+  const editor::Document &doc = session_.Doc();
+  setWindowTitle(DisplayText(doc.Caption()));
+  nameLabel_->setText(DisplayText(doc.NameLabel()));
+  for (int slot = 1; slot <= app::kHistorySlots; ++slot) {
+    history_[slot - 1]->setText(DisplayText(session_.RecentFiles().Caption(slot)));
+  }
+  timer_->setEnabled(session_.Menus().timerEnabled);
+  const bool renaming = doc.Renaming();
+  nameLabel_->setVisible(!renaming);
+  renameBox_->setVisible(renaming);
+  renameOk_->setVisible(renaming);
+  renameCancel_->setVisible(renaming);
+}
+
+void MainWindow::RunAndSync(const std::function<void()> &command) {
+  command();
+  SyncFromSession();
+}
+
+void MainWindow::NewDocument() {
+  RunAndSync([this] { session_.Doc().New(); });
+}
+void MainWindow::OpenDocument() {
+  RunAndSync([this] { session_.Doc().Open(); });
+}
+void MainWindow::SaveDocument() {
+  RunAndSync([this] { session_.Doc().Save(); });
+}
+void MainWindow::SaveDocumentAs() {
+  RunAndSync([this] { session_.Doc().SaveAs(); });
+}
+void MainWindow::InsertAtEnd() {
+  RunAndSync([this] { session_.Doc().InsertAtEnd(); });
+}
+
+void MainWindow::BeginRename() {
+  session_.Doc().BeginRename();
+  SyncFromSession();
+  renameBox_->setText(DisplayText(session_.Doc().RenameText()));
+  renameBox_->setFocus();
+  renameBox_->selectAll();
+}
+
+void MainWindow::CommitRename() {
+  session_.Doc().CommitRename(FromQt(renameBox_->text()));
+  SyncFromSession();
+  setFocus();
+}
+
+void MainWindow::CancelRename() {
+  session_.Doc().CancelRename();
+  SyncFromSession();
+  setFocus();
+}
+
+void MainWindow::ShowVersionBox() {
+  VersionBox box(
+      session_.VersionBoxLines(), [this](const std::string &url) { session_.OpenLink(url); }, this);
+  box.exec();
+}
+
+void MainWindow::OpenManual() { session_.OpenManual(); }
+void MainWindow::OpenMakerPage() { session_.OpenMakerPage(); }
+void MainWindow::StartTimerTool() { session_.StartTimerTool(); }
+
+void MainWindow::closeEvent(QCloseEvent *event) {
+  if (!session_.CloseQuery()) {
+    event->ignore();
+    SyncFromSession();
+    return;
+  }
+  event->accept();
+}
+
+void MainWindow::showEvent(QShowEvent *event) {
+  QMainWindow::showEvent(event);
+  if (shown_)
+    return;
+  shown_ = true;
+  repaint();
+  session_.FirstShow();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event) {
+  if (!DroppedFiles(event->mimeData()).empty())
+    event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event) {
+  const std::vector<std::string> files = DroppedFiles(event->mimeData());
+  if (files.empty())
+    return;
+  event->acceptProposedAction();
+  RunAndSync([this, &files] { session_.DropFiles(files); });
+}
+
+// Files dropped on the editor go to the window, not into the text; the name
+// label acts as a button; Enter and Esc commit and cancel the rename box.
+bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
+  const QEvent::Type type = event->type();
+  if (watched == editor_->viewport() && (type == QEvent::DragEnter || type == QEvent::Drop)) {
+    auto *drop = static_cast<QDropEvent *>(event);
+    if (DroppedFiles(drop->mimeData()).empty())
+      return false;
+    if (type == QEvent::DragEnter)
+      dragEnterEvent(static_cast<QDragEnterEvent *>(event));
+    if (type == QEvent::Drop)
+      dropEvent(drop);
+    return true;
+  }
+  if (watched == nameLabel_)
+    return NameLabelEvent(type);
+  if (watched == renameBox_ && type == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+      CommitRename();
+    if (key == Qt::Key_Escape)
+      CancelRename();
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+// The name label: blue on white under the mouse; a click starts a rename.
+bool MainWindow::NameLabelEvent(QEvent::Type type) {
+  if (type == QEvent::Enter)
+    nameLabel_->setStyleSheet("color: blue; background: white;");
+  if (type == QEvent::Leave)
+    nameLabel_->setStyleSheet(QString());
+  if (type == QEvent::MouseButtonRelease)
+    BeginRename();
+  return type == QEvent::MouseButtonRelease;
+}
+
+void MainWindow::ShowLoadingNotice(const std::string &line) {
+  if (!notice_)
+    return;
+  notice_->ShowLine(ToQt(line));
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void MainWindow::HideLoadingNotice() { notice_.reset(); }
+
+void MainWindow::BringToFront() {
+  raise();
+  activateWindow();
+}
+
+void MainWindow::FocusEditor() { editor_->setFocus(); }
+
+} // namespace zenpa::ui

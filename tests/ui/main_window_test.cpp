@@ -1,0 +1,136 @@
+// The real main window, offscreen: started with a Shift-JIS document on the
+// command line, edited, saved and closed through the save prompt, which a
+// scripted host answers; the file on disk is checked byte for byte.
+#include "base/sjis.h"
+#include "platform/recording_printer.h"
+#include "platform/scripted_host.h"
+#include "support/temp_dir.h"
+#include "ui/main_window.h"
+#include "ui/qt_font_catalog.h"
+#include "ui/support/typing.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QtTest>
+
+#include <memory>
+
+using namespace zenpa;
+using base::Sj;
+using platform::Answer;
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void init() {
+    dir_ = std::make_unique<testing::TempDir>();
+    host_ = std::make_unique<platform::ScriptedHost>();
+    window_ = std::make_unique<ui::MainWindow>(*host_, printer_, fonts_, dir_->Dir());
+    docPath_ = dir_->Write("doc.txt", kText);
+  }
+  void cleanup() {
+    window_.reset();
+    dir_.reset();
+  }
+
+  void showsTheDocumentFromTheCommandLine() {
+    StartWith({docPath_});
+    QCOMPARE(window_->windowTitle(), QString::fromStdString("ZENPA - " + docPath_));
+    QCOMPARE(Editor()->toPlainText(), QString::fromUtf8("日本語の文書\n二行目　全角\n"));
+    QCOMPARE(window_->findChild<QLabel *>("Label8")->text(), QString("doc.txt"));
+    QCOMPARE(Action("h1")->text(), QString::fromStdString("(&1)" + docPath_));
+    QCOMPARE(Action("h2")->text(), QString("(&2)"));
+    QVERIFY(!Action("Timer")->isEnabled());
+    QVERIFY(host_->messages.empty());
+  }
+
+  void editedTextIsSavedWhenClosingWithYes() {
+    StartWith({docPath_});
+    Editor()->moveCursor(QTextCursor::Start);
+    testing::TypeText(Editor(), QString::fromUtf8("追加"));
+    host_->answers = {Answer::Yes};
+
+    QVERIFY(window_->close());
+
+    QCOMPARE(host_->messages.size(), std::size_t{1});
+    QCOMPARE(host_->messages[0].text, Sj("内容が変更されています。上書きしますか？"));
+    QCOMPARE(dir_->Read("doc.txt"), Sj("追加") + kText);
+    QVERIFY(!window_->isVisible());
+    QVERIFY(dir_->Exists("zenpa.his"));
+  }
+
+  void cancelKeepsTheWindowAndNoLeavesTheFile() {
+    StartWith({docPath_});
+    QTest::keyClicks(Editor(), "x");
+    host_->answers = {Answer::Cancel, Answer::No};
+    QVERIFY(!window_->close());
+    QVERIFY(window_->isVisible());
+    QVERIFY(window_->close());
+    QCOMPARE(dir_->Read("doc.txt"), kText);
+  }
+
+  void saveReproducesUnusualBytes() {
+    const std::string odd = std::string("\x81\r\n\x00\xFF\x87\x90\xFA\x5C\r\nlone\rcr\r\n", 20);
+    const std::string path = dir_->Write("odd.txt", odd);
+    StartWith({path});
+    window_->memo().SetModified(true);
+    Action("Save1")->trigger();
+    QCOMPARE(dir_->Read("odd.txt"), odd);
+    QVERIFY(!window_->memo().Modified());
+  }
+
+  void renameBoxCommitsWithEnter() {
+    StartWith({docPath_});
+    Action("Rename1")->trigger();
+    auto *box = window_->findChild<QLineEdit *>("Edit7");
+    QVERIFY(box->isVisible());
+    QCOMPARE(box->text(), QString("doc.txt"));
+    box->setText("renamed.txt");
+    QTest::keyClick(box, Qt::Key_Return);
+    QVERIFY(!box->isVisible());
+    QCOMPARE(window_->windowTitle(),
+             QString::fromStdString("ZENPA - " + dir_->Path("renamed.txt")));
+    QCOMPARE(window_->findChild<QLabel *>("Label8")->text(), QString("renamed.txt"));
+  }
+
+  void droppedFileReplacesTheDocument() {
+    StartWith({});
+    QCOMPARE(window_->windowTitle(), QString("ZENPA"));
+    const std::string other = dir_->Write("other.txt", Sj("別") + "\r\n");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(other))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(Editor()->viewport(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(Editor()->viewport(), &drop);
+    QVERIFY(drop.isAccepted());
+    QCOMPARE(Editor()->toPlainText(), QString::fromUtf8("別\n"));
+    QCOMPARE(window_->windowTitle(), QString::fromStdString("ZENPA - " + other));
+  }
+
+private:
+  inline static const std::string kText = Sj("日本語の文書\r\n二行目　全角\r\n");
+
+  void StartWith(const std::vector<std::string> &args) {
+    window_->Start(args);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  }
+  QPlainTextEdit *Editor() { return window_->findChild<QPlainTextEdit *>("Memo1"); }
+  QAction *Action(const char *name) { return window_->findChild<QAction *>(name); }
+
+  platform::RecordingPrinter printer_;
+  ui::QtFontCatalog fonts_;
+  std::unique_ptr<testing::TempDir> dir_;
+  std::unique_ptr<platform::ScriptedHost> host_;
+  std::unique_ptr<ui::MainWindow> window_;
+  std::string docPath_;
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -11,6 +11,34 @@
 namespace zenpa::puzzle {
 namespace {
 
+constexpr bool HasSeveral(Cell c) { return (c & (c - 1)) != 0; }
+
+// The union of the candidates of the open cells of every row, column and
+// block (blocks numbered band by band).
+struct OpenCandidates {
+  std::array<Cell, 9> row{};
+  std::array<Cell, 9> column{};
+  std::array<Cell, 9> block{};
+  Cell Around(int x, int y) const {
+    return row[y - 1] | column[x - 1] | block[(y - 1) / 3 * 3 + (x - 1) / 3];
+  }
+};
+
+OpenCandidates OpenCandidatesOf(const Grid &grid) {
+  OpenCandidates open;
+  for (int y = 1; y <= 9; ++y) {
+    for (int x = 1; x <= 9; ++x) {
+      const Cell c = grid(x, y);
+      if (!HasSeveral(c))
+        continue;
+      open.row[y - 1] |= c;
+      open.column[x - 1] |= c;
+      open.block[(y - 1) / 3 * 3 + (x - 1) / 3] |= c;
+    }
+  }
+  return open;
+}
+
 // One entry of a pass: the technique and whether a change after it starts
 // the pass again.
 struct PassStep {
@@ -196,12 +224,16 @@ void LineUniqueDigits(Engine &e) {
 }
 
 void CellUniqueSweep(Engine &e) {
+  const OpenCandidates open = OpenCandidatesOf(e.CellGrid);
   e.InnerChanged = false;
   for (int y = 1; y <= 9; ++y) {
     if (e.Contradiction || e.Changed)
       return;
     for (int x = 1; x <= 9; ++x) {
-      if (!IsPlaced(e.CellGrid(x, y)))
+      const Cell c = e.CellGrid(x, y);
+      // Only a placed digit still listed by an open peer has work to do;
+      // the unions only shrink as the sweep goes on.
+      if (c == kNoCandidates || HasSeveral(c) || (c & open.Around(x, y)) == 0)
         continue;
       onajisuji(e, x, y);
       if (e.Contradiction || e.InnerChanged)

@@ -104,9 +104,10 @@ void WriteAndGrade(GeneratorRun &run, const puzzle::Grid &puzzle) {
 
 bool SaveRecord(GeneratorRun &run, RunCounters &c) {
   const std::string name = RecordFileName(run.settings.stem, c.number, run.settings.firstNumber);
-  if (!run.programDir.empty())
-    base::SetCurrentDirectory(run.programDir);
-  if (!WritePuzzleFile(name, run.answer.memo, PuzzleDialect::Plain, run.completedAnswer).ok) {
+  // The files go to the program's directory, which becomes the working one.
+  const bool inDir = run.programDir.empty() || base::SetCurrentDirectory(run.programDir);
+  if (!inDir ||
+      !WritePuzzleFile(name, run.answer.memo, PuzzleDialect::Plain, run.completedAnswer).ok) {
     run.answer.host.Message(base::Sj("数独データが保存できません"));
     c.outcome.recordFailed = true;
     run.labels.Button14Enabled = false;

@@ -8,7 +8,9 @@ namespace {
 enum class Mark { Skip, Open, Given, EndOfRow, Error };
 
 // The pattern of an address: "_" skipped, "/" ends a row, ".", "-", "0" open,
-// "1".."9" given.
+// "1".."9" given. Each row group starts with a "." that is not a cell (the
+// query starts after the first one). Each row group starts with a "." that is not a cell (the
+// query starts after the first one).
 Mark AddressMark(char c) {
   if (c == '_')
     return Mark::Skip;
@@ -28,14 +30,20 @@ PatternReading ReadAddress(std::string_view text) {
                                                     : text.substr(start + 2, 98));
   query += "/";
   int row = 0, col = 0;
+  bool rowStart = false; // the "." that opens each later row group is not a cell
   for (char c : query) {
     const Mark m = AddressMark(c);
     if (m == Mark::Skip)
       continue;
+    if (rowStart) {
+      rowStart = false;
+      continue;
+    }
     if (m == Mark::EndOfRow) {
       if (++row == 9)
         break;
       col = 0;
+      rowStart = true;
       continue;
     }
     if (m == Mark::Error || col == 9) {

@@ -1,0 +1,130 @@
+#include "base/file_io.h"
+#include "base/sjis.h"
+#include "platform/scripted_host.h"
+#include "platform/text_memo.h"
+#include "puzzle/play/generator_run.h"
+#include "puzzle/play/grid_text.h"
+#include "puzzle/play/puzzle_file_writer.h"
+#include "puzzle/support/puzzle_maker.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace zenpa::play {
+namespace {
+
+// The document, engine and writer of one generator run.
+struct Desk {
+  platform::TextMemo memo;
+  platform::ScriptedHost host;
+  puzzle::Engine engine;
+  PuzzleTextOptions options;
+  editor::InsertionPlace place = editor::InsertionPlace::AtEnd;
+  PuzzleBlockWriter writer{memo, options, place};
+  SolveState state;
+  AnswerContext ctx{memo, host, engine, writer, state};
+  GeneratorSettings settings;
+  GeneratorLabels labels;
+  GeneratorStatus status;
+  Random rng{7};
+  GeneratorRun run{ctx, settings, labels, status, rng, {}, "", "", false};
+};
+
+int GridCount(const platform::Memo &memo) { return static_cast<int>(ScanGrids(memo).size()); }
+
+TEST(GeneratorRun, PlainModeWritesOneGradedPuzzle) {
+  Desk d;
+  d.memo.SetLines({"old text"});
+  d.settings.target = 30;
+  const GeneratorOutcome out = RunGenerator(d.run);
+  EXPECT_EQ(1, out.attempts);
+  ASSERT_EQ(1, GridCount(d.memo)); // the old text was replaced
+  EXPECT_NE("old text", d.memo.Line(0));
+  EXPECT_TRUE(d.state.Panel3Visible); // graded
+  EXPECT_FALSE(d.memo.Modified());
+  EXPECT_FALSE(d.labels.Running);
+  testing::BruteForce brute;
+  EXPECT_EQ(1, brute.Count(ScanGrids(d.memo)[0]));
+}
+
+TEST(GeneratorRun, AutoRecordWritesNumberedFilesAndReportsTheLast) {
+  testing::TempDir dir;
+  Desk d;
+  d.settings.autoRecord = true;
+  d.settings.target = 30;
+  d.settings.lowerBound = 24;
+  d.settings.upperBound = 40;
+  d.settings.firstNumber = "007";
+  d.settings.lastNumber = "9";
+  d.settings.stem = "rec";
+  d.run.programDir = dir.Dir();
+  std::string renamed;
+  d.run.hooks.renameDocument = [&renamed](const std::string &name) { renamed = name; };
+  const GeneratorOutcome out = RunGenerator(d.run);
+  EXPECT_EQ(3, out.accepted);
+  EXPECT_EQ(9, out.lastRecorded);
+  for (const char *name : {"rec007.nbp", "rec008.nbp", "rec009.nbp"})
+    EXPECT_TRUE(dir.Exists(name));
+  EXPECT_EQ("009", d.settings.lastNumber);
+  EXPECT_EQ("rec009.txt", renamed);
+  EXPECT_EQ(base::Sj("rec009まで記録／") + std::to_string(out.attempts) + base::Sj("回"),
+            d.labels.Label38);
+  // Each file holds the one puzzle of the document at its time: 9 rows and an empty line.
+  std::vector<std::string> lines = base::SplitLines(dir.Read("rec008.nbp"));
+  EXPECT_EQ(10u, lines.size());
+  EXPECT_EQ(1, GridCount(d.memo));
+}
+
+TEST(GeneratorRun, FailedRecordStopsTheRun) {
+  testing::TempDir dir;
+  Desk d;
+  d.settings.autoRecord = true;
+  d.settings.lowerBound = 16;
+  d.settings.upperBound = 80;
+  d.settings.firstNumber = "1";
+  d.settings.lastNumber = "5";
+  d.run.programDir = dir.Path("missing/");
+  const GeneratorOutcome out = RunGenerator(d.run);
+  EXPECT_TRUE(out.recordFailed);
+  EXPECT_EQ(1, out.accepted);
+  ASSERT_FALSE(d.host.messages.empty());
+  EXPECT_EQ(base::Sj("数独データが保存できません"), d.host.messages.back().text);
+  EXPECT_EQ(base::Sj("記録なし／") + std::to_string(out.attempts) + base::Sj("回"),
+            d.labels.Label38);
+}
+
+TEST(GeneratorRun, ConditionsPanelRepeatsUntilTheWindowIsMet) {
+  Desk d;
+  d.settings.conditionsPanel = true;
+  d.settings.target = 28;
+  d.settings.lowerBound = 28;
+  d.settings.upperBound = 28;
+  d.engine.Options.CheckBoxL.fill(false); // no technique condition
+  d.engine.Options.CheckBoxL[1] = d.engine.Options.CheckBoxL[2] = d.engine.Options.CheckBoxL[3] =
+      d.engine.Options.CheckBoxL[4] = true;
+  d.engine.Options.CheckBoxYH = false;
+  const GeneratorOutcome out = RunGenerator(d.run);
+  EXPECT_EQ(1, out.accepted);
+  ASSERT_EQ(1, GridCount(d.memo));
+  int clues = 0;
+  const GridDigits grid = ScanGrids(d.memo)[0];
+  for (int v : grid)
+    clues += v != 0;
+  EXPECT_EQ(28, clues);
+  EXPECT_EQ(base::Sj("完成／") + std::to_string(out.attempts) + base::Sj("回"), d.labels.Label46);
+}
+
+TEST(GeneratorRun, PatternErrorEndsTheRunWithItsMessage) {
+  Desk d;
+  d.settings.conditionsPanel = true;
+  d.settings.patternMode = true;
+  d.settings.patternText = "12345";
+  const GeneratorOutcome out = RunGenerator(d.run);
+  EXPECT_EQ(1, out.attempts);
+  ASSERT_EQ(1u, d.host.messages.size());
+  EXPECT_EQ(base::Sj("パターンデータが足りません"), d.host.messages[0].text);
+  EXPECT_EQ(0, GridCount(d.memo));
+}
+
+} // namespace
+} // namespace zenpa::play

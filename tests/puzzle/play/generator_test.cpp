@@ -1,0 +1,173 @@
+#include "base/sjis.h"
+#include "puzzle/engine/solver.h"
+#include "puzzle/play/generator_grid.h"
+#include "puzzle/play/generator_settings.h"
+#include "puzzle/support/puzzle_maker.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace zenpa::play {
+namespace {
+
+using puzzle::Grid;
+using puzzle::Pos;
+
+testing::Digits DigitsOf(const Grid &g) { return puzzle::GridDigits(g); }
+
+struct Bench {
+  Random rng{20261206};
+  GeneratorStatus status;
+  GeneratorEnv env{rng, status};
+  puzzle::Engine engine;
+};
+
+bool IsSymmetric(const Grid &g, Symmetry s) {
+  for (int y = 1; y <= 9; ++y) {
+    for (int x = 1; x <= 9; ++x) {
+      for (const Pos &p : SymmetricPartners(s, {x, y})) {
+        if (puzzle::IsPlaced(g(x, y)) != puzzle::IsPlaced(g(p.x, p.y)))
+          return false;
+      }
+    }
+  }
+  return true;
+}
+
+TEST(Symmetry, PartnerTableAndDiagonalCells) {
+  EXPECT_EQ((std::vector<Pos>{{8, 7}, {7, 2}, {3, 8}}), SymmetricPartners(Symmetry::Rot90, {2, 3}));
+  // A cell on the main diagonal is its own "＼" partner: nothing else opens.
+  EXPECT_TRUE(SymmetricPartners(Symmetry::Backslash, {4, 4}).empty());
+  // The centre cell has no partner under any symmetry.
+  for (int s = 0; s < kSymmetryCount; ++s)
+    EXPECT_TRUE(SymmetricPartners(static_cast<Symmetry>(s), {5, 5}).empty());
+  EXPECT_EQ((std::vector<Pos>{{9, 1}, {1, 9}, {9, 9}}).size(),
+            SymmetricPartners(Symmetry::FourWay, {1, 1}).size());
+  EXPECT_EQ(Symmetry::Slash, SymmetryFromName("slash"));
+  EXPECT_EQ(std::nullopt, SymmetryFromName("spiral"));
+  EXPECT_EQ(base::Sj("１８０度"), SymmetryCaption(Symmetry::Rot180));
+}
+
+TEST(Generator, CompleteGridsAreValidAnswers) {
+  Bench b;
+  for (int i = 0; i < 20; ++i) {
+    const Grid g = CompleteGrid(b.env);
+    ASSERT_TRUE(puzzle::IsSolvedGrid(g));
+  }
+}
+
+TEST(Generator, RemovedPuzzlesAreSafeUniqueBalancedAndSymmetric) {
+  Bench b;
+  testing::BruteForce brute;
+  for (int s = 0; s < kSymmetryCount; ++s) {
+    const Symmetry symmetry = static_cast<Symmetry>(s);
+    for (int n = 0; n < 2; ++n) {
+      const Grid solution = CompleteGrid(b.env);
+      const RemovalResult r = RemovalTrials(b.engine, solution, {30, 2, symmetry}, b.env);
+      const testing::Digits givens = DigitsOf(r.puzzle);
+      ASSERT_EQ(1, brute.Count(givens)) << "symmetry " << s;
+      EXPECT_EQ(DigitsOf(solution), brute.first());
+      EXPECT_EQ(81 - OpenCellCount(r.puzzle), r.clues);
+      EXPECT_TRUE(IsSymmetric(r.puzzle, symmetry)) << "symmetry " << s;
+      EXPECT_EQ(r.success, BalanceTest(r.puzzle) && r.clues < 81);
+      EXPECT_TRUE(SafeSolves(b.engine, r.puzzle, b.env));
+    }
+  }
+}
+
+TEST(Generator, NoTrialsStillMakesOneAndTechniqueLimitHolds) {
+  Bench b;
+  // Only singles ticked: every puzzle must fall to the technique-limited solve.
+  for (int box = 4; box <= 17; ++box)
+    b.engine.Options.CheckBoxL[static_cast<std::size_t>(box)] = false;
+  const Grid solution = CompleteGrid(b.env);
+  const RemovalResult r = RemovalTrials(b.engine, solution, {24, 0, Symmetry::None}, b.env);
+  EXPECT_LT(r.clues, 81);
+  EXPECT_EQ(1, b.status.progress);
+  EXPECT_TRUE(SafeSolves(b.engine, r.puzzle, b.env));
+}
+
+TEST(Generator, StopBeforeTheFirstTrialKeepsTheFullGrid) {
+  Bench b;
+  bool enabled = false;
+  b.env.stopButtonEnabled = &enabled;
+  const Grid solution = CompleteGrid(b.env);
+  const RemovalResult r = RemovalTrials(b.engine, solution, {32, 6, Symmetry::None}, b.env);
+  EXPECT_FALSE(r.success);
+  EXPECT_EQ(81, r.clues);
+}
+
+TEST(Generator, BalanceTestCountsRowsColumnsAndBlocks) {
+  Grid g;
+  g.Fill(puzzle::kAllCandidates);
+  for (int x = 1; x <= 7; ++x)
+    g(x, 1) = puzzle::DigitBit(x);
+  EXPECT_TRUE(BalanceTest(g));
+  g(8, 1) = puzzle::DigitBit(8);
+  EXPECT_FALSE(BalanceTest(g));
+  Grid block;
+  block.Fill(puzzle::kAllCandidates);
+  for (int i = 0; i < 8; ++i)
+    block(1 + i % 3, 1 + i / 3) = puzzle::DigitBit(i + 1);
+  EXPECT_FALSE(BalanceTest(block));
+}
+
+TEST(GeneratorSettings, ClueWindowCorrection) {
+  GeneratorSettings s;
+  s.target = 30;
+  s.lowerBound = 35;
+  s.upperBound = 81;
+  CorrectClueWindow(s);
+  EXPECT_EQ(30, s.lowerBound);
+  EXPECT_EQ(30, s.upperBound);
+  s.lowerBound = 15;
+  s.upperBound = 29;
+  CorrectClueWindow(s);
+  EXPECT_EQ(30, s.lowerBound);
+  EXPECT_EQ(30, s.upperBound);
+  EXPECT_EQ(16, ClampTarget(3));
+  EXPECT_EQ(80, ClampTarget(99));
+}
+
+TEST(GeneratorSettings, AcceptanceByTechniqueCondition) {
+  GeneratorSettings s;
+  s.lowerBound = 25;
+  s.upperBound = 30;
+  puzzle::TechniqueOptions none;
+  none.CheckBoxL.fill(false);
+  EXPECT_TRUE(Accepts(none, s, 11, 0, 28, true)); // nothing ticked: the clue window decides
+  EXPECT_FALSE(Accepts(none, s, 11, 0, 31, true));
+  EXPECT_FALSE(Accepts(none, s, 1, -1, 28, false)); // unbalanced or missed: never
+
+  puzzle::TechniqueOptions sky = none;
+  sky.CheckBoxL[puzzle::kBoxLocalization] = true;
+  sky.CheckBoxL[puzzle::kBoxSkyscraper] = true;
+  EXPECT_TRUE(Accepts(sky, s, 4, -1, 28, true)); // any ticked technique met
+  EXPECT_FALSE(Accepts(sky, s, 5, -1, 28, true));
+  sky.CheckBoxYH = true; // "有効・必須": only the highest ticked one counts
+  EXPECT_FALSE(Accepts(sky, s, 4, -1, 28, true));
+  EXPECT_TRUE(Accepts(sky, s, 11, 0, 28, true));
+
+  puzzle::TechniqueOptions kite = none;
+  kite.CheckBoxL[puzzle::kBoxTwoStringKite] = true;
+  EXPECT_TRUE(Accepts(kite, s, 11, 61, 28, true));
+  EXPECT_FALSE(Accepts(kite, s, 11, 70, 28, true));
+  GeneratorSettings pattern = s;
+  pattern.patternMode = true;
+  EXPECT_TRUE(Accepts(none, pattern, 3, -1, 40, true)); // pattern mode takes its own count
+}
+
+TEST(GeneratorSettings, RecordNumbers) {
+  EXPECT_EQ("007", RecordNumberText(7, "007"));
+  EXPECT_EQ("009", RecordNumberText(9, "007"));
+  EXPECT_EQ("1000", RecordNumberText(1000, "007"));
+  EXPECT_EQ("7", RecordNumberText(7, "7"));
+  EXPECT_EQ("sudoku008.nbp", RecordFileName("sudoku", 8, "007"));
+  EXPECT_EQ(1, RecordNumberValue("abc"));
+  EXPECT_EQ(1, RecordNumberValue(""));
+  EXPECT_EQ(12, RecordNumberValue("012"));
+}
+
+} // namespace
+} // namespace zenpa::play

@@ -120,11 +120,22 @@ bool RemotePairFrom(Engine &e, Pos start) {
 // Written along columns: a "line" is a column, a "position" a row, a "stack"
 // three lines. Along rows the two exchange.
 
+// One digit searched along one axis, with the places of the grid.
+struct DigitScan {
+  Engine &e;
+  const PlaceTable &table;
+  Axis axis;
+  int d = 0;
+  Cell linesHolding(int first, int pos, int skip = 0) const {
+    return table.linesHolding(axis, first, pos, d, skip);
+  }
+};
+
 // Calls f(line, ra, rf) for every line with exactly two places of d in
 // different bands, once with each place as the end A (ra), the other as F.
-template <typename F> bool AnyStrongLine(const Grid &g, Axis axis, int d, F f) {
+template <typename F> bool AnyStrongLine(const DigitScan &s, F f) {
   for (int line = 1; line <= 9; ++line) {
-    const Cell places = PlacesOf(g, axis, line, d);
+    const Cell places = s.table.places(s.axis, line, s.d);
     if (CandidateCount(places) != 2)
       continue;
     const int r1 = LowestIndex(places);
@@ -138,20 +149,20 @@ template <typename F> bool AnyStrongLine(const Grid &g, Axis axis, int d, F f) {
 }
 
 // Lines outside the stack of `line` whose cell at pos lists d.
-Cell LinesOutsideStack(const Grid &g, Axis axis, int line, int pos, int d) {
+Cell LinesOutsideStack(const DigitScan &s, int line, int pos) {
   Cell lines = 0;
   for (int first = 1; first <= 7; first += 3) {
     if (first != BlockStart(line))
-      lines |= LinesHolding(g, axis, first, pos, d);
+      lines |= s.linesHolding(first, pos);
   }
   return lines;
 }
 
-bool KiteAt(Engine &e, Axis axis, int d, int line, int ra, int rf) {
-  const Grid &g = e.CellGrid;
+bool KiteAt(const DigitScan &s, int line, int ra, int rf) {
+  const Axis axis = s.axis;
   int bLine = 0, bPos = 0, found = 0;
   for (int q = BlockStart(ra); q < BlockStart(ra) + 3; ++q) {
-    const Cell lines = q == ra ? 0 : LinesHolding(g, axis, BlockStart(line), q, d);
+    const Cell lines = q == ra ? 0 : s.linesHolding(BlockStart(line), q);
     found += CandidateCount(lines);
     if (lines != 0) {
       bLine = LowestIndex(lines);
@@ -160,17 +171,17 @@ bool KiteAt(Engine &e, Axis axis, int d, int line, int ra, int rf) {
   }
   if (found != 1)
     return false;
-  const Cell cLines = LinesOutsideStack(g, axis, line, bPos, d);
+  const Cell cLines = LinesOutsideStack(s, line, bPos);
   if (CandidateCount(cLines) != 1)
     return false;
   const int cLine = LowestIndex(cLines);
-  FoundPattern f(kLevelKite, "2-String Kite ", "", DigitBit(d));
+  FoundPattern f(kLevelKite, "2-String Kite ", "", DigitBit(s.d));
   f.markR(axis.at(line, ra));
   f.markR(axis.at(bLine, bPos));
   f.mark(axis.at(line, rf));
   f.mark(axis.at(cLine, bPos));
-  f.remove(axis.at(cLine, rf), DigitBit(d));
-  return ApplyPattern(e, f);
+  f.remove(axis.at(cLine, rf), DigitBit(s.d));
+  return ApplyPattern(s.e, f);
 }
 
 // A line with three places: two (the group) in one band, one (F) in another.
@@ -188,19 +199,19 @@ bool SplitGroup(Cell places, int &groupBand, int &rf) {
   return groupBand != 0 && rf != 0;
 }
 
-bool GroupedKiteAt(Engine &e, Axis axis, int d, int line) {
-  const Grid &g = e.CellGrid;
-  const Cell places = PlacesOf(g, axis, line, d);
+bool GroupedKiteAt(const DigitScan &s, int line) {
+  const Axis axis = s.axis;
+  const Cell places = s.table.places(axis, line, s.d);
   int groupBand = 0, rf = 0;
   if (!SplitGroup(places, groupBand, rf))
     return false;
   const int r = LowestIndex(BandBits(groupBand) & ~places);
-  const Cell bLines = LinesHolding(g, axis, BlockStart(line), r, d, line);
-  const Cell cLines = LinesOutsideStack(g, axis, line, r, d);
+  const Cell bLines = s.linesHolding(BlockStart(line), r, line);
+  const Cell cLines = LinesOutsideStack(s, line, r);
   if (bLines == 0 || CandidateCount(cLines) != 1)
     return false;
   const int cLine = LowestIndex(cLines);
-  FoundPattern f(kLevelGroupedKite, "G. 2-String Kite ", "", DigitBit(d));
+  FoundPattern f(kLevelGroupedKite, "G. 2-String Kite ", "", DigitBit(s.d));
   for (int q = groupBand; q < groupBand + 3; ++q) {
     if (HasDigit(places, q))
       f.markR(axis.at(line, q));
@@ -211,60 +222,60 @@ bool GroupedKiteAt(Engine &e, Axis axis, int d, int line) {
   }
   f.mark(axis.at(cLine, r));
   f.mark(axis.at(line, rf));
-  f.remove(axis.at(cLine, rf), DigitBit(d));
-  return ApplyPattern(e, f);
+  f.remove(axis.at(cLine, rf), DigitBit(s.d));
+  return ApplyPattern(s.e, f);
 }
 
 // The block of stack `first` in the band of ra: its places of d in row ra
 // and one line lE elsewhere (lE must take d when row ra cannot).
-bool EmptyRectangleIn(Engine &e, Axis axis, int d, int first, int line, int ra, int rf) {
-  const Grid &g = e.CellGrid;
-  const Cell rowLines = LinesHolding(g, axis, first, ra, d);
+bool EmptyRectangleIn(const DigitScan &s, int first, int line, int ra, int rf) {
+  const Axis axis = s.axis;
+  const Cell rowLines = s.linesHolding(first, ra);
   Cell outside = 0;
   for (int q = BlockStart(ra); q < BlockStart(ra) + 3; ++q) {
     if (q != ra)
-      outside |= LinesHolding(g, axis, first, q, d);
+      outside |= s.linesHolding(first, q);
   }
   if (rowLines == 0 || CandidateCount(outside) != 1 || rowLines == outside)
     return false;
   const int le = LowestIndex(outside);
-  FoundPattern f(kLevelEmptyRectangle, "Empty Rectagle ", "", DigitBit(d));
+  FoundPattern f(kLevelEmptyRectangle, "Empty Rectagle ", "", DigitBit(s.d));
   f.markR(axis.at(line, ra));
   f.mark(axis.at(line, rf));
   for (int q = BlockStart(ra); q < BlockStart(ra) + 3; ++q) {
-    if (Holds(g, axis.at(le, q), d))
+    if (HasDigit(s.table.places(axis, le, s.d), q))
       f.mark(axis.at(le, q));
   }
-  f.remove(axis.at(le, rf), DigitBit(d));
-  return ApplyPattern(e, f);
+  f.remove(axis.at(le, rf), DigitBit(s.d));
+  return ApplyPattern(s.e, f);
 }
 
-bool EmptyRectangleAt(Engine &e, Axis axis, int d, int line, int ra, int rf) {
+bool EmptyRectangleAt(const DigitScan &s, int line, int ra, int rf) {
   for (int first = 1; first <= 7; first += 3) {
-    if (first != BlockStart(line) && EmptyRectangleIn(e, axis, d, first, line, ra, rf))
+    if (first != BlockStart(line) && EmptyRectangleIn(s, first, line, ra, rf))
       return true;
   }
   return false;
 }
 
-using StrongLinePattern = bool (*)(Engine &e, Axis axis, int d, int line, int ra, int rf);
+using StrongLinePattern = bool (*)(const DigitScan &s, int line, int ra, int rf);
 
 // Tries `at` on every strong line of every digit along one axis.
-bool AnyStrongLinePattern(Engine &e, Axis axis, StrongLinePattern at) {
+bool AnyStrongLinePattern(Engine &e, const PlaceTable &table, Axis axis, StrongLinePattern at) {
   for (int d = 1; d <= 9; ++d) {
-    const auto tryAt = [&e, axis, d, at](int line, int ra, int rf) {
-      return at(e, axis, d, line, ra, rf);
-    };
-    if (AnyStrongLine(e.CellGrid, axis, d, tryAt))
+    const DigitScan s{e, table, axis, d};
+    const auto tryAt = [&s, at](int line, int ra, int rf) { return at(s, line, ra, rf); };
+    if (AnyStrongLine(s, tryAt))
       return true;
   }
   return false;
 }
 
-bool GroupedKites(Engine &e, Axis axis) {
+bool GroupedKites(Engine &e, const PlaceTable &table, Axis axis) {
   for (int d = 1; d <= 9; ++d) {
+    const DigitScan s{e, table, axis, d};
     for (int line = 1; line <= 9; ++line) {
-      if (GroupedKiteAt(e, axis, d, line))
+      if (GroupedKiteAt(s, line))
         return true;
     }
   }
@@ -288,12 +299,13 @@ void WStringKite(Engine &e) {
   if (e.Gated(kBoxTwoStringKite))
     return;
   const std::array<Axis, 2> axes = AxisOrder(e);
+  const PlaceTable table(e.CellGrid);
   for (Axis axis : axes) {
-    if (AnyStrongLinePattern(e, axis, KiteAt))
+    if (AnyStrongLinePattern(e, table, axis, KiteAt))
       return;
   }
   for (Axis axis : axes) {
-    if (GroupedKites(e, axis))
+    if (GroupedKites(e, table, axis))
       return;
   }
 }
@@ -301,8 +313,9 @@ void WStringKite(Engine &e) {
 void EmptyRectangle(Engine &e) {
   if (e.Gated(kBoxEmptyRectangle))
     return;
+  const PlaceTable table(e.CellGrid);
   for (Axis axis : AxisOrder(e)) {
-    if (AnyStrongLinePattern(e, axis, EmptyRectangleAt))
+    if (AnyStrongLinePattern(e, table, axis, EmptyRectangleAt))
       return;
   }
 }

@@ -11,10 +11,10 @@ namespace {
 // them; 0 where not kept.
 using LinePlaces = std::array<Cell, 10>;
 
-LinePlaces KeptPlaces(const Grid &g, Axis axis, int d, int lo, int hi) {
+LinePlaces KeptPlaces(const PlaceTable &table, Axis axis, int d, int lo, int hi) {
   LinePlaces kept{};
   for (int line = 1; line <= 9; ++line) {
-    const Cell places = PlacesOf(g, axis, line, d);
+    const Cell places = table.places(axis, line, d);
     const int n = CandidateCount(places);
     if (n >= lo && n <= hi)
       kept[line] = places;
@@ -114,8 +114,9 @@ bool ApplyFish(Engine &e, Axis axis, const FishKind &kind, const LinePlaces &kep
 void Fish(Engine &e, Axis axis, const FishKind &kind) {
   if (e.Gated(kind.box))
     return;
+  const PlaceTable table(e.CellGrid);
   for (int d = 1; d <= 9; ++d) {
-    const LinePlaces kept = KeptPlaces(e.CellGrid, axis, d, kind.minPlaces, kind.maxPlaces);
+    const LinePlaces kept = KeptPlaces(table, axis, d, kind.minPlaces, kind.maxPlaces);
     for (int c1 = 1; c1 <= 9; ++c1) {
       Cell rows = 0;
       const Cell members = kept[c1] != 0 ? kind.members(kept, c1, rows) : 0;
@@ -200,8 +201,9 @@ bool TryTower(Engine &e, Axis axis, const LinePlaces &kept, int c1, int c2, int 
 void Skyscraper(Engine &e, Axis axis) {
   if (e.Gated(kBoxSkyscraper))
     return;
+  const PlaceTable table(e.CellGrid);
   for (int d = 1; d <= 9; ++d) {
-    const LinePlaces kept = KeptPlaces(e.CellGrid, axis, d, 1, 4);
+    const LinePlaces kept = KeptPlaces(table, axis, d, 1, 4);
     for (int c1 = 1; c1 <= 9; ++c1) {
       if (CandidateCount(kept[c1]) != 2)
         continue;

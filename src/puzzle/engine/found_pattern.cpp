@@ -14,19 +14,26 @@ std::array<Axis, 2> AxisOrder(const Engine &e) {
 
 int LowestIndex(Cell set) { return std::countr_zero(static_cast<unsigned>(set)) + 1; }
 
-Cell PlacesOf(const Grid &g, Axis axis, int line, int d) {
-  Cell places = 0;
-  for (int pos = 1; pos <= 9; ++pos) {
-    if (Holds(g, axis.at(line, pos), d))
-      places |= DigitBit(pos);
+PlaceTable::PlaceTable(const Grid &g) {
+  for (int y = 1; y <= 9; ++y) {
+    for (int x = 1; x <= 9; ++x) {
+      const Cell c = g(x, y);
+      if (!IsOpen(c))
+        continue;
+      for (int d = 1; d <= 9; ++d) {
+        if (!HasDigit(c, d))
+          continue;
+        table_[true][d][x] |= DigitBit(y);
+        table_[false][d][y] |= DigitBit(x);
+      }
+    }
   }
-  return places;
 }
 
-Cell LinesHolding(const Grid &g, Axis axis, int first, int pos, int d, int skip) {
+Cell PlaceTable::linesHolding(Axis axis, int first, int pos, int d, int skip) const {
   Cell lines = 0;
   for (int line = first; line < first + 3; ++line) {
-    if (line != skip && Holds(g, axis.at(line, pos), d))
+    if (line != skip && HasDigit(places(axis, line, d), pos))
       lines |= DigitBit(line);
   }
   return lines;

@@ -50,18 +50,21 @@ int LowestIndex(Cell set);
 
 inline Cell CellAt(const Grid &g, Pos p) { return g(p.x, p.y); }
 
-// Open cell that still lists digit d.
-inline bool Holds(const Grid &g, Pos p, int d) {
-  const Cell c = CellAt(g, p);
-  return IsOpen(c) && HasDigit(c, d);
-}
+// The places of every digit in every line along both axes, taken from the
+// grid in one pass: a line's places of d are the positions (bit p-1 for
+// position p) of its open cells that list d.
+class PlaceTable {
+public:
+  explicit PlaceTable(const Grid &g);
+  Cell places(Axis axis, int line, int d) const { return table_[axis.columns][d][line]; }
+  // Lines of the group of three starting at `first` (1, 4 or 7) whose cell
+  // at `pos` lists d, leaving out line `skip` (0 leaves out none).
+  Cell linesHolding(Axis axis, int first, int pos, int d, int skip = 0) const;
 
-// Positions (bit p-1 for position p) of the open cells of a line that list d.
-Cell PlacesOf(const Grid &g, Axis axis, int line, int d);
-
-// Lines of the group of three starting at `first` (1, 4 or 7) whose cell at
-// `pos` lists d, leaving out line `skip` (0 leaves out none).
-Cell LinesHolding(const Grid &g, Axis axis, int first, int pos, int d, int skip = 0);
+private:
+  // [along columns][digit][line]
+  std::array<std::array<std::array<Cell, 10>, 10>, 2> table_{};
+};
 
 class FoundPattern {
 public:

@@ -134,12 +134,7 @@ PuzzleOutput Count(puzzle::Engine &e, const PuzzleLine &line, const SudokuOption
   Prepare(e, line);
   if (HasBrokenGivens(e))
     return {"", Where(line) + kRepeatedGiven};
-  int count = 0;
-  const puzzle::SolveResult result = puzzle::Solve(e);
-  if (result == puzzle::SolveResult::Solved)
-    count = 1;
-  else if (result == puzzle::SolveResult::Stuck)
-    count = puzzle::CountAnswers(e, options.limit);
+  const int count = puzzle::CountAnswersQuickly(e.CellGrid, options.limit);
   return {Line(options, std::to_string(count)), ""};
 }
 

@@ -97,6 +97,9 @@ TEST(TrialCrossCheck, CountsAndAnswersAgreeWithBruteForce) {
     std::string first;
     const int actual = EngineCount(puzzle, limit, &first);
     ASSERT_EQ(expected, actual) << DigitsText(puzzle);
+    Engine quick;
+    LoadPuzzle(quick, puzzle);
+    ASSERT_EQ(expected, CountAnswersQuickly(quick.CellGrid, limit)) << DigitsText(puzzle);
     if (expected == 1) {
       ASSERT_EQ(DigitsText(brute.first()), first) << DigitsText(puzzle);
     }

@@ -1,0 +1,253 @@
+#include "cli/sudoku_generate_command.h"
+
+#include "base/sjis.h"
+#include "platform/text_memo.h"
+#include "puzzle/engine/solver.h"
+#include "puzzle/play/generator_grid.h"
+#include "puzzle/play/generator_settings.h"
+#include "puzzle/play/puzzle_block.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <thread>
+
+namespace zenpa::cli {
+namespace {
+
+enum class OutputFormat { Line81, Nbp, Text };
+
+struct GenerateOptions {
+  int count = 1;
+  int threads = 1;
+  bool seeded = false;
+  unsigned seed = 0;
+  bool utf8 = false;
+  bool windowGiven = false;
+  OutputFormat format = OutputFormat::Line81;
+  play::GeneratorSettings settings;
+  puzzle::TechniqueOptions techniques;
+  bool techniqueGiven = false;
+};
+
+// Command-line names of the technique boxes 1..17.
+constexpr const char *kTechniqueNames[] = {
+    "",           "block-unique", "line-unique",  "cell-unique",   "localization",
+    "naked-pair", "hidden-pair",  "naked-triple", "hidden-triple", "x-wing",
+    "swordfish",  "skyscraper",   "xy-wing",      "remote-pair",   "2-string-kite",
+    "empty-rect", "naked-quad",   "hidden-quad"};
+
+std::optional<int> TechniqueBox(const std::string &name) {
+  for (int box = 1; box <= puzzle::kBoxHiddenQuad; ++box) {
+    if (name == kTechniqueNames[box])
+      return box;
+  }
+  return std::nullopt;
+}
+
+std::optional<long> Number(const std::string &text, long lo, long hi) {
+  char *end = nullptr;
+  const long value = std::strtol(text.c_str(), &end, 10);
+  if (text.empty() || *end != '\0' || value < lo || value > hi)
+    return std::nullopt;
+  return value;
+}
+
+void PrintUsage(std::FILE *to) {
+  std::fprintf(to,
+               "Usage: zenpa sudoku generate [options]\n"
+               "  -n COUNT            puzzles to make (default 1)\n"
+               "  --clues N           givens aimed at, 16..80 (default 32)\n"
+               "  --min N --max N     accepted clue counts (default: exactly --clues)\n"
+               "  --symmetry NAME     none, 90, 180, four, lr, ud, x, slash, backslash\n"
+               "  --technique NAME    tick a technique (repeatable); with --required only the\n"
+               "                      hardest ticked one is accepted as the hardest used:\n"
+               "                      block-unique line-unique cell-unique localization\n"
+               "                      naked-pair hidden-pair naked-triple hidden-triple x-wing\n"
+               "                      swordfish skyscraper xy-wing remote-pair 2-string-kite\n"
+               "                      empty-rect naked-quad hidden-quad\n"
+               "  --trials T          removal trials per complete grid, 0..10 (default 6)\n"
+               "  --seed S            reproducible output (for a given -j)\n"
+               "  -j THREADS          work with THREADS threads\n"
+               "  --format 81|nbp|text  81-character lines, a puzzle file, or document text\n"
+               "  --utf8              text format in UTF-8 instead of Shift-JIS\n");
+}
+
+bool ApplyValue(GenerateOptions &o, const std::string &arg, const std::string &value) {
+  std::optional<long> n;
+  if (arg == "-n" && (n = Number(value, 1, 1000000)))
+    return o.count = static_cast<int>(*n), true;
+  if (arg == "-j" && (n = Number(value, 1, 64)))
+    return o.threads = static_cast<int>(*n), true;
+  if (arg == "--clues" && (n = Number(value, 16, 80)))
+    return o.settings.target = static_cast<int>(*n), true;
+  if (arg == "--min" && (n = Number(value, 0, 81)))
+    return o.windowGiven = true, o.settings.lowerBound = static_cast<int>(*n), true;
+  if (arg == "--max" && (n = Number(value, 0, 81)))
+    return o.windowGiven = true, o.settings.upperBound = static_cast<int>(*n), true;
+  if (arg == "--trials" && (n = Number(value, 0, 10)))
+    return o.settings.trials = static_cast<int>(*n), true;
+  if (arg == "--seed" && (n = Number(value, 0, 4294967295L)))
+    return o.seeded = true, o.seed = static_cast<unsigned>(*n), true;
+  if (arg == "--symmetry") {
+    const auto s = play::SymmetryFromName(value);
+    return s && (o.settings.symmetry = *s, true);
+  }
+  if (arg == "--technique") {
+    const auto box = TechniqueBox(value);
+    if (!box)
+      return false;
+    if (!o.techniqueGiven)
+      o.techniques.CheckBoxL.fill(false);
+    o.techniqueGiven = true;
+    o.techniques.CheckBoxL[static_cast<std::size_t>(*box)] = true;
+    return true;
+  }
+  if (arg == "--format") {
+    if (value == "81" || value == "nbp" || value == "text") {
+      o.format = value == "81"    ? OutputFormat::Line81
+                 : value == "nbp" ? OutputFormat::Nbp
+                                  : OutputFormat::Text;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool ParseOptions(const Args &args, GenerateOptions &o) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string &arg = args[i];
+    if (arg == "--required" || arg == "--utf8") {
+      (arg == "--utf8" ? o.utf8 : o.techniques.CheckBoxYH) = true;
+      continue;
+    }
+    if (i + 1 >= args.size() || !ApplyValue(o, arg, args[i + 1]))
+      return false;
+    ++i;
+  }
+  if (!o.windowGiven)
+    o.settings.lowerBound = o.settings.upperBound = o.settings.target;
+  o.settings.conditionsPanel = true;
+  // The condition panel is open: the ticked boxes limit the safe solve and,
+  // with --required, gate the grader.
+  o.techniques.Panel6Visible = true;
+  return o.settings.lowerBound <= o.settings.upperBound;
+}
+
+// Makes puzzles until one passes the acceptance test; returns its digits.
+puzzle::PuzzleDigits MakeAccepted(const GenerateOptions &o, puzzle::Engine &e, play::Random &rng) {
+  play::GeneratorStatus status;
+  play::GeneratorEnv env{rng, status};
+  const play::RemovalSettings removal{o.settings.target, o.settings.trials, o.settings.symmetry};
+  for (;;) {
+    const puzzle::Grid solution = play::CompleteGrid(env);
+    const play::RemovalResult r = play::RemovalTrials(e, solution, removal, env);
+    const puzzle::PuzzleDigits digits = puzzle::GridDigits(r.puzzle);
+    puzzle::LoadPuzzle(e, digits);
+    e.Contradiction = false;
+    puzzle::Solve(e);
+    if (!e.Contradiction &&
+        play::Accepts(e.Options, o.settings, e.Level, e.LevelSub, r.clues, r.success))
+      return digits;
+  }
+}
+
+std::string Line81(const puzzle::PuzzleDigits &digits) {
+  std::string line;
+  for (int d : digits)
+    line += d == 0 ? '.' : static_cast<char>('0' + d);
+  return line + "\n";
+}
+
+std::string NbpText(const puzzle::PuzzleDigits &digits) {
+  std::string text;
+  for (int r = 0; r < 9; ++r) {
+    for (int c = 0; c < 9; ++c)
+      text += static_cast<char>('0' + digits[9 * r + c]);
+    text += "\r\n";
+  }
+  return text + "\r\n";
+}
+
+std::string DocumentText(const puzzle::PuzzleDigits &digits, bool utf8) {
+  platform::TextMemo memo;
+  play::PuzzleTextOptions options;
+  const editor::InsertionPlace place = editor::InsertionPlace::AtEnd;
+  play::PuzzleBlockWriter writer(memo, options, place);
+  writer.WritePuzzleBlock(digits);
+  std::string text;
+  for (const std::string &line : memo.Lines())
+    text += utf8 ? base::SjisToUtf8(line) + "\n" : line + "\r\n";
+  return text;
+}
+
+std::string Format(const GenerateOptions &o, const puzzle::PuzzleDigits &digits) {
+  switch (o.format) {
+  case OutputFormat::Nbp:
+    return NbpText(digits);
+  case OutputFormat::Text:
+    return DocumentText(digits, o.utf8);
+  case OutputFormat::Line81:
+    break;
+  }
+  return Line81(digits);
+}
+
+// Thread t makes puzzles t, t + threads, ... with its own engine and generator.
+void Worker(const GenerateOptions &o, int t, std::vector<std::string> &out,
+            std::atomic<int> &done) {
+  puzzle::Engine e;
+  e.Options = o.techniques;
+  const unsigned base =
+      o.seeded ? o.seed
+               : static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
+  play::Random rng(base + 7919u * static_cast<unsigned>(t));
+  for (int i = t; i < o.count; i += o.threads) {
+    out[static_cast<std::size_t>(i)] = Format(o, MakeAccepted(o, e, rng));
+    ++done;
+  }
+}
+
+// Runs the workers; shows progress on standard error after the first second.
+std::vector<std::string> Generate(const GenerateOptions &o) {
+  std::vector<std::string> out(static_cast<std::size_t>(o.count));
+  std::atomic<int> done{0};
+  std::vector<std::thread> workers;
+  for (int t = 0; t < o.threads; ++t)
+    workers.emplace_back(Worker, std::cref(o), t, std::ref(out), std::ref(done));
+  const auto start = std::chrono::steady_clock::now();
+  bool shown = false;
+  while (done.load() < o.count) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    if (std::chrono::steady_clock::now() - start < std::chrono::seconds(1))
+      continue;
+    std::fprintf(stderr, "\rgenerated %d/%d", done.load(), o.count);
+    shown = true;
+  }
+  for (std::thread &w : workers)
+    w.join();
+  if (shown)
+    std::fprintf(stderr, "\rgenerated %d/%d\n", o.count, o.count);
+  return out;
+}
+
+} // namespace
+
+int RunSudokuGenerate(const Args &args) {
+  if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
+    PrintUsage(stdout);
+    return 0;
+  }
+  GenerateOptions o;
+  if (!ParseOptions(args, o)) {
+    PrintUsage(stderr);
+    return 2;
+  }
+  for (const std::string &text : Generate(o))
+    std::fwrite(text.data(), 1, text.size(), stdout);
+  return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+} // namespace zenpa::cli

@@ -1,0 +1,128 @@
+// End-to-end runs of `zenpa sudoku generate` through the real binary.
+#include "puzzle/support/puzzle_maker.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using zenpa::testing::BruteForce;
+using zenpa::testing::Digits;
+
+struct Output {
+  int exitCode = -1;
+  std::string out;
+};
+
+Output Generate(const std::string &args) {
+  const std::string command =
+      std::string(ZENPA_BINARY) + " sudoku generate " + args + " 2>/dev/null";
+  Output o;
+  std::FILE *pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr)
+    return o;
+  std::array<char, 4096> buffer;
+  std::size_t n;
+  while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+    o.out.append(buffer.data(), n);
+  const int status = ::pclose(pipe);
+  o.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return o;
+}
+
+std::vector<std::string> LinesOf(const std::string &text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);)
+    lines.push_back(line);
+  return lines;
+}
+
+Digits DigitsOf(const std::string &line) {
+  Digits d{};
+  for (int i = 0; i < 81; ++i)
+    d[i] = line[i] == '.' ? 0 : line[i] - '0';
+  return d;
+}
+
+int Clues(const Digits &d) {
+  int n = 0;
+  for (int v : d)
+    n += v != 0;
+  return n;
+}
+
+TEST(SudokuGenerateCli, PuzzlesHaveOneAnswerAndRespectTheClueWindow) {
+  const Output o = Generate("-n 6 --seed 11 --clues 30 --min 28 --max 34");
+  ASSERT_EQ(0, o.exitCode);
+  const std::vector<std::string> lines = LinesOf(o.out);
+  ASSERT_EQ(6u, lines.size());
+  BruteForce brute;
+  for (const std::string &line : lines) {
+    ASSERT_EQ(81u, line.size());
+    const Digits d = DigitsOf(line);
+    EXPECT_EQ(1, brute.Count(d)) << line;
+    EXPECT_GE(Clues(d), 28);
+    EXPECT_LE(Clues(d), 34);
+  }
+}
+
+TEST(SudokuGenerateCli, SeededRunsRepeatForTheSameThreadCount) {
+  const Output a = Generate("-n 4 --seed 5 -j 2");
+  const Output b = Generate("-n 4 --seed 5 -j 2");
+  EXPECT_EQ(0, a.exitCode);
+  EXPECT_EQ(a.out, b.out);
+  EXPECT_EQ(4u, LinesOf(a.out).size());
+}
+
+TEST(SudokuGenerateCli, SymmetricGivensUnderHalfTurn) {
+  const Output o = Generate("-n 3 --seed 2 --symmetry 180 --min 20 --max 40");
+  ASSERT_EQ(0, o.exitCode);
+  for (const std::string &line : LinesOf(o.out)) {
+    for (int i = 0; i < 81; ++i)
+      EXPECT_EQ(line[i] == '.', line[80 - i] == '.') << line;
+  }
+}
+
+TEST(SudokuGenerateCli, RequiredTechniqueIsTheHardestUsed) {
+  // Only Localization ticked and required: every puzzle needs it and nothing harder.
+  const Output o = Generate("-n 2 --seed 4 --technique localization --required --min 20 --max 40");
+  ASSERT_EQ(0, o.exitCode);
+  const Output graded = [&] {
+    std::FILE *f = std::fopen("generated_for_grade.txt", "w");
+    std::fputs(o.out.c_str(), f);
+    std::fclose(f);
+    Output g;
+    std::FILE *pipe =
+        ::popen((std::string(ZENPA_BINARY) + " sudoku grade generated_for_grade.txt").c_str(), "r");
+    std::array<char, 4096> buffer;
+    std::size_t n;
+    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+      g.out.append(buffer.data(), n);
+    g.exitCode = ::pclose(pipe);
+    std::remove("generated_for_grade.txt");
+    return g;
+  }();
+  for (const std::string &line : LinesOf(graded.out))
+    EXPECT_EQ("4", line.substr(0, line.find('\t')));
+}
+
+TEST(SudokuGenerateCli, FormatsAndBadOptions) {
+  const Output nbp = Generate("-n 2 --seed 1 --format nbp");
+  EXPECT_EQ(20u, LinesOf(nbp.out).size()); // nine rows and an empty line per puzzle
+  EXPECT_EQ(std::string::npos, LinesOf(nbp.out)[0].find('.'));
+  const Output text = Generate("-n 1 --seed 1 --format text --utf8");
+  EXPECT_NE(std::string::npos, text.out.find("-clue"));
+  EXPECT_NE(std::string::npos, text.out.find("┏"));
+  EXPECT_EQ(2, Generate("--symmetry spiral").exitCode);
+  EXPECT_EQ(2, Generate("--clues 5").exitCode);
+  EXPECT_EQ(2, Generate("--min 30 --max 20").exitCode);
+  EXPECT_EQ(2, Generate("--technique magic").exitCode);
+}
+
+} // namespace

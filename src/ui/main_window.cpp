@@ -66,7 +66,12 @@ MainWindow::MainWindow(platform::Host &host, platform::Printer &printer,
   connect(memo_, &QtMemo::textChanged, this, [this] { session_.Doc().TextChanged(); });
 }
 
-MainWindow::~MainWindow() { session_.SetView(nullptr); }
+// The editor outlives the session while the window's children are deleted:
+// its changes must not reach the session any more.
+MainWindow::~MainWindow() {
+  disconnect(memo_, nullptr, this, nullptr);
+  session_.SetView(nullptr);
+}
 
 void MainWindow::BuildEditor(const platform::FontCatalog &fonts) {
   editor_->setObjectName("Memo1");

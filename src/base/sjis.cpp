@@ -154,6 +154,13 @@ std::size_t CharStart(std::string_view s, std::size_t pos) {
   return IsTrailPos(s, pos) ? pos - 1 : pos;
 }
 
+std::size_t FindChars(std::string_view s, std::string_view needle) {
+  for (std::size_t pos = 0; pos < s.size(); pos += CharLen(s, pos)) {
+    if (s.substr(pos, needle.size()) == needle) return pos;
+  }
+  return std::string_view::npos;
+}
+
 std::size_t CharCount(std::string_view s) {
   std::size_t count = 0;
   for (std::size_t i = 0; i < s.size(); i += CharLen(s, i)) ++count;

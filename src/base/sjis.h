@@ -37,6 +37,10 @@ bool IsTrailPos(std::string_view s, std::size_t pos);
 // pos is a trail byte).
 std::size_t CharStart(std::string_view s, std::size_t pos);
 
+// Byte offset of the first occurrence of needle in s that starts on a
+// character boundary, or npos.
+std::size_t FindChars(std::string_view s, std::string_view needle);
+
 // Number of characters (not bytes) in s.
 std::size_t CharCount(std::string_view s);
 

@@ -8,16 +8,6 @@
 namespace zenpa::play {
 namespace {
 
-// Byte offset of the first occurrence of needle in line that starts on a
-// character boundary, or npos.
-std::size_t FindChars(std::string_view line, std::string_view needle) {
-  for (std::size_t pos = 0; pos < line.size(); pos += base::CharLen(line, pos)) {
-    if (line.substr(pos, needle.size()) == needle)
-      return pos;
-  }
-  return std::string_view::npos;
-}
-
 const std::string &ThickBar() {
   static const std::string bar = base::Sj("┃");
   return bar;
@@ -67,7 +57,7 @@ GridCells GivenCells(const GridDigits &digits) {
 }
 
 std::string RowIndentOf(std::string_view rowLine) {
-  const std::size_t bar = FindChars(rowLine, ThickBar());
+  const std::size_t bar = base::FindChars(rowLine, ThickBar());
   if (bar == std::string_view::npos)
     return {};
   return std::string(rowLine.substr(0, bar));
@@ -82,7 +72,7 @@ std::string CellTextOf(std::string_view rowLine, std::size_t indentLength, int c
 
 bool IsGridTopLine(std::string_view line) {
   static const std::string mark = base::Sj("┏━┯");
-  return FindChars(line, mark) != std::string_view::npos;
+  return base::FindChars(line, mark) != std::string_view::npos;
 }
 
 std::optional<int> LocateGridTop(const platform::Memo &memo, int caretLine) {

@@ -2,6 +2,8 @@
 
 #include "base/sjis.h"
 
+#include <optional>
+
 namespace zenpa::play {
 namespace {
 
@@ -68,14 +70,32 @@ char HalfWidth(std::string_view ch) {
   return '?';
 }
 
-PatternReading ReadRows(std::string_view text) {
-  PatternReading r;
-  const bool csv = text.find(',') != std::string_view::npos ||
-                   text.find('\t') != std::string_view::npos ||
-                   text.find(base::Sj("，")) != std::string_view::npos;
-  int cell = 0;
+// The cell a single-byte character stands for, or nullopt when skipped.
+std::optional<int> RowCell(char c, bool csv, bool atNinth) {
+  if (c == ' ' || (csv && c == '0'))
+    return std::nullopt;
+  if (c == '\t')
+    return 0;
+  if (static_cast<unsigned char>(c) < 0x20) {
+    if (csv && atNinth)
+      return 0;
+    return std::nullopt;
+  }
+  if (c == '.' || c == '_' || c == '-' || c == ',' || c == '0')
+    return 0;
+  if (c < '1' || c > '9')
+    return kUnreadableCell;
+  return c - '0';
+}
+
+} // namespace
+
+TextCells ReadTextRows(std::string_view text) {
+  TextCells r;
+  r.csv = text.find(',') != std::string_view::npos || text.find('\t') != std::string_view::npos ||
+          base::FindChars(text, base::Sj("，")) != std::string_view::npos;
   bool skipSeparator = false;
-  for (std::size_t i = 0; i < text.size() && cell < 81;) {
+  for (std::size_t i = 0; i < text.size() && r.count < 81;) {
     const std::size_t len = base::CharLen(text, i);
     const char c = len == 2 ? HalfWidth(text.substr(i, 2)) : text[i];
     i += len;
@@ -83,39 +103,31 @@ PatternReading ReadRows(std::string_view text) {
       skipSeparator = false;
       continue;
     }
-    if (c == ' ' || (csv && c == '0'))
+    const std::optional<int> cell = RowCell(c, r.csv, r.count % 9 == 8);
+    if (!cell)
       continue;
-    if (c == '\t') {
-      r.open[static_cast<std::size_t>(cell++)] = true;
-      continue;
-    }
-    if (static_cast<unsigned char>(c) < 0x20) {
-      if (csv && cell % 9 == 8)
-        r.open[static_cast<std::size_t>(cell++)] = true;
-      continue;
-    }
-    if (c == '.' || c == '_' || c == '-' || c == ',' || c == '0') {
-      r.open[static_cast<std::size_t>(cell++)] = true;
-      continue;
-    }
-    if (c < '1' || c > '9') {
-      r.fault = PatternFault::BadCharacter;
-      return r;
-    }
-    r.open[static_cast<std::size_t>(cell++)] = false;
-    skipSeparator = csv;
+    r.cells[static_cast<std::size_t>(r.count++)] = *cell;
+    skipSeparator = r.csv && *cell > 0;
   }
-  if (cell < 81)
-    r.fault = PatternFault::TooShort;
   return r;
 }
-
-} // namespace
 
 PatternReading ReadPattern(std::string_view text) {
   if (text.find("http://") != std::string_view::npos)
     return ReadAddress(text);
-  return ReadRows(text);
+  PatternReading r;
+  const TextCells rows = ReadTextRows(text);
+  for (int i = 0; i < rows.count; ++i) {
+    const int cell = rows.cells[static_cast<std::size_t>(i)];
+    if (cell == kUnreadableCell) {
+      r.fault = PatternFault::BadCharacter;
+      return r;
+    }
+    r.open[static_cast<std::size_t>(i)] = cell == 0;
+  }
+  if (rows.count < 81)
+    r.fault = PatternFault::TooShort;
+  return r;
 }
 
 std::string PatternFaultMessage(PatternFault fault) {

@@ -20,6 +20,21 @@ struct PatternReading {
 
 PatternReading ReadPattern(std::string_view text);
 
+// Cells of pasted rows, read in order until 81 are found or the text ends:
+// 0 = empty, 1..9 = given, kUnreadableCell = any other character. The text
+// is comma/tab separated ("CSV") when it holds ",", a tab or "，"; a
+// double-byte character counts as one, read as its half-width form; " " is
+// skipped; in CSV "0" is skipped and the separator after a given dropped; a
+// tab is an empty cell; a line end is skipped, in CSV it makes a missing
+// ninth cell empty; ".", "_", "-", "," and "0" are empty.
+inline constexpr int kUnreadableCell = -1;
+struct TextCells {
+  std::array<int, 81> cells{};
+  int count = 0; // cells read
+  bool csv = false;
+};
+TextCells ReadTextRows(std::string_view text);
+
 // "パターンデータが足りません" or "パターンデータにエラーがあります" ("" for None).
 std::string PatternFaultMessage(PatternFault fault);
 

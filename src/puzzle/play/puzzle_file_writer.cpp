@@ -15,11 +15,10 @@ namespace {
 // Byte position of the first "┃" of a line, on character boundaries.
 std::optional<std::size_t> ThickBarPos(const std::string &line) {
   static const std::string bar = base::Sj("┃");
-  for (std::size_t i = 0; i < line.size(); i += base::CharLen(line, i)) {
-    if (line.compare(i, 2, bar) == 0)
-      return i;
-  }
-  return std::nullopt;
+  const std::size_t pos = base::FindChars(line, bar);
+  if (pos == std::string::npos)
+    return std::nullopt;
+  return pos;
 }
 
 std::string RowText(const GridDigits &g, int row, PuzzleDialect dialect) {

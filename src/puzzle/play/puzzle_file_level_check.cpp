@@ -1,0 +1,32 @@
+#include "puzzle/play/puzzle_file_level_check.h"
+
+#include "base/paths.h"
+#include "editor/insertion.h"
+#include "puzzle/engine/engine.h"
+
+namespace zenpa::play {
+namespace {
+
+bool IsLevelCheckKey(int key) { return key == puzzle::kKeyEnter || key == puzzle::kKeyEscape; }
+
+} // namespace
+
+LevelCheck GradingLevelCheck(AnswerContext &ctx, LevelCheckDisplay &display,
+                             const std::string &fileName) {
+  return [&ctx, &display, fileName](const ReadGrid &) {
+    const platform::TextPos caret = ctx.memo.Caret();
+    MakeAnswer(ctx, AnswerCommand::LevelSDK);
+    ctx.memo.SetCaret(caret);
+    display.caption = "ZENPA - " + base::ExtractFileName(fileName);
+    display.levelLabel = "L." + std::to_string(ctx.engine.Level);
+    display.panelVisible = true;
+    ctx.engine.StepKey = puzzle::kKeyNone;
+    while (!IsLevelCheckKey(ctx.engine.StepKey) && !ctx.state.StopRequest)
+      ctx.host.ProcessEvents();
+    display.panelVisible = false;
+    // A stop request ends the reading like Escape.
+    return ctx.state.StopRequest ? puzzle::kKeyEscape : ctx.engine.StepKey;
+  };
+}
+
+} // namespace zenpa::play

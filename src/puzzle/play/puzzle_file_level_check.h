@@ -1,0 +1,27 @@
+// The level-check reading of puzzle files: every puzzle read is graded (no
+// answer written), its level shown on the level panel, and the reading
+// pauses until Enter (next puzzle) or Escape (stop reading) is stored in
+// the engine's StepKey by the window, the document or the panel's buttons.
+#pragma once
+
+#include "puzzle/play/make_answer.h"
+#include "puzzle/play/puzzle_file_reader.h"
+
+#include <string>
+
+namespace zenpa::play {
+
+// What the window shows while a level check waits.
+struct LevelCheckDisplay {
+  bool panelVisible = false; // Panel4 ("[ENTER] で次へ", "Ｏ Ｋ", "やめる")
+  std::string levelLabel;    // Label44: "L." + level
+  std::string caption;       // "ZENPA - " + the file's name
+};
+
+// A level check for ReadPuzzleFile over the solve context. fileName is
+// the name shown in the caption. The returned function refers to ctx and
+// display, which must outlive it.
+LevelCheck GradingLevelCheck(AnswerContext &ctx, LevelCheckDisplay &display,
+                             const std::string &fileName);
+
+} // namespace zenpa::play

@@ -1,0 +1,41 @@
+#include "puzzle/play/viewer_launch.h"
+
+#include "base/file_io.h"
+#include "base/paths.h"
+#include "base/sjis.h"
+
+namespace zenpa::play {
+
+ViewerCommand ViewerCommandLine(const std::string &programDir, const std::string &workingDir,
+                                const std::string &chosenFile) {
+  return {programDir + "GRDV.COM", {"/C", base::FullPathOf(chosenFile, workingDir)}};
+}
+
+std::optional<std::string> ViewerHandBack(const std::string &workingDir) {
+  const std::string dat = base::FullPathOf("GRDV.DAT", workingDir);
+  std::vector<std::string> lines;
+  if (!base::FileExists(dat) || !base::ReadLines(dat, lines).ok || lines.empty())
+    return std::nullopt;
+  const std::string name = base::FullPathOf(lines[0], workingDir);
+  if (lines[0].empty() || !base::FileExists(name))
+    return std::nullopt;
+  return name;
+}
+
+std::optional<std::string> RunViewer(ViewerContext &ctx, const std::string &chosenFile) {
+  const ViewerCommand command = ViewerCommandLine(ctx.programDir, ctx.workingDir, chosenFile);
+  if (!ctx.read.host.StartProgram(command.program, command.args, true)) {
+    ctx.read.host.Message(base::Sj("実行できません (") + command.program + ")");
+    return std::nullopt;
+  }
+  const std::optional<std::string> handed = ViewerHandBack(ctx.workingDir);
+  if (!handed)
+    return std::nullopt;
+  if (!ctx.append)
+    ctx.read.memo.SetLines({});
+  if (ReadPuzzleFile(ctx.read, *handed) == ReadOutcome::Failed)
+    return std::nullopt;
+  return handed;
+}
+
+} // namespace zenpa::play

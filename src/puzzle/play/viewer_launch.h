@@ -1,0 +1,41 @@
+// The external puzzle viewer "GRDV.COM" in the program's directory: started
+// with "/C" and the puzzle file to show, waited for, and its hand-back file
+// "GRDV.DAT" in the working directory (first line: a puzzle file to load)
+// read into the document. Names are Shift-JIS bytes.
+#pragma once
+
+#include "puzzle/play/puzzle_file_reader.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zenpa::play {
+
+struct ViewerCommand {
+  std::string program;
+  std::vector<std::string> args;
+};
+
+// "GRDV.COM" in programDir with "/C" and the full path of the chosen file
+// (a name without a directory is taken in workingDir).
+ViewerCommand ViewerCommandLine(const std::string &programDir, const std::string &workingDir,
+                                const std::string &chosenFile);
+
+// The puzzle file named by the first line of "GRDV.DAT" in workingDir, when
+// both exist.
+std::optional<std::string> ViewerHandBack(const std::string &workingDir);
+
+struct ViewerContext {
+  PuzzleReadContext &read;
+  std::string programDir;
+  std::string workingDir;
+  bool append = false; // CheckBox8: keep the document
+};
+
+// Starts the viewer and waits; "実行できません (...)" when it cannot start.
+// Afterwards reads the handed-back file (emptying the document unless
+// appending) and returns its name; nullopt when nothing was loaded.
+std::optional<std::string> RunViewer(ViewerContext &ctx, const std::string &chosenFile);
+
+} // namespace zenpa::play

@@ -1,0 +1,274 @@
+#include "puzzle/play/puzzle_file_reader.h"
+#include "puzzle/play/puzzle_file_writer.h"
+
+#include "base/file_io.h"
+#include "base/sjis.h"
+#include "platform/scripted_host.h"
+#include "platform/text_memo.h"
+#include "puzzle/engine/engine.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+using zenpa::base::Sj;
+using zenpa::editor::InsertionPlace;
+using zenpa::platform::ScriptedHost;
+using zenpa::platform::TextMemo;
+using namespace zenpa::play;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+const Lines kRows = {"53..7....", "6..195...", ".98....6.", "8...6...3", "4..8.3..1",
+                     "7...2...6", ".6....28.", "...419..5", "....8..79"};
+
+GridDigits DigitsOf(const Lines &rows) {
+  GridDigits g{};
+  for (std::size_t r = 0; r < 9; ++r)
+    for (std::size_t c = 0; c < 9; ++c)
+      g[9 * r + c] = rows[r][c] >= '1' && rows[r][c] <= '9' ? rows[r][c] - '0' : 0;
+  return g;
+}
+
+Lines Replaced(Lines rows, char from, char to) {
+  for (std::string &row : rows)
+    std::replace(row.begin(), row.end(), from, to);
+  return rows;
+}
+
+std::vector<GridDigits> GivensOf(const PuzzleFileContent &content) {
+  std::vector<GridDigits> out;
+  for (const ReadGrid &g : content.grids)
+    out.push_back(g.givens);
+  return out;
+}
+
+class TempDir {
+public:
+  TempDir() {
+    path_ = std::filesystem::temp_directory_path() /
+            ("zenpa_pf_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::create_directories(path_);
+  }
+  ~TempDir() { std::filesystem::remove_all(path_); }
+  std::string File(const std::string &name) const { return (path_ / name).string(); }
+
+private:
+  std::filesystem::path path_;
+};
+
+struct Desk {
+  TextMemo memo;
+  ScriptedHost host;
+  PuzzleTextOptions options;
+  InsertionPlace place = InsertionPlace::AtEnd;
+  PuzzleBlockWriter writer{memo, options, place};
+  PuzzleReadContext ctx{memo, host, writer, {}};
+
+  std::vector<std::string> Messages() const {
+    std::vector<std::string> texts;
+    for (const auto &m : host.messages)
+      texts.push_back(m.text);
+    return texts;
+  }
+};
+
+} // namespace
+
+TEST(PuzzleFileReading, EmptyCellsAsDotZeroOrSpacedReadTheSame) {
+  const GridDigits expected = DigitsOf(kRows);
+  Lines spaced;
+  for (const std::string &row : kRows) {
+    std::string s = "  ";
+    for (char c : row)
+      s += std::string(1, c) + " ";
+    spaced.push_back(s.substr(0, s.size() - 1));
+  }
+  for (const Lines &rows : {kRows, Replaced(kRows, '.', '0'), Replaced(kRows, '.', '-'),
+                            Replaced(kRows, '.', '_'), spaced}) {
+    const PuzzleFileContent content = ReadPuzzleLines(rows, PuzzleDialect::Plain);
+    ASSERT_EQ(1u, content.grids.size()) << rows[0];
+    EXPECT_EQ(expected, content.grids[0].givens) << rows[0];
+    EXPECT_EQ(30, content.grids[0].givenCount);
+    EXPECT_FALSE(content.unreadableCells);
+  }
+}
+
+TEST(PuzzleFileReading, CommentTitleShortAndOverlongLinesAreSkipped) {
+  Lines lines = {"T=Title line", "C=comment"};
+  lines.insert(lines.end(), kRows.begin(), kRows.begin() + 4);
+  lines.push_back("C=between two rows 123456789");
+  lines.push_back("short");
+  lines.push_back("123456789123456789"); // 18 bytes: not a row
+  lines.push_back(Sj("１２３４５６７８９"));
+  lines.insert(lines.end(), kRows.begin() + 4, kRows.end());
+  const PuzzleFileContent content = ReadPuzzleLines(lines, PuzzleDialect::Plain);
+  ASSERT_EQ(1u, content.grids.size());
+  EXPECT_EQ(DigitsOf(kRows), content.grids[0].givens);
+  EXPECT_EQ(0, content.leftoverRows);
+}
+
+TEST(PuzzleFileReading, AddressLineHoldsNineRowsAlsoAsLastLine) {
+  std::string all;
+  for (const std::string &row : kRows)
+    all += row;
+  const PuzzleFileContent content =
+      ReadPuzzleLines({kRows[0], kRows[1], "A=" + all}, PuzzleDialect::Plain);
+  // The two rows before it start a grid that the address line's rows finish.
+  ASSERT_EQ(1u, content.grids.size());
+  EXPECT_EQ(2, content.leftoverRows);
+  const PuzzleFileContent alone = ReadPuzzleLines({"C=x", "A=" + all}, PuzzleDialect::Plain);
+  ASSERT_EQ(1u, alone.grids.size());
+  EXPECT_EQ(DigitsOf(kRows), alone.grids[0].givens);
+  EXPECT_EQ(0, alone.leftoverRows);
+}
+
+TEST(PuzzleFileReading, TabSwitchesTheRestOfTheFileToSeparatedCells) {
+  // Before the tab, a comma row is plain text; from the tab on, rows are cells.
+  Lines lines = {"5\t3\t\t\t7\t\t\t\t", "6,,,1,9,5,,,", ",9,8,,,,,6,",
+                 "8,,,,6,,,,3",         "4,,,8,,3,,,1", "7 , , , , 2, , , ,6",
+                 ",6,,,,,2,8,",         ",,,4,1,9,,,5", ",,,,8,,,7,9"};
+  const PuzzleFileContent content = ReadPuzzleLines(lines, PuzzleDialect::Plain);
+  ASSERT_EQ(1u, content.grids.size());
+  EXPECT_EQ(DigitsOf(kRows), content.grids[0].givens);
+  EXPECT_EQ("53..7....", RebuildSeparatedRow("5\t3\t\t\t7\t\t\t\t"));
+  EXPECT_EQ(".........", RebuildSeparatedRow(",,,,,,,,"));
+}
+
+TEST(PuzzleFileReading, CsvFileTakesEightCommaRowsAsEmptyRows) {
+  const Lines lines(9, ",,,,,,,,");
+  const PuzzleFileContent csv = ReadPuzzleLines(lines, PuzzleDialect::Csv);
+  ASSERT_EQ(1u, csv.grids.size());
+  EXPECT_EQ(0, csv.grids[0].givenCount);
+  EXPECT_EQ(Sj("　"), csv.grids[0].cells[40]);
+  // The same lines in a plain file are nine commas short of a row each.
+  EXPECT_EQ(0u, ReadPuzzleLines(lines, PuzzleDialect::Plain).grids.size());
+}
+
+TEST(PuzzleFileReading, UnreadableCellsAndJunkNeverBreakTheGrid) {
+  Lines lines = kRows;
+  lines[2] = ".98.x..6.";
+  lines.insert(lines.begin() + 5, std::string(100000, '7'));
+  lines.insert(lines.begin() + 1, std::string("\x00\x01\xff\x80\xa0\x7f\x1b\x05\x02", 9));
+  const PuzzleFileContent content = ReadPuzzleLines(lines, PuzzleDialect::Plain);
+  ASSERT_EQ(1u, content.grids.size());
+  EXPECT_TRUE(content.unreadableCells);
+  EXPECT_EQ(Sj("Ｅ"), content.grids[0].cells[9]); // the binary line became row 2
+  EXPECT_EQ(1, content.leftoverRows);
+}
+
+TEST(PuzzleFileReading, FileWithMissingRowsAndBadCellsReportsBoth) {
+  TempDir dir;
+  const std::string path = dir.File("a.nbp");
+  Lines lines = kRows;
+  lines[0] = "53..7...?";
+  lines.insert(lines.end(), kRows.begin(), kRows.begin() + 3);
+  ASSERT_TRUE(zenpa::base::WriteLines(path, lines).ok);
+  Desk d;
+  EXPECT_EQ(ReadOutcome::Read, ReadPuzzleFile(d.ctx, path));
+  EXPECT_EQ((std::vector<std::string>{MissingDataMessage(), DataErrorMessage()}), d.Messages());
+  // Title, grid with "Ｅ" in row 1, clue line and page break.
+  const Lines doc = d.memo.Lines();
+  ASSERT_EQ(22u, doc.size());
+  EXPECT_EQ(Sj("┃５│３│　┃　│７│　┃　│　│Ｅ┃"), doc[2]);
+  EXPECT_EQ(ClueLine("30"), doc[20]);
+}
+
+TEST(PuzzleFileReading, FullGridIsWrittenOnlyWithAnswersAndWithoutClueLine) {
+  PuzzleFileContent content;
+  content.grids.resize(1);
+  content.grids[0].givenCount = 81;
+  content.grids[0].cells.fill(Sj("５"));
+  Desk without;
+  EXPECT_TRUE(WriteReadGrids(without.ctx, content));
+  EXPECT_EQ(0, without.memo.LineCount());
+  Desk with;
+  with.options.appendAnswer = true;
+  with.options.howToPlayOn = true;
+  EXPECT_TRUE(WriteReadGrids(with.ctx, content));
+  const Lines doc = with.memo.Lines();
+  ASSERT_EQ(21u, doc.size()); // title, 19 grid lines, page break
+  EXPECT_EQ(GridBottomBorder(), doc[19]);
+  EXPECT_EQ("\f", doc[20]);
+}
+
+TEST(PuzzleFileReading, EscapeInLevelCheckStopsThisAndLaterFiles) {
+  TempDir dir;
+  Lines twoGrids = kRows;
+  twoGrids.insert(twoGrids.end(), kRows.begin(), kRows.end());
+  ASSERT_TRUE(zenpa::base::WriteLines(dir.File("a.nbp"), twoGrids).ok);
+  ASSERT_TRUE(zenpa::base::WriteLines(dir.File("b.nbp"), kRows).ok);
+  Desk d;
+  int graded = 0;
+  d.ctx.levelCheck = [&](const ReadGrid &grid) {
+    ++graded;
+    EXPECT_EQ(30, grid.givenCount);
+    return zenpa::puzzle::kKeyEscape;
+  };
+  const std::string name = LoadPuzzleFiles(d.ctx, {dir.File("a.nbp"), dir.File("b.nbp")}, false);
+  EXPECT_EQ(1, graded);
+  EXPECT_EQ(dir.File("a.txt"), name);
+
+  Desk go;
+  go.ctx.levelCheck = [&](const ReadGrid &) { return zenpa::puzzle::kKeyEnter; };
+  go.memo.SetLines({"old text"});
+  EXPECT_EQ(dir.File("b.txt"),
+            LoadPuzzleFiles(go.ctx, {dir.File("a.nbp"), dir.File("b.nbp")}, false));
+  EXPECT_EQ(3 * 22, go.memo.LineCount());
+}
+
+TEST(PuzzleFileReading, MissingFileFailsWithAMessageAndKeepsGoing) {
+  TempDir dir;
+  ASSERT_TRUE(zenpa::base::WriteLines(dir.File("b.csv"), Lines(9, ",,,,,,,1,")).ok);
+  Desk d;
+  d.memo.SetLines({"kept"});
+  EXPECT_EQ(dir.File("b.txt"),
+            LoadPuzzleFiles(d.ctx, {dir.File("none.nbp"), dir.File("b.csv")}, true));
+  EXPECT_EQ(1u, d.host.messages.size());
+  EXPECT_EQ("kept", d.memo.Line(0));
+  EXPECT_EQ(1 + 22, d.memo.LineCount());
+}
+
+TEST(PuzzleFileWriting, TwoGridsMakeTwentyLinesAndReadBack) {
+  Desk d;
+  const GridDigits first = DigitsOf(kRows);
+  GridDigits second{};
+  second[80] = 4;
+  d.writer.WritePuzzleBlock(first);
+  d.writer.WritePuzzleBlock(second);
+  const Lines plain = PuzzleFileLines(d.memo, PuzzleDialect::Plain, std::string(81, '1'));
+  ASSERT_EQ(20u, plain.size()); // 44 lines in the document: no answer appended
+  EXPECT_EQ("530070000", plain[0]);
+  EXPECT_EQ("", plain[9]);
+  EXPECT_EQ("000000004", plain[18]);
+  EXPECT_EQ((std::vector<GridDigits>{first, second}),
+            GivensOf(ReadPuzzleLines(plain, PuzzleDialect::Plain)));
+  const Lines csv = PuzzleFileLines(d.memo, PuzzleDialect::Csv, "");
+  ASSERT_EQ(20u, csv.size());
+  EXPECT_EQ("5,3,,,7,,,,", csv[0]);
+  EXPECT_EQ(",,,,,,,,", csv[10]);
+  EXPECT_EQ((std::vector<GridDigits>{first, second}),
+            GivensOf(ReadPuzzleLines(csv, PuzzleDialect::Csv)));
+}
+
+TEST(PuzzleFileWriting, CompletedAnswerFollowsInShortDocuments) {
+  Desk d;
+  d.writer.WritePuzzleBlock(DigitsOf(kRows));
+  const std::string answer =
+      "534678912672195348198342567859761423426853791713924856961537284287419635"
+      "345286179";
+  const Lines lines = PuzzleFileLines(d.memo, PuzzleDialect::Plain, answer);
+  ASSERT_EQ(19u, lines.size());
+  EXPECT_EQ("534678912", lines[10]);
+  EXPECT_EQ("345286179", lines[18]);
+  TempDir dir;
+  const std::string path = dir.File("out.CSV");
+  EXPECT_EQ(PuzzleDialect::Csv, DialectOfFile(path));
+  ASSERT_TRUE(WritePuzzleFile(path, d.memo, DialectOfFile(path), "").ok);
+  std::string bytes;
+  ASSERT_TRUE(zenpa::base::ReadFileBytes(path, bytes).ok);
+  EXPECT_EQ("5,3,,,7,,,,\r\n", bytes.substr(0, 13));
+}

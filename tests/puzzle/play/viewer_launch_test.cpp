@@ -1,0 +1,72 @@
+#include "puzzle/play/viewer_launch.h"
+
+#include "base/file_io.h"
+#include "base/sjis.h"
+#include "platform/scripted_host.h"
+#include "platform/text_memo.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using zenpa::base::Sj;
+using zenpa::base::WriteLines;
+using zenpa::editor::InsertionPlace;
+using zenpa::platform::ScriptedHost;
+using zenpa::platform::TextMemo;
+using namespace zenpa::play;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+struct Desk {
+  std::filesystem::path dir =
+      std::filesystem::temp_directory_path() /
+      ("zenpa_viewer_" +
+       std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+  TextMemo memo;
+  ScriptedHost host;
+  PuzzleTextOptions options;
+  InsertionPlace place = InsertionPlace::AtEnd;
+  PuzzleBlockWriter writer{memo, options, place};
+  PuzzleReadContext read{memo, host, writer, {}};
+  ViewerContext ctx{read, "/opt/zenpa/", dir.string(), false};
+
+  Desk() { std::filesystem::create_directories(dir); }
+  ~Desk() { std::filesystem::remove_all(dir); }
+  std::string File(const std::string &name) const { return (dir / name).string(); }
+};
+
+} // namespace
+
+TEST(ViewerLaunch, CommandLineNamesTheChosenFileWithItsDirectory) {
+  const ViewerCommand c = ViewerCommandLine("/opt/zenpa/", "/home/u", "q.nbp");
+  EXPECT_EQ("/opt/zenpa/GRDV.COM", c.program);
+  EXPECT_EQ((Lines{"/C", "/home/u/q.nbp"}), c.args);
+  EXPECT_EQ((Lines{"/C", "/data/long name.nbpx"}),
+            ViewerCommandLine("/opt/", "/home/u", "/data/long name.nbpx").args);
+}
+
+TEST(ViewerLaunch, HandedBackFileReplacesTheDocument) {
+  Desk d;
+  ASSERT_TRUE(WriteLines(d.File("p.nbp"), Lines(9, "1........")).ok);
+  ASSERT_TRUE(WriteLines(d.File("GRDV.DAT"), {"p.nbp", "ignored"}).ok);
+  d.memo.SetLines({"old"});
+  EXPECT_EQ(d.File("p.nbp"), RunViewer(d.ctx, "x.nbp"));
+  EXPECT_EQ("/opt/zenpa/GRDV.COM /C " + d.File("x.nbp"), d.host.started.at(0));
+  EXPECT_EQ(22, d.memo.LineCount());
+  EXPECT_EQ(ClueLine("9"), d.memo.Line(20));
+}
+
+TEST(ViewerLaunch, NoHandBackOrFailedStartLeavesTheDocument) {
+  Desk d;
+  d.memo.SetLines({"old"});
+  EXPECT_EQ(std::nullopt, RunViewer(d.ctx, "x.nbp")); // no GRDV.DAT
+  ASSERT_TRUE(WriteLines(d.File("GRDV.DAT"), {"missing.nbp"}).ok);
+  EXPECT_EQ(std::nullopt, RunViewer(d.ctx, "x.nbp"));
+  d.host.startProgramSucceeds = false;
+  EXPECT_EQ(std::nullopt, RunViewer(d.ctx, "x.nbp"));
+  ASSERT_EQ(1u, d.host.messages.size());
+  EXPECT_EQ(Sj("実行できません (/opt/zenpa/GRDV.COM)"), d.host.messages[0].text);
+  EXPECT_EQ((Lines{"old"}), d.memo.Lines());
+}

@@ -31,7 +31,19 @@ constexpr Cell kAllCandidates = 0x1FF;
 // The mask of the single digit d (1..9).
 constexpr Cell DigitBit(int d) { return static_cast<Cell>(1u << (d - 1)); }
 
-constexpr int CandidateCount(Cell c) { return std::popcount(static_cast<unsigned>(c)); }
+namespace detail {
+// Candidate counts of all 512 masks, so that counting needs no popcount
+// instruction on targets built without one.
+constexpr std::array<std::uint8_t, 512> MakeCounts() {
+  std::array<std::uint8_t, 512> counts{};
+  for (int m = 1; m < 512; ++m)
+    counts[m] = static_cast<std::uint8_t>(counts[m >> 1] + (m & 1));
+  return counts;
+}
+inline constexpr std::array<std::uint8_t, 512> kCounts = MakeCounts();
+} // namespace detail
+
+constexpr int CandidateCount(Cell c) { return detail::kCounts[c & kAllCandidates]; }
 
 // Exactly one candidate: the cell holds its digit.
 constexpr bool IsPlaced(Cell c) { return CandidateCount(c) == 1; }

@@ -137,14 +137,14 @@ std::string Engine::StepStatusLine() const {
 
 std::string Engine::LevelLine() const { return "L." + std::to_string(Level); }
 
-void Engine::RefreshList() {
+void Engine::RefreshCandidateList() {
   if (Observer != nullptr)
     Observer->RefreshCandidateList(*this);
 }
 
 bool Engine::SilentStep() {
   if (StepNo == StepTarget - 1)
-    RefreshList();
+    RefreshCandidateList();
   if (StepTarget >= kNoStepTarget)
     return false;
   if (StepNo != StepTarget)
@@ -205,7 +205,7 @@ void Engine::debug(int x, int y) {
   if (diamond)
     Observer->SetPuzzleCell(x, y, kBlank);
   if (key != kKeyBackspace) {
-    RefreshList();
+    RefreshCandidateList();
     Observer->HideStatus();
     return;
   }

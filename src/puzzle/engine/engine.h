@@ -176,6 +176,9 @@ public:
   // takes the marks away again.
   void markd();
 
+  // Asks the step display to rewrite the candidate list.
+  void RefreshCandidateList();
+
   // Label41 and Label44 texts of the current step.
   std::string StepStatusLine() const;
   std::string LevelLine() const;
@@ -188,7 +191,6 @@ private:
   void StepBack();
   // Replay: true while a step whose number differs from StepTarget passes silently.
   bool SilentStep();
-  void RefreshList();
 
   bool marking_ = false;
   std::vector<Pos> marked_;

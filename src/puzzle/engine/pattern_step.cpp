@@ -34,7 +34,8 @@ bool PatternStep::Remove(Pos p, Cell digits) {
     if (!e_.SettleCell(p.x, p.y))
       return false;
   }
-  e_.debug(p.x, p.y);
+  if (showCells_)
+    e_.debug(p.x, p.y);
   return true;
 }
 
@@ -47,10 +48,13 @@ void PatternStep::Narrow(Pos p, Cell keep) {
   e_.RaiseLevel(level_);
   if (!removed_)
     FirstRemoval();
-  e_.debug(p.x, p.y);
+  if (showCells_)
+    e_.debug(p.x, p.y);
 }
 
 void PatternStep::Finish() {
+  if (refresh_ && removed_ && e_.Tracing())
+    e_.RefreshCandidateList();
   if (shown_)
     e_.markd();
   shown_ = false;

@@ -26,6 +26,12 @@ public:
   void AddMark(Pos p, bool second = false) { marks_.push_back({p, second}); }
   // The follow-up of a step already shown: its label, marks and wait stand.
   void SetQuiet() { quiet_ = true; }
+  // In step mode the candidate list is rewritten after the change; with
+  // showCells false the changed cells are not shown one by one.
+  void RefreshListAfterwards(bool showCells) {
+    refresh_ = true;
+    showCells_ = showCells;
+  }
 
   // Removes from cell p every candidate in digits, the highest digit first.
   // Returns false when a removal raised Contradiction.
@@ -35,7 +41,8 @@ public:
   void Narrow(Pos p, Cell keep);
 
   bool Removed() const { return removed_; }
-  // Takes the marks away when they were shown.
+  // Rewrites the candidate list when asked to, and takes the marks away
+  // when they were shown.
   void Finish();
 
 private:
@@ -51,6 +58,8 @@ private:
   std::string label_;
   std::vector<Mark> marks_;
   bool quiet_ = false;
+  bool refresh_ = false;
+  bool showCells_ = true;
   bool removed_ = false;
   bool shown_ = false;
 };

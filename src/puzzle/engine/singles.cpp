@@ -48,27 +48,38 @@ bool FillLastOpen(Engine &e, const Unit &unit) {
   return true;
 }
 
-// Crosses out, on HatchGrid, every free cell seen by a placed d.
-void RebuildHatch(Engine &e, int d) {
-  HatchBoard &h = e.HatchGrid;
+// Crosses out, on HatchGrid, every free cell seen by a placed d (a cell
+// in a row, column or block that holds d).
+// Returns false when no cell is left free.
+bool RebuildHatch(Engine &e, int d) {
+  const Cell bit = DigitBit(d);
+  unsigned seen[3] = {0, 0, 0}; // rows, columns, blocks holding d, by bit
+  for (int y = 1; y <= 9; ++y) {
+    for (int x = 1; x <= 9; ++x) {
+      if (e.CellGrid(x, y) != bit)
+        continue;
+      seen[0] |= 1u << y;
+      seen[1] |= 1u << x;
+      seen[2] |= 1u << ((y - 1) / 3 * 3 + (x - 1) / 3);
+    }
+  }
+  bool anyFree = false;
   for (int y = 1; y <= 9; ++y) {
     for (int x = 1; x <= 9; ++x) {
       const Cell c = e.CellGrid(x, y);
-      h(x, y) = IsPlaced(c) ? static_cast<std::uint8_t>(DigitOf(c)) : kHatchFree;
-    }
-  }
-  for (int y = 1; y <= 9; ++y) {
-    for (int x = 1; x <= 9; ++x) {
-      if (h(x, y) != d)
-        continue;
-      for (const Unit *u : {&RowUnit(y), &ColumnUnit(x), &BlockOf(x, y)}) {
-        for (const Pos &p : u->cells) {
-          if (h(p.x, p.y) == kHatchFree)
-            h(p.x, p.y) = kHatchSeen;
-        }
+      std::uint8_t &h = e.HatchGrid(x, y);
+      const unsigned block = (y - 1) / 3 * 3 + (x - 1) / 3;
+      if (IsPlaced(c)) {
+        h = static_cast<std::uint8_t>(DigitOf(c));
+      } else if (((seen[0] >> y) | (seen[1] >> x) | (seen[2] >> block)) & 1u) {
+        h = kHatchSeen;
+      } else {
+        h = kHatchFree;
+        anyFree = true;
       }
     }
   }
+  return anyFree;
 }
 
 // "　Easy " when the cell's block, row or column is now complete.
@@ -152,7 +163,9 @@ void kihonkaiho(Engine &e) {
   for (int d = 1; d <= 9; ++d) {
     for (;;) {
       const int before = e.OpenCount;
-      RebuildHatch(e, d);
+      // Without a free cell only the Easy fills of step mode could place.
+      if (!RebuildHatch(e, d) && !e.StepMode)
+        break;
       for (const Pos &b : BlockOrder()) {
         blockkimari(e, b.x, b.y, d);
         if (e.Contradiction)

@@ -301,6 +301,7 @@ UnitResult HiddenTriples(Engine &e, const Unit &u) {
       continue;
     PatternStep step(e, kLevelHiddenTriple);
     StartStep(step, "H. Triple", u, digits, m, false);
+    step.RefreshListAfterwards(true);
     const bool sound = KeepOnly(e, step, u, m, digits);
     step.Finish();
     result.changed = result.changed || step.Removed();
@@ -384,10 +385,12 @@ struct QuadKind {
   int sub;
   bool (*members)(const Engine &, const Unit &, Cell quad, Members &, Cell &seen);
   bool (*clear)(Engine &, PatternStep &, const Unit &, const Members &, Cell quad);
+  bool refreshList; // step mode: rewrite the list instead of showing each cell
 };
 
 // The first quad (in lexicographic order, within allowed) that changes
-// something in u ends the search.
+// something in u ends the search. Quads outside allowed cannot have four
+// members whose digits make up the quad.
 UnitResult QuadSearch(Engine &e, const Unit &u, Cell allowed, const QuadKind &kind) {
   UnitResult result;
   for (Cell quad : kQuads) {
@@ -399,6 +402,8 @@ UnitResult QuadSearch(Engine &e, const Unit &u, Cell allowed, const QuadKind &ki
       continue;
     PatternStep step(e, Level11(kind.sub));
     StartStep(step, kind.name, u, quad, m, false);
+    if (kind.refreshList)
+      step.RefreshListAfterwards(false);
     kind.clear(e, step, u, m, quad);
     step.Finish();
     if (step.Removed() || e.Contradiction) {
@@ -413,17 +418,39 @@ bool ClearOtherCells(Engine &e, PatternStep &step, const Unit &u, const Members 
   return ClearOthers(e, step, u, m, quad);
 }
 
+// Digits of the cells of u whose candidate count lies in [fewest, most],
+// or none when fewer than four such cells exist (no quad can form then).
+Cell QuadDigits(const Engine &e, const Unit &u, int fewest, int most) {
+  Cell digits = kNoCandidates;
+  int cells = 0;
+  for (int i = 0; i < 9; ++i) {
+    const Cell c = CellOf(e, u, i);
+    const int n = CandidateCount(c);
+    if (n < fewest || n > most)
+      continue;
+    digits |= c;
+    ++cells;
+  }
+  return cells >= 4 ? digits : kNoCandidates;
+}
+
 UnitResult NakedQuads(Engine &e, const Unit &u, bool) {
-  static constexpr QuadKind kNaked{"N. Quad", 80, NakedQuadMembers, ClearOtherCells};
-  return QuadSearch(e, u, kAllCandidates, kNaked);
+  static constexpr QuadKind kNaked{"N. Quad", 80, NakedQuadMembers, ClearOtherCells, false};
+  const Cell allowed = QuadDigits(e, u, 2, 4);
+  if (CandidateCount(allowed) < 4)
+    return UnitResult{};
+  return QuadSearch(e, u, allowed, kNaked);
 }
 
 UnitResult HiddenQuads(Engine &e, const Unit &u, bool) {
-  static constexpr QuadKind kHidden{"H. Quad", 90, HiddenQuadMembers, KeepOnly};
+  static constexpr QuadKind kHidden{"H. Quad", 90, HiddenQuadMembers, KeepOnly, true};
   const Cell free = static_cast<Cell>(kAllCandidates & ~PlacedDigits(e, u));
   if (CandidateCount(free) < 4)
     return UnitResult{};
-  return QuadSearch(e, u, free, kHidden);
+  const Cell allowed = static_cast<Cell>(free & QuadDigits(e, u, 2, 9));
+  if (CandidateCount(allowed) < 4)
+    return UnitResult{};
+  return QuadSearch(e, u, allowed, kHidden);
 }
 
 } // namespace

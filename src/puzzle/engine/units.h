@@ -32,10 +32,53 @@ struct Unit {
   std::array<Pos, 9> cells{}; // in unit order
 };
 
-const Unit &RowUnit(int y);
-const Unit &ColumnUnit(int x);
-const Unit &BlockUnit(int bx, int by);
-const Unit &BlockOf(int x, int y);
+namespace detail {
+struct UnitTables {
+  std::array<Unit, 10> rows{};
+  std::array<Unit, 10> columns{};
+  std::array<Unit, 10> blocks{}; // by block number 1..9, band by band
+};
+
+constexpr int BlockNumber(int bx, int by) { return (by - 1) / 3 * 3 + (bx - 1) / 3 + 1; }
+
+constexpr UnitTables MakeTables() {
+  UnitTables t;
+  for (int i = 1; i <= 9; ++i) {
+    t.rows[i].kind = UnitKind::Row;
+    t.rows[i].index = i;
+    t.columns[i].kind = UnitKind::Column;
+    t.columns[i].index = i;
+    for (int j = 1; j <= 9; ++j) {
+      t.rows[i].cells[j - 1] = Pos{j, i};
+      t.columns[i].cells[j - 1] = Pos{i, j};
+    }
+  }
+  for (int by = 1; by <= 7; by += 3) {
+    for (int bx = 1; bx <= 7; bx += 3) {
+      Unit &u = t.blocks[BlockNumber(bx, by)];
+      u.kind = UnitKind::Block;
+      u.index = BlockNumber(bx, by);
+      u.block = Pos{bx, by};
+      int k = 0;
+      for (int x = bx; x < bx + 3; ++x) {
+        for (int y = by; y < by + 3; ++y)
+          u.cells[k++] = Pos{x, y};
+      }
+    }
+  }
+  return t;
+}
+
+inline constexpr UnitTables kUnits = MakeTables();
+
+} // namespace detail
+
+inline const Unit &RowUnit(int y) { return detail::kUnits.rows[y]; }
+inline const Unit &ColumnUnit(int x) { return detail::kUnits.columns[x]; }
+inline const Unit &BlockUnit(int bx, int by) {
+  return detail::kUnits.blocks[detail::BlockNumber(bx, by)];
+}
+inline const Unit &BlockOf(int x, int y) { return BlockUnit(BlockStart(x), BlockStart(y)); }
 
 // The 18 lines in scan order: columns 1..9 then rows 1..9 when columns come
 // first, otherwise rows 1..9 then columns 1..9.

@@ -14,7 +14,9 @@ public:
     e.StepKey = kKeyEnter;
     ++waits;
   }
+  void RefreshCandidateList(Engine &) override { ++refreshes; }
   int waits = 0;
+  int refreshes = 0;
 };
 
 const char *kPairInBlock = "37 37 1237 124 245 468 589 19 126 / 13 27 45 / 89 12 347";
@@ -117,6 +119,22 @@ TEST(NakedTripleTest, TwoDigitsOnlyAreNoTriple) {
   Engine e = testing::EngineOnPosition("12 12 12 345 678 345 678 39 .");
   tkoho(e);
   EXPECT_FALSE(e.Changed);
+}
+
+TEST(QuadStepTest, HiddenQuadRewritesTheListNakedQuadShowsEachCell) {
+  Engine hidden = testing::EngineOnPosition("125 236 347 148 56789 56789 56789 56789 56789");
+  CountingSteps hiddenSteps;
+  testing::WatchSteps(hidden, hiddenSteps);
+  qkohoH(hidden);
+  EXPECT_EQ(1, hiddenSteps.waits); // the marked quad only
+  EXPECT_EQ(1, hiddenSteps.refreshes);
+
+  Engine naked = testing::EngineOnPosition("12 23 34 14 1256 5678 5679 789 5689");
+  CountingSteps nakedSteps;
+  testing::WatchSteps(naked, nakedSteps);
+  qkoho(naked);
+  EXPECT_EQ(2, nakedSteps.waits);     // the quad, then the changed cell
+  EXPECT_EQ(1, nakedSteps.refreshes); // after the changed cell's key
 }
 
 } // namespace

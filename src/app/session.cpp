@@ -234,9 +234,15 @@ void Session::StartTimerTool() {
 }
 
 void Session::Relayout() {
+  platform::Canvas *canvas = view_ ? view_->MeasureCanvas() : nullptr;
+  if (canvas)
+    layout_.Relayout(memo_, format_.format, printer_.Metrics(), view_->EditorCellRatio(),
+                     fontFaces_, *canvas);
   if (view_)
     view_->DocumentLaidOut();
 }
+
+void Session::CaretMoved() { layout_.CaretMoved(memo_, format_.format); }
 
 void Session::NameRecorded(const std::string &docFileName) { history_.Record(docFileName); }
 

@@ -11,11 +11,13 @@
 
 #include "app/history.h"
 #include "editor/document.h"
+#include "platform/canvas.h"
 #include "platform/font_catalog.h"
 #include "platform/host.h"
 #include "platform/memo.h"
 #include "platform/printer.h"
 #include "print/format_commands.h"
+#include "print/layout_state.h"
 
 #include <functional>
 #include <string>
@@ -43,6 +45,10 @@ public:
   virtual void FocusEditor() = 0;
   // The document was laid out again: refresh what shows the layout.
   virtual void DocumentLaidOut() = 0;
+  // A canvas that measures text like the printer, and the editor font's
+  // cell-height-to-em ratio; without a canvas nothing is laid out.
+  virtual platform::Canvas *MeasureCanvas() { return nullptr; }
+  virtual print::CellRatio EditorCellRatio() const { return {}; }
 };
 
 class Session : private editor::DocumentHooks {
@@ -107,6 +113,9 @@ public:
 
   // Lays the document out again and refreshes the position display.
   void Relayout() override;
+  // The caret moved: refreshes the page/line/column display alone.
+  void CaretMoved();
+  print::LayoutState &Layout() { return layout_; }
 
 private:
   // editor::DocumentHooks
@@ -137,6 +146,7 @@ private:
   SessionView *view_ = nullptr;
 
   print::FormatState format_;
+  print::LayoutState layout_;
   editor::Document document_;
   History history_;
   MenuStates menus_;

@@ -2,7 +2,10 @@
 
 #include "app/window_geometry.h"
 #include "base/sjis.h"
+#include "print/pagination_commands.h"
 #include "ui/loading_notice.h"
+#include "ui/print_status_panel.h"
+#include "ui/qt_canvas.h"
 #include "ui/qt_text.h"
 #include "ui/version_box.h"
 
@@ -18,10 +21,12 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace zenpa::ui {
@@ -50,7 +55,8 @@ MainWindow::MainWindow(platform::Host &host, platform::Printer &printer,
                        const platform::FontCatalog &fonts, std::string programDir, QWidget *parent)
     : QMainWindow(parent), uiScale_(ScaleOfApplicationFont()),
       notice_(std::make_unique<LoadingNotice>(uiScale_)), editor_(new QPlainTextEdit),
-      memo_(new QtMemo(editor_)), session_(*memo_, host, printer, fonts, std::move(programDir)) {
+      memo_(new QtMemo(editor_)), session_(*memo_, host, printer, fonts, std::move(programDir)),
+      fonts_(fonts) {
   setObjectName("TForm1");
   setAcceptDrops(true);
   const app::MainWindowGeometry g = app::MainGeometry(uiScale_);
@@ -59,17 +65,64 @@ MainWindow::MainWindow(platform::Host &host, platform::Printer &printer,
   BuildEditor(fonts);
   BuildMenus();
   BuildStatusStrip();
+  BuildPrintStatus();
   if (QScreen *screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
   }
   session_.SetView(this);
-  connect(memo_, &QtMemo::textChanged, this, [this] { session_.Doc().TextChanged(); });
+  connect(memo_, &QtMemo::textChanged, this, [this] {
+    session_.Doc().TextChanged();
+    relayoutTimer_->start();
+  });
+  connect(editor_, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+    session_.CaretMoved();
+    DocumentLaidOut();
+  });
 }
+
+// The layout-status panel sits above the editor; its caret text goes on the
+// status strip. Edits are laid out once the pending events have run, so a
+// burst of changes costs one layout.
+void MainWindow::BuildPrintStatus() {
+  relayoutTimer_ = new QTimer(this);
+  relayoutTimer_->setSingleShot(true);
+  relayoutTimer_->setInterval(0);
+  connect(relayoutTimer_, &QTimer::timeout, this, [this] { session_.Relayout(); });
+  printStatus_ = new PrintStatusPanel(session_.Layout().Status(), this);
+  settingsArea_->addWidget(printStatus_);
+  status_->addPermanentWidget(printStatus_->caretLabel());
+  const auto &pages = [this] { return session_.Layout().Layout().pagination; };
+  connect(printStatus_, &PrintStatusPanel::nextPageRequested, this,
+          [this, pages](bool extend, bool) { print::GoToNextPage(*memo_, pages(), extend); });
+  connect(printStatus_, &PrintStatusPanel::previousPageRequested, this,
+          [this, pages](bool extend) { print::GoToPreviousPage(*memo_, pages(), extend); });
+  connect(printStatus_, &PrintStatusPanel::pageBreakRequested, this,
+          [this] { print::InsertPageBreak(*memo_, session_.Format().format); });
+  connect(printStatus_, &PrintStatusPanel::layoutRequested, this, [this] { session_.Relayout(); });
+  connect(printStatus_, &PrintStatusPanel::rangeChanged, this, &MainWindow::DocumentLaidOut);
+}
+
+void MainWindow::DocumentLaidOut() {
+  if (printStatus_)
+    printStatus_->Refresh(session_.Format().format, false);
+}
+
+platform::Canvas *MainWindow::MeasureCanvas() {
+  if (!measure_) {
+    measureImage_ = std::make_unique<QImage>(1, 1, QImage::Format_RGB32);
+    measurePainter_ = std::make_unique<QPainter>(measureImage_.get());
+    measure_ = std::make_unique<QtCanvas>(*measurePainter_, QPoint{}, &fonts_);
+  }
+  return measure_.get();
+}
+
+print::CellRatio MainWindow::EditorCellRatio() const { return CellRatioOf(editor_->font()); }
 
 // The editor outlives the session while the window's children are deleted:
 // its changes must not reach the session any more.
 MainWindow::~MainWindow() {
   disconnect(memo_, nullptr, this, nullptr);
+  disconnect(editor_, nullptr, this, nullptr);
   session_.SetView(nullptr);
 }
 

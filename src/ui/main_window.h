@@ -20,6 +20,9 @@
 #include <memory>
 
 class QAction;
+class QImage;
+class QPainter;
+class QTimer;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -30,6 +33,8 @@ class QVBoxLayout;
 namespace zenpa::ui {
 
 class LoadingNotice;
+class PrintStatusPanel;
+class QtCanvas;
 
 class MainWindow : public QMainWindow, private app::SessionView {
   Q_OBJECT
@@ -63,12 +68,15 @@ private:
   void HideLoadingNotice() override;
   void BringToFront() override;
   void FocusEditor() override;
-  void DocumentLaidOut() override {}
+  void DocumentLaidOut() override;
+  platform::Canvas *MeasureCanvas() override;
+  print::CellRatio EditorCellRatio() const override;
 
   void BuildEditor(const platform::FontCatalog &fonts);
   void BuildMenus();
   void BuildHelpMenu();
   void BuildStatusStrip();
+  void BuildPrintStatus();
   QAction *AddAction(QMenu *menu, const char *name, const char *caption,
                      void (MainWindow::*slot)());
   void RunAndSync(const std::function<void()> &command);
@@ -99,6 +107,13 @@ private:
   QPushButton *renameOk_ = nullptr;
   QPushButton *renameCancel_ = nullptr;
   QAction *timer_ = nullptr;
+  PrintStatusPanel *printStatus_ = nullptr;
+  QTimer *relayoutTimer_ = nullptr;
+  // Measures text like the printer for the layout: a canvas on a tiny image.
+  std::unique_ptr<QImage> measureImage_;
+  std::unique_ptr<QPainter> measurePainter_;
+  std::unique_ptr<QtCanvas> measure_;
+  const platform::FontCatalog &fonts_;
   std::array<QAction *, app::kHistorySlots> history_{};
   bool shown_ = false;
 };

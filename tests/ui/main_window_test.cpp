@@ -48,6 +48,20 @@ private slots:
     QVERIFY(host_->messages.empty());
   }
 
+  // The layout runs after an edit: the status panel shows the paper and the
+  // status strip the caret's page, line and column.
+  void editsAreLaidOutIntoTheStatusPanel() {
+    StartWith({docPath_});
+    Editor()->moveCursor(QTextCursor::End);
+    testing::TypeText(Editor(), QString::fromUtf8("三行目"));
+    QTRY_VERIFY(!session().Layout().Status().labels().paper.empty());
+    const QString caret = FindCaretLabel();
+    QVERIFY2(caret.contains(QString::fromUtf8("頁")), qPrintable(caret));
+    QVERIFY2(caret.contains(QString::fromUtf8("行")), qPrintable(caret));
+    if (const char *shot = std::getenv("ZENPA_SCREENSHOT"))
+      window_->grab().save(QString::fromLocal8Bit(shot));
+  }
+
   void editedTextIsSavedWhenClosingWithYes() {
     StartWith({docPath_});
     Editor()->moveCursor(QTextCursor::Start);
@@ -115,6 +129,15 @@ private slots:
 
 private:
   inline static const std::string kText = Sj("日本語の文書\r\n二行目　全角\r\n");
+
+  app::Session &session() { return window_->session(); }
+  QString FindCaretLabel() {
+    for (QLabel *label : window_->findChildren<QLabel *>()) {
+      if (label->text().contains(QString::fromUtf8("字 （")))
+        return label->text();
+    }
+    return {};
+  }
 
   void StartWith(const std::vector<std::string> &args) {
     window_->Start(args);

@@ -2,6 +2,7 @@
 
 #include "base/sjis.h"
 #include "cli/sudoku_batch.h"
+#include "cli/sudoku_convert_command.h"
 #include "cli/sudoku_generate_command.h"
 #include "puzzle/engine/grader.h"
 #include "puzzle/engine/trial.h"
@@ -166,6 +167,7 @@ constexpr Subcommand kSubcommands[] = {
 void PrintUsage(std::FILE *to) {
   std::fprintf(to, "Usage: zenpa sudoku grade|solve|count|show [options] [FILE...]\n"
                    "       zenpa sudoku generate [options] (see zenpa sudoku generate --help)\n"
+                   "       zenpa sudoku convert|import (see zenpa sudoku convert --help)\n"
                    "Puzzles are lines of 81 characters: 1-9 givens, 0 or . open cells.\n"
                    "Without FILE the lines come from standard input.\n\n"
                    "  grade          LEVEL, hardest technique, clues and difficulty per puzzle\n"
@@ -218,6 +220,8 @@ int RunSudoku(const Args &args) {
   }
   if (args[0] == "generate")
     return RunSudokuGenerate(Args(args.begin() + 1, args.end()));
+  if (args[0] == "convert" || args[0] == "import")
+    return RunSudokuConvert(args);
   const Subcommand *command = nullptr;
   for (const Subcommand &candidate : kSubcommands) {
     if (candidate.name == args[0])

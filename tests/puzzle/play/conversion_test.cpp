@@ -1,17 +1,14 @@
 #include "puzzle/play/conversion.h"
 
 #include "base/sjis.h"
-#include "platform/scripted_host.h"
-#include "platform/text_memo.h"
 #include "puzzle/play/puzzle_file_reader.h"
+#include "puzzle/play/support/puzzle_file_desk.h"
 
 #include <gtest/gtest.h>
 
 using zenpa::base::Sj;
 using zenpa::editor::InsertionPlace;
 using zenpa::platform::Answer;
-using zenpa::platform::ScriptedHost;
-using zenpa::platform::TextMemo;
 using namespace zenpa::play;
 using Lines = std::vector<std::string>;
 
@@ -39,12 +36,7 @@ Lines SplitCrLf(const std::string &text) {
 
 GridCells CellsOf(const GridDigits &digits) { return GivenCells(digits); }
 
-struct Desk {
-  TextMemo memo;
-  ScriptedHost host;
-  PuzzleTextOptions options;
-  InsertionPlace place = InsertionPlace::AtEnd;
-  PuzzleBlockWriter writer{memo, options, place};
+struct Desk : zenpa::testing::PuzzleDocDesk {
   ImportContext ctx{memo, host, writer, false, InsertionPlace::AtEnd};
 };
 

@@ -3,19 +3,17 @@
 
 #include "base/file_io.h"
 #include "base/sjis.h"
-#include "platform/scripted_host.h"
-#include "platform/text_memo.h"
 #include "puzzle/engine/engine.h"
+#include "puzzle/play/support/puzzle_file_desk.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 
 using zenpa::base::Sj;
 using zenpa::editor::InsertionPlace;
-using zenpa::platform::ScriptedHost;
-using zenpa::platform::TextMemo;
+using zenpa::testing::TempDir;
 using namespace zenpa::play;
 using Lines = std::vector<std::string>;
 
@@ -45,27 +43,7 @@ std::vector<GridDigits> GivensOf(const PuzzleFileContent &content) {
   return out;
 }
 
-class TempDir {
-public:
-  TempDir() {
-    path_ = std::filesystem::temp_directory_path() /
-            ("zenpa_pf_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(path_);
-  }
-  ~TempDir() { std::filesystem::remove_all(path_); }
-  std::string File(const std::string &name) const { return (path_ / name).string(); }
-
-private:
-  std::filesystem::path path_;
-};
-
-struct Desk {
-  TextMemo memo;
-  ScriptedHost host;
-  PuzzleTextOptions options;
-  InsertionPlace place = InsertionPlace::AtEnd;
-  PuzzleBlockWriter writer{memo, options, place};
+struct Desk : zenpa::testing::PuzzleDocDesk {
   PuzzleReadContext ctx{memo, host, writer, {}};
 
   std::vector<std::string> Messages() const {
@@ -162,7 +140,7 @@ TEST(PuzzleFileReading, UnreadableCellsAndJunkNeverBreakTheGrid) {
 
 TEST(PuzzleFileReading, FileWithMissingRowsAndBadCellsReportsBoth) {
   TempDir dir;
-  const std::string path = dir.File("a.nbp");
+  const std::string path = dir.Path("a.nbp");
   Lines lines = kRows;
   lines[0] = "53..7...?";
   lines.insert(lines.end(), kRows.begin(), kRows.begin() + 3);
@@ -199,8 +177,8 @@ TEST(PuzzleFileReading, EscapeInLevelCheckStopsThisAndLaterFiles) {
   TempDir dir;
   Lines twoGrids = kRows;
   twoGrids.insert(twoGrids.end(), kRows.begin(), kRows.end());
-  ASSERT_TRUE(zenpa::base::WriteLines(dir.File("a.nbp"), twoGrids).ok);
-  ASSERT_TRUE(zenpa::base::WriteLines(dir.File("b.nbp"), kRows).ok);
+  ASSERT_TRUE(zenpa::base::WriteLines(dir.Path("a.nbp"), twoGrids).ok);
+  ASSERT_TRUE(zenpa::base::WriteLines(dir.Path("b.nbp"), kRows).ok);
   Desk d;
   int graded = 0;
   d.ctx.levelCheck = [&](const ReadGrid &grid) {
@@ -208,25 +186,25 @@ TEST(PuzzleFileReading, EscapeInLevelCheckStopsThisAndLaterFiles) {
     EXPECT_EQ(30, grid.givenCount);
     return zenpa::puzzle::kKeyEscape;
   };
-  const std::string name = LoadPuzzleFiles(d.ctx, {dir.File("a.nbp"), dir.File("b.nbp")}, false);
+  const std::string name = LoadPuzzleFiles(d.ctx, {dir.Path("a.nbp"), dir.Path("b.nbp")}, false);
   EXPECT_EQ(1, graded);
-  EXPECT_EQ(dir.File("a.txt"), name);
+  EXPECT_EQ(dir.Path("a.txt"), name);
 
   Desk go;
   go.ctx.levelCheck = [&](const ReadGrid &) { return zenpa::puzzle::kKeyEnter; };
   go.memo.SetLines({"old text"});
-  EXPECT_EQ(dir.File("b.txt"),
-            LoadPuzzleFiles(go.ctx, {dir.File("a.nbp"), dir.File("b.nbp")}, false));
+  EXPECT_EQ(dir.Path("b.txt"),
+            LoadPuzzleFiles(go.ctx, {dir.Path("a.nbp"), dir.Path("b.nbp")}, false));
   EXPECT_EQ(3 * 22, go.memo.LineCount());
 }
 
 TEST(PuzzleFileReading, MissingFileFailsWithAMessageAndKeepsGoing) {
   TempDir dir;
-  ASSERT_TRUE(zenpa::base::WriteLines(dir.File("b.csv"), Lines(9, ",,,,,,,1,")).ok);
+  ASSERT_TRUE(zenpa::base::WriteLines(dir.Path("b.csv"), Lines(9, ",,,,,,,1,")).ok);
   Desk d;
   d.memo.SetLines({"kept"});
-  EXPECT_EQ(dir.File("b.txt"),
-            LoadPuzzleFiles(d.ctx, {dir.File("none.nbp"), dir.File("b.csv")}, true));
+  EXPECT_EQ(dir.Path("b.txt"),
+            LoadPuzzleFiles(d.ctx, {dir.Path("none.nbp"), dir.Path("b.csv")}, true));
   EXPECT_EQ(1u, d.host.messages.size());
   EXPECT_EQ("kept", d.memo.Line(0));
   EXPECT_EQ(1 + 22, d.memo.LineCount());
@@ -265,10 +243,23 @@ TEST(PuzzleFileWriting, CompletedAnswerFollowsInShortDocuments) {
   EXPECT_EQ("534678912", lines[10]);
   EXPECT_EQ("345286179", lines[18]);
   TempDir dir;
-  const std::string path = dir.File("out.CSV");
+  const std::string path = dir.Path("out.CSV");
   EXPECT_EQ(PuzzleDialect::Csv, DialectOfFile(path));
   ASSERT_TRUE(WritePuzzleFile(path, d.memo, DialectOfFile(path), "").ok);
   std::string bytes;
   ASSERT_TRUE(zenpa::base::ReadFileBytes(path, bytes).ok);
   EXPECT_EQ("5,3,,,7,,,,\r\n", bytes.substr(0, 13));
+}
+
+TEST(PuzzleFormat, AppliedOnlyWhenSwitchedOnReplacingAndNotCurrent) {
+  TempDir dir;
+  const std::string programDir = dir.Dir();
+  const std::string own = PuzzleFormatPath(programDir);
+  EXPECT_FALSE(PuzzleFormatDue(true, false, "doc.zpf", programDir)); // no such file yet
+  ASSERT_TRUE(zenpa::base::WriteLines(own, {"format"}).ok);
+  EXPECT_TRUE(PuzzleFormatDue(true, false, "doc.zpf", programDir));
+  EXPECT_TRUE(PuzzleFormatDue(true, false, "/elsewhere/nbpzpf.zpf", programDir));
+  EXPECT_FALSE(PuzzleFormatDue(true, false, own, programDir));
+  EXPECT_FALSE(PuzzleFormatDue(false, false, "doc.zpf", programDir));
+  EXPECT_FALSE(PuzzleFormatDue(true, true, "doc.zpf", programDir));
 }

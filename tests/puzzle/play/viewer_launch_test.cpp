@@ -2,39 +2,24 @@
 
 #include "base/file_io.h"
 #include "base/sjis.h"
-#include "platform/scripted_host.h"
-#include "platform/text_memo.h"
+#include "puzzle/play/support/puzzle_file_desk.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 using zenpa::base::Sj;
 using zenpa::base::WriteLines;
 using zenpa::editor::InsertionPlace;
-using zenpa::platform::ScriptedHost;
-using zenpa::platform::TextMemo;
 using namespace zenpa::play;
 using Lines = std::vector<std::string>;
 
 namespace {
 
-struct Desk {
-  std::filesystem::path dir =
-      std::filesystem::temp_directory_path() /
-      ("zenpa_viewer_" +
-       std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-  TextMemo memo;
-  ScriptedHost host;
-  PuzzleTextOptions options;
-  InsertionPlace place = InsertionPlace::AtEnd;
-  PuzzleBlockWriter writer{memo, options, place};
+struct Desk : zenpa::testing::PuzzleDocDesk {
+  zenpa::testing::TempDir dir;
   PuzzleReadContext read{memo, host, writer, {}};
-  ViewerContext ctx{read, "/opt/zenpa/", dir.string(), false};
-
-  Desk() { std::filesystem::create_directories(dir); }
-  ~Desk() { std::filesystem::remove_all(dir); }
-  std::string File(const std::string &name) const { return (dir / name).string(); }
+  ViewerContext ctx{read, "/opt/zenpa/", dir.Dir(), false};
+  std::string Path(const std::string &name) const { return dir.Path(name); }
 };
 
 } // namespace
@@ -49,11 +34,11 @@ TEST(ViewerLaunch, CommandLineNamesTheChosenFileWithItsDirectory) {
 
 TEST(ViewerLaunch, HandedBackFileReplacesTheDocument) {
   Desk d;
-  ASSERT_TRUE(WriteLines(d.File("p.nbp"), Lines(9, "1........")).ok);
-  ASSERT_TRUE(WriteLines(d.File("GRDV.DAT"), {"p.nbp", "ignored"}).ok);
+  ASSERT_TRUE(WriteLines(d.Path("p.nbp"), Lines(9, "1........")).ok);
+  ASSERT_TRUE(WriteLines(d.Path("GRDV.DAT"), {"p.nbp", "ignored"}).ok);
   d.memo.SetLines({"old"});
-  EXPECT_EQ(d.File("p.nbp"), RunViewer(d.ctx, "x.nbp"));
-  EXPECT_EQ("/opt/zenpa/GRDV.COM /C " + d.File("x.nbp"), d.host.started.at(0));
+  EXPECT_EQ(d.Path("p.nbp"), RunViewer(d.ctx, "x.nbp"));
+  EXPECT_EQ("/opt/zenpa/GRDV.COM /C " + d.Path("x.nbp"), d.host.started.at(0));
   EXPECT_EQ(22, d.memo.LineCount());
   EXPECT_EQ(ClueLine("9"), d.memo.Line(20));
 }
@@ -62,7 +47,7 @@ TEST(ViewerLaunch, NoHandBackOrFailedStartLeavesTheDocument) {
   Desk d;
   d.memo.SetLines({"old"});
   EXPECT_EQ(std::nullopt, RunViewer(d.ctx, "x.nbp")); // no GRDV.DAT
-  ASSERT_TRUE(WriteLines(d.File("GRDV.DAT"), {"missing.nbp"}).ok);
+  ASSERT_TRUE(WriteLines(d.Path("GRDV.DAT"), {"missing.nbp"}).ok);
   EXPECT_EQ(std::nullopt, RunViewer(d.ctx, "x.nbp"));
   d.host.startProgramSucceeds = false;
   EXPECT_EQ(std::nullopt, RunViewer(d.ctx, "x.nbp"));

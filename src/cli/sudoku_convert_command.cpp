@@ -1,0 +1,167 @@
+#include "cli/sudoku_convert_command.h"
+
+#include "base/file_io.h"
+#include "base/sjis.h"
+#include "cli/sudoku_batch.h"
+#include "platform/scripted_host.h"
+#include "platform/text_memo.h"
+#include "puzzle/play/conversion.h"
+#include "puzzle/play/puzzle_file_writer.h"
+
+#include <cstdio>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+
+namespace zenpa::cli {
+namespace {
+
+struct ConvertOptions {
+  std::optional<play::ConversionForm> form;
+  bool utf8 = false;
+  std::optional<std::string> file;
+};
+
+void PrintUsage(std::FILE *to) {
+  std::fprintf(to,
+               "Usage: zenpa sudoku convert --to 9x9|9x9S|9x9C|1gyo|csv|tab|url|url2 "
+               "[--utf8] [FILE]\n"
+               "       zenpa sudoku import [--utf8] [FILE]\n"
+               "convert: puzzles as lines of 81 characters, or a document holding grids,\n"
+               "         written in the chosen form.\n"
+               "import:  pasted rows or a puzzle address, written as the document's grid text.\n"
+               "Without FILE the text comes from standard input. Text is Shift-JIS with\n"
+               "CR LF line ends, or UTF-8 with LF with --utf8.\n");
+}
+
+bool ParseOptions(const Args &args, ConvertOptions &options) {
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string &arg = args[i];
+    if (arg == "--utf8") {
+      options.utf8 = true;
+    } else if (arg == "--to" && i + 1 < args.size() && args[0] == "convert") {
+      options.form = play::FormOfName(args[++i]);
+      if (!options.form)
+        return false;
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      return false;
+    } else if (options.file) {
+      return false;
+    } else {
+      options.file = arg;
+    }
+  }
+  return args[0] == "import" || options.form.has_value();
+}
+
+std::optional<std::string> ReadInput(const ConvertOptions &options) {
+  std::string bytes;
+  if (!options.file) {
+    bytes.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+  } else if (!base::ReadFileBytes(*options.file, bytes).ok) {
+    std::fprintf(stderr, "zenpa sudoku: cannot read %s\n", options.file->c_str());
+    return std::nullopt;
+  }
+  return options.utf8 ? base::Utf8ToSjis(bytes) : bytes;
+}
+
+// Shift-JIS text as it is, or as UTF-8 with LF line ends (line by line, since
+// the codec keeps a CR or LF inside a line as a raw byte).
+void Write(const ConvertOptions &options, const std::string &sjis) {
+  std::string text = sjis;
+  if (options.utf8) {
+    text.clear();
+    std::size_t start = 0;
+    for (std::size_t end; (end = sjis.find("\r\n", start)) != std::string::npos; start = end + 2)
+      text += base::SjisToUtf8(sjis.substr(start, end - start)) + "\n";
+    text += base::SjisToUtf8(sjis.substr(start));
+  }
+  std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+// Lines ending in LF or CR LF.
+std::vector<std::string> TextLines(const std::string &text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r')
+      line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+// The grids of the text: the grids drawn in it, else its puzzle lines.
+bool GridsOf(const std::string &text, std::vector<play::GridDigits> &grids) {
+  const std::vector<std::string> lines = TextLines(text);
+  grids = play::ScanGrids(platform::TextMemo(lines));
+  if (!grids.empty())
+    return true;
+  bool ok = true;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::size_t first = lines[i].find_first_not_of(" \t");
+    if (first == std::string::npos || lines[i][first] == '#')
+      continue;
+    const PuzzleLine line = ParsePuzzleLine(lines[i]);
+    if (line.error.empty()) {
+      grids.push_back(line.digits);
+      continue;
+    }
+    std::fprintf(stderr, "zenpa sudoku convert: line %zu: %s\n", i + 1, line.error.c_str());
+    ok = false;
+  }
+  return ok;
+}
+
+int Convert(const ConvertOptions &options, const std::string &text) {
+  std::vector<play::GridDigits> grids;
+  const bool ok = GridsOf(text, grids);
+  const play::AddressEndpoints endpoints;
+  const bool oneLine = *options.form == play::ConversionForm::OneLine ||
+                       *options.form == play::ConversionForm::Address ||
+                       *options.form == play::ConversionForm::Address2;
+  for (std::size_t i = 0; i < grids.size(); ++i) {
+    std::string out = play::ConvertDigits(grids[i], *options.form, endpoints);
+    if (oneLine || i + 1 < grids.size())
+      out += "\r\n"; // one line per puzzle; an empty line between grids
+    Write(options, out);
+  }
+  if (grids.empty())
+    std::fprintf(stderr, "zenpa sudoku convert: no puzzle found\n");
+  return ok && !grids.empty() ? 0 : 1;
+}
+
+int Import(const ConvertOptions &options, const std::string &text) {
+  platform::TextMemo memo;
+  platform::ScriptedHost host;
+  play::PuzzleTextOptions textOptions;
+  editor::InsertionPlace place = editor::InsertionPlace::AtEnd;
+  play::PuzzleBlockWriter writer(memo, textOptions, place);
+  play::ImportContext ctx{memo, host, writer, false, place};
+  play::ImportGrid(ctx, text);
+  Write(options, base::JoinLines(memo.Lines()));
+  for (const platform::ShownMessage &m : host.messages)
+    std::fprintf(stderr, "zenpa sudoku import: %s\n", base::SjisToUtf8(m.text).c_str());
+  return host.messages.empty() ? 0 : 1;
+}
+
+} // namespace
+
+int RunSudokuConvert(const Args &args) {
+  if (args.size() > 1 && (args[1] == "--help" || args[1] == "-h")) {
+    PrintUsage(stdout);
+    return 0;
+  }
+  ConvertOptions options;
+  if (!ParseOptions(args, options)) {
+    PrintUsage(stderr);
+    return 2;
+  }
+  const std::optional<std::string> text = ReadInput(options);
+  if (!text)
+    return 1;
+  return args[0] == "import" ? Import(options, *text) : Convert(options, *text);
+}
+
+} // namespace zenpa::cli

@@ -242,6 +242,25 @@ void Session::Relayout() {
     view_->DocumentLaidOut();
 }
 
+void Session::SaveInitialSettings() {
+  if (print::SaveInitialSettings(format_, FormatSaveContext(), host_))
+    menus_.backEnabled = true;
+}
+
+void Session::RestoreInitialSettings() {
+  if (print::RestoreInitialSettings(format_, FormatLoadContext(), host_))
+    Relayout();
+}
+
+void Session::OpenFormat() {
+  if (print::OpenFormatCommand(format_, FormatLoadContext(), host_))
+    Relayout();
+}
+
+void Session::SaveFormatAs() {
+  print::SaveFormatAsCommand(format_, document_.FileName(), FormatSaveContext(), host_);
+}
+
 void Session::CaretMoved() { layout_.CaretMoved(memo_, format_.format); }
 
 void Session::NameRecorded(const std::string &docFileName) { history_.Record(docFileName); }

@@ -111,6 +111,14 @@ public:
   // Caret positions the editor counts for a double-byte character.
   int PosPerWideChar() const { return 2; }
 
+  // The format file commands: "初期設定保存(&I)", "初期設定にもどす(&B)",
+  // "書式読み込み(&O)..." and "今の書式保存(&S)...". A format that was read
+  // lays the document out again.
+  void SaveInitialSettings();
+  void RestoreInitialSettings();
+  void OpenFormat();
+  void SaveFormatAs();
+
   // Lays the document out again and refreshes the position display.
   void Relayout() override;
   // The caret moved: refreshes the page/line/column display alone.

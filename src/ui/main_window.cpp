@@ -167,6 +167,8 @@ void MainWindow::BuildMenus() {
   AddAction(file, "Insert1", "文末に追加読み込み(&I)...", &MainWindow::InsertAtEnd);
   AddAction(file, "Rename1", "ファイル名変更(&R)", &MainWindow::BeginRename);
   file->addSeparator();
+  BuildFormatItems(file);
+  file->addSeparator();
   QAction *exit = file->addAction(Sq("終了(&X)"));
   exit->setObjectName("Exit1");
   connect(exit, &QAction::triggered, this, &QWidget::close);
@@ -179,6 +181,25 @@ void MainWindow::BuildMenus() {
     history_[slot - 1] = item;
   }
   BuildHelpMenu();
+}
+
+// The format file commands; "初期設定にもどす(&B)" is enabled while "zenpa.ini" exists.
+void MainWindow::BuildFormatItems(QMenu *menu) {
+  const std::pair<const char *, const char *> items[] = {{"SaveIni", "初期設定保存(&I)"},
+                                                         {"Back", "初期設定にもどす(&B)"},
+                                                         {"LoadZpf", "書式読み込み(&O)..."},
+                                                         {"SaveZpf", "今の書式保存(&S)..."}};
+  const std::function<void()> commands[] = {
+      [this] { session_.SaveInitialSettings(); }, [this] { session_.RestoreInitialSettings(); },
+      [this] { session_.OpenFormat(); }, [this] { session_.SaveFormatAs(); }};
+  for (std::size_t i = 0; i < std::size(items); ++i) {
+    QAction *action = menu->addAction(Sq(items[i].second));
+    action->setObjectName(items[i].first);
+    connect(action, &QAction::triggered, this,
+            [this, command = commands[i]] { RunAndSync(command); });
+    if (i == 1)
+      back_ = action;
+  }
 }
 
 void MainWindow::BuildHelpMenu() {
@@ -233,6 +254,7 @@ void MainWindow::SyncFromSession() {
     history_[slot - 1]->setText(DisplayText(session_.RecentFiles().Caption(slot)));
   }
   timer_->setEnabled(session_.Menus().timerEnabled);
+  back_->setEnabled(session_.Menus().backEnabled);
   const bool renaming = doc.Renaming();
   nameLabel_->setVisible(!renaming);
   renameBox_->setVisible(renaming);

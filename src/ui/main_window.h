@@ -20,6 +20,7 @@
 #include <memory>
 
 class QAction;
+class QMenu;
 class QImage;
 class QPainter;
 class QTimer;
@@ -75,6 +76,7 @@ private:
   void BuildEditor(const platform::FontCatalog &fonts);
   void BuildMenus();
   void BuildHelpMenu();
+  void BuildFormatItems(QMenu *menu);
   void BuildStatusStrip();
   void BuildPrintStatus();
   QAction *AddAction(QMenu *menu, const char *name, const char *caption,
@@ -107,6 +109,7 @@ private:
   QPushButton *renameOk_ = nullptr;
   QPushButton *renameCancel_ = nullptr;
   QAction *timer_ = nullptr;
+  QAction *back_ = nullptr;
   PrintStatusPanel *printStatus_ = nullptr;
   QTimer *relayoutTimer_ = nullptr;
   // Measures text like the printer for the layout: a canvas on a tiny image.

@@ -62,6 +62,17 @@ private slots:
       window_->grab().save(QString::fromLocal8Bit(shot));
   }
 
+  void initialSettingsAreSavedAndRestoredFromTheFileMenu() {
+    StartWith({docPath_});
+    QVERIFY(!Action("Back")->isEnabled());
+    host_->answers = {Answer::Ok};
+    Action("SaveIni")->trigger();
+    QVERIFY(dir_->Exists("zenpa.ini"));
+    QVERIFY(Action("Back")->isEnabled());
+    Action("Back")->trigger();
+    QCOMPARE(session().Format().fileName, dir_->Path("doc.zpf"));
+  }
+
   void editedTextIsSavedWhenClosingWithYes() {
     StartWith({docPath_});
     Editor()->moveCursor(QTextCursor::Start);

@@ -27,20 +27,20 @@ std::string HeaderLine(FormatFileKind kind) {
   return Sj(kindText) + Sj(kHeaderMiddle) + kHeaderMaker;
 }
 
-void WriteLine(std::vector<std::string> &out, const LineSpec &spec, PrintFormat &f,
+void WriteLine(std::vector<std::string> &out, const LineSpec &entry, PrintFormat &f,
                const SaveContext &ctx) {
-  const std::string comment = spec.liveComment ? spec.liveComment(f, ctx) : spec.comment;
-  out.push_back(spec.value(f, ctx) + "," + comment);
-  if (!spec.nextLine.empty())
-    out.push_back(spec.nextLine);
+  const std::string comment = entry.liveComment ? entry.liveComment(f, ctx) : entry.comment;
+  out.push_back(entry.value(f, ctx) + "," + comment);
+  if (!entry.nextLine.empty())
+    out.push_back(entry.nextLine);
 }
 
 void WriteGroup(std::vector<std::string> &out, Group group, bool puzzleFile, PrintFormat &f,
                 const SaveContext &ctx) {
-  for (const LineSpec &spec : detail::LineTable()) {
-    if (spec.group != group || (puzzleFile && !spec.inPuzzleFile))
+  for (const LineSpec &entry : detail::LineTable()) {
+    if (entry.group != group || (puzzleFile && !entry.inPuzzleFile))
       continue;
-    WriteLine(out, spec, f, ctx);
+    WriteLine(out, entry, f, ctx);
   }
 }
 
@@ -187,10 +187,10 @@ LoadResult ApplyFormatLines(PrintFormat &format, const std::vector<std::string> 
     if (HasNul(lines[i]))
       return Stopped(lineNumber, LineError::NotText, {});
     const auto [value, key] = SplitSettingLine(lines[i]);
-    const LineSpec *spec = detail::FindLine(key);
-    if (!spec)
+    const LineSpec *entry = detail::FindLine(key);
+    if (!entry)
       continue;
-    const LineError e = spec->apply(format, value, state);
+    const LineError e = entry->apply(format, value, state);
     if (e != LineError::None)
       return Stopped(lineNumber, e, value);
   }

@@ -85,10 +85,10 @@ LineSpec ReadOnly(const char *key, ApplyFn apply) {
   return Line(key, Group::ReadOnly, false, nullptr, std::move(apply));
 }
 
-LineSpec WithLiveComment(LineSpec spec,
+LineSpec WithLiveComment(LineSpec entry,
                          std::function<std::string(const PrintFormat &, const SaveContext &)> c) {
-  spec.liveComment = std::move(c);
-  return spec;
+  entry.liveComment = std::move(c);
+  return entry;
 }
 
 // "行間" and "字間" hold 100 + the percentage written in the file.
@@ -447,12 +447,12 @@ template <class Ref>
 void AddPlacement(std::vector<LineSpec> &t, const char *prefix, Group group, Ref ref) {
   const std::string atEnd = std::string(prefix) + kAtEndCaption + kFlagTail;
   const std::string prefixSj = Sj(prefix);
-  LineSpec spec = Line(
+  LineSpec entry = Line(
       atEnd.c_str(), group, true,
       [ref](PrintFormat &f, const SaveContext &) { return FlagText(ref(f)); },
       ApplyPlacement(ref, InsertionPlace::AtEnd));
   t.push_back(
-      WithLiveComment(std::move(spec), [prefixSj](const PrintFormat &f, const SaveContext &) {
+      WithLiveComment(std::move(entry), [prefixSj](const PrintFormat &f, const SaveContext &) {
         return prefixSj + PlacementCaption(f.insertionPlace) + Sj(kFlagTail);
       }));
   const std::string here = std::string(prefix) + kHereCaption;
@@ -461,13 +461,13 @@ void AddPlacement(std::vector<LineSpec> &t, const char *prefix, Group group, Ref
 
 // Game sounds apply only while the sound files exist.
 template <class Ref> LineSpec SoundFlag(const char *comment, Group group, Ref ref) {
-  LineSpec spec = Flag(comment, group, true, ref);
-  spec.apply = [ref](PrintFormat &f, std::string_view v, ReadState &st) {
+  LineSpec entry = Flag(comment, group, true, ref);
+  entry.apply = [ref](PrintFormat &f, std::string_view v, ReadState &st) {
     if (st.ctx.soundAvailable)
       ref(f) = v == "1";
     return LineError::None;
   };
-  return spec;
+  return entry;
 }
 
 // Lines 59..81: puzzle writer and assist window options.
@@ -617,8 +617,8 @@ const std::vector<LineSpec> &LineTable() {
 const LineSpec *FindLine(std::string_view key) {
   static const std::map<std::string, const LineSpec *, std::less<>> byKey = [] {
     std::map<std::string, const LineSpec *, std::less<>> m;
-    for (const LineSpec &spec : LineTable())
-      m.emplace(KeyOf(spec.comment), &spec);
+    for (const LineSpec &entry : LineTable())
+      m.emplace(KeyOf(entry.comment), &entry);
     return m;
   }();
   const auto it = byKey.find(key);
@@ -629,9 +629,9 @@ const LineSpec &TitleSpec() { return *FindLine(Sj("数独タ")); }
 const LineSpec &HowToPlaySpec() { return *FindLine(Sj("数独解")); }
 
 const LineSpec &HowToPlayReduceLine() {
-  static const LineSpec spec =
+  static const LineSpec entry =
       Flag("遊び方印刷縮小　　1.する　0.しない", kPuzzle, true, M(&Z::minitext));
-  return spec;
+  return entry;
 }
 
 } // namespace zenpa::print::detail

@@ -214,13 +214,13 @@ TEST(FormatFileLines, ValueEncodings) {
 TEST(FormatFileLines, EveryWrittenKeyIsDistinct) {
   std::set<std::string> keys;
   int written = 0;
-  for (const auto &spec : detail::LineTable()) {
-    if (spec.group == detail::Group::ReadOnly)
+  for (const auto &entry : detail::LineTable()) {
+    if (entry.group == detail::Group::ReadOnly)
       continue;
     ++written;
-    const std::string key = spec.comment.substr(0, detail::kKeyBytes);
+    const std::string key = entry.comment.substr(0, detail::kKeyBytes);
     EXPECT_TRUE(keys.insert(key).second) << "shared key " << base::SjisToUtf8(key);
-    EXPECT_EQ(&spec, detail::FindLine(key)) << base::SjisToUtf8(key);
+    EXPECT_EQ(&entry, detail::FindLine(key)) << base::SjisToUtf8(key);
   }
   EXPECT_EQ(115, written);
 }

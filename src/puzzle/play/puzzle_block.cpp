@@ -1,5 +1,7 @@
 #include "puzzle/play/puzzle_block.h"
 
+#include "print/print_format.h"
+
 #include "base/sjis.h"
 #include "platform/memo.h"
 
@@ -49,26 +51,13 @@ bool CaretAtDocumentEnd(const platform::Memo &memo) {
 
 } // namespace
 
+// The defaults are those of a fresh print format, which stores them.
 const std::string &DefaultPuzzleTitle() {
-  static const std::string title = base::Sj("　　☆☆　★ ＳＵＤＯＫＵ ★　☆☆");
+  static const std::string title = print::PuzzleOptions().title;
   return title;
 }
 
-HowToPlaySlots DefaultHowToPlayLines() {
-  static constexpr std::array<std::string_view, 8> lines = {"　遊び方",
-                                                            "　★表の中の数字をヒントにして、全部",
-                                                            "　　のマスに数字が入ればできあがり。",
-                                                            "　・たての列、よこの列、太線でかこん",
-                                                            "　　だ３×３のブロックのいずれにも、",
-                                                            "　　１～９の数字が一つずつ入ります。",
-                                                            "　・同じ列や同じブロックの中に、同じ",
-                                                            "　　数字が二つ入ってはいけません。"};
-  HowToPlaySlots slots;
-  for (std::size_t i = 0; i < lines.size(); ++i)
-    slots[i] = base::Sj(lines[i]);
-  slots[8] = kEmptySlotMarker;
-  return slots;
-}
+HowToPlaySlots DefaultHowToPlayLines() { return print::PuzzleOptions().howToPlay; }
 
 HowToPlaySlots SlotsFromLines(const std::vector<std::string> &lines) {
   HowToPlaySlots slots;

@@ -1,6 +1,7 @@
 // End-to-end runs of `zenpa sudoku` through the real binary.
 #include "base/file_io.h"
 #include "base/sjis.h"
+#include "cli/support/cli_run.h"
 #include "puzzle/support/puzzle_maker.h"
 
 #include <gtest/gtest.h>
@@ -22,39 +23,19 @@ using zenpa::testing::Digits;
 using zenpa::testing::DigitsFromText;
 using zenpa::testing::PuzzleMaker;
 
-struct CliRun {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
+using zenpa::testing::CliRun;
 
 class SudokuCliTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("zenpa_sudoku_cli_" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   // Writes the puzzle lines to a file and runs "zenpa sudoku ARGS FILE".
   CliRun Run(const std::string &args, const std::vector<std::string> &lines) {
-    const std::string input = (dir_ / "puzzles.txt").string();
     std::string text;
     for (const std::string &line : lines)
       text += line + "\n";
-    zenpa::base::WriteFileAtomic(input, text);
-    const std::string out = (dir_ / "out").string(), err = (dir_ / "err").string();
-    const std::string command =
-        std::string(ZENPA_BINARY) + " sudoku " + args + " " + input + " >" + out + " 2>" + err;
-    const int status = std::system(command.c_str());
-    CliRun run;
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    zenpa::base::ReadFileBytes(out, run.out);
-    zenpa::base::ReadFileBytes(err, run.err);
-    return run;
+    return dir_.Run("sudoku " + args, text, "puzzles.txt");
   }
 
-  fs::path dir_;
+  zenpa::testing::CliDir dir_{"zenpa_sudoku_cli"};
 };
 
 std::vector<std::string> SplitLf(const std::string &text) {

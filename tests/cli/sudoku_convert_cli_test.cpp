@@ -1,6 +1,7 @@
 // End-to-end runs of `zenpa sudoku convert` and `zenpa sudoku import`.
 #include "base/file_io.h"
 #include "base/sjis.h"
+#include "cli/support/cli_run.h"
 
 #include <gtest/gtest.h>
 
@@ -19,36 +20,16 @@ using zenpa::base::Sj;
 const std::string kPuzzle =
     "530070000600195000098000060800060003400803001700020006060000280000419005000080079";
 
-struct CliRun {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
+using zenpa::testing::CliRun;
 
 class SudokuConvertCliTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("zenpa_convert_cli_" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   // Runs "zenpa sudoku ARGS FILE" on a file holding input.
   CliRun Run(const std::string &args, const std::string &input) {
-    const std::string in = (dir_ / "input").string();
-    zenpa::base::WriteFileAtomic(in, input);
-    const std::string out = (dir_ / "out").string(), err = (dir_ / "err").string();
-    const std::string command =
-        std::string(ZENPA_BINARY) + " sudoku " + args + " " + in + " >" + out + " 2>" + err;
-    const int status = std::system(command.c_str());
-    CliRun run;
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    zenpa::base::ReadFileBytes(out, run.out);
-    zenpa::base::ReadFileBytes(err, run.err);
-    return run;
+    return dir_.Run("sudoku " + args, input);
   }
 
-  fs::path dir_;
+  zenpa::testing::CliDir dir_{"zenpa_convert_cli"};
 };
 
 TEST_F(SudokuConvertCliTest, PuzzleLinesInEveryForm) {

@@ -220,11 +220,11 @@ bool ImportGrid(ImportContext &ctx, std::string_view text) {
     w.WriteLine(block[static_cast<std::size_t>(i)]);
   if (grid.cellCount < 81) {
     ctx.host.Message(MissingDataMessage());
-    return true;
+  } else {
+    w.hint(std::to_string(grid.givenCount));
+    w.asobikata();
+    w.kaigyo();
   }
-  w.hint(std::to_string(grid.givenCount));
-  w.asobikata();
-  w.kaigyo();
   if (grid.unreadable)
     ctx.host.Message(DataErrorMessage());
   return true;

@@ -77,8 +77,9 @@ struct ImportContext {
 // Asks before touching a document with lines (empties it when not
 // appending), then writes the puzzle block of the text at the insertion
 // line. An incomplete grid stays as far as it was read, with "データが足りません";
-// unreadable cells are reported with "データにエラーがあります". False when
-// cancelled.
+// unreadable cells, also in an incomplete grid, are reported afterwards with
+// "データにエラーがあります". False when cancelled; otherwise the window lays the
+// document out again and gives it the focus.
 bool ImportGrid(ImportContext &ctx, std::string_view text);
 
 } // namespace zenpa::play

@@ -4,6 +4,7 @@
 #include "base/sjis.h"
 #include "puzzle/engine/solver.h"
 #include "puzzle/play/pattern_text.h"
+#include "puzzle/play/puzzle_file_commands.h"
 #include "puzzle/play/puzzle_file_writer.h"
 
 namespace zenpa::play {
@@ -29,11 +30,10 @@ std::string Times(int n) { return std::to_string(n) + base::Sj("回"); }
 bool SetUp(GeneratorRun &run, RunCounters &c) {
   GeneratorSettings &s = run.settings;
   platform::Memo &memo = run.answer.memo;
-  if (memo.LineCount() > 0 && !s.addToDocument) {
-    if (memo.Modified() && run.hooks.askSaveChanges && !run.hooks.askSaveChanges())
-      return false;
+  if (!AskBeforeReplacing(memo, s.addToDocument, run.hooks.askSaveChanges))
+    return false;
+  if (!s.addToDocument)
     memo.SetLines({});
-  }
   run.answer.writer.SetSuppressed(false);
   run.labels = GeneratorLabels{};
   run.labels.Running = true;
@@ -61,10 +61,12 @@ void ShowAttempt(GeneratorRun &run, const RunCounters &c) {
 }
 
 // A complete grid, re-seeding the generator from the clock from the
-// eleventh grid of one puzzle number on.
+// eleventh grid of one puzzle number on. The clock is mixed with the
+// generator's own next number, so two grids made within one millisecond
+// still differ.
 puzzle::Grid NextCompleteGrid(GeneratorRun &run, RunCounters &c, GeneratorEnv &env) {
   if (++c.fullGrids > 10 && run.reseedFromClock)
-    run.rng.seed(static_cast<unsigned>(run.answer.host.Milliseconds()));
+    run.rng.seed(static_cast<unsigned>(run.answer.host.Milliseconds()) ^ run.rng());
   return CompleteGrid(env);
 }
 
@@ -183,6 +185,10 @@ void Finish(GeneratorRun &run, const RunCounters &c) {
 }
 
 } // namespace
+
+std::string ConditionsPanelReadyText() { return base::Sj("完成まで繰返し"); }
+
+std::string AutoRecordReadyText() { return base::Sj("作成と記録を繰り返します"); }
 
 GeneratorOutcome RunGenerator(GeneratorRun &run) {
   RunCounters c;

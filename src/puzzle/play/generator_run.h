@@ -3,6 +3,15 @@
 // until one meets the clue window and technique condition, for every record
 // number, writing each accepted puzzle into the document and, with
 // auto-record, into its own numbered puzzle file. All texts are Shift-JIS.
+//
+// A window drives a run as:
+//   GeneratorRun run{answer, settings, labels, status, rng, hooks, programDir, completedAnswer};
+//   RunGenerator(run); // returns when the run has ended
+// The run lets events through answer.host between steps; the window then
+// shows labels (Label46, Label38, Button14) and status (Gauge1, ProgressBar1,
+// Label9), and its stop button "中 止" calls StopGenerator(run). The run
+// corrects settings (the clue window, the record numbers) for the panel to
+// show afterwards.
 #pragma once
 
 #include "puzzle/play/generator_grid.h"
@@ -20,7 +29,9 @@ struct GeneratorLabels {
   std::string Label38; // auto-record panel
   bool Button14Visible = false;
   bool Button14Enabled = false; // disabled by the stop button
-  bool Running = false;         // commands that start a run are disabled
+  // While running, the commands that start a run or replace the document
+  // are disabled, and with auto-record the three record edits are read-only.
+  bool Running = false;
 };
 
 // What the run needs from the rest of the program. Every hook may be empty.
@@ -28,7 +39,8 @@ struct GeneratorHooks {
   // The unsaved-changes question before the document is emptied; false ends the run.
   std::function<bool()> askSaveChanges;
   std::function<void()> refreshLayout;
-  // Makes the puzzle print format current when that is due.
+  // Makes the puzzle print format current when that is due (before each
+  // puzzle is written; ApplyPuzzleFormat of puzzle_file_commands.h).
   std::function<void()> applyPuzzleFormat;
   // LabeledEdit17 := "1".
   std::function<void()> resetPageStart;
@@ -58,7 +70,13 @@ struct GeneratorOutcome {
 GeneratorOutcome RunGenerator(GeneratorRun &run);
 
 // The stop button: disables itself; with an empty document or without
-// auto-record it also lets output through again.
+// auto-record it also lets output through again. The window calls it while
+// the run lets events through; the run ends at its next check.
 void StopGenerator(GeneratorRun &run);
+
+// Label46 when the conditions panel opens: "完成まで繰返し".
+std::string ConditionsPanelReadyText();
+// Label38 when auto-record is switched on: "作成と記録を繰り返します".
+std::string AutoRecordReadyText();
 
 } // namespace zenpa::play

@@ -11,9 +11,8 @@ bool IsLevelCheckKey(int key) { return key == puzzle::kKeyEnter || key == puzzle
 
 } // namespace
 
-LevelCheck GradingLevelCheck(AnswerContext &ctx, LevelCheckDisplay &display,
-                             const std::string &fileName) {
-  return [&ctx, &display, fileName](const ReadGrid &) {
+LevelCheck GradingLevelCheck(AnswerContext &ctx, LevelCheckDisplay &display) {
+  return [&ctx, &display](const ReadGrid &, const std::string &fileName) {
     const platform::TextPos caret = ctx.memo.Caret();
     MakeAnswer(ctx, AnswerCommand::LevelSDK);
     ctx.memo.SetCaret(caret);

@@ -18,10 +18,10 @@ struct LevelCheckDisplay {
   std::string caption;       // "ZENPA - " + the file's name
 };
 
-// A level check for ReadPuzzleFile over the solve context. fileName is
-// the name shown in the caption. The returned function refers to ctx and
-// display, which must outlive it.
-LevelCheck GradingLevelCheck(AnswerContext &ctx, LevelCheckDisplay &display,
-                             const std::string &fileName);
+// A level check for ReadPuzzleFile over the solve context; the caption
+// names the file the puzzle was read from. The returned function refers to
+// ctx and display, which must outlive it. While it waits, display shows the
+// panel: a window refreshes it when the run lets events through.
+LevelCheck GradingLevelCheck(AnswerContext &ctx, LevelCheckDisplay &display);
 
 } // namespace zenpa::play

@@ -109,7 +109,9 @@ std::optional<std::array<int, 9>> ReadCandidateRow(std::string_view row) {
   for (int &cell : cells) {
     while (i < trimmed.size() && trimmed[i] == ' ')
       ++i;
-    cell = i < trimmed.size() ? CellOf(trimmed[i++]) : 0;
+    // A row that runs out of cells (spaced "1 2 3 4 5") is not a full row:
+    // its missing cells are unreadable, so the reading reports it.
+    cell = i < trimmed.size() ? CellOf(trimmed[i++]) : kUnreadableCell;
   }
   return cells;
 }
@@ -144,7 +146,8 @@ const std::string &DataErrorMessage() {
   return text;
 }
 
-bool WriteReadGrids(PuzzleReadContext &ctx, const PuzzleFileContent &content) {
+bool WriteReadGrids(PuzzleReadContext &ctx, const PuzzleFileContent &content,
+                    const std::string &path) {
   PuzzleBlockWriter &w = ctx.writer;
   for (const ReadGrid &grid : content.grids) {
     const bool full = grid.givenCount >= 81;
@@ -152,13 +155,17 @@ bool WriteReadGrids(PuzzleReadContext &ctx, const PuzzleFileContent &content) {
       continue;
     w.WriteTitle();
     w.WriteGrid(grid.cells);
+    int key = puzzle::kKeyNone;
     if (!full) {
       w.hint(std::to_string(grid.givenCount));
-      if (ctx.levelCheck && ctx.levelCheck(grid) == puzzle::kKeyEscape)
-        return false;
+      if (ctx.levelCheck)
+        key = ctx.levelCheck(grid, path);
       w.asobikata();
     }
     w.kaigyo();
+    // Escape ends the reading once the block of its puzzle is complete.
+    if (key == puzzle::kKeyEscape)
+      return false;
   }
   return true;
 }
@@ -171,28 +178,13 @@ ReadOutcome ReadPuzzleFile(PuzzleReadContext &ctx, const std::string &path) {
     return ReadOutcome::Failed;
   }
   const PuzzleFileContent content = ReadPuzzleLines(lines, DialectOfFile(path));
-  if (!WriteReadGrids(ctx, content))
+  if (!WriteReadGrids(ctx, content, path))
     return ReadOutcome::Stopped;
   if (content.leftoverRows > 0)
     ctx.host.Message(MissingDataMessage());
   if (content.unreadableCells)
     ctx.host.Message(DataErrorMessage());
   return ReadOutcome::Read;
-}
-
-std::string LoadPuzzleFiles(PuzzleReadContext &ctx, const std::vector<std::string> &paths,
-                            bool append) {
-  if (!append)
-    ctx.memo.SetLines({});
-  std::string name;
-  for (const std::string &path : paths) {
-    const ReadOutcome outcome = ReadPuzzleFile(ctx, path);
-    if (outcome != ReadOutcome::Failed)
-      name = base::ChangeFileExt(path, ".txt");
-    if (outcome == ReadOutcome::Stopped)
-      break;
-  }
-  return name;
 }
 
 std::string PuzzleFormatPath(const std::string &programDir) { return programDir + "nbpzpf.zpf"; }

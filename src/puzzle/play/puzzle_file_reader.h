@@ -11,8 +11,8 @@
 //    where a row is first rebuilt as nine cell characters;
 //  - any other line is a candidate row: trimmed of spaces it must be 9..17
 //    bytes; its nine cells (spaces before each skipped) are ".", "0", "-",
-//    "_" for empty, "1".."9" for givens, anything else an unreadable cell,
-//    shown as "Ｅ".
+//    "_" for empty, "1".."9" for givens, anything else (also a cell missing
+//    at the end of a short spaced row) an unreadable cell, shown as "Ｅ".
 // Every nine rows make one grid.
 #pragma once
 
@@ -57,9 +57,10 @@ PuzzleFileContent ReadPuzzleLines(const std::vector<std::string> &lines, PuzzleD
 const std::string &MissingDataMessage();
 const std::string &DataErrorMessage();
 
-// Grades a grid just written to the document and waits for the level-check
-// key; returns the key (13 Enter goes on, 27 Escape stops reading).
-using LevelCheck = std::function<int(const ReadGrid &grid)>;
+// Grades a grid just written to the document (read from the file at path)
+// and waits for the level-check key; returns the key (13 Enter goes on, 27
+// Escape stops reading).
+using LevelCheck = std::function<int(const ReadGrid &grid, const std::string &path)>;
 
 // What one reading works with.
 struct PuzzleReadContext {
@@ -76,23 +77,18 @@ enum class ReadOutcome { Read, Stopped, Failed };
 // Failed: the file could not be read (the reason is shown).
 ReadOutcome ReadPuzzleFile(PuzzleReadContext &ctx, const std::string &path);
 
-// Writes the grids of content as puzzle blocks: a full grid only when
-// "答えも付加" is ticked, and never with a clue line or how-to-play block.
-// Returns false when the level check stopped with Escape.
-bool WriteReadGrids(PuzzleReadContext &ctx, const PuzzleFileContent &content);
-
-// The load command's reading of several files: empties the document unless
-// appending, reads each file until Escape stops the level check. Returns
-// the document name to take (the last file read, extension ".txt"), or ""
-// when nothing was read.
-std::string LoadPuzzleFiles(PuzzleReadContext &ctx, const std::vector<std::string> &paths,
-                            bool append);
+// Writes the grids of content (read from path) as puzzle blocks: a full grid
+// only when "答えも付加" is ticked, and never with a clue line or how-to-play
+// block. Returns false when the level check stopped with Escape; the block of
+// the puzzle it stopped on is still completed.
+bool WriteReadGrids(PuzzleReadContext &ctx, const PuzzleFileContent &content,
+                    const std::string &path);
 
 // The print format for puzzles "nbpzpf.zpf" is applied before loading or
 // generating when the switch is on, the document is not appended to and
 // the current format file is not already that file.
 bool PuzzleFormatDue(bool autoApplyOn, bool append, const std::string &currentFormatFile,
                      const std::string &programDir);
-std::string PuzzleFormatPath(const std::string &programDir);
+std::string PuzzleFormatPath(const std::string &programDir); // programDir + "nbpzpf.zpf"
 
 } // namespace zenpa::play

@@ -37,20 +37,44 @@ std::string RowText(const GridDigits &g, int row, PuzzleDialect dialect) {
   return text;
 }
 
+GridDigits AnswerDigits(const std::string &answer) {
+  GridDigits digits{};
+  for (std::size_t i = 0; i < digits.size(); ++i)
+    digits[i] = answer[i] - '0';
+  return digits;
+}
+
+// The stored game answer belongs to the document's one grid: 81 digits
+// 1..9 that agree with every given. An answer of another puzzle (a game
+// played before the document was replaced) is not written with this one.
+bool AnswerFits(const std::string &answer, const std::vector<GridDigits> &grids) {
+  if (answer.size() != 81 || grids.size() != 1 ||
+      answer.find_first_not_of("123456789") != std::string::npos)
+    return false;
+  const GridDigits digits = AnswerDigits(answer);
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (grids[0][i] != 0 && grids[0][i] != digits[i])
+      return false;
+  }
+  return true;
+}
+
 } // namespace
 
 PuzzleDialect DialectOfFile(const std::string &path) {
-  std::string ext = base::ExtractFileExt(path);
-  std::transform(ext.begin(), ext.end(), ext.begin(),
+  std::string marker = base::ExtractFileExt(path).substr(0, 4);
+  std::transform(marker.begin(), marker.end(), marker.begin(),
                  [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return ext == ".CSV" ? PuzzleDialect::Csv : PuzzleDialect::Plain;
+  return marker == ".CSV" ? PuzzleDialect::Csv : PuzzleDialect::Plain;
 }
 
 std::vector<GridDigits> ScanGrids(const platform::Memo &memo) {
   std::vector<GridDigits> grids;
   const int count = memo.LineCount();
   int i = 0;
-  while (count - 1 > i + 18) {
+  // The scan goes on while a grid's nine rows can still follow; a lone grid
+  // block that fills the whole document is found too.
+  while (count - i >= 17) {
     int first = i;
     std::optional<std::size_t> p;
     for (; first < count && !(p = ThickBarPos(memo.Line(first))); ++first) {
@@ -73,14 +97,16 @@ std::vector<GridDigits> ScanGrids(const platform::Memo &memo) {
 std::vector<std::string> PuzzleFileLines(const platform::Memo &memo, PuzzleDialect dialect,
                                          const std::string &completedAnswer) {
   std::vector<std::string> lines;
-  for (const GridDigits &g : ScanGrids(memo)) {
+  const std::vector<GridDigits> grids = ScanGrids(memo);
+  for (const GridDigits &g : grids) {
     for (int r = 0; r < 9; ++r)
       lines.push_back(RowText(g, r, dialect));
     lines.emplace_back();
   }
-  if (memo.LineCount() < 35 && completedAnswer.size() == 81) {
+  if (memo.LineCount() < 35 && AnswerFits(completedAnswer, grids)) {
+    const GridDigits answer = AnswerDigits(completedAnswer);
     for (int r = 0; r < 9; ++r)
-      lines.push_back(completedAnswer.substr(9 * r, 9));
+      lines.push_back(RowText(answer, r, dialect));
   }
   return lines;
 }

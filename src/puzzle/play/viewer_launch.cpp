@@ -22,20 +22,19 @@ std::optional<std::string> ViewerHandBack(const std::string &workingDir) {
   return name;
 }
 
-std::optional<std::string> RunViewer(ViewerContext &ctx, const std::string &chosenFile) {
+std::optional<PuzzleLoadResult> RunViewer(ViewerContext &ctx, const std::string &chosenFile) {
   const ViewerCommand command = ViewerCommandLine(ctx.programDir, ctx.workingDir, chosenFile);
   if (!ctx.read.host.StartProgram(command.program, command.args, true)) {
     ctx.read.host.Message(base::Sj("実行できません (") + command.program + ")");
     return std::nullopt;
   }
   const std::optional<std::string> handed = ViewerHandBack(ctx.workingDir);
-  if (!handed)
+  if (!handed || !AskBeforeReplacing(ctx.read.memo, ctx.append, ctx.askSaveChanges))
     return std::nullopt;
-  if (!ctx.append)
-    ctx.read.memo.SetLines({});
-  if (ReadPuzzleFile(ctx.read, *handed) == ReadOutcome::Failed)
+  const PuzzleLoadResult loaded = LoadPuzzleFiles(ctx.read, {*handed}, ctx.append);
+  if (loaded.filesRead == 0)
     return std::nullopt;
-  return handed;
+  return loaded;
 }
 
 } // namespace zenpa::play

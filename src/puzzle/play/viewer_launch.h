@@ -4,8 +4,9 @@
 // read into the document. Names are Shift-JIS bytes.
 #pragma once
 
-#include "puzzle/play/puzzle_file_reader.h"
+#include "puzzle/play/puzzle_file_commands.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,11 +32,17 @@ struct ViewerContext {
   std::string programDir;
   std::string workingDir;
   bool append = false; // CheckBox8: keep the document
+  // The unsaved-changes question before the handed-back file replaces a
+  // modified document; false keeps the document as it is.
+  std::function<bool()> askSaveChanges;
 };
 
 // Starts the viewer and waits; "実行できません (...)" when it cannot start.
-// Afterwards reads the handed-back file (emptying the document unless
-// appending) and returns its name; nullopt when nothing was loaded.
-std::optional<std::string> RunViewer(ViewerContext &ctx, const std::string &chosenFile);
+// Afterwards loads the handed-back file like the load command (emptying the
+// document unless appending, after the unsaved-changes question); nullopt
+// when nothing was handed back, the question was cancelled or the file could
+// not be read. With a result the window comes forward and the
+// document is laid out again.
+std::optional<PuzzleLoadResult> RunViewer(ViewerContext &ctx, const std::string &chosenFile);
 
 } // namespace zenpa::play

@@ -149,6 +149,15 @@ TEST(Import, ShortTextKeepsThePartialGridAndSaysSo) {
   EXPECT_EQ(Sj("┃６│　│　┃１│　│　┃　│　│　┃"), doc[4]);
 }
 
+TEST(Import, ShortTextWithBadCellsReportsBoth) {
+  Desk d;
+  EXPECT_TRUE(ImportGrid(d.ctx, "53x070000\r\n"));
+  ASSERT_EQ(2u, d.host.messages.size());
+  EXPECT_EQ(MissingDataMessage(), d.host.messages[0].text);
+  EXPECT_EQ(DataErrorMessage(), d.host.messages[1].text);
+  EXPECT_EQ(Sj("┃５│３│Ｅ┃　│７│　┃　│　│　┃"), d.memo.Line(2));
+}
+
 TEST(Import, UnreadableCellsAreMarkedAndTheBlockIsComplete) {
   Desk d;
   std::string text = ConvertDigits(Sample(), ConversionForm::Grid9x9, {});

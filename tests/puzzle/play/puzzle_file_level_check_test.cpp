@@ -1,8 +1,12 @@
 #include "puzzle/play/puzzle_file_level_check.h"
 
+#include "base/file_io.h"
 #include "platform/scripted_host.h"
 #include "platform/text_memo.h"
 #include "puzzle/engine/engine.h"
+#include "puzzle/play/puzzle_file_commands.h"
+#include "puzzle/play/support/puzzle_file_desk.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -13,18 +17,21 @@ namespace puzzle = zenpa::puzzle;
 
 namespace {
 
-const std::vector<std::string> kEasy = {"53..7....", "6..195...", ".98....6.",
-                                        "8...6...3", "4..8.3..1", "7...2...6",
-                                        ".6....28.", "...419..5", "....8..79"};
+const std::vector<std::string> &kEasy = zenpa::testing::kSampleRows;
 
-// A host whose window stores a key after a number of event rounds.
+// A host whose window stores a key after a number of event rounds, and
+// notes the caption it shows while the level panel is up.
 class KeyHost : public zenpa::platform::ScriptedHost {
 public:
   puzzle::Engine *engine = nullptr;
+  const LevelCheckDisplay *display = nullptr;
   std::vector<int> keys; // one per pause
+  std::vector<std::string> captions;
   int roundsPerKey = 3;
   void ProcessEvents() override {
     ScriptedHost::ProcessEvents();
+    if (display->panelVisible && (captions.empty() || captions.back() != display->caption))
+      captions.push_back(display->caption);
     if (processEventsCalls % roundsPerKey == 0 && !keys.empty()) {
       engine->StepKey = keys.front();
       keys.erase(keys.begin());
@@ -42,8 +49,11 @@ struct Desk {
   SolveState state;
   AnswerContext answer{memo, host, engine, writer, state};
   LevelCheckDisplay display;
-  PuzzleReadContext read{memo, host, writer, GradingLevelCheck(answer, display, "dir/q.nbp")};
-  Desk() { host.engine = &engine; }
+  PuzzleReadContext read{memo, host, writer, GradingLevelCheck(answer, display)};
+  Desk() {
+    host.engine = &engine;
+    host.display = &display;
+  }
 };
 
 PuzzleFileContent Grids(int count) {
@@ -58,7 +68,7 @@ PuzzleFileContent Grids(int count) {
 TEST(LevelCheckReading, PausesAfterEveryPuzzleUntilEnter) {
   Desk d;
   d.host.keys = {puzzle::kKeyTab, puzzle::kKeyEnter, puzzle::kKeyEnter};
-  EXPECT_TRUE(WriteReadGrids(d.read, Grids(2)));
+  EXPECT_TRUE(WriteReadGrids(d.read, Grids(2), "dir/q.nbp"));
   // Tab is not a level-check key: the first pause waits for the Enter after it.
   EXPECT_EQ(9, d.host.processEventsCalls);
   EXPECT_EQ("L.1", d.display.levelLabel);
@@ -71,10 +81,23 @@ TEST(LevelCheckReading, PausesAfterEveryPuzzleUntilEnter) {
 TEST(LevelCheckReading, EscapeOrStopEndsTheReading) {
   Desk d;
   d.host.keys = {puzzle::kKeyEscape};
-  EXPECT_FALSE(WriteReadGrids(d.read, Grids(3)));
-  EXPECT_EQ(21, d.memo.LineCount()); // title, grid and clue line of the first puzzle
+  EXPECT_FALSE(WriteReadGrids(d.read, Grids(3), "q.nbp"));
+  EXPECT_EQ(22, d.memo.LineCount()); // the first puzzle's block, separator included
+  EXPECT_EQ("\f", d.memo.Line(21));
   Desk s;
   s.host.keys = {};
   s.state.StopRequest = true;
-  EXPECT_FALSE(WriteReadGrids(s.read, Grids(1)));
+  EXPECT_FALSE(WriteReadGrids(s.read, Grids(1), "q.nbp"));
+}
+
+TEST(LevelCheckReading, CaptionNamesEachFileOfTheLoad) {
+  zenpa::testing::TempDir dir;
+  ASSERT_TRUE(zenpa::base::WriteLines(dir.Path("one.nbp"), kEasy).ok);
+  ASSERT_TRUE(zenpa::base::WriteLines(dir.Path("two.nbp"), kEasy).ok);
+  Desk d;
+  d.host.keys = {puzzle::kKeyEnter, puzzle::kKeyEnter};
+  const PuzzleLoadResult r =
+      LoadPuzzleFiles(d.read, {dir.Path("one.nbp"), dir.Path("two.nbp")}, false);
+  EXPECT_EQ(2, r.filesRead);
+  EXPECT_EQ((std::vector<std::string>{"ZENPA - one.nbp", "ZENPA - two.nbp"}), d.host.captions);
 }

@@ -4,6 +4,7 @@
 #include "base/file_io.h"
 #include "base/sjis.h"
 #include "puzzle/engine/engine.h"
+#include "puzzle/play/pattern_text.h"
 #include "puzzle/play/support/puzzle_file_desk.h"
 #include "support/temp_dir.h"
 
@@ -19,8 +20,11 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
-const Lines kRows = {"53..7....", "6..195...", ".98....6.", "8...6...3", "4..8.3..1",
-                     "7...2...6", ".6....28.", "...419..5", "....8..79"};
+const Lines &kRows = zenpa::testing::kSampleRows;
+
+// The answer of kRows, row by row.
+const std::string kAnswer =
+    "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
 
 GridDigits DigitsOf(const Lines &rows) {
   GridDigits g{};
@@ -138,6 +142,22 @@ TEST(PuzzleFileReading, UnreadableCellsAndJunkNeverBreakTheGrid) {
   EXPECT_EQ(1, content.leftoverRows);
 }
 
+TEST(PuzzleFileReading, SpacedRowThatRunsOutOfCellsIsAnError) {
+  // Nine bytes once trimmed, but only five cells: the four missing ones are
+  // unreadable rather than silently empty.
+  const auto row = ReadCandidateRow(" 1 2 3 4 5 ");
+  ASSERT_TRUE(row.has_value());
+  EXPECT_EQ(3, (*row)[2]);
+  EXPECT_EQ(kUnreadableCell, (*row)[5]);
+  EXPECT_EQ(kUnreadableCell, (*row)[8]);
+  Lines lines = kRows;
+  lines[4] = "4 . . 8 . 3 . .";
+  const PuzzleFileContent content = ReadPuzzleLines(lines, PuzzleDialect::Plain);
+  ASSERT_EQ(1u, content.grids.size());
+  EXPECT_TRUE(content.unreadableCells);
+  EXPECT_EQ(Sj("Ｅ"), content.grids[0].cells[44]);
+}
+
 TEST(PuzzleFileReading, FileWithMissingRowsAndBadCellsReportsBoth) {
   TempDir dir;
   const std::string path = dir.Path("a.nbp");
@@ -161,53 +181,16 @@ TEST(PuzzleFileReading, FullGridIsWrittenOnlyWithAnswersAndWithoutClueLine) {
   content.grids[0].givenCount = 81;
   content.grids[0].cells.fill(Sj("５"));
   Desk without;
-  EXPECT_TRUE(WriteReadGrids(without.ctx, content));
+  EXPECT_TRUE(WriteReadGrids(without.ctx, content, "f.nbp"));
   EXPECT_EQ(0, without.memo.LineCount());
   Desk with;
   with.options.appendAnswer = true;
   with.options.howToPlayOn = true;
-  EXPECT_TRUE(WriteReadGrids(with.ctx, content));
+  EXPECT_TRUE(WriteReadGrids(with.ctx, content, "f.nbp"));
   const Lines doc = with.memo.Lines();
   ASSERT_EQ(21u, doc.size()); // title, 19 grid lines, page break
   EXPECT_EQ(GridBottomBorder(), doc[19]);
   EXPECT_EQ("\f", doc[20]);
-}
-
-TEST(PuzzleFileReading, EscapeInLevelCheckStopsThisAndLaterFiles) {
-  TempDir dir;
-  Lines twoGrids = kRows;
-  twoGrids.insert(twoGrids.end(), kRows.begin(), kRows.end());
-  ASSERT_TRUE(zenpa::base::WriteLines(dir.Path("a.nbp"), twoGrids).ok);
-  ASSERT_TRUE(zenpa::base::WriteLines(dir.Path("b.nbp"), kRows).ok);
-  Desk d;
-  int graded = 0;
-  d.ctx.levelCheck = [&](const ReadGrid &grid) {
-    ++graded;
-    EXPECT_EQ(30, grid.givenCount);
-    return zenpa::puzzle::kKeyEscape;
-  };
-  const std::string name = LoadPuzzleFiles(d.ctx, {dir.Path("a.nbp"), dir.Path("b.nbp")}, false);
-  EXPECT_EQ(1, graded);
-  EXPECT_EQ(dir.Path("a.txt"), name);
-
-  Desk go;
-  go.ctx.levelCheck = [&](const ReadGrid &) { return zenpa::puzzle::kKeyEnter; };
-  go.memo.SetLines({"old text"});
-  EXPECT_EQ(dir.Path("b.txt"),
-            LoadPuzzleFiles(go.ctx, {dir.Path("a.nbp"), dir.Path("b.nbp")}, false));
-  EXPECT_EQ(3 * 22, go.memo.LineCount());
-}
-
-TEST(PuzzleFileReading, MissingFileFailsWithAMessageAndKeepsGoing) {
-  TempDir dir;
-  ASSERT_TRUE(zenpa::base::WriteLines(dir.Path("b.csv"), Lines(9, ",,,,,,,1,")).ok);
-  Desk d;
-  d.memo.SetLines({"kept"});
-  EXPECT_EQ(dir.Path("b.txt"),
-            LoadPuzzleFiles(d.ctx, {dir.Path("none.nbp"), dir.Path("b.csv")}, true));
-  EXPECT_EQ(1u, d.host.messages.size());
-  EXPECT_EQ("kept", d.memo.Line(0));
-  EXPECT_EQ(1 + 22, d.memo.LineCount());
 }
 
 TEST(PuzzleFileWriting, TwoGridsMakeTwentyLinesAndReadBack) {
@@ -232,16 +215,44 @@ TEST(PuzzleFileWriting, TwoGridsMakeTwentyLinesAndReadBack) {
             GivensOf(ReadPuzzleLines(csv, PuzzleDialect::Csv)));
 }
 
-TEST(PuzzleFileWriting, CompletedAnswerFollowsInShortDocuments) {
+TEST(PuzzleFileWriting, LoneGridFillingTheDocumentIsWritten) {
+  Desk d;
+  d.memo.SetLines(GridBlockLines(GivenCells(DigitsOf(kRows))));
+  ASSERT_EQ(19, d.memo.LineCount());
+  const Lines plain = PuzzleFileLines(d.memo, PuzzleDialect::Plain, "");
+  ASSERT_EQ(10u, plain.size());
+  EXPECT_EQ("000419005", plain[7]);
+  // A grid cut off before its ninth row is not a grid.
+  Lines cut = d.memo.Lines();
+  cut.resize(16);
+  d.memo.SetLines(cut);
+  EXPECT_TRUE(PuzzleFileLines(d.memo, PuzzleDialect::Plain, "").empty());
+}
+
+TEST(PuzzleFileWriting, DialectFollowsTheFirstThreeLettersOfTheExtension) {
+  EXPECT_EQ(PuzzleDialect::Csv, DialectOfFile("dir/q.csv"));
+  EXPECT_EQ(PuzzleDialect::Csv, DialectOfFile("q.Csvx"));
+  EXPECT_EQ(PuzzleDialect::Plain, DialectOfFile("q.cs"));
+  EXPECT_EQ(PuzzleDialect::Plain, DialectOfFile("csv.nbp"));
+  EXPECT_EQ(PuzzleDialect::Plain, DialectOfFile("csv"));
+}
+
+TEST(PuzzleFileWriting, CompletedAnswerFollowsInShortDocumentsInTheirDialect) {
   Desk d;
   d.writer.WritePuzzleBlock(DigitsOf(kRows));
-  const std::string answer =
-      "534678912672195348198342567859761423426853791713924856961537284287419635"
-      "345286179";
-  const Lines lines = PuzzleFileLines(d.memo, PuzzleDialect::Plain, answer);
+  const Lines lines = PuzzleFileLines(d.memo, PuzzleDialect::Plain, kAnswer);
   ASSERT_EQ(19u, lines.size());
   EXPECT_EQ("534678912", lines[10]);
   EXPECT_EQ("345286179", lines[18]);
+  // In a CSV file the answer is CSV too, so that it reads back as a grid.
+  const Lines csv = PuzzleFileLines(d.memo, PuzzleDialect::Csv, kAnswer);
+  ASSERT_EQ(19u, csv.size());
+  EXPECT_EQ("5,3,4,6,7,8,9,1,2", csv[10]);
+  const PuzzleFileContent back = ReadPuzzleLines(csv, PuzzleDialect::Csv);
+  ASSERT_EQ(2u, back.grids.size());
+  EXPECT_EQ(81, back.grids[1].givenCount);
+  EXPECT_EQ(kAnswer[80] - '0', back.grids[1].givens[80]);
+  EXPECT_FALSE(back.unreadableCells);
   TempDir dir;
   const std::string path = dir.Path("out.CSV");
   EXPECT_EQ(PuzzleDialect::Csv, DialectOfFile(path));
@@ -251,15 +262,15 @@ TEST(PuzzleFileWriting, CompletedAnswerFollowsInShortDocuments) {
   EXPECT_EQ("5,3,,,7,,,,\r\n", bytes.substr(0, 13));
 }
 
-TEST(PuzzleFormat, AppliedOnlyWhenSwitchedOnReplacingAndNotCurrent) {
-  TempDir dir;
-  const std::string programDir = dir.Dir();
-  const std::string own = PuzzleFormatPath(programDir);
-  EXPECT_FALSE(PuzzleFormatDue(true, false, "doc.zpf", programDir)); // no such file yet
-  ASSERT_TRUE(zenpa::base::WriteLines(own, {"format"}).ok);
-  EXPECT_TRUE(PuzzleFormatDue(true, false, "doc.zpf", programDir));
-  EXPECT_TRUE(PuzzleFormatDue(true, false, "/elsewhere/nbpzpf.zpf", programDir));
-  EXPECT_FALSE(PuzzleFormatDue(true, false, own, programDir));
-  EXPECT_FALSE(PuzzleFormatDue(false, false, "doc.zpf", programDir));
-  EXPECT_FALSE(PuzzleFormatDue(true, true, "doc.zpf", programDir));
+TEST(PuzzleFileWriting, AnswerOfAnotherPuzzleIsNotWritten) {
+  Desk d;
+  d.writer.WritePuzzleBlock(DigitsOf(kRows));
+  std::string other(81, '1');
+  EXPECT_EQ(10u, PuzzleFileLines(d.memo, PuzzleDialect::Plain, other).size());
+  // 534... fits the givens 53..7....; swapping two digits breaks a given.
+  std::string wrong = kAnswer;
+  std::swap(wrong[0], wrong[1]);
+  EXPECT_EQ(10u, PuzzleFileLines(d.memo, PuzzleDialect::Plain, wrong).size());
+  wrong[0] = 'x';
+  EXPECT_EQ(10u, PuzzleFileLines(d.memo, PuzzleDialect::Plain, wrong).size());
 }

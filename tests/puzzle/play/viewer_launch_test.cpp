@@ -18,7 +18,7 @@ namespace {
 struct Desk : zenpa::testing::PuzzleDocDesk {
   zenpa::testing::TempDir dir;
   PuzzleReadContext read{memo, host, writer, {}};
-  ViewerContext ctx{read, "/opt/zenpa/", dir.Dir(), false};
+  ViewerContext ctx{read, "/opt/zenpa/", dir.Dir(), false, {}};
   std::string Path(const std::string &name) const { return dir.Path(name); }
 };
 
@@ -37,10 +37,32 @@ TEST(ViewerLaunch, HandedBackFileReplacesTheDocument) {
   ASSERT_TRUE(WriteLines(d.Path("p.nbp"), Lines(9, "1........")).ok);
   ASSERT_TRUE(WriteLines(d.Path("GRDV.DAT"), {"p.nbp", "ignored"}).ok);
   d.memo.SetLines({"old"});
-  EXPECT_EQ(d.Path("p.nbp"), RunViewer(d.ctx, "x.nbp"));
+  d.memo.SetModified(false);
+  const auto loaded = RunViewer(d.ctx, "x.nbp");
+  ASSERT_TRUE(loaded.has_value());
+  EXPECT_EQ(d.Path("p.txt"), loaded->documentName);
   EXPECT_EQ("/opt/zenpa/GRDV.COM /C " + d.Path("x.nbp"), d.host.started.at(0));
   EXPECT_EQ(22, d.memo.LineCount());
   EXPECT_EQ(ClueLine("9"), d.memo.Line(20));
+}
+
+TEST(ViewerLaunch, ModifiedDocumentIsReplacedOnlyAfterTheQuestion) {
+  Desk d;
+  ASSERT_TRUE(WriteLines(d.Path("p.nbp"), Lines(9, "1........")).ok);
+  ASSERT_TRUE(WriteLines(d.Path("GRDV.DAT"), {"p.nbp"}).ok);
+  d.memo.SetLines({"typed"});
+  d.memo.SetModified(true);
+  bool agree = false;
+  d.ctx.askSaveChanges = [&agree] { return agree; };
+  EXPECT_EQ(std::nullopt, RunViewer(d.ctx, "x.nbp"));
+  EXPECT_EQ((Lines{"typed"}), d.memo.Lines());
+  agree = true;
+  EXPECT_TRUE(RunViewer(d.ctx, "x.nbp").has_value());
+  EXPECT_EQ(22, d.memo.LineCount());
+  d.ctx.append = true; // appending needs no question
+  agree = false;
+  EXPECT_TRUE(RunViewer(d.ctx, "x.nbp").has_value());
+  EXPECT_EQ(44, d.memo.LineCount());
 }
 
 TEST(ViewerLaunch, NoHandBackOrFailedStartLeavesTheDocument) {

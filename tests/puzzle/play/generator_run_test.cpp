@@ -32,6 +32,33 @@ struct Desk {
 
 int GridCount(const platform::Memo &memo) { return static_cast<int>(ScanGrids(memo).size()); }
 
+// A window whose stop button is pressed while the run lets events through:
+// the clock moves so that events are let through often.
+class StoppingHost : public platform::ScriptedHost {
+public:
+  GeneratorRun *run = nullptr;
+  int stopAfter = 3;
+  std::int64_t Milliseconds() override { return clock += 10; }
+  void ProcessEvents() override {
+    ScriptedHost::ProcessEvents();
+    if (processEventsCalls == stopAfter)
+      StopGenerator(*run);
+  }
+};
+
+// A desk whose host presses the stop button.
+struct StopDesk : Desk {
+  StoppingHost stopping;
+  AnswerContext stoppingCtx{memo, stopping, engine, writer, state};
+  GeneratorRun stoppingRun{stoppingCtx, settings, labels, status, rng, {}, "", "", false};
+  StopDesk() {
+    stopping.run = &stoppingRun;
+    // A window no puzzle meets: only the stop button ends the run.
+    settings.target = settings.lowerBound = settings.upperBound = 16;
+    settings.trials = 1;
+  }
+};
+
 TEST(GeneratorRun, PlainModeWritesOneGradedPuzzle) {
   Desk d;
   d.memo.SetLines({"old text"});
@@ -124,6 +151,55 @@ TEST(GeneratorRun, PatternErrorEndsTheRunWithItsMessage) {
   ASSERT_EQ(1u, d.host.messages.size());
   EXPECT_EQ(base::Sj("パターンデータが足りません"), d.host.messages[0].text);
   EXPECT_EQ(0, GridCount(d.memo));
+}
+
+TEST(GeneratorRun, PatternModeKeepsThePatternsGivens) {
+  Desk d;
+  d.settings.conditionsPanel = true;
+  d.settings.patternMode = true;
+  // Givens on every cell whose row and column add up to an even number.
+  std::string text;
+  for (int r = 0; r < 9; ++r) {
+    for (int c = 0; c < 9; ++c)
+      text += (r + c) % 2 == 0 ? '5' : '.';
+    text += "\r\n";
+  }
+  d.settings.patternText = text;
+  const GeneratorOutcome out = RunGenerator(d.run);
+  EXPECT_EQ(1, out.accepted);
+  ASSERT_EQ(1, GridCount(d.memo));
+  const GridDigits grid = ScanGrids(d.memo)[0];
+  for (int i = 0; i < 81; ++i)
+    EXPECT_EQ((i / 9 + i % 9) % 2 == 0, grid[static_cast<std::size_t>(i)] != 0) << i;
+  testing::BruteForce brute;
+  EXPECT_EQ(1, brute.Count(grid));
+  EXPECT_TRUE(d.host.messages.empty());
+}
+
+TEST(GeneratorRun, StopButtonEndsTheRunAsStopped) {
+  StopDesk d;
+  d.settings.conditionsPanel = true;
+  const GeneratorOutcome out = RunGenerator(d.stoppingRun);
+  EXPECT_EQ(0, out.accepted);
+  EXPECT_EQ(base::Sj("中止／") + std::to_string(out.attempts) + base::Sj("回"), d.labels.Label46);
+  EXPECT_FALSE(d.labels.Button14Visible);
+  EXPECT_FALSE(d.labels.Running);
+  // Stopping let output through again: the attempt in hand was written.
+  EXPECT_EQ(1, GridCount(d.memo));
+  EXPECT_FALSE(d.writer.Suppressed());
+}
+
+TEST(GeneratorRun, AutoRecordStoppedBeforeTheFirstSaveRecordsNothing) {
+  testing::TempDir dir;
+  StopDesk d;
+  d.settings.autoRecord = true;
+  d.settings.stem = "s";
+  d.stoppingRun.programDir = dir.Dir();
+  const GeneratorOutcome out = RunGenerator(d.stoppingRun);
+  EXPECT_EQ(-1, out.lastRecorded);
+  EXPECT_EQ(base::Sj("記録なし／") + std::to_string(out.attempts) + base::Sj("回"),
+            d.labels.Label38);
+  EXPECT_FALSE(dir.Exists("s001.nbp"));
 }
 
 } // namespace

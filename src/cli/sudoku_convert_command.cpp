@@ -1,13 +1,16 @@
 #include "cli/sudoku_convert_command.h"
 
 #include "base/file_io.h"
+#include "base/paths.h"
 #include "base/sjis.h"
 #include "cli/sudoku_batch.h"
 #include "platform/scripted_host.h"
 #include "platform/text_memo.h"
 #include "puzzle/play/conversion.h"
+#include "puzzle/play/puzzle_file_reader.h"
 #include "puzzle/play/puzzle_file_writer.h"
 
+#include <cctype>
 #include <cstdio>
 #include <iostream>
 #include <iterator>
@@ -28,8 +31,8 @@ void PrintUsage(std::FILE *to) {
                "Usage: zenpa sudoku convert --to 9x9|9x9S|9x9C|1gyo|csv|tab|url|url2 "
                "[--utf8] [FILE]\n"
                "       zenpa sudoku import [--utf8] [FILE]\n"
-               "convert: puzzles as lines of 81 characters, or a document holding grids,\n"
-               "         written in the chosen form.\n"
+               "convert: puzzles as lines of 81 characters, a document holding grids, or a\n"
+               "         puzzle file (.nbp, .nbc, .csv), written in the chosen form.\n"
                "import:  pasted rows or a puzzle address, written as the document's grid text.\n"
                "Without FILE the text comes from standard input. Text is Shift-JIS with\n"
                "CR LF line ends, or UTF-8 with LF with --utf8.\n");
@@ -92,12 +95,44 @@ std::vector<std::string> TextLines(const std::string &text) {
   return lines;
 }
 
-// The grids of the text: the grids drawn in it, else its puzzle lines.
-bool GridsOf(const std::string &text, std::vector<play::GridDigits> &grids) {
+// A puzzle file by its name: ".nbp", ".nbc" or a CSV extension.
+bool IsPuzzleFileName(const std::optional<std::string> &file) {
+  if (!file)
+    return false;
+  std::string ext = base::ExtractFileExt(*file);
+  for (char &c : ext)
+    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return ext == ".nbp" || ext == ".nbc" || play::DialectOfFile(*file) == play::PuzzleDialect::Csv;
+}
+
+void Complain(const std::string &sjisText) {
+  std::fprintf(stderr, "zenpa sudoku: %s\n", base::SjisToUtf8(sjisText).c_str());
+}
+
+// The grids of a puzzle file, read as the load command reads them; an
+// unfinished last grid or unreadable cells are reported.
+bool PuzzleFileGrids(const std::string &name, const std::vector<std::string> &lines,
+                     std::vector<play::GridDigits> &grids) {
+  const play::PuzzleFileContent content = play::ReadPuzzleLines(lines, play::DialectOfFile(name));
+  for (const play::ReadGrid &grid : content.grids)
+    grids.push_back(grid.givens);
+  if (content.leftoverRows > 0)
+    Complain(play::MissingDataMessage());
+  if (content.unreadableCells)
+    Complain(play::DataErrorMessage());
+  return content.leftoverRows == 0 && !content.unreadableCells;
+}
+
+// The grids of the text: the grids drawn in it, else those of a puzzle file,
+// else its puzzle lines.
+bool GridsOf(const ConvertOptions &options, const std::string &text,
+             std::vector<play::GridDigits> &grids) {
   const std::vector<std::string> lines = TextLines(text);
   grids = play::ScanGrids(platform::TextMemo(lines));
   if (!grids.empty())
     return true;
+  if (IsPuzzleFileName(options.file))
+    return PuzzleFileGrids(*options.file, lines, grids);
   bool ok = true;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::size_t first = lines[i].find_first_not_of(" \t");
@@ -116,7 +151,7 @@ bool GridsOf(const std::string &text, std::vector<play::GridDigits> &grids) {
 
 int Convert(const ConvertOptions &options, const std::string &text) {
   std::vector<play::GridDigits> grids;
-  const bool ok = GridsOf(text, grids);
+  const bool ok = GridsOf(options, text, grids);
   const play::AddressEndpoints endpoints;
   const bool oneLine = *options.form == play::ConversionForm::OneLine ||
                        *options.form == play::ConversionForm::Address ||
@@ -142,7 +177,7 @@ int Import(const ConvertOptions &options, const std::string &text) {
   play::ImportGrid(ctx, text);
   Write(options, base::JoinLines(memo.Lines()));
   for (const platform::ShownMessage &m : host.messages)
-    std::fprintf(stderr, "zenpa sudoku import: %s\n", base::SjisToUtf8(m.text).c_str());
+    Complain(m.text);
   return host.messages.empty() ? 0 : 1;
 }
 

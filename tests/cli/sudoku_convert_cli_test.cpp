@@ -25,8 +25,8 @@ using zenpa::testing::CliRun;
 class SudokuConvertCliTest : public ::testing::Test {
 protected:
   // Runs "zenpa sudoku ARGS FILE" on a file holding input.
-  CliRun Run(const std::string &args, const std::string &input) {
-    return dir_.Run("sudoku " + args, input);
+  CliRun Run(const std::string &args, const std::string &input, const std::string &name = "input") {
+    return dir_.Run("sudoku " + args, input, name);
   }
 
   zenpa::testing::CliDir dir_{"zenpa_convert_cli"};
@@ -54,6 +54,25 @@ TEST_F(SudokuConvertCliTest, DocumentGridsConvertAndImportRoundTrips) {
   const CliRun back = Run("convert --to 9x9C", imported.out);
   EXPECT_EQ(0, back.exitCode);
   EXPECT_EQ("530 070 000\r\n600 195 000\r\n098 000 060\r\n\r\n", back.out.substr(0, 41));
+}
+
+TEST_F(SudokuConvertCliTest, PuzzleFilesConvertAsTheLoadCommandReadsThem) {
+  std::string rows;
+  for (int r = 0; r < 9; ++r)
+    rows += kPuzzle.substr(9 * static_cast<std::size_t>(r), 9) + "\r\n";
+  const CliRun nbp =
+      Run("convert --to 1gyo", "T=two\r\n" + rows + "\r\nA=" + kPuzzle + "\r\n", "two.nbp");
+  EXPECT_EQ(0, nbp.exitCode);
+  EXPECT_EQ(kPuzzle + "\r\n" + kPuzzle + "\r\n", nbp.out);
+
+  const CliRun csv = Run("convert --to 9x9", Run("convert --to csv", kPuzzle).out, "grid.csv");
+  EXPECT_EQ(0, csv.exitCode);
+  EXPECT_EQ("530070000\r\n600195000\r\n", csv.out.substr(0, 22));
+
+  const CliRun cut = Run("convert --to 1gyo", rows + rows.substr(0, 22), "cut.nbp");
+  EXPECT_EQ(1, cut.exitCode);
+  EXPECT_EQ(kPuzzle + "\r\n", cut.out);
+  EXPECT_NE(std::string::npos, cut.err.find("データが足りません"));
 }
 
 TEST_F(SudokuConvertCliTest, FaultsAreReportedWithAFailingExitCode) {

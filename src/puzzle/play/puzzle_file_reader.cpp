@@ -170,14 +170,37 @@ bool WriteReadGrids(PuzzleReadContext &ctx, const PuzzleFileContent &content,
   return true;
 }
 
-ReadOutcome ReadPuzzleFile(PuzzleReadContext &ctx, const std::string &path) {
+std::vector<std::string> SplitFileLines(std::string_view bytes) {
   std::vector<std::string> lines;
-  const base::IoResult io = base::ReadLines(path, lines);
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    const std::size_t end = bytes.find_first_of("\r\n", start);
+    lines.emplace_back(bytes.substr(start, end - start));
+    if (end == std::string_view::npos)
+      break;
+    start = end + (bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+  }
+  return lines;
+}
+
+std::optional<std::vector<std::string>> ReadFileLines(const std::string &path, std::string &error) {
+  std::string bytes;
+  const base::IoResult io = base::ReadFileBytes(path, bytes);
   if (!io.ok) {
-    ctx.host.Message(io.error);
+    error = io.error;
+    return std::nullopt;
+  }
+  return SplitFileLines(bytes);
+}
+
+ReadOutcome ReadPuzzleFile(PuzzleReadContext &ctx, const std::string &path) {
+  std::string error;
+  const std::optional<std::vector<std::string>> lines = ReadFileLines(path, error);
+  if (!lines) {
+    ctx.host.Message(error);
     return ReadOutcome::Failed;
   }
-  const PuzzleFileContent content = ReadPuzzleLines(lines, DialectOfFile(path));
+  const PuzzleFileContent content = ReadPuzzleLines(*lines, DialectOfFile(path));
   if (!WriteReadGrids(ctx, content, path))
     return ReadOutcome::Stopped;
   if (content.leftoverRows > 0)

@@ -1,7 +1,7 @@
 // Reading puzzle files (".nbp", ".nbc", ".csv", ".txt" or any other name)
 // into puzzle blocks of the document. All text is Shift-JIS.
 //
-// A file is read line by line:
+// A file is read line by line (lines end in CR LF, LF or CR):
 //  - lines starting "C=" or "T=" (comments, titles) are skipped;
 //  - an "A=" line holds the next nine rows in its characters 3..83, nine
 //    characters each;
@@ -49,6 +49,14 @@ std::string RebuildSeparatedRow(std::string_view line);
 // The cells of a candidate row (0 empty, 1..9, kUnreadableCell), or nullopt
 // when the row is not 9..17 bytes long once trimmed of spaces.
 std::optional<std::array<int, 9>> ReadCandidateRow(std::string_view row);
+
+// The lines of a file's bytes: a line ends at CR LF, LF or CR, so files
+// written on any system read alike.
+std::vector<std::string> SplitFileLines(std::string_view bytes);
+
+// The lines of a file; nullopt with the reason in error when it cannot be
+// read.
+std::optional<std::vector<std::string>> ReadFileLines(const std::string &path, std::string &error);
 
 // Reads the lines of a puzzle file.
 PuzzleFileContent ReadPuzzleLines(const std::vector<std::string> &lines, PuzzleDialect dialect);

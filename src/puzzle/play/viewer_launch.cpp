@@ -13,11 +13,12 @@ ViewerCommand ViewerCommandLine(const std::string &programDir, const std::string
 
 std::optional<std::string> ViewerHandBack(const std::string &workingDir) {
   const std::string dat = base::FullPathOf("GRDV.DAT", workingDir);
-  std::vector<std::string> lines;
-  if (!base::FileExists(dat) || !base::ReadLines(dat, lines).ok || lines.empty())
+  std::string error;
+  const auto lines = base::FileExists(dat) ? ReadFileLines(dat, error) : std::nullopt;
+  if (!lines || lines->empty() || lines->front().empty())
     return std::nullopt;
-  const std::string name = base::FullPathOf(lines[0], workingDir);
-  if (lines[0].empty() || !base::FileExists(name))
+  const std::string name = base::FullPathOf(lines->front(), workingDir);
+  if (!base::FileExists(name))
     return std::nullopt;
   return name;
 }

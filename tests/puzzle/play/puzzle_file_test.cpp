@@ -158,6 +158,22 @@ TEST(PuzzleFileReading, SpacedRowThatRunsOutOfCellsIsAnError) {
   EXPECT_EQ(Sj("Ｅ"), content.grids[0].cells[44]);
 }
 
+TEST(PuzzleFileReading, LinesEndInCrLfLfOrCr) {
+  EXPECT_EQ((Lines{"a", "b", "", "c", "d"}), SplitFileLines("a\r\nb\n\nc\rd\r\n"));
+  EXPECT_EQ((Lines{}), SplitFileLines(""));
+  TempDir dir;
+  std::string bytes;
+  const char *ends[] = {"\n", "\r", "\r\n"};
+  for (std::size_t r = 0; r < kRows.size(); ++r)
+    bytes += kRows[r] + ends[r % 3];
+  const std::string path = dir.Write("lf.nbp", bytes);
+  Desk d;
+  EXPECT_EQ(ReadOutcome::Read, ReadPuzzleFile(d.ctx, path));
+  EXPECT_TRUE(d.Messages().empty());
+  EXPECT_EQ(22, d.memo.LineCount());
+  EXPECT_EQ(ClueLine("30"), d.memo.Line(20));
+}
+
 TEST(PuzzleFileReading, FileWithMissingRowsAndBadCellsReportsBoth) {
   TempDir dir;
   const std::string path = dir.Path("a.nbp");

@@ -35,7 +35,7 @@ TEST(ViewerLaunch, CommandLineNamesTheChosenFileWithItsDirectory) {
 TEST(ViewerLaunch, HandedBackFileReplacesTheDocument) {
   Desk d;
   ASSERT_TRUE(WriteLines(d.Path("p.nbp"), Lines(9, "1........")).ok);
-  ASSERT_TRUE(WriteLines(d.Path("GRDV.DAT"), {"p.nbp", "ignored"}).ok);
+  d.dir.Write("GRDV.DAT", "p.nbp\nignored\n"); // a line end of this system
   d.memo.SetLines({"old"});
   d.memo.SetModified(false);
   const auto loaded = RunViewer(d.ctx, "x.nbp");

@@ -1,11 +1,13 @@
 #include "cli/sudoku_generate_command.h"
 
+#include "base/file_io.h"
 #include "base/sjis.h"
 #include "platform/text_memo.h"
 #include "puzzle/engine/solver.h"
 #include "puzzle/play/generator_grid.h"
 #include "puzzle/play/generator_settings.h"
 #include "puzzle/play/puzzle_block.h"
+#include "puzzle/play/puzzle_file_writer.h"
 
 #include <atomic>
 #include <chrono>
@@ -161,14 +163,11 @@ std::string Line81(const puzzle::PuzzleDigits &digits) {
   return line + "\n";
 }
 
+// One grid as a puzzle file holds it: nine rows and an empty line.
 std::string NbpText(const puzzle::PuzzleDigits &digits) {
-  std::string text;
-  for (int r = 0; r < 9; ++r) {
-    for (int c = 0; c < 9; ++c)
-      text += static_cast<char>('0' + digits[9 * r + c]);
-    text += "\r\n";
-  }
-  return text + "\r\n";
+  std::vector<std::string> lines = play::PuzzleFileRows(digits, play::PuzzleDialect::Plain);
+  lines.emplace_back();
+  return base::JoinLines(lines);
 }
 
 std::string DocumentText(const puzzle::PuzzleDigits &digits, bool utf8) {

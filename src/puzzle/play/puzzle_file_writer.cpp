@@ -94,19 +94,25 @@ std::vector<GridDigits> ScanGrids(const platform::Memo &memo) {
   return grids;
 }
 
+std::vector<std::string> PuzzleFileRows(const GridDigits &grid, PuzzleDialect dialect) {
+  std::vector<std::string> rows;
+  for (int r = 0; r < 9; ++r)
+    rows.push_back(RowText(grid, r, dialect));
+  return rows;
+}
+
 std::vector<std::string> PuzzleFileLines(const platform::Memo &memo, PuzzleDialect dialect,
                                          const std::string &completedAnswer) {
   std::vector<std::string> lines;
   const std::vector<GridDigits> grids = ScanGrids(memo);
   for (const GridDigits &g : grids) {
-    for (int r = 0; r < 9; ++r)
-      lines.push_back(RowText(g, r, dialect));
+    const std::vector<std::string> rows = PuzzleFileRows(g, dialect);
+    lines.insert(lines.end(), rows.begin(), rows.end());
     lines.emplace_back();
   }
   if (memo.LineCount() < 35 && AnswerFits(completedAnswer, grids)) {
-    const GridDigits answer = AnswerDigits(completedAnswer);
-    for (int r = 0; r < 9; ++r)
-      lines.push_back(RowText(answer, r, dialect));
+    const std::vector<std::string> rows = PuzzleFileRows(AnswerDigits(completedAnswer), dialect);
+    lines.insert(lines.end(), rows.begin(), rows.end());
   }
   return lines;
 }

@@ -32,6 +32,9 @@ PuzzleDialect DialectOfFile(const std::string &path);
 // further. Cells read "１".."９" as givens, anything else as empty.
 std::vector<GridDigits> ScanGrids(const platform::Memo &memo);
 
+// The nine rows of one grid in a dialect.
+std::vector<std::string> PuzzleFileRows(const GridDigits &grid, PuzzleDialect dialect);
+
 // Lines of a puzzle file. completedAnswer holds 81 digits, or is empty.
 std::vector<std::string> PuzzleFileLines(const platform::Memo &memo, PuzzleDialect dialect,
                                          const std::string &completedAnswer);

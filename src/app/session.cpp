@@ -6,6 +6,7 @@
 #include "base/paths.h"
 #include "base/sjis.h"
 #include "base/units.h"
+#include "print/render_text.h"
 
 namespace zenpa::app {
 namespace {
@@ -234,12 +235,44 @@ void Session::StartTimerTool() {
 }
 
 void Session::Relayout() {
+  // Without a printer the program's paper is the format's.
+  if (!hasPrinter_)
+    printer_.SetPaper(format_.format.paperSize, format_.format.orientation);
   platform::Canvas *canvas = view_ ? view_->MeasureCanvas() : nullptr;
   if (canvas)
     layout_.Relayout(memo_, format_.format, printer_.Metrics(), view_->EditorCellRatio(),
                      fontFaces_, *canvas);
   if (view_)
     view_->DocumentLaidOut();
+}
+
+void Session::PrintCommand(bool enlargedViewShown) {
+  if (print::PrintButton(enlargedViewShown).turnOffEnlargedView) {
+    menus_.enlargedView = false;
+    return;
+  }
+  Relayout();
+  const print::PrintedLines lines(memo_);
+  const print::CellRatio ratio = view_ ? view_->EditorCellRatio() : print::CellRatio{};
+  const std::string &name = document_.FileName();
+  const std::string date = print::TodayShortDate();
+  const print::PrintDocument doc{lines, layout_.Layout(), ratio, fontFaces_, name, "", date};
+  print::PrintCommand(
+      {format_.format, layout_.Status(), doc, printer_, hasPrinter_, host_, pdfPrinter});
+  if (view_)
+    view_->DocumentLaidOut();
+}
+
+void Session::PrinterSetupCommand() {
+  const print::PrinterSetupResult r =
+      print::PrinterSetupCommand(format_.format, layout_.Status(), printer_, hasPrinter_, host_);
+  if (r.accepted) {
+    printerName_ = r.printerName;
+    format_.modified = true;
+    layout_.ForgetWidths();
+    Relayout();
+  }
+  FocusEditor();
 }
 
 void Session::SaveInitialSettings() {

@@ -18,6 +18,7 @@
 #include "platform/printer.h"
 #include "print/format_commands.h"
 #include "print/layout_state.h"
+#include "print/print_commands.h"
 
 #include <functional>
 #include <string>
@@ -118,6 +119,13 @@ public:
   void RestoreInitialSettings();
   void OpenFormat();
   void SaveFormatAs();
+
+  // The print button "印　刷" (only turning the enlarged text view off while
+  // it shows) and printer setup "プリンタ設定" of the settings panel.
+  void PrintCommand(bool enlargedViewShown);
+  void PrinterSetupCommand();
+  // Makes the PDF printer that stands in for a missing printer; set by the window.
+  print::PdfPrinterFactory pdfPrinter;
 
   // Lays the document out again and refreshes the position display.
   void Relayout() override;

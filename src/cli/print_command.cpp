@@ -4,14 +4,16 @@
 #include "base/paths.h"
 #include "base/sjis.h"
 #include "platform/font_catalog.h"
+#include "platform/scripted_host.h"
 #include "print/format_file.h"
 #include "print/layout.h"
-#include "print/render.h"
+#include "print/print_run.h"
+#include "ui/editor_font.h"
 #include "ui/pdf_printer.h"
 #include "ui/qt_canvas.h"
+#include "ui/qt_font_catalog.h"
 #include "ui/qt_printer.h"
 
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -34,7 +36,7 @@ constexpr const char *kUsage =
     "default printer when --pdf is not given.\n\n"
     "  --format F   use the format file F instead\n"
     "  --pdf OUT    write the pages to the PDF file OUT\n"
-    "  --pages A-B  pages A to B (\"A-\" or \"A\" for A to the end), from 1\n"
+    "  --pages A-B  pages A to B (\"A-\" for A to the end, \"A\" for A alone), 1..999\n"
     "  --copies N   collated copies, 1..999 (default 1)\n"
     "  --odd        odd pages only (first pass of manual two-sided printing)\n"
     "  --even       even pages only, laid out as back pages\n";
@@ -62,7 +64,7 @@ std::optional<int> Number(const std::string &text, int lo, int hi) {
 // "A-B", "A-" or "A": pages A to B, A to the end, or A alone.
 bool ParsePages(const std::string &text, print::PageSelection &s) {
   const auto dash = text.find('-');
-  const auto first = Number(text.substr(0, dash), 1, 999999);
+  const auto first = Number(text.substr(0, dash), 1, print::kMaxPageField);
   if (!first) {
     return false;
   }
@@ -72,7 +74,8 @@ bool ParsePages(const std::string &text, print::PageSelection &s) {
     return true;
   }
   const std::string rest = text.substr(dash + 1);
-  const auto last = rest.empty() ? std::optional<int>(0) : Number(rest, *first, 999999);
+  const auto last =
+      rest.empty() ? std::optional<int>(0) : Number(rest, *first, print::kMaxPageField);
   s.endPage = last.value_or(0);
   return last.has_value();
 }
@@ -97,7 +100,7 @@ bool TakeOption(const Args &args, std::size_t &i, PrintRequest &r) {
     return true;
   }
   if (name == "--copies") {
-    r.copies = Number(value, 1, 999).value_or(0);
+    r.copies = Number(value, 1, print::kMaxPageField).value_or(0);
     if (r.copies > 0) {
       return true;
     }
@@ -130,26 +133,6 @@ std::optional<PrintRequest> ParseArgs(const Args &args) {
   return r;
 }
 
-// Installed faces that draw Japanese, sorted, as Shift-JIS names.
-std::vector<std::string> JapaneseFaces() {
-  std::vector<std::string> faces;
-  for (const QString &family : QFontDatabase::families(QFontDatabase::Japanese)) {
-    faces.push_back(base::Utf16ToSjis(
-        std::u16string_view(reinterpret_cast<const char16_t *>(family.utf16()), family.size())));
-  }
-  std::sort(faces.begin(), faces.end());
-  return faces;
-}
-
-std::string FallbackFace(const std::vector<std::string> &faces) {
-  for (const char *preferred : {"IPAGothic", "IPAexGothic", "Noto Sans CJK JP"}) {
-    if (std::find(faces.begin(), faces.end(), preferred) != faces.end()) {
-      return preferred;
-    }
-  }
-  return faces.empty() ? std::string() : faces.front();
-}
-
 // The document's own format file, or the one named; false when a named file
 // cannot be read or stops at a bad line.
 bool LoadFormat(const PrintRequest &r, print::PrintFormat &format,
@@ -175,27 +158,23 @@ bool LoadFormat(const PrintRequest &r, print::PrintFormat &format,
   return true;
 }
 
-// Sheets of a print run go to the pages of one printer job.
-class JobOutput : public print::SheetOutput {
-public:
-  explicit JobOutput(platform::Printer &printer) : printer_(printer) {}
-  void StartSheet(int sheet) override {
-    if (sheet > 1) {
-      printer_.NewPage();
-    }
-  }
-  platform::Canvas &SheetCanvas() override { return printer_.PageCanvas(); }
-
-private:
-  platform::Printer &printer_;
-};
-
 struct Job {
   print::PrintFormat format;
   std::vector<std::string> lines;
   std::vector<std::string> faces;
 };
 
+print::PrintStatus StatusOf(const PrintRequest &r) {
+  print::PrintStatus status;
+  status.range.SetStartPage(r.selection.startPage);
+  status.range.SetEndPage(r.selection.endPage);
+  status.range.SetCopies(r.copies);
+  status.range.SetEvenPass(r.selection.evenPass);
+  return status;
+}
+
+// Lays the document out and prints it like the window's print button: the
+// printed cell takes the proportions of the editor's starting font.
 int PrintDocument(const PrintRequest &r, Job &job, const platform::FontCatalog &fonts,
                   platform::Printer &printer) {
   print::PrintFormat &f = job.format;
@@ -203,36 +182,23 @@ int PrintDocument(const PrintRequest &r, Job &job, const platform::FontCatalog &
   QImage scratch(1, 1, QImage::Format_RGB32);
   QPainter painter(&scratch);
   ui::QtCanvas measure(painter, {}, &fonts);
+  const print::CellRatio ratio = ui::StartEditorCellRatio(fonts);
   const print::PrintedLines lines(job.lines);
-  const print::LayoutInput in{f, printer.Metrics(), {}, job.faces, r.selection.evenPass};
+  const print::LayoutInput in{f, printer.Metrics(), ratio, job.faces, r.selection.evenPass};
   const print::LayoutResult layout = print::RunLayout(lines, in, measure);
-  if (!print::AnyPageSelected(r.selection, layout.pagination.pageCount)) {
-    Fail(base::SjisToUtf8(base::Sj("印刷頁エラー")) + " (the document has " +
+  print::PrintStatus status = StatusOf(r);
+  const print::PrintDocument doc{
+      lines, layout, ratio, job.faces, r.document, {}, print::TodayShortDate()};
+  platform::ScriptedHost host;
+  const print::PrintWorkResult result =
+      print::PrintWork(f, status, doc, print::RunMode::Print, {&printer, true, nullptr, &host, {}});
+  if (!result.ran) {
+    const std::string why = host.messages.empty() ? status.endPageLabel() : host.messages[0].text;
+    Fail(base::SjisToUtf8(why) + " (the document has " +
          std::to_string(layout.pagination.pageCount) + " pages)");
     return 1;
   }
-  if (!printer.BeginDoc(base::ExtractFileName(r.document))) {
-    Fail("cannot start the print job");
-    return 1;
-  }
-  const print::MarkReader marks(print::MarkRulesOf(f), job.faces);
-  print::RenderInput render{
-      f,
-      layout.geometry,
-      marks,
-      lines,
-      {},
-      layout.pagination.widestWidth,
-      layout.pagination.widestText.size(),
-      {print::HeaderFileName(r.document, f.printExtension), print::TodayShortDate()}};
-  print::RunOptions run;
-  run.kind = f.pouchBinding ? print::RunKind::Fukurotoji : print::RunKind::NomalPrint;
-  run.selection = r.selection;
-  run.copies = r.copies;
-  JobOutput out(printer);
-  const print::RunResult result = print::RenderRun(render, run, out);
-  printer.EndDoc();
-  std::printf("%d sheets of %d pages\n", result.sheetsDrawn, layout.pagination.pageCount);
+  std::printf("%d sheets of %d pages\n", result.sheetsPrinted, layout.pagination.pageCount);
   return 0;
 }
 
@@ -242,8 +208,8 @@ int Print(const PrintRequest &r) {
     Fail("cannot read " + base::SjisToUtf8(r.document));
     return 1;
   }
-  job.faces = JapaneseFaces();
-  const platform::ListFontCatalog fonts(job.faces, FallbackFace(job.faces));
+  const ui::QtFontCatalog fonts;
+  job.faces = fonts.JapaneseFaces();
   job.format = print::StartFormat({});
   if (!LoadFormat(r, job.format, fonts)) {
     return 1;
@@ -258,7 +224,7 @@ int Print(const PrintRequest &r) {
   }
   ui::QtPrinter printer(&fonts);
   if (printer.CurrentIndex() < 0) {
-    Fail(base::SjisToUtf8(base::Sj("プリンタがインストールされていません")));
+    Fail(base::SjisToUtf8(print::NoPrinterText()));
     return 1;
   }
   return PrintDocument(r, job, fonts, printer);

@@ -37,19 +37,39 @@ RunResult Compose(const PrintFormat &format, const PrintDocument &doc, const Run
   return RenderRun(in, options, out);
 }
 
+// The installed printer, or the file printer the target offers in its place.
+platform::Printer *PrinterOf(const PrintTarget &target, bool &declined) {
+  if (target.printerInstalled && target.printer != nullptr)
+    return target.printer;
+  if (!target.filePrinter)
+    return nullptr;
+  platform::Printer *file = target.filePrinter();
+  declined = file == nullptr;
+  return file;
+}
+
+void Tell(const PrintTarget &target, const std::string &text) {
+  if (target.host != nullptr)
+    target.host->Message(text);
+}
+
 // The print modes: the job on the printer, then the report.
 void PrintOnPaper(const PrintFormat &format, PrintStatus &status, const PrintDocument &doc,
                   const RunOptions &options, const PrintTarget &target, PrintWorkResult &result) {
-  if (!target.printerInstalled || target.printer == nullptr) {
-    if (target.host != nullptr)
-      target.host->Message(base::Sj("プリンタがインストールされていません"));
+  bool declined = false;
+  platform::Printer *printer = PrinterOf(target, declined);
+  if (printer == nullptr) {
+    if (!declined)
+      Tell(target, NoPrinterText());
     return;
   }
-  if (!target.printer->BeginDoc(HeaderNameOf(format, doc)))
+  if (!printer->BeginDoc(HeaderNameOf(format, doc))) {
+    Tell(target, JobFailedText());
     return;
-  PrinterSheets sheets(*target.printer);
+  }
+  PrinterSheets sheets(*printer);
   result.sheetsPrinted = Compose(format, doc, options, sheets).sheetsDrawn;
-  target.printer->EndDoc();
+  printer->EndDoc();
   result.ran = true;
   status.ShowReport(format.duplex, options.selection.evenPass);
 }
@@ -60,6 +80,9 @@ void PrinterSheets::StartSheet(int) {
   if (started_++ > 0)
     printer_.NewPage();
 }
+
+std::string NoPrinterText() { return base::Sj("プリンタがインストールされていません"); }
+std::string JobFailedText() { return base::Sj("印刷を開始できませんでした。"); }
 
 std::string HeaderNameOf(const PrintFormat &format, const PrintDocument &doc) {
   if (!doc.fileNameOverride.empty())

@@ -18,6 +18,7 @@
 #include "print/print_status.h"
 #include "print/render.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -66,7 +67,11 @@ struct PrintTarget {
   platform::Printer *printer = nullptr; // print mode
   bool printerInstalled = false;        // HasPrinter, or a file printer (PDF)
   platform::Canvas *picture = nullptr;  // preview modes: the sheet picture
-  platform::Host *host = nullptr;       // for the no-printer message
+  platform::Host *host = nullptr;       // for the no-printer and job messages
+  // Print mode without an installed printer: asked, once the page range has
+  // passed its check, for a printer that writes a file; null when the user
+  // declines. Unset: the no-printer message.
+  std::function<platform::Printer *()> filePrinter;
 };
 
 struct PrintWorkResult {
@@ -78,6 +83,11 @@ struct PrintWorkResult {
 
 // The name headers print for the document.
 std::string HeaderNameOf(const PrintFormat &format, const PrintDocument &doc);
+
+// "プリンタがインストールされていません"
+std::string NoPrinterText();
+// Shown when the printer refuses to start the job.
+std::string JobFailedText();
 
 // PrintWork. Rewrites pageNumberStart in its padded form; reports the range
 // error or the end of printing on the status.

@@ -9,6 +9,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/memo.h"
 #include "print/layout.h"
@@ -102,11 +103,19 @@ public:
                  const PrintFormat &format);
   void ShowRangeError() { endPageLabel_ = PageRangeErrorText(); }
   void ShowReport(bool duplex, bool evenPass);
+  // After printer setup: "オフセット 下 B  右 R mm", shown when both insets
+  // are positive.
+  void ShowPrinterOffsets(std::string text, bool visible) {
+    offsetText_ = std::move(text);
+    offsetVisible_ = visible;
+  }
 
   const LayoutLabels &labels() const { return labels_; }
   const std::string &endPageLabel() const { return endPageLabel_; }
   const std::string &caretText() const { return caretText_; }
   const PrintReport &report() const { return report_; }
+  const std::string &offsetText() const { return offsetText_; }
+  bool offsetVisible() const { return offsetVisible_; }
   bool reportVisible() const { return reportVisible_; }
   bool CheckMarkVisible() const { return !reportVisible_ && !labels_.AnyWarning(); }
   // "奇数頁" / "偶数頁" show only while duplex printing is on.
@@ -118,6 +127,8 @@ private:
   std::string caretText_;
   PrintReport report_;
   bool reportVisible_ = false;
+  std::string offsetText_;
+  bool offsetVisible_ = false;
 };
 
 } // namespace zenpa::print

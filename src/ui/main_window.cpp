@@ -3,7 +3,9 @@
 #include "app/window_geometry.h"
 #include "base/sjis.h"
 #include "print/pagination_commands.h"
+#include "ui/editor_font.h"
 #include "ui/loading_notice.h"
+#include "ui/pdf_printer.h"
 #include "ui/print_status_panel.h"
 #include "ui/qt_canvas.h"
 #include "ui/qt_text.h"
@@ -34,10 +36,6 @@ namespace {
 
 QString Sq(const char *utf8) { return QString::fromUtf8(utf8); }
 
-int ScaleOfApplicationFont() {
-  return app::UiScaleFromFontPixels(QFontInfo(QApplication::font()).pixelSize());
-}
-
 std::vector<std::string> DroppedFiles(const QMimeData *data) {
   std::vector<std::string> files;
   if (!data || !data->hasUrls())
@@ -53,7 +51,7 @@ std::vector<std::string> DroppedFiles(const QMimeData *data) {
 
 MainWindow::MainWindow(platform::Host &host, platform::Printer &printer,
                        const platform::FontCatalog &fonts, std::string programDir, QWidget *parent)
-    : QMainWindow(parent), uiScale_(ScaleOfApplicationFont()),
+    : QMainWindow(parent), uiScale_(UiScaleOfApplicationFont()),
       notice_(std::make_unique<LoadingNotice>(uiScale_)), editor_(new QPlainTextEdit),
       memo_(new QtMemo(editor_)), session_(*memo_, host, printer, fonts, std::move(programDir)),
       fonts_(fonts) {
@@ -100,6 +98,19 @@ void MainWindow::BuildPrintStatus() {
           [this] { print::InsertPageBreak(*memo_, session_.Format().format); });
   connect(printStatus_, &PrintStatusPanel::layoutRequested, this, [this] { session_.Relayout(); });
   connect(printStatus_, &PrintStatusPanel::rangeChanged, this, &MainWindow::DocumentLaidOut);
+  BindPrintButtons();
+}
+
+// Without an installed printer the print button writes a PDF file, laid out
+// like the virtual printer. The window has no enlarged text view yet.
+void MainWindow::BindPrintButtons() {
+  session_.pdfPrinter = [this](const std::string &path) {
+    return std::make_unique<PdfPrinter>(path, &fonts_);
+  };
+  connect(printStatus_, &PrintStatusPanel::printRequested, this,
+          [this] { RunAndSync([this] { session_.PrintCommand(false); }); });
+  connect(printStatus_, &PrintStatusPanel::printerSetupRequested, this,
+          [this] { RunAndSync([this] { session_.PrinterSetupCommand(); }); });
 }
 
 void MainWindow::DocumentLaidOut() {
@@ -131,11 +142,7 @@ void MainWindow::BuildEditor(const platform::FontCatalog &fonts) {
   editor_->setLineWrapMode(QPlainTextEdit::NoWrap);
   editor_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   editor_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  QFont font(ToQt(fonts.Substitute(base::Sj("ＭＳ ゴシック"))));
-  font.setPixelSize(app::MainGeometry(uiScale_).editorFontPixels);
-  font.setStyleHint(QFont::Monospace);
-  font.setFixedPitch(true);
-  editor_->setFont(font);
+  editor_->setFont(StartEditorFont(fonts, uiScale_));
   editor_->viewport()->installEventFilter(this);
   editor_->setAcceptDrops(true);
 

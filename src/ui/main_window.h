@@ -79,6 +79,7 @@ private:
   void BuildFormatItems(QMenu *menu);
   void BuildStatusStrip();
   void BuildPrintStatus();
+  void BindPrintButtons();
   QAction *AddAction(QMenu *menu, const char *name, const char *caption,
                      void (MainWindow::*slot)());
   void RunAndSync(const std::function<void()> &command);

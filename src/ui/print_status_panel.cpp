@@ -1,26 +1,24 @@
 #include "ui/print_status_panel.h"
 
+#include "ui/qt_text.h"
+
 #include <QApplication>
+#include <QButtonGroup>
+#include <QFrame>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
-
-#include "base/sjis.h"
 
 namespace zenpa::ui {
 namespace {
 
-QString FromSjis(std::string_view sjis) {
-  const std::u16string u = base::SjisToUtf16(sjis);
-  return QString::fromUtf16(u.data(), static_cast<qsizetype>(u.size()));
-}
-
-std::string ToSjis(const QString &text) {
-  return base::Utf16ToSjis(std::u16string_view(reinterpret_cast<const char16_t *>(text.utf16()),
-                                               static_cast<std::size_t>(text.size())));
-}
+QString Sq(const char *utf8) { return QString::fromUtf8(utf8); }
 
 QLabel *NamedLabel(QWidget *parent, const char *name, const QString &text = {}) {
   auto *label = new QLabel(text, parent);
@@ -29,15 +27,57 @@ QLabel *NamedLabel(QWidget *parent, const char *name, const QString &text = {}) 
 }
 
 QPushButton *NamedButton(QWidget *parent, const char *name, const char *utf8Caption) {
-  auto *button = new QPushButton(QString::fromUtf8(utf8Caption), parent);
+  auto *button = new QPushButton(Sq(utf8Caption), parent);
   button->setObjectName(name);
   return button;
 }
 
-QLineEdit *NamedField(QWidget *parent, const char *name, const QString &text) {
-  auto *field = new QLineEdit(text, parent);
+// A page field wide enough for three digits and the frame.
+QLineEdit *NamedField(QWidget *parent, const char *name, int value) {
+  auto *field = new QLineEdit(QString::number(value), parent);
   field->setObjectName(name);
+  field->setMaxLength(3);
+  field->setAlignment(Qt::AlignRight);
+  field->setFixedWidth(field->fontMetrics().horizontalAdvance("0000") + 12);
   return field;
+}
+
+QLabel *Caption(QWidget *parent, const char *utf8) {
+  auto *label = new QLabel(Sq(utf8), parent);
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  return label;
+}
+
+// A figure with its unit, e.g. "4.2" and "mm".
+void AddFigure(QGridLayout *grid, int row, int column, const char *caption, QLabel *value) {
+  QWidget *parent = value->parentWidget();
+  value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  value->setMinimumWidth(value->fontMetrics().horizontalAdvance("000.0"));
+  grid->addWidget(Caption(parent, caption), row, column);
+  grid->addWidget(value, row, column + 1);
+  grid->addWidget(new QLabel(Sq("mm"), parent), row, column + 2);
+}
+
+// The green tick shown while the layout fits the paper.
+QPixmap CheckMarkPixmap(int size) {
+  QPixmap pixmap(size, size);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(0, 150, 60), size / 6.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  QPainterPath tick;
+  tick.moveTo(size * 0.15, size * 0.55);
+  tick.lineTo(size * 0.42, size * 0.8);
+  tick.lineTo(size * 0.85, size * 0.2);
+  p.drawPath(tick);
+  return pixmap;
+}
+
+QFrame *Separator(QWidget *parent) {
+  auto *line = new QFrame(parent);
+  line->setFrameShape(QFrame::VLine);
+  line->setFrameShadow(QFrame::Sunken);
+  return line;
 }
 
 } // namespace
@@ -45,12 +85,23 @@ QLineEdit *NamedField(QWidget *parent, const char *name, const QString &text) {
 PrintStatusPanel::PrintStatusPanel(print::PrintStatus &status, QWidget *parent)
     : QWidget(parent), status_(status) {
   setObjectName("printStatusPanel");
-  BuildLabels();
-  BuildFields();
-  BuildButtons();
+  auto *row = new QHBoxLayout(this);
+  row->setContentsMargins(6, 4, 6, 4);
+  row->setSpacing(10);
+  row->addLayout(BuildFigures());
+  row->addWidget(Separator(this));
+  row->addLayout(BuildMessages(), 1);
+  row->addWidget(Separator(this));
+  row->addLayout(BuildRange());
+  row->addWidget(Separator(this));
+  row->addLayout(BuildButtons());
+  caret_ = NamedLabel(this, "caretLabel");
+  ConnectRange();
+  ConnectButtons();
 }
 
-void PrintStatusPanel::BuildLabels() {
+// Paper, maximum lines, pitches and the margins left around the text.
+QGridLayout *PrintStatusPanel::BuildFigures() {
   paper_ = NamedLabel(this, "paperLabel");
   maxLines_ = NamedLabel(this, "maxLinesLabel");
   linePitch_ = NamedLabel(this, "linePitchLabel");
@@ -58,44 +109,98 @@ void PrintStatusPanel::BuildLabels() {
   rightMargin_ = NamedLabel(this, "rightMarginLabel");
   bottomMargin_ = NamedLabel(this, "bottomMarginLabel");
   topWithHeader_ = NamedLabel(this, "topWithHeaderLabel");
-  tooWide_ = NamedLabel(this, "tooWideLabel", FromSjis(print::TooWideText()));
-  tooLong_ = NamedLabel(this, "tooLongLabel", FromSjis(print::TooLongText()));
-  atMaxLines_ = NamedLabel(this, "atMaxLinesLabel", FromSjis(print::PrintsAtMaxLinesText()));
-  checkMark_ = NamedLabel(this, "checkMarkImage", QString::fromUtf8("✔"));
-  endPageHint_ = NamedLabel(this, "endPageHintLabel");
-  report1_ = NamedLabel(this, "reportLabel1");
-  report2_ = NamedLabel(this, "reportLabel2");
-  caret_ = NamedLabel(this, "caretLabel");
-  auto *grid = new QGridLayout(this);
-  int row = 0;
-  for (QLabel *l :
-       {paper_, maxLines_, linePitch_, charPitch_, rightMargin_, bottomMargin_, topWithHeader_,
-        tooWide_, tooLong_, atMaxLines_, checkMark_, report1_, report2_, caret_}) {
-    grid->addWidget(l, row++, 0, 1, 3);
-  }
+  auto *grid = new QGridLayout;
+  grid->setHorizontalSpacing(4);
+  grid->setVerticalSpacing(2);
+  grid->addWidget(paper_, 0, 0, 1, 3);
+  grid->addWidget(maxLines_, 0, 3, 1, 3);
+  AddFigure(grid, 1, 0, "行送り", linePitch_);
+  AddFigure(grid, 1, 3, "字送り", charPitch_);
+  AddFigure(grid, 2, 0, "右余白", rightMargin_);
+  AddFigure(grid, 2, 3, "下余白", bottomMargin_);
+  AddFigure(grid, 3, 0, "上余白", topWithHeader_);
+  return grid;
 }
 
-void PrintStatusPanel::BuildFields() {
-  auto *grid = static_cast<QGridLayout *>(layout());
+// The check mark, or the warnings; the report after printing; the offsets
+// the printer reported at setup.
+QGridLayout *PrintStatusPanel::BuildMessages() {
+  tooWide_ = NamedLabel(this, "tooWideLabel", ToQt(print::TooWideText()));
+  tooLong_ = NamedLabel(this, "tooLongLabel", ToQt(print::TooLongText()));
+  atMaxLines_ = NamedLabel(this, "atMaxLinesLabel", ToQt(print::PrintsAtMaxLinesText()));
+  checkMark_ = NamedLabel(this, "checkMarkImage");
+  checkMark_->setPixmap(CheckMarkPixmap(fontMetrics().height() * 2));
+  report1_ = NamedLabel(this, "reportLabel1");
+  report2_ = NamedLabel(this, "reportLabel2");
+  offsets_ = NamedLabel(this, "offsetLabel");
+  for (QLabel *warning : {tooWide_, tooLong_, atMaxLines_})
+    warning->setStyleSheet("color: #c00000;");
+  report1_->setStyleSheet("color: #0040c0;");
+  auto *grid = new QGridLayout;
+  grid->setVerticalSpacing(2);
+  grid->addWidget(checkMark_, 0, 0, 3, 1, Qt::AlignLeft | Qt::AlignTop);
+  int row = 0;
+  for (QLabel *l : {tooWide_, tooLong_, atMaxLines_, report1_, report2_, offsets_})
+    grid->addWidget(l, row++, 1);
+  grid->setColumnStretch(1, 1);
+  grid->setRowStretch(row, 1);
+  return grid;
+}
+
+// 開始頁, 終了頁 with its hint, 部数, and the pass buttons of manual duplex.
+QGridLayout *PrintStatusPanel::BuildRange() {
   const print::PageRange &r = status_.range;
-  startPage_ = NamedField(this, "startPageEdit", QString::number(r.startPage()));
-  endPage_ = NamedField(this, "endPageEdit", QString::number(r.endPage()));
-  copies_ = NamedField(this, "copiesEdit", QString::number(r.copies()));
-  oddPass_ = new QRadioButton(QString::fromUtf8("奇数頁"), this);
+  startPage_ = NamedField(this, "startPageEdit", r.startPage());
+  endPage_ = NamedField(this, "endPageEdit", r.endPage());
+  copies_ = NamedField(this, "copiesEdit", r.copies());
+  endPageHint_ = NamedLabel(this, "endPageHintLabel");
+  oddPass_ = new QRadioButton(Sq("奇数頁"), this);
   oddPass_->setObjectName("oddPassButton");
   oddPass_->setChecked(true);
-  evenPass_ = new QRadioButton(QString::fromUtf8("偶数頁"), this);
+  evenPass_ = new QRadioButton(Sq("偶数頁"), this);
   evenPass_->setObjectName("evenPassButton");
-  const int row = grid->rowCount();
-  grid->addWidget(new QLabel(QString::fromUtf8("開始頁"), this), row, 0);
-  grid->addWidget(startPage_, row, 1);
-  grid->addWidget(new QLabel(QString::fromUtf8("終了頁"), this), row + 1, 0);
-  grid->addWidget(endPage_, row + 1, 1);
-  grid->addWidget(endPageHint_, row + 1, 2);
-  grid->addWidget(new QLabel(QString::fromUtf8("部数"), this), row + 2, 0);
-  grid->addWidget(copies_, row + 2, 1);
-  grid->addWidget(oddPass_, row + 3, 0);
-  grid->addWidget(evenPass_, row + 3, 1);
+  auto *passes = new QButtonGroup(this);
+  passes->addButton(oddPass_);
+  passes->addButton(evenPass_);
+  auto *grid = new QGridLayout;
+  grid->setHorizontalSpacing(4);
+  grid->setVerticalSpacing(2);
+  grid->addWidget(Caption(this, "開始頁"), 0, 0);
+  grid->addWidget(startPage_, 0, 1);
+  grid->addWidget(Caption(this, "部数"), 0, 2);
+  grid->addWidget(copies_, 0, 3);
+  grid->addWidget(Caption(this, "終了頁"), 1, 0);
+  grid->addWidget(endPage_, 1, 1);
+  grid->addWidget(endPageHint_, 1, 2, 1, 2);
+  grid->addWidget(oddPass_, 2, 0, 1, 2);
+  grid->addWidget(evenPass_, 2, 2, 1, 2);
+  grid->setRowStretch(3, 1);
+  return grid;
+}
+
+QGridLayout *PrintStatusPanel::BuildButtons() {
+  print_ = NamedButton(this, "Button1", "印　刷");
+  printerSetup_ = NamedButton(this, "Button2", "プリンタ設定");
+  pageBreak_ = NamedButton(this, "Button4", "改頁");
+  next_ = NamedButton(this, "Button5", "次頁");
+  previous_ = NamedButton(this, "Button6", "前頁");
+  layoutButton_ = NamedButton(this, "Button7", "レイアウト");
+  QFont bold = print_->font();
+  bold.setBold(true);
+  print_->setFont(bold);
+  auto *grid = new QGridLayout;
+  grid->setSpacing(3);
+  grid->addWidget(print_, 0, 0);
+  grid->addWidget(printerSetup_, 0, 1);
+  grid->addWidget(previous_, 1, 0);
+  grid->addWidget(next_, 1, 1);
+  grid->addWidget(pageBreak_, 2, 0);
+  grid->addWidget(layoutButton_, 2, 1);
+  grid->setRowStretch(3, 1);
+  return grid;
+}
+
+void PrintStatusPanel::ConnectRange() {
   connect(startPage_, &QLineEdit::editingFinished, this,
           [this] { ApplyField(startPage_, &print::PageRange::EnterStartPage); });
   connect(endPage_, &QLineEdit::editingFinished, this,
@@ -108,32 +213,24 @@ void PrintStatusPanel::BuildFields() {
   });
 }
 
-void PrintStatusPanel::BuildButtons() {
-  auto *grid = static_cast<QGridLayout *>(layout());
-  auto *pageBreak = NamedButton(this, "Button4", "改頁");
-  auto *next = NamedButton(this, "Button5", "次頁");
-  auto *previous = NamedButton(this, "Button6", "前頁");
-  layoutButton_ = NamedButton(this, "Button7", "レイアウト");
-  const int row = grid->rowCount();
-  grid->addWidget(pageBreak, row, 0);
-  grid->addWidget(previous, row, 1);
-  grid->addWidget(next, row, 2);
-  grid->addWidget(layoutButton_, row + 1, 0);
-  connect(pageBreak, &QPushButton::clicked, this, &PrintStatusPanel::pageBreakRequested);
+void PrintStatusPanel::ConnectButtons() {
+  connect(print_, &QPushButton::clicked, this, &PrintStatusPanel::printRequested);
+  connect(printerSetup_, &QPushButton::clicked, this, &PrintStatusPanel::printerSetupRequested);
+  connect(pageBreak_, &QPushButton::clicked, this, &PrintStatusPanel::pageBreakRequested);
   connect(layoutButton_, &QPushButton::clicked, this, &PrintStatusPanel::layoutRequested);
-  connect(next, &QPushButton::clicked, this, [this] {
+  connect(next_, &QPushButton::clicked, this, [this] {
     const Qt::KeyboardModifiers mods = QApplication::keyboardModifiers();
     emit nextPageRequested(mods & Qt::ShiftModifier, mods & Qt::ControlModifier);
   });
-  connect(previous, &QPushButton::clicked, this, [this] {
+  connect(previous_, &QPushButton::clicked, this, [this] {
     emit previousPageRequested(QApplication::keyboardModifiers() & Qt::ShiftModifier);
   });
 }
 
 void PrintStatusPanel::ApplyField(QLineEdit *field,
                                   std::string (print::PageRange::*enter)(std::string_view)) {
-  const std::string shown = (status_.range.*enter)(ToSjis(field->text()));
-  field->setText(FromSjis(shown));
+  const std::string shown = (status_.range.*enter)(FromQt(field->text()));
+  field->setText(ToQt(shown));
   // The start page may have pulled the end page along.
   endPage_->setText(QString::number(status_.range.endPage()));
   emit rangeChanged();
@@ -141,23 +238,25 @@ void PrintStatusPanel::ApplyField(QLineEdit *field,
 
 void PrintStatusPanel::Refresh(const print::PrintFormat &format, bool realtimeLayout) {
   const print::LayoutLabels &l = status_.labels();
-  paper_->setText(FromSjis(l.paper));
-  maxLines_->setText(FromSjis(l.maxLines));
-  linePitch_->setText(FromSjis(l.linePitch));
-  charPitch_->setText(FromSjis(l.charPitch));
-  rightMargin_->setText(FromSjis(l.rightMargin));
-  bottomMargin_->setText(FromSjis(l.bottomMargin));
+  paper_->setText(ToQt(l.paper));
+  maxLines_->setText(ToQt(l.maxLines));
+  linePitch_->setText(ToQt(l.linePitch));
+  charPitch_->setText(ToQt(l.charPitch));
+  rightMargin_->setText(ToQt(l.rightMargin));
+  bottomMargin_->setText(ToQt(l.bottomMargin));
   topWithHeader_->setText(QString::number(l.topWithHeaderMm));
   tooWide_->setVisible(l.tooWide);
   tooLong_->setVisible(l.tooLong);
   atMaxLines_->setVisible(l.printsAtMaxLines);
   checkMark_->setVisible(status_.CheckMarkVisible());
-  endPageHint_->setText(FromSjis(status_.endPageLabel()));
-  report1_->setText(FromSjis(status_.report().line1));
-  report2_->setText(FromSjis(status_.report().line2));
+  endPageHint_->setText(ToQt(status_.endPageLabel()));
+  report1_->setText(ToQt(status_.report().line1));
+  report2_->setText(ToQt(status_.report().line2));
   report1_->setVisible(status_.reportVisible());
-  report2_->setVisible(status_.reportVisible());
-  caret_->setText(FromSjis(status_.caretText()));
+  report2_->setVisible(status_.reportVisible() && !status_.report().line2.empty());
+  offsets_->setText(ToQt(status_.offsetText()));
+  offsets_->setVisible(status_.offsetVisible());
+  caret_->setText(ToQt(status_.caretText()));
   const bool passes = print::PrintStatus::PassButtonsVisible(format);
   oddPass_->setVisible(passes);
   evenPass_->setVisible(passes);

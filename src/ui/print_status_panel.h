@@ -1,11 +1,17 @@
 // The layout-status part of the print settings panel: paper label, maximum
 // lines, pitches, margins, warnings and the check mark, the page-range
-// fields, the odd/even pass buttons, the print report and the caret's
-// page/line/column text, plus the page buttons "改頁" (Button4), "次頁"
-// (Button5), "前頁" (Button6) and "レイアウト" (Button7).
+// fields, the odd/even pass buttons, the print report, the printer offsets
+// and the caret's page/line/column text, plus the buttons "印　刷"
+// (Button1), "プリンタ設定" (Button2), "改頁" (Button4), "次頁" (Button5),
+// "前頁" (Button6) and "レイアウト" (Button7).
+//
+// The panel is a row of small groups, so it fits above the editor: the
+// paper and its figures, the check mark or the warnings and reports, the
+// page range, and the buttons.
 //
 // A thin binding over print::PrintStatus: the main window connects the
-// signals to its layout and page commands and calls Refresh afterwards.
+// signals to its layout, print and page commands and calls Refresh
+// afterwards.
 #pragma once
 
 #include <QWidget>
@@ -13,6 +19,7 @@
 #include "print/print_format.h"
 #include "print/print_status.h"
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -32,6 +39,8 @@ public:
   QLabel *caretLabel() const { return caret_; }
 
 signals:
+  void printRequested();
+  void printerSetupRequested();
   void nextPageRequested(bool extend, bool levelDisplay);
   void previousPageRequested(bool extend);
   void pageBreakRequested();
@@ -39,18 +48,21 @@ signals:
   void rangeChanged(); // page range, copies or pass changed
 
 private:
-  void BuildLabels();
-  void BuildFields();
-  void BuildButtons();
+  QGridLayout *BuildFigures();
+  QGridLayout *BuildMessages();
+  QGridLayout *BuildRange();
+  QGridLayout *BuildButtons();
+  void ConnectRange();
+  void ConnectButtons();
   void ApplyField(QLineEdit *field, std::string (print::PageRange::*enter)(std::string_view));
 
   print::PrintStatus &status_;
   QLabel *paper_, *maxLines_, *linePitch_, *charPitch_, *rightMargin_, *bottomMargin_;
   QLabel *topWithHeader_, *tooWide_, *tooLong_, *atMaxLines_, *checkMark_, *endPageHint_;
-  QLabel *report1_, *report2_, *caret_;
+  QLabel *report1_, *report2_, *offsets_, *caret_;
   QLineEdit *startPage_, *endPage_, *copies_;
   QRadioButton *oddPass_, *evenPass_;
-  QPushButton *layoutButton_;
+  QPushButton *print_, *printerSetup_, *pageBreak_, *next_, *previous_, *layoutButton_;
 };
 
 } // namespace zenpa::ui

@@ -1,38 +1,27 @@
 #include "ui/qt_printer.h"
 
-#include "base/sjis.h"
 #include "ui/pdf_printer.h"
+#include "ui/qt_text.h"
 
 #include <QPageLayout>
-#include <QPageSetupDialog>
 #include <QPageSize>
+#include <QPrintDialog>
 #include <QPrinterInfo>
 
 namespace zenpa::ui {
-namespace {
-
-QString ToQString(const std::string &sjis) {
-  std::u16string u = base::SjisToUtf16(sjis);
-  return QString::fromUtf16(u.data(), static_cast<qsizetype>(u.size()));
-}
-
-std::string ToSjis(const QString &text) {
-  return base::Utf16ToSjis(std::u16string_view(reinterpret_cast<const char16_t *>(text.utf16()),
-                                               static_cast<std::size_t>(text.size())));
-}
-
-} // namespace
 
 QtPrinter::QtPrinter(const platform::FontCatalog *fonts, QWidget *dialogParent)
-    : fonts_(fonts), dialogParent_(dialogParent) {
-  const QStringList names = QPrinterInfo::availablePrinterNames();
-  for (const QString &name : names)
-    names_.push_back(ToSjis(name));
-  QString fallback = QPrinterInfo::defaultPrinterName();
+    : fonts_(fonts), dialog_([dialogParent](QPrinter &printer) {
+        QPrintDialog dialog(&printer, dialogParent);
+        return dialog.exec() == QDialog::Accepted;
+      }) {
+  for (const QString &name : QPrinterInfo::availablePrinterNames())
+    names_.push_back(FromQt(name));
   if (names_.empty())
     return;
-  current_ = std::max<int>(0, static_cast<int>(names.indexOf(fallback)));
-  printer_.setPrinterName(names.at(current_));
+  const int fallback = static_cast<int>(
+      QPrinterInfo::availablePrinterNames().indexOf(QPrinterInfo::defaultPrinterName()));
+  SetCurrentIndex(std::max(0, fallback));
 }
 
 QtPrinter::~QtPrinter() {
@@ -44,17 +33,27 @@ void QtPrinter::SetCurrentIndex(int index) {
   if (index < 0 || index >= static_cast<int>(names_.size()))
     return;
   current_ = index;
-  printer_.setPrinterName(ToQString(names_[index]));
+  printer_.setPrinterName(ToQt(names_[index]));
+}
+
+void QtPrinter::PrintToFile(const std::string &path) {
+  printer_.setOutputFormat(QPrinter::PdfFormat);
+  printer_.setOutputFileName(PathToQt(path));
+  toFile_ = true;
 }
 
 platform::PrinterMetrics QtPrinter::Metrics() const {
+  if (!HasDevice()) {
+    const QSize mm = PaperSizeMm(paperCode_, orientation_);
+    return platform::VirtualPrinterMetrics(mm.width(), mm.height());
+  }
   platform::PrinterMetrics m;
-  int dpi = printer_.resolution();
+  const int dpi = printer_.resolution();
   m.dpiX = dpi;
   m.dpiY = dpi;
-  QPageLayout layout = printer_.pageLayout();
-  QRect paper = layout.fullRectPixels(dpi);
-  QRect printable = layout.paintRectPixels(dpi);
+  const QPageLayout layout = printer_.pageLayout();
+  const QRect paper = layout.fullRectPixels(dpi);
+  const QRect printable = layout.paintRectPixels(dpi);
   m.paperW = paper.width();
   m.paperH = paper.height();
   m.offX = printable.left() - paper.left();
@@ -64,32 +63,47 @@ platform::PrinterMetrics QtPrinter::Metrics() const {
   return m;
 }
 
-int QtPrinter::PaperCode() const { return printer_.pageLayout().pageSize().windowsId(); }
+int QtPrinter::PaperCode() const {
+  return HasDevice() ? printer_.pageLayout().pageSize().windowsId() : paperCode_;
+}
 
 int QtPrinter::Orientation() const {
+  if (!HasDevice())
+    return orientation_;
   return printer_.pageLayout().orientation() == QPageLayout::Landscape ? platform::kLandscape
                                                                        : platform::kPortrait;
 }
 
 void QtPrinter::SetPaper(int paperCode, int orientation) {
-  QSize mm = PaperSizeMm(paperCode, platform::kPortrait);
+  paperCode_ = paperCode;
+  orientation_ = orientation == platform::kLandscape ? platform::kLandscape : platform::kPortrait;
+  const QSize mm = PaperSizeMm(paperCode, platform::kPortrait);
   printer_.setPageSize(
       QPageSize(QSizeF(mm), QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch));
-  printer_.setPageOrientation(orientation == platform::kLandscape ? QPageLayout::Landscape
-                                                                  : QPageLayout::Portrait);
+  printer_.setPageOrientation(orientation_ == platform::kLandscape ? QPageLayout::Landscape
+                                                                   : QPageLayout::Portrait);
 }
 
+// The dialog may choose another printer.
 bool QtPrinter::SetupDialog() {
-  if (current_ < 0)
+  if (current_ < 0 || !dialog_(printer_))
     return false;
-  QPageSetupDialog dialog(&printer_, dialogParent_);
-  return dialog.exec() == QDialog::Accepted;
+  SelectCurrentByName();
+  return true;
+}
+
+void QtPrinter::SelectCurrentByName() {
+  const std::string chosen = FromQt(printer_.printerName());
+  for (std::size_t i = 0; i < names_.size(); ++i) {
+    if (names_[i] == chosen)
+      current_ = static_cast<int>(i);
+  }
 }
 
 bool QtPrinter::BeginDoc(const std::string &title) {
-  if (current_ < 0)
+  if (!HasDevice())
     return false;
-  printer_.setDocName(ToQString(title));
+  printer_.setDocName(ToQt(title));
   painter_ = std::make_unique<QPainter>();
   if (!painter_->begin(&printer_)) {
     painter_.reset();

@@ -8,6 +8,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <regex>
@@ -103,6 +105,43 @@ TEST_F(PrintCliTest, JapaneseDocumentWithGridBecomesExtractablePdf) {
   EXPECT_NE(std::string::npos, text.find("数独 第2問")) << text;
   EXPECT_NE(std::string::npos, text.find("┏━┯━┯━┳━┯━┯━┳━┯━┯━┓")) << text;
   EXPECT_NE(std::string::npos, text.find("吾輩は猫である。")) << text;
+}
+
+// The longest run of dark pixels down any one column of page 1, rendered
+// at 150 dpi in grey.
+int LongestVerticalRun(const std::string &pdf, const fs::path &dir) {
+  const std::string stem = (dir / "page").string();
+  Shell("pdftoppm -r 150 -gray -f 1 -l 1 " + pdf + " " + stem, dir);
+  std::string pgm;
+  zenpa::base::ReadFileBytes(stem + "-1.pgm", pgm);
+  int w = 0, h = 0, depth = 0, used = 0;
+  if (std::sscanf(pgm.c_str(), "P5 %d %d %d%n", &w, &h, &depth, &used) != 3)
+    return -1;
+  const unsigned char *px = reinterpret_cast<const unsigned char *>(pgm.data()) + used + 1;
+  int longest = 0;
+  for (int x = 0; x < w; ++x) {
+    for (int y = 0, run = 0; y < h; ++y) {
+      run = px[y * w + x] < 128 ? run + 1 : 0;
+      longest = std::max(longest, run);
+    }
+  }
+  return longest;
+}
+
+// A grid of nineteen box-drawing lines prints as unbroken ruled lines: each
+// printed line is exactly one character cell of the editor's font high.
+TEST_F(PrintCliTest, BoxDrawingGridLinesJoin) {
+  std::vector<std::string> grid = {Sj("┏━┯━┯━┳━┯━┯━┳━┯━┯━┓")};
+  for (int row = 0; row < 8; ++row) {
+    grid.push_back(Sj("┃１│　│３┃　│５│　┃７│　│９┃"));
+    grid.push_back(Sj("┠─┼─┼─╂─┼─┼─╂─┼─┼─┨"));
+  }
+  grid.push_back(Sj("┃１│　│３┃　│５│　┃７│　│９┃"));
+  grid.push_back(Sj("┗━┷━┷━┻━┷━┷━┻━┷━┷━┛"));
+  ASSERT_EQ(0, Print(Write("grid.txt", grid) + " --pdf " + Pdf()).exitCode);
+  const int linePitch = 12 * 150 / 72; // 12 points at 150 dpi
+  const int gridHeight = (static_cast<int>(grid.size()) - 1) * linePitch;
+  EXPECT_GE(LongestVerticalRun(Pdf(), dir_), gridHeight * 9 / 10);
 }
 
 TEST_F(PrintCliTest, PageRangesPassesAndCopies) {

@@ -29,7 +29,7 @@ protected:
     layout = RunLayout(*lines, {format, printer.Metrics(), {}, {"F"}, false}, measure);
     doc = std::make_unique<PrintDocument>(
         PrintDocument{*lines, layout, {}, {"F"}, "/home/u/note.txt", "", "2026/12/06"});
-    PrintTarget target{&printer, !printer.PrinterNames().empty(), &picture, &host};
+    PrintTarget target{&printer, !printer.PrinterNames().empty(), &picture, &host, {}};
     return PrintWork(format, status, *doc, mode, target, wanted);
   }
 

@@ -115,7 +115,7 @@ void MainWindow::BindPrintButtons() {
 
 void MainWindow::DocumentLaidOut() {
   if (printStatus_)
-    printStatus_->Refresh(session_.Format().format, false);
+    printStatus_->Refresh(session_.Format().format, session_.Doc().Settings().realtimeLayoutOn);
 }
 
 platform::Canvas *MainWindow::MeasureCanvas() {

@@ -87,7 +87,7 @@ PrintStatusPanel::PrintStatusPanel(print::PrintStatus &status, QWidget *parent)
   setObjectName("printStatusPanel");
   auto *row = new QHBoxLayout(this);
   row->setContentsMargins(6, 4, 6, 4);
-  row->setSpacing(10);
+  row->setSpacing(8);
   row->addLayout(BuildFigures());
   row->addWidget(Separator(this));
   row->addLayout(BuildMessages(), 1);
@@ -119,6 +119,7 @@ QGridLayout *PrintStatusPanel::BuildFigures() {
   AddFigure(grid, 2, 0, "右余白", rightMargin_);
   AddFigure(grid, 2, 3, "下余白", bottomMargin_);
   AddFigure(grid, 3, 0, "上余白", topWithHeader_);
+  grid->setRowStretch(4, 1);
   return grid;
 }
 
@@ -136,6 +137,9 @@ QGridLayout *PrintStatusPanel::BuildMessages() {
   for (QLabel *warning : {tooWide_, tooLong_, atMaxLines_})
     warning->setStyleSheet("color: #c00000;");
   report1_->setStyleSheet("color: #0040c0;");
+  // Long messages wrap, so the row keeps to the window's width.
+  for (QLabel *l : {tooWide_, tooLong_, atMaxLines_, report1_, report2_, offsets_})
+    l->setWordWrap(true);
   auto *grid = new QGridLayout;
   grid->setVerticalSpacing(2);
   grid->addWidget(checkMark_, 0, 0, 3, 1, Qt::AlignLeft | Qt::AlignTop);
@@ -143,6 +147,7 @@ QGridLayout *PrintStatusPanel::BuildMessages() {
   for (QLabel *l : {tooWide_, tooLong_, atMaxLines_, report1_, report2_, offsets_})
     grid->addWidget(l, row++, 1);
   grid->setColumnStretch(1, 1);
+  grid->setColumnMinimumWidth(1, fontMetrics().horizontalAdvance(QString(8, QChar(0x3042))));
   grid->setRowStretch(row, 1);
   return grid;
 }

@@ -124,6 +124,10 @@ void PrintStatusPanelTest::pageButtonsSendCommands() {
   QSignalSpy previous(&panel, &ui::PrintStatusPanel::previousPageRequested);
   QSignalSpy pageBreak(&panel, &ui::PrintStatusPanel::pageBreakRequested);
   QSignalSpy relayout(&panel, &ui::PrintStatusPanel::layoutRequested);
+  QSignalSpy print(&panel, &ui::PrintStatusPanel::printRequested);
+  QSignalSpy setup(&panel, &ui::PrintStatusPanel::printerSetupRequested);
+  panel.findChild<QPushButton *>("Button1")->click();
+  panel.findChild<QPushButton *>("Button2")->click();
   panel.findChild<QPushButton *>("Button5")->click();
   panel.findChild<QPushButton *>("Button6")->click();
   panel.findChild<QPushButton *>("Button4")->click();
@@ -133,6 +137,10 @@ void PrintStatusPanelTest::pageButtonsSendCommands() {
   QCOMPARE(previous.count(), 1);
   QCOMPARE(pageBreak.count(), 1);
   QCOMPARE(relayout.count(), 1);
+  QCOMPARE(print.count(), 1);
+  QCOMPARE(setup.count(), 1);
+  QCOMPARE(panel.findChild<QPushButton *>("Button1")->text(), QString::fromUtf8("印　刷"));
+  QCOMPARE(panel.findChild<QPushButton *>("Button2")->text(), QString::fromUtf8("プリンタ設定"));
   QCOMPARE(panel.findChild<QPushButton *>("Button5")->text(), QString::fromUtf8("次頁"));
 }
 

@@ -82,7 +82,7 @@ QString RenderPdfTest::PrintToPdf(const QString &name, const std::vector<std::st
   const print::PrintDocument doc{lines,          layout, kEditorCell, faces,
                                  "/tmp/doc.txt", "",     "2026/12/06"};
   const print::PrintWorkResult r = print::PrintWork(format_, status_, doc, print::RunMode::Print,
-                                                    {&printer, true, nullptr, nullptr});
+                                                    {&printer, true, nullptr, nullptr, {}});
   if (!r.ran)
     return QString();
   return path;
@@ -197,7 +197,7 @@ void RenderPdfTest::previewPaintsPaperStripsAndEdges() {
         print::RunLayout(lines, {format_, a4, kEditorCell, {}, false}, measure);
     const print::PrintDocument doc{lines, layout, kEditorCell, {}, "/tmp/doc.txt", "", ""};
     const print::PrintWorkResult r = print::PrintWork(
-        format_, status_, doc, print::RunMode::Preview, {nullptr, false, &canvas, nullptr});
+        format_, status_, doc, print::RunMode::Preview, {nullptr, false, &canvas, nullptr, {}});
     QVERIFY(r.ran);
   }
   if (qEnvironmentVariableIsSet("ZENPA_PDF_DIR"))

@@ -4,6 +4,7 @@
 #include "platform/text_memo.h"
 #include "puzzle/play/generator_run.h"
 #include "puzzle/play/grid_text.h"
+#include "puzzle/play/puzzle_file_reader.h"
 #include "puzzle/play/puzzle_file_writer.h"
 #include "puzzle/support/puzzle_maker.h"
 #include "support/temp_dir.h"
@@ -99,7 +100,12 @@ TEST(GeneratorRun, AutoRecordWritesNumberedFilesAndReportsTheLast) {
   // Each file holds the one puzzle of the document at its time: 9 rows and an empty line.
   std::vector<std::string> lines = base::SplitLines(dir.Read("rec008.nbp"));
   EXPECT_EQ(10u, lines.size());
-  EXPECT_EQ(1, GridCount(d.memo));
+  ASSERT_EQ(1, GridCount(d.memo));
+  // The last file reads back as the puzzle the document shows.
+  const PuzzleFileContent last =
+      ReadPuzzleLines(base::SplitLines(dir.Read("rec009.nbp")), PuzzleDialect::Plain);
+  ASSERT_EQ(1u, last.grids.size());
+  EXPECT_EQ(ScanGrids(d.memo)[0], last.grids[0].givens);
 }
 
 TEST(GeneratorRun, FailedRecordStopsTheRun) {

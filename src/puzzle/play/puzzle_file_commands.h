@@ -7,7 +7,7 @@
 //
 // A window runs the load command as:
 //   if (!AskBeforeReplacing(memo, append, askSave)) return;
-//   paths = host.OpenFileNames(PuzzleOpenDialog());
+//   paths = the chosen files of the PuzzleOpenDialog() (several may be chosen);
 //   ctx.levelCheck = levelCheckMode ? GradingLevelCheck(answer, display) : LevelCheck{};
 //   result = LoadPuzzleFiles(ctx, paths, append, [&] { ApplyPuzzleFormat(...); });
 //   if (!result.documentName.empty()) the document takes that name, page start "1".

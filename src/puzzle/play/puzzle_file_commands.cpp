@@ -30,6 +30,8 @@ bool AskBeforeReplacing(const platform::Memo &memo, bool append,
 
 PuzzleLoadResult LoadPuzzleFiles(PuzzleReadContext &ctx, const std::vector<std::string> &paths,
                                  bool append, const std::function<void()> &applyPuzzleFormat) {
+  if (paths.empty()) // a cancelled dialog leaves the document alone
+    return {};
   if (!append)
     ctx.memo.SetLines({});
   if (applyPuzzleFormat)

@@ -58,6 +58,8 @@ TEST(LoadCommand, ReplacesTheDocumentAndTakesTheLastFilesName) {
   const std::string b = d.File("b.csv", Lines(9, ",,,,,,,1,"));
   d.memo.SetLines({"old text"});
   d.memo.SetModified(true);
+  EXPECT_EQ(0, LoadPuzzleFiles(d.ctx, {}, false).filesRead); // nothing chosen
+  EXPECT_EQ((Lines{"old text"}), d.memo.Lines());
   int linesWhenFormatApplied = -1;
   const PuzzleLoadResult r = LoadPuzzleFiles(d.ctx, {a, d.dir.Path("none.nbp"), b}, false,
                                              [&] { linesWhenFormatApplied = d.memo.LineCount(); });

@@ -32,7 +32,8 @@ std::optional<PuzzleLoadResult> RunViewer(ViewerContext &ctx, const std::string 
   const std::optional<std::string> handed = ViewerHandBack(ctx.workingDir);
   if (!handed || !AskBeforeReplacing(ctx.read.memo, ctx.append, ctx.askSaveChanges))
     return std::nullopt;
-  const PuzzleLoadResult loaded = LoadPuzzleFiles(ctx.read, {*handed}, ctx.append);
+  const PuzzleLoadResult loaded =
+      LoadPuzzleFiles(ctx.read, {*handed}, ctx.append, ctx.applyPuzzleFormat);
   if (loaded.filesRead == 0)
     return std::nullopt;
   return loaded;

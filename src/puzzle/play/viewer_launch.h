@@ -35,6 +35,8 @@ struct ViewerContext {
   // The unsaved-changes question before the handed-back file replaces a
   // modified document; false keeps the document as it is.
   std::function<bool()> askSaveChanges;
+  // Makes the puzzle print format current when due, as loading does.
+  std::function<void()> applyPuzzleFormat;
 };
 
 // Starts the viewer and waits; "実行できません (...)" when it cannot start.

@@ -18,7 +18,7 @@ namespace {
 struct Desk : zenpa::testing::PuzzleDocDesk {
   zenpa::testing::TempDir dir;
   PuzzleReadContext read{memo, host, writer, {}};
-  ViewerContext ctx{read, "/opt/zenpa/", dir.Dir(), false, {}};
+  ViewerContext ctx{read, "/opt/zenpa/", dir.Dir(), false, {}, {}};
   std::string Path(const std::string &name) const { return dir.Path(name); }
 };
 
@@ -38,7 +38,10 @@ TEST(ViewerLaunch, HandedBackFileReplacesTheDocument) {
   d.dir.Write("GRDV.DAT", "p.nbp\nignored\n"); // a line end of this system
   d.memo.SetLines({"old"});
   d.memo.SetModified(false);
+  int formatApplied = 0;
+  d.ctx.applyPuzzleFormat = [&formatApplied] { ++formatApplied; };
   const auto loaded = RunViewer(d.ctx, "x.nbp");
+  EXPECT_EQ(1, formatApplied);
   ASSERT_TRUE(loaded.has_value());
   EXPECT_EQ(d.Path("p.txt"), loaded->documentName);
   EXPECT_EQ("/opt/zenpa/GRDV.COM /C " + d.Path("x.nbp"), d.host.started.at(0));

@@ -264,6 +264,14 @@ void TrialSolve(Engine &e) {
   RunPasses(e, order);
 }
 
+void SolveAfterTrial(Engine &e) {
+  PassOrder order = {{linenokori1, false}, {blocknokori1, false}, {kihonkaiho},
+                     {LineUniqueDigits},   {CellUniqueSweep},     {LineUniqueDigits},
+                     {LocalizeDigits}};
+  AppendAdvanced(order, false);
+  RunPasses(e, order);
+}
+
 int TechniqueLimit(const TechniqueOptions &options) {
   for (int box = kBoxHiddenQuad; box >= kBoxLocalization; --box) {
     if (options.CheckBoxL[box])

@@ -81,6 +81,12 @@ SolveResult SolveInDefaultOrder(Engine &e);
 // Localize, then techniques 7..20, restarting after every change.
 void TrialSolve(Engine &e);
 
+// The step-by-step solve that goes on from a trial placement: Easy, Block
+// Unique, Line Unique, Cell Unique sweep, Line Unique again, Localize, then
+// techniques 7..20 (rows before columns), restarting after every change.
+// The level reached so far is kept.
+void SolveAfterTrial(Engine &e);
+
 // `anzensyokyo`: the generator's solve, limited to the techniques up to the
 // highest checked box.
 void anzensyokyo(Engine &e);

@@ -25,7 +25,7 @@ public:
     e_.TrialBase = e_.CellGrid;
     baseOpenCount_ = e_.OpenCount;
     if (options.stageOne)
-      StageOne();
+      StageOne(options.resumeAt);
     if (!Stopped())
       StageTwo();
     e_.CellGrid = e_.TrialBase;
@@ -41,24 +41,29 @@ private:
     return stopped_;
   }
 
-  void StageOne() {
+  // Every cell with k candidates, for k from the resume point's count up;
+  // the first round starts at the resume point's cell.
+  void StageOne(const TrialResumePoint &from) {
+    listener_.StageStarted(1);
     int tried = 0;
-    for (int k = 2; k <= 9; ++k) {
-      for (int y = 1; y <= 9; ++y) {
-        for (int x = 1; x <= 9; ++x) {
+    for (int k = std::max(2, from.candidates); k <= 9; ++k) {
+      const Pos start = k == from.candidates ? from.cell : Pos{1, 1};
+      for (int y = start.y; y <= 9; ++y) {
+        for (int x = y == start.y ? start.x : 1; x <= 9; ++x) {
           if (Stopped())
             return;
           const Cell cell = e_.TrialBase(x, y);
           if (CandidateCount(cell) != k)
             continue;
+          listener_.Advance();
           listener_.Progress(baseOpenCount_ - tried++);
-          TryEachCandidate(x, y, cell);
+          TryEachCandidate(x, y, cell, k);
         }
       }
     }
   }
 
-  void TryEachCandidate(int x, int y, Cell candidates) {
+  void TryEachCandidate(int x, int y, Cell candidates, int k) {
     for (int d = 1; d <= 9; ++d) {
       if (!HasDigit(candidates, d) || Stopped())
         continue;
@@ -68,11 +73,12 @@ private:
       e_.CellGrid(x, y) = DigitBit(d);
       TrialSolve(e_);
       if (!e_.Contradiction && IsSolvedGrid(e_.CellGrid))
-        Record(1, Pos{x, y}, d);
+        Record(1, Pos{x, y}, d, k);
     }
   }
 
   void StageTwo() {
+    listener_.StageStarted(2);
     e_.CellGrid = e_.TrialBase;
     e_.OpenCount = baseOpenCount_;
     int x = 1;
@@ -122,6 +128,7 @@ private:
       if (x != 9 || y != 9)
         karioki(x, y);
     }
+    listener_.Advance();
   }
 
   // Cell Unique until it changes nothing, then Line Unique, until neither
@@ -140,13 +147,13 @@ private:
     }
   }
 
-  void Record(int stage, Pos cell, int digit) {
+  void Record(int stage, Pos cell, int digit, int k = 0) {
     std::string text = GridText(e_.CellGrid);
     if (std::find(answers_.begin(), answers_.end(), text) != answers_.end())
       return;
     answers_.push_back(text);
     const TrialAnswer answer{std::move(text), static_cast<int>(answers_.size()), stage, cell,
-                             digit};
+                             digit, k};
     listener_.Answer(answer, e_);
   }
 
@@ -261,7 +268,7 @@ int CountAnswersQuickly(const Grid &grid, int limit) { return QuickCount(grid, l
 
 int CountAnswers(Engine &e, int limit) {
   CountingListener listener(limit);
-  RunTrialSearch(e, listener, TrialOptions{false});
+  RunTrialSearch(e, listener, TrialOptions{false, {}});
   return listener.Count();
 }
 

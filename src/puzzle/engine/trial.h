@@ -24,6 +24,14 @@ struct TrialAnswer {
   int stage = 1;    // 1: one placement and techniques; 2: depth-first
   Pos cell;         // the cell of the (last) trial placement
   int digit = 0;    // the digit placed there
+  int candidates = 0; // stage 1: candidate count k of that cell in TrialBase
+};
+
+// Where stage 1 starts again: the candidate count k and the cell (x, y).
+// The first round (count k) skips the cells before (x, y) in row order.
+struct TrialResumePoint {
+  int candidates = 2;
+  Pos cell{1, 1};
 };
 
 class TrialListener {
@@ -35,10 +43,16 @@ public:
   virtual void Answer(const TrialAnswer &answer, const Engine &engine) = 0;
   // Progress: cells still to try; a good moment to let events run.
   virtual void Progress(int /*remaining*/) {}
+  // A stage begins (1 or 2).
+  virtual void StageStarted(int /*stage*/) {}
+  // The progress bar moves on by one: a cell of stage 1 is about to be
+  // tried, or every candidate of a cell of stage 2 has been tried.
+  virtual void Advance() {}
 };
 
 struct TrialOptions {
   bool stageOne = true; // false: the depth-first stage alone
+  TrialResumePoint resumeAt; // first trial of stage 1
 };
 
 struct TrialResult {

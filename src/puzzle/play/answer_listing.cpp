@@ -1,6 +1,7 @@
 #include "puzzle/play/answer_listing.h"
 
 #include "base/sjis.h"
+#include "puzzle/engine/solver.h"
 
 namespace zenpa::play {
 namespace {
@@ -15,12 +16,39 @@ std::string CellText(const puzzle::TrialAnswer &answer) {
          std::to_string(answer.digit);
 }
 
+// Longest run of the progress bar in the depth-first stage; it starts again
+// from nothing when full.
+constexpr int kStageTwoProgressMax = 256;
+
+int OpenCells(const puzzle::Grid &grid) {
+  int open = 0;
+  for (int y = 1; y <= 9; ++y) {
+    for (int x = 1; x <= 9; ++x)
+      open += puzzle::IsPlaced(grid(x, y)) ? 0 : 1;
+  }
+  return open;
+}
+
 } // namespace
 
-AnswerListing::AnswerListing(AnswerContext &ctx, const AnswerRequest &request)
-    : ctx_(ctx), request_(request) {}
+AnswerListing::AnswerListing(AnswerContext &ctx, const AnswerRequest &request, bool stepMode)
+    : ctx_(ctx), request_(request), stepMode_(stepMode) {}
 
-bool AnswerListing::StopRequested() { return ctx_.state.StopRequest; }
+bool AnswerListing::StopRequested() {
+  return ctx_.state.StopRequest || ctx_.engine.RestartRequest;
+}
+
+void AnswerListing::StageStarted(int stage) {
+  if (stage != 2)
+    return;
+  ctx_.state.ProgressMax = kStageTwoProgressMax;
+  ctx_.state.ProgressPosition = 0;
+}
+
+void AnswerListing::Advance() {
+  int &position = ctx_.state.ProgressPosition;
+  position = position >= ctx_.state.ProgressMax ? 0 : position + 1;
+}
 
 void AnswerListing::Progress(int remaining) {
   const std::int64_t now = ctx_.host.Milliseconds();
@@ -45,10 +73,41 @@ void AnswerListing::AskToGoOn(const char *utf8Question) {
 
 void AnswerListing::Answer(const puzzle::TrialAnswer &answer, const puzzle::Engine &) {
   ctx_.state.AnswerCount = answer.number;
-  if (answer.stage == 1)
-    StageOneAnswer(answer);
-  else
+  if (answer.stage == 2) {
     StageTwoAnswer(answer);
+    return;
+  }
+  if (ctx_.state.Button30Caption == base::Sj("ゲーム"))
+    ctx_.state.Button51Visible = true;
+  if (stepMode_)
+    ShowTrialSteps(answer);
+  if (!ctx_.engine.RestartRequest)
+    StageOneAnswer(answer);
+}
+
+void AnswerListing::ShowTrialSteps(const puzzle::TrialAnswer &answer) {
+  puzzle::Engine &e = ctx_.engine;
+  stepMode_ = false;
+  ctx_.state.TrialResume = {answer.candidates, answer.cell};
+  const puzzle::Grid solved = e.CellGrid;
+  // The steps select cells in the document; the answer goes where the caret was.
+  const platform::TextPos caret = ctx_.memo.Caret();
+  e.CellGrid = e.TrialBase;
+  e.OpenCount = OpenCells(e.TrialBase) - 1;
+  e.CellGrid(answer.cell.x, answer.cell.y) = puzzle::DigitBit(answer.digit);
+  e.Contradiction = false;
+  e.StepMode = true;
+  e.StepText = base::Sj("　仮置き ") + std::to_string(answer.digit);
+  e.debug(answer.cell.x, answer.cell.y);
+  if (!e.RestartRequest)
+    puzzle::SolveAfterTrial(e);
+  e.StepMode = false;
+  if (e.RestartRequest)
+    return;
+  e.CellGrid = solved;
+  e.OpenCount = 0;
+  e.Contradiction = false;
+  ctx_.memo.SetCaret(caret);
 }
 
 void AnswerListing::StageOneAnswer(const puzzle::TrialAnswer &answer) {

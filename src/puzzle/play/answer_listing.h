@@ -10,15 +10,23 @@
 
 namespace zenpa::play {
 
+// In step mode the first answer of stage 1 is shown as steps: the trial
+// placement ("　仮置き " and the digit), then the solve that follows from it;
+// a step back there ends the search so that the step command can replay.
 class AnswerListing : public puzzle::TrialListener {
 public:
-  AnswerListing(AnswerContext &ctx, const AnswerRequest &request);
+  AnswerListing(AnswerContext &ctx, const AnswerRequest &request, bool stepMode = false);
 
   bool StopRequested() override;
   void Answer(const puzzle::TrialAnswer &answer, const puzzle::Engine &engine) override;
   void Progress(int remaining) override;
+  void StageStarted(int stage) override;
+  void Advance() override;
 
 private:
+  // Shows the trial placement and the steps that follow from it, then
+  // leaves step mode. CellGrid holds the answer again afterwards.
+  void ShowTrialSteps(const puzzle::TrialAnswer &answer);
   void StageOneAnswer(const puzzle::TrialAnswer &answer);
   void StageTwoAnswer(const puzzle::TrialAnswer &answer);
   // Asks whether to look for more answers; Cancel stops the search.
@@ -28,6 +36,7 @@ private:
 
   AnswerContext &ctx_;
   AnswerRequest request_;
+  bool stepMode_;
   std::int64_t lastEvents_ = 0;
   bool eventsRun_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include "base/sjis.h"
 #include "puzzle/engine/answer_text.h"
+#include "puzzle/engine/singles.h"
 #include "puzzle/engine/solver.h"
 #include "puzzle/play/answer_listing.h"
 #include "puzzle/play/grid_text.h"
@@ -77,15 +78,54 @@ void ReportTrialSearch(AnswerContext &ctx, const puzzle::TrialResult &result) {
                    base::Sj("個の答えをみつけました。"));
 }
 
+// The techniques and the trial search run in step mode and no replay is
+// silently passing the steps shown before.
+bool ShowingSteps(const AnswerRequest &request, const Engine &e) {
+  return request.stepMode && e.StepTarget >= puzzle::kNoStepTarget;
+}
+
 void SearchByTrial(AnswerContext &ctx, const AnswerRequest &request) {
-  ctx.state.StopRequest = false;
+  Engine &e = ctx.engine;
+  const bool replay = request.stepMode && !ShowingSteps(request, e);
+  // The search itself is not shown step by step; a trial answer is.
+  const bool stepMode = e.StepMode;
+  e.StepMode = false;
   ctx.state.AnswerCount = 0;
   ctx.state.TrialControlsVisible = true;
-  AnswerListing listing(ctx, request);
-  const puzzle::TrialResult result = puzzle::RunTrialSearch(ctx.engine, listing);
+  ctx.state.ProgressMax = e.OpenCount;
+  ctx.state.ProgressPosition = 0;
+  AnswerListing listing(ctx, request, stepMode);
+  puzzle::TrialOptions options;
+  if (replay)
+    options.resumeAt = ctx.state.TrialResume;
+  const puzzle::TrialResult result = puzzle::RunTrialSearch(e, listing, options);
+  // A step back inside the trial answer's steps: the step command solves again.
+  if (e.RestartRequest)
+    return;
   ctx.state.AnswerCount = static_cast<int>(result.answers.size());
+  ctx.state.ProgressPosition = ctx.state.ProgressMax;
   ReportTrialSearch(ctx, result);
   AnswerEnd(ctx);
+}
+
+// Before the question in step mode with the selection switch on: the
+// candidates of every open cell, brought up to date, go into the document.
+void WriteCandidateList(AnswerContext &ctx) {
+  Engine &e = ctx.engine;
+  const bool stepMode = e.StepMode;
+  e.StepMode = false;
+  for (int y = 1; y <= 9; ++y) {
+    for (int x = 1; x <= 9; ++x) {
+      if (puzzle::IsPlaced(e.CellGrid(x, y)))
+        puzzle::onajisuji(e, x, y);
+    }
+  }
+  e.StepMode = stepMode;
+  const int key = e.StepKey;
+  e.StepKey = puzzle::kKeyTab;
+  kotaetuke(ctx);
+  e.StepKey = key;
+  ctx.writer.Emit("");
 }
 
 void Stuck(AnswerContext &ctx, const AnswerRequest &request) {
@@ -95,14 +135,16 @@ void Stuck(AnswerContext &ctx, const AnswerRequest &request) {
     ShowStuck(ctx);
     return;
   }
-  if (request.stepMode) {
-    ctx.state.StopRequest = false;
+  ctx.state.StopRequest = false;
+  if (ShowingSteps(request, ctx.engine)) {
+    if (ctx.engine.Options.SwitchOn())
+      WriteCandidateList(ctx);
     if (!AskForTrial(ctx)) {
+      // The search that was declined finds nothing: the puzzle stays too hard.
+      ShowStuck(ctx);
       AnswerEnd(ctx);
       return;
     }
-    // The search itself is not shown step by step.
-    ctx.engine.StepMode = false;
   }
   SearchByTrial(ctx, request);
 }
@@ -139,7 +181,22 @@ AnswerRequest RequestFor(AnswerCommand command) {
   request.writeAnswer = command != AnswerCommand::LevelSDK;
   request.keepStepKey = command == AnswerCommand::LevelSDK;
   request.allAnswers = command == AnswerCommand::Zenkai;
+  request.stepMode = command == AnswerCommand::DebugAnswer;
   return request;
+}
+
+void MakeAnswer(AnswerContext &ctx, AnswerCommand command) {
+  if (command == AnswerCommand::DebugAnswer) {
+    DebugAnswer(ctx);
+    return;
+  }
+  MakeAnswer(ctx, RequestFor(command));
+}
+
+void StepKeyPressed(AnswerContext &ctx, int key) {
+  ctx.engine.StepKey = key;
+  if (key == puzzle::kKeyEscape)
+    ctx.state.StopRequest = true;
 }
 
 void MakeAnswer(AnswerContext &ctx, const AnswerRequest &request) {

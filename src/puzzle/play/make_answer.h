@@ -12,6 +12,7 @@
 #include "platform/memo.h"
 #include "puzzle/engine/engine.h"
 #include "puzzle/engine/grader.h"
+#include "puzzle/engine/trial.h"
 #include "puzzle/play/puzzle_block.h"
 
 #include <array>
@@ -21,9 +22,10 @@ namespace zenpa::play {
 
 // The menu commands of the puzzle menu that solve.
 enum class AnswerCommand {
-  AnswerS,  // "数独解答を文末に追加(&A)": write the answer
-  LevelSDK, // "数独の難易度判定(&L)": grade only
-  Zenkai,   // "～全解探査(&Z)": search all answers
+  AnswerS,     // "数独解答を文末に追加(&A)": write the answer
+  LevelSDK,    // "数独の難易度判定(&L)": grade only
+  DebugAnswer, // "～確認しながら解答作成(&D)": step by step (step_answer.h)
+  Zenkai,      // "～全解探査(&Z)": search all answers
 };
 
 // The mode flags around one call.
@@ -37,6 +39,7 @@ struct AnswerRequest {
   bool fromGame = false;    // step mode called from the game
 };
 
+// The flags of a command; DebugAnswer's are those of its step-by-step solve.
 AnswerRequest RequestFor(AnswerCommand command);
 
 // What the solve leaves for the window and for its callers.
@@ -52,9 +55,22 @@ struct SolveState {
   bool Panel3Visible = false;
   std::string HardestName;
   int AnswerCount = 0;
-  // Trial search display: Label32 (cells still to try) while it runs.
+  // Trial search display while it runs: Label32 (cells still to try) and
+  // ProgressBar1 (position of maximum), with the stop button Button48.
   std::string Label32;
+  int ProgressMax = 0;
+  int ProgressPosition = 0;
   bool TrialControlsVisible = false;
+  // Where the trial search starts again when a step back replays a trial
+  // answer shown step by step (kept for the program's life).
+  puzzle::TrialResumePoint TrialResume;
+  // The step panel's stop button Button30 ("やめる", or "ゲーム" when the
+  // steps were asked for from the game) and the resume-game button Button51.
+  std::string Button30Caption;
+  bool Button51Visible = false;
+  // The step command hands the puzzle back to the game: the window turns
+  // game mode on when the command returns.
+  bool ResumeGame = false;
   // A solve is running (commands that start another are disabled).
   bool Running = false;
 };
@@ -70,11 +86,17 @@ struct AnswerContext {
   platform::Memo *hintText = nullptr;
 };
 
-// Runs one solve as the command asks.
+// Runs one solve as the request asks.
 void MakeAnswer(AnswerContext &ctx, const AnswerRequest &request);
-inline void MakeAnswer(AnswerContext &ctx, AnswerCommand command) {
-  MakeAnswer(ctx, RequestFor(command));
-}
+// Runs a puzzle menu command on the grid nearest the caret; DebugAnswer
+// runs the step-by-step command. Afterwards the result panel shows
+// state.Result while state.Panel3Visible is set.
+void MakeAnswer(AnswerContext &ctx, AnswerCommand command);
+
+// A key for a running solve (from the document, the main window or the step
+// panel's buttons): Enter (13) next step, Backspace (8) step back, Tab (9)
+// candidate list, Escape (27) stop, which also sets StopRequest.
+void StepKeyPressed(AnswerContext &ctx, int key);
 
 // `AnswerEnd`: the window returns from a solve (controls enabled again,
 // trial display hidden, step mode left).

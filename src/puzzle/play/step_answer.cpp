@@ -140,18 +140,28 @@ bool AskForTrial(AnswerContext &ctx) {
                        base::Sj("仮置き確認"), platform::Buttons::YesNoCancel);
   if (choice == platform::Answer::Yes)
     return true;
+  if (choice == platform::Answer::No)
+    HandBackToGame(ctx);
   ctx.state.StopRequest = true;
   return false;
+}
+
+void HandBackToGame(AnswerContext &ctx) {
+  StepKeyPressed(ctx, puzzle::kKeyEscape);
+  ctx.state.ResumeGame = true;
 }
 
 void DebugAnswer(AnswerContext &ctx, bool fromGame) {
   Engine &e = ctx.engine;
   const platform::TextPos caret = ctx.memo.Caret();
+  ctx.state.StopRequest = false;
+  ctx.state.ResumeGame = false;
+  ctx.state.Button30Caption = fromGame ? base::Sj("ゲーム") : base::Sj("やめる");
+  ctx.state.Button51Visible = fromGame;
   MakeAnswer(ctx, AnswerCommand::LevelSDK);
   if (e.Contradiction)
     return;
-  AnswerRequest request = RequestFor(AnswerCommand::AnswerS);
-  request.stepMode = true;
+  AnswerRequest request = RequestFor(AnswerCommand::DebugAnswer);
   request.fromGame = fromGame;
   e.StepTarget = puzzle::kNoStepTarget;
   e.PlayerSteps = 0;
@@ -162,7 +172,11 @@ void DebugAnswer(AnswerContext &ctx, bool fromGame) {
     MakeAnswer(ctx, request);
   } while (e.RestartRequest);
   e.StepMode = false;
-  if (e.PlayerSteps > 0 && !fromGame) {
+  if (fromGame) {
+    ctx.state.ResumeGame = true;
+    return;
+  }
+  if (e.PlayerSteps > 0) {
     ctx.memo.SetCaret(caret);
     MakeAnswer(ctx, AnswerCommand::LevelSDK);
   }
@@ -214,8 +228,9 @@ void DocumentStepDisplay::ShowCell(int x, int y) {
 void DocumentStepDisplay::WaitForKey(puzzle::Engine &engine) {
   while (engine.StepKey == puzzle::kKeyNone && !ctx_.state.StopRequest)
     ctx_.host.ProcessEvents();
-  if (engine.StepKey == puzzle::kKeyNone)
-    engine.StepKey = puzzle::kKeyEscape;
+  // Stopping shows no more steps; the solve runs to its end silently.
+  if (engine.StepKey == puzzle::kKeyNone || engine.StepKey == puzzle::kKeyEscape)
+    StepKeyPressed(ctx_, puzzle::kKeyEscape);
 }
 
 void DocumentStepDisplay::RefreshCandidateList(puzzle::Engine &engine) {

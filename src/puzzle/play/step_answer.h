@@ -44,8 +44,14 @@ private:
 
 // `DebugAnswer`: the difficulty check, then the step-by-step solve, again
 // after every step back. fromGame: called from the game, which keeps the
-// player's digits without asking.
+// player's digits without asking, captions the stop button "ゲーム" and gets
+// the puzzle back at the end (state.ResumeGame). The keys come through
+// StepKeyPressed while the steps wait.
 void DebugAnswer(AnswerContext &ctx, bool fromGame = false);
+
+// Ends the steps and hands the puzzle back to the player's game: StepKey
+// Escape, StopRequest and ResumeGame set ("ゲーム再開").
+void HandBackToGame(AnswerContext &ctx);
 
 // Parts of MakeAnswer in step mode. Each returns false when the command
 // ends there.
@@ -53,7 +59,8 @@ bool TakePartialAnswer(AnswerContext &ctx, const AnswerRequest &request);
 bool CheckPartialAnswer(AnswerContext &ctx);
 // A step back: the solve starts again from StartGrid.
 void StartReplay(AnswerContext &ctx);
-// Asks whether the stuck step solve goes on by trial placement.
+// Asks whether the stuck step solve goes on by trial placement: Yes goes
+// on; No hands the puzzle back to the game; No and Cancel set StopRequest.
 bool AskForTrial(AnswerContext &ctx);
 
 } // namespace zenpa::play

@@ -47,7 +47,7 @@ int EngineCount(const Digits &puzzle, int limit, std::string *firstAnswer) {
     }
   } listener;
   listener.limit = limit;
-  RunTrialSearch(e, listener, TrialOptions{false});
+  RunTrialSearch(e, listener, TrialOptions{false, {}});
   *firstAnswer = listener.first;
   return listener.count;
 }

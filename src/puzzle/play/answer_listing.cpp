@@ -79,13 +79,13 @@ void AnswerListing::Answer(const puzzle::TrialAnswer &answer, const puzzle::Engi
   }
   if (ctx_.state.Button30Caption == base::Sj("ゲーム"))
     ctx_.state.Button51Visible = true;
-  if (stepMode_)
-    ShowTrialSteps(answer);
-  if (!ctx_.engine.RestartRequest)
-    StageOneAnswer(answer);
+  // Stopped while its steps were shown, the answer is not listed either.
+  if (stepMode_ && !ShowTrialSteps(answer))
+    return;
+  StageOneAnswer(answer);
 }
 
-void AnswerListing::ShowTrialSteps(const puzzle::TrialAnswer &answer) {
+bool AnswerListing::ShowTrialSteps(const puzzle::TrialAnswer &answer) {
   puzzle::Engine &e = ctx_.engine;
   stepMode_ = false;
   ctx_.state.TrialResume = {answer.candidates, answer.cell};
@@ -103,11 +103,12 @@ void AnswerListing::ShowTrialSteps(const puzzle::TrialAnswer &answer) {
     puzzle::SolveAfterTrial(e);
   e.StepMode = false;
   if (e.RestartRequest)
-    return;
+    return false;
   e.CellGrid = solved;
   e.OpenCount = 0;
   e.Contradiction = false;
   ctx_.memo.SetCaret(caret);
+  return !ctx_.state.StopRequest;
 }
 
 void AnswerListing::StageOneAnswer(const puzzle::TrialAnswer &answer) {

@@ -25,8 +25,9 @@ public:
 
 private:
   // Shows the trial placement and the steps that follow from it, then
-  // leaves step mode. CellGrid holds the answer again afterwards.
-  void ShowTrialSteps(const puzzle::TrialAnswer &answer);
+  // leaves step mode. CellGrid holds the answer again afterwards. False
+  // when the steps were stopped or a step back was asked for.
+  bool ShowTrialSteps(const puzzle::TrialAnswer &answer);
   void StageOneAnswer(const puzzle::TrialAnswer &answer);
   void StageTwoAnswer(const puzzle::TrialAnswer &answer);
   // Asks whether to look for more answers; Cancel stops the search.

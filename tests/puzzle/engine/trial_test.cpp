@@ -108,3 +108,37 @@ TEST(TrialCrossCheck, CountsAndAnswersAgreeWithBruteForce) {
   for (int kind = 0; kind < 4; ++kind)
     EXPECT_LT(20, seen[kind]) << "puzzles with " << kind << " answers";
 }
+
+TEST(TrialSearch, StageOneStartsAtTheResumePoint) {
+  Digits answer{};
+  const Digits puzzle = zenpa::testing::TwoAnswerPuzzle(&answer);
+  std::vector<Pos> open;
+  for (int i = 0; i < 81; ++i) {
+    if (puzzle[i] == 0)
+      open.push_back(Pos{i % 9 + 1, i / 9 + 1});
+  }
+  ASSERT_EQ(4u, open.size());
+  struct FirstAnswer : TrialListener {
+    TrialAnswer first;
+    bool StopRequested() override { return first.number > 0; }
+    void Answer(const TrialAnswer &a, const Engine &) override { first = a; }
+  };
+  auto firstFrom = [&](TrialResumePoint from) {
+    Engine e;
+    LoadPuzzle(e, puzzle);
+    EXPECT_EQ(SolveResult::Stuck, Solve(e));
+    FirstAnswer listener;
+    TrialOptions options;
+    options.resumeAt = from;
+    RunTrialSearch(e, listener, options);
+    return listener.first;
+  };
+  const TrialAnswer plain = firstFrom({});
+  EXPECT_EQ(1, plain.stage);
+  EXPECT_EQ(open[0], plain.cell);
+  EXPECT_EQ(2, plain.candidates);
+  // From the second open cell on: the cells before it are skipped.
+  EXPECT_EQ(open[1], firstFrom({2, open[1]}).cell);
+  // Past the last cell with two candidates stage 1 finds nothing.
+  EXPECT_EQ(2, firstFrom({3, Pos{1, 1}}).stage);
+}

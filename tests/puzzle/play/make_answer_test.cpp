@@ -18,6 +18,7 @@ using zenpa::platform::ScriptedHost;
 using zenpa::platform::TextMemo;
 using zenpa::testing::Digits;
 using zenpa::testing::DigitsFromText;
+using zenpa::testing::TwoAnswerPuzzle;
 using namespace zenpa::play;
 using Lines = std::vector<std::string>;
 
@@ -45,33 +46,6 @@ const char *const kNoAnswerPuzzle =
 using Desk = zenpa::testing::AnswerDesk;
 
 Digits Parse(const char *text) { return DigitsFromText(text); }
-
-// A complete grid with a rectangle of two digits that can swap: the grid
-// without those four cells has exactly two answers.
-Digits TwoAnswerPuzzle(Digits *answer) {
-  zenpa::testing::BruteForce brute;
-  Digits seed{};
-  for (int c = 0; c < 9; ++c)
-    seed[c] = (c * 4) % 9 + 1;
-  brute.Count(seed, 1);
-  const Digits g = brute.first();
-  for (int r1 = 0; r1 < 9; ++r1) {
-    const int r2 = r1 / 3 * 3 + (r1 + 1) % 3;
-    for (int c1 = 0; c1 < 6; ++c1) {
-      for (int c2 = (c1 / 3 + 1) * 3; c2 < 9; ++c2) {
-        if (g[r1 * 9 + c1] != g[r2 * 9 + c2] || g[r1 * 9 + c2] != g[r2 * 9 + c1])
-          continue;
-        Digits p = g;
-        for (int cell : {r1 * 9 + c1, r1 * 9 + c2, r2 * 9 + c1, r2 * 9 + c2})
-          p[cell] = 0;
-        *answer = g;
-        return p;
-      }
-    }
-  }
-  ADD_FAILURE() << "no swappable rectangle";
-  return g;
-}
 
 // 17 givens of a complete grid: very many answers.
 Digits SparsePuzzle() {

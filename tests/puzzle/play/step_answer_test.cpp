@@ -2,6 +2,8 @@
 
 #include "base/digits.h"
 #include "base/sjis.h"
+#include "puzzle/engine/answer_text.h"
+#include "puzzle/engine/solver.h"
 #include "puzzle/play/grid_text.h"
 #include "puzzle/play/support/answer_desk.h"
 
@@ -25,18 +27,22 @@ const char *const kEasyPuzzle =
 // line shown.
 class ScriptedDisplay : public DocumentStepDisplay {
 public:
-  using DocumentStepDisplay::DocumentStepDisplay;
+  explicit ScriptedDisplay(AnswerContext &ctx) : DocumentStepDisplay(ctx), ctx_(ctx) {}
   void ShowStatus(const std::string &stepLine, const std::string &levelLine) override {
     DocumentStepDisplay::ShowStatus(stepLine, levelLine);
     shown.push_back(stepLine);
   }
   void WaitForKey(pz::Engine &engine) override {
-    engine.StepKey = keys.empty() ? pz::kKeyEnter : keys.front();
+    StepKeyPressed(ctx_, keys.empty() ? pz::kKeyEnter : keys.front());
     if (!keys.empty())
       keys.pop_front();
+    DocumentStepDisplay::WaitForKey(engine);
   }
   std::deque<int> keys;
   std::vector<std::string> shown;
+
+private:
+  AnswerContext &ctx_;
 };
 
 struct StepDesk : zenpa::testing::AnswerDesk {
@@ -146,4 +152,210 @@ TEST(StepAnswer, RepeatedPlayerDigitIsRefused) {
   ASSERT_FALSE(desk.host.messages.empty());
   EXPECT_EQ(Sj("ここまでの答えに矛盾があります。"), desk.host.messages.back().text);
   EXPECT_TRUE(desk.display.shown.empty());
+}
+
+namespace {
+
+// The open cells of a puzzle in row order, as (column, row).
+std::vector<pz::Pos> OpenCells(const Digits &puzzle) {
+  std::vector<pz::Pos> cells;
+  for (int i = 0; i < 81; ++i) {
+    if (puzzle[i] == 0)
+      cells.push_back(pz::Pos{i % 9 + 1, i / 9 + 1});
+  }
+  return cells;
+}
+
+std::vector<int> GridTopLines(const zenpa::platform::TextMemo &memo) {
+  std::vector<int> tops;
+  for (int i = 0; i < memo.LineCount(); ++i) {
+    if (IsGridTopLine(memo.Line(i)))
+      tops.push_back(i);
+  }
+  return tops;
+}
+
+std::vector<std::string> Captions(const zenpa::platform::ScriptedHost &host) {
+  std::vector<std::string> captions;
+  for (const auto &m : host.messages)
+    captions.push_back(m.caption);
+  return captions;
+}
+
+// The step line of the trial placement of digit d with one cell solved.
+std::string TrialStepLine(int open, int d) {
+  return "1(" + std::to_string(open) + Sj(")　　仮置き ") + std::to_string(d);
+}
+
+} // namespace
+
+TEST(StepAnswer, TrialAnswerIsShownStepByStepThenListed) {
+  Digits answer{};
+  const Digits puzzle = zenpa::testing::TwoAnswerPuzzle(&answer);
+  const std::vector<pz::Pos> open = OpenCells(puzzle);
+  ASSERT_EQ(4u, open.size());
+  StepDesk desk(puzzle);
+  // Answers go in at the caret: the steps must not leave it in the grid.
+  desk.place = zenpa::editor::InsertionPlace::AtCaret;
+  MakeAnswer(desk.ctx, AnswerCommand::DebugAnswer);
+
+  const pz::Pos first = open[0];
+  const int at = 9 * (first.y - 1) + first.x - 1;
+  zenpa::testing::BruteForce brute;
+  Digits other = puzzle;
+  other[at] = answer[at];
+  ASSERT_EQ(1, brute.Count(other));
+  // The two answers differ in every open cell; the lower digit goes first.
+  const int low = std::min(answer[at], 0 + [&] {
+    Digits swapped = puzzle;
+    for (int d = 1; d <= 9; ++d) {
+      swapped[at] = d;
+      if (d != answer[at] && brute.Count(swapped) == 1)
+        return d;
+    }
+    return 0;
+  }());
+  const std::vector<std::string> &shown = desk.display.shown;
+  ASSERT_EQ(4u, shown.size());
+  EXPECT_EQ(TrialStepLine(3, low), shown[0]);
+  EXPECT_EQ(0u, shown[3].find("4(0)")) << shown[3];
+  // The trial's answer stands circled in the puzzle's grid.
+  const GridReading played = ReadGridAt(desk.memo, 0, true);
+  EXPECT_EQ(low, played.digits[9 * (first.y - 1) + first.x - 1]);
+  EXPECT_EQ(puzzle, ReadGridAt(desk.memo, 0).digits);
+  // Both answers follow the puzzle block, each with its line.
+  const std::vector<int> tops = GridTopLines(desk.memo);
+  ASSERT_EQ(3u, tops.size());
+  EXPECT_EQ(played.digits, ReadGridAt(desk.memo, tops[1]).digits);
+  EXPECT_EQ(2, desk.state.AnswerCount);
+  EXPECT_EQ((std::vector<std::string>{Sj("仮置き確認"), Sj("確認"), ""}), Captions(desk.host));
+  EXPECT_EQ("77-clue\r2" + Sj("個の答えをみつけました。"), desk.LastMessage());
+  EXPECT_EQ(2, desk.state.TrialResume.candidates);
+  EXPECT_EQ(first, desk.state.TrialResume.cell);
+  EXPECT_FALSE(desk.engine.StepMode);
+  EXPECT_EQ(desk.state.ProgressMax, desk.state.ProgressPosition);
+}
+
+TEST(StepAnswer, StepBackInsideTheTrialAnswerReplaysFromTheTrial) {
+  Digits answer{};
+  const Digits puzzle = zenpa::testing::TwoAnswerPuzzle(&answer);
+  StepDesk desk(puzzle);
+  desk.display.keys = {pz::kKeyEnter, pz::kKeyBackspace};
+  DebugAnswer(desk.ctx);
+  const std::vector<std::string> &shown = desk.display.shown;
+  ASSERT_EQ(6u, shown.size());
+  EXPECT_EQ(shown[0], shown[2]);
+  EXPECT_EQ(shown[1], shown[3]);
+  // The replay asks nothing again and lists the answers once.
+  EXPECT_EQ((std::vector<std::string>{Sj("仮置き確認"), Sj("確認"), ""}), Captions(desk.host));
+  EXPECT_EQ(3u, GridTopLines(desk.memo).size());
+  EXPECT_EQ(2, desk.state.AnswerCount);
+}
+
+TEST(StepAnswer, DecliningTheTrialSearchShowsTheStuckGrade) {
+  Digits answer{};
+  const Digits puzzle = zenpa::testing::TwoAnswerPuzzle(&answer);
+  for (Answer choice : {Answer::No, Answer::Cancel}) {
+    StepDesk desk(puzzle);
+    desk.host.answers = {choice};
+    DebugAnswer(desk.ctx);
+    ASSERT_EQ(1, desk.Messages());
+    EXPECT_EQ(Sj("通常の解法で解けるのはここまでです。\r　仮置きして答えを探しますか？\r\r　［い"
+                 "いえ］･･････ 自力で解く"),
+              desk.LastMessage());
+    EXPECT_TRUE(desk.state.StopRequest);
+    // No hands the puzzle back to the game; Cancel only stops.
+    EXPECT_EQ(choice == Answer::No, desk.state.ResumeGame);
+    EXPECT_EQ(choice == Answer::No ? pz::kKeyEscape : pz::kKeyNone, desk.engine.StepKey);
+    EXPECT_TRUE(desk.state.Panel3Visible);
+    EXPECT_EQ(Sj("難しすぎる問題です｡"), desk.state.Result.difficulty);
+    EXPECT_EQ("77-clue  level 12", desk.state.Result.clueLevel);
+    EXPECT_EQ(1u, GridTopLines(desk.memo).size());
+    EXPECT_TRUE(desk.display.shown.empty());
+    EXPECT_FALSE(desk.state.Running);
+  }
+}
+
+TEST(StepAnswer, StoppingInTheTrialStepsEndsTheSearch) {
+  Digits answer{};
+  const Digits puzzle = zenpa::testing::TwoAnswerPuzzle(&answer);
+  StepDesk desk(puzzle);
+  desk.display.keys = {pz::kKeyEnter, pz::kKeyEscape};
+  DebugAnswer(desk.ctx);
+  EXPECT_EQ(2u, desk.display.shown.size());
+  EXPECT_TRUE(desk.state.StopRequest);
+  // Nothing is listed, no further answer is looked for, and the grade stays.
+  EXPECT_EQ(1u, GridTopLines(desk.memo).size());
+  EXPECT_EQ((std::vector<std::string>{Sj("仮置き確認")}), Captions(desk.host));
+  EXPECT_EQ(Sj("難しすぎる問題です｡"), desk.state.Result.difficulty);
+  EXPECT_EQ(1, desk.state.AnswerCount);
+}
+
+TEST(StepAnswer, SelectionSwitchWritesTheCandidateListBeforeTheQuestion) {
+  Digits answer{};
+  const Digits puzzle = zenpa::testing::TwoAnswerPuzzle(&answer);
+  StepDesk desk(puzzle);
+  desk.engine.Options.Label33 = pz::SelectionSwitch::Selection;
+  desk.host.answers = {Answer::Cancel};
+  const int end = desk.memo.LineCount();
+  DebugAnswer(desk.ctx);
+
+  pz::Engine stuck;
+  pz::LoadPuzzle(stuck, puzzle);
+  ASSERT_EQ(pz::SolveResult::Stuck, pz::Solve(stuck));
+  std::vector<std::string> expected{""};
+  for (const std::string &line : pz::CandidateListLines(stuck, false))
+    expected.push_back(line);
+  expected.push_back("");
+  const std::vector<std::string> lines = desk.memo.Lines();
+  ASSERT_EQ(static_cast<std::size_t>(end) + expected.size(), lines.size());
+  EXPECT_EQ(expected, std::vector<std::string>(lines.begin() + end, lines.end()));
+  EXPECT_EQ(1, desk.Messages());
+}
+
+namespace {
+
+// A host whose pending events press the next scripted key into the solve.
+class KeyHost : public zenpa::platform::ScriptedHost {
+public:
+  void ProcessEvents() override {
+    ScriptedHost::ProcessEvents();
+    if (ctx != nullptr && !keys.empty() && processEventsCalls % 3 == 0) {
+      StepKeyPressed(*ctx, keys.front());
+      keys.pop_front();
+    }
+  }
+  AnswerContext *ctx = nullptr;
+  std::deque<int> keys;
+};
+
+} // namespace
+
+TEST(StepAnswer, KeysComeInWhileTheStepsLetEventsRun) {
+  const Digits puzzle = DigitsFromText(kEasyPuzzle);
+  zenpa::platform::TextMemo memo;
+  KeyHost host;
+  pz::Engine engine;
+  PuzzleTextOptions options;
+  options.titleOn = false;
+  zenpa::editor::InsertionPlace place = zenpa::editor::InsertionPlace::AtEnd;
+  PuzzleBlockWriter writer(memo, options, place);
+  SolveState state;
+  AnswerContext ctx{memo, host, engine, writer, state};
+  writer.WritePuzzleBlock(puzzle);
+  memo.SetCaret({0, 0});
+  DocumentStepDisplay display(ctx);
+  engine.Observer = &display;
+  host.ctx = &ctx;
+  host.keys = {pz::kKeyEnter, pz::kKeyEnter, pz::kKeyEscape};
+  DebugAnswer(ctx);
+  // Three waits of three event rounds each; Escape stops the steps.
+  EXPECT_EQ(9, host.processEventsCalls);
+  EXPECT_TRUE(state.StopRequest);
+  EXPECT_EQ(3, ReadGridAt(memo, 0, true).placedCount - ReadGridAt(memo, 0).placedCount);
+  // The solve ran to its end silently and wrote no answer.
+  EXPECT_EQ(1u, GridTopLines(memo).size());
+  EXPECT_TRUE(state.Panel3Visible);
+  EXPECT_EQ(Sj("やめる"), state.Button30Caption);
+  EXPECT_FALSE(engine.StepMode);
 }

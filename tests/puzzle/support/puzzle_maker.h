@@ -198,4 +198,31 @@ inline Digits DigitsFromText(const std::string &text) {
   return d;
 }
 
+// A complete grid with a rectangle of two digits that can swap, less those
+// four cells: exactly two answers, and no technique gets further. The grid
+// is kept in *answer; an all-empty grid comes back if no rectangle is found.
+inline Digits TwoAnswerPuzzle(Digits *answer) {
+  BruteForce brute;
+  Digits seed{};
+  for (int c = 0; c < 9; ++c)
+    seed[c] = (c * 4) % 9 + 1;
+  brute.Count(seed, 1);
+  const Digits g = brute.first();
+  *answer = g;
+  for (int r1 = 0; r1 < 9; ++r1) {
+    const int r2 = r1 / 3 * 3 + (r1 + 1) % 3;
+    for (int c1 = 0; c1 < 6; ++c1) {
+      for (int c2 = (c1 / 3 + 1) * 3; c2 < 9; ++c2) {
+        if (g[r1 * 9 + c1] != g[r2 * 9 + c2] || g[r1 * 9 + c2] != g[r2 * 9 + c1])
+          continue;
+        Digits p = g;
+        for (int cell : {r1 * 9 + c1, r1 * 9 + c2, r2 * 9 + c1, r2 * 9 + c2})
+          p[cell] = 0;
+        return p;
+      }
+    }
+  }
+  return Digits{};
+}
+
 } // namespace zenpa::testing

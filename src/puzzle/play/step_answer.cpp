@@ -6,10 +6,16 @@
 #include "puzzle/engine/solver.h"
 #include "puzzle/play/grid_text.h"
 
+#include <chrono>
+#include <thread>
+
 namespace zenpa::play {
 namespace {
 
 using puzzle::Engine;
+
+// Pause between two event rounds while a step waits for its key.
+constexpr int kKeyPollMs = 5;
 
 // Cell text of a grid being stepped through: givens full-width, other
 // placed cells circled, open cells blank.
@@ -226,8 +232,13 @@ void DocumentStepDisplay::ShowCell(int x, int y) {
 }
 
 void DocumentStepDisplay::WaitForKey(puzzle::Engine &engine) {
-  while (engine.StepKey == puzzle::kKeyNone && !ctx_.state.StopRequest)
+  // Waiting for a person: a short pause between event rounds keeps the
+  // processor free without making the keys feel slow.
+  while (engine.StepKey == puzzle::kKeyNone && !ctx_.state.StopRequest) {
     ctx_.host.ProcessEvents();
+    if (engine.StepKey == puzzle::kKeyNone)
+      std::this_thread::sleep_for(std::chrono::milliseconds(kKeyPollMs));
+  }
   // Stopping shows no more steps; the solve runs to its end silently.
   if (engine.StepKey == puzzle::kKeyNone || engine.StepKey == puzzle::kKeyEscape)
     StepKeyPressed(ctx_, puzzle::kKeyEscape);

@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <set>
 
 using zenpa::base::Sj;
 using zenpa::editor::InsertionPlace;
@@ -86,6 +88,10 @@ TEST(MakeAnswer, InputChecksStopWithTheirMessage) {
   const Digits full = maker.CompleteGrid();
   Digits wrongFull = full;
   std::swap(wrongFull[0], wrongFull[1]);
+  // Rows 1 and 4 swapped: every row and column still adds up to 45 and holds
+  // nine digits, but the blocks do not. Not a finished answer either.
+  Digits wrongBlocks = full;
+  std::swap_ranges(wrongBlocks.begin(), wrongBlocks.begin() + 9, wrongBlocks.begin() + 27);
   // Two equal givens in one block, in different rows and columns.
   Digits broken = Parse(kEasyPuzzle);
   broken[0] = 1;  // row 1 column 1
@@ -98,6 +104,7 @@ TEST(MakeAnswer, InputChecksStopWithTheirMessage) {
       {fifteen, Sj("ヒント数字が少なすぎます。")},
       {full, Sj("　指定の数独は完成しています。\rカーソルを問題の上に置いて下さい。")},
       {wrongFull, Sj("　指定の数独の答えは異常です。\rカーソルを問題の上に置いて下さい。")},
+      {wrongBlocks, Sj("　指定の数独の答えは異常です。\rカーソルを問題の上に置いて下さい。")},
       {broken, Sj("問題が壊れています。")},
   };
   for (const Case &c : cases) {
@@ -294,4 +301,96 @@ TEST(MakeAnswer, NoGridEndsSilently) {
   MakeAnswer(ctx, AnswerCommand::AnswerS);
   EXPECT_EQ(Lines{"plain text"}, memo.Lines());
   EXPECT_EQ(0u, host.messages.size());
+}
+
+namespace {
+
+// A puzzle with a little over a hundred answers, and their number by the
+// brute-force solver.
+Digits HundredsOfAnswersPuzzle(int *answers) {
+  zenpa::testing::PuzzleMaker maker(11);
+  Digits puzzle = maker.CompleteGrid();
+  zenpa::testing::BruteForce brute;
+  for (int i = 0; i < 81; ++i) {
+    puzzle[(i * 7) % 81] = 0;
+    *answers = brute.Count(puzzle, 1000);
+    if (*answers > 100)
+      break;
+  }
+  return puzzle;
+}
+
+bool IsDigitLine(const std::string &line) {
+  return line.size() == 81 &&
+         std::all_of(line.begin(), line.end(), [](char c) { return c >= '1' && c <= '9'; });
+}
+
+int CountLines(const TextMemo &memo, const std::function<bool(const std::string &)> &match) {
+  const Lines lines = memo.Lines();
+  return static_cast<int>(std::count_if(lines.begin(), lines.end(), match));
+}
+
+bool StartsWith(const std::string &line, const std::string &start) {
+  return line.rfind(start, 0) == 0;
+}
+
+} // namespace
+
+TEST(MakeAnswer, AllAnswersAreListedInShorterFormsPastTenAndAHundred) {
+  int answers = 0;
+  const Digits puzzle = HundredsOfAnswersPuzzle(&answers);
+  ASSERT_LT(100, answers);
+  ASSERT_GT(1000, answers);
+  Desk desk(puzzle);
+  MakeAnswer(desk.ctx, AnswerCommand::Zenkai);
+  EXPECT_EQ(answers, desk.state.AnswerCount);
+  const std::string clues = std::to_string(81 - std::count(puzzle.begin(), puzzle.end(), 0));
+  EXPECT_EQ(clues + "-clue\r" + std::to_string(answers) + Sj("個の答えをみつけました。"),
+            desk.LastMessage());
+  EXPECT_EQ(1, desk.Messages());
+  // The depth-first stage runs the progress bar up to 256; it ends full.
+  EXPECT_EQ(256, desk.state.ProgressMax);
+  EXPECT_EQ(256, desk.state.ProgressPosition);
+  // Ten answer grids, then ninety answers as nine lines of digits with their
+  // "★" line, then only the count, kept on the last line.
+  EXPECT_EQ(11u, GridTops(desk.memo).size());
+  EXPECT_EQ(10, CountLines(desk.memo, [](const std::string &l) {
+              return StartsWith(l, Sj("★")) && l.find(Sj("個目の答え   ")) != std::string::npos;
+            }));
+  EXPECT_EQ(90, CountLines(desk.memo, [](const std::string &l) {
+              return StartsWith(l, Sj("★")) && l.find(Sj("個 ... ")) != std::string::npos;
+            }));
+  EXPECT_EQ(Sj("★") + std::to_string(answers) + Sj("個 "), desk.memo.Lines().back());
+  EXPECT_EQ(Sj("★100個 ... "),
+            desk.memo.Line(desk.memo.LineCount() - 2).substr(0, Sj("★100個 ... ").size()));
+}
+
+TEST(MakeAnswer, AllAnswersWithTheSwitchOnAreOneLineEach) {
+  int answers = 0;
+  const Digits puzzle = HundredsOfAnswersPuzzle(&answers);
+  Desk desk(puzzle);
+  desk.engine.Options.Label33 = zenpa::puzzle::SelectionSwitch::Selection;
+  MakeAnswer(desk.ctx, AnswerCommand::Zenkai);
+  EXPECT_EQ(answers, desk.state.AnswerCount);
+  EXPECT_EQ(1u, GridTops(desk.memo).size());
+  EXPECT_EQ(answers, CountLines(desk.memo, IsDigitLine));
+  // Every tenth answer is followed by its count.
+  EXPECT_EQ(answers / 10, CountLines(desk.memo, [](const std::string &l) {
+              return StartsWith(l, Sj("★")) && l.size() <= Sj("★1000個 ").size();
+            }));
+  // Every listed answer is one of the puzzle's, none twice.
+  zenpa::testing::BruteForce brute;
+  std::set<std::string> seen;
+  for (const std::string &line : desk.memo.Lines()) {
+    if (!IsDigitLine(line))
+      continue;
+    EXPECT_TRUE(seen.insert(line).second);
+    Digits grid = zenpa::testing::DigitsFromText(line);
+    for (int i = 0; i < 81; ++i) {
+      if (puzzle[i] != 0) {
+        ASSERT_EQ(puzzle[i], grid[i]);
+      }
+    }
+    EXPECT_EQ(1, brute.Count(grid));
+  }
 }

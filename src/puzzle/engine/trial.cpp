@@ -152,8 +152,8 @@ private:
     if (std::find(answers_.begin(), answers_.end(), text) != answers_.end())
       return;
     answers_.push_back(text);
-    const TrialAnswer answer{std::move(text), static_cast<int>(answers_.size()), stage, cell,
-                             digit, k};
+    const TrialAnswer answer{
+        std::move(text), static_cast<int>(answers_.size()), stage, cell, digit, k};
     listener_.Answer(answer, e_);
   }
 

@@ -19,11 +19,11 @@
 namespace zenpa::puzzle {
 
 struct TrialAnswer {
-  std::string text; // 81 digits, row by row
-  int number = 0;   // answers counted so far, this one included
-  int stage = 1;    // 1: one placement and techniques; 2: depth-first
-  Pos cell;         // the cell of the (last) trial placement
-  int digit = 0;    // the digit placed there
+  std::string text;   // 81 digits, row by row
+  int number = 0;     // answers counted so far, this one included
+  int stage = 1;      // 1: one placement and techniques; 2: depth-first
+  Pos cell;           // the cell of the (last) trial placement
+  int digit = 0;      // the digit placed there
   int candidates = 0; // stage 1: candidate count k of that cell in TrialBase
 };
 
@@ -51,7 +51,7 @@ public:
 };
 
 struct TrialOptions {
-  bool stageOne = true; // false: the depth-first stage alone
+  bool stageOne = true;      // false: the depth-first stage alone
   TrialResumePoint resumeAt; // first trial of stage 1
 };
 

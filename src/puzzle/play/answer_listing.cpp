@@ -34,9 +34,7 @@ int OpenCells(const puzzle::Grid &grid) {
 AnswerListing::AnswerListing(AnswerContext &ctx, const AnswerRequest &request, bool stepMode)
     : ctx_(ctx), request_(request), stepMode_(stepMode) {}
 
-bool AnswerListing::StopRequested() {
-  return ctx_.state.StopRequest || ctx_.engine.RestartRequest;
-}
+bool AnswerListing::StopRequested() { return ctx_.state.StopRequest || ctx_.engine.RestartRequest; }
 
 void AnswerListing::StageStarted(int stage) {
   if (stage != 2)

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <memory>
 
 using zenpa::base::Sj;
 using zenpa::platform::Answer;
@@ -187,11 +188,39 @@ std::string TrialStepLine(int open, int d) {
   return "1(" + std::to_string(open) + Sj(")　　仮置き ") + std::to_string(d);
 }
 
+Digits TwoAnswers() {
+  Digits answer{};
+  return zenpa::testing::TwoAnswerPuzzle(&answer);
+}
+
+// The puzzle with two answers, solved step by step with these keys and
+// answers to the questions.
+std::unique_ptr<StepDesk> StepThroughTwoAnswers(std::deque<int> keys,
+                                                std::deque<Answer> answers = {}) {
+  auto desk = std::make_unique<StepDesk>(TwoAnswers());
+  desk->display.keys = std::move(keys);
+  desk->host.answers = std::move(answers);
+  DebugAnswer(desk->ctx);
+  return desk;
+}
+
+// The digits that, placed in cell `at`, leave the puzzle one answer.
+std::vector<int> DigitsWithOneAnswer(const Digits &puzzle, int at) {
+  zenpa::testing::BruteForce brute;
+  std::vector<int> digits;
+  Digits tried = puzzle;
+  for (int d = 1; d <= 9; ++d) {
+    tried[at] = d;
+    if (brute.Count(tried) == 1)
+      digits.push_back(d);
+  }
+  return digits;
+}
+
 } // namespace
 
 TEST(StepAnswer, TrialAnswerIsShownStepByStepThenListed) {
-  Digits answer{};
-  const Digits puzzle = zenpa::testing::TwoAnswerPuzzle(&answer);
+  const Digits puzzle = TwoAnswers();
   const std::vector<pz::Pos> open = OpenCells(puzzle);
   ASSERT_EQ(4u, open.size());
   StepDesk desk(puzzle);
@@ -201,20 +230,9 @@ TEST(StepAnswer, TrialAnswerIsShownStepByStepThenListed) {
 
   const pz::Pos first = open[0];
   const int at = 9 * (first.y - 1) + first.x - 1;
-  zenpa::testing::BruteForce brute;
-  Digits other = puzzle;
-  other[at] = answer[at];
-  ASSERT_EQ(1, brute.Count(other));
-  // The two answers differ in every open cell; the lower digit goes first.
-  const int low = std::min(answer[at], 0 + [&] {
-    Digits swapped = puzzle;
-    for (int d = 1; d <= 9; ++d) {
-      swapped[at] = d;
-      if (d != answer[at] && brute.Count(swapped) == 1)
-        return d;
-    }
-    return 0;
-  }());
+  const std::vector<int> trials = DigitsWithOneAnswer(puzzle, at);
+  ASSERT_EQ(2u, trials.size());
+  const int low = trials[0];
   const std::vector<std::string> &shown = desk.display.shown;
   ASSERT_EQ(4u, shown.size());
   EXPECT_EQ(TrialStepLine(3, low), shown[0]);
@@ -237,11 +255,9 @@ TEST(StepAnswer, TrialAnswerIsShownStepByStepThenListed) {
 }
 
 TEST(StepAnswer, StepBackInsideTheTrialAnswerReplaysFromTheTrial) {
-  Digits answer{};
-  const Digits puzzle = zenpa::testing::TwoAnswerPuzzle(&answer);
-  StepDesk desk(puzzle);
-  desk.display.keys = {pz::kKeyEnter, pz::kKeyBackspace};
-  DebugAnswer(desk.ctx);
+  const std::unique_ptr<StepDesk> stepped =
+      StepThroughTwoAnswers({pz::kKeyEnter, pz::kKeyBackspace});
+  const StepDesk &desk = *stepped;
   const std::vector<std::string> &shown = desk.display.shown;
   ASSERT_EQ(6u, shown.size());
   EXPECT_EQ(shown[0], shown[2]);
@@ -253,12 +269,9 @@ TEST(StepAnswer, StepBackInsideTheTrialAnswerReplaysFromTheTrial) {
 }
 
 TEST(StepAnswer, DecliningTheTrialSearchShowsTheStuckGrade) {
-  Digits answer{};
-  const Digits puzzle = zenpa::testing::TwoAnswerPuzzle(&answer);
   for (Answer choice : {Answer::No, Answer::Cancel}) {
-    StepDesk desk(puzzle);
-    desk.host.answers = {choice};
-    DebugAnswer(desk.ctx);
+    const std::unique_ptr<StepDesk> stepped = StepThroughTwoAnswers({}, {choice});
+    const StepDesk &desk = *stepped;
     ASSERT_EQ(1, desk.Messages());
     EXPECT_EQ(Sj("通常の解法で解けるのはここまでです。\r　仮置きして答えを探しますか？\r\r　［い"
                  "いえ］･･････ 自力で解く"),
@@ -277,11 +290,8 @@ TEST(StepAnswer, DecliningTheTrialSearchShowsTheStuckGrade) {
 }
 
 TEST(StepAnswer, StoppingInTheTrialStepsEndsTheSearch) {
-  Digits answer{};
-  const Digits puzzle = zenpa::testing::TwoAnswerPuzzle(&answer);
-  StepDesk desk(puzzle);
-  desk.display.keys = {pz::kKeyEnter, pz::kKeyEscape};
-  DebugAnswer(desk.ctx);
+  const std::unique_ptr<StepDesk> stepped = StepThroughTwoAnswers({pz::kKeyEnter, pz::kKeyEscape});
+  const StepDesk &desk = *stepped;
   EXPECT_EQ(2u, desk.display.shown.size());
   EXPECT_TRUE(desk.state.StopRequest);
   // Nothing is listed, no further answer is looked for, and the grade stays.
@@ -292,8 +302,7 @@ TEST(StepAnswer, StoppingInTheTrialStepsEndsTheSearch) {
 }
 
 TEST(StepAnswer, SelectionSwitchWritesTheCandidateListBeforeTheQuestion) {
-  Digits answer{};
-  const Digits puzzle = zenpa::testing::TwoAnswerPuzzle(&answer);
+  const Digits puzzle = TwoAnswers();
   StepDesk desk(puzzle);
   desk.engine.Options.Label33 = pz::SelectionSwitch::Selection;
   desk.host.answers = {Answer::Cancel};

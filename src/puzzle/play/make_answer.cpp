@@ -232,6 +232,8 @@ void AnswerEnd(AnswerContext &ctx) {
   ctx.state.Running = false;
   ctx.state.TrialControlsVisible = false;
   ctx.engine.StepMode = false;
+  if (ctx.engine.Observer != nullptr)
+    ctx.engine.Observer->HideStatus();
 }
 
 void kotaetuke(AnswerContext &ctx) {

@@ -6,6 +6,15 @@
 // trial search lists the answers it finds ("★" lines), asks whether to go
 // on, and reports how many it found. Messages and questions go through the
 // Host; all texts are Shift-JIS.
+//
+// A window runs a command with MakeAnswer(ctx, AnswerCommand::...) on an
+// AnswerContext over its document, host, engine, block writer and SolveState.
+// Afterwards, while state.Panel3Visible is set, the result panel shows
+// state.Result: difficulty (Label30), clueLevel (Label31) and hardest
+// (Label40). During a trial search Label32 and the progress bar are in the
+// state too. Step by step, the engine's Observer (a DocumentStepDisplay)
+// waits for keys, which the window hands in with StepKeyPressed; the step
+// panel's texts are the display's Label41 and Label44.
 #pragma once
 
 #include "platform/host.h"

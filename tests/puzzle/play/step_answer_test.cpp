@@ -368,3 +368,27 @@ TEST(StepAnswer, KeysComeInWhileTheStepsLetEventsRun) {
   EXPECT_EQ(Sj("やめる"), state.Button30Caption);
   EXPECT_FALSE(engine.StepMode);
 }
+
+TEST(StepAnswer, StepsAskedForFromTheGameGoBackToIt) {
+  const Digits puzzle = DigitsFromText(kEasyPuzzle);
+  StepDesk desk(puzzle);
+  TypeDigits(desk, puzzle, 5);
+  desk.display.keys = {pz::kKeyEscape};
+  DebugAnswer(desk.ctx, true);
+  // The player's digits are taken up without asking.
+  EXPECT_EQ(0, desk.Messages());
+  ASSERT_EQ(1u, desk.display.shown.size());
+  EXPECT_EQ(0u, desk.display.shown[0].find("6(")) << desk.display.shown[0];
+  EXPECT_EQ(Sj("ゲーム"), desk.state.Button30Caption);
+  EXPECT_TRUE(desk.state.Button51Visible);
+  EXPECT_TRUE(desk.state.ResumeGame);
+
+  // A later command from the menu starts afresh.
+  desk.display.keys = {pz::kKeyEscape};
+  desk.host.answers = {Answer::Yes};
+  DebugAnswer(desk.ctx);
+  EXPECT_EQ(Sj("やめる"), desk.state.Button30Caption);
+  EXPECT_FALSE(desk.state.Button51Visible);
+  EXPECT_FALSE(desk.state.ResumeGame);
+  EXPECT_EQ(2u, desk.display.shown.size());
+}

@@ -241,6 +241,11 @@ void kotaetuke(AnswerContext &ctx) {
   puzzle::kotaetuke(ctx.engine, out);
 }
 
+void itiran(AnswerContext &ctx) {
+  puzzle::TextOutput out = OutputOf(ctx);
+  puzzle::itiran(ctx.engine, out);
+}
+
 void kotae9txt(AnswerContext &ctx) {
   puzzle::TextOutput out = OutputOf(ctx);
   puzzle::kotae9txt(ctx.engine, out);

@@ -116,6 +116,9 @@ void AnswerEnd(AnswerContext &ctx);
 // list while cells are open), `kotae9txt` (nine lines of nine full-width
 // digits) and `kotae1txt` (one line of the 81 cell texts).
 void kotaetuke(AnswerContext &ctx);
+// `itiran`: the candidate list, into the document at the insertion line while
+// StepKey holds 9 (Tab), otherwise over the hint window's text.
+void itiran(AnswerContext &ctx);
 void kotae9txt(AnswerContext &ctx);
 void kotae1txt(AnswerContext &ctx);
 

@@ -6,6 +6,7 @@
 #include "puzzle/engine/solver.h"
 #include "puzzle/play/grid_text.h"
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -245,11 +246,18 @@ void DocumentStepDisplay::WaitForKey(puzzle::Engine &engine) {
 }
 
 void DocumentStepDisplay::RefreshCandidateList(puzzle::Engine &engine) {
-  if (ctx_.hintText == nullptr)
+  const int top = ctx_.state.GridTopLine;
+  if (engine.StepKey != puzzle::kKeyTab || top < 0) {
+    itiran(ctx_);
     return;
-  puzzle::TextOutput out;
-  out.hintText = ctx_.hintText;
-  puzzle::itiran(engine, out);
+  }
+  // Into the document: below the grid (on the next page when inserting at
+  // the caret), so that the rows the steps rewrite stay where they are.
+  const platform::TextPos caret = ctx_.memo.Caret();
+  ctx_.memo.SetCaret({std::min(top + kGridBlockLineCount - 1, ctx_.memo.LineCount() - 1), 0});
+  ctx_.writer.tugiP();
+  itiran(ctx_);
+  ctx_.memo.SetCaret(caret);
 }
 
 } // namespace zenpa::play

@@ -392,3 +392,27 @@ TEST(StepAnswer, StepsAskedForFromTheGameGoBackToIt) {
   EXPECT_FALSE(desk.state.ResumeGame);
   EXPECT_EQ(2u, desk.display.shown.size());
 }
+
+TEST(StepAnswer, TabWritesTheCandidateListBelowTheGrid) {
+  const Digits puzzle = DigitsFromText(kEasyPuzzle);
+  for (auto place :
+       {zenpa::editor::InsertionPlace::AtEnd, zenpa::editor::InsertionPlace::AtCaret}) {
+    StepDesk desk(puzzle);
+    desk.place = place;
+    desk.memo.InsertLine(desk.memo.LineCount(), "next page");
+    desk.engine.Options.Label33 = pz::SelectionSwitch::Selection;
+    desk.display.keys = {pz::kKeyEnter, pz::kKeyTab, pz::kKeyEscape};
+    const int end = desk.memo.LineCount();
+    DebugAnswer(desk.ctx);
+    // The grid still reads as the puzzle with the two steps made.
+    EXPECT_EQ(puzzle, ReadGridAt(desk.memo, 0).digits);
+    EXPECT_EQ(2, ReadGridAt(desk.memo, 0, true).placedCount - ReadGridAt(desk.memo, 0).placedCount);
+    // An empty line and the eleven lines of the list, after the page break.
+    const std::vector<std::string> lines = desk.memo.Lines();
+    ASSERT_EQ(static_cast<std::size_t>(end) + 12, lines.size());
+    const int at = place == zenpa::editor::InsertionPlace::AtEnd ? end : end - 1;
+    EXPECT_EQ("", lines[at]);
+    EXPECT_EQ(' ', lines[at + 1][0]);
+    EXPECT_NE(std::string::npos, lines[at + 4].find("-+-")) << lines[at + 4];
+  }
+}

@@ -17,6 +17,7 @@
 // panel's texts are the display's Label41 and Label44.
 #pragma once
 
+#include "editor/insertion.h"
 #include "platform/host.h"
 #include "platform/memo.h"
 #include "puzzle/engine/engine.h"
@@ -47,6 +48,10 @@ struct AnswerRequest {
   bool stepMode = false;    // step by step (see step_answer.h)
   bool fromGame = false;    // step mode called from the game
 };
+
+// The menu caption of a command; the answer command's follows the insertion
+// place ("文末に追加" or "ここに挿入").
+std::string CommandCaption(AnswerCommand command, editor::InsertionPlace place);
 
 // The flags of a command; DebugAnswer's are those of its step-by-step solve.
 AnswerRequest RequestFor(AnswerCommand command);

@@ -394,3 +394,11 @@ TEST(MakeAnswer, AllAnswersWithTheSwitchOnAreOneLineEach) {
     EXPECT_EQ(1, brute.Count(grid));
   }
 }
+
+TEST(MakeAnswer, AnswerCommandCaptionFollowsTheInsertionPlace) {
+  EXPECT_EQ(Sj("数独解答を文末に追加(&A)"),
+            CommandCaption(AnswerCommand::AnswerS, InsertionPlace::AtEnd));
+  EXPECT_EQ(Sj("数独解答を次頁に挿入(&A)"),
+            CommandCaption(AnswerCommand::AnswerS, InsertionPlace::AtCaret));
+  EXPECT_EQ(Sj("～全解探査(&Z)"), CommandCaption(AnswerCommand::Zenkai, InsertionPlace::AtCaret));
+}

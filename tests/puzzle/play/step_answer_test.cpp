@@ -416,3 +416,19 @@ TEST(StepAnswer, TabWritesTheCandidateListBelowTheGrid) {
     EXPECT_NE(std::string::npos, lines[at + 4].find("-+-")) << lines[at + 4];
   }
 }
+
+TEST(StepAnswer, IndentedGridKeepsItsIndentWhileStepping) {
+  const Digits puzzle = DigitsFromText(kEasyPuzzle);
+  StepDesk desk(puzzle);
+  const std::string indent = Sj("　　");
+  for (int row = 1; row <= 9; ++row) {
+    const int line = GridRowLineIndex(0, row);
+    desk.memo.ReplaceLine(line, indent + desk.memo.Line(line));
+  }
+  DebugAnswer(desk.ctx);
+  const GridReading played = ReadGridAt(desk.memo, 0, true);
+  EXPECT_EQ(SolutionOf(puzzle), played.digits);
+  for (const std::string &rowIndent : played.rowIndents)
+    EXPECT_EQ(indent, rowIndent);
+  EXPECT_EQ(puzzle, ReadGridAt(desk.memo, 0).digits);
+}

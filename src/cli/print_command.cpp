@@ -136,7 +136,7 @@ std::optional<PrintRequest> ParseArgs(const Args &args) {
 // The document's own format file, or the one named; false when a named file
 // cannot be read or stops at a bad line.
 bool LoadFormat(const PrintRequest &r, print::PrintFormat &format,
-                const platform::FontCatalog &fonts) {
+                const platform::FontCatalog &fonts, const print::FormatEnvironment &env) {
   const bool named = !r.format.empty();
   const std::string path = named ? r.format : base::ChangeFileExt(r.document, ".zpf");
   std::vector<std::string> lines;
@@ -149,6 +149,7 @@ bool LoadFormat(const PrintRequest &r, print::PrintFormat &format,
   print::LoadContext ctx;
   ctx.programDir = base::ExtractFileDir(base::FullPathOf(path)) + "/";
   ctx.fonts = &fonts;
+  ctx.env = env;
   const print::LoadResult result = print::ApplyFormatLines(format, lines, ctx);
   if (result.outcome == print::LoadOutcome::Stopped) {
     Fail(base::SjisToUtf8(path) + " line " + std::to_string(result.line) + ": " +
@@ -202,6 +203,14 @@ int PrintDocument(const PrintRequest &r, Job &job, const platform::FontCatalog &
   return 0;
 }
 
+std::unique_ptr<platform::Printer> PrinterFor(const PrintRequest &r,
+                                              const platform::FontCatalog &fonts) {
+  if (r.pdf.empty())
+    return std::make_unique<ui::QtPrinter>(&fonts);
+  return std::make_unique<ui::PdfPrinter>(r.pdf, &fonts);
+}
+
+// The format's margins are held in the pixels of the printer it prints on.
 int Print(const PrintRequest &r) {
   Job job;
   if (!base::ReadLines(r.document, job.lines).ok) {
@@ -210,24 +219,21 @@ int Print(const PrintRequest &r) {
   }
   const ui::QtFontCatalog fonts;
   job.faces = fonts.JapaneseFaces();
-  job.format = print::StartFormat({});
-  if (!LoadFormat(r, job.format, fonts)) {
+  const std::unique_ptr<platform::Printer> printer = PrinterFor(r, fonts);
+  const print::FormatEnvironment env = print::EnvironmentOf(printer->Metrics());
+  job.format = print::StartFormat(env);
+  if (!LoadFormat(r, job.format, fonts, env)) {
     return 1;
   }
   if (r.selection.duplex) {
     job.format.duplex = true;
     job.format.pouchBinding = false;
   }
-  if (!r.pdf.empty()) {
-    ui::PdfPrinter pdf(r.pdf, &fonts);
-    return PrintDocument(r, job, fonts, pdf);
-  }
-  ui::QtPrinter printer(&fonts);
-  if (printer.CurrentIndex() < 0) {
+  if (r.pdf.empty() && printer->CurrentIndex() < 0) {
     Fail(base::SjisToUtf8(print::NoPrinterText()));
     return 1;
   }
-  return PrintDocument(r, job, fonts, printer);
+  return PrintDocument(r, job, fonts, *printer);
 }
 
 } // namespace

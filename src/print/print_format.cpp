@@ -89,4 +89,12 @@ void ResetFormat(PrintFormat &f, const FormatEnvironment &env) {
   f.frameColor = kBlack;
 }
 
+FormatEnvironment EnvironmentOf(const platform::PrinterMetrics &printer) {
+  FormatEnvironment env;
+  env.dpi = printer.dpiY;
+  env.offsetLeft = printer.offX;
+  env.offsetTop = printer.offY;
+  return env;
+}
+
 } // namespace zenpa::print

@@ -17,6 +17,7 @@
 #include <string>
 
 #include "base/colour.h"
+#include "platform/printer.h"
 
 namespace zenpa::print {
 
@@ -184,6 +185,10 @@ struct FormatEnvironment {
   int clientWidth = 769; // BAI(769): design client width of the main window, screen pixels
   int windowFrame = 0;   // main window outer width minus its client width
 };
+
+// The resolution and offsets a printer reports, for the margins of a
+// format laid out on it (the window's size keeps its design value).
+FormatEnvironment EnvironmentOf(const platform::PrinterMetrics &printer);
 
 // The record as it stands at start-up, before any file is read.
 PrintFormat StartFormat(const FormatEnvironment &env);

@@ -84,9 +84,9 @@ void QtPrinter::SetPaper(int paperCode, int orientation) {
                                                                    : QPageLayout::Portrait);
 }
 
-// The dialog may choose another printer.
+// The dialog may choose another printer, or other paper for the file.
 bool QtPrinter::SetupDialog() {
-  if (current_ < 0 || !dialog_(printer_))
+  if (!HasDevice() || !dialog_(printer_))
     return false;
   SelectCurrentByName();
   return true;

@@ -1,8 +1,9 @@
 // The print button "印　刷" (Button1) and printer setup "プリンタ設定"
 // (Button2) in the real main window, offscreen. Without an installed printer
-// the pages go to a PDF file named in the save dialog, which a scripted host
-// answers; the file is checked with poppler's tools and compared with what
-// `zenpa print` makes of the same document. With a printer, the recording
+// the desktop printer stands in and the pages go to a PDF file named in the
+// save dialog, which a scripted host answers; the file is checked with
+// poppler's tools and compared with what `zenpa print` makes of the same
+// document. With a printer, the recording
 // printer keeps the pages of each job.
 #include "base/sjis.h"
 #include "platform/recording_printer.h"
@@ -12,6 +13,7 @@
 #include "ui/main_window.h"
 #include "ui/poppler_tools.h"
 #include "ui/qt_font_catalog.h"
+#include "ui/qt_printer.h"
 
 #include <QFile>
 #include <QLabel>
@@ -67,7 +69,7 @@ private slots:
   // The PDF holds the three pages with their text, and it is the PDF the
   // command line makes of the same document.
   void withoutPrinterPrintsToTheNamedPdf() {
-    Open({});
+    OpenWithDesktopPrinter();
     const std::string pdf = dir_->Path("out.pdf");
     host_->fileNames = {pdf};
     Click("Button1");
@@ -119,15 +121,15 @@ private slots:
     session().Format().format.duplex = true;
     session().Relayout();
     Click("Button1");
-    QCOMPARE(printer_->Pages().size(), std::size_t{2}); // pages 1 and 3
+    QCOMPARE(recording_->Pages().size(), std::size_t{2}); // pages 1 and 3
     QCOMPARE(Label("reportLabel1"), Utf8("奇数頁の出力が終了しました。"));
     QCOMPARE(Label("reportLabel2"), Utf8("必要なら裏面を印刷して下さい｡"));
     window_->findChild<QRadioButton *>("evenPassButton")->setChecked(true);
     Type("copiesEdit", "2");
     Click("Button1");
-    QCOMPARE(printer_->Pages().size(), std::size_t{4}); // page 2, twice
+    QCOMPARE(recording_->Pages().size(), std::size_t{4}); // page 2, twice
     QCOMPARE(Label("reportLabel1"), Utf8("偶数頁の出力が終了しました。"));
-    QCOMPARE(printer_->JobsEnded(), 2);
+    QCOMPARE(recording_->JobsEnded(), 2);
   }
 
   // Setup takes the paper the dialog chose into the layout and shows the
@@ -136,7 +138,7 @@ private slots:
     Open({"office"});
     platform::PrinterMetrics b4 = platform::VirtualPrinterMetrics(257, 364);
     b4.printableW -= 100; // 7 mm unprintable at the right, 3 at the bottom
-    printer_->ScriptSetupDialog(true, b4);
+    recording_->ScriptSetupDialog(true, b4);
     Click("Button2");
     QCOMPARE(Label("paperLabel"), Utf8("用紙257 x 364 mm"));
     QVERIFY(Shown("offsetLabel"));
@@ -152,7 +154,20 @@ private slots:
 
 private:
   void Open(std::vector<std::string> printers) {
-    printer_ = std::make_unique<platform::RecordingPrinter>(std::move(printers));
+    auto recording = std::make_unique<platform::RecordingPrinter>(std::move(printers));
+    recording_ = recording.get();
+    Show(std::move(recording));
+  }
+  // The desktop's own printer, as the program meets it without CUPS queues.
+  void OpenWithDesktopPrinter() {
+    auto desktop = std::make_unique<ui::QtPrinter>(&fonts_);
+    if (!desktop->PrinterNames().empty())
+      QSKIP("a printer is installed");
+    Show(std::move(desktop));
+  }
+  void Show(std::unique_ptr<platform::Printer> printer) {
+    window_.reset();
+    printer_ = std::move(printer);
     window_ = std::make_unique<ui::MainWindow>(*host_, *printer_, fonts_, dir_->Dir());
     window_->Start({docPath_});
     window_->show();
@@ -172,7 +187,8 @@ private:
   }
 
   ui::QtFontCatalog fonts_;
-  std::unique_ptr<platform::RecordingPrinter> printer_;
+  std::unique_ptr<platform::Printer> printer_;
+  platform::RecordingPrinter *recording_ = nullptr;
   std::unique_ptr<testing::TempDir> dir_;
   std::unique_ptr<platform::ScriptedHost> host_;
   std::unique_ptr<ui::MainWindow> window_;

@@ -86,8 +86,8 @@ PrintStatusPanel::PrintStatusPanel(print::PrintStatus &status, QWidget *parent)
     : QWidget(parent), status_(status) {
   setObjectName("printStatusPanel");
   auto *row = new QHBoxLayout(this);
-  row->setContentsMargins(6, 4, 6, 4);
-  row->setSpacing(8);
+  row->setContentsMargins(4, 3, 4, 3);
+  row->setSpacing(4);
   row->addLayout(BuildFigures());
   row->addWidget(Separator(this));
   row->addLayout(BuildMessages(), 1);
@@ -147,7 +147,6 @@ QGridLayout *PrintStatusPanel::BuildMessages() {
   for (QLabel *l : {tooWide_, tooLong_, atMaxLines_, report1_, report2_, offsets_})
     grid->addWidget(l, row++, 1);
   grid->setColumnStretch(1, 1);
-  grid->setColumnMinimumWidth(1, fontMetrics().horizontalAdvance(QString(8, QChar(0x3042))));
   grid->setRowStretch(row, 1);
   return grid;
 }

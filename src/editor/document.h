@@ -68,6 +68,11 @@ public:
   const std::string &FileName() const { return fileName_; }
   // Names the document without loading it (command line, dropped files).
   void SetFileName(std::string name) { fileName_ = std::move(name); }
+  // The document takes a name its text now belongs to (a puzzle file read or
+  // written, with ".txt"): caption and name labels follow it.
+  void TakeName(const std::string &name) { ShowNamed(name); }
+  // The page-number start becomes "1".
+  void ResetPageNumbering();
 
   // "ZENPA" until a document is loaded, saved, renamed or made new, then
   // "ZENPA - " + the name as held.
@@ -108,7 +113,6 @@ public:
 
 private:
   void ShowNamed(const std::string &name);
-  void ResetPageNumbering();
   void SaveFormatBeside(const std::string &docPath);
   std::string AbsoluteIfRelativeDir(const std::string &name) const;
 

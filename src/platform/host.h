@@ -36,6 +36,11 @@ public:
                          Buttons buttons = Buttons::Ok, Icon icon = Icon::None) = 0;
 
   virtual std::optional<std::string> OpenFileName(const FileDialog& dialog) = 0;
+  // An open dialog that lets several files be chosen; empty when cancelled.
+  virtual std::vector<std::string> OpenFileNames(const FileDialog& dialog) {
+    std::optional<std::string> one = OpenFileName(dialog);
+    return one ? std::vector<std::string>{*one} : std::vector<std::string>{};
+  }
   virtual std::optional<std::string> SaveFileName(const FileDialog& dialog) = 0;
   virtual std::optional<std::uint32_t> ChooseColour(std::uint32_t initial) = 0;
 

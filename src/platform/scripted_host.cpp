@@ -22,6 +22,15 @@ Answer ScriptedHost::Message(const std::string& text, const std::string& caption
   return TakeFront(answers, DefaultAnswer(buttons));
 }
 
+std::vector<std::string> ScriptedHost::OpenFileNames(const FileDialog& dialog) {
+  if (fileNameLists.empty())
+    return Host::OpenFileNames(dialog);
+  fileDialogs.push_back(dialog);
+  std::vector<std::string> names = fileNameLists.front();
+  fileNameLists.pop_front();
+  return names;
+}
+
 std::optional<std::string> ScriptedHost::OpenFileName(const FileDialog& dialog) {
   fileDialogs.push_back(dialog);
   return TakeFront(fileNames, std::optional<std::string>{});

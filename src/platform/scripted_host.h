@@ -21,6 +21,8 @@ public:
   Answer Message(const std::string& text, const std::string& caption = "",
                  Buttons buttons = Buttons::Ok, Icon icon = Icon::None) override;
   std::optional<std::string> OpenFileName(const FileDialog& dialog) override;
+  // Several files from fileNameLists, else one file as OpenFileName gives it.
+  std::vector<std::string> OpenFileNames(const FileDialog& dialog) override;
   std::optional<std::string> SaveFileName(const FileDialog& dialog) override;
   std::optional<std::uint32_t> ChooseColour(std::uint32_t initial) override;
   void PlaySound(const std::string& path) override { sounds.push_back(path); }
@@ -33,6 +35,7 @@ public:
   // Scripted answers, taken from the front.
   std::deque<Answer> answers;
   std::deque<std::optional<std::string>> fileNames;
+  std::deque<std::vector<std::string>> fileNameLists;
   std::deque<std::optional<std::uint32_t>> colours;
   bool startProgramSucceeds = true;
 

@@ -88,10 +88,14 @@ Answer QtHost::Message(const std::string &text, const std::string &caption, Butt
   return FromQt(box.exec());
 }
 
-std::optional<std::string> QtHost::RunFileDialog(const platform::FileDialog &dialog, bool save) {
+std::vector<std::string> QtHost::RunFileDialog(const platform::FileDialog &dialog,
+                                               DialogKind kind) {
+  const bool save = kind == DialogKind::Save;
   QFileDialog box(parent_, ui::ToQt(dialog.title));
   box.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  box.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  box.setFileMode(save                              ? QFileDialog::AnyFile
+                  : kind == DialogKind::OpenSeveral ? QFileDialog::ExistingFiles
+                                                    : QFileDialog::ExistingFile);
   box.setNameFilters(QtNameFilters(dialog.filter).split(";;"));
   box.setDefaultSuffix(QString::fromStdString(dialog.defaultExt));
   if (!dialog.initialDir.empty())
@@ -100,17 +104,34 @@ std::optional<std::string> QtHost::RunFileDialog(const platform::FileDialog &dia
     box.selectFile(PathToQt(dialog.fileName));
   if (!dialog.overwritePrompt)
     box.setOption(QFileDialog::DontConfirmOverwrite);
-  if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty())
-    return std::nullopt;
-  return PathFromQt(box.selectedFiles().front());
+  std::vector<std::string> chosen;
+  if (box.exec() != QDialog::Accepted)
+    return chosen;
+  for (const QString &file : box.selectedFiles())
+    chosen.push_back(PathFromQt(file));
+  return chosen;
 }
 
+namespace {
+
+std::optional<std::string> First(const std::vector<std::string> &files) {
+  if (files.empty())
+    return std::nullopt;
+  return files.front();
+}
+
+} // namespace
+
 std::optional<std::string> QtHost::OpenFileName(const platform::FileDialog &dialog) {
-  return RunFileDialog(dialog, false);
+  return First(RunFileDialog(dialog, DialogKind::Open));
+}
+
+std::vector<std::string> QtHost::OpenFileNames(const platform::FileDialog &dialog) {
+  return RunFileDialog(dialog, DialogKind::OpenSeveral);
 }
 
 std::optional<std::string> QtHost::SaveFileName(const platform::FileDialog &dialog) {
-  return RunFileDialog(dialog, true);
+  return First(RunFileDialog(dialog, DialogKind::Save));
 }
 
 // Colours are 0x00BBGGRR.

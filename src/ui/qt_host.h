@@ -27,6 +27,7 @@ public:
                            platform::Buttons buttons = platform::Buttons::Ok,
                            platform::Icon icon = platform::Icon::None) override;
   std::optional<std::string> OpenFileName(const platform::FileDialog &dialog) override;
+  std::vector<std::string> OpenFileNames(const platform::FileDialog &dialog) override;
   std::optional<std::string> SaveFileName(const platform::FileDialog &dialog) override;
   std::optional<std::uint32_t> ChooseColour(std::uint32_t initial) override;
   void PlaySound(const std::string &path) override;
@@ -37,7 +38,8 @@ public:
                     bool wait) override;
 
 private:
-  std::optional<std::string> RunFileDialog(const platform::FileDialog &dialog, bool save);
+  enum class DialogKind { Open, OpenSeveral, Save };
+  std::vector<std::string> RunFileDialog(const platform::FileDialog &dialog, DialogKind kind);
 
   QWidget *parent_;
   QElapsedTimer clock_;

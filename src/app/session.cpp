@@ -26,7 +26,20 @@ std::string PuzzleLoadingLine() { return Sj("数独データ読み込み中"); }
 Session::Session(platform::Memo &memo, platform::Host &host, platform::Printer &printer,
                  const platform::FontCatalog &fonts, std::string programDir)
     : memo_(memo), host_(host), printer_(printer), fonts_(fonts),
-      programDir_(std::move(programDir)), document_(memo, host, format_, *this) {}
+      programDir_(std::move(programDir)), document_(memo, host, format_, *this),
+      puzzle_(memo, host, format_, programDir_, PuzzleHooksOf()) {
+  puzzleFileReader = [this](const std::string &path) { puzzle_.ReadFile(path); };
+}
+
+PuzzleHooks Session::PuzzleHooksOf() {
+  PuzzleHooks hooks;
+  hooks.relayout = [this] { Relayout(); };
+  hooks.askSaveChanges = [this] { return document_.AskSaveChanges(); };
+  hooks.formatContext = [this] { return FormatLoadContext(); };
+  hooks.takeDocumentName = [this](const std::string &name) { document_.TakeName(name); };
+  hooks.resetPageNumbering = [this] { document_.ResetPageNumbering(); };
+  return hooks;
+}
 
 void Session::Start(const std::vector<std::string> &args, int uiScale) {
   uiScale_ = uiScale;
@@ -143,6 +156,7 @@ bool Session::CloseQuery() {
   }
   stepKey_ = kEscapeKey;
   stopRequest_ = true;
+  puzzle_.StopRuns();
   // A save that fails keeps the program open, so that nothing typed is lost.
   if (save && !SaveOnClose())
     return false;

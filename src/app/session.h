@@ -10,6 +10,7 @@
 #pragma once
 
 #include "app/history.h"
+#include "app/puzzle_commands.h"
 #include "editor/document.h"
 #include "platform/canvas.h"
 #include "platform/font_catalog.h"
@@ -85,6 +86,10 @@ public:
   // Without it puzzle files open as plain text.
   std::function<void(const std::string &path)> puzzleFileReader;
 
+  // The puzzle commands of the window; they read puzzle files for the
+  // start-up file and dropped files.
+  PuzzleCommands &Puzzle() { return puzzle_; }
+
   editor::Document &Doc() { return document_; }
   const editor::Document &Doc() const { return document_; }
   print::FormatState &Format() { return format_; }
@@ -153,6 +158,7 @@ private:
   void LoadDroppedFile(const std::string &path);
   bool LoadNamedDocument(const std::string &name);
   std::string NotFoundMessage(const std::string &name) const;
+  PuzzleHooks PuzzleHooksOf();
 
   platform::Memo &memo_;
   platform::Host &host_;
@@ -166,6 +172,7 @@ private:
   editor::Document document_;
   History history_;
   MenuStates menus_;
+  PuzzleCommands puzzle_;
 
   int uiScale_ = 100;
   bool hasPrinter_ = false;

@@ -7,12 +7,15 @@
 #include "ui/loading_notice.h"
 #include "ui/pdf_printer.h"
 #include "ui/print_status_panel.h"
+#include "ui/puzzle_panel.h"
 #include "ui/qt_canvas.h"
 #include "ui/qt_text.h"
+#include "ui/run_keys.h"
 #include "ui/version_box.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFontInfo>
@@ -27,6 +30,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -64,6 +69,7 @@ MainWindow::MainWindow(platform::Host &host, platform::Printer &printer,
   BuildMenus();
   BuildStatusStrip();
   BuildPrintStatus();
+  BuildPuzzleSide();
   if (QScreen *screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
   }
@@ -113,6 +119,39 @@ void MainWindow::BindPrintButtons() {
           [this] { RunAndSync([this] { session_.PrinterSetupCommand(); }); });
 }
 
+// The puzzle panel in a side dock, its menu before Help, and the
+// keys that steer a long puzzle run. While a run is active, the File menu's
+// commands are disabled: they would replace the document under it.
+void MainWindow::BuildPuzzleSide() {
+  puzzlePanel_ = new PuzzlePanel(session_, this);
+  auto *scroll = new QScrollArea(this);
+  scroll->setWidget(puzzlePanel_);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll->setMinimumWidth(puzzlePanel_->WidestWidth() +
+                          scroll->verticalScrollBar()->sizeHint().width());
+  auto *dock = new QDockWidget(Sq("数独"), this);
+  dock->setObjectName("PuzzleDock");
+  dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+  dock->setWidget(scroll);
+  addDockWidget(Qt::RightDockWidgetArea, dock);
+  QMenu *menu = new QMenu(Sq("数独(&S)"), this);
+  menu->setObjectName("MenuSudoku");
+  const QMenu *help = findChild<QMenu *>("Help1");
+  menuBar()->insertMenu(help ? help->menuAction() : nullptr, menu);
+  puzzlePanel_->BuildMenu(menu);
+  for (QAction *action : findChild<QMenu *>("File1")->actions()) {
+    if (action->objectName() != "Exit1")
+      puzzlePanel_->DisableWhileRunning(action);
+  }
+  connect(puzzlePanel_, &PuzzlePanel::commandDone, this, &MainWindow::SyncFromSession);
+  connect(puzzlePanel_, &PuzzlePanel::captionWanted, this, [this](const QString &caption) {
+    setWindowTitle(caption.isEmpty() ? DisplayText(session_.Doc().Caption()) : caption);
+  });
+  runKeys_ = std::make_unique<RunKeyFilter>(session_.Puzzle(), this, editor_);
+}
+
 void MainWindow::DocumentLaidOut() {
   if (printStatus_)
     printStatus_->Refresh(session_.Format().format, session_.Doc().Settings().realtimeLayoutOn);
@@ -135,6 +174,8 @@ MainWindow::~MainWindow() {
   disconnect(memo_, nullptr, this, nullptr);
   disconnect(editor_, nullptr, this, nullptr);
   session_.SetView(nullptr);
+  session_.Puzzle().SetShowState(nullptr);
+  runKeys_.reset();
 }
 
 void MainWindow::BuildEditor(const platform::FontCatalog &fonts) {
@@ -267,6 +308,7 @@ void MainWindow::SyncFromSession() {
   renameBox_->setVisible(renaming);
   renameOk_->setVisible(renaming);
   renameCancel_->setVisible(renaming);
+  puzzlePanel_->Refresh();
 }
 
 void MainWindow::RunAndSync(const std::function<void()> &command) {

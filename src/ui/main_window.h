@@ -35,6 +35,8 @@ namespace zenpa::ui {
 
 class LoadingNotice;
 class PrintStatusPanel;
+class PuzzlePanel;
+class RunKeyFilter;
 class QtCanvas;
 
 class MainWindow : public QMainWindow, private app::SessionView {
@@ -80,6 +82,7 @@ private:
   void BuildStatusStrip();
   void BuildPrintStatus();
   void BindPrintButtons();
+  void BuildPuzzleSide();
   QAction *AddAction(QMenu *menu, const char *name, const char *caption,
                      void (MainWindow::*slot)());
   void RunAndSync(const std::function<void()> &command);
@@ -112,6 +115,8 @@ private:
   QAction *timer_ = nullptr;
   QAction *back_ = nullptr;
   PrintStatusPanel *printStatus_ = nullptr;
+  PuzzlePanel *puzzlePanel_ = nullptr;
+  std::unique_ptr<RunKeyFilter> runKeys_;
   QTimer *relayoutTimer_ = nullptr;
   // Measures text like the printer for the layout: a canvas on a tiny image.
   std::unique_ptr<QImage> measureImage_;

@@ -1,0 +1,328 @@
+#include "app/puzzle_commands.h"
+
+#include "app/puzzle_settings.h"
+#include "base/paths.h"
+#include "base/sjis.h"
+
+#include <cstdlib>
+
+namespace zenpa::app {
+namespace {
+
+using base::Sj;
+
+constexpr std::uint32_t kRed = 0x0000FF;
+constexpr std::uint32_t kTeal = 0x808000;
+
+void Call(const std::function<void()> &f) {
+  if (f)
+    f();
+}
+
+// The step key a run takes from a key typed into the document.
+int RunCommandKey(RunKey key) {
+  switch (key) {
+  case RunKey::Tab:
+    return puzzle::kKeyTab;
+  case RunKey::Backspace:
+    return puzzle::kKeyBackspace;
+  case RunKey::Escape:
+    return puzzle::kKeyEscape;
+  case RunKey::Enter:
+    return puzzle::kKeyEnter;
+  default:
+    return puzzle::kKeyNone;
+  }
+}
+
+// While the step-by-step solve waits, the arrows step back (left, up) and
+// on (right, down) as well.
+int StepWaitKey(RunKey key) {
+  if (key == RunKey::Left || key == RunKey::Up)
+    return puzzle::kKeyBackspace;
+  if (key == RunKey::Right || key == RunKey::Down)
+    return puzzle::kKeyEnter;
+  return RunCommandKey(key);
+}
+
+} // namespace
+
+PuzzleCommands::PuzzleCommands(platform::Memo &memo, platform::Host &host,
+                               print::FormatState &format, std::string programDir,
+                               PuzzleHooks hooks)
+    : memo_(memo), host_(host), format_(format), programDir_(std::move(programDir)),
+      hooks_(std::move(hooks)) {
+  host_.showState = [this] { ShowState(); };
+  rng_.seed(static_cast<unsigned>(host.Milliseconds()));
+}
+
+void PuzzleCommands::ShowState() { Call(showState_); }
+
+void PuzzleCommands::SeedRandom(unsigned seed) { rng_.seed(seed); }
+
+void PuzzleCommands::TakeSettings() {
+  text_ = TextOptionsFrom(format_.format);
+  place_ = PlaceFrom(format_.format);
+  engine_.Options = TechniquesFrom(format_.format.puzzle, engine_.Options);
+}
+
+void PuzzleCommands::RunCommand(Run kind, const std::function<void()> &command) {
+  if (Running())
+    return;
+  TakeSettings();
+  state_.StopRequest = false;
+  run_ = kind;
+  command();
+  run_ = Run::None;
+  writer_.SetSuppressed(false);
+  ShowState();
+}
+
+void PuzzleCommands::ApplyPuzzleFormatIfDue() {
+  if (!hooks_.formatContext || !play::ApplyPuzzleFormat(format_, hooks_.formatContext(), host_,
+                                                        format_.format.puzzle.addToDocument))
+    return;
+  TakeSettings();
+  Call(hooks_.relayout);
+}
+
+void PuzzleCommands::ReadFile(const std::string &path) {
+  RunCommand(Run::Read, [this, &path] { ReadFiles({path}, false); });
+}
+
+// Reads the files in turn at the insertion line; Escape in the level check
+// ends the reading of this file and of all further ones. A document that
+// was replaced takes the name of the last file read.
+void PuzzleCommands::ReadFiles(const std::vector<std::string> &paths, bool levelCheck) {
+  play::PuzzleReadContext read{memo_, host_, writer_,
+                               levelCheck ? play::GradingLevelCheck(ctx_, levelCheck_)
+                                          : play::LevelCheck{}};
+  const play::PuzzleLoadResult result = play::LoadPuzzleFiles(
+      read, paths, format_.format.puzzle.addToDocument, [this] { ApplyPuzzleFormatIfDue(); });
+  levelCheck_.panelVisible = false;
+  if (result.filesRead > 0)
+    lastPuzzleFile_ = paths.back();
+  if (result.documentName.empty())
+    return;
+  if (hooks_.takeDocumentName)
+    hooks_.takeDocumentName(result.documentName);
+  Call(hooks_.resetPageNumbering);
+}
+
+void PuzzleCommands::LoadFiles(bool levelCheck) {
+  if (Running() ||
+      !play::AskBeforeReplacing(memo_, format_.format.puzzle.addToDocument, hooks_.askSaveChanges))
+    return;
+  const std::vector<std::string> paths = host_.OpenFileNames(play::PuzzleOpenDialog());
+  if (paths.empty())
+    return;
+  format_.format.puzzle.recordPanelShown = false;
+  RunCommand(levelCheck ? Run::LevelCheck : Run::Read, [&] {
+    ReadFiles(paths, levelCheck);
+    Call(hooks_.relayout);
+  });
+}
+
+void PuzzleCommands::SaveFile() {
+  if (Running())
+    return;
+  const std::optional<std::string> path =
+      host_.SaveFileName(play::PuzzleSaveDialog(lastPuzzleFile_));
+  if (!path)
+    return;
+  const std::optional<std::string> name = play::SavePuzzleFile(memo_, host_, *path, "");
+  if (!name)
+    return;
+  lastPuzzleFile_ = *path;
+  if (hooks_.takeDocumentName)
+    hooks_.takeDocumentName(*name);
+}
+
+void PuzzleCommands::Answer(play::AnswerCommand command) {
+  RunCommand(Run::Solve, [this, command] {
+    play::MakeAnswer(ctx_, command);
+    Call(hooks_.relayout);
+  });
+}
+
+void PuzzleCommands::StepSolve() {
+  RunCommand(Run::Steps, [this] {
+    engine_.Observer = &steps_;
+    play::DebugAnswer(ctx_);
+    engine_.Observer = nullptr;
+    steps_.Panel4Visible = false;
+    Call(hooks_.relayout);
+  });
+}
+
+play::GeneratorHooks PuzzleCommands::GeneratorHooksOf() {
+  play::GeneratorHooks hooks;
+  hooks.askSaveChanges = hooks_.askSaveChanges;
+  hooks.refreshLayout = hooks_.relayout;
+  hooks.applyPuzzleFormat = [this] { ApplyPuzzleFormatIfDue(); };
+  hooks.resetPageStart = hooks_.resetPageNumbering;
+  hooks.renameDocument = hooks_.takeDocumentName;
+  return hooks;
+}
+
+void PuzzleCommands::Generate() {
+  RunCommand(Run::Generate, [this] {
+    play::GeneratorSettings settings = GeneratorSettingsFrom(format_.format.puzzle);
+    settings.patternMode = conversion_.shown && conversion_.usePattern;
+    settings.patternText = conversion_.text;
+    play::GeneratorRun run{ctx_, settings,           labels_,     status_,
+                           rng_, GeneratorHooksOf(), programDir_, ""};
+    generator_ = &run;
+    play::RunGenerator(run);
+    generator_ = nullptr;
+    StoreGeneratorSettings(settings, format_.format.puzzle);
+  });
+}
+
+void PuzzleCommands::StopGenerator() {
+  if (generator_ != nullptr)
+    play::StopGenerator(*generator_);
+}
+
+void PuzzleCommands::StopRuns() {
+  PressStepKey(puzzle::kKeyEscape);
+  StopGenerator();
+}
+
+void PuzzleCommands::StopTrial() { state_.StopRequest = true; }
+
+void PuzzleCommands::PressStepKey(int key) {
+  engine_.StepKey = key;
+  if (key == puzzle::kKeyEscape)
+    state_.StopRequest = true;
+}
+
+bool PuzzleCommands::WindowKey(RunKey key) {
+  if (!Running())
+    return false;
+  if (key == RunKey::Escape) {
+    PressStepKey(puzzle::kKeyEscape);
+    return true;
+  }
+  if (key == RunKey::Enter) {
+    engine_.StepKey = puzzle::kKeyEnter;
+    return true;
+  }
+  return false;
+}
+
+bool PuzzleCommands::EditorKey(RunKey key) {
+  if (!Running())
+    return false;
+  if (WindowKey(key))
+    return true;
+  engine_.StepKey = run_ == Run::Steps ? StepWaitKey(key) : RunCommandKey(key);
+  return true;
+}
+
+void PuzzleCommands::ToggleInsertion() {
+  print::InsertionPlace &place = format_.format.insertionPlace;
+  place = place == print::InsertionPlace::Here ? print::InsertionPlace::AtEnd
+                                               : print::InsertionPlace::Here;
+  place_ = PlaceFrom(format_.format);
+  SettingsChanged();
+}
+
+std::optional<std::string> PuzzleCommands::Convert(play::ConversionForm form) {
+  return play::ConvertGridAtCaret(memo_, form, play::AddressEndpoints{});
+}
+
+void PuzzleCommands::Import(const std::string &text) {
+  RunCommand(Run::Read, [this, &text] {
+    play::ImportContext import{memo_, host_, writer_, format_.format.puzzle.addToDocument, place_};
+    if (play::ImportGrid(import, text))
+      Call(hooks_.relayout);
+  });
+}
+
+puzzle::TechniqueOptions PuzzleCommands::Techniques() const {
+  return TechniquesFrom(format_.format.puzzle, engine_.Options);
+}
+
+void PuzzleCommands::SetTechnique(int box, bool on) {
+  puzzle::TechniqueOptions options = Techniques();
+  options.CheckBoxL.at(static_cast<std::size_t>(box)) = on;
+  engine_.Options = options;
+  StoreTechniques(options, format_.format.puzzle);
+  SettingsChanged();
+}
+
+void PuzzleCommands::SetMustUseHardest(bool on) {
+  format_.format.puzzle.mustUseHardest = on;
+  SettingsChanged();
+}
+
+void PuzzleCommands::SetExtraPanel(bool shown) { engine_.Options.SetExtraPanelVisible(shown); }
+
+void PuzzleCommands::SetAllTechniques(bool on) {
+  puzzle::TechniqueOptions options = Techniques();
+  options.SetAllBoxes(on);
+  engine_.Options = options;
+  StoreTechniques(options, format_.format.puzzle);
+  SettingsChanged();
+}
+
+void PuzzleCommands::ClickSwitch() { engine_.Options.AdvanceSwitch(); }
+
+void PuzzleCommands::SetConditionsPanel(bool shown) {
+  format_.format.puzzle.settingsMenuShown = shown;
+  if (!shown) {
+    SetExtraPanel(false);
+    format_.format.puzzle.recordPanelShown = false;
+  }
+  SettingsChanged();
+}
+
+void PuzzleCommands::ToggleAutoRecord() {
+  print::PuzzleOptions &p = format_.format.puzzle;
+  if (p.recordPanelShown) {
+    p.recordPanelShown = false;
+  } else {
+    SetConditionsPanel(true);
+    p.recordPanelShown = true;
+    labels_.Label38 = Sj("作成と記録を繰り返します");
+  }
+  SettingsChanged();
+}
+
+PuzzleDisplay PuzzleCommands::Display() const {
+  PuzzleDisplay d;
+  d.running = Running();
+  const bool here = format_.format.insertionPlace == print::InsertionPlace::Here;
+  d.answerSCaption = Sj(here ? "数独解答を次頁に挿入(&A)" : "数独解答を文末に追加(&A)");
+  d.insertionLabel = editor::InsertionLabel(PlaceFrom(format_.format));
+  d.resultVisible = state_.Panel3Visible;
+  d.label30 = state_.Result.difficulty;
+  d.label31 = state_.Result.clueLevel;
+  d.label40 = state_.Result.hardest;
+  d.stepVisible = steps_.Panel4Visible || levelCheck_.panelVisible;
+  d.stepBackVisible = run_ == Run::Steps;
+  d.label41 = levelCheck_.panelVisible ? Sj("[ENTER] で次へ") : steps_.Label41;
+  d.label44 = levelCheck_.panelVisible ? levelCheck_.levelLabel : steps_.Label44;
+  d.stepColour = engine_.Panel4Colour;
+  d.caption = levelCheck_.panelVisible ? levelCheck_.caption : std::string();
+  d.trialVisible = state_.TrialControlsVisible;
+  d.label32 = state_.Label32;
+  d.trialValue = kTrialProgressMax - std::atoi(state_.Label32.c_str());
+  d.generatorProgressVisible = status_.progressVisible;
+  d.progressMax = status_.progressMax;
+  d.progress = status_.progress;
+  d.gaugeMax = status_.gaugeMax;
+  d.gaugeValue = status_.gaugeValue;
+  d.label9 = status_.Label9;
+  d.label46 = labels_.Label46;
+  d.label38 = labels_.Label38;
+  d.button14Visible = labels_.Button14Visible;
+  d.button14Enabled = labels_.Button14Enabled;
+  const bool switchOn = engine_.Options.SwitchOn();
+  d.label45 = Sj(switchOn ? "★数独の条件設定有効★" : "★数独の条件設定★");
+  d.label45Colour = switchOn ? kRed : kTeal;
+  return d;
+}
+
+} // namespace zenpa::app

@@ -1,0 +1,197 @@
+// The puzzle commands of the main window, without the window: reading puzzle
+// files into puzzle blocks (one file at start-up or dropped, several through
+// the load command, with or without the level check), saving the document's
+// grids as a puzzle file, the solver's commands (answer, difficulty check,
+// step by step, all answers), the generator with its stop button, the
+// conversion panel, the insertion toggle, and the keys that steer a run.
+//
+// Every run stays on the caller's thread and lets pending events run through
+// the RunHost, which first lets the window show Display(). While a run is
+// active, Running() is true, commands that would start another run do
+// nothing, and keys typed in the window become the engine's StepKey.
+//
+// Settings are read from the print-format record (print::PuzzleOptions) at
+// the start of every command. Texts are Shift-JIS bytes.
+#pragma once
+
+#include "app/run_host.h"
+#include "platform/memo.h"
+#include "print/format_commands.h"
+#include "puzzle/engine/engine.h"
+#include "puzzle/play/conversion.h"
+#include "puzzle/play/generator_run.h"
+#include "puzzle/play/make_answer.h"
+#include "puzzle/play/puzzle_file_commands.h"
+#include "puzzle/play/puzzle_file_level_check.h"
+#include "puzzle/play/step_answer.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace zenpa::app {
+
+// What the puzzle commands need from the session.
+struct PuzzleHooks {
+  std::function<void()> relayout;
+  // The save prompt before the document is emptied; false: cancelled.
+  std::function<bool()> askSaveChanges;
+  // How format files are read (the puzzle format "nbpzpf.zpf").
+  std::function<print::LoadContext()> formatContext;
+  // The document takes a name (caption and labels follow).
+  std::function<void(const std::string &)> takeDocumentName;
+  // The page-number start becomes "1".
+  std::function<void()> resetPageNumbering;
+};
+
+// Keys typed while a run is active, as the window reports them.
+enum class RunKey { Enter, Escape, Backspace, Tab, Left, Right, Up, Down, Other };
+
+// The conversion panel Panel8: shown, its pattern box "このパターンで作成" and
+// the text of Memo2.
+struct ConversionPanel {
+  bool shown = false;
+  bool usePattern = false;
+  std::string text;
+};
+
+// What the puzzle panel and the menus show.
+struct PuzzleDisplay {
+  bool running = false;
+  std::string answerSCaption; // AnswerS, following Label39
+  std::string insertionLabel; // Label39
+  // Result panel Panel3.
+  bool resultVisible = false;
+  std::string label30, label31, label40;
+  // Step panel Panel4, also the pause of the level check.
+  bool stepVisible = false;
+  bool stepBackVisible = false; // "前" in the step-by-step solve only
+  std::string label41, label44;
+  std::uint32_t stepColour = 0;
+  // Trial search: ProgressBar1, Label32 and Button48.
+  bool trialVisible = false;
+  int trialValue = 0;
+  std::string label32;
+  // Generator: removal trials on ProgressBar1, Gauge1, the labels and Button14.
+  bool generatorProgressVisible = false;
+  int progressMax = 0, progress = 0;
+  int gaugeMax = 0, gaugeValue = 0;
+  std::string label9, label46, label38;
+  bool button14Visible = false, button14Enabled = false;
+  // Label45 under the selection switch.
+  std::string label45;
+  std::uint32_t label45Colour = 0;
+  // The window caption while the level check waits ("" : the document's).
+  std::string caption;
+};
+
+// Cells the trial search can have left to try at most (ProgressBar1's maximum).
+inline constexpr int kTrialProgressMax = 81;
+
+class PuzzleCommands {
+public:
+  PuzzleCommands(platform::Memo &memo, platform::Host &host, print::FormatState &format,
+                 std::string programDir, PuzzleHooks hooks);
+
+  // Called before pending events run and before a message during a run.
+  void SetShowState(std::function<void()> show) { showState_ = std::move(show); }
+
+  // A puzzle file named at start-up or dropped, read at the insertion line.
+  void ReadFile(const std::string &path);
+  // "数独データ読み込み(&R)..." and, with the level check, "～難易度確認読み込み(&K)".
+  void LoadFiles(bool levelCheck);
+  // "数独データ保存(&W)...".
+  void SaveFile();
+
+  // "数独解答を文末に追加(&A)", "数独の難易度判定(&L)", "～全解探査(&Z)".
+  void Answer(play::AnswerCommand command);
+  // "～確認しながら解答作成(&D)".
+  void StepSolve();
+  // "数独を自動作成(&N)" and "作 る".
+  void Generate();
+  // Button14 "中 止" of the generator.
+  void StopGenerator();
+  // Button48 "中　止" of the trial search.
+  void StopTrial();
+  // Closing the window: every run stops (Escape, the stop buttons).
+  void StopRuns();
+  // The step panel's buttons: "Ｏ Ｋ" 13, "前" 8, "やめる" 27.
+  void PressStepKey(int key);
+
+  // Keys while a run is active; true when the key was taken (not to be
+  // passed on). The window sees every key first; keys typed into the
+  // document never edit it during a run.
+  bool WindowKey(RunKey key);
+  bool EditorKey(RunKey key);
+
+  // Label39: "文末に追加" / "ここに挿入".
+  void ToggleInsertion();
+
+  // The conversion panel: the grid at the caret as text (nullopt without a
+  // grid), and "データから数独作成".
+  std::optional<std::string> Convert(play::ConversionForm form);
+  void Import(const std::string &text);
+  ConversionPanel &Conversion() { return conversion_; }
+
+  // The record's puzzle settings; SettingsChanged after writing to them.
+  print::PuzzleOptions &Options() { return format_.format.puzzle; }
+  void SettingsChanged() { format_.modified = true; }
+  // The technique boxes, "有効・必須", the extra panel and the "D" switch.
+  puzzle::TechniqueOptions Techniques() const;
+  void SetTechnique(int box, bool on);
+  void SetMustUseHardest(bool on);
+  void SetExtraPanel(bool shown);
+  void SetAllTechniques(bool on);
+  void ClickSwitch();
+  // The conditions panel Panel6; closing it closes the extra panel and
+  // switches auto-record off.
+  void SetConditionsPanel(bool shown);
+  // "Ａ" / "×": the auto-record panel Panel5, opening the conditions panel.
+  void ToggleAutoRecord();
+
+  // The generator's random numbers start from seed (the clock at start-up).
+  void SeedRandom(unsigned seed);
+
+  bool Running() const { return run_ != Run::None; }
+  PuzzleDisplay Display() const;
+  puzzle::Engine &Engine() { return engine_; }
+
+private:
+  enum class Run { None, Read, LevelCheck, Solve, Steps, Generate };
+
+  // Runs command as a run of kind unless one is active.
+  void RunCommand(Run kind, const std::function<void()> &command);
+  // The settings of the record, for the block writer and the engine.
+  void TakeSettings();
+  void ApplyPuzzleFormatIfDue();
+  void ReadFiles(const std::vector<std::string> &paths, bool levelCheck);
+  play::GeneratorHooks GeneratorHooksOf();
+  void ShowState();
+
+  platform::Memo &memo_;
+  RunHost host_;
+  print::FormatState &format_;
+  std::string programDir_;
+  PuzzleHooks hooks_;
+  std::function<void()> showState_;
+
+  puzzle::Engine engine_;
+  play::SolveState state_;
+  play::PuzzleTextOptions text_;
+  editor::InsertionPlace place_ = editor::InsertionPlace::AtEnd;
+  play::PuzzleBlockWriter writer_{memo_, text_, place_};
+  play::AnswerContext ctx_{memo_, host_, engine_, writer_, state_};
+  play::DocumentStepDisplay steps_{ctx_};
+  play::LevelCheckDisplay levelCheck_;
+
+  play::GeneratorLabels labels_;
+  play::GeneratorStatus status_;
+  play::Random rng_;
+  play::GeneratorRun *generator_ = nullptr; // the run in progress
+  ConversionPanel conversion_;
+  std::string lastPuzzleFile_;
+  Run run_ = Run::None;
+};
+
+} // namespace zenpa::app

@@ -1,0 +1,91 @@
+// The puzzle side of the main window (Panel2): the generator's and the file
+// loader's buttons, the block switches "☆" "clue" "遊び方" "改頁" "答えも付加",
+// the insertion toggle Label39 with CheckBox8, the target "数字" and the
+// trials "試作回数", the selection switch Label33 "D", the result panel Panel3,
+// the step panel Panel4, the trial search's progress, the generator's
+// counters and stop button Button14, and beside them the conditions panel
+// (ConditionsPanel) and the conversion panel (ConversionPanelView).
+//
+// A thin binding over app::PuzzleCommands: buttons and menu items call its
+// commands, Refresh shows its Display() and the record's switches. Refresh
+// also runs while a long run lets events run, so the window follows it.
+#pragma once
+
+#include "app/session.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+
+namespace zenpa::ui {
+
+class ConditionsPanel;
+class ConversionPanelView;
+
+class PuzzlePanel : public QWidget {
+  Q_OBJECT
+public:
+  explicit PuzzlePanel(app::Session &session, QWidget *parent = nullptr);
+
+  // The puzzle menu: solver, generator, files and panels.
+  void BuildMenu(QMenu *menu);
+  // Actions of other menus that could start a run or replace the document.
+  void DisableWhileRunning(QAction *action) { runBlocked_.push_back(action); }
+  // Width that holds the panel with all its parts shown.
+  int WidestWidth();
+  // Shows the state of the puzzle commands and the record's switches.
+  void Refresh();
+
+signals:
+  // A command ended: the document's name and caption may have changed.
+  void commandDone();
+  // The window caption while the level check waits (empty: the document's).
+  void captionWanted(const QString &caption);
+
+private:
+  void BuildControls();
+  void BuildSwitches();
+  void BuildResult();
+  void BuildStepPanel();
+  void BuildProgress();
+  QAction *AddCommand(QMenu *menu, const char *name, const char *caption,
+                      const std::function<void()> &command);
+  void BuildPanelItems(QMenu *menu);
+  void Run(const std::function<void()> &command);
+  void RefreshSwitches();
+  void RefreshRun(const app::PuzzleDisplay &d);
+  void RefreshProgress(const app::PuzzleDisplay &d);
+  void SetRunBlocked(bool running);
+
+  app::Session &session_;
+  app::PuzzleCommands &puzzle_;
+  ConditionsPanel *conditions_ = nullptr;
+  ConversionPanelView *conversion_ = nullptr;
+  QPushButton *make_ = nullptr, *load_ = nullptr, *stop_ = nullptr;
+  QLabel *insertion_ = nullptr, *switch_ = nullptr;
+  QCheckBox *append_ = nullptr;
+  std::vector<std::pair<QCheckBox *, bool print::PuzzleOptions::*>> switches_;
+  QSpinBox *target_ = nullptr, *trials_ = nullptr;
+  QWidget *result_ = nullptr, *step_ = nullptr;
+  QLabel *label30_ = nullptr, *label31_ = nullptr, *label40_ = nullptr;
+  QLabel *label41_ = nullptr, *label44_ = nullptr;
+  QPushButton *stepBack_ = nullptr;
+  QProgressBar *progress_ = nullptr, *gauge_ = nullptr;
+  QLabel *label32_ = nullptr, *label9_ = nullptr;
+  QPushButton *trialStop_ = nullptr;
+  QAction *answerS_ = nullptr;
+  std::vector<QAction *> runBlocked_;
+  std::vector<QWidget *> runBlockedWidgets_;
+  bool wasRunning_ = false;
+};
+
+} // namespace zenpa::ui

@@ -1,0 +1,90 @@
+#include "ui/puzzle_widgets.h"
+
+#include "ui/qt_canvas.h"
+#include "ui/qt_text.h"
+
+#include <QBoxLayout>
+#include <QFrame>
+#include <QMouseEvent>
+
+namespace zenpa::ui {
+
+QString Utf(const char *utf8) { return QString::fromUtf8(utf8); }
+
+QPushButton *NamedButton(const char *name, const char *caption, QWidget *parent) {
+  auto *button = new QPushButton(Utf(caption), parent);
+  button->setObjectName(name);
+  button->setAutoDefault(false);
+  return button;
+}
+
+QCheckBox *NamedCheck(const char *name, const char *caption, QWidget *parent) {
+  auto *box = new QCheckBox(Utf(caption), parent);
+  box->setObjectName(name);
+  return box;
+}
+
+QLabel *NamedLabel(const char *name, QWidget *parent) {
+  auto *label = new QLabel(parent);
+  label->setObjectName(name);
+  return label;
+}
+
+ClickLabel::ClickLabel(const char *name, const char *caption, QWidget *parent)
+    : QLabel(Utf(caption), parent) {
+  setObjectName(name);
+  setCursor(Qt::PointingHandCursor);
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent *event) {
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    emit clicked();
+}
+
+QSpinBox *AddLabelledSpin(QBoxLayout *layout, const char *name, const char *caption, int lo,
+                          int hi) {
+  auto *spin = new QSpinBox;
+  spin->setObjectName(name);
+  spin->setRange(lo, hi);
+  if (caption[0] != '\0') {
+    auto *label = new QLabel(Utf(caption));
+    label->setBuddy(spin);
+    layout->addWidget(label);
+  }
+  layout->addWidget(spin);
+  return spin;
+}
+
+QVBoxLayout *PanelLayout(QFrame *panel, const char *name) {
+  panel->setObjectName(name);
+  panel->setFrameShape(QFrame::StyledPanel);
+  auto *box = new QVBoxLayout(panel);
+  box->setContentsMargins(6, 2, 6, 2);
+  box->setSpacing(2);
+  return box;
+}
+
+QPushButton *AddTitleRow(QBoxLayout *layout, std::initializer_list<QWidget *> title,
+                         const char *closeName, QWidget *parent) {
+  auto *row = new QHBoxLayout;
+  for (QWidget *w : title)
+    row->addWidget(w);
+  row->addStretch();
+  QPushButton *close = NamedButton(closeName, "×", parent);
+  close->setFixedWidth(24);
+  row->addWidget(close);
+  layout->addLayout(row);
+  return close;
+}
+
+QString BackgroundStyle(std::uint32_t bgr) { return "background: " + ColorOfBgr(bgr).name() + ";"; }
+
+QString ForegroundStyle(std::uint32_t bgr) { return "color: " + ColorOfBgr(bgr).name() + ";"; }
+
+void SetLabelText(QLabel *label, const std::string &sjis) {
+  const QString text = ToQt(sjis);
+  if (label->text() != text)
+    label->setText(text);
+}
+
+} // namespace zenpa::ui

@@ -1,0 +1,345 @@
+// The puzzle commands over a document in memory: reading and saving puzzle
+// files, the solver's commands and their result labels, the generator with
+// its stop button, and the keys that steer a run. A scripted host answers
+// the dialogs; its event hook plays the person who presses keys and buttons
+// while a run lets events run.
+#include "app/puzzle_commands.h"
+
+#include "app/puzzle_settings.h"
+#include "base/sjis.h"
+#include "platform/scripted_host.h"
+#include "platform/text_memo.h"
+#include "puzzle/play/grid_text.h"
+#include "support/puzzle_samples.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace zenpa::app {
+namespace {
+
+using base::Sj;
+using platform::Answer;
+using play::AnswerCommand;
+
+using testing::NbpText;
+const char *const kEasy = testing::kEasyPuzzle;
+const char *const kNakedPair = testing::kNakedPairPuzzle;
+
+// The person at the window: acts whenever the run lets events run.
+class EventHost : public platform::ScriptedHost {
+public:
+  void ProcessEvents() override {
+    ScriptedHost::ProcessEvents();
+    if (onEvents)
+      onEvents();
+  }
+  // The clock moves by tick at every reading, so that runs let events run.
+  std::int64_t Milliseconds() override { return clock += tick; }
+  std::function<void()> onEvents;
+  int tick = 0;
+};
+
+class PuzzleCommandsTest : public ::testing::Test {
+protected:
+  PuzzleCommandsTest() {
+    format.format.puzzle.autoApplyFormat = false;
+    hooks.relayout = [this] { ++relayouts; };
+    hooks.askSaveChanges = [this] { return saveAnswer; };
+    hooks.takeDocumentName = [this](const std::string &name) { documentName = name; };
+    hooks.resetPageNumbering = [this] { format.format.pageNumberStart = "1"; };
+  }
+  PuzzleCommands &Commands() {
+    if (!commands)
+      commands = std::make_unique<PuzzleCommands>(memo, host, format, dir.Dir(), hooks);
+    return *commands;
+  }
+  int CountLines(const std::string &text) const {
+    const std::vector<std::string> lines = memo.Lines();
+    return static_cast<int>(std::count(lines.begin(), lines.end(), text));
+  }
+  std::string Messages() const {
+    std::string all;
+    for (const platform::ShownMessage &m : host.messages)
+      all += m.text + "|";
+    return all;
+  }
+
+  testing::TempDir dir;
+  platform::TextMemo memo;
+  EventHost host;
+  print::FormatState format;
+  PuzzleHooks hooks;
+  std::unique_ptr<PuzzleCommands> commands;
+  int relayouts = 0;
+  bool saveAnswer = true;
+  std::string documentName;
+};
+
+TEST_F(PuzzleCommandsTest, AFileReadMakesPuzzleBlocksAndNamesTheDocument) {
+  const std::string path = dir.Write("two.nbp", NbpText(kEasy) + NbpText(kNakedPair));
+  format.format.pageNumberStart = "5";
+  memo.SetModified(true);
+  Commands().ReadFile(path);
+  EXPECT_EQ(2, CountLines(play::GridTopBorder()));
+  EXPECT_EQ(2, CountLines(format.format.puzzle.title));
+  EXPECT_EQ(dir.Path("two.txt"), documentName);
+  EXPECT_EQ("1", format.format.pageNumberStart);
+  EXPECT_FALSE(memo.Modified());
+  EXPECT_FALSE(Commands().Running());
+}
+
+TEST_F(PuzzleCommandsTest, AppendingKeepsTheDocumentNameAndReportsAnUnfinishedGrid) {
+  const std::string text = NbpText(kEasy);
+  const std::string path = dir.Write("short.nbp", text + text.substr(0, 33));
+  format.format.puzzle.addToDocument = true;
+  memo.SetLines({"keep"});
+  Commands().ReadFile(path);
+  EXPECT_EQ("keep", memo.Line(0));
+  EXPECT_EQ(1, CountLines(play::GridTopBorder()));
+  EXPECT_EQ("", documentName);
+  EXPECT_EQ(Sj("データが足りません") + "|", Messages());
+}
+
+TEST_F(PuzzleCommandsTest, LoadReadsEverySelectedFileAfterTheSavePrompt) {
+  const std::string a = dir.Write("a.nbp", NbpText(kEasy));
+  const std::string b = dir.Write("b.csv", "1,,3,,,,,,\r\n");
+  memo.SetLines({"old text"});
+  memo.SetModified(true);
+  saveAnswer = false;
+  Commands().LoadFiles(false);
+  EXPECT_EQ("old text", memo.Line(0)) << "cancelled at the save prompt";
+  EXPECT_TRUE(host.fileDialogs.empty());
+
+  saveAnswer = true;
+  format.format.puzzle.recordPanelShown = true;
+  host.fileNameLists.push_back({a, a, b});
+  Commands().LoadFiles(false);
+  EXPECT_EQ(0, CountLines("old text"));
+  EXPECT_EQ(2, CountLines(play::GridTopBorder()));
+  EXPECT_EQ(dir.Path("b.txt"), documentName);
+  EXPECT_EQ(play::PuzzleOpenDialog().filter, host.fileDialogs.back().filter);
+  EXPECT_FALSE(format.format.puzzle.recordPanelShown) << "loading switches auto-record off";
+  EXPECT_EQ(Sj("データが足りません") + "|", Messages());
+}
+
+// The level check pauses after every puzzle with its level on the step
+// panel; Enter goes on, Escape stops this file and the ones after it.
+TEST_F(PuzzleCommandsTest, LevelCheckPausesWithTheLevelUntilEnterOrEscape) {
+  const std::string first = dir.Write("first.nbp", NbpText(kEasy) + NbpText(kNakedPair));
+  const std::string second = dir.Write("second.nbp", NbpText(kEasy));
+  std::vector<PuzzleDisplay> pauses;
+  host.onEvents = [&] {
+    const PuzzleDisplay d = Commands().Display();
+    if (!d.stepVisible)
+      return;
+    pauses.push_back(d);
+    EXPECT_TRUE(Commands().EditorKey(pauses.size() == 1 ? RunKey::Enter : RunKey::Escape));
+  };
+  host.fileNameLists.push_back({first, second});
+  Commands().LoadFiles(true);
+  ASSERT_EQ(2u, pauses.size());
+  EXPECT_EQ("L.1", pauses[0].label44);
+  EXPECT_EQ("L.5", pauses[1].label44);
+  EXPECT_EQ(Sj("[ENTER] で次へ"), pauses[0].label41);
+  EXPECT_EQ("ZENPA - first.nbp", pauses[0].caption);
+  EXPECT_FALSE(pauses[0].stepBackVisible);
+  EXPECT_EQ(2, CountLines(play::GridTopBorder())) << "the second file is not read";
+  EXPECT_FALSE(Commands().Display().stepVisible);
+}
+
+TEST_F(PuzzleCommandsTest, SaveWritesTheGridsInTheChosenDialect) {
+  Commands().ReadFile(dir.Write("in.nbp", NbpText(kEasy)));
+  host.fileNames.push_back(dir.Path("out.csv"));
+  Commands().SaveFile();
+  EXPECT_EQ(dir.Path("out.txt"), documentName);
+  EXPECT_EQ("in.nbp", host.fileDialogs.back().fileName);
+  const std::string csv = dir.Read("out.csv");
+  EXPECT_EQ(",,,9,,8,2,3,\r\n", csv.substr(0, csv.find('\n') + 1));
+
+  host.fileNames.push_back(dir.Path("no/such/dir/out.nbp"));
+  Commands().SaveFile();
+  EXPECT_EQ(dir.Path("out.txt"), documentName) << "a failed save keeps the name";
+  EXPECT_EQ(1u, host.messages.size());
+}
+
+TEST_F(PuzzleCommandsTest, DifficultyCheckShowsTheGradeAndWritesNothing) {
+  Commands().ReadFile(dir.Write("p.nbp", NbpText(kNakedPair)));
+  const std::size_t lines = memo.Lines().size();
+  memo.SetCaret({0, 0});
+  Commands().Answer(AnswerCommand::LevelSDK);
+  const PuzzleDisplay d = Commands().Display();
+  EXPECT_TRUE(d.resultVisible);
+  EXPECT_EQ(Sj("難しい問題です｡"), d.label30);
+  EXPECT_EQ("23-clue  level 5", d.label31);
+  EXPECT_EQ("Naked Pair b", d.label40);
+  EXPECT_EQ(lines, memo.Lines().size());
+}
+
+TEST_F(PuzzleCommandsTest, AnswerGoesToTheEndOrOntoTheNextPage) {
+  Commands().ReadFile(dir.Write("p.nbp", NbpText(kEasy)));
+  EXPECT_EQ(Sj("数独解答を文末に追加(&A)"), Commands().Display().answerSCaption);
+  memo.SetCaret({0, 0});
+  Commands().Answer(AnswerCommand::AnswerS);
+  EXPECT_EQ(2, CountLines(play::GridTopBorder()));
+  EXPECT_EQ(std::string("\f"), memo.Line(memo.LineCount() - 1));
+  EXPECT_GT(relayouts, 0);
+
+  Commands().ToggleInsertion();
+  EXPECT_EQ(Sj("数独解答を次頁に挿入(&A)"), Commands().Display().answerSCaption);
+  EXPECT_EQ(Sj("ここに挿入"), Commands().Display().insertionLabel);
+  EXPECT_TRUE(format.modified);
+  memo.SetCaret({0, 0});
+  Commands().Answer(AnswerCommand::AnswerS);
+  // The answer goes after the first page break below the caret: between the
+  // puzzle and the first answer.
+  const std::vector<std::string> lines = memo.Lines();
+  const auto firstBreak = std::find(lines.begin(), lines.end(), "\f");
+  ASSERT_NE(lines.end(), firstBreak);
+  EXPECT_EQ(format.format.puzzle.title, *(firstBreak + 1));
+  EXPECT_EQ(3, CountLines(play::GridTopBorder()));
+}
+
+// The step-by-step solve: the person steps on with the arrow keys typed in
+// the document, and stops with Escape.
+TEST_F(PuzzleCommandsTest, StepSolveTakesArrowsAndEscapeFromTheDocument) {
+  Commands().ReadFile(dir.Write("p.nbp", NbpText(kEasy)));
+  memo.SetCaret({0, 0});
+  int steps = 0;
+  std::string firstStep;
+  host.onEvents = [&] {
+    const PuzzleDisplay d = Commands().Display();
+    if (!d.stepVisible || Commands().Engine().StepKey != puzzle::kKeyNone)
+      return;
+    if (++steps == 1) {
+      firstStep = d.label41;
+      EXPECT_TRUE(d.stepBackVisible);
+    }
+    Commands().EditorKey(steps < 3 ? RunKey::Right : RunKey::Escape);
+  };
+  EXPECT_FALSE(Commands().EditorKey(RunKey::Right)) << "no run: keys edit the document";
+  Commands().StepSolve();
+  EXPECT_EQ(3, steps);
+  EXPECT_NE(std::string::npos, firstStep.find("Block Unique")) << firstStep;
+  EXPECT_FALSE(Commands().Running());
+  EXPECT_FALSE(Commands().Display().stepVisible);
+}
+
+TEST_F(PuzzleCommandsTest, SeededGenerationWritesOnePuzzleThatGrades) {
+  format.format.puzzle.targetGivens = 30;
+  Commands().SeedRandom(7);
+  Commands().Generate();
+  EXPECT_EQ(1, CountLines(play::GridTopBorder()));
+  const PuzzleDisplay d = Commands().Display();
+  EXPECT_TRUE(d.resultVisible);
+  EXPECT_NE(std::string::npos, d.label31.find("-clue  level ")) << d.label31;
+  EXPECT_FALSE(d.running);
+  EXPECT_FALSE(memo.Modified());
+}
+
+// Repeat mode: the stop button ends the run at its next check.
+TEST_F(PuzzleCommandsTest, StopButtonEndsARepeatRun) {
+  format.format.puzzle.settingsMenuShown = true;
+  format.format.puzzle.targetGivens = 20; // never reached: the run repeats
+  format.format.puzzle.lowerGivens = format.format.puzzle.upperGivens = 20;
+  format.format.puzzle.attempts = 0;
+  Commands().SeedRandom(3);
+  host.tick = 10;
+  bool sawButton = false;
+  host.onEvents = [&] {
+    const PuzzleDisplay d = Commands().Display();
+    sawButton = sawButton || (d.button14Visible && d.button14Enabled && d.running);
+    if (host.processEventsCalls > 20)
+      Commands().StopGenerator();
+  };
+  Commands().Generate();
+  EXPECT_TRUE(sawButton);
+  const PuzzleDisplay d = Commands().Display();
+  EXPECT_FALSE(d.button14Visible);
+  EXPECT_EQ(0u, d.label46.find(Sj("中止／"))) << base::SjisToUtf8(d.label46);
+  // Stopping lets the attempt under way through to the document.
+  EXPECT_EQ(1, CountLines(play::GridTopBorder()));
+}
+
+TEST_F(PuzzleCommandsTest, EscapeTypedDuringARunStopsItAndNoCommandStartsASecondOne) {
+  format.format.puzzle.settingsMenuShown = true;
+  format.format.puzzle.targetGivens = 20;
+  format.format.puzzle.lowerGivens = format.format.puzzle.upperGivens = 20;
+  Commands().SeedRandom(5);
+  host.tick = 10;
+  host.onEvents = [&] {
+    Commands().Answer(AnswerCommand::LevelSDK); // disabled while a run is active
+    if (host.processEventsCalls > 10) {
+      EXPECT_TRUE(Commands().EditorKey(RunKey::Escape));
+    }
+  };
+  Commands().Generate();
+  EXPECT_EQ(0u, Commands().Display().label46.find(Sj("中止／")));
+  EXPECT_FALSE(Commands().Running());
+}
+
+TEST_F(PuzzleCommandsTest, ImportWritesTheBlockOfPastedText) {
+  host.answers = {Answer::Ok};
+  Commands().Import(std::string(kEasy));
+  EXPECT_EQ(1, CountLines(play::GridTopBorder()));
+  EXPECT_EQ(1, CountLines(play::ClueLine("28")));
+  ASSERT_TRUE(Commands().Convert(play::ConversionForm::OneLine).has_value());
+  EXPECT_EQ(std::string(kEasy), *Commands().Convert(play::ConversionForm::OneLine));
+}
+
+TEST_F(PuzzleCommandsTest, ClosingTheConditionsPanelClosesTheExtraPanelAndAutoRecord) {
+  Commands().SetExtraPanel(true);
+  Commands().SetTechnique(puzzle::kBoxHiddenQuad, true);
+  Commands().ToggleAutoRecord();
+  EXPECT_TRUE(format.format.puzzle.settingsMenuShown);
+  EXPECT_TRUE(format.format.puzzle.recordPanelShown);
+  EXPECT_EQ(Sj("作成と記録を繰り返します"), Commands().Display().label38);
+  Commands().SetTechnique(puzzle::kBoxXWing, false);
+  EXPECT_FALSE(format.format.puzzle.techniques[puzzle::kBoxXWing - 1]);
+  Commands().SetConditionsPanel(false);
+  const puzzle::TechniqueOptions t = Commands().Techniques();
+  EXPECT_FALSE(t.Panel20Visible);
+  EXPECT_FALSE(t.CheckBoxL[puzzle::kBoxHiddenQuad]);
+  EXPECT_FALSE(format.format.puzzle.recordPanelShown);
+}
+
+TEST_F(PuzzleCommandsTest, SwitchColourShowsOnTheConditionsTitle) {
+  EXPECT_EQ(Sj("★数独の条件設定★"), Commands().Display().label45);
+  Commands().ClickSwitch();
+  EXPECT_EQ(Sj("★数独の条件設定有効★"), Commands().Display().label45);
+  EXPECT_EQ(0x0000FFu, Commands().Display().label45Colour);
+}
+
+TEST(PuzzleSettingsTest, TargetPullsTheClueWindowAndFirstNumberPushesTheLast) {
+  print::PuzzleOptions p;
+  p.lowerGivens = 30;
+  p.upperGivens = 32;
+  SetTargetGivens(p, 90);
+  EXPECT_EQ(80, p.targetGivens);
+  EXPECT_EQ(30, p.lowerGivens);
+  EXPECT_EQ(80, p.upperGivens);
+  SetTargetGivens(p, 20);
+  EXPECT_EQ(20, p.lowerGivens);
+  SetRecordFirst(p, "007");
+  EXPECT_EQ("007", p.recordLast);
+  p.recordLast = "009";
+  SetRecordFirst(p, "008");
+  EXPECT_EQ("009", p.recordLast);
+}
+
+TEST(RunHostTest, TheWindowCatchesUpBeforeEventsAndMessages) {
+  platform::ScriptedHost desktop;
+  RunHost host(desktop);
+  int shown = 0;
+  host.showState = [&] { ++shown; };
+  host.ProcessEvents();
+  host.Message("m", "", platform::Buttons::Ok, platform::Icon::None);
+  EXPECT_EQ(2, shown);
+  EXPECT_EQ(1, desktop.processEventsCalls);
+  EXPECT_EQ(1u, desktop.messages.size());
+}
+
+} // namespace
+} // namespace zenpa::app

@@ -191,11 +191,7 @@ void PuzzleCommands::StopRuns() {
 
 void PuzzleCommands::StopTrial() { state_.StopRequest = true; }
 
-void PuzzleCommands::PressStepKey(int key) {
-  engine_.StepKey = key;
-  if (key == puzzle::kKeyEscape)
-    state_.StopRequest = true;
-}
+void PuzzleCommands::PressStepKey(int key) { play::StepKeyPressed(ctx_, key); }
 
 bool PuzzleCommands::WindowKey(RunKey key) {
   if (!Running())
@@ -205,7 +201,7 @@ bool PuzzleCommands::WindowKey(RunKey key) {
     return true;
   }
   if (key == RunKey::Enter) {
-    engine_.StepKey = puzzle::kKeyEnter;
+    PressStepKey(puzzle::kKeyEnter);
     return true;
   }
   return false;
@@ -216,7 +212,7 @@ bool PuzzleCommands::EditorKey(RunKey key) {
     return false;
   if (WindowKey(key))
     return true;
-  engine_.StepKey = run_ == Run::Steps ? StepWaitKey(key) : RunCommandKey(key);
+  PressStepKey(run_ == Run::Steps ? StepWaitKey(key) : RunCommandKey(key));
   return true;
 }
 

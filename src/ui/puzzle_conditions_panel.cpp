@@ -4,6 +4,7 @@
 #include "ui/puzzle_widgets.h"
 #include "ui/qt_text.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -11,6 +12,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include <tuple>
 
 namespace zenpa::ui {
 namespace {
@@ -53,6 +56,18 @@ ConditionsPanel::ConditionsPanel(app::PuzzleCommands &puzzle, QWidget *parent)
     puzzle_.SetConditionsPanel(false);
     emit changed();
   });
+  for (const auto &[name, caption, on] :
+       {std::tuple{"ALLCheck", "すべての解法をチェック(&A)", true},
+        std::tuple{"NoCheck", "すべてのチェックをはずす(&N)", false}}) {
+    auto *item = new QAction(Utf(caption), this);
+    item->setObjectName(name);
+    connect(item, &QAction::triggered, this, [this, on = on] {
+      puzzle_.SetAllTechniques(on);
+      emit changed();
+    });
+    addAction(item);
+  }
+  setContextMenuPolicy(Qt::ActionsContextMenu);
   BuildClueWindow();
   BuildSymmetry();
   BuildTechniques();
@@ -94,6 +109,7 @@ void ConditionsPanel::BuildSymmetry() {
   connect(group, &QButtonGroup::idClicked, this, [this](int id) {
     puzzle_.Options().symmetry = id;
     puzzle_.SettingsChanged();
+    emit changed();
   });
 }
 

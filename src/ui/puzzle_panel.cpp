@@ -224,6 +224,8 @@ void PuzzlePanel::BuildMenu(QMenu *menu) {
   AddCommand(menu, "WriteSudoku", "数独データ保存(&W)...", [this] { puzzle_.SaveFile(); });
   menu->addSeparator();
   BuildPanelItems(menu);
+  menu->addSeparator();
+  BuildSymmetryItems(menu);
   Refresh();
 }
 
@@ -240,6 +242,28 @@ void PuzzlePanel::BuildPanelItems(QMenu *menu) {
     puzzle_.Options().autoApplyFormat = on;
     puzzle_.SettingsChanged();
   });
+}
+
+// The symmetry items, one for each radio button after "なし": choosing one
+// unchecks the others; unchecking the chosen one goes back to "なし".
+void PuzzlePanel::BuildSymmetryItems(QMenu *menu) {
+  const std::pair<const char *, const char *> items[] = {
+      {"GraphicSDK90", "９０度の点対称(&Q)"}, {"GraphicSDK180", "１８０度の点対称(&H)"},
+      {"GraphicSDKlrud", "上下左右対称(&J)"}, {"GraphicSDKlr", "左右対称(&T)"},
+      {"GraphicSDKud", "上下対称(&Y)"},       {"GraphicSDKx", "Ｘ線対称(&X)"},
+      {"GraphicSDKldru", "／線対称(&P)"},     {"GraphicSDKlurd", "＼線対称(&E)"}};
+  for (std::size_t i = 0; i < std::size(items); ++i) {
+    QAction *item = menu->addAction(Utf(items[i].second));
+    item->setObjectName(items[i].first);
+    item->setCheckable(true);
+    const int symmetry = static_cast<int>(i) + 1;
+    connect(item, &QAction::triggered, this, [this, symmetry](bool on) {
+      puzzle_.Options().symmetry = on ? symmetry : 0;
+      puzzle_.SettingsChanged();
+      Refresh();
+    });
+    symmetryItems_.push_back(item);
+  }
 }
 
 void PuzzlePanel::Run(const std::function<void()> &command) {
@@ -267,6 +291,8 @@ void PuzzlePanel::Refresh() {
   SetRunBlocked(d.running);
   if (answerS_)
     answerS_->setText(ToQt(d.answerSCaption));
+  for (std::size_t i = 0; i < symmetryItems_.size(); ++i)
+    symmetryItems_[i]->setChecked(puzzle_.Options().symmetry == static_cast<int>(i) + 1);
   emit captionWanted(ToQt(d.caption));
 }
 

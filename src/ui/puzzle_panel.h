@@ -60,6 +60,7 @@ private:
   QAction *AddCommand(QMenu *menu, const char *name, const char *caption,
                       const std::function<void()> &command);
   void BuildPanelItems(QMenu *menu);
+  void BuildSymmetryItems(QMenu *menu);
   void Run(const std::function<void()> &command);
   void RefreshSwitches();
   void RefreshRun(const app::PuzzleDisplay &d);
@@ -83,6 +84,7 @@ private:
   QLabel *label32_ = nullptr, *label9_ = nullptr;
   QPushButton *trialStop_ = nullptr;
   QAction *answerS_ = nullptr;
+  std::vector<QAction *> symmetryItems_; // GraphicSDK90 .. GraphicSDKlurd
   std::vector<QAction *> runBlocked_;
   std::vector<QWidget *> runBlockedWidgets_;
   bool wasRunning_ = false;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QWidget>
 
 namespace zenpa::ui {
@@ -39,8 +40,22 @@ bool RunKeyFilter::InEditor(QObject *watched) const {
   return watched == editor_ || watched->parent() == editor_;
 }
 
+bool RunKeyFilter::EditorMouse(QObject *watched, QEvent::Type type) {
+  if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
+      type != QEvent::ContextMenu)
+    return false;
+  if (!InEditor(watched))
+    return false;
+  auto *stop = window_->findChild<QPushButton *>("Button14");
+  if (stop && stop->isVisible() && stop->isEnabled())
+    stop->setFocus();
+  return true;
+}
+
 bool RunKeyFilter::eventFilter(QObject *watched, QEvent *event) {
   const QEvent::Type type = event->type();
+  if (puzzle_.Running() && EditorMouse(watched, type))
+    return true;
   const bool key = type == QEvent::KeyPress || type == QEvent::ShortcutOverride;
   if (!puzzle_.Running() || !watched->isWidgetType())
     return false;

@@ -2,11 +2,14 @@
 // run is active, Enter and Esc typed anywhere in the main window steer it
 // (next, stop), and keys typed into the document never edit it: Enter, Esc,
 // Backspace, Tab and, while the step-by-step solve waits, the arrows become
-// the run's StepKey; everything else typed there is swallowed.
+// the run's StepKey; everything else typed there is swallowed. Mouse presses
+// in the document do not move the caret during a run; while the stop button
+// Button14 is enabled and shown, it takes the focus instead.
 #pragma once
 
 #include "app/puzzle_commands.h"
 
+#include <QEvent>
 #include <QObject>
 
 class QWidget;
@@ -24,6 +27,7 @@ protected:
 
 private:
   bool InEditor(QObject *watched) const;
+  bool EditorMouse(QObject *watched, QEvent::Type type);
 
   app::PuzzleCommands &puzzle_;
   QWidget *window_;

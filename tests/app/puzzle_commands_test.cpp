@@ -227,6 +227,31 @@ TEST_F(PuzzleCommandsTest, StepSolveTakesArrowsAndEscapeFromTheDocument) {
   EXPECT_FALSE(Commands().Display().stepVisible);
 }
 
+// Two full rows but for two cells: the techniques get stuck and the search
+// finds answers until the trial's stop button is pressed.
+TEST_F(PuzzleCommandsTest, TrialSearchShowsItsProgressUntilItsStopButton) {
+  const std::string many = "123456789456789100" + std::string(63, '0');
+  Commands().ReadFile(dir.Write("many.nbp", NbpText(many.c_str())));
+  memo.SetCaret({0, 0});
+  host.tick = 20;
+  PuzzleDisplay during;
+  host.onEvents = [&] {
+    const PuzzleDisplay d = Commands().Display();
+    if (!d.trialVisible || during.trialVisible)
+      return;
+    during = d;
+    Commands().StopTrial();
+  };
+  Commands().Answer(AnswerCommand::Zenkai);
+  EXPECT_TRUE(during.running);
+  EXPECT_GT(during.trialValue, 0);
+  EXPECT_EQ(std::to_string(kTrialProgressMax - during.trialValue), during.label32);
+  const PuzzleDisplay after = Commands().Display();
+  EXPECT_FALSE(after.trialVisible);
+  EXPECT_FALSE(after.running);
+  EXPECT_EQ(Sj("難しすぎる問題です｡"), after.label30);
+}
+
 TEST_F(PuzzleCommandsTest, SeededGenerationWritesOnePuzzleThatGrades) {
   format.format.puzzle.targetGivens = 30;
   Commands().SeedRandom(7);

@@ -6,6 +6,8 @@
 #include "platform/scripted_host.h"
 #include "platform/text_memo.h"
 #include "print/format_file.h"
+#include "puzzle/play/grid_text.h"
+#include "support/puzzle_samples.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -361,6 +363,20 @@ TEST_F(SessionTest, HelpCommandsUseTheProgramDirectory) {
   ASSERT_EQ(4u, lines.size());
   EXPECT_EQ(Sj("ＺＥＮＰＡ v3.87"), lines[1]);
   EXPECT_EQ(session.MakerUrl(), lines[3]);
+}
+
+// A dropped puzzle file replaces the text by its puzzle blocks and names
+// the document after it.
+TEST_F(SessionTest, DroppedPuzzleFileIsReadIntoPuzzleBlocks) {
+  session.Start({});
+  memo.SetLines({"old text"});
+  const std::string path = program.Write("work/drop.nbp", testing::NbpText(testing::kEasyPuzzle));
+  session.DropFiles({path});
+  const std::vector<std::string> lines = memo.Lines();
+  EXPECT_EQ(lines.end(), std::find(lines.begin(), lines.end(), "old text"));
+  EXPECT_EQ(1, std::count(lines.begin(), lines.end(), play::GridTopBorder()));
+  EXPECT_EQ(base::ChangeFileExt(path, ".txt"), session.Doc().FileName());
+  EXPECT_FALSE(memo.Modified());
 }
 
 } // namespace

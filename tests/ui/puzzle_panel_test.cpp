@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QtTest>
 
@@ -121,14 +122,18 @@ private slots:
     Spin("LabeledEdit16")->setValue(0);
     window_->session().Puzzle().Options().upperGivens = 17;
     bool disabledDuringRun = false;
+    bool stopTookFocus = false;
     QTimer::singleShot(300, this, [&] {
       disabledDuringRun = !Action("NewSDK")->isEnabled() && !Action("Open1")->isEnabled() &&
                           Action("Exit1")->isEnabled();
       QTest::keyClicks(Editor(), "abc");
+      QTest::mouseClick(Editor()->viewport(), Qt::LeftButton);
+      stopTookFocus = Find<QPushButton>("Button14")->hasFocus();
       Find<QPushButton>("Button14")->click();
     });
     Find<QPushButton>("Button10")->click();
     QVERIFY(disabledDuringRun);
+    QVERIFY(stopTookFocus);
     QVERIFY(Text("Label46").startsWith(QString::fromUtf8("中止／")));
     QVERIFY(!Editor()->toPlainText().contains("abc"));
     QVERIFY(Action("NewSDK")->isEnabled());
@@ -136,6 +141,24 @@ private slots:
     QVERIFY(!Find<QPushButton>("Button14")->isVisible());
     if (const char *shot = std::getenv("ZENPA_SCREENSHOT_CONDITIONS"))
       window_->grab().save(QString::fromLocal8Bit(shot));
+  }
+
+  void symmetryItemsAndRadioButtonsStayInStep() {
+    StartWith({});
+    Action("GraphicSDK180")->trigger();
+    Action("SDKOption")->trigger();
+    QVERIFY(Find<QRadioButton>("RadioButton4")->isChecked());
+    Find<QRadioButton>("RadioButton9")->click();
+    QVERIFY(Action("GraphicSDKldru")->isChecked());
+    QVERIFY(!Action("GraphicSDK180")->isChecked());
+    Action("GraphicSDKldru")->trigger(); // unchecked: back to "なし"
+    QVERIFY(Find<QRadioButton>("RadioButton11")->isChecked());
+    Action("NoCheck")->trigger();
+    QVERIFY(!Find<QCheckBox>("CheckBoxL1")->isChecked());
+    QVERIFY(!Find<QCheckBox>("CheckBoxL13")->isChecked());
+    Action("ALLCheck")->trigger();
+    QVERIFY(Find<QCheckBox>("CheckBoxL13")->isChecked());
+    QVERIFY(!Find<QCheckBox>("CheckBoxL14")->isChecked()); // the extra panel is closed
   }
 
   // F2 steps through the solve: "Ｏ Ｋ" goes on, Enter typed in the document

@@ -266,6 +266,8 @@ void PuzzleCommands::SetAllTechniques(bool on) {
 void PuzzleCommands::ClickSwitch() { engine_.Options.AdvanceSwitch(); }
 
 void PuzzleCommands::SetConditionsPanel(bool shown) {
+  if (shown && !format_.format.puzzle.settingsMenuShown)
+    labels_.Label46 = Sj("完成まで繰返し");
   format_.format.puzzle.settingsMenuShown = shown;
   if (!shown) {
     SetExtraPanel(false);

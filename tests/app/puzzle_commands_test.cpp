@@ -303,6 +303,13 @@ TEST_F(PuzzleCommandsTest, EscapeTypedDuringARunStopsItAndNoCommandStartsASecond
   Commands().Generate();
   EXPECT_EQ(0u, Commands().Display().label46.find(Sj("中止／")));
   EXPECT_FALSE(Commands().Running());
+
+  // The stop belonged to that run: the next one makes its puzzle.
+  host.onEvents = nullptr;
+  Commands().SetConditionsPanel(false);
+  Commands().Generate();
+  EXPECT_EQ(1, CountLines(play::GridTopBorder()));
+  EXPECT_TRUE(Commands().Display().resultVisible);
 }
 
 TEST_F(PuzzleCommandsTest, ImportWritesTheBlockOfPastedText) {
@@ -319,6 +326,7 @@ TEST_F(PuzzleCommandsTest, ClosingTheConditionsPanelClosesTheExtraPanelAndAutoRe
   Commands().SetTechnique(puzzle::kBoxHiddenQuad, true);
   Commands().ToggleAutoRecord();
   EXPECT_TRUE(format.format.puzzle.settingsMenuShown);
+  EXPECT_EQ(Sj("完成まで繰返し"), Commands().Display().label46);
   EXPECT_TRUE(format.format.puzzle.recordPanelShown);
   EXPECT_EQ(Sj("作成と記録を繰り返します"), Commands().Display().label38);
   Commands().SetTechnique(puzzle::kBoxXWing, false);

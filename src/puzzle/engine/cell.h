@@ -89,11 +89,6 @@ private:
 // The working grids: CellGrid, PuzzleCopy, StartGrid, TrialBase, ListGrid.
 using Grid = Board<Cell>;
 
-// Cross-hatching board of one digit: free, seen by that digit, or a placed digit.
-using HatchBoard = Board<std::uint8_t>;
-constexpr std::uint8_t kHatchFree = 0;  // the digit may go here
-constexpr std::uint8_t kHatchSeen = 10; // occupied or seen by the digit
-
 // A grid where every cell holds all nine candidates.
 Grid FreshGrid();
 

@@ -103,7 +103,6 @@ public:
   Grid StartGrid;  // restore point of step mode and of the partial answer
   Grid TrialBase;  // where every trial placement starts
   Grid ListGrid;   // source of the candidate list text
-  HatchBoard HatchGrid;
   // Digits of one unit by cell position 1..9 (element 0 unused), rebuilt by
   // the hidden-subset techniques for every unit they look at.
   std::array<Cell, 10> PositionTable{};

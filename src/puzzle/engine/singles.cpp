@@ -48,40 +48,6 @@ bool FillLastOpen(Engine &e, const Unit &unit) {
   return true;
 }
 
-// Crosses out, on HatchGrid, every free cell seen by a placed d (a cell
-// in a row, column or block that holds d).
-// Returns false when no cell is left free.
-bool RebuildHatch(Engine &e, int d) {
-  const Cell bit = DigitBit(d);
-  unsigned seen[3] = {0, 0, 0}; // rows, columns, blocks holding d, by bit
-  for (int y = 1; y <= 9; ++y) {
-    for (int x = 1; x <= 9; ++x) {
-      if (e.CellGrid(x, y) != bit)
-        continue;
-      seen[0] |= 1u << y;
-      seen[1] |= 1u << x;
-      seen[2] |= 1u << ((y - 1) / 3 * 3 + (x - 1) / 3);
-    }
-  }
-  bool anyFree = false;
-  for (int y = 1; y <= 9; ++y) {
-    for (int x = 1; x <= 9; ++x) {
-      const Cell c = e.CellGrid(x, y);
-      std::uint8_t &h = e.HatchGrid(x, y);
-      const unsigned block = (y - 1) / 3 * 3 + (x - 1) / 3;
-      if (IsPlaced(c)) {
-        h = static_cast<std::uint8_t>(DigitOf(c));
-      } else if (((seen[0] >> y) | (seen[1] >> x) | (seen[2] >> block)) & 1u) {
-        h = kHatchSeen;
-      } else {
-        h = kHatchFree;
-        anyFree = true;
-      }
-    }
-  }
-  return anyFree;
-}
-
 // "　Easy " when the cell's block, row or column is now complete.
 const std::string &BlockUniqueLabel(const Engine &e, int x, int y) {
   static const std::string kEasy = base::Sj("　Easy ");
@@ -96,20 +62,15 @@ const std::string &BlockUniqueLabel(const Engine &e, int x, int y) {
 
 // The one open cell of a unit that still lists d, when d is not placed in
 // the unit and exactly one open cell lists it.
-bool LoneCandidate(const Grid &g, const Unit &unit, int d, Pos &only) {
-  const Cell bit = DigitBit(d);
-  int count = 0;
-  for (const Pos &p : unit.cells) {
-    const Cell c = g(p.x, p.y);
-    if (c == bit)
-      return false;
-    if (!IsOpen(c) || (c & bit) == 0)
-      continue;
-    only = p;
-    if (++count == 2)
-      return false;
-  }
-  return count == 1;
+bool LoneCandidate(const DigitCells &cells, const Unit &unit, int d, Pos &only) {
+  const CellSet unitCells = CellsOf(unit);
+  if (cells.placed[d].Intersects(unitCells))
+    return false;
+  const CellSet listing = cells.listed[d] & unitCells;
+  if (!listing.Single())
+    return false;
+  only = listing.First();
+  return true;
 }
 
 // Removes d from an open peer; a peer left with one candidate is the step of
@@ -160,24 +121,29 @@ void blocknokori1(Engine &e) {
 void blockn1S(Engine &e, int bx, int by) { FillLastOpen(e, BlockUnit(bx, by)); }
 
 void kihonkaiho(Engine &e) {
+  // Taken again only after something was placed.
+  PlacedCells cells(e.CellGrid);
   for (int d = 1; d <= 9; ++d) {
     for (;;) {
       const int before = e.OpenCount;
+      // The hatch is taken once for all nine blocks.
+      const CellSet free = cells.HatchFree(d);
       // Without a free cell only the Easy fills of step mode could place.
-      if (!RebuildHatch(e, d) && !e.StepMode)
+      if (free.Empty() && !e.StepMode)
         break;
       for (const Pos &b : BlockOrder()) {
-        blockkimari(e, b.x, b.y, d);
+        blockkimari(e, b.x, b.y, d, free);
         if (e.Contradiction)
           return;
       }
       if (e.OpenCount == before)
         break;
+      cells = PlacedCells(e.CellGrid);
     }
   }
 }
 
-void blockkimari(Engine &e, int bx, int by, int d) {
+void blockkimari(Engine &e, int bx, int by, int d, CellSet free) {
   if (e.Contradiction)
     return;
   if (e.StepMode) {
@@ -187,17 +153,10 @@ void blockkimari(Engine &e, int bx, int by, int d) {
     if (e.InnerChanged || e.Contradiction)
       return;
   }
-  Pos only;
-  int free = 0;
-  for (const Pos &p : BlockUnit(bx, by).cells) {
-    if (e.HatchGrid(p.x, p.y) != kHatchFree)
-      continue;
-    only = p;
-    if (++free == 2)
-      return;
-  }
-  if (free != 1)
+  const CellSet inBlock = free & CellsOf(BlockUnit(bx, by));
+  if (!inBlock.Single())
     return;
+  const Pos only = inBlock.First();
   e.Place(only.x, only.y, d);
   e.InnerChanged = true;
   const std::string &label = BlockUniqueLabel(e, only.x, only.y);
@@ -230,13 +189,19 @@ void onajisuji(Engine &e, int x, int y) {
 }
 
 void hitotudake(Engine &e, int d) {
+  DigitCells cells(e.CellGrid);
+  hitotudake(e, d, cells);
+}
+
+void hitotudake(Engine &e, int d, DigitCells &cells) {
   static const std::string kColumn = "Line Unique-y ";
   static const std::string kRow = "Line Unique-x ";
   for (const Unit *line : LineOrder(e.ColumnsFirst())) {
     Pos only;
-    if (!LoneCandidate(e.CellGrid, *line, d, only))
+    if (!LoneCandidate(cells, *line, d, only))
       continue;
     e.Place(only.x, only.y, d);
+    cells.Place(only, d);
     e.StepText = (line->kind == UnitKind::Column ? kColumn : kRow) + std::to_string(d);
     e.RaiseLevel(kLevelLineUnique);
     e.debug(only.x, only.y);
@@ -246,18 +211,19 @@ void hitotudake(Engine &e, int d) {
   if (e.Changed)
     return;
   for (const Pos &b : BlockOrder()) {
-    blockkimariL2(e, b.x, b.y, d);
+    blockkimariL2(e, b.x, b.y, d, cells);
     if (e.Contradiction)
       return;
   }
 }
 
-void blockkimariL2(Engine &e, int bx, int by, int d) {
+void blockkimariL2(Engine &e, int bx, int by, int d, DigitCells &cells) {
   static const std::string kLabel = "Block Unique H ";
   Pos only;
-  if (!LoneCandidate(e.CellGrid, BlockUnit(bx, by), d, only))
+  if (!LoneCandidate(cells, BlockUnit(bx, by), d, only))
     return;
   e.Place(only.x, only.y, d);
+  cells.Place(only, d);
   e.StepText = kLabel + std::to_string(d);
   e.BlockUniqueHUsed = true;
   e.RaiseLevel(kLevelLineUnique);

@@ -15,6 +15,7 @@
 // digits d are 1..9.
 #pragma once
 
+#include "puzzle/engine/cell_sets.h"
 #include "puzzle/engine/engine.h"
 
 namespace zenpa::puzzle {
@@ -24,12 +25,17 @@ void blocknokori1(Engine &e);
 void blockn1S(Engine &e, int bx, int by);
 
 void kihonkaiho(Engine &e);
-void blockkimari(Engine &e, int bx, int by, int d);
+// Places d in the block (bx, by) when it holds exactly one of the free cells
+// of the hatch taken for d.
+void blockkimari(Engine &e, int bx, int by, int d, CellSet free);
 
 void onajisuji(Engine &e, int x, int y);
 
 void hitotudake(Engine &e, int d);
-void blockkimariL2(Engine &e, int bx, int by, int d);
+// The same over where the digits stand, taken from CellGrid and kept up to
+// date with the placements made here; several digits can share one taking.
+void hitotudake(Engine &e, int d, DigitCells &cells);
+void blockkimariL2(Engine &e, int bx, int by, int d, DigitCells &cells);
 
 // True when digit d is placed in one of the unit's cells.
 bool PlacedIn(const Grid &g, const Unit &unit, int d);

@@ -216,8 +216,9 @@ bool AllPlaced(const Grid &grid) {
 bool IsSolvedGrid(const Grid &grid) { return AllPlaced(grid) && !HasRepeatedDigit(grid); }
 
 void LineUniqueDigits(Engine &e) {
+  DigitCells cells(e.CellGrid);
   for (int d = 1; d <= 9; ++d) {
-    hitotudake(e, d);
+    hitotudake(e, d, cells);
     if (e.Changed || e.Contradiction)
       return;
   }

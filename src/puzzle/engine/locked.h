@@ -16,6 +16,7 @@
 // line (block) is never used.
 #pragma once
 
+#include "puzzle/engine/cell_sets.h"
 #include "puzzle/engine/engine.h"
 
 namespace zenpa::puzzle {
@@ -23,5 +24,11 @@ namespace zenpa::puzzle {
 void hitoblockdake(Engine &e, int d);
 void hitoretudake(Engine &e, int d);
 void blockhitoretu(Engine &e, int bx, int by, int d);
+
+// The same over where the digits stand, taken from CellGrid and taken again
+// after every removal made here; several calls can share one taking.
+void hitoblockdake(Engine &e, int d, DigitCells &cells);
+void hitoretudake(Engine &e, int d, DigitCells &cells);
+void blockhitoretu(Engine &e, int bx, int by, int d, DigitCells &cells);
 
 } // namespace zenpa::puzzle

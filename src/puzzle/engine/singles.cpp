@@ -95,14 +95,6 @@ bool PruneFromPeer(Engine &e, Pos p, int d) {
 
 } // namespace
 
-bool PlacedIn(const Grid &g, const Unit &unit, int d) {
-  for (const Pos &p : unit.cells) {
-    if (g(p.x, p.y) == DigitBit(d))
-      return true;
-  }
-  return false;
-}
-
 void linenokori1(Engine &e) {
   for (const Unit *line : LineOrder(false)) {
     if (!FillLastOpen(e, *line))

@@ -37,7 +37,4 @@ void hitotudake(Engine &e, int d);
 void hitotudake(Engine &e, int d, DigitCells &cells);
 void blockkimariL2(Engine &e, int bx, int by, int d, DigitCells &cells);
 
-// True when digit d is placed in one of the unit's cells.
-bool PlacedIn(const Grid &g, const Unit &unit, int d);
-
 } // namespace zenpa::puzzle

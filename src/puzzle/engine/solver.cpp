@@ -244,11 +244,12 @@ void CellUniqueSweep(Engine &e) {
 }
 
 void LocalizeDigits(Engine &e) {
+  DigitCells cells(e.CellGrid);
   for (int d = 1; d <= 9; ++d) {
-    hitoretudake(e, d);
+    hitoretudake(e, d, cells);
     if (e.Changed || e.Contradiction)
       return;
-    hitoblockdake(e, d);
+    hitoblockdake(e, d, cells);
     if (e.Changed || e.Contradiction)
       return;
   }
@@ -293,10 +294,11 @@ void anzensyokyo(Engine &e) {
   };
   if (limit > 3)
     order.push_back({[](Engine &en) {
+      DigitCells cells(en.CellGrid);
       for (int d = 1; d <= 9 && !en.Changed && !en.Contradiction; ++d) {
-        hitoblockdake(en, d);
+        hitoblockdake(en, d, cells);
         if (!en.Changed && !en.Contradiction)
-          hitoretudake(en, d);
+          hitoretudake(en, d, cells);
       }
     }});
   allow(4, {kNakedPair});

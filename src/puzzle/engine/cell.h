@@ -76,6 +76,8 @@ public:
   T &operator()(int x, int y) { return cells_[Index(x, y)]; }
   const T &operator()(int x, int y) const { return cells_[Index(x, y)]; }
   void Fill(T value) { cells_.fill(value); }
+  // The cells row by row: cell (x, y) at (y - 1) * 9 + (x - 1).
+  const std::array<T, 81> &Cells() const { return cells_; }
   friend bool operator==(const Board &, const Board &) = default;
 
 private:

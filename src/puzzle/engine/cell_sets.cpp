@@ -2,16 +2,48 @@
 
 namespace zenpa::puzzle {
 
-PlacedCells::PlacedCells(const Grid &grid) {
-  for (int y = 1; y <= 9; ++y) {
-    for (int x = 1; x <= 9; ++x) {
-      const Cell c = grid(x, y);
-      if (IsPlaced(c))
-        placed[DigitOf(c)] |= CellSet::Of(x, y);
-      else
-        notPlaced |= CellSet::Of(x, y);
+namespace {
+
+// Bit masks over one half of the grid's cells (0..63 or 64..80).
+struct Halves {
+  std::array<std::uint64_t, 10> placed{};
+  std::array<std::uint64_t, 10> listed{};
+  std::uint64_t notPlaced = 0;
+};
+
+// Sorts cells [first, last) of the grid into h, bit i - first for cell i.
+void SortCells(const std::array<Cell, 81> &cells, int first, int last, Halves &h, bool withListed) {
+  for (int i = first; i < last; ++i) {
+    const Cell c = cells[i];
+    const std::uint64_t bit = std::uint64_t{1} << (i - first);
+    if (IsPlaced(c)) {
+      h.placed[std::countr_zero(static_cast<unsigned>(c)) + 1] |= bit;
+      continue;
     }
+    h.notPlaced |= bit;
+    if (!withListed || !IsOpen(c))
+      continue;
+    for (int d = 1; d <= 9; ++d)
+      h.listed[d] |= static_cast<std::uint64_t>((c >> (d - 1)) & 1u) << (i - first);
   }
+}
+
+// Placed, listed and unplaced cells of the whole grid.
+Halves SortGrid(const Grid &grid, bool withListed, Halves &high) {
+  Halves low;
+  SortCells(grid.Cells(), 0, 64, low, withListed);
+  SortCells(grid.Cells(), 64, 81, high, withListed);
+  return low;
+}
+
+} // namespace
+
+PlacedCells::PlacedCells(const Grid &grid) {
+  Halves high;
+  const Halves low = SortGrid(grid, false, high);
+  for (int d = 1; d <= 9; ++d)
+    placed[d] = CellSet::FromHalves(low.placed[d], high.placed[d]);
+  notPlaced = CellSet::FromHalves(low.notPlaced, high.notPlaced);
 }
 
 CellSet PlacedCells::HatchFree(int d) const {
@@ -21,21 +53,13 @@ CellSet PlacedCells::HatchFree(int d) const {
 }
 
 DigitCells::DigitCells(const Grid &grid) {
-  for (int y = 1; y <= 9; ++y) {
-    for (int x = 1; x <= 9; ++x) {
-      const Cell c = grid(x, y);
-      const CellSet cell = CellSet::Of(x, y);
-      if (IsPlaced(c)) {
-        placed[DigitOf(c)] |= cell;
-        continue;
-      }
-      notPlaced |= cell;
-      if (!IsOpen(c))
-        continue;
-      for (unsigned bits = c; bits != 0; bits &= bits - 1)
-        listed[std::countr_zero(bits) + 1] |= cell;
-    }
+  Halves high;
+  const Halves low = SortGrid(grid, true, high);
+  for (int d = 1; d <= 9; ++d) {
+    placed[d] = CellSet::FromHalves(low.placed[d], high.placed[d]);
+    listed[d] = CellSet::FromHalves(low.listed[d], high.listed[d]);
   }
+  notPlaced = CellSet::FromHalves(low.notPlaced, high.notPlaced);
 }
 
 void DigitCells::Place(Pos p, int d) {

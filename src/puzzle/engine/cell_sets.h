@@ -20,6 +20,8 @@ public:
   constexpr CellSet() = default;
 
   static constexpr CellSet Of(int x, int y) { return Bit((y - 1) * 9 + (x - 1)); }
+  // The set of the given 64-bit halves: bits 0..63 and 64..80.
+  static constexpr CellSet FromHalves(std::uint64_t lo, std::uint64_t hi) { return Make(lo, hi); }
   static constexpr CellSet Bit(int index) {
     CellSet s;
     if (index < 64)
@@ -127,6 +129,8 @@ constexpr CellSet CellsOf(const Unit &unit) {
 struct PlacedCells {
   std::array<CellSet, 10> placed{}; // by digit 1..9
   CellSet notPlaced;                // every cell without exactly one candidate
+
+  friend bool operator==(const PlacedCells &, const PlacedCells &) = default;
 
   explicit PlacedCells(const Grid &grid);
 

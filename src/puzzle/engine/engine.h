@@ -18,11 +18,13 @@
 #pragma once
 
 #include "puzzle/engine/cell.h"
+#include "puzzle/engine/cell_sets.h"
 #include "puzzle/engine/options.h"
 #include "puzzle/engine/units.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -126,6 +128,10 @@ public:
   int StepTarget = kNoStepTarget;
   int PlayerSteps = 0;
   bool RestartRequest = false;
+
+  // The placed cells of the last cross-hatching outside step mode that
+  // placed nothing: with the same placed cells it would place nothing again.
+  std::optional<PlacedCells> QuietHatch;
 
   TechniqueOptions Options;
   StepObserver *Observer = nullptr;

@@ -115,6 +115,9 @@ void blockn1S(Engine &e, int bx, int by) { FillLastOpen(e, BlockUnit(bx, by)); }
 void kihonkaiho(Engine &e) {
   // Taken again only after something was placed.
   PlacedCells cells(e.CellGrid);
+  if (!e.StepMode && e.QuietHatch == cells)
+    return;
+  const int start = e.OpenCount;
   for (int d = 1; d <= 9; ++d) {
     for (;;) {
       const int before = e.OpenCount;
@@ -133,11 +136,14 @@ void kihonkaiho(Engine &e) {
       cells = PlacedCells(e.CellGrid);
     }
   }
+  if (!e.StepMode && e.OpenCount == start)
+    e.QuietHatch = cells;
 }
 
 void blockkimari(Engine &e, int bx, int by, int d, CellSet free) {
   if (e.Contradiction)
     return;
+  const CellSet inBlock = free & CellsOf(BlockUnit(bx, by));
   if (e.StepMode) {
     if (e.InnerChanged)
       return;
@@ -145,7 +151,6 @@ void blockkimari(Engine &e, int bx, int by, int d, CellSet free) {
     if (e.InnerChanged || e.Contradiction)
       return;
   }
-  const CellSet inBlock = free & CellsOf(BlockUnit(bx, by));
   if (!inBlock.Single())
     return;
   const Pos only = inBlock.First();

@@ -1,19 +1,58 @@
 #include "cli/commands.h"
 
 #include "cli/drill_command.h"
-#include "cli/print_command.h"
 #include "cli/sudoku_command.h"
 
+#include <cstdio>
+#include <cstring>
+
+#ifndef ZENPA_VERSION
+#define ZENPA_VERSION "3.87"
+#endif
+
 namespace zenpa::cli {
+namespace {
+
+void PrintHelp(const std::vector<Command>& commands) {
+  std::printf("Usage: zenpa [/v] [/k] [FILE]        open the desktop window\n"
+              "       zenpa COMMAND [ARGS...]      run a command without a window\n"
+              "       zenpa --help | --version\n\n"
+              "Window options:\n"
+              "  /v    start in the enlarged text view\n"
+              "  /k    never write print-format files (reading them still works)\n");
+  if (commands.empty()) return;
+  std::printf("\nCommands:\n");
+  for (const auto& c : commands) std::printf("  %-10s %s\n", c.name, c.summary);
+  std::printf("\nRun 'zenpa COMMAND --help' for a command's options.\n");
+}
+
+} // namespace
 
 // Each subcommand adds one line here.
-const std::vector<Command>& Commands() {
-  static const std::vector<Command> commands = {
+std::vector<Command> CommandTable(Runner print) {
+  return {
       {"drill", "write もこさん worksheets as text", RunDrill},
-      {"print", "print a document, or write it as PDF", RunPrint},
+      {"print", "print a document, or write it as PDF", print},
       {"sudoku", "grade, solve, count or show number-place puzzles", RunSudoku},
   };
-  return commands;
+}
+
+int Dispatch(int argc, char** argv, const std::vector<Command>& commands,
+             int (*fallback)(int argc, char** argv)) {
+  if (argc >= 2) {
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
+      PrintHelp(commands);
+      return 0;
+    }
+    if (std::strcmp(argv[1], "--version") == 0) {
+      std::printf("zenpa %s\n", ZENPA_VERSION);
+      return 0;
+    }
+    for (const auto& c : commands) {
+      if (std::strcmp(argv[1], c.name) == 0) return c.run(Args(argv + 2, argv + argc));
+    }
+  }
+  return fallback(argc, argv);
 }
 
 } // namespace zenpa::cli

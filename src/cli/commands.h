@@ -1,5 +1,10 @@
-// Subcommands of the zenpa binary. Each takes the arguments after its name
+// Subcommands of the zenpa programs. Each takes the arguments after its name
 // and returns the process exit code.
+//
+// Two programs share them: zenpa itself, which runs without loading the
+// window system so that puzzle and drill commands start at once, and
+// zenpa-desktop beside it, which opens the window and prints. zenpa hands
+// everything that needs the window system on to zenpa-desktop.
 #pragma once
 
 #include <string>
@@ -8,14 +13,21 @@
 namespace zenpa::cli {
 
 using Args = std::vector<std::string>;
+using Runner = int (*)(const Args& args);
 
 struct Command {
   const char* name;
   const char* summary; // one line for --help
-  int (*run)(const Args& args);
+  Runner run;
 };
 
-// The table of subcommands, in the order --help lists them.
-const std::vector<Command>& Commands();
+// The table of subcommands, in the order --help lists them, with the runner
+// of the print command.
+std::vector<Command> CommandTable(Runner print);
+
+// The program's entry: --help, --version, a subcommand of the table, or
+// otherwise the window (fallback, called with the whole command line).
+int Dispatch(int argc, char** argv, const std::vector<Command>& commands,
+             int (*fallback)(int argc, char** argv));
 
 } // namespace zenpa::cli

@@ -33,14 +33,21 @@ public:
   CliDir(const CliDir &) = delete;
   CliDir &operator=(const CliDir &) = delete;
 
+  const std::filesystem::path &Path() const { return dir_; }
+
   // Writes input to the file `name` and runs "zenpa ARGS FILE".
   CliRun Run(const std::string &args, const std::string &input,
              const std::string &name = "input") const {
+    return RunProgram(ZENPA_BINARY, args, input, name);
+  }
+
+  // The same with another program file.
+  CliRun RunProgram(const std::string &program, const std::string &args, const std::string &input,
+                    const std::string &name = "input") const {
     const std::string in = (dir_ / name).string();
     base::WriteFileAtomic(in, input);
     const std::string out = (dir_ / "out").string(), err = (dir_ / "err").string();
-    const std::string command =
-        std::string(ZENPA_BINARY) + " " + args + " " + in + " >" + out + " 2>" + err;
+    const std::string command = program + " " + args + " " + in + " >" + out + " 2>" + err;
     const int status = std::system(command.c_str());
     CliRun run;
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

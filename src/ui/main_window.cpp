@@ -131,11 +131,13 @@ void MainWindow::BuildPuzzleSide() {
   scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   scroll->setMinimumWidth(puzzlePanel_->WidestWidth() +
                           scroll->verticalScrollBar()->sizeHint().width());
-  auto *dock = new QDockWidget(Sq("数独"), this);
-  dock->setObjectName("PuzzleDock");
-  dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
-  dock->setWidget(scroll);
-  addDockWidget(Qt::RightDockWidgetArea, dock);
+  puzzleDock_ = new QDockWidget(Sq("数独"), this);
+  puzzleDock_->setObjectName("PuzzleDock");
+  puzzleDock_->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+  puzzleDock_->setWidget(scroll);
+  addDockWidget(Qt::RightDockWidgetArea, puzzleDock_);
+  puzzleDock_->hide();
+  connect(puzzlePanel_, &PuzzlePanel::sideWanted, this, &MainWindow::ShowPuzzleSide);
   QMenu *menu = new QMenu(Sq("数独(&S)"), this);
   menu->setObjectName("MenuSudoku");
   const QMenu *help = findChild<QMenu *>("Help1");
@@ -150,6 +152,17 @@ void MainWindow::BuildPuzzleSide() {
     setWindowTitle(caption.isEmpty() ? DisplayText(session_.Doc().Caption()) : caption);
   });
   runKeys_ = std::make_unique<RunKeyFilter>(session_.Puzzle(), this, editor_);
+}
+
+// The puzzle side opens beside the document: the window grows by its width
+// so that the document and the panels above it keep theirs, and shrinks
+// again when it closes.
+void MainWindow::ShowPuzzleSide(bool shown) {
+  if (puzzleDock_->isVisible() == shown || puzzleDock_->isFloating())
+    return;
+  const int side = puzzleDock_->widget()->minimumWidth();
+  puzzleDock_->setVisible(shown);
+  resize(width() + (shown ? side : -side), height());
 }
 
 void MainWindow::DocumentLaidOut() {

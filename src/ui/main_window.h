@@ -20,6 +20,7 @@
 #include <memory>
 
 class QAction;
+class QDockWidget;
 class QMenu;
 class QImage;
 class QPainter;
@@ -83,6 +84,7 @@ private:
   void BuildPrintStatus();
   void BindPrintButtons();
   void BuildPuzzleSide();
+  void ShowPuzzleSide(bool shown);
   QAction *AddAction(QMenu *menu, const char *name, const char *caption,
                      void (MainWindow::*slot)());
   void RunAndSync(const std::function<void()> &command);
@@ -116,6 +118,7 @@ private:
   QAction *back_ = nullptr;
   PrintStatusPanel *printStatus_ = nullptr;
   PuzzlePanel *puzzlePanel_ = nullptr;
+  QDockWidget *puzzleDock_ = nullptr;
   std::unique_ptr<RunKeyFilter> runKeys_;
   QTimer *relayoutTimer_ = nullptr;
   // Measures text like the printer for the layout: a canvas on a tiny image.

@@ -209,6 +209,15 @@ QAction *PuzzlePanel::AddCommand(QMenu *menu, const char *name, const char *capt
 }
 
 void PuzzlePanel::BuildMenu(QMenu *menu) {
+  menuSdk_ = menu->addAction(Utf("数独作成メニュー(&M)"));
+  menuSdk_->setObjectName("MenuSDK");
+  menuSdk_->setCheckable(true);
+  connect(menuSdk_, &QAction::triggered, this, [this](bool on) {
+    puzzle_.Options().menuShown = on;
+    puzzle_.SettingsChanged();
+    Refresh();
+  });
+  menu->addSeparator();
   AddCommand(menu, "NewSDK", "数独を自動作成(&N)", [this] { puzzle_.Generate(); });
   answerS_ = AddCommand(menu, "AnswerS", "", [this] { puzzle_.Answer(AnswerCommand::AnswerS); });
   AddCommand(menu, "LevelSDK", "数独の難易度判定(&L)", [this] {
@@ -266,8 +275,12 @@ void PuzzlePanel::BuildSymmetryItems(QMenu *menu) {
   }
 }
 
+// A command shows the puzzle side, where its results appear.
 void PuzzlePanel::Run(const std::function<void()> &command) {
-  show();
+  if (!puzzle_.Options().menuShown) {
+    puzzle_.Options().menuShown = true;
+    Refresh();
+  }
   command();
   Refresh();
   emit commandDone();
@@ -291,6 +304,9 @@ void PuzzlePanel::Refresh() {
   SetRunBlocked(d.running);
   if (answerS_)
     answerS_->setText(ToQt(d.answerSCaption));
+  if (menuSdk_)
+    menuSdk_->setChecked(puzzle_.Options().menuShown);
+  emit sideWanted(puzzle_.Options().menuShown);
   for (std::size_t i = 0; i < symmetryItems_.size(); ++i)
     symmetryItems_[i]->setChecked(puzzle_.Options().symmetry == static_cast<int>(i) + 1);
   emit captionWanted(ToQt(d.caption));

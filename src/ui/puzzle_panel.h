@@ -48,6 +48,8 @@ public:
 signals:
   // A command ended: the document's name and caption may have changed.
   void commandDone();
+  // The puzzle side is to be shown or hidden ("数独作成メニュー(&M)").
+  void sideWanted(bool shown);
   // The window caption while the level check waits (empty: the document's).
   void captionWanted(const QString &caption);
 
@@ -84,6 +86,7 @@ private:
   QLabel *label32_ = nullptr, *label9_ = nullptr;
   QPushButton *trialStop_ = nullptr;
   QAction *answerS_ = nullptr;
+  QAction *menuSdk_ = nullptr;
   std::vector<QAction *> symmetryItems_; // GraphicSDK90 .. GraphicSDKlurd
   std::vector<QAction *> runBlocked_;
   std::vector<QWidget *> runBlockedWidgets_;

@@ -145,6 +145,11 @@ private slots:
 
   void symmetryItemsAndRadioButtonsStayInStep() {
     StartWith({});
+    const int narrow = window_->width();
+    QVERIFY(!Find<QWidget>("PuzzleDock")->isVisible());
+    Action("MenuSDK")->trigger();
+    QVERIFY(Find<QWidget>("PuzzleDock")->isVisible());
+    QVERIFY(window_->width() > narrow);
     Action("GraphicSDK180")->trigger();
     Action("SDKOption")->trigger();
     QVERIFY(Find<QRadioButton>("RadioButton4")->isChecked());
@@ -173,6 +178,8 @@ private slots:
         return;
       }
       steps << Text("Label41");
+      if (const char *shot = std::getenv("ZENPA_SCREENSHOT_STEP"); shot && steps.size() == 1)
+        window_->grab().save(QString::fromLocal8Bit(shot));
       if (steps.size() == 1)
         Find<QPushButton>("Button29")->click();
       else if (steps.size() == 2)

@@ -78,8 +78,8 @@ void ReportTrialSearch(AnswerContext &ctx, const puzzle::TrialResult &result) {
                    base::Sj("個の答えをみつけました。"));
 }
 
-// The techniques and the trial search run in step mode and no replay is
-// silently passing the steps shown before.
+// Step mode with its steps on show: no replay (a step back) is passing
+// silently over the steps shown before.
 bool ShowingSteps(const AnswerRequest &request, const Engine &e) {
   return request.stepMode && e.StepTarget >= puzzle::kNoStepTarget;
 }

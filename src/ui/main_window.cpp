@@ -64,12 +64,12 @@ MainWindow::MainWindow(platform::Host &host, platform::Printer &printer,
   setAcceptDrops(true);
   const app::MainWindowGeometry g = app::MainGeometry(uiScale_);
   resize(g.clientWidth, g.height);
-  setMinimumSize(g.minWidth, g.minHeight);
   BuildEditor(fonts);
   BuildMenus();
   BuildStatusStrip();
   BuildPrintStatus();
   BuildPuzzleSide();
+  FitMinimumSize();
   if (QScreen *screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
   }
@@ -161,8 +161,21 @@ void MainWindow::ShowPuzzleSide(bool shown) {
   if (puzzleDock_->isVisible() == shown || puzzleDock_->isFloating())
     return;
   const int side = puzzleDock_->widget()->minimumWidth();
+  const int wanted = width() + (shown ? side : -side);
   puzzleDock_->setVisible(shown);
-  resize(width() + (shown ? side : -side), height());
+  FitMinimumSize();
+  resize(wanted, height());
+}
+
+// The window may not shrink below the design minimum, nor below what its
+// panels need: a narrower window would squeeze the settings panel's figures
+// and buttons on top of each other. The need changes as panels open and
+// labels change, so it is taken again after every layout pass.
+void MainWindow::FitMinimumSize() {
+  const app::MainWindowGeometry g = app::MainGeometry(uiScale_);
+  const QSize need = layout()->minimumSize().expandedTo(QSize(g.minWidth, g.minHeight));
+  if (need != minimumSize())
+    setMinimumSize(need);
 }
 
 void MainWindow::DocumentLaidOut() {
@@ -382,6 +395,13 @@ void MainWindow::closeEvent(QCloseEvent *event) {
     return;
   }
   event->accept();
+}
+
+bool MainWindow::event(QEvent *event) {
+  const bool handled = QMainWindow::event(event);
+  if (event->type() == QEvent::LayoutRequest)
+    FitMinimumSize();
+  return handled;
 }
 
 void MainWindow::showEvent(QShowEvent *event) {

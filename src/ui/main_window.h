@@ -60,6 +60,7 @@ public:
   void SyncFromSession();
 
 protected:
+  bool event(QEvent *event) override;
   void closeEvent(QCloseEvent *event) override;
   void showEvent(QShowEvent *event) override;
   void dragEnterEvent(QDragEnterEvent *event) override;
@@ -85,6 +86,7 @@ private:
   void BindPrintButtons();
   void BuildPuzzleSide();
   void ShowPuzzleSide(bool shown);
+  void FitMinimumSize();
   QAction *AddAction(QMenu *menu, const char *name, const char *caption,
                      void (MainWindow::*slot)());
   void RunAndSync(const std::function<void()> &command);

@@ -169,12 +169,14 @@ QGridLayout *PrintStatusPanel::BuildRange() {
   auto *grid = new QGridLayout;
   grid->setHorizontalSpacing(4);
   grid->setVerticalSpacing(2);
+  // The end page beside the start page and its hint under it; the copies
+  // below the start page: Tab goes start, end, copies as the row reads.
   grid->addWidget(Caption(this, "開始頁"), 0, 0);
   grid->addWidget(startPage_, 0, 1);
-  grid->addWidget(Caption(this, "部数"), 0, 2);
-  grid->addWidget(copies_, 0, 3);
-  grid->addWidget(Caption(this, "終了頁"), 1, 0);
-  grid->addWidget(endPage_, 1, 1);
+  grid->addWidget(Caption(this, "終了頁"), 0, 2);
+  grid->addWidget(endPage_, 0, 3);
+  grid->addWidget(Caption(this, "部数"), 1, 0);
+  grid->addWidget(copies_, 1, 1);
   grid->addWidget(endPageHint_, 1, 2, 1, 2);
   grid->addWidget(oddPass_, 2, 0, 1, 2);
   grid->addWidget(evenPass_, 2, 2, 1, 2);
@@ -183,11 +185,12 @@ QGridLayout *PrintStatusPanel::BuildRange() {
 }
 
 QGridLayout *PrintStatusPanel::BuildButtons() {
+  // Made in the order they are laid out, so that Tab follows the rows.
   print_ = NamedButton(this, "Button1", "印　刷");
   printerSetup_ = NamedButton(this, "Button2", "プリンタ設定");
-  pageBreak_ = NamedButton(this, "Button4", "改頁");
-  next_ = NamedButton(this, "Button5", "次頁");
   previous_ = NamedButton(this, "Button6", "前頁");
+  next_ = NamedButton(this, "Button5", "次頁");
+  pageBreak_ = NamedButton(this, "Button4", "改頁");
   layoutButton_ = NamedButton(this, "Button7", "レイアウト");
   QFont bold = print_->font();
   bold.setBold(true);

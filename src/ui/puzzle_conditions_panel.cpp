@@ -94,8 +94,7 @@ void ConditionsPanel::BuildClueWindow() {
 }
 
 void ConditionsPanel::BuildSymmetry() {
-  auto *grid = new QGridLayout;
-  grid->setSpacing(0);
+  QGridLayout *grid = PanelGrid();
   auto *group = new QButtonGroup(this);
   for (int i = 0; i < play::kSymmetryCount; ++i) {
     const std::string caption = play::SymmetryCaption(static_cast<play::Symmetry>(i));
@@ -114,13 +113,13 @@ void ConditionsPanel::BuildSymmetry() {
 }
 
 void ConditionsPanel::BuildTechniques() {
-  auto *grid = new QGridLayout;
-  grid->setSpacing(0);
+  QGridLayout *grid = PanelGrid();
   extra_ = new QFrame(this);
   extra_->setObjectName("Panel20");
   extra_->setFrameShape(QFrame::StyledPanel);
-  auto *extraBox = new QGridLayout(extra_);
-  extraBox->setContentsMargins(4, 0, 4, 0);
+  QGridLayout *extraBox = PanelGrid();
+  extra_->setLayout(extraBox);
+  SetPanelMargins(extraBox);
   extraBox->addWidget(new QLabel(Utf("表示中のみ有効"), extra_), 0, 0, 1, 2);
   for (int n = 1; n <= puzzle::kBoxHiddenQuad; ++n) {
     const std::string name = "CheckBoxL" + std::to_string(n);
@@ -138,6 +137,10 @@ void ConditionsPanel::BuildTechniques() {
   extraButton_->setFixedWidth(24);
   grid->addWidget(mustUseHardest_, 4, 1);
   grid->addWidget(extraButton_, 4, 2, Qt::AlignRight);
+  // Tab goes through the panel as it reads: the row with "▽" before the
+  // extra panel below it.
+  setTabOrder(boxes_[kExtraFirstBox - 1], mustUseHardest_);
+  setTabOrder(mustUseHardest_, extraButton_);
   auto *box = static_cast<QBoxLayout *>(layout());
   box->addLayout(grid);
   box->addWidget(extra_);
@@ -174,7 +177,9 @@ void ConditionsPanel::BuildRecordPanel() {
   label38_ = NamedLabel("Label38", record_);
   QPushButton *close =
       AddTitleRow(box, {new QLabel(Utf("★自動記録★"), record_), label38_}, "SpeedButton6", record_);
-  box->addLayout(new QHBoxLayout);
+  auto *fields = new QHBoxLayout;
+  fields->setSpacing(4);
+  box->addLayout(fields);
   recordFields_ = {AddRecordField("LabeledEdit13", "ファイル名", &print::PuzzleOptions::recordStem),
                    AddRecordField("LabeledEdit14", "始め", &print::PuzzleOptions::recordFirst),
                    AddRecordField("LabeledEdit15", "終わり", &print::PuzzleOptions::recordLast)};

@@ -40,13 +40,12 @@ ConversionPanelView::ConversionPanelView(app::PuzzleCommands &puzzle, QWidget *p
 }
 
 void ConversionPanelView::BuildButtons() {
-  auto *grid = new QGridLayout;
-  grid->setSpacing(2);
+  QGridLayout *grid = PanelGrid();
   QPushButton *toText = NamedButton("Button31", "数独をデータに変換", this);
   QPushButton *csv = NamedButton("Button32", "CSV", this);
   QPushButton *tab = NamedButton("Button33", "TAB", this);
-  QPushButton *address = NamedButton("Button21", "るぴなぁ", this);
   QPushButton *import = NamedButton("Button22", "データから数独作成", this);
+  QPushButton *address = NamedButton("Button21", "るぴなぁ", this);
   pattern_ = NamedCheck("CheckPattern", "このパターンで作成", this);
   grid->addWidget(toText, 0, 0);
   grid->addWidget(csv, 0, 1);

@@ -53,9 +53,11 @@ void PuzzlePanel::BuildControls() {
   switch_ = new ClickLabel("Label33", "D", this);
   switch_->setFixedWidth(14);
   switch_->setAlignment(Qt::AlignCenter);
-  for (QWidget *w :
-       {static_cast<QWidget *>(make_), static_cast<QWidget *>(load_), static_cast<QWidget *>(stop_),
-        static_cast<QWidget *>(record), static_cast<QWidget *>(switch_)})
+  // The stop button, shown only during a repeat run, comes last, so that
+  // showing it moves none of the others.
+  for (QWidget *w : {static_cast<QWidget *>(make_), static_cast<QWidget *>(load_),
+                     static_cast<QWidget *>(record), static_cast<QWidget *>(switch_),
+                     static_cast<QWidget *>(stop_)})
     buttons->addWidget(w);
   buttons->addStretch();
   main->addLayout(buttons);
@@ -69,27 +71,27 @@ void PuzzlePanel::BuildControls() {
           [this] { Run([this] { puzzle_.ClickSwitch(); }); });
   runBlockedWidgets_ = {make_, load_, record, switch_};
   BuildSwitches();
-  auto *results = new QVBoxLayout;
-  row->addLayout(results);
   BuildResult();
   BuildStepPanel();
-  results->addWidget(result_);
-  results->addWidget(step_);
-  BuildProgress();
-  results->addWidget(progress_);
-  results->addWidget(gauge_);
-  auto *progressLabels = new QHBoxLayout;
-  progressLabels->addWidget(label32_);
-  progressLabels->addWidget(trialStop_);
-  progressLabels->addWidget(label9_);
-  progressLabels->addStretch();
-  results->addLayout(progressLabels);
+  row->addWidget(result_);
+  row->addWidget(step_);
   conditions_ = new ConditionsPanel(puzzle_, this);
   conversion_ = new ConversionPanelView(puzzle_, this);
   connect(conditions_, &ConditionsPanel::changed, this, &PuzzlePanel::Refresh);
   connect(conversion_, &ConversionPanelView::commandDone, this, [this] { Run([] {}); });
   row->addWidget(conditions_);
   row->addWidget(conversion_);
+  // The run's gauges come and go during a run: below the panels, so that
+  // the panels the user watches keep their places.
+  BuildProgress();
+  row->addWidget(progress_);
+  row->addWidget(gauge_);
+  auto *progressLabels = new QHBoxLayout;
+  progressLabels->addWidget(label32_);
+  progressLabels->addWidget(trialStop_);
+  progressLabels->addWidget(label9_);
+  progressLabels->addStretch();
+  row->addLayout(progressLabels);
   row->addStretch();
 }
 
@@ -97,8 +99,7 @@ void PuzzlePanel::BuildControls() {
 // and the removal trials.
 void PuzzlePanel::BuildSwitches() {
   auto *main = static_cast<QVBoxLayout *>(layout()->itemAt(0)->layout());
-  auto *checks = new QGridLayout;
-  checks->setSpacing(2);
+  QGridLayout *checks = PanelGrid();
   const std::pair<const char *, const char *> names[] = {{"CheckBox25", "☆"},
                                                          {"CheckBox13", "clue"},
                                                          {"CheckBox12", "遊び方"},
@@ -152,7 +153,7 @@ void PuzzlePanel::BuildSwitches() {
 void PuzzlePanel::BuildResult() {
   result_ = Framed("Panel3", this);
   auto *box = new QVBoxLayout(result_);
-  box->setContentsMargins(6, 2, 6, 2);
+  SetPanelMargins(box);
   label30_ = NamedLabel("Label30", result_);
   label31_ = NamedLabel("Label31", result_);
   label40_ = NamedLabel("Label40", result_);
@@ -167,7 +168,7 @@ void PuzzlePanel::BuildStepPanel() {
   step_ = Framed("Panel4", this);
   step_->setAutoFillBackground(true);
   auto *box = new QVBoxLayout(step_);
-  box->setContentsMargins(6, 2, 6, 2);
+  SetPanelMargins(box);
   label41_ = NamedLabel("Label41", step_);
   label44_ = NamedLabel("Label44", step_);
   box->addWidget(label41_);

@@ -5,6 +5,7 @@
 
 #include <QBoxLayout>
 #include <QFrame>
+#include <QGridLayout>
 #include <QMouseEvent>
 
 namespace zenpa::ui {
@@ -59,9 +60,18 @@ QVBoxLayout *PanelLayout(QFrame *panel, const char *name) {
   panel->setObjectName(name);
   panel->setFrameShape(QFrame::StyledPanel);
   auto *box = new QVBoxLayout(panel);
-  box->setContentsMargins(6, 2, 6, 2);
+  SetPanelMargins(box);
   box->setSpacing(2);
   return box;
+}
+
+void SetPanelMargins(QLayout *layout) { layout->setContentsMargins(6, 2, 6, 2); }
+
+QGridLayout *PanelGrid() {
+  auto *grid = new QGridLayout;
+  grid->setHorizontalSpacing(6);
+  grid->setVerticalSpacing(2);
+  return grid;
 }
 
 QPushButton *AddTitleRow(QBoxLayout *layout, std::initializer_list<QWidget *> title,

@@ -17,6 +17,8 @@
 
 class QBoxLayout;
 class QFrame;
+class QGridLayout;
+class QLayout;
 class QVBoxLayout;
 
 namespace zenpa::ui {
@@ -30,6 +32,12 @@ QLabel *NamedLabel(const char *name, QWidget *parent);
 // A spin box named name with its caption in front, added to layout.
 QSpinBox *AddLabelledSpin(QBoxLayout *layout, const char *name, const char *caption, int lo,
                           int hi);
+
+// The same inner margins for every framed panel of the puzzle side.
+void SetPanelMargins(QLayout *layout);
+// A grid of check boxes, radio buttons or buttons: tight rows, and columns
+// far enough apart that neighbouring captions do not run together.
+QGridLayout *PanelGrid();
 
 // A side panel's frame with a vertical layout, and its title row: the title
 // widgets, then the close button "×" named closeName at the right.

@@ -5,17 +5,16 @@
 // real, so timers play the person pressing buttons while a run works.
 #include "base/sjis.h"
 #include "platform/recording_printer.h"
-#include "platform/scripted_host.h"
 #include "puzzle/play/grid_text.h"
 #include "support/puzzle_samples.h"
 #include "support/temp_dir.h"
 #include "ui/main_window.h"
 #include "ui/qt_font_catalog.h"
 #include "ui/qt_text.h"
+#include "ui/support/live_events_host.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -31,22 +30,10 @@ using base::Sj;
 
 namespace {
 
+using testing::LiveEventsHost;
 using testing::NbpText;
 const char *const kEasy = testing::kEasyPuzzle;
 const char *const kNakedPair = testing::kNakedPairPuzzle;
-
-class LiveEventsHost : public platform::ScriptedHost {
-public:
-  LiveEventsHost() { clock_.start(); }
-  void ProcessEvents() override {
-    ScriptedHost::ProcessEvents();
-    QCoreApplication::processEvents();
-  }
-  std::int64_t Milliseconds() override { return clock_.elapsed(); }
-
-private:
-  QElapsedTimer clock_;
-};
 
 } // namespace
 

@@ -215,6 +215,19 @@ private slots:
     Check("duplex");
   }
 
+  // A line too wide for the paper brings a warning beside the figures; the
+  // document below keeps its place.
+  void warningKeepsTheDocumentInPlace() {
+    StartWith({});
+    const QPoint top = Editor()->mapTo(window_.get(), QPoint());
+    const std::string wide(400, 'x');
+    window_->memo().SetLines({wide, wide});
+    window_->session().Relayout();
+    QVERIFY(Find("tooWideLabel")->isVisible());
+    Check("too-wide");
+    QCOMPARE(Editor()->mapTo(window_.get(), QPoint()), top);
+  }
+
   void puzzleSideAndGrading() {
     StartWithPuzzle();
     Action("MenuSDK")->trigger();
@@ -288,6 +301,27 @@ private slots:
     Action("SDKOption")->trigger();
     window_->resize(1, 1);
     Check("smallest-side");
+  }
+
+  // A larger desktop font scales the window; every panel grows with it.
+  void largerFontWithAllPanels() {
+    window_.reset();
+    const QFont normal = QApplication::font();
+    const auto restore = qScopeGuard([this, normal] {
+      window_.reset();
+      QApplication::setFont(normal);
+    });
+    QFont large = normal;
+    large.setPixelSize(18);
+    QApplication::setFont(large);
+    window_ = std::make_unique<ui::MainWindow>(*host_, printer_, fonts_, dir_->Dir());
+    StartWithPuzzle();
+    Action("SDKOption")->trigger();
+    qobject_cast<QPushButton *>(Find("SpeedButton12"))->click();
+    qobject_cast<QPushButton *>(Find("SpeedButton5"))->click();
+    Action("ConvertSudoku")->trigger();
+    QTest::keyClick(Editor(), Qt::Key_F1);
+    Check("large-font");
   }
 
 private:

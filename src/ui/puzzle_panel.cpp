@@ -171,6 +171,8 @@ void PuzzlePanel::BuildStepPanel() {
   SetPanelMargins(box);
   label41_ = NamedLabel("Label41", step_);
   label44_ = NamedLabel("Label44", step_);
+  // A long step text wraps inside the panel instead of widening the side.
+  label41_->setWordWrap(true);
   box->addWidget(label41_);
   box->addWidget(label44_);
   auto *buttons = new QHBoxLayout;
@@ -179,6 +181,11 @@ void PuzzlePanel::BuildStepPanel() {
   QPushButton *quit = NamedButton("Button30", "やめる", step_);
   for (QPushButton *b : {next, stepBack_, quit})
     buttons->addWidget(b);
+  // "前" is hidden outside a step-by-step solve; its place stays, so that
+  // "Ｏ Ｋ" and "やめる" do not move under the user's pointer.
+  QSizePolicy keepPlace = stepBack_->sizePolicy();
+  keepPlace.setRetainSizeWhenHidden(true);
+  stepBack_->setSizePolicy(keepPlace);
   box->addLayout(buttons);
   connect(next, &QPushButton::clicked, this, [this] { puzzle_.PressStepKey(puzzle::kKeyEnter); });
   connect(stepBack_, &QPushButton::clicked, this,

@@ -32,6 +32,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <iterator>
 #include <memory>
 
 using namespace zenpa;
@@ -42,19 +43,18 @@ QString Shown(const QWidget *w) {
   return QString("%1 (%2)").arg(w->objectName(), w->metaObject()->className());
 }
 
-// Widgets Qt adds inside its own composite widgets are not ours to lay out.
-bool OwnWidget(const QWidget *w) {
-  return w->isVisible() && !w->isWindow() && !w->objectName().startsWith("qt_");
-}
-
 QList<QWidget *> VisibleChildren(const QWidget *parent) {
   QList<QWidget *> shown;
   for (QWidget *child : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-    if (OwnWidget(child))
+    if (child->isVisible() && !child->isWindow())
       shown << child;
   }
   return shown;
 }
+
+// Widgets Qt adds inside its own composite widgets (a scroll area's
+// viewport, a spin box's edit) are not ours to lay out, but what they hold is.
+bool OwnWidget(const QWidget *w) { return !w->objectName().startsWith("qt_"); }
 
 QString PlainCaption(QString text) { return text.remove(QRegularExpression("&(?!&)")); }
 
@@ -134,18 +134,20 @@ QString OutOfParent(const QWidget *w) {
 
 void CollectFaults(const QWidget *parent, QStringList &faults) {
   const QList<QWidget *> children = VisibleChildren(parent);
-  for (qsizetype i = 0; i < children.size(); ++i) {
-    for (qsizetype j = i + 1; j < children.size(); ++j) {
-      if (children[i]->geometry().intersects(children[j]->geometry()))
-        faults << QString("%1 overlaps %2").arg(Shown(children[i]), Shown(children[j]));
+  QList<QWidget *> own;
+  std::copy_if(children.begin(), children.end(), std::back_inserter(own), OwnWidget);
+  for (qsizetype i = 0; i < own.size(); ++i) {
+    for (qsizetype j = i + 1; j < own.size(); ++j) {
+      if (own[i]->geometry().intersects(own[j]->geometry()))
+        faults << QString("%1 overlaps %2").arg(Shown(own[i]), Shown(own[j]));
     }
-    for (const QString &fault :
-         {CutText(children[i]), Squeezed(children[i]), OutOfParent(children[i])}) {
+    for (const QString &fault : {CutText(own[i]), Squeezed(own[i]), OutOfParent(own[i])}) {
       if (!fault.isEmpty())
         faults << fault;
     }
-    CollectFaults(children[i], faults);
   }
+  for (const QWidget *child : children)
+    CollectFaults(child, faults);
 }
 
 // The widget Tab lands on, as the user sees it: a spin box for its edit.
@@ -237,9 +239,12 @@ private slots:
     Check("grading");
   }
 
+  // The step panel; a long step text wraps in it, and hiding "前" moves
+  // neither of the other step buttons.
   void stepPanelDuringAStepSolve() {
     StartWithPuzzle();
     bool seen = false;
+    std::pair<int, int> okBefore, okAfter; // "Ｏ Ｋ" and "やめる" from the left
     std::function<void()> look = [&] {
       if (!Find("Panel4")->isVisible()) {
         QTimer::singleShot(20, this, look);
@@ -247,11 +252,19 @@ private slots:
       }
       seen = true;
       Check("step");
+      okBefore = {Find("Button29")->x(), Find("Button30")->x()};
+      Find("Button28")->hide();
+      auto *step = qobject_cast<QLabel *>(Find("Label41"));
+      step->setText(step->text().repeated(6));
+      Check("step-long");
+      okAfter = {Find("Button29")->x(), Find("Button30")->x()};
       qobject_cast<QPushButton *>(Find("Button30"))->click();
     };
     QTimer::singleShot(20, this, look);
     QTest::keyClick(Editor(), Qt::Key_F2);
     QVERIFY(seen);
+    QCOMPARE(okAfter.first, okBefore.first);
+    QCOMPARE(okAfter.second, okBefore.second);
   }
 
   void conditionsPanelWithItsExtraAndRecordPanels() {

@@ -96,9 +96,15 @@ bool PruneFromPeer(Engine &e, Pos p, int d) {
 } // namespace
 
 void linenokori1(Engine &e) {
+  // Only a line with exactly one cell without a placed digit can be filled.
+  CellSet notPlaced = PlacedCells(e.CellGrid).notPlaced;
   for (const Unit *line : LineOrder(false)) {
+    const CellSet open = notPlaced & CellsOf(*line);
+    if (!open.Single())
+      continue;
     if (!FillLastOpen(e, *line))
       return;
+    notPlaced = notPlaced.Without(open);
   }
 }
 
@@ -127,6 +133,9 @@ void kihonkaiho(Engine &e) {
       if (free.Empty() && !e.StepMode)
         break;
       for (const Pos &b : BlockOrder()) {
+        // Outside step mode a block without exactly one free cell has nothing to do.
+        if (!e.StepMode && !(free & CellsOf(BlockUnit(b.x, b.y))).Single())
+          continue;
         blockkimari(e, b.x, b.y, d, free);
         if (e.Contradiction)
           return;

@@ -3,6 +3,7 @@
 #include "puzzle/engine/pattern_step.h"
 
 #include <array>
+#include <bit>
 #include <string>
 
 namespace zenpa::puzzle {
@@ -80,6 +81,29 @@ bool ClearOthers(Engine &e, PatternStep &step, const Unit &u, const Members &m, 
   return true;
 }
 
+// True when ClearOthers would remove something: a step that would remove
+// nothing is not started at all.
+bool OthersHold(const Engine &e, const Unit &u, const Members &m, Cell digits,
+                Cell skipEqual = kNoCandidates) {
+  for (int i = 0; i < 9; ++i) {
+    const Cell c = CellOf(e, u, i);
+    if (m.Has(i) || !IsOpen(c) || c == skipEqual)
+      continue;
+    if ((c & digits) != 0)
+      return true;
+  }
+  return false;
+}
+
+// True when a member holds a candidate outside keep (KeepOnly would remove it).
+bool MembersHoldOutside(const Engine &e, const Unit &u, const Members &m, Cell keep) {
+  for (int k = 0; k < m.size; ++k) {
+    if ((CellOf(e, u, m.at[k]) & ~keep) != 0)
+      return true;
+  }
+  return false;
+}
+
 // The frame of every subset technique: lines in switch order, the follow-up
 // of a changing line's shared block, and the blocks when no line changed.
 void LinesThenBlocks(Engine &e, int box, UnitSearch search, bool followUp) {
@@ -116,6 +140,8 @@ UnitResult NakedPairs(Engine &e, const Unit &u, bool quiet) {
     Members m;
     m.Add(i);
     m.Add(j);
+    if (!OthersHold(e, u, m, pair, pair))
+      continue;
     PatternStep step(e, kLevelNakedPair);
     StartStep(step, "Naked Pair", u, pair, m, quiet);
     const bool sound = ClearOthers(e, step, u, m, pair, pair);
@@ -176,7 +202,7 @@ UnitResult NakedTriples(Engine &e, const Unit &u, bool quiet) {
     Members m;
     Cell digits = kNoCandidates;
     const std::array<Cell, 9> cells = UnitCells(e, u);
-    if (!BuildTriple(cells.data(), s, m, digits))
+    if (!BuildTriple(cells.data(), s, m, digits) || !OthersHold(e, u, m, digits))
       continue;
     PatternStep step(e, kLevelNakedTriple);
     StartStep(step, "N. Triple", u, digits, m, quiet);
@@ -193,18 +219,20 @@ UnitResult NakedTriples(Engine &e, const Unit &u, bool quiet) {
 // PositionTable for u: each digit whose number of places lies in
 // [fewest, most] is listed at each of its places.
 void BuildTable(Engine &e, const Unit &u, int fewest, int most) {
-  e.PositionTable.fill(kNoCandidates);
-  for (int d = 1; d <= 9; ++d) {
-    int places = 0;
-    for (int i = 0; i < 9; ++i)
-      places += HasDigit(CellOf(e, u, i), d) ? 1 : 0;
-    if (places < fewest || places > most)
-      continue;
-    for (int i = 0; i < 9; ++i) {
-      if (HasDigit(CellOf(e, u, i), d))
-        e.PositionTable[i + 1] |= DigitBit(d);
-    }
+  const std::array<Cell, 9> cells = UnitCells(e, u);
+  std::array<int, 10> places{};
+  for (Cell c : cells) {
+    for (unsigned bits = c & kAllCandidates; bits != 0; bits &= bits - 1)
+      ++places[std::countr_zero(bits) + 1];
   }
+  Cell listed = kNoCandidates;
+  for (int d = 1; d <= 9; ++d) {
+    if (places[d] >= fewest && places[d] <= most)
+      listed |= DigitBit(d);
+  }
+  e.PositionTable[0] = kNoCandidates;
+  for (int i = 0; i < 9; ++i)
+    e.PositionTable[i + 1] = static_cast<Cell>(cells[i] & listed);
 }
 
 // The first two digits of b (ascending) that a also holds.
@@ -235,6 +263,11 @@ UnitResult HiddenPairs(Engine &e, const Unit &u) {
       Members m;
       m.Add(p1 - 1);
       m.Add(p2 - 1);
+      if (!MembersHoldOutside(e, u, m, common)) {
+        table[p1] = common;
+        table[p2] = common;
+        continue;
+      }
       PatternStep step(e, kLevelHiddenPair);
       StartStep(step, "Hidden Pair", u, common, m, false);
       step.Narrow(a, common);
@@ -297,7 +330,7 @@ UnitResult HiddenTriples(Engine &e, const Unit &u) {
     Cell digits = kNoCandidates;
     if (!BuildTriple(&e.PositionTable[1], s, m, digits))
       continue;
-    if (!OnlyMembersHold(e, u, m, digits))
+    if (!OnlyMembersHold(e, u, m, digits) || !MembersHoldOutside(e, u, m, digits))
       continue;
     PatternStep step(e, kLevelHiddenTriple);
     StartStep(step, "H. Triple", u, digits, m, false);
@@ -385,6 +418,7 @@ struct QuadKind {
   int sub;
   bool (*members)(const Engine &, const Unit &, Cell quad, Members &, Cell &seen);
   bool (*clear)(Engine &, PatternStep &, const Unit &, const Members &, Cell quad);
+  bool (*wouldClear)(const Engine &, const Unit &, const Members &, Cell quad);
   bool refreshList; // step mode: rewrite the list instead of showing each cell
 };
 
@@ -399,6 +433,8 @@ UnitResult QuadSearch(Engine &e, const Unit &u, Cell allowed, const QuadKind &ki
     if ((quad & ~allowed) != 0)
       continue;
     if (!kind.members(e, u, quad, m, seen) || m.size != 4 || seen != quad)
+      continue;
+    if (!kind.wouldClear(e, u, m, quad))
       continue;
     PatternStep step(e, Level11(kind.sub));
     StartStep(step, kind.name, u, quad, m, false);
@@ -418,6 +454,10 @@ bool ClearOtherCells(Engine &e, PatternStep &step, const Unit &u, const Members 
   return ClearOthers(e, step, u, m, quad);
 }
 
+bool OtherCellsHold(const Engine &e, const Unit &u, const Members &m, Cell quad) {
+  return OthersHold(e, u, m, quad);
+}
+
 // Digits of the cells of u whose candidate count lies in [fewest, most],
 // or none when fewer than four such cells exist (no quad can form then).
 Cell QuadDigits(const Engine &e, const Unit &u, int fewest, int most) {
@@ -435,7 +475,8 @@ Cell QuadDigits(const Engine &e, const Unit &u, int fewest, int most) {
 }
 
 UnitResult NakedQuads(Engine &e, const Unit &u, bool) {
-  static constexpr QuadKind kNaked{"N. Quad", 80, NakedQuadMembers, ClearOtherCells, false};
+  static constexpr QuadKind kNaked{"N. Quad", 80, NakedQuadMembers, ClearOtherCells, OtherCellsHold,
+                                      false};
   const Cell allowed = QuadDigits(e, u, 2, 4);
   if (CandidateCount(allowed) < 4)
     return UnitResult{};
@@ -443,7 +484,8 @@ UnitResult NakedQuads(Engine &e, const Unit &u, bool) {
 }
 
 UnitResult HiddenQuads(Engine &e, const Unit &u, bool) {
-  static constexpr QuadKind kHidden{"H. Quad", 90, HiddenQuadMembers, KeepOnly, true};
+  static constexpr QuadKind kHidden{"H. Quad", 90, HiddenQuadMembers, KeepOnly,
+                                       MembersHoldOutside, true};
   const Cell free = static_cast<Cell>(kAllCandidates & ~PlacedDigits(e, u));
   if (CandidateCount(free) < 4)
     return UnitResult{};

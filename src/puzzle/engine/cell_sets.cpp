@@ -1,5 +1,9 @@
 #include "puzzle/engine/cell_sets.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace zenpa::puzzle {
 
 namespace {
@@ -11,40 +15,68 @@ struct Halves {
   std::uint64_t notPlaced = 0;
 };
 
-// Sorts cells [first, last) of the grid into h, bit i - first for cell i.
+// Sorts cells [first, last) of the grid into h, bit i - base for cell i.
 // Placed cells go to their digit's mask without a branch; entry 0 takes the
 // others and is never read.
-void SortCells(const std::array<Cell, 81> &cells, int first, int last, Halves &h, bool withListed) {
+void SortCells(const std::array<Cell, 81> &cells, int first, int last, int base, Halves &h) {
   for (int i = first; i < last; ++i) {
     const unsigned c = cells[i] & kAllCandidates;
-    const std::uint64_t bit = std::uint64_t{1} << (i - first);
+    const std::uint64_t bit = std::uint64_t{1} << (i - base);
     const bool placed = c != 0 && (c & (c - 1)) == 0;
     h.placed[placed ? std::countr_zero(c) + 1 : 0] |= bit;
     h.notPlaced |= placed ? 0 : bit;
-    if (!withListed || placed || c == 0)
+    if (placed || c == 0)
       continue;
     for (int d = 1; d <= 9; ++d)
-      h.listed[d] |= static_cast<std::uint64_t>((c >> (d - 1)) & 1u) << (i - first);
+      h.listed[d] |= static_cast<std::uint64_t>((c >> (d - 1)) & 1u) << (i - base);
   }
 }
 
+#if defined(__SSE2__)
+// One bit per 16-bit lane of a compare result, lane 0 lowest.
+unsigned LaneBits(__m128i lanes) {
+  return static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(lanes, _mm_setzero_si128()))) &
+         0xFFu;
+}
+
+// Sorts eight cells at once into h, the first at bit shift of its half.
+void SortEight(const Cell *cells, int shift, Halves &h) {
+  const __m128i v = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i *>(cells)),
+                                   _mm_set1_epi16(kAllCandidates));
+  // c & (c - 1) is zero exactly for the placed and the empty cells.
+  const __m128i fewerThanTwo =
+      _mm_cmpeq_epi16(_mm_and_si128(v, _mm_sub_epi16(v, _mm_set1_epi16(1))), _mm_setzero_si128());
+  const __m128i empty = _mm_cmpeq_epi16(v, _mm_setzero_si128());
+  const unsigned placed = LaneBits(_mm_andnot_si128(empty, fewerThanTwo));
+  h.notPlaced |= static_cast<std::uint64_t>(~placed & 0xFFu) << shift;
+  for (int d = 1; d <= 9; ++d) {
+    const __m128i bit = _mm_set1_epi16(static_cast<short>(DigitBit(d)));
+    h.placed[d] |= static_cast<std::uint64_t>(LaneBits(_mm_cmpeq_epi16(v, bit))) << shift;
+    const __m128i holds = _mm_cmpeq_epi16(_mm_and_si128(v, bit), bit);
+    h.listed[d] |= static_cast<std::uint64_t>(LaneBits(_mm_andnot_si128(fewerThanTwo, holds)))
+                   << shift;
+  }
+}
+#endif
+
 // Placed, listed and unplaced cells of the whole grid.
-Halves SortGrid(const Grid &grid, bool withListed, Halves &high) {
+Halves SortGrid(const Grid &grid, Halves &high) {
   Halves low;
-  SortCells(grid.Cells(), 0, 64, low, withListed);
-  SortCells(grid.Cells(), 64, 81, high, withListed);
+#if defined(__SSE2__)
+  const Cell *cells = grid.Cells().data();
+  for (int first = 0; first < 64; first += 8)
+    SortEight(cells + first, first, low);
+  for (int first = 64; first < 80; first += 8)
+    SortEight(cells + first, first - 64, high);
+  SortCells(grid.Cells(), 80, 81, 64, high);
+#else
+  SortCells(grid.Cells(), 0, 64, 0, low);
+  SortCells(grid.Cells(), 64, 81, 64, high);
+#endif
   return low;
 }
 
 } // namespace
-
-PlacedCells::PlacedCells(const Grid &grid) {
-  Halves high;
-  const Halves low = SortGrid(grid, false, high);
-  for (int d = 1; d <= 9; ++d)
-    placed[d] = CellSet::FromHalves(low.placed[d], high.placed[d]);
-  notPlaced = CellSet::FromHalves(low.notPlaced, high.notPlaced);
-}
 
 CellSet PlacedCells::HatchFree(int d) const {
   CellSet seen;
@@ -54,7 +86,7 @@ CellSet PlacedCells::HatchFree(int d) const {
 
 DigitCells::DigitCells(const Grid &grid) {
   Halves high;
-  const Halves low = SortGrid(grid, true, high);
+  const Halves low = SortGrid(grid, high);
   for (int d = 1; d <= 9; ++d) {
     placed[d] = CellSet::FromHalves(low.placed[d], high.placed[d]);
     listed[d] = CellSet::FromHalves(low.listed[d], high.listed[d]);

@@ -132,8 +132,6 @@ struct PlacedCells {
 
   friend bool operator==(const PlacedCells &, const PlacedCells &) = default;
 
-  explicit PlacedCells(const Grid &grid);
-
   // The cells where d may still go by cross-hatching: every cell without a
   // placed digit that shares no row, column or block with a placed d.
   CellSet HatchFree(int d) const;
@@ -141,11 +139,10 @@ struct PlacedCells {
 
 // Where each digit stands on one grid: the cells it is placed in, and the
 // open cells (two or more candidates) that still list it.
-struct DigitCells {
-  std::array<CellSet, 10> placed{}; // by digit 1..9
-  std::array<CellSet, 10> listed{};
-  CellSet notPlaced; // every cell without exactly one candidate
+struct DigitCells : PlacedCells {
+  std::array<CellSet, 10> listed{}; // by digit 1..9
 
+  DigitCells() = default;
   explicit DigitCells(const Grid &grid);
 
   // Follows the placement of d in cell p (which was open or empty).

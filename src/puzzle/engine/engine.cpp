@@ -137,6 +137,15 @@ std::string Engine::StepStatusLine() const {
 
 std::string Engine::LevelLine() const { return "L." + std::to_string(Level); }
 
+const DigitCells &Engine::Taking() {
+  if (!takenValid_ || !(takenGrid_ == CellGrid)) {
+    takenGrid_ = CellGrid;
+    taken_ = DigitCells(CellGrid);
+    takenValid_ = true;
+  }
+  return taken_;
+}
+
 void Engine::RefreshCandidateList() {
   if (Observer != nullptr)
     Observer->RefreshCandidateList(*this);

@@ -184,6 +184,11 @@ public:
   // Asks the step display to rewrite the candidate list.
   void RefreshCandidateList();
 
+  // Where the digits stand on CellGrid as it is now. The taking is kept and
+  // made again only when the grid has changed since, so the scans of one
+  // pass share it.
+  const DigitCells &Taking();
+
   // Label41 and Label44 texts of the current step.
   std::string StepStatusLine() const;
   std::string LevelLine() const;
@@ -197,6 +202,9 @@ private:
   // Replay: true while a step whose number differs from StepTarget passes silently.
   bool SilentStep();
 
+  Grid takenGrid_;
+  DigitCells taken_;
+  bool takenValid_ = false;
   bool marking_ = false;
   std::vector<Pos> marked_;
   Pos lastStep_;

@@ -95,7 +95,7 @@ bool ScanDigits(Engine &e, int d, const Unit &source, const std::string &label, 
     if ((cells.listed[digit] & SetOf(targets)).Empty())
       continue;
     changed = ClearTargets(e, label, digit, InUnitOrder(source, listing), targets) || changed;
-    cells = DigitCells(e.CellGrid);
+    cells = e.Taking();
     if (e.Contradiction)
       return true;
   }
@@ -156,17 +156,17 @@ bool PointFromBlock(Engine &e, const Unit &block, UnitKind kind, int d, DigitCel
 } // namespace
 
 void hitoblockdake(Engine &e, int d) {
-  DigitCells cells(e.CellGrid);
+  DigitCells cells = e.Taking();
   hitoblockdake(e, d, cells);
 }
 
 void hitoretudake(Engine &e, int d) {
-  DigitCells cells(e.CellGrid);
+  DigitCells cells = e.Taking();
   hitoretudake(e, d, cells);
 }
 
 void blockhitoretu(Engine &e, int bx, int by, int d) {
-  DigitCells cells(e.CellGrid);
+  DigitCells cells = e.Taking();
   blockhitoretu(e, bx, by, d, cells);
 }
 

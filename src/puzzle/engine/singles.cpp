@@ -96,15 +96,9 @@ bool PruneFromPeer(Engine &e, Pos p, int d) {
 } // namespace
 
 void linenokori1(Engine &e) {
-  // Only a line with exactly one cell without a placed digit can be filled.
-  CellSet notPlaced = PlacedCells(e.CellGrid).notPlaced;
   for (const Unit *line : LineOrder(false)) {
-    const CellSet open = notPlaced & CellsOf(*line);
-    if (!open.Single())
-      continue;
     if (!FillLastOpen(e, *line))
       return;
-    notPlaced = notPlaced.Without(open);
   }
 }
 
@@ -120,7 +114,7 @@ void blockn1S(Engine &e, int bx, int by) { FillLastOpen(e, BlockUnit(bx, by)); }
 
 void kihonkaiho(Engine &e) {
   // Taken again only after something was placed.
-  PlacedCells cells(e.CellGrid);
+  PlacedCells cells = e.Taking();
   if (!e.StepMode && e.QuietHatch == cells)
     return;
   const int start = e.OpenCount;
@@ -142,7 +136,7 @@ void kihonkaiho(Engine &e) {
       }
       if (e.OpenCount == before)
         break;
-      cells = PlacedCells(e.CellGrid);
+      cells = e.Taking();
     }
   }
   if (!e.StepMode && e.OpenCount == start)
@@ -195,7 +189,7 @@ void onajisuji(Engine &e, int x, int y) {
 }
 
 void hitotudake(Engine &e, int d) {
-  DigitCells cells(e.CellGrid);
+  DigitCells cells = e.Taking();
   hitotudake(e, d, cells);
 }
 

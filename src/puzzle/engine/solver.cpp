@@ -216,7 +216,7 @@ bool AllPlaced(const Grid &grid) {
 bool IsSolvedGrid(const Grid &grid) { return AllPlaced(grid) && !HasRepeatedDigit(grid); }
 
 void LineUniqueDigits(Engine &e) {
-  DigitCells cells(e.CellGrid);
+  DigitCells cells = e.Taking();
   for (int d = 1; d <= 9; ++d) {
     hitotudake(e, d, cells);
     if (e.Changed || e.Contradiction)
@@ -244,7 +244,7 @@ void CellUniqueSweep(Engine &e) {
 }
 
 void LocalizeDigits(Engine &e) {
-  DigitCells cells(e.CellGrid);
+  DigitCells cells = e.Taking();
   for (int d = 1; d <= 9; ++d) {
     hitoretudake(e, d, cells);
     if (e.Changed || e.Contradiction)
@@ -294,7 +294,7 @@ void anzensyokyo(Engine &e) {
   };
   if (limit > 3)
     order.push_back({[](Engine &en) {
-      DigitCells cells(en.CellGrid);
+      DigitCells cells = en.Taking();
       for (int d = 1; d <= 9 && !en.Changed && !en.Contradiction; ++d) {
         hitoblockdake(en, d, cells);
         if (!en.Changed && !en.Contradiction)

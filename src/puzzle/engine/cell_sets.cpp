@@ -78,6 +78,18 @@ Halves SortGrid(const Grid &grid, Halves &high) {
 
 } // namespace
 
+const std::array<CellSet, 18> &LineCells(bool columnsFirst) {
+  static const auto make = [](bool first) {
+    std::array<CellSet, 18> sets{};
+    for (int k = 0; k < 18; ++k)
+      sets[k] = CellsOf(*LineOrder(first)[k]);
+    return sets;
+  };
+  static const std::array<CellSet, 18> rowsFirst = make(false);
+  static const std::array<CellSet, 18> columnsFirstSets = make(true);
+  return columnsFirst ? columnsFirstSets : rowsFirst;
+}
+
 CellSet PlacedCells::HatchFree(int d) const {
   CellSet seen;
   placed[d].ForEachIndex([&seen](int index) { seen |= detail::kPeerSets[index]; });

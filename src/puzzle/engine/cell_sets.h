@@ -109,6 +109,14 @@ constexpr std::array<CellSet, 81> MakePeerSets() {
 inline constexpr std::array<CellSet, 81> kPeerSets = MakePeerSets();
 } // namespace detail
 
+// The cells of the 18 lines in the order of LineOrder(columnsFirst).
+const std::array<CellSet, 18> &LineCells(bool columnsFirst);
+
+// The cells of the block with column start bx and row start by.
+inline CellSet BlockCells(int bx, int by) {
+  return detail::kUnitSets.blocks[detail::BlockNumber(bx, by)];
+}
+
 // The cells that share a row, column or block with (x, y), the cell included.
 constexpr CellSet LinesThrough(int x, int y) { return detail::kPeerSets[(y - 1) * 9 + (x - 1)]; }
 

@@ -62,12 +62,9 @@ const std::string &BlockUniqueLabel(const Engine &e, int x, int y) {
 
 // The one open cell of a unit that still lists d, when d is not placed in
 // the unit and exactly one open cell lists it.
-bool LoneCandidate(const DigitCells &cells, const Unit &unit, int d, Pos &only) {
-  const CellSet unitCells = CellsOf(unit);
-  if (cells.placed[d].Intersects(unitCells))
-    return false;
+bool LoneCandidate(const DigitCells &cells, CellSet unitCells, int d, Pos &only) {
   const CellSet listing = cells.listed[d] & unitCells;
-  if (!listing.Single())
+  if (!listing.Single() || cells.placed[d].Intersects(unitCells))
     return false;
   only = listing.First();
   return true;
@@ -96,9 +93,17 @@ bool PruneFromPeer(Engine &e, Pos p, int d) {
 } // namespace
 
 void linenokori1(Engine &e) {
-  for (const Unit *line : LineOrder(false)) {
-    if (!FillLastOpen(e, *line))
+  // Only a line with exactly one cell without a placed digit can be filled;
+  // the pass's taking of the grid tells which.
+  CellSet notPlaced = e.Taking().notPlaced;
+  const std::array<CellSet, 18> &lineCells = LineCells(false);
+  for (int k = 0; k < 18; ++k) {
+    const CellSet open = notPlaced & lineCells[k];
+    if (!open.Single())
+      continue;
+    if (!FillLastOpen(e, *LineOrder(false)[k]))
       return;
+    notPlaced = notPlaced.Without(open);
   }
 }
 
@@ -196,10 +201,13 @@ void hitotudake(Engine &e, int d) {
 void hitotudake(Engine &e, int d, DigitCells &cells) {
   static const std::string kColumn = "Line Unique-y ";
   static const std::string kRow = "Line Unique-x ";
-  for (const Unit *line : LineOrder(e.ColumnsFirst())) {
+  const bool columnsFirst = e.ColumnsFirst();
+  const std::array<CellSet, 18> &lineCells = LineCells(columnsFirst);
+  for (int k = 0; k < 18; ++k) {
     Pos only;
-    if (!LoneCandidate(cells, *line, d, only))
+    if (!LoneCandidate(cells, lineCells[k], d, only))
       continue;
+    const Unit *line = LineOrder(columnsFirst)[k];
     e.Place(only.x, only.y, d);
     cells.Place(only, d);
     e.StepText = (line->kind == UnitKind::Column ? kColumn : kRow) + std::to_string(d);
@@ -211,6 +219,9 @@ void hitotudake(Engine &e, int d, DigitCells &cells) {
   if (e.Changed)
     return;
   for (const Pos &b : BlockOrder()) {
+    // Most blocks hold no lone candidate: test that before the call.
+    if (!(cells.listed[d] & BlockCells(b.x, b.y)).Single())
+      continue;
     blockkimariL2(e, b.x, b.y, d, cells);
     if (e.Contradiction)
       return;
@@ -220,7 +231,7 @@ void hitotudake(Engine &e, int d, DigitCells &cells) {
 void blockkimariL2(Engine &e, int bx, int by, int d, DigitCells &cells) {
   static const std::string kLabel = "Block Unique H ";
   Pos only;
-  if (!LoneCandidate(cells, BlockUnit(bx, by), d, only))
+  if (!LoneCandidate(cells, BlockCells(bx, by), d, only))
     return;
   e.Place(only.x, only.y, d);
   cells.Place(only, d);

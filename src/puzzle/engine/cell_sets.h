@@ -112,6 +112,9 @@ inline constexpr std::array<CellSet, 81> kPeerSets = MakePeerSets();
 // The cells of the 18 lines in the order of LineOrder(columnsFirst).
 const std::array<CellSet, 18> &LineCells(bool columnsFirst);
 
+// The cells of the blocks in the common order of BlockOrder(), band by band.
+inline CellSet BlockCellsInOrder(int k) { return detail::kUnitSets.blocks[k + 1]; }
+
 // The cells of the block with column start bx and row start by.
 inline CellSet BlockCells(int bx, int by) {
   return detail::kUnitSets.blocks[detail::BlockNumber(bx, by)];

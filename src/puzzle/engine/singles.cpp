@@ -131,10 +131,11 @@ void kihonkaiho(Engine &e) {
       // Without a free cell only the Easy fills of step mode could place.
       if (free.Empty() && !e.StepMode)
         break;
-      for (const Pos &b : BlockOrder()) {
+      for (int k = 0; k < 9; ++k) {
         // Outside step mode a block without exactly one free cell has nothing to do.
-        if (!e.StepMode && !(free & CellsOf(BlockUnit(b.x, b.y))).Single())
+        if (!e.StepMode && !(free & BlockCellsInOrder(k)).Single())
           continue;
+        const Pos &b = BlockOrder()[k];
         blockkimari(e, b.x, b.y, d, free);
         if (e.Contradiction)
           return;
@@ -218,10 +219,11 @@ void hitotudake(Engine &e, int d, DigitCells &cells) {
   }
   if (e.Changed)
     return;
-  for (const Pos &b : BlockOrder()) {
+  for (int k = 0; k < 9; ++k) {
     // Most blocks hold no lone candidate: test that before the call.
-    if (!(cells.listed[d] & BlockCells(b.x, b.y)).Single())
+    if (!(cells.listed[d] & BlockCellsInOrder(k)).Single())
       continue;
+    const Pos &b = BlockOrder()[k];
     blockkimariL2(e, b.x, b.y, d, cells);
     if (e.Contradiction)
       return;

@@ -33,29 +33,28 @@ void SortCells(const std::array<Cell, 81> &cells, int first, int last, int base,
 }
 
 #if defined(__SSE2__)
-// One bit per 16-bit lane of a compare result, lane 0 lowest.
-unsigned LaneBits(__m128i lanes) {
-  return static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(lanes, _mm_setzero_si128()))) &
-         0xFFu;
-}
-
 // Sorts eight cells at once into h, the first at bit shift of its half.
+// Candidate d is moved up to the lane's sign bit, where a saturating pack
+// keeps it and movemask collects it: the open cells' copy gives the listed
+// cells, the placed cells' copy the placed ones.
 void SortEight(const Cell *cells, int shift, Halves &h) {
   const __m128i v = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i *>(cells)),
                                    _mm_set1_epi16(kAllCandidates));
   // c & (c - 1) is zero exactly for the placed and the empty cells.
   const __m128i fewerThanTwo =
       _mm_cmpeq_epi16(_mm_and_si128(v, _mm_sub_epi16(v, _mm_set1_epi16(1))), _mm_setzero_si128());
-  const __m128i empty = _mm_cmpeq_epi16(v, _mm_setzero_si128());
-  const unsigned placed = LaneBits(_mm_andnot_si128(empty, fewerThanTwo));
-  h.notPlaced |= static_cast<std::uint64_t>(~placed & 0xFFu) << shift;
-  for (int d = 1; d <= 9; ++d) {
-    const __m128i bit = _mm_set1_epi16(static_cast<short>(DigitBit(d)));
-    h.placed[d] |= static_cast<std::uint64_t>(LaneBits(_mm_cmpeq_epi16(v, bit))) << shift;
-    const __m128i holds = _mm_cmpeq_epi16(_mm_and_si128(v, bit), bit);
-    h.listed[d] |= static_cast<std::uint64_t>(LaneBits(_mm_andnot_si128(fewerThanTwo, holds)))
-                   << shift;
+  __m128i open = _mm_slli_epi16(_mm_andnot_si128(fewerThanTwo, v), 7);
+  __m128i placed = _mm_slli_epi16(_mm_and_si128(fewerThanTwo, v), 7);
+  unsigned anyPlaced = 0;
+  for (int d = 9; d >= 1; --d) {
+    const unsigned bits = static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(open, placed)));
+    h.listed[d] |= static_cast<std::uint64_t>(bits & 0xFFu) << shift;
+    h.placed[d] |= static_cast<std::uint64_t>(bits >> 8) << shift;
+    anyPlaced |= bits >> 8;
+    open = _mm_slli_epi16(open, 1);
+    placed = _mm_slli_epi16(placed, 1);
   }
+  h.notPlaced |= static_cast<std::uint64_t>(~anyPlaced & 0xFFu) << shift;
 }
 #endif
 

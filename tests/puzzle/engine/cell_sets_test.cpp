@@ -1,0 +1,96 @@
+// The cell-set taking of a grid must tell exactly what a cell-by-cell look
+// at the grid tells, for every kind of cell: placed, open, emptied.
+#include "puzzle/engine/cell_sets.h"
+#include "puzzle/engine/engine.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace zenpa::puzzle {
+namespace {
+
+// Grids whose cells are any of the 512 masks, with placed and empty cells
+// made common.
+Grid RandomGrid(std::mt19937 &rng) {
+  std::uniform_int_distribution<int> kind(0, 3), mask(0, 511), digit(1, 9);
+  Grid g;
+  for (int y = 1; y <= 9; ++y) {
+    for (int x = 1; x <= 9; ++x) {
+      const int k = kind(rng);
+      g(x, y) = k == 0 ? DigitBit(digit(rng)) : k == 1 ? kNoCandidates : static_cast<Cell>(mask(rng));
+    }
+  }
+  return g;
+}
+
+bool In(CellSet set, int x, int y) { return set.Intersects(CellSet::Of(x, y)); }
+
+TEST(CellSetsTest, TakingAgreesWithTheCellsOnRandomGrids) {
+  std::mt19937 rng(20261206);
+  for (int round = 0; round < 300; ++round) {
+    const Grid g = RandomGrid(rng);
+    const DigitCells cells(g);
+    for (int y = 1; y <= 9; ++y) {
+      for (int x = 1; x <= 9; ++x) {
+        const Cell c = g(x, y);
+        EXPECT_EQ(In(cells.notPlaced, x, y), !IsPlaced(c)) << x << "," << y;
+        for (int d = 1; d <= 9; ++d) {
+          EXPECT_EQ(In(cells.placed[d], x, y), c == DigitBit(d)) << x << "," << y << " d" << d;
+          EXPECT_EQ(In(cells.listed[d], x, y), IsOpen(c) && HasDigit(c, d))
+              << x << "," << y << " d" << d;
+        }
+      }
+    }
+  }
+}
+
+TEST(CellSetsTest, HatchLeavesOnlyUnplacedCellsUnseenByTheDigit) {
+  std::mt19937 rng(7);
+  for (int round = 0; round < 200; ++round) {
+    const Grid g = RandomGrid(rng);
+    const DigitCells cells(g);
+    for (int d = 1; d <= 9; ++d) {
+      const CellSet free = cells.HatchFree(d);
+      for (int y = 1; y <= 9; ++y) {
+        for (int x = 1; x <= 9; ++x) {
+          bool seen = false;
+          for (int i = 1; i <= 9; ++i) {
+            seen = seen || g(i, y) == DigitBit(d) || g(x, i) == DigitBit(d);
+          }
+          for (const Pos &p : BlockOf(x, y).cells)
+            seen = seen || g(p.x, p.y) == DigitBit(d);
+          EXPECT_EQ(In(free, x, y), !IsPlaced(g(x, y)) && !seen) << x << "," << y << " d" << d;
+        }
+      }
+    }
+  }
+}
+
+TEST(CellSetsTest, SingleFirstAndEveryIndexAcrossBothHalves) {
+  for (int index : {0, 63, 64, 80}) {
+    const CellSet one = CellSet::Bit(index);
+    EXPECT_TRUE(one.Single());
+    EXPECT_EQ(one.First(), (Pos{index % 9 + 1, index / 9 + 1}));
+  }
+  const CellSet two = CellSet::Bit(63) | CellSet::Bit(64);
+  EXPECT_FALSE(two.Single());
+  EXPECT_FALSE(CellSet().Single());
+  std::vector<int> seen;
+  (two | CellSet::Bit(80)).ForEachIndex([&seen](int i) { seen.push_back(i); });
+  EXPECT_EQ(seen, (std::vector<int>{63, 64, 80}));
+}
+
+TEST(CellSetsTest, EngineTakesTheGridAgainAfterAnyChange) {
+  Engine e;
+  e.CellGrid = FreshGrid();
+  EXPECT_TRUE(In(e.Taking().listed[5], 3, 3));
+  e.CellGrid(3, 3) = DigitBit(5);
+  EXPECT_TRUE(In(e.Taking().placed[5], 3, 3));
+  EXPECT_FALSE(In(e.Taking().listed[5], 3, 3));
+  e.CellGrid(3, 3) = static_cast<Cell>(DigitBit(5) | DigitBit(6));
+  EXPECT_TRUE(In(e.Taking().listed[6], 3, 3));
+}
+
+} // namespace
+} // namespace zenpa::puzzle

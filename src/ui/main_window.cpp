@@ -36,6 +36,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace zenpa::ui {
 namespace {
 
@@ -288,7 +290,6 @@ void MainWindow::BuildHelpMenu() {
 void MainWindow::BuildStatusStrip() {
   status_ = new QStatusBar(this);
   status_->setObjectName("Panel9");
-  status_->setFixedHeight(app::MainGeometry(uiScale_).statusHeight + 4);
   status_->setSizeGripEnabled(false);
   setStatusBar(status_);
 
@@ -313,6 +314,12 @@ void MainWindow::BuildStatusStrip() {
   renameBox_->hide();
   renameOk_->hide();
   renameCancel_->hide();
+  // The strip is as tall as the design asks and the rename box and its
+  // buttons need, whether they are shown or not, so the document does not
+  // move when they open.
+  nameLabel_->setMinimumHeight(
+      std::max({app::MainGeometry(uiScale_).statusHeight, renameOk_->minimumSizeHint().height(),
+                renameBox_->minimumSizeHint().height()}));
 }
 
 void MainWindow::Start(const std::vector<std::string> &args) {

@@ -201,9 +201,15 @@ private slots:
     dir_.reset();
   }
 
+  // Also with the rename box, its buttons and the caret text on the strip.
   void emptyStartHoldsItsPanels() {
     StartWith({});
     Check("empty");
+    const QPoint strip = Find("Panel9")->pos();
+    Action("Rename1")->trigger();
+    QVERIFY(Find("Edit7")->isVisible());
+    Check("rename");
+    QCOMPARE(Find("Panel9")->pos(), strip);
   }
 
   // A Japanese text beside the puzzle side; the duplex pass buttons join

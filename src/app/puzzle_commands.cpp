@@ -5,6 +5,7 @@
 #include "base/sjis.h"
 
 #include <cstdlib>
+#include <exception>
 
 namespace zenpa::app {
 namespace {
@@ -33,6 +34,16 @@ int RunCommandKey(RunKey key) {
   default:
     return puzzle::kKeyNone;
   }
+}
+
+// Runs command; the text of the error that ended it, if one did.
+std::optional<std::string> RunCatchingErrors(const std::function<void()> &command) {
+  try {
+    command();
+  } catch (const std::exception &error) {
+    return std::string(error.what());
+  }
+  return std::nullopt;
 }
 
 // While the step-by-step solve waits, the arrows step back (left, up) and
@@ -72,10 +83,28 @@ void PuzzleCommands::RunCommand(Run kind, const std::function<void()> &command) 
   TakeSettings();
   state_.StopRequest = false;
   run_ = kind;
-  command();
-  run_ = Run::None;
-  writer_.SetSuppressed(false);
+  const std::optional<std::string> error = RunCatchingErrors(command);
+  EndRun();
+  // What the run wrote before the error stays in the document.
+  if (error)
+    ctx_.host.Message(*error);
   ShowState();
+  Call(hooks_.runEnded);
+}
+
+void PuzzleCommands::EndRun() {
+  run_ = Run::None;
+  generator_ = nullptr;
+  engine_.Observer = nullptr;
+  engine_.StepMode = false;
+  writer_.SetSuppressed(false);
+  steps_.Panel4Visible = false;
+  levelCheck_.panelVisible = false;
+  state_.Running = false;
+  state_.TrialControlsVisible = false;
+  labels_.Running = false;
+  labels_.Button14Visible = labels_.Button14Enabled = false;
+  status_.progressVisible = false;
 }
 
 void PuzzleCommands::ApplyPuzzleFormatIfDue() {
@@ -99,7 +128,6 @@ void PuzzleCommands::ReadFiles(const std::vector<std::string> &paths, bool level
                                           : play::LevelCheck{}};
   const play::PuzzleLoadResult result = play::LoadPuzzleFiles(
       read, paths, format_.format.puzzle.addToDocument, [this] { ApplyPuzzleFormatIfDue(); });
-  levelCheck_.panelVisible = false;
   if (result.filesRead > 0)
     lastPuzzleFile_ = paths.back();
   if (result.documentName.empty())
@@ -149,8 +177,6 @@ void PuzzleCommands::StepSolve() {
   RunCommand(Run::Steps, [this] {
     engine_.Observer = &steps_;
     play::DebugAnswer(ctx_);
-    engine_.Observer = nullptr;
-    steps_.Panel4Visible = false;
     Call(hooks_.relayout);
   });
 }
@@ -174,7 +200,6 @@ void PuzzleCommands::Generate() {
                            rng_, GeneratorHooksOf(), programDir_, ""};
     generator_ = &run;
     play::RunGenerator(run);
-    generator_ = nullptr;
     StoreGeneratorSettings(settings, format_.format.puzzle);
   });
 }

@@ -8,7 +8,10 @@
 // Every run stays on the caller's thread and lets pending events run through
 // the RunHost, which first lets the window show Display(). While a run is
 // active, Running() is true, commands that would start another run do
-// nothing, and keys typed in the window become the engine's StepKey.
+// nothing, and keys typed in the window become the engine's StepKey. A run
+// starts with no stop request left over from an earlier one; a run that
+// ends by an error is reported with the error's text and leaves the
+// commands free like any other end.
 //
 // Settings are read from the print-format record (print::PuzzleOptions) at
 // the start of every command. Texts are Shift-JIS bytes.
@@ -43,6 +46,8 @@ struct PuzzleHooks {
   std::function<void(const std::string &)> takeDocumentName;
   // The page-number start becomes "1".
   std::function<void()> resetPageNumbering;
+  // A run has ended (however it ended) and the display shows it.
+  std::function<void()> runEnded;
 };
 
 // Keys typed while a run is active, as the window reports them.
@@ -114,7 +119,9 @@ public:
   void StopGenerator();
   // Button48 "中　止" of the trial search.
   void StopTrial();
-  // Closing the window: every run stops (Escape, the stop buttons).
+  // Stops running work, as closing the window does: the generator's stop
+  // button Button14 is disabled, Escape goes into StepKey and StopRequest is
+  // set, so whichever run is active ends at its next check.
   void StopRuns();
   // The step panel's buttons: "Ｏ Ｋ" 13, "前" 8, "やめる" 27.
   void PressStepKey(int key);
@@ -154,6 +161,9 @@ public:
   void SeedRandom(unsigned seed);
 
   bool Running() const { return run_ != Run::None; }
+  // The stop state the runs poll: StopRequest and StepKey.
+  bool StopRequested() const { return state_.StopRequest; }
+  int StepKey() const { return engine_.StepKey; }
   PuzzleDisplay Display() const;
   puzzle::Engine &Engine() { return engine_; }
 
@@ -162,6 +172,8 @@ private:
 
   // Runs command as a run of kind unless one is active.
   void RunCommand(Run kind, const std::function<void()> &command);
+  // Puts back what an active run shows and holds, however the run ended.
+  void EndRun();
   // The settings of the record, for the block writer and the engine.
   void TakeSettings();
   void ApplyPuzzleFormatIfDue();

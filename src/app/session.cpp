@@ -14,7 +14,6 @@ namespace {
 using base::Sj;
 
 constexpr int kDesignClientWidth = 769;
-constexpr int kEscapeKey = 27;
 
 bool Exists(const std::string &name) { return base::FileExists(base::FullPathOf(name)); }
 
@@ -38,6 +37,7 @@ PuzzleHooks Session::PuzzleHooksOf() {
   hooks.formatContext = [this] { return FormatLoadContext(); };
   hooks.takeDocumentName = [this](const std::string &name) { document_.TakeName(name); };
   hooks.resetPageNumbering = [this] { document_.ResetPageNumbering(); };
+  hooks.runEnded = [this] { RunEnded(); };
   return hooks;
 }
 
@@ -144,25 +144,47 @@ std::string Session::NotFoundMessage(const std::string &name) const {
 }
 
 bool Session::CloseQuery() {
-  const bool formatDue = format_.format.autoSaveFormat && format_.modified;
-  bool save = false;
-  if (memo_.Modified() || formatDue) {
-    const platform::Answer answer =
-        host_.Message(Sj("内容が変更されています。上書きしますか？"), Sj("zenpa - 保存確認"),
-                      platform::Buttons::YesNoCancel, platform::Icon::Warning);
-    if (answer == platform::Answer::Cancel)
-      return false;
-    save = answer == platform::Answer::Yes;
+  const std::optional<bool> save = AskSaveOnClose();
+  if (!save) {
+    closeDue_ = false;
+    closeSaves_.reset();
+    return false;
   }
-  stepKey_ = kEscapeKey;
-  stopRequest_ = true;
   puzzle_.StopRuns();
+  if (puzzle_.Running()) {
+    closeDue_ = true;
+    return false;
+  }
+  closeDue_ = false;
+  closeSaves_.reset();
   // A save that fails keeps the program open, so that nothing typed is lost.
-  if (save && !SaveOnClose())
+  if (*save && !SaveOnClose())
     return false;
   if (!SaveHistoryFile(history_, programDir_))
     host_.Message(Sj("ヒストリーが保存できません"));
   return true;
+}
+
+// A close that waited for a run keeps the answer given before the run
+// ended; one that asked nothing then asks now if the run changed the text.
+std::optional<bool> Session::AskSaveOnClose() {
+  if (closeSaves_)
+    return closeSaves_;
+  const bool formatDue = format_.format.autoSaveFormat && format_.modified;
+  if (!memo_.Modified() && !formatDue)
+    return false;
+  const platform::Answer answer =
+      host_.Message(Sj("内容が変更されています。上書きしますか？"), Sj("zenpa - 保存確認"),
+                    platform::Buttons::YesNoCancel, platform::Icon::Warning);
+  if (answer == platform::Answer::Cancel)
+    return std::nullopt;
+  closeSaves_ = answer == platform::Answer::Yes;
+  return closeSaves_;
+}
+
+void Session::RunEnded() {
+  if (closeDue_ && view_)
+    view_->RequestClose();
 }
 
 bool Session::SaveOnClose() {
@@ -177,7 +199,8 @@ bool Session::SaveOnClose() {
 }
 
 void Session::DropFiles(const std::vector<std::string> &paths) {
-  if (paths.empty())
+  // A dropped file would replace the document under the run.
+  if (paths.empty() || puzzle_.Running())
     return;
   if (view_)
     view_->BringToFront();

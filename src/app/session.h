@@ -22,6 +22,7 @@
 #include "print/print_commands.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,10 @@ public:
   // cell-height-to-em ratio; without a canvas nothing is laid out.
   virtual platform::Canvas *MeasureCanvas() { return nullptr; }
   virtual print::CellRatio EditorCellRatio() const { return {}; }
+  // A close asked for during a long run waited for the run to end; the run
+  // has ended now, and the window is to ask to close again once the command
+  // that ran has returned.
+  virtual void RequestClose() {}
 };
 
 class Session : private editor::DocumentHooks {
@@ -66,9 +71,12 @@ public:
   // The main window is shown for the first time; reports a document name
   // that does not resolve to a file.
   void FirstShow();
-  // The close query: true when the program may close.
+  // The close query: true when the program may close. During a long run it
+  // asks the save prompt and stops the run, but the close waits for the run
+  // to end (false now; SessionView::RequestClose then): the answer to the
+  // prompt holds for the document as the run leaves it.
   bool CloseQuery();
-  // Files dropped from the desktop.
+  // Files dropped from the desktop; none is taken while a long run is active.
   void DropFiles(const std::vector<std::string> &paths);
   // The history item (&slot), slot 1..5.
   void OpenHistory(int slot);
@@ -112,8 +120,9 @@ public:
   const std::string &SoundPo() const { return soundPo_; }
   bool EnlargeAtStart() const { return enlargeAtStart_; }
   bool ShownOnce() const { return shownOnce_; }
-  bool StopRequest() const { return stopRequest_; }
-  int StepKey() const { return stepKey_; }
+  // The stop state of the long runs (the puzzle commands hold it).
+  bool StopRequest() const { return puzzle_.StopRequested(); }
+  int StepKey() const { return puzzle_.StepKey(); }
   // Caret positions the editor counts for a double-byte character.
   int PosPerWideChar() const { return 2; }
 
@@ -154,7 +163,10 @@ private:
   void FindPrintersAndFonts();
   void LoadStartupFile();
   void ReadPuzzleFile(const std::string &path);
+  // The save prompt's answer for a close; nullopt: Cancel.
+  std::optional<bool> AskSaveOnClose();
   bool SaveOnClose();
+  void RunEnded();
   void LoadDroppedFile(const std::string &path);
   bool LoadNamedDocument(const std::string &name);
   std::string NotFoundMessage(const std::string &name) const;
@@ -183,8 +195,10 @@ private:
   std::string soundPi_, soundPp_, soundPo_;
   bool enlargeAtStart_ = false;
   bool shownOnce_ = false;
-  bool stopRequest_ = false;
-  int stepKey_ = 0;
+  // A close waits for the running work to end: whether it saves, once the
+  // save prompt was answered (nullopt: not asked yet).
+  bool closeDue_ = false;
+  std::optional<bool> closeSaves_;
 };
 
 // Start-up notice lines.

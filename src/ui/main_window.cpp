@@ -395,6 +395,12 @@ void MainWindow::OpenManual() { session_.OpenManual(); }
 void MainWindow::OpenMakerPage() { session_.OpenMakerPage(); }
 void MainWindow::StartTimerTool() { session_.StartTimerTool(); }
 
+// Closing during a long run stops the run and waits for it to end: the
+// session asks for the close again then, after the command has returned.
+void MainWindow::RequestClose() {
+  QTimer::singleShot(0, this, [this] { close(); });
+}
+
 void MainWindow::closeEvent(QCloseEvent *event) {
   if (!session_.CloseQuery()) {
     event->ignore();

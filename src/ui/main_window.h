@@ -76,6 +76,7 @@ private:
   void DocumentLaidOut() override;
   platform::Canvas *MeasureCanvas() override;
   print::CellRatio EditorCellRatio() const override;
+  void RequestClose() override;
 
   void BuildEditor(const platform::FontCatalog &fonts);
   void BuildMenus();

@@ -10,12 +10,14 @@
 #include "platform/scripted_host.h"
 #include "platform/text_memo.h"
 #include "puzzle/play/grid_text.h"
+#include "support/event_host.h"
 #include "support/puzzle_samples.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 
 namespace zenpa::app {
 namespace {
@@ -24,23 +26,10 @@ using base::Sj;
 using platform::Answer;
 using play::AnswerCommand;
 
+using testing::EventHost;
 using testing::NbpText;
 const char *const kEasy = testing::kEasyPuzzle;
 const char *const kNakedPair = testing::kNakedPairPuzzle;
-
-// The person at the window: acts whenever the run lets events run.
-class EventHost : public platform::ScriptedHost {
-public:
-  void ProcessEvents() override {
-    ScriptedHost::ProcessEvents();
-    if (onEvents)
-      onEvents();
-  }
-  // The clock moves by tick at every reading, so that runs let events run.
-  std::int64_t Milliseconds() override { return clock += tick; }
-  std::function<void()> onEvents;
-  int tick = 0;
-};
 
 class PuzzleCommandsTest : public ::testing::Test {
 protected:
@@ -310,6 +299,53 @@ TEST_F(PuzzleCommandsTest, EscapeTypedDuringARunStopsItAndNoCommandStartsASecond
   Commands().Generate();
   EXPECT_EQ(1, CountLines(play::GridTopBorder()));
   EXPECT_TRUE(Commands().Display().resultVisible);
+}
+
+// An error in the middle of a run ends it like a stop: the error's text is
+// shown, the stop button is gone and the next run starts normally.
+TEST_F(PuzzleCommandsTest, AGeneratorRunEndedByAnErrorLeavesTheCommandsFree) {
+  format.format.puzzle.settingsMenuShown = true;
+  format.format.puzzle.targetGivens = 20; // never reached: the run repeats
+  format.format.puzzle.lowerGivens = format.format.puzzle.upperGivens = 20;
+  bool failing = true;
+  hooks.relayout = [&] {
+    if (failing)
+      throw std::runtime_error("no layout");
+  };
+  Commands().SeedRandom(3);
+  Commands().Generate();
+  EXPECT_EQ("no layout|", Messages());
+  const PuzzleDisplay d = Commands().Display();
+  EXPECT_FALSE(d.running);
+  EXPECT_FALSE(d.button14Visible);
+  EXPECT_FALSE(Commands().EditorKey(RunKey::Enter)) << "keys edit the document again";
+  Commands().StopGenerator(); // the ended run is not touched
+
+  failing = false;
+  Commands().SetConditionsPanel(false);
+  Commands().Generate();
+  EXPECT_EQ(1, CountLines(play::GridTopBorder()));
+  EXPECT_TRUE(Commands().Display().resultVisible);
+}
+
+// An error while the steps wait leaves no step mode behind: the next answer
+// command writes its answer without waiting for keys.
+TEST_F(PuzzleCommandsTest, AStepSolveEndedByAnErrorLeavesNoStepsBehind) {
+  Commands().ReadFile(dir.Write("p.nbp", NbpText(kEasy)));
+  memo.SetCaret({0, 0});
+  int waits = 0;
+  host.onEvents = [&] {
+    if (Commands().Display().stepVisible && ++waits == 1)
+      throw std::runtime_error("lost");
+    Commands().PressStepKey(puzzle::kKeyEscape); // a step mode left behind ends here
+  };
+  Commands().StepSolve();
+  EXPECT_EQ("lost|", Messages());
+  EXPECT_FALSE(Commands().Display().stepVisible);
+  memo.SetCaret({0, 0});
+  Commands().Answer(AnswerCommand::AnswerS);
+  EXPECT_EQ(1, waits);
+  EXPECT_EQ(2, CountLines(play::GridTopBorder())) << "the answer is written";
 }
 
 TEST_F(PuzzleCommandsTest, ImportWritesTheBlockOfPastedText) {

@@ -7,6 +7,7 @@
 #include "platform/text_memo.h"
 #include "print/format_file.h"
 #include "puzzle/play/grid_text.h"
+#include "support/event_host.h"
 #include "support/puzzle_samples.h"
 #include "support/temp_dir.h"
 
@@ -25,9 +26,10 @@ public:
   void BringToFront() override { ++raised; }
   void FocusEditor() override { ++focused; }
   void DocumentLaidOut() override { ++laidOut; }
+  void RequestClose() override { ++closeRequests; }
 
   std::vector<std::string> notices;
-  int hidden = 0, raised = 0, focused = 0, laidOut = 0;
+  int hidden = 0, raised = 0, focused = 0, laidOut = 0, closeRequests = 0;
 };
 
 class SessionTest : public ::testing::Test {
@@ -51,9 +53,36 @@ protected:
     memo.ReplaceLine(0, "edited");
   }
 
+  // A generator run that repeats until it is stopped: the clue count it
+  // looks for is never reached.
+  void SetEndlessRepeatRun() {
+    print::PuzzleOptions &p = session.Puzzle().Options();
+    p.settingsMenuShown = true;
+    p.targetGivens = p.lowerGivens = p.upperGivens = 20;
+    p.attempts = 0;
+    session.Puzzle().SeedRandom(3);
+    host.tick = 10;
+  }
+  // Loads the puzzle file as the document with the caret at its grid.
+  void OpenPuzzle() {
+    session.Start({});
+    session.DropFiles({program.Write("work/p.nbp", testing::NbpText(testing::kEasyPuzzle))});
+    memo.SetCaret({0, 0});
+  }
+  // Calls step(n) at the n-th wait of the step-by-step solve.
+  void StepSolve(const std::function<void(int)> &step) {
+    int waits = 0;
+    host.onEvents = [&] {
+      if (session.Puzzle().Display().stepVisible && session.StepKey() == puzzle::kKeyNone)
+        step(++waits);
+    };
+    session.Puzzle().StepSolve();
+    host.onEvents = nullptr;
+  }
+
   testing::TempDir program;
   platform::TextMemo memo;
-  platform::ScriptedHost host;
+  testing::EventHost host;
   platform::RecordingPrinter printer;
   platform::ListFontCatalog fonts{{"IPAGothic", Sj("ＭＳ ゴシック"), Sj("ＭＳ 明朝")}};
   RecordingView view;
@@ -264,6 +293,69 @@ TEST_F(SessionTest, CloseWhoseSaveFailsStaysOpen) {
   EXPECT_FALSE(session.CloseQuery());
   EXPECT_EQ(2u, host.messages.size());
   EXPECT_TRUE(memo.Modified());
+}
+
+// Closing during a long run stops it, but the close waits until the run
+// has ended: the answer "Yes" saves the text as the run leaves it.
+TEST_F(SessionTest, CloseDuringARunWaitsForItAndSavesWhatItLeaves) {
+  EditDocument("c.txt", "c\r\n");
+  SetEndlessRepeatRun();
+  session.Puzzle().Options().addToDocument = true;
+  host.answers = {Answer::Yes};
+  std::vector<bool> closes;
+  host.onEvents = [&] {
+    if (closes.empty())
+      closes.push_back(session.CloseQuery());
+  };
+  session.Puzzle().Generate();
+  EXPECT_EQ(std::vector<bool>{false}, closes);
+  EXPECT_FALSE(session.Puzzle().Running());
+  EXPECT_EQ(1, view.closeRequests);
+  EXPECT_TRUE(session.StopRequest());
+
+  EXPECT_TRUE(session.CloseQuery());
+  EXPECT_EQ(1u, host.messages.size()) << "the prompt was answered once";
+  const std::string saved = program.Read("work/c.txt");
+  EXPECT_EQ(0u, saved.find("edited\r\n"));
+  // The stopped run lets the puzzle it was making through to the document.
+  EXPECT_NE(std::string::npos, saved.find(play::GridTopBorder()));
+  EXPECT_TRUE(program.Exists("zenpa.his"));
+}
+
+// Cancel during a run keeps it going; "No" stops it, and the close that
+// follows the run neither asks again nor writes the text.
+TEST_F(SessionTest, CloseDuringTheStepsAsksFirstAndStopsOnlyWhenNotCancelled) {
+  OpenPuzzle();
+  memo.SetModified(true);
+  host.answers = {Answer::Cancel, Answer::No};
+  std::vector<bool> closes;
+  int lastWait = 0;
+  StepSolve([&](int wait) {
+    lastWait = wait;
+    if (wait <= 2)
+      closes.push_back(session.CloseQuery());
+    if (wait == 1)
+      session.Puzzle().PressStepKey(puzzle::kKeyEnter);
+  });
+  EXPECT_EQ((std::vector<bool>{false, false}), closes);
+  EXPECT_EQ(2, lastWait) << "the steps went on after Cancel and ended after No";
+  EXPECT_EQ(1, view.closeRequests);
+  EXPECT_TRUE(session.CloseQuery());
+  EXPECT_EQ(2u, host.messages.size());
+  EXPECT_FALSE(program.Exists("work/p.txt"));
+}
+
+// A file dropped while a run is active would replace the document under it.
+TEST_F(SessionTest, FilesDroppedDuringARunAreNotTaken) {
+  OpenPuzzle();
+  const std::string other = program.Write("work/other.txt", "o\r\n");
+  StepSolve([&](int) {
+    session.DropFiles({other});
+    session.Puzzle().PressStepKey(puzzle::kKeyEscape);
+  });
+  EXPECT_EQ(program.Path("work/p.txt"), session.Doc().FileName());
+  EXPECT_EQ(play::GridTopBorder(), memo.Line(1));
+  EXPECT_EQ(1, view.raised) << "by the drop before the run only";
 }
 
 TEST_F(SessionTest, HistoryWriteFailureIsReportedAndTheCloseGoesOn) {

@@ -3,6 +3,7 @@
 #include "base/paths.h"
 #include "editor/insertion.h"
 #include "puzzle/engine/engine.h"
+#include "puzzle/play/event_wait.h"
 
 namespace zenpa::play {
 namespace {
@@ -20,8 +21,8 @@ LevelCheck GradingLevelCheck(AnswerContext &ctx, LevelCheckDisplay &display) {
     display.levelLabel = "L." + std::to_string(ctx.engine.Level);
     display.panelVisible = true;
     ctx.engine.StepKey = puzzle::kKeyNone;
-    while (!IsLevelCheckKey(ctx.engine.StepKey) && !ctx.state.StopRequest)
-      ctx.host.ProcessEvents();
+    WaitForEvents(ctx.host,
+                  [&ctx] { return IsLevelCheckKey(ctx.engine.StepKey) || ctx.state.StopRequest; });
     display.panelVisible = false;
     // A stop request ends the reading like Escape.
     return ctx.state.StopRequest ? puzzle::kKeyEscape : ctx.engine.StepKey;

@@ -4,19 +4,15 @@
 #include "base/sjis.h"
 #include "puzzle/engine/answer_text.h"
 #include "puzzle/engine/solver.h"
+#include "puzzle/play/event_wait.h"
 #include "puzzle/play/grid_text.h"
 
 #include <algorithm>
-#include <chrono>
-#include <thread>
 
 namespace zenpa::play {
 namespace {
 
 using puzzle::Engine;
-
-// Pause between two event rounds while a step waits for its key.
-constexpr int kKeyPollMs = 5;
 
 // Cell text of a grid being stepped through: givens full-width, other
 // placed cells circled, open cells blank.
@@ -233,13 +229,9 @@ void DocumentStepDisplay::ShowCell(int x, int y) {
 }
 
 void DocumentStepDisplay::WaitForKey(puzzle::Engine &engine) {
-  // Waiting for a person: a short pause between event rounds keeps the
-  // processor free without making the keys feel slow.
-  while (engine.StepKey == puzzle::kKeyNone && !ctx_.state.StopRequest) {
-    ctx_.host.ProcessEvents();
-    if (engine.StepKey == puzzle::kKeyNone)
-      std::this_thread::sleep_for(std::chrono::milliseconds(kKeyPollMs));
-  }
+  WaitForEvents(ctx_.host, [this, &engine] {
+    return engine.StepKey != puzzle::kKeyNone || ctx_.state.StopRequest;
+  });
   // Stopping shows no more steps; the solve runs to its end silently.
   if (engine.StepKey == puzzle::kKeyNone || engine.StepKey == puzzle::kKeyEscape)
     StepKeyPressed(ctx_, puzzle::kKeyEscape);

@@ -4,11 +4,14 @@
 #include "platform/scripted_host.h"
 #include "platform/text_memo.h"
 #include "puzzle/engine/engine.h"
+#include "puzzle/play/event_wait.h"
 #include "puzzle/play/puzzle_file_commands.h"
 #include "puzzle/play/support/puzzle_file_desk.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
+
+#include <chrono>
 
 using zenpa::editor::InsertionPlace;
 using zenpa::platform::TextMemo;
@@ -20,7 +23,8 @@ namespace {
 const std::vector<std::string> &kEasy = zenpa::testing::kSampleRows;
 
 // A host whose window stores a key after a number of event rounds, and
-// notes the caption it shows while the level panel is up.
+// notes the caption it shows while the level panel is up and when each
+// round ran.
 class KeyHost : public zenpa::platform::ScriptedHost {
 public:
   puzzle::Engine *engine = nullptr;
@@ -28,8 +32,10 @@ public:
   std::vector<int> keys; // one per pause
   std::vector<std::string> captions;
   int roundsPerKey = 3;
+  std::vector<std::chrono::steady_clock::time_point> rounds;
   void ProcessEvents() override {
     ScriptedHost::ProcessEvents();
+    rounds.push_back(std::chrono::steady_clock::now());
     if (display->panelVisible && (captions.empty() || captions.back() != display->caption))
       captions.push_back(display->caption);
     if (processEventsCalls % roundsPerKey == 0 && !keys.empty()) {
@@ -76,6 +82,9 @@ TEST(LevelCheckReading, PausesAfterEveryPuzzleUntilEnter) {
   EXPECT_FALSE(d.display.panelVisible);
   EXPECT_EQ(2 * 22, d.memo.LineCount()); // no answers written
   EXPECT_TRUE(d.host.messages.empty());
+  // The pauses rest between their rounds: six rounds in the first, three in
+  // the second, so seven rests at least.
+  EXPECT_LE(7 * kEventWaitRest, d.host.rounds.back() - d.host.rounds.front());
 }
 
 TEST(LevelCheckReading, EscapeOrStopEndsTheReading) {

@@ -1,12 +1,14 @@
 // The real main window, offscreen: started with a Shift-JIS document on the
 // command line, edited, saved and closed through the save prompt, which a
-// scripted host answers; the file on disk is checked byte for byte.
+// scripted host answers; the file on disk is checked byte for byte. Closed
+// during a long run, it stops the run and closes once the run has ended.
 #include "base/sjis.h"
 #include "platform/recording_printer.h"
-#include "platform/scripted_host.h"
+#include "support/puzzle_samples.h"
 #include "support/temp_dir.h"
 #include "ui/main_window.h"
 #include "ui/qt_font_catalog.h"
+#include "ui/support/live_events_host.h"
 #include "ui/support/typing.h"
 
 #include <QAction>
@@ -14,8 +16,11 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 using namespace zenpa;
@@ -28,7 +33,7 @@ class MainWindowTest : public QObject {
 private slots:
   void init() {
     dir_ = std::make_unique<testing::TempDir>();
-    host_ = std::make_unique<platform::ScriptedHost>();
+    host_ = std::make_unique<testing::LiveEventsHost>();
     window_ = std::make_unique<ui::MainWindow>(*host_, printer_, fonts_, dir_->Dir());
     docPath_ = dir_->Write("doc.txt", kText);
   }
@@ -98,6 +103,53 @@ private slots:
     QCOMPARE(dir_->Read("doc.txt"), kText);
   }
 
+  // Closed while the step-by-step solve waits for its key: the prompt is
+  // answered, the steps stop, and the window closes once the solve has
+  // ended, saving the document as the solve left it.
+  void closingDuringTheStepsStopsThemAndClosesAfterThem() {
+    StartWith({dir_->Write("p.nbp", testing::NbpText(testing::kEasyPuzzle))});
+    Editor()->moveCursor(QTextCursor::Start);
+    host_->answers = {Answer::Yes};
+    bool closedAtOnce = true;
+    WhenVisible("Panel4", [&] { closedAtOnce = window_->close(); });
+    QTest::keyClick(Editor(), Qt::Key_F2);
+    QVERIFY(!closedAtOnce);
+    QVERIFY(!session().Puzzle().Running());
+    QTRY_VERIFY(!window_->isVisible());
+    QCOMPARE(host_->messages.size(), std::size_t{1});
+    std::string text;
+    for (const std::string &line : window_->memo().Lines())
+      text += line + "\r\n";
+    QCOMPARE(dir_->Read("p.txt"), text);
+  }
+
+  // "終了(&X)" during a generator repeat run that only a stop would end: the
+  // changed puzzle settings are due for saving, and "No" holds for the close
+  // that follows the run.
+  void exitDuringARepeatRunStopsItAndCloses() {
+    std::filesystem::current_path(dir_->Dir()); // where the untitled document's format would go
+    StartWith({});
+    Action("SDKOption")->trigger();
+    auto *target = window_->findChild<QSpinBox *>("LabeledEdit12");
+    target->setValue(17);
+    emit target->editingFinished();
+    session().Puzzle().Options().upperGivens = 17;
+    host_->answers = {Answer::No};
+    bool visibleAfterExit = false;
+    WhenVisible("Button14", [&] {
+      Action("Exit1")->trigger();
+      visibleAfterExit = window_->isVisible();
+    });
+    window_->findChild<QPushButton *>("Button10")->click();
+    QVERIFY(visibleAfterExit);
+    QVERIFY(
+        window_->findChild<QLabel *>("Label46")->text().startsWith(QString::fromUtf8("中止／")));
+    QTRY_VERIFY(!window_->isVisible());
+    QCOMPARE(host_->messages.size(), std::size_t{1});
+    QVERIFY(!dir_->Exists("zenp_prn.zpf"));
+    QVERIFY(dir_->Exists("zenpa.his"));
+  }
+
   void saveReproducesUnusualBytes() {
     const std::string odd = std::string("\x81\r\n\x00\xFF\x87\x90\xFA\x5C\r\nlone\rcr\r\n", 20);
     const std::string path = dir_->Write("odd.txt", odd);
@@ -156,12 +208,25 @@ private:
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
   }
   QPlainTextEdit *Editor() { return window_->findChild<QPlainTextEdit *>("Memo1"); }
+  // Acts once the named widget shows (during a run that lets events run).
+  void WhenVisible(const char *name, const std::function<void()> &act) {
+    auto *poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, this, [this, poll, name, act] {
+      const QWidget *widget = window_->findChild<QWidget *>(name);
+      if (!widget || !widget->isVisible())
+        return;
+      poll->stop();
+      poll->deleteLater();
+      act();
+    });
+    poll->start(20);
+  }
   QAction *Action(const char *name) { return window_->findChild<QAction *>(name); }
 
   platform::RecordingPrinter printer_;
   ui::QtFontCatalog fonts_;
   std::unique_ptr<testing::TempDir> dir_;
-  std::unique_ptr<platform::ScriptedHost> host_;
+  std::unique_ptr<testing::LiveEventsHost> host_;
   std::unique_ptr<ui::MainWindow> window_;
   std::string docPath_;
 };

@@ -1,14 +1,6 @@
 #include "app/run_host.h"
 
-#include <thread>
-
 namespace zenpa::app {
-namespace {
-
-constexpr auto kIdleGap = std::chrono::milliseconds(1);
-constexpr auto kIdleRest = std::chrono::milliseconds(5);
-
-} // namespace
 
 void RunHost::ShowState() {
   if (showState)
@@ -22,12 +14,8 @@ platform::Answer RunHost::Message(const std::string &text, const std::string &ca
 }
 
 void RunHost::ProcessEvents() {
-  const auto now = std::chrono::steady_clock::now();
-  if (now - lastEvents_ < kIdleGap)
-    std::this_thread::sleep_for(kIdleRest);
   ShowState();
   desktop_.ProcessEvents();
-  lastEvents_ = std::chrono::steady_clock::now();
 }
 
 } // namespace zenpa::app

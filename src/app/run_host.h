@@ -1,16 +1,13 @@
 // The Host that long puzzle runs talk to: it passes everything on to the
 // desktop's Host, and before pending events run (and before a message box)
 // lets the window show the run's current state, so labels, counters and
-// progress follow the run while it works on the one thread.
-//
-// A run that waits for a key asks for events again and again; when two
-// requests come less than a millisecond apart the run is idle, and the host
-// rests a few milliseconds first instead of keeping a core busy.
+// progress follow the run while it works on the one thread. A run that
+// waits for a person rests between its event rounds itself
+// (play::WaitForEvents).
 #pragma once
 
 #include "platform/host.h"
 
-#include <chrono>
 #include <functional>
 
 namespace zenpa::app {
@@ -51,7 +48,6 @@ private:
   void ShowState();
 
   platform::Host &desktop_;
-  std::chrono::steady_clock::time_point lastEvents_{};
 };
 
 } // namespace zenpa::app

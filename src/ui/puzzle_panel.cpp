@@ -73,14 +73,17 @@ void PuzzlePanel::BuildControls() {
   BuildSwitches();
   BuildResult();
   BuildStepPanel();
-  row->addWidget(result_);
-  row->addWidget(step_);
   conditions_ = new ConditionsPanel(puzzle_, this);
   conversion_ = new ConversionPanelView(puzzle_, this);
   connect(conditions_, &ConditionsPanel::changed, this, &PuzzlePanel::Refresh);
   connect(conversion_, &ConversionPanelView::commandDone, this, [this] { Run([] {}); });
+  // The panels the user opens come first; the result and step panels, which
+  // a run shows by itself, come below them so that they move nothing the
+  // user is working with.
   row->addWidget(conditions_);
   row->addWidget(conversion_);
+  row->addWidget(result_);
+  row->addWidget(step_);
   // The run's gauges come and go during a run: below the panels, so that
   // the panels the user watches keep their places.
   BuildProgress();

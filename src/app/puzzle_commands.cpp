@@ -188,6 +188,9 @@ play::GeneratorHooks PuzzleCommands::GeneratorHooksOf() {
   hooks.applyPuzzleFormat = [this] { ApplyPuzzleFormatIfDue(); };
   hooks.resetPageStart = hooks_.resetPageNumbering;
   hooks.renameDocument = hooks_.takeDocumentName;
+  hooks.settingsCorrected = [this](const play::GeneratorSettings &s) {
+    StoreGeneratorSettings(s, format_.format.puzzle);
+  };
   return hooks;
 }
 

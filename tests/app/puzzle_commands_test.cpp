@@ -277,6 +277,25 @@ TEST_F(PuzzleCommandsTest, StopButtonEndsARepeatRun) {
   EXPECT_EQ(1, CountLines(play::GridTopBorder()));
 }
 
+// The clue window corrected at the start of a repeat run shows as corrected
+// while the run goes on, not only after it.
+TEST_F(PuzzleCommandsTest, CorrectedClueWindowShowsDuringTheRun) {
+  format.format.puzzle.settingsMenuShown = true;
+  format.format.puzzle.targetGivens = 20;
+  format.format.puzzle.lowerGivens = 32; // above the target: becomes the target
+  format.format.puzzle.upperGivens = 24;
+  Commands().SeedRandom(3);
+  host.tick = 10;
+  int lowerSeen = 0;
+  host.onEvents = [&] {
+    lowerSeen = format.format.puzzle.lowerGivens;
+    Commands().StopGenerator();
+  };
+  Commands().Generate();
+  EXPECT_EQ(20, lowerSeen);
+  EXPECT_EQ(24, format.format.puzzle.upperGivens);
+}
+
 TEST_F(PuzzleCommandsTest, EscapeTypedDuringARunStopsItAndNoCommandStartsASecondOne) {
   format.format.puzzle.settingsMenuShown = true;
   format.format.puzzle.targetGivens = 20;

@@ -49,6 +49,8 @@ bool SetUp(GeneratorRun &run, RunCounters &c) {
     s.firstNumber = RecordNumberText(c.number, s.firstNumber);
     s.lastNumber = RecordNumberText(c.last, s.firstNumber);
   }
+  if (run.hooks.settingsCorrected)
+    run.hooks.settingsCorrected(s);
   return true;
 }
 

@@ -3,6 +3,17 @@
 function(zenpa_library name dir)
   file(GLOB _srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${dir}/*.cpp)
   file(GLOB _hdrs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${dir}/*.h)
+  zenpa_library_sources(${name} "${_srcs}" "${_hdrs}" ${ARGN})
+endfunction()
+
+# The Qt layer is one library over its feature folders (ui/qt, ui/main, ...).
+function(zenpa_library_tree name dir)
+  file(GLOB_RECURSE _srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${dir}/*.cpp)
+  file(GLOB_RECURSE _hdrs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${dir}/*.h)
+  zenpa_library_sources(${name} "${_srcs}" "${_hdrs}" ${ARGN})
+endfunction()
+
+function(zenpa_library_sources name _srcs _hdrs)
   add_library(${name} STATIC ${_srcs} ${_hdrs} ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARGN})

@@ -13,15 +13,16 @@ std::string ColourToText(Colour c) {
 
 Colour ColourFromText(std::string_view text) {
   unsigned long long value = 0;
-  const char* first = text.data();
-  const char* last = text.data() + text.size();
+  const char *first = text.data();
+  const char *last = text.data() + text.size();
   int base = 10;
   if (!text.empty() && text.front() == '$') {
     ++first;
     base = 16;
   }
   auto [ptr, ec] = std::from_chars(first, last, value, base);
-  if (ec != std::errc() || ptr != last || first == last) return 0;
+  if (ec != std::errc() || ptr != last || first == last)
+    return 0;
   return static_cast<Colour>(value & 0xFFFFFFFF);
 }
 

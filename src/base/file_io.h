@@ -21,17 +21,17 @@ struct IoResult {
 };
 
 std::vector<std::string> SplitLines(std::string_view bytes);
-std::string JoinLines(const std::vector<std::string>& lines);
+std::string JoinLines(const std::vector<std::string> &lines);
 
 // Reads the whole file. Missing files, directories and unreadable files fail.
-IoResult ReadFileBytes(const std::string& path, std::string& bytes);
-IoResult ReadLines(const std::string& path, std::vector<std::string>& lines);
+IoResult ReadFileBytes(const std::string &path, std::string &bytes);
+IoResult ReadLines(const std::string &path, std::vector<std::string> &lines);
 
 // Writes through a temporary file renamed into place.
-IoResult WriteFileAtomic(const std::string& path, std::string_view bytes);
-IoResult WriteLines(const std::string& path, const std::vector<std::string>& lines);
+IoResult WriteFileAtomic(const std::string &path, std::string_view bytes);
+IoResult WriteLines(const std::string &path, const std::vector<std::string> &lines);
 
-bool FileExists(const std::string& path);      // a regular file
-bool DirectoryExists(const std::string& path); // a directory
+bool FileExists(const std::string &path);      // a regular file
+bool DirectoryExists(const std::string &path); // a directory
 
 } // namespace zenpa::base

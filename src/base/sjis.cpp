@@ -17,17 +17,24 @@ int LeadIndex(unsigned char lead) { return lead <= 0x9F ? lead - 0x81 : lead - 0
 // NUL, CR and LF are kept as raw bytes so that a line never splits in the
 // editor.
 char16_t SingleByteChar(unsigned char b) {
-  if (b == 0x00 || b == 0x0A || b == 0x0D) return 0;
-  if (b < 0x80) return b;
-  if (b == 0x80) return 0x80;
-  if (b == 0xA0) return 0xF8F0;
-  if (b >= 0xA1 && b <= 0xDF) return static_cast<char16_t>(0xFF61 + (b - 0xA1));
-  if (b >= 0xFD) return static_cast<char16_t>(0xF8F1 + (b - 0xFD));
+  if (b == 0x00 || b == 0x0A || b == 0x0D)
+    return 0;
+  if (b < 0x80)
+    return b;
+  if (b == 0x80)
+    return 0x80;
+  if (b == 0xA0)
+    return 0xF8F0;
+  if (b >= 0xA1 && b <= 0xDF)
+    return static_cast<char16_t>(0xFF61 + (b - 0xA1));
+  if (b >= 0xFD)
+    return static_cast<char16_t>(0xF8F1 + (b - 0xFD));
   return 0;
 }
 
 char16_t DoubleByteChar(unsigned char lead, unsigned char trail) {
-  if (trail < 0x40 || trail > 0xFC) return 0;
+  if (trail < 0x40 || trail > 0xFC)
+    return 0;
   return kDoubleByteTable[LeadIndex(lead) * kTrailCount + (trail - 0x40)];
 }
 
@@ -39,22 +46,28 @@ public:
     for (int b = 0; b < 0x100; ++b) {
       codes_[kRawBytePua + b] = static_cast<std::uint16_t>(b == 0 ? 0x100 : b);
       char16_t u = SingleByteChar(static_cast<unsigned char>(b));
-      if (u != 0) codes_[u] = static_cast<std::uint16_t>(b);
+      if (u != 0)
+        codes_[u] = static_cast<std::uint16_t>(b);
     }
     codes_[0] = 0x100; // NUL as U+0000 too
     for (int lead = 0x81; lead <= 0xFC; ++lead) {
-      if (!IsLeadByte(static_cast<unsigned char>(lead))) continue;
+      if (!IsLeadByte(static_cast<unsigned char>(lead)))
+        continue;
       for (int trail = 0x40; trail <= 0xFC; ++trail) {
-        char16_t u = DoubleByteChar(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail));
-        if (u != 0) codes_[u] = static_cast<std::uint16_t>(lead * 256 + trail);
+        char16_t u =
+            DoubleByteChar(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail));
+        if (u != 0)
+          codes_[u] = static_cast<std::uint16_t>(lead * 256 + trail);
       }
     }
   }
   // Appends the encoding of u; returns false when u has none.
-  bool Append(char32_t u, std::string& out) const {
-    if (u > 0xFFFF) return false;
+  bool Append(char32_t u, std::string &out) const {
+    if (u > 0xFFFF)
+      return false;
     std::uint16_t c = codes_[u];
-    if (c == 0) return false;
+    if (c == 0)
+      return false;
     if (c == 0x100) {
       out.push_back('\0');
     } else if (c > 0xFF) {
@@ -70,7 +83,7 @@ private:
   std::vector<std::uint16_t> codes_;
 };
 
-const EncodeTable& Encoder() {
+const EncodeTable &Encoder() {
   static const EncodeTable table;
   return table;
 }
@@ -97,7 +110,7 @@ template <typename Emit> void Decode(std::string_view s, Emit emit) {
   }
 }
 
-void AppendUtf8(char32_t c, std::string& out) {
+void AppendUtf8(char32_t c, std::string &out) {
   if (c < 0x80) {
     out.push_back(static_cast<char>(c));
   } else if (c < 0x800) {
@@ -116,22 +129,25 @@ void AppendUtf8(char32_t c, std::string& out) {
 }
 
 // Reads one UTF-8 sequence at s[i]; advances i. Malformed bytes give U+FFFD.
-char32_t NextUtf8(std::string_view s, std::size_t& i) {
+char32_t NextUtf8(std::string_view s, std::size_t &i) {
   unsigned char b = static_cast<unsigned char>(s[i++]);
-  if (b < 0x80) return b;
+  if (b < 0x80)
+    return b;
   int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : -1;
-  if (extra < 0 || i + extra > s.size()) return 0xFFFD;
+  if (extra < 0 || i + extra > s.size())
+    return 0xFFFD;
   char32_t c = b & (0x3F >> extra);
   for (int k = 0; k < extra; ++k) {
     unsigned char t = static_cast<unsigned char>(s[i]);
-    if ((t & 0xC0) != 0x80) return 0xFFFD;
+    if ((t & 0xC0) != 0x80)
+      return 0xFFFD;
     c = (c << 6) | (t & 0x3F);
     ++i;
   }
   return c;
 }
 
-void AppendEncoded(char32_t c, std::string& out, bool& lossless) {
+void AppendEncoded(char32_t c, std::string &out, bool &lossless) {
   if (c < 0x80 && c != 0) {
     out.push_back(static_cast<char>(c));
     return;
@@ -146,7 +162,8 @@ void AppendEncoded(char32_t c, std::string& out, bool& lossless) {
 
 bool IsTrailPos(std::string_view s, std::size_t pos) {
   std::size_t i = 0;
-  while (i < pos) i += CharLen(s, i);
+  while (i < pos)
+    i += CharLen(s, i);
   return i > pos;
 }
 
@@ -156,14 +173,16 @@ std::size_t CharStart(std::string_view s, std::size_t pos) {
 
 std::size_t FindChars(std::string_view s, std::string_view needle) {
   for (std::size_t pos = 0; pos < s.size(); pos += CharLen(s, pos)) {
-    if (s.substr(pos, needle.size()) == needle) return pos;
+    if (s.substr(pos, needle.size()) == needle)
+      return pos;
   }
   return std::string_view::npos;
 }
 
 std::size_t CharCount(std::string_view s) {
   std::size_t count = 0;
-  for (std::size_t i = 0; i < s.size(); i += CharLen(s, i)) ++count;
+  for (std::size_t i = 0; i < s.size(); i += CharLen(s, i))
+    ++count;
   return count;
 }
 
@@ -181,7 +200,7 @@ std::string SjisToUtf8(std::string_view sjis) {
   return out;
 }
 
-std::string Utf16ToSjis(std::u16string_view text, bool* lossless) {
+std::string Utf16ToSjis(std::u16string_view text, bool *lossless) {
   std::string out;
   out.reserve(text.size() * 2);
   bool ok = true;
@@ -193,16 +212,19 @@ std::string Utf16ToSjis(std::u16string_view text, bool* lossless) {
     }
     AppendEncoded(c, out, ok);
   }
-  if (lossless) *lossless = ok;
+  if (lossless)
+    *lossless = ok;
   return out;
 }
 
-std::string Utf8ToSjis(std::string_view utf8, bool* lossless) {
+std::string Utf8ToSjis(std::string_view utf8, bool *lossless) {
   std::string out;
   out.reserve(utf8.size());
   bool ok = true;
-  for (std::size_t i = 0; i < utf8.size();) AppendEncoded(NextUtf8(utf8, i), out, ok);
-  if (lossless) *lossless = ok;
+  for (std::size_t i = 0; i < utf8.size();)
+    AppendEncoded(NextUtf8(utf8, i), out, ok);
+  if (lossless)
+    *lossless = ok;
   return out;
 }
 

@@ -53,8 +53,8 @@ std::string SjisToUtf8(std::string_view sjis);
 
 // Characters that code page 932 cannot hold become "?" and, when given,
 // *lossless is set to false.
-std::string Utf16ToSjis(std::u16string_view text, bool* lossless = nullptr);
-std::string Utf8ToSjis(std::string_view utf8, bool* lossless = nullptr);
+std::string Utf16ToSjis(std::u16string_view text, bool *lossless = nullptr);
+std::string Utf8ToSjis(std::string_view utf8, bool *lossless = nullptr);
 
 // Shift-JIS form of a UTF-8 literal from the source code: Sj("次頁").
 inline std::string Sj(std::string_view utf8) { return Utf8ToSjis(utf8); }

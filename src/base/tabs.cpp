@@ -3,7 +3,8 @@
 namespace zenpa::base {
 
 std::string ExpandTabs(std::string_view line, int tabWidth) {
-  if (line.find('\t') == std::string_view::npos || tabWidth <= 0) return std::string(line);
+  if (line.find('\t') == std::string_view::npos || tabWidth <= 0)
+    return std::string(line);
   std::string out;
   out.reserve(line.size() + 4 * static_cast<std::size_t>(tabWidth));
   for (char c : line) {

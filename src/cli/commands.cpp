@@ -13,16 +13,18 @@
 namespace zenpa::cli {
 namespace {
 
-void PrintHelp(const std::vector<Command>& commands) {
+void PrintHelp(const std::vector<Command> &commands) {
   std::printf("Usage: zenpa [/v] [/k] [FILE]        open the desktop window\n"
               "       zenpa COMMAND [ARGS...]      run a command without a window\n"
               "       zenpa --help | --version\n\n"
               "Window options:\n"
               "  /v    start in the enlarged text view\n"
               "  /k    never write print-format files (reading them still works)\n");
-  if (commands.empty()) return;
+  if (commands.empty())
+    return;
   std::printf("\nCommands:\n");
-  for (const auto& c : commands) std::printf("  %-10s %s\n", c.name, c.summary);
+  for (const auto &c : commands)
+    std::printf("  %-10s %s\n", c.name, c.summary);
   std::printf("\nRun 'zenpa COMMAND --help' for a command's options.\n");
 }
 
@@ -37,8 +39,8 @@ std::vector<Command> CommandTable(Runner print) {
   };
 }
 
-int Dispatch(int argc, char** argv, const std::vector<Command>& commands,
-             int (*fallback)(int argc, char** argv)) {
+int Dispatch(int argc, char **argv, const std::vector<Command> &commands,
+             int (*fallback)(int argc, char **argv)) {
   if (argc >= 2) {
     if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
       PrintHelp(commands);
@@ -48,8 +50,9 @@ int Dispatch(int argc, char** argv, const std::vector<Command>& commands,
       std::printf("zenpa %s\n", ZENPA_VERSION);
       return 0;
     }
-    for (const auto& c : commands) {
-      if (std::strcmp(argv[1], c.name) == 0) return c.run(Args(argv + 2, argv + argc));
+    for (const auto &c : commands) {
+      if (std::strcmp(argv[1], c.name) == 0)
+        return c.run(Args(argv + 2, argv + argc));
     }
   }
   return fallback(argc, argv);

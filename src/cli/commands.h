@@ -13,11 +13,11 @@
 namespace zenpa::cli {
 
 using Args = std::vector<std::string>;
-using Runner = int (*)(const Args& args);
+using Runner = int (*)(const Args &args);
 
 struct Command {
-  const char* name;
-  const char* summary; // one line for --help
+  const char *name;
+  const char *summary; // one line for --help
   Runner run;
 };
 
@@ -27,7 +27,7 @@ std::vector<Command> CommandTable(Runner print);
 
 // The program's entry: --help, --version, a subcommand of the table, or
 // otherwise the window (fallback, called with the whole command line).
-int Dispatch(int argc, char** argv, const std::vector<Command>& commands,
-             int (*fallback)(int argc, char** argv));
+int Dispatch(int argc, char **argv, const std::vector<Command> &commands,
+             int (*fallback)(int argc, char **argv));
 
 } // namespace zenpa::cli

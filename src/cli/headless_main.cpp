@@ -28,19 +28,20 @@ std::string DesktopProgram() {
 // only when that program cannot be started.
 int RunDesktopProgram(std::vector<std::string> args) {
   const std::string program = DesktopProgram();
-  std::vector<char*> argv;
-  for (std::string& a : args) argv.push_back(a.data());
+  std::vector<char *> argv;
+  for (std::string &a : args)
+    argv.push_back(a.data());
   argv.push_back(nullptr);
   execv(program.c_str(), argv.data());
   std::fprintf(stderr, "zenpa: cannot start %s: %s\n", program.c_str(), std::strerror(errno));
   return 127;
 }
 
-int OpenWindow(int argc, char** argv) {
+int OpenWindow(int argc, char **argv) {
   return RunDesktopProgram(std::vector<std::string>(argv, argv + argc));
 }
 
-int Print(const zenpa::cli::Args& args) {
+int Print(const zenpa::cli::Args &args) {
   std::vector<std::string> all = {"zenpa", "print"};
   all.insert(all.end(), args.begin(), args.end());
   return RunDesktopProgram(std::move(all));
@@ -48,6 +49,6 @@ int Print(const zenpa::cli::Args& args) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char **argv) {
   return zenpa::cli::Dispatch(argc, argv, zenpa::cli::CommandTable(Print), OpenWindow);
 }

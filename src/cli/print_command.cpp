@@ -8,11 +8,11 @@
 #include "print/format_file.h"
 #include "print/layout.h"
 #include "print/print_run.h"
-#include "ui/editor_font.h"
-#include "ui/pdf_printer.h"
-#include "ui/qt_canvas.h"
-#include "ui/qt_font_catalog.h"
-#include "ui/qt_printer.h"
+#include "ui/main/editor_font.h"
+#include "ui/qt/pdf_printer.h"
+#include "ui/qt/qt_canvas.h"
+#include "ui/qt/qt_font_catalog.h"
+#include "ui/qt/qt_printer.h"
 
 #include <QGuiApplication>
 #include <QImage>

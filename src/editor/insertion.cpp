@@ -12,12 +12,13 @@ InsertionPlace Toggled(InsertionPlace place) {
   return place == InsertionPlace::AtEnd ? InsertionPlace::AtCaret : InsertionPlace::AtEnd;
 }
 
-int gyo(const platform::Memo& memo, InsertionPlace place) {
-  if (place == InsertionPlace::AtEnd) return memo.LineCount();
+int gyo(const platform::Memo &memo, InsertionPlace place) {
+  if (place == InsertionPlace::AtEnd)
+    return memo.LineCount();
   return memo.Caret().line;
 }
 
-void InsertAtGyo(platform::Memo& memo, InsertionPlace place, const std::string& line) {
+void InsertAtGyo(platform::Memo &memo, InsertionPlace place, const std::string &line) {
   int at = gyo(memo, place);
   memo.InsertLine(at, line);
   memo.SetCaret({at + 1, 0});

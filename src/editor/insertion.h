@@ -16,10 +16,10 @@ std::string InsertionLabel(InsertionPlace place);
 InsertionPlace Toggled(InsertionPlace place);
 
 // Line index where the next block line goes.
-int gyo(const platform::Memo& memo, InsertionPlace place);
+int gyo(const platform::Memo &memo, InsertionPlace place);
 
 // Inserts line as a new line at gyo() and leaves the caret at the start of the
 // line after it, so consecutive inserts come out in writing order.
-void InsertAtGyo(platform::Memo& memo, InsertionPlace place, const std::string& line);
+void InsertAtGyo(platform::Memo &memo, InsertionPlace place, const std::string &line);
 
 } // namespace zenpa::editor

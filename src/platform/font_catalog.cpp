@@ -9,12 +9,13 @@ ListFontCatalog::ListFontCatalog(std::vector<std::string> faces, std::string fal
   std::sort(faces_.begin(), faces_.end());
 }
 
-bool ListFontCatalog::IsInstalled(const std::string& face) const {
+bool ListFontCatalog::IsInstalled(const std::string &face) const {
   return std::binary_search(faces_.begin(), faces_.end(), face);
 }
 
-std::string ListFontCatalog::Substitute(const std::string& face) const {
-  if (IsInstalled(face) || fallback_.empty()) return face;
+std::string ListFontCatalog::Substitute(const std::string &face) const {
+  if (IsInstalled(face) || fallback_.empty())
+    return face;
   return fallback_;
 }
 

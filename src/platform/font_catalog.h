@@ -13,9 +13,9 @@ public:
   virtual ~FontCatalog() = default;
   // Sorted list of installed faces with Japanese characters.
   virtual std::vector<std::string> JapaneseFaces() const = 0;
-  virtual bool IsInstalled(const std::string& face) const = 0;
+  virtual bool IsInstalled(const std::string &face) const = 0;
   // The installed face that draws the named face (the face itself when installed).
-  virtual std::string Substitute(const std::string& face) const = 0;
+  virtual std::string Substitute(const std::string &face) const = 0;
 };
 
 // A fixed list of faces, for tests and the command line.
@@ -23,8 +23,8 @@ class ListFontCatalog : public FontCatalog {
 public:
   explicit ListFontCatalog(std::vector<std::string> faces, std::string fallback = "");
   std::vector<std::string> JapaneseFaces() const override { return faces_; }
-  bool IsInstalled(const std::string& face) const override;
-  std::string Substitute(const std::string& face) const override;
+  bool IsInstalled(const std::string &face) const override;
+  std::string Substitute(const std::string &face) const override;
 
 private:
   std::vector<std::string> faces_;

@@ -15,8 +15,8 @@ namespace zenpa::platform {
 struct TextPos {
   int line = 0;
   int col = 0; // byte offset in the line
-  friend bool operator==(const TextPos&, const TextPos&) = default;
-  friend auto operator<=>(const TextPos&, const TextPos&) = default;
+  friend bool operator==(const TextPos &, const TextPos &) = default;
+  friend auto operator<=>(const TextPos &, const TextPos &) = default;
 };
 
 class Memo {
@@ -24,14 +24,14 @@ public:
   virtual ~Memo() = default;
 
   virtual int LineCount() const = 0;
-  virtual const std::string& Line(int index) const = 0;
+  virtual const std::string &Line(int index) const = 0;
   virtual std::vector<std::string> Lines() const = 0;
 
   // Replaces the whole text (clears undo, keeps the modified flag as it is).
   virtual void SetLines(std::vector<std::string> lines) = 0;
   // index == LineCount() appends.
-  virtual void InsertLine(int index, const std::string& line) = 0;
-  virtual void ReplaceLine(int index, const std::string& line) = 0;
+  virtual void InsertLine(int index, const std::string &line) = 0;
+  virtual void ReplaceLine(int index, const std::string &line) = 0;
   virtual void DeleteLine(int index) = 0;
 
   // The caret's line may equal LineCount() (column 0): the end of a text
@@ -44,7 +44,7 @@ public:
   virtual void Select(TextPos anchor, TextPos caret) = 0;
   // Replaces the selection by text, which may hold "\r\n" line breaks; the
   // caret ends after the inserted text.
-  virtual void ReplaceSelection(const std::string& text) = 0;
+  virtual void ReplaceSelection(const std::string &text) = 0;
   virtual std::string SelectedText() const = 0;
 
   virtual bool Modified() const = 0;

@@ -3,8 +3,9 @@
 namespace zenpa::platform {
 namespace {
 
-template <typename T> T TakeFront(std::deque<T>& queue, T fallback) {
-  if (queue.empty()) return fallback;
+template <typename T> T TakeFront(std::deque<T> &queue, T fallback) {
+  if (queue.empty())
+    return fallback;
   T value = std::move(queue.front());
   queue.pop_front();
   return value;
@@ -16,13 +17,13 @@ Answer DefaultAnswer(Buttons buttons) {
 
 } // namespace
 
-Answer ScriptedHost::Message(const std::string& text, const std::string& caption, Buttons buttons,
+Answer ScriptedHost::Message(const std::string &text, const std::string &caption, Buttons buttons,
                              Icon icon) {
   messages.push_back({text, caption, buttons, icon});
   return TakeFront(answers, DefaultAnswer(buttons));
 }
 
-std::vector<std::string> ScriptedHost::OpenFileNames(const FileDialog& dialog) {
+std::vector<std::string> ScriptedHost::OpenFileNames(const FileDialog &dialog) {
   if (fileNameLists.empty())
     return Host::OpenFileNames(dialog);
   fileDialogs.push_back(dialog);
@@ -31,12 +32,12 @@ std::vector<std::string> ScriptedHost::OpenFileNames(const FileDialog& dialog) {
   return names;
 }
 
-std::optional<std::string> ScriptedHost::OpenFileName(const FileDialog& dialog) {
+std::optional<std::string> ScriptedHost::OpenFileName(const FileDialog &dialog) {
   fileDialogs.push_back(dialog);
   return TakeFront(fileNames, std::optional<std::string>{});
 }
 
-std::optional<std::string> ScriptedHost::SaveFileName(const FileDialog& dialog) {
+std::optional<std::string> ScriptedHost::SaveFileName(const FileDialog &dialog) {
   fileDialogs.push_back(dialog);
   return TakeFront(fileNames, std::optional<std::string>{});
 }
@@ -45,15 +46,16 @@ std::optional<std::uint32_t> ScriptedHost::ChooseColour(std::uint32_t) {
   return TakeFront(colours, std::optional<std::uint32_t>{});
 }
 
-bool ScriptedHost::OpenWithDesktop(const std::string& pathOrUrl) {
+bool ScriptedHost::OpenWithDesktop(const std::string &pathOrUrl) {
   opened.push_back(pathOrUrl);
   return true;
 }
 
-bool ScriptedHost::StartProgram(const std::string& program, const std::vector<std::string>& args,
+bool ScriptedHost::StartProgram(const std::string &program, const std::vector<std::string> &args,
                                 bool) {
   std::string line = program;
-  for (const auto& a : args) line += " " + a;
+  for (const auto &a : args)
+    line += " " + a;
   started.push_back(line);
   return startProgramSucceeds;
 }

@@ -18,18 +18,18 @@ struct ShownMessage {
 
 class ScriptedHost : public Host {
 public:
-  Answer Message(const std::string& text, const std::string& caption = "",
+  Answer Message(const std::string &text, const std::string &caption = "",
                  Buttons buttons = Buttons::Ok, Icon icon = Icon::None) override;
-  std::optional<std::string> OpenFileName(const FileDialog& dialog) override;
+  std::optional<std::string> OpenFileName(const FileDialog &dialog) override;
   // Several files from fileNameLists, else one file as OpenFileName gives it.
-  std::vector<std::string> OpenFileNames(const FileDialog& dialog) override;
-  std::optional<std::string> SaveFileName(const FileDialog& dialog) override;
+  std::vector<std::string> OpenFileNames(const FileDialog &dialog) override;
+  std::optional<std::string> SaveFileName(const FileDialog &dialog) override;
   std::optional<std::uint32_t> ChooseColour(std::uint32_t initial) override;
-  void PlaySound(const std::string& path) override { sounds.push_back(path); }
+  void PlaySound(const std::string &path) override { sounds.push_back(path); }
   std::int64_t Milliseconds() override { return clock; }
   void ProcessEvents() override { ++processEventsCalls; }
-  bool OpenWithDesktop(const std::string& pathOrUrl) override;
-  bool StartProgram(const std::string& program, const std::vector<std::string>& args,
+  bool OpenWithDesktop(const std::string &pathOrUrl) override;
+  bool StartProgram(const std::string &program, const std::vector<std::string> &args,
                     bool wait) override;
 
   // Scripted answers, taken from the front.

@@ -9,8 +9,9 @@ namespace {
 const std::string kEmpty;
 }
 
-const std::string& TextMemo::Line(int index) const {
-  if (index < 0 || index >= LineCount()) return kEmpty;
+const std::string &TextMemo::Line(int index) const {
+  if (index < 0 || index >= LineCount())
+    return kEmpty;
   return lines_[static_cast<std::size_t>(index)];
 }
 
@@ -19,8 +20,10 @@ void TextMemo::Remember(UndoStep::Kind kind, int index) {
   undo_.index = index;
   undo_.caret = caret_;
   undo_.line = (kind == UndoStep::Replaced || kind == UndoStep::Deleted) ? Line(index) : "";
-  if (kind == UndoStep::Snapshot) undo_.lines = lines_;
-  else undo_.lines.clear();
+  if (kind == UndoStep::Snapshot)
+    undo_.lines = lines_;
+  else
+    undo_.lines.clear();
   modified_ = true;
 }
 
@@ -31,20 +34,22 @@ void TextMemo::SetLines(std::vector<std::string> lines) {
   undo_ = UndoStep{};
 }
 
-void TextMemo::InsertLine(int index, const std::string& line) {
+void TextMemo::InsertLine(int index, const std::string &line) {
   index = std::clamp(index, 0, LineCount());
   Remember(UndoStep::Inserted, index);
   lines_.insert(lines_.begin() + index, line);
 }
 
-void TextMemo::ReplaceLine(int index, const std::string& line) {
-  if (index < 0 || index >= LineCount()) return;
+void TextMemo::ReplaceLine(int index, const std::string &line) {
+  if (index < 0 || index >= LineCount())
+    return;
   Remember(UndoStep::Replaced, index);
   lines_[static_cast<std::size_t>(index)] = line;
 }
 
 void TextMemo::DeleteLine(int index) {
-  if (index < 0 || index >= LineCount()) return;
+  if (index < 0 || index >= LineCount())
+    return;
   Remember(UndoStep::Deleted, index);
   lines_.erase(lines_.begin() + index);
   caret_ = Clamp(caret_);
@@ -68,16 +73,20 @@ void TextMemo::Select(TextPos anchor, TextPos caret) {
 
 std::string TextMemo::SelectedText() const {
   TextPos a = std::min(anchor_, caret_), b = std::max(anchor_, caret_);
-  if (a == b || lines_.empty()) return "";
-  if (a.line == b.line) return Line(a.line).substr(a.col, b.col - a.col);
+  if (a == b || lines_.empty())
+    return "";
+  if (a.line == b.line)
+    return Line(a.line).substr(a.col, b.col - a.col);
   std::string out = Line(a.line).substr(a.col);
-  for (int i = a.line + 1; i < b.line; ++i) out += "\r\n" + Line(i);
+  for (int i = a.line + 1; i < b.line; ++i)
+    out += "\r\n" + Line(i);
   return out + "\r\n" + Line(b.line).substr(0, b.col);
 }
 
-void TextMemo::ReplaceSelection(const std::string& text) {
+void TextMemo::ReplaceSelection(const std::string &text) {
   Remember(UndoStep::Snapshot, 0);
-  while (LineCount() <= std::max(anchor_, caret_).line) lines_.emplace_back();
+  while (LineCount() <= std::max(anchor_, caret_).line)
+    lines_.emplace_back();
   TextPos a = std::min(anchor_, caret_), b = std::max(anchor_, caret_);
   std::string head = Line(a.line).substr(0, a.col);
   std::string tail = Line(b.line).substr(b.col);

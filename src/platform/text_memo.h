@@ -12,19 +12,19 @@ public:
   explicit TextMemo(std::vector<std::string> lines) : lines_(std::move(lines)) {}
 
   int LineCount() const override { return static_cast<int>(lines_.size()); }
-  const std::string& Line(int index) const override;
+  const std::string &Line(int index) const override;
   std::vector<std::string> Lines() const override { return lines_; }
 
   void SetLines(std::vector<std::string> lines) override;
-  void InsertLine(int index, const std::string& line) override;
-  void ReplaceLine(int index, const std::string& line) override;
+  void InsertLine(int index, const std::string &line) override;
+  void ReplaceLine(int index, const std::string &line) override;
   void DeleteLine(int index) override;
 
   TextPos Caret() const override { return caret_; }
   void SetCaret(TextPos pos) override;
   TextPos SelectionAnchor() const override { return anchor_; }
   void Select(TextPos anchor, TextPos caret) override;
-  void ReplaceSelection(const std::string& text) override;
+  void ReplaceSelection(const std::string &text) override;
   std::string SelectedText() const override;
 
   bool Modified() const override { return modified_; }

@@ -11,11 +11,12 @@ namespace {
 
 std::string Bytes(std::initializer_list<int> values) {
   std::string s;
-  for (int v : values) s.push_back(static_cast<char>(v));
+  for (int v : values)
+    s.push_back(static_cast<char>(v));
   return s;
 }
 
-void ExpectRoundTrip(const std::string& bytes) {
+void ExpectRoundTrip(const std::string &bytes) {
   EXPECT_EQ(bytes, Utf16ToSjis(SjisToUtf16(bytes)));
   EXPECT_EQ(bytes, Utf8ToSjis(SjisToUtf8(bytes)));
 }
@@ -35,7 +36,8 @@ TEST(Sjis, DuplicateCodesSurviveAndStayDistinct) {
   EXPECT_EQ(u"≒", SjisToUtf16(jis));
   EXPECT_NE(SjisToUtf16(jis), SjisToUtf16(nec));
   EXPECT_NE(SjisToUtf16(necSelected), SjisToUtf16(ibm));
-  for (const auto& s : {jis, nec, necSelected, ibm}) ExpectRoundTrip(s);
+  for (const auto &s : {jis, nec, necSelected, ibm})
+    ExpectRoundTrip(s);
 }
 
 TEST(Sjis, InvalidBytesLoneLeadAndControlsSurvive) {
@@ -53,7 +55,8 @@ TEST(Sjis, RandomByteStringsRoundTrip) {
   std::mt19937 rng(12345);
   for (int n = 0; n < 2000; ++n) {
     std::string s(rng() % 64, '\0');
-    for (char& c : s) c = static_cast<char>(rng() & 0xFF);
+    for (char &c : s)
+      c = static_cast<char>(rng() & 0xFF);
     ASSERT_EQ(s, Utf16ToSjis(SjisToUtf16(s)));
     ASSERT_EQ(s, Utf8ToSjis(SjisToUtf8(s)));
   }
@@ -61,7 +64,8 @@ TEST(Sjis, RandomByteStringsRoundTrip) {
 
 TEST(Sjis, EveryDoubleByteCodeRoundTrips) {
   for (int lead = 0x81; lead <= 0xFC; ++lead) {
-    if (!IsLeadByte(static_cast<unsigned char>(lead))) continue;
+    if (!IsLeadByte(static_cast<unsigned char>(lead)))
+      continue;
     for (int trail = 0x40; trail <= 0xFC; ++trail) {
       std::string s = Bytes({lead, trail});
       ASSERT_EQ(s, Utf16ToSjis(SjisToUtf16(s))) << std::hex << lead << trail;
@@ -71,7 +75,9 @@ TEST(Sjis, EveryDoubleByteCodeRoundTrips) {
 
 TEST(Sjis, UnencodableCharactersAreReported) {
   bool lossless = true;
-  EXPECT_EQ("a?b", Utf8ToSjis("a\xF0\x9F\x98\x80" "b", &lossless));
+  EXPECT_EQ("a?b", Utf8ToSjis("a\xF0\x9F\x98\x80"
+                              "b",
+                              &lossless));
   EXPECT_FALSE(lossless);
   Utf8ToSjis("日本", &lossless);
   EXPECT_TRUE(lossless);

@@ -26,7 +26,9 @@ TEST(ProgramPairTest, PuzzleCommandsNeedNoDesktopProgram) {
   zenpa::testing::CliDir dir("pair_alone");
   const auto run = RunAlone(dir, "sudoku solve", kPuzzle);
   EXPECT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(run.out, "483921657967345821251876493548132976729564138136798245372689514814253769695417382\r\n");
+  EXPECT_EQ(
+      run.out,
+      "483921657967345821251876493548132976729564138136798245372689514814253769695417382\r\n");
 }
 
 TEST(ProgramPairTest, PrintWithoutDesktopProgramFailsWithAMessage) {

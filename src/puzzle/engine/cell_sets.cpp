@@ -39,7 +39,7 @@ void SortCells(const std::array<Cell, 81> &cells, int first, int last, int base,
 // cells, the placed cells' copy the placed ones.
 void SortEight(const Cell *cells, int shift, Halves &h) {
   const __m128i v = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i *>(cells)),
-                                   _mm_set1_epi16(kAllCandidates));
+                                  _mm_set1_epi16(kAllCandidates));
   // c & (c - 1) is zero exactly for the placed and the empty cells.
   const __m128i fewerThanTwo =
       _mm_cmpeq_epi16(_mm_and_si128(v, _mm_sub_epi16(v, _mm_set1_epi16(1))), _mm_setzero_si128());

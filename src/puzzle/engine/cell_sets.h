@@ -33,9 +33,7 @@ public:
 
   constexpr bool Empty() const { return (lo_ | hi_) == 0; }
   // Exactly one cell.
-  constexpr bool Single() const {
-    return lo_ == 0 ? OneBit(hi_) : (hi_ == 0 && OneBit(lo_));
-  }
+  constexpr bool Single() const { return lo_ == 0 ? OneBit(hi_) : (hi_ == 0 && OneBit(lo_)); }
   // The cell of a non-empty set with the lowest index.
   constexpr Pos First() const {
     const int index = lo_ != 0 ? std::countr_zero(lo_) : 64 + std::countr_zero(hi_);
@@ -100,7 +98,8 @@ constexpr std::array<CellSet, 81> MakePeerSets() {
   for (int y = 1; y <= 9; ++y) {
     for (int x = 1; x <= 9; ++x) {
       const int block = BlockNumber(BlockStart(x), BlockStart(y));
-      peers[(y - 1) * 9 + (x - 1)] = kUnitSets.rows[y] | kUnitSets.columns[x] | kUnitSets.blocks[block];
+      peers[(y - 1) * 9 + (x - 1)] =
+          kUnitSets.rows[y] | kUnitSets.columns[x] | kUnitSets.blocks[block];
     }
   }
   return peers;

@@ -148,8 +148,8 @@ bool PointFromBlock(Engine &e, const Unit &block, UnitKind kind, int d, DigitCel
     }
     return targets;
   };
-  const LockRule<decltype(lineOf), decltype(lineCells), decltype(targetsOf)> rule{
-      lineOf, lineCells, targetsOf};
+  const LockRule<decltype(lineOf), decltype(lineCells), decltype(targetsOf)> rule{lineOf, lineCells,
+                                                                                  targetsOf};
   return ScanDigits(e, d, block, column ? kColumn : kRow, rule, cells);
 }
 

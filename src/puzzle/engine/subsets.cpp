@@ -475,8 +475,8 @@ Cell QuadDigits(const Engine &e, const Unit &u, int fewest, int most) {
 }
 
 UnitResult NakedQuads(Engine &e, const Unit &u, bool) {
-  static constexpr QuadKind kNaked{"N. Quad", 80, NakedQuadMembers, ClearOtherCells, OtherCellsHold,
-                                      false};
+  static constexpr QuadKind kNaked{"N. Quad",      80,   NakedQuadMembers, ClearOtherCells,
+                                   OtherCellsHold, false};
   const Cell allowed = QuadDigits(e, u, 2, 4);
   if (CandidateCount(allowed) < 4)
     return UnitResult{};
@@ -484,8 +484,8 @@ UnitResult NakedQuads(Engine &e, const Unit &u, bool) {
 }
 
 UnitResult HiddenQuads(Engine &e, const Unit &u, bool) {
-  static constexpr QuadKind kHidden{"H. Quad", 90, HiddenQuadMembers, KeepOnly,
-                                       MembersHoldOutside, true};
+  static constexpr QuadKind kHidden{"H. Quad",          90,  HiddenQuadMembers, KeepOnly,
+                                    MembersHoldOutside, true};
   const Cell free = static_cast<Cell>(kAllCandidates & ~PlacedDigits(e, u));
   if (CandidateCount(free) < 4)
     return UnitResult{};

@@ -18,7 +18,9 @@ Grid RandomGrid(std::mt19937 &rng) {
   for (int y = 1; y <= 9; ++y) {
     for (int x = 1; x <= 9; ++x) {
       const int k = kind(rng);
-      g(x, y) = k == 0 ? DigitBit(digit(rng)) : k == 1 ? kNoCandidates : static_cast<Cell>(mask(rng));
+      g(x, y) = k == 0   ? DigitBit(digit(rng))
+                : k == 1 ? kNoCandidates
+                         : static_cast<Cell>(mask(rng));
     }
   }
   return g;

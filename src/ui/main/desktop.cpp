@@ -1,0 +1,32 @@
+#include "ui/main/desktop.h"
+
+#include "ui/main/main_window.h"
+#include "ui/qt/qt_font_catalog.h"
+#include "ui/qt/qt_host.h"
+#include "ui/qt/qt_printer.h"
+#include "ui/qt/qt_text.h"
+
+#include <QApplication>
+
+#include <string>
+#include <vector>
+
+namespace zenpa::ui {
+
+int RunDesktop(int argc, char **argv) {
+  QApplication app(argc, argv);
+  QtHost host;
+  QtFontCatalog fonts;
+  QtPrinter printer(&fonts);
+  const std::string programDir = PathFromQt(QCoreApplication::applicationDirPath()) + "/";
+  // Arguments are taken as the bytes the shell passed, like file names.
+  const std::vector<std::string> args(argv + 1, argv + argc);
+
+  MainWindow window(host, printer, fonts, programDir);
+  host.SetParent(&window);
+  window.Start(args);
+  window.show();
+  return app.exec();
+}
+
+} // namespace zenpa::ui

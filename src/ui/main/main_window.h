@@ -1,0 +1,136 @@
+// TForm1, the main window: the document editor Memo1, the File and Help
+// menus, the status strip Panel9 with the document's name label and rename
+// box, the start-up notice and dropped files. The window only binds widgets
+// to the app::Session, which holds every rule; dialogs and messages go
+// through the platform Host.
+//
+// Places for the other parts of the window: the menu bar (menuBar()) takes
+// further menus, SettingsArea() the panels above the editor, the right dock
+// area side panels, and the status strip further indicators.
+#pragma once
+
+#include "app/session.h"
+#include "ui/qt/qt_memo.h"
+
+#include <QEvent>
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QDockWidget;
+class QMenu;
+class QImage;
+class QPainter;
+class QTimer;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QStatusBar;
+class QVBoxLayout;
+
+namespace zenpa::ui {
+
+class LoadingNotice;
+class PrintStatusPanel;
+class PuzzlePanel;
+class RunKeyFilter;
+class QtCanvas;
+
+class MainWindow : public QMainWindow, private app::SessionView {
+  Q_OBJECT
+public:
+  // programDir ends in "/". host, printer and fonts must outlive the window.
+  MainWindow(platform::Host &host, platform::Printer &printer, const platform::FontCatalog &fonts,
+             std::string programDir, QWidget *parent = nullptr);
+  ~MainWindow() override;
+
+  // Runs the start-up with the command-line arguments after the program name.
+  void Start(const std::vector<std::string> &args);
+
+  app::Session &session() { return session_; }
+  QtMemo &memo() { return *memo_; }
+  QVBoxLayout *SettingsArea() const { return settingsArea_; }
+  QStatusBar *StatusStrip() const { return status_; }
+
+  // Shows every state the session holds: caption, name label, menus.
+  void SyncFromSession();
+
+protected:
+  bool event(QEvent *event) override;
+  void closeEvent(QCloseEvent *event) override;
+  void showEvent(QShowEvent *event) override;
+  void dragEnterEvent(QDragEnterEvent *event) override;
+  void dropEvent(QDropEvent *event) override;
+  bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+  // app::SessionView
+  void ShowLoadingNotice(const std::string &line) override;
+  void HideLoadingNotice() override;
+  void BringToFront() override;
+  void FocusEditor() override;
+  void DocumentLaidOut() override;
+  platform::Canvas *MeasureCanvas() override;
+  print::CellRatio EditorCellRatio() const override;
+  void RequestClose() override;
+
+  void BuildEditor(const platform::FontCatalog &fonts);
+  void BuildMenus();
+  void BuildHelpMenu();
+  void BuildFormatItems(QMenu *menu);
+  void BuildStatusStrip();
+  void BuildPrintStatus();
+  void BindPrintButtons();
+  void BuildPuzzleSide();
+  void ShowPuzzleSide(bool shown);
+  void FitMinimumSize();
+  QAction *AddAction(QMenu *menu, const char *name, const char *caption,
+                     void (MainWindow::*slot)());
+  void RunAndSync(const std::function<void()> &command);
+  bool NameLabelEvent(QEvent::Type type);
+
+  void NewDocument();
+  void OpenDocument();
+  void SaveDocument();
+  void SaveDocumentAs();
+  void InsertAtEnd();
+  void BeginRename();
+  void CommitRename();
+  void CancelRename();
+  void ShowVersionBox();
+  void OpenManual();
+  void OpenMakerPage();
+  void StartTimerTool();
+
+  int uiScale_ = 100;
+  std::unique_ptr<LoadingNotice> notice_;
+  QPlainTextEdit *editor_ = nullptr;
+  QtMemo *memo_ = nullptr;
+  app::Session session_;
+  QVBoxLayout *settingsArea_ = nullptr;
+  QStatusBar *status_ = nullptr;
+  QLabel *nameLabel_ = nullptr;
+  QLineEdit *renameBox_ = nullptr;
+  QPushButton *renameOk_ = nullptr;
+  QPushButton *renameCancel_ = nullptr;
+  QAction *timer_ = nullptr;
+  QAction *back_ = nullptr;
+  PrintStatusPanel *printStatus_ = nullptr;
+  PuzzlePanel *puzzlePanel_ = nullptr;
+  QDockWidget *puzzleDock_ = nullptr;
+  std::unique_ptr<RunKeyFilter> runKeys_;
+  QTimer *relayoutTimer_ = nullptr;
+  // Measures text like the printer for the layout: a canvas on a tiny image.
+  std::unique_ptr<QImage> measureImage_;
+  std::unique_ptr<QPainter> measurePainter_;
+  std::unique_ptr<QtCanvas> measure_;
+  const platform::FontCatalog &fonts_;
+  std::array<QAction *, app::kHistorySlots> history_{};
+  bool shown_ = false;
+};
+
+} // namespace zenpa::ui

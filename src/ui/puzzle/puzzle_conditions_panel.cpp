@@ -1,0 +1,231 @@
+#include "ui/puzzle/puzzle_conditions_panel.h"
+
+#include "app/puzzle_settings.h"
+#include "ui/puzzle/puzzle_widgets.h"
+#include "ui/qt/qt_text.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <tuple>
+
+namespace zenpa::ui {
+namespace {
+
+// Captions of the technique boxes CheckBoxL1..CheckBoxL17.
+constexpr const char *kTechniqueCaptions[] = {"",
+                                              "Block Unique",
+                                              "Line Unique",
+                                              "Cell Unique",
+                                              "Localization",
+                                              "Naked Pair",
+                                              "Hidden Pair",
+                                              "Naked Triple",
+                                              "Hidden Triple",
+                                              "X-Wing",
+                                              "Swordfish",
+                                              "Skyscraper",
+                                              "XY-Wing",
+                                              "Remote Pair",
+                                              "2-String Kite",
+                                              "Empty Rect.",
+                                              "Naked Quad",
+                                              "Hidden Quad"};
+
+// Object names of the symmetry radio buttons, in the order of play::Symmetry.
+constexpr const char *kSymmetryNames[] = {"RadioButton11", "RadioButton3", "RadioButton4",
+                                          "RadioButton5",  "RadioButton6", "RadioButton7",
+                                          "RadioButton8",  "RadioButton9", "RadioButton10"};
+
+constexpr int kExtraFirstBox = puzzle::kBoxTwoStringKite;
+
+} // namespace
+
+ConditionsPanel::ConditionsPanel(app::PuzzleCommands &puzzle, QWidget *parent)
+    : QFrame(parent), puzzle_(puzzle) {
+  QVBoxLayout *box = PanelLayout(this, "Panel6");
+  label45_ = NamedLabel("Label45", this);
+  QPushButton *close = AddTitleRow(box, {label45_}, "SpeedButton2", this);
+  connect(close, &QPushButton::clicked, this, [this] {
+    puzzle_.SetConditionsPanel(false);
+    emit changed();
+  });
+  for (const auto &[name, caption, on] :
+       {std::tuple{"ALLCheck", "すべての解法をチェック(&A)", true},
+        std::tuple{"NoCheck", "すべてのチェックをはずす(&N)", false}}) {
+    auto *item = new QAction(Utf(caption), this);
+    item->setObjectName(name);
+    connect(item, &QAction::triggered, this, [this, on = on] {
+      puzzle_.SetAllTechniques(on);
+      emit changed();
+    });
+    addAction(item);
+  }
+  setContextMenuPolicy(Qt::ActionsContextMenu);
+  BuildClueWindow();
+  BuildSymmetry();
+  BuildTechniques();
+  BuildRecordPanel();
+}
+
+void ConditionsPanel::BuildClueWindow() {
+  auto *row = new QHBoxLayout;
+  lower_ = AddLabelledSpin(row, "LabeledEdit18", "数字の許容", 16, 60);
+  row->addWidget(new QLabel(Utf("～")));
+  upper_ = AddLabelledSpin(row, "Edit16", "", 24, 80);
+  label46_ = NamedLabel("Label46", this);
+  row->addWidget(label46_);
+  row->addStretch();
+  static_cast<QBoxLayout *>(layout())->addLayout(row);
+  connect(lower_, &QSpinBox::valueChanged, this, [this](int value) {
+    puzzle_.Options().lowerGivens = value;
+    puzzle_.SettingsChanged();
+  });
+  connect(upper_, &QSpinBox::valueChanged, this, [this](int value) {
+    puzzle_.Options().upperGivens = value;
+    puzzle_.SettingsChanged();
+  });
+}
+
+void ConditionsPanel::BuildSymmetry() {
+  QGridLayout *grid = PanelGrid();
+  auto *group = new QButtonGroup(this);
+  for (int i = 0; i < play::kSymmetryCount; ++i) {
+    const std::string caption = play::SymmetryCaption(static_cast<play::Symmetry>(i));
+    auto *radio = new QRadioButton(ToQt(caption), this);
+    radio->setObjectName(kSymmetryNames[i]);
+    group->addButton(radio, i);
+    grid->addWidget(radio, i / 5, i % 5);
+    symmetry_[static_cast<std::size_t>(i)] = radio;
+  }
+  static_cast<QBoxLayout *>(layout())->addLayout(grid);
+  connect(group, &QButtonGroup::idClicked, this, [this](int id) {
+    puzzle_.Options().symmetry = id;
+    puzzle_.SettingsChanged();
+    emit changed();
+  });
+}
+
+void ConditionsPanel::BuildTechniques() {
+  QGridLayout *grid = PanelGrid();
+  extra_ = new QFrame(this);
+  extra_->setObjectName("Panel20");
+  extra_->setFrameShape(QFrame::StyledPanel);
+  QGridLayout *extraBox = PanelGrid();
+  extra_->setLayout(extraBox);
+  SetPanelMargins(extraBox);
+  extraBox->addWidget(new QLabel(Utf("表示中のみ有効"), extra_), 0, 0, 1, 2);
+  for (int n = 1; n <= puzzle::kBoxHiddenQuad; ++n) {
+    const std::string name = "CheckBoxL" + std::to_string(n);
+    QWidget *owner = n >= kExtraFirstBox ? static_cast<QWidget *>(extra_) : this;
+    QCheckBox *check = NamedCheck(name.c_str(), kTechniqueCaptions[n], owner);
+    boxes_[static_cast<std::size_t>(n)] = check;
+    if (n >= kExtraFirstBox)
+      extraBox->addWidget(check, 1 + (n - kExtraFirstBox) / 2, (n - kExtraFirstBox) % 2);
+    else
+      grid->addWidget(check, (n - 1) / 3, (n - 1) % 3);
+    connect(check, &QCheckBox::clicked, this, [this, n](bool on) { puzzle_.SetTechnique(n, on); });
+  }
+  mustUseHardest_ = NamedCheck("CheckBoxYH", "有効・必須", this);
+  extraButton_ = NamedButton("SpeedButton12", "▽", this);
+  extraButton_->setFixedWidth(24);
+  grid->addWidget(mustUseHardest_, 4, 1);
+  grid->addWidget(extraButton_, 4, 2, Qt::AlignRight);
+  // Tab goes through the panel as it reads: the row with "▽" before the
+  // extra panel below it.
+  setTabOrder(boxes_[kExtraFirstBox - 1], mustUseHardest_);
+  setTabOrder(mustUseHardest_, extraButton_);
+  auto *box = static_cast<QBoxLayout *>(layout());
+  box->addLayout(grid);
+  box->addWidget(extra_);
+  connect(mustUseHardest_, &QCheckBox::clicked, this,
+          [this](bool on) { puzzle_.SetMustUseHardest(on); });
+  connect(extraButton_, &QPushButton::clicked, this, [this] {
+    puzzle_.SetExtraPanel(!puzzle_.Techniques().Panel20Visible);
+    emit changed();
+  });
+}
+
+QLineEdit *ConditionsPanel::AddRecordField(const char *name, const char *caption,
+                                           std::string print::PuzzleOptions::*field) {
+  auto *edit = new QLineEdit(record_);
+  edit->setObjectName(name);
+  edit->setMaximumWidth(std::string_view(name) == "LabeledEdit13" ? 90 : 44);
+  auto *row = static_cast<QBoxLayout *>(record_->layout()->itemAt(1)->layout());
+  row->addWidget(new QLabel(Utf(caption), record_));
+  row->addWidget(edit);
+  connect(edit, &QLineEdit::editingFinished, this, [this, edit, field] {
+    if (field == &print::PuzzleOptions::recordFirst)
+      app::SetRecordFirst(puzzle_.Options(), FromQt(edit->text()));
+    else
+      puzzle_.Options().*field = FromQt(edit->text());
+    puzzle_.SettingsChanged();
+    emit changed();
+  });
+  return edit;
+}
+
+void ConditionsPanel::BuildRecordPanel() {
+  record_ = new QFrame(this);
+  QVBoxLayout *box = PanelLayout(record_, "Panel5");
+  label38_ = NamedLabel("Label38", record_);
+  QPushButton *close =
+      AddTitleRow(box, {new QLabel(Utf("★自動記録★"), record_), label38_}, "SpeedButton6", record_);
+  auto *fields = new QHBoxLayout;
+  fields->setSpacing(4);
+  box->addLayout(fields);
+  recordFields_ = {AddRecordField("LabeledEdit13", "ファイル名", &print::PuzzleOptions::recordStem),
+                   AddRecordField("LabeledEdit14", "始め", &print::PuzzleOptions::recordFirst),
+                   AddRecordField("LabeledEdit15", "終わり", &print::PuzzleOptions::recordLast)};
+  static_cast<QBoxLayout *>(layout())->addWidget(record_);
+  connect(close, &QPushButton::clicked, this, [this] {
+    puzzle_.ToggleAutoRecord();
+    emit changed();
+  });
+}
+
+void ConditionsPanel::Refresh(const app::PuzzleDisplay &d) {
+  const print::PuzzleOptions &options = puzzle_.Options();
+  setVisible(options.settingsMenuShown);
+  SetLabelText(label45_, d.label45);
+  label45_->setStyleSheet(ForegroundStyle(d.label45Colour) + "font-weight: bold;");
+  SetLabelText(label46_, d.label46);
+  const QSignalBlocker blockLower(lower_);
+  lower_->setValue(options.lowerGivens);
+  const QSignalBlocker blockUpper(upper_);
+  upper_->setValue(options.upperGivens);
+  const int symmetry = std::clamp(options.symmetry, 0, play::kSymmetryCount - 1);
+  symmetry_[static_cast<std::size_t>(symmetry)]->setChecked(true);
+  RefreshTechniques();
+  RefreshRecord(d);
+  setEnabled(!d.running);
+}
+
+void ConditionsPanel::RefreshTechniques() {
+  const puzzle::TechniqueOptions techniques = puzzle_.Techniques();
+  for (int n = 1; n <= puzzle::kBoxHiddenQuad; ++n)
+    boxes_[static_cast<std::size_t>(n)]->setChecked(
+        techniques.CheckBoxL[static_cast<std::size_t>(n)]);
+  mustUseHardest_->setChecked(techniques.CheckBoxYH);
+  extra_->setVisible(techniques.Panel20Visible);
+  extraButton_->setText(Utf(techniques.Panel20Visible ? "△" : "▽"));
+}
+
+void ConditionsPanel::RefreshRecord(const app::PuzzleDisplay &d) {
+  const print::PuzzleOptions &options = puzzle_.Options();
+  record_->setVisible(options.recordPanelShown);
+  SetLabelText(label38_, d.label38);
+  const std::string *texts[] = {&options.recordStem, &options.recordFirst, &options.recordLast};
+  for (std::size_t i = 0; i < recordFields_.size(); ++i) {
+    if (!recordFields_[i]->hasFocus())
+      recordFields_[i]->setText(ToQt(*texts[i]));
+  }
+}
+
+} // namespace zenpa::ui

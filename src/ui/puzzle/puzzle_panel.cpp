@@ -1,0 +1,392 @@
+#include "ui/puzzle/puzzle_panel.h"
+
+#include "app/puzzle_settings.h"
+#include "ui/puzzle/puzzle_conditions_panel.h"
+#include "ui/puzzle/puzzle_conversion_panel.h"
+#include "ui/puzzle/puzzle_widgets.h"
+#include "ui/qt/qt_text.h"
+
+#include <QAction>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QProgressBar>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace zenpa::ui {
+namespace {
+
+using play::AnswerCommand;
+
+QFrame *Framed(const char *name, QWidget *parent) {
+  auto *frame = new QFrame(parent);
+  frame->setObjectName(name);
+  frame->setFrameShape(QFrame::StyledPanel);
+  return frame;
+}
+
+bool CtrlHeld() { return QGuiApplication::keyboardModifiers() & Qt::ControlModifier; }
+
+} // namespace
+
+PuzzlePanel::PuzzlePanel(app::Session &session, QWidget *parent)
+    : QWidget(parent), session_(session), puzzle_(session.Puzzle()) {
+  setObjectName("Panel2");
+  BuildControls();
+  puzzle_.SetShowState([this] { Refresh(); });
+  Refresh();
+}
+
+void PuzzlePanel::BuildControls() {
+  auto *row = new QVBoxLayout(this);
+  row->setContentsMargins(4, 2, 4, 2);
+  auto *main = new QVBoxLayout;
+  row->addLayout(main);
+  auto *buttons = new QHBoxLayout;
+  make_ = NamedButton("Button10", "作 る", this);
+  load_ = NamedButton("Button8", "読込", this);
+  stop_ = NamedButton("Button14", "中 止", this);
+  auto *record = NamedButton("SpeedButton5", "Ａ", this);
+  record->setFixedWidth(28);
+  switch_ = new ClickLabel("Label33", "D", this);
+  switch_->setFixedWidth(14);
+  switch_->setAlignment(Qt::AlignCenter);
+  // The stop button, shown only during a repeat run, comes last, so that
+  // showing it moves none of the others.
+  for (QWidget *w : {static_cast<QWidget *>(make_), static_cast<QWidget *>(load_),
+                     static_cast<QWidget *>(record), static_cast<QWidget *>(switch_),
+                     static_cast<QWidget *>(stop_)})
+    buttons->addWidget(w);
+  buttons->addStretch();
+  main->addLayout(buttons);
+  connect(make_, &QPushButton::clicked, this, [this] { Run([this] { puzzle_.Generate(); }); });
+  connect(load_, &QPushButton::clicked, this,
+          [this] { Run([this] { puzzle_.LoadFiles(CtrlHeld()); }); });
+  connect(stop_, &QPushButton::clicked, this, [this] { puzzle_.StopGenerator(); });
+  connect(record, &QPushButton::clicked, this,
+          [this] { Run([this] { puzzle_.ToggleAutoRecord(); }); });
+  connect(static_cast<ClickLabel *>(switch_), &ClickLabel::clicked, this,
+          [this] { Run([this] { puzzle_.ClickSwitch(); }); });
+  runBlockedWidgets_ = {make_, load_, record, switch_};
+  BuildSwitches();
+  BuildResult();
+  BuildStepPanel();
+  conditions_ = new ConditionsPanel(puzzle_, this);
+  conversion_ = new ConversionPanelView(puzzle_, this);
+  connect(conditions_, &ConditionsPanel::changed, this, &PuzzlePanel::Refresh);
+  connect(conversion_, &ConversionPanelView::commandDone, this, [this] { Run([] {}); });
+  // The panels the user opens come first; the result and step panels, which
+  // a run shows by itself, come below them so that they move nothing the
+  // user is working with.
+  row->addWidget(conditions_);
+  row->addWidget(conversion_);
+  row->addWidget(result_);
+  row->addWidget(step_);
+  // The run's gauges come and go during a run: below the panels, so that
+  // the panels the user watches keep their places.
+  BuildProgress();
+  row->addWidget(progress_);
+  row->addWidget(gauge_);
+  auto *progressLabels = new QHBoxLayout;
+  progressLabels->addWidget(label32_);
+  progressLabels->addWidget(trialStop_);
+  progressLabels->addWidget(label9_);
+  progressLabels->addStretch();
+  row->addLayout(progressLabels);
+  row->addStretch();
+}
+
+// The block switches, the insertion toggle with its append box, the target
+// and the removal trials.
+void PuzzlePanel::BuildSwitches() {
+  auto *main = static_cast<QVBoxLayout *>(layout()->itemAt(0)->layout());
+  QGridLayout *checks = PanelGrid();
+  const std::pair<const char *, const char *> names[] = {{"CheckBox25", "☆"},
+                                                         {"CheckBox13", "clue"},
+                                                         {"CheckBox12", "遊び方"},
+                                                         {"CheckBox9", "改頁"},
+                                                         {"CheckBox10", "答えも付加"}};
+  bool print::PuzzleOptions::*fields[] = {
+      &print::PuzzleOptions::printTitle, &print::PuzzleOptions::printClue,
+      &print::PuzzleOptions::printHowToPlay, &print::PuzzleOptions::pageBreak,
+      &print::PuzzleOptions::appendAnswer};
+  for (std::size_t i = 0; i < std::size(names); ++i) {
+    QCheckBox *box = NamedCheck(names[i].first, names[i].second, this);
+    checks->addWidget(box, static_cast<int>(i / 3), static_cast<int>(i % 3));
+    switches_.emplace_back(box, fields[i]);
+  }
+  main->addLayout(checks);
+  auto *place = new QHBoxLayout;
+  append_ = NamedCheck("CheckBox8", "", this);
+  append_->setToolTip(Utf("数独を文書に追加する"));
+  switches_.emplace_back(append_, &print::PuzzleOptions::addToDocument);
+  insertion_ = new ClickLabel("Label39", "", this);
+  insertion_->setFrameShape(QFrame::Panel);
+  insertion_->setFrameShadow(QFrame::Raised);
+  place->addWidget(append_);
+  place->addWidget(insertion_);
+  place->addStretch();
+  main->addLayout(place);
+  auto *numbers = new QHBoxLayout;
+  target_ = AddLabelledSpin(numbers, "LabeledEdit12", "数字", 16, 80);
+  trials_ = AddLabelledSpin(numbers, "LabeledEdit16", "試作回数", 0, 10);
+  numbers->addStretch();
+  main->addLayout(numbers);
+  for (auto &[box, field] : switches_) {
+    connect(box, &QCheckBox::toggled, this, [this, field](bool on) {
+      puzzle_.Options().*field = on;
+      puzzle_.SettingsChanged();
+    });
+  }
+  connect(static_cast<ClickLabel *>(insertion_), &ClickLabel::clicked, this,
+          [this] { Run([this] { puzzle_.ToggleInsertion(); }); });
+  connect(target_, &QSpinBox::editingFinished, this, [this] {
+    app::SetTargetGivens(puzzle_.Options(), target_->value());
+    puzzle_.SettingsChanged();
+    Refresh();
+  });
+  connect(trials_, &QSpinBox::valueChanged, this, [this](int value) {
+    puzzle_.Options().attempts = value;
+    puzzle_.SettingsChanged();
+  });
+}
+
+void PuzzlePanel::BuildResult() {
+  result_ = Framed("Panel3", this);
+  auto *box = new QVBoxLayout(result_);
+  SetPanelMargins(box);
+  label30_ = NamedLabel("Label30", result_);
+  label31_ = NamedLabel("Label31", result_);
+  label40_ = NamedLabel("Label40", result_);
+  for (QLabel *label : {label30_, label31_, label40_})
+    box->addWidget(label);
+  QFont bold = label30_->font();
+  bold.setBold(true);
+  label30_->setFont(bold);
+}
+
+void PuzzlePanel::BuildStepPanel() {
+  step_ = Framed("Panel4", this);
+  step_->setAutoFillBackground(true);
+  auto *box = new QVBoxLayout(step_);
+  SetPanelMargins(box);
+  label41_ = NamedLabel("Label41", step_);
+  label44_ = NamedLabel("Label44", step_);
+  // A long step text wraps inside the panel instead of widening the side.
+  label41_->setWordWrap(true);
+  box->addWidget(label41_);
+  box->addWidget(label44_);
+  auto *buttons = new QHBoxLayout;
+  QPushButton *next = NamedButton("Button29", "Ｏ Ｋ", step_);
+  stepBack_ = NamedButton("Button28", "前", step_);
+  QPushButton *quit = NamedButton("Button30", "やめる", step_);
+  for (QPushButton *b : {next, stepBack_, quit})
+    buttons->addWidget(b);
+  // "前" is hidden outside a step-by-step solve; its place stays, so that
+  // "Ｏ Ｋ" and "やめる" do not move under the user's pointer.
+  QSizePolicy keepPlace = stepBack_->sizePolicy();
+  keepPlace.setRetainSizeWhenHidden(true);
+  stepBack_->setSizePolicy(keepPlace);
+  box->addLayout(buttons);
+  connect(next, &QPushButton::clicked, this, [this] { puzzle_.PressStepKey(puzzle::kKeyEnter); });
+  connect(stepBack_, &QPushButton::clicked, this,
+          [this] { puzzle_.PressStepKey(puzzle::kKeyBackspace); });
+  connect(quit, &QPushButton::clicked, this, [this] { puzzle_.PressStepKey(puzzle::kKeyEscape); });
+}
+
+void PuzzlePanel::BuildProgress() {
+  progress_ = new QProgressBar(this);
+  progress_->setObjectName("ProgressBar1");
+  progress_->setTextVisible(false);
+  progress_->setMaximumHeight(12);
+  gauge_ = new QProgressBar(this);
+  gauge_->setObjectName("Gauge1");
+  gauge_->setMaximumHeight(12);
+  label32_ = NamedLabel("Label32", this);
+  label9_ = NamedLabel("Label9", this);
+  trialStop_ = NamedButton("Button48", "中　止", this);
+  connect(trialStop_, &QPushButton::clicked, this, [this] { puzzle_.StopTrial(); });
+}
+
+QAction *PuzzlePanel::AddCommand(QMenu *menu, const char *name, const char *caption,
+                                 const std::function<void()> &command) {
+  QAction *action = menu->addAction(Utf(caption));
+  action->setObjectName(name);
+  connect(action, &QAction::triggered, this, [this, command] { Run(command); });
+  runBlocked_.push_back(action);
+  return action;
+}
+
+void PuzzlePanel::BuildMenu(QMenu *menu) {
+  menuSdk_ = menu->addAction(Utf("数独作成メニュー(&M)"));
+  menuSdk_->setObjectName("MenuSDK");
+  menuSdk_->setCheckable(true);
+  connect(menuSdk_, &QAction::triggered, this, [this](bool on) {
+    puzzle_.Options().menuShown = on;
+    puzzle_.SettingsChanged();
+    Refresh();
+  });
+  menu->addSeparator();
+  AddCommand(menu, "NewSDK", "数独を自動作成(&N)", [this] { puzzle_.Generate(); });
+  answerS_ = AddCommand(menu, "AnswerS", "", [this] { puzzle_.Answer(AnswerCommand::AnswerS); });
+  AddCommand(menu, "LevelSDK", "数独の難易度判定(&L)", [this] {
+    puzzle_.Answer(AnswerCommand::LevelSDK);
+  })->setShortcut(Qt::Key_F1);
+  AddCommand(menu, "DebugAnswer", "～確認しながら解答作成(&D)", [this] {
+    puzzle_.StepSolve();
+  })->setShortcut(Qt::Key_F2);
+  AddCommand(menu, "Zenkai", "～全解探査(&Z)", [this] { puzzle_.Answer(AnswerCommand::Zenkai); });
+  menu->addSeparator();
+  AddCommand(menu, "ReadSudoku", "数独データ読み込み(&R)...", [this] { puzzle_.LoadFiles(false); });
+  AddCommand(menu, "HanteiSudoku", "～難易度確認読み込み(&K)", [this] { puzzle_.LoadFiles(true); });
+  AddCommand(menu, "WriteSudoku", "数独データ保存(&W)...", [this] { puzzle_.SaveFile(); });
+  menu->addSeparator();
+  BuildPanelItems(menu);
+  menu->addSeparator();
+  BuildSymmetryItems(menu);
+  Refresh();
+}
+
+// Items that open panels or switch the puzzle format.
+void PuzzlePanel::BuildPanelItems(QMenu *menu) {
+  AddCommand(menu, "ConvertSudoku", "数独データ変換パネル(&C)", [this] { conversion_->Open(); });
+  AddCommand(menu, "SDKOption", "数独設定メニュー(&O)",
+             [this] { puzzle_.SetConditionsPanel(!puzzle_.Options().settingsMenuShown); });
+  QAction *format = menu->addAction(Utf("数独書式を自動適用する(&X)"));
+  format->setObjectName("nbpzpf");
+  format->setCheckable(true);
+  format->setChecked(puzzle_.Options().autoApplyFormat);
+  connect(format, &QAction::toggled, this, [this](bool on) {
+    puzzle_.Options().autoApplyFormat = on;
+    puzzle_.SettingsChanged();
+  });
+}
+
+// The symmetry items, one for each radio button after "なし": choosing one
+// unchecks the others; unchecking the chosen one goes back to "なし".
+void PuzzlePanel::BuildSymmetryItems(QMenu *menu) {
+  const std::pair<const char *, const char *> items[] = {
+      {"GraphicSDK90", "９０度の点対称(&Q)"}, {"GraphicSDK180", "１８０度の点対称(&H)"},
+      {"GraphicSDKlrud", "上下左右対称(&J)"}, {"GraphicSDKlr", "左右対称(&T)"},
+      {"GraphicSDKud", "上下対称(&Y)"},       {"GraphicSDKx", "Ｘ線対称(&X)"},
+      {"GraphicSDKldru", "／線対称(&P)"},     {"GraphicSDKlurd", "＼線対称(&E)"}};
+  for (std::size_t i = 0; i < std::size(items); ++i) {
+    QAction *item = menu->addAction(Utf(items[i].second));
+    item->setObjectName(items[i].first);
+    item->setCheckable(true);
+    const int symmetry = static_cast<int>(i) + 1;
+    connect(item, &QAction::triggered, this, [this, symmetry](bool on) {
+      puzzle_.Options().symmetry = on ? symmetry : 0;
+      puzzle_.SettingsChanged();
+      Refresh();
+    });
+    symmetryItems_.push_back(item);
+  }
+}
+
+// A command shows the puzzle side, where its results appear.
+void PuzzlePanel::Run(const std::function<void()> &command) {
+  if (!puzzle_.Options().menuShown) {
+    puzzle_.Options().menuShown = true;
+    Refresh();
+  }
+  command();
+  Refresh();
+  emit commandDone();
+}
+
+int PuzzlePanel::WidestWidth() {
+  conditions_->show();
+  conversion_->show();
+  const int width = sizeHint().width();
+  Refresh();
+  return width;
+}
+
+void PuzzlePanel::Refresh() {
+  const app::PuzzleDisplay d = puzzle_.Display();
+  RefreshSwitches();
+  RefreshRun(d);
+  RefreshProgress(d);
+  conditions_->Refresh(d);
+  conversion_->Refresh();
+  SetRunBlocked(d.running);
+  if (answerS_)
+    answerS_->setText(ToQt(d.answerSCaption));
+  if (menuSdk_)
+    menuSdk_->setChecked(puzzle_.Options().menuShown);
+  emit sideWanted(puzzle_.Options().menuShown);
+  for (std::size_t i = 0; i < symmetryItems_.size(); ++i)
+    symmetryItems_[i]->setChecked(puzzle_.Options().symmetry == static_cast<int>(i) + 1);
+  emit captionWanted(ToQt(d.caption));
+}
+
+void PuzzlePanel::RefreshSwitches() {
+  const print::PuzzleOptions &options = puzzle_.Options();
+  for (auto &[box, field] : switches_) {
+    const QSignalBlocker block(box);
+    box->setChecked(options.*field);
+  }
+  const QSignalBlocker blockTarget(target_);
+  target_->setValue(options.targetGivens);
+  const QSignalBlocker blockTrials(trials_);
+  trials_->setValue(options.attempts);
+  const puzzle::TechniqueOptions techniques = puzzle_.Techniques();
+  const QColor parent = palette().color(QPalette::Window);
+  const std::uint32_t parentBgr = static_cast<std::uint32_t>(parent.red()) |
+                                  static_cast<std::uint32_t>(parent.green()) << 8 |
+                                  static_cast<std::uint32_t>(parent.blue()) << 16;
+  switch_->setStyleSheet(techniques.SwitchOn()
+                             ? BackgroundStyle(puzzle::SwitchColour(techniques.Label33, parentBgr))
+                             : QString());
+  switch_->setToolTip(ToQt(puzzle::SwitchHint(techniques.Label33)));
+}
+
+void PuzzlePanel::RefreshRun(const app::PuzzleDisplay &d) {
+  SetLabelText(static_cast<QLabel *>(insertion_), d.insertionLabel);
+  result_->setVisible(d.resultVisible);
+  SetLabelText(label30_, d.label30);
+  SetLabelText(label31_, d.label31);
+  SetLabelText(label40_, d.label40);
+  step_->setVisible(d.stepVisible);
+  step_->setStyleSheet("QFrame#Panel4 {" + BackgroundStyle(d.stepColour) + "}");
+  stepBack_->setVisible(d.stepBackVisible);
+  SetLabelText(label41_, d.label41);
+  SetLabelText(label44_, d.label44);
+  stop_->setVisible(d.button14Visible);
+  stop_->setEnabled(d.button14Enabled);
+}
+
+void PuzzlePanel::RefreshProgress(const app::PuzzleDisplay &d) {
+  progress_->setVisible(d.trialVisible || d.generatorProgressVisible);
+  if (d.trialVisible) {
+    progress_->setRange(0, app::kTrialProgressMax);
+    progress_->setValue(d.trialValue);
+  } else if (d.generatorProgressVisible) {
+    progress_->setRange(0, std::max(1, d.progressMax));
+    progress_->setValue(d.progress);
+  }
+  label32_->setVisible(d.trialVisible);
+  trialStop_->setVisible(d.trialVisible);
+  SetLabelText(label32_, d.label32);
+  gauge_->setVisible(d.running && d.gaugeMax > 0);
+  gauge_->setRange(0, std::max(1, d.gaugeMax));
+  gauge_->setValue(std::min(d.gaugeValue, std::max(1, d.gaugeMax)));
+  SetLabelText(label9_, d.label9);
+  label9_->setVisible(!d.label9.empty());
+}
+
+void PuzzlePanel::SetRunBlocked(bool running) {
+  if (running == wasRunning_)
+    return;
+  wasRunning_ = running;
+  for (QAction *action : runBlocked_)
+    action->setEnabled(!running);
+  for (QWidget *widget : runBlockedWidgets_)
+    widget->setEnabled(!running);
+  conversion_->setEnabled(!running);
+}
+
+} // namespace zenpa::ui

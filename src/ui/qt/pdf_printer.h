@@ -1,0 +1,58 @@
+// PdfPrinter: a Printer whose jobs become a PDF file. It lays out like the
+// virtual 360-dpi printer (paper from the paper code and orientation, 43-pixel
+// unprintable strips) and draws through QtCanvas, so the file shows exactly
+// what a printer with those metrics would print. Text stays selectable.
+#pragma once
+
+#include "platform/font_catalog.h"
+#include "platform/printer.h"
+#include "ui/qt/qt_canvas.h"
+
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <memory>
+#include <string>
+
+namespace zenpa::ui {
+
+// Paper size in whole millimetres of a Windows paper code in an orientation;
+// 263 counts as the postcard, an unknown code as A4.
+QSize PaperSizeMm(int paperCode, int orientation);
+
+class PdfPrinter : public platform::Printer {
+public:
+  // path: the PDF file (Shift-JIS bytes, as the file system sees them).
+  explicit PdfPrinter(std::string path, const platform::FontCatalog *fonts = nullptr);
+  ~PdfPrinter() override;
+
+  std::vector<std::string> PrinterNames() const override { return {}; }
+  int CurrentIndex() const override { return -1; }
+  void SetCurrentIndex(int) override {}
+
+  platform::PrinterMetrics Metrics() const override { return metrics_; }
+  int PaperCode() const override { return paperCode_; }
+  int Orientation() const override { return orientation_; }
+  void SetPaper(int paperCode, int orientation) override;
+  bool SetupDialog() override { return false; }
+
+  bool BeginDoc(const std::string &title) override;
+  void NewPage() override;
+  void EndDoc() override;
+  platform::Canvas &PageCanvas() override { return *canvas_; }
+
+  int PagesWritten() const { return pages_; }
+
+private:
+  std::string path_;
+  const platform::FontCatalog *fonts_;
+  int paperCode_ = 9;
+  int orientation_ = platform::kPortrait;
+  platform::PrinterMetrics metrics_;
+  std::unique_ptr<QPdfWriter> writer_;
+  std::unique_ptr<QPainter> painter_;
+  std::unique_ptr<QtCanvas> canvas_;
+  int pages_ = 0;
+};
+
+} // namespace zenpa::ui

@@ -1,0 +1,242 @@
+#include "ui/qt/qt_memo.h"
+
+#include "base/sjis.h"
+#include "ui/qt/qt_text.h"
+
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
+
+#include <algorithm>
+
+namespace zenpa::ui {
+namespace {
+
+// Lines joined by the widget's line break; a non-empty text ends in one.
+QString JoinForWidget(const std::vector<std::string> &lines) {
+  QString text;
+  for (const std::string &line : lines) {
+    text += ToQt(line);
+    text += QChar('\n');
+  }
+  return text;
+}
+
+// "\r\n"-separated Shift-JIS text as widget text.
+QString BreaksForWidget(const std::string &text) {
+  QString out;
+  std::size_t start = 0;
+  for (;;) {
+    std::size_t end = text.find("\r\n", start);
+    out += ToQt(std::string_view(text).substr(start, end - start));
+    if (end == std::string::npos)
+      return out;
+    out += QChar('\n');
+    start = end + 2;
+  }
+}
+
+} // namespace
+
+QtMemo::QtMemo(QPlainTextEdit *edit) : QObject(edit), edit_(edit) {
+  RebuildMirror();
+  connect(edit_->document(), &QTextDocument::contentsChange, this, &QtMemo::OnContentsChange);
+}
+
+void QtMemo::RebuildMirror() {
+  const int count = edit_->document()->blockCount();
+  blocks_.clear();
+  blocks_.reserve(count);
+  for (QTextBlock b = edit_->document()->begin(); b.isValid(); b = b.next()) {
+    blocks_.push_back(FromQt(b.text()));
+  }
+}
+
+// Re-reads the blocks the change touched. The count of old blocks it replaced
+// follows from the change of the block count.
+void QtMemo::OnContentsChange(int position, int, int added) {
+  if (replacingAll_)
+    return;
+  QTextDocument *doc = edit_->document();
+  const int newCount = doc->blockCount();
+  const int oldCount = static_cast<int>(blocks_.size());
+  QTextBlock first = doc->findBlock(position);
+  QTextBlock last = doc->findBlock(position + added);
+  const int firstNo = first.isValid() ? first.blockNumber() : newCount - 1;
+  const int lastNo = last.isValid() ? last.blockNumber() : newCount - 1;
+  const int newSpan = lastNo - firstNo + 1;
+  const int oldSpan = newSpan - (newCount - oldCount);
+  if (firstNo < 0 || oldSpan < 0 || firstNo + oldSpan > oldCount) {
+    RebuildMirror();
+  } else {
+    std::vector<std::string> fresh;
+    fresh.reserve(newSpan);
+    for (QTextBlock b = doc->findBlockByNumber(firstNo); b.isValid() && b.blockNumber() <= lastNo;
+         b = b.next()) {
+      fresh.push_back(FromQt(b.text()));
+    }
+    blocks_.erase(blocks_.begin() + firstNo, blocks_.begin() + firstNo + oldSpan);
+    blocks_.insert(blocks_.begin() + firstNo, fresh.begin(), fresh.end());
+  }
+  if (static_cast<int>(blocks_.size()) != newCount)
+    RebuildMirror();
+  emit textChanged();
+}
+
+int QtMemo::LineCount() const {
+  const int count = static_cast<int>(blocks_.size());
+  return (count > 0 && blocks_.back().empty()) ? count - 1 : count;
+}
+
+const std::string &QtMemo::Line(int index) const { return blocks_.at(index); }
+
+std::vector<std::string> QtMemo::Lines() const {
+  return std::vector<std::string>(blocks_.begin(), blocks_.begin() + LineCount());
+}
+
+void QtMemo::SetLines(std::vector<std::string> lines) {
+  const bool modified = Modified();
+  replacingAll_ = true;
+  edit_->setPlainText(JoinForWidget(lines));
+  replacingAll_ = false;
+  blocks_ = std::move(lines);
+  blocks_.emplace_back();
+  edit_->document()->setModified(modified);
+  emit textChanged();
+}
+
+QTextCursor QtMemo::CursorAt(int position) const {
+  QTextCursor cursor(edit_->document());
+  cursor.setPosition(position);
+  return cursor;
+}
+
+void QtMemo::InsertLine(int index, const std::string &line) {
+  index = std::clamp(index, 0, LineCount());
+  QTextBlock block = edit_->document()->findBlockByNumber(index);
+  if (block.isValid() && (index < LineCount() || block.text().isEmpty())) {
+    CursorAt(block.position()).insertText(ToQt(line) + QChar('\n'));
+    return;
+  }
+  QTextCursor cursor(edit_->document());
+  cursor.movePosition(QTextCursor::End);
+  cursor.insertText(QChar('\n') + ToQt(line));
+}
+
+void QtMemo::ReplaceLine(int index, const std::string &line) {
+  QTextBlock block = edit_->document()->findBlockByNumber(index);
+  if (!block.isValid())
+    return;
+  QTextCursor cursor = CursorAt(block.position());
+  cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+  cursor.insertText(ToQt(line));
+}
+
+void QtMemo::DeleteLine(int index) {
+  if (index < 0 || index >= LineCount())
+    return;
+  QTextBlock block = edit_->document()->findBlockByNumber(index);
+  QTextCursor cursor = CursorAt(block.position());
+  if (block.next().isValid()) {
+    cursor.setPosition(block.next().position(), QTextCursor::KeepAnchor);
+  } else if (block.previous().isValid()) {
+    cursor.setPosition(block.previous().position() + block.previous().length() - 1);
+    cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+  } else {
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+  }
+  cursor.removeSelectedText();
+}
+
+// Byte offsets count the Shift-JIS bytes of the characters before them; the
+// widget counts UTF-16 units, one per character of the codec.
+int QtMemo::Position(platform::TextPos pos) const {
+  QTextDocument *doc = edit_->document();
+  const int line = std::clamp(pos.line, 0, doc->blockCount() - 1);
+  QTextBlock block = doc->findBlockByNumber(line);
+  const std::string &bytes = blocks_.at(line);
+  const std::size_t col = static_cast<std::size_t>(std::clamp<int>(pos.col, 0, bytes.size()));
+  const int units =
+      static_cast<int>(base::SjisToUtf16(std::string_view(bytes).substr(0, col)).size());
+  return block.position() + std::min(units, block.length() - 1);
+}
+
+platform::TextPos QtMemo::PosOf(int position) const {
+  QTextBlock block = edit_->document()->findBlock(position);
+  if (!block.isValid())
+    block = edit_->document()->lastBlock();
+  const int units = std::clamp(position - block.position(), 0, block.length() - 1);
+  const std::string prefix = FromQt(block.text().left(units));
+  return {block.blockNumber(), static_cast<int>(prefix.size())};
+}
+
+platform::TextPos QtMemo::Caret() const { return PosOf(edit_->textCursor().position()); }
+
+void QtMemo::SetCaret(platform::TextPos pos) { edit_->setTextCursor(CursorAt(Position(pos))); }
+
+platform::TextPos QtMemo::SelectionAnchor() const { return PosOf(edit_->textCursor().anchor()); }
+
+void QtMemo::Select(platform::TextPos anchor, platform::TextPos caret) {
+  QTextCursor cursor = CursorAt(Position(anchor));
+  cursor.setPosition(Position(caret), QTextCursor::KeepAnchor);
+  edit_->setTextCursor(cursor);
+}
+
+void QtMemo::ReplaceSelection(const std::string &text) {
+  QTextCursor cursor = edit_->textCursor();
+  cursor.insertText(BreaksForWidget(text));
+  edit_->setTextCursor(cursor);
+}
+
+std::string QtMemo::SelectedText() const {
+  platform::TextPos from = SelectionAnchor();
+  platform::TextPos to = Caret();
+  if (to < from)
+    std::swap(from, to);
+  if (from.line == to.line)
+    return blocks_.at(from.line).substr(from.col, to.col - from.col);
+  std::string text = blocks_.at(from.line).substr(from.col);
+  for (int line = from.line + 1; line < to.line; ++line)
+    text += "\r\n" + blocks_.at(line);
+  return text + "\r\n" + blocks_.at(to.line).substr(0, to.col);
+}
+
+bool QtMemo::Modified() const { return edit_->document()->isModified(); }
+
+void QtMemo::SetModified(bool modified) { edit_->document()->setModified(modified); }
+
+int QtMemo::FirstVisibleLine() const {
+  return edit_->cursorForPosition(QPoint(0, 0)).blockNumber();
+}
+
+void QtMemo::ScrollToLine(int line) {
+  if (WordWrap()) {
+    edit_->setTextCursor(CursorAt(Position({line, 0})));
+    edit_->ensureCursorVisible();
+    return;
+  }
+  edit_->verticalScrollBar()->setValue(line);
+}
+
+int QtMemo::VisualLineCount() const {
+  if (!WordWrap())
+    return LineCount();
+  int count = 0;
+  const int lines = LineCount();
+  for (QTextBlock b = edit_->document()->begin(); b.isValid() && b.blockNumber() < lines;
+       b = b.next()) {
+    count += b.layout() ? std::max(1, b.layout()->lineCount()) : 1;
+  }
+  return count;
+}
+
+bool QtMemo::WordWrap() const { return edit_->lineWrapMode() != QPlainTextEdit::NoWrap; }
+
+bool QtMemo::CanUndo() const { return edit_->document()->isUndoAvailable(); }
+
+void QtMemo::Undo() { edit_->undo(); }
+
+} // namespace zenpa::ui

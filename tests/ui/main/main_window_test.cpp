@@ -1,0 +1,235 @@
+// The real main window, offscreen: started with a Shift-JIS document on the
+// command line, edited, saved and closed through the save prompt, which a
+// scripted host answers; the file on disk is checked byte for byte. Closed
+// during a long run, it stops the run and closes once the run has ended.
+#include "base/sjis.h"
+#include "platform/recording_printer.h"
+#include "support/puzzle_samples.h"
+#include "support/temp_dir.h"
+#include "ui/main/main_window.h"
+#include "ui/qt/qt_font_catalog.h"
+#include "ui/support/live_events_host.h"
+#include "ui/support/typing.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+using namespace zenpa;
+using base::Sj;
+using platform::Answer;
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void init() {
+    dir_ = std::make_unique<testing::TempDir>();
+    host_ = std::make_unique<testing::LiveEventsHost>();
+    window_ = std::make_unique<ui::MainWindow>(*host_, printer_, fonts_, dir_->Dir());
+    docPath_ = dir_->Write("doc.txt", kText);
+  }
+  void cleanup() {
+    window_.reset();
+    dir_.reset();
+  }
+
+  void showsTheDocumentFromTheCommandLine() {
+    StartWith({docPath_});
+    QCOMPARE(window_->windowTitle(), QString::fromStdString("ZENPA - " + docPath_));
+    QCOMPARE(Editor()->toPlainText(), QString::fromUtf8("日本語の文書\n二行目　全角\n"));
+    QCOMPARE(window_->findChild<QLabel *>("Label8")->text(), QString("doc.txt"));
+    QCOMPARE(Action("h1")->text(), QString::fromStdString("(&1)" + docPath_));
+    QCOMPARE(Action("h2")->text(), QString("(&2)"));
+    QVERIFY(!Action("Timer")->isEnabled());
+    QVERIFY(host_->messages.empty());
+  }
+
+  // The layout runs after an edit: the status panel shows the paper and the
+  // status strip the caret's page, line and column.
+  void editsAreLaidOutIntoTheStatusPanel() {
+    StartWith({docPath_});
+    Editor()->moveCursor(QTextCursor::End);
+    testing::TypeText(Editor(), QString::fromUtf8("三行目"));
+    QTRY_VERIFY(!session().Layout().Status().labels().paper.empty());
+    const QString caret = FindCaretLabel();
+    QVERIFY2(caret.contains(QString::fromUtf8("頁")), qPrintable(caret));
+    QVERIFY2(caret.contains(QString::fromUtf8("行")), qPrintable(caret));
+    if (const char *shot = std::getenv("ZENPA_SCREENSHOT"))
+      window_->grab().save(QString::fromLocal8Bit(shot));
+  }
+
+  void initialSettingsAreSavedAndRestoredFromTheFileMenu() {
+    StartWith({docPath_});
+    QVERIFY(!Action("Back")->isEnabled());
+    host_->answers = {Answer::Ok};
+    Action("SaveIni")->trigger();
+    QVERIFY(dir_->Exists("zenpa.ini"));
+    QVERIFY(Action("Back")->isEnabled());
+    Action("Back")->trigger();
+    QCOMPARE(session().Format().fileName, dir_->Path("doc.zpf"));
+  }
+
+  void editedTextIsSavedWhenClosingWithYes() {
+    StartWith({docPath_});
+    Editor()->moveCursor(QTextCursor::Start);
+    testing::TypeText(Editor(), QString::fromUtf8("追加"));
+    host_->answers = {Answer::Yes};
+
+    QVERIFY(window_->close());
+
+    QCOMPARE(host_->messages.size(), std::size_t{1});
+    QCOMPARE(host_->messages[0].text, Sj("内容が変更されています。上書きしますか？"));
+    QCOMPARE(dir_->Read("doc.txt"), Sj("追加") + kText);
+    QVERIFY(!window_->isVisible());
+    QVERIFY(dir_->Exists("zenpa.his"));
+  }
+
+  void cancelKeepsTheWindowAndNoLeavesTheFile() {
+    StartWith({docPath_});
+    QTest::keyClicks(Editor(), "x");
+    host_->answers = {Answer::Cancel, Answer::No};
+    QVERIFY(!window_->close());
+    QVERIFY(window_->isVisible());
+    QVERIFY(window_->close());
+    QCOMPARE(dir_->Read("doc.txt"), kText);
+  }
+
+  // Closed while the step-by-step solve waits for its key: the prompt is
+  // answered, the steps stop, and the window closes once the solve has
+  // ended, saving the document as the solve left it.
+  void closingDuringTheStepsStopsThemAndClosesAfterThem() {
+    StartWith({dir_->Write("p.nbp", testing::NbpText(testing::kEasyPuzzle))});
+    Editor()->moveCursor(QTextCursor::Start);
+    host_->answers = {Answer::Yes};
+    bool closedAtOnce = true;
+    WhenVisible("Panel4", [&] { closedAtOnce = window_->close(); });
+    QTest::keyClick(Editor(), Qt::Key_F2);
+    QVERIFY(!closedAtOnce);
+    QVERIFY(!session().Puzzle().Running());
+    QTRY_VERIFY(!window_->isVisible());
+    QCOMPARE(host_->messages.size(), std::size_t{1});
+    std::string text;
+    for (const std::string &line : window_->memo().Lines())
+      text += line + "\r\n";
+    QCOMPARE(dir_->Read("p.txt"), text);
+  }
+
+  // "終了(&X)" during a generator repeat run that only a stop would end: the
+  // changed puzzle settings are due for saving, and "No" holds for the close
+  // that follows the run.
+  void exitDuringARepeatRunStopsItAndCloses() {
+    std::filesystem::current_path(dir_->Dir()); // where the untitled document's format would go
+    StartWith({});
+    Action("SDKOption")->trigger();
+    auto *target = window_->findChild<QSpinBox *>("LabeledEdit12");
+    target->setValue(17);
+    emit target->editingFinished();
+    session().Puzzle().Options().upperGivens = 17;
+    host_->answers = {Answer::No};
+    bool visibleAfterExit = false;
+    WhenVisible("Button14", [&] {
+      Action("Exit1")->trigger();
+      visibleAfterExit = window_->isVisible();
+    });
+    window_->findChild<QPushButton *>("Button10")->click();
+    QVERIFY(visibleAfterExit);
+    QVERIFY(
+        window_->findChild<QLabel *>("Label46")->text().startsWith(QString::fromUtf8("中止／")));
+    QTRY_VERIFY(!window_->isVisible());
+    QCOMPARE(host_->messages.size(), std::size_t{1});
+    QVERIFY(!dir_->Exists("zenp_prn.zpf"));
+    QVERIFY(dir_->Exists("zenpa.his"));
+  }
+
+  void saveReproducesUnusualBytes() {
+    const std::string odd = std::string("\x81\r\n\x00\xFF\x87\x90\xFA\x5C\r\nlone\rcr\r\n", 20);
+    const std::string path = dir_->Write("odd.txt", odd);
+    StartWith({path});
+    window_->memo().SetModified(true);
+    Action("Save1")->trigger();
+    QCOMPARE(dir_->Read("odd.txt"), odd);
+    QVERIFY(!window_->memo().Modified());
+  }
+
+  void renameBoxCommitsWithEnter() {
+    StartWith({docPath_});
+    Action("Rename1")->trigger();
+    auto *box = window_->findChild<QLineEdit *>("Edit7");
+    QVERIFY(box->isVisible());
+    QCOMPARE(box->text(), QString("doc.txt"));
+    box->setText("renamed.txt");
+    QTest::keyClick(box, Qt::Key_Return);
+    QVERIFY(!box->isVisible());
+    QCOMPARE(window_->windowTitle(),
+             QString::fromStdString("ZENPA - " + dir_->Path("renamed.txt")));
+    QCOMPARE(window_->findChild<QLabel *>("Label8")->text(), QString("renamed.txt"));
+  }
+
+  void droppedFileReplacesTheDocument() {
+    StartWith({});
+    QCOMPARE(window_->windowTitle(), QString("ZENPA"));
+    const std::string other = dir_->Write("other.txt", Sj("別") + "\r\n");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(other))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(Editor()->viewport(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(Editor()->viewport(), &drop);
+    QVERIFY(drop.isAccepted());
+    QCOMPARE(Editor()->toPlainText(), QString::fromUtf8("別\n"));
+    QCOMPARE(window_->windowTitle(), QString::fromStdString("ZENPA - " + other));
+  }
+
+private:
+  inline static const std::string kText = Sj("日本語の文書\r\n二行目　全角\r\n");
+
+  app::Session &session() { return window_->session(); }
+  QString FindCaretLabel() {
+    for (QLabel *label : window_->findChildren<QLabel *>()) {
+      if (label->text().contains(QString::fromUtf8("字 （")))
+        return label->text();
+    }
+    return {};
+  }
+
+  void StartWith(const std::vector<std::string> &args) {
+    window_->Start(args);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  }
+  QPlainTextEdit *Editor() { return window_->findChild<QPlainTextEdit *>("Memo1"); }
+  // Acts once the named widget shows (during a run that lets events run).
+  void WhenVisible(const char *name, const std::function<void()> &act) {
+    auto *poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, this, [this, poll, name, act] {
+      const QWidget *widget = window_->findChild<QWidget *>(name);
+      if (!widget || !widget->isVisible())
+        return;
+      poll->stop();
+      poll->deleteLater();
+      act();
+    });
+    poll->start(20);
+  }
+  QAction *Action(const char *name) { return window_->findChild<QAction *>(name); }
+
+  platform::RecordingPrinter printer_;
+  ui::QtFontCatalog fonts_;
+  std::unique_ptr<testing::TempDir> dir_;
+  std::unique_ptr<testing::LiveEventsHost> host_;
+  std::unique_ptr<ui::MainWindow> window_;
+  std::string docPath_;
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,399 @@
+// The main window as a user meets it, offscreen: empty, with a puzzle
+// document and the puzzle side, after grading, during a step-by-step solve,
+// with the conditions, extra, auto-record and conversion panels open, and with
+// the duplex pass buttons. In every state no two visible sibling widgets
+// overlap, no caption is cut, no control is squeezed below the size its text
+// needs, and nothing sticks out of the widget that holds it.
+//
+// With ZENPA_LAYOUT_SHOTS set to a directory, each state is also saved there
+// as a PNG for a person to look at.
+#include "base/sjis.h"
+#include "platform/recording_printer.h"
+#include "support/puzzle_samples.h"
+#include "support/temp_dir.h"
+#include "ui/main/main_window.h"
+#include "ui/qt/qt_font_catalog.h"
+#include "ui/support/live_events_host.h"
+
+#include <QAbstractScrollArea>
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QStyleOptionButton>
+#include <QtTest>
+
+#include <algorithm>
+#include <functional>
+#include <iterator>
+#include <memory>
+
+using namespace zenpa;
+
+namespace {
+
+QString Shown(const QWidget *w) {
+  return QString("%1 (%2)").arg(w->objectName(), w->metaObject()->className());
+}
+
+QList<QWidget *> VisibleChildren(const QWidget *parent) {
+  QList<QWidget *> shown;
+  for (QWidget *child : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+    if (child->isVisible() && !child->isWindow())
+      shown << child;
+  }
+  return shown;
+}
+
+// Widgets Qt adds inside its own composite widgets (a scroll area's
+// viewport, a spin box's edit) are not ours to lay out, but what they hold is.
+bool OwnWidget(const QWidget *w) { return !w->objectName().startsWith("qt_"); }
+
+QString PlainCaption(QString text) { return text.remove(QRegularExpression("&(?!&)")); }
+
+// The width a button's caption needs inside the label area its style gives it.
+int ButtonTextRoom(const QAbstractButton *b) {
+  QStyleOptionButton option;
+  option.initFrom(b);
+  option.text = b->text();
+  QStyle::SubElement element = QStyle::SE_PushButtonContents;
+  if (qobject_cast<const QCheckBox *>(b))
+    element = QStyle::SE_CheckBoxContents;
+  if (qobject_cast<const QRadioButton *>(b))
+    element = QStyle::SE_RadioButtonContents;
+  return b->style()->subElementRect(element, &option, b).width();
+}
+
+QString CutText(const QWidget *w) {
+  if (const auto *b = qobject_cast<const QAbstractButton *>(w)) {
+    const int need = b->fontMetrics().horizontalAdvance(PlainCaption(b->text()));
+    if (!b->text().isEmpty() && ButtonTextRoom(b) < need)
+      return QString("%1 caption needs %2 px, has %3")
+          .arg(Shown(w))
+          .arg(need)
+          .arg(ButtonTextRoom(b));
+  }
+  if (const auto *l = qobject_cast<const QLabel *>(w); l && !l->text().isEmpty()) {
+    const QRect room = l->contentsRect().marginsRemoved(QMargins(l->margin(), 0, l->margin(), 0));
+    const int need = l->wordWrap() ? l->heightForWidth(l->width())
+                                   : l->fontMetrics().horizontalAdvance(l->text());
+    const int has = l->wordWrap() ? l->height() : room.width();
+    if (has < need)
+      return QString("%1 \"%2\" needs %3 px, has %4").arg(Shown(w), l->text()).arg(need).arg(has);
+  }
+  return {};
+}
+
+// Controls must keep at least the size their contents need.
+QString Squeezed(const QWidget *w) {
+  const bool control = qobject_cast<const QAbstractButton *>(w) ||
+                       qobject_cast<const QAbstractSpinBox *>(w) ||
+                       qobject_cast<const QLineEdit *>(w) || qobject_cast<const QLabel *>(w);
+  const QSize need = w->minimumSizeHint();
+  if (!control || !need.isValid())
+    return {};
+  const bool narrow = !qobject_cast<const QLabel *>(w) && w->width() < need.width() &&
+                      w->maximumWidth() >= need.width();
+  if (w->height() < need.height() || narrow)
+    return QString("%1 is %2x%3, needs %4x%5")
+        .arg(Shown(w))
+        .arg(w->width())
+        .arg(w->height())
+        .arg(need.width())
+        .arg(need.height());
+  return {};
+}
+
+// A widget that sticks out of its parent is cut; in a scroll area's
+// viewport only the width counts, since the area scrolls up and down.
+QString OutOfParent(const QWidget *w) {
+  const QWidget *parent = w->parentWidget();
+  QRect room = parent->rect();
+  if (parent->objectName() == "qt_scrollarea_viewport")
+    room.setHeight(qMax(room.height(), w->geometry().bottom() + 1));
+  if (room.contains(w->geometry()))
+    return {};
+  const QRect g = w->geometry();
+  return QString("%1 at %2,%3 %4x%5 leaves %6 (%7x%8)")
+      .arg(Shown(w))
+      .arg(g.x())
+      .arg(g.y())
+      .arg(g.width())
+      .arg(g.height())
+      .arg(Shown(parent))
+      .arg(room.width())
+      .arg(room.height());
+}
+
+void CollectFaults(const QWidget *parent, QStringList &faults) {
+  const QList<QWidget *> children = VisibleChildren(parent);
+  QList<QWidget *> own;
+  std::copy_if(children.begin(), children.end(), std::back_inserter(own), OwnWidget);
+  for (qsizetype i = 0; i < own.size(); ++i) {
+    for (qsizetype j = i + 1; j < own.size(); ++j) {
+      if (own[i]->geometry().intersects(own[j]->geometry()))
+        faults << QString("%1 overlaps %2").arg(Shown(own[i]), Shown(own[j]));
+    }
+    for (const QString &fault : {CutText(own[i]), Squeezed(own[i]), OutOfParent(own[i])}) {
+      if (!fault.isEmpty())
+        faults << fault;
+    }
+  }
+  for (const QWidget *child : children)
+    CollectFaults(child, faults);
+}
+
+// The widget Tab lands on, as the user sees it: a spin box for its edit.
+QWidget *TabStop(QWidget *w) {
+  if (auto *spin = qobject_cast<QAbstractSpinBox *>(w->parentWidget()))
+    return spin;
+  return w;
+}
+
+bool TakesTab(const QWidget *w) {
+  return w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy();
+}
+
+// Tab must go through a panel as it reads: row by row, each row from left
+// to right, one column of the panel after the other. A stop above the
+// previous one, or left of it on its row, is out of order unless it starts
+// a new column right of every stop before.
+void CollectTabFaults(QWidget *panel, QStringList &faults) {
+  const QWidget *window = panel->window();
+  QWidget *previous = nullptr;
+  int columnEnd = 0;
+  for (QWidget *w = panel->nextInFocusChain(); w != panel; w = w->nextInFocusChain()) {
+    if (!panel->isAncestorOf(w) || !TakesTab(w))
+      continue;
+    QWidget *stop = TabStop(w);
+    const QRect b(stop->mapTo(window, QPoint()), stop->size());
+    if (previous && b.left() <= columnEnd) {
+      const QRect a(previous->mapTo(window, QPoint()), previous->size());
+      const bool sameRow = b.top() < a.bottom() && a.top() < b.bottom();
+      if (b.bottom() < a.top() || (sameRow && b.left() < a.left()))
+        faults << QString("Tab goes from %1 back to %2").arg(Shown(previous), Shown(stop));
+    }
+    columnEnd = std::max(columnEnd, b.right());
+    previous = stop;
+  }
+}
+
+} // namespace
+
+class WindowLayoutTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void init() {
+    dir_ = std::make_unique<testing::TempDir>();
+    host_ = std::make_unique<testing::LiveEventsHost>();
+    window_ = std::make_unique<ui::MainWindow>(*host_, printer_, fonts_, dir_->Dir());
+  }
+  void cleanup() {
+    window_.reset();
+    dir_.reset();
+  }
+
+  // Also with the rename box, its buttons and the caret text on the strip.
+  void emptyStartHoldsItsPanels() {
+    StartWith({});
+    Check("empty");
+    const QPoint strip = Find("Panel9")->pos();
+    Action("Rename1")->trigger();
+    QVERIFY(Find("Edit7")->isVisible());
+    Check("rename");
+    QCOMPARE(Find("Panel9")->pos(), strip);
+  }
+
+  // A Japanese text beside the puzzle side; the duplex pass buttons join
+  // the range fields.
+  void japaneseDocumentWithDuplex() {
+    const std::string text = base::Sj("　日本語の文書です。印刷の様子を見ます。\r\n二行目\r\n");
+    StartWith({dir_->Write("doc.txt", text)});
+    Check("document");
+    window_->session().Format().format.duplex = true;
+    window_->session().Relayout();
+    Check("duplex");
+  }
+
+  // A line too wide for the paper brings a warning beside the figures; the
+  // document below keeps its place.
+  void warningKeepsTheDocumentInPlace() {
+    StartWith({});
+    const QPoint top = Editor()->mapTo(window_.get(), QPoint());
+    const std::string wide(400, 'x');
+    window_->memo().SetLines({wide, wide});
+    window_->session().Relayout();
+    QVERIFY(Find("tooWideLabel")->isVisible());
+    Check("too-wide");
+    QCOMPARE(Editor()->mapTo(window_.get(), QPoint()), top);
+  }
+
+  void puzzleSideAndGrading() {
+    StartWithPuzzle();
+    Action("MenuSDK")->trigger();
+    Check("puzzle-side");
+    QTest::keyClick(Editor(), Qt::Key_F1);
+    QVERIFY(Find("Panel3")->isVisible());
+    Check("grading");
+  }
+
+  // The step panel; a long step text wraps in it, and hiding "前" moves
+  // neither of the other step buttons.
+  void stepPanelDuringAStepSolve() {
+    StartWithPuzzle();
+    bool seen = false;
+    std::pair<int, int> okBefore, okAfter; // "Ｏ Ｋ" and "やめる" from the left
+    std::function<void()> look = [&] {
+      if (!Find("Panel4")->isVisible()) {
+        QTimer::singleShot(20, this, look);
+        return;
+      }
+      seen = true;
+      Check("step");
+      okBefore = {Find("Button29")->x(), Find("Button30")->x()};
+      Find("Button28")->hide();
+      auto *step = qobject_cast<QLabel *>(Find("Label41"));
+      step->setText(step->text().repeated(6));
+      Check("step-long");
+      okAfter = {Find("Button29")->x(), Find("Button30")->x()};
+      qobject_cast<QPushButton *>(Find("Button30"))->click();
+    };
+    QTimer::singleShot(20, this, look);
+    QTest::keyClick(Editor(), Qt::Key_F2);
+    QVERIFY(seen);
+    QCOMPARE(okAfter.first, okBefore.first);
+    QCOMPARE(okAfter.second, okBefore.second);
+  }
+
+  void conditionsPanelWithItsExtraAndRecordPanels() {
+    StartWithPuzzle();
+    Action("SDKOption")->trigger();
+    QVERIFY(Find("Panel6")->isVisible());
+    Check("conditions");
+    qobject_cast<QPushButton *>(Find("SpeedButton12"))->click();
+    qobject_cast<QPushButton *>(Find("SpeedButton5"))->click();
+    QVERIFY(Find("Panel20")->isVisible());
+    QVERIFY(Find("Panel5")->isVisible());
+    Check("conditions-extra-record");
+  }
+
+  void conversionPanel() {
+    StartWithPuzzle();
+    Action("ConvertSudoku")->trigger();
+    QVERIFY(Find("Panel8")->isVisible());
+    Check("conversion");
+  }
+
+  // A repeat run shows the stop button, the counters and the gauges; the
+  // controls around them stay where the user last saw them.
+  void generatorRunKeepsControlsInPlace() {
+    StartWithPuzzle();
+    Action("SDKOption")->trigger();
+    window_->session().Puzzle().Options().targetGivens = 17;
+    window_->session().Puzzle().Options().upperGivens = 17;
+    const QStringList steady = {"SpeedButton5", "Label33", "Panel6", "CheckBoxL1"};
+    const QList<QPoint> before = Positions(steady);
+    QList<QPoint> during;
+    QTimer::singleShot(300, this, [&] {
+      Check("generator-run");
+      during = Positions(steady);
+      qobject_cast<QPushButton *>(Find("Button14"))->click();
+    });
+    qobject_cast<QPushButton *>(Find("Button10"))->click();
+    QCOMPARE(during, before);
+  }
+
+  // The smallest window a user can drag it to, with and without the side.
+  void smallestWindow() {
+    StartWithPuzzle();
+    window_->resize(1, 1);
+    Check("smallest");
+    Action("MenuSDK")->trigger();
+    Action("SDKOption")->trigger();
+    window_->resize(1, 1);
+    Check("smallest-side");
+  }
+
+  // A larger desktop font scales the window; every panel grows with it.
+  void largerFontWithAllPanels() {
+    window_.reset();
+    const QFont normal = QApplication::font();
+    const auto restore = qScopeGuard([this, normal] {
+      window_.reset();
+      QApplication::setFont(normal);
+    });
+    QFont large = normal;
+    large.setPixelSize(18);
+    QApplication::setFont(large);
+    window_ = std::make_unique<ui::MainWindow>(*host_, printer_, fonts_, dir_->Dir());
+    StartWithPuzzle();
+    Action("SDKOption")->trigger();
+    qobject_cast<QPushButton *>(Find("SpeedButton12"))->click();
+    qobject_cast<QPushButton *>(Find("SpeedButton5"))->click();
+    Action("ConvertSudoku")->trigger();
+    QTest::keyClick(Editor(), Qt::Key_F1);
+    Check("large-font");
+  }
+
+private:
+  void StartWith(const std::vector<std::string> &args) {
+    window_->Start(args);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  }
+  void StartWithPuzzle() {
+    using testing::NbpText;
+    StartWith({dir_->Write("p.nbp", NbpText(testing::kNakedPairPuzzle))});
+  }
+
+  // Lets the layouts settle, saves the picture when asked, then checks.
+  void Check(const char *state) {
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    if (const QByteArray dir = qgetenv("ZENPA_LAYOUT_SHOTS"); !dir.isEmpty())
+      window_->grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(QString(state) + ".png"));
+    QStringList faults;
+    CollectFaults(window_.get(), faults);
+    for (const char *panel : {"printStatusPanel", "Panel2"})
+      CollectTabFaults(Find(panel), faults);
+    QVERIFY2(faults.isEmpty(), qPrintable(QString(state) + ":\n" + faults.join("\n")));
+  }
+
+  QList<QPoint> Positions(const QStringList &names) {
+    QList<QPoint> points;
+    for (const QString &name : names)
+      points << Find(qPrintable(name))->mapTo(window_.get(), QPoint(0, 0));
+    return points;
+  }
+
+  QWidget *Find(const char *name) {
+    QWidget *widget = window_->findChild<QWidget *>(name);
+    if (!widget)
+      qFatal("no widget %s", name);
+    return widget;
+  }
+  QAction *Action(const char *name) {
+    QAction *action = window_->findChild<QAction *>(name);
+    if (!action)
+      qFatal("no action %s", name);
+    return action;
+  }
+  QPlainTextEdit *Editor() { return window_->findChild<QPlainTextEdit *>("Memo1"); }
+
+  platform::RecordingPrinter printer_;
+  ui::QtFontCatalog fonts_;
+  std::unique_ptr<testing::TempDir> dir_;
+  std::unique_ptr<testing::LiveEventsHost> host_;
+  std::unique_ptr<ui::MainWindow> window_;
+};
+
+QTEST_MAIN(WindowLayoutTest)
+#include "window_layout_test.moc"

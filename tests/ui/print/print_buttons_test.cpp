@@ -1,0 +1,199 @@
+// The print button "印　刷" (Button1) and printer setup "プリンタ設定"
+// (Button2) in the real main window, offscreen. Without an installed printer
+// the desktop printer stands in and the pages go to a PDF file named in the
+// save dialog, which a scripted host answers; the file is checked with
+// poppler's tools and compared with what `zenpa print` makes of the same
+// document. With a printer, the recording
+// printer keeps the pages of each job.
+#include "base/sjis.h"
+#include "platform/recording_printer.h"
+#include "platform/scripted_host.h"
+#include "print/print_run.h"
+#include "support/temp_dir.h"
+#include "ui/main/main_window.h"
+#include "ui/qt/qt_font_catalog.h"
+#include "ui/qt/qt_printer.h"
+#include "ui/support/poppler_tools.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+using namespace zenpa;
+using base::Sj;
+
+namespace {
+
+// Three pages: a puzzle grid, a page break, text, a page break, text.
+std::string ThreePages() {
+  std::string text = Sj("　☆ 数独 第1問 ☆\r\n┏━┯━┯━┳━┯━┯━┳━┯━┯━┓\r\n");
+  for (int row = 0; row < 4; ++row)
+    text += Sj("┃１│　│３┃　│５│　┃７│　│９┃\r\n┠─┼─┼─╂─┼─┼─╂─┼─┼─┨\r\n");
+  text += Sj("┗━┷━┷━┻━┷━┷━┻━┷━┷━┛\r\n\f\r\n吾輩は猫である。\r\n\f\r\n名前はまだ無い。\r\n");
+  return text;
+}
+
+QString Utf8(const char *text) { return QString::fromUtf8(text); }
+
+// The first page rendered small in grey, as bytes: equal bytes, equal pages.
+QByteArray Raster(const std::string &pdf) {
+  const QString stem = QString::fromStdString(pdf) + "-r";
+  testing::RunTool("pdftoppm",
+                   {"-r", "40", "-gray", "-f", "1", "-l", "1", QString::fromStdString(pdf), stem});
+  QFile file(stem + "-1.pgm");
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class PrintButtonsTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void init() {
+    dir_ = std::make_unique<testing::TempDir>();
+    host_ = std::make_unique<platform::ScriptedHost>();
+    docPath_ = dir_->Write("doc.txt", ThreePages());
+  }
+  void cleanup() {
+    window_.reset();
+    dir_.reset();
+  }
+
+  // The PDF holds the three pages with their text, and it is the PDF the
+  // command line makes of the same document.
+  void withoutPrinterPrintsToTheNamedPdf() {
+    OpenWithDesktopPrinter();
+    const std::string pdf = dir_->Path("out.pdf");
+    host_->fileNames = {pdf};
+    Click("Button1");
+    QCOMPARE(host_->fileDialogs.size(), std::size_t{1});
+    QCOMPARE(host_->fileDialogs[0].fileName, std::string("doc.pdf"));
+    QCOMPARE(testing::PdfPageCount(testing::RunTool("pdfinfo", {QString::fromStdString(pdf)})), 3);
+    const QString text = testing::RunTool("pdftotext", {QString::fromStdString(pdf), "-"});
+    QVERIFY2(text.contains(Utf8("┏━┯━┯━┳━┯━┯━┳━┯━┯━┓")), qPrintable(text));
+    QVERIFY2(text.contains(Utf8("名前はまだ無い。")), qPrintable(text));
+    QVERIFY(Shown("reportLabel1"));
+    QCOMPARE(Label("reportLabel1"), Utf8("印刷頁の出力が終了しました。"));
+    QVERIFY(!Shown("checkMarkImage"));
+    QVERIFY(host_->messages.empty());
+
+    const std::string cli = dir_->Path("cli.pdf");
+    testing::RunTool(ZENPA_BINARY, {"print", QString::fromStdString(docPath_), "--pdf",
+                                    QString::fromStdString(cli)});
+    const QByteArray fromCli = Raster(cli);
+    QVERIFY(!fromCli.isEmpty());
+    QCOMPARE(Raster(pdf), fromCli);
+  }
+
+  // Nothing is written when the dialog is cancelled, when the range selects
+  // no page (the dialog is not even shown) or when the file cannot be made.
+  void pdfRunsThatDoNotHappen() {
+    Open({});
+    host_->fileNames = {std::nullopt};
+    Click("Button1");
+    QVERIFY(!Shown("reportLabel1"));
+    QVERIFY(host_->messages.empty());
+
+    Type("startPageEdit", "4");
+    Click("Button1");
+    QCOMPARE(Label("endPageHintLabel"), Utf8("印刷頁エラー"));
+    QCOMPARE(host_->fileDialogs.size(), std::size_t{1});
+
+    Type("startPageEdit", "1");
+    host_->fileNames = {dir_->Path("missing/dir/out.pdf")};
+    Click("Button1");
+    QCOMPARE(host_->messages.size(), std::size_t{1});
+    QCOMPARE(host_->messages[0].text, print::JobFailedText());
+    QVERIFY(!Shown("reportLabel1"));
+  }
+
+  // Manual duplex: the odd pass, then the even pass, each with its report;
+  // copies are collated.
+  void duplexPassesAndCopiesOnAPrinter() {
+    Open({"office"});
+    session().Format().format.duplex = true;
+    session().Relayout();
+    Click("Button1");
+    QCOMPARE(recording_->Pages().size(), std::size_t{2}); // pages 1 and 3
+    QCOMPARE(Label("reportLabel1"), Utf8("奇数頁の出力が終了しました。"));
+    QCOMPARE(Label("reportLabel2"), Utf8("必要なら裏面を印刷して下さい｡"));
+    window_->findChild<QRadioButton *>("evenPassButton")->setChecked(true);
+    Type("copiesEdit", "2");
+    Click("Button1");
+    QCOMPARE(recording_->Pages().size(), std::size_t{4}); // page 2, twice
+    QCOMPARE(Label("reportLabel1"), Utf8("偶数頁の出力が終了しました。"));
+    QCOMPARE(recording_->JobsEnded(), 2);
+  }
+
+  // Setup takes the paper the dialog chose into the layout and shows the
+  // printer's offsets; without a printer there is no dialog to show.
+  void printerSetupAppliesTheChosenPaper() {
+    Open({"office"});
+    platform::PrinterMetrics b4 = platform::VirtualPrinterMetrics(257, 364);
+    b4.printableW -= 100; // 7 mm unprintable at the right, 3 at the bottom
+    recording_->ScriptSetupDialog(true, b4);
+    Click("Button2");
+    QCOMPARE(Label("paperLabel"), Utf8("用紙257 x 364 mm"));
+    QVERIFY(Shown("offsetLabel"));
+    QCOMPARE(Label("offsetLabel"), Utf8("オフセット 下 3.0  右 10.1 mm"));
+    QCOMPARE(session().PrinterName(), std::string("office"));
+
+    window_.reset();
+    Open({});
+    Click("Button2");
+    QCOMPARE(host_->messages.size(), std::size_t{1});
+    QCOMPARE(host_->messages[0].text, print::NoPrinterText());
+  }
+
+private:
+  void Open(std::vector<std::string> printers) {
+    auto recording = std::make_unique<platform::RecordingPrinter>(std::move(printers));
+    recording_ = recording.get();
+    Show(std::move(recording));
+  }
+  // The desktop's own printer, as the program meets it without CUPS queues.
+  void OpenWithDesktopPrinter() {
+    auto desktop = std::make_unique<ui::QtPrinter>(&fonts_);
+    if (!desktop->PrinterNames().empty())
+      QSKIP("a printer is installed");
+    Show(std::move(desktop));
+  }
+  void Show(std::unique_ptr<platform::Printer> printer) {
+    window_.reset();
+    printer_ = std::move(printer);
+    window_ = std::make_unique<ui::MainWindow>(*host_, *printer_, fonts_, dir_->Dir());
+    window_->Start({docPath_});
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    session().Relayout();
+  }
+  app::Session &session() { return window_->session(); }
+  void Click(const char *name) { window_->findChild<QPushButton *>(name)->click(); }
+  void Type(const char *name, const char *text) {
+    auto *field = window_->findChild<QLineEdit *>(name);
+    field->setText(text);
+    emit field->editingFinished();
+  }
+  QString Label(const char *name) { return window_->findChild<QLabel *>(name)->text(); }
+  bool Shown(const char *name) {
+    return window_->findChild<QWidget *>(name)->isVisibleTo(window_.get());
+  }
+
+  ui::QtFontCatalog fonts_;
+  std::unique_ptr<platform::Printer> printer_;
+  platform::RecordingPrinter *recording_ = nullptr;
+  std::unique_ptr<testing::TempDir> dir_;
+  std::unique_ptr<platform::ScriptedHost> host_;
+  std::unique_ptr<ui::MainWindow> window_;
+  std::string docPath_;
+};
+
+QTEST_MAIN(PrintButtonsTest)
+#include "print_buttons_test.moc"

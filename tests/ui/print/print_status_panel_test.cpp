@@ -1,0 +1,148 @@
+// Drives the layout-status panel offscreen: labels follow the status model,
+// warnings and the check mark show and hide, typed page-range text obeys the
+// field rules, and the page buttons send their commands.
+#include "platform/recording_canvas.h"
+#include "print/layout.h"
+#include "ui/print/print_status_panel.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <string>
+#include <vector>
+
+using namespace zenpa;
+
+namespace {
+
+print::LayoutResult Layout(const print::PrintFormat &format, std::vector<std::string> lines) {
+  platform::RecordingCanvas canvas;
+  const print::LayoutInput in{format, platform::VirtualPrinterMetrics(210, 297), {}, {}, false};
+  return print::RunLayout(print::PrintedLines(std::move(lines)), in, canvas);
+}
+
+QString Text(const QWidget &panel, const char *name) {
+  return panel.findChild<QLabel *>(name)->text();
+}
+
+bool Shown(const QWidget &panel, const char *name) {
+  return panel.findChild<QWidget *>(name)->isVisibleTo(&panel);
+}
+
+void Type(QLineEdit *field, const QString &text) {
+  field->setText(text);
+  emit field->editingFinished();
+}
+
+} // namespace
+
+class PrintStatusPanelTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void showsTheLayoutLabels();
+  void warningsReplaceTheCheckMark();
+  void pageFieldsFollowTheirRules();
+  void passButtonsOnlyWithDuplex();
+  void pageButtonsSendCommands();
+};
+
+void PrintStatusPanelTest::showsTheLayoutLabels() {
+  print::PrintFormat format;
+  print::PrintStatus status;
+  status.ShowLayout(format, Layout(format, std::vector<std::string>(100, "x")));
+  ui::PrintStatusPanel panel(status);
+  panel.Refresh(format, true);
+  QCOMPARE(Text(panel, "paperLabel"), QString::fromUtf8("用紙210 x 297 mm"));
+  QCOMPARE(Text(panel, "maxLinesLabel"), QString::fromUtf8("（0で最大65行）"));
+  QCOMPARE(Text(panel, "endPageHintLabel"), QString::fromUtf8("（0で最終2頁）"));
+  QCOMPARE(Text(panel, "linePitchLabel"), QString("4.2"));
+  QCOMPARE(Shown(panel, "checkMarkImage"), true);
+  QCOMPARE(Shown(panel, "Button7"), false);
+  panel.Refresh(format, false);
+  QCOMPARE(Shown(panel, "Button7"), true);
+}
+
+void PrintStatusPanelTest::warningsReplaceTheCheckMark() {
+  print::PrintFormat format;
+  format.linesPerPage = 200;
+  print::PrintStatus status;
+  status.ShowLayout(format, Layout(format, {std::string(300, 'x')}));
+  ui::PrintStatusPanel panel(status);
+  panel.Refresh(format, true);
+  QCOMPARE(Shown(panel, "tooWideLabel"), true);
+  QCOMPARE(Text(panel, "tooWideLabel"), QString::fromUtf8("用紙の横幅を越えました。"));
+  QCOMPARE(Shown(panel, "tooLongLabel"), true);
+  QCOMPARE(Shown(panel, "atMaxLinesLabel"), true);
+  QCOMPARE(Shown(panel, "checkMarkImage"), false);
+  QCOMPARE(Text(panel, "rightMarginLabel"), QString("0"));
+  status.ShowReport(true, false);
+  panel.Refresh(format, true);
+  QCOMPARE(Shown(panel, "reportLabel1"), true);
+  QCOMPARE(Text(panel, "reportLabel1"), QString::fromUtf8("奇数頁の出力が終了しました。"));
+}
+
+void PrintStatusPanelTest::pageFieldsFollowTheirRules() {
+  print::PrintStatus status;
+  ui::PrintStatusPanel panel(status);
+  QSignalSpy changed(&panel, &ui::PrintStatusPanel::rangeChanged);
+  auto *start = panel.findChild<QLineEdit *>("startPageEdit");
+  auto *end = panel.findChild<QLineEdit *>("endPageEdit");
+  auto *copies = panel.findChild<QLineEdit *>("copiesEdit");
+  Type(end, "2");
+  Type(start, "3");
+  QCOMPARE(end->text(), QString("3"));
+  QCOMPARE(status.range.endPage(), 3);
+  Type(start, "abc");
+  QCOMPARE(start->text(), QString("3"));
+  Type(copies, "0");
+  QCOMPARE(copies->text(), QString("1"));
+  QCOMPARE(changed.count(), 4);
+}
+
+void PrintStatusPanelTest::passButtonsOnlyWithDuplex() {
+  print::PrintFormat format;
+  print::PrintStatus status;
+  ui::PrintStatusPanel panel(status);
+  panel.Refresh(format, true);
+  QCOMPARE(Shown(panel, "evenPassButton"), false);
+  format.duplex = true;
+  panel.Refresh(format, true);
+  QCOMPARE(Shown(panel, "oddPassButton"), true);
+  panel.findChild<QRadioButton *>("evenPassButton")->setChecked(true);
+  QCOMPARE(status.range.evenPass(), true);
+}
+
+void PrintStatusPanelTest::pageButtonsSendCommands() {
+  print::PrintStatus status;
+  ui::PrintStatusPanel panel(status);
+  QSignalSpy next(&panel, &ui::PrintStatusPanel::nextPageRequested);
+  QSignalSpy previous(&panel, &ui::PrintStatusPanel::previousPageRequested);
+  QSignalSpy pageBreak(&panel, &ui::PrintStatusPanel::pageBreakRequested);
+  QSignalSpy relayout(&panel, &ui::PrintStatusPanel::layoutRequested);
+  QSignalSpy print(&panel, &ui::PrintStatusPanel::printRequested);
+  QSignalSpy setup(&panel, &ui::PrintStatusPanel::printerSetupRequested);
+  panel.findChild<QPushButton *>("Button1")->click();
+  panel.findChild<QPushButton *>("Button2")->click();
+  panel.findChild<QPushButton *>("Button5")->click();
+  panel.findChild<QPushButton *>("Button6")->click();
+  panel.findChild<QPushButton *>("Button4")->click();
+  panel.findChild<QPushButton *>("Button7")->click();
+  QCOMPARE(next.count(), 1);
+  QCOMPARE(next.at(0).at(0).toBool(), false);
+  QCOMPARE(previous.count(), 1);
+  QCOMPARE(pageBreak.count(), 1);
+  QCOMPARE(relayout.count(), 1);
+  QCOMPARE(print.count(), 1);
+  QCOMPARE(setup.count(), 1);
+  QCOMPARE(panel.findChild<QPushButton *>("Button1")->text(), QString::fromUtf8("印　刷"));
+  QCOMPARE(panel.findChild<QPushButton *>("Button2")->text(), QString::fromUtf8("プリンタ設定"));
+  QCOMPARE(panel.findChild<QPushButton *>("Button5")->text(), QString::fromUtf8("次頁"));
+}
+
+QTEST_MAIN(PrintStatusPanelTest)
+#include "print_status_panel_test.moc"

@@ -1,0 +1,214 @@
+// The puzzle side of the real main window, offscreen: a puzzle file from the
+// command line, the solver's menu items and shortcuts with the result and
+// step panels, the generator's buttons, and keys typed during a run. The
+// host answers message boxes from a script but lets Qt's events run for
+// real, so timers play the person pressing buttons while a run works.
+#include "base/sjis.h"
+#include "platform/recording_printer.h"
+#include "puzzle/play/grid_text.h"
+#include "support/puzzle_samples.h"
+#include "support/temp_dir.h"
+#include "ui/main/main_window.h"
+#include "ui/qt/qt_font_catalog.h"
+#include "ui/qt/qt_text.h"
+#include "ui/support/live_events_host.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+using namespace zenpa;
+using base::Sj;
+
+namespace {
+
+using testing::LiveEventsHost;
+using testing::NbpText;
+const char *const kEasy = testing::kEasyPuzzle;
+const char *const kNakedPair = testing::kNakedPairPuzzle;
+
+} // namespace
+
+class PuzzlePanelTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void init() {
+    dir_ = std::make_unique<testing::TempDir>();
+    host_ = std::make_unique<LiveEventsHost>();
+    window_ = std::make_unique<ui::MainWindow>(*host_, printer_, fonts_, dir_->Dir());
+  }
+  void cleanup() {
+    window_.reset();
+    dir_.reset();
+  }
+
+  void puzzleFileFromTheCommandLineOpensAsPuzzleBlocks() {
+    const std::string path = dir_->Write("two.nbp", NbpText(kEasy) + NbpText(kNakedPair));
+    StartWith({path});
+    const QString text = Editor()->toPlainText();
+    QCOMPARE(text.count(ui::ToQt(play::GridTopBorder())), 2);
+    QVERIFY(text.contains(QString::fromUtf8("　　　　　　　　　　　　　　　23-clue")));
+    QCOMPARE(window_->windowTitle(), QString::fromStdString("ZENPA - " + dir_->Path("two.txt")));
+    QVERIFY(!window_->memo().Modified());
+    QVERIFY(host_->messages.empty());
+  }
+
+  void f1GradesThePuzzleAtTheCaretIntoTheResultPanel() {
+    StartWith({dir_->Write("p.nbp", NbpText(kNakedPair))});
+    QVERIFY(!Find<QWidget>("Panel3")->isVisible());
+    QTest::keyClick(Editor(), Qt::Key_F1);
+    QVERIFY(Find<QWidget>("Panel3")->isVisible());
+    QCOMPARE(Text("Label30"), QString::fromUtf8("難しい問題です｡"));
+    QCOMPARE(Text("Label31"), QString("23-clue  level 5"));
+    QCOMPARE(Text("Label40"), QString("Naked Pair b"));
+  }
+
+  void answerItemWritesTheAnswerGridAndFollowsTheInsertionToggle() {
+    StartWith({dir_->Write("p.nbp", NbpText(kEasy))});
+    QCOMPARE(Action("AnswerS")->text(), QString::fromUtf8("数独解答を文末に追加(&A)"));
+    Editor()->moveCursor(QTextCursor::Start);
+    Action("AnswerS")->trigger();
+    const QString text = Editor()->toPlainText();
+    QCOMPARE(text.count(ui::ToQt(play::GridTopBorder())), 2);
+    QVERIFY(text.contains(QString::fromUtf8("┃６│５│１┃９│４│８┃２│３│７┃")));
+    QTest::mouseClick(Find<QLabel>("Label39"), Qt::LeftButton);
+    QCOMPARE(Text("Label39"), QString::fromUtf8("ここに挿入"));
+    QCOMPARE(Action("AnswerS")->text(), QString::fromUtf8("数独解答を次頁に挿入(&A)"));
+  }
+
+  void blockSwitchesDecideWhatAGeneratedPuzzleCarries() {
+    StartWith({});
+    window_->session().Puzzle().SeedRandom(11);
+    Find<QCheckBox>("CheckBox25")->click(); // no title
+    Find<QCheckBox>("CheckBox9")->click();  // no page break
+    Find<QPushButton>("Button10")->click();
+    const QString text = Editor()->toPlainText();
+    QCOMPARE(text.count(ui::ToQt(play::GridTopBorder())), 1);
+    QVERIFY(!text.contains(QString::fromUtf8("ＳＵＤＯＫＵ")));
+    QVERIFY(!text.contains(QChar('\f')));
+    QVERIFY2(Text("Label31").contains("-clue  level "), qPrintable(Text("Label31")));
+    QVERIFY(!Find<QPushButton>("Button14")->isVisible());
+  }
+
+  // Repeat mode with an unreachable clue count: only the stop button ends it.
+  void stopButtonEndsARepeatRunAndCommandsReturn() {
+    StartWith({});
+    Action("SDKOption")->trigger();
+    QVERIFY(Find<QWidget>("Panel6")->isVisible());
+    Spin("LabeledEdit12")->setValue(17);
+    emit Spin("LabeledEdit12")->editingFinished();
+    Spin("LabeledEdit16")->setValue(0);
+    window_->session().Puzzle().Options().upperGivens = 17;
+    bool disabledDuringRun = false;
+    bool stopTookFocus = false;
+    QTimer::singleShot(300, this, [&] {
+      disabledDuringRun = !Action("NewSDK")->isEnabled() && !Action("Open1")->isEnabled() &&
+                          Action("Exit1")->isEnabled();
+      QTest::keyClicks(Editor(), "abc");
+      QTest::mouseClick(Editor()->viewport(), Qt::LeftButton);
+      stopTookFocus = Find<QPushButton>("Button14")->hasFocus();
+      Find<QPushButton>("Button14")->click();
+    });
+    Find<QPushButton>("Button10")->click();
+    QVERIFY(disabledDuringRun);
+    QVERIFY(stopTookFocus);
+    QVERIFY(Text("Label46").startsWith(QString::fromUtf8("中止／")));
+    QVERIFY(!Editor()->toPlainText().contains("abc"));
+    QVERIFY(Action("NewSDK")->isEnabled());
+    QVERIFY(Action("Open1")->isEnabled());
+    QVERIFY(!Find<QPushButton>("Button14")->isVisible());
+    if (const char *shot = std::getenv("ZENPA_SCREENSHOT_CONDITIONS"))
+      window_->grab().save(QString::fromLocal8Bit(shot));
+  }
+
+  void symmetryItemsAndRadioButtonsStayInStep() {
+    StartWith({});
+    const int narrow = window_->width();
+    QVERIFY(!Find<QWidget>("PuzzleDock")->isVisible());
+    Action("MenuSDK")->trigger();
+    QVERIFY(Find<QWidget>("PuzzleDock")->isVisible());
+    QVERIFY(window_->width() > narrow);
+    Action("GraphicSDK180")->trigger();
+    Action("SDKOption")->trigger();
+    QVERIFY(Find<QRadioButton>("RadioButton4")->isChecked());
+    Find<QRadioButton>("RadioButton9")->click();
+    QVERIFY(Action("GraphicSDKldru")->isChecked());
+    QVERIFY(!Action("GraphicSDK180")->isChecked());
+    Action("GraphicSDKldru")->trigger(); // unchecked: back to "なし"
+    QVERIFY(Find<QRadioButton>("RadioButton11")->isChecked());
+    Action("NoCheck")->trigger();
+    QVERIFY(!Find<QCheckBox>("CheckBoxL1")->isChecked());
+    QVERIFY(!Find<QCheckBox>("CheckBoxL13")->isChecked());
+    Action("ALLCheck")->trigger();
+    QVERIFY(Find<QCheckBox>("CheckBoxL13")->isChecked());
+    QVERIFY(!Find<QCheckBox>("CheckBoxL14")->isChecked()); // the extra panel is closed
+  }
+
+  // F2 steps through the solve: "Ｏ Ｋ" goes on, Enter typed in the document
+  // too, "やめる" ends the steps.
+  void stepPanelButtonsAndKeysDriveTheStepSolve() {
+    StartWith({dir_->Write("p.nbp", NbpText(kEasy))});
+    Editor()->moveCursor(QTextCursor::Start);
+    QStringList steps;
+    std::function<void()> press = [&] {
+      if (!Find<QWidget>("Panel4")->isVisible()) {
+        QTimer::singleShot(20, this, press);
+        return;
+      }
+      steps << Text("Label41");
+      if (const char *shot = std::getenv("ZENPA_SCREENSHOT_STEP"); shot && steps.size() == 1)
+        window_->grab().save(QString::fromLocal8Bit(shot));
+      if (steps.size() == 1)
+        Find<QPushButton>("Button29")->click();
+      else if (steps.size() == 2)
+        QTest::keyClick(Editor(), Qt::Key_Return);
+      else
+        Find<QPushButton>("Button30")->click();
+      if (steps.size() < 3)
+        QTimer::singleShot(20, this, press);
+    };
+    QTimer::singleShot(20, this, press);
+    QTest::keyClick(Editor(), Qt::Key_F2);
+    QCOMPARE(steps.size(), 3);
+    QVERIFY2(steps[0].contains("Block Unique"), qPrintable(steps[0]));
+    QVERIFY(!Find<QWidget>("Panel4")->isVisible());
+    if (const char *shot = std::getenv("ZENPA_SCREENSHOT"))
+      window_->grab().save(QString::fromLocal8Bit(shot));
+  }
+
+private:
+  void StartWith(const std::vector<std::string> &args) {
+    window_->Start(args);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    window_->activateWindow();
+  }
+  template <class T> T *Find(const char *name) {
+    T *widget = window_->findChild<T *>(name);
+    if (!widget)
+      qFatal("no widget %s", name);
+    return widget;
+  }
+  QString Text(const char *label) { return Find<QLabel>(label)->text(); }
+  QSpinBox *Spin(const char *name) { return Find<QSpinBox>(name); }
+  QAction *Action(const char *name) { return Find<QAction>(name); }
+  QPlainTextEdit *Editor() { return Find<QPlainTextEdit>("Memo1"); }
+
+  platform::RecordingPrinter printer_;
+  ui::QtFontCatalog fonts_;
+  std::unique_ptr<testing::TempDir> dir_;
+  std::unique_ptr<LiveEventsHost> host_;
+  std::unique_ptr<ui::MainWindow> window_;
+};
+
+QTEST_MAIN(PuzzlePanelTest)
+#include "puzzle_panel_test.moc"

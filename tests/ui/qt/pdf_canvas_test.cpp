@@ -1,0 +1,132 @@
+// Draws pages into a PDF through QtCanvas and checks the file with poppler's
+// pdfinfo and pdftotext: page count and size, extractable Japanese text, and
+// glyphs placed at the engine's advances rather than Qt's own spacing.
+#include "base/sjis.h"
+#include "platform/font_catalog.h"
+#include "ui/qt/pdf_printer.h"
+#include "ui/support/poppler_tools.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <vector>
+
+using zenpa::base::Sj;
+
+namespace {
+
+// Advances that give every byte the same width: each character sits in a
+// cell of `cell` pixels per byte.
+std::vector<int> EvenAdvances(const std::string &sjis, int cell) {
+  return std::vector<int>(sjis.size(), cell);
+}
+
+} // namespace
+
+class PdfCanvasTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void writesPagesOfThePaperSizeWithExtractableText();
+  void placesGlyphsAtTheGivenAdvances();
+  void landscapePaperSwapsTheSides();
+  void clipsAndTurnsText();
+  void cellRatioOfAJapaneseScreenFont();
+
+private:
+  zenpa::platform::ListFontCatalog fonts_{{"IPAGothic"}, "IPAGothic"};
+};
+
+void PdfCanvasTest::writesPagesOfThePaperSizeWithExtractableText() {
+  QTemporaryDir dir;
+  QString path = dir.filePath("a.pdf");
+  zenpa::ui::PdfPrinter printer(path.toStdString(), &fonts_);
+  QCOMPARE(printer.Metrics().paperW, 2976);
+  QVERIFY(printer.BeginDoc("t"));
+  zenpa::platform::Canvas &canvas = printer.PageCanvas();
+  canvas.SetFont({Sj("ＭＳ ゴシック"), 60});
+  std::string grid = Sj("┏━┯━┓数独");
+  canvas.DrawTextAdvances(200, 200, grid, EvenAdvances(grid, 30), {0, 0, 2890, 4124});
+  printer.NewPage();
+  printer.PageCanvas().DrawText(200, 200, Sj("二頁目"));
+  printer.EndDoc();
+
+  QString info = zenpa::testing::RunTool("pdfinfo", {path});
+  QVERIFY2(info.contains(QRegularExpression("Pages:\\s+2\\n")), qPrintable(info));
+  QVERIFY2(info.contains("595 x 842"), qPrintable(info));
+  QString text = zenpa::testing::RunTool("pdftotext", {"-enc", "UTF-8", path, "-"});
+  QVERIFY2(text.contains(QString::fromUtf8("┏━┯━┓数独")), qPrintable(text));
+  QVERIFY2(text.contains(QString::fromUtf8("二頁目")), qPrintable(text));
+}
+
+void PdfCanvasTest::placesGlyphsAtTheGivenAdvances() {
+  QTemporaryDir dir;
+  QString path = dir.filePath("b.pdf");
+  zenpa::ui::PdfPrinter printer(path.toStdString(), &fonts_);
+  QVERIFY(printer.BeginDoc("t"));
+  zenpa::platform::Canvas &canvas = printer.PageCanvas();
+  canvas.SetFont({"IPAGothic", 60});
+  // Spaced a full cell apart, the half-width letters stand as separate words.
+  canvas.DrawTextAdvances(200, 200, "abc", EvenAdvances("abc", 60), {0, 0, 2890, 4124});
+  printer.EndDoc();
+  QString text = zenpa::testing::RunTool("pdftotext", {"-enc", "UTF-8", path, "-"}).trimmed();
+  QCOMPARE(text, QString("a b c"));
+}
+
+void PdfCanvasTest::landscapePaperSwapsTheSides() {
+  QTemporaryDir dir;
+  QString path = dir.filePath("c.pdf");
+  zenpa::ui::PdfPrinter printer(path.toStdString(), &fonts_);
+  printer.SetPaper(43, zenpa::platform::kLandscape);
+  QCOMPARE(printer.Metrics().paperW, 2098); // 148 mm at 360 dpi
+  QCOMPARE(printer.Metrics().paperH, 1417); // 100 mm
+  QVERIFY(printer.BeginDoc("t"));
+  printer.PageCanvas().DrawText(100, 100, "x");
+  printer.EndDoc();
+  QString info = zenpa::testing::RunTool("pdfinfo", {path});
+  QVERIFY2(info.contains("420 x 283"), qPrintable(info));
+}
+
+// Dark pixels of img inside r.
+static int DarkPixels(const QImage &img, const QRect &r) {
+  int n = 0;
+  for (int y = r.top(); y <= r.bottom(); ++y) {
+    for (int x = r.left(); x <= r.right(); ++x)
+      n += qGray(img.pixel(x, y)) < 128 ? 1 : 0;
+  }
+  return n;
+}
+
+void PdfCanvasTest::clipsAndTurnsText() {
+  QImage img(400, 400, QImage::Format_RGB32);
+  img.fill(Qt::white);
+  {
+    QPainter painter(&img);
+    zenpa::ui::QtCanvas canvas(painter, QPoint(), &fonts_);
+    canvas.SetFont({"IPAGothic", 40});
+    std::string bar = Sj("■■■■■");
+    // Clipped at x = 100: the squares past it must not appear.
+    canvas.DrawTextAdvances(20, 20, bar, EvenAdvances(bar, 20), {0, 0, 100, 400});
+    // Turned to read upwards about (300, 300): the squares run up from there.
+    zenpa::platform::FontSpec turned{"IPAGothic", 40};
+    turned.escapement = -2700;
+    canvas.SetFont(turned);
+    canvas.DrawTextAdvances(300, 300, bar, EvenAdvances(bar, 20), {0, 0, 400, 400});
+  }
+  QVERIFY(DarkPixels(img, QRect(20, 25, 75, 30)) > 1000);
+  QCOMPARE(DarkPixels(img, QRect(101, 0, 150, 100)), 0);
+  QVERIFY(DarkPixels(img, QRect(305, 110, 30, 185)) > 3000); // above and right of the point
+  QCOMPARE(DarkPixels(img, QRect(200, 301, 200, 99)), 0);    // nothing below it
+}
+
+void PdfCanvasTest::cellRatioOfAJapaneseScreenFont() {
+  QFont font("IPAGothic");
+  font.setPixelSize(16);
+  const zenpa::print::CellRatio r = zenpa::ui::CellRatioOf(font);
+  QCOMPARE(r.den, 16);
+  QCOMPARE(r.num, 17); // ascent and descent of the face span 1.076 em
+}
+
+QTEST_MAIN(PdfCanvasTest)
+#include "pdf_canvas_test.moc"

@@ -1,0 +1,132 @@
+// The editor adapter keeps the Shift-JIS mirror of its lines equal to what
+// the widget shows, through the core's edits and through typing.
+#include "base/sjis.h"
+#include "ui/qt/qt_memo.h"
+#include "ui/qt/qt_text.h"
+#include "ui/support/typing.h"
+
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace zenpa;
+using base::Sj;
+using platform::TextPos;
+
+namespace {
+
+// The widget's text, line by line, in Shift-JIS, without the end of a text
+// whose last line ends in a line break.
+std::vector<std::string> WidgetLines(const QPlainTextEdit &edit) {
+  QStringList blocks = edit.toPlainText().split(QChar('\n'));
+  if (blocks.size() > 0 && blocks.back().isEmpty())
+    blocks.removeLast();
+  std::vector<std::string> lines;
+  for (const QString &b : blocks)
+    lines.push_back(ui::FromQt(b));
+  return lines;
+}
+
+} // namespace
+
+class QtMemoTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void init() {
+    edit_ = new QPlainTextEdit;
+    memo_ = new ui::QtMemo(edit_);
+  }
+  void cleanup() { delete edit_; }
+
+  void linesComeBackByteForByte() {
+    const std::vector<std::string> lines = {Sj("漢字かな"), std::string("\x81\x00\xFF\x82", 4), "",
+                                            std::string("\x87\x90\xEE\xF9\xFA\x5C", 6), "\r"};
+    memo_->SetLines(lines);
+    QCOMPARE(memo_->Lines(), lines);
+    QCOMPARE(memo_->LineCount(), 5);
+    QCOMPARE(memo_->Line(0), Sj("漢字かな"));
+    QCOMPARE(edit_->document()->blockCount(), 6);
+  }
+
+  void setLinesKeepsTheModifiedFlag() {
+    memo_->SetModified(true);
+    memo_->SetLines({"a"});
+    QVERIFY(memo_->Modified());
+    memo_->SetModified(false);
+    memo_->SetLines({"b"});
+    QVERIFY(!memo_->Modified());
+    QVERIFY(!memo_->CanUndo());
+  }
+
+  void typingKeepsTheMirrorCurrent() {
+    memo_->SetLines({Sj("一行目"), "two"});
+    QSignalSpy changed(memo_, &ui::QtMemo::textChanged);
+    memo_->SetCaret({0, 2});
+    testing::TypeText(edit_, QString::fromUtf8("挿入"));
+    QTest::keyClick(edit_, Qt::Key_Return);
+    QTest::keyClicks(edit_, "x");
+    QCOMPARE(memo_->Lines(), WidgetLines(*edit_));
+    QCOMPARE(memo_->Line(0), Sj("一挿入"));
+    QCOMPARE(memo_->Line(1), Sj("x行目"));
+    QCOMPARE(memo_->Caret(), (TextPos{1, 1}));
+    QVERIFY(memo_->Modified());
+    QCOMPARE_GE(changed.count(), 3);
+
+    memo_->SetCaret({1, 0});
+    QTest::keyClick(edit_, Qt::Key_Backspace);
+    QCOMPARE(memo_->Lines(), (std::vector<std::string>{Sj("一挿入x行目"), "two"}));
+    edit_->selectAll();
+    QTest::keyClick(edit_, Qt::Key_Delete);
+    QCOMPARE(memo_->LineCount(), 0);
+  }
+
+  void lineEditsOfTheCore() {
+    memo_->SetLines({"a", "b"});
+    memo_->InsertLine(2, "c");
+    memo_->InsertLine(0, "top");
+    memo_->ReplaceLine(1, Sj("全角"));
+    QCOMPARE(memo_->Lines(), (std::vector<std::string>{"top", Sj("全角"), "b", "c"}));
+    memo_->DeleteLine(3);
+    memo_->DeleteLine(0);
+    QCOMPARE(memo_->Lines(), (std::vector<std::string>{Sj("全角"), "b"}));
+    QCOMPARE(memo_->Lines(), WidgetLines(*edit_));
+    memo_->Undo();
+    QCOMPARE(memo_->Lines(), WidgetLines(*edit_));
+  }
+
+  void appendingToATextWithoutAFinalBreak() {
+    edit_->setPlainText("last");
+    QCOMPARE(memo_->LineCount(), 1);
+    memo_->InsertLine(1, "more");
+    QCOMPARE(memo_->Lines(), (std::vector<std::string>{"last", "more"}));
+    memo_->DeleteLine(1);
+    QCOMPARE(memo_->Lines(), (std::vector<std::string>{"last"}));
+    memo_->DeleteLine(0);
+    QCOMPARE(memo_->LineCount(), 0);
+    memo_->InsertLine(0, "");
+    QCOMPARE(memo_->Lines(), (std::vector<std::string>{""}));
+  }
+
+  void positionsCountShiftJisBytes() {
+    memo_->SetLines({Sj("漢字ab"), Sj("かな")});
+    memo_->SetCaret({0, 4});
+    QCOMPARE(edit_->textCursor().positionInBlock(), 2);
+    QCOMPARE(memo_->Caret(), (TextPos{0, 4}));
+    memo_->Select({0, 2}, {1, 2});
+    QCOMPARE(memo_->SelectionAnchor(), (TextPos{0, 2}));
+    QCOMPARE(memo_->SelectedText(), Sj("字ab") + "\r\n" + Sj("か"));
+    memo_->ReplaceSelection("X\r\nY");
+    QCOMPARE(memo_->Lines(), (std::vector<std::string>{Sj("漢X"), Sj("Yな")}));
+    QCOMPARE(memo_->Caret(), (TextPos{1, 1}));
+    memo_->SetCaret({5, 99});
+    QCOMPARE(memo_->Caret(), (TextPos{2, 0}));
+  }
+
+private:
+  QPlainTextEdit *edit_ = nullptr;
+  ui::QtMemo *memo_ = nullptr;
+};
+
+QTEST_MAIN(QtMemoTest)
+#include "qt_memo_test.moc"

@@ -1,0 +1,142 @@
+// QtPrinter over a real QPrinter whose output is a PDF file: paper through
+// QPageSize and the orientation, a whole print run through PrintWork, the
+// file checked with poppler's pdfinfo and pdftotext; the replaceable printer
+// dialog; and the virtual printer laid out on when none is installed.
+#include "base/sjis.h"
+#include "platform/scripted_host.h"
+#include "print/layout.h"
+#include "print/print_run.h"
+#include "support/temp_dir.h"
+#include "ui/main/editor_font.h"
+#include "ui/qt/qt_canvas.h"
+#include "ui/qt/qt_font_catalog.h"
+#include "ui/qt/qt_printer.h"
+#include "ui/support/poppler_tools.h"
+
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include <cmath>
+
+using namespace zenpa;
+using base::Sj;
+
+namespace {
+
+int Mm(int pixels, int dpi) { return static_cast<int>(std::lround(pixels * 25.4 / dpi)); }
+
+// "Page size: W x H pts" of pdfinfo.
+QSizeF PageSizePts(const QString &info) {
+  const QRegularExpressionMatch m =
+      QRegularExpression("Page size:\\s+([\\d.]+) x ([\\d.]+) pts").match(info);
+  return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
+}
+
+// The left edge in points of the first word pdftotext -bbox finds with text.
+double WordLeft(const QString &bbox, const QString &word) {
+  const QRegularExpressionMatch m =
+      QRegularExpression("xMin=\"([\\d.]+)\"[^>]*>" + word + "<").match(bbox);
+  return m.hasMatch() ? m.captured(1).toDouble() : -1;
+}
+
+} // namespace
+
+class QtPrinterTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  // B4 landscape, two pages in two collated copies; the text starts at the
+  // left margin measured from the paper's edge.
+  void printRunReachesThePdfThroughQPrinter() {
+    testing::TempDir dir;
+    const std::string pdf = dir.Path("job.pdf");
+    ui::QtPrinter printer(&fonts_);
+    printer.PrintToFile(pdf);
+    printer.SetPaper(12, platform::kLandscape);
+    QCOMPARE(printer.PaperCode(), 12);
+    QCOMPARE(printer.Orientation(), platform::kLandscape);
+    const platform::PrinterMetrics m = printer.Metrics();
+    QCOMPARE(Mm(m.paperW, m.dpiX), 364);
+    QCOMPARE(Mm(m.paperH, m.dpiY), 257);
+
+    print::PrintFormat format = print::StartFormat(print::EnvironmentOf(m));
+    print::PrintStatus status;
+    status.range.SetCopies(2);
+    platform::ScriptedHost host;
+    const print::PrintWorkResult r =
+        Print(format, status, {Sj("第一頁"), "\f", Sj("第二頁")}, printer, host);
+    QVERIFY(r.ran);
+    QCOMPARE(r.sheetsPrinted, 4);
+    QVERIFY(host.messages.empty());
+
+    const QString path = QString::fromStdString(pdf);
+    const QString info = testing::RunTool("pdfinfo", {path});
+    QCOMPARE(testing::PdfPageCount(info), 4);
+    const QSizeF pts = PageSizePts(info);
+    QVERIFY2(std::abs(pts.width() - 364 * 72 / 25.4) < 1.5, qPrintable(info));
+    QVERIFY2(std::abs(pts.height() - 257 * 72 / 25.4) < 1.5, qPrintable(info));
+    const QString bbox = testing::RunTool("pdftotext", {"-bbox", path, "-"});
+    const double left = format.leftMargin * 72.0 / m.dpiX;
+    QVERIFY2(std::abs(WordLeft(bbox, QString::fromUtf8("第一頁")) - left) < 2, qPrintable(bbox));
+    QCOMPARE(bbox.count(QString::fromUtf8("第二頁")), 2);
+  }
+
+  // The dialog works on the QPrinter itself: paper chosen there is the
+  // paper laid out on.
+  void dialogChoosesThePaper() {
+    testing::TempDir dir;
+    ui::QtPrinter printer(&fonts_);
+    printer.PrintToFile(dir.Path("setup.pdf"));
+    printer.SetPaper(9, platform::kPortrait);
+    printer.SetDialog([](QPrinter &q) {
+      q.setPageSize(QPageSize(QPageSize::A5));
+      q.setPageOrientation(QPageLayout::Landscape);
+      return true;
+    });
+    QVERIFY(printer.SetupDialog());
+    QCOMPARE(printer.PaperCode(), 11);
+    const platform::PrinterMetrics m = printer.Metrics();
+    QCOMPARE(Mm(m.paperW, m.dpiX), 210);
+    QCOMPARE(Mm(m.paperH, m.dpiY), 148);
+  }
+
+  // With no printer installed and no file, the layout works on the virtual
+  // 360-dpi printer for the paper set last, and no job starts.
+  void withoutPrinterTheVirtualPrinterStandsIn() {
+    ui::QtPrinter printer(&fonts_);
+    if (!printer.PrinterNames().empty())
+      QSKIP("a printer is installed");
+    printer.SetPaper(11, platform::kPortrait);
+    QCOMPARE(printer.Metrics(), platform::VirtualPrinterMetrics(148, 210));
+    QCOMPARE(printer.PaperCode(), 11);
+    QVERIFY(!printer.SetupDialog());
+    QVERIFY(!printer.BeginDoc("doc"));
+  }
+
+private:
+  // Lays the lines out on the printer, measuring like the command line, and
+  // runs PrintWork in print mode.
+  print::PrintWorkResult Print(print::PrintFormat &format, print::PrintStatus &status,
+                               std::vector<std::string> text, platform::Printer &printer,
+                               platform::Host &host) {
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    QPainter painter(&scratch);
+    ui::QtCanvas measure(painter, {}, &fonts_);
+    const print::CellRatio ratio = ui::StartEditorCellRatio(fonts_);
+    const std::vector<std::string> faces = fonts_.JapaneseFaces();
+    const print::PrintedLines lines(std::move(text));
+    const print::LayoutResult layout =
+        print::RunLayout(lines, {format, printer.Metrics(), ratio, faces, false}, measure);
+    const print::PrintDocument doc{lines, layout, ratio, faces, "/tmp/job.txt", "", ""};
+    return print::PrintWork(format, status, doc, print::RunMode::Print,
+                            {&printer, true, nullptr, &host, {}});
+  }
+
+  ui::QtFontCatalog fonts_;
+};
+
+QTEST_MAIN(QtPrinterTest)
+#include "qt_printer_test.moc"

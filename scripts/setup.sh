@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev clang-format
   poppler-utils qqwing paps ghostscript xvfb xauth
 )
 

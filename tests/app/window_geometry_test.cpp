@@ -12,20 +12,5 @@ TEST(WindowGeometryTest, ScaleFollowsTheWindowFontTruncated) {
   EXPECT_EQ(100, UiScaleFromFontPixels(0));
 }
 
-TEST(WindowGeometryTest, DesignSizesAtTheScale) {
-  MainWindowGeometry plain = MainGeometry(100);
-  EXPECT_EQ(555, plain.height);
-  EXPECT_EQ(769, plain.clientWidth);
-  EXPECT_EQ(400, plain.minHeight);
-  EXPECT_EQ(480, plain.minWidth);
-  EXPECT_EQ(20, plain.statusHeight);
-  EXPECT_EQ(16, plain.editorFontPixels);
-
-  MainWindowGeometry scaled = MainGeometry(133);
-  EXPECT_EQ(738, scaled.height);
-  EXPECT_EQ(1022, scaled.clientWidth);
-  EXPECT_EQ(21, scaled.editorFontPixels);
-}
-
 } // namespace
 } // namespace zenpa::app

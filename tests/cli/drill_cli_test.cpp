@@ -1,45 +1,21 @@
 // End-to-end runs of `zenpa drill` through the real binary.
 #include "base/file_io.h"
 #include "base/sjis.h"
+#include "support/cli_run.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
-namespace fs = std::filesystem;
 using zenpa::base::Sj;
+using zenpa::testing::CliRun;
 
-struct CliRun {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
-
-// Runs the binary with `args` (already quoted for the shell).
-CliRun RunDrill(const std::string &args) {
-  const fs::path dir =
-      fs::temp_directory_path() / ("zenpa_drill_cli_" + std::to_string(::getpid()));
-  fs::create_directories(dir);
-  const std::string out = (dir / "out").string(), err = (dir / "err").string();
-  const std::string command =
-      std::string(ZENPA_BINARY) + " drill " + args + " >" + out + " 2>" + err;
-  const int status = std::system(command.c_str());
-  CliRun run;
-  run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  zenpa::base::ReadFileBytes(out, run.out);
-  zenpa::base::ReadFileBytes(err, run.err);
-  fs::remove_all(dir);
-  return run;
-}
+// Runs "zenpa drill ARGS" (already quoted for the shell).
+CliRun RunDrill(const std::string &args) { return zenpa::testing::CliDir().Run("drill " + args); }
 
 int CountLines(const std::vector<std::string> &lines, const std::string &text) {
   return static_cast<int>(std::count_if(lines.begin(), lines.end(), [&](const std::string &line) {
@@ -62,15 +38,13 @@ TEST(DrillCliTest, SeededSheetIsShiftJisWithCrLfAndRepeatsForTheSameSeed) {
 }
 
 TEST(DrillCliTest, SubtractionSheetsWithAnswersGoToAFileAsUtf8) {
-  const fs::path file = fs::temp_directory_path() / ("zenpa_drill_" + std::to_string(::getpid()));
+  const zenpa::testing::CliDir dir;
   const CliRun run =
-      RunDrill("-n 10 --sheets 3 --sub --answers --hints 2 --seed 9 --utf8 -o " + file.string());
+      dir.Run("drill -n 10 --sheets 3 --sub --answers --hints 2 --seed 9 --utf8 -o " +
+              dir.Path("sheets.txt"));
   ASSERT_EQ(0, run.exitCode) << run.err;
   EXPECT_EQ("", run.out);
-  std::string text;
-  ASSERT_TRUE(zenpa::base::ReadFileBytes(file.string(), text).ok);
-  fs::remove(file);
-  const auto lines = zenpa::base::SplitLines(text);
+  const auto lines = zenpa::base::SplitLines(dir.Read("sheets.txt"));
   EXPECT_EQ(6, CountLines(lines, "ひきざん"));
   EXPECT_EQ(3, CountLines(lines, "│１０けた│"));
   EXPECT_EQ(6, CountLines(lines, "（全42問）"));

@@ -16,34 +16,33 @@ constexpr const char *kPuzzle =
 // Runs a copy of zenpa placed alone in a folder of its own.
 zenpa::testing::CliRun RunAlone(const zenpa::testing::CliDir &dir, const std::string &args,
                                 const std::string &input) {
-  const fs::path alone = dir.Path() / "alone";
+  const fs::path alone = dir.Path("alone");
   fs::create_directories(alone);
   fs::copy_file(ZENPA_BINARY, alone / "zenpa", fs::copy_options::overwrite_existing);
   return dir.RunProgram((alone / "zenpa").string(), args, input);
 }
 
 TEST(ProgramPairTest, PuzzleCommandsNeedNoDesktopProgram) {
-  zenpa::testing::CliDir dir("pair_alone");
+  zenpa::testing::CliDir dir;
   const auto run = RunAlone(dir, "sudoku solve", kPuzzle);
-  EXPECT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(
-      run.out,
-      "483921657967345821251876493548132976729564138136798245372689514814253769695417382\r\n");
+  EXPECT_EQ(0, run.exitCode) << run.err;
+  EXPECT_EQ("483921657967345821251876493548132976729564138136798245372689514814253769695417382\r\n",
+            run.out);
 }
 
 TEST(ProgramPairTest, PrintWithoutDesktopProgramFailsWithAMessage) {
-  zenpa::testing::CliDir dir("pair_print");
-  const auto run = RunAlone(dir, "print --pdf " + (dir.Path() / "out.pdf").string(), "text\r\n");
-  EXPECT_EQ(run.exitCode, 127);
-  EXPECT_NE(run.err.find("zenpa-desktop"), std::string::npos) << run.err;
-  EXPECT_FALSE(fs::exists(dir.Path() / "out.pdf"));
+  zenpa::testing::CliDir dir;
+  const auto run = RunAlone(dir, "print --pdf " + dir.Path("out.pdf"), "text\r\n");
+  EXPECT_EQ(127, run.exitCode);
+  EXPECT_NE(std::string::npos, run.err.find("zenpa-desktop")) << run.err;
+  EXPECT_FALSE(dir.Exists("out.pdf"));
 }
 
 TEST(ProgramPairTest, PrintIsHandedToTheDesktopProgram) {
-  zenpa::testing::CliDir dir("pair_handover");
-  const std::string pdf = (dir.Path() / "out.pdf").string();
+  zenpa::testing::CliDir dir;
+  const std::string pdf = dir.Path("out.pdf");
   const auto run = dir.Run("print --pdf " + pdf, "text\r\n");
-  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(0, run.exitCode) << run.err;
   EXPECT_TRUE(fs::exists(pdf));
 }
 

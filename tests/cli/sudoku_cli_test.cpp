@@ -3,21 +3,16 @@
 #include "base/sjis.h"
 #include "cli/support/cli_run.h"
 #include "puzzle/support/puzzle_maker.h"
+#include "support/puzzle_samples.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
-#include <filesystem>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
-namespace fs = std::filesystem;
 using zenpa::testing::BruteForce;
 using zenpa::testing::Digits;
 using zenpa::testing::DigitsFromText;
@@ -35,7 +30,7 @@ protected:
     return dir_.Run("sudoku " + args, text, "puzzles.txt");
   }
 
-  zenpa::testing::CliDir dir_{"zenpa_sudoku_cli"};
+  zenpa::testing::CliDir dir_;
 };
 
 std::vector<std::string> SplitLf(const std::string &text) {
@@ -53,10 +48,8 @@ std::string Text(const Digits &digits) {
   return text;
 }
 
-const char *const kNakedPair =
-    "100000300003008600050900000000050276400020000000009500831004000000000000069000705";
-const char *const kEasy =
-    "000908230000030006030001840000420000400000980306500020000000002004200591060090400";
+const char *const kNakedPair = zenpa::testing::kNakedPairPuzzle;
+const char *const kEasy = zenpa::testing::kEasyPuzzle;
 const char *const kNoAnswer =
     "010900300000070008060002057006020000004000800500000032090005070100006000030017900";
 

@@ -5,16 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 namespace {
 
-namespace fs = std::filesystem;
 using zenpa::base::Sj;
 
 const std::string kPuzzle =
@@ -29,7 +23,7 @@ protected:
     return dir_.Run("sudoku " + args, input, name);
   }
 
-  zenpa::testing::CliDir dir_{"zenpa_convert_cli"};
+  zenpa::testing::CliDir dir_;
 };
 
 TEST_F(SudokuConvertCliTest, PuzzleLinesInEveryForm) {

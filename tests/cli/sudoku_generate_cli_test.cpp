@@ -1,10 +1,9 @@
 // End-to-end runs of `zenpa sudoku generate` through the real binary.
 #include "puzzle/support/puzzle_maker.h"
+#include "support/cli_run.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -12,27 +11,11 @@
 namespace {
 
 using zenpa::testing::BruteForce;
+using zenpa::testing::CliRun;
 using zenpa::testing::Digits;
 
-struct Output {
-  int exitCode = -1;
-  std::string out;
-};
-
-Output Generate(const std::string &args) {
-  const std::string command =
-      std::string(ZENPA_BINARY) + " sudoku generate " + args + " 2>/dev/null";
-  Output o;
-  std::FILE *pipe = ::popen(command.c_str(), "r");
-  if (pipe == nullptr)
-    return o;
-  std::array<char, 4096> buffer;
-  std::size_t n;
-  while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-    o.out.append(buffer.data(), n);
-  const int status = ::pclose(pipe);
-  o.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return o;
+CliRun Generate(const std::string &args) {
+  return zenpa::testing::CliDir().Run("sudoku generate " + args);
 }
 
 std::vector<std::string> LinesOf(const std::string &text) {
@@ -43,13 +26,6 @@ std::vector<std::string> LinesOf(const std::string &text) {
   return lines;
 }
 
-Digits DigitsOf(const std::string &line) {
-  Digits d{};
-  for (int i = 0; i < 81; ++i)
-    d[i] = line[i] == '.' ? 0 : line[i] - '0';
-  return d;
-}
-
 int Clues(const Digits &d) {
   int n = 0;
   for (int v : d)
@@ -58,14 +34,14 @@ int Clues(const Digits &d) {
 }
 
 TEST(SudokuGenerateCli, PuzzlesHaveOneAnswerAndRespectTheClueWindow) {
-  const Output o = Generate("-n 6 --seed 11 --clues 30 --min 28 --max 34");
+  const CliRun o = Generate("-n 6 --seed 11 --clues 30 --min 28 --max 34");
   ASSERT_EQ(0, o.exitCode);
   const std::vector<std::string> lines = LinesOf(o.out);
   ASSERT_EQ(6u, lines.size());
   BruteForce brute;
   for (const std::string &line : lines) {
     ASSERT_EQ(81u, line.size());
-    const Digits d = DigitsOf(line);
+    const Digits d = zenpa::testing::DigitsFromText(line);
     EXPECT_EQ(1, brute.Count(d)) << line;
     EXPECT_GE(Clues(d), 28);
     EXPECT_LE(Clues(d), 34);
@@ -73,15 +49,15 @@ TEST(SudokuGenerateCli, PuzzlesHaveOneAnswerAndRespectTheClueWindow) {
 }
 
 TEST(SudokuGenerateCli, SeededRunsRepeatForTheSameThreadCount) {
-  const Output a = Generate("-n 4 --seed 5 -j 2");
-  const Output b = Generate("-n 4 --seed 5 -j 2");
+  const CliRun a = Generate("-n 4 --seed 5 -j 2");
+  const CliRun b = Generate("-n 4 --seed 5 -j 2");
   EXPECT_EQ(0, a.exitCode);
   EXPECT_EQ(a.out, b.out);
   EXPECT_EQ(4u, LinesOf(a.out).size());
 }
 
 TEST(SudokuGenerateCli, SymmetricGivensUnderHalfTurn) {
-  const Output o = Generate("-n 3 --seed 2 --symmetry 180 --min 20 --max 40");
+  const CliRun o = Generate("-n 3 --seed 2 --symmetry 180 --min 20 --max 40");
   ASSERT_EQ(0, o.exitCode);
   for (const std::string &line : LinesOf(o.out)) {
     for (int i = 0; i < 81; ++i)
@@ -91,32 +67,19 @@ TEST(SudokuGenerateCli, SymmetricGivensUnderHalfTurn) {
 
 TEST(SudokuGenerateCli, RequiredTechniqueIsTheHardestUsed) {
   // Only Localization ticked and required: every puzzle needs it and nothing harder.
-  const Output o = Generate("-n 2 --seed 4 --technique localization --required --min 20 --max 40");
+  const CliRun o = Generate("-n 2 --seed 4 --technique localization --required --min 20 --max 40");
   ASSERT_EQ(0, o.exitCode);
-  const Output graded = [&] {
-    std::FILE *f = std::fopen("generated_for_grade.txt", "w");
-    std::fputs(o.out.c_str(), f);
-    std::fclose(f);
-    Output g;
-    std::FILE *pipe =
-        ::popen((std::string(ZENPA_BINARY) + " sudoku grade generated_for_grade.txt").c_str(), "r");
-    std::array<char, 4096> buffer;
-    std::size_t n;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-      g.out.append(buffer.data(), n);
-    g.exitCode = ::pclose(pipe);
-    std::remove("generated_for_grade.txt");
-    return g;
-  }();
+  const zenpa::testing::CliDir dir;
+  const CliRun graded = dir.Run("sudoku grade", o.out);
   for (const std::string &line : LinesOf(graded.out))
     EXPECT_EQ("4", line.substr(0, line.find('\t')));
 }
 
 TEST(SudokuGenerateCli, FormatsAndBadOptions) {
-  const Output nbp = Generate("-n 2 --seed 1 --format nbp");
+  const CliRun nbp = Generate("-n 2 --seed 1 --format nbp");
   EXPECT_EQ(20u, LinesOf(nbp.out).size()); // nine rows and an empty line per puzzle
   EXPECT_EQ(std::string::npos, LinesOf(nbp.out)[0].find('.'));
-  const Output text = Generate("-n 1 --seed 1 --format text --utf8");
+  const CliRun text = Generate("-n 1 --seed 1 --format text --utf8");
   EXPECT_NE(std::string::npos, text.out.find("-clue"));
   EXPECT_NE(std::string::npos, text.out.find("┏"));
   EXPECT_EQ(2, Generate("--symmetry spiral").exitCode);

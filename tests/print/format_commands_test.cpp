@@ -9,7 +9,7 @@
 #include "base/sjis.h"
 #include "platform/scripted_host.h"
 #include "print/support/format_samples.h"
-#include "print/support/temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace zenpa::print {
 namespace {

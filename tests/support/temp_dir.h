@@ -1,6 +1,7 @@
 // A fresh directory under the system's temporary directory for one test,
-// removed at the end. The process's current directory is restored too, since
-// loading a document makes the document's directory the current one.
+// removed with everything in it at the end, even after a test took its
+// write permission away. The process's current directory is restored too,
+// since loading a document makes the document's directory the current one.
 #pragma once
 
 #include <cstdlib>
@@ -19,6 +20,7 @@ public:
   ~TempDir() {
     std::error_code ignored;
     std::filesystem::current_path(previous_, ignored);
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ignored);
     std::filesystem::remove_all(path_, ignored);
   }
   TempDir(const TempDir &) = delete;
@@ -27,6 +29,7 @@ public:
   // The directory with a trailing "/", as the program directory is held.
   std::string Dir() const { return path_ + "/"; }
   std::string Path(const std::string &name) const { return path_ + "/" + name; }
+  std::string File(const std::string &name) const { return Path(name); }
 
   std::string Write(const std::string &name, const std::string &bytes) const {
     std::filesystem::create_directories(std::filesystem::path(Path(name)).parent_path());

@@ -2,10 +2,13 @@
 #pragma once
 
 #include "print/print_format.h"
+#include "support/temp_dir.h"
 
 #include <ostream>
 
 namespace zenpa::print::testing {
+
+using zenpa::testing::TempDir;
 
 // A record in which every stored field differs from its start value and lies
 // inside the range the format file keeps, so that it survives a save and load.

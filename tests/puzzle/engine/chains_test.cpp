@@ -45,7 +45,7 @@ TEST(RemotePairTest, LongerChainsAreTriedWhenTheShortOneRemovesNothing) {
   }
   g(8, 4) = CellFromText("37");
   g(8, 9) = CellFromText("37");
-  EXPECT_EQ(Step("Remote Pair 37", "r1c8-3 r1c8-7 r9c1-3 r9c1-7"), StepOf(puzzle::RemotePair, g));
+  EXPECT_EQ(Step("Remote Pair 37", "r1c8-37 r9c1-37"), StepOf(puzzle::RemotePair, g));
 }
 
 TEST(KiteTest, MarksTheBlockLinkSecond) {

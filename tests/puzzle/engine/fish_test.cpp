@@ -7,7 +7,8 @@ namespace {
 
 TEST(FishTest, StepShowsTheCornersOnceAsOneStep) {
   MarkRecorder rec;
-  puzzle::Engine e = TracingEngineOn(CaseGrid("fish.cases", "X-Wing-y 5"), rec);
+  puzzle::Engine e = EngineOn(CaseGrid("fish.cases", "X-Wing-y 5"));
+  WatchSteps(e, rec);
   puzzle::Xwingtate(e);
   EXPECT_EQ("r3c2* r7c2* r3c6* r7c6*", rec.marks);
   EXPECT_EQ(4, rec.cleared);
@@ -33,8 +34,8 @@ TEST(FishTest, ACellLeftWithOneCandidateIsCheckedAndCounted) {
   e = EngineOn(g);
   puzzle::Xwingtate(e);
   EXPECT_TRUE(e.Contradiction);
-  EXPECT_EQ("r3c1-5", RemovedCandidates(g, e.CellGrid)); // nothing after the contradiction
-  EXPECT_EQ(OpenCells(g), e.OpenCount);
+  EXPECT_EQ("r3c1=7", CellChanges(g, e.CellGrid)); // nothing after the contradiction
+  EXPECT_EQ(81 - PlacedCount(g), e.OpenCount);
 }
 
 TEST(FishTest, APatternFoundWhileChangedIsSetEndsTheCall) {
@@ -45,7 +46,7 @@ TEST(FishTest, APatternFoundWhileChangedIsSetEndsTheCall) {
   puzzle::Engine e = EngineOn(g);
   e.Changed = true;
   puzzle::Xwingtate(e);
-  EXPECT_EQ("none", RemovedCandidates(g, e.CellGrid));
+  EXPECT_EQ("none", CellChanges(g, e.CellGrid));
   EXPECT_EQ("", e.StepText);
 }
 

@@ -7,8 +7,8 @@
 namespace zenpa::puzzle {
 namespace {
 
+using testing::CellChanges;
 using testing::EngineOn;
-using testing::RemovedCandidates;
 
 TEST(FoundPatternTest, RemovingEveryCandidateLeavesTheLowestPlaced) {
   Grid g = FreshGrid();
@@ -34,14 +34,14 @@ TEST(FoundPatternTest, PlacedCellsAndMissingDigitsAreLeftAlone) {
   f.remove(Pos{1, 1}, DigitBit(5));
   f.remove(Pos{2, 1}, DigitBit(5));
   EXPECT_FALSE(ApplyPattern(e, f));
-  EXPECT_EQ("none", RemovedCandidates(g, e.CellGrid));
+  EXPECT_EQ("none", CellChanges(g, e.CellGrid));
   EXPECT_FALSE(e.Changed);
   EXPECT_EQ("", e.StepText);
   EXPECT_EQ(1, e.Level);
 
   f.remove(Pos{3, 1}, DigitBit(5));
   EXPECT_TRUE(ApplyPattern(e, f));
-  EXPECT_EQ("r1c3-5", RemovedCandidates(g, e.CellGrid));
+  EXPECT_EQ("r1c3-5", CellChanges(g, e.CellGrid));
   EXPECT_EQ("X-Wing-x 5", e.StepText);
   EXPECT_EQ(9, e.Level);
 }

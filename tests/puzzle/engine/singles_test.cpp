@@ -114,27 +114,6 @@ TEST(BlockUniqueTest, StepModeWaitsWhileASinglePlacementIsPending) {
   EXPECT_EQ(DigitBit(5), e.CellGrid(1, 1));
 }
 
-TEST(LocalizeTest, GateStopsBothWhileConditionsAreRequired) {
-  struct Case {
-    void (*run)(Engine &, int);
-    std::string position;
-  };
-  const Case cases[] = {
-      {hitoblockdake, "1234 1234 1234 45 56 1234 1234 1234 1234 / . . . 15 25 36"},
-      {hitoretudake, "15 12 13 / 25 23 24 / 12 34 46"},
-  };
-  for (const Case &c : cases) {
-    for (bool boxChecked : {false, true}) {
-      Engine e = testing::EngineOnPosition(c.position);
-      e.Options.Panel6Visible = true;
-      e.Options.CheckBoxYH = true;
-      e.Options.CheckBoxL[kBoxLocalization] = boxChecked;
-      c.run(e, 5);
-      EXPECT_EQ(boxChecked, e.Changed) << c.position;
-    }
-  }
-}
-
 TEST(LocalizeTest, StepModeMarksTheLockedCellsAndShowsEachClearedCell) {
   class Marks : public StepLog {
   public:

@@ -47,40 +47,6 @@ TEST(NakedPairTest, BlocksFollowTheSwitchWhenNoLineChanges) {
   EXPECT_EQ("Naked Pair-b 37", green.StepText);
 }
 
-TEST(SubsetGateTest, EachTechniqueAnswersToItsOwnBox) {
-  struct Case {
-    void (*run)(Engine &);
-    int box;
-    const char *position;
-  };
-  const Case cases[] = {
-      {wkoho, kBoxNakedPair, kPairInBlock},
-      {wkohoH, kBoxHiddenPair, "1249 1256 34 345 3456 789 789 3789 456789"},
-      {tkoho, kBoxNakedTriple, "12 23 13 1234 456 5678 789 4789 3456"},
-      {tkohoH, kBoxHiddenTriple, "1245 2367 138 456789 456789 456789 456789 456789 456789"},
-      {qkoho, kBoxNakedQuad, "12 23 34 14 1256 5678 5679 789 5689"},
-      {qkohoH, kBoxHiddenQuad, "125 236 347 148 56789 56789 56789 56789 56789"},
-  };
-  for (const Case &c : cases) {
-    Engine open = testing::EngineOnPosition(c.position);
-    open.Options.Panel6Visible = true;
-    open.Options.Label33 = SelectionSwitch::Selection;
-    open.Options.CheckBoxL.fill(false);
-    open.Options.CheckBoxL[c.box] = true;
-    c.run(open);
-    EXPECT_TRUE(open.Changed) << c.box;
-
-    Engine shut = testing::EngineOnPosition(c.position);
-    shut.Options.Panel6Visible = true;
-    shut.Options.CheckBoxYH = true;
-    shut.Options.CheckBoxL.fill(true);
-    shut.Options.CheckBoxL[c.box] = false;
-    c.run(shut);
-    EXPECT_FALSE(shut.Changed) << c.box;
-    EXPECT_EQ(testing::GridFromTokens(c.position), shut.CellGrid) << c.box;
-  }
-}
-
 TEST(SubsetGateTest, QuadsAreOffWhileTheirPanelIsHidden) {
   Engine e = testing::EngineOnPosition("12 23 34 14 1256 5678 5679 789 5689");
   e.Options.Panel6Visible = true;

@@ -1,16 +1,33 @@
-// Test support for the technique families: the operations by name, cases
-// read from tests/data/techniques/*.cases, and what a run changed.
+// Test support for the techniques: the operations by name, the regression
+// cases of tests/data/techniques/*.cases, and what a run changed.
+//
+// A case is one line of six fields set apart by "|":
+//
+//   operation [digits] | switch | position | changes | step text | grade
+//
+// operation names the technique and the digits it takes ("onajisuji 5 5");
+// switch is "off" or "green" (columns first); position is in the token form
+// of grid_text.h; changes lists every cell that changes, as "r3c5-47"
+// (candidates 4 and 7 taken out) or "r3c5=12" (the cell now holds 1 and 2,
+// "=-" nothing), or is "none"; step text is the StepText shown ("-" for
+// none); grade is "-" or words: "level=9" or "level=11.60" (Level, and
+// LevelSub at level 11; 1 when not given), "contradiction", "buh" (Block
+// Unique H used). Lines starting with "#" are comments.
 #pragma once
 
 #include "base/sjis.h"
 #include "puzzle/engine/chains.h"
-#include "puzzle/engine/engine.h"
 #include "puzzle/engine/fish.h"
+#include "puzzle/engine/locked.h"
+#include "puzzle/engine/singles.h"
+#include "puzzle/engine/subsets.h"
 #include "puzzle/engine/wings.h"
-#include "puzzle/support/grid_text.h"
+#include "puzzle/support/engine_setup.h"
 
 #include <fstream>
+#include <functional>
 #include <map>
+#include <ostream>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -39,67 +56,110 @@ inline const std::map<std::string, Technique> &AdvancedTechniques() {
   return kTable;
 }
 
-// Position text with "^57" cells (all digits but 5 and 7) spelt out.
-inline puzzle::Grid GridFromCaseText(const std::string &text) {
-  std::istringstream in(text);
-  std::string token, plain;
-  while (in >> token) {
-    if (token.size() > 1 && token[0] == '^')
-      token = puzzle::CandidateText(puzzle::kAllCandidates & ~puzzle::CellFromText(token));
-    plain += token + ' ';
-  }
-  return GridFromTokens(plain);
+// The naked and hidden subsets by name.
+inline const std::map<std::string, Technique> &SubsetTechniques() {
+  static const std::map<std::string, Technique> kTable = {
+      {"wkoho", puzzle::wkoho},   {"wkohoH", puzzle::wkohoH}, {"tkoho", puzzle::tkoho},
+      {"tkohoH", puzzle::tkohoH}, {"qkoho", puzzle::qkoho},   {"qkohoH", puzzle::qkohoH},
+  };
+  return kTable;
 }
 
-// The candidates present in `before` and gone in `after`, as
-// "r<row>c<column>-<digit>" sorted by row, column and digit; "none" if none.
-inline std::string RemovedCandidates(const puzzle::Grid &before, const puzzle::Grid &after) {
+using Operation = std::function<void(puzzle::Engine &, const std::vector<int> &)>;
+
+// Every operation a case may name.
+inline const std::map<std::string, Operation> &Operations() {
+  static const std::map<std::string, Operation> kTable = [] {
+    std::map<std::string, Operation> table = {
+        {"linenokori1", [](puzzle::Engine &e, const auto &) { puzzle::linenokori1(e); }},
+        {"blocknokori1", [](puzzle::Engine &e, const auto &) { puzzle::blocknokori1(e); }},
+        {"kihonkaiho", [](puzzle::Engine &e, const auto &) { puzzle::kihonkaiho(e); }},
+        {"onajisuji",
+         [](puzzle::Engine &e, const auto &a) { puzzle::onajisuji(e, a.at(0), a.at(1)); }},
+        {"hitotudake", [](puzzle::Engine &e, const auto &a) { puzzle::hitotudake(e, a.at(0)); }},
+        {"hitoblockdake",
+         [](puzzle::Engine &e, const auto &a) { puzzle::hitoblockdake(e, a.at(0)); }},
+        {"hitoretudake",
+         [](puzzle::Engine &e, const auto &a) { puzzle::hitoretudake(e, a.at(0)); }},
+    };
+    std::map<std::string, Technique> plain = AdvancedTechniques();
+    for (const auto &[name, run] : SubsetTechniques())
+      plain[name] = run;
+    for (const auto &[name, run] : plain)
+      table[name] = [run](puzzle::Engine &e, const auto &) { run(e); };
+    return table;
+  }();
+  return kTable;
+}
+
+// What changed from before to after, cell by cell in row order: "r3c5-47"
+// when candidates were taken out and more than one is left, "r3c5=6" for any
+// other change; "none" when nothing changed.
+inline std::string CellChanges(const puzzle::Grid &before, const puzzle::Grid &after) {
   std::string out;
   for (int y = 1; y <= 9; ++y) {
     for (int x = 1; x <= 9; ++x) {
-      const puzzle::Cell gone = before(x, y) & ~after(x, y);
-      for (int d = 1; d <= 9; ++d) {
-        if (puzzle::HasDigit(gone, d)) {
-          out += (out.empty() ? "r" : " r") + std::to_string(y) + "c" + std::to_string(x) + "-" +
-                 std::to_string(d);
-        }
-      }
+      const puzzle::Cell b = before(x, y), a = after(x, y);
+      if (a == b)
+        continue;
+      out += (out.empty() ? "r" : " r") + std::to_string(y) + "c" + std::to_string(x);
+      if (puzzle::IsOpen(a) && (a & ~b) == 0)
+        out += "-" + puzzle::CandidateText(b & ~a);
+      else
+        out += "=" + (a == puzzle::kNoCandidates ? "-" : puzzle::CandidateText(a));
     }
   }
   return out.empty() ? "none" : out;
 }
 
-inline int OpenCells(const puzzle::Grid &g) {
-  int n = 0;
-  for (int y = 1; y <= 9; ++y) {
-    for (int x = 1; x <= 9; ++x)
-      n += puzzle::IsOpen(g(x, y)) ? 1 : 0;
+// g with changes in the notation of a case applied.
+inline puzzle::Grid Applied(puzzle::Grid g, const std::string &changes) {
+  std::istringstream in(changes);
+  for (std::string t; in >> t && t != "none";) {
+    int y = 0, x = 0;
+    const std::size_t op = t.find_first_of("-=");
+    if (std::sscanf(t.c_str(), "r%dc%d", &y, &x) != 2 || op == std::string::npos)
+      throw std::invalid_argument("bad change " + t);
+    const puzzle::Cell digits = puzzle::CellFromText(t.substr(op + 1));
+    g(x, y) = t[op] == '=' ? digits : g(x, y) & static_cast<puzzle::Cell>(~digits);
   }
-  return n;
-}
-
-// An engine working on grid g, as the solver leaves it before a technique.
-inline puzzle::Engine EngineOn(const puzzle::Grid &g) {
-  puzzle::Engine e;
-  e.BeginSolve();
-  e.CellGrid = g;
-  e.OpenCount = OpenCells(g);
-  return e;
+  return g;
 }
 
 struct TechniqueCase {
   std::string where; // file:line
-  std::string technique;
-  std::string stepText; // "-" when nothing may change
-  std::string level;    // "9", "11.60", or "-"
+  std::string operation;
+  std::vector<int> digits;
+  bool green = false;
   puzzle::Grid grid;
-  std::string removed;
+  std::string changes;
+  std::string stepText;
+  std::string grade;
+
+  puzzle::Grid After() const { return Applied(grid, changes); }
 };
 
-inline std::string Trim(const std::string &s) {
-  const auto b = s.find_first_not_of(' ');
-  const auto e = s.find_last_not_of(' ');
+inline void PrintTo(const TechniqueCase &c, std::ostream *os) { *os << c.where; }
+
+inline std::string Trimmed(const std::string &s) {
+  const auto b = s.find_first_not_of(" \t\r");
+  const auto e = s.find_last_not_of(" \t\r");
   return b == std::string::npos ? std::string() : s.substr(b, e - b + 1);
+}
+
+inline TechniqueCase ParseCase(const std::string &where, const std::string &line) {
+  std::vector<std::string> f;
+  std::istringstream fields(line);
+  for (std::string part; std::getline(fields, part, '|');)
+    f.push_back(Trimmed(part));
+  if (f.size() != 6)
+    throw std::runtime_error(where + ": expected 6 fields");
+  TechniqueCase c{where, {}, {}, f[1] == "green", GridFromTokens(f[2]), f[3], f[4], f[5]};
+  std::istringstream head(f[0]);
+  head >> c.operation;
+  for (int d; head >> d;)
+    c.digits.push_back(d);
+  return c;
 }
 
 inline std::vector<TechniqueCase> LoadCases(const std::string &name) {
@@ -107,18 +167,22 @@ inline std::vector<TechniqueCase> LoadCases(const std::string &name) {
   std::ifstream in(std::string(TEST_DATA_DIR) + "/techniques/" + name);
   std::string line;
   for (int n = 1; std::getline(in, line); ++n) {
-    if (line.empty() || line[0] == '#')
-      continue;
-    std::vector<std::string> f;
-    std::istringstream fields(line);
-    for (std::string part; std::getline(fields, part, '|');)
-      f.push_back(Trim(part));
-    if (f.size() != 5)
-      throw std::runtime_error(name + ":" + std::to_string(n) + ": expected 5 fields");
-    cases.push_back(
-        {name + ":" + std::to_string(n), f[0], f[1], f[2], GridFromCaseText(f[3]), f[4]});
+    if (!Trimmed(line).empty() && line[0] != '#')
+      cases.push_back(ParseCase(name + ":" + std::to_string(n), line));
   }
   return cases;
+}
+
+// An engine on the case's position with its switch.
+inline puzzle::Engine EngineFor(const TechniqueCase &c) {
+  puzzle::Engine e = EngineOn(c.grid);
+  if (c.green)
+    e.Options.Label33 = puzzle::SelectionSwitch::ColumnsFirst;
+  return e;
+}
+
+inline void RunCase(const TechniqueCase &c, puzzle::Engine &e) {
+  Operations().at(c.operation)(e, c.digits);
 }
 
 // "9" or "11.60" for the engine's Level and LevelSub.
@@ -126,9 +190,17 @@ inline std::string LevelText(const puzzle::Engine &e) {
   return e.Level == 11 ? "11." + std::to_string(e.LevelSub) : std::to_string(e.Level);
 }
 
-} // namespace zenpa::testing
+// The grade of a run in the words of a case, the level always given.
+inline std::string GradeOf(const puzzle::Engine &e) {
+  return "level=" + LevelText(e) + (e.Contradiction ? " contradiction" : "") +
+         (e.BlockUniqueHUsed ? " buh" : "");
+}
 
-namespace zenpa::testing {
+inline std::string ExpectedGrade(const std::string &grade) {
+  if (grade == "-")
+    return "level=1";
+  return grade.rfind("level=", 0) == 0 ? grade : "level=1 " + grade;
+}
 
 // Step display that records the pattern marks drawn on the board, as
 // "r<row>c<column>*" for "◆" and "r<row>c<column>o" for "◇", and the number
@@ -139,30 +211,21 @@ public:
     static const std::string kDiamond = base::Sj("◆");
     static const std::string kHollow = base::Sj("◇");
     const std::string cell = "r" + std::to_string(y) + "c" + std::to_string(x);
-    if (text == kDiamond || text == kHollow) {
+    if (text == kDiamond || text == kHollow)
       marks += (marks.empty() ? "" : " ") + cell + (text == kDiamond ? "*" : "o");
-    } else {
+    else
       ++cleared;
-    }
   }
   std::string marks;
   int cleared = 0;
 };
 
-// An engine on g in step mode, its display recorded by rec.
-inline puzzle::Engine TracingEngineOn(const puzzle::Grid &g, MarkRecorder &rec) {
-  puzzle::Engine e = EngineOn(g);
-  e.StepMode = true;
-  e.Observer = &rec;
-  return e;
-}
-
 // The grid of the first case in a family file whose step text is stepText
-// and whose removals start with firstRemoved.
+// and whose changes start with firstChange.
 inline puzzle::Grid CaseGrid(const std::string &file, const std::string &stepText,
-                             const std::string &firstRemoved = "") {
+                             const std::string &firstChange = "") {
   for (const TechniqueCase &c : LoadCases(file)) {
-    if (c.stepText == stepText && c.removed.rfind(firstRemoved, 0) == 0)
+    if (c.stepText == stepText && c.changes.rfind(firstChange, 0) == 0)
       return c.grid;
   }
   throw std::runtime_error("no case " + stepText + " in " + file);
@@ -171,20 +234,21 @@ inline puzzle::Grid CaseGrid(const std::string &file, const std::string &stepTex
 // The marks drawn when `run` shows the step of a case, named as CaseGrid.
 inline std::string MarksOf(Technique run, const std::string &file, const std::string &stepText) {
   MarkRecorder rec;
-  puzzle::Engine e = TracingEngineOn(CaseGrid(file, stepText), rec);
+  puzzle::Engine e = EngineOn(CaseGrid(file, stepText));
+  WatchSteps(e, rec);
   run(e);
   return rec.marks;
 }
 
-using Step = std::pair<std::string, std::string>; // step text, removed candidates
+using Step = std::pair<std::string, std::string>; // step text, changes
 
-// Step text and removed candidates of one call of `run` on g.
+// Step text and changes of one call of `run` on g.
 inline Step StepOf(Technique run, const puzzle::Grid &g,
                    puzzle::SelectionSwitch state = puzzle::SelectionSwitch::Off) {
   puzzle::Engine e = EngineOn(g);
   e.Options.Label33 = state;
   run(e);
-  return {e.StepText, RemovedCandidates(g, e.CellGrid)};
+  return {e.StepText, CellChanges(g, e.CellGrid)};
 }
 
 } // namespace zenpa::testing

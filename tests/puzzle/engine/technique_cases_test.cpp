@@ -5,15 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <tuple>
 
 namespace zenpa::testing {
 namespace {
 
-// The cases of the three family files that pass the filter.
+// The cases of every family file that pass the filter.
 template <typename Keep> std::vector<TechniqueCase> Cases(Keep keep) {
   std::vector<TechniqueCase> all;
-  for (const char *file : {"fish.cases", "wings.cases", "chains.cases"}) {
+  for (const char *file : {"singles.cases", "locked.cases", "subsets.cases", "fish.cases",
+                           "wings.cases", "chains.cases"}) {
     for (const TechniqueCase &c : LoadCases(file)) {
       if (keep(c))
         all.push_back(c);
@@ -30,27 +30,28 @@ std::string CaseName(const ::testing::TestParamInfo<TechniqueCase> &info) {
   return name;
 }
 
+std::string ExpectedStep(const std::string &stepText) {
+  return stepText == "-" ? "" : base::Sj(stepText);
+}
+
 class TechniqueCaseTest : public ::testing::TestWithParam<TechniqueCase> {};
 class MirroredCaseTest : public ::testing::TestWithParam<TechniqueCase> {};
 class GatedCaseTest : public ::testing::TestWithParam<TechniqueCase> {};
 
-TEST_P(TechniqueCaseTest, RemovesExactlyTheListedCandidates) {
+TEST_P(TechniqueCaseTest, ChangesExactlyTheListedCells) {
   const TechniqueCase &c = GetParam();
-  SCOPED_TRACE(c.where);
-  puzzle::Engine e = EngineOn(c.grid);
-  AdvancedTechniques().at(c.technique)(e);
-  EXPECT_EQ(c.removed, RemovedCandidates(c.grid, e.CellGrid));
-  if (c.stepText == "-") {
-    EXPECT_FALSE(e.Changed);
-    EXPECT_EQ("", e.StepText);
-    EXPECT_EQ("1", LevelText(e));
-    return;
+  puzzle::Engine e = EngineFor(c);
+  RunCase(c, e);
+  EXPECT_EQ(CellChanges(c.grid, c.After()), CellChanges(c.grid, e.CellGrid));
+  EXPECT_EQ(c.changes != "none", e.Changed);
+  EXPECT_EQ(ExpectedStep(c.stepText), e.StepText);
+  EXPECT_EQ(ExpectedGrade(c.grade), GradeOf(e));
+  if (!e.Contradiction) {
+    EXPECT_EQ(81 - PlacedCount(e.CellGrid), e.OpenCount);
   }
-  EXPECT_TRUE(e.Changed);
-  EXPECT_FALSE(e.Contradiction);
-  EXPECT_EQ(c.stepText, e.StepText);
-  EXPECT_EQ(c.level, LevelText(e));
-  EXPECT_EQ(puzzle::LevelColour(e.Level), e.Panel4Colour);
+  if (e.Changed) {
+    EXPECT_EQ(puzzle::LevelColour(e.Level), e.Panel4Colour);
+  }
 }
 
 // --- rows and columns exchanged -------------------------------------------
@@ -62,26 +63,6 @@ puzzle::Grid Transposed(const puzzle::Grid &g) {
       t(y, x) = g(x, y);
   }
   return t;
-}
-
-// "r3c5-7" lists with rows and columns exchanged, sorted again.
-std::string TransposedRemovals(const std::string &removed) {
-  if (removed == "none")
-    return removed;
-  std::vector<std::tuple<int, int, int>> cells;
-  std::istringstream in(removed);
-  for (std::string t; in >> t;) {
-    int r = 0, c = 0, d = 0;
-    std::sscanf(t.c_str(), "r%dc%d-%d", &r, &c, &d);
-    cells.emplace_back(c, r, d);
-  }
-  std::sort(cells.begin(), cells.end());
-  std::string out;
-  for (const auto &[r, c, d] : cells) {
-    out += (out.empty() ? "r" : " r") + std::to_string(r) + "c" + std::to_string(c) + "-" +
-           std::to_string(d);
-  }
-  return out;
 }
 
 // The operation that searches the other way, "-y" and "-x" labels swapped.
@@ -106,18 +87,25 @@ std::string SwappedSuffix(std::string label) {
 
 TEST_P(MirroredCaseTest, RowSearchMirrorsTheColumnSearch) {
   const TechniqueCase &c = GetParam();
-  SCOPED_TRACE(c.where);
   const puzzle::Grid grid = Transposed(c.grid);
   puzzle::Engine e = EngineOn(grid);
-  AdvancedTechniques().at(CounterPart(c.technique))(e);
-  EXPECT_EQ(TransposedRemovals(c.removed), RemovedCandidates(grid, e.CellGrid));
-  EXPECT_EQ(c.stepText == "-" ? "" : SwappedSuffix(c.stepText), e.StepText);
+  AdvancedTechniques().at(CounterPart(c.operation))(e);
+  EXPECT_EQ(CellChanges(grid, Transposed(c.After())), CellChanges(grid, e.CellGrid));
+  EXPECT_EQ(ExpectedStep(SwappedSuffix(c.stepText)), e.StepText);
 }
 
 // --- gates -------------------------------------------------------------------
 
-int BoxOf(const std::string &technique) {
+const std::map<std::string, int> &Boxes() {
   static const std::map<std::string, int> kBoxes = {
+      {"hitoblockdake", puzzle::kBoxLocalization},
+      {"hitoretudake", puzzle::kBoxLocalization},
+      {"wkoho", puzzle::kBoxNakedPair},
+      {"wkohoH", puzzle::kBoxHiddenPair},
+      {"tkoho", puzzle::kBoxNakedTriple},
+      {"tkohoH", puzzle::kBoxHiddenTriple},
+      {"qkoho", puzzle::kBoxNakedQuad},
+      {"qkohoH", puzzle::kBoxHiddenQuad},
       {"Xwingtate", puzzle::kBoxXWing},
       {"Xwingyoko", puzzle::kBoxXWing},
       {"Swordfishtate", puzzle::kBoxSwordfish},
@@ -131,29 +119,30 @@ int BoxOf(const std::string &technique) {
       {"WStringKite", puzzle::kBoxTwoStringKite},
       {"EmptyRectangle", puzzle::kBoxEmptyRectangle},
   };
-  return kBoxes.at(technique);
+  return kBoxes;
+}
+
+// The case run with the condition panel shown and its technique's box alone
+// on ("有効・必須" ticked), or alone off (the selection switch on).
+puzzle::Engine RunGated(const TechniqueCase &c, bool ownBoxOn) {
+  puzzle::Engine e = EngineFor(c);
+  e.Options.Panel6Visible = true;
+  e.Options.CheckBoxL.fill(!ownBoxOn);
+  e.Options.CheckBoxL[Boxes().at(c.operation)] = ownBoxOn;
+  e.Options.CheckBoxYH = ownBoxOn;
+  if (!ownBoxOn)
+    e.Options.Label33 = puzzle::SelectionSwitch::Selection;
+  RunCase(c, e);
+  return e;
 }
 
 TEST_P(GatedCaseTest, OnlyItsOwnBoxStopsIt) {
   const TechniqueCase &c = GetParam();
-  SCOPED_TRACE(c.where);
-  const int box = BoxOf(c.technique);
-  puzzle::Engine e = EngineOn(c.grid);
-  e.Options.Panel6Visible = true;
-  e.Options.CheckBoxYH = true;
-  e.Options.CheckBoxL.fill(false);
-  e.Options.CheckBoxL[box] = true;
-  AdvancedTechniques().at(c.technique)(e);
-  EXPECT_EQ(c.removed, RemovedCandidates(c.grid, e.CellGrid)) << "own box on";
-
-  e = EngineOn(c.grid);
-  e.Options.Panel6Visible = true;
-  e.Options.Label33 = puzzle::SelectionSwitch::Selection;
-  e.Options.CheckBoxL.fill(true);
-  e.Options.CheckBoxL[box] = false;
-  AdvancedTechniques().at(c.technique)(e);
-  EXPECT_EQ("none", RemovedCandidates(c.grid, e.CellGrid)) << "own box off";
-  EXPECT_FALSE(e.Changed);
+  EXPECT_EQ(CellChanges(c.grid, c.After()), CellChanges(c.grid, RunGated(c, true).CellGrid))
+      << "own box on";
+  const puzzle::Engine off = RunGated(c, false);
+  EXPECT_EQ("none", CellChanges(c.grid, off.CellGrid)) << "own box off";
+  EXPECT_FALSE(off.Changed);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, TechniqueCaseTest,
@@ -163,12 +152,15 @@ INSTANTIATE_TEST_SUITE_P(Cases, TechniqueCaseTest,
 // another chain.
 INSTANTIATE_TEST_SUITE_P(Cases, MirroredCaseTest,
                          ::testing::ValuesIn(Cases([](const TechniqueCase &c) {
-                           return c.technique != "RemotePair";
+                           return AdvancedTechniques().count(c.operation) != 0 &&
+                                  c.operation != "RemotePair";
                          })),
                          CaseName);
-INSTANTIATE_TEST_SUITE_P(
-    Cases, GatedCaseTest,
-    ::testing::ValuesIn(Cases([](const TechniqueCase &c) { return c.stepText != "-"; })), CaseName);
+INSTANTIATE_TEST_SUITE_P(Cases, GatedCaseTest,
+                         ::testing::ValuesIn(Cases([](const TechniqueCase &c) {
+                           return Boxes().count(c.operation) != 0 && c.changes != "none";
+                         })),
+                         CaseName);
 
 } // namespace
 } // namespace zenpa::testing

@@ -4,11 +4,9 @@
 #include "base/sjis.h"
 #include "platform/scripted_host.h"
 #include "platform/text_memo.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <unistd.h>
 
 using zenpa::base::Sj;
 using zenpa::platform::ScriptedHost;
@@ -67,9 +65,8 @@ TEST(TitlePanel, InsertsAtTheCaretInOrder) {
 }
 
 TEST(TitlePanel, HowToPlayGoesToAndFromTextFiles) {
-  const std::string path = (std::filesystem::temp_directory_path() /
-                            ("zenpa_howto_" + std::to_string(::getpid()) + ".txt"))
-                               .string();
+  const zenpa::testing::TempDir dir;
+  const std::string path = dir.Path("howto.txt");
   PuzzleTextOptions options;
   TitlePanel panel(options);
   panel.Open();
@@ -85,5 +82,4 @@ TEST(TitlePanel, HowToPlayGoesToAndFromTextFiles) {
   EXPECT_EQ((Lines{Sj("一行目"), "second"}), other.HowToPlayText());
   EXPECT_TRUE(other.HowToPlayEdited());
   EXPECT_FALSE(other.LoadHowToPlay(host)); // cancelled
-  std::filesystem::remove(path);
 }

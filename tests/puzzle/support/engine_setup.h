@@ -8,12 +8,19 @@
 
 namespace zenpa::testing {
 
-// CellGrid from the token form of grid_text.h, OpenCount to match.
-inline puzzle::Engine EngineOnPosition(const std::string &tokens) {
+// An engine on grid g as the solver leaves it before a technique: a solve
+// begun, OpenCount matching the grid.
+inline puzzle::Engine EngineOn(const puzzle::Grid &g) {
   puzzle::Engine e;
-  e.CellGrid = GridFromTokens(tokens);
-  e.OpenCount = 81 - PlacedCount(e.CellGrid);
+  e.BeginSolve();
+  e.CellGrid = g;
+  e.OpenCount = 81 - PlacedCount(g);
   return e;
+}
+
+// The same on a position in the token form of grid_text.h.
+inline puzzle::Engine EngineOnPosition(const std::string &tokens) {
+  return EngineOn(GridFromTokens(tokens));
 }
 
 // Step mode on, shown through observer.

@@ -2,7 +2,8 @@
 //
 // A position is written as whitespace-separated tokens, row by row: a token
 // is the cell's candidate digits ("37", "5" for a placed cell), "." for all
-// nine candidates, "-" for a cell with none. The k-th "/" ends row k: the
+// nine candidates, "^5" for all but the digits after the caret, "-" for a
+// cell with none. The k-th "/" ends row k: the
 // rest of that row is filled with "." cells, and so is the rest of the grid
 // after the last token. "|" is ignored. A puzzle can also be given as 81
 // characters ("53..7....") where "." or "0" is an open cell.
@@ -39,6 +40,8 @@ inline puzzle::Grid GridFromTokens(const std::string &text) {
       c = puzzle::kAllCandidates;
     if (token != "." && token != "-")
       c = puzzle::CellFromText(token);
+    if (token.size() > 1 && token[0] == '^')
+      c = puzzle::kAllCandidates & ~puzzle::CellFromText(token);
     g(i % 9 + 1, i / 9 + 1) = c;
     ++i;
   }

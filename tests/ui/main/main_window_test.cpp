@@ -3,13 +3,9 @@
 // scripted host answers; the file on disk is checked byte for byte. Closed
 // during a long run, it stops the run and closes once the run has ended.
 #include "base/sjis.h"
-#include "platform/recording_printer.h"
 #include "support/puzzle_samples.h"
-#include "support/temp_dir.h"
-#include "ui/main/main_window.h"
-#include "ui/qt/qt_font_catalog.h"
-#include "ui/support/live_events_host.h"
 #include "ui/support/typing.h"
+#include "ui/support/window_rig.h"
 
 #include <QAction>
 #include <QLabel>
@@ -27,20 +23,15 @@ using namespace zenpa;
 using base::Sj;
 using platform::Answer;
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, protected testing::WindowRig {
   Q_OBJECT
 
 private slots:
   void init() {
-    dir_ = std::make_unique<testing::TempDir>();
-    host_ = std::make_unique<testing::LiveEventsHost>();
-    window_ = std::make_unique<ui::MainWindow>(*host_, printer_, fonts_, dir_->Dir());
+    Open();
     docPath_ = dir_->Write("doc.txt", kText);
   }
-  void cleanup() {
-    window_.reset();
-    dir_.reset();
-  }
+  void cleanup() { Close(); }
 
   void showsTheDocumentFromTheCommandLine() {
     StartWith({docPath_});
@@ -193,7 +184,6 @@ private slots:
 private:
   inline static const std::string kText = Sj("日本語の文書\r\n二行目　全角\r\n");
 
-  app::Session &session() { return window_->session(); }
   QString FindCaretLabel() {
     for (QLabel *label : window_->findChildren<QLabel *>()) {
       if (label->text().contains(QString::fromUtf8("字 （")))
@@ -202,12 +192,6 @@ private:
     return {};
   }
 
-  void StartWith(const std::vector<std::string> &args) {
-    window_->Start(args);
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-  }
-  QPlainTextEdit *Editor() { return window_->findChild<QPlainTextEdit *>("Memo1"); }
   // Acts once the named widget shows (during a run that lets events run).
   void WhenVisible(const char *name, const std::function<void()> &act) {
     auto *poll = new QTimer(this);
@@ -221,13 +205,6 @@ private:
     });
     poll->start(20);
   }
-  QAction *Action(const char *name) { return window_->findChild<QAction *>(name); }
-
-  platform::RecordingPrinter printer_;
-  ui::QtFontCatalog fonts_;
-  std::unique_ptr<testing::TempDir> dir_;
-  std::unique_ptr<testing::LiveEventsHost> host_;
-  std::unique_ptr<ui::MainWindow> window_;
   std::string docPath_;
 };
 

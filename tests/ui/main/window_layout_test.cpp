@@ -8,12 +8,8 @@
 // With ZENPA_LAYOUT_SHOTS set to a directory, each state is also saved there
 // as a PNG for a person to look at.
 #include "base/sjis.h"
-#include "platform/recording_printer.h"
 #include "support/puzzle_samples.h"
-#include "support/temp_dir.h"
-#include "ui/main/main_window.h"
-#include "ui/qt/qt_font_catalog.h"
-#include "ui/support/live_events_host.h"
+#include "ui/support/window_rig.h"
 
 #include <QAbstractScrollArea>
 #include <QAction>
@@ -187,19 +183,12 @@ void CollectTabFaults(QWidget *panel, QStringList &faults) {
 
 } // namespace
 
-class WindowLayoutTest : public QObject {
+class WindowLayoutTest : public QObject, protected testing::WindowRig {
   Q_OBJECT
 
 private slots:
-  void init() {
-    dir_ = std::make_unique<testing::TempDir>();
-    host_ = std::make_unique<testing::LiveEventsHost>();
-    window_ = std::make_unique<ui::MainWindow>(*host_, printer_, fonts_, dir_->Dir());
-  }
-  void cleanup() {
-    window_.reset();
-    dir_.reset();
-  }
+  void init() { Open(); }
+  void cleanup() { Close(); }
 
   // Also with the rename box, its buttons and the caret text on the strip.
   void emptyStartHoldsItsPanels() {
@@ -218,8 +207,8 @@ private slots:
     const std::string text = base::Sj("　日本語の文書です。印刷の様子を見ます。\r\n二行目\r\n");
     StartWith({dir_->Write("doc.txt", text)});
     Check("document");
-    window_->session().Format().format.duplex = true;
-    window_->session().Relayout();
+    session().Format().format.duplex = true;
+    session().Relayout();
     Check("duplex");
   }
 
@@ -230,7 +219,7 @@ private slots:
     const QPoint top = Editor()->mapTo(window_.get(), QPoint());
     const std::string wide(400, 'x');
     window_->memo().SetLines({wide, wide});
-    window_->session().Relayout();
+    session().Relayout();
     QVERIFY(Find("tooWideLabel")->isVisible());
     Check("too-wide");
     QCOMPARE(Editor()->mapTo(window_.get(), QPoint()), top);
@@ -297,8 +286,8 @@ private slots:
   void generatorRunKeepsControlsInPlace() {
     StartWithPuzzle();
     Action("SDKOption")->trigger();
-    window_->session().Puzzle().Options().targetGivens = 17;
-    window_->session().Puzzle().Options().upperGivens = 17;
+    session().Puzzle().Options().targetGivens = 17;
+    session().Puzzle().Options().upperGivens = 17;
     const QStringList steady = {"SpeedButton5", "Label33", "Panel6", "CheckBoxL1"};
     const QList<QPoint> before = Positions(steady);
     QList<QPoint> during;
@@ -344,11 +333,6 @@ private slots:
   }
 
 private:
-  void StartWith(const std::vector<std::string> &args) {
-    window_->Start(args);
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-  }
   void StartWithPuzzle() {
     using testing::NbpText;
     StartWith({dir_->Write("p.nbp", NbpText(testing::kNakedPairPuzzle))});
@@ -373,26 +357,6 @@ private:
       points << Find(qPrintable(name))->mapTo(window_.get(), QPoint(0, 0));
     return points;
   }
-
-  QWidget *Find(const char *name) {
-    QWidget *widget = window_->findChild<QWidget *>(name);
-    if (!widget)
-      qFatal("no widget %s", name);
-    return widget;
-  }
-  QAction *Action(const char *name) {
-    QAction *action = window_->findChild<QAction *>(name);
-    if (!action)
-      qFatal("no action %s", name);
-    return action;
-  }
-  QPlainTextEdit *Editor() { return window_->findChild<QPlainTextEdit *>("Memo1"); }
-
-  platform::RecordingPrinter printer_;
-  ui::QtFontCatalog fonts_;
-  std::unique_ptr<testing::TempDir> dir_;
-  std::unique_ptr<testing::LiveEventsHost> host_;
-  std::unique_ptr<ui::MainWindow> window_;
 };
 
 QTEST_MAIN(WindowLayoutTest)

@@ -4,14 +4,10 @@
 // host answers message boxes from a script but lets Qt's events run for
 // real, so timers play the person pressing buttons while a run works.
 #include "base/sjis.h"
-#include "platform/recording_printer.h"
 #include "puzzle/play/grid_text.h"
 #include "support/puzzle_samples.h"
-#include "support/temp_dir.h"
-#include "ui/main/main_window.h"
-#include "ui/qt/qt_font_catalog.h"
 #include "ui/qt/qt_text.h"
-#include "ui/support/live_events_host.h"
+#include "ui/support/window_rig.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -30,26 +26,18 @@ using base::Sj;
 
 namespace {
 
-using testing::LiveEventsHost;
 using testing::NbpText;
 const char *const kEasy = testing::kEasyPuzzle;
 const char *const kNakedPair = testing::kNakedPairPuzzle;
 
 } // namespace
 
-class PuzzlePanelTest : public QObject {
+class PuzzlePanelTest : public QObject, protected testing::WindowRig {
   Q_OBJECT
 
 private slots:
-  void init() {
-    dir_ = std::make_unique<testing::TempDir>();
-    host_ = std::make_unique<LiveEventsHost>();
-    window_ = std::make_unique<ui::MainWindow>(*host_, printer_, fonts_, dir_->Dir());
-  }
-  void cleanup() {
-    window_.reset();
-    dir_.reset();
-  }
+  void init() { Open(); }
+  void cleanup() { Close(); }
 
   void puzzleFileFromTheCommandLineOpensAsPuzzleBlocks() {
     const std::string path = dir_->Write("two.nbp", NbpText(kEasy) + NbpText(kNakedPair));
@@ -186,28 +174,8 @@ private slots:
   }
 
 private:
-  void StartWith(const std::vector<std::string> &args) {
-    window_->Start(args);
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    window_->activateWindow();
-  }
-  template <class T> T *Find(const char *name) {
-    T *widget = window_->findChild<T *>(name);
-    if (!widget)
-      qFatal("no widget %s", name);
-    return widget;
-  }
   QString Text(const char *label) { return Find<QLabel>(label)->text(); }
   QSpinBox *Spin(const char *name) { return Find<QSpinBox>(name); }
-  QAction *Action(const char *name) { return Find<QAction>(name); }
-  QPlainTextEdit *Editor() { return Find<QPlainTextEdit>("Memo1"); }
-
-  platform::RecordingPrinter printer_;
-  ui::QtFontCatalog fonts_;
-  std::unique_ptr<testing::TempDir> dir_;
-  std::unique_ptr<LiveEventsHost> host_;
-  std::unique_ptr<ui::MainWindow> window_;
 };
 
 QTEST_MAIN(PuzzlePanelTest)

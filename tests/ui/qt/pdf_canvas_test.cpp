@@ -3,11 +3,11 @@
 // glyphs placed at the engine's advances rather than Qt's own spacing.
 #include "base/sjis.h"
 #include "platform/font_catalog.h"
+#include "support/temp_dir.h"
 #include "ui/qt/pdf_printer.h"
 #include "ui/support/poppler_tools.h"
 
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <vector>
@@ -39,8 +39,8 @@ private:
 };
 
 void PdfCanvasTest::writesPagesOfThePaperSizeWithExtractableText() {
-  QTemporaryDir dir;
-  QString path = dir.filePath("a.pdf");
+  const zenpa::testing::TempDir dir;
+  const QString path = QString::fromStdString(dir.Path("a.pdf"));
   zenpa::ui::PdfPrinter printer(path.toStdString(), &fonts_);
   QCOMPARE(printer.Metrics().paperW, 2976);
   QVERIFY(printer.BeginDoc("t"));
@@ -61,8 +61,8 @@ void PdfCanvasTest::writesPagesOfThePaperSizeWithExtractableText() {
 }
 
 void PdfCanvasTest::placesGlyphsAtTheGivenAdvances() {
-  QTemporaryDir dir;
-  QString path = dir.filePath("b.pdf");
+  const zenpa::testing::TempDir dir;
+  const QString path = QString::fromStdString(dir.Path("b.pdf"));
   zenpa::ui::PdfPrinter printer(path.toStdString(), &fonts_);
   QVERIFY(printer.BeginDoc("t"));
   zenpa::platform::Canvas &canvas = printer.PageCanvas();
@@ -75,8 +75,8 @@ void PdfCanvasTest::placesGlyphsAtTheGivenAdvances() {
 }
 
 void PdfCanvasTest::landscapePaperSwapsTheSides() {
-  QTemporaryDir dir;
-  QString path = dir.filePath("c.pdf");
+  const zenpa::testing::TempDir dir;
+  const QString path = QString::fromStdString(dir.Path("c.pdf"));
   zenpa::ui::PdfPrinter printer(path.toStdString(), &fonts_);
   printer.SetPaper(43, zenpa::platform::kLandscape);
   QCOMPARE(printer.Metrics().paperW, 2098); // 148 mm at 360 dpi

@@ -5,6 +5,7 @@
 #include "platform/font_catalog.h"
 #include "print/layout.h"
 #include "print/print_run.h"
+#include "support/temp_dir.h"
 #include "ui/qt/pdf_printer.h"
 #include "ui/qt/qt_canvas.h"
 #include "ui/qt/qt_printer.h"
@@ -12,7 +13,6 @@
 
 #include <QImage>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using zenpa::base::Sj;
@@ -55,7 +55,7 @@ private:
   QString PrintToPdf(const QString &name, const std::vector<std::string> &text);
 
   zenpa::platform::ListFontCatalog fonts_{{"IPAGothic", "IPAMincho"}, "IPAGothic"};
-  QTemporaryDir tmp_;
+  zenpa::testing::TempDir tmp_;
   QString dir_;
   print::PrintFormat format_;
   print::PrintStatus status_;
@@ -63,7 +63,7 @@ private:
 
 void RenderPdfTest::init() {
   dir_ = qEnvironmentVariableIsSet("ZENPA_PDF_DIR") ? qEnvironmentVariable("ZENPA_PDF_DIR")
-                                                    : tmp_.path();
+                                                    : QString::fromStdString(tmp_.Path("."));
   format_ = print::StartFormat({});
   status_ = print::PrintStatus();
 }

@@ -193,9 +193,9 @@ void ConditionsPanel::BuildRecordPanel() {
 void ConditionsPanel::Refresh(const app::PuzzleDisplay &d) {
   const print::PuzzleOptions &options = puzzle_.Options();
   setVisible(options.settingsMenuShown);
-  SetLabelText(label45_, d.label45);
-  label45_->setStyleSheet(ForegroundStyle(d.label45Colour) + "font-weight: bold;");
-  SetLabelText(label46_, d.label46);
+  SetLabelText(label45_, d.conditionsTitle);
+  label45_->setStyleSheet(ForegroundStyle(d.conditionsTitleColour) + "font-weight: bold;");
+  SetLabelText(label46_, d.attemptsText);
   const QSignalBlocker blockLower(lower_);
   lower_->setValue(options.lowerGivens);
   const QSignalBlocker blockUpper(upper_);
@@ -220,7 +220,7 @@ void ConditionsPanel::RefreshTechniques() {
 void ConditionsPanel::RefreshRecord(const app::PuzzleDisplay &d) {
   const print::PuzzleOptions &options = puzzle_.Options();
   record_->setVisible(options.recordPanelShown);
-  SetLabelText(label38_, d.label38);
+  SetLabelText(label38_, d.autoRecordText);
   const std::string *texts[] = {&options.recordStem, &options.recordFirst, &options.recordLast};
   for (std::size_t i = 0; i < recordFields_.size(); ++i) {
     if (!recordFields_[i]->hasFocus())

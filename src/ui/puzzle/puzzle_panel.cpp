@@ -347,16 +347,16 @@ void PuzzlePanel::RefreshSwitches() {
 void PuzzlePanel::RefreshRun(const app::PuzzleDisplay &d) {
   SetLabelText(static_cast<QLabel *>(insertion_), d.insertionLabel);
   result_->setVisible(d.resultVisible);
-  SetLabelText(label30_, d.label30);
-  SetLabelText(label31_, d.label31);
-  SetLabelText(label40_, d.label40);
+  SetLabelText(label30_, d.difficultyText);
+  SetLabelText(label31_, d.clueLevelText);
+  SetLabelText(label40_, d.hardestText);
   step_->setVisible(d.stepVisible);
   step_->setStyleSheet("QFrame#Panel4 {" + BackgroundStyle(d.stepColour) + "}");
   stepBack_->setVisible(d.stepBackVisible);
-  SetLabelText(label41_, d.label41);
-  SetLabelText(label44_, d.label44);
-  stop_->setVisible(d.button14Visible);
-  stop_->setEnabled(d.button14Enabled);
+  SetLabelText(label41_, d.stepText);
+  SetLabelText(label44_, d.levelText);
+  stop_->setVisible(d.stopButtonVisible);
+  stop_->setEnabled(d.stopButtonEnabled);
 }
 
 void PuzzlePanel::RefreshProgress(const app::PuzzleDisplay &d) {
@@ -370,12 +370,12 @@ void PuzzlePanel::RefreshProgress(const app::PuzzleDisplay &d) {
   }
   label32_->setVisible(d.trialVisible);
   trialStop_->setVisible(d.trialVisible);
-  SetLabelText(label32_, d.label32);
+  SetLabelText(label32_, d.trialCellsText);
   gauge_->setVisible(d.running && d.gaugeMax > 0);
   gauge_->setRange(0, std::max(1, d.gaugeMax));
   gauge_->setValue(std::min(d.gaugeValue, std::max(1, d.gaugeMax)));
-  SetLabelText(label9_, d.label9);
-  label9_->setVisible(!d.label9.empty());
+  SetLabelText(label9_, d.contradictionText);
+  label9_->setVisible(!d.contradictionText.empty());
 }
 
 void PuzzlePanel::SetRunBlocked(bool running) {

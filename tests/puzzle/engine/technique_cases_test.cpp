@@ -50,7 +50,7 @@ TEST_P(TechniqueCaseTest, RemovesExactlyTheListedCandidates) {
   EXPECT_FALSE(e.Contradiction);
   EXPECT_EQ(c.stepText, e.StepText);
   EXPECT_EQ(c.level, LevelText(e));
-  EXPECT_EQ(puzzle::LevelColour(e.Level), e.Panel4Colour);
+  EXPECT_EQ(puzzle::LevelColour(e.Level), e.LevelPanelColour);
 }
 
 // --- rows and columns exchanged -------------------------------------------

@@ -1,6 +1,7 @@
 #include "ui/puzzle/puzzle_conditions_panel.h"
 
 #include "app/puzzle_settings.h"
+#include "app/run_lock.h"
 #include "ui/puzzle/puzzle_widgets.h"
 #include "ui/qt/qt_text.h"
 
@@ -204,7 +205,7 @@ void ConditionsPanel::Refresh(const app::PuzzleDisplay &d) {
   symmetry_[static_cast<std::size_t>(symmetry)]->setChecked(true);
   RefreshTechniques();
   RefreshRecord(d);
-  setEnabled(!d.running);
+  setEnabled(app::CommandEnabled(app::WindowCommand::ConditionsPanel, d.running));
 }
 
 void ConditionsPanel::RefreshTechniques() {

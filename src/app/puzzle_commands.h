@@ -61,32 +61,37 @@ struct ConversionPanel {
   std::string text;
 };
 
-// What the puzzle panel and the menus show.
+// What the puzzle panel and the menus show; the comments name the widget
+// that shows each value.
 struct PuzzleDisplay {
   bool running = false;
   std::string answerSCaption; // AnswerS, following Label39
   std::string insertionLabel; // Label39
-  // Result panel Panel3.
+  // Result panel Panel3: the difficulty message (Label30), the clue count
+  // and level (Label31) and the hardest technique (Label40).
   bool resultVisible = false;
-  std::string label30, label31, label40;
-  // Step panel Panel4, also the pause of the level check.
+  std::string difficultyText, clueLevelText, hardestText;
+  // Step panel Panel4, also the pause of the level check: the step line
+  // (Label41) and the level line (Label44).
   bool stepVisible = false;
   bool stepBackVisible = false; // "前" in the step-by-step solve only
-  std::string label41, label44;
+  std::string stepText, levelText;
   std::uint32_t stepColour = 0;
-  // Trial search: ProgressBar1, Label32 and Button48.
+  // Trial search: ProgressBar1, the cells still to try (Label32) and Button48.
   bool trialVisible = false;
   int trialValue = 0;
-  std::string label32;
-  // Generator: removal trials on ProgressBar1, Gauge1, the labels and Button14.
+  std::string trialCellsText;
+  // Generator: removal trials on ProgressBar1, Gauge1, the contradictions met
+  // (Label9), the attempts on the conditions panel (Label46), the auto-record
+  // panel's line (Label38) and the stop button Button14.
   bool generatorProgressVisible = false;
   int progressMax = 0, progress = 0;
   int gaugeMax = 0, gaugeValue = 0;
-  std::string label9, label46, label38;
-  bool button14Visible = false, button14Enabled = false;
-  // Label45 under the selection switch.
-  std::string label45;
-  std::uint32_t label45Colour = 0;
+  std::string contradictionText, attemptsText, autoRecordText;
+  bool stopButtonVisible = false, stopButtonEnabled = false;
+  // The conditions panel's title, Label45 under the selection switch.
+  std::string conditionsTitle;
+  std::uint32_t conditionsTitleColour = 0;
   // The window caption while the level check waits ("" : the document's).
   std::string caption;
 };

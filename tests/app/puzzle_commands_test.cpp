@@ -130,9 +130,9 @@ TEST_F(PuzzleCommandsTest, LevelCheckPausesWithTheLevelUntilEnterOrEscape) {
   host.fileNameLists.push_back({first, second});
   Commands().LoadFiles(true);
   ASSERT_EQ(2u, pauses.size());
-  EXPECT_EQ("L.1", pauses[0].label44);
-  EXPECT_EQ("L.5", pauses[1].label44);
-  EXPECT_EQ(Sj("[ENTER] で次へ"), pauses[0].label41);
+  EXPECT_EQ("L.1", pauses[0].levelText);
+  EXPECT_EQ("L.5", pauses[1].levelText);
+  EXPECT_EQ(Sj("[ENTER] で次へ"), pauses[0].stepText);
   EXPECT_EQ("ZENPA - first.nbp", pauses[0].caption);
   EXPECT_FALSE(pauses[0].stepBackVisible);
   EXPECT_EQ(2, CountLines(play::GridTopBorder())) << "the second file is not read";
@@ -161,9 +161,9 @@ TEST_F(PuzzleCommandsTest, DifficultyCheckShowsTheGradeAndWritesNothing) {
   Commands().Answer(AnswerCommand::LevelSDK);
   const PuzzleDisplay d = Commands().Display();
   EXPECT_TRUE(d.resultVisible);
-  EXPECT_EQ(Sj("難しい問題です｡"), d.label30);
-  EXPECT_EQ("23-clue  level 5", d.label31);
-  EXPECT_EQ("Naked Pair b", d.label40);
+  EXPECT_EQ(Sj("難しい問題です｡"), d.difficultyText);
+  EXPECT_EQ("23-clue  level 5", d.clueLevelText);
+  EXPECT_EQ("Naked Pair b", d.hardestText);
   EXPECT_EQ(lines, memo.Lines().size());
 }
 
@@ -203,7 +203,7 @@ TEST_F(PuzzleCommandsTest, StepSolveTakesArrowsAndEscapeFromTheDocument) {
     if (!d.stepVisible || Commands().Engine().StepKey != puzzle::kKeyNone)
       return;
     if (++steps == 1) {
-      firstStep = d.label41;
+      firstStep = d.stepText;
       EXPECT_TRUE(d.stepBackVisible);
     }
     Commands().EditorKey(steps < 3 ? RunKey::Right : RunKey::Escape);
@@ -234,11 +234,11 @@ TEST_F(PuzzleCommandsTest, TrialSearchShowsItsProgressUntilItsStopButton) {
   Commands().Answer(AnswerCommand::Zenkai);
   EXPECT_TRUE(during.running);
   EXPECT_GT(during.trialValue, 0);
-  EXPECT_EQ(std::to_string(kTrialProgressMax - during.trialValue), during.label32);
+  EXPECT_EQ(std::to_string(kTrialProgressMax - during.trialValue), during.trialCellsText);
   const PuzzleDisplay after = Commands().Display();
   EXPECT_FALSE(after.trialVisible);
   EXPECT_FALSE(after.running);
-  EXPECT_EQ(Sj("難しすぎる問題です｡"), after.label30);
+  EXPECT_EQ(Sj("難しすぎる問題です｡"), after.difficultyText);
 }
 
 TEST_F(PuzzleCommandsTest, SeededGenerationWritesOnePuzzleThatGrades) {
@@ -248,7 +248,7 @@ TEST_F(PuzzleCommandsTest, SeededGenerationWritesOnePuzzleThatGrades) {
   EXPECT_EQ(1, CountLines(play::GridTopBorder()));
   const PuzzleDisplay d = Commands().Display();
   EXPECT_TRUE(d.resultVisible);
-  EXPECT_NE(std::string::npos, d.label31.find("-clue  level ")) << d.label31;
+  EXPECT_NE(std::string::npos, d.clueLevelText.find("-clue  level ")) << d.clueLevelText;
   EXPECT_FALSE(d.running);
   EXPECT_FALSE(memo.Modified());
 }
@@ -264,15 +264,15 @@ TEST_F(PuzzleCommandsTest, StopButtonEndsARepeatRun) {
   bool sawButton = false;
   host.onEvents = [&] {
     const PuzzleDisplay d = Commands().Display();
-    sawButton = sawButton || (d.button14Visible && d.button14Enabled && d.running);
+    sawButton = sawButton || (d.stopButtonVisible && d.stopButtonEnabled && d.running);
     if (host.processEventsCalls > 20)
       Commands().StopGenerator();
   };
   Commands().Generate();
   EXPECT_TRUE(sawButton);
   const PuzzleDisplay d = Commands().Display();
-  EXPECT_FALSE(d.button14Visible);
-  EXPECT_EQ(0u, d.label46.find(Sj("中止／"))) << base::SjisToUtf8(d.label46);
+  EXPECT_FALSE(d.stopButtonVisible);
+  EXPECT_EQ(0u, d.attemptsText.find(Sj("中止／"))) << base::SjisToUtf8(d.attemptsText);
   // Stopping lets the attempt under way through to the document.
   EXPECT_EQ(1, CountLines(play::GridTopBorder()));
 }
@@ -309,7 +309,7 @@ TEST_F(PuzzleCommandsTest, EscapeTypedDuringARunStopsItAndNoCommandStartsASecond
     }
   };
   Commands().Generate();
-  EXPECT_EQ(0u, Commands().Display().label46.find(Sj("中止／")));
+  EXPECT_EQ(0u, Commands().Display().attemptsText.find(Sj("中止／")));
   EXPECT_FALSE(Commands().Running());
 
   // The stop belonged to that run: the next one makes its puzzle.
@@ -336,7 +336,7 @@ TEST_F(PuzzleCommandsTest, AGeneratorRunEndedByAnErrorLeavesTheCommandsFree) {
   EXPECT_EQ("no layout|", Messages());
   const PuzzleDisplay d = Commands().Display();
   EXPECT_FALSE(d.running);
-  EXPECT_FALSE(d.button14Visible);
+  EXPECT_FALSE(d.stopButtonVisible);
   EXPECT_FALSE(Commands().EditorKey(RunKey::Enter)) << "keys edit the document again";
   Commands().StopGenerator(); // the ended run is not touched
 
@@ -381,9 +381,9 @@ TEST_F(PuzzleCommandsTest, ClosingTheConditionsPanelClosesTheExtraPanelAndAutoRe
   Commands().SetTechnique(puzzle::kBoxHiddenQuad, true);
   Commands().ToggleAutoRecord();
   EXPECT_TRUE(format.format.puzzle.settingsMenuShown);
-  EXPECT_EQ(Sj("完成まで繰返し"), Commands().Display().label46);
+  EXPECT_EQ(Sj("完成まで繰返し"), Commands().Display().attemptsText);
   EXPECT_TRUE(format.format.puzzle.recordPanelShown);
-  EXPECT_EQ(Sj("作成と記録を繰り返します"), Commands().Display().label38);
+  EXPECT_EQ(Sj("作成と記録を繰り返します"), Commands().Display().autoRecordText);
   Commands().SetTechnique(puzzle::kBoxXWing, false);
   EXPECT_FALSE(format.format.puzzle.techniques[puzzle::kBoxXWing - 1]);
   Commands().SetConditionsPanel(false);
@@ -394,10 +394,10 @@ TEST_F(PuzzleCommandsTest, ClosingTheConditionsPanelClosesTheExtraPanelAndAutoRe
 }
 
 TEST_F(PuzzleCommandsTest, SwitchColourShowsOnTheConditionsTitle) {
-  EXPECT_EQ(Sj("★数独の条件設定★"), Commands().Display().label45);
+  EXPECT_EQ(Sj("★数独の条件設定★"), Commands().Display().conditionsTitle);
   Commands().ClickSwitch();
-  EXPECT_EQ(Sj("★数独の条件設定有効★"), Commands().Display().label45);
-  EXPECT_EQ(0x0000FFu, Commands().Display().label45Colour);
+  EXPECT_EQ(Sj("★数独の条件設定有効★"), Commands().Display().conditionsTitle);
+  EXPECT_EQ(0x0000FFu, Commands().Display().conditionsTitleColour);
 }
 
 TEST(PuzzleSettingsTest, TargetPullsTheClueWindowAndFirstNumberPushesTheLast) {

@@ -71,13 +71,13 @@ void Engine::BeginSolve() {
   LevelSub = 0;
   StepText.clear();
   BlockUniqueHUsed = false;
-  Panel4Colour = kLevelEasy.colour;
+  LevelPanelColour = kLevelEasy.colour;
   marking_ = false;
   marked_.clear();
 }
 
 void Engine::RaiseLevel(const TechniqueLevel &level) {
-  Panel4Colour = level.colour;
+  LevelPanelColour = level.colour;
   if (level.sub < 0) {
     Level = std::max(Level, level.level);
     return;

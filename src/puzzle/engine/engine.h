@@ -77,7 +77,7 @@ class StepObserver {
 public:
   virtual ~StepObserver() = default;
   // Label41 (solved cells, open cells, step text) and Label44 ("L." level);
-  // the level panel is shown in the engine's Panel4Colour.
+  // the level panel is shown in the engine's LevelPanelColour.
   virtual void ShowStatus(const std::string & /*stepLine*/, const std::string & /*levelLine*/) {}
   virtual void HideStatus() {}
   // The two-byte text of cell (x, y) in the document's puzzle grid.
@@ -119,7 +119,7 @@ public:
   bool BlockUniqueHUsed = false;
   std::string StepText;
   std::string ClueText;
-  std::uint32_t Panel4Colour = kLevelEasy.colour;
+  std::uint32_t LevelPanelColour = kLevelEasy.colour; // the step panel Panel4
 
   // Step trace state.
   bool StepMode = false;

@@ -124,7 +124,7 @@ SolveResult Classify(Engine &e) {
   if (AllPlaced(e.CellGrid))
     return SolveResult::Solved;
   e.Level = 12;
-  e.Panel4Colour = kUnsolvedColour;
+  e.LevelPanelColour = kUnsolvedColour;
   return SolveResult::Stuck;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/main/main_window.h"
 
+#include "app/run_lock.h"
 #include "app/window_geometry.h"
 #include "base/sjis.h"
 #include "print/pagination_commands.h"
@@ -121,8 +122,8 @@ void MainWindow::BindPrintButtons() {
 }
 
 // The puzzle panel in a side dock, its menu before Help, and the
-// keys that steer a long puzzle run. While a run is active, the File menu's
-// commands are disabled: they would replace the document under it.
+// keys that steer a long puzzle run. The File menu's items are enabled during
+// a run as their group is.
 void MainWindow::BuildPuzzleSide() {
   puzzlePanel_ = new PuzzlePanel(session_, this);
   auto *scroll = new QScrollArea(this);
@@ -144,10 +145,10 @@ void MainWindow::BuildPuzzleSide() {
   const QMenu *help = findChild<QMenu *>("Help1");
   menuBar()->insertMenu(help ? help->menuAction() : nullptr, menu);
   puzzlePanel_->BuildMenu(menu);
-  for (QAction *action : findChild<QMenu *>("File1")->actions()) {
-    if (action->objectName() != "Exit1")
-      puzzlePanel_->DisableWhileRunning(action);
-  }
+  for (QAction *action : findChild<QMenu *>("File1")->actions())
+    puzzlePanel_->GuardDuringRun(action, action->objectName() == "Exit1"
+                                             ? app::WindowCommand::Exit
+                                             : app::WindowCommand::FileCommand);
   connect(puzzlePanel_, &PuzzlePanel::commandDone, this, &MainWindow::SyncFromSession);
   connect(puzzlePanel_, &PuzzlePanel::captionWanted, this, [this](const QString &caption) {
     setWindowTitle(caption.isEmpty() ? DisplayText(session_.Doc().Caption()) : caption);

@@ -1,5 +1,7 @@
 #include "ui/main/run_keys.h"
 
+#include "app/run_lock.h"
+
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -54,7 +56,8 @@ bool RunKeyFilter::EditorMouse(QObject *watched, QEvent::Type type) {
 
 bool RunKeyFilter::eventFilter(QObject *watched, QEvent *event) {
   const QEvent::Type type = event->type();
-  if (puzzle_.Running() && EditorMouse(watched, type))
+  if (!app::CommandEnabled(app::WindowCommand::DocumentMouse, puzzle_.Running()) &&
+      EditorMouse(watched, type))
     return true;
   const bool key = type == QEvent::KeyPress || type == QEvent::ShortcutOverride;
   if (!puzzle_.Running() || !watched->isWidgetType())

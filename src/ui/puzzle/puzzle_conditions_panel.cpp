@@ -1,6 +1,7 @@
 #include "ui/puzzle/puzzle_conditions_panel.h"
 
 #include "app/puzzle_settings.h"
+#include "app/run_lock.h"
 #include "ui/puzzle/puzzle_widgets.h"
 #include "ui/qt/qt_text.h"
 
@@ -193,9 +194,9 @@ void ConditionsPanel::BuildRecordPanel() {
 void ConditionsPanel::Refresh(const app::PuzzleDisplay &d) {
   const print::PuzzleOptions &options = puzzle_.Options();
   setVisible(options.settingsMenuShown);
-  SetLabelText(label45_, d.label45);
-  label45_->setStyleSheet(ForegroundStyle(d.label45Colour) + "font-weight: bold;");
-  SetLabelText(label46_, d.label46);
+  SetLabelText(label45_, d.conditionsTitle);
+  label45_->setStyleSheet(ForegroundStyle(d.conditionsTitleColour) + "font-weight: bold;");
+  SetLabelText(label46_, d.attemptsText);
   const QSignalBlocker blockLower(lower_);
   lower_->setValue(options.lowerGivens);
   const QSignalBlocker blockUpper(upper_);
@@ -204,7 +205,7 @@ void ConditionsPanel::Refresh(const app::PuzzleDisplay &d) {
   symmetry_[static_cast<std::size_t>(symmetry)]->setChecked(true);
   RefreshTechniques();
   RefreshRecord(d);
-  setEnabled(!d.running);
+  setEnabled(app::CommandEnabled(app::WindowCommand::ConditionsPanel, d.running));
 }
 
 void ConditionsPanel::RefreshTechniques() {
@@ -220,7 +221,7 @@ void ConditionsPanel::RefreshTechniques() {
 void ConditionsPanel::RefreshRecord(const app::PuzzleDisplay &d) {
   const print::PuzzleOptions &options = puzzle_.Options();
   record_->setVisible(options.recordPanelShown);
-  SetLabelText(label38_, d.label38);
+  SetLabelText(label38_, d.autoRecordText);
   const std::string *texts[] = {&options.recordStem, &options.recordFirst, &options.recordLast};
   for (std::size_t i = 0; i < recordFields_.size(); ++i) {
     if (!recordFields_[i]->hasFocus())

@@ -55,10 +55,12 @@ void PuzzlePanel::BuildControls() {
   switch_->setAlignment(Qt::AlignCenter);
   // The stop button, shown only during a repeat run, comes last, so that
   // showing it moves none of the others.
-  for (QWidget *w : {static_cast<QWidget *>(make_), static_cast<QWidget *>(load_),
-                     static_cast<QWidget *>(record), static_cast<QWidget *>(switch_),
-                     static_cast<QWidget *>(stop_)})
+  QWidget *const commands[] = {make_, load_, record, switch_};
+  for (QWidget *w : commands) {
     buttons->addWidget(w);
+    guardedWidgets_.emplace_back(w, app::WindowCommand::PuzzleCommand);
+  }
+  buttons->addWidget(stop_);
   buttons->addStretch();
   main->addLayout(buttons);
   connect(make_, &QPushButton::clicked, this, [this] { Run([this] { puzzle_.Generate(); }); });
@@ -69,7 +71,6 @@ void PuzzlePanel::BuildControls() {
           [this] { Run([this] { puzzle_.ToggleAutoRecord(); }); });
   connect(static_cast<ClickLabel *>(switch_), &ClickLabel::clicked, this,
           [this] { Run([this] { puzzle_.ClickSwitch(); }); });
-  runBlockedWidgets_ = {make_, load_, record, switch_};
   BuildSwitches();
   BuildResult();
   BuildStepPanel();
@@ -215,7 +216,7 @@ QAction *PuzzlePanel::AddCommand(QMenu *menu, const char *name, const char *capt
   QAction *action = menu->addAction(Utf(caption));
   action->setObjectName(name);
   connect(action, &QAction::triggered, this, [this, command] { Run(command); });
-  runBlocked_.push_back(action);
+  guardedActions_.emplace_back(action, app::WindowCommand::PuzzleCommand);
   return action;
 }
 
@@ -312,7 +313,7 @@ void PuzzlePanel::Refresh() {
   RefreshProgress(d);
   conditions_->Refresh(d);
   conversion_->Refresh();
-  SetRunBlocked(d.running);
+  SetRunning(d.running);
   if (answerS_)
     answerS_->setText(ToQt(d.answerSCaption));
   if (menuSdk_)
@@ -347,16 +348,16 @@ void PuzzlePanel::RefreshSwitches() {
 void PuzzlePanel::RefreshRun(const app::PuzzleDisplay &d) {
   SetLabelText(static_cast<QLabel *>(insertion_), d.insertionLabel);
   result_->setVisible(d.resultVisible);
-  SetLabelText(label30_, d.label30);
-  SetLabelText(label31_, d.label31);
-  SetLabelText(label40_, d.label40);
+  SetLabelText(label30_, d.difficultyText);
+  SetLabelText(label31_, d.clueLevelText);
+  SetLabelText(label40_, d.hardestText);
   step_->setVisible(d.stepVisible);
   step_->setStyleSheet("QFrame#Panel4 {" + BackgroundStyle(d.stepColour) + "}");
   stepBack_->setVisible(d.stepBackVisible);
-  SetLabelText(label41_, d.label41);
-  SetLabelText(label44_, d.label44);
-  stop_->setVisible(d.button14Visible);
-  stop_->setEnabled(d.button14Enabled);
+  SetLabelText(label41_, d.stepText);
+  SetLabelText(label44_, d.levelText);
+  stop_->setVisible(d.stopButtonVisible);
+  stop_->setEnabled(d.stopButtonEnabled);
 }
 
 void PuzzlePanel::RefreshProgress(const app::PuzzleDisplay &d) {
@@ -370,23 +371,23 @@ void PuzzlePanel::RefreshProgress(const app::PuzzleDisplay &d) {
   }
   label32_->setVisible(d.trialVisible);
   trialStop_->setVisible(d.trialVisible);
-  SetLabelText(label32_, d.label32);
+  SetLabelText(label32_, d.trialCellsText);
   gauge_->setVisible(d.running && d.gaugeMax > 0);
   gauge_->setRange(0, std::max(1, d.gaugeMax));
   gauge_->setValue(std::min(d.gaugeValue, std::max(1, d.gaugeMax)));
-  SetLabelText(label9_, d.label9);
-  label9_->setVisible(!d.label9.empty());
+  SetLabelText(label9_, d.contradictionText);
+  label9_->setVisible(!d.contradictionText.empty());
 }
 
-void PuzzlePanel::SetRunBlocked(bool running) {
+void PuzzlePanel::SetRunning(bool running) {
   if (running == wasRunning_)
     return;
   wasRunning_ = running;
-  for (QAction *action : runBlocked_)
-    action->setEnabled(!running);
-  for (QWidget *widget : runBlockedWidgets_)
-    widget->setEnabled(!running);
-  conversion_->setEnabled(!running);
+  for (auto &[action, group] : guardedActions_)
+    action->setEnabled(app::CommandEnabled(group, running));
+  for (auto &[widget, group] : guardedWidgets_)
+    widget->setEnabled(app::CommandEnabled(group, running));
+  conversion_->setEnabled(app::CommandEnabled(app::WindowCommand::ConversionPanel, running));
 }
 
 } // namespace zenpa::ui

@@ -11,11 +11,13 @@
 // also runs while a long run lets events run, so the window follows it.
 #pragma once
 
+#include "app/run_lock.h"
 #include "app/session.h"
 
 #include <QWidget>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 class QAction;
@@ -38,8 +40,10 @@ public:
 
   // The puzzle menu: solver, generator, files and panels.
   void BuildMenu(QMenu *menu);
-  // Actions of other menus that could start a run or replace the document.
-  void DisableWhileRunning(QAction *action) { runBlocked_.push_back(action); }
+  // Actions of other menus, enabled during a run as their group is.
+  void GuardDuringRun(QAction *action, app::WindowCommand group) {
+    guardedActions_.emplace_back(action, group);
+  }
   // Width that holds the panel with all its parts shown.
   int WidestWidth();
   // Shows the state of the puzzle commands and the record's switches.
@@ -67,7 +71,7 @@ private:
   void RefreshSwitches();
   void RefreshRun(const app::PuzzleDisplay &d);
   void RefreshProgress(const app::PuzzleDisplay &d);
-  void SetRunBlocked(bool running);
+  void SetRunning(bool running);
 
   app::Session &session_;
   app::PuzzleCommands &puzzle_;
@@ -88,8 +92,9 @@ private:
   QAction *answerS_ = nullptr;
   QAction *menuSdk_ = nullptr;
   std::vector<QAction *> symmetryItems_; // GraphicSDK90 .. GraphicSDKlurd
-  std::vector<QAction *> runBlocked_;
-  std::vector<QWidget *> runBlockedWidgets_;
+  // Controls whose use a run may prevent, with their group.
+  std::vector<std::pair<QAction *, app::WindowCommand>> guardedActions_;
+  std::vector<std::pair<QWidget *, app::WindowCommand>> guardedWidgets_;
   bool wasRunning_ = false;
 };
 

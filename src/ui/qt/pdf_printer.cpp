@@ -1,37 +1,16 @@
 #include "ui/qt/pdf_printer.h"
 
 #include "base/sjis.h"
+#include "print/paper.h"
 
 #include <QPageLayout>
 #include <QPageSize>
 #include <QSizeF>
 
-#include <cmath>
-
 namespace zenpa::ui {
-namespace {
-constexpr int kPostcardCode = 43;
-constexpr int kPostcardAltCode = 263;
-constexpr int kA4Code = 9;
-} // namespace
-
-QSize PaperSizeMm(int paperCode, int orientation) {
-  if (paperCode == kPostcardAltCode)
-    paperCode = kPostcardCode;
-  QPageSize page(QPageSize::id(paperCode));
-  if (!page.isValid())
-    page = QPageSize(QPageSize::id(kA4Code));
-  QSizeF mm = page.size(QPageSize::Millimeter);
-  int w = static_cast<int>(std::lround(mm.width()));
-  int h = static_cast<int>(std::lround(mm.height()));
-  if (orientation == platform::kLandscape)
-    std::swap(w, h);
-  return QSize(w, h);
-}
-
 PdfPrinter::PdfPrinter(std::string path, const platform::FontCatalog *fonts)
     : path_(std::move(path)), fonts_(fonts) {
-  SetPaper(kA4Code, platform::kPortrait);
+  SetPaper(print::kPaperA4, platform::kPortrait);
 }
 
 PdfPrinter::~PdfPrinter() {
@@ -42,8 +21,8 @@ PdfPrinter::~PdfPrinter() {
 void PdfPrinter::SetPaper(int paperCode, int orientation) {
   paperCode_ = paperCode;
   orientation_ = orientation == platform::kLandscape ? platform::kLandscape : platform::kPortrait;
-  QSize mm = PaperSizeMm(paperCode_, orientation_);
-  metrics_ = platform::VirtualPrinterMetrics(mm.width(), mm.height());
+  const print::PaperEntry &paper = print::PaperOf(paperCode_, orientation_);
+  metrics_ = platform::VirtualPrinterMetrics(paper.widthMm, paper.heightMm);
 }
 
 bool PdfPrinter::BeginDoc(const std::string &title) {

@@ -6,6 +6,7 @@
 
 #include "platform/font_catalog.h"
 #include "platform/printer.h"
+#include "print/paper.h"
 #include "ui/qt/qt_canvas.h"
 
 #include <QPainter>
@@ -15,10 +16,6 @@
 #include <string>
 
 namespace zenpa::ui {
-
-// Paper size in whole millimetres of a Windows paper code in an orientation;
-// 263 counts as the postcard, an unknown code as A4.
-QSize PaperSizeMm(int paperCode, int orientation);
 
 class PdfPrinter : public platform::Printer {
 public:
@@ -46,7 +43,7 @@ public:
 private:
   std::string path_;
   const platform::FontCatalog *fonts_;
-  int paperCode_ = 9;
+  int paperCode_ = print::kPaperA4;
   int orientation_ = platform::kPortrait;
   platform::PrinterMetrics metrics_;
   std::unique_ptr<QPdfWriter> writer_;

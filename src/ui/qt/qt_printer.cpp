@@ -1,14 +1,31 @@
 #include "ui/qt/qt_printer.h"
 
-#include "ui/qt/pdf_printer.h"
+#include "print/paper.h"
 #include "ui/qt/qt_text.h"
 
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinterInfo>
+#include <QSizeF>
 
 namespace zenpa::ui {
+namespace {
+
+// The page size Qt names for a paper of the program's list.
+QPageSize PageSizeOf(const print::PaperEntry &paper) {
+  return QPageSize(QSizeF(paper.widthMm, paper.heightMm), QPageSize::Millimeter, QString(),
+                   QPageSize::FuzzyMatch);
+}
+
+// A printer takes the paper of a Windows paper code as Qt knows it; a code
+// Qt does not know is the paper the program's list gives for it.
+QPageSize DevicePageSize(int paperCode) {
+  const QPageSize known(QPageSize::id(paperCode));
+  return known.isValid() ? known : PageSizeOf(print::PaperOf(paperCode, platform::kPortrait));
+}
+
+} // namespace
 
 QtPrinter::QtPrinter(const platform::FontCatalog *fonts, QWidget *dialogParent)
     : fonts_(fonts), dialog_([dialogParent](QPrinter &printer) {
@@ -44,8 +61,8 @@ void QtPrinter::PrintToFile(const std::string &path) {
 
 platform::PrinterMetrics QtPrinter::Metrics() const {
   if (!HasDevice()) {
-    const QSize mm = PaperSizeMm(paperCode_, orientation_);
-    return platform::VirtualPrinterMetrics(mm.width(), mm.height());
+    const print::PaperEntry &paper = print::PaperOf(paperCode_, orientation_);
+    return platform::VirtualPrinterMetrics(paper.widthMm, paper.heightMm);
   }
   platform::PrinterMetrics m;
   const int dpi = printer_.resolution();
@@ -77,9 +94,7 @@ int QtPrinter::Orientation() const {
 void QtPrinter::SetPaper(int paperCode, int orientation) {
   paperCode_ = paperCode;
   orientation_ = orientation == platform::kLandscape ? platform::kLandscape : platform::kPortrait;
-  const QSize mm = PaperSizeMm(paperCode, platform::kPortrait);
-  printer_.setPageSize(
-      QPageSize(QSizeF(mm), QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch));
+  printer_.setPageSize(DevicePageSize(paperCode));
   printer_.setPageOrientation(orientation_ == platform::kLandscape ? QPageLayout::Landscape
                                                                    : QPageLayout::Portrait);
 }

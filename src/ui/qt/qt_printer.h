@@ -13,6 +13,7 @@
 
 #include "platform/font_catalog.h"
 #include "platform/printer.h"
+#include "print/paper.h"
 #include "ui/qt/qt_canvas.h"
 
 #include <QPainter>
@@ -64,7 +65,7 @@ private:
   std::vector<std::string> names_; // Shift-JIS
   int current_ = -1;
   bool toFile_ = false;
-  int paperCode_ = 9; // the paper set last, for the virtual printer
+  int paperCode_ = print::kPaperA4; // the paper set last, for the virtual printer
   int orientation_ = platform::kPortrait;
   QPrinter printer_{QPrinter::HighResolution};
   std::unique_ptr<QPainter> painter_;

@@ -110,7 +110,7 @@ TEST(LevelTest, RaisesLevelAndKeepsTheHighestSubCode) {
   e.RaiseLevel(kLevelLocalize);
   e.RaiseLevel(kLevelLineUnique);
   EXPECT_EQ(4, e.Level);
-  EXPECT_EQ(kLevelLineUnique.colour, e.Panel4Colour);
+  EXPECT_EQ(kLevelLineUnique.colour, e.LevelPanelColour);
   e.RaiseLevel(Level11(60));
   e.RaiseLevel(Level11(30));
   EXPECT_EQ(11, e.Level);

@@ -50,7 +50,7 @@ TEST_P(TechniqueCaseTest, ChangesExactlyTheListedCells) {
     EXPECT_EQ(81 - PlacedCount(e.CellGrid), e.OpenCount);
   }
   if (e.Changed) {
-    EXPECT_EQ(puzzle::LevelColour(e.Level), e.Panel4Colour);
+    EXPECT_EQ(puzzle::LevelColour(e.Level), e.LevelPanelColour);
   }
 }
 

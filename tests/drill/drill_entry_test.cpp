@@ -34,11 +34,16 @@ TEST(DrillEntryTest, WithoutASheetEntryModeSaysSoAndDoesNotStart) {
   EXPECT_EQ("もこさんが見つかりません", base::SjisToUtf8(host.messages[0].text));
 }
 
-TEST(DrillEntryTest, TypingFillsARowThenGoesToTheNextAndStaysOnTheFinalCell) {
+// Entry started on the blank sheet.
+class EntryTest : public ::testing::Test {
+protected:
+  void SetUp() override { ASSERT_TRUE(StartEntry(memo, host, {}, cursor)); }
   TextMemo memo = BlankSheet();
   platform::ScriptedHost host;
   SheetCursor cursor;
-  ASSERT_TRUE(StartEntry(memo, host, {}, cursor));
+};
+
+TEST_F(EntryTest, TypingFillsARowThenGoesToTheNextAndStaysOnTheFinalCell) {
   EXPECT_EQ(1, cursor.topLine);
   EXPECT_EQ(4, cursor.digitCount);
   EXPECT_EQ((TextPos{4, 4}), memo.Caret());
@@ -55,11 +60,7 @@ TEST(DrillEntryTest, TypingFillsARowThenGoesToTheNextAndStaysOnTheFinalCell) {
   EXPECT_EQ((TextPos{8, 8}), memo.Caret());
 }
 
-TEST(DrillEntryTest, OtherKeysAreSwallowedAndEscLeaves) {
-  TextMemo memo = BlankSheet();
-  platform::ScriptedHost host;
-  SheetCursor cursor;
-  ASSERT_TRUE(StartEntry(memo, host, {}, cursor));
+TEST_F(EntryTest, OtherKeysAreSwallowedAndEscLeaves) {
   const auto before = memo.Lines();
   EXPECT_EQ(KeyResult::Ignored, EntryKey(memo, cursor, 'x'));
   EXPECT_EQ(KeyResult::LeaveMode, EntryKey(memo, cursor, kEscKey));
@@ -68,11 +69,7 @@ TEST(DrillEntryTest, OtherKeysAreSwallowedAndEscLeaves) {
   EXPECT_EQ(before, memo.Lines());
 }
 
-TEST(DrillEntryTest, ArrowsWrapInTheRowAndStopAtTheTopAndTheFinalCell) {
-  TextMemo memo = BlankSheet();
-  platform::ScriptedHost host;
-  SheetCursor cursor;
-  ASSERT_TRUE(StartEntry(memo, host, {}, cursor));
+TEST_F(EntryTest, ArrowsWrapInTheRowAndStopAtTheTopAndTheFinalCell) {
   EntryArrow(memo, cursor, Arrow::Left); // wraps to the last of three cells
   EXPECT_EQ((TextPos{4, 12}), memo.Caret());
   EntryArrow(memo, cursor, Arrow::Down); // the row below has two cells

@@ -58,12 +58,6 @@ protected:
 
 const std::string kJapaneseText = Sj("一行目\r\n二行目　全角\r\n\r\n");
 
-TEST_F(DocumentTest, FreshDocumentHasTheProgramCaptionAndAnUndecidedName) {
-  EXPECT_EQ("ZENPA", doc.Caption());
-  EXPECT_EQ(Sj("未定"), doc.NameLabel());
-  EXPECT_EQ(kDefaultDocName, doc.FileName());
-}
-
 TEST_F(DocumentTest, LoadShowsTheTextAndAppliesTheFormatBesideIt) {
   dir.Write("sub/a.txt", kJapaneseText);
   WriteFormat("sub/a.zpf", 40);
@@ -114,8 +108,10 @@ TEST_F(DocumentTest, MissingFileChangesNothingAndSaysNothing) {
   memo.SetLines({"keep"});
   EXPECT_EQ(LoadStatus::Missing, doc.Load("nothing.txt"));
   EXPECT_EQ(std::vector<std::string>{"keep"}, memo.Lines());
+  // Still the fresh document: the program's caption and an undecided name.
   EXPECT_EQ(kDefaultDocName, doc.FileName());
   EXPECT_EQ("ZENPA", doc.Caption());
+  EXPECT_EQ(Sj("未定"), doc.NameLabel());
   EXPECT_TRUE(host.messages.empty());
 }
 
@@ -249,24 +245,17 @@ TEST_F(DocumentTest, AskSaveChangesFollowsTheAnswer) {
   EXPECT_TRUE(host.fileDialogs.empty());
 }
 
-TEST_F(DocumentTest, YesThenCancelledSaveAsLeavesTheDocumentOnNew) {
+TEST_F(DocumentTest, NewGoesOnOnlyWhenTheSaveAsAfterYesIsDone) {
   memo.SetLines({"precious"});
   memo.SetModified(true);
-  host.answers = {Answer::Yes};
-  host.fileNames.push_back(std::nullopt);
+  host.answers = {Answer::Yes, Answer::Yes};
+  host.fileNames = {std::nullopt, dir.Path("kept.txt")};
 
-  doc.New();
+  doc.New(); // the save dialog is cancelled
 
   EXPECT_EQ(std::vector<std::string>{"precious"}, memo.Lines());
   EXPECT_TRUE(memo.Modified());
   EXPECT_EQ("ZENPA", doc.Caption());
-}
-
-TEST_F(DocumentTest, YesThenSaveAsLetsNewGoOn) {
-  memo.SetLines({"precious"});
-  memo.SetModified(true);
-  host.answers = {Answer::Yes};
-  host.fileNames.push_back(dir.Path("kept.txt"));
 
   doc.New();
 
@@ -361,7 +350,7 @@ TEST_F(DocumentTest, RenameKeepsTheDirectoryAndNamesTheFormat) {
   EXPECT_FALSE(base::FileExists("/data/new.txt"));
 }
 
-TEST_F(DocumentTest, RenameToEmptyTextOrCancelledChangesNothing) {
+TEST_F(DocumentTest, RenameToEmptyTextOrCancelledChangesNothingElseCountsFromOne) {
   doc.SetFileName("plain.txt");
   format.format.pageNumberStart = "x";
   doc.BeginRename();
@@ -374,10 +363,8 @@ TEST_F(DocumentTest, RenameToEmptyTextOrCancelledChangesNothing) {
   doc.CancelRename();
   EXPECT_FALSE(doc.Renaming());
   EXPECT_EQ("plain.txt", doc.FileName());
-}
 
-TEST_F(DocumentTest, RenameOfAnUnnumberedStartCountsFromOne) {
-  format.format.pageNumberStart = "x";
+  // An unnumbered start counts from one.
   doc.BeginRename();
   doc.CommitRename("r.txt");
   EXPECT_EQ(0, doc.PrintedPageOffset());

@@ -37,18 +37,39 @@ MarkState Parse(const MarkReader &reader, std::initializer_list<std::string> lin
   return state;
 }
 
-TEST(MarkLineTest, RecognisesOnlyTheMarkFollowedByASign) {
-  const MarkReader reader(DefaultRules(), Fonts());
-  EXPECT_TRUE(reader.IsMarkLine("p-"));
-  EXPECT_TRUE(reader.IsMarkLine("p+ big"));
-  EXPECT_TRUE(reader.IsMarkLine("p="));
-  EXPECT_FALSE(reader.IsMarkLine("p"));
-  EXPECT_FALSE(reader.IsMarkLine("pa-"));
-  EXPECT_FALSE(reader.IsMarkLine(" p-"));
-  EXPECT_FALSE(reader.IsMarkLine(""));
-  EXPECT_FALSE(reader.IsPrintableLine("p--"));
-  EXPECT_TRUE(reader.IsPrintableLine("plain text"));
+// What a line is under the default rules, with the scale marks on or off
+// and with "p=" as the page-break mark.
+TEST(MarkLineTest, KindsOfLines) {
+  MarkRules off = DefaultRules(), breaks = DefaultRules(), none = DefaultRules();
+  off.scaleMarksOn = false;
+  breaks.pageBreakMark = "p=";
+  none.pageBreakMark.clear();
+  const MarkReader on(DefaultRules(), Fonts()), marksOff(off, Fonts()), pEquals(breaks, Fonts()),
+      noBreak(none, Fonts());
+  const struct {
+    const MarkReader &reader;
+    std::string line;
+    bool mark, pageBreak, printable;
+  } cases[] = {{on, "p-", true, false, false},        {on, "p+ big", true, false, false},
+               {on, "p=", true, false, false},        {on, "p", false, false, true},
+               {on, "pa-", false, false, true},       {on, " p-", false, false, true},
+               {on, "", false, false, true},          {on, "\f", false, true, false},
+               {marksOff, "p--", false, false, true}, {marksOff, "\f", false, true, false},
+               {pEquals, "p=", false, true, false},   {pEquals, "p= ", true, false, false},
+               {noBreak, "", false, false, true}};
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.line);
+    EXPECT_EQ(c.mark, c.reader.IsMarkLine(c.line));
+    EXPECT_EQ(c.pageBreak, c.reader.IsPageBreakLine(c.line));
+    EXPECT_EQ(c.printable, c.reader.IsPrintableLine(c.line));
+  }
+  const MarkState offState = Parse(marksOff, {"p--"});
+  EXPECT_FALSE(offState.markIsActive);
+  EXPECT_EQ(100, offState.markScale);
+}
 
+TEST(MarkLineTest, OnlyAMarkLineIsActiveButItsStateStays) {
+  const MarkReader reader(DefaultRules(), Fonts());
   MarkState state = reader.ResetState();
   reader.ReadPMark("p", state);
   EXPECT_FALSE(state.markIsActive);
@@ -57,35 +78,6 @@ TEST(MarkLineTest, RecognisesOnlyTheMarkFollowedByASign) {
   reader.ReadPMark("text", state);
   EXPECT_FALSE(state.markIsActive);
   EXPECT_EQ(95, state.markScale); // the state outlives the mark line
-}
-
-TEST(MarkLineTest, MarksOffLeaveLinesAsText) {
-  MarkRules rules = DefaultRules();
-  rules.scaleMarksOn = false;
-  const MarkReader reader(rules, Fonts());
-  const MarkState state = Parse(reader, {"p--"});
-  EXPECT_FALSE(state.markIsActive);
-  EXPECT_EQ(100, state.markScale);
-  EXPECT_TRUE(reader.IsPrintableLine("p--"));
-  EXPECT_FALSE(reader.IsPrintableLine("\f"));
-}
-
-TEST(MarkLineTest, PageBreakLineIsNeitherMarkNorText) {
-  MarkRules rules = DefaultRules();
-  rules.pageBreakMark = "p=";
-  const MarkReader reader(rules, Fonts());
-  EXPECT_TRUE(reader.IsPageBreakLine("p="));
-  EXPECT_FALSE(reader.IsMarkLine("p="));
-  EXPECT_FALSE(reader.IsPrintableLine("p="));
-  EXPECT_FALSE(reader.IsPageBreakLine("p= "));
-}
-
-TEST(MarkLineTest, EmptyPageBreakMarkBreaksNothing) {
-  MarkRules rules = DefaultRules();
-  rules.pageBreakMark.clear();
-  const MarkReader reader(rules, Fonts());
-  EXPECT_FALSE(reader.IsPageBreakLine(""));
-  EXPECT_TRUE(reader.IsPrintableLine(""));
 }
 
 TEST(MarkScaleTest, HeadSignsSetTheSize) {
@@ -217,32 +209,22 @@ TEST(MarkRestTest, OnlyTheFirstBytesOfALongLineCarryParameters) {
   EXPECT_EQ(95, huge.markScale);
 }
 
-TEST(MarkResetTest, RulesComeFromTheFormat) {
+TEST(MarkResetTest, RulesAndResetStateComeFromTheFormat) {
   PrintFormat format;
   format.scaleMarksOn = true;
   format.scaleMark = "q";
-  format.textColor = 0x0000FF;
-  format.lineSpacing = 130;
+  format.textColor = 0x00FF00;
+  format.lineSpacing = 150;
   format.pageBreakMark = "--";
   const MarkRules rules = MarkRulesOf(format);
   EXPECT_TRUE(rules.scaleMarksOn);
   EXPECT_EQ("q", rules.scaleMark);
-  EXPECT_EQ("$0000FF", rules.textColorText);
-  EXPECT_EQ(130, rules.lineSpacing);
   EXPECT_EQ("--", rules.pageBreakMark);
-  EXPECT_EQ(format.fontName, rules.fontName);
-}
-
-TEST(MarkResetTest, ResetStateFollowsTheFormat) {
-  MarkRules rules = DefaultRules();
-  rules.textColorText = "$00FF00";
-  rules.lineSpacing = 150;
-  const MarkReader reader(rules, Fonts());
-  const MarkState state = reader.ResetState();
+  const MarkState state = MarkReader(rules, Fonts()).ResetState();
   EXPECT_FALSE(state.markIsActive);
   EXPECT_EQ(100, state.markScale);
   EXPECT_EQ("$00FF00", state.markColorText);
-  EXPECT_EQ(Sj("ＭＳ ゴシック"), state.markFont);
+  EXPECT_EQ(format.fontName, state.markFont);
   EXPECT_EQ(0, state.markIndent);
   EXPECT_EQ(150, state.markLineSpacing);
 }

@@ -44,11 +44,7 @@ TEST(PageNavigationTest, NextAndPreviousPage) {
   memo.SetCaret({9, 1});
   GoToNextPage(memo, p, false); // no next page: the last line
   EXPECT_EQ((TextPos{9, 0}), memo.Caret());
-}
-
-TEST(PageNavigationTest, ShiftExtendsTheSelection) {
-  platform::TextMemo memo(Numbered(10));
-  const Pagination p = Paginate(memo, 3);
+  // Shift extends the selection.
   memo.SetCaret({4, 2});
   GoToNextPage(memo, p, true);
   EXPECT_EQ((TextPos{4, 2}), memo.SelectionAnchor());

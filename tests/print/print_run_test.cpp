@@ -91,6 +91,7 @@ TEST_F(PrintRunTest, CopiesArePrintedCollatedInOneJob) {
   EXPECT_EQ(1, printer.JobsEnded());
   EXPECT_EQ("note", printer.Title());
   EXPECT_EQ(Sj("印刷頁の出力が終了しました。"), status.report().line1);
+  EXPECT_EQ("", status.report().line2);
   EXPECT_FALSE(status.CheckMarkVisible());
 }
 

@@ -63,10 +63,6 @@ TEST(PageRangeTest, SelectionFollowsTheFieldsAndPass) {
   const PageSelection even = r.Selection(true);
   EXPECT_TRUE(even.duplex);
   EXPECT_TRUE(even.evenPass);
-  EXPECT_FALSE(IsPageSelected(even, 3));
-  EXPECT_TRUE(IsPageSelected(even, 4));
-  EXPECT_EQ(Sj("印刷頁エラー"), PageRangeErrorText());
-  EXPECT_EQ(Sj("（0で最終12頁）"), EndPageHint(12));
 }
 
 TEST(LayoutLabelsTest, PaperPitchesAndMargins) {
@@ -133,18 +129,6 @@ TEST(PrintStatusTest, ReportHidesTheCheckMarkUntilTheNextLayout) {
   status.ShowLayout(f, Layout(f, {"x"}));
   EXPECT_FALSE(status.reportVisible());
   EXPECT_EQ(Sj("（0で最終1頁）"), status.endPageLabel());
-}
-
-TEST(PrintStatusTest, DuplexReports) {
-  const PrintReport odd = ReportAfterPrint(true, false);
-  EXPECT_EQ(Sj("奇数頁の出力が終了しました。"), odd.line1);
-  EXPECT_EQ(Sj("必要なら裏面を印刷して下さい｡"), odd.line2);
-  EXPECT_EQ(Sj("偶数頁の出力が終了しました。"), ReportAfterPrint(true, true).line1);
-  EXPECT_EQ("", ReportAfterPrint(false, false).line2);
-  PrintFormat f;
-  EXPECT_FALSE(PrintStatus::PassButtonsVisible(f));
-  f.duplex = true;
-  EXPECT_TRUE(PrintStatus::PassButtonsVisible(f));
 }
 
 TEST(CaretStatusTest, PageLineAndColumn) {

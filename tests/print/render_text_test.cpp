@@ -46,43 +46,38 @@ TEST(HeaderFileNameTest, DropsDirectoryAndExtensionUnlessAsked) {
   EXPECT_EQ(Sj("文書"), HeaderFileName(Sj("/tmp/文書.txt"), false));
 }
 
-class HeaderTextTest : public ::testing::Test {
-protected:
-  PrintFormat format_;
-  HeaderSource source_{"doc", "2026/12/06"};
-  const std::string space_ = Sj("　");
-};
-
-TEST_F(HeaderTextTest, DateOnlyStandsFirstOnOddAndLastOnEvenPages) {
-  format_.printDate = true;
-  EXPECT_EQ("2026/12/06" + space_ + " ", HeaderText(format_, source_, 1, false));
-  EXPECT_EQ(" " + space_ + "2026/12/06", HeaderText(format_, source_, 2, true));
-}
-
-TEST_F(HeaderTextTest, PageNumberOnTopStandsAtTheOuterEdge) {
-  format_.pageNumberOn = true;
-  format_.printFileName = true;
-  format_.printDate = true;
-  EXPECT_EQ("2026/12/06" + space_ + "doc (3) ", HeaderText(format_, source_, 3, false));
-  EXPECT_EQ(" (4) doc" + space_ + "2026/12/06", HeaderText(format_, source_, 4, true));
-}
-
-TEST_F(HeaderTextTest, BlankIsAddedOnlyWhenMissing) {
-  format_.pageNumberOn = true;
-  format_.pageNumberLeft = "[";
-  format_.pageNumberRight = "]";
-  format_.printFileName = true;
-  EXPECT_EQ("doc[1] ", HeaderText(format_, source_, 1, false));
-  EXPECT_EQ(" [2]doc", HeaderText(format_, source_, 2, true));
-}
-
-TEST_F(HeaderTextTest, NumberAtTheBottomOrRightIsNotInTheHeader) {
-  format_.pageNumberOn = true;
-  format_.printFileName = true;
-  format_.pageNumberPos = PageNumberPos::Bottom;
-  EXPECT_EQ("doc ", HeaderText(format_, source_, 1, false));
-  format_.pageNumberPos = PageNumberPos::Right;
-  EXPECT_EQ(" doc", HeaderText(format_, source_, 2, true));
+// The header of odd page 3 and even page 4 for each combination of its parts;
+// "D" stands for the date, "N" for the page number, "F" for the file name.
+TEST(HeaderTextTest, PartsStandFromTheOuterEdge) {
+  const std::string sp = Sj("　"), date = "2026/12/06";
+  const struct {
+    std::string parts;
+    PageNumberPos pos;
+    std::string brackets, odd, even;
+  } cases[] = {
+      {"D", PageNumberPos::Top, "", date + sp + " ", " " + sp + date},
+      {"DNF", PageNumberPos::Top, "", date + sp + "doc (3) ", " (4) doc" + sp + date},
+      // The blank between name and number is added only when missing.
+      {"NF", PageNumberPos::Top, "[]", "doc[3] ", " [4]doc"},
+      // A number at the bottom or the right is not in the header.
+      {"NF", PageNumberPos::Bottom, "", "doc ", " doc"},
+      {"NF", PageNumberPos::Right, "", "doc ", " doc"},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.parts + " " + c.brackets);
+    PrintFormat f;
+    f.printDate = c.parts.find('D') != std::string::npos;
+    f.pageNumberOn = c.parts.find('N') != std::string::npos;
+    f.printFileName = c.parts.find('F') != std::string::npos;
+    f.pageNumberPos = c.pos;
+    if (!c.brackets.empty()) {
+      f.pageNumberLeft = c.brackets.substr(0, 1);
+      f.pageNumberRight = c.brackets.substr(1);
+    }
+    const HeaderSource source{"doc", date};
+    EXPECT_EQ(c.odd, HeaderText(f, source, 3, false));
+    EXPECT_EQ(c.even, HeaderText(f, source, 4, true));
+  }
 }
 
 class AdvancesTest : public ::testing::Test {

@@ -139,43 +139,35 @@ TEST(Import, MarkerCommentLineAndFullWidthDigits) {
   EXPECT_EQ(Sj("７"), wide.cells[4]);
 }
 
-TEST(Import, ShortTextKeepsThePartialGridAndSaysSo) {
-  Desk d;
-  EXPECT_TRUE(ImportGrid(d.ctx, "530070000\r\n6001"));
-  ASSERT_EQ(1u, d.host.messages.size());
-  EXPECT_EQ(MissingDataMessage(), d.host.messages[0].text);
-  const Lines doc = d.memo.Lines();
-  ASSERT_EQ(6u, doc.size()); // title, top border, two rows with their separators
-  EXPECT_EQ(Sj("┃６│　│　┃１│　│　┃　│　│　┃"), doc[4]);
-}
-
-TEST(Import, ShortTextWithBadCellsReportsBoth) {
-  Desk d;
-  EXPECT_TRUE(ImportGrid(d.ctx, "53x070000\r\n"));
-  ASSERT_EQ(2u, d.host.messages.size());
-  EXPECT_EQ(MissingDataMessage(), d.host.messages[0].text);
-  EXPECT_EQ(DataErrorMessage(), d.host.messages[1].text);
-  EXPECT_EQ(Sj("┃５│３│Ｅ┃　│７│　┃　│　│　┃"), d.memo.Line(2));
-}
-
-TEST(Import, UnreadableCellsAreMarkedAndTheBlockIsComplete) {
-  Desk d;
-  std::string text = ConvertDigits(Sample(), ConversionForm::Grid9x9, {});
-  text[2] = 'x';
-  EXPECT_TRUE(ImportGrid(d.ctx, text));
-  ASSERT_EQ(1u, d.host.messages.size());
-  EXPECT_EQ(DataErrorMessage(), d.host.messages[0].text);
-  const Lines doc = d.memo.Lines();
-  ASSERT_EQ(22u, doc.size());
-  EXPECT_EQ(Sj("┃５│３│Ｅ┃　│７│　┃　│　│　┃"), doc[2]);
-  EXPECT_EQ(ClueLine("30"), doc[20]);
-}
-
-TEST(Import, FullGridAlsoGetsItsClueLine) {
-  Desk d;
-  EXPECT_TRUE(ImportGrid(d.ctx, std::string(81, '4')));
-  EXPECT_EQ(ClueLine("81"), d.memo.Line(20));
-  EXPECT_TRUE(d.host.messages.empty());
+// Short or faulty text still makes a block, and the messages say what was wrong.
+TEST(Import, FaultsAreReportedAndTheGridKeptAsFarAsRead) {
+  std::string unreadable = ConvertDigits(Sample(), ConversionForm::Grid9x9, {});
+  unreadable[2] = 'x';
+  const std::string missing = MissingDataMessage(), error = DataErrorMessage();
+  const struct {
+    std::string text;
+    Lines messages;
+    int lines, line;
+    std::string shown;
+  } cases[] = {
+      // Title, top border, two rows with their separators.
+      {"530070000\r\n6001", {missing}, 6, 4, Sj("┃６│　│　┃１│　│　┃　│　│　┃")},
+      {"53x070000\r\n", {missing, error}, 4, 2, Sj("┃５│３│Ｅ┃　│７│　┃　│　│　┃")},
+      {unreadable, {error}, 22, 2, Sj("┃５│３│Ｅ┃　│７│　┃　│　│　┃")},
+      {unreadable, {error}, 22, 20, ClueLine("30")},
+      {std::string(81, '4'), {}, 22, 20, ClueLine("81")}, // a full grid too
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.text.substr(0, 12));
+    Desk d;
+    EXPECT_TRUE(ImportGrid(d.ctx, c.text));
+    Lines messages;
+    for (const auto &m : d.host.messages)
+      messages.push_back(m.text);
+    EXPECT_EQ(c.messages, messages);
+    ASSERT_EQ(c.lines, d.memo.LineCount());
+    EXPECT_EQ(c.shown, d.memo.Line(c.line));
+  }
 }
 
 TEST(Import, QuestionsGuardTheDocument) {

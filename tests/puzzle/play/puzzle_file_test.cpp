@@ -276,11 +276,8 @@ TEST(PuzzleFileWriting, CompletedAnswerFollowsInShortDocumentsInTheirDialect) {
   std::string bytes;
   ASSERT_TRUE(zenpa::base::ReadFileBytes(path, bytes).ok);
   EXPECT_EQ("5,3,,,7,,,,\r\n", bytes.substr(0, 13));
-}
 
-TEST(PuzzleFileWriting, AnswerOfAnotherPuzzleIsNotWritten) {
-  Desk d;
-  d.writer.WritePuzzleBlock(DigitsOf(kRows));
+  // The answer of another puzzle is not written.
   std::string other(81, '1');
   EXPECT_EQ(10u, PuzzleFileLines(d.memo, PuzzleDialect::Plain, other).size());
   // 534... fits the givens 53..7....; swapping two digits breaks a given.

@@ -69,29 +69,23 @@ private slots:
     QCOMPARE(session().Format().fileName, dir_->Path("doc.zpf"));
   }
 
-  void editedTextIsSavedWhenClosingWithYes() {
+  // Cancel at the save prompt keeps the window; Yes then saves and closes.
+  void closePromptCancelKeepsTheWindowYesSaves() {
     StartWith({docPath_});
     Editor()->moveCursor(QTextCursor::Start);
     testing::TypeText(Editor(), QString::fromUtf8("追加"));
-    host_->answers = {Answer::Yes};
+    host_->answers = {Answer::Cancel, Answer::Yes};
+    QVERIFY(!window_->close());
+    QVERIFY(window_->isVisible());
+    QCOMPARE(dir_->Read("doc.txt"), kText);
 
     QVERIFY(window_->close());
 
-    QCOMPARE(host_->messages.size(), std::size_t{1});
-    QCOMPARE(host_->messages[0].text, Sj("内容が変更されています。上書きしますか？"));
+    QCOMPARE(host_->messages.size(), std::size_t{2});
+    QCOMPARE(host_->messages[1].text, Sj("内容が変更されています。上書きしますか？"));
     QCOMPARE(dir_->Read("doc.txt"), Sj("追加") + kText);
     QVERIFY(!window_->isVisible());
     QVERIFY(dir_->Exists("zenpa.his"));
-  }
-
-  void cancelKeepsTheWindowAndNoLeavesTheFile() {
-    StartWith({docPath_});
-    QTest::keyClicks(Editor(), "x");
-    host_->answers = {Answer::Cancel, Answer::No};
-    QVERIFY(!window_->close());
-    QVERIFY(window_->isVisible());
-    QVERIFY(window_->close());
-    QCOMPARE(dir_->Read("doc.txt"), kText);
   }
 
   // Closed while the step-by-step solve waits for its key: the prompt is

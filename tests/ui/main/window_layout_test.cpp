@@ -225,13 +225,16 @@ private slots:
     QCOMPARE(Editor()->mapTo(window_.get(), QPoint()), top);
   }
 
-  void puzzleSideAndGrading() {
+  void puzzleSideGradingAndConversion() {
     StartWithPuzzle();
     Action("MenuSDK")->trigger();
     Check("puzzle-side");
     QTest::keyClick(Editor(), Qt::Key_F1);
     QVERIFY(Find("Panel3")->isVisible());
     Check("grading");
+    Action("ConvertSudoku")->trigger();
+    QVERIFY(Find("Panel8")->isVisible());
+    Check("conversion");
   }
 
   // The step panel; a long step text wraps in it, and hiding "前" moves
@@ -272,13 +275,6 @@ private slots:
     QVERIFY(Find("Panel20")->isVisible());
     QVERIFY(Find("Panel5")->isVisible());
     Check("conditions-extra-record");
-  }
-
-  void conversionPanel() {
-    StartWithPuzzle();
-    Action("ConvertSudoku")->trigger();
-    QVERIFY(Find("Panel8")->isVisible());
-    Check("conversion");
   }
 
   // A repeat run shows the stop button, the counters and the gauges; the

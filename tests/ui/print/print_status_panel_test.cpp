@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace zenpa;
@@ -118,27 +119,23 @@ void PrintStatusPanelTest::passButtonsOnlyWithDuplex() {
 }
 
 void PrintStatusPanelTest::pageButtonsSendCommands() {
+  using Panel = ui::PrintStatusPanel;
   print::PrintStatus status;
-  ui::PrintStatusPanel panel(status);
-  QSignalSpy next(&panel, &ui::PrintStatusPanel::nextPageRequested);
-  QSignalSpy previous(&panel, &ui::PrintStatusPanel::previousPageRequested);
-  QSignalSpy pageBreak(&panel, &ui::PrintStatusPanel::pageBreakRequested);
-  QSignalSpy relayout(&panel, &ui::PrintStatusPanel::layoutRequested);
-  QSignalSpy print(&panel, &ui::PrintStatusPanel::printRequested);
-  QSignalSpy setup(&panel, &ui::PrintStatusPanel::printerSetupRequested);
-  panel.findChild<QPushButton *>("Button1")->click();
-  panel.findChild<QPushButton *>("Button2")->click();
-  panel.findChild<QPushButton *>("Button5")->click();
-  panel.findChild<QPushButton *>("Button6")->click();
-  panel.findChild<QPushButton *>("Button4")->click();
-  panel.findChild<QPushButton *>("Button7")->click();
-  QCOMPARE(next.count(), 1);
+  Panel panel(status);
+  QSignalSpy next(&panel, &Panel::nextPageRequested);
+  QSignalSpy previous(&panel, &Panel::previousPageRequested);
+  QSignalSpy pageBreak(&panel, &Panel::pageBreakRequested);
+  QSignalSpy relayout(&panel, &Panel::layoutRequested);
+  QSignalSpy print(&panel, &Panel::printRequested);
+  QSignalSpy setup(&panel, &Panel::printerSetupRequested);
+  const std::vector<std::pair<const char *, QSignalSpy *>> buttons = {
+      {"Button5", &next},     {"Button6", &previous}, {"Button4", &pageBreak},
+      {"Button7", &relayout}, {"Button1", &print},    {"Button2", &setup}};
+  for (const auto &[name, spy] : buttons) {
+    panel.findChild<QPushButton *>(name)->click();
+    QVERIFY2(spy->count() == 1, qPrintable(QString("%1 sent %2").arg(name).arg(spy->count())));
+  }
   QCOMPARE(next.at(0).at(0).toBool(), false);
-  QCOMPARE(previous.count(), 1);
-  QCOMPARE(pageBreak.count(), 1);
-  QCOMPARE(relayout.count(), 1);
-  QCOMPARE(print.count(), 1);
-  QCOMPARE(setup.count(), 1);
   QCOMPARE(panel.findChild<QPushButton *>("Button1")->text(), QString::fromUtf8("印　刷"));
   QCOMPARE(panel.findChild<QPushButton *>("Button2")->text(), QString::fromUtf8("プリンタ設定"));
   QCOMPARE(panel.findChild<QPushButton *>("Button5")->text(), QString::fromUtf8("次頁"));

@@ -1,13 +1,13 @@
 // Draws pages into a PDF through QtCanvas and checks the file with poppler's
 // pdfinfo and pdftotext: page count and size, extractable Japanese text, and
-// glyphs placed at the engine's advances rather than Qt's own spacing.
+// glyphs placed at the engine's advances rather than Qt's own spacing;
+// clipping and turned text in a picture.
 #include "base/sjis.h"
 #include "platform/font_catalog.h"
 #include "support/temp_dir.h"
 #include "ui/qt/pdf_printer.h"
 #include "ui/support/poppler_tools.h"
 
-#include <QProcess>
 #include <QtTest>
 
 #include <vector>
@@ -29,7 +29,6 @@ class PdfCanvasTest : public QObject {
 
 private slots:
   void writesPagesOfThePaperSizeWithExtractableText();
-  void placesGlyphsAtTheGivenAdvances();
   void landscapePaperSwapsTheSides();
   void clipsAndTurnsText();
   void cellRatioOfAJapaneseScreenFont();
@@ -50,6 +49,10 @@ void PdfCanvasTest::writesPagesOfThePaperSizeWithExtractableText() {
   canvas.DrawTextAdvances(200, 200, grid, EvenAdvances(grid, 30), {0, 0, 2890, 4124});
   printer.NewPage();
   printer.PageCanvas().DrawText(200, 200, Sj("二頁目"));
+  // Spaced a full cell apart, the half-width letters stand as separate words.
+  printer.PageCanvas().SetFont({"IPAGothic", 60});
+  printer.PageCanvas().DrawTextAdvances(200, 400, "abc", EvenAdvances("abc", 60),
+                                        {0, 0, 2890, 4124});
   printer.EndDoc();
 
   QString info = zenpa::testing::RunTool("pdfinfo", {path});
@@ -58,20 +61,7 @@ void PdfCanvasTest::writesPagesOfThePaperSizeWithExtractableText() {
   QString text = zenpa::testing::RunTool("pdftotext", {"-enc", "UTF-8", path, "-"});
   QVERIFY2(text.contains(QString::fromUtf8("┏━┯━┓数独")), qPrintable(text));
   QVERIFY2(text.contains(QString::fromUtf8("二頁目")), qPrintable(text));
-}
-
-void PdfCanvasTest::placesGlyphsAtTheGivenAdvances() {
-  const zenpa::testing::TempDir dir;
-  const QString path = QString::fromStdString(dir.Path("b.pdf"));
-  zenpa::ui::PdfPrinter printer(path.toStdString(), &fonts_);
-  QVERIFY(printer.BeginDoc("t"));
-  zenpa::platform::Canvas &canvas = printer.PageCanvas();
-  canvas.SetFont({"IPAGothic", 60});
-  // Spaced a full cell apart, the half-width letters stand as separate words.
-  canvas.DrawTextAdvances(200, 200, "abc", EvenAdvances("abc", 60), {0, 0, 2890, 4124});
-  printer.EndDoc();
-  QString text = zenpa::testing::RunTool("pdftotext", {"-enc", "UTF-8", path, "-"}).trimmed();
-  QCOMPARE(text, QString("a b c"));
+  QVERIFY2(text.contains("\na b c\n"), qPrintable(text));
 }
 
 void PdfCanvasTest::landscapePaperSwapsTheSides() {

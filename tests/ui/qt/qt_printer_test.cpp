@@ -109,9 +109,14 @@ private slots:
     ui::QtPrinter printer(&fonts_);
     if (!printer.PrinterNames().empty())
       QSKIP("a printer is installed");
+    QCOMPARE(printer.CurrentIndex(), -1);
     printer.SetPaper(11, platform::kPortrait);
     QCOMPARE(printer.Metrics(), platform::VirtualPrinterMetrics(148, 210));
     QCOMPARE(printer.PaperCode(), 11);
+    printer.SetPaper(9, platform::kLandscape);
+    const platform::PrinterMetrics m = printer.Metrics();
+    QVERIFY2(m.paperW > m.paperH, qPrintable(QString("%1 x %2").arg(m.paperW).arg(m.paperH)));
+    QCOMPARE(printer.Orientation(), platform::kLandscape);
     QVERIFY(!printer.SetupDialog());
     QVERIFY(!printer.BeginDoc("doc"));
   }

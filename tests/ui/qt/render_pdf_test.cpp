@@ -1,6 +1,8 @@
-// Lays documents out and prints them to PDF through the whole engine
-// (layout, PrintWork, QtCanvas, PdfPrinter), then checks the files with
-// poppler's pdfinfo and pdftotext. Set ZENPA_PDF_DIR to keep the files.
+// Lays documents out and draws them through the whole engine (layout,
+// PrintWork, QtCanvas) into a PDF, checked with poppler's pdftotext, and into
+// a preview picture, checked pixel by pixel. Page counts, ranges, passes and
+// headers of the PDF are checked end to end by the command line's tests.
+// Set ZENPA_PDF_DIR to keep the files.
 #include "base/sjis.h"
 #include "platform/font_catalog.h"
 #include "print/layout.h"
@@ -8,11 +10,9 @@
 #include "support/temp_dir.h"
 #include "ui/qt/pdf_printer.h"
 #include "ui/qt/qt_canvas.h"
-#include "ui/qt/qt_printer.h"
 #include "ui/support/poppler_tools.h"
 
 #include <QImage>
-#include <QProcess>
 #include <QtTest>
 
 using zenpa::base::Sj;
@@ -42,13 +42,8 @@ class RenderPdfTest : public QObject {
 
 private slots:
   void init();
-  void printsHeaderGridAndPages();
-  void numbersPagesAtTheBottomPadded();
-  void pouchBindingPutsTwoPagesOnASheet();
-  void evenPassPrintsOnlyBackPages();
   void turnsRightNumbersAndPairedCharacters();
   void previewPaintsPaperStripsAndEdges();
-  void qtPrinterWithoutPrintersIsTheNoPrinterMode();
 
 private:
   // Prints text to name.pdf; returns the file's path.
@@ -86,82 +81,6 @@ QString RenderPdfTest::PrintToPdf(const QString &name, const std::vector<std::st
   if (!r.ran)
     return QString();
   return path;
-}
-
-void RenderPdfTest::printsHeaderGridAndPages() {
-  format_.pageNumberOn = true;
-  format_.printFileName = true;
-  format_.scaleMarksOn = true;
-  std::vector<std::string> text = GridDocument();
-  text.push_back("\f");
-  text.push_back("p++ $0000FF");
-  text.push_back(Sj("大きな赤い文字"));
-  const QString path = PrintToPdf("header_grid", text);
-  QVERIFY(!path.isEmpty());
-  const QString info = zenpa::testing::RunTool("pdfinfo", {path});
-  QCOMPARE(zenpa::testing::PdfPageCount(info), 2);
-  QVERIFY2(info.contains("595 x 842"), qPrintable(info));
-  const QString body =
-      zenpa::testing::RunTool("pdftotext", {"-layout", "-enc", "UTF-8", path, "-"});
-  QVERIFY2(body.contains(QString::fromUtf8("┏━┯━┯━┳━┯━┯━┳━┯━┯━┓")), qPrintable(body));
-  QVERIFY2(body.contains(QString::fromUtf8("┃１│")), qPrintable(body));
-  QVERIFY2(body.contains(QString::fromUtf8("│３┃")), qPrintable(body));
-  QVERIFY2(body.contains("doc (1)"), qPrintable(body));
-  QVERIFY2(body.contains("doc (2)"), qPrintable(body));
-  QVERIFY2(body.contains(QString::fromUtf8("大きな赤い文字")), qPrintable(body));
-  QVERIFY(!body.contains("p++")); // the mark line is not printed
-}
-
-void RenderPdfTest::numbersPagesAtTheBottomPadded() {
-  format_.pageNumberOn = true;
-  format_.pageNumberPos = print::PageNumberPos::Bottom;
-  format_.pageNumberStart = "001";
-  format_.linesPerPage = 4; // ten lines: three pages
-  format_.framePrinted = true;
-  format_.frameRect = {20, 10, 100, 60};
-  format_.paperEdgeOn = true;
-  format_.paperEdgeLine = true;
-  format_.paperRight = 10;
-  const QString path = PrintToPdf("bottom_numbers", GridDocument());
-  QCOMPARE(zenpa::testing::PdfPageCount(zenpa::testing::RunTool("pdfinfo", {path})), 3);
-  const QString body = zenpa::testing::RunTool("pdftotext", {"-enc", "UTF-8", path, "-"});
-  QVERIFY2(body.contains("(001)") && body.contains("(003)"), qPrintable(body));
-}
-
-void RenderPdfTest::pouchBindingPutsTwoPagesOnASheet() {
-  format_.pouchBinding = true;
-  format_.orientation = zenpa::platform::kLandscape;
-  format_.pageNumberOn = true;
-  format_.pageNumberPos = print::PageNumberPos::Bottom;
-  std::vector<std::string> text = GridDocument();
-  text.insert(text.end(), {"\f", Sj("二頁目"), "\f", Sj("三頁目")});
-  const QString path = PrintToPdf("pouch", text);
-  const QString info = zenpa::testing::RunTool("pdfinfo", {path});
-  QCOMPARE(zenpa::testing::PdfPageCount(info), 2);
-  QVERIFY2(info.contains("842 x 595"), qPrintable(info));
-  // Page 2 stands right of page 1 on the first sheet.
-  const QString body =
-      zenpa::testing::RunTool("pdftotext", {"-layout", "-enc", "UTF-8", path, "-"});
-  const QString first = body.section('\f', 0, 0);
-  QVERIFY2(first.contains(QString::fromUtf8("二頁目")), qPrintable(first));
-  QVERIFY2(body.section('\f', 1, 1).contains(QString::fromUtf8("三頁目")), qPrintable(body));
-}
-
-void RenderPdfTest::evenPassPrintsOnlyBackPages() {
-  format_.duplex = true;
-  format_.pageNumberOn = true;
-  format_.printDate = true;
-  status_.range.SetEvenPass(true);
-  std::vector<std::string> text = {Sj("一"), "\f", Sj("二"), "\f", Sj("三"), "\f", Sj("四")};
-  const QString path = PrintToPdf("duplex_even", text);
-  QCOMPARE(zenpa::testing::PdfPageCount(zenpa::testing::RunTool("pdfinfo", {path})), 2);
-  const QString body =
-      zenpa::testing::RunTool("pdftotext", {"-layout", "-enc", "UTF-8", path, "-"});
-  // The back page's header starts with its number.
-  QVERIFY2(body.contains(QRegularExpression("\\(2\\)\\s+2026/12/06")), qPrintable(body));
-  QVERIFY(!body.contains(QString::fromUtf8("三")));
-  QCOMPARE(QString::fromStdString(status_.report().line1),
-           QString::fromStdString(Sj("偶数頁の出力が終了しました。")));
 }
 
 void RenderPdfTest::turnsRightNumbersAndPairedCharacters() {
@@ -212,20 +131,6 @@ void RenderPdfTest::previewPaintsPaperStripsAndEdges() {
   QVERIFY(dark > 0);
   // The grid's top-left corner stands at the margins (23 mm, 15 mm + 2 header lines: none here).
   QVERIFY(qGray(sheet.pixel(326 / 4 + 8, 213 / 4 + 60 / 4 + 8)) < 128);
-}
-
-void RenderPdfTest::qtPrinterWithoutPrintersIsTheNoPrinterMode() {
-  zenpa::ui::QtPrinter printer(&fonts_);
-  if (!printer.PrinterNames().empty())
-    QSKIP("a printer is installed here");
-  QCOMPARE(printer.CurrentIndex(), -1);
-  QVERIFY(!printer.BeginDoc("x"));
-  QVERIFY(!printer.SetupDialog());
-  printer.SetPaper(9, zenpa::platform::kLandscape);
-  const zenpa::platform::PrinterMetrics m = printer.Metrics();
-  QVERIFY2(m.paperW > m.paperH, qPrintable(QString("%1 x %2").arg(m.paperW).arg(m.paperH)));
-  QCOMPARE(printer.Orientation(), zenpa::platform::kLandscape);
-  QCOMPARE(printer.PaperCode(), 9);
 }
 
 QTEST_MAIN(RenderPdfTest)

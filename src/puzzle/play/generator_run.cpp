@@ -98,10 +98,7 @@ void WriteAndGrade(GeneratorRun &run, const puzzle::Grid &puzzle) {
   if (!run.settings.addToDocument)
     Call(run.hooks.resetPageStart);
   ctx.engine.CellGrid = puzzle;
-  AnswerRequest request = RequestFor(AnswerCommand::AnswerS);
-  request.writeAnswer = run.settings.appendAnswer;
-  request.gridPreset = true;
-  MakeAnswer(ctx, request);
+  GradePuzzle(ctx, run.settings.appendAnswer);
   if (!run.settings.addToDocument)
     ctx.memo.SetModified(false);
 }

@@ -14,9 +14,9 @@
 // show afterwards.
 #pragma once
 
+#include "puzzle/play/answer_solve.h"
 #include "puzzle/play/generator_grid.h"
 #include "puzzle/play/generator_settings.h"
-#include "puzzle/play/make_answer.h"
 
 #include <functional>
 #include <string>

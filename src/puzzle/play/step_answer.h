@@ -3,13 +3,11 @@
 // silently up to the step before.
 //
 // Before the steps, a grid the player has partly filled in ("①".."⑨") can be
-// taken up: the player's digits count as steps already made and are checked
-// by a silent solve first. The grid rows are rewritten (givens full-width,
-// other placed cells circled, open cells blank) keeping their indents.
+// taken up (partial_answer.h).
 #pragma once
 
 #include "puzzle/engine/engine.h"
-#include "puzzle/play/make_answer.h"
+#include "puzzle/play/answer_solve.h"
 
 #include <string>
 
@@ -48,19 +46,5 @@ private:
 // the puzzle back at the end (state.ResumeGame). The keys come through
 // StepKeyPressed while the steps wait.
 void DebugAnswer(AnswerContext &ctx, bool fromGame = false);
-
-// Ends the steps and hands the puzzle back to the player's game: StepKey
-// Escape, StopRequest and ResumeGame set ("ゲーム再開").
-void HandBackToGame(AnswerContext &ctx);
-
-// Parts of MakeAnswer in step mode. Each returns false when the command
-// ends there.
-bool TakePartialAnswer(AnswerContext &ctx, const AnswerRequest &request);
-bool CheckPartialAnswer(AnswerContext &ctx);
-// A step back: the solve starts again from StartGrid.
-void StartReplay(AnswerContext &ctx);
-// Asks whether the stuck step solve goes on by trial placement: Yes goes
-// on; No hands the puzzle back to the game; No and Cancel set StopRequest.
-bool AskForTrial(AnswerContext &ctx);
 
 } // namespace zenpa::play

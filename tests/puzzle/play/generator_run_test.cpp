@@ -75,6 +75,23 @@ TEST(GeneratorRun, PlainModeWritesOneGradedPuzzle) {
   EXPECT_EQ(1, brute.Count(ScanGrids(d.memo)[0]));
 }
 
+// Inserting at the caret, the answer follows its puzzle block at once; the
+// page break of a later page below is no place for it.
+TEST(GeneratorRun, AnswerFollowsItsPuzzleWhenInsertingHere) {
+  Desk d;
+  d.place = editor::InsertionPlace::AtCaret;
+  d.settings.addToDocument = true;
+  d.settings.appendAnswer = true;
+  d.settings.target = 30;
+  const std::vector<std::string> later{"first page", "\f", "second page"};
+  d.memo.SetLines(later);
+  d.memo.SetCaret({0, 0});
+  RunGenerator(d.run);
+  ASSERT_EQ(2, GridCount(d.memo));
+  const std::vector<std::string> lines = d.memo.Lines();
+  EXPECT_EQ(later, std::vector<std::string>(lines.end() - 3, lines.end()));
+}
+
 TEST(GeneratorRun, AutoRecordWritesNumberedFilesAndReportsTheLast) {
   testing::TempDir dir;
   Desk d;

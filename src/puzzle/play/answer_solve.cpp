@@ -37,7 +37,7 @@ void TakePresetGrid(Engine &e) {
 
 void ShowResult(AnswerContext &ctx, const puzzle::GradeLabels &labels) {
   ctx.state.Result = labels;
-  ctx.state.Panel3Visible = true;
+  ctx.state.ResultVisible = true;
 }
 
 // The labels of a puzzle the techniques could not finish.
@@ -61,7 +61,7 @@ puzzle::TextOutput OutputOf(AnswerContext &ctx) {
 // End of the trial search: the message for what it found.
 void ReportTrialSearch(AnswerContext &ctx, const puzzle::TrialResult &result) {
   const int count = static_cast<int>(result.answers.size());
-  ctx.state.Label32 = "0";
+  ctx.state.UntriedCellsText = "0";
   if (ctx.state.StopRequest) {
     if (count > 9)
       Message(ctx, base::Sj("こんなに答えがある数独はだめです。"));
@@ -196,7 +196,7 @@ void MakeAnswer(AnswerContext &ctx, const AnswerRequest &request) {
   e.Contradiction = false;
   if (!request.keepStepKey)
     e.StepKey = puzzle::kKeyNone;
-  ctx.state.Panel3Visible = false;
+  ctx.state.ResultVisible = false;
   if (request.stepMode && e.StepTarget < puzzle::kNoStepTarget) {
     StartReplay(ctx);
   } else if (!TakePuzzle(ctx, request) ||

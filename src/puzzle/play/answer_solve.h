@@ -10,10 +10,10 @@
 // on, and reports how many it found. Messages and questions go through the
 // Host; all texts are Shift-JIS.
 //
-// Afterwards, while state.Panel3Visible is set, the result panel shows
+// Afterwards, while state.ResultVisible is set, the result panel shows
 // state.Result: difficulty (Label30), clueLevel (Label31) and hardest
-// (Label40). During a trial search Label32 and the progress bar are in the
-// state too.
+// (Label40). During a trial search the count of cells still to try and the
+// progress bar are in the state too.
 #pragma once
 
 #include "platform/host.h"
@@ -60,12 +60,12 @@ struct SolveState {
   // Result panel Panel3 with Label30 (difficulty), Label31 (clues and level)
   // and Label40 (hardest technique).
   puzzle::GradeLabels Result;
-  bool Panel3Visible = false;
+  bool ResultVisible = false;
   std::string HardestName;
   int AnswerCount = 0;
   // Trial search display while it runs: Label32 (cells still to try) and
   // ProgressBar1 (position of maximum), with the stop button Button48.
-  std::string Label32;
+  std::string UntriedCellsText;
   int ProgressMax = 0;
   int ProgressPosition = 0;
   bool TrialControlsVisible = false;
@@ -74,8 +74,8 @@ struct SolveState {
   puzzle::TrialResumePoint TrialResume;
   // The step panel's stop button Button30 ("やめる", or "ゲーム" when the
   // steps were asked for from the game) and the resume-game button Button51.
-  std::string Button30Caption;
-  bool Button51Visible = false;
+  std::string StepStopCaption;
+  bool ResumeGameVisible = false;
   // The step command hands the puzzle back to the game: the window turns
   // game mode on when the command returns.
   bool ResumeGame = false;

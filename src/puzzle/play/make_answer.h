@@ -7,7 +7,7 @@
 // AnswerContext over its document, host, engine, block writer and SolveState.
 // Step by step, the engine's Observer (a DocumentStepDisplay) waits for keys,
 // which the window hands in with StepKeyPressed; the step panel's texts are
-// the display's Label41 and Label44. Texts are Shift-JIS.
+// the display's stepText and levelText. Texts are Shift-JIS.
 #pragma once
 
 #include "editor/insertion.h"
@@ -23,7 +23,7 @@ std::string CommandCaption(AnswerCommand command, editor::InsertionPlace place);
 
 // Runs a puzzle menu command on the grid nearest the caret; DebugAnswer
 // runs the step-by-step command. Afterwards the result panel shows
-// state.Result while state.Panel3Visible is set.
+// state.Result while state.ResultVisible is set.
 void MakeAnswer(AnswerContext &ctx, AnswerCommand command);
 
 } // namespace zenpa::play

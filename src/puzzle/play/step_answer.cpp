@@ -15,8 +15,8 @@ void DebugAnswer(AnswerContext &ctx, bool fromGame) {
   const platform::TextPos caret = ctx.memo.Caret();
   ctx.state.StopRequest = false;
   ctx.state.ResumeGame = false;
-  ctx.state.Button30Caption = fromGame ? base::Sj("ゲーム") : base::Sj("やめる");
-  ctx.state.Button51Visible = fromGame;
+  ctx.state.StepStopCaption = fromGame ? base::Sj("ゲーム") : base::Sj("やめる");
+  ctx.state.ResumeGameVisible = fromGame;
   MakeAnswer(ctx, RequestFor(AnswerCommand::LevelSDK));
   if (e.Contradiction)
     return;
@@ -42,12 +42,12 @@ void DebugAnswer(AnswerContext &ctx, bool fromGame) {
 }
 
 void DocumentStepDisplay::ShowStatus(const std::string &stepLine, const std::string &levelLine) {
-  Label41 = stepLine;
-  Label44 = levelLine;
-  Panel4Visible = true;
+  stepText = stepLine;
+  levelText = levelLine;
+  panelVisible = true;
 }
 
-void DocumentStepDisplay::HideStatus() { Panel4Visible = false; }
+void DocumentStepDisplay::HideStatus() { panelVisible = false; }
 
 bool DocumentStepDisplay::CellPosition(int x, int y, int &line, std::size_t &offset) const {
   if (ctx_.state.GridTopLine < 0)

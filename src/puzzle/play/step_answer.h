@@ -14,7 +14,7 @@
 namespace zenpa::play {
 
 // Shows the steps of a solve in the document's grid and in the step panel
-// (`Label41`, `Label44`, `Panel4`). WaitForKey lets events run until a key
+// `Panel4`. WaitForKey lets events run until a key
 // has been stored in the engine's StepKey (or a stop is requested).
 class DocumentStepDisplay : public puzzle::StepObserver {
 public:
@@ -28,9 +28,9 @@ public:
   void WaitForKey(puzzle::Engine &engine) override;
   void RefreshCandidateList(puzzle::Engine &engine) override;
 
-  std::string Label41;
-  std::string Label44;
-  bool Panel4Visible = false;
+  std::string stepText;      // Label41: the step
+  std::string levelText;     // Label44: the level
+  bool panelVisible = false; // Panel4
 
 private:
   // Line index and byte offset of cell (x, y) in the document; false when

@@ -68,7 +68,7 @@ TEST(GeneratorRun, PlainModeWritesOneGradedPuzzle) {
   EXPECT_EQ(1, out.attempts);
   ASSERT_EQ(1, GridCount(d.memo)); // the old text was replaced
   EXPECT_NE("old text", d.memo.Line(0));
-  EXPECT_TRUE(d.state.Panel3Visible); // graded
+  EXPECT_TRUE(d.state.ResultVisible); // graded
   EXPECT_FALSE(d.memo.Modified());
   EXPECT_FALSE(d.labels.Running);
   testing::BruteForce brute;
@@ -113,7 +113,7 @@ TEST(GeneratorRun, AutoRecordWritesNumberedFilesAndReportsTheLast) {
   EXPECT_EQ("009", d.settings.lastNumber);
   EXPECT_EQ("rec009.txt", renamed);
   EXPECT_EQ(base::Sj("rec009まで記録／") + std::to_string(out.attempts) + base::Sj("回"),
-            d.labels.Label38);
+            d.labels.autoRecordText);
   // Each file holds the one puzzle of the document at its time: 9 rows and an empty line.
   std::vector<std::string> lines = base::SplitLines(dir.Read("rec008.nbp"));
   EXPECT_EQ(10u, lines.size());
@@ -140,7 +140,7 @@ TEST(GeneratorRun, FailedRecordStopsTheRun) {
   ASSERT_FALSE(d.host.messages.empty());
   EXPECT_EQ(base::Sj("数独データが保存できません"), d.host.messages.back().text);
   EXPECT_EQ(base::Sj("記録なし／") + std::to_string(out.attempts) + base::Sj("回"),
-            d.labels.Label38);
+            d.labels.autoRecordText);
 }
 
 TEST(GeneratorRun, ConditionsPanelRepeatsUntilTheWindowIsMet) {
@@ -161,7 +161,8 @@ TEST(GeneratorRun, ConditionsPanelRepeatsUntilTheWindowIsMet) {
   for (int v : grid)
     clues += v != 0;
   EXPECT_EQ(28, clues);
-  EXPECT_EQ(base::Sj("完成／") + std::to_string(out.attempts) + base::Sj("回"), d.labels.Label46);
+  EXPECT_EQ(base::Sj("完成／") + std::to_string(out.attempts) + base::Sj("回"),
+            d.labels.conditionsText);
 }
 
 TEST(GeneratorRun, PatternErrorEndsTheRunWithItsMessage) {
@@ -204,8 +205,9 @@ TEST(GeneratorRun, StopButtonEndsTheRunAsStopped) {
   d.settings.conditionsPanel = true;
   const GeneratorOutcome out = RunGenerator(d.stoppingRun);
   EXPECT_EQ(0, out.accepted);
-  EXPECT_EQ(base::Sj("中止／") + std::to_string(out.attempts) + base::Sj("回"), d.labels.Label46);
-  EXPECT_FALSE(d.labels.Button14Visible);
+  EXPECT_EQ(base::Sj("中止／") + std::to_string(out.attempts) + base::Sj("回"),
+            d.labels.conditionsText);
+  EXPECT_FALSE(d.labels.stopButtonVisible);
   EXPECT_FALSE(d.labels.Running);
   // Stopping let output through again: the attempt in hand was written.
   EXPECT_EQ(1, GridCount(d.memo));
@@ -221,7 +223,7 @@ TEST(GeneratorRun, AutoRecordStoppedBeforeTheFirstSaveRecordsNothing) {
   const GeneratorOutcome out = RunGenerator(d.stoppingRun);
   EXPECT_EQ(-1, out.lastRecorded);
   EXPECT_EQ(base::Sj("記録なし／") + std::to_string(out.attempts) + base::Sj("回"),
-            d.labels.Label38);
+            d.labels.autoRecordText);
   EXPECT_FALSE(dir.Exists("s001.nbp"));
 }
 

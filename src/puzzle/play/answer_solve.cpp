@@ -58,6 +58,12 @@ puzzle::TextOutput OutputOf(AnswerContext &ctx) {
   return out;
 }
 
+// Runs one of the engine's writers through the puzzle block writer.
+template <typename Writer> void WriteThrough(AnswerContext &ctx, Writer write) {
+  puzzle::TextOutput out = OutputOf(ctx);
+  write(ctx.engine, out);
+}
+
 // End of the trial search: the message for what it found.
 void ReportTrialSearch(AnswerContext &ctx, const puzzle::TrialResult &result) {
   const int count = static_cast<int>(result.answers.size());
@@ -235,24 +241,12 @@ void AnswerEnd(AnswerContext &ctx) {
     ctx.engine.Observer->HideStatus();
 }
 
-void kotaetuke(AnswerContext &ctx) {
-  puzzle::TextOutput out = OutputOf(ctx);
-  puzzle::kotaetuke(ctx.engine, out);
-}
+void kotaetuke(AnswerContext &ctx) { WriteThrough(ctx, puzzle::kotaetuke); }
 
-void itiran(AnswerContext &ctx) {
-  puzzle::TextOutput out = OutputOf(ctx);
-  puzzle::itiran(ctx.engine, out);
-}
+void itiran(AnswerContext &ctx) { WriteThrough(ctx, puzzle::itiran); }
 
-void kotae9txt(AnswerContext &ctx) {
-  puzzle::TextOutput out = OutputOf(ctx);
-  puzzle::kotae9txt(ctx.engine, out);
-}
+void kotae9txt(AnswerContext &ctx) { WriteThrough(ctx, puzzle::kotae9txt); }
 
-void kotae1txt(AnswerContext &ctx) {
-  puzzle::TextOutput out = OutputOf(ctx);
-  puzzle::kotae1txt(ctx.engine, out);
-}
+void kotae1txt(AnswerContext &ctx) { WriteThrough(ctx, puzzle::kotae1txt); }
 
 } // namespace zenpa::play

@@ -98,12 +98,12 @@ void PuzzleCommands::EndRun() {
   engine_.Observer = nullptr;
   engine_.StepMode = false;
   writer_.SetSuppressed(false);
-  steps_.Panel4Visible = false;
+  steps_.panelVisible = false;
   levelCheck_.panelVisible = false;
   state_.Running = false;
   state_.TrialControlsVisible = false;
   labels_.Running = false;
-  labels_.Button14Visible = labels_.Button14Enabled = false;
+  labels_.stopButtonVisible = labels_.stopButtonEnabled = false;
   status_.progressVisible = false;
 }
 
@@ -295,7 +295,7 @@ void PuzzleCommands::ClickSwitch() { engine_.Options.AdvanceSwitch(); }
 
 void PuzzleCommands::SetConditionsPanel(bool shown) {
   if (shown && !format_.format.puzzle.settingsMenuShown)
-    labels_.Label46 = Sj("完成まで繰返し");
+    labels_.conditionsText = Sj("完成まで繰返し");
   format_.format.puzzle.settingsMenuShown = shown;
   if (!shown) {
     SetExtraPanel(false);
@@ -311,7 +311,7 @@ void PuzzleCommands::ToggleAutoRecord() {
   } else {
     SetConditionsPanel(true);
     p.recordPanelShown = true;
-    labels_.Label38 = Sj("作成と記録を繰り返します");
+    labels_.autoRecordText = Sj("作成と記録を繰り返します");
   }
   SettingsChanged();
 }
@@ -322,29 +322,29 @@ PuzzleDisplay PuzzleCommands::Display() const {
   const bool here = format_.format.insertionPlace == print::InsertionPlace::Here;
   d.answerSCaption = Sj(here ? "数独解答を次頁に挿入(&A)" : "数独解答を文末に追加(&A)");
   d.insertionLabel = editor::InsertionLabel(PlaceFrom(format_.format));
-  d.resultVisible = state_.Panel3Visible;
+  d.resultVisible = state_.ResultVisible;
   d.difficultyText = state_.Result.difficulty;
   d.clueLevelText = state_.Result.clueLevel;
   d.hardestText = state_.Result.hardest;
-  d.stepVisible = steps_.Panel4Visible || levelCheck_.panelVisible;
+  d.stepVisible = steps_.panelVisible || levelCheck_.panelVisible;
   d.stepBackVisible = run_ == Run::Steps;
-  d.stepText = levelCheck_.panelVisible ? Sj("[ENTER] で次へ") : steps_.Label41;
-  d.levelText = levelCheck_.panelVisible ? levelCheck_.levelLabel : steps_.Label44;
+  d.stepText = levelCheck_.panelVisible ? Sj("[ENTER] で次へ") : steps_.stepText;
+  d.levelText = levelCheck_.panelVisible ? levelCheck_.levelLabel : steps_.levelText;
   d.stepColour = engine_.LevelPanelColour;
   d.caption = levelCheck_.panelVisible ? levelCheck_.caption : std::string();
   d.trialVisible = state_.TrialControlsVisible;
-  d.trialCellsText = state_.Label32;
-  d.trialValue = kTrialProgressMax - std::atoi(state_.Label32.c_str());
+  d.trialCellsText = state_.UntriedCellsText;
+  d.trialValue = kTrialProgressMax - std::atoi(state_.UntriedCellsText.c_str());
   d.generatorProgressVisible = status_.progressVisible;
   d.progressMax = status_.progressMax;
   d.progress = status_.progress;
   d.gaugeMax = status_.gaugeMax;
   d.gaugeValue = status_.gaugeValue;
-  d.contradictionText = status_.Label9;
-  d.attemptsText = labels_.Label46;
-  d.autoRecordText = labels_.Label38;
-  d.stopButtonVisible = labels_.Button14Visible;
-  d.stopButtonEnabled = labels_.Button14Enabled;
+  d.contradictionText = status_.contradictionText;
+  d.attemptsText = labels_.conditionsText;
+  d.autoRecordText = labels_.autoRecordText;
+  d.stopButtonVisible = labels_.stopButtonVisible;
+  d.stopButtonEnabled = labels_.stopButtonEnabled;
   const bool switchOn = engine_.Options.SwitchOn();
   d.conditionsTitle = Sj(switchOn ? "★数独の条件設定有効★" : "★数独の条件設定★");
   d.conditionsTitleColour = switchOn ? kRed : kTeal;

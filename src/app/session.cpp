@@ -6,7 +6,6 @@
 #include "base/paths.h"
 #include "base/sjis.h"
 #include "base/units.h"
-#include "print/render_text.h"
 
 namespace zenpa::app {
 namespace {
@@ -272,15 +271,19 @@ void Session::StartTimerTool() {
 }
 
 void Session::Relayout() {
-  // Without a printer the program's paper is the format's.
-  if (!hasPrinter_)
-    printer_.SetPaper(format_.format.paperSize, format_.format.orientation);
   platform::Canvas *canvas = view_ ? view_->MeasureCanvas() : nullptr;
-  if (canvas)
-    layout_.Relayout(memo_, format_.format, printer_.Metrics(), view_->EditorCellRatio(),
-                     fontFaces_, *canvas);
+  Desk().Relayout(SourceOf(), canvas);
   if (view_)
     view_->DocumentLaidOut();
+}
+
+print::PrintDesk Session::Desk() {
+  return {format_.format, layout_, printer_, hasPrinter_, host_, pdfPrinter};
+}
+
+print::PrintSource Session::SourceOf() const {
+  const print::CellRatio ratio = view_ ? view_->EditorCellRatio() : print::CellRatio{};
+  return {memo_, ratio, fontFaces_, document_.FileName()};
 }
 
 void Session::PrintCommand(bool enlargedViewShown) {
@@ -289,20 +292,13 @@ void Session::PrintCommand(bool enlargedViewShown) {
     return;
   }
   Relayout();
-  const print::PrintedLines lines(memo_);
-  const print::CellRatio ratio = view_ ? view_->EditorCellRatio() : print::CellRatio{};
-  const std::string &name = document_.FileName();
-  const std::string date = print::TodayShortDate();
-  const print::PrintDocument doc{lines, layout_.Layout(), ratio, fontFaces_, name, "", date};
-  print::PrintCommand(
-      {format_.format, layout_.Status(), doc, printer_, hasPrinter_, host_, pdfPrinter});
+  Desk().Print(SourceOf());
   if (view_)
     view_->DocumentLaidOut();
 }
 
 void Session::PrinterSetupCommand() {
-  const print::PrinterSetupResult r =
-      print::PrinterSetupCommand(format_.format, layout_.Status(), printer_, hasPrinter_, host_);
+  const print::PrinterSetupResult r = Desk().PrinterSetup();
   if (r.accepted) {
     printerName_ = r.printerName;
     format_.modified = true;

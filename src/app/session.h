@@ -171,6 +171,9 @@ private:
   bool LoadNamedDocument(const std::string &name);
   std::string NotFoundMessage(const std::string &name) const;
   PuzzleHooks PuzzleHooksOf();
+  // The print state and the document as the print commands see them.
+  print::PrintDesk Desk();
+  print::PrintSource SourceOf() const;
 
   platform::Memo &memo_;
   platform::Host &host_;

@@ -3,11 +3,11 @@
 #include "base/file_io.h"
 #include "base/paths.h"
 #include "base/sjis.h"
+#include "cli/stderr_host.h"
 #include "platform/font_catalog.h"
-#include "platform/scripted_host.h"
+#include "platform/text_memo.h"
 #include "print/format_file.h"
-#include "print/layout.h"
-#include "print/print_run.h"
+#include "print/print_commands.h"
 #include "ui/main/editor_font.h"
 #include "ui/qt/pdf_printer.h"
 #include "ui/qt/qt_canvas.h"
@@ -165,41 +165,41 @@ struct Job {
   std::vector<std::string> faces;
 };
 
-print::PrintStatus StatusOf(const PrintRequest &r) {
-  print::PrintStatus status;
-  status.range.SetStartPage(r.selection.startPage);
-  status.range.SetEndPage(r.selection.endPage);
-  status.range.SetCopies(r.copies);
-  status.range.SetEvenPass(r.selection.evenPass);
-  return status;
+// The page range and copies the options ask for, as the panel's fields hold them.
+void SetRange(const PrintRequest &r, print::PageRange &range) {
+  range.SetStartPage(r.selection.startPage);
+  range.SetEndPage(r.selection.endPage);
+  range.SetCopies(r.copies);
+  range.SetEvenPass(r.selection.evenPass);
 }
 
-// Lays the document out and prints it like the window's print button: the
-// printed cell takes the proportions of the editor's starting font.
+// Lays the document out and prints it through the window's print button: the
+// printed cell takes the proportions of the editor's starting font, and the
+// format's paper is the printer's.
 int PrintDocument(const PrintRequest &r, Job &job, const platform::FontCatalog &fonts,
                   platform::Printer &printer) {
-  print::PrintFormat &f = job.format;
-  printer.SetPaper(f.paperSize, f.orientation);
+  printer.SetPaper(job.format.paperSize, job.format.orientation);
   QImage scratch(1, 1, QImage::Format_RGB32);
   QPainter painter(&scratch);
   ui::QtCanvas measure(painter, {}, &fonts);
-  const print::CellRatio ratio = ui::StartEditorCellRatio(fonts);
-  const print::PrintedLines lines(job.lines);
-  const print::LayoutInput in{f, printer.Metrics(), ratio, job.faces, r.selection.evenPass};
-  const print::LayoutResult layout = print::RunLayout(lines, in, measure);
-  print::PrintStatus status = StatusOf(r);
-  const print::PrintDocument doc{
-      lines, layout, ratio, job.faces, r.document, {}, print::TodayShortDate()};
-  platform::ScriptedHost host;
-  const print::PrintWorkResult result =
-      print::PrintWork(f, status, doc, print::RunMode::Print, {&printer, true, nullptr, &host, {}});
+  platform::TextMemo memo;
+  memo.SetLines(std::move(job.lines));
+  const print::PrintSource source{memo, ui::StartEditorCellRatio(fonts), job.faces, r.document};
+  print::LayoutState layout;
+  SetRange(r, layout.Status().range);
+  StderrHost host("zenpa print: ");
+  print::PrintDesk desk{job.format, layout, printer, true, host, {}};
+  desk.Relayout(source, &measure);
+  const int pages = layout.Layout().pagination.pageCount;
+  host.SetNote(" (the document has " + std::to_string(pages) + " pages)");
+  const print::PrintWorkResult result = desk.Print(source);
   if (!result.ran) {
-    const std::string why = host.messages.empty() ? status.endPageLabel() : host.messages[0].text;
-    Fail(base::SjisToUtf8(why) + " (the document has " +
-         std::to_string(layout.pagination.pageCount) + " pages)");
+    // A range that selects no page shows its error on the panel, not as a message.
+    if (host.MessagesShown() == 0)
+      host.Message(layout.Status().endPageLabel());
     return 1;
   }
-  std::printf("%d sheets of %d pages\n", result.sheetsPrinted, layout.pagination.pageCount);
+  std::printf("%d sheets of %d pages\n", result.sheetsPrinted, pages);
   return 0;
 }
 

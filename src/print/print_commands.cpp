@@ -2,6 +2,7 @@
 
 #include "base/paths.h"
 #include "base/sjis.h"
+#include "print/render_text.h"
 
 #include <optional>
 
@@ -18,33 +19,42 @@ platform::FileDialog PdfFileDialog(const std::string &docFileName) {
   return d;
 }
 
-PrintWorkResult PrintCommand(const PrintCommandInput &in) {
+void PrintDesk::Relayout(const PrintSource &source, platform::Canvas *canvas) {
+  if (!hasPrinter)
+    printer.SetPaper(format.paperSize, format.orientation);
+  if (canvas)
+    layout.Relayout(source.memo, format, printer.Metrics(), source.cellRatio, source.fonts,
+                    *canvas);
+}
+
+PrintWorkResult PrintDesk::Print(const PrintSource &source) {
+  const PrintedLines lines(source.memo);
+  const PrintDocument doc{lines,           layout.Layout(),    source.cellRatio,
+                          source.fonts,    source.docFileName, "",
+                          TodayShortDate()};
   std::unique_ptr<platform::Printer> file;
-  PrintTarget target{&in.printer, in.hasPrinter, nullptr, &in.host, {}};
-  if (!in.hasPrinter && in.pdfPrinter) {
+  PrintTarget target{&printer, hasPrinter, nullptr, &host, {}};
+  if (!hasPrinter && pdfPrinter) {
     target.filePrinter = [&]() -> platform::Printer * {
-      const std::optional<std::string> path =
-          in.host.SaveFileName(PdfFileDialog(in.doc.docFileName));
+      const std::optional<std::string> path = host.SaveFileName(PdfFileDialog(doc.docFileName));
       if (!path)
         return nullptr;
-      file = in.pdfPrinter(*path);
-      file->SetPaper(in.printer.PaperCode(), in.printer.Orientation());
+      file = pdfPrinter(*path);
+      file->SetPaper(printer.PaperCode(), printer.Orientation());
       return file.get();
     };
   }
-  return PrintWork(in.format, in.status, in.doc, RunMode::Print, target);
+  return PrintWork(format, layout.Status(), doc, RunMode::Print, target);
 }
 
-PrinterSetupResult PrinterSetupCommand(PrintFormat &format, PrintStatus &status,
-                                       platform::Printer &printer, bool hasPrinter,
-                                       platform::Host &host) {
+PrinterSetupResult PrintDesk::PrinterSetup() {
   if (!hasPrinter) {
     host.Message(NoPrinterText());
     return {};
   }
-  PrinterSetupResult r = PrinterSetup(format, printer);
+  PrinterSetupResult r = print::PrinterSetup(format, printer);
   if (r.accepted)
-    status.ShowPrinterOffsets(r.offsetText, r.offsetVisible);
+    layout.Status().ShowPrinterOffsets(r.offsetText, r.offsetVisible);
   return r;
 }
 

@@ -7,6 +7,7 @@
 #include "platform/recording_canvas.h"
 #include "platform/recording_printer.h"
 #include "platform/scripted_host.h"
+#include "platform/text_memo.h"
 
 #include <gtest/gtest.h>
 
@@ -31,26 +32,27 @@ private:
 
 class PrintCommandsTest : public ::testing::Test {
 protected:
-  PrintCommandsTest() : lines({"1", "\f", "2"}) {
+  PrintCommandsTest() {
+    memo.SetLines({"1", "\f", "2"});
     platform::RecordingCanvas measure;
-    layout = RunLayout(lines, {format, standIn.Metrics(), {}, {}, false}, measure);
-  }
-
-  PrintWorkResult Print() {
-    const PrintDocument doc{lines, layout, {}, {}, "/home/u/note.txt", "", ""};
-    PdfPrinterFactory factory = [this](const std::string &path) {
+    desk.Relayout(source, &measure);
+    desk.pdfPrinter = [this](const std::string &path) {
       paths.push_back(path);
       return std::make_unique<KeptPrinter>(seen);
     };
-    return PrintCommand({format, status, doc, standIn, false, host, factory});
   }
 
+  PrintWorkResult Print() { return desk.Print(source); }
+  PrintStatus &status() { return layout.Status(); }
+
   PrintFormat format;
-  PrintStatus status;
-  PrintedLines lines;
-  LayoutResult layout;
+  LayoutState layout;
+  platform::TextMemo memo;
+  std::vector<std::string> fonts;
+  PrintSource source{memo, {}, fonts, "/home/u/note.txt"};
   platform::RecordingPrinter standIn; // no printer installed
   platform::ScriptedHost host;
+  PrintDesk desk{format, layout, standIn, false, host, {}};
   std::vector<std::string> paths;
   Seen seen;
 };
@@ -67,27 +69,27 @@ TEST_F(PrintCommandsTest, PagesGoToTheNamedPdfOnTheStandInsPaper) {
   EXPECT_EQ(platform::kLandscape, seen.orientation);
   EXPECT_EQ(2u, seen.pages);
   EXPECT_EQ(2, r.sheetsPrinted);
-  EXPECT_EQ(base::Sj("印刷頁の出力が終了しました。"), status.report().line1);
+  EXPECT_EQ(base::Sj("印刷頁の出力が終了しました。"), status().report().line1);
   EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(PrintCommandsTest, NoFileIsAskedForOrMadeWhenNothingPrints) {
-  status.range.SetStartPage(3);
+  status().range.SetStartPage(3);
   EXPECT_FALSE(Print().ran);
   EXPECT_TRUE(host.fileDialogs.empty());
-  EXPECT_EQ(PageRangeErrorText(), status.endPageLabel());
+  EXPECT_EQ(PageRangeErrorText(), status().endPageLabel());
 
-  status.range.SetStartPage(1);
+  status().range.SetStartPage(1);
   host.fileNames = {std::nullopt};
   EXPECT_FALSE(Print().ran);
   EXPECT_TRUE(paths.empty());
   EXPECT_TRUE(host.messages.empty());
-  EXPECT_FALSE(status.reportVisible());
+  EXPECT_FALSE(status().reportVisible());
 }
 
 TEST_F(PrintCommandsTest, SetupWithoutPrinterShowsNoDialog) {
   standIn.ScriptSetupDialog(true, platform::VirtualPrinterMetrics(257, 364));
-  const PrinterSetupResult r = PrinterSetupCommand(format, status, standIn, false, host);
+  const PrinterSetupResult r = desk.PrinterSetup();
   EXPECT_FALSE(r.dialogShown);
   ASSERT_EQ(1u, host.messages.size());
   EXPECT_EQ(NoPrinterText(), host.messages[0].text);

@@ -54,7 +54,7 @@ void AnswerListing::Progress(int remaining) {
     return;
   eventsRun_ = true;
   lastEvents_ = now;
-  ctx_.state.Label32 = std::to_string(remaining);
+  ctx_.state.UntriedCellsText = std::to_string(remaining);
   ctx_.host.ProcessEvents();
 }
 
@@ -75,8 +75,8 @@ void AnswerListing::Answer(const puzzle::TrialAnswer &answer, const puzzle::Engi
     StageTwoAnswer(answer);
     return;
   }
-  if (ctx_.state.Button30Caption == base::Sj("ゲーム"))
-    ctx_.state.Button51Visible = true;
+  if (ctx_.state.StepStopCaption == base::Sj("ゲーム"))
+    ctx_.state.ResumeGameVisible = true;
   // Stopped while its steps were shown, the answer is not listed either.
   if (stepMode_ && !ShowTrialSteps(answer))
     return;

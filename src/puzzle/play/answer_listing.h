@@ -4,7 +4,7 @@
 #pragma once
 
 #include "puzzle/engine/trial.h"
-#include "puzzle/play/make_answer.h"
+#include "puzzle/play/answer_solve.h"
 
 #include <cstdint>
 

@@ -193,7 +193,7 @@ bool SafeSolves(puzzle::Engine &e, const Grid &puzzle, GeneratorEnv &env) {
   puzzle::anzensyokyo(e);
   if (e.Contradiction) {
     ++env.status.sdkNG;
-    env.status.Label9 = "sdkNG" + std::to_string(env.status.sdkNG);
+    env.status.contradictionText = "sdkNG" + std::to_string(env.status.sdkNG);
     return false;
   }
   return puzzle::AllPlaced(e.CellGrid);

@@ -26,8 +26,8 @@ struct GeneratorStatus {
   int progressMax = 0; // ProgressBar1: removal trials
   int progress = 0;
   bool progressVisible = false;
-  int sdkNG = 0;      // solver contradictions met while removing
-  std::string Label9; // "sdkNG" + count, once one was met
+  int sdkNG = 0;                 // solver contradictions met while removing
+  std::string contradictionText; // Label9: "sdkNG" + count, once one was met
 };
 
 // The run's surroundings: events are let through now and then, and the stop

@@ -40,7 +40,7 @@ bool SetUp(GeneratorRun &run, RunCounters &c) {
   run.answer.state.AutoRecordPanelShown = s.autoRecord;
   if (s.RepeatMode()) {
     run.answer.writer.SetSuppressed(true);
-    run.labels.Button14Visible = run.labels.Button14Enabled = true;
+    run.labels.stopButtonVisible = run.labels.stopButtonEnabled = true;
     CorrectClueWindow(s);
   }
   if (s.autoRecord) {
@@ -56,10 +56,11 @@ bool SetUp(GeneratorRun &run, RunCounters &c) {
 
 void ShowAttempt(GeneratorRun &run, const RunCounters &c) {
   if (run.settings.conditionsPanel)
-    run.labels.Label46 = base::Sj("作成中／") + Times(c.outcome.attempts);
+    run.labels.conditionsText = base::Sj("作成中／") + Times(c.outcome.attempts);
   if (run.settings.autoRecord)
-    run.labels.Label38 = run.settings.stem + RecordNumberText(c.number, run.settings.firstNumber) +
-                         base::Sj("を作成中／") + Times(c.attemptsThis);
+    run.labels.autoRecordText = run.settings.stem +
+                                RecordNumberText(c.number, run.settings.firstNumber) +
+                                base::Sj("を作成中／") + Times(c.attemptsThis);
 }
 
 // A complete grid, re-seeding the generator from the clock from the
@@ -76,7 +77,7 @@ puzzle::Grid NextCompleteGrid(GeneratorRun &run, RunCounters &c, GeneratorEnv &e
 std::optional<RemovalResult> MakePuzzle(GeneratorRun &run, RunCounters &c, GeneratorEnv &env) {
   const puzzle::Grid solution = NextCompleteGrid(run, c, env);
   const GeneratorSettings &s = run.settings;
-  if (s.patternMode && run.labels.Button14Enabled) {
+  if (s.patternMode && run.labels.stopButtonEnabled) {
     const PatternReading pattern = ReadPattern(s.patternText);
     if (pattern.fault != PatternFault::None) {
       run.answer.host.Message(PatternFaultMessage(pattern.fault));
@@ -98,10 +99,7 @@ void WriteAndGrade(GeneratorRun &run, const puzzle::Grid &puzzle) {
   if (!run.settings.addToDocument)
     Call(run.hooks.resetPageStart);
   ctx.engine.CellGrid = puzzle;
-  AnswerRequest request = RequestFor(AnswerCommand::AnswerS);
-  request.writeAnswer = run.settings.appendAnswer;
-  request.gridPreset = true;
-  MakeAnswer(ctx, request);
+  GradePuzzle(ctx, run.settings.appendAnswer);
   if (!run.settings.addToDocument)
     ctx.memo.SetModified(false);
 }
@@ -114,7 +112,7 @@ bool SaveRecord(GeneratorRun &run, RunCounters &c) {
       !WritePuzzleFile(name, run.answer.memo, PuzzleDialect::Plain, run.completedAnswer).ok) {
     run.answer.host.Message(base::Sj("数独データが保存できません"));
     c.outcome.recordFailed = true;
-    run.labels.Button14Enabled = false;
+    run.labels.stopButtonEnabled = false;
     return false;
   }
   c.outcome.lastRecorded = c.number;
@@ -142,7 +140,7 @@ void Accept(GeneratorRun &run, RunCounters &c, const puzzle::Grid &puzzle) {
 bool MayGoOn(GeneratorRun &run, const RunCounters &c) {
   if (run.answer.state.StopRequest || c.patternError || c.outcome.recordFailed)
     return false;
-  if (run.labels.Button14Enabled)
+  if (run.labels.stopButtonEnabled)
     return true;
   return !run.settings.RepeatMode() || run.settings.patternMode;
 }
@@ -165,22 +163,23 @@ bool Attempt(GeneratorRun &run, RunCounters &c, GeneratorEnv &env) {
   if (!e.Contradiction &&
       Accepts(e.Options, run.settings, e.Level, e.LevelSub, made->clues, made->success))
     Accept(run, c, made->puzzle);
-  return !(run.settings.patternMode && !run.labels.Button14Enabled);
+  return !(run.settings.patternMode && !run.labels.stopButtonEnabled);
 }
 
 void Finish(GeneratorRun &run, const RunCounters &c) {
   const GeneratorSettings &s = run.settings;
   run.answer.writer.SetSuppressed(false);
   run.labels.Running = false;
-  run.labels.Button14Enabled = run.labels.Button14Visible = false;
+  run.labels.stopButtonEnabled = run.labels.stopButtonVisible = false;
   const std::string times = Times(c.outcome.attempts);
   if (s.conditionsPanel)
-    run.labels.Label46 = base::Sj(c.number > c.last ? "完成／" : "中止／") + times;
+    run.labels.conditionsText = base::Sj(c.number > c.last ? "完成／" : "中止／") + times;
   if (s.autoRecord) {
-    run.labels.Label38 = c.outcome.lastRecorded < 0
-                             ? base::Sj("記録なし／") + times
-                             : s.stem + RecordNumberText(c.outcome.lastRecorded, s.firstNumber) +
-                                   base::Sj("まで記録／") + times;
+    run.labels.autoRecordText = c.outcome.lastRecorded < 0
+                                    ? base::Sj("記録なし／") + times
+                                    : s.stem +
+                                          RecordNumberText(c.outcome.lastRecorded, s.firstNumber) +
+                                          base::Sj("まで記録／") + times;
   }
   run.status.progressVisible = false;
   Call(run.hooks.refreshLayout);
@@ -197,7 +196,7 @@ GeneratorOutcome RunGenerator(GeneratorRun &run) {
   if (!SetUp(run, c))
     return c.outcome;
   GeneratorEnv env{run.rng, run.status, &run.answer.host,
-                   run.settings.RepeatMode() ? &run.labels.Button14Enabled : nullptr};
+                   run.settings.RepeatMode() ? &run.labels.stopButtonEnabled : nullptr};
   while (c.number <= c.last && MayGoOn(run, c)) {
     if (!Attempt(run, c, env))
       break;
@@ -207,7 +206,7 @@ GeneratorOutcome RunGenerator(GeneratorRun &run) {
 }
 
 void StopGenerator(GeneratorRun &run) {
-  run.labels.Button14Enabled = false;
+  run.labels.stopButtonEnabled = false;
   if (run.answer.memo.LineCount() == 0 || !run.settings.autoRecord)
     run.answer.writer.SetSuppressed(false);
 }

@@ -8,15 +8,15 @@
 //   GeneratorRun run{answer, settings, labels, status, rng, hooks, programDir, completedAnswer};
 //   RunGenerator(run); // returns when the run has ended
 // The run lets events through answer.host between steps; the window then
-// shows labels (Label46, Label38, Button14) and status (Gauge1, ProgressBar1,
-// Label9), and its stop button "中 止" calls StopGenerator(run). The run
+// shows labels (Label46, Label38, the stop button Button14) and status
+// (Gauge1, ProgressBar1, Label9), and its stop button "中 止" calls StopGenerator(run). The run
 // corrects settings (the clue window, the record numbers) for the panel to
 // show afterwards.
 #pragma once
 
+#include "puzzle/play/answer_solve.h"
 #include "puzzle/play/generator_grid.h"
 #include "puzzle/play/generator_settings.h"
-#include "puzzle/play/make_answer.h"
 
 #include <functional>
 #include <string>
@@ -25,10 +25,12 @@ namespace zenpa::play {
 
 // The labels and buttons of the run that the window shows.
 struct GeneratorLabels {
-  std::string Label46; // conditions panel: "作成中／" / "完成／" / "中止／" + attempts + "回"
-  std::string Label38; // auto-record panel
-  bool Button14Visible = false;
-  bool Button14Enabled = false; // disabled by the stop button
+  // Label46 of the conditions panel: "作成中／" / "完成／" / "中止／" + attempts + "回".
+  std::string conditionsText;
+  std::string autoRecordText; // Label38 of the auto-record panel
+  // The stop button Button14 "中 止", which disables itself when pressed.
+  bool stopButtonVisible = false;
+  bool stopButtonEnabled = false;
   // While running, the commands that start a run or replace the document
   // are disabled, and with auto-record the three record edits are read-only.
   bool Running = false;

@@ -15,7 +15,7 @@ bool IsLevelCheckKey(int key) { return key == puzzle::kKeyEnter || key == puzzle
 LevelCheck GradingLevelCheck(AnswerContext &ctx, LevelCheckDisplay &display) {
   return [&ctx, &display](const ReadGrid &, const std::string &fileName) {
     const platform::TextPos caret = ctx.memo.Caret();
-    MakeAnswer(ctx, AnswerCommand::LevelSDK);
+    MakeAnswer(ctx, RequestFor(AnswerCommand::LevelSDK));
     ctx.memo.SetCaret(caret);
     display.caption = "ZENPA - " + base::ExtractFileName(fileName);
     display.levelLabel = "L." + std::to_string(ctx.engine.Level);

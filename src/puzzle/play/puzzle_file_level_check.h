@@ -4,7 +4,7 @@
 // the engine's StepKey by the window, the document or the panel's buttons.
 #pragma once
 
-#include "puzzle/play/make_answer.h"
+#include "puzzle/play/answer_solve.h"
 #include "puzzle/play/puzzle_file_reader.h"
 
 #include <string>

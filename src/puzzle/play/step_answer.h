@@ -3,20 +3,18 @@
 // silently up to the step before.
 //
 // Before the steps, a grid the player has partly filled in ("①".."⑨") can be
-// taken up: the player's digits count as steps already made and are checked
-// by a silent solve first. The grid rows are rewritten (givens full-width,
-// other placed cells circled, open cells blank) keeping their indents.
+// taken up (partial_answer.h).
 #pragma once
 
 #include "puzzle/engine/engine.h"
-#include "puzzle/play/make_answer.h"
+#include "puzzle/play/answer_solve.h"
 
 #include <string>
 
 namespace zenpa::play {
 
 // Shows the steps of a solve in the document's grid and in the step panel
-// (`Label41`, `Label44`, `Panel4`). WaitForKey lets events run until a key
+// `Panel4`. WaitForKey lets events run until a key
 // has been stored in the engine's StepKey (or a stop is requested).
 class DocumentStepDisplay : public puzzle::StepObserver {
 public:
@@ -30,9 +28,9 @@ public:
   void WaitForKey(puzzle::Engine &engine) override;
   void RefreshCandidateList(puzzle::Engine &engine) override;
 
-  std::string Label41;
-  std::string Label44;
-  bool Panel4Visible = false;
+  std::string stepText;      // Label41: the step
+  std::string levelText;     // Label44: the level
+  bool panelVisible = false; // Panel4
 
 private:
   // Line index and byte offset of cell (x, y) in the document; false when
@@ -48,19 +46,5 @@ private:
 // the puzzle back at the end (state.ResumeGame). The keys come through
 // StepKeyPressed while the steps wait.
 void DebugAnswer(AnswerContext &ctx, bool fromGame = false);
-
-// Ends the steps and hands the puzzle back to the player's game: StepKey
-// Escape, StopRequest and ResumeGame set ("ゲーム再開").
-void HandBackToGame(AnswerContext &ctx);
-
-// Parts of MakeAnswer in step mode. Each returns false when the command
-// ends there.
-bool TakePartialAnswer(AnswerContext &ctx, const AnswerRequest &request);
-bool CheckPartialAnswer(AnswerContext &ctx);
-// A step back: the solve starts again from StartGrid.
-void StartReplay(AnswerContext &ctx);
-// Asks whether the stuck step solve goes on by trial placement: Yes goes
-// on; No hands the puzzle back to the game; No and Cancel set StopRequest.
-bool AskForTrial(AnswerContext &ctx);
 
 } // namespace zenpa::play

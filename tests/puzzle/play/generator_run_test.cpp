@@ -68,11 +68,28 @@ TEST(GeneratorRun, PlainModeWritesOneGradedPuzzle) {
   EXPECT_EQ(1, out.attempts);
   ASSERT_EQ(1, GridCount(d.memo)); // the old text was replaced
   EXPECT_NE("old text", d.memo.Line(0));
-  EXPECT_TRUE(d.state.Panel3Visible); // graded
+  EXPECT_TRUE(d.state.ResultVisible); // graded
   EXPECT_FALSE(d.memo.Modified());
   EXPECT_FALSE(d.labels.Running);
   testing::BruteForce brute;
   EXPECT_EQ(1, brute.Count(ScanGrids(d.memo)[0]));
+}
+
+// Inserting at the caret, the answer follows its puzzle block at once; the
+// page break of a later page below is no place for it.
+TEST(GeneratorRun, AnswerFollowsItsPuzzleWhenInsertingHere) {
+  Desk d;
+  d.place = editor::InsertionPlace::AtCaret;
+  d.settings.addToDocument = true;
+  d.settings.appendAnswer = true;
+  d.settings.target = 30;
+  const std::vector<std::string> later{"first page", "\f", "second page"};
+  d.memo.SetLines(later);
+  d.memo.SetCaret({0, 0});
+  RunGenerator(d.run);
+  ASSERT_EQ(2, GridCount(d.memo));
+  const std::vector<std::string> lines = d.memo.Lines();
+  EXPECT_EQ(later, std::vector<std::string>(lines.end() - 3, lines.end()));
 }
 
 TEST(GeneratorRun, AutoRecordWritesNumberedFilesAndReportsTheLast) {
@@ -96,7 +113,7 @@ TEST(GeneratorRun, AutoRecordWritesNumberedFilesAndReportsTheLast) {
   EXPECT_EQ("009", d.settings.lastNumber);
   EXPECT_EQ("rec009.txt", renamed);
   EXPECT_EQ(base::Sj("rec009まで記録／") + std::to_string(out.attempts) + base::Sj("回"),
-            d.labels.Label38);
+            d.labels.autoRecordText);
   // Each file holds the one puzzle of the document at its time: 9 rows and an empty line.
   std::vector<std::string> lines = base::SplitLines(dir.Read("rec008.nbp"));
   EXPECT_EQ(10u, lines.size());
@@ -123,7 +140,7 @@ TEST(GeneratorRun, FailedRecordStopsTheRun) {
   ASSERT_FALSE(d.host.messages.empty());
   EXPECT_EQ(base::Sj("数独データが保存できません"), d.host.messages.back().text);
   EXPECT_EQ(base::Sj("記録なし／") + std::to_string(out.attempts) + base::Sj("回"),
-            d.labels.Label38);
+            d.labels.autoRecordText);
 }
 
 TEST(GeneratorRun, ConditionsPanelRepeatsUntilTheWindowIsMet) {
@@ -144,7 +161,8 @@ TEST(GeneratorRun, ConditionsPanelRepeatsUntilTheWindowIsMet) {
   for (int v : grid)
     clues += v != 0;
   EXPECT_EQ(28, clues);
-  EXPECT_EQ(base::Sj("完成／") + std::to_string(out.attempts) + base::Sj("回"), d.labels.Label46);
+  EXPECT_EQ(base::Sj("完成／") + std::to_string(out.attempts) + base::Sj("回"),
+            d.labels.conditionsText);
 }
 
 TEST(GeneratorRun, PatternErrorEndsTheRunWithItsMessage) {
@@ -187,8 +205,9 @@ TEST(GeneratorRun, StopButtonEndsTheRunAsStopped) {
   d.settings.conditionsPanel = true;
   const GeneratorOutcome out = RunGenerator(d.stoppingRun);
   EXPECT_EQ(0, out.accepted);
-  EXPECT_EQ(base::Sj("中止／") + std::to_string(out.attempts) + base::Sj("回"), d.labels.Label46);
-  EXPECT_FALSE(d.labels.Button14Visible);
+  EXPECT_EQ(base::Sj("中止／") + std::to_string(out.attempts) + base::Sj("回"),
+            d.labels.conditionsText);
+  EXPECT_FALSE(d.labels.stopButtonVisible);
   EXPECT_FALSE(d.labels.Running);
   // Stopping let output through again: the attempt in hand was written.
   EXPECT_EQ(1, GridCount(d.memo));
@@ -204,7 +223,7 @@ TEST(GeneratorRun, AutoRecordStoppedBeforeTheFirstSaveRecordsNothing) {
   const GeneratorOutcome out = RunGenerator(d.stoppingRun);
   EXPECT_EQ(-1, out.lastRecorded);
   EXPECT_EQ(base::Sj("記録なし／") + std::to_string(out.attempts) + base::Sj("回"),
-            d.labels.Label38);
+            d.labels.autoRecordText);
   EXPECT_FALSE(dir.Exists("s001.nbp"));
 }
 

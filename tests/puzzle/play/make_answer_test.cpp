@@ -115,7 +115,7 @@ TEST(MakeAnswer, InputChecksStopWithTheirMessage) {
     EXPECT_EQ(c.message, desk.LastMessage());
     EXPECT_TRUE(desk.engine.Contradiction);
     EXPECT_EQ(before, desk.memo.Lines());
-    EXPECT_FALSE(desk.state.Panel3Visible);
+    EXPECT_FALSE(desk.state.ResultVisible);
   }
 }
 
@@ -128,7 +128,7 @@ TEST(MakeAnswer, FifteenGivensPassWhileAutoRecordPanelIsShown) {
   sparse.state.AutoRecordPanelShown = true;
   MakeAnswer(sparse.ctx, AnswerCommand::LevelSDK);
   EXPECT_EQ(0, sparse.Messages());
-  EXPECT_TRUE(sparse.state.Panel3Visible);
+  EXPECT_TRUE(sparse.state.ResultVisible);
   EXPECT_EQ("15-clue  level 12", sparse.state.Result.clueLevel);
 }
 

@@ -280,7 +280,7 @@ TEST(StepAnswer, DecliningTheTrialSearchShowsTheStuckGrade) {
     // No hands the puzzle back to the game; Cancel only stops.
     EXPECT_EQ(choice == Answer::No, desk.state.ResumeGame);
     EXPECT_EQ(choice == Answer::No ? pz::kKeyEscape : pz::kKeyNone, desk.engine.StepKey);
-    EXPECT_TRUE(desk.state.Panel3Visible);
+    EXPECT_TRUE(desk.state.ResultVisible);
     EXPECT_EQ(Sj("難しすぎる問題です｡"), desk.state.Result.difficulty);
     EXPECT_EQ("77-clue  level 12", desk.state.Result.clueLevel);
     EXPECT_EQ(1u, GridTopLines(desk.memo).size());
@@ -364,8 +364,8 @@ TEST(StepAnswer, KeysComeInWhileTheStepsLetEventsRun) {
   EXPECT_EQ(3, ReadGridAt(memo, 0, true).placedCount - ReadGridAt(memo, 0).placedCount);
   // The solve ran to its end silently and wrote no answer.
   EXPECT_EQ(1u, GridTopLines(memo).size());
-  EXPECT_TRUE(state.Panel3Visible);
-  EXPECT_EQ(Sj("やめる"), state.Button30Caption);
+  EXPECT_TRUE(state.ResultVisible);
+  EXPECT_EQ(Sj("やめる"), state.StepStopCaption);
   EXPECT_FALSE(engine.StepMode);
 }
 
@@ -379,16 +379,16 @@ TEST(StepAnswer, StepsAskedForFromTheGameGoBackToIt) {
   EXPECT_EQ(0, desk.Messages());
   ASSERT_EQ(1u, desk.display.shown.size());
   EXPECT_EQ(0u, desk.display.shown[0].find("6(")) << desk.display.shown[0];
-  EXPECT_EQ(Sj("ゲーム"), desk.state.Button30Caption);
-  EXPECT_TRUE(desk.state.Button51Visible);
+  EXPECT_EQ(Sj("ゲーム"), desk.state.StepStopCaption);
+  EXPECT_TRUE(desk.state.ResumeGameVisible);
   EXPECT_TRUE(desk.state.ResumeGame);
 
   // A later command from the menu starts afresh.
   desk.display.keys = {pz::kKeyEscape};
   desk.host.answers = {Answer::Yes};
   DebugAnswer(desk.ctx);
-  EXPECT_EQ(Sj("やめる"), desk.state.Button30Caption);
-  EXPECT_FALSE(desk.state.Button51Visible);
+  EXPECT_EQ(Sj("やめる"), desk.state.StepStopCaption);
+  EXPECT_FALSE(desk.state.ResumeGameVisible);
   EXPECT_FALSE(desk.state.ResumeGame);
   EXPECT_EQ(2u, desk.display.shown.size());
 }

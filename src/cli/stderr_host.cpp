@@ -1,0 +1,24 @@
+#include "cli/stderr_host.h"
+
+#include "base/sjis.h"
+
+#include <chrono>
+#include <cstdio>
+
+namespace zenpa::cli {
+
+platform::Answer StderrHost::Message(const std::string &text, const std::string &,
+                                     platform::Buttons buttons, platform::Icon) {
+  ++messagesShown_;
+  std::fprintf(stderr, "%s%s%s\n", prefix_.c_str(), base::SjisToUtf8(text).c_str(), note_.c_str());
+  const bool question =
+      buttons == platform::Buttons::YesNo || buttons == platform::Buttons::YesNoCancel;
+  return question ? platform::Answer::Yes : platform::Answer::Ok;
+}
+
+std::int64_t StderrHost::Milliseconds() {
+  const auto now = std::chrono::steady_clock::now().time_since_epoch();
+  return std::chrono::duration_cast<std::chrono::milliseconds>(now).count();
+}
+
+} // namespace zenpa::cli

@@ -59,7 +59,7 @@ int StepWaitKey(RunKey key) {
 } // namespace
 
 PuzzleCommands::PuzzleCommands(platform::Memo &memo, platform::Host &host,
-                               print::FormatState &format, std::string programDir,
+                               settings::FormatState &format, std::string programDir,
                                PuzzleHooks hooks)
     : memo_(memo), host_(host), format_(format), programDir_(std::move(programDir)),
       hooks_(std::move(hooks)) {
@@ -245,9 +245,9 @@ bool PuzzleCommands::EditorKey(RunKey key) {
 }
 
 void PuzzleCommands::ToggleInsertion() {
-  print::InsertionPlace &place = format_.format.insertionPlace;
-  place = place == print::InsertionPlace::Here ? print::InsertionPlace::AtEnd
-                                               : print::InsertionPlace::Here;
+  settings::InsertionPlace &place = format_.format.insertionPlace;
+  place = place == settings::InsertionPlace::Here ? settings::InsertionPlace::AtEnd
+                                                  : settings::InsertionPlace::Here;
   place_ = PlaceFrom(format_.format);
   SettingsChanged();
 }
@@ -305,7 +305,7 @@ void PuzzleCommands::SetConditionsPanel(bool shown) {
 }
 
 void PuzzleCommands::ToggleAutoRecord() {
-  print::PuzzleOptions &p = format_.format.puzzle;
+  settings::PuzzleOptions &p = format_.format.puzzle;
   if (p.recordPanelShown) {
     p.recordPanelShown = false;
   } else {
@@ -319,7 +319,7 @@ void PuzzleCommands::ToggleAutoRecord() {
 PuzzleDisplay PuzzleCommands::Display() const {
   PuzzleDisplay d;
   d.running = Running();
-  const bool here = format_.format.insertionPlace == print::InsertionPlace::Here;
+  const bool here = format_.format.insertionPlace == settings::InsertionPlace::Here;
   d.answerSCaption = Sj(here ? "数独解答を次頁に挿入(&A)" : "数独解答を文末に追加(&A)");
   d.insertionLabel = editor::InsertionLabel(PlaceFrom(format_.format));
   d.resultVisible = state_.Panel3Visible;

@@ -13,13 +13,12 @@
 // ends by an error is reported with the error's text and leaves the
 // commands free like any other end.
 //
-// Settings are read from the print-format record (print::PuzzleOptions) at
+// Settings are read from the print-format record (settings::PuzzleOptions) at
 // the start of every command. Texts are Shift-JIS bytes.
 #pragma once
 
 #include "app/run_host.h"
 #include "platform/memo.h"
-#include "print/format_commands.h"
 #include "puzzle/engine/engine.h"
 #include "puzzle/play/conversion.h"
 #include "puzzle/play/generator_run.h"
@@ -27,6 +26,7 @@
 #include "puzzle/play/puzzle_file_commands.h"
 #include "puzzle/play/puzzle_file_level_check.h"
 #include "puzzle/play/step_answer.h"
+#include "settings/format_commands.h"
 
 #include <cstdint>
 #include <functional>
@@ -41,7 +41,7 @@ struct PuzzleHooks {
   // The save prompt before the document is emptied; false: cancelled.
   std::function<bool()> askSaveChanges;
   // How format files are read (the puzzle format "nbpzpf.zpf").
-  std::function<print::LoadContext()> formatContext;
+  std::function<settings::LoadContext()> formatContext;
   // The document takes a name (caption and labels follow).
   std::function<void(const std::string &)> takeDocumentName;
   // The page-number start becomes "1".
@@ -96,7 +96,7 @@ inline constexpr int kTrialProgressMax = 81;
 
 class PuzzleCommands {
 public:
-  PuzzleCommands(platform::Memo &memo, platform::Host &host, print::FormatState &format,
+  PuzzleCommands(platform::Memo &memo, platform::Host &host, settings::FormatState &format,
                  std::string programDir, PuzzleHooks hooks);
 
   // Called before pending events run and before a message during a run.
@@ -142,7 +142,7 @@ public:
   ConversionPanel &Conversion() { return conversion_; }
 
   // The record's puzzle settings; SettingsChanged after writing to them.
-  print::PuzzleOptions &Options() { return format_.format.puzzle; }
+  settings::PuzzleOptions &Options() { return format_.format.puzzle; }
   void SettingsChanged() { format_.modified = true; }
   // The technique boxes, "有効・必須", the extra panel and the "D" switch.
   puzzle::TechniqueOptions Techniques() const;
@@ -183,7 +183,7 @@ private:
 
   platform::Memo &memo_;
   RunHost host_;
-  print::FormatState &format_;
+  settings::FormatState &format_;
   std::string programDir_;
   PuzzleHooks hooks_;
   std::function<void()> showState_;

@@ -4,8 +4,8 @@
 
 namespace zenpa::app {
 
-play::PuzzleTextOptions TextOptionsFrom(const print::PrintFormat &format) {
-  const print::PuzzleOptions &p = format.puzzle;
+play::PuzzleTextOptions TextOptionsFrom(const settings::PrintFormat &format) {
+  const settings::PuzzleOptions &p = format.puzzle;
   play::PuzzleTextOptions text;
   text.titleOn = p.printTitle;
   text.clueOn = p.printClue;
@@ -18,15 +18,15 @@ play::PuzzleTextOptions TextOptionsFrom(const print::PrintFormat &format) {
   return text;
 }
 
-editor::InsertionPlace PlaceFrom(const print::PrintFormat &format) {
-  return format.insertionPlace == print::InsertionPlace::Here ? editor::InsertionPlace::AtCaret
-                                                              : editor::InsertionPlace::AtEnd;
+editor::InsertionPlace PlaceFrom(const settings::PrintFormat &format) {
+  return format.insertionPlace == settings::InsertionPlace::Here ? editor::InsertionPlace::AtCaret
+                                                                 : editor::InsertionPlace::AtEnd;
 }
 
-puzzle::TechniqueOptions TechniquesFrom(const print::PuzzleOptions &puzzle,
+puzzle::TechniqueOptions TechniquesFrom(const settings::PuzzleOptions &puzzle,
                                         const puzzle::TechniqueOptions &current) {
   puzzle::TechniqueOptions options = current;
-  for (int box = 1; box <= print::kTechniqueFlagCount; ++box)
+  for (int box = 1; box <= settings::kTechniqueFlagCount; ++box)
     options.CheckBoxL[static_cast<std::size_t>(box)] =
         puzzle.techniques[static_cast<std::size_t>(box - 1)];
   options.CheckBoxYH = puzzle.mustUseHardest;
@@ -34,15 +34,15 @@ puzzle::TechniqueOptions TechniquesFrom(const print::PuzzleOptions &puzzle,
   return options;
 }
 
-void StoreTechniques(const puzzle::TechniqueOptions &options, print::PuzzleOptions &puzzle) {
-  for (int box = 1; box <= print::kTechniqueFlagCount; ++box)
+void StoreTechniques(const puzzle::TechniqueOptions &options, settings::PuzzleOptions &puzzle) {
+  for (int box = 1; box <= settings::kTechniqueFlagCount; ++box)
     puzzle.techniques[static_cast<std::size_t>(box - 1)] =
         options.CheckBoxL[static_cast<std::size_t>(box)];
   puzzle.mustUseHardest = options.CheckBoxYH;
   puzzle.settingsMenuShown = options.Panel6Visible;
 }
 
-play::GeneratorSettings GeneratorSettingsFrom(const print::PuzzleOptions &puzzle) {
+play::GeneratorSettings GeneratorSettingsFrom(const settings::PuzzleOptions &puzzle) {
   play::GeneratorSettings s;
   s.target = puzzle.targetGivens;
   s.lowerBound = puzzle.lowerGivens;
@@ -60,21 +60,21 @@ play::GeneratorSettings GeneratorSettingsFrom(const print::PuzzleOptions &puzzle
   return s;
 }
 
-void StoreGeneratorSettings(const play::GeneratorSettings &s, print::PuzzleOptions &puzzle) {
+void StoreGeneratorSettings(const play::GeneratorSettings &s, settings::PuzzleOptions &puzzle) {
   puzzle.lowerGivens = s.lowerBound;
   puzzle.upperGivens = s.upperBound;
   puzzle.recordFirst = s.firstNumber;
   puzzle.recordLast = s.lastNumber;
 }
 
-void SetTargetGivens(print::PuzzleOptions &puzzle, int typed) {
+void SetTargetGivens(settings::PuzzleOptions &puzzle, int typed) {
   const int target = play::ClampTarget(typed);
   puzzle.targetGivens = target;
   puzzle.lowerGivens = std::min(puzzle.lowerGivens, target);
   puzzle.upperGivens = std::max(puzzle.upperGivens, target);
 }
 
-void SetRecordFirst(print::PuzzleOptions &puzzle, const std::string &text) {
+void SetRecordFirst(settings::PuzzleOptions &puzzle, const std::string &text) {
   puzzle.recordFirst = text;
   if (play::RecordNumberValue(text) > play::RecordNumberValue(puzzle.recordLast))
     puzzle.recordLast = text;

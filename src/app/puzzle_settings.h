@@ -9,36 +9,36 @@
 #pragma once
 
 #include "editor/insertion.h"
-#include "print/print_format.h"
 #include "puzzle/engine/options.h"
 #include "puzzle/play/generator_settings.h"
 #include "puzzle/play/puzzle_block.h"
+#include "settings/print_format.h"
 
 namespace zenpa::app {
 
 // The switches of the puzzle block (CheckBox25, CheckBox13, CheckBox12,
 // CheckBox9, CheckBox10), the title and how-to-play texts, the page-break mark.
-play::PuzzleTextOptions TextOptionsFrom(const print::PrintFormat &format);
+play::PuzzleTextOptions TextOptionsFrom(const settings::PrintFormat &format);
 
 // Where blocks go: Label39 "文末に追加" or "ここに挿入".
-editor::InsertionPlace PlaceFrom(const print::PrintFormat &format);
+editor::InsertionPlace PlaceFrom(const settings::PrintFormat &format);
 
 // Boxes 1..13, "有効・必須" and the condition panel from the record; the rest
 // kept from current.
-puzzle::TechniqueOptions TechniquesFrom(const print::PuzzleOptions &puzzle,
+puzzle::TechniqueOptions TechniquesFrom(const settings::PuzzleOptions &puzzle,
                                         const puzzle::TechniqueOptions &current);
-void StoreTechniques(const puzzle::TechniqueOptions &options, print::PuzzleOptions &puzzle);
+void StoreTechniques(const puzzle::TechniqueOptions &options, settings::PuzzleOptions &puzzle);
 
 // The generator's settings; the pattern fields stay empty.
-play::GeneratorSettings GeneratorSettingsFrom(const print::PuzzleOptions &puzzle);
+play::GeneratorSettings GeneratorSettingsFrom(const settings::PuzzleOptions &puzzle);
 // What a run corrected (the clue window, the record numbers) goes back.
-void StoreGeneratorSettings(const play::GeneratorSettings &s, print::PuzzleOptions &puzzle);
+void StoreGeneratorSettings(const play::GeneratorSettings &s, settings::PuzzleOptions &puzzle);
 
 // "数字" typed: clamped to 16..80; it pulls "数字の許容" down and the upper
 // bound up to it.
-void SetTargetGivens(print::PuzzleOptions &puzzle, int typed);
+void SetTargetGivens(settings::PuzzleOptions &puzzle, int typed);
 
 // "始め" changed: a first number above the last one moves the last one up.
-void SetRecordFirst(print::PuzzleOptions &puzzle, const std::string &text);
+void SetRecordFirst(settings::PuzzleOptions &puzzle, const std::string &text);
 
 } // namespace zenpa::app

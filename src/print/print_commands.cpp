@@ -35,7 +35,7 @@ PrintWorkResult PrintCommand(const PrintCommandInput &in) {
   return PrintWork(in.format, in.status, in.doc, RunMode::Print, target);
 }
 
-PrinterSetupResult PrinterSetupCommand(PrintFormat &format, PrintStatus &status,
+PrinterSetupResult PrinterSetupCommand(settings::PrintFormat &format, PrintStatus &status,
                                        platform::Printer &printer, bool hasPrinter,
                                        platform::Host &host) {
   if (!hasPrinter) {

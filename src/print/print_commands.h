@@ -11,9 +11,9 @@
 
 #include "platform/host.h"
 #include "platform/printer.h"
-#include "print/print_format.h"
 #include "print/print_run.h"
 #include "print/print_status.h"
+#include "settings/print_format.h"
 
 #include <functional>
 #include <memory>
@@ -25,7 +25,7 @@ namespace zenpa::print {
 using PdfPrinterFactory = std::function<std::unique_ptr<platform::Printer>(const std::string &)>;
 
 struct PrintCommandInput {
-  PrintFormat &format;
+  settings::PrintFormat &format;
   PrintStatus &status;
   const PrintDocument &doc;
   platform::Printer &printer; // the installed printer, or the no-printer stand-in
@@ -43,7 +43,7 @@ platform::FileDialog PdfFileDialog(const std::string &docFileName);
 PrintWorkResult PrintCommand(const PrintCommandInput &in);
 
 // Printer setup; without a printer only the no-printer message.
-PrinterSetupResult PrinterSetupCommand(PrintFormat &format, PrintStatus &status,
+PrinterSetupResult PrinterSetupCommand(settings::PrintFormat &format, PrintStatus &status,
                                        platform::Printer &printer, bool hasPrinter,
                                        platform::Host &host);
 

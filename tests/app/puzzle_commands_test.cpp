@@ -59,7 +59,7 @@ protected:
   testing::TempDir dir;
   platform::TextMemo memo;
   EventHost host;
-  print::FormatState format;
+  settings::FormatState format;
   PuzzleHooks hooks;
   std::unique_ptr<PuzzleCommands> commands;
   int relayouts = 0;
@@ -401,7 +401,7 @@ TEST_F(PuzzleCommandsTest, SwitchColourShowsOnTheConditionsTitle) {
 }
 
 TEST(PuzzleSettingsTest, TargetPullsTheClueWindowAndFirstNumberPushesTheLast) {
-  print::PuzzleOptions p;
+  settings::PuzzleOptions p;
   p.lowerGivens = 30;
   p.upperGivens = 32;
   SetTargetGivens(p, 90);

@@ -6,12 +6,12 @@ namespace zenpa::drill {
 namespace {
 
 TEST(DrillFormatTest, RecordFieldsBecomeSettingsAndGoBackUnchanged) {
-  print::PrintFormat format;
+  settings::PrintFormat format;
   format.drill.digits = 12;
   format.drill.sheets = 3;
   format.drill.hint = 4;
   format.drill.hintByDigit = true;
-  format.drill.operation = print::DrillOperation::Subtract;
+  format.drill.operation = settings::DrillOperation::Subtract;
   format.drill.addToDocument = true;
   format.drill.pageBreak = false;
   format.drill.appendAnswer = true;
@@ -26,18 +26,18 @@ TEST(DrillFormatTest, RecordFieldsBecomeSettingsAndGoBackUnchanged) {
   EXPECT_FALSE(settings.pageBreak);
   EXPECT_TRUE(settings.answersToo);
 
-  print::DrillOptions stored;
+  settings::DrillOptions stored;
   stored.showWrongDigits = true; // a game option, which storing leaves alone
   StoreSettings(settings, stored);
   EXPECT_EQ(format.drill, stored);
 }
 
 TEST(DrillFormatTest, PlacePageBreakAndTabsComeFromTheRecord) {
-  print::PrintFormat format;
+  settings::PrintFormat format;
   EXPECT_EQ(editor::InsertionPlace::AtEnd, OutputFromFormat(format).place);
   EXPECT_EQ("\f", OutputFromFormat(format).pageBreakMark);
   EXPECT_FALSE(TabsFromFormat(format).enabled);
-  format.insertionPlace = print::InsertionPlace::Here;
+  format.insertionPlace = settings::InsertionPlace::Here;
   format.pageBreakMark = "----";
   format.tabsOn = true;
   format.tabWidth = 4;

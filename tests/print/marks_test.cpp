@@ -218,7 +218,7 @@ TEST(MarkRestTest, OnlyTheFirstBytesOfALongLineCarryParameters) {
 }
 
 TEST(MarkResetTest, RulesComeFromTheFormat) {
-  PrintFormat format;
+  settings::PrintFormat format;
   format.scaleMarksOn = true;
   format.scaleMark = "q";
   format.textColor = 0x0000FF;

@@ -45,7 +45,7 @@ protected:
     return PrintCommand({format, status, doc, standIn, false, host, factory});
   }
 
-  PrintFormat format;
+  settings::PrintFormat format;
   PrintStatus status;
   PrintedLines lines;
   LayoutResult layout;

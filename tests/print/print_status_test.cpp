@@ -14,7 +14,7 @@ namespace {
 
 using base::Sj;
 
-LayoutResult Layout(const PrintFormat &format, std::vector<std::string> lines) {
+LayoutResult Layout(const settings::PrintFormat &format, std::vector<std::string> lines) {
   platform::RecordingCanvas canvas;
   const LayoutInput in{format, platform::VirtualPrinterMetrics(210, 297), {}, {}, false};
   return RunLayout(PrintedLines(std::move(lines)), in, canvas);
@@ -70,7 +70,7 @@ TEST(PageRangeTest, SelectionFollowsTheFieldsAndPass) {
 }
 
 TEST(LayoutLabelsTest, PaperPitchesAndMargins) {
-  PrintFormat f;
+  settings::PrintFormat f;
   f.charSpacing = 150;
   const LayoutLabels l = MakeLayoutLabels(f, Layout(f, std::vector<std::string>(10, "abc")));
   EXPECT_EQ(Sj("用紙210 x 297 mm"), l.paper);
@@ -86,7 +86,7 @@ TEST(LayoutLabelsTest, PaperPitchesAndMargins) {
 }
 
 TEST(LayoutLabelsTest, PaperLabelInsideTheCuts) {
-  PrintFormat f;
+  settings::PrintFormat f;
   f.paperEdgeOn = true;
   f.paperRight = 10;
   EXPECT_EQ(Sj("用紙(200 x 297 mm)"), MakeLayoutLabels(f, Layout(f, {"x"})).paper);
@@ -95,7 +95,7 @@ TEST(LayoutLabelsTest, PaperLabelInsideTheCuts) {
 }
 
 TEST(LayoutLabelsTest, Warnings) {
-  PrintFormat f;
+  settings::PrintFormat f;
   f.linesPerPage = 100;
   LayoutLabels l = MakeLayoutLabels(f, Layout(f, {std::string(200, 'x')}));
   EXPECT_TRUE(l.tooWide);
@@ -119,7 +119,7 @@ TEST(LayoutLabelsTest, Warnings) {
 }
 
 TEST(PrintStatusTest, ReportHidesTheCheckMarkUntilTheNextLayout) {
-  PrintFormat f;
+  settings::PrintFormat f;
   PrintStatus status;
   status.ShowLayout(f, Layout(f, {"x"}));
   EXPECT_TRUE(status.CheckMarkVisible());
@@ -141,14 +141,14 @@ TEST(PrintStatusTest, DuplexReports) {
   EXPECT_EQ(Sj("必要なら裏面を印刷して下さい｡"), odd.line2);
   EXPECT_EQ(Sj("偶数頁の出力が終了しました。"), ReportAfterPrint(true, true).line1);
   EXPECT_EQ("", ReportAfterPrint(false, false).line2);
-  PrintFormat f;
+  settings::PrintFormat f;
   EXPECT_FALSE(PrintStatus::PassButtonsVisible(f));
   f.duplex = true;
   EXPECT_TRUE(PrintStatus::PassButtonsVisible(f));
 }
 
 TEST(CaretStatusTest, PageLineAndColumn) {
-  PrintFormat f;
+  settings::PrintFormat f;
   f.scaleMarksOn = true;
   f.tabsOn = true;
   f.tabWidth = 4;

@@ -32,7 +32,7 @@ TEST(PageNumberTest, FieldIsRewrittenInPaddedForm) {
 }
 
 TEST(PageNumberTest, TextHasTheBracketsAroundTheNumber) {
-  PrintFormat f;
+  settings::PrintFormat f;
   f.pageNumberStart = "001";
   EXPECT_EQ(" (010) ", PageNumberText(f, 10));
   f.pageNumberLeft = "-";
@@ -48,7 +48,7 @@ TEST(HeaderFileNameTest, DropsDirectoryAndExtensionUnlessAsked) {
 
 class HeaderTextTest : public ::testing::Test {
 protected:
-  PrintFormat format_;
+  settings::PrintFormat format_;
   HeaderSource source_{"doc", "2026/12/06"};
   const std::string space_ = Sj("　");
 };
@@ -79,9 +79,9 @@ TEST_F(HeaderTextTest, BlankIsAddedOnlyWhenMissing) {
 TEST_F(HeaderTextTest, NumberAtTheBottomOrRightIsNotInTheHeader) {
   format_.pageNumberOn = true;
   format_.printFileName = true;
-  format_.pageNumberPos = PageNumberPos::Bottom;
+  format_.pageNumberPos = settings::PageNumberPos::Bottom;
   EXPECT_EQ("doc ", HeaderText(format_, source_, 1, false));
-  format_.pageNumberPos = PageNumberPos::Right;
+  format_.pageNumberPos = settings::PageNumberPos::Right;
   EXPECT_EQ(" doc", HeaderText(format_, source_, 2, true));
 }
 

@@ -1,6 +1,6 @@
 #include "puzzle/play/puzzle_block.h"
 
-#include "print/print_format.h"
+#include "settings/print_format.h"
 
 #include "base/sjis.h"
 #include "platform/memo.h"
@@ -53,11 +53,11 @@ bool CaretAtDocumentEnd(const platform::Memo &memo) {
 
 // The defaults are those of a fresh print format, which stores them.
 const std::string &DefaultPuzzleTitle() {
-  static const std::string title = print::PuzzleOptions().title;
+  static const std::string title = settings::PuzzleOptions().title;
   return title;
 }
 
-HowToPlaySlots DefaultHowToPlayLines() { return print::PuzzleOptions().howToPlay; }
+HowToPlaySlots DefaultHowToPlayLines() { return settings::PuzzleOptions().howToPlay; }
 
 HowToPlaySlots SlotsFromLines(const std::vector<std::string> &lines) {
   HowToPlaySlots slots;

@@ -153,7 +153,7 @@ void ConditionsPanel::BuildTechniques() {
 }
 
 QLineEdit *ConditionsPanel::AddRecordField(const char *name, const char *caption,
-                                           std::string print::PuzzleOptions::*field) {
+                                           std::string settings::PuzzleOptions::*field) {
   auto *edit = new QLineEdit(record_);
   edit->setObjectName(name);
   edit->setMaximumWidth(std::string_view(name) == "LabeledEdit13" ? 90 : 44);
@@ -161,7 +161,7 @@ QLineEdit *ConditionsPanel::AddRecordField(const char *name, const char *caption
   row->addWidget(new QLabel(Utf(caption), record_));
   row->addWidget(edit);
   connect(edit, &QLineEdit::editingFinished, this, [this, edit, field] {
-    if (field == &print::PuzzleOptions::recordFirst)
+    if (field == &settings::PuzzleOptions::recordFirst)
       app::SetRecordFirst(puzzle_.Options(), FromQt(edit->text()));
     else
       puzzle_.Options().*field = FromQt(edit->text());
@@ -180,9 +180,10 @@ void ConditionsPanel::BuildRecordPanel() {
   auto *fields = new QHBoxLayout;
   fields->setSpacing(4);
   box->addLayout(fields);
-  recordFields_ = {AddRecordField("LabeledEdit13", "ファイル名", &print::PuzzleOptions::recordStem),
-                   AddRecordField("LabeledEdit14", "始め", &print::PuzzleOptions::recordFirst),
-                   AddRecordField("LabeledEdit15", "終わり", &print::PuzzleOptions::recordLast)};
+  recordFields_ = {
+      AddRecordField("LabeledEdit13", "ファイル名", &settings::PuzzleOptions::recordStem),
+      AddRecordField("LabeledEdit14", "始め", &settings::PuzzleOptions::recordFirst),
+      AddRecordField("LabeledEdit15", "終わり", &settings::PuzzleOptions::recordLast)};
   static_cast<QBoxLayout *>(layout())->addWidget(record_);
   connect(close, &QPushButton::clicked, this, [this] {
     puzzle_.ToggleAutoRecord();
@@ -191,7 +192,7 @@ void ConditionsPanel::BuildRecordPanel() {
 }
 
 void ConditionsPanel::Refresh(const app::PuzzleDisplay &d) {
-  const print::PuzzleOptions &options = puzzle_.Options();
+  const settings::PuzzleOptions &options = puzzle_.Options();
   setVisible(options.settingsMenuShown);
   SetLabelText(label45_, d.label45);
   label45_->setStyleSheet(ForegroundStyle(d.label45Colour) + "font-weight: bold;");
@@ -218,7 +219,7 @@ void ConditionsPanel::RefreshTechniques() {
 }
 
 void ConditionsPanel::RefreshRecord(const app::PuzzleDisplay &d) {
-  const print::PuzzleOptions &options = puzzle_.Options();
+  const settings::PuzzleOptions &options = puzzle_.Options();
   record_->setVisible(options.recordPanelShown);
   SetLabelText(label38_, d.label38);
   const std::string *texts[] = {&options.recordStem, &options.recordFirst, &options.recordLast};

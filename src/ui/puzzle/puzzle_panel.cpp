@@ -108,10 +108,10 @@ void PuzzlePanel::BuildSwitches() {
                                                          {"CheckBox12", "遊び方"},
                                                          {"CheckBox9", "改頁"},
                                                          {"CheckBox10", "答えも付加"}};
-  bool print::PuzzleOptions::*fields[] = {
-      &print::PuzzleOptions::printTitle, &print::PuzzleOptions::printClue,
-      &print::PuzzleOptions::printHowToPlay, &print::PuzzleOptions::pageBreak,
-      &print::PuzzleOptions::appendAnswer};
+  bool settings::PuzzleOptions::*fields[] = {
+      &settings::PuzzleOptions::printTitle, &settings::PuzzleOptions::printClue,
+      &settings::PuzzleOptions::printHowToPlay, &settings::PuzzleOptions::pageBreak,
+      &settings::PuzzleOptions::appendAnswer};
   for (std::size_t i = 0; i < std::size(names); ++i) {
     QCheckBox *box = NamedCheck(names[i].first, names[i].second, this);
     checks->addWidget(box, static_cast<int>(i / 3), static_cast<int>(i % 3));
@@ -121,7 +121,7 @@ void PuzzlePanel::BuildSwitches() {
   auto *place = new QHBoxLayout;
   append_ = NamedCheck("CheckBox8", "", this);
   append_->setToolTip(Utf("数独を文書に追加する"));
-  switches_.emplace_back(append_, &print::PuzzleOptions::addToDocument);
+  switches_.emplace_back(append_, &settings::PuzzleOptions::addToDocument);
   insertion_ = new ClickLabel("Label39", "", this);
   insertion_->setFrameShape(QFrame::Panel);
   insertion_->setFrameShadow(QFrame::Raised);
@@ -324,7 +324,7 @@ void PuzzlePanel::Refresh() {
 }
 
 void PuzzlePanel::RefreshSwitches() {
-  const print::PuzzleOptions &options = puzzle_.Options();
+  const settings::PuzzleOptions &options = puzzle_.Options();
   for (auto &[box, field] : switches_) {
     const QSignalBlocker block(box);
     box->setChecked(options.*field);

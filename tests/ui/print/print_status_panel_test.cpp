@@ -19,7 +19,7 @@ using namespace zenpa;
 
 namespace {
 
-print::LayoutResult Layout(const print::PrintFormat &format, std::vector<std::string> lines) {
+print::LayoutResult Layout(const settings::PrintFormat &format, std::vector<std::string> lines) {
   platform::RecordingCanvas canvas;
   const print::LayoutInput in{format, platform::VirtualPrinterMetrics(210, 297), {}, {}, false};
   return print::RunLayout(print::PrintedLines(std::move(lines)), in, canvas);
@@ -52,7 +52,7 @@ private slots:
 };
 
 void PrintStatusPanelTest::showsTheLayoutLabels() {
-  print::PrintFormat format;
+  settings::PrintFormat format;
   print::PrintStatus status;
   status.ShowLayout(format, Layout(format, std::vector<std::string>(100, "x")));
   ui::PrintStatusPanel panel(status);
@@ -68,7 +68,7 @@ void PrintStatusPanelTest::showsTheLayoutLabels() {
 }
 
 void PrintStatusPanelTest::warningsReplaceTheCheckMark() {
-  print::PrintFormat format;
+  settings::PrintFormat format;
   format.linesPerPage = 200;
   print::PrintStatus status;
   status.ShowLayout(format, Layout(format, {std::string(300, 'x')}));
@@ -105,7 +105,7 @@ void PrintStatusPanelTest::pageFieldsFollowTheirRules() {
 }
 
 void PrintStatusPanelTest::passButtonsOnlyWithDuplex() {
-  print::PrintFormat format;
+  settings::PrintFormat format;
   print::PrintStatus status;
   ui::PrintStatusPanel panel(status);
   panel.Refresh(format, true);

@@ -17,6 +17,7 @@
 
 using zenpa::base::Sj;
 namespace print = zenpa::print;
+namespace settings = zenpa::settings;
 
 namespace {
 
@@ -57,14 +58,14 @@ private:
   zenpa::platform::ListFontCatalog fonts_{{"IPAGothic", "IPAMincho"}, "IPAGothic"};
   QTemporaryDir tmp_;
   QString dir_;
-  print::PrintFormat format_;
+  settings::PrintFormat format_;
   print::PrintStatus status_;
 };
 
 void RenderPdfTest::init() {
   dir_ = qEnvironmentVariableIsSet("ZENPA_PDF_DIR") ? qEnvironmentVariable("ZENPA_PDF_DIR")
                                                     : tmp_.path();
-  format_ = print::StartFormat({});
+  format_ = settings::StartFormat({});
   status_ = print::PrintStatus();
 }
 
@@ -114,7 +115,7 @@ void RenderPdfTest::printsHeaderGridAndPages() {
 
 void RenderPdfTest::numbersPagesAtTheBottomPadded() {
   format_.pageNumberOn = true;
-  format_.pageNumberPos = print::PageNumberPos::Bottom;
+  format_.pageNumberPos = settings::PageNumberPos::Bottom;
   format_.pageNumberStart = "001";
   format_.linesPerPage = 4; // ten lines: three pages
   format_.framePrinted = true;
@@ -132,7 +133,7 @@ void RenderPdfTest::pouchBindingPutsTwoPagesOnASheet() {
   format_.pouchBinding = true;
   format_.orientation = zenpa::platform::kLandscape;
   format_.pageNumberOn = true;
-  format_.pageNumberPos = print::PageNumberPos::Bottom;
+  format_.pageNumberPos = settings::PageNumberPos::Bottom;
   std::vector<std::string> text = GridDocument();
   text.insert(text.end(), {"\f", Sj("二頁目"), "\f", Sj("三頁目")});
   const QString path = PrintToPdf("pouch", text);
@@ -166,7 +167,7 @@ void RenderPdfTest::evenPassPrintsOnlyBackPages() {
 
 void RenderPdfTest::turnsRightNumbersAndPairedCharacters() {
   format_.pageNumberOn = true;
-  format_.pageNumberPos = print::PageNumberPos::Right;
+  format_.pageNumberPos = settings::PageNumberPos::Right;
   format_.pairHalfWidth = true;
   format_.fontSize = 24;
   const QString path = PrintToPdf("right_pairs", {Sj("平成12年3月"), Sj("漢字ab漢字(x)")});

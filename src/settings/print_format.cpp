@@ -1,11 +1,11 @@
-#include "print/print_format.h"
+#include "settings/print_format.h"
 
 #include "base/sjis.h"
 #include "base/units.h"
 
 #include <algorithm>
 
-namespace zenpa::print {
+namespace zenpa::settings {
 
 namespace {
 
@@ -97,4 +97,4 @@ FormatEnvironment EnvironmentOf(const platform::PrinterMetrics &printer) {
   return env;
 }
 
-} // namespace zenpa::print
+} // namespace zenpa::settings

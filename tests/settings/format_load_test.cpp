@@ -1,4 +1,4 @@
-#include "print/format_file.h"
+#include "settings/format_file.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 
 #include "base/sjis.h"
 #include "base/units.h"
-#include "print/support/format_samples.h"
+#include "settings/support/format_samples.h"
 
-namespace zenpa::print {
+namespace zenpa::settings {
 namespace {
 
 using base::Sj;
@@ -250,4 +250,4 @@ TEST(FormatLoad, JunkLinesAreSkipped) {
 }
 
 } // namespace
-} // namespace zenpa::print
+} // namespace zenpa::settings

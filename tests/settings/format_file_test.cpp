@@ -1,4 +1,4 @@
-#include "print/format_file.h"
+#include "settings/format_file.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,10 @@
 
 #include "base/sjis.h"
 #include "base/units.h"
-#include "print/format_lines.h"
-#include "print/support/format_samples.h"
+#include "settings/format_lines.h"
+#include "settings/support/format_samples.h"
 
-namespace zenpa::print {
+namespace zenpa::settings {
 namespace {
 
 using base::Sj;
@@ -226,4 +226,4 @@ TEST(FormatFileLines, EveryWrittenKeyIsDistinct) {
 }
 
 } // namespace
-} // namespace zenpa::print
+} // namespace zenpa::settings

@@ -19,7 +19,7 @@
 #include "base/colour.h"
 #include "platform/printer.h"
 
-namespace zenpa::print {
+namespace zenpa::settings {
 
 using base::Colour; // 0x00BBGGRR
 
@@ -200,4 +200,4 @@ void ResetFormat(PrintFormat &format, const FormatEnvironment &env);
 // Largest editor width the window leaves room for: the side panel keeps 1 pixel.
 int MaxEditorWidth(int windowWidth, const FormatEnvironment &env);
 
-} // namespace zenpa::print
+} // namespace zenpa::settings

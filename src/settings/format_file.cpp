@@ -1,11 +1,11 @@
-#include "print/format_file.h"
+#include "settings/format_file.h"
 
 #include "base/file_io.h"
 #include "base/paths.h"
 #include "base/sjis.h"
-#include "print/format_lines.h"
+#include "settings/format_lines.h"
 
-namespace zenpa::print {
+namespace zenpa::settings {
 namespace {
 
 using base::Sj;
@@ -249,4 +249,4 @@ LoadResult Loadzpf(const std::string &path, PrintFormat &format, const LoadConte
   return result;
 }
 
-} // namespace zenpa::print
+} // namespace zenpa::settings

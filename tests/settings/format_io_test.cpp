@@ -1,4 +1,4 @@
-#include "print/format_file.h"
+#include "settings/format_file.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +12,10 @@
 #include "base/file_io.h"
 #include "base/sjis.h"
 #include "platform/scripted_host.h"
-#include "print/support/format_samples.h"
 #include "print/support/temp_dir.h"
+#include "settings/support/format_samples.h"
 
-namespace zenpa::print {
+namespace zenpa::settings {
 namespace {
 
 using base::Sj;
@@ -118,7 +118,7 @@ TEST(FormatBadInput, RandomLinesAreReadSafely) {
 }
 
 TEST(FormatFiles, SaveAndLoadThroughTheDisk) {
-  testing::TempDir dir;
+  print::testing::TempDir dir;
   const std::string path = dir.File("doc.zpf");
   const PrintFormat changed = testing::EveryFieldChanged(); // every menu shown
   platform::ScriptedHost host;
@@ -137,7 +137,7 @@ TEST(FormatFiles, SaveAndLoadThroughTheDisk) {
 }
 
 TEST(FormatFiles, MissingFileChangesNothing) {
-  testing::TempDir dir;
+  print::testing::TempDir dir;
   platform::ScriptedHost host;
   const PrintFormat changed = testing::EveryFieldChanged();
   PrintFormat f = changed;
@@ -148,8 +148,8 @@ TEST(FormatFiles, MissingFileChangesNothing) {
 }
 
 TEST(FormatFiles, MissingPuzzleFormatFallsBackToTheProgramDirectory) {
-  testing::TempDir programDir;
-  testing::TempDir elsewhere;
+  print::testing::TempDir programDir;
+  print::testing::TempDir elsewhere;
   WriteBytes(programDir.File("nbpzpf.zpf"), Sj("※数独書式\r\n33,頁行数\r\n"));
   LoadContext ctx;
   ctx.programDir = programDir.Dir();
@@ -165,7 +165,7 @@ TEST(FormatFiles, MissingPuzzleFormatFallsBackToTheProgramDirectory) {
 }
 
 TEST(FormatFiles, PuzzleFormatFallsBackToAnAlignedFace) {
-  testing::TempDir dir;
+  print::testing::TempDir dir;
   WriteBytes(dir.File("nbpzpf.zpf"), Sj("※数独書式\r\n"));
   const std::string gothic = Sj("ＭＳ ゴシック");
   platform::ListFontCatalog fonts({"IPAGothic", gothic});
@@ -185,7 +185,7 @@ TEST(FormatFiles, PuzzleFormatFallsBackToAnAlignedFace) {
 }
 
 TEST(FormatFiles, UnreadablePathAndBadLineAreShown) {
-  testing::TempDir dir;
+  print::testing::TempDir dir;
   platform::ScriptedHost host;
   PrintFormat f;
   EXPECT_EQ(LoadOutcome::Unreadable, Loadzpf(dir.Dir(), f, LoadContext{}, host).outcome);
@@ -201,7 +201,7 @@ TEST(FormatFiles, UnreadablePathAndBadLineAreShown) {
 }
 
 TEST(FormatFiles, FailedSaveKeepsThePreviousFileAndSaysSo) {
-  testing::TempDir dir;
+  print::testing::TempDir dir;
   platform::ScriptedHost host;
   const PrintFormat f;
   EXPECT_FALSE(Savezpf(dir.File("no/such/dir/a.zpf"), f, SaveContext{}, host));
@@ -222,4 +222,4 @@ TEST(FormatFiles, FailedSaveKeepsThePreviousFileAndSaysSo) {
 }
 
 } // namespace
-} // namespace zenpa::print
+} // namespace zenpa::settings

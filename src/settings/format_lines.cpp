@@ -1,4 +1,4 @@
-#include "print/format_lines.h"
+#include "settings/format_lines.h"
 
 #include "base/colour.h"
 #include "base/sjis.h"
@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <map>
 
-namespace zenpa::print::detail {
+namespace zenpa::settings::detail {
 namespace {
 
 using base::Sj;
@@ -634,4 +634,4 @@ const LineSpec &HowToPlayReduceLine() {
   return entry;
 }
 
-} // namespace zenpa::print::detail
+} // namespace zenpa::settings::detail

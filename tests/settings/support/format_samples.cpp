@@ -1,10 +1,10 @@
-#include "print/support/format_samples.h"
+#include "settings/support/format_samples.h"
 
 #include "base/sjis.h"
 #include "base/units.h"
-#include "print/format_file.h"
+#include "settings/format_file.h"
 
-namespace zenpa::print::testing {
+namespace zenpa::settings::testing {
 namespace {
 
 using base::Sj;
@@ -100,9 +100,9 @@ PrintFormat EveryFieldChanged() {
   return f;
 }
 
-} // namespace zenpa::print::testing
+} // namespace zenpa::settings::testing
 
-namespace zenpa::print {
+namespace zenpa::settings {
 
 void PrintTo(const PrintFormat &format, std::ostream *out) {
   for (const auto &line : FormatFileLines(format, FormatFileKind::InitialSettings, {})) {
@@ -110,4 +110,4 @@ void PrintTo(const PrintFormat &format, std::ostream *out) {
   }
 }
 
-} // namespace zenpa::print
+} // namespace zenpa::settings

@@ -1,12 +1,12 @@
-#include "print/print_format.h"
+#include "settings/print_format.h"
 
 #include <gtest/gtest.h>
 
 #include "base/sjis.h"
 #include "base/units.h"
-#include "print/support/format_samples.h"
+#include "settings/support/format_samples.h"
 
-namespace zenpa::print {
+namespace zenpa::settings {
 namespace {
 
 using base::Sj;
@@ -97,4 +97,4 @@ TEST(FormatRecord, ResetSetsItsOwnFieldsAndKeepsTheOthers) {
 }
 
 } // namespace
-} // namespace zenpa::print
+} // namespace zenpa::settings

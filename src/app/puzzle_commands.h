@@ -13,8 +13,9 @@
 // ends by an error is reported with the error's text and leaves the
 // commands free like any other end.
 //
-// Settings are read from the print-format record (settings::PuzzleOptions) at
-// the start of every command. Texts are Shift-JIS bytes.
+// The block writer and the generator read the record's puzzle part
+// (settings::PuzzleOptions) directly; the engine takes a copy of its technique
+// switches at the start of every command. Texts are Shift-JIS bytes.
 #pragma once
 
 #include "app/run_host.h"
@@ -145,7 +146,7 @@ public:
   settings::PuzzleOptions &Options() { return format_.format.puzzle; }
   void SettingsChanged() { format_.modified = true; }
   // The technique boxes, "有効・必須", the extra panel and the "D" switch.
-  puzzle::TechniqueOptions Techniques() const;
+  const settings::TechniqueOptions &Techniques() const { return format_.format.puzzle.techniques; }
   void SetTechnique(int box, bool on);
   void SetMustUseHardest(bool on);
   void SetExtraPanel(bool shown);
@@ -174,7 +175,7 @@ private:
   void RunCommand(Run kind, const std::function<void()> &command);
   // Puts back what an active run shows and holds, however the run ended.
   void EndRun();
-  // The settings of the record, for the block writer and the engine.
+  // The engine's copy of the record's technique switches.
   void TakeSettings();
   void ApplyPuzzleFormatIfDue();
   void ReadFiles(const std::vector<std::string> &paths, bool levelCheck);
@@ -190,9 +191,7 @@ private:
 
   puzzle::Engine engine_;
   play::SolveState state_;
-  play::PuzzleTextOptions text_;
-  editor::InsertionPlace place_ = editor::InsertionPlace::AtEnd;
-  play::PuzzleBlockWriter writer_{memo_, text_, place_};
+  play::PuzzleBlockWriter writer_{memo_, format_.format};
   play::AnswerContext ctx_{memo_, host_, engine_, writer_, state_};
   play::DocumentStepDisplay steps_{ctx_};
   play::LevelCheckDisplay levelCheck_;

@@ -57,7 +57,7 @@ void WriteTitles(std::vector<std::string> &out, PrintFormat &f, const SaveContex
 
 void WritePuzzleConditions(std::vector<std::string> &out, PrintFormat &f, const SaveContext &ctx) {
   WriteGroup(out, Group::Conditions, false, f, ctx);
-  if (f.puzzle.settingsMenuShown)
+  if (f.puzzle.techniques.conditionsPanelShown)
     WriteGroup(out, Group::ConditionsBody, false, f, ctx);
   WriteGroup(out, Group::Record, false, f, ctx);
   if (f.puzzle.recordPanelShown)

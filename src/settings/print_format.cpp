@@ -31,7 +31,6 @@ constexpr int kStartLeftMarginMm = 23;
 } // namespace
 
 PuzzleOptions::PuzzleOptions() : title(base::Sj(kDefaultTitle)) {
-  techniques.fill(true);
   for (int i = 0; i < kHowToPlaySlotCount - 1; ++i) {
     howToPlay[i] = base::Sj(kDefaultHowToPlay[i]);
   }

@@ -57,7 +57,7 @@ protected:
   // looks for is never reached.
   void SetEndlessRepeatRun() {
     settings::PuzzleOptions &p = session.Puzzle().Options();
-    p.settingsMenuShown = true;
+    p.techniques.conditionsPanelShown = true;
     p.targetGivens = p.lowerGivens = p.upperGivens = 20;
     p.attempts = 0;
     session.Puzzle().SeedRandom(3);

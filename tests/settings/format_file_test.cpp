@@ -166,9 +166,9 @@ TEST(FormatFileLines, OptionSectionsFollowTheMenusShown) {
   EXPECT_EQ(0, CountKey(lines, "試作回")) << "record panel closed";
   EXPECT_EQ(0, CountKey(lines, "もこさ"));
 
-  f.puzzle.settingsMenuShown = f.puzzle.recordPanelShown = true;
+  f.puzzle.techniques.conditionsPanelShown = f.puzzle.recordPanelShown = true;
   f.drill.menuShown = true;
-  f.insertionPlace = InsertionPlace::Here;
+  f.insertionPlace = InsertionPlace::AtCaret;
   lines = FormatFileLines(f, FormatFileKind::Document, Context());
   EXPECT_EQ(1, CountKey(lines, "Block "));
   EXPECT_EQ(1, CountKey(lines, "試作回"));

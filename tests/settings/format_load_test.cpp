@@ -41,6 +41,30 @@ TEST(FormatLoad, EveryFieldSurvivesAWriteAndARead) {
   EXPECT_EQ(PrintFormat{}.frameRect, start.frameRect);
 }
 
+TEST(FormatLoad, RunOnlyTechniqueSwitchesAreNeitherWrittenNorRead) {
+  PrintFormat run = testing::EveryFieldChanged();
+  run.puzzle.techniques.SetExtraPanelVisible(true);
+  run.puzzle.techniques.boxes[kBoxHiddenQuad] = true;
+  run.puzzle.techniques.AdvanceSwitch();
+  const auto lines = FormatFileLines(run, FormatFileKind::InitialSettings, SaveContext{});
+  EXPECT_EQ(FormatFileLines(testing::EveryFieldChanged(), FormatFileKind::InitialSettings, {}),
+            lines);
+
+  PrintFormat fresh;
+  fresh.puzzle.techniques.conditionsPanelShown = true; // the boxes are written
+  PrintFormat loaded = run;
+  ApplyFormatLines(loaded, FormatFileLines(fresh, FormatFileKind::InitialSettings, {}), {});
+  EXPECT_EQ(fresh.puzzle.techniques.boxes[kBoxBlockUnique],
+            loaded.puzzle.techniques.boxes[kBoxBlockUnique]);
+  EXPECT_EQ(run.puzzle.techniques.boxes[kBoxHiddenQuad],
+            loaded.puzzle.techniques.boxes[kBoxHiddenQuad]);
+  EXPECT_EQ(run.puzzle.techniques.extraPanelShown, loaded.puzzle.techniques.extraPanelShown);
+  EXPECT_EQ(run.puzzle.techniques.selectionSwitch, loaded.puzzle.techniques.selectionSwitch);
+  ResetFormat(loaded, FormatEnvironment{});
+  EXPECT_EQ(run.puzzle.techniques.boxes[kBoxHiddenQuad],
+            loaded.puzzle.techniques.boxes[kBoxHiddenQuad]);
+}
+
 TEST(FormatLoad, HeaderOnlyFileClearsPaperCutsAndHowToPlay) {
   const PrintFormat changed = testing::EveryFieldChanged();
   PrintFormat f = changed;
@@ -221,7 +245,7 @@ TEST(FormatLoad, GameSoundsNeedSoundFiles) {
 TEST(FormatLoad, PlacementCaptionComesFromTheKey) {
   PrintFormat f;
   Apply(f, {"1,数独ここに挿入　　1.する　0.しない"});
-  EXPECT_EQ(InsertionPlace::Here, f.insertionPlace);
+  EXPECT_EQ(InsertionPlace::AtCaret, f.insertionPlace);
   EXPECT_TRUE(f.puzzle.addToDocument);
   Apply(f, {"1,もこ文末に追加　　1.する　0.しない"});
   EXPECT_EQ(InsertionPlace::AtEnd, f.insertionPlace);

@@ -1,6 +1,6 @@
 #include "ui/puzzle/puzzle_conditions_panel.h"
 
-#include "app/puzzle_settings.h"
+#include "puzzle/play/generator_settings.h"
 #include "ui/puzzle/puzzle_widgets.h"
 #include "ui/qt/qt_text.h"
 
@@ -18,32 +18,12 @@
 namespace zenpa::ui {
 namespace {
 
-// Captions of the technique boxes CheckBoxL1..CheckBoxL17.
-constexpr const char *kTechniqueCaptions[] = {"",
-                                              "Block Unique",
-                                              "Line Unique",
-                                              "Cell Unique",
-                                              "Localization",
-                                              "Naked Pair",
-                                              "Hidden Pair",
-                                              "Naked Triple",
-                                              "Hidden Triple",
-                                              "X-Wing",
-                                              "Swordfish",
-                                              "Skyscraper",
-                                              "XY-Wing",
-                                              "Remote Pair",
-                                              "2-String Kite",
-                                              "Empty Rect.",
-                                              "Naked Quad",
-                                              "Hidden Quad"};
-
 // Object names of the symmetry radio buttons, in the order of play::Symmetry.
 constexpr const char *kSymmetryNames[] = {"RadioButton11", "RadioButton3", "RadioButton4",
                                           "RadioButton5",  "RadioButton6", "RadioButton7",
                                           "RadioButton8",  "RadioButton9", "RadioButton10"};
 
-constexpr int kExtraFirstBox = puzzle::kBoxTwoStringKite;
+constexpr int kExtraFirstBox = settings::kFirstExtraBox;
 
 } // namespace
 
@@ -76,9 +56,11 @@ ConditionsPanel::ConditionsPanel(app::PuzzleCommands &puzzle, QWidget *parent)
 
 void ConditionsPanel::BuildClueWindow() {
   auto *row = new QHBoxLayout;
-  lower_ = AddLabelledSpin(row, "LabeledEdit18", "数字の許容", 16, 60);
+  lower_ = AddLabelledSpin(row, "LabeledEdit18", "数字の許容", settings::kLowerGivensRange.min,
+                           settings::kLowerGivensRange.max);
   row->addWidget(new QLabel(Utf("～")));
-  upper_ = AddLabelledSpin(row, "Edit16", "", 24, 80);
+  upper_ = AddLabelledSpin(row, "Edit16", "", settings::kUpperGivensRange.min,
+                           settings::kUpperGivensRange.max);
   label46_ = NamedLabel("Label46", this);
   row->addWidget(label46_);
   row->addStretch();
@@ -124,7 +106,7 @@ void ConditionsPanel::BuildTechniques() {
   for (int n = 1; n <= puzzle::kBoxHiddenQuad; ++n) {
     const std::string name = "CheckBoxL" + std::to_string(n);
     QWidget *owner = n >= kExtraFirstBox ? static_cast<QWidget *>(extra_) : this;
-    QCheckBox *check = NamedCheck(name.c_str(), kTechniqueCaptions[n], owner);
+    QCheckBox *check = NamedCheck(name.c_str(), settings::TechniqueCaption(n).c_str(), owner);
     boxes_[static_cast<std::size_t>(n)] = check;
     if (n >= kExtraFirstBox)
       extraBox->addWidget(check, 1 + (n - kExtraFirstBox) / 2, (n - kExtraFirstBox) % 2);
@@ -147,7 +129,7 @@ void ConditionsPanel::BuildTechniques() {
   connect(mustUseHardest_, &QCheckBox::clicked, this,
           [this](bool on) { puzzle_.SetMustUseHardest(on); });
   connect(extraButton_, &QPushButton::clicked, this, [this] {
-    puzzle_.SetExtraPanel(!puzzle_.Techniques().Panel20Visible);
+    puzzle_.SetExtraPanel(!puzzle_.Techniques().extraPanelShown);
     emit changed();
   });
 }
@@ -162,7 +144,7 @@ QLineEdit *ConditionsPanel::AddRecordField(const char *name, const char *caption
   row->addWidget(edit);
   connect(edit, &QLineEdit::editingFinished, this, [this, edit, field] {
     if (field == &settings::PuzzleOptions::recordFirst)
-      app::SetRecordFirst(puzzle_.Options(), FromQt(edit->text()));
+      play::SetRecordFirst(puzzle_.Options(), FromQt(edit->text()));
     else
       puzzle_.Options().*field = FromQt(edit->text());
     puzzle_.SettingsChanged();
@@ -193,7 +175,7 @@ void ConditionsPanel::BuildRecordPanel() {
 
 void ConditionsPanel::Refresh(const app::PuzzleDisplay &d) {
   const settings::PuzzleOptions &options = puzzle_.Options();
-  setVisible(options.settingsMenuShown);
+  setVisible(options.techniques.conditionsPanelShown);
   SetLabelText(label45_, d.label45);
   label45_->setStyleSheet(ForegroundStyle(d.label45Colour) + "font-weight: bold;");
   SetLabelText(label46_, d.label46);
@@ -209,13 +191,12 @@ void ConditionsPanel::Refresh(const app::PuzzleDisplay &d) {
 }
 
 void ConditionsPanel::RefreshTechniques() {
-  const puzzle::TechniqueOptions techniques = puzzle_.Techniques();
+  const settings::TechniqueOptions &techniques = puzzle_.Techniques();
   for (int n = 1; n <= puzzle::kBoxHiddenQuad; ++n)
-    boxes_[static_cast<std::size_t>(n)]->setChecked(
-        techniques.CheckBoxL[static_cast<std::size_t>(n)]);
-  mustUseHardest_->setChecked(techniques.CheckBoxYH);
-  extra_->setVisible(techniques.Panel20Visible);
-  extraButton_->setText(Utf(techniques.Panel20Visible ? "△" : "▽"));
+    boxes_[static_cast<std::size_t>(n)]->setChecked(techniques.boxes[static_cast<std::size_t>(n)]);
+  mustUseHardest_->setChecked(techniques.mustUseHardest);
+  extra_->setVisible(techniques.extraPanelShown);
+  extraButton_->setText(Utf(techniques.extraPanelShown ? "△" : "▽"));
 }
 
 void ConditionsPanel::RefreshRecord(const app::PuzzleDisplay &d) {

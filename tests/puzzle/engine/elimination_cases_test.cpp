@@ -169,7 +169,7 @@ TEST_P(EliminationCaseTest, ChangesExactlyTheListedCells) {
   e.CellGrid = testing::GridFromTokens(c.position);
   e.OpenCount = 81 - testing::PlacedCount(e.CellGrid);
   if (c.green)
-    e.Options.Label33 = SelectionSwitch::ColumnsFirst;
+    e.Options.selectionSwitch = SelectionSwitch::ColumnsFirst;
   const Grid before = e.CellGrid;
   runner->second(e, c.args);
 

@@ -76,7 +76,7 @@ TEST(LineUniqueTest, ScansColumnsFirstUnderTheGreenSwitch) {
     StepLog log;
     testing::WatchSteps(e, log);
     if (green)
-      e.Options.Label33 = SelectionSwitch::ColumnsFirst;
+      e.Options.selectionSwitch = SelectionSwitch::ColumnsFirst;
     hitotudake(e, 5);
     const std::vector<std::string> rowsFirst = {"Line Unique-x 5", "Line Unique-y 5"};
     const std::vector<std::string> columnsFirst = {"Line Unique-y 5", "Line Unique-x 5"};
@@ -126,9 +126,9 @@ TEST(LocalizeTest, GateStopsBothWhileConditionsAreRequired) {
   for (const Case &c : cases) {
     for (bool boxChecked : {false, true}) {
       Engine e = testing::EngineOnPosition(c.position);
-      e.Options.Panel6Visible = true;
-      e.Options.CheckBoxYH = true;
-      e.Options.CheckBoxL[kBoxLocalization] = boxChecked;
+      e.Options.conditionsPanelShown = true;
+      e.Options.mustUseHardest = true;
+      e.Options.boxes[kBoxLocalization] = boxChecked;
       c.run(e, 5);
       EXPECT_EQ(boxChecked, e.Changed) << c.position;
     }

@@ -42,7 +42,7 @@ TEST(NakedPairTest, BlocksFollowTheSwitchWhenNoLineChanges) {
   EXPECT_EQ("Naked Pair-b 48", rowsFirst.StepText);
 
   Engine green = testing::EngineOnPosition(position);
-  green.Options.Label33 = SelectionSwitch::ColumnsFirst;
+  green.Options.selectionSwitch = SelectionSwitch::ColumnsFirst;
   wkoho(green);
   EXPECT_EQ("Naked Pair-b 37", green.StepText);
 }
@@ -63,18 +63,18 @@ TEST(SubsetGateTest, EachTechniqueAnswersToItsOwnBox) {
   };
   for (const Case &c : cases) {
     Engine open = testing::EngineOnPosition(c.position);
-    open.Options.Panel6Visible = true;
-    open.Options.Label33 = SelectionSwitch::Selection;
-    open.Options.CheckBoxL.fill(false);
-    open.Options.CheckBoxL[c.box] = true;
+    open.Options.conditionsPanelShown = true;
+    open.Options.selectionSwitch = SelectionSwitch::Selection;
+    open.Options.boxes.fill(false);
+    open.Options.boxes[c.box] = true;
     c.run(open);
     EXPECT_TRUE(open.Changed) << c.box;
 
     Engine shut = testing::EngineOnPosition(c.position);
-    shut.Options.Panel6Visible = true;
-    shut.Options.CheckBoxYH = true;
-    shut.Options.CheckBoxL.fill(true);
-    shut.Options.CheckBoxL[c.box] = false;
+    shut.Options.conditionsPanelShown = true;
+    shut.Options.mustUseHardest = true;
+    shut.Options.boxes.fill(true);
+    shut.Options.boxes[c.box] = false;
     c.run(shut);
     EXPECT_FALSE(shut.Changed) << c.box;
     EXPECT_EQ(testing::GridFromTokens(c.position), shut.CellGrid) << c.box;
@@ -83,8 +83,8 @@ TEST(SubsetGateTest, EachTechniqueAnswersToItsOwnBox) {
 
 TEST(SubsetGateTest, QuadsAreOffWhileTheirPanelIsHidden) {
   Engine e = testing::EngineOnPosition("12 23 34 14 1256 5678 5679 789 5689");
-  e.Options.Panel6Visible = true;
-  e.Options.CheckBoxYH = true;
+  e.Options.conditionsPanelShown = true;
+  e.Options.mustUseHardest = true;
   qkoho(e);
   EXPECT_FALSE(e.Changed);
   e.Options.SetExtraPanelVisible(true);

@@ -182,7 +182,7 @@ using Step = std::pair<std::string, std::string>; // step text, removed candidat
 inline Step StepOf(Technique run, const puzzle::Grid &g,
                    puzzle::SelectionSwitch state = puzzle::SelectionSwitch::Off) {
   puzzle::Engine e = EngineOn(g);
-  e.Options.Label33 = state;
+  e.Options.selectionSwitch = state;
   run(e);
   return {e.StepText, RemovedCandidates(g, e.CellGrid)};
 }

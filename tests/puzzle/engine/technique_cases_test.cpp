@@ -139,18 +139,18 @@ TEST_P(GatedCaseTest, OnlyItsOwnBoxStopsIt) {
   SCOPED_TRACE(c.where);
   const int box = BoxOf(c.technique);
   puzzle::Engine e = EngineOn(c.grid);
-  e.Options.Panel6Visible = true;
-  e.Options.CheckBoxYH = true;
-  e.Options.CheckBoxL.fill(false);
-  e.Options.CheckBoxL[box] = true;
+  e.Options.conditionsPanelShown = true;
+  e.Options.mustUseHardest = true;
+  e.Options.boxes.fill(false);
+  e.Options.boxes[box] = true;
   AdvancedTechniques().at(c.technique)(e);
   EXPECT_EQ(c.removed, RemovedCandidates(c.grid, e.CellGrid)) << "own box on";
 
   e = EngineOn(c.grid);
-  e.Options.Panel6Visible = true;
-  e.Options.Label33 = puzzle::SelectionSwitch::Selection;
-  e.Options.CheckBoxL.fill(true);
-  e.Options.CheckBoxL[box] = false;
+  e.Options.conditionsPanelShown = true;
+  e.Options.selectionSwitch = puzzle::SelectionSwitch::Selection;
+  e.Options.boxes.fill(true);
+  e.Options.boxes[box] = false;
   AdvancedTechniques().at(c.technique)(e);
   EXPECT_EQ("none", RemovedCandidates(c.grid, e.CellGrid)) << "own box off";
   EXPECT_FALSE(e.Changed);

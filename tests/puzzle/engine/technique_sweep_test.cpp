@@ -180,7 +180,7 @@ TEST(TechniqueSweepTest, ArbitraryGridsIncludingEmptyCellsStayInBounds) {
       e.CellGrid = g;
       e.StepMode = (i % 3) == 0;
       if (i % 2 == 0)
-        e.Options.Label33 = SelectionSwitch::ColumnsFirst;
+        e.Options.selectionSwitch = SelectionSwitch::ColumnsFirst;
       t.run(e);
       ASSERT_EQ("", FirstForeignChange(g, e.CellGrid)) << t.name << " " << testing::GridTokens(g);
     }

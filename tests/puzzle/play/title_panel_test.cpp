@@ -17,7 +17,7 @@ using namespace zenpa::play;
 using Lines = std::vector<std::string>;
 
 TEST(TitlePanel, EditsChangeTheStoredTextsOnlyWhenApplied) {
-  PuzzleTextOptions options;
+  zenpa::settings::PuzzleOptions options;
   TitlePanel panel(options);
   panel.Open();
   EXPECT_EQ(DefaultPuzzleTitle(), panel.TitleText());
@@ -38,7 +38,7 @@ TEST(TitlePanel, EditsChangeTheStoredTextsOnlyWhenApplied) {
 }
 
 TEST(TitlePanel, AppliedHowToPlayDropsTrailingEmptyLines) {
-  PuzzleTextOptions options;
+  zenpa::settings::PuzzleOptions options;
   TitlePanel panel(options);
   panel.Open();
   panel.EditHowToPlay({"rule one", "", "rule two", "", ""});
@@ -55,7 +55,7 @@ TEST(TitlePanel, AppliedHowToPlayDropsTrailingEmptyLines) {
 }
 
 TEST(TitlePanel, InsertsAtTheCaretInOrder) {
-  PuzzleTextOptions options;
+  zenpa::settings::PuzzleOptions options;
   options.howToPlay = SlotsFromLines({"a", "b"});
   TitlePanel panel(options);
   panel.Open();
@@ -70,7 +70,7 @@ TEST(TitlePanel, HowToPlayGoesToAndFromTextFiles) {
   const std::string path = (std::filesystem::temp_directory_path() /
                             ("zenpa_howto_" + std::to_string(::getpid()) + ".txt"))
                                .string();
-  PuzzleTextOptions options;
+  zenpa::settings::PuzzleOptions options;
   TitlePanel panel(options);
   panel.Open();
   panel.EditHowToPlay({Sj("一行目"), "second"});

@@ -26,9 +26,9 @@ public:
   bool PreviewFollowsChanges() const override { return false; }
   void DocumentReplaced() override {}
   void FocusEditor() override {}
-  print::LoadContext FormatLoadContext() const override { return {}; }
-  print::SaveContext FormatSaveContext() const override { return {}; }
-  print::FormatEnvironment FormatEnv() const override { return {}; }
+  settings::LoadContext FormatLoadContext() const override { return {}; }
+  settings::SaveContext FormatSaveContext() const override { return {}; }
+  settings::FormatEnvironment FormatEnv() const override { return {}; }
 };
 
 std::string GeneratedDocument() {
@@ -58,7 +58,7 @@ std::int64_t FileSize() {
 void BM_LoadDocument(benchmark::State &state) {
   platform::TextMemo memo;
   platform::ScriptedHost host;
-  print::FormatState format;
+  settings::FormatState format;
   QuietHooks hooks;
   editor::Document doc(memo, host, format, hooks);
   const std::string cwd = std::filesystem::current_path().string();
@@ -76,7 +76,7 @@ void BM_SaveDocument(benchmark::State &state) {
   base::ReadLines(DocumentPath(), lines);
   platform::TextMemo memo(lines);
   platform::ScriptedHost host;
-  print::FormatState format;
+  settings::FormatState format;
   format.format.autoSaveFormat = false;
   QuietHooks hooks;
   editor::Document doc(memo, host, format, hooks);

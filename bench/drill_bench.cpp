@@ -9,15 +9,15 @@
 namespace {
 
 void GenerateSheets(benchmark::State &state) {
-  zenpa::drill::DrillSettings settings;
-  settings.digitCount = 33;
-  settings.sheetCount = 99;
-  settings.hintCount = 9;
-  settings.answersToo = state.range(0) != 0;
+  zenpa::settings::PrintFormat format;
+  format.drill.digits = 33;
+  format.drill.sheets = 99;
+  format.drill.hint = 9;
+  format.drill.appendAnswer = state.range(0) != 0;
   zenpa::drill::SeededRandom rng(1);
   for (auto _ : state) {
     zenpa::platform::TextMemo memo;
-    zenpa::drill::Generate(memo, settings, {}, rng, [] { return true; });
+    zenpa::drill::Generate(memo, format, rng, [] { return true; });
     benchmark::DoNotOptimize(memo.LineCount());
   }
 }

@@ -17,7 +17,7 @@ namespace {
 
 using namespace zenpa;
 
-void Relayout(benchmark::State &state, print::PrintFormat format, bool keepWidths) {
+void Relayout(benchmark::State &state, settings::PrintFormat format, bool keepWidths) {
   platform::TextMemo memo(bench::BenchLines());
   if (memo.LineCount() == 0) {
     state.SkipWithError("benchmark text missing: run bench/make_bench_text.sh");
@@ -43,8 +43,8 @@ void Relayout(benchmark::State &state, print::PrintFormat format, bool keepWidth
       benchmark::Counter(static_cast<double>(pages), benchmark::Counter::kIsIterationInvariantRate);
 }
 
-print::PrintFormat MarksAndTabs() {
-  print::PrintFormat format;
+settings::PrintFormat MarksAndTabs() {
+  settings::PrintFormat format;
   format.scaleMarksOn = true;
   format.tabsOn = true;
   format.tabWidth = 4;
@@ -52,8 +52,10 @@ print::PrintFormat MarksAndTabs() {
   return format;
 }
 
-void BM_Relayout(benchmark::State &state) { Relayout(state, print::PrintFormat(), false); }
-void BM_RelayoutKeptWidths(benchmark::State &state) { Relayout(state, print::PrintFormat(), true); }
+void BM_Relayout(benchmark::State &state) { Relayout(state, settings::PrintFormat(), false); }
+void BM_RelayoutKeptWidths(benchmark::State &state) {
+  Relayout(state, settings::PrintFormat(), true);
+}
 void BM_RelayoutMarksAndTabs(benchmark::State &state) { Relayout(state, MarksAndTabs(), true); }
 
 } // namespace

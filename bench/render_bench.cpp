@@ -48,7 +48,7 @@ public:
   CountingCanvas canvas;
 };
 
-void Compose(benchmark::State &state, print::PrintFormat format) {
+void Compose(benchmark::State &state, settings::PrintFormat format) {
   const std::vector<std::string> text = BenchLines();
   if (text.empty()) {
     state.SkipWithError("benchmark text missing: run bench/make_bench_text.sh");
@@ -78,10 +78,10 @@ void Compose(benchmark::State &state, print::PrintFormat format) {
       benchmark::Counter(static_cast<double>(pages), benchmark::Counter::kIsIterationInvariantRate);
 }
 
-void BM_ComposePlain(benchmark::State &state) { Compose(state, print::PrintFormat()); }
+void BM_ComposePlain(benchmark::State &state) { Compose(state, settings::PrintFormat()); }
 
 void BM_ComposeHeadersSpacingPairs(benchmark::State &state) {
-  print::PrintFormat format;
+  settings::PrintFormat format;
   format.pageNumberOn = true;
   format.printFileName = true;
   format.charSpacing = 120;

@@ -79,10 +79,10 @@ const std::vector<Grid> &StuckPositions() {
     for (const PuzzleDigits &p : Puzzles()) {
       Engine e;
       zenpa::puzzle::LoadPuzzle(e, p);
-      e.Options.Panel6Visible = true;
-      e.Options.CheckBoxYH = true;
+      e.Options.conditionsPanelShown = true;
+      e.Options.mustUseHardest = true;
       for (int box = zenpa::puzzle::kBoxXWing; box <= zenpa::puzzle::kBoxEmptyRectangle; ++box)
-        e.Options.CheckBoxL[box] = false;
+        e.Options.boxes[box] = false;
       if (zenpa::puzzle::Solve(e) == zenpa::puzzle::SolveResult::Stuck)
         stuck.push_back(e.CellGrid);
     }

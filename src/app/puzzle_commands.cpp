@@ -1,6 +1,5 @@
 #include "app/puzzle_commands.h"
 
-#include "app/puzzle_settings.h"
 #include "base/paths.h"
 #include "base/sjis.h"
 
@@ -59,7 +58,7 @@ int StepWaitKey(RunKey key) {
 } // namespace
 
 PuzzleCommands::PuzzleCommands(platform::Memo &memo, platform::Host &host,
-                               print::FormatState &format, std::string programDir,
+                               settings::FormatState &format, std::string programDir,
                                PuzzleHooks hooks)
     : memo_(memo), host_(host), format_(format), programDir_(std::move(programDir)),
       hooks_(std::move(hooks)) {
@@ -71,11 +70,7 @@ void PuzzleCommands::ShowState() { Call(showState_); }
 
 void PuzzleCommands::SeedRandom(unsigned seed) { rng_.seed(seed); }
 
-void PuzzleCommands::TakeSettings() {
-  text_ = TextOptionsFrom(format_.format);
-  place_ = PlaceFrom(format_.format);
-  engine_.Options = TechniquesFrom(format_.format.puzzle, engine_.Options);
-}
+void PuzzleCommands::TakeSettings() { engine_.Options = format_.format.puzzle.techniques; }
 
 void PuzzleCommands::RunCommand(Run kind, const std::function<void()> &command) {
   if (Running())
@@ -188,22 +183,17 @@ play::GeneratorHooks PuzzleCommands::GeneratorHooksOf() {
   hooks.applyPuzzleFormat = [this] { ApplyPuzzleFormatIfDue(); };
   hooks.resetPageStart = hooks_.resetPageNumbering;
   hooks.renameDocument = hooks_.takeDocumentName;
-  hooks.settingsCorrected = [this](const play::GeneratorSettings &s) {
-    StoreGeneratorSettings(s, format_.format.puzzle);
-  };
   return hooks;
 }
 
 void PuzzleCommands::Generate() {
   RunCommand(Run::Generate, [this] {
-    play::GeneratorSettings settings = GeneratorSettingsFrom(format_.format.puzzle);
-    settings.patternMode = conversion_.shown && conversion_.usePattern;
-    settings.patternText = conversion_.text;
+    play::GeneratorSettings settings{format_.format.puzzle,
+                                     conversion_.shown && conversion_.usePattern, conversion_.text};
     play::GeneratorRun run{ctx_, settings,           labels_,     status_,
                            rng_, GeneratorHooksOf(), programDir_, ""};
     generator_ = &run;
     play::RunGenerator(run);
-    StoreGeneratorSettings(settings, format_.format.puzzle);
   });
 }
 
@@ -245,10 +235,7 @@ bool PuzzleCommands::EditorKey(RunKey key) {
 }
 
 void PuzzleCommands::ToggleInsertion() {
-  print::InsertionPlace &place = format_.format.insertionPlace;
-  place = place == print::InsertionPlace::Here ? print::InsertionPlace::AtEnd
-                                               : print::InsertionPlace::Here;
-  place_ = PlaceFrom(format_.format);
+  format_.format.insertionPlace = editor::Toggled(format_.format.insertionPlace);
   SettingsChanged();
 }
 
@@ -258,45 +245,38 @@ std::optional<std::string> PuzzleCommands::Convert(play::ConversionForm form) {
 
 void PuzzleCommands::Import(const std::string &text) {
   RunCommand(Run::Read, [this, &text] {
-    play::ImportContext import{memo_, host_, writer_, format_.format.puzzle.addToDocument, place_};
+    play::ImportContext import{memo_, host_, writer_, format_.format.puzzle.addToDocument,
+                               format_.format.insertionPlace};
     if (play::ImportGrid(import, text))
       Call(hooks_.relayout);
   });
 }
 
-puzzle::TechniqueOptions PuzzleCommands::Techniques() const {
-  return TechniquesFrom(format_.format.puzzle, engine_.Options);
-}
-
 void PuzzleCommands::SetTechnique(int box, bool on) {
-  puzzle::TechniqueOptions options = Techniques();
-  options.CheckBoxL.at(static_cast<std::size_t>(box)) = on;
-  engine_.Options = options;
-  StoreTechniques(options, format_.format.puzzle);
+  format_.format.puzzle.techniques.boxes.at(static_cast<std::size_t>(box)) = on;
   SettingsChanged();
 }
 
 void PuzzleCommands::SetMustUseHardest(bool on) {
-  format_.format.puzzle.mustUseHardest = on;
+  format_.format.puzzle.techniques.mustUseHardest = on;
   SettingsChanged();
 }
 
-void PuzzleCommands::SetExtraPanel(bool shown) { engine_.Options.SetExtraPanelVisible(shown); }
+void PuzzleCommands::SetExtraPanel(bool shown) {
+  format_.format.puzzle.techniques.SetExtraPanelVisible(shown);
+}
 
 void PuzzleCommands::SetAllTechniques(bool on) {
-  puzzle::TechniqueOptions options = Techniques();
-  options.SetAllBoxes(on);
-  engine_.Options = options;
-  StoreTechniques(options, format_.format.puzzle);
+  format_.format.puzzle.techniques.SetAllBoxes(on);
   SettingsChanged();
 }
 
-void PuzzleCommands::ClickSwitch() { engine_.Options.AdvanceSwitch(); }
+void PuzzleCommands::ClickSwitch() { format_.format.puzzle.techniques.AdvanceSwitch(); }
 
 void PuzzleCommands::SetConditionsPanel(bool shown) {
-  if (shown && !format_.format.puzzle.settingsMenuShown)
+  if (shown && !format_.format.puzzle.techniques.conditionsPanelShown)
     labels_.conditionsText = Sj("完成まで繰返し");
-  format_.format.puzzle.settingsMenuShown = shown;
+  format_.format.puzzle.techniques.conditionsPanelShown = shown;
   if (!shown) {
     SetExtraPanel(false);
     format_.format.puzzle.recordPanelShown = false;
@@ -305,7 +285,7 @@ void PuzzleCommands::SetConditionsPanel(bool shown) {
 }
 
 void PuzzleCommands::ToggleAutoRecord() {
-  print::PuzzleOptions &p = format_.format.puzzle;
+  settings::PuzzleOptions &p = format_.format.puzzle;
   if (p.recordPanelShown) {
     p.recordPanelShown = false;
   } else {
@@ -319,9 +299,9 @@ void PuzzleCommands::ToggleAutoRecord() {
 PuzzleDisplay PuzzleCommands::Display() const {
   PuzzleDisplay d;
   d.running = Running();
-  const bool here = format_.format.insertionPlace == print::InsertionPlace::Here;
+  const bool here = format_.format.insertionPlace == settings::InsertionPlace::AtCaret;
   d.answerSCaption = Sj(here ? "数独解答を次頁に挿入(&A)" : "数独解答を文末に追加(&A)");
-  d.insertionLabel = editor::InsertionLabel(PlaceFrom(format_.format));
+  d.insertionLabel = editor::InsertionLabel(format_.format.insertionPlace);
   d.resultVisible = state_.ResultVisible;
   d.difficultyText = state_.Result.difficulty;
   d.clueLevelText = state_.Result.clueLevel;
@@ -345,7 +325,7 @@ PuzzleDisplay PuzzleCommands::Display() const {
   d.autoRecordText = labels_.autoRecordText;
   d.stopButtonVisible = labels_.stopButtonVisible;
   d.stopButtonEnabled = labels_.stopButtonEnabled;
-  const bool switchOn = engine_.Options.SwitchOn();
+  const bool switchOn = format_.format.puzzle.techniques.SwitchOn();
   d.conditionsTitle = Sj(switchOn ? "★数独の条件設定有効★" : "★数独の条件設定★");
   d.conditionsTitleColour = switchOn ? kRed : kTeal;
   return d;

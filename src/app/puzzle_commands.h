@@ -13,13 +13,13 @@
 // ends by an error is reported with the error's text and leaves the
 // commands free like any other end.
 //
-// Settings are read from the print-format record (print::PuzzleOptions) at
-// the start of every command. Texts are Shift-JIS bytes.
+// The block writer and the generator read the record's puzzle part
+// (settings::PuzzleOptions) directly; the engine takes a copy of its technique
+// switches at the start of every command. Texts are Shift-JIS bytes.
 #pragma once
 
 #include "app/run_host.h"
 #include "platform/memo.h"
-#include "print/format_commands.h"
 #include "puzzle/engine/engine.h"
 #include "puzzle/play/conversion.h"
 #include "puzzle/play/generator_run.h"
@@ -27,6 +27,7 @@
 #include "puzzle/play/puzzle_file_commands.h"
 #include "puzzle/play/puzzle_file_level_check.h"
 #include "puzzle/play/step_answer.h"
+#include "settings/format_commands.h"
 
 #include <cstdint>
 #include <functional>
@@ -41,7 +42,7 @@ struct PuzzleHooks {
   // The save prompt before the document is emptied; false: cancelled.
   std::function<bool()> askSaveChanges;
   // How format files are read (the puzzle format "nbpzpf.zpf").
-  std::function<print::LoadContext()> formatContext;
+  std::function<settings::LoadContext()> formatContext;
   // The document takes a name (caption and labels follow).
   std::function<void(const std::string &)> takeDocumentName;
   // The page-number start becomes "1".
@@ -101,7 +102,7 @@ inline constexpr int kTrialProgressMax = 81;
 
 class PuzzleCommands {
 public:
-  PuzzleCommands(platform::Memo &memo, platform::Host &host, print::FormatState &format,
+  PuzzleCommands(platform::Memo &memo, platform::Host &host, settings::FormatState &format,
                  std::string programDir, PuzzleHooks hooks);
 
   // Called before pending events run and before a message during a run.
@@ -147,10 +148,10 @@ public:
   ConversionPanel &Conversion() { return conversion_; }
 
   // The record's puzzle settings; SettingsChanged after writing to them.
-  print::PuzzleOptions &Options() { return format_.format.puzzle; }
+  settings::PuzzleOptions &Options() { return format_.format.puzzle; }
   void SettingsChanged() { format_.modified = true; }
   // The technique boxes, "有効・必須", the extra panel and the "D" switch.
-  puzzle::TechniqueOptions Techniques() const;
+  const settings::TechniqueOptions &Techniques() const { return format_.format.puzzle.techniques; }
   void SetTechnique(int box, bool on);
   void SetMustUseHardest(bool on);
   void SetExtraPanel(bool shown);
@@ -179,7 +180,7 @@ private:
   void RunCommand(Run kind, const std::function<void()> &command);
   // Puts back what an active run shows and holds, however the run ended.
   void EndRun();
-  // The settings of the record, for the block writer and the engine.
+  // The engine's copy of the record's technique switches.
   void TakeSettings();
   void ApplyPuzzleFormatIfDue();
   void ReadFiles(const std::vector<std::string> &paths, bool levelCheck);
@@ -188,16 +189,14 @@ private:
 
   platform::Memo &memo_;
   RunHost host_;
-  print::FormatState &format_;
+  settings::FormatState &format_;
   std::string programDir_;
   PuzzleHooks hooks_;
   std::function<void()> showState_;
 
   puzzle::Engine engine_;
   play::SolveState state_;
-  play::PuzzleTextOptions text_;
-  editor::InsertionPlace place_ = editor::InsertionPlace::AtEnd;
-  play::PuzzleBlockWriter writer_{memo_, text_, place_};
+  play::PuzzleBlockWriter writer_{memo_, format_.format};
   play::AnswerContext ctx_{memo_, host_, engine_, writer_, state_};
   play::DocumentStepDisplay steps_{ctx_};
   play::LevelCheckDisplay levelCheck_;

@@ -43,7 +43,7 @@ PuzzleHooks Session::PuzzleHooksOf() {
 void Session::Start(const std::vector<std::string> &args, int uiScale) {
   uiScale_ = uiScale;
   hasPrinter_ = !printer_.PrinterNames().empty();
-  format_.format = print::StartFormat(FormatEnv());
+  format_.format = settings::StartFormat(FormatEnv());
   FindSounds();
   const CommandLine line = ParseCommandLine(args, Exists);
   enlargeAtStart_ = line.enlarge;
@@ -58,7 +58,8 @@ void Session::Start(const std::vector<std::string> &args, int uiScale) {
   FindOptionalFiles();
   FindPrintersAndFonts();
   Relayout();
-  print::LoadFormat(format_, print::InitialSettingsPath(programDir_), FormatLoadContext(), host_);
+  settings::LoadFormat(format_, settings::InitialSettingsPath(programDir_), FormatLoadContext(),
+                       host_);
   LoadHistoryFile(history_, programDir_);
   LoadStartupFile();
   menus_.enlargedView = enlargeAtStart_;
@@ -82,7 +83,7 @@ void Session::FindSounds() {
 }
 
 void Session::FindOptionalFiles() {
-  menus_.backEnabled = base::FileExists(print::InitialSettingsPath(programDir_));
+  menus_.backEnabled = base::FileExists(settings::InitialSettingsPath(programDir_));
   menus_.timerEnabled = base::FileExists(programDir_ + "ZTimer.exe");
   menus_.grdvEnabled = base::FileExists(programDir_ + "GRDV.COM");
 }
@@ -194,7 +195,7 @@ bool Session::SaveOnClose() {
     return true;
   }
   format_.fileName = base::ChangeFileExt(path, ".zpf");
-  return print::SaveFormat(format_, format_.fileName, FormatSaveContext(), host_);
+  return settings::SaveFormat(format_, format_.fileName, FormatSaveContext(), host_);
 }
 
 void Session::DropFiles(const std::vector<std::string> &paths) {
@@ -223,7 +224,7 @@ void Session::LoadDroppedFile(const std::string &path) {
       return;
     }
     format_.fileName = path;
-    print::LoadFormat(format_, path, FormatLoadContext(), host_);
+    settings::LoadFormat(format_, path, FormatLoadContext(), host_);
     Relayout();
     return;
   }
@@ -309,22 +310,22 @@ void Session::PrinterSetupCommand() {
 }
 
 void Session::SaveInitialSettings() {
-  if (print::SaveInitialSettings(format_, FormatSaveContext(), host_))
+  if (settings::SaveInitialSettings(format_, FormatSaveContext(), host_))
     menus_.backEnabled = true;
 }
 
 void Session::RestoreInitialSettings() {
-  if (print::RestoreInitialSettings(format_, FormatLoadContext(), host_))
+  if (settings::RestoreInitialSettings(format_, FormatLoadContext(), host_))
     Relayout();
 }
 
 void Session::OpenFormat() {
-  if (print::OpenFormatCommand(format_, FormatLoadContext(), host_))
+  if (settings::OpenFormatCommand(format_, FormatLoadContext(), host_))
     Relayout();
 }
 
 void Session::SaveFormatAs() {
-  print::SaveFormatAsCommand(format_, document_.FileName(), FormatSaveContext(), host_);
+  settings::SaveFormatAsCommand(format_, document_.FileName(), FormatSaveContext(), host_);
 }
 
 void Session::CaretMoved() { layout_.CaretMoved(memo_, format_.format); }
@@ -339,8 +340,8 @@ void Session::FocusEditor() {
     view_->FocusEditor();
 }
 
-print::FormatEnvironment Session::FormatEnv() const {
-  print::FormatEnvironment env;
+settings::FormatEnvironment Session::FormatEnv() const {
+  settings::FormatEnvironment env;
   const platform::PrinterMetrics metrics = printer_.Metrics();
   if (hasPrinter_) {
     env.dpi = metrics.dpiY;
@@ -351,8 +352,8 @@ print::FormatEnvironment Session::FormatEnv() const {
   return env;
 }
 
-print::LoadContext Session::FormatLoadContext() const {
-  print::LoadContext ctx;
+settings::LoadContext Session::FormatLoadContext() const {
+  settings::LoadContext ctx;
   ctx.programDir = programDir_;
   ctx.env = FormatEnv();
   ctx.soundAvailable = menus_.soundsEnabled;
@@ -360,8 +361,8 @@ print::LoadContext Session::FormatLoadContext() const {
   return ctx;
 }
 
-print::SaveContext Session::FormatSaveContext() const {
-  print::SaveContext ctx;
+settings::SaveContext Session::FormatSaveContext() const {
+  settings::SaveContext ctx;
   ctx.programDir = programDir_;
   const platform::PrinterMetrics metrics = printer_.Metrics();
   ctx.dpi = FormatEnv().dpi;

@@ -17,9 +17,9 @@
 #include "platform/host.h"
 #include "platform/memo.h"
 #include "platform/printer.h"
-#include "print/format_commands.h"
 #include "print/layout_state.h"
 #include "print/print_commands.h"
+#include "settings/format_commands.h"
 
 #include <functional>
 #include <optional>
@@ -100,7 +100,7 @@ public:
 
   editor::Document &Doc() { return document_; }
   const editor::Document &Doc() const { return document_; }
-  print::FormatState &Format() { return format_; }
+  settings::FormatState &Format() { return format_; }
   const History &RecentFiles() const { return history_; }
   const MenuStates &Menus() const { return menus_; }
   MenuStates &Menus() { return menus_; }
@@ -154,9 +154,9 @@ private:
   bool PreviewFollowsChanges() const override { return false; }
   void DocumentReplaced() override {}
   void FocusEditor() override;
-  print::LoadContext FormatLoadContext() const override;
-  print::SaveContext FormatSaveContext() const override;
-  print::FormatEnvironment FormatEnv() const override;
+  settings::LoadContext FormatLoadContext() const override;
+  settings::SaveContext FormatSaveContext() const override;
+  settings::FormatEnvironment FormatEnv() const override;
 
   void FindSounds();
   void FindOptionalFiles();
@@ -182,7 +182,7 @@ private:
   std::string programDir_;
   SessionView *view_ = nullptr;
 
-  print::FormatState format_;
+  settings::FormatState format_;
   print::LayoutState layout_;
   editor::Document document_;
   History history_;

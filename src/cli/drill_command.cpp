@@ -6,6 +6,7 @@
 #include "drill/drill_writer.h"
 #include "drill/random_source.h"
 #include "platform/text_memo.h"
+#include "settings/print_format.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -32,7 +33,7 @@ constexpr const char *kUsage =
     "  --utf8        write UTF-8 instead of Shift-JIS\n";
 
 struct DrillRequest {
-  drill::DrillSettings settings;
+  settings::PrintFormat format; // the drill options; sheets go at the end
   std::optional<unsigned long long> seed;
   std::string outputPath;
   bool utf8 = false;
@@ -74,14 +75,14 @@ bool TakeInt(const Args &args, std::size_t &i, int lo, int hi, int &target) {
 
 // One option at args[i]; false with a message on a bad one.
 bool TakeOption(const Args &args, std::size_t &i, DrillRequest &request) {
-  drill::DrillSettings &s = request.settings;
+  settings::DrillOptions &s = request.format.drill;
   const std::string &arg = args[i];
   if (arg == "-n")
-    return TakeInt(args, i, drill::kMinDigits, drill::kMaxDigits, s.digitCount);
+    return TakeInt(args, i, drill::kMinDigits, drill::kMaxDigits, s.digits);
   if (arg == "--sheets")
-    return TakeInt(args, i, 1, 999, s.sheetCount);
+    return TakeInt(args, i, 1, 999, s.sheets);
   if (arg == "--hints")
-    return TakeInt(args, i, drill::kMinHints, drill::kMaxHints, s.hintCount);
+    return TakeInt(args, i, drill::kMinHints, drill::kMaxHints, s.hint);
   if (arg == "--seed") {
     long long seed = 0;
     if (!TakeNumber(args, i, 0, INT64_MAX, seed))
@@ -94,11 +95,11 @@ bool TakeOption(const Args &args, std::size_t &i, DrillRequest &request) {
     return true;
   }
   if (arg == "--sub")
-    s.op = drill::Operation::Subtraction;
+    s.operation = settings::DrillOperation::Subtraction;
   else if (arg == "--hint-digit")
     s.hintByDigit = true;
   else if (arg == "--answers")
-    s.answersToo = true;
+    s.appendAnswer = true;
   else if (arg == "--utf8")
     request.utf8 = true;
   else if (arg == "--help" || arg == "-h")
@@ -140,7 +141,7 @@ int RunDrill(const Args &args) {
   }
   drill::SeededRandom rng(request->seed ? *request->seed : std::random_device{}());
   platform::TextMemo memo;
-  drill::Generate(memo, request->settings, {}, rng, [] { return true; });
+  drill::Generate(memo, request->format, rng, [] { return true; });
   const std::string text = RenderText(memo.Lines(), request->utf8);
   if (request->outputPath.empty()) {
     std::fwrite(text.data(), 1, text.size(), stdout);

@@ -6,8 +6,8 @@
 #include "cli/stderr_host.h"
 #include "platform/font_catalog.h"
 #include "platform/text_memo.h"
-#include "print/format_file.h"
 #include "print/print_commands.h"
+#include "settings/format_file.h"
 #include "ui/main/editor_font.h"
 #include "ui/qt/pdf_printer.h"
 #include "ui/qt/qt_canvas.h"
@@ -135,8 +135,8 @@ std::optional<PrintRequest> ParseArgs(const Args &args) {
 
 // The document's own format file, or the one named; false when a named file
 // cannot be read or stops at a bad line.
-bool LoadFormat(const PrintRequest &r, print::PrintFormat &format,
-                const platform::FontCatalog &fonts, const print::FormatEnvironment &env) {
+bool LoadFormat(const PrintRequest &r, settings::PrintFormat &format,
+                const platform::FontCatalog &fonts, const settings::FormatEnvironment &env) {
   const bool named = !r.format.empty();
   const std::string path = named ? r.format : base::ChangeFileExt(r.document, ".zpf");
   std::vector<std::string> lines;
@@ -146,12 +146,12 @@ bool LoadFormat(const PrintRequest &r, print::PrintFormat &format,
     }
     return !named;
   }
-  print::LoadContext ctx;
+  settings::LoadContext ctx;
   ctx.programDir = base::ExtractFileDir(base::FullPathOf(path)) + "/";
   ctx.fonts = &fonts;
   ctx.env = env;
-  const print::LoadResult result = print::ApplyFormatLines(format, lines, ctx);
-  if (result.outcome == print::LoadOutcome::Stopped) {
+  const settings::LoadResult result = settings::ApplyFormatLines(format, lines, ctx);
+  if (result.outcome == settings::LoadOutcome::Stopped) {
     Fail(base::SjisToUtf8(path) + " line " + std::to_string(result.line) + ": " +
          base::SjisToUtf8(result.message));
     return false;
@@ -160,7 +160,7 @@ bool LoadFormat(const PrintRequest &r, print::PrintFormat &format,
 }
 
 struct Job {
-  print::PrintFormat format;
+  settings::PrintFormat format;
   std::vector<std::string> lines;
   std::vector<std::string> faces;
 };
@@ -220,8 +220,8 @@ int Print(const PrintRequest &r) {
   const ui::QtFontCatalog fonts;
   job.faces = fonts.JapaneseFaces();
   const std::unique_ptr<platform::Printer> printer = PrinterFor(r, fonts);
-  const print::FormatEnvironment env = print::EnvironmentOf(printer->Metrics());
-  job.format = print::StartFormat(env);
+  const settings::FormatEnvironment env = settings::EnvironmentOf(printer->Metrics());
+  job.format = settings::StartFormat(env);
   if (!LoadFormat(r, job.format, fonts, env)) {
     return 1;
   }

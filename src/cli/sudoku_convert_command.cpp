@@ -9,6 +9,7 @@
 #include "puzzle/play/conversion.h"
 #include "puzzle/play/puzzle_file_reader.h"
 #include "puzzle/play/puzzle_file_writer.h"
+#include "settings/print_format.h"
 
 #include <cctype>
 #include <cstdio>
@@ -170,10 +171,9 @@ int Convert(const ConvertOptions &options, const std::string &text) {
 int Import(const ConvertOptions &options, const std::string &text) {
   platform::TextMemo memo;
   platform::ScriptedHost host;
-  play::PuzzleTextOptions textOptions;
-  editor::InsertionPlace place = editor::InsertionPlace::AtEnd;
-  play::PuzzleBlockWriter writer(memo, textOptions, place);
-  play::ImportContext ctx{memo, host, writer, false, place};
+  const settings::PrintFormat format;
+  play::PuzzleBlockWriter writer(memo, format);
+  play::ImportContext ctx{memo, host, writer, false, format.insertionPlace};
   play::ImportGrid(ctx, text);
   Write(options, base::JoinLines(memo.Lines()));
   for (const platform::ShownMessage &m : host.messages)

@@ -8,6 +8,7 @@
 #include "puzzle/play/generator_settings.h"
 #include "puzzle/play/puzzle_block.h"
 #include "puzzle/play/puzzle_file_writer.h"
+#include "settings/print_format.h"
 
 #include <atomic>
 #include <chrono>
@@ -29,8 +30,7 @@ struct GenerateOptions {
   bool utf8 = false;
   bool windowGiven = false;
   OutputFormat format = OutputFormat::Line81;
-  play::GeneratorSettings settings;
-  puzzle::TechniqueOptions techniques;
+  settings::PuzzleOptions puzzle; // the generator's numbers and technique switches
   bool techniqueGiven = false;
 };
 
@@ -61,7 +61,7 @@ void PrintUsage(std::FILE *to) {
   std::fprintf(to,
                "Usage: zenpa sudoku generate [options]\n"
                "  -n COUNT            puzzles to make (default 1)\n"
-               "  --clues N           givens aimed at, 16..80 (default 32)\n"
+               "  --clues N           givens aimed at, %d..%d (default 32)\n"
                "  --min N --max N     accepted clue counts (default: exactly --clues)\n"
                "  --symmetry NAME     none, 90, 180, four, lr, ud, x, slash, backslash\n"
                "  --technique NAME    tick a technique (repeatable); with --required only the\n"
@@ -70,11 +70,13 @@ void PrintUsage(std::FILE *to) {
                "                      naked-pair hidden-pair naked-triple hidden-triple x-wing\n"
                "                      swordfish skyscraper xy-wing remote-pair 2-string-kite\n"
                "                      empty-rect naked-quad hidden-quad\n"
-               "  --trials T          removal trials per complete grid, 0..10 (default 6)\n"
+               "  --trials T          removal trials per complete grid, %d..%d (default 6)\n"
                "  --seed S            reproducible output (for a given -j)\n"
                "  -j THREADS          work with THREADS threads\n"
                "  --format 81|nbp|text  81-character lines, a puzzle file, or document text\n"
-               "  --utf8              text format in UTF-8 instead of Shift-JIS\n");
+               "  --utf8              text format in UTF-8 instead of Shift-JIS\n",
+               settings::kTargetGivensRange.min, settings::kTargetGivensRange.max,
+               settings::kTrialsRange.min, settings::kTrialsRange.max);
 }
 
 bool ApplyValue(GenerateOptions &o, const std::string &arg, const std::string &value) {
@@ -83,28 +85,30 @@ bool ApplyValue(GenerateOptions &o, const std::string &arg, const std::string &v
     return o.count = static_cast<int>(*n), true;
   if (arg == "-j" && (n = Number(value, 1, 64)))
     return o.threads = static_cast<int>(*n), true;
-  if (arg == "--clues" && (n = Number(value, 16, 80)))
-    return o.settings.target = static_cast<int>(*n), true;
+  if (arg == "--clues" &&
+      (n = Number(value, settings::kTargetGivensRange.min, settings::kTargetGivensRange.max)))
+    return o.puzzle.targetGivens = static_cast<int>(*n), true;
   if (arg == "--min" && (n = Number(value, 0, 81)))
-    return o.windowGiven = true, o.settings.lowerBound = static_cast<int>(*n), true;
+    return o.windowGiven = true, o.puzzle.lowerGivens = static_cast<int>(*n), true;
   if (arg == "--max" && (n = Number(value, 0, 81)))
-    return o.windowGiven = true, o.settings.upperBound = static_cast<int>(*n), true;
-  if (arg == "--trials" && (n = Number(value, 0, 10)))
-    return o.settings.trials = static_cast<int>(*n), true;
+    return o.windowGiven = true, o.puzzle.upperGivens = static_cast<int>(*n), true;
+  if (arg == "--trials" &&
+      (n = Number(value, settings::kTrialsRange.min, settings::kTrialsRange.max)))
+    return o.puzzle.attempts = static_cast<int>(*n), true;
   if (arg == "--seed" && (n = Number(value, 0, 4294967295L)))
     return o.seeded = true, o.seed = static_cast<unsigned>(*n), true;
   if (arg == "--symmetry") {
     const auto s = play::SymmetryFromName(value);
-    return s && (o.settings.symmetry = *s, true);
+    return s && (o.puzzle.symmetry = static_cast<int>(*s), true);
   }
   if (arg == "--technique") {
     const auto box = TechniqueBox(value);
     if (!box)
       return false;
     if (!o.techniqueGiven)
-      o.techniques.CheckBoxL.fill(false);
+      o.puzzle.techniques.boxes.fill(false);
     o.techniqueGiven = true;
-    o.techniques.CheckBoxL[static_cast<std::size_t>(*box)] = true;
+    o.puzzle.techniques.boxes[static_cast<std::size_t>(*box)] = true;
     return true;
   }
   if (arg == "--format") {
@@ -122,7 +126,7 @@ bool ParseOptions(const Args &args, GenerateOptions &o) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string &arg = args[i];
     if (arg == "--required" || arg == "--utf8") {
-      (arg == "--utf8" ? o.utf8 : o.techniques.CheckBoxYH) = true;
+      (arg == "--utf8" ? o.utf8 : o.puzzle.techniques.mustUseHardest) = true;
       continue;
     }
     if (i + 1 >= args.size() || !ApplyValue(o, arg, args[i + 1]))
@@ -130,19 +134,20 @@ bool ParseOptions(const Args &args, GenerateOptions &o) {
     ++i;
   }
   if (!o.windowGiven)
-    o.settings.lowerBound = o.settings.upperBound = o.settings.target;
-  o.settings.conditionsPanel = true;
-  // The condition panel is open: the ticked boxes limit the safe solve and,
-  // with --required, gate the grader.
-  o.techniques.Panel6Visible = true;
-  return o.settings.lowerBound <= o.settings.upperBound;
+    o.puzzle.lowerGivens = o.puzzle.upperGivens = o.puzzle.targetGivens;
+  // The condition panel is open (repeat mode): the ticked boxes limit the
+  // safe solve and, with --required, gate the grader.
+  o.puzzle.techniques.conditionsPanelShown = true;
+  return o.puzzle.lowerGivens <= o.puzzle.upperGivens;
 }
 
 // Makes puzzles until one passes the acceptance test; returns its digits.
-puzzle::PuzzleDigits MakeAccepted(const GenerateOptions &o, puzzle::Engine &e, play::Random &rng) {
+puzzle::PuzzleDigits MakeAccepted(const play::GeneratorSettings &s, puzzle::Engine &e,
+                                  play::Random &rng) {
   play::GeneratorStatus status;
   play::GeneratorEnv env{rng, status};
-  const play::RemovalSettings removal{o.settings.target, o.settings.trials, o.settings.symmetry};
+  const play::RemovalSettings removal{s.options.targetGivens, s.options.attempts,
+                                      play::SymmetryOf(s.options)};
   for (;;) {
     const puzzle::Grid solution = play::CompleteGrid(env);
     const play::RemovalResult r = play::RemovalTrials(e, solution, removal, env);
@@ -150,8 +155,7 @@ puzzle::PuzzleDigits MakeAccepted(const GenerateOptions &o, puzzle::Engine &e, p
     puzzle::LoadPuzzle(e, digits);
     e.Contradiction = false;
     puzzle::Solve(e);
-    if (!e.Contradiction &&
-        play::Accepts(e.Options, o.settings, e.Level, e.LevelSub, r.clues, r.success))
+    if (!e.Contradiction && play::Accepts(e.Options, s, e.Level, e.LevelSub, r.clues, r.success))
       return digits;
   }
 }
@@ -172,9 +176,8 @@ std::string NbpText(const puzzle::PuzzleDigits &digits) {
 
 std::string DocumentText(const puzzle::PuzzleDigits &digits, bool utf8) {
   platform::TextMemo memo;
-  play::PuzzleTextOptions options;
-  const editor::InsertionPlace place = editor::InsertionPlace::AtEnd;
-  play::PuzzleBlockWriter writer(memo, options, place);
+  const settings::PrintFormat format;
+  play::PuzzleBlockWriter writer(memo, format);
   writer.WritePuzzleBlock(digits);
   std::string text;
   for (const std::string &line : memo.Lines())
@@ -194,17 +197,20 @@ std::string Format(const GenerateOptions &o, const puzzle::PuzzleDigits &digits)
   return Line81(digits);
 }
 
-// Thread t makes puzzles t, t + threads, ... with its own engine and generator.
+// Thread t makes puzzles t, t + threads, ... with its own engine, settings and
+// generator.
 void Worker(const GenerateOptions &o, int t, std::vector<std::string> &out,
             std::atomic<int> &done) {
+  settings::PuzzleOptions options = o.puzzle;
+  const play::GeneratorSettings generator{options, false, {}};
   puzzle::Engine e;
-  e.Options = o.techniques;
+  e.Options = options.techniques;
   const unsigned base =
       o.seeded ? o.seed
                : static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
   play::Random rng(base + 7919u * static_cast<unsigned>(t));
   for (int i = t; i < o.count; i += o.threads) {
-    out[static_cast<std::size_t>(i)] = Format(o, MakeAccepted(o, e, rng));
+    out[static_cast<std::size_t>(i)] = Format(o, MakeAccepted(generator, e, rng));
     ++done;
   }
 }

@@ -7,9 +7,9 @@
 
 namespace zenpa::drill {
 
-bool StartEntry(platform::Memo &memo, platform::Host &host, const TabSetting &tabs,
+bool StartEntry(platform::Memo &memo, platform::Host &host, const settings::PrintFormat &format,
                 SheetCursor &cursor) {
-  if (FindSheet(memo, tabs, cursor))
+  if (FindSheet(memo, format, cursor))
     return true;
   host.Message(base::Sj("もこさんが見つかりません"));
   return false;

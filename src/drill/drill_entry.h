@@ -12,7 +12,7 @@ namespace zenpa::drill {
 
 // Switching entry mode on: finds the sheet near the caret (sheet_cursor.h).
 // Without one, says "もこさんが見つかりません" and returns false.
-bool StartEntry(platform::Memo &memo, platform::Host &host, const TabSetting &tabs,
+bool StartEntry(platform::Memo &memo, platform::Host &host, const settings::PrintFormat &format,
                 SheetCursor &cursor);
 
 // One typed key: a cell key writes "０"…"９" (or "　" for a space) into the

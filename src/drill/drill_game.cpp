@@ -82,12 +82,12 @@ void WriteTimeBox(platform::Memo &memo, int top, Elapsed elapsed) {
 
 } // namespace
 
-StartResult DrillGame::Start(platform::Memo &memo, const TabSetting &tabs) {
+StartResult DrillGame::Start(platform::Memo &memo, const settings::PrintFormat &format) {
   static const std::string kCheckBorder = base::Sj("└┰┴┰┘");
   running_ = keyHeld_ = false;
   mistakes_ = cellTotal_ = 0;
   isAddition_ = true;
-  if (!FindSheet(memo, tabs, cursor_))
+  if (!FindSheet(memo, format, cursor_))
     return StartResult::NoSheet;
   const int top = cursor_.topLine;
   const auto b = FindNear(memo, top + 2, kCheckBorder, PyramidBorder());
@@ -182,13 +182,13 @@ std::string DrillGame::Clock() const {
   return ClockText(ElapsedFrom(host_.Milliseconds() - startTime_));
 }
 
-DrillSettings DrillGame::SameLevel(DrillSettings settings) const {
-  settings.digitCount = cursor_.digitCount;
-  settings.sheetCount = 1;
-  settings.op = isAddition_ ? Operation::Addition : Operation::Subtraction;
-  settings.answersToo = false;
-  settings.addToDocument = false;
-  return settings;
+settings::DrillOptions DrillGame::SameLevel(settings::DrillOptions options) const {
+  options.digits = cursor_.digitCount;
+  options.sheets = 1;
+  options.operation = isAddition_ ? Operation::Addition : Operation::Subtraction;
+  options.appendAnswer = false;
+  options.addToDocument = false;
+  return options;
 }
 
 } // namespace zenpa::drill

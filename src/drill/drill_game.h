@@ -10,11 +10,11 @@
 #pragma once
 
 #include "drill/drill_keys.h"
-#include "drill/drill_settings.h"
 #include "drill/goal_report.h"
 #include "drill/sheet_cursor.h"
 #include "platform/host.h"
 #include "platform/memo.h"
+#include "settings/print_format.h"
 
 #include <cstdint>
 #include <optional>
@@ -46,7 +46,7 @@ public:
   // cell, rewrites its count line for the game's cell total, and asks to
   // start with the top digits hidden. Cancelled leaves the sheet blanked
   // with its top digits shown again.
-  StartResult Start(platform::Memo &memo, const TabSetting &tabs);
+  StartResult Start(platform::Memo &memo, const settings::PrintFormat &format);
 
   // One typed key. `showWrongDigit` (`gotou`) leaves a wrong digit itself in
   // the cell instead of "？".
@@ -70,7 +70,7 @@ public:
   std::string Clock() const;
 
   // The panel settings that continue with a sheet of the same level.
-  DrillSettings SameLevel(DrillSettings settings) const;
+  settings::DrillOptions SameLevel(settings::DrillOptions options) const;
 
 private:
   int ExpectedDigit(const platform::Memo &memo, platform::TextPos cell) const;

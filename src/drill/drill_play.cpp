@@ -2,22 +2,23 @@
 
 namespace zenpa::drill {
 
-StartResult StartGameMode(platform::Memo &memo, DrillGame &game, const DrillSettings &settings,
-                          const SheetSupply &supply, const std::function<bool()> &askSaveChanges) {
+StartResult StartGameMode(platform::Memo &memo, DrillGame &game,
+                          const settings::PrintFormat &format, RandomSource &rng,
+                          const std::function<bool()> &askSaveChanges) {
   if (!FindSheetTop(memo, memo.Caret().line)) {
-    const GenerateResult made = Generate(memo, settings, supply.out, supply.rng, askSaveChanges);
+    const GenerateResult made = Generate(memo, format, rng, askSaveChanges);
     if (made == GenerateResult::Cancelled)
       return StartResult::Cancelled;
   }
-  return game.Start(memo, supply.tabs);
+  return game.Start(memo, format);
 }
 
-StartResult PlayNextSheet(platform::Memo &memo, DrillGame &game, DrillSettings &settings,
-                          const SheetSupply &supply) {
-  settings = game.SameLevel(settings);
+StartResult PlayNextSheet(platform::Memo &memo, DrillGame &game, settings::PrintFormat &format,
+                          RandomSource &rng) {
+  format.drill = game.SameLevel(format.drill);
   memo.SetModified(false);
-  Generate(memo, settings, supply.out, supply.rng, [] { return true; });
-  return game.Start(memo, supply.tabs);
+  Generate(memo, format, rng, [] { return true; });
+  return game.Start(memo, format);
 }
 
 } // namespace zenpa::drill

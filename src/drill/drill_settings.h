@@ -1,27 +1,14 @@
-// Settings of the もこさん worksheet generator and the rules that turn what
-// was typed into the panel's number boxes into usable values. Each box is an
+// The rules that turn what was typed into the もこさん panel's number boxes
+// into usable values for the record's drill options. Each box is an
 // edit with an up-down: the typed text is taken when it is a usable number,
 // otherwise the up-down's position is taken and written back as text.
 #pragma once
-
-#include "drill/pyramid.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace zenpa::drill {
-
-struct DrillSettings {
-  int digitCount = 10; // n, top digits per sheet
-  int sheetCount = 1;
-  int hintCount = 0;        // hints per row, or the hint digit in digit mode
-  bool hintByDigit = false; // the menu item `hintno`
-  Operation op = Operation::Addition;
-  bool addToDocument = false; // off: the document is replaced
-  bool pageBreak = true;      // "改頁": separator is the page-break mark
-  bool answersToo = false;    // "答えも付加"
-};
 
 // A number box as the panel shows it: the typed text (ASCII digits) and the
 // position of its up-down.

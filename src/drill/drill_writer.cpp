@@ -37,8 +37,8 @@ void MoveToNextPage(platform::Memo &memo, const std::string &mark) {
 
 } // namespace
 
-std::string SeparatorLine(const DrillSettings &settings, const OutputOptions &out) {
-  return settings.pageBreak ? out.pageBreakMark : std::string();
+std::string SeparatorLine(const settings::PrintFormat &format) {
+  return format.drill.pageBreak ? format.pageBreakMark : std::string();
 }
 
 std::optional<SheetSource> ReadSheetForAnswer(const platform::Memo &memo, int from) {
@@ -66,43 +66,42 @@ std::optional<SheetSource> ReadSheetForAnswer(const platform::Memo &memo, int fr
 }
 
 void WriteAnswerSheet(platform::Memo &memo, const SheetSource &source,
-                      const DrillSettings &settings, const OutputOptions &out) {
+                      const settings::PrintFormat &format) {
   Lines lines = MakeAnswerSheet(source.prefix, source.topRowLines, source.digits, source.op);
-  lines.push_back(SeparatorLine(settings, out));
-  WriteLines(memo, out.place, lines);
+  lines.push_back(SeparatorLine(format));
+  WriteLines(memo, format.insertionPlace, lines);
 }
 
-bool WriteAnswerForCaret(platform::Memo &memo, const DrillSettings &settings,
-                         const OutputOptions &out) {
+bool WriteAnswerForCaret(platform::Memo &memo, const settings::PrintFormat &format) {
   const auto source = ReadSheetForAnswer(memo, memo.Caret().line + 4);
   if (!source)
     return false;
-  if (out.place == editor::InsertionPlace::AtCaret)
-    MoveToNextPage(memo, out.pageBreakMark);
-  WriteAnswerSheet(memo, *source, settings, out);
+  if (format.insertionPlace == editor::InsertionPlace::AtCaret)
+    MoveToNextPage(memo, format.pageBreakMark);
+  WriteAnswerSheet(memo, *source, format);
   return true;
 }
 
-GenerateResult Generate(platform::Memo &memo, const DrillSettings &settings,
-                        const OutputOptions &out, RandomSource &rng,
-                        const std::function<bool()> &askSaveChanges) {
-  if (!settings.addToDocument) {
+GenerateResult Generate(platform::Memo &memo, const settings::PrintFormat &format,
+                        RandomSource &rng, const std::function<bool()> &askSaveChanges) {
+  const settings::DrillOptions &drill = format.drill;
+  if (!drill.addToDocument) {
     if (memo.Modified() && !askSaveChanges())
       return GenerateResult::Cancelled;
     memo.SetLines({});
   }
-  const SheetOptions options{std::clamp(settings.digitCount, kMinDigits, kMaxDigits), settings.op,
-                             HintRule{settings.hintCount, settings.hintByDigit}};
-  for (int sheet = 0; sheet < settings.sheetCount; ++sheet) {
+  const SheetOptions options{std::clamp(drill.digits, kMinDigits, kMaxDigits), drill.operation,
+                             HintRule{drill.hint, drill.hintByDigit}};
+  for (int sheet = 0; sheet < drill.sheets; ++sheet) {
     Lines lines = MakeQuestionSheet(options, rng).lines;
-    lines.push_back(SeparatorLine(settings, out));
-    WriteLines(memo, out.place, lines);
-    if (!settings.answersToo)
+    lines.push_back(SeparatorLine(format));
+    WriteLines(memo, format.insertionPlace, lines);
+    if (!drill.appendAnswer)
       continue;
     if (const auto source = ReadSheetForAnswer(memo, memo.Caret().line))
-      WriteAnswerSheet(memo, *source, settings, out);
+      WriteAnswerSheet(memo, *source, format);
   }
-  if (!settings.addToDocument)
+  if (!drill.addToDocument)
     memo.SetModified(false);
   return GenerateResult::Written;
 }

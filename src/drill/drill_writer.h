@@ -14,6 +14,7 @@
 #include "drill/sheet_text.h"
 #include "editor/insertion.h"
 #include "platform/memo.h"
+#include "settings/print_format.h"
 
 #include <functional>
 #include <optional>
@@ -22,13 +23,11 @@
 
 namespace zenpa::drill {
 
-struct OutputOptions {
-  editor::InsertionPlace place = editor::InsertionPlace::AtEnd;
-  std::string pageBreakMark = "\f"; // the print format's page-break line
-};
+// The commands read the record's drill options, its insertion place and its
+// page-break mark.
 
 // The line after each sheet: the page-break mark with "改頁" on, else empty.
-std::string SeparatorLine(const DrillSettings &settings, const OutputOptions &out);
+std::string SeparatorLine(const settings::PrintFormat &format);
 
 // What an answer sheet needs from a question sheet in the document.
 struct SheetSource {
@@ -46,24 +45,22 @@ std::optional<SheetSource> ReadSheetForAnswer(const platform::Memo &memo, int fr
 
 // Writes the answer sheet of `source` and its separator at gyo.
 void WriteAnswerSheet(platform::Memo &memo, const SheetSource &source,
-                      const DrillSettings &settings, const OutputOptions &out);
+                      const settings::PrintFormat &format);
 
 // The answer command: the sheet is searched from 4 lines below the caret; in
 // "ここに挿入" mode the answer goes after the next page-break line at or below
 // the caret (the end of the document when there is none). False when no
 // sheet was found; nothing is changed then.
-bool WriteAnswerForCaret(platform::Memo &memo, const DrillSettings &settings,
-                         const OutputOptions &out);
+bool WriteAnswerForCaret(platform::Memo &memo, const settings::PrintFormat &format);
 
 enum class GenerateResult { Written, Cancelled };
 
-// Generates settings.sheetCount sheets, each followed by its answer sheet
-// when settings.answersToo is on. Unless settings.addToDocument is on, the
+// Generates drill.sheets sheets, each followed by its answer sheet when
+// drill.appendAnswer is on. Unless drill.addToDocument is on, the
 // document is first emptied (after askSaveChanges, called only when the
 // document is modified, agreed; Cancelled leaves everything as it was) and
 // left unmodified at the end.
-GenerateResult Generate(platform::Memo &memo, const DrillSettings &settings,
-                        const OutputOptions &out, RandomSource &rng,
-                        const std::function<bool()> &askSaveChanges);
+GenerateResult Generate(platform::Memo &memo, const settings::PrintFormat &format,
+                        RandomSource &rng, const std::function<bool()> &askSaveChanges);
 
 } // namespace zenpa::drill

@@ -3,11 +3,14 @@
 // of the two cells diagonally above it. Digits are plain ints 0…9.
 #pragma once
 
+#include "settings/print_format.h"
+
 #include <vector>
 
 namespace zenpa::drill {
 
-enum class Operation { Addition, Subtraction };
+// The record's drill operation: addition or subtraction sheets.
+using Operation = settings::DrillOperation;
 
 // The cell below x (left) and y (right): (x + y) mod 10 or (x + 10 - y) mod 10.
 int CellOp(int x, int y, Operation op);

@@ -50,7 +50,7 @@ std::optional<int> FindSheetTop(const platform::Memo &memo, int fromLine) {
   return FindNear(memo, fromLine, TopBorderMark(), kTitle);
 }
 
-bool FindSheet(platform::Memo &memo, const TabSetting &tabs, SheetCursor &cursor) {
+bool FindSheet(platform::Memo &memo, const settings::PrintFormat &format, SheetCursor &cursor) {
   const std::string &kTopBorder = TopBorderMark();
   cursor.sheetCaretLine = memo.Caret().line;
   const auto top = FindSheetTop(memo, cursor.sheetCaretLine);
@@ -58,8 +58,8 @@ bool FindSheet(platform::Memo &memo, const TabSetting &tabs, SheetCursor &cursor
     return false;
   const std::string &border = memo.Line(*top);
   const int n = static_cast<int>((border.size() - FindText(border, kTopBorder) + 1) / 4);
-  if (tabs.enabled)
-    ExpandSheetTabs(memo, *top, 2 * n + 1, tabs.width);
+  if (format.tabsOn)
+    ExpandSheetTabs(memo, *top, 2 * n + 1, format.tabWidth);
   cursor.topLine = *top;
   cursor.digitCount = n;
   memo.ScrollToLine(std::max(0, *top - 4));

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "platform/memo.h"
+#include "settings/print_format.h"
 
 #include <optional>
 #include <string_view>
@@ -21,22 +22,16 @@ struct SheetCursor {
   platform::TextPos cellCaret; // caret position of the current cell
 };
 
-// Tab handling of the editor: with tabs enabled the sheet's lines are
-// expanded with this width before cells are located.
-struct TabSetting {
-  bool enabled = false;
-  int width = 1;
-};
-
 // Top border line of the sheet found from `fromLine`: upward to the first
 // line holding "─┬─┬", stopping at a title line ("もこさん"); else downward.
 std::optional<int> FindSheetTop(const platform::Memo &memo, int fromLine);
 
 // Looks for the sheet from the caret's line (as FindSheetTop) and makes it
-// the current sheet: the sheet's 2n+1 lines get their tabs expanded (when enabled), the
+// the current sheet: the sheet's 2n+1 lines get their tabs expanded (with the
+// record's tab width, when its tabs are on) before cells are located, the
 // view scrolls the top border 4 lines below its top, and the caret goes onto
 // the first cell of row 1. False when the document holds no sheet.
-bool FindSheet(platform::Memo &memo, const TabSetting &tabs, SheetCursor &cursor);
+bool FindSheet(platform::Memo &memo, const settings::PrintFormat &format, SheetCursor &cursor);
 
 // True when the caret stands on a cell that may be typed into: two bytes
 // between two bars ("│" or "┃") holding "　", two spaces, "０"…"９", "？",

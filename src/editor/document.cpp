@@ -49,7 +49,7 @@ std::string OpenFilter() {
 
 std::string SaveAsFilter() { return Sj("すべてのファイル(*.*)|*.*"); }
 
-Document::Document(platform::Memo &memo, platform::Host &host, print::FormatState &format,
+Document::Document(platform::Memo &memo, platform::Host &host, settings::FormatState &format,
                    DocumentHooks &hooks)
     : memo_(memo), host_(host), format_(format), hooks_(hooks) {}
 
@@ -102,10 +102,10 @@ LoadStatus Document::Load(const std::string &name) {
   ShowNamed(held);
   hooks_.NameRecorded(held);
   ResetPageNumbering();
-  const std::string companion = print::CompanionFormatPath(base::FullPathOf(held));
+  const std::string companion = settings::CompanionFormatPath(base::FullPathOf(held));
   if (!companion.empty()) {
     format_.fileName = companion;
-    print::LoadFormat(format_, companion, hooks_.FormatLoadContext(), host_);
+    settings::LoadFormat(format_, companion, hooks_.FormatLoadContext(), host_);
   }
   memo_.SetLines(std::move(lines));
   memo_.SetModified(false);
@@ -134,9 +134,9 @@ void Document::New() {
     return;
   memo_.SetLines({});
   memo_.SetModified(false);
-  const print::FormatEnvironment env = hooks_.FormatEnv();
-  print::ResetFormatCommand(format_, kDefaultDocName, env);
-  const print::PrintFormat start = print::StartFormat(env);
+  const settings::FormatEnvironment env = hooks_.FormatEnv();
+  settings::ResetFormatCommand(format_, kDefaultDocName, env);
+  const settings::PrintFormat start = settings::StartFormat(env);
   format_.format.topMargin = start.topMargin;
   format_.format.leftMargin = start.leftMargin;
   ShowNamed(kDefaultDocName);
@@ -171,7 +171,7 @@ void Document::SaveFormatBeside(const std::string &docPath) {
   format_.fileName = base::ChangeFileExt(docPath, kFormatExt);
   if (settings_.kMode || !format_.format.autoSaveFormat)
     return;
-  print::SaveFormat(format_, format_.fileName, hooks_.FormatSaveContext(), host_);
+  settings::SaveFormat(format_, format_.fileName, hooks_.FormatSaveContext(), host_);
 }
 
 bool Document::Save() {

@@ -13,7 +13,7 @@
 
 #include "platform/host.h"
 #include "platform/memo.h"
-#include "print/format_commands.h"
+#include "settings/format_commands.h"
 
 #include <string>
 
@@ -41,9 +41,9 @@ public:
   virtual void DocumentReplaced() = 0;
   virtual void FocusEditor() = 0;
   // Contexts of the format files, from the printer and the layout.
-  virtual print::LoadContext FormatLoadContext() const = 0;
-  virtual print::SaveContext FormatSaveContext() const = 0;
-  virtual print::FormatEnvironment FormatEnv() const = 0;
+  virtual settings::LoadContext FormatLoadContext() const = 0;
+  virtual settings::SaveContext FormatSaveContext() const = 0;
+  virtual settings::FormatEnvironment FormatEnv() const = 0;
 };
 
 struct DocumentSettings {
@@ -59,7 +59,7 @@ enum class LoadStatus {
 
 class Document {
 public:
-  Document(platform::Memo &memo, platform::Host &host, print::FormatState &format,
+  Document(platform::Memo &memo, platform::Host &host, settings::FormatState &format,
            DocumentHooks &hooks);
 
   DocumentSettings &Settings() { return settings_; }
@@ -118,7 +118,7 @@ private:
 
   platform::Memo &memo_;
   platform::Host &host_;
-  print::FormatState &format_;
+  settings::FormatState &format_;
   DocumentHooks &hooks_;
   DocumentSettings settings_;
   std::string fileName_ = kDefaultDocName;

@@ -4,12 +4,13 @@
 #pragma once
 
 #include "platform/memo.h"
+#include "settings/print_format.h"
 
 #include <string>
 
 namespace zenpa::editor {
 
-enum class InsertionPlace { AtEnd, AtCaret };
+using settings::InsertionPlace; // the one toggle the record holds
 
 // The toggle label's caption for a place (Shift-JIS).
 std::string InsertionLabel(InsertionPlace place);

@@ -4,13 +4,13 @@
 
 namespace zenpa::print {
 
-platform::FontSpec BaseFont(const PrintFormat &format, int pixelHeight) {
+platform::FontSpec BaseFont(const settings::PrintFormat &format, int pixelHeight) {
   return {format.fontName, pixelHeight, format.bold, format.italic, format.underline, 0};
 }
 
 LayoutResult RunLayout(const PrintedLines &lines, const LayoutInput &in, platform::Canvas &canvas) {
   static const std::string kWide = base::Sj("幅");
-  const PrintFormat &f = in.format;
+  const settings::PrintFormat &f = in.format;
   const platform::FontSpec saved = canvas.Font();
   LayoutResult r;
   const int dpi = in.printer.dpiY > 0 ? in.printer.dpiY : 360;

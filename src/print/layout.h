@@ -13,12 +13,12 @@
 #include "platform/printer.h"
 #include "print/layout_geometry.h"
 #include "print/pagination.h"
-#include "print/print_format.h"
+#include "settings/print_format.h"
 
 namespace zenpa::print {
 
 struct LayoutInput {
-  const PrintFormat &format;
+  const settings::PrintFormat &format;
   platform::PrinterMetrics printer; // the printer's, or the virtual printer's
   CellRatio cellRatio;              // of the editor font
   std::vector<std::string> fonts;   // installed faces, sorted, for font marks
@@ -39,6 +39,6 @@ struct LayoutResult {
 LayoutResult RunLayout(const PrintedLines &lines, const LayoutInput &in, platform::Canvas &canvas);
 
 // The format's own font at its own size.
-platform::FontSpec BaseFont(const PrintFormat &format, int pixelHeight);
+platform::FontSpec BaseFont(const settings::PrintFormat &format, int pixelHeight);
 
 } // namespace zenpa::print

@@ -10,7 +10,7 @@ namespace {
 
 int Round(double v) { return static_cast<int>(base::RoundHalfAway(v)); }
 
-int SideLines(bool present, const PrintFormat &s) {
+int SideLines(bool present, const settings::PrintFormat &s) {
   if (!present) {
     return 0;
   }
@@ -19,7 +19,7 @@ int SideLines(bool present, const PrintFormat &s) {
 
 // Even-pass placement leaves the text inside the paper (h: half a millimetre
 // of tolerance, shift: the even-page shift in pixels).
-bool EvenPassTooWide(const PrintFormat &s, const PageGeometry &g, int room) {
+bool EvenPassTooWide(const settings::PrintFormat &s, const PageGeometry &g, int room) {
   const int h = base::MmToPix(0.5, g.dpi);
   const int shift = base::MmToPix(s.evenPageShift, g.dpi);
   if (s.pagesLeftAligned) {
@@ -40,16 +40,16 @@ int TextH(int canvasTextHeight, CellRatio ratio) {
                           std::max(1, ratio.num));
 }
 
-int HeaderLines(const PrintFormat &s) {
-  const bool numberOnTop = s.pageNumberOn && s.pageNumberPos == PageNumberPos::Top;
+int HeaderLines(const settings::PrintFormat &s) {
+  const bool numberOnTop = s.pageNumberOn && s.pageNumberPos == settings::PageNumberPos::Top;
   return SideLines(numberOnTop || s.printFileName || s.printDate, s);
 }
 
-int FooterLines(const PrintFormat &s) {
-  return SideLines(s.pageNumberOn && s.pageNumberPos == PageNumberPos::Bottom, s);
+int FooterLines(const settings::PrintFormat &s) {
+  return SideLines(s.pageNumberOn && s.pageNumberPos == settings::PageNumberPos::Bottom, s);
 }
 
-PageGeometry ComputeGeometry(const PrintFormat &s, const platform::PrinterMetrics &p,
+PageGeometry ComputeGeometry(const settings::PrintFormat &s, const platform::PrinterMetrics &p,
                              int baseTextH) {
   PageGeometry g;
   g.dpi = p.dpiY > 0 ? p.dpiY : base::kVirtualPrinterDpi;
@@ -77,7 +77,7 @@ PageGeometry ComputeGeometry(const PrintFormat &s, const platform::PrinterMetric
   return g;
 }
 
-int PageLineLimit(const PrintFormat &s, const PageGeometry &g) {
+int PageLineLimit(const settings::PrintFormat &s, const PageGeometry &g) {
   const int fit = std::max(1, g.maxLines);
   if (s.linesPerPage <= 0) {
     return fit;
@@ -85,7 +85,7 @@ int PageLineLimit(const PrintFormat &s, const PageGeometry &g) {
   return s.autoMaxLines ? std::min(s.linesPerPage, fit) : s.linesPerPage;
 }
 
-WidthCheck CheckWidth(const PrintFormat &s, const PageGeometry &g, int widestWidth,
+WidthCheck CheckWidth(const settings::PrintFormat &s, const PageGeometry &g, int widestWidth,
                       std::size_t widestBytes, bool evenPass) {
   WidthCheck c;
   c.w1 = Round(widestWidth * s.charSpacing / 100.0);
@@ -101,7 +101,7 @@ WidthCheck CheckWidth(const PrintFormat &s, const PageGeometry &g, int widestWid
   return c;
 }
 
-bool TooLong(const PrintFormat &s, const PageGeometry &g) {
+bool TooLong(const settings::PrintFormat &s, const PageGeometry &g) {
   if (g.maxLines < 1) {
     return true;
   }
@@ -112,7 +112,7 @@ bool TooLong(const PrintFormat &s, const PageGeometry &g) {
   return lines * g.linePitch + s.topMargin - g.offY > g.printH;
 }
 
-int BottomMarginMm(const PrintFormat &s, const PageGeometry &g, int lines) {
+int BottomMarginMm(const settings::PrintFormat &s, const PageGeometry &g, int lines) {
   const double used = s.topMargin + (g.headerLines + lines + g.footerLines) * g.linePitch;
   return std::max(0, base::PixToMm(g.paperH - used, g.dpi));
 }

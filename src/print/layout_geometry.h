@@ -10,7 +10,7 @@
 #include <cstddef>
 
 #include "platform/printer.h"
-#include "print/print_format.h"
+#include "settings/print_format.h"
 
 namespace zenpa::print {
 
@@ -28,8 +28,8 @@ int PtToPix(double pt, int dpi, CellRatio ratio);
 int TextH(int canvasTextHeight, CellRatio ratio);
 
 // Lines taken by the header and by the footer: 0, or 1 (2 with the gap).
-int HeaderLines(const PrintFormat &s);
-int FooterLines(const PrintFormat &s);
+int HeaderLines(const settings::PrintFormat &s);
+int FooterLines(const settings::PrintFormat &s);
 
 struct PageGeometry {
   int dpi = 360;
@@ -47,12 +47,12 @@ struct PageGeometry {
 };
 
 // baseTextH: TextH of the format's font at its own size.
-PageGeometry ComputeGeometry(const PrintFormat &s, const platform::PrinterMetrics &printer,
-                             int baseTextH);
+PageGeometry ComputeGeometry(const settings::PrintFormat &s,
+                             const platform::PrinterMetrics &printer, int baseTextH);
 
 // Printed lines after which a page ends: the lines per page when set, capped
 // at the page's maximum while that is adjusted automatically; at least 1.
-int PageLineLimit(const PrintFormat &s, const PageGeometry &g);
+int PageLineLimit(const settings::PrintFormat &s, const PageGeometry &g);
 
 struct WidthCheck {
   int w1 = 0;          // widest line with character spacing
@@ -62,14 +62,14 @@ struct WidthCheck {
   bool tooWide = false;
 };
 
-WidthCheck CheckWidth(const PrintFormat &s, const PageGeometry &g, int widestWidth,
+WidthCheck CheckWidth(const settings::PrintFormat &s, const PageGeometry &g, int widestWidth,
                       std::size_t widestBytes, bool evenPass);
 
 // The lines per page (with header and footer) do not fit the printable
 // height, or not even one line fits.
-bool TooLong(const PrintFormat &s, const PageGeometry &g);
+bool TooLong(const settings::PrintFormat &s, const PageGeometry &g);
 
 // Bottom margin in mm for n lines of text, at least 0.
-int BottomMarginMm(const PrintFormat &s, const PageGeometry &g, int lines);
+int BottomMarginMm(const settings::PrintFormat &s, const PageGeometry &g, int lines);
 
 } // namespace zenpa::print

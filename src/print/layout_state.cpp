@@ -2,7 +2,7 @@
 
 namespace zenpa::print {
 
-void LayoutState::Relayout(const platform::Memo &memo, const PrintFormat &format,
+void LayoutState::Relayout(const platform::Memo &memo, const settings::PrintFormat &format,
                            const platform::PrinterMetrics &printer, CellRatio cellRatio,
                            const std::vector<std::string> &fonts, platform::Canvas &canvas) {
   LayoutInput in{format, printer, cellRatio, fonts, format.duplex && status_.range.evenPass()};
@@ -12,7 +12,7 @@ void LayoutState::Relayout(const platform::Memo &memo, const PrintFormat &format
   CaretMoved(memo, format);
 }
 
-void LayoutState::CaretMoved(const platform::Memo &memo, const PrintFormat &format) {
+void LayoutState::CaretMoved(const platform::Memo &memo, const settings::PrintFormat &format) {
   status_.ShowCaret(memo, layout_.pagination, format);
 }
 

@@ -19,10 +19,10 @@ class LayoutState {
 public:
   // printer: the printer's metrics, or the virtual printer's; canvas
   // measures like the printer; fonts: installed faces, sorted.
-  void Relayout(const platform::Memo &memo, const PrintFormat &format,
+  void Relayout(const platform::Memo &memo, const settings::PrintFormat &format,
                 const platform::PrinterMetrics &printer, CellRatio cellRatio,
                 const std::vector<std::string> &fonts, platform::Canvas &canvas);
-  void CaretMoved(const platform::Memo &memo, const PrintFormat &format);
+  void CaretMoved(const platform::Memo &memo, const settings::PrintFormat &format);
   // Another printer or canvas measures differently.
   void ForgetWidths() { widths_.Clear(); }
 

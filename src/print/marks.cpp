@@ -116,7 +116,7 @@ void ApplyLineSpacing(const std::string &rest, const MarkRules &rules, MarkState
 
 } // namespace
 
-MarkRules MarkRulesOf(const PrintFormat &format) {
+MarkRules MarkRulesOf(const settings::PrintFormat &format) {
   MarkRules rules;
   rules.scaleMarksOn = format.scaleMarksOn;
   rules.scaleMark = format.scaleMark;

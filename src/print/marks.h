@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "print/print_format.h"
+#include "settings/print_format.h"
 
 namespace zenpa::print {
 
@@ -24,7 +24,7 @@ struct MarkRules {
   int lineSpacing = 100;                 // 100 + extra percent
 };
 
-MarkRules MarkRulesOf(const PrintFormat &format);
+MarkRules MarkRulesOf(const settings::PrintFormat &format);
 
 // The state a mark line changes; it lasts until the next mark or page start.
 struct MarkState {
@@ -33,7 +33,7 @@ struct MarkState {
   std::string markColorText; // "$BBGGRR"
   std::string markFont;
   int markIndent = 0;        // extra left margin, tenths of a millimetre
-  int markLineSpacing = 100; // same scale as PrintFormat::lineSpacing
+  int markLineSpacing = 100; // same scale as settings::PrintFormat::lineSpacing
 };
 
 // Smallest and largest character size a run of signs can give, percent.

@@ -65,7 +65,7 @@ public:
   LineMeter &operator=(const LineMeter &) = delete;
 
   void Measure(std::string_view s, const MarkState &mark, Pagination &p) {
-    const PrintFormat &f = in_.format;
+    const settings::PrintFormat &f = in_.format;
     const int height = in_.basePixelHeight * mark.markScale / 100;
     if (widths_ == nullptr || height != font_.height || mark.markFont != font_.face) {
       font_ = {mark.markFont, height, f.bold, f.italic, f.underline, 0};
@@ -120,7 +120,7 @@ void Finish(const Cursor &c, Pagination &p) {
 } // namespace
 
 Pagination Check(const PrintedLines &lines, const CheckInput &in) {
-  const PrintFormat &st = in.format;
+  const settings::PrintFormat &st = in.format;
   LineMeter meter(in);
   const int perPage = std::max(1, in.perPage);
   Pagination p;

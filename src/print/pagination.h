@@ -17,7 +17,7 @@
 #include "platform/canvas.h"
 #include "platform/memo.h"
 #include "print/marks.h"
-#include "print/print_format.h"
+#include "settings/print_format.h"
 
 namespace zenpa::print {
 
@@ -76,7 +76,7 @@ private:
 };
 
 struct CheckInput {
-  const PrintFormat &format;
+  const settings::PrintFormat &format;
   const MarkReader &marks;
   platform::Canvas &canvas;         // printer canvas, measures the lines
   int basePixelHeight;              // cell height of the format's font

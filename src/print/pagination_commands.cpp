@@ -39,7 +39,7 @@ void GoToPreviousPage(platform::Memo &memo, const Pagination &pagination, bool e
   GoToPage(memo, pagination, std::max(1, CaretPage(memo, pagination) - 1), extend);
 }
 
-void InsertPageBreak(platform::Memo &memo, const PrintFormat &format) {
+void InsertPageBreak(platform::Memo &memo, const settings::PrintFormat &format) {
   if (format.pageBreakMark.empty()) {
     return;
   }

@@ -7,7 +7,7 @@
 
 #include "platform/memo.h"
 #include "print/pagination.h"
-#include "print/print_format.h"
+#include "settings/print_format.h"
 
 namespace zenpa::print {
 
@@ -18,6 +18,6 @@ void GoToPreviousPage(platform::Memo &memo, const Pagination &pagination, bool e
 
 // Inserts the format's page-break mark as a line before the caret's line;
 // the caret stays on its text. Does nothing when there is no mark.
-void InsertPageBreak(platform::Memo &memo, const PrintFormat &format);
+void InsertPageBreak(platform::Memo &memo, const settings::PrintFormat &format);
 
 } // namespace zenpa::print

@@ -14,9 +14,9 @@
 #include "platform/memo.h"
 #include "platform/printer.h"
 #include "print/layout_state.h"
-#include "print/print_format.h"
 #include "print/print_run.h"
 #include "print/print_status.h"
+#include "settings/print_format.h"
 
 #include <functional>
 #include <memory>
@@ -44,7 +44,7 @@ struct PrintSource {
 // changes with the settings panel's status, the printer and the host for
 // messages and the PDF file dialog.
 struct PrintDesk {
-  PrintFormat &format;
+  settings::PrintFormat &format;
   LayoutState &layout;
   platform::Printer &printer; // the installed printer, or the no-printer stand-in
   bool hasPrinter = false;    // HasPrinter

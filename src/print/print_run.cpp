@@ -11,19 +11,19 @@
 namespace zenpa::print {
 namespace {
 
-PageSelection SelectionOf(const PrintFormat &format, const PageRange &range) {
+PageSelection SelectionOf(const settings::PrintFormat &format, const PageRange &range) {
   return {range.startPage(), range.endPage(), format.duplex, format.duplex && range.evenPass()};
 }
 
-RunKind KindFor(const PrintFormat &format, RunMode mode) {
+RunKind KindFor(const settings::PrintFormat &format, RunMode mode) {
   if (mode == RunMode::Print) {
     return format.pouchBinding ? RunKind::Fukurotoji : RunKind::NomalPrint;
   }
   return format.pouchBinding ? RunKind::FukuroView : RunKind::NomalPrView;
 }
 
-RunResult Compose(const PrintFormat &format, const PrintDocument &doc, const RunOptions &options,
-                  SheetOutput &out) {
+RunResult Compose(const settings::PrintFormat &format, const PrintDocument &doc,
+                  const RunOptions &options, SheetOutput &out) {
   const MarkReader marks(MarkRulesOf(format), doc.fonts);
   const Pagination &p = doc.layout.pagination;
   RenderInput in{format,
@@ -54,8 +54,9 @@ void Tell(const PrintTarget &target, const std::string &text) {
 }
 
 // The print modes: the job on the printer, then the report.
-void PrintOnPaper(const PrintFormat &format, PrintStatus &status, const PrintDocument &doc,
-                  const RunOptions &options, const PrintTarget &target, PrintWorkResult &result) {
+void PrintOnPaper(const settings::PrintFormat &format, PrintStatus &status,
+                  const PrintDocument &doc, const RunOptions &options, const PrintTarget &target,
+                  PrintWorkResult &result) {
   bool declined = false;
   platform::Printer *printer = PrinterOf(target, declined);
   if (printer == nullptr) {
@@ -84,14 +85,15 @@ void PrinterSheets::StartSheet(int) {
 std::string NoPrinterText() { return base::Sj("プリンタがインストールされていません"); }
 std::string JobFailedText() { return base::Sj("印刷を開始できませんでした。"); }
 
-std::string HeaderNameOf(const PrintFormat &format, const PrintDocument &doc) {
+std::string HeaderNameOf(const settings::PrintFormat &format, const PrintDocument &doc) {
   if (!doc.fileNameOverride.empty())
     return doc.fileNameOverride;
   return HeaderFileName(doc.docFileName, format.printExtension);
 }
 
-PrintWorkResult PrintWork(PrintFormat &format, PrintStatus &status, const PrintDocument &doc,
-                          RunMode mode, const PrintTarget &target, int wantedSheet) {
+PrintWorkResult PrintWork(settings::PrintFormat &format, PrintStatus &status,
+                          const PrintDocument &doc, RunMode mode, const PrintTarget &target,
+                          int wantedSheet) {
   PrintWorkResult result;
   const PageSelection selection = SelectionOf(format, status.range);
   const int pageCount = doc.layout.pagination.pageCount;
@@ -117,7 +119,7 @@ PrintWorkResult PrintWork(PrintFormat &format, PrintStatus &status, const PrintD
   return result;
 }
 
-bool gooPageXR(PrintFormat &format, const PageGeometry &g) {
+bool gooPageXR(settings::PrintFormat &format, const PageGeometry &g) {
   if (g.rightInset <= g.offX)
     return false;
   if (!format.pouchBinding || format.pagesLeftAligned) {
@@ -161,7 +163,7 @@ std::string OffsetText(const platform::PrinterMetrics &m) {
 
 } // namespace
 
-PrinterSetupResult PrinterSetup(PrintFormat &format, platform::Printer &printer) {
+PrinterSetupResult PrinterSetup(settings::PrintFormat &format, platform::Printer &printer) {
   PrinterSetupResult r;
   if (printer.CurrentIndex() < 0)
     return r;

@@ -14,9 +14,9 @@
 #include "platform/printer.h"
 #include "print/layout.h"
 #include "print/pagination.h"
-#include "print/print_format.h"
 #include "print/print_status.h"
 #include "print/render.h"
+#include "settings/print_format.h"
 
 #include <functional>
 #include <string>
@@ -82,7 +82,7 @@ struct PrintWorkResult {
 };
 
 // The name headers print for the document.
-std::string HeaderNameOf(const PrintFormat &format, const PrintDocument &doc);
+std::string HeaderNameOf(const settings::PrintFormat &format, const PrintDocument &doc);
 
 // "プリンタがインストールされていません"
 std::string NoPrinterText();
@@ -91,14 +91,15 @@ std::string JobFailedText();
 
 // PrintWork. Rewrites pageNumberStart in its padded form; reports the range
 // error or the end of printing on the status.
-PrintWorkResult PrintWork(PrintFormat &format, PrintStatus &status, const PrintDocument &doc,
-                          RunMode mode, const PrintTarget &target, int wantedSheet = 1);
+PrintWorkResult PrintWork(settings::PrintFormat &format, PrintStatus &status,
+                          const PrintDocument &doc, RunMode mode, const PrintTarget &target,
+                          int wantedSheet = 1);
 
 // The even-page shift: with pouch binding and pages not left-aligned,
 // evenPageShift becomes the right inset beyond the left offset (mm) and the
 // left margin is raised to the right inset; otherwise evenPageShift is 0.
 // Runs only when the right inset exceeds the left offset; true when it ran.
-bool gooPageXR(PrintFormat &format, const PageGeometry &geometry);
+bool gooPageXR(settings::PrintFormat &format, const PageGeometry &geometry);
 
 // What the print button does.
 struct PrintButtonAction {
@@ -120,6 +121,6 @@ struct PrinterSetupResult {
   bool offsetVisible = false;
   bool evenShiftRan = false;
 };
-PrinterSetupResult PrinterSetup(PrintFormat &format, platform::Printer &printer);
+PrinterSetupResult PrinterSetup(settings::PrintFormat &format, platform::Printer &printer);
 
 } // namespace zenpa::print

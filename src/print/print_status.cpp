@@ -20,7 +20,7 @@ template <typename Set, typename Get> std::string Enter(std::string_view text, S
   return std::to_string(get());
 }
 
-std::string PaperLabel(const PrintFormat &f, const PageGeometry &g) {
+std::string PaperLabel(const settings::PrintFormat &f, const PageGeometry &g) {
   const int w = base::PixToMm(g.paperW, g.dpi);
   const int h = base::PixToMm(g.paperH, g.dpi);
   if (f.paperEdgeOn && (f.paperRight != 0 || f.paperBottom != 0)) {
@@ -32,7 +32,7 @@ std::string PaperLabel(const PrintFormat &f, const PageGeometry &g) {
 
 // Lines the bottom margin is computed for: the lines per page when set,
 // else the fullest page, but no more than fit.
-int BottomMarginLines(const PrintFormat &f, const LayoutResult &r) {
+int BottomMarginLines(const settings::PrintFormat &f, const LayoutResult &r) {
   if (f.linesPerPage > 0) {
     return f.linesPerPage;
   }
@@ -76,7 +76,7 @@ std::string TooWideText() { return Sj("用紙の横幅を越えました。"); }
 std::string TooLongText() { return Sj("用紙の長さを越えました。"); }
 std::string PrintsAtMaxLinesText() { return Sj("ページ最大行で印刷します。"); }
 
-LayoutLabels MakeLayoutLabels(const PrintFormat &f, const LayoutResult &r) {
+LayoutLabels MakeLayoutLabels(const settings::PrintFormat &f, const LayoutResult &r) {
   const PageGeometry &g = r.geometry;
   LayoutLabels l;
   l.paper = PaperLabel(f, g);
@@ -105,7 +105,7 @@ PrintReport ReportAfterPrint(bool duplex, bool evenPass) {
 }
 
 std::string CaretStatusText(const platform::Memo &memo, const Pagination &pagination,
-                            const PrintFormat &format) {
+                            const settings::PrintFormat &format) {
   const platform::TextPos caret = memo.Caret();
   const int visual = memo.VisualLineOf(caret);
   const auto last = static_cast<int>(pagination.entries.size()) - 1;
@@ -121,14 +121,14 @@ std::string CaretStatusText(const platform::Memo &memo, const Pagination &pagina
          Sj("行）");
 }
 
-void PrintStatus::ShowLayout(const PrintFormat &format, const LayoutResult &layout) {
+void PrintStatus::ShowLayout(const settings::PrintFormat &format, const LayoutResult &layout) {
   labels_ = MakeLayoutLabels(format, layout);
   endPageLabel_ = EndPageHint(layout.pagination.pageCount);
   reportVisible_ = false;
 }
 
 void PrintStatus::ShowCaret(const platform::Memo &memo, const Pagination &pagination,
-                            const PrintFormat &format) {
+                            const settings::PrintFormat &format) {
   caretText_ = CaretStatusText(memo, pagination, format);
 }
 

@@ -15,7 +15,7 @@
 #include "print/layout.h"
 #include "print/page_selection.h"
 #include "print/pagination.h"
-#include "print/print_format.h"
+#include "settings/print_format.h"
 
 namespace zenpa::print {
 
@@ -76,7 +76,7 @@ struct LayoutLabels {
   bool AnyWarning() const { return tooWide || tooLong || printsAtMaxLines; }
 };
 
-LayoutLabels MakeLayoutLabels(const PrintFormat &format, const LayoutResult &layout);
+LayoutLabels MakeLayoutLabels(const settings::PrintFormat &format, const LayoutResult &layout);
 
 std::string TooWideText();
 std::string TooLongText();
@@ -91,16 +91,16 @@ PrintReport ReportAfterPrint(bool duplex, bool evenPass);
 
 // Caret position in page terms: "P頁 L行 C字 （N行）".
 std::string CaretStatusText(const platform::Memo &memo, const Pagination &pagination,
-                            const PrintFormat &format);
+                            const settings::PrintFormat &format);
 
 // Everything the status part shows, refreshed after each layout run.
 class PrintStatus {
 public:
   PageRange range;
 
-  void ShowLayout(const PrintFormat &format, const LayoutResult &layout);
+  void ShowLayout(const settings::PrintFormat &format, const LayoutResult &layout);
   void ShowCaret(const platform::Memo &memo, const Pagination &pagination,
-                 const PrintFormat &format);
+                 const settings::PrintFormat &format);
   void ShowRangeError() { endPageLabel_ = PageRangeErrorText(); }
   void ShowReport(bool duplex, bool evenPass);
   // After printer setup: "オフセット 下 B  右 R mm", shown when both insets
@@ -119,7 +119,7 @@ public:
   bool reportVisible() const { return reportVisible_; }
   bool CheckMarkVisible() const { return !reportVisible_ && !labels_.AnyWarning(); }
   // "奇数頁" / "偶数頁" show only while duplex printing is on.
-  static bool PassButtonsVisible(const PrintFormat &format) { return format.duplex; }
+  static bool PassButtonsVisible(const settings::PrintFormat &format) { return format.duplex; }
 
 private:
   LayoutLabels labels_;

@@ -190,14 +190,14 @@ void Composer::DrawHeader() {
 
 // The bottom or the turned right-side page number, on the page's last line.
 void Composer::DrawPageNumbers() {
-  if (!f_.pageNumberOn || f_.pageNumberPos == PageNumberPos::Top)
+  if (!f_.pageNumberOn || f_.pageNumberPos == settings::PageNumberPos::Top)
     return;
   const std::string text = PageNumberText(f_, pageNo_);
   const platform::FontSpec restore = font_;
   const std::uint32_t colour = colour_;
   Select(BaseFont(f_.smallHeader ? f_.reducePercent : 100));
   SetColour(f_.textColor);
-  if (f_.pageNumberPos == PageNumberPos::Right) {
+  if (f_.pageNumberPos == settings::PageNumberPos::Right) {
     DrawTurnedNumber(text);
   } else {
     const int h = TextH(Canvas().TextHeight(text), in_.ratio);
@@ -270,7 +270,7 @@ void Composer::DrawPaperEdgeLines(std::uint32_t colour, platform::PenStyle style
 
 // The frame, placed from the physical paper edge in millimetres.
 void Composer::DrawFrame() {
-  const FrameRect &r = f_.frameRect;
+  const settings::FrameRect &r = f_.frameRect;
   const int left = base::MmToPix(r.left, g_.dpi);
   const int top = base::MmToPix(r.top, g_.dpi);
   platform::Rect rect{left, top, left + base::MmToPix(r.width, g_.dpi),

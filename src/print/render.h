@@ -18,8 +18,8 @@
 #include "print/marks.h"
 #include "print/page_selection.h"
 #include "print/pagination.h"
-#include "print/print_format.h"
 #include "print/render_text.h"
+#include "settings/print_format.h"
 
 #include <cstddef>
 
@@ -47,7 +47,7 @@ public:
 
 // What a run draws from.
 struct RenderInput {
-  const PrintFormat &format;
+  const settings::PrintFormat &format;
   const PageGeometry &geometry;
   const MarkReader &marks;
   const PrintedLines &lines;

@@ -52,7 +52,7 @@ private:
   int Percent(int base, int percent) const { return base * percent / 100; }
 
   const RenderInput &in_;
-  const PrintFormat &f_;
+  const settings::PrintFormat &f_;
   const PageGeometry &g_;
   RunOptions run_;
   SheetOutput &out_;

@@ -5,7 +5,7 @@
 namespace zenpa::print {
 namespace {
 
-WidthCheck WidthFor(PrintFormat format, const PageGeometry &g, int widestWidth,
+WidthCheck WidthFor(settings::PrintFormat format, const PageGeometry &g, int widestWidth,
                     std::size_t widestBytes, bool pouch) {
   format.pouchBinding = pouch;
   return CheckWidth(format, g, widestWidth, widestBytes, false);
@@ -21,7 +21,7 @@ int PaperCentre(const PageGeometry &g) {
   return g.offX + g.printW / 2 + (g.rightInset - g.offX) / 2;
 }
 
-PagePlacement Single(const PrintFormat &f, const PageGeometry &g) {
+PagePlacement Single(const settings::PrintFormat &f, const PageGeometry &g) {
   PagePlacement p;
   p.textLeft = f.leftMargin;
   p.headerEdge = g.offX + g.printW;
@@ -34,7 +34,8 @@ PagePlacement Single(const PrintFormat &f, const PageGeometry &g) {
 // The back of a sheet: the text starts where the front's right margin
 // mirrors it (or at the left margin when pages are left-aligned); with
 // backRightToLeft the whole page moves right by the right strip.
-PagePlacement DuplexEven(const PrintFormat &f, const PageGeometry &g, const WidthCheck &w) {
+PagePlacement DuplexEven(const settings::PrintFormat &f, const PageGeometry &g,
+                         const WidthCheck &w) {
   PagePlacement p = Single(f, g);
   p.even = true;
   const int backShift = f.backRightToLeft ? g.rightLimit - g.offX : 0;
@@ -53,8 +54,8 @@ PagePlacement DuplexEven(const PrintFormat &f, const PageGeometry &g, const Widt
 
 // Pouch binding: m is the middle of the usable paper from the printable
 // origin; each page keeps a millimetre clear of the fold.
-PagePlacement PouchHalf(const PrintFormat &f, const PageGeometry &g, const WidthCheck &half,
-                        bool right) {
+PagePlacement PouchHalf(const settings::PrintFormat &f, const PageGeometry &g,
+                        const WidthCheck &half, bool right) {
   PagePlacement p = Single(f, g);
   const int m = (g.rightInset + g.printW - g.offX) / 2;
   const int fold = g.offX + m;
@@ -79,7 +80,7 @@ PagePlacement PouchHalf(const PrintFormat &f, const PageGeometry &g, const Width
 
 } // namespace
 
-PagePlacement PlacePage(const PrintFormat &f, const PageGeometry &g, int widestWidth,
+PagePlacement PlacePage(const settings::PrintFormat &f, const PageGeometry &g, int widestWidth,
                         std::size_t widestBytes, PageSide side) {
   const WidthCheck whole = WidthFor(f, g, widestWidth, widestBytes, false);
   PagePlacement p;

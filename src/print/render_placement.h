@@ -8,7 +8,7 @@
 
 #include "platform/canvas.h"
 #include "print/layout_geometry.h"
-#include "print/print_format.h"
+#include "settings/print_format.h"
 
 namespace zenpa::print {
 
@@ -30,8 +30,8 @@ struct PagePlacement {
   platform::Rect clip;  // text is drawn only inside
 };
 
-PagePlacement PlacePage(const PrintFormat &format, const PageGeometry &geometry, int widestWidth,
-                        std::size_t widestBytes, PageSide side);
+PagePlacement PlacePage(const settings::PrintFormat &format, const PageGeometry &geometry,
+                        int widestWidth, std::size_t widestBytes, PageSide side);
 
 // Left edge of a header of the given width.
 int HeaderX(const PagePlacement &p, bool alignHeader, int headerWidth);

@@ -63,7 +63,7 @@ std::string NormalizedPageNumberStart(std::string_view start) {
   return PadWithZeros(std::to_string(PageNumberStartValue(start)), start);
 }
 
-std::string PageNumberText(const PrintFormat &format, int page) {
+std::string PageNumberText(const settings::PrintFormat &format, int page) {
   return format.pageNumberLeft + PaddedPageNumber(format.pageNumberStart, page) +
          format.pageNumberRight;
 }
@@ -85,11 +85,11 @@ std::string TodayShortDate() {
   return text;
 }
 
-std::string HeaderText(const PrintFormat &format, const HeaderSource &source, int page,
+std::string HeaderText(const settings::PrintFormat &format, const HeaderSource &source, int page,
                        bool mirrored) {
   static const std::string kIdeographicSpace = base::Sj("　");
   std::string text;
-  if (format.pageNumberOn && format.pageNumberPos == PageNumberPos::Top) {
+  if (format.pageNumberOn && format.pageNumberPos == settings::PageNumberPos::Top) {
     text = PageNumberText(format, page);
   }
   if (mirrored) {

@@ -9,7 +9,7 @@
 #pragma once
 
 #include "platform/canvas.h"
-#include "print/print_format.h"
+#include "settings/print_format.h"
 
 #include <cstdint>
 #include <string>
@@ -31,7 +31,7 @@ std::string PaddedPageNumber(std::string_view start, int page);
 std::string NormalizedPageNumberStart(std::string_view start);
 
 // pageNumberLeft + padded number + pageNumberRight.
-std::string PageNumberText(const PrintFormat &format, int page);
+std::string PageNumberText(const settings::PrintFormat &format, int page);
 
 // The document's name as the header prints it: without directory, and
 // without extension unless withExtension.
@@ -49,7 +49,7 @@ struct HeaderSource {
 // The header line of `page`. `mirrored` puts the page number first (even
 // pages without aligned headers); otherwise it stands last, at the outer
 // edge.
-std::string HeaderText(const PrintFormat &format, const HeaderSource &source, int page,
+std::string HeaderText(const settings::PrintFormat &format, const HeaderSource &source, int page,
                        bool mirrored);
 
 // Kind of each byte of a printed line.

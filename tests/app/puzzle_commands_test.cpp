@@ -5,7 +5,6 @@
 // while a run lets events run.
 #include "app/puzzle_commands.h"
 
-#include "app/puzzle_settings.h"
 #include "base/sjis.h"
 #include "platform/scripted_host.h"
 #include "platform/text_memo.h"
@@ -59,7 +58,7 @@ protected:
   testing::TempDir dir;
   platform::TextMemo memo;
   EventHost host;
-  print::FormatState format;
+  settings::FormatState format;
   PuzzleHooks hooks;
   std::unique_ptr<PuzzleCommands> commands;
   int relayouts = 0;
@@ -255,7 +254,7 @@ TEST_F(PuzzleCommandsTest, SeededGenerationWritesOnePuzzleThatGrades) {
 
 // Repeat mode: the stop button ends the run at its next check.
 TEST_F(PuzzleCommandsTest, StopButtonEndsARepeatRun) {
-  format.format.puzzle.settingsMenuShown = true;
+  format.format.puzzle.techniques.conditionsPanelShown = true;
   format.format.puzzle.targetGivens = 20; // never reached: the run repeats
   format.format.puzzle.lowerGivens = format.format.puzzle.upperGivens = 20;
   format.format.puzzle.attempts = 0;
@@ -280,7 +279,7 @@ TEST_F(PuzzleCommandsTest, StopButtonEndsARepeatRun) {
 // The clue window corrected at the start of a repeat run shows as corrected
 // while the run goes on, not only after it.
 TEST_F(PuzzleCommandsTest, CorrectedClueWindowShowsDuringTheRun) {
-  format.format.puzzle.settingsMenuShown = true;
+  format.format.puzzle.techniques.conditionsPanelShown = true;
   format.format.puzzle.targetGivens = 20;
   format.format.puzzle.lowerGivens = 32; // above the target: becomes the target
   format.format.puzzle.upperGivens = 24;
@@ -297,7 +296,7 @@ TEST_F(PuzzleCommandsTest, CorrectedClueWindowShowsDuringTheRun) {
 }
 
 TEST_F(PuzzleCommandsTest, EscapeTypedDuringARunStopsItAndNoCommandStartsASecondOne) {
-  format.format.puzzle.settingsMenuShown = true;
+  format.format.puzzle.techniques.conditionsPanelShown = true;
   format.format.puzzle.targetGivens = 20;
   format.format.puzzle.lowerGivens = format.format.puzzle.upperGivens = 20;
   Commands().SeedRandom(5);
@@ -323,7 +322,7 @@ TEST_F(PuzzleCommandsTest, EscapeTypedDuringARunStopsItAndNoCommandStartsASecond
 // An error in the middle of a run ends it like a stop: the error's text is
 // shown, the stop button is gone and the next run starts normally.
 TEST_F(PuzzleCommandsTest, AGeneratorRunEndedByAnErrorLeavesTheCommandsFree) {
-  format.format.puzzle.settingsMenuShown = true;
+  format.format.puzzle.techniques.conditionsPanelShown = true;
   format.format.puzzle.targetGivens = 20; // never reached: the run repeats
   format.format.puzzle.lowerGivens = format.format.puzzle.upperGivens = 20;
   bool failing = true;
@@ -380,16 +379,16 @@ TEST_F(PuzzleCommandsTest, ClosingTheConditionsPanelClosesTheExtraPanelAndAutoRe
   Commands().SetExtraPanel(true);
   Commands().SetTechnique(puzzle::kBoxHiddenQuad, true);
   Commands().ToggleAutoRecord();
-  EXPECT_TRUE(format.format.puzzle.settingsMenuShown);
+  EXPECT_TRUE(format.format.puzzle.techniques.conditionsPanelShown);
   EXPECT_EQ(Sj("完成まで繰返し"), Commands().Display().attemptsText);
   EXPECT_TRUE(format.format.puzzle.recordPanelShown);
   EXPECT_EQ(Sj("作成と記録を繰り返します"), Commands().Display().autoRecordText);
   Commands().SetTechnique(puzzle::kBoxXWing, false);
-  EXPECT_FALSE(format.format.puzzle.techniques[puzzle::kBoxXWing - 1]);
+  EXPECT_FALSE(format.format.puzzle.techniques.boxes[puzzle::kBoxXWing]);
   Commands().SetConditionsPanel(false);
   const puzzle::TechniqueOptions t = Commands().Techniques();
-  EXPECT_FALSE(t.Panel20Visible);
-  EXPECT_FALSE(t.CheckBoxL[puzzle::kBoxHiddenQuad]);
+  EXPECT_FALSE(t.extraPanelShown);
+  EXPECT_FALSE(t.boxes[puzzle::kBoxHiddenQuad]);
   EXPECT_FALSE(format.format.puzzle.recordPanelShown);
 }
 
@@ -398,23 +397,6 @@ TEST_F(PuzzleCommandsTest, SwitchColourShowsOnTheConditionsTitle) {
   Commands().ClickSwitch();
   EXPECT_EQ(Sj("★数独の条件設定有効★"), Commands().Display().conditionsTitle);
   EXPECT_EQ(0x0000FFu, Commands().Display().conditionsTitleColour);
-}
-
-TEST(PuzzleSettingsTest, TargetPullsTheClueWindowAndFirstNumberPushesTheLast) {
-  print::PuzzleOptions p;
-  p.lowerGivens = 30;
-  p.upperGivens = 32;
-  SetTargetGivens(p, 90);
-  EXPECT_EQ(80, p.targetGivens);
-  EXPECT_EQ(30, p.lowerGivens);
-  EXPECT_EQ(80, p.upperGivens);
-  SetTargetGivens(p, 20);
-  EXPECT_EQ(20, p.lowerGivens);
-  SetRecordFirst(p, "007");
-  EXPECT_EQ("007", p.recordLast);
-  p.recordLast = "009";
-  SetRecordFirst(p, "008");
-  EXPECT_EQ("009", p.recordLast);
 }
 
 TEST(RunHostTest, TheWindowCatchesUpBeforeEventsAndMessages) {

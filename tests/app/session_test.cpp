@@ -5,8 +5,8 @@
 #include "platform/recording_printer.h"
 #include "platform/scripted_host.h"
 #include "platform/text_memo.h"
-#include "print/format_file.h"
 #include "puzzle/play/grid_text.h"
+#include "settings/format_file.h"
 #include "support/event_host.h"
 #include "support/puzzle_samples.h"
 #include "support/temp_dir.h"
@@ -41,9 +41,9 @@ protected:
   }
 
   void WriteFormat(const std::string &path, int linesPerPage) {
-    print::PrintFormat format;
+    settings::PrintFormat format;
     format.linesPerPage = linesPerPage;
-    ASSERT_TRUE(print::Savezpf(path, format, {}, host));
+    ASSERT_TRUE(settings::Savezpf(path, format, {}, host));
   }
 
   // Loads the text into the document, edited.
@@ -56,8 +56,8 @@ protected:
   // A generator run that repeats until it is stopped: the clue count it
   // looks for is never reached.
   void SetEndlessRepeatRun() {
-    print::PuzzleOptions &p = session.Puzzle().Options();
-    p.settingsMenuShown = true;
+    settings::PuzzleOptions &p = session.Puzzle().Options();
+    p.techniques.conditionsPanelShown = true;
     p.targetGivens = p.lowerGivens = p.upperGivens = 20;
     p.attempts = 0;
     session.Puzzle().SeedRandom(3);

@@ -24,12 +24,12 @@ const GameSounds kSounds{true, "/zenpa/"};
 // A document holding one generated sheet of n digits, caret on its title.
 TextMemo SheetDocument(int n, Operation op, std::uint64_t seed, int sheets = 1) {
   TextMemo memo;
-  DrillSettings settings;
-  settings.digitCount = n;
-  settings.sheetCount = sheets;
-  settings.op = op;
+  settings::PrintFormat format;
+  format.drill.digits = n;
+  format.drill.sheets = sheets;
+  format.drill.operation = op;
   SeededRandom rng(seed);
-  Generate(memo, settings, {}, rng, [] { return true; });
+  Generate(memo, format, rng, [] { return true; });
   memo.SetCaret({0, 0});
   return memo;
 }
@@ -209,7 +209,10 @@ TEST_F(DrillGameTest, TabsInFrontOfASheetAreExpandedBeforeItsCellsAreFound) {
                            "\t　│　│　│", "\t　└┰┴┰┘", "\t　　┃　┃", "\t　　┗━┛"})
     memo.InsertLine(memo.LineCount(), base::Sj(line));
   memo.SetCaret({0, 0});
-  ASSERT_EQ(StartResult::Started, game.Start(memo, {true, 2}));
+  settings::PrintFormat tabs;
+  tabs.tabsOn = true;
+  tabs.tabWidth = 2;
+  ASSERT_EQ(StartResult::Started, game.Start(memo, tabs));
   EXPECT_EQ(base::Sj("  │　│　│　│1"), memo.Line(3));
   EXPECT_EQ((TextPos{3, 4}), memo.Caret());
   KeyOutcome last;
@@ -222,18 +225,18 @@ TEST_F(DrillGameTest, TabsInFrontOfASheetAreExpandedBeforeItsCellsAreFound) {
 
 TEST_F(DrillGameTest, ContinuingAtTheSameLevelKeepsSizeAndOperationOfThisSheet) {
   ASSERT_EQ(StartResult::Started, StartOn(7, Operation::Subtraction, 9));
-  DrillSettings panel;
-  panel.digitCount = 20;
-  panel.sheetCount = 5;
-  panel.answersToo = panel.addToDocument = true;
-  panel.hintCount = 3;
-  const DrillSettings next = game.SameLevel(panel);
-  EXPECT_EQ(7, next.digitCount);
-  EXPECT_EQ(1, next.sheetCount);
-  EXPECT_EQ(Operation::Subtraction, next.op);
-  EXPECT_FALSE(next.answersToo);
+  settings::DrillOptions panel;
+  panel.digits = 20;
+  panel.sheets = 5;
+  panel.appendAnswer = panel.addToDocument = true;
+  panel.hint = 3;
+  const settings::DrillOptions next = game.SameLevel(panel);
+  EXPECT_EQ(7, next.digits);
+  EXPECT_EQ(1, next.sheets);
+  EXPECT_EQ(Operation::Subtraction, next.operation);
+  EXPECT_FALSE(next.appendAnswer);
   EXPECT_FALSE(next.addToDocument);
-  EXPECT_EQ(3, next.hintCount);
+  EXPECT_EQ(3, next.hint);
 }
 
 TEST_F(DrillGameTest, AClickPutsTheCaretBackOnTheCurrentCell) {
@@ -253,17 +256,14 @@ TEST_F(DrillGameTest, AClickPutsTheCaretBackOnTheCurrentCell) {
 TEST_F(DrillGameTest, GameModeWithoutASheetMakesOneUnlessTheSavePromptIsRefused) {
   memo.SetLines({"notes"});
   memo.SetModified(true);
-  DrillSettings settings;
-  settings.digitCount = 5;
-  const OutputOptions out;
+  settings::PrintFormat format;
+  format.drill.digits = 5;
   SeededRandom rng(13);
-  const SheetSupply supply{out, rng, {}};
-  EXPECT_EQ(StartResult::Cancelled,
-            StartGameMode(memo, game, settings, supply, [] { return false; }));
+  EXPECT_EQ(StartResult::Cancelled, StartGameMode(memo, game, format, rng, [] { return false; }));
   EXPECT_EQ((std::vector<std::string>{"notes"}), memo.Lines());
   EXPECT_TRUE(host.messages.empty());
 
-  EXPECT_EQ(StartResult::Started, StartGameMode(memo, game, settings, supply, [] { return true; }));
+  EXPECT_EQ(StartResult::Started, StartGameMode(memo, game, format, rng, [] { return true; }));
   EXPECT_EQ(2 * 5 + 10, memo.LineCount());
   EXPECT_EQ(10, game.CellTotal());
   EXPECT_EQ((TextPos{7, 4}), memo.Caret());
@@ -275,14 +275,13 @@ TEST_F(DrillGameTest, OkAfterTheGoalReplacesTheSheetWithOneOfTheSameLevelAndPlay
     Type(digit);
   ASSERT_FALSE(game.Running());
   memo.SetModified(true);
-  DrillSettings panel;
-  panel.sheetCount = 4;
-  panel.answersToo = true;
-  const OutputOptions out;
+  settings::PrintFormat format;
+  format.drill.sheets = 4;
+  format.drill.appendAnswer = true;
   SeededRandom rng(15);
-  EXPECT_EQ(StartResult::Started, PlayNextSheet(memo, game, panel, {out, rng, {}}));
-  EXPECT_EQ(5, panel.digitCount);
-  EXPECT_EQ(Operation::Subtraction, panel.op);
+  EXPECT_EQ(StartResult::Started, PlayNextSheet(memo, game, format, rng));
+  EXPECT_EQ(5, format.drill.digits);
+  EXPECT_EQ(Operation::Subtraction, format.drill.operation);
   EXPECT_EQ(2 * 5 + 10, memo.LineCount()) << "one sheet, no answer sheet";
   EXPECT_EQ(" ☆★★ もこさん／ひきざん ★★☆", base::SjisToUtf8(memo.Line(0)));
   EXPECT_EQ(2u, host.messages.size()) << "a second start box";

@@ -19,12 +19,13 @@ using testing::ToUtf8;
 
 const std::string kFormFeed = "\f";
 
-DrillSettings Settings(int digits, int sheets, bool answers) {
-  DrillSettings settings;
-  settings.digitCount = digits;
-  settings.sheetCount = sheets;
-  settings.answersToo = answers;
-  return settings;
+// A record whose drill options make sheets of `digits`, at the end.
+settings::PrintFormat Settings(int digits, int sheets, bool answers) {
+  settings::PrintFormat format;
+  format.drill.digits = digits;
+  format.drill.sheets = sheets;
+  format.drill.appendAnswer = answers;
+  return format;
 }
 
 bool NeverAsked() {
@@ -44,7 +45,7 @@ std::vector<int> LinesContaining(const platform::Memo &memo, const std::string &
 TEST(DrillWriterTest, ThreeSheetsWithAnswersAlternateQuestionAndAnswer) {
   TextMemo memo;
   SeededRandom rng(5);
-  ASSERT_EQ(GenerateResult::Written, Generate(memo, Settings(6, 3, true), {}, rng, NeverAsked));
+  ASSERT_EQ(GenerateResult::Written, Generate(memo, Settings(6, 3, true), rng, NeverAsked));
   // Question: 2n + 9 lines and a separator; answer: 2n + 7 and a separator.
   const int question = 2 * 6 + 10, answer = 2 * 6 + 8;
   ASSERT_EQ(3 * (question + answer), memo.LineCount());
@@ -66,12 +67,12 @@ TEST(DrillWriterTest, ReplacingTheDocumentAsksToSaveAChangedOneFirst) {
   SeededRandom rng(1);
   int asked = 0;
   const auto refuse = [&] { return ++asked, false; };
-  EXPECT_EQ(GenerateResult::Cancelled, Generate(memo, Settings(4, 1, false), {}, rng, refuse));
+  EXPECT_EQ(GenerateResult::Cancelled, Generate(memo, Settings(4, 1, false), rng, refuse));
   EXPECT_EQ(1, asked);
   EXPECT_EQ((std::vector<std::string>{"keep me"}), memo.Lines());
 
   const auto agree = [&] { return ++asked, true; };
-  EXPECT_EQ(GenerateResult::Written, Generate(memo, Settings(4, 1, false), {}, rng, agree));
+  EXPECT_EQ(GenerateResult::Written, Generate(memo, Settings(4, 1, false), rng, agree));
   EXPECT_EQ(2 * 4 + 10, memo.LineCount());
   EXPECT_FALSE(memo.Modified());
 }
@@ -80,11 +81,12 @@ TEST(DrillWriterTest, AddingToTheDocumentInsertsAtTheCaretWithoutAsking) {
   TextMemo memo({"before", "after"});
   memo.SetModified(true);
   memo.SetCaret({1, 0});
-  DrillSettings settings = Settings(4, 1, false);
-  settings.addToDocument = true;
-  settings.pageBreak = false;
+  settings::PrintFormat format = Settings(4, 1, false);
+  format.drill.addToDocument = true;
+  format.drill.pageBreak = false;
+  format.insertionPlace = InsertionPlace::AtCaret;
   SeededRandom rng(3);
-  Generate(memo, settings, {InsertionPlace::AtCaret, kFormFeed}, rng, NeverAsked);
+  Generate(memo, format, rng, NeverAsked);
   ASSERT_EQ(2 + 2 * 4 + 10, memo.LineCount());
   EXPECT_EQ("before", memo.Line(0));
   EXPECT_EQ(base::Sj("　 ☆★ もこさん／たしざん ★☆"), memo.Line(1));
@@ -96,10 +98,10 @@ TEST(DrillWriterTest, AddingToTheDocumentInsertsAtTheCaretWithoutAsking) {
 TEST(DrillWriterTest, AnswerCommandOnATitleLineAnswersThatSheetNotThePreviousOne) {
   TextMemo memo;
   SeededRandom rng(11);
-  Generate(memo, Settings(5, 2, false), {}, rng, NeverAsked);
+  Generate(memo, Settings(5, 2, false), rng, NeverAsked);
   const int secondTitle = 2 * 5 + 10;
   memo.SetCaret({secondTitle, 0});
-  ASSERT_TRUE(WriteAnswerForCaret(memo, Settings(5, 1, false), {}));
+  ASSERT_TRUE(WriteAnswerForCaret(memo, Settings(5, 1, false)));
   const int answer = 2 * secondTitle;
   ASSERT_EQ(answer + 2 * 5 + 8, memo.LineCount());
   EXPECT_EQ(memo.Line(secondTitle + 5), memo.Line(answer + 5));
@@ -109,10 +111,11 @@ TEST(DrillWriterTest, AnswerCommandOnATitleLineAnswersThatSheetNotThePreviousOne
 TEST(DrillWriterTest, AnswerCommandAtTheCaretGoesOntoTheNextPage) {
   TextMemo memo;
   SeededRandom rng(12);
-  DrillSettings settings = Settings(4, 2, false);
-  Generate(memo, settings, {}, rng, NeverAsked);
+  settings::PrintFormat format = Settings(4, 2, false);
+  Generate(memo, format, rng, NeverAsked);
   memo.SetCaret({2, 0});
-  ASSERT_TRUE(WriteAnswerForCaret(memo, settings, {InsertionPlace::AtCaret, kFormFeed}));
+  format.insertionPlace = InsertionPlace::AtCaret;
+  ASSERT_TRUE(WriteAnswerForCaret(memo, format));
   const int sheet = 2 * 4 + 10;
   EXPECT_EQ(memo.Line(5), memo.Line(sheet + 5)); // right after the first sheet's page break
   EXPECT_EQ(base::Sj("　 ☆★ もこさん／たしざん ★☆"), memo.Line(sheet));
@@ -121,10 +124,10 @@ TEST(DrillWriterTest, AnswerCommandAtTheCaretGoesOntoTheNextPage) {
 
 TEST(DrillWriterTest, AnswerCommandDoesNothingWithoutASheet) {
   TextMemo memo({"just text", "┌──┬──┐"});
-  EXPECT_FALSE(WriteAnswerForCaret(memo, Settings(4, 1, false), {}));
+  EXPECT_FALSE(WriteAnswerForCaret(memo, Settings(4, 1, false)));
   EXPECT_EQ(2, memo.LineCount());
   TextMemo empty;
-  EXPECT_FALSE(WriteAnswerForCaret(empty, Settings(4, 1, false), {}));
+  EXPECT_FALSE(WriteAnswerForCaret(empty, Settings(4, 1, false)));
 }
 
 TEST(DrillWriterTest, AnswerOfAnIndentedSubtractionSheetKeepsItsIndentAndOperation) {
@@ -139,7 +142,7 @@ TEST(DrillWriterTest, AnswerOfAnIndentedSubtractionSheetKeepsItsIndentAndOperati
   for (const std::string &line : sheet)
     memo.InsertLine(memo.LineCount(), base::Sj(line));
   memo.SetCaret({0, 0});
-  ASSERT_TRUE(WriteAnswerForCaret(memo, Settings(4, 1, false), {}));
+  ASSERT_TRUE(WriteAnswerForCaret(memo, Settings(4, 1, false)));
   const auto lines = ToUtf8(memo.Lines());
   EXPECT_EQ("　　 ☆★★ もこさん／ひきざん ★★☆", lines[7]);
   EXPECT_EQ("　　┌─┬─┬─┬─┐", lines[11]);

@@ -6,7 +6,7 @@
 #include "base/units.h"
 #include "platform/scripted_host.h"
 #include "platform/text_memo.h"
-#include "print/format_file.h"
+#include "settings/format_file.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -25,9 +25,9 @@ public:
   bool PreviewFollowsChanges() const override { return previewFollows; }
   void DocumentReplaced() override { ++replaced; }
   void FocusEditor() override { ++focused; }
-  print::LoadContext FormatLoadContext() const override { return {}; }
-  print::SaveContext FormatSaveContext() const override { return {}; }
-  print::FormatEnvironment FormatEnv() const override { return {}; }
+  settings::LoadContext FormatLoadContext() const override { return {}; }
+  settings::SaveContext FormatSaveContext() const override { return {}; }
+  settings::FormatEnvironment FormatEnv() const override { return {}; }
 
   std::vector<std::string> recorded;
   std::vector<bool> previews;
@@ -43,15 +43,15 @@ protected:
 
   // A format file beside a document, with a setting that differs from the start values.
   void WriteFormat(const std::string &name, int linesPerPage) {
-    print::PrintFormat format;
+    settings::PrintFormat format;
     format.linesPerPage = linesPerPage;
-    ASSERT_TRUE(print::Savezpf(dir.Path(name), format, {}, host));
+    ASSERT_TRUE(settings::Savezpf(dir.Path(name), format, {}, host));
   }
 
   testing::TempDir dir;
   platform::TextMemo memo;
   platform::ScriptedHost host;
-  print::FormatState format;
+  settings::FormatState format;
   RecordingHooks hooks;
   Document doc{memo, host, format, hooks};
 };

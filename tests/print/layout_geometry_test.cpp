@@ -10,7 +10,7 @@ namespace {
 // A4 portrait on the virtual printer, 23 mm left and 15 mm top margins,
 // 60-pixel text height (12 pt at 360 dpi).
 struct A4 {
-  PrintFormat s;
+  settings::PrintFormat s;
   platform::PrinterMetrics printer = platform::VirtualPrinterMetrics(210, 297);
   A4() {
     s.leftMargin = 326;
@@ -38,7 +38,7 @@ TEST(LayoutGeometryTest, PaperEdgeCutsNarrowThePrintableArea) {
 }
 
 TEST(LayoutGeometryTest, HeaderAndFooterLines) {
-  PrintFormat s;
+  settings::PrintFormat s;
   EXPECT_EQ(0, HeaderLines(s));
   s.printDate = true;
   EXPECT_EQ(2, HeaderLines(s));
@@ -46,12 +46,12 @@ TEST(LayoutGeometryTest, HeaderAndFooterLines) {
   EXPECT_EQ(1, HeaderLines(s));
   s.printDate = false;
   s.pageNumberOn = true;
-  s.pageNumberPos = PageNumberPos::Bottom;
+  s.pageNumberPos = settings::PageNumberPos::Bottom;
   EXPECT_EQ(0, HeaderLines(s));
   EXPECT_EQ(1, FooterLines(s));
-  s.pageNumberPos = PageNumberPos::Right;
+  s.pageNumberPos = settings::PageNumberPos::Right;
   EXPECT_EQ(0, FooterLines(s));
-  s.pageNumberPos = PageNumberPos::Top;
+  s.pageNumberPos = settings::PageNumberPos::Top;
   EXPECT_EQ(1, HeaderLines(s));
 }
 
@@ -60,7 +60,7 @@ TEST(LayoutGeometryTest, MaxLinesAndTheHeaderGap) {
   EXPECT_EQ(65, a4.Geometry().maxLines); // (43 + 4124 - 213) / 60
   a4.s.printFileName = true;
   a4.s.pageNumberOn = true;
-  a4.s.pageNumberPos = PageNumberPos::Bottom;
+  a4.s.pageNumberPos = settings::PageNumberPos::Bottom;
   const PageGeometry gap = a4.Geometry();
   EXPECT_EQ(61, gap.maxLines);
   EXPECT_EQ(8, gap.headerMm); // two lines of 60 pixels

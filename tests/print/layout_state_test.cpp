@@ -16,7 +16,7 @@ using base::Sj;
 
 TEST(LayoutStateTest, RelayoutRefreshesTheStatusAndFollowsTheCaret) {
   platform::TextMemo memo(std::vector<std::string>(100, "text"));
-  PrintFormat format;
+  settings::PrintFormat format;
   platform::RecordingCanvas canvas;
   LayoutState state;
   const auto relayout = [&] {
@@ -41,7 +41,7 @@ TEST(LayoutStateTest, RelayoutRefreshesTheStatusAndFollowsTheCaret) {
 
 TEST(LayoutStateTest, EvenPassWidthCheckOnlyWithDuplex) {
   platform::TextMemo memo({"text"});
-  PrintFormat format;
+  settings::PrintFormat format;
   format.evenPageShift = 30; // moves even pages past the paper's left edge
   platform::RecordingCanvas canvas;
   LayoutState state;

@@ -14,7 +14,7 @@ namespace {
 // The default format on virtual A4 paper; the recording canvas makes a
 // full-width character as wide as the cell is high.
 struct LayoutRun {
-  PrintFormat format;
+  settings::PrintFormat format;
   platform::RecordingCanvas canvas;
   CellRatio ratio;
 
@@ -97,7 +97,7 @@ public:
 };
 
 // Pages the print run composes for the document.
-int RenderedPages(const PrintFormat &format, const std::vector<std::string> &text) {
+int RenderedPages(const settings::PrintFormat &format, const std::vector<std::string> &text) {
   const PrintedLines lines(text);
   platform::RecordingCanvas measure;
   const LayoutResult r =
@@ -132,7 +132,7 @@ TEST(LayoutTest, PageCountAgreesWithThePrintRun) {
   };
   for (const bool blank : {false, true}) {
     for (const int perPage : {3, 65, 300}) {
-      PrintFormat format;
+      settings::PrintFormat format;
       format.scaleMarksOn = true;
       format.scaleLineBlank = blank;
       format.linesPerPage = perPage;

@@ -210,7 +210,7 @@ TEST(MarkRestTest, OnlyTheFirstBytesOfALongLineCarryParameters) {
 }
 
 TEST(MarkResetTest, RulesAndResetStateComeFromTheFormat) {
-  PrintFormat format;
+  settings::PrintFormat format;
   format.scaleMarksOn = true;
   format.scaleMark = "q";
   format.textColor = 0x00FF00;

@@ -15,7 +15,7 @@ namespace {
 using platform::TextPos;
 
 Pagination Paginate(const platform::Memo &memo, int perPage) {
-  PrintFormat format;
+  settings::PrintFormat format;
   platform::RecordingCanvas canvas;
   const MarkReader marks(MarkRulesOf(format), {});
   return Check(PrintedLines(memo), {format, marks, canvas, 60, perPage});
@@ -74,7 +74,7 @@ TEST(PageNavigationTest, StaleTableStaysInsideTheDocument) {
 TEST(PageBreakCommandTest, InsertsTheMarkBeforeTheCaretLine) {
   platform::TextMemo memo(Numbered(3));
   memo.SetCaret({1, 3});
-  PrintFormat format;
+  settings::PrintFormat format;
   InsertPageBreak(memo, format);
   ASSERT_EQ(4, memo.LineCount());
   EXPECT_EQ("\f", memo.Line(1));

@@ -19,7 +19,7 @@ using base::Sj;
 constexpr int kCell = 64;
 
 struct Fixture {
-  PrintFormat format;
+  settings::PrintFormat format;
   platform::RecordingCanvas canvas;
 
   Fixture() {
@@ -158,7 +158,7 @@ public:
 };
 
 TEST(PaginationTest, WidthCacheMeasuresOnlyNewLinesAndFonts) {
-  PrintFormat format;
+  settings::PrintFormat format;
   format.scaleMarksOn = true;
   CountingCanvas canvas;
   LineWidthCache cache;

@@ -45,7 +45,7 @@ protected:
   PrintWorkResult Print() { return desk.Print(source); }
   PrintStatus &status() { return layout.Status(); }
 
-  PrintFormat format;
+  settings::PrintFormat format;
   LayoutState layout;
   platform::TextMemo memo;
   std::vector<std::string> fonts;

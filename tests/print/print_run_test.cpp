@@ -47,7 +47,7 @@ protected:
     return out;
   }
 
-  PrintFormat format;
+  settings::PrintFormat format;
   PrintStatus status;
   platform::RecordingPrinter printer;
   platform::RecordingCanvas picture;

@@ -14,7 +14,7 @@ namespace {
 
 using base::Sj;
 
-LayoutResult Layout(const PrintFormat &format, std::vector<std::string> lines) {
+LayoutResult Layout(const settings::PrintFormat &format, std::vector<std::string> lines) {
   platform::RecordingCanvas canvas;
   const LayoutInput in{format, platform::VirtualPrinterMetrics(210, 297), {}, {}, false};
   return RunLayout(PrintedLines(std::move(lines)), in, canvas);
@@ -66,7 +66,7 @@ TEST(PageRangeTest, SelectionFollowsTheFieldsAndPass) {
 }
 
 TEST(LayoutLabelsTest, PaperPitchesAndMargins) {
-  PrintFormat f;
+  settings::PrintFormat f;
   f.charSpacing = 150;
   const LayoutLabels l = MakeLayoutLabels(f, Layout(f, std::vector<std::string>(10, "abc")));
   EXPECT_EQ(Sj("用紙210 x 297 mm"), l.paper);
@@ -82,7 +82,7 @@ TEST(LayoutLabelsTest, PaperPitchesAndMargins) {
 }
 
 TEST(LayoutLabelsTest, PaperLabelInsideTheCuts) {
-  PrintFormat f;
+  settings::PrintFormat f;
   f.paperEdgeOn = true;
   f.paperRight = 10;
   EXPECT_EQ(Sj("用紙(200 x 297 mm)"), MakeLayoutLabels(f, Layout(f, {"x"})).paper);
@@ -91,7 +91,7 @@ TEST(LayoutLabelsTest, PaperLabelInsideTheCuts) {
 }
 
 TEST(LayoutLabelsTest, Warnings) {
-  PrintFormat f;
+  settings::PrintFormat f;
   f.linesPerPage = 100;
   LayoutLabels l = MakeLayoutLabels(f, Layout(f, {std::string(200, 'x')}));
   EXPECT_TRUE(l.tooWide);
@@ -115,7 +115,7 @@ TEST(LayoutLabelsTest, Warnings) {
 }
 
 TEST(PrintStatusTest, ReportHidesTheCheckMarkUntilTheNextLayout) {
-  PrintFormat f;
+  settings::PrintFormat f;
   PrintStatus status;
   status.ShowLayout(f, Layout(f, {"x"}));
   EXPECT_TRUE(status.CheckMarkVisible());
@@ -132,7 +132,7 @@ TEST(PrintStatusTest, ReportHidesTheCheckMarkUntilTheNextLayout) {
 }
 
 TEST(CaretStatusTest, PageLineAndColumn) {
-  PrintFormat f;
+  settings::PrintFormat f;
   f.scaleMarksOn = true;
   f.tabsOn = true;
   f.tabWidth = 4;

@@ -64,7 +64,7 @@ protected:
     return all;
   }
 
-  PrintFormat format;
+  settings::PrintFormat format;
   PageGeometry geometry;
   CellRatio ratio;
   int widest = 22;
@@ -146,7 +146,7 @@ TEST_F(RenderTest, SmallHeaderUsesTheReducedSize) {
 
 TEST_F(RenderTest, FooterNumbersEveryPageFromThePaddedStart) {
   format.pageNumberOn = true;
-  format.pageNumberPos = PageNumberPos::Bottom;
+  format.pageNumberPos = settings::PageNumberPos::Bottom;
   format.pageNumberStart = "001";
   Render({"a", kBreak, "b", kBreak, "c"}, RunKind::NomalPrView, {}, 1, 3);
   std::vector<CanvasOp> t = Texts(0);
@@ -165,7 +165,7 @@ TEST_F(RenderTest, FooterNumbersEveryPageFromThePaddedStart) {
 
 TEST_F(RenderTest, RightNumberIsTurnedAtTheRightEdge) {
   format.pageNumberOn = true;
-  format.pageNumberPos = PageNumberPos::Right;
+  format.pageNumberPos = settings::PageNumberPos::Right;
   Render({"a"}, RunKind::NomalPrView);
   const CanvasOp number = Texts(0)[1];
   EXPECT_EQ(" (1) ", number.text);
@@ -188,7 +188,7 @@ TEST_F(RenderTest, PagesEndAtTheLineCountAndAtBreaks) {
 
 TEST_F(RenderTest, EmptyDocumentHasOnePage) {
   format.pageNumberOn = true;
-  format.pageNumberPos = PageNumberPos::Bottom;
+  format.pageNumberPos = settings::PageNumberPos::Bottom;
   Render({}, RunKind::NomalPrView);
   ASSERT_EQ(1u, out.sheets.size());
   EXPECT_EQ(std::vector<std::string>{" (1) "}, out.sheets[0].Texts());

@@ -32,7 +32,7 @@ TEST(PageNumberTest, FieldIsRewrittenInPaddedForm) {
 }
 
 TEST(PageNumberTest, TextHasTheBracketsAroundTheNumber) {
-  PrintFormat f;
+  settings::PrintFormat f;
   f.pageNumberStart = "001";
   EXPECT_EQ(" (010) ", PageNumberText(f, 10));
   f.pageNumberLeft = "-";
@@ -52,20 +52,20 @@ TEST(HeaderTextTest, PartsStandFromTheOuterEdge) {
   const std::string sp = Sj("　"), date = "2026/12/06";
   const struct {
     std::string parts;
-    PageNumberPos pos;
+    settings::PageNumberPos pos;
     std::string brackets, odd, even;
   } cases[] = {
-      {"D", PageNumberPos::Top, "", date + sp + " ", " " + sp + date},
-      {"DNF", PageNumberPos::Top, "", date + sp + "doc (3) ", " (4) doc" + sp + date},
+      {"D", settings::PageNumberPos::Top, "", date + sp + " ", " " + sp + date},
+      {"DNF", settings::PageNumberPos::Top, "", date + sp + "doc (3) ", " (4) doc" + sp + date},
       // The blank between name and number is added only when missing.
-      {"NF", PageNumberPos::Top, "[]", "doc[3] ", " [4]doc"},
+      {"NF", settings::PageNumberPos::Top, "[]", "doc[3] ", " [4]doc"},
       // A number at the bottom or the right is not in the header.
-      {"NF", PageNumberPos::Bottom, "", "doc ", " doc"},
-      {"NF", PageNumberPos::Right, "", "doc ", " doc"},
+      {"NF", settings::PageNumberPos::Bottom, "", "doc ", " doc"},
+      {"NF", settings::PageNumberPos::Right, "", "doc ", " doc"},
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.parts + " " + c.brackets);
-    PrintFormat f;
+    settings::PrintFormat f;
     f.printDate = c.parts.find('D') != std::string::npos;
     f.pageNumberOn = c.parts.find('N') != std::string::npos;
     f.printFileName = c.parts.find('F') != std::string::npos;

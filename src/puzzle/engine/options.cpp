@@ -4,41 +4,10 @@
 
 namespace zenpa::puzzle {
 
-void TechniqueOptions::AdvanceSwitch() {
-  switch (Label33) {
-  case SelectionSwitch::Off:
-    Label33 = SelectionSwitch::Selection;
-    return;
-  case SelectionSwitch::Selection:
-    Label33 = SelectionSwitch::ColumnsFirst;
-    return;
-  case SelectionSwitch::ColumnsFirst:
-    Label33 = SelectionSwitch::HardToEasy;
-    return;
-  case SelectionSwitch::HardToEasy:
-    break;
-  }
-  Label33 = SelectionSwitch::Off;
-}
-
-void TechniqueOptions::SetExtraPanelVisible(bool visible) {
-  Panel20Visible = visible;
-  if (visible)
-    return;
-  for (int box = kBoxTwoStringKite; box <= kBoxHiddenQuad; ++box)
-    CheckBoxL[box] = false;
-}
-
-void TechniqueOptions::SetAllBoxes(bool checked) {
-  const int last = Panel20Visible ? kBoxHiddenQuad : kBoxRemotePair;
-  for (int box = kBoxBlockUnique; box <= last; ++box)
-    CheckBoxL[box] = checked;
-}
-
 bool TechniqueGate(const TechniqueOptions &options, int box) {
-  if (options.CheckBoxL[box] || !options.Panel6Visible)
+  if (options.boxes[box] || !options.conditionsPanelShown)
     return false;
-  return options.CheckBoxYH || options.SwitchOn();
+  return options.mustUseHardest || options.SwitchOn();
 }
 
 std::uint32_t SwitchColour(SelectionSwitch state, std::uint32_t parentColour) {

@@ -255,7 +255,9 @@ void LocalizeDigits(Engine &e) {
   }
 }
 
-SolveResult Solve(Engine &e) { return SolveWith(e, SolveOrder(e.Options.Label33, e.StepMode)); }
+SolveResult Solve(Engine &e) {
+  return SolveWith(e, SolveOrder(e.Options.selectionSwitch, e.StepMode));
+}
 
 SolveResult SolveInDefaultOrder(Engine &e) {
   return SolveWith(e, SolveOrder(SelectionSwitch::Off, e.StepMode));
@@ -276,11 +278,11 @@ void SolveAfterTrial(Engine &e) {
 
 int TechniqueLimit(const TechniqueOptions &options) {
   for (int box = kBoxHiddenQuad; box >= kBoxLocalization; --box) {
-    if (options.CheckBoxL[box])
+    if (options.boxes[box])
       return box;
   }
-  if (options.CheckBoxL[kBoxBlockUnique] || options.CheckBoxL[kBoxLineUnique] ||
-      options.CheckBoxL[kBoxCellUnique])
+  if (options.boxes[kBoxBlockUnique] || options.boxes[kBoxLineUnique] ||
+      options.boxes[kBoxCellUnique])
     return 1;
   return 16;
 }

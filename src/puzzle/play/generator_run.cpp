@@ -28,7 +28,7 @@ struct RunCounters {
 std::string Times(int n) { return std::to_string(n) + base::Sj("回"); }
 
 bool SetUp(GeneratorRun &run, RunCounters &c) {
-  GeneratorSettings &s = run.settings;
+  settings::PuzzleOptions &s = run.settings.options;
   platform::Memo &memo = run.answer.memo;
   if (!AskBeforeReplacing(memo, s.addToDocument, run.hooks.askSaveChanges))
     return false;
@@ -37,29 +37,27 @@ bool SetUp(GeneratorRun &run, RunCounters &c) {
   run.answer.writer.SetSuppressed(false);
   run.labels = GeneratorLabels{};
   run.labels.Running = true;
-  run.answer.state.AutoRecordPanelShown = s.autoRecord;
-  if (s.RepeatMode()) {
+  run.answer.state.AutoRecordPanelShown = s.recordPanelShown;
+  if (run.settings.RepeatMode()) {
     run.answer.writer.SetSuppressed(true);
     run.labels.stopButtonVisible = run.labels.stopButtonEnabled = true;
     CorrectClueWindow(s);
   }
-  if (s.autoRecord) {
-    c.number = RecordNumberValue(s.firstNumber);
-    c.last = RecordNumberValue(s.lastNumber);
-    s.firstNumber = RecordNumberText(c.number, s.firstNumber);
-    s.lastNumber = RecordNumberText(c.last, s.firstNumber);
+  if (s.recordPanelShown) {
+    c.number = RecordNumberValue(s.recordFirst);
+    c.last = RecordNumberValue(s.recordLast);
+    s.recordFirst = RecordNumberText(c.number, s.recordFirst);
+    s.recordLast = RecordNumberText(c.last, s.recordFirst);
   }
-  if (run.hooks.settingsCorrected)
-    run.hooks.settingsCorrected(s);
   return true;
 }
 
 void ShowAttempt(GeneratorRun &run, const RunCounters &c) {
-  if (run.settings.conditionsPanel)
+  const settings::PuzzleOptions &s = run.settings.options;
+  if (s.techniques.conditionsPanelShown)
     run.labels.conditionsText = base::Sj("作成中／") + Times(c.outcome.attempts);
-  if (run.settings.autoRecord)
-    run.labels.autoRecordText = run.settings.stem +
-                                RecordNumberText(c.number, run.settings.firstNumber) +
+  if (s.recordPanelShown)
+    run.labels.autoRecordText = s.recordStem + RecordNumberText(c.number, s.recordFirst) +
                                 base::Sj("を作成中／") + Times(c.attemptsThis);
 }
 
@@ -89,23 +87,25 @@ std::optional<RemovalResult> MakePuzzle(GeneratorRun &run, RunCounters &c, Gener
       return std::nullopt;
     return r;
   }
-  return RemovalTrials(run.answer.engine, solution, {s.target, s.trials, s.symmetry}, env);
+  return RemovalTrials(run.answer.engine, solution,
+                       {s.options.targetGivens, s.options.attempts, SymmetryOf(s.options)}, env);
 }
 
 // Writes the puzzle block and grades it (writing the answer when asked).
 void WriteAndGrade(GeneratorRun &run, const puzzle::Grid &puzzle) {
   AnswerContext &ctx = run.answer;
   ctx.writer.WritePuzzleBlock(puzzle::GridDigits(puzzle));
-  if (!run.settings.addToDocument)
+  if (!run.settings.options.addToDocument)
     Call(run.hooks.resetPageStart);
   ctx.engine.CellGrid = puzzle;
-  GradePuzzle(ctx, run.settings.appendAnswer);
-  if (!run.settings.addToDocument)
+  GradePuzzle(ctx, run.settings.options.appendAnswer);
+  if (!run.settings.options.addToDocument)
     ctx.memo.SetModified(false);
 }
 
 bool SaveRecord(GeneratorRun &run, RunCounters &c) {
-  const std::string name = RecordFileName(run.settings.stem, c.number, run.settings.firstNumber);
+  const std::string name =
+      RecordFileName(run.settings.options.recordStem, c.number, run.settings.options.recordFirst);
   // The files go to the program's directory, which becomes the working one.
   const bool inDir = run.programDir.empty() || base::SetCurrentDirectory(run.programDir);
   if (!inDir ||
@@ -123,13 +123,13 @@ bool SaveRecord(GeneratorRun &run, RunCounters &c) {
 
 void Accept(GeneratorRun &run, RunCounters &c, const puzzle::Grid &puzzle) {
   platform::Memo &memo = run.answer.memo;
-  if (memo.LineCount() > 0 && !run.settings.addToDocument)
+  if (memo.LineCount() > 0 && !run.settings.options.addToDocument)
     memo.SetLines({});
   run.answer.writer.SetSuppressed(false);
   WriteAndGrade(run, puzzle);
   run.answer.writer.SetSuppressed(true);
   ++c.outcome.accepted;
-  if (run.settings.autoRecord && !SaveRecord(run, c))
+  if (run.settings.options.recordPanelShown && !SaveRecord(run, c))
     return;
   ++c.number;
   c.attemptsThis = 0;
@@ -167,18 +167,18 @@ bool Attempt(GeneratorRun &run, RunCounters &c, GeneratorEnv &env) {
 }
 
 void Finish(GeneratorRun &run, const RunCounters &c) {
-  const GeneratorSettings &s = run.settings;
+  const settings::PuzzleOptions &s = run.settings.options;
   run.answer.writer.SetSuppressed(false);
   run.labels.Running = false;
   run.labels.stopButtonEnabled = run.labels.stopButtonVisible = false;
   const std::string times = Times(c.outcome.attempts);
-  if (s.conditionsPanel)
+  if (s.techniques.conditionsPanelShown)
     run.labels.conditionsText = base::Sj(c.number > c.last ? "完成／" : "中止／") + times;
-  if (s.autoRecord) {
+  if (s.recordPanelShown) {
     run.labels.autoRecordText = c.outcome.lastRecorded < 0
                                     ? base::Sj("記録なし／") + times
-                                    : s.stem +
-                                          RecordNumberText(c.outcome.lastRecorded, s.firstNumber) +
+                                    : s.recordStem +
+                                          RecordNumberText(c.outcome.lastRecorded, s.recordFirst) +
                                           base::Sj("まで記録／") + times;
   }
   run.status.progressVisible = false;
@@ -207,7 +207,7 @@ GeneratorOutcome RunGenerator(GeneratorRun &run) {
 
 void StopGenerator(GeneratorRun &run) {
   run.labels.stopButtonEnabled = false;
-  if (run.answer.memo.LineCount() == 0 || !run.settings.autoRecord)
+  if (run.answer.memo.LineCount() == 0 || !run.settings.options.recordPanelShown)
     run.answer.writer.SetSuppressed(false);
 }
 

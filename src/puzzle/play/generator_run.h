@@ -48,9 +48,6 @@ struct GeneratorHooks {
   std::function<void()> resetPageStart;
   // The document takes a new name (the recorded file's with ".txt").
   std::function<void(const std::string &)> renameDocument;
-  // The settings as the run corrected them at its start (clue window, record
-  // numbers), for the fields that show them while the run goes on.
-  std::function<void(const GeneratorSettings &)> settingsCorrected;
 };
 
 struct GeneratorRun {

@@ -30,13 +30,32 @@ bool TechniqueMet(int box, int level, int code) {
 
 } // namespace
 
-int ClampTarget(int typed) { return std::clamp(typed, 16, 80); }
+Symmetry SymmetryOf(const settings::PuzzleOptions &options) {
+  return static_cast<Symmetry>(std::clamp(options.symmetry, 0, kSymmetryCount - 1));
+}
 
-void CorrectClueWindow(GeneratorSettings &s) {
-  if (s.lowerBound > s.target || s.lowerBound < 16)
-    s.lowerBound = s.target;
-  if (s.upperBound < s.target || s.upperBound > 80)
-    s.upperBound = s.target;
+int ClampTarget(int typed) {
+  return std::clamp(typed, settings::kTargetGivensRange.min, settings::kTargetGivensRange.max);
+}
+
+void CorrectClueWindow(settings::PuzzleOptions &p) {
+  if (p.lowerGivens > p.targetGivens || p.lowerGivens < settings::kLowerGivensRange.min)
+    p.lowerGivens = p.targetGivens;
+  if (p.upperGivens < p.targetGivens || p.upperGivens > settings::kUpperGivensRange.max)
+    p.upperGivens = p.targetGivens;
+}
+
+void SetTargetGivens(settings::PuzzleOptions &options, int typed) {
+  const int target = ClampTarget(typed);
+  options.targetGivens = target;
+  options.lowerGivens = std::min(options.lowerGivens, target);
+  options.upperGivens = std::max(options.upperGivens, target);
+}
+
+void SetRecordFirst(settings::PuzzleOptions &options, const std::string &text) {
+  options.recordFirst = text;
+  if (RecordNumberValue(text) > RecordNumberValue(options.recordLast))
+    options.recordLast = text;
 }
 
 bool Accepts(const puzzle::TechniqueOptions &options, const GeneratorSettings &s, int level,
@@ -45,14 +64,14 @@ bool Accepts(const puzzle::TechniqueOptions &options, const GeneratorSettings &s
   int highest = 0;
   bool anyMet = false;
   for (int box = 1; box <= puzzle::kBoxHiddenQuad; ++box) {
-    if (!options.CheckBoxL[static_cast<std::size_t>(box)])
+    if (!options.boxes[static_cast<std::size_t>(box)])
       continue;
     highest = box;
     anyMet = anyMet || TechniqueMet(box, level, levelSub);
   }
   if (highest == 0)
     e = clues;
-  if (options.CheckBoxYH) {
+  if (options.mustUseHardest) {
     if (highest != 0 && TechniqueMet(highest, level, levelSub))
       e = clues;
   } else if (anyMet) {
@@ -60,7 +79,8 @@ bool Accepts(const puzzle::TechniqueOptions &options, const GeneratorSettings &s
   }
   if (!success)
     return false;
-  return (s.lowerBound <= e && e <= s.upperBound) || (s.patternMode && e == clues);
+  return (s.options.lowerGivens <= e && e <= s.options.upperGivens) ||
+         (s.patternMode && e == clues);
 }
 
 int RecordNumberValue(const std::string &text) {

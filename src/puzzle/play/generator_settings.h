@@ -1,40 +1,45 @@
-// The generator's settings, the correction of the clue window at the start of
+// What a generator run works with, the correction of the clue window at the start of
 // a repeat run, the acceptance test of repeat mode and the auto-record file
 // numbering.
 #pragma once
 
 #include "puzzle/engine/options.h"
 #include "puzzle/play/symmetry.h"
+#include "settings/print_format.h"
 
 #include <string>
 
 namespace zenpa::play {
 
+// The record's puzzle part, which a run reads as it goes on and corrects in
+// place (the clue window, the record numbers), beside the conversion panel's
+// pattern, which lives only for the run.
 struct GeneratorSettings {
-  int target = 32;     // LabeledEdit12 "数字"
-  int lowerBound = 32; // LabeledEdit18 "数字の許容"
-  int upperBound = 32; // Edit16 (after "～")
-  int trials = 6;      // LabeledEdit16 "試作回数"
-  Symmetry symmetry = Symmetry::None;
-  bool addToDocument = false;      // CheckBox8
-  bool appendAnswer = false;       // CheckBox10 "答えも付加"
-  bool conditionsPanel = false;    // Panel6 shown: repeat mode
-  bool patternMode = false;        // CheckPattern ticked with the conversion panel shown
-  std::string patternText;         // Memo2 of the conversion panel
-  bool autoRecord = false;         // Panel5 shown
-  std::string stem = "sudoku";     // LabeledEdit13 "ファイル名"
-  std::string firstNumber = "001"; // LabeledEdit14 "始め"
-  std::string lastNumber = "001";  // LabeledEdit15 "終わり"
+  settings::PuzzleOptions &options;
+  bool patternMode = false; // CheckPattern ticked with the conversion panel shown
+  std::string patternText;  // Memo2 of the conversion panel
 
-  bool RepeatMode() const { return conditionsPanel || autoRecord; }
+  // The conditions panel Panel6 or the auto-record panel Panel5 is shown.
+  bool RepeatMode() const {
+    return options.techniques.conditionsPanelShown || options.recordPanelShown;
+  }
 };
 
-// A typed "数字" is clamped to 16..80.
+// The record's symmetry, kept to the symmetries there are.
+Symmetry SymmetryOf(const settings::PuzzleOptions &options);
+
+// A typed "数字" is clamped to settings::kTargetGivensRange.
 int ClampTarget(int typed);
 
-// At the start of a repeat run: "数字の許容" above "数字" or below 16 becomes
-// "数字"; an upper bound below "数字" or above 80 becomes "数字".
-void CorrectClueWindow(GeneratorSettings &s);
+// At the start of a repeat run: "数字の許容" above "数字" or below its range
+// becomes "数字"; an upper bound below "数字" or above its range becomes "数字".
+void CorrectClueWindow(settings::PuzzleOptions &options);
+
+// "数字" typed: clamped; it pulls "数字の許容" down and the upper bound up to it.
+void SetTargetGivens(settings::PuzzleOptions &options, int typed);
+
+// "始め" changed: a first number above the last one moves the last one up.
+void SetRecordFirst(settings::PuzzleOptions &options, const std::string &text);
 
 // The repeat mode's acceptance test for a graded puzzle: its level (1..12),
 // technique code (LevelSub) and clue count.

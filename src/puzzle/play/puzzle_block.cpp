@@ -1,7 +1,5 @@
 #include "puzzle/play/puzzle_block.h"
 
-#include "print/print_format.h"
-
 #include "base/sjis.h"
 #include "platform/memo.h"
 
@@ -53,11 +51,11 @@ bool CaretAtDocumentEnd(const platform::Memo &memo) {
 
 // The defaults are those of a fresh print format, which stores them.
 const std::string &DefaultPuzzleTitle() {
-  static const std::string title = print::PuzzleOptions().title;
+  static const std::string title = settings::PuzzleOptions().title;
   return title;
 }
 
-HowToPlaySlots DefaultHowToPlayLines() { return print::PuzzleOptions().howToPlay; }
+HowToPlaySlots DefaultHowToPlayLines() { return settings::PuzzleOptions().howToPlay; }
 
 HowToPlaySlots SlotsFromLines(const std::vector<std::string> &lines) {
   HowToPlaySlots slots;
@@ -88,13 +86,12 @@ std::string ClueLine(const std::string &clueText) {
   return line + clueText + "-clue";
 }
 
-PuzzleBlockWriter::PuzzleBlockWriter(platform::Memo &memo, const PuzzleTextOptions &options,
-                                     const editor::InsertionPlace &place)
-    : memo_(memo), options_(options), place_(place) {}
+PuzzleBlockWriter::PuzzleBlockWriter(platform::Memo &memo, const settings::PrintFormat &format)
+    : memo_(memo), format_(format) {}
 
 void PuzzleBlockWriter::WriteLine(const std::string &line) {
-  if (place_ == editor::InsertionPlace::AtEnd || !CaretAtDocumentEnd(memo_)) {
-    editor::InsertAtGyo(memo_, place_, line);
+  if (format_.insertionPlace == editor::InsertionPlace::AtEnd || !CaretAtDocumentEnd(memo_)) {
+    editor::InsertAtGyo(memo_, format_.insertionPlace, line);
     return;
   }
   const int at = memo_.LineCount();
@@ -108,8 +105,8 @@ void PuzzleBlockWriter::Emit(const std::string &line) {
 }
 
 void PuzzleBlockWriter::WriteTitle() {
-  if (options_.titleOn)
-    Emit(options_.title);
+  if (format_.puzzle.printTitle)
+    Emit(format_.puzzle.title);
 }
 
 void PuzzleBlockWriter::WriteGrid(const GridCells &cells) {
@@ -120,23 +117,23 @@ void PuzzleBlockWriter::WriteGrid(const GridCells &cells) {
 }
 
 void PuzzleBlockWriter::hint(const std::string &clueText) {
-  if (options_.clueOn)
+  if (format_.puzzle.printClue)
     Emit(ClueLine(clueText));
 }
 
 void PuzzleBlockWriter::asobikata() {
-  if (suppressed_ || !options_.howToPlayOn)
+  if (suppressed_ || !format_.puzzle.printHowToPlay)
     return;
-  if (!options_.clueOn)
+  if (!format_.puzzle.printClue)
     WriteLine("");
-  for (const std::string &slot : options_.howToPlay) {
+  for (const std::string &slot : format_.puzzle.howToPlay) {
     if (!IsMarker(slot))
       WriteLine(slot);
   }
 }
 
 void PuzzleBlockWriter::kaigyo() {
-  Emit(options_.pageBreakOn ? options_.pageBreakMark : std::string());
+  Emit(format_.puzzle.pageBreak ? format_.pageBreakMark : std::string());
 }
 
 void PuzzleBlockWriter::WritePuzzleBlock(const GridDigits &givens) {
@@ -155,11 +152,11 @@ void PuzzleBlockWriter::WriteAnswerGrid(const GridCells &cells) {
 }
 
 void PuzzleBlockWriter::tugiP() {
-  if (place_ != editor::InsertionPlace::AtCaret)
+  if (format_.insertionPlace != editor::InsertionPlace::AtCaret)
     return;
   const int count = memo_.LineCount();
   for (int i = memo_.Caret().line; i < count - 1; ++i) {
-    if (memo_.Line(i) == options_.pageBreakMark) {
+    if (memo_.Line(i) == format_.pageBreakMark) {
       memo_.SetCaret({i + 1, 0});
       return;
     }

@@ -14,6 +14,7 @@
 
 #include "editor/insertion.h"
 #include "puzzle/play/grid_text.h"
+#include "settings/print_format.h"
 
 #include <array>
 #include <string>
@@ -30,7 +31,7 @@ inline const std::string kEmptySlotMarker = "\f";
 // Longest text of one how-to-play slot, in bytes.
 inline constexpr std::size_t kHowToPlaySlotBytes = 255;
 
-using HowToPlaySlots = std::array<std::string, 9>;
+using HowToPlaySlots = std::array<std::string, settings::kHowToPlaySlotCount>;
 
 // "　　☆☆　★ ＳＵＤＯＫＵ ★　☆☆"
 const std::string &DefaultPuzzleTitle();
@@ -44,33 +45,22 @@ HowToPlaySlots SlotsFromLines(const std::vector<std::string> &lines);
 // The lines the how-to-play editor shows: every slot that is not the marker.
 std::vector<std::string> LinesFromSlots(const HowToPlaySlots &slots);
 
-// The switches and texts of the puzzle block, kept with the print format.
-struct PuzzleTextOptions {
-  bool titleOn = true;       // CheckBox25 "☆"
-  bool clueOn = true;        // CheckBox13 "clue"
-  bool howToPlayOn = false;  // CheckBox12 "遊び方"
-  bool pageBreakOn = true;   // CheckBox9 "改頁"
-  bool appendAnswer = false; // CheckBox10 "答えも付加"
-  std::string title = DefaultPuzzleTitle();
-  HowToPlaySlots howToPlay = DefaultHowToPlayLines();
-  std::string pageBreakMark = "\f";
-};
-
 // The clue line for a number of givens: 15 full-width spaces, the number in
 // half-width digits and "-clue".
 std::string ClueLine(const std::string &clueText);
 
-// Writes puzzle text at the insertion line of a document.
+// Writes puzzle text at the insertion line of a document. It reads the
+// record's puzzle switches ("☆", "clue", "遊び方", "改頁", "答えも付加"), title
+// and how-to-play slots, its page-break mark and its insertion place as they
+// stand at each call.
 class PuzzleBlockWriter {
 public:
-  // The writer follows later changes of options and place.
-  PuzzleBlockWriter(platform::Memo &memo, const PuzzleTextOptions &options,
-                    const editor::InsertionPlace &place);
+  PuzzleBlockWriter(platform::Memo &memo, const settings::PrintFormat &format);
 
   // The generator's output-suppressed state.
   void SetSuppressed(bool suppressed) { suppressed_ = suppressed; }
   bool Suppressed() const { return suppressed_; }
-  const PuzzleTextOptions &Options() const { return options_; }
+  const settings::PuzzleOptions &Options() const { return format_.puzzle; }
 
   // One line at `gyo` (written even while suppressed: callers decide).
   // With the caret at the very end of the document the line is appended.
@@ -98,8 +88,7 @@ public:
 
 private:
   platform::Memo &memo_;
-  const PuzzleTextOptions &options_;
-  const editor::InsertionPlace &place_;
+  const settings::PrintFormat &format_;
   bool suppressed_ = false;
 };
 

@@ -80,13 +80,13 @@ platform::FileDialog ViewerOpenDialog() {
   return dialog;
 }
 
-bool ApplyPuzzleFormat(print::FormatState &state, const print::LoadContext &ctx,
+bool ApplyPuzzleFormat(settings::FormatState &state, const settings::LoadContext &ctx,
                        platform::Host &host, bool append) {
   if (!PuzzleFormatDue(state.format.puzzle.autoApplyFormat, append, state.fileName, ctx.programDir))
     return false;
   const std::string path = PuzzleFormatPath(ctx.programDir);
-  const print::LoadOutcome outcome = print::LoadFormat(state, path, ctx, host).outcome;
-  if (outcome == print::LoadOutcome::Missing || outcome == print::LoadOutcome::Unreadable)
+  const settings::LoadOutcome outcome = settings::LoadFormat(state, path, ctx, host).outcome;
+  if (outcome == settings::LoadOutcome::Missing || outcome == settings::LoadOutcome::Unreadable)
     return false;
   state.fileName = path;
   return true;

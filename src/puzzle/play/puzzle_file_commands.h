@@ -15,8 +15,8 @@
 
 #include "platform/host.h"
 #include "platform/memo.h"
-#include "print/format_commands.h"
 #include "puzzle/play/puzzle_file_reader.h"
+#include "settings/format_commands.h"
 
 #include <functional>
 #include <optional>
@@ -64,7 +64,7 @@ platform::FileDialog ViewerOpenDialog();
 // Makes "nbpzpf.zpf" of ctx.programDir the current print format when it is
 // due (the switch is the format's own). True when it was read: the document
 // is laid out again and the panels show the new format.
-bool ApplyPuzzleFormat(print::FormatState &state, const print::LoadContext &ctx,
+bool ApplyPuzzleFormat(settings::FormatState &state, const settings::LoadContext &ctx,
                        platform::Host &host, bool append);
 
 } // namespace zenpa::play

@@ -19,7 +19,8 @@ inline constexpr std::uint32_t kEditedBoxColour = 0xFFEEFF;
 
 class TitlePanel {
 public:
-  explicit TitlePanel(PuzzleTextOptions &options) : options_(options) {}
+  // The panel edits the record's puzzle title and how-to-play slots.
+  explicit TitlePanel(settings::PuzzleOptions &options) : options_(options) {}
 
   // Opening: the boxes show the stored texts, nothing is marked changed.
   void Open();
@@ -50,7 +51,7 @@ public:
   bool HowToPlayEdited() const { return howToPlayEdited_; }
 
 private:
-  PuzzleTextOptions &options_;
+  settings::PuzzleOptions &options_;
   std::string title_;
   std::vector<std::string> howToPlay_;
   bool titleEdited_ = false;

@@ -230,7 +230,7 @@ void PrintStatusPanel::ApplyField(QLineEdit *field,
   emit rangeChanged();
 }
 
-void PrintStatusPanel::Refresh(const print::PrintFormat &format, bool realtimeLayout) {
+void PrintStatusPanel::Refresh(const settings::PrintFormat &format, bool realtimeLayout) {
   const print::LayoutLabels &l = status_.labels();
   paper_->setText(ToQt(l.paper));
   maxLines_->setText(ToQt(l.maxLines));

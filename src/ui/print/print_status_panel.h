@@ -16,8 +16,8 @@
 
 #include <QWidget>
 
-#include "print/print_format.h"
 #include "print/print_status.h"
+#include "settings/print_format.h"
 
 class QGridLayout;
 class QLabel;
@@ -34,7 +34,7 @@ public:
   explicit PrintStatusPanel(print::PrintStatus &status, QWidget *parent = nullptr);
 
   // Shows the status and the format's duplex and real-time layout state.
-  void Refresh(const print::PrintFormat &format, bool realtimeLayout);
+  void Refresh(const settings::PrintFormat &format, bool realtimeLayout);
 
   QLabel *caretLabel() const { return caret_; }
 

@@ -1,7 +1,7 @@
 #include "ui/puzzle/puzzle_conditions_panel.h"
 
-#include "app/puzzle_settings.h"
 #include "app/run_lock.h"
+#include "puzzle/play/generator_settings.h"
 #include "ui/puzzle/puzzle_widgets.h"
 #include "ui/qt/qt_text.h"
 
@@ -19,32 +19,12 @@
 namespace zenpa::ui {
 namespace {
 
-// Captions of the technique boxes CheckBoxL1..CheckBoxL17.
-constexpr const char *kTechniqueCaptions[] = {"",
-                                              "Block Unique",
-                                              "Line Unique",
-                                              "Cell Unique",
-                                              "Localization",
-                                              "Naked Pair",
-                                              "Hidden Pair",
-                                              "Naked Triple",
-                                              "Hidden Triple",
-                                              "X-Wing",
-                                              "Swordfish",
-                                              "Skyscraper",
-                                              "XY-Wing",
-                                              "Remote Pair",
-                                              "2-String Kite",
-                                              "Empty Rect.",
-                                              "Naked Quad",
-                                              "Hidden Quad"};
-
 // Object names of the symmetry radio buttons, in the order of play::Symmetry.
 constexpr const char *kSymmetryNames[] = {"RadioButton11", "RadioButton3", "RadioButton4",
                                           "RadioButton5",  "RadioButton6", "RadioButton7",
                                           "RadioButton8",  "RadioButton9", "RadioButton10"};
 
-constexpr int kExtraFirstBox = puzzle::kBoxTwoStringKite;
+constexpr int kExtraFirstBox = settings::kFirstExtraBox;
 
 } // namespace
 
@@ -77,9 +57,11 @@ ConditionsPanel::ConditionsPanel(app::PuzzleCommands &puzzle, QWidget *parent)
 
 void ConditionsPanel::BuildClueWindow() {
   auto *row = new QHBoxLayout;
-  lower_ = AddLabelledSpin(row, "LabeledEdit18", "数字の許容", 16, 60);
+  lower_ = AddLabelledSpin(row, "LabeledEdit18", "数字の許容", settings::kLowerGivensRange.min,
+                           settings::kLowerGivensRange.max);
   row->addWidget(new QLabel(Utf("～")));
-  upper_ = AddLabelledSpin(row, "Edit16", "", 24, 80);
+  upper_ = AddLabelledSpin(row, "Edit16", "", settings::kUpperGivensRange.min,
+                           settings::kUpperGivensRange.max);
   label46_ = NamedLabel("Label46", this);
   row->addWidget(label46_);
   row->addStretch();
@@ -125,7 +107,7 @@ void ConditionsPanel::BuildTechniques() {
   for (int n = 1; n <= puzzle::kBoxHiddenQuad; ++n) {
     const std::string name = "CheckBoxL" + std::to_string(n);
     QWidget *owner = n >= kExtraFirstBox ? static_cast<QWidget *>(extra_) : this;
-    QCheckBox *check = NamedCheck(name.c_str(), kTechniqueCaptions[n], owner);
+    QCheckBox *check = NamedCheck(name.c_str(), settings::TechniqueCaption(n).c_str(), owner);
     boxes_[static_cast<std::size_t>(n)] = check;
     if (n >= kExtraFirstBox)
       extraBox->addWidget(check, 1 + (n - kExtraFirstBox) / 2, (n - kExtraFirstBox) % 2);
@@ -148,13 +130,13 @@ void ConditionsPanel::BuildTechniques() {
   connect(mustUseHardest_, &QCheckBox::clicked, this,
           [this](bool on) { puzzle_.SetMustUseHardest(on); });
   connect(extraButton_, &QPushButton::clicked, this, [this] {
-    puzzle_.SetExtraPanel(!puzzle_.Techniques().Panel20Visible);
+    puzzle_.SetExtraPanel(!puzzle_.Techniques().extraPanelShown);
     emit changed();
   });
 }
 
 QLineEdit *ConditionsPanel::AddRecordField(const char *name, const char *caption,
-                                           std::string print::PuzzleOptions::*field) {
+                                           std::string settings::PuzzleOptions::*field) {
   auto *edit = new QLineEdit(record_);
   edit->setObjectName(name);
   edit->setMaximumWidth(std::string_view(name) == "LabeledEdit13" ? 90 : 44);
@@ -162,8 +144,8 @@ QLineEdit *ConditionsPanel::AddRecordField(const char *name, const char *caption
   row->addWidget(new QLabel(Utf(caption), record_));
   row->addWidget(edit);
   connect(edit, &QLineEdit::editingFinished, this, [this, edit, field] {
-    if (field == &print::PuzzleOptions::recordFirst)
-      app::SetRecordFirst(puzzle_.Options(), FromQt(edit->text()));
+    if (field == &settings::PuzzleOptions::recordFirst)
+      play::SetRecordFirst(puzzle_.Options(), FromQt(edit->text()));
     else
       puzzle_.Options().*field = FromQt(edit->text());
     puzzle_.SettingsChanged();
@@ -181,9 +163,10 @@ void ConditionsPanel::BuildRecordPanel() {
   auto *fields = new QHBoxLayout;
   fields->setSpacing(4);
   box->addLayout(fields);
-  recordFields_ = {AddRecordField("LabeledEdit13", "ファイル名", &print::PuzzleOptions::recordStem),
-                   AddRecordField("LabeledEdit14", "始め", &print::PuzzleOptions::recordFirst),
-                   AddRecordField("LabeledEdit15", "終わり", &print::PuzzleOptions::recordLast)};
+  recordFields_ = {
+      AddRecordField("LabeledEdit13", "ファイル名", &settings::PuzzleOptions::recordStem),
+      AddRecordField("LabeledEdit14", "始め", &settings::PuzzleOptions::recordFirst),
+      AddRecordField("LabeledEdit15", "終わり", &settings::PuzzleOptions::recordLast)};
   static_cast<QBoxLayout *>(layout())->addWidget(record_);
   connect(close, &QPushButton::clicked, this, [this] {
     puzzle_.ToggleAutoRecord();
@@ -192,8 +175,8 @@ void ConditionsPanel::BuildRecordPanel() {
 }
 
 void ConditionsPanel::Refresh(const app::PuzzleDisplay &d) {
-  const print::PuzzleOptions &options = puzzle_.Options();
-  setVisible(options.settingsMenuShown);
+  const settings::PuzzleOptions &options = puzzle_.Options();
+  setVisible(options.techniques.conditionsPanelShown);
   SetLabelText(label45_, d.conditionsTitle);
   label45_->setStyleSheet(ForegroundStyle(d.conditionsTitleColour) + "font-weight: bold;");
   SetLabelText(label46_, d.attemptsText);
@@ -209,17 +192,16 @@ void ConditionsPanel::Refresh(const app::PuzzleDisplay &d) {
 }
 
 void ConditionsPanel::RefreshTechniques() {
-  const puzzle::TechniqueOptions techniques = puzzle_.Techniques();
+  const settings::TechniqueOptions &techniques = puzzle_.Techniques();
   for (int n = 1; n <= puzzle::kBoxHiddenQuad; ++n)
-    boxes_[static_cast<std::size_t>(n)]->setChecked(
-        techniques.CheckBoxL[static_cast<std::size_t>(n)]);
-  mustUseHardest_->setChecked(techniques.CheckBoxYH);
-  extra_->setVisible(techniques.Panel20Visible);
-  extraButton_->setText(Utf(techniques.Panel20Visible ? "△" : "▽"));
+    boxes_[static_cast<std::size_t>(n)]->setChecked(techniques.boxes[static_cast<std::size_t>(n)]);
+  mustUseHardest_->setChecked(techniques.mustUseHardest);
+  extra_->setVisible(techniques.extraPanelShown);
+  extraButton_->setText(Utf(techniques.extraPanelShown ? "△" : "▽"));
 }
 
 void ConditionsPanel::RefreshRecord(const app::PuzzleDisplay &d) {
-  const print::PuzzleOptions &options = puzzle_.Options();
+  const settings::PuzzleOptions &options = puzzle_.Options();
   record_->setVisible(options.recordPanelShown);
   SetLabelText(label38_, d.autoRecordText);
   const std::string *texts[] = {&options.recordStem, &options.recordFirst, &options.recordLast};

@@ -40,7 +40,7 @@ private:
   void BuildTechniques();
   void BuildRecordPanel();
   QLineEdit *AddRecordField(const char *name, const char *caption,
-                            std::string print::PuzzleOptions::*field);
+                            std::string settings::PuzzleOptions::*field);
   void RefreshTechniques();
   void RefreshRecord(const app::PuzzleDisplay &d);
 

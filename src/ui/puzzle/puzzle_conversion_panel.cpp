@@ -69,7 +69,7 @@ void ConversionPanelView::BuildButtons() {
   });
   connect(pattern_, &QCheckBox::clicked, this, [this](bool on) {
     puzzle_.Conversion().usePattern = on;
-    if (on && !puzzle_.Options().settingsMenuShown)
+    if (on && !puzzle_.Options().techniques.conditionsPanelShown)
       puzzle_.SetConditionsPanel(true);
     emit commandDone();
   });

@@ -1,6 +1,6 @@
 #include "ui/puzzle/puzzle_panel.h"
 
-#include "app/puzzle_settings.h"
+#include "puzzle/play/generator_settings.h"
 #include "ui/puzzle/puzzle_conditions_panel.h"
 #include "ui/puzzle/puzzle_conversion_panel.h"
 #include "ui/puzzle/puzzle_widgets.h"
@@ -109,10 +109,10 @@ void PuzzlePanel::BuildSwitches() {
                                                          {"CheckBox12", "遊び方"},
                                                          {"CheckBox9", "改頁"},
                                                          {"CheckBox10", "答えも付加"}};
-  bool print::PuzzleOptions::*fields[] = {
-      &print::PuzzleOptions::printTitle, &print::PuzzleOptions::printClue,
-      &print::PuzzleOptions::printHowToPlay, &print::PuzzleOptions::pageBreak,
-      &print::PuzzleOptions::appendAnswer};
+  bool settings::PuzzleOptions::*fields[] = {
+      &settings::PuzzleOptions::printTitle, &settings::PuzzleOptions::printClue,
+      &settings::PuzzleOptions::printHowToPlay, &settings::PuzzleOptions::pageBreak,
+      &settings::PuzzleOptions::appendAnswer};
   for (std::size_t i = 0; i < std::size(names); ++i) {
     QCheckBox *box = NamedCheck(names[i].first, names[i].second, this);
     checks->addWidget(box, static_cast<int>(i / 3), static_cast<int>(i % 3));
@@ -122,7 +122,7 @@ void PuzzlePanel::BuildSwitches() {
   auto *place = new QHBoxLayout;
   append_ = NamedCheck("CheckBox8", "", this);
   append_->setToolTip(Utf("数独を文書に追加する"));
-  switches_.emplace_back(append_, &print::PuzzleOptions::addToDocument);
+  switches_.emplace_back(append_, &settings::PuzzleOptions::addToDocument);
   insertion_ = new ClickLabel("Label39", "", this);
   insertion_->setFrameShape(QFrame::Panel);
   insertion_->setFrameShadow(QFrame::Raised);
@@ -131,8 +131,10 @@ void PuzzlePanel::BuildSwitches() {
   place->addStretch();
   main->addLayout(place);
   auto *numbers = new QHBoxLayout;
-  target_ = AddLabelledSpin(numbers, "LabeledEdit12", "数字", 16, 80);
-  trials_ = AddLabelledSpin(numbers, "LabeledEdit16", "試作回数", 0, 10);
+  target_ = AddLabelledSpin(numbers, "LabeledEdit12", "数字", settings::kTargetGivensRange.min,
+                            settings::kTargetGivensRange.max);
+  trials_ = AddLabelledSpin(numbers, "LabeledEdit16", "試作回数", settings::kTrialsRange.min,
+                            settings::kTrialsRange.max);
   numbers->addStretch();
   main->addLayout(numbers);
   for (auto &[box, field] : switches_) {
@@ -144,7 +146,7 @@ void PuzzlePanel::BuildSwitches() {
   connect(static_cast<ClickLabel *>(insertion_), &ClickLabel::clicked, this,
           [this] { Run([this] { puzzle_.ToggleInsertion(); }); });
   connect(target_, &QSpinBox::editingFinished, this, [this] {
-    app::SetTargetGivens(puzzle_.Options(), target_->value());
+    play::SetTargetGivens(puzzle_.Options(), target_->value());
     puzzle_.SettingsChanged();
     Refresh();
   });
@@ -253,8 +255,9 @@ void PuzzlePanel::BuildMenu(QMenu *menu) {
 // Items that open panels or switch the puzzle format.
 void PuzzlePanel::BuildPanelItems(QMenu *menu) {
   AddCommand(menu, "ConvertSudoku", "数独データ変換パネル(&C)", [this] { conversion_->Open(); });
-  AddCommand(menu, "SDKOption", "数独設定メニュー(&O)",
-             [this] { puzzle_.SetConditionsPanel(!puzzle_.Options().settingsMenuShown); });
+  AddCommand(menu, "SDKOption", "数独設定メニュー(&O)", [this] {
+    puzzle_.SetConditionsPanel(!puzzle_.Options().techniques.conditionsPanelShown);
+  });
   QAction *format = menu->addAction(Utf("数独書式を自動適用する(&X)"));
   format->setObjectName("nbpzpf");
   format->setCheckable(true);
@@ -325,7 +328,7 @@ void PuzzlePanel::Refresh() {
 }
 
 void PuzzlePanel::RefreshSwitches() {
-  const print::PuzzleOptions &options = puzzle_.Options();
+  const settings::PuzzleOptions &options = puzzle_.Options();
   for (auto &[box, field] : switches_) {
     const QSignalBlocker block(box);
     box->setChecked(options.*field);
@@ -334,15 +337,15 @@ void PuzzlePanel::RefreshSwitches() {
   target_->setValue(options.targetGivens);
   const QSignalBlocker blockTrials(trials_);
   trials_->setValue(options.attempts);
-  const puzzle::TechniqueOptions techniques = puzzle_.Techniques();
+  const settings::TechniqueOptions &techniques = puzzle_.Techniques();
   const QColor parent = palette().color(QPalette::Window);
   const std::uint32_t parentBgr = static_cast<std::uint32_t>(parent.red()) |
                                   static_cast<std::uint32_t>(parent.green()) << 8 |
                                   static_cast<std::uint32_t>(parent.blue()) << 16;
-  switch_->setStyleSheet(techniques.SwitchOn()
-                             ? BackgroundStyle(puzzle::SwitchColour(techniques.Label33, parentBgr))
-                             : QString());
-  switch_->setToolTip(ToQt(puzzle::SwitchHint(techniques.Label33)));
+  switch_->setStyleSheet(techniques.SwitchOn() ? BackgroundStyle(puzzle::SwitchColour(
+                                                     techniques.selectionSwitch, parentBgr))
+                                               : QString());
+  switch_->setToolTip(ToQt(puzzle::SwitchHint(techniques.selectionSwitch)));
 }
 
 void PuzzlePanel::RefreshRun(const app::PuzzleDisplay &d) {

@@ -80,7 +80,7 @@ private:
   QPushButton *make_ = nullptr, *load_ = nullptr, *stop_ = nullptr;
   QLabel *insertion_ = nullptr, *switch_ = nullptr;
   QCheckBox *append_ = nullptr;
-  std::vector<std::pair<QCheckBox *, bool print::PuzzleOptions::*>> switches_;
+  std::vector<std::pair<QCheckBox *, bool settings::PuzzleOptions::*>> switches_;
   QSpinBox *target_ = nullptr, *trials_ = nullptr;
   QWidget *result_ = nullptr, *step_ = nullptr;
   QLabel *label30_ = nullptr, *label31_ = nullptr, *label40_ = nullptr;

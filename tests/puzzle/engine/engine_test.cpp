@@ -142,13 +142,13 @@ TEST(EliminateTest, SettlesACellLeftWithOneCandidate) {
 TEST(OptionsTest, GateNeedsBoxOffPanelShownAndCondition) {
   TechniqueOptions o;
   EXPECT_FALSE(TechniqueGate(o, kBoxLocalization));
-  o.CheckBoxL[kBoxLocalization] = false;
+  o.boxes[kBoxLocalization] = false;
   EXPECT_FALSE(TechniqueGate(o, kBoxLocalization)); // panel hidden
-  o.Panel6Visible = true;
+  o.conditionsPanelShown = true;
   EXPECT_FALSE(TechniqueGate(o, kBoxLocalization)); // neither condition
-  o.CheckBoxYH = true;
+  o.mustUseHardest = true;
   EXPECT_TRUE(TechniqueGate(o, kBoxLocalization));
-  o.CheckBoxYH = false;
+  o.mustUseHardest = false;
   o.AdvanceSwitch();
   EXPECT_TRUE(TechniqueGate(o, kBoxLocalization));
   EXPECT_FALSE(TechniqueGate(o, kBoxNakedPair));
@@ -158,29 +158,29 @@ TEST(OptionsTest, SwitchCyclesThroughFourStates) {
   TechniqueOptions o;
   std::vector<std::uint32_t> colours;
   for (int i = 0; i < 5; ++i) {
-    colours.push_back(SwitchColour(o.Label33, 0x123456));
+    colours.push_back(SwitchColour(o.selectionSwitch, 0x123456));
     o.AdvanceSwitch();
   }
   EXPECT_EQ((std::vector<std::uint32_t>{0x123456, 0x0000FF, 0x008000, 0xFF0000, 0x123456}),
             colours);
-  o.Label33 = SelectionSwitch::ColumnsFirst;
+  o.selectionSwitch = SelectionSwitch::ColumnsFirst;
   EXPECT_TRUE(o.ColumnsFirst());
-  EXPECT_EQ(base::Sj("縦→横"), SwitchHint(o.Label33));
+  EXPECT_EQ(base::Sj("縦→横"), SwitchHint(o.selectionSwitch));
 }
 
 TEST(OptionsTest, ExtraPanelBoxesFollowThePanel) {
   TechniqueOptions o;
-  EXPECT_FALSE(o.CheckBoxL[kBoxHiddenQuad]);
+  EXPECT_FALSE(o.boxes[kBoxHiddenQuad]);
   o.SetAllBoxes(true);
-  EXPECT_FALSE(o.CheckBoxL[kBoxTwoStringKite]); // panel hidden: only 1 to 13
+  EXPECT_FALSE(o.boxes[kBoxTwoStringKite]); // panel hidden: only 1 to 13
   o.SetExtraPanelVisible(true);
   o.SetAllBoxes(true);
-  EXPECT_TRUE(o.CheckBoxL[kBoxHiddenQuad]);
+  EXPECT_TRUE(o.boxes[kBoxHiddenQuad]);
   o.SetExtraPanelVisible(false);
-  EXPECT_FALSE(o.CheckBoxL[kBoxNakedQuad]);
-  EXPECT_TRUE(o.CheckBoxL[kBoxRemotePair]);
+  EXPECT_FALSE(o.boxes[kBoxNakedQuad]);
+  EXPECT_TRUE(o.boxes[kBoxRemotePair]);
   o.SetAllBoxes(false);
-  EXPECT_FALSE(o.CheckBoxL[kBoxBlockUnique]);
+  EXPECT_FALSE(o.boxes[kBoxBlockUnique]);
 }
 
 // A display that answers from a queue of keys and records what it was asked.

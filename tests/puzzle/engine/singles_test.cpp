@@ -76,7 +76,7 @@ TEST(LineUniqueTest, ScansColumnsFirstUnderTheGreenSwitch) {
     StepLog log;
     testing::WatchSteps(e, log);
     if (green)
-      e.Options.Label33 = SelectionSwitch::ColumnsFirst;
+      e.Options.selectionSwitch = SelectionSwitch::ColumnsFirst;
     hitotudake(e, 5);
     const std::vector<std::string> rowsFirst = {"Line Unique-x 5", "Line Unique-y 5"};
     const std::vector<std::string> columnsFirst = {"Line Unique-y 5", "Line Unique-x 5"};

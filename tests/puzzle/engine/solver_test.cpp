@@ -20,7 +20,7 @@ const char *const kNakedPairPuzzle =
 TechniqueOptions BoxesUpTo(int highest) {
   TechniqueOptions options;
   for (int box = 1; box <= kBoxHiddenQuad; ++box)
-    options.CheckBoxL[box] = box <= highest;
+    options.boxes[box] = box <= highest;
   return options;
 }
 
@@ -58,7 +58,7 @@ TEST(Solver, EveryScanOrderReachesTheSameAnswer) {
     for (SelectionSwitch state : {SelectionSwitch::Off, SelectionSwitch::Selection,
                                   SelectionSwitch::ColumnsFirst, SelectionSwitch::HardToEasy}) {
       Engine e;
-      e.Options.Label33 = state;
+      e.Options.selectionSwitch = state;
       LoadPuzzle(e, puzzle);
       const SolveResult result = Solve(e);
       ASSERT_NE(SolveResult::Contradiction, result);

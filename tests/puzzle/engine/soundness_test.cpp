@@ -216,7 +216,7 @@ TEST(SoundnessTest, AnyGridOnlyLosesCandidates) {
       puzzle::Engine e = EngineOn(g);
       e.StepMode = n % 3 == 0;
       if (n % 2 == 0)
-        e.Options.Label33 = puzzle::SelectionSwitch::ColumnsFirst;
+        e.Options.selectionSwitch = puzzle::SelectionSwitch::ColumnsFirst;
       run(e);
       const bool advanced = AdvancedTechniques().count(name) != 0;
       ASSERT_EQ("", FirstBadCell(g, e.CellGrid, advanced)) << name << " in " << GridTokens(g);

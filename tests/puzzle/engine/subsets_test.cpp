@@ -42,15 +42,15 @@ TEST(NakedPairTest, BlocksFollowTheSwitchWhenNoLineChanges) {
   EXPECT_EQ("Naked Pair-b 48", rowsFirst.StepText);
 
   Engine green = testing::EngineOnPosition(position);
-  green.Options.Label33 = SelectionSwitch::ColumnsFirst;
+  green.Options.selectionSwitch = SelectionSwitch::ColumnsFirst;
   wkoho(green);
   EXPECT_EQ("Naked Pair-b 37", green.StepText);
 }
 
 TEST(SubsetGateTest, QuadsAreOffWhileTheirPanelIsHidden) {
   Engine e = testing::EngineOnPosition("12 23 34 14 1256 5678 5679 789 5689");
-  e.Options.Panel6Visible = true;
-  e.Options.CheckBoxYH = true;
+  e.Options.conditionsPanelShown = true;
+  e.Options.mustUseHardest = true;
   qkoho(e);
   EXPECT_FALSE(e.Changed);
   e.Options.SetExtraPanelVisible(true);

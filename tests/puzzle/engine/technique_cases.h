@@ -177,7 +177,7 @@ inline std::vector<TechniqueCase> LoadCases(const std::string &name) {
 inline puzzle::Engine EngineFor(const TechniqueCase &c) {
   puzzle::Engine e = EngineOn(c.grid);
   if (c.green)
-    e.Options.Label33 = puzzle::SelectionSwitch::ColumnsFirst;
+    e.Options.selectionSwitch = puzzle::SelectionSwitch::ColumnsFirst;
   return e;
 }
 
@@ -246,7 +246,7 @@ using Step = std::pair<std::string, std::string>; // step text, changes
 inline Step StepOf(Technique run, const puzzle::Grid &g,
                    puzzle::SelectionSwitch state = puzzle::SelectionSwitch::Off) {
   puzzle::Engine e = EngineOn(g);
-  e.Options.Label33 = state;
+  e.Options.selectionSwitch = state;
   run(e);
   return {e.StepText, CellChanges(g, e.CellGrid)};
 }

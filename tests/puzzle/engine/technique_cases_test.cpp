@@ -126,12 +126,12 @@ const std::map<std::string, int> &Boxes() {
 // on ("有効・必須" ticked), or alone off (the selection switch on).
 puzzle::Engine RunGated(const TechniqueCase &c, bool ownBoxOn) {
   puzzle::Engine e = EngineFor(c);
-  e.Options.Panel6Visible = true;
-  e.Options.CheckBoxL.fill(!ownBoxOn);
-  e.Options.CheckBoxL[Boxes().at(c.operation)] = ownBoxOn;
-  e.Options.CheckBoxYH = ownBoxOn;
+  e.Options.conditionsPanelShown = true;
+  e.Options.boxes.fill(!ownBoxOn);
+  e.Options.boxes[Boxes().at(c.operation)] = ownBoxOn;
+  e.Options.mustUseHardest = ownBoxOn;
   if (!ownBoxOn)
-    e.Options.Label33 = puzzle::SelectionSwitch::Selection;
+    e.Options.selectionSwitch = puzzle::SelectionSwitch::Selection;
   RunCase(c, e);
   return e;
 }

@@ -19,16 +19,17 @@ struct Desk {
   platform::TextMemo memo;
   platform::ScriptedHost host;
   puzzle::Engine engine;
-  PuzzleTextOptions options;
-  editor::InsertionPlace place = editor::InsertionPlace::AtEnd;
-  PuzzleBlockWriter writer{memo, options, place};
+  settings::PrintFormat format;
+  settings::PuzzleOptions &options = format.puzzle;
+  settings::InsertionPlace &place = format.insertionPlace;
+  PuzzleBlockWriter writer{memo, format};
   SolveState state;
   AnswerContext ctx{memo, host, engine, writer, state};
-  GeneratorSettings settings;
+  GeneratorSettings generator{options, false, ""};
   GeneratorLabels labels;
   GeneratorStatus status;
   Random rng{7};
-  GeneratorRun run{ctx, settings, labels, status, rng, {}, "", "", false};
+  GeneratorRun run{ctx, generator, labels, status, rng, {}, "", "", false};
 };
 
 int GridCount(const platform::Memo &memo) { return static_cast<int>(ScanGrids(memo).size()); }
@@ -51,19 +52,19 @@ public:
 struct StopDesk : Desk {
   StoppingHost stopping;
   AnswerContext stoppingCtx{memo, stopping, engine, writer, state};
-  GeneratorRun stoppingRun{stoppingCtx, settings, labels, status, rng, {}, "", "", false};
+  GeneratorRun stoppingRun{stoppingCtx, generator, labels, status, rng, {}, "", "", false};
   StopDesk() {
     stopping.run = &stoppingRun;
     // A window no puzzle meets: only the stop button ends the run.
-    settings.target = settings.lowerBound = settings.upperBound = 16;
-    settings.trials = 1;
+    options.targetGivens = options.lowerGivens = options.upperGivens = 16;
+    options.attempts = 1;
   }
 };
 
 TEST(GeneratorRun, PlainModeWritesOneGradedPuzzle) {
   Desk d;
   d.memo.SetLines({"old text"});
-  d.settings.target = 30;
+  d.options.targetGivens = 30;
   const GeneratorOutcome out = RunGenerator(d.run);
   EXPECT_EQ(1, out.attempts);
   ASSERT_EQ(1, GridCount(d.memo)); // the old text was replaced
@@ -80,9 +81,9 @@ TEST(GeneratorRun, PlainModeWritesOneGradedPuzzle) {
 TEST(GeneratorRun, AnswerFollowsItsPuzzleWhenInsertingHere) {
   Desk d;
   d.place = editor::InsertionPlace::AtCaret;
-  d.settings.addToDocument = true;
-  d.settings.appendAnswer = true;
-  d.settings.target = 30;
+  d.options.addToDocument = true;
+  d.options.appendAnswer = true;
+  d.options.targetGivens = 30;
   const std::vector<std::string> later{"first page", "\f", "second page"};
   d.memo.SetLines(later);
   d.memo.SetCaret({0, 0});
@@ -95,13 +96,13 @@ TEST(GeneratorRun, AnswerFollowsItsPuzzleWhenInsertingHere) {
 TEST(GeneratorRun, AutoRecordWritesNumberedFilesAndReportsTheLast) {
   testing::TempDir dir;
   Desk d;
-  d.settings.autoRecord = true;
-  d.settings.target = 30;
-  d.settings.lowerBound = 24;
-  d.settings.upperBound = 40;
-  d.settings.firstNumber = "007";
-  d.settings.lastNumber = "9";
-  d.settings.stem = "rec";
+  d.options.recordPanelShown = true;
+  d.options.targetGivens = 30;
+  d.options.lowerGivens = 24;
+  d.options.upperGivens = 40;
+  d.options.recordFirst = "007";
+  d.options.recordLast = "9";
+  d.options.recordStem = "rec";
   d.run.programDir = dir.Dir();
   std::string renamed;
   d.run.hooks.renameDocument = [&renamed](const std::string &name) { renamed = name; };
@@ -110,7 +111,7 @@ TEST(GeneratorRun, AutoRecordWritesNumberedFilesAndReportsTheLast) {
   EXPECT_EQ(9, out.lastRecorded);
   for (const char *name : {"rec007.nbp", "rec008.nbp", "rec009.nbp"})
     EXPECT_TRUE(dir.Exists(name));
-  EXPECT_EQ("009", d.settings.lastNumber);
+  EXPECT_EQ("009", d.options.recordLast);
   EXPECT_EQ("rec009.txt", renamed);
   EXPECT_EQ(base::Sj("rec009まで記録／") + std::to_string(out.attempts) + base::Sj("回"),
             d.labels.autoRecordText);
@@ -128,11 +129,11 @@ TEST(GeneratorRun, AutoRecordWritesNumberedFilesAndReportsTheLast) {
 TEST(GeneratorRun, FailedRecordStopsTheRun) {
   testing::TempDir dir;
   Desk d;
-  d.settings.autoRecord = true;
-  d.settings.lowerBound = 16;
-  d.settings.upperBound = 80;
-  d.settings.firstNumber = "1";
-  d.settings.lastNumber = "5";
+  d.options.recordPanelShown = true;
+  d.options.lowerGivens = 16;
+  d.options.upperGivens = 80;
+  d.options.recordFirst = "1";
+  d.options.recordLast = "5";
   d.run.programDir = dir.Path("missing/");
   const GeneratorOutcome out = RunGenerator(d.run);
   EXPECT_TRUE(out.recordFailed);
@@ -145,14 +146,14 @@ TEST(GeneratorRun, FailedRecordStopsTheRun) {
 
 TEST(GeneratorRun, ConditionsPanelRepeatsUntilTheWindowIsMet) {
   Desk d;
-  d.settings.conditionsPanel = true;
-  d.settings.target = 28;
-  d.settings.lowerBound = 28;
-  d.settings.upperBound = 28;
-  d.engine.Options.CheckBoxL.fill(false); // no technique condition
-  d.engine.Options.CheckBoxL[1] = d.engine.Options.CheckBoxL[2] = d.engine.Options.CheckBoxL[3] =
-      d.engine.Options.CheckBoxL[4] = true;
-  d.engine.Options.CheckBoxYH = false;
+  d.options.techniques.conditionsPanelShown = true;
+  d.options.targetGivens = 28;
+  d.options.lowerGivens = 28;
+  d.options.upperGivens = 28;
+  d.engine.Options.boxes.fill(false); // no technique condition
+  d.engine.Options.boxes[1] = d.engine.Options.boxes[2] = d.engine.Options.boxes[3] =
+      d.engine.Options.boxes[4] = true;
+  d.engine.Options.mustUseHardest = false;
   const GeneratorOutcome out = RunGenerator(d.run);
   EXPECT_EQ(1, out.accepted);
   ASSERT_EQ(1, GridCount(d.memo));
@@ -167,9 +168,9 @@ TEST(GeneratorRun, ConditionsPanelRepeatsUntilTheWindowIsMet) {
 
 TEST(GeneratorRun, PatternErrorEndsTheRunWithItsMessage) {
   Desk d;
-  d.settings.conditionsPanel = true;
-  d.settings.patternMode = true;
-  d.settings.patternText = "12345";
+  d.options.techniques.conditionsPanelShown = true;
+  d.generator.patternMode = true;
+  d.generator.patternText = "12345";
   const GeneratorOutcome out = RunGenerator(d.run);
   EXPECT_EQ(1, out.attempts);
   ASSERT_EQ(1u, d.host.messages.size());
@@ -179,8 +180,8 @@ TEST(GeneratorRun, PatternErrorEndsTheRunWithItsMessage) {
 
 TEST(GeneratorRun, PatternModeKeepsThePatternsGivens) {
   Desk d;
-  d.settings.conditionsPanel = true;
-  d.settings.patternMode = true;
+  d.options.techniques.conditionsPanelShown = true;
+  d.generator.patternMode = true;
   // Givens on every cell whose row and column add up to an even number.
   std::string text;
   for (int r = 0; r < 9; ++r) {
@@ -188,7 +189,7 @@ TEST(GeneratorRun, PatternModeKeepsThePatternsGivens) {
       text += (r + c) % 2 == 0 ? '5' : '.';
     text += "\r\n";
   }
-  d.settings.patternText = text;
+  d.generator.patternText = text;
   const GeneratorOutcome out = RunGenerator(d.run);
   EXPECT_EQ(1, out.accepted);
   ASSERT_EQ(1, GridCount(d.memo));
@@ -202,7 +203,7 @@ TEST(GeneratorRun, PatternModeKeepsThePatternsGivens) {
 
 TEST(GeneratorRun, StopButtonEndsTheRunAsStopped) {
   StopDesk d;
-  d.settings.conditionsPanel = true;
+  d.options.techniques.conditionsPanelShown = true;
   const GeneratorOutcome out = RunGenerator(d.stoppingRun);
   EXPECT_EQ(0, out.accepted);
   EXPECT_EQ(base::Sj("中止／") + std::to_string(out.attempts) + base::Sj("回"),
@@ -217,8 +218,8 @@ TEST(GeneratorRun, StopButtonEndsTheRunAsStopped) {
 TEST(GeneratorRun, AutoRecordStoppedBeforeTheFirstSaveRecordsNothing) {
   testing::TempDir dir;
   StopDesk d;
-  d.settings.autoRecord = true;
-  d.settings.stem = "s";
+  d.options.recordPanelShown = true;
+  d.options.recordStem = "s";
   d.stoppingRun.programDir = dir.Dir();
   const GeneratorOutcome out = RunGenerator(d.stoppingRun);
   EXPECT_EQ(-1, out.lastRecorded);

@@ -145,7 +145,7 @@ TEST(Generator, NoTrialsStillMakesOneAndTechniqueLimitHolds) {
   // Only the singles ticked: every puzzle must fall to singles alone, which
   // an independent solver checks.
   for (int box = 4; box <= 17; ++box)
-    b.engine.Options.CheckBoxL[static_cast<std::size_t>(box)] = false;
+    b.engine.Options.boxes[static_cast<std::size_t>(box)] = false;
   SinglesSolver singles;
   testing::BruteForce brute;
   for (int n = 0; n < 4; ++n) {
@@ -189,47 +189,64 @@ TEST(Generator, BalanceTestCountsRowsColumnsAndBlocks) {
 }
 
 TEST(GeneratorSettings, ClueWindowCorrection) {
-  GeneratorSettings s;
-  s.target = 30;
-  s.lowerBound = 35;
-  s.upperBound = 81;
+  settings::PuzzleOptions s;
+  s.targetGivens = 30;
+  s.lowerGivens = 35;
+  s.upperGivens = 81;
   CorrectClueWindow(s);
-  EXPECT_EQ(30, s.lowerBound);
-  EXPECT_EQ(30, s.upperBound);
-  s.lowerBound = 15;
-  s.upperBound = 29;
+  EXPECT_EQ(30, s.lowerGivens);
+  EXPECT_EQ(30, s.upperGivens);
+  s.lowerGivens = 15;
+  s.upperGivens = 29;
   CorrectClueWindow(s);
-  EXPECT_EQ(30, s.lowerBound);
-  EXPECT_EQ(30, s.upperBound);
+  EXPECT_EQ(30, s.lowerGivens);
+  EXPECT_EQ(30, s.upperGivens);
   EXPECT_EQ(16, ClampTarget(3));
   EXPECT_EQ(80, ClampTarget(99));
 }
 
+TEST(GeneratorSettings, TargetPullsTheClueWindowAndFirstNumberPushesTheLast) {
+  settings::PuzzleOptions p;
+  p.lowerGivens = 30;
+  p.upperGivens = 32;
+  SetTargetGivens(p, 90);
+  EXPECT_EQ(80, p.targetGivens);
+  EXPECT_EQ(30, p.lowerGivens);
+  EXPECT_EQ(80, p.upperGivens);
+  SetTargetGivens(p, 20);
+  EXPECT_EQ(20, p.lowerGivens);
+  SetRecordFirst(p, "007");
+  EXPECT_EQ("007", p.recordLast);
+  p.recordLast = "009";
+  SetRecordFirst(p, "008");
+  EXPECT_EQ("009", p.recordLast);
+}
+
 TEST(GeneratorSettings, AcceptanceByTechniqueCondition) {
-  GeneratorSettings s;
-  s.lowerBound = 25;
-  s.upperBound = 30;
+  settings::PuzzleOptions window;
+  window.lowerGivens = 25;
+  window.upperGivens = 30;
+  const GeneratorSettings s{window, false, ""};
   puzzle::TechniqueOptions none;
-  none.CheckBoxL.fill(false);
+  none.boxes.fill(false);
   EXPECT_TRUE(Accepts(none, s, 11, 0, 28, true)); // nothing ticked: the clue window decides
   EXPECT_FALSE(Accepts(none, s, 11, 0, 31, true));
   EXPECT_FALSE(Accepts(none, s, 1, -1, 28, false)); // unbalanced or missed: never
 
   puzzle::TechniqueOptions sky = none;
-  sky.CheckBoxL[puzzle::kBoxLocalization] = true;
-  sky.CheckBoxL[puzzle::kBoxSkyscraper] = true;
+  sky.boxes[puzzle::kBoxLocalization] = true;
+  sky.boxes[puzzle::kBoxSkyscraper] = true;
   EXPECT_TRUE(Accepts(sky, s, 4, -1, 28, true)); // any ticked technique met
   EXPECT_FALSE(Accepts(sky, s, 5, -1, 28, true));
-  sky.CheckBoxYH = true; // "有効・必須": only the highest ticked one counts
+  sky.mustUseHardest = true; // "有効・必須": only the highest ticked one counts
   EXPECT_FALSE(Accepts(sky, s, 4, -1, 28, true));
   EXPECT_TRUE(Accepts(sky, s, 11, 0, 28, true));
 
   puzzle::TechniqueOptions kite = none;
-  kite.CheckBoxL[puzzle::kBoxTwoStringKite] = true;
+  kite.boxes[puzzle::kBoxTwoStringKite] = true;
   EXPECT_TRUE(Accepts(kite, s, 11, 61, 28, true));
   EXPECT_FALSE(Accepts(kite, s, 11, 70, 28, true));
-  GeneratorSettings pattern = s;
-  pattern.patternMode = true;
+  const GeneratorSettings pattern{window, true, ""};
   EXPECT_TRUE(Accepts(none, pattern, 3, -1, 40, true)); // pattern mode takes its own count
 }
 

@@ -165,9 +165,9 @@ TEST(MakeAnswer, GradesFromTheHardestTechniqueUsed) {
     // With that technique switched off by the puzzle conditions the grade
     // changes.
     Desk gated(digits);
-    gated.engine.Options.Panel6Visible = true;
-    gated.engine.Options.CheckBoxYH = true;
-    gated.engine.Options.CheckBoxL[c.box] = false;
+    gated.engine.Options.conditionsPanelShown = true;
+    gated.engine.Options.mustUseHardest = true;
+    gated.engine.Options.boxes[c.box] = false;
     MakeAnswer(gated.ctx, AnswerCommand::LevelSDK);
     EXPECT_NE(c.hardest, gated.state.Result.hardest) << c.puzzle;
   }
@@ -293,9 +293,8 @@ TEST(MakeAnswer, NoGridEndsSilently) {
   TextMemo memo({"plain text"});
   ScriptedHost host;
   zenpa::puzzle::Engine engine;
-  PuzzleTextOptions options;
-  InsertionPlace place = InsertionPlace::AtEnd;
-  PuzzleBlockWriter writer(memo, options, place);
+  const zenpa::settings::PrintFormat format;
+  PuzzleBlockWriter writer(memo, format);
   SolveState state;
   AnswerContext ctx{memo, host, engine, writer, state};
   MakeAnswer(ctx, AnswerCommand::AnswerS);
@@ -369,7 +368,7 @@ TEST(MakeAnswer, AllAnswersWithTheSwitchOnAreOneLineEach) {
   int answers = 0;
   const Digits puzzle = HundredsOfAnswersPuzzle(&answers);
   Desk desk(puzzle);
-  desk.engine.Options.Label33 = zenpa::puzzle::SelectionSwitch::Selection;
+  desk.engine.Options.selectionSwitch = zenpa::puzzle::SelectionSwitch::Selection;
   MakeAnswer(desk.ctx, AnswerCommand::Zenkai);
   EXPECT_EQ(answers, desk.state.AnswerCount);
   EXPECT_EQ(1u, GridTops(desk.memo).size());

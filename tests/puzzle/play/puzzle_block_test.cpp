@@ -22,9 +22,10 @@ GridDigits PuzzleWithGivens(int count) {
 
 struct Fixture {
   TextMemo memo;
-  PuzzleTextOptions options;
-  InsertionPlace place = InsertionPlace::AtEnd;
-  PuzzleBlockWriter writer{memo, options, place};
+  zenpa::settings::PrintFormat format;
+  zenpa::settings::PuzzleOptions &options = format.puzzle;
+  zenpa::settings::InsertionPlace &place = format.insertionPlace;
+  PuzzleBlockWriter writer{memo, format};
 };
 
 Lines Tail(const Lines &lines, std::size_t from) {
@@ -47,8 +48,8 @@ TEST(PuzzleBlock, DefaultBlockIsTitleGridClueLineAndPageBreak) {
 
 TEST(PuzzleBlock, FullGridGetsNoClueLineNorHowToPlay) {
   Fixture f;
-  f.options.howToPlayOn = true;
-  f.options.pageBreakOn = false;
+  f.options.printHowToPlay = true;
+  f.options.pageBreak = false;
   f.writer.WritePuzzleBlock(PuzzleWithGivens(81));
   const Lines lines = f.memo.Lines();
   ASSERT_EQ(21u, lines.size());
@@ -58,9 +59,9 @@ TEST(PuzzleBlock, FullGridGetsNoClueLineNorHowToPlay) {
 
 TEST(PuzzleBlock, HowToPlayWithoutClueLineStartsWithOneEmptyLine) {
   Fixture f;
-  f.options.titleOn = false;
-  f.options.clueOn = false;
-  f.options.howToPlayOn = true;
+  f.options.printTitle = false;
+  f.options.printClue = false;
+  f.options.printHowToPlay = true;
   f.writer.WritePuzzleBlock(PuzzleWithGivens(30));
   Lines expected = {""};
   const Lines howTo = LinesFromSlots(DefaultHowToPlayLines());
@@ -71,9 +72,9 @@ TEST(PuzzleBlock, HowToPlayWithoutClueLineStartsWithOneEmptyLine) {
 
   // Every slot empty: only the empty line is left.
   Fixture g;
-  g.options.clueOn = false;
-  g.options.howToPlayOn = true;
-  g.options.pageBreakOn = false;
+  g.options.printClue = false;
+  g.options.printHowToPlay = true;
+  g.options.pageBreak = false;
   g.options.howToPlay.fill(kEmptySlotMarker);
   g.writer.WritePuzzleBlock(PuzzleWithGivens(30));
   EXPECT_EQ((Lines{GridBottomBorder(), "", ""}), Tail(g.memo.Lines(), 19));
@@ -81,7 +82,7 @@ TEST(PuzzleBlock, HowToPlayWithoutClueLineStartsWithOneEmptyLine) {
 
 TEST(PuzzleBlock, HowToPlayKeepsInnerEmptySlotsAfterTheClueLine) {
   Fixture f;
-  f.options.howToPlayOn = true;
+  f.options.printHowToPlay = true;
   f.options.howToPlay = SlotsFromLines({"a", "", "b"});
   f.writer.WritePuzzleBlock(PuzzleWithGivens(20));
   EXPECT_EQ((Lines{ClueLine("20"), "a", "", "b", "\f"}), Tail(f.memo.Lines(), 20));
@@ -113,7 +114,7 @@ TEST(PuzzleBlock, SuppressedOutputWritesNothing) {
 TEST(PuzzleBlock, NextPageMovesBelowThePageBreak) {
   Fixture f;
   f.place = InsertionPlace::AtCaret;
-  f.options.titleOn = false;
+  f.options.printTitle = false;
   f.memo.SetLines({"puzzle", "\f", "next page", "\f", "third"});
   f.memo.SetCaret({0, 3});
   f.writer.tugiP();

@@ -1,9 +1,9 @@
 #include "puzzle/play/puzzle_file_commands.h"
 
 #include "base/file_io.h"
-#include "print/format_file.h"
 #include "puzzle/engine/engine.h"
 #include "puzzle/play/support/puzzle_file_desk.h"
+#include "settings/format_file.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -140,14 +140,14 @@ TEST(PuzzleFormat, DueOnlyWhenSwitchedOnReplacingAndNotCurrent) {
 TEST(PuzzleFormat, AppliedFileBecomesTheCurrentFormat) {
   TempDir dir;
   zenpa::platform::ScriptedHost host;
-  zenpa::print::FormatState state;
-  zenpa::print::LoadContext ctx;
+  zenpa::settings::FormatState state;
+  zenpa::settings::LoadContext ctx;
   ctx.programDir = dir.Dir();
   EXPECT_FALSE(ApplyPuzzleFormat(state, ctx, host, false)); // no file: nothing to apply
-  zenpa::print::PrintFormat puzzleFormat = state.format;
+  zenpa::settings::PrintFormat puzzleFormat = state.format;
   puzzleFormat.puzzle.targetGivens = 41;
-  ASSERT_TRUE(zenpa::print::Savezpf(PuzzleFormatPath(ctx.programDir), puzzleFormat,
-                                    zenpa::print::SaveContext{}, host));
+  ASSERT_TRUE(zenpa::settings::Savezpf(PuzzleFormatPath(ctx.programDir), puzzleFormat,
+                                       zenpa::settings::SaveContext{}, host));
   EXPECT_FALSE(ApplyPuzzleFormat(state, ctx, host, true)); // appending keeps the format
   EXPECT_EQ(32, state.format.puzzle.targetGivens);
   EXPECT_TRUE(ApplyPuzzleFormat(state, ctx, host, false));

@@ -49,9 +49,8 @@ struct Desk {
   TextMemo memo;
   KeyHost host;
   puzzle::Engine engine;
-  PuzzleTextOptions options;
-  InsertionPlace place = InsertionPlace::AtEnd;
-  PuzzleBlockWriter writer{memo, options, place};
+  zenpa::settings::PrintFormat format;
+  PuzzleBlockWriter writer{memo, format};
   SolveState state;
   AnswerContext answer{memo, host, engine, writer, state};
   LevelCheckDisplay display;

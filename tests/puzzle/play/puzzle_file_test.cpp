@@ -201,7 +201,7 @@ TEST(PuzzleFileReading, FullGridIsWrittenOnlyWithAnswersAndWithoutClueLine) {
   EXPECT_EQ(0, without.memo.LineCount());
   Desk with;
   with.options.appendAnswer = true;
-  with.options.howToPlayOn = true;
+  with.options.printHowToPlay = true;
   EXPECT_TRUE(WriteReadGrids(with.ctx, content, "f.nbp"));
   const Lines doc = with.memo.Lines();
   ASSERT_EQ(21u, doc.size()); // title, 19 grid lines, page break

@@ -304,7 +304,7 @@ TEST(StepAnswer, StoppingInTheTrialStepsEndsTheSearch) {
 TEST(StepAnswer, SelectionSwitchWritesTheCandidateListBeforeTheQuestion) {
   const Digits puzzle = TwoAnswers();
   StepDesk desk(puzzle);
-  desk.engine.Options.Label33 = pz::SelectionSwitch::Selection;
+  desk.engine.Options.selectionSwitch = pz::SelectionSwitch::Selection;
   desk.host.answers = {Answer::Cancel};
   const int end = desk.memo.LineCount();
   DebugAnswer(desk.ctx);
@@ -345,10 +345,9 @@ TEST(StepAnswer, KeysComeInWhileTheStepsLetEventsRun) {
   zenpa::platform::TextMemo memo;
   KeyHost host;
   pz::Engine engine;
-  PuzzleTextOptions options;
-  options.titleOn = false;
-  zenpa::editor::InsertionPlace place = zenpa::editor::InsertionPlace::AtEnd;
-  PuzzleBlockWriter writer(memo, options, place);
+  zenpa::settings::PrintFormat format;
+  format.puzzle.printTitle = false;
+  PuzzleBlockWriter writer(memo, format);
   SolveState state;
   AnswerContext ctx{memo, host, engine, writer, state};
   writer.WritePuzzleBlock(puzzle);
@@ -400,7 +399,7 @@ TEST(StepAnswer, TabWritesTheCandidateListBelowTheGrid) {
     StepDesk desk(puzzle);
     desk.place = place;
     desk.memo.InsertLine(desk.memo.LineCount(), "next page");
-    desk.engine.Options.Label33 = pz::SelectionSwitch::Selection;
+    desk.engine.Options.selectionSwitch = pz::SelectionSwitch::Selection;
     desk.display.keys = {pz::kKeyEnter, pz::kKeyTab, pz::kKeyEscape};
     const int end = desk.memo.LineCount();
     DebugAnswer(desk.ctx);

@@ -15,7 +15,7 @@ using namespace zenpa::play;
 using Lines = std::vector<std::string>;
 
 TEST(TitlePanel, EditsChangeTheStoredTextsOnlyWhenApplied) {
-  PuzzleTextOptions options;
+  zenpa::settings::PuzzleOptions options;
   TitlePanel panel(options);
   panel.Open();
   EXPECT_EQ(DefaultPuzzleTitle(), panel.TitleText());
@@ -36,7 +36,7 @@ TEST(TitlePanel, EditsChangeTheStoredTextsOnlyWhenApplied) {
 }
 
 TEST(TitlePanel, AppliedHowToPlayDropsTrailingEmptyLines) {
-  PuzzleTextOptions options;
+  zenpa::settings::PuzzleOptions options;
   TitlePanel panel(options);
   panel.Open();
   panel.EditHowToPlay({"rule one", "", "rule two", "", ""});
@@ -53,7 +53,7 @@ TEST(TitlePanel, AppliedHowToPlayDropsTrailingEmptyLines) {
 }
 
 TEST(TitlePanel, InsertsAtTheCaretInOrder) {
-  PuzzleTextOptions options;
+  zenpa::settings::PuzzleOptions options;
   options.howToPlay = SlotsFromLines({"a", "b"});
   TitlePanel panel(options);
   panel.Open();
@@ -67,7 +67,7 @@ TEST(TitlePanel, InsertsAtTheCaretInOrder) {
 TEST(TitlePanel, HowToPlayGoesToAndFromTextFiles) {
   const zenpa::testing::TempDir dir;
   const std::string path = dir.Path("howto.txt");
-  PuzzleTextOptions options;
+  zenpa::settings::PuzzleOptions options;
   TitlePanel panel(options);
   panel.Open();
   panel.EditHowToPlay({Sj("一行目"), "second"});

@@ -20,7 +20,7 @@ using namespace zenpa;
 
 namespace {
 
-print::LayoutResult Layout(const print::PrintFormat &format, std::vector<std::string> lines) {
+print::LayoutResult Layout(const settings::PrintFormat &format, std::vector<std::string> lines) {
   platform::RecordingCanvas canvas;
   const print::LayoutInput in{format, platform::VirtualPrinterMetrics(210, 297), {}, {}, false};
   return print::RunLayout(print::PrintedLines(std::move(lines)), in, canvas);
@@ -53,7 +53,7 @@ private slots:
 };
 
 void PrintStatusPanelTest::showsTheLayoutLabels() {
-  print::PrintFormat format;
+  settings::PrintFormat format;
   print::PrintStatus status;
   status.ShowLayout(format, Layout(format, std::vector<std::string>(100, "x")));
   ui::PrintStatusPanel panel(status);
@@ -69,7 +69,7 @@ void PrintStatusPanelTest::showsTheLayoutLabels() {
 }
 
 void PrintStatusPanelTest::warningsReplaceTheCheckMark() {
-  print::PrintFormat format;
+  settings::PrintFormat format;
   format.linesPerPage = 200;
   print::PrintStatus status;
   status.ShowLayout(format, Layout(format, {std::string(300, 'x')}));
@@ -106,7 +106,7 @@ void PrintStatusPanelTest::pageFieldsFollowTheirRules() {
 }
 
 void PrintStatusPanelTest::passButtonsOnlyWithDuplex() {
-  print::PrintFormat format;
+  settings::PrintFormat format;
   print::PrintStatus status;
   ui::PrintStatusPanel panel(status);
   panel.Refresh(format, true);

@@ -62,7 +62,7 @@ private slots:
     QCOMPARE(Mm(m.paperW, m.dpiX), 364);
     QCOMPARE(Mm(m.paperH, m.dpiY), 257);
 
-    print::PrintFormat format = print::StartFormat(print::EnvironmentOf(m));
+    settings::PrintFormat format = settings::StartFormat(settings::EnvironmentOf(m));
     print::PrintStatus status;
     status.range.SetCopies(2);
     platform::ScriptedHost host;
@@ -124,7 +124,7 @@ private slots:
 private:
   // Lays the lines out on the printer, measuring like the command line, and
   // runs PrintWork in print mode.
-  print::PrintWorkResult Print(print::PrintFormat &format, print::PrintStatus &status,
+  print::PrintWorkResult Print(settings::PrintFormat &format, print::PrintStatus &status,
                                std::vector<std::string> text, platform::Printer &printer,
                                platform::Host &host) {
     QImage scratch(1, 1, QImage::Format_RGB32);

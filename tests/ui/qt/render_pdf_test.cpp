@@ -17,6 +17,7 @@
 
 using zenpa::base::Sj;
 namespace print = zenpa::print;
+namespace settings = zenpa::settings;
 
 namespace {
 
@@ -52,14 +53,14 @@ private:
   zenpa::platform::ListFontCatalog fonts_{{"IPAGothic", "IPAMincho"}, "IPAGothic"};
   zenpa::testing::TempDir tmp_;
   QString dir_;
-  print::PrintFormat format_;
+  settings::PrintFormat format_;
   print::PrintStatus status_;
 };
 
 void RenderPdfTest::init() {
   dir_ = qEnvironmentVariableIsSet("ZENPA_PDF_DIR") ? qEnvironmentVariable("ZENPA_PDF_DIR")
                                                     : QString::fromStdString(tmp_.Path("."));
-  format_ = print::StartFormat({});
+  format_ = settings::StartFormat({});
   status_ = print::PrintStatus();
 }
 
@@ -85,7 +86,7 @@ QString RenderPdfTest::PrintToPdf(const QString &name, const std::vector<std::st
 
 void RenderPdfTest::turnsRightNumbersAndPairedCharacters() {
   format_.pageNumberOn = true;
-  format_.pageNumberPos = print::PageNumberPos::Right;
+  format_.pageNumberPos = settings::PageNumberPos::Right;
   format_.pairHalfWidth = true;
   format_.fontSize = 24;
   const QString path = PrintToPdf("right_pairs", {Sj("平成12年3月"), Sj("漢字ab漢字(x)")});

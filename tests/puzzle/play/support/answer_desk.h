@@ -14,16 +14,17 @@ struct AnswerDesk {
   platform::TextMemo memo;
   platform::ScriptedHost host;
   puzzle::Engine engine;
-  play::PuzzleTextOptions options;
-  editor::InsertionPlace place = editor::InsertionPlace::AtEnd;
-  play::PuzzleBlockWriter writer{memo, options, place};
+  settings::PrintFormat format;
+  settings::PuzzleOptions &options = format.puzzle;
+  settings::InsertionPlace &place = format.insertionPlace;
+  play::PuzzleBlockWriter writer{memo, format};
   play::SolveState state;
   play::AnswerContext ctx{memo, host, engine, writer, state};
 
   // The document holds the puzzle block of digits (no title line), caret on
   // its first line.
   explicit AnswerDesk(const Digits &digits) {
-    options.titleOn = false;
+    options.printTitle = false;
     writer.WritePuzzleBlock(digits);
     memo.SetCaret({0, 0});
   }

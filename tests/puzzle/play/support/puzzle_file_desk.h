@@ -19,9 +19,10 @@ inline const std::vector<std::string> kSampleRows = {"53..7....", "6..195...", "
 struct PuzzleDocDesk {
   platform::TextMemo memo;
   platform::ScriptedHost host;
-  play::PuzzleTextOptions options;
-  editor::InsertionPlace place = editor::InsertionPlace::AtEnd;
-  play::PuzzleBlockWriter writer{memo, options, place};
+  settings::PrintFormat format;
+  settings::PuzzleOptions &options = format.puzzle;
+  settings::InsertionPlace &place = format.insertionPlace;
+  play::PuzzleBlockWriter writer{memo, format};
 };
 
 } // namespace zenpa::testing

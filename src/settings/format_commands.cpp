@@ -1,4 +1,4 @@
-#include "print/format_commands.h"
+#include "settings/format_commands.h"
 
 #include "base/file_io.h"
 #include "base/paths.h"
@@ -6,7 +6,7 @@
 
 #include <cctype>
 
-namespace zenpa::print {
+namespace zenpa::settings {
 namespace {
 
 using base::Sj;
@@ -114,4 +114,4 @@ bool ModifiedLabelClick(FormatState &state, bool ctrl, bool shift, bool labelSho
   return shown;
 }
 
-} // namespace zenpa::print
+} // namespace zenpa::settings

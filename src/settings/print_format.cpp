@@ -1,11 +1,11 @@
-#include "print/print_format.h"
+#include "settings/print_format.h"
 
 #include "base/sjis.h"
 #include "base/units.h"
 
 #include <algorithm>
 
-namespace zenpa::print {
+namespace zenpa::settings {
 
 namespace {
 
@@ -31,7 +31,6 @@ constexpr int kStartLeftMarginMm = 23;
 } // namespace
 
 PuzzleOptions::PuzzleOptions() : title(base::Sj(kDefaultTitle)) {
-  techniques.fill(true);
   for (int i = 0; i < kHowToPlaySlotCount - 1; ++i) {
     howToPlay[i] = base::Sj(kDefaultHowToPlay[i]);
   }
@@ -97,4 +96,4 @@ FormatEnvironment EnvironmentOf(const platform::PrinterMetrics &printer) {
   return env;
 }
 
-} // namespace zenpa::print
+} // namespace zenpa::settings

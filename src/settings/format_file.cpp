@@ -1,11 +1,11 @@
-#include "print/format_file.h"
+#include "settings/format_file.h"
 
 #include "base/file_io.h"
 #include "base/paths.h"
 #include "base/sjis.h"
-#include "print/format_lines.h"
+#include "settings/format_lines.h"
 
-namespace zenpa::print {
+namespace zenpa::settings {
 namespace {
 
 using base::Sj;
@@ -57,7 +57,7 @@ void WriteTitles(std::vector<std::string> &out, PrintFormat &f, const SaveContex
 
 void WritePuzzleConditions(std::vector<std::string> &out, PrintFormat &f, const SaveContext &ctx) {
   WriteGroup(out, Group::Conditions, false, f, ctx);
-  if (f.puzzle.settingsMenuShown)
+  if (f.puzzle.techniques.conditionsPanelShown)
     WriteGroup(out, Group::ConditionsBody, false, f, ctx);
   WriteGroup(out, Group::Record, false, f, ctx);
   if (f.puzzle.recordPanelShown)
@@ -249,4 +249,4 @@ LoadResult Loadzpf(const std::string &path, PrintFormat &format, const LoadConte
   return result;
 }
 
-} // namespace zenpa::print
+} // namespace zenpa::settings

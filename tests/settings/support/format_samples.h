@@ -1,12 +1,12 @@
 // Print-format records shared by the format tests.
 #pragma once
 
-#include "print/print_format.h"
+#include "settings/print_format.h"
 #include "support/temp_dir.h"
 
 #include <ostream>
 
-namespace zenpa::print::testing {
+namespace zenpa::settings::testing {
 
 using zenpa::testing::TempDir;
 
@@ -14,10 +14,10 @@ using zenpa::testing::TempDir;
 // inside the range the format file keeps, so that it survives a save and load.
 PrintFormat EveryFieldChanged();
 
-} // namespace zenpa::print::testing
+} // namespace zenpa::settings::testing
 
-namespace zenpa::print {
+namespace zenpa::settings {
 // Test failures show a record as the lines of its initial-settings file.
 void PrintTo(const PrintFormat &format, std::ostream *out);
 
-} // namespace zenpa::print
+} // namespace zenpa::settings

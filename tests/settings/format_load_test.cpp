@@ -1,4 +1,4 @@
-#include "print/format_file.h"
+#include "settings/format_file.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 
 #include "base/sjis.h"
 #include "base/units.h"
-#include "print/support/format_samples.h"
+#include "settings/support/format_samples.h"
 
-namespace zenpa::print {
+namespace zenpa::settings {
 namespace {
 
 using base::Sj;
@@ -39,6 +39,30 @@ TEST(FormatLoad, EveryFieldSurvivesAWriteAndARead) {
   EXPECT_EQ(PrintFormat{}.fontName, start.fontName);
   EXPECT_EQ(PrintFormat{}.pageBreakMark, start.pageBreakMark);
   EXPECT_EQ(PrintFormat{}.frameRect, start.frameRect);
+}
+
+TEST(FormatLoad, RunOnlyTechniqueSwitchesAreNeitherWrittenNorRead) {
+  PrintFormat run = testing::EveryFieldChanged();
+  run.puzzle.techniques.SetExtraPanelVisible(true);
+  run.puzzle.techniques.boxes[kBoxHiddenQuad] = true;
+  run.puzzle.techniques.AdvanceSwitch();
+  const auto lines = FormatFileLines(run, FormatFileKind::InitialSettings, SaveContext{});
+  EXPECT_EQ(FormatFileLines(testing::EveryFieldChanged(), FormatFileKind::InitialSettings, {}),
+            lines);
+
+  PrintFormat fresh;
+  fresh.puzzle.techniques.conditionsPanelShown = true; // the boxes are written
+  PrintFormat loaded = run;
+  ApplyFormatLines(loaded, FormatFileLines(fresh, FormatFileKind::InitialSettings, {}), {});
+  EXPECT_EQ(fresh.puzzle.techniques.boxes[kBoxBlockUnique],
+            loaded.puzzle.techniques.boxes[kBoxBlockUnique]);
+  EXPECT_EQ(run.puzzle.techniques.boxes[kBoxHiddenQuad],
+            loaded.puzzle.techniques.boxes[kBoxHiddenQuad]);
+  EXPECT_EQ(run.puzzle.techniques.extraPanelShown, loaded.puzzle.techniques.extraPanelShown);
+  EXPECT_EQ(run.puzzle.techniques.selectionSwitch, loaded.puzzle.techniques.selectionSwitch);
+  ResetFormat(loaded, FormatEnvironment{});
+  EXPECT_EQ(run.puzzle.techniques.boxes[kBoxHiddenQuad],
+            loaded.puzzle.techniques.boxes[kBoxHiddenQuad]);
 }
 
 TEST(FormatLoad, HeaderOnlyFileClearsPaperCutsAndHowToPlay) {
@@ -221,7 +245,7 @@ TEST(FormatLoad, GameSoundsNeedSoundFiles) {
 TEST(FormatLoad, PlacementCaptionComesFromTheKey) {
   PrintFormat f;
   Apply(f, {"1,数独ここに挿入　　1.する　0.しない"});
-  EXPECT_EQ(InsertionPlace::Here, f.insertionPlace);
+  EXPECT_EQ(InsertionPlace::AtCaret, f.insertionPlace);
   EXPECT_TRUE(f.puzzle.addToDocument);
   Apply(f, {"1,もこ文末に追加　　1.する　0.しない"});
   EXPECT_EQ(InsertionPlace::AtEnd, f.insertionPlace);
@@ -250,4 +274,4 @@ TEST(FormatLoad, JunkLinesAreSkipped) {
 }
 
 } // namespace
-} // namespace zenpa::print
+} // namespace zenpa::settings

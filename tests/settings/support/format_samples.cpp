@@ -1,10 +1,10 @@
-#include "print/support/format_samples.h"
+#include "settings/support/format_samples.h"
 
 #include "base/sjis.h"
 #include "base/units.h"
-#include "print/format_file.h"
+#include "settings/format_file.h"
 
-namespace zenpa::print::testing {
+namespace zenpa::settings::testing {
 namespace {
 
 using base::Sj;
@@ -55,7 +55,7 @@ void ChangeEditorAndFrameFields(PrintFormat &f) {
   f.frameRect = {5, 6, 100, 200};
   f.pageBreakMark = Sj("＝改頁＝");
   f.previewZoom = 125;
-  f.insertionPlace = InsertionPlace::Here;
+  f.insertionPlace = InsertionPlace::AtCaret;
 }
 
 void ChangePuzzleFields(PuzzleOptions &p) {
@@ -68,9 +68,9 @@ void ChangePuzzleFields(PuzzleOptions &p) {
   for (std::size_t i = 0; i < p.howToPlay.size(); ++i) {
     p.howToPlay[i] = Sj("説明") + std::to_string(i + 1);
   }
-  p.settingsMenuShown = p.mustUseHardest = p.recordPanelShown = true;
-  for (std::size_t i = 0; i < p.techniques.size(); ++i)
-    p.techniques[i] = i % 2 == 1;
+  p.techniques.conditionsPanelShown = p.techniques.mustUseHardest = p.recordPanelShown = true;
+  for (int box = kBoxBlockUnique; box <= kTechniqueFlagCount; ++box)
+    p.techniques.boxes[box] = box % 2 == 0; // boxes 14..17 are not saved
   p.symmetry = 7;
   p.upperGivens = 40;
   p.lowerGivens = 20;
@@ -85,7 +85,7 @@ void ChangeDrillFields(DrillOptions &d) {
   d.pageBreak = d.gameSound = false;
   d.digits = 12;
   d.sheets = 5;
-  d.operation = DrillOperation::Subtract;
+  d.operation = DrillOperation::Subtraction;
   d.hint = 3;
 }
 
@@ -100,9 +100,9 @@ PrintFormat EveryFieldChanged() {
   return f;
 }
 
-} // namespace zenpa::print::testing
+} // namespace zenpa::settings::testing
 
-namespace zenpa::print {
+namespace zenpa::settings {
 
 void PrintTo(const PrintFormat &format, std::ostream *out) {
   for (const auto &line : FormatFileLines(format, FormatFileKind::InitialSettings, {})) {
@@ -110,4 +110,4 @@ void PrintTo(const PrintFormat &format, std::ostream *out) {
   }
 }
 
-} // namespace zenpa::print
+} // namespace zenpa::settings

@@ -1,4 +1,4 @@
-#include "print/format_file.h"
+#include "settings/format_file.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +12,10 @@
 #include "base/file_io.h"
 #include "base/sjis.h"
 #include "platform/scripted_host.h"
-#include "print/support/format_samples.h"
+#include "settings/support/format_samples.h"
 #include "support/temp_dir.h"
 
-namespace zenpa::print {
+namespace zenpa::settings {
 namespace {
 
 using base::Sj;
@@ -222,4 +222,4 @@ TEST(FormatFiles, FailedSaveKeepsThePreviousFileAndSaysSo) {
 }
 
 } // namespace
-} // namespace zenpa::print
+} // namespace zenpa::settings

@@ -18,8 +18,9 @@
 
 #include "base/colour.h"
 #include "platform/printer.h"
+#include "settings/technique_options.h"
 
-namespace zenpa::print {
+namespace zenpa::settings {
 
 using base::Colour; // 0x00BBGGRR
 
@@ -27,14 +28,15 @@ inline constexpr Colour kBlack = 0x000000;
 inline constexpr char kFormFeed = '\f';
 
 inline constexpr int kHowToPlaySlotCount = 9;
-inline constexpr int kTechniqueFlagCount = 13; // CheckBoxL1 .. CheckBoxL13
 
 enum class PageNumberPos { Top, Bottom, Right }; // 上, 下, 右
 
-// Shared by the puzzle and drill panels: where generated blocks go.
-enum class InsertionPlace { AtEnd, Here }; // "文末に追加", "ここに挿入"
+// Shared by the puzzle and drill panels: where generated blocks go, the end
+// of the document ("文末に追加") or the caret's line ("ここに挿入").
+enum class InsertionPlace { AtEnd, AtCaret };
 
-enum class DrillOperation { Add = 1, Subtract = 2 }; // "＋", "－"
+// The drill sheets' arithmetic; the values are the codes of the format file.
+enum class DrillOperation { Addition = 1, Subtraction = 2 }; // "＋", "－"
 
 // Frame rectangle, whole millimetres from the physical paper edge, 0..1000.
 struct FrameRect {
@@ -60,10 +62,23 @@ struct AssistOptions {
   bool operator==(const AssistOptions &) const = default;
 };
 
+// A closed range of whole numbers a setting keeps to.
+struct NumberRange {
+  int min;
+  int max;
+};
+
+// The generator's numbers: target givens "数字", the clue window's lower
+// bound "数字の許容" and upper bound (after "～"), and the trials "試作回数".
+inline constexpr NumberRange kTargetGivensRange{16, 80};
+inline constexpr NumberRange kLowerGivensRange{16, 60};
+inline constexpr NumberRange kUpperGivensRange{24, 80};
+inline constexpr NumberRange kTrialsRange{0, 10};
+
 // Puzzle generator, block writer and game options.
 struct PuzzleOptions {
   bool menuShown = false;      // MenuSDK "数独作成メニュー(&M)"
-  int targetGivens = 32;       // LabeledEdit12 "数字", 16..80
+  int targetGivens = 32;       // LabeledEdit12 "数字", kTargetGivensRange
   bool appendAnswer = false;   // CheckBox10 "答えも付加"
   bool addToDocument = false;  // CheckBox8 beside the insertion toggle
   bool pageBreak = true;       // CheckBox9 "改頁"
@@ -78,17 +93,15 @@ struct PuzzleOptions {
   bool gameSound = true; // SBeep "ゲーム時、音を鳴らす(&B)"
   std::string title;     // PuzzleTitle, at most 255 bytes
   std::array<std::string, kHowToPlaySlotCount> howToPlay; // HowToPlayLines
-  bool settingsMenuShown = false;                         // SDKOption: conditions panel Panel6
-  bool mustUseHardest = false;                            // CheckBoxYH "有効・必須"
-  std::array<bool, kTechniqueFlagCount> techniques{};     // CheckBoxL1..L13, all on
-  int symmetry = 0;                                       // 0 なし .. 8 ＼線
-  int upperGivens = 32;                                   // Edit16, 24..80
-  int lowerGivens = 32;                                   // LabeledEdit18 "数字の許容", 16..60
-  bool recordPanelShown = false;                          // Panel5 "★自動記録★"
-  std::string recordStem = "sudoku";                      // LabeledEdit13 "ファイル名"
-  std::string recordFirst = "001";                        // LabeledEdit14 "始め"
-  std::string recordLast = "001";                         // LabeledEdit15 "終わり"
-  int attempts = 6;                                       // LabeledEdit16 "試作回数", 0..10
+  TechniqueOptions techniques;       // the conditions panel Panel6 and its switches
+  int symmetry = 0;                  // 0 なし .. 8 ＼線
+  int upperGivens = 32;              // Edit16, kUpperGivensRange
+  int lowerGivens = 32;              // LabeledEdit18 "数字の許容", kLowerGivensRange
+  bool recordPanelShown = false;     // Panel5 "★自動記録★"
+  std::string recordStem = "sudoku"; // LabeledEdit13 "ファイル名"
+  std::string recordFirst = "001";   // LabeledEdit14 "始め"
+  std::string recordLast = "001";    // LabeledEdit15 "終わり"
+  int attempts = 6;                  // LabeledEdit16 "試作回数", kTrialsRange
 
   PuzzleOptions();
   bool operator==(const PuzzleOptions &) const = default;
@@ -102,7 +115,7 @@ struct DrillOptions {
   bool appendAnswer = false;  // "答えも付加"
   bool addToDocument = false; // check box beside the insertion toggle
   bool pageBreak = true;      // "改頁"
-  DrillOperation operation = DrillOperation::Add;
+  DrillOperation operation = DrillOperation::Addition;
   int hint = 0;                 // "ヒント", 0..9
   bool hintByDigit = false;     // hintno "ヒントは数字指定にする(&H)"
   bool showWrongDigits = false; // gotou "ゲームで誤答数字を表示(&G)"
@@ -200,4 +213,4 @@ void ResetFormat(PrintFormat &format, const FormatEnvironment &env);
 // Largest editor width the window leaves room for: the side panel keeps 1 pixel.
 int MaxEditorWidth(int windowWidth, const FormatEnvironment &env);
 
-} // namespace zenpa::print
+} // namespace zenpa::settings

@@ -7,12 +7,12 @@
 #pragma once
 
 #include "platform/host.h"
-#include "print/format_file.h"
-#include "print/print_format.h"
+#include "settings/format_file.h"
+#include "settings/print_format.h"
 
 #include <string>
 
-namespace zenpa::print {
+namespace zenpa::settings {
 
 // The print format of the session and the file it belongs to.
 struct FormatState {
@@ -67,4 +67,4 @@ bool SaveFormatAsCommand(FormatState &state, const std::string &documentPath,
 // label is shown afterwards.
 bool ModifiedLabelClick(FormatState &state, bool ctrl, bool shift, bool labelShown);
 
-} // namespace zenpa::print
+} // namespace zenpa::settings

@@ -1,4 +1,4 @@
-#include "print/format_lines.h"
+#include "settings/format_lines.h"
 
 #include "base/colour.h"
 #include "base/sjis.h"
@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <map>
 
-namespace zenpa::print::detail {
+namespace zenpa::settings::detail {
 namespace {
 
 using base::Sj;
@@ -24,6 +24,7 @@ template <class Part> Part &PartOf(PrintFormat &f);
 template <> PrintFormat &PartOf(PrintFormat &f) { return f; }
 template <> PuzzleOptions &PartOf(PrintFormat &f) { return f.puzzle; }
 template <> AssistOptions &PartOf(PrintFormat &f) { return f.puzzle.assist; }
+template <> TechniqueOptions &PartOf(PrintFormat &f) { return f.puzzle.techniques; }
 template <> DrillOptions &PartOf(PrintFormat &f) { return f.drill; }
 
 // A field of the record, reached through the part it lives in.
@@ -55,6 +56,11 @@ LineSpec Spin(const char *comment, Group group, bool inPuzzleFile, Ref ref, int 
       [ref, lo, hi](PrintFormat &f, std::string_view v, ReadState &) {
         return ReadSpin(v, lo, hi, ref(f));
       });
+}
+
+template <class Ref>
+LineSpec Spin(const char *comment, Group group, bool inPuzzleFile, Ref ref, NumberRange range) {
+  return Spin(comment, group, inPuzzleFile, ref, range.min, range.max);
 }
 
 template <class Ref>
@@ -422,6 +428,7 @@ void AddFrameLines(std::vector<LineSpec> &t) {
 using Z = PuzzleOptions;
 using A = AssistOptions;
 using D = DrillOptions;
+using T = TechniqueOptions;
 constexpr Group kPuzzle = Group::Puzzle;
 
 constexpr const char *kFlagTail = "　　1.する　0.しない";
@@ -429,7 +436,7 @@ constexpr const char *kAtEndCaption = "文末に追加";
 constexpr const char *kHereCaption = "ここに挿入";
 
 std::string PlacementCaption(InsertionPlace place) {
-  return Sj(place == InsertionPlace::Here ? kHereCaption : kAtEndCaption);
+  return Sj(place == InsertionPlace::AtCaret ? kHereCaption : kAtEndCaption);
 }
 
 template <class Ref> ApplyFn ApplyPlacement(Ref ref, InsertionPlace place) {
@@ -456,7 +463,7 @@ void AddPlacement(std::vector<LineSpec> &t, const char *prefix, Group group, Ref
         return prefixSj + PlacementCaption(f.insertionPlace) + Sj(kFlagTail);
       }));
   const std::string here = std::string(prefix) + kHereCaption;
-  t.push_back(ReadOnly(here.c_str(), ApplyPlacement(ref, InsertionPlace::Here)));
+  t.push_back(ReadOnly(here.c_str(), ApplyPlacement(ref, InsertionPlace::AtCaret)));
 }
 
 // Game sounds apply only while the sound files exist.
@@ -473,7 +480,7 @@ template <class Ref> LineSpec SoundFlag(const char *comment, Group group, Ref re
 // Lines 59..81: puzzle writer and assist window options.
 void AddPuzzleLines(std::vector<LineSpec> &t) {
   t.push_back(Flag("数独作成menu表示　1.する　0.しない", kPuzzle, true, M(&Z::menuShown)));
-  t.push_back(Spin("目標数字", kPuzzle, true, M(&Z::targetGivens), 16, 80));
+  t.push_back(Spin("目標数字", kPuzzle, true, M(&Z::targetGivens), kTargetGivensRange));
   t.push_back(Flag("数独答えも付加　　1.する　0.しない", kPuzzle, true, M(&Z::appendAnswer)));
   AddPlacement(t, "数独", kPuzzle, M(&Z::addToDocument));
   t.push_back(Flag("数独改頁　　　　　1.する　0.しない", kPuzzle, true, M(&Z::pageBreak)));
@@ -515,24 +522,24 @@ constexpr const char *kSymmetryKeys[] = {"なし　", "９０度", "１８０", 
 void AddConditionLines(std::vector<LineSpec> &t) {
   constexpr Group kBody = Group::ConditionsBody;
   t.push_back(Flag("数独設定menu表示　1.する　0.しない", Group::Conditions, true,
-                   M(&Z::settingsMenuShown)));
-  t.push_back(Flag("有効・必須　　　　1.する　0.しない", kBody, true, M(&Z::mustUseHardest)));
+                   M(&T::conditionsPanelShown)));
+  t.push_back(Flag("有効・必須　　　　1.する　0.しない", kBody, true, M(&T::mustUseHardest)));
   for (int i = 0; i < kTechniqueFlagCount; ++i) {
     t.push_back(Flag(kTechniqueComments[i], kBody, true,
-                     [i](PrintFormat &f) -> bool & { return f.puzzle.techniques[i]; }));
+                     [i](PrintFormat &f) -> bool & { return f.puzzle.techniques.boxes[i + 1]; }));
   }
   LineSpec symmetry = Spin("対称配置　　　　　0.なし　1.９０度　2.１８０度　3.上下左右", kBody,
                            true, M(&Z::symmetry), 0, 8);
   symmetry.nextLine = Sj("　　　　　　　　　　4.左右　5.上下　6.Ｘ線　7.／線　8.＼線");
   t.push_back(std::move(symmetry));
-  t.push_back(Spin("上限数字", kBody, true, M(&Z::upperGivens), 24, 80));
-  t.push_back(Spin("下限数字", kBody, true, M(&Z::lowerGivens), 16, 60));
+  t.push_back(Spin("上限数字", kBody, true, M(&Z::upperGivens), kUpperGivensRange));
+  t.push_back(Spin("下限数字", kBody, true, M(&Z::lowerGivens), kLowerGivensRange));
   t.push_back(
       Flag("数独記録menu表示　1.する　0.しない", Group::Record, true, M(&Z::recordPanelShown)));
   t.push_back(Text("数独ファイル名", Group::RecordBody, true, M(&Z::recordStem)));
   t.push_back(Text("開始No", Group::RecordBody, true, M(&Z::recordFirst)));
   t.push_back(Text("終了No", Group::RecordBody, true, M(&Z::recordLast)));
-  t.push_back(Spin("試作回数", Group::RecordBody, true, M(&Z::attempts), 0, 10));
+  t.push_back(Spin("試作回数", Group::RecordBody, true, M(&Z::attempts), kTrialsRange));
 }
 
 // Lines 105..115: drill worksheet and drill game options.
@@ -553,7 +560,7 @@ void AddDrillLines(std::vector<LineSpec> &t) {
         int op = 0; // 2 is subtraction, any other number addition
         const LineError e = ReadSpin(v, kSpinMin, kSpinMax, op);
         if (e == LineError::None)
-          f.drill.operation = op == 2 ? DrillOperation::Subtract : DrillOperation::Add;
+          f.drill.operation = op == 2 ? DrillOperation::Subtraction : DrillOperation::Addition;
         return e;
       }));
   t.push_back(Spin("もこヒント", kDrill, true, M(&D::hint), 0, 9));
@@ -565,8 +572,10 @@ void AddDrillLines(std::vector<LineSpec> &t) {
 // Keys written by older versions.
 void AddOlderKeys(std::vector<LineSpec> &t) {
   t.push_back(ReadOnly("数独ti", Flag("", kPuzzle, true, M(&Z::printTitle)).apply));
-  t.push_back(ReadOnly("数字１", Spin("", kPuzzle, true, M(&Z::targetGivens), 16, 80).apply));
-  t.push_back(ReadOnly("数字２", Spin("", kPuzzle, true, M(&Z::upperGivens), 24, 80).apply));
+  t.push_back(
+      ReadOnly("数字１", Spin("", kPuzzle, true, M(&Z::targetGivens), kTargetGivensRange).apply));
+  t.push_back(
+      ReadOnly("数字２", Spin("", kPuzzle, true, M(&Z::upperGivens), kUpperGivensRange).apply));
   for (int i = 0; i < static_cast<int>(std::size(kSymmetryKeys)); ++i) {
     t.push_back(ReadOnly(kSymmetryKeys[i], [i](PrintFormat &f, std::string_view v, ReadState &) {
       if (v == "1")
@@ -634,4 +643,4 @@ const LineSpec &HowToPlayReduceLine() {
   return entry;
 }
 
-} // namespace zenpa::print::detail
+} // namespace zenpa::settings::detail

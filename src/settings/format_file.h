@@ -21,13 +21,13 @@
 
 #include "platform/font_catalog.h"
 #include "platform/host.h"
-#include "print/print_format.h"
+#include "settings/print_format.h"
 
 #include <functional>
 #include <string>
 #include <vector>
 
-namespace zenpa::print {
+namespace zenpa::settings {
 
 enum class FormatFileKind {
   Document,        // a document's format or any other name: header "※書式"
@@ -99,4 +99,4 @@ LoadResult ApplyFormatLines(PrintFormat &format, const std::vector<std::string> 
 LoadResult Loadzpf(const std::string &path, PrintFormat &format, const LoadContext &ctx,
                    platform::Host &host);
 
-} // namespace zenpa::print
+} // namespace zenpa::settings

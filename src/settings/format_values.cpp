@@ -1,5 +1,5 @@
 // Values of format-file lines: numbers, flags, texts and the frame rectangle.
-#include "print/format_lines.h"
+#include "settings/format_lines.h"
 
 #include "base/sjis.h"
 #include "base/units.h"
@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <charconv>
 
-namespace zenpa::print::detail {
+namespace zenpa::settings::detail {
 namespace {
 
 constexpr int kFrameClampPaperMm = 364; // paper size assumed while a frame is read
@@ -102,4 +102,4 @@ std::string CutText(std::string_view text, std::size_t maxBytes) {
   return std::string(text.substr(0, base::CharStart(text, maxBytes)));
 }
 
-} // namespace zenpa::print::detail
+} // namespace zenpa::settings::detail

@@ -1,4 +1,4 @@
-#include "print/format_file.h"
+#include "settings/format_file.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,10 @@
 
 #include "base/sjis.h"
 #include "base/units.h"
-#include "print/format_lines.h"
-#include "print/support/format_samples.h"
+#include "settings/format_lines.h"
+#include "settings/support/format_samples.h"
 
-namespace zenpa::print {
+namespace zenpa::settings {
 namespace {
 
 using base::Sj;
@@ -166,9 +166,9 @@ TEST(FormatFileLines, OptionSectionsFollowTheMenusShown) {
   EXPECT_EQ(0, CountKey(lines, "試作回")) << "record panel closed";
   EXPECT_EQ(0, CountKey(lines, "もこさ"));
 
-  f.puzzle.settingsMenuShown = f.puzzle.recordPanelShown = true;
+  f.puzzle.techniques.conditionsPanelShown = f.puzzle.recordPanelShown = true;
   f.drill.menuShown = true;
-  f.insertionPlace = InsertionPlace::Here;
+  f.insertionPlace = InsertionPlace::AtCaret;
   lines = FormatFileLines(f, FormatFileKind::Document, Context());
   EXPECT_EQ(1, CountKey(lines, "Block "));
   EXPECT_EQ(1, CountKey(lines, "試作回"));
@@ -226,4 +226,4 @@ TEST(FormatFileLines, EveryWrittenKeyIsDistinct) {
 }
 
 } // namespace
-} // namespace zenpa::print
+} // namespace zenpa::settings

@@ -1,12 +1,12 @@
-#include "print/print_format.h"
+#include "settings/print_format.h"
 
 #include <gtest/gtest.h>
 
 #include "base/sjis.h"
 #include "base/units.h"
-#include "print/support/format_samples.h"
+#include "settings/support/format_samples.h"
 
-namespace zenpa::print {
+namespace zenpa::settings {
 namespace {
 
 using base::Sj;
@@ -26,21 +26,6 @@ TEST(FormatRecord, DefaultRecordIsTheStartOnTheVirtualPrinter) {
   EXPECT_EQ(base::MmToPix(15, base::kVirtualPrinterDpi), PrintFormat{}.topMargin);
   EXPECT_EQ(base::MmToPix(23, base::kVirtualPrinterDpi), PrintFormat{}.leftMargin);
   EXPECT_EQ(start, PrintFormat{});
-}
-
-TEST(FormatRecord, StartValuesOfTextsAndOptions) {
-  const PrintFormat f;
-  EXPECT_EQ(Sj("ＭＳ ゴシック"), f.fontName);
-  EXPECT_EQ(Sj("･+-=* <>｢｣()[]{}"), f.noPairChars);
-  EXPECT_EQ(std::string(1, '\f'), f.pageBreakMark);
-  EXPECT_EQ(Sj("　　☆☆　★ ＳＵＤＯＫＵ ★　☆☆"), f.puzzle.title);
-  EXPECT_EQ(Sj("　遊び方"), f.puzzle.howToPlay[0]);
-  EXPECT_EQ(Sj("　　数字が二つ入ってはいけません。"), f.puzzle.howToPlay[7]);
-  EXPECT_EQ(std::string(1, '\f'), f.puzzle.howToPlay[8]);
-  for (bool on : f.puzzle.techniques)
-    EXPECT_TRUE(on);
-  EXPECT_EQ(14704864u, f.puzzle.assist.memoColour);
-  EXPECT_EQ(16767231u, f.puzzle.assist.erasedHintColour);
 }
 
 TEST(FormatRecord, StartMarginsFollowThePrinterAndItsOffsets) {
@@ -97,4 +82,4 @@ TEST(FormatRecord, ResetSetsItsOwnFieldsAndKeepsTheOthers) {
 }
 
 } // namespace
-} // namespace zenpa::print
+} // namespace zenpa::settings

@@ -1,4 +1,4 @@
-#include "print/format_commands.h"
+#include "settings/format_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +8,10 @@
 #include "base/file_io.h"
 #include "base/sjis.h"
 #include "platform/scripted_host.h"
-#include "print/support/format_samples.h"
+#include "settings/support/format_samples.h"
 #include "support/temp_dir.h"
 
-namespace zenpa::print {
+namespace zenpa::settings {
 namespace {
 
 using base::Sj;
@@ -148,4 +148,4 @@ TEST(FormatCommands, ModifiedLabelFollowsCtrlAndShiftClicks) {
 }
 
 } // namespace
-} // namespace zenpa::print
+} // namespace zenpa::settings

@@ -4,8 +4,8 @@
 // value is checked and applied. Used by format_file.cpp only.
 #pragma once
 
-#include "print/format_file.h"
-#include "print/print_format.h"
+#include "settings/format_file.h"
+#include "settings/print_format.h"
 
 #include <array>
 #include <functional>
@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-namespace zenpa::print::detail {
+namespace zenpa::settings::detail {
 
 // Parts of the file, in writing order; each is written under its own condition.
 enum class Group {
@@ -89,4 +89,4 @@ std::string TextValue(std::string_view text);
 // At most maxBytes, never ending inside a double-byte character.
 std::string CutText(std::string_view text, std::size_t maxBytes);
 
-} // namespace zenpa::print::detail
+} // namespace zenpa::settings::detail

@@ -398,18 +398,6 @@ TEST_F(SessionTest, DroppedDocumentAsksBeforeReplacingUnsavedText) {
   EXPECT_EQ("c.txt", session.Doc().FileName());
 }
 
-TEST_F(SessionTest, DroppedPuzzleFileGoesToThePuzzleReader) {
-  std::vector<std::string> read;
-  session.puzzleFileReader = [&](const std::string &path) { read.push_back(path); };
-  session.Start({});
-  memo.SetLines({"old"});
-  const std::string puzzle = program.Write("work/p.nbp", "");
-  session.DropFiles({puzzle});
-  EXPECT_EQ(std::vector<std::string>{puzzle}, read);
-  EXPECT_EQ(0, memo.LineCount());
-  EXPECT_EQ(puzzle, session.PuzzleFileName());
-}
-
 TEST_F(SessionTest, PuzzleFileOnTheCommandLineIsReadWithTheNotice) {
   std::vector<std::string> read;
   session.puzzleFileReader = [&](const std::string &path) {
@@ -468,6 +456,7 @@ TEST_F(SessionTest, DroppedPuzzleFileIsReadIntoPuzzleBlocks) {
   EXPECT_EQ(lines.end(), std::find(lines.begin(), lines.end(), "old text"));
   EXPECT_EQ(1, std::count(lines.begin(), lines.end(), play::GridTopBorder()));
   EXPECT_EQ(base::ChangeFileExt(path, ".txt"), session.Doc().FileName());
+  EXPECT_EQ(path, session.PuzzleFileName());
   EXPECT_FALSE(memo.Modified());
 }
 

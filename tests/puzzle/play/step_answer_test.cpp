@@ -322,53 +322,6 @@ TEST(StepAnswer, SelectionSwitchWritesTheCandidateListBeforeTheQuestion) {
   EXPECT_EQ(1, desk.Messages());
 }
 
-namespace {
-
-// A host whose pending events press the next scripted key into the solve.
-class KeyHost : public zenpa::platform::ScriptedHost {
-public:
-  void ProcessEvents() override {
-    ScriptedHost::ProcessEvents();
-    if (ctx != nullptr && !keys.empty() && processEventsCalls % 3 == 0) {
-      StepKeyPressed(*ctx, keys.front());
-      keys.pop_front();
-    }
-  }
-  AnswerContext *ctx = nullptr;
-  std::deque<int> keys;
-};
-
-} // namespace
-
-TEST(StepAnswer, KeysComeInWhileTheStepsLetEventsRun) {
-  const Digits puzzle = DigitsFromText(kEasyPuzzle);
-  zenpa::platform::TextMemo memo;
-  KeyHost host;
-  pz::Engine engine;
-  PuzzleTextOptions options;
-  options.titleOn = false;
-  zenpa::editor::InsertionPlace place = zenpa::editor::InsertionPlace::AtEnd;
-  PuzzleBlockWriter writer(memo, options, place);
-  SolveState state;
-  AnswerContext ctx{memo, host, engine, writer, state};
-  writer.WritePuzzleBlock(puzzle);
-  memo.SetCaret({0, 0});
-  DocumentStepDisplay display(ctx);
-  engine.Observer = &display;
-  host.ctx = &ctx;
-  host.keys = {pz::kKeyEnter, pz::kKeyEnter, pz::kKeyEscape};
-  DebugAnswer(ctx);
-  // Three waits of three event rounds each; Escape stops the steps.
-  EXPECT_EQ(9, host.processEventsCalls);
-  EXPECT_TRUE(state.StopRequest);
-  EXPECT_EQ(3, ReadGridAt(memo, 0, true).placedCount - ReadGridAt(memo, 0).placedCount);
-  // The solve ran to its end silently and wrote no answer.
-  EXPECT_EQ(1u, GridTopLines(memo).size());
-  EXPECT_TRUE(state.ResultVisible);
-  EXPECT_EQ(Sj("やめる"), state.StepStopCaption);
-  EXPECT_FALSE(engine.StepMode);
-}
-
 TEST(StepAnswer, StepsAskedForFromTheGameGoBackToIt) {
   const Digits puzzle = DigitsFromText(kEasyPuzzle);
   StepDesk desk(puzzle);

@@ -5,6 +5,7 @@
 #include "platform/scripted_host.h"
 #include "platform/text_memo.h"
 #include "puzzle/engine/engine.h"
+#include "puzzle/play/grid_text.h"
 #include "puzzle/play/make_answer.h"
 #include "puzzle/support/puzzle_maker.h"
 
@@ -29,6 +30,15 @@ struct AnswerDesk {
   }
   int Messages() const { return static_cast<int>(host.messages.size()); }
   std::string LastMessage() const { return host.messages.empty() ? "" : host.messages.back().text; }
+  // Indexes of the lines that start a grid block.
+  std::vector<int> GridTops() const {
+    std::vector<int> tops;
+    for (int i = 0; i < memo.LineCount(); ++i) {
+      if (play::IsGridTopLine(memo.Line(i)))
+        tops.push_back(i);
+    }
+    return tops;
+  }
 };
 
 } // namespace zenpa::testing

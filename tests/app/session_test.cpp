@@ -155,31 +155,25 @@ TEST_F(SessionTest, DocumentThatVanishedBeforeShowingIsReported) {
   EXPECT_EQ(Sj("ファイル gone.txt が見つかりません。"), host.messages[0].text);
 }
 
+// The tools, initial settings and sounds are optional files of the program
+// directory; without them their menu items are off and game sounds silent.
 TEST_F(SessionTest, OptionalFilesEnableTheirMenuItems) {
   session.Start({});
   EXPECT_FALSE(session.Menus().backEnabled);
   EXPECT_FALSE(session.Menus().timerEnabled);
   EXPECT_FALSE(session.Menus().grdvEnabled);
+  EXPECT_FALSE(session.Menus().soundsEnabled);
+  EXPECT_FALSE(session.Format().format.puzzle.gameSound);
+  EXPECT_FALSE(session.Format().format.drill.gameSound);
+  EXPECT_EQ("", session.SoundPi());
 
-  for (const char *name : {"zenpa.ini", "ZTimer.exe", "GRDV.COM"})
+  for (const char *name : {"zenpa.ini", "ZTimer.exe", "GRDV.COM", "pp.wav"})
     program.Write(name, "");
   Session other{memo, host, printer, fonts, program.Dir()};
   other.Start({});
   EXPECT_TRUE(other.Menus().backEnabled);
   EXPECT_TRUE(other.Menus().timerEnabled);
   EXPECT_TRUE(other.Menus().grdvEnabled);
-}
-
-TEST_F(SessionTest, GameSoundsAreSwitchedOffOnlyWhenNoSoundFileExists) {
-  session.Start({});
-  EXPECT_FALSE(session.Menus().soundsEnabled);
-  EXPECT_FALSE(session.Format().format.puzzle.gameSound);
-  EXPECT_FALSE(session.Format().format.drill.gameSound);
-  EXPECT_EQ("", session.SoundPi());
-
-  program.Write("pp.wav", "");
-  Session other{memo, host, printer, fonts, program.Dir()};
-  other.Start({});
   EXPECT_TRUE(other.Menus().soundsEnabled);
   EXPECT_TRUE(other.Format().format.drill.gameSound);
   EXPECT_EQ(program.Path("pp.wav"), other.SoundPp());

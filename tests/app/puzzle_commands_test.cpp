@@ -278,15 +278,6 @@ TEST_F(PuzzleCommandsTest, AStepSolveEndedByAnErrorLeavesNoStepsBehind) {
   EXPECT_EQ(2, CountLines(play::GridTopBorder())) << "the answer is written";
 }
 
-TEST_F(PuzzleCommandsTest, ImportWritesTheBlockOfPastedText) {
-  host.answers = {Answer::Ok};
-  Commands().Import(std::string(kEasy));
-  EXPECT_EQ(1, CountLines(play::GridTopBorder()));
-  EXPECT_EQ(1, CountLines(play::ClueLine("28")));
-  ASSERT_TRUE(Commands().Convert(play::ConversionForm::OneLine).has_value());
-  EXPECT_EQ(std::string(kEasy), *Commands().Convert(play::ConversionForm::OneLine));
-}
-
 TEST_F(PuzzleCommandsTest, ClosingTheConditionsPanelClosesTheExtraPanelAndAutoRecord) {
   Commands().SetExtraPanel(true);
   Commands().SetTechnique(puzzle::kBoxHiddenQuad, true);

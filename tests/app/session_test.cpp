@@ -94,12 +94,9 @@ TEST_F(SessionTest, PlainStartHasAnEmptyUntitledDocumentAndSaysNothing) {
   session.FirstShow();
   EXPECT_EQ(0, memo.LineCount());
   EXPECT_EQ("ZENPA", session.Doc().Caption());
-  EXPECT_EQ(editor::kDefaultDocName, session.Doc().FileName());
-  EXPECT_EQ(editor::kDefaultFormatName, session.Format().fileName);
   EXPECT_TRUE(host.messages.empty());
   EXPECT_TRUE(view.notices.empty());
   EXPECT_EQ(1, view.hidden);
-  EXPECT_TRUE(session.ShownOnce());
   EXPECT_FALSE(session.Menus().enlargedView);
 }
 

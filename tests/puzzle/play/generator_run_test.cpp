@@ -6,7 +6,7 @@
 #include "puzzle/play/grid_text.h"
 #include "puzzle/play/puzzle_file_reader.h"
 #include "puzzle/play/puzzle_file_writer.h"
-#include "puzzle/support/puzzle_maker.h"
+#include "puzzle/play/support/answer_desk.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -15,15 +15,7 @@ namespace zenpa::play {
 namespace {
 
 // The document, engine and writer of one generator run.
-struct Desk {
-  platform::TextMemo memo;
-  platform::ScriptedHost host;
-  puzzle::Engine engine;
-  PuzzleTextOptions options;
-  editor::InsertionPlace place = editor::InsertionPlace::AtEnd;
-  PuzzleBlockWriter writer{memo, options, place};
-  SolveState state;
-  AnswerContext ctx{memo, host, engine, writer, state};
+struct Desk : testing::AnswerDesk {
   GeneratorSettings settings;
   GeneratorLabels labels;
   GeneratorStatus status;

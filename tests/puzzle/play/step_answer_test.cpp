@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <deque>
 #include <memory>
+#include <utility>
 
 using zenpa::base::Sj;
 using zenpa::platform::Answer;
@@ -157,32 +158,25 @@ TEST(StepAnswer, BackspaceShowsThePreviousStepAgain) {
   EXPECT_EQ(SolutionOf(puzzle), ReadGridAt(desk.memo, 0, true).digits);
 }
 
-TEST(StepAnswer, PlayerDigitsAreTakenUpWhenAskedToGoOn) {
+// Five digits typed by the player: "Yes" goes on from them, "No" clears
+// them and starts from the first step, "Cancel" leaves the grid alone.
+TEST(StepAnswer, PlayerDigitsAreTakenUpOrClearedAsAsked) {
   const Digits puzzle = DigitsFromText(kEasyPuzzle);
-  StepDesk desk(puzzle);
-  TypeDigits(desk, puzzle, 5);
-  DebugAnswer(desk.ctx);
-  ASSERT_LE(1u, desk.host.messages.size());
-  EXPECT_EQ(Sj("解きかけの問題です。続きからしますか？\r\r　　［いいえ］･･････ 最初から"),
-            desk.host.messages[0].text);
-  EXPECT_EQ(Sj("続きから?　最初から？"), desk.host.messages[0].caption);
-  // The first step shown counts the five player digits as solved.
-  ASSERT_FALSE(desk.display.shown.empty());
-  EXPECT_EQ(0u, desk.display.shown[0].find("6(" + std::to_string(OpenCount(puzzle) - 6) + ")"))
-      << desk.display.shown[0];
-  EXPECT_EQ(SolutionOf(puzzle), ReadGridAt(desk.memo, 0, true).digits);
-}
-
-TEST(StepAnswer, StartingOverClearsThePlayerDigits) {
-  const Digits puzzle = DigitsFromText(kEasyPuzzle);
-  StepDesk desk(puzzle);
-  TypeDigits(desk, puzzle, 5);
-  desk.host.answers = {Answer::No};
-  desk.display.keys = {pz::kKeyEscape};
-  DebugAnswer(desk.ctx);
-  ASSERT_FALSE(desk.display.shown.empty());
-  EXPECT_EQ(0u, desk.display.shown[0].find("1(" + std::to_string(OpenCount(puzzle) - 1) + ")"))
-      << desk.display.shown[0];
+  for (const auto &[choice, firstStep] : {std::pair{Answer::Yes, 6}, std::pair{Answer::No, 1}}) {
+    StepDesk desk(puzzle);
+    TypeDigits(desk, puzzle, 5);
+    desk.host.answers = {choice};
+    DebugAnswer(desk.ctx);
+    ASSERT_LE(1u, desk.host.messages.size());
+    EXPECT_EQ(Sj("解きかけの問題です。続きからしますか？\r\r　　［いいえ］･･････ 最初から"),
+              desk.host.messages[0].text);
+    EXPECT_EQ(Sj("続きから?　最初から？"), desk.host.messages[0].caption);
+    ASSERT_FALSE(desk.display.shown.empty());
+    const std::string counted =
+        std::to_string(firstStep) + "(" + std::to_string(OpenCount(puzzle) - firstStep) + ")";
+    EXPECT_EQ(0u, desk.display.shown[0].find(counted)) << desk.display.shown[0];
+    EXPECT_EQ(SolutionOf(puzzle), ReadGridAt(desk.memo, 0, true).digits);
+  }
 
   StepDesk cancelled(puzzle);
   TypeDigits(cancelled, puzzle, 5);

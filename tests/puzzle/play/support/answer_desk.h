@@ -1,5 +1,5 @@
-// Test support: a document holding one puzzle block, with the host, engine
-// and writer a solve works with.
+// Test support: a document, usually holding one puzzle block, with the host,
+// engine and writer a solve or a generator run works with.
 #pragma once
 
 #include "platform/scripted_host.h"
@@ -21,6 +21,8 @@ struct AnswerDesk {
   play::SolveState state;
   play::AnswerContext ctx{memo, host, engine, writer, state};
 
+  // An empty document.
+  AnswerDesk() = default;
   // The document holds the puzzle block of digits (no title line), caret on
   // its first line.
   explicit AnswerDesk(const Digits &digits) {

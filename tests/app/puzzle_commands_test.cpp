@@ -48,6 +48,15 @@ protected:
     const std::vector<std::string> lines = memo.Lines();
     return static_cast<int>(std::count(lines.begin(), lines.end(), text));
   }
+  // A generator run that repeats until it is stopped: the clue count it
+  // looks for is never reached.
+  void SetRepeatRun(int seed) {
+    format.format.puzzle.techniques.conditionsPanelShown = true;
+    format.format.puzzle.targetGivens = 20;
+    format.format.puzzle.lowerGivens = format.format.puzzle.upperGivens = 20;
+    Commands().SeedRandom(seed);
+    host.tick = 10;
+  }
   std::string Messages() const {
     std::string all;
     for (const platform::ShownMessage &m : host.messages)
@@ -66,31 +75,6 @@ protected:
   std::string documentName;
 };
 
-TEST_F(PuzzleCommandsTest, AFileReadMakesPuzzleBlocksAndNamesTheDocument) {
-  const std::string path = dir.Write("two.nbp", NbpText(kEasy) + NbpText(kNakedPair));
-  format.format.pageNumberStart = "5";
-  memo.SetModified(true);
-  Commands().ReadFile(path);
-  EXPECT_EQ(2, CountLines(play::GridTopBorder()));
-  EXPECT_EQ(2, CountLines(format.format.puzzle.title));
-  EXPECT_EQ(dir.Path("two.txt"), documentName);
-  EXPECT_EQ("1", format.format.pageNumberStart);
-  EXPECT_FALSE(memo.Modified());
-  EXPECT_FALSE(Commands().Running());
-}
-
-TEST_F(PuzzleCommandsTest, AppendingKeepsTheDocumentNameAndReportsAnUnfinishedGrid) {
-  const std::string text = NbpText(kEasy);
-  const std::string path = dir.Write("short.nbp", text + text.substr(0, 33));
-  format.format.puzzle.addToDocument = true;
-  memo.SetLines({"keep"});
-  Commands().ReadFile(path);
-  EXPECT_EQ("keep", memo.Line(0));
-  EXPECT_EQ(1, CountLines(play::GridTopBorder()));
-  EXPECT_EQ("", documentName);
-  EXPECT_EQ(Sj("データが足りません") + "|", Messages());
-}
-
 TEST_F(PuzzleCommandsTest, LoadReadsEverySelectedFileAfterTheSavePrompt) {
   const std::string a = dir.Write("a.nbp", NbpText(kEasy));
   const std::string b = dir.Write("b.csv", "1,,3,,,,,,\r\n");
@@ -103,11 +87,13 @@ TEST_F(PuzzleCommandsTest, LoadReadsEverySelectedFileAfterTheSavePrompt) {
 
   saveAnswer = true;
   format.format.puzzle.recordPanelShown = true;
+  format.format.pageNumberStart = "5";
   host.fileNameLists.push_back({a, a, b});
   Commands().LoadFiles(false);
   EXPECT_EQ(0, CountLines("old text"));
   EXPECT_EQ(2, CountLines(play::GridTopBorder()));
   EXPECT_EQ(dir.Path("b.txt"), documentName);
+  EXPECT_EQ("1", format.format.pageNumberStart);
   EXPECT_EQ(play::PuzzleOpenDialog().filter, host.fileDialogs.back().filter);
   EXPECT_FALSE(format.format.puzzle.recordPanelShown) << "loading switches auto-record off";
   EXPECT_EQ(Sj("データが足りません") + "|", Messages());
@@ -138,56 +124,27 @@ TEST_F(PuzzleCommandsTest, LevelCheckPausesWithTheLevelUntilEnterOrEscape) {
   EXPECT_FALSE(Commands().Display().stepVisible);
 }
 
-TEST_F(PuzzleCommandsTest, SaveWritesTheGridsInTheChosenDialect) {
+TEST_F(PuzzleCommandsTest, SaveOffersTheReadFilesNameAndNamesTheDocument) {
   Commands().ReadFile(dir.Write("in.nbp", NbpText(kEasy)));
   host.fileNames.push_back(dir.Path("out.csv"));
   Commands().SaveFile();
   EXPECT_EQ(dir.Path("out.txt"), documentName);
   EXPECT_EQ("in.nbp", host.fileDialogs.back().fileName);
-  const std::string csv = dir.Read("out.csv");
-  EXPECT_EQ(",,,9,,8,2,3,\r\n", csv.substr(0, csv.find('\n') + 1));
-
-  host.fileNames.push_back(dir.Path("no/such/dir/out.nbp"));
-  Commands().SaveFile();
-  EXPECT_EQ(dir.Path("out.txt"), documentName) << "a failed save keeps the name";
-  EXPECT_EQ(1u, host.messages.size());
 }
 
-TEST_F(PuzzleCommandsTest, DifficultyCheckShowsTheGradeAndWritesNothing) {
-  Commands().ReadFile(dir.Write("p.nbp", NbpText(kNakedPair)));
-  const std::size_t lines = memo.Lines().size();
-  memo.SetCaret({0, 0});
-  Commands().Answer(AnswerCommand::LevelSDK);
-  const PuzzleDisplay d = Commands().Display();
-  EXPECT_TRUE(d.resultVisible);
-  EXPECT_EQ(Sj("難しい問題です｡"), d.difficultyText);
-  EXPECT_EQ("23-clue  level 5", d.clueLevelText);
-  EXPECT_EQ("Naked Pair b", d.hardestText);
-  EXPECT_EQ(lines, memo.Lines().size());
-}
-
-TEST_F(PuzzleCommandsTest, AnswerGoesToTheEndOrOntoTheNextPage) {
+TEST_F(PuzzleCommandsTest, InsertionToggleRenamesTheAnswerCommandAndMarksTheFormat) {
   Commands().ReadFile(dir.Write("p.nbp", NbpText(kEasy)));
   EXPECT_EQ(Sj("数独解答を文末に追加(&A)"), Commands().Display().answerSCaption);
-  memo.SetCaret({0, 0});
-  Commands().Answer(AnswerCommand::AnswerS);
-  EXPECT_EQ(2, CountLines(play::GridTopBorder()));
-  EXPECT_EQ(std::string("\f"), memo.Line(memo.LineCount() - 1));
-  EXPECT_GT(relayouts, 0);
-
   Commands().ToggleInsertion();
   EXPECT_EQ(Sj("数独解答を次頁に挿入(&A)"), Commands().Display().answerSCaption);
   EXPECT_EQ(Sj("ここに挿入"), Commands().Display().insertionLabel);
   EXPECT_TRUE(format.modified);
+  memo.InsertLine(memo.LineCount(), "next page");
   memo.SetCaret({0, 0});
   Commands().Answer(AnswerCommand::AnswerS);
-  // The answer goes after the first page break below the caret: between the
-  // puzzle and the first answer.
-  const std::vector<std::string> lines = memo.Lines();
-  const auto firstBreak = std::find(lines.begin(), lines.end(), "\f");
-  ASSERT_NE(lines.end(), firstBreak);
-  EXPECT_EQ(format.format.puzzle.title, *(firstBreak + 1));
-  EXPECT_EQ(3, CountLines(play::GridTopBorder()));
+  EXPECT_EQ(2, CountLines(play::GridTopBorder()));
+  EXPECT_EQ("next page", memo.Line(memo.LineCount() - 1)) << "the answer went onto the next page";
+  EXPECT_GT(relayouts, 0);
 }
 
 // The step-by-step solve: the person steps on with the arrow keys typed in
@@ -240,51 +197,12 @@ TEST_F(PuzzleCommandsTest, TrialSearchShowsItsProgressUntilItsStopButton) {
   EXPECT_EQ(Sj("難しすぎる問題です｡"), after.difficultyText);
 }
 
-TEST_F(PuzzleCommandsTest, SeededGenerationWritesOnePuzzleThatGrades) {
-  format.format.puzzle.targetGivens = 30;
-  Commands().SeedRandom(7);
-  Commands().Generate();
-  EXPECT_EQ(1, CountLines(play::GridTopBorder()));
-  const PuzzleDisplay d = Commands().Display();
-  EXPECT_TRUE(d.resultVisible);
-  EXPECT_NE(std::string::npos, d.clueLevelText.find("-clue  level ")) << d.clueLevelText;
-  EXPECT_FALSE(d.running);
-  EXPECT_FALSE(memo.Modified());
-}
-
-// Repeat mode: the stop button ends the run at its next check.
-TEST_F(PuzzleCommandsTest, StopButtonEndsARepeatRun) {
-  format.format.puzzle.techniques.conditionsPanelShown = true;
-  format.format.puzzle.targetGivens = 20; // never reached: the run repeats
-  format.format.puzzle.lowerGivens = format.format.puzzle.upperGivens = 20;
-  format.format.puzzle.attempts = 0;
-  Commands().SeedRandom(3);
-  host.tick = 10;
-  bool sawButton = false;
-  host.onEvents = [&] {
-    const PuzzleDisplay d = Commands().Display();
-    sawButton = sawButton || (d.stopButtonVisible && d.stopButtonEnabled && d.running);
-    if (host.processEventsCalls > 20)
-      Commands().StopGenerator();
-  };
-  Commands().Generate();
-  EXPECT_TRUE(sawButton);
-  const PuzzleDisplay d = Commands().Display();
-  EXPECT_FALSE(d.stopButtonVisible);
-  EXPECT_EQ(0u, d.attemptsText.find(Sj("中止／"))) << base::SjisToUtf8(d.attemptsText);
-  // Stopping lets the attempt under way through to the document.
-  EXPECT_EQ(1, CountLines(play::GridTopBorder()));
-}
-
 // The clue window corrected at the start of a repeat run shows as corrected
 // while the run goes on, not only after it.
 TEST_F(PuzzleCommandsTest, CorrectedClueWindowShowsDuringTheRun) {
-  format.format.puzzle.techniques.conditionsPanelShown = true;
-  format.format.puzzle.targetGivens = 20;
+  SetRepeatRun(3);
   format.format.puzzle.lowerGivens = 32; // above the target: becomes the target
   format.format.puzzle.upperGivens = 24;
-  Commands().SeedRandom(3);
-  host.tick = 10;
   int lowerSeen = 0;
   host.onEvents = [&] {
     lowerSeen = format.format.puzzle.lowerGivens;
@@ -296,11 +214,7 @@ TEST_F(PuzzleCommandsTest, CorrectedClueWindowShowsDuringTheRun) {
 }
 
 TEST_F(PuzzleCommandsTest, EscapeTypedDuringARunStopsItAndNoCommandStartsASecondOne) {
-  format.format.puzzle.techniques.conditionsPanelShown = true;
-  format.format.puzzle.targetGivens = 20;
-  format.format.puzzle.lowerGivens = format.format.puzzle.upperGivens = 20;
-  Commands().SeedRandom(5);
-  host.tick = 10;
+  SetRepeatRun(5);
   host.onEvents = [&] {
     Commands().Answer(AnswerCommand::LevelSDK); // disabled while a run is active
     if (host.processEventsCalls > 10) {
@@ -322,15 +236,12 @@ TEST_F(PuzzleCommandsTest, EscapeTypedDuringARunStopsItAndNoCommandStartsASecond
 // An error in the middle of a run ends it like a stop: the error's text is
 // shown, the stop button is gone and the next run starts normally.
 TEST_F(PuzzleCommandsTest, AGeneratorRunEndedByAnErrorLeavesTheCommandsFree) {
-  format.format.puzzle.techniques.conditionsPanelShown = true;
-  format.format.puzzle.targetGivens = 20; // never reached: the run repeats
-  format.format.puzzle.lowerGivens = format.format.puzzle.upperGivens = 20;
   bool failing = true;
   hooks.relayout = [&] {
     if (failing)
       throw std::runtime_error("no layout");
   };
-  Commands().SeedRandom(3);
+  SetRepeatRun(3);
   Commands().Generate();
   EXPECT_EQ("no layout|", Messages());
   const PuzzleDisplay d = Commands().Display();
@@ -364,15 +275,6 @@ TEST_F(PuzzleCommandsTest, AStepSolveEndedByAnErrorLeavesNoStepsBehind) {
   Commands().Answer(AnswerCommand::AnswerS);
   EXPECT_EQ(1, waits);
   EXPECT_EQ(2, CountLines(play::GridTopBorder())) << "the answer is written";
-}
-
-TEST_F(PuzzleCommandsTest, ImportWritesTheBlockOfPastedText) {
-  host.answers = {Answer::Ok};
-  Commands().Import(std::string(kEasy));
-  EXPECT_EQ(1, CountLines(play::GridTopBorder()));
-  EXPECT_EQ(1, CountLines(play::ClueLine("28")));
-  ASSERT_TRUE(Commands().Convert(play::ConversionForm::OneLine).has_value());
-  EXPECT_EQ(std::string(kEasy), *Commands().Convert(play::ConversionForm::OneLine));
 }
 
 TEST_F(PuzzleCommandsTest, ClosingTheConditionsPanelClosesTheExtraPanelAndAutoRecord) {

@@ -94,12 +94,9 @@ TEST_F(SessionTest, PlainStartHasAnEmptyUntitledDocumentAndSaysNothing) {
   session.FirstShow();
   EXPECT_EQ(0, memo.LineCount());
   EXPECT_EQ("ZENPA", session.Doc().Caption());
-  EXPECT_EQ(editor::kDefaultDocName, session.Doc().FileName());
-  EXPECT_EQ(editor::kDefaultFormatName, session.Format().fileName);
   EXPECT_TRUE(host.messages.empty());
   EXPECT_TRUE(view.notices.empty());
   EXPECT_EQ(1, view.hidden);
-  EXPECT_TRUE(session.ShownOnce());
   EXPECT_FALSE(session.Menus().enlargedView);
 }
 
@@ -155,31 +152,25 @@ TEST_F(SessionTest, DocumentThatVanishedBeforeShowingIsReported) {
   EXPECT_EQ(Sj("ファイル gone.txt が見つかりません。"), host.messages[0].text);
 }
 
+// The tools, initial settings and sounds are optional files of the program
+// directory; without them their menu items are off and game sounds silent.
 TEST_F(SessionTest, OptionalFilesEnableTheirMenuItems) {
   session.Start({});
   EXPECT_FALSE(session.Menus().backEnabled);
   EXPECT_FALSE(session.Menus().timerEnabled);
   EXPECT_FALSE(session.Menus().grdvEnabled);
+  EXPECT_FALSE(session.Menus().soundsEnabled);
+  EXPECT_FALSE(session.Format().format.puzzle.gameSound);
+  EXPECT_FALSE(session.Format().format.drill.gameSound);
+  EXPECT_EQ("", session.SoundPi());
 
-  for (const char *name : {"zenpa.ini", "ZTimer.exe", "GRDV.COM"})
+  for (const char *name : {"zenpa.ini", "ZTimer.exe", "GRDV.COM", "pp.wav"})
     program.Write(name, "");
   Session other{memo, host, printer, fonts, program.Dir()};
   other.Start({});
   EXPECT_TRUE(other.Menus().backEnabled);
   EXPECT_TRUE(other.Menus().timerEnabled);
   EXPECT_TRUE(other.Menus().grdvEnabled);
-}
-
-TEST_F(SessionTest, GameSoundsAreSwitchedOffOnlyWhenNoSoundFileExists) {
-  session.Start({});
-  EXPECT_FALSE(session.Menus().soundsEnabled);
-  EXPECT_FALSE(session.Format().format.puzzle.gameSound);
-  EXPECT_FALSE(session.Format().format.drill.gameSound);
-  EXPECT_EQ("", session.SoundPi());
-
-  program.Write("pp.wav", "");
-  Session other{memo, host, printer, fonts, program.Dir()};
-  other.Start({});
   EXPECT_TRUE(other.Menus().soundsEnabled);
   EXPECT_TRUE(other.Format().format.drill.gameSound);
   EXPECT_EQ(program.Path("pp.wav"), other.SoundPp());
@@ -398,18 +389,6 @@ TEST_F(SessionTest, DroppedDocumentAsksBeforeReplacingUnsavedText) {
   EXPECT_EQ("c.txt", session.Doc().FileName());
 }
 
-TEST_F(SessionTest, DroppedPuzzleFileGoesToThePuzzleReader) {
-  std::vector<std::string> read;
-  session.puzzleFileReader = [&](const std::string &path) { read.push_back(path); };
-  session.Start({});
-  memo.SetLines({"old"});
-  const std::string puzzle = program.Write("work/p.nbp", "");
-  session.DropFiles({puzzle});
-  EXPECT_EQ(std::vector<std::string>{puzzle}, read);
-  EXPECT_EQ(0, memo.LineCount());
-  EXPECT_EQ(puzzle, session.PuzzleFileName());
-}
-
 TEST_F(SessionTest, PuzzleFileOnTheCommandLineIsReadWithTheNotice) {
   std::vector<std::string> read;
   session.puzzleFileReader = [&](const std::string &path) {
@@ -468,6 +447,7 @@ TEST_F(SessionTest, DroppedPuzzleFileIsReadIntoPuzzleBlocks) {
   EXPECT_EQ(lines.end(), std::find(lines.begin(), lines.end(), "old text"));
   EXPECT_EQ(1, std::count(lines.begin(), lines.end(), play::GridTopBorder()));
   EXPECT_EQ(base::ChangeFileExt(path, ".txt"), session.Doc().FileName());
+  EXPECT_EQ(path, session.PuzzleFileName());
   EXPECT_FALSE(memo.Modified());
 }
 

@@ -2,40 +2,22 @@
 // with poppler's pdfinfo (pages, page size) and pdftotext (the text).
 #include "base/file_io.h"
 #include "base/sjis.h"
+#include "cli/support/cli_run.h"
 
 #include <gtest/gtest.h>
-
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <regex>
 #include <string>
 #include <vector>
 
 namespace {
 
-namespace fs = std::filesystem;
 using zenpa::base::Sj;
-
-struct Result {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
-
-Result Shell(const std::string &command, const fs::path &dir) {
-  const std::string out = (dir / "stdout").string(), err = (dir / "stderr").string();
-  const int status = std::system((command + " >" + out + " 2>" + err).c_str());
-  Result r;
-  r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  zenpa::base::ReadFileBytes(out, r.out);
-  zenpa::base::ReadFileBytes(err, r.err);
-  return r;
-}
+using zenpa::testing::CliDir;
+using zenpa::testing::CliRun;
 
 // A puzzle-like page: a title, a box-drawing grid and a how-to-play line.
 std::vector<std::string> PuzzlePage(int n) {
@@ -50,54 +32,37 @@ std::vector<std::string> PuzzlePage(int n) {
 
 class PrintCliTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("zenpa_print_cli_" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   // Three pages, separated by page-break lines.
   std::string WriteDocument(const std::string &name = "doc.txt") {
     std::vector<std::string> lines;
     for (int page = 1; page <= 3; ++page) {
       const auto block = PuzzlePage(page);
       lines.insert(lines.end(), block.begin(), block.end());
-      if (page < 3) {
+      if (page < 3)
         lines.push_back("\f");
-      }
     }
     return Write(name, lines);
   }
   std::string Write(const std::string &name, const std::vector<std::string> &lines) {
-    const std::string path = (dir_ / name).string();
-    EXPECT_TRUE(zenpa::base::WriteLines(path, lines).ok);
-    return path;
+    EXPECT_TRUE(zenpa::base::WriteLines(dir_.Path(name), lines).ok);
+    return dir_.Path(name);
   }
-  Result Print(const std::string &args) {
-    return Shell(std::string(ZENPA_BINARY) + " print " + args, dir_);
-  }
-  std::string Pdf() const { return (dir_ / "out.pdf").string(); }
+  CliRun Print(const std::string &args) { return dir_.Run("print " + args); }
+  std::string Pdf() const { return dir_.Path("out.pdf"); }
   std::string PdfInfo(const std::string &field) {
-    const Result r = Shell("pdfinfo " + Pdf(), dir_);
-    const std::smatch m = Match(r.out, field + ":\\s*([^\\n]*)");
+    const CliRun r = dir_.Command("pdfinfo", Pdf());
+    std::smatch m;
+    std::regex_search(r.out, m, std::regex(field + ":\\s*([^\\n]*)"));
     return m.size() > 1 ? m[1].str() : "";
   }
   int Pages() { return std::atoi(PdfInfo("Pages").c_str()); }
-  std::string Text() { return Shell("pdftotext -enc UTF-8 " + Pdf() + " -", dir_).out; }
+  std::string Text() { return dir_.Command("pdftotext", "-enc UTF-8 " + Pdf() + " -").out; }
 
-  static std::smatch Match(const std::string &text, const std::string &pattern) {
-    static std::string keep;
-    keep = text;
-    std::smatch m;
-    std::regex_search(keep, m, std::regex(pattern));
-    return m;
-  }
-
-  fs::path dir_;
+  CliDir dir_;
 };
 
 TEST_F(PrintCliTest, JapaneseDocumentWithGridBecomesExtractablePdf) {
-  const Result r = Print(WriteDocument() + " --pdf " + Pdf());
+  const CliRun r = Print(WriteDocument() + " --pdf " + Pdf());
   ASSERT_EQ(0, r.exitCode) << r.err;
   EXPECT_EQ(3, Pages());
   EXPECT_EQ(0u, PdfInfo("Page size").find("595 x 842")) << PdfInfo("Page size"); // A4
@@ -109,9 +74,9 @@ TEST_F(PrintCliTest, JapaneseDocumentWithGridBecomesExtractablePdf) {
 
 // The longest run of dark pixels down any one column of page 1, rendered
 // at 150 dpi in grey.
-int LongestVerticalRun(const std::string &pdf, const fs::path &dir) {
-  const std::string stem = (dir / "page").string();
-  Shell("pdftoppm -r 150 -gray -f 1 -l 1 " + pdf + " " + stem, dir);
+int LongestVerticalRun(const std::string &pdf, const CliDir &dir) {
+  const std::string stem = dir.Path("page");
+  dir.Command("pdftoppm", "-r 150 -gray -f 1 -l 1 " + pdf + " " + stem);
   std::string pgm;
   zenpa::base::ReadFileBytes(stem + "-1.pgm", pgm);
   int w = 0, h = 0, depth = 0, used = 0;
@@ -153,7 +118,7 @@ TEST_F(PrintCliTest, PageRangesPassesAndCopies) {
                {"--odd", 2},       {"--even", 1},    {"--copies 2 --pages 1-2", 4},
                {"--pages 2-9", 2}};
   for (const auto &c : cases) {
-    const Result r = Print(doc + " --pdf " + Pdf() + " " + c.options);
+    const CliRun r = Print(doc + " --pdf " + Pdf() + " " + c.options);
     ASSERT_EQ(0, r.exitCode) << c.options << ": " << r.err;
     EXPECT_EQ(c.pages, Pages()) << c.options;
   }
@@ -181,21 +146,21 @@ TEST_F(PrintCliTest, CompanionFormatFileIsApplied) {
 
 TEST_F(PrintCliTest, ErrorsExitNonZeroWithAMessage) {
   const std::string doc = WriteDocument();
-  const Result range = Print(doc + " --pdf " + Pdf() + " --pages 5-6");
+  const CliRun range = Print(doc + " --pdf " + Pdf() + " --pages 5-6");
   EXPECT_EQ(1, range.exitCode);
   EXPECT_NE(std::string::npos, range.err.find("印刷頁エラー")) << range.err;
-  EXPECT_FALSE(fs::exists(Pdf()));
+  EXPECT_FALSE(dir_.Exists("out.pdf"));
 
-  const Result missing = Print((dir_ / "none.txt").string() + " --pdf " + Pdf());
+  const CliRun missing = Print(dir_.Path("none.txt") + " --pdf " + Pdf());
   EXPECT_EQ(1, missing.exitCode);
   EXPECT_NE(std::string::npos, missing.err.find("cannot read")) << missing.err;
 
-  const Result format = Print(doc + " --format " + (dir_ / "none.zpf").string());
+  const CliRun format = Print(doc + " --format " + dir_.Path("none.zpf"));
   EXPECT_EQ(1, format.exitCode);
   EXPECT_NE(std::string::npos, format.err.find("format file")) << format.err;
 
   for (const std::string bad : {"--pages x", "--pages 3-1", "--copies 0", "--pdf", ""}) {
-    const Result r = Print(bad.empty() ? "" : doc + " " + bad);
+    const CliRun r = Print(bad.empty() ? "" : doc + " " + bad);
     EXPECT_EQ(2, r.exitCode) << bad;
     EXPECT_NE(std::string::npos, r.err.find("Usage")) << bad;
   }
@@ -209,7 +174,7 @@ TEST_F(PrintCliTest, EmptyAndHugeDocuments) {
   // Lines of 10,000 bytes are clipped at the paper edge.
   std::vector<std::string> wide(100, std::string(10000, 'x'));
   wide.insert(wide.begin(), Sj("最初の行"));
-  const Result r = Print(Write("wide.txt", wide) + " --pdf " + Pdf() + " --pages 2-3");
+  const CliRun r = Print(Write("wide.txt", wide) + " --pdf " + Pdf() + " --pages 2-3");
   ASSERT_EQ(0, r.exitCode) << r.err;
   EXPECT_EQ(1, Pages()); // 101 lines at 65 a page
   EXPECT_EQ(std::string::npos, Text().find("最初の行"));

@@ -35,7 +35,7 @@ public:
     return Command(program, args + " " + Write(name, input));
   }
 
-private:
+  // Runs "PROGRAM ARGS", any program on the path.
   CliRun Command(const std::string &program, const std::string &args) const {
     const std::string command = program + " " + args + " >" + Path("out") + " 2>" + Path("err");
     const int status = std::system(command.c_str());

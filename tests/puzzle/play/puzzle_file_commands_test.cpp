@@ -85,34 +85,6 @@ TEST(LoadCommand, AppendingKeepsTextNameAndModifiedState) {
   EXPECT_TRUE(d.memo.Modified());
 }
 
-TEST(LoadCommand, EscapeStopsThisAndLaterFiles) {
-  Desk d;
-  const std::string a = d.File("a.nbp", Twice(kRows));
-  const std::string b = d.File("b.nbp", kRows);
-  Lines checked;
-  d.ctx.levelCheck = [&](const ReadGrid &grid, const std::string &path) {
-    EXPECT_EQ(30, grid.givenCount);
-    checked.push_back(path);
-    return zenpa::puzzle::kKeyEscape;
-  };
-  const PuzzleLoadResult r = LoadPuzzleFiles(d.ctx, {a, b}, false);
-  EXPECT_EQ((Lines{a}), checked);
-  EXPECT_TRUE(r.stopped);
-  EXPECT_EQ(d.dir.Path("a.txt"), r.documentName);
-  EXPECT_EQ(22, d.memo.LineCount()); // the stopped puzzle's block is complete
-
-  Desk go;
-  checked.clear();
-  go.ctx.levelCheck = [&](const ReadGrid &, const std::string &path) {
-    checked.push_back(path);
-    return zenpa::puzzle::kKeyEnter;
-  };
-  EXPECT_EQ(
-      2, LoadPuzzleFiles(go.ctx, {go.File("a.nbp", Twice(kRows)), go.File("b.nbp", kRows)}, false)
-             .filesRead);
-  EXPECT_EQ((Lines{go.dir.Path("a.nbp"), go.dir.Path("a.nbp"), go.dir.Path("b.nbp")}), checked);
-}
-
 TEST(SaveCommand, NamesTheDocumentOrReportsTheFailure) {
   Desk d;
   d.writer.WritePuzzleBlock(GridDigits{5});

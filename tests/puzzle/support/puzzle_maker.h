@@ -17,17 +17,6 @@ namespace zenpa::testing {
 
 using Digits = std::array<int, 81>;
 
-// Number of set bits of a 9-bit mask, by table (no popcount instruction needed).
-inline int BitCount(unsigned m) {
-  static constexpr auto kCounts = [] {
-    std::array<std::uint8_t, 512> counts{};
-    for (int i = 1; i < 512; ++i)
-      counts[i] = static_cast<std::uint8_t>(counts[i >> 1] + (i & 1));
-    return counts;
-  }();
-  return kCounts[m & 0x1FFu];
-}
-
 class BruteForce {
 public:
   // Number of answers of the puzzle, counting no further than limit. The
@@ -82,7 +71,7 @@ private:
     for (int i = 0; i < 81; ++i) {
       if (cells_[i] != 0)
         continue;
-      const int n = BitCount(Free(i));
+      const int n = std::popcount(Free(i));
       if (n < bestCount) {
         best = i;
         bestCount = n;

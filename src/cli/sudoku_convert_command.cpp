@@ -3,8 +3,8 @@
 #include "base/file_io.h"
 #include "base/paths.h"
 #include "base/sjis.h"
+#include "cli/stderr_host.h"
 #include "cli/sudoku_batch.h"
-#include "platform/scripted_host.h"
 #include "platform/text_memo.h"
 #include "puzzle/play/conversion.h"
 #include "puzzle/play/puzzle_file_reader.h"
@@ -170,15 +170,13 @@ int Convert(const ConvertOptions &options, const std::string &text) {
 
 int Import(const ConvertOptions &options, const std::string &text) {
   platform::TextMemo memo;
-  platform::ScriptedHost host;
+  StderrHost host("zenpa sudoku: ");
   const settings::PrintFormat format;
   play::PuzzleBlockWriter writer(memo, format);
   play::ImportContext ctx{memo, host, writer, false, format.insertionPlace};
   play::ImportGrid(ctx, text);
   Write(options, base::JoinLines(memo.Lines()));
-  for (const platform::ShownMessage &m : host.messages)
-    Complain(m.text);
-  return host.messages.empty() ? 0 : 1;
+  return host.MessagesShown() == 0 ? 0 : 1;
 }
 
 } // namespace

@@ -1,17 +1,11 @@
 #include "puzzle/play/puzzle_file_level_check.h"
 
-#include "base/file_io.h"
 #include "platform/scripted_host.h"
 #include "platform/text_memo.h"
 #include "puzzle/engine/engine.h"
-#include "puzzle/play/event_wait.h"
-#include "puzzle/play/puzzle_file_commands.h"
 #include "puzzle/play/support/puzzle_file_desk.h"
-#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
-
-#include <chrono>
 
 using zenpa::editor::InsertionPlace;
 using zenpa::platform::TextMemo;
@@ -22,22 +16,14 @@ namespace {
 
 const std::vector<std::string> &kEasy = zenpa::testing::kSampleRows;
 
-// A host whose window stores a key after a number of event rounds, and
-// notes the caption it shows while the level panel is up and when each
-// round ran.
+// A host whose window stores a key after a number of event rounds.
 class KeyHost : public zenpa::platform::ScriptedHost {
 public:
   puzzle::Engine *engine = nullptr;
-  const LevelCheckDisplay *display = nullptr;
   std::vector<int> keys; // one per pause
-  std::vector<std::string> captions;
   int roundsPerKey = 3;
-  std::vector<std::chrono::steady_clock::time_point> rounds;
   void ProcessEvents() override {
     ScriptedHost::ProcessEvents();
-    rounds.push_back(std::chrono::steady_clock::now());
-    if (display->panelVisible && (captions.empty() || captions.back() != display->caption))
-      captions.push_back(display->caption);
     if (processEventsCalls % roundsPerKey == 0 && !keys.empty()) {
       engine->StepKey = keys.front();
       keys.erase(keys.begin());
@@ -55,10 +41,7 @@ struct Desk {
   AnswerContext answer{memo, host, engine, writer, state};
   LevelCheckDisplay display;
   PuzzleReadContext read{memo, host, writer, GradingLevelCheck(answer, display)};
-  Desk() {
-    host.engine = &engine;
-    host.display = &display;
-  }
+  Desk() { host.engine = &engine; }
 };
 
 PuzzleFileContent Grids(int count) {
@@ -81,9 +64,6 @@ TEST(LevelCheckReading, PausesAfterEveryPuzzleUntilEnter) {
   EXPECT_FALSE(d.display.panelVisible);
   EXPECT_EQ(2 * 22, d.memo.LineCount()); // no answers written
   EXPECT_TRUE(d.host.messages.empty());
-  // The pauses rest between their rounds: six rounds in the first, three in
-  // the second, so seven rests at least.
-  EXPECT_LE(7 * kEventWaitRest, d.host.rounds.back() - d.host.rounds.front());
 }
 
 TEST(LevelCheckReading, EscapeOrStopEndsTheReading) {
@@ -96,16 +76,4 @@ TEST(LevelCheckReading, EscapeOrStopEndsTheReading) {
   s.host.keys = {};
   s.state.StopRequest = true;
   EXPECT_FALSE(WriteReadGrids(s.read, Grids(1), "q.nbp"));
-}
-
-TEST(LevelCheckReading, CaptionNamesEachFileOfTheLoad) {
-  zenpa::testing::TempDir dir;
-  ASSERT_TRUE(zenpa::base::WriteLines(dir.Path("one.nbp"), kEasy).ok);
-  ASSERT_TRUE(zenpa::base::WriteLines(dir.Path("two.nbp"), kEasy).ok);
-  Desk d;
-  d.host.keys = {puzzle::kKeyEnter, puzzle::kKeyEnter};
-  const PuzzleLoadResult r =
-      LoadPuzzleFiles(d.read, {dir.Path("one.nbp"), dir.Path("two.nbp")}, false);
-  EXPECT_EQ(2, r.filesRead);
-  EXPECT_EQ((std::vector<std::string>{"ZENPA - one.nbp", "ZENPA - two.nbp"}), d.host.captions);
 }

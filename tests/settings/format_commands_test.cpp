@@ -89,10 +89,13 @@ TEST(FormatCommands, OpenFormatAdoptsTheChosenFile) {
 TEST(FormatCommands, StoppedLoadLeavesTheFormatModified) {
   Fixture t;
   WriteBytes(t.dir.File("bad.zpf"), Sj("※書式\r\n55,頁行数\r\nx,頁行数\r\n"));
-  EXPECT_EQ(LoadOutcome::Stopped,
-            LoadFormat(t.state, t.dir.File("bad.zpf"), t.load, t.host).outcome);
+  const LoadResult r = LoadFormat(t.state, t.dir.File("bad.zpf"), t.load, t.host);
+  EXPECT_EQ(LoadOutcome::Stopped, r.outcome);
   EXPECT_EQ(55, t.state.format.linesPerPage);
   EXPECT_TRUE(t.state.modified);
+  ASSERT_EQ(1u, t.host.messages.size());
+  EXPECT_EQ(r.message, t.host.messages[0].text);
+  EXPECT_NE(std::string::npos, r.message.find(t.dir.File("bad.zpf")));
 }
 
 TEST(FormatCommands, SaveFormatAsOffersTheDocumentName) {

@@ -46,7 +46,10 @@ TEST(FormatCommands, SaveInitialSettingsAsksFirst) {
   EXPECT_EQ(Sj("zenpa - 初期設定保存"), t.host.messages[0].caption);
 
   EXPECT_TRUE(SaveInitialSettings(t.state, t.save, t.host));
-  EXPECT_TRUE(base::FileExists(t.dir.File("zenpa.ini")));
+  std::string bytes;
+  ASSERT_TRUE(base::ReadFileBytes(t.dir.File("zenpa.ini"), bytes).ok);
+  EXPECT_EQ(0u, bytes.rfind(Sj("※初期設定ファイル"), 0));
+  EXPECT_EQ("\r\n", bytes.substr(bytes.size() - 2));
   EXPECT_TRUE(t.state.modified) << "the document's format is still unsaved";
 }
 

@@ -29,22 +29,6 @@ std::string ReadBytes(const std::string &path) {
   return bytes;
 }
 
-TEST(FormatFiles, SaveAndLoadThroughTheDisk) {
-  testing::TempDir dir;
-  const std::string path = dir.File("doc.zpf");
-  const PrintFormat changed = testing::EveryFieldChanged(); // every menu shown
-  platform::ScriptedHost host;
-  ASSERT_TRUE(Savezpf(path, changed, SaveContext{}, host));
-  const std::string bytes = ReadBytes(path);
-  EXPECT_EQ("\r\n", bytes.substr(bytes.size() - 2));
-  EXPECT_FALSE(std::filesystem::exists(path + ".zenpa-tmp"));
-
-  PrintFormat f;
-  const LoadResult r = Loadzpf(path, f, LoadContext{}, host);
-  EXPECT_EQ(LoadOutcome::Loaded, r.outcome);
-  EXPECT_EQ(changed, f);
-}
-
 TEST(FormatFiles, MissingPuzzleFormatFallsBackToTheProgramDirectory) {
   testing::TempDir programDir;
   testing::TempDir elsewhere;

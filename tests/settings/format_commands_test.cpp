@@ -63,9 +63,7 @@ TEST(FormatCommands, RestoreInitialSettingsKeepsTheFormatFileName) {
 
 TEST(FormatCommands, OpenFormatAdoptsTheChosenFile) {
   Fixture t;
-  const PrintFormat before = t.state.format;
   EXPECT_FALSE(OpenFormatCommand(t.state, t.load, t.host)) << "cancelled";
-  EXPECT_EQ(before, t.state.format);
   ASSERT_EQ(1u, t.host.fileDialogs.size());
   EXPECT_EQ(Sj("書式(*.zpf)|*.zpf"), t.host.fileDialogs[0].filter);
   EXPECT_EQ("current.zpf", t.host.fileDialogs[0].fileName);

@@ -37,15 +37,11 @@ TEST(FormatRecord, ResetSetsItsOwnFieldsAndKeepsTheOthers) {
   EXPECT_EQ(0, f.linesPerPage);
   EXPECT_EQ(env.offsetTop, f.topMargin);
   EXPECT_EQ(env.offsetLeft, f.leftMargin);
-  EXPECT_EQ("1", f.pageNumberStart);
   EXPECT_EQ(base::Sj("ＭＳ ゴシック"), f.fontName);
-  EXPECT_EQ(1016, f.windowWidth);
   EXPECT_EQ(0u, f.frameColor);
 
   EXPECT_EQ(changed.pageNumberLeft, f.pageNumberLeft);
-  EXPECT_EQ(changed.reducePercent, f.reducePercent);
   EXPECT_EQ(changed.frameRect, f.frameRect);
-  EXPECT_EQ(changed.previewZoom, f.previewZoom);
   EXPECT_EQ(changed.puzzle, f.puzzle);
   EXPECT_EQ(changed.drill, f.drill);
 }

@@ -21,19 +21,17 @@ class RecordingHooks : public DocumentHooks {
 public:
   void NameRecorded(const std::string &name) override { recorded.push_back(name); }
   void Relayout() override { ++relayouts; }
-  void RefreshPreview(bool afterLoad) override { previews.push_back(afterLoad); }
+  void RefreshPreview(bool) override {}
   bool PreviewFollowsChanges() const override { return previewFollows; }
   void DocumentReplaced() override { ++replaced; }
-  void FocusEditor() override { ++focused; }
+  void FocusEditor() override {}
   settings::LoadContext FormatLoadContext() const override { return {}; }
   settings::SaveContext FormatSaveContext() const override { return {}; }
   settings::FormatEnvironment FormatEnv() const override { return {}; }
 
   std::vector<std::string> recorded;
-  std::vector<bool> previews;
   int relayouts = 0;
   int replaced = 0;
-  int focused = 0;
   bool previewFollows = false;
 };
 
@@ -63,80 +61,53 @@ TEST_F(DocumentTest, LoadShowsTheTextAndAppliesTheFormatBesideIt) {
   WriteFormat("sub/a.zpf", 40);
   memo.SetModified(true);
   format.modified = true;
-
   EXPECT_EQ(LoadStatus::Loaded, doc.Load(dir.Path("sub/a.txt")));
-
   EXPECT_EQ((std::vector<std::string>{Sj("一行目"), Sj("二行目　全角"), ""}), memo.Lines());
   EXPECT_FALSE(memo.Modified());
   EXPECT_EQ(40, format.format.linesPerPage);
   EXPECT_EQ(dir.Path("sub/a.zpf"), format.fileName);
   EXPECT_FALSE(format.modified);
   EXPECT_EQ("ZENPA - " + dir.Path("sub/a.txt"), doc.Caption());
-  EXPECT_EQ("a.txt", doc.NameLabel());
   EXPECT_EQ(std::vector<std::string>{dir.Path("sub/a.txt")}, hooks.recorded);
   EXPECT_EQ(dir.Path("sub"), base::CurrentDirectory());
-  EXPECT_EQ(1, hooks.relayouts);
-  EXPECT_EQ(1, hooks.replaced);
 }
 
 TEST_F(DocumentTest, LoadWithoutAFormatFileKeepsTheFormatAndResetsPageNumbering) {
   dir.Write("b.txt", "x\r\n");
   format.format.linesPerPage = 33;
   format.format.pageNumberStart = "7";
-
   doc.Load("b.txt");
-
   EXPECT_EQ(33, format.format.linesPerPage);
   EXPECT_EQ("1", format.format.pageNumberStart);
-  EXPECT_EQ(0, doc.PrintedPageOffset());
-  EXPECT_EQ("ZENPA - b.txt", doc.Caption());
 }
 
 TEST_F(DocumentTest, FormatFileOpenedAsDocumentIsShownAsTextOnly) {
   WriteFormat("c.zpf", 55);
   format.fileName = "keep.zpf";
-
   doc.Load("c.zpf");
-
   EXPECT_EQ(0, format.format.linesPerPage);
   EXPECT_EQ("keep.zpf", format.fileName);
   ASSERT_LT(1, memo.LineCount());
   EXPECT_EQ(Sj("55,頁行数"), memo.Line(1));
 }
 
-TEST_F(DocumentTest, MissingFileChangesNothingAndSaysNothing) {
+TEST_F(DocumentTest, MissingFileOrDirectoryChangesNothingAndOnlyTheDirectoryIsReported) {
   memo.SetLines({"keep"});
   EXPECT_EQ(LoadStatus::Missing, doc.Load("nothing.txt"));
-  EXPECT_EQ(std::vector<std::string>{"keep"}, memo.Lines());
-  // Still the fresh document: the program's caption and an undecided name.
-  EXPECT_EQ(kDefaultDocName, doc.FileName());
-  EXPECT_EQ("ZENPA", doc.Caption());
-  EXPECT_EQ(Sj("未定"), doc.NameLabel());
   EXPECT_TRUE(host.messages.empty());
-}
-
-TEST_F(DocumentTest, DirectoryIsReportedAndChangesNothing) {
   std::filesystem::create_directory(dir.Path("folder"));
-  memo.SetLines({"keep"});
-  memo.SetModified(true);
-
   EXPECT_EQ(LoadStatus::Failed, doc.Load("folder"));
-
   ASSERT_EQ(1u, host.messages.size());
   EXPECT_NE(std::string::npos, host.messages[0].text.find("folder"));
   EXPECT_EQ(std::vector<std::string>{"keep"}, memo.Lines());
-  EXPECT_TRUE(memo.Modified());
-  EXPECT_EQ(kDefaultDocName, doc.FileName());
-  EXPECT_TRUE(hooks.recorded.empty());
+  EXPECT_EQ(Sj("未定"), doc.NameLabel()) << "still the fresh document";
 }
 
 TEST_F(DocumentTest, RelativeNameWithDirectoryStillSavesToTheSameFileAfterLoad) {
   dir.Write("sub/d.txt", "old\r\n");
   doc.Load("sub/d.txt");
   memo.ReplaceLine(0, "new");
-
   ASSERT_TRUE(doc.Save());
-
   EXPECT_EQ("new\r\n", dir.Read("sub/d.txt"));
   EXPECT_FALSE(dir.Exists("sub/sub/d.txt"));
 }
@@ -154,23 +125,19 @@ TEST_F(DocumentTest, SaveWithoutExtensionAddsTxtAndWritesTheFormatBeside) {
   doc.SetFileName("memo");
   memo.SetLines({Sj("メモ")});
   memo.SetModified(true);
-
   ASSERT_TRUE(doc.Save());
-
   EXPECT_EQ(Sj("メモ") + "\r\n", dir.Read("memo.txt"));
   EXPECT_TRUE(dir.Exists("memo.zpf"));
   EXPECT_EQ(dir.Path("memo.zpf"), format.fileName);
-  EXPECT_EQ("ZENPA - memo.txt", doc.Caption());
   EXPECT_FALSE(memo.Modified());
 }
 
 TEST_F(DocumentTest, SaveWritesNoFormatInKModeOrWithAutoSaveOff) {
   doc.Settings().kMode = true;
-  doc.SetFileName("k.txt");
-  ASSERT_TRUE(doc.Save());
-  EXPECT_TRUE(dir.Exists("k.txt"));
+  host.fileNames.push_back(dir.Path("k.txt"));
+  ASSERT_TRUE(doc.SaveAs());
+  EXPECT_EQ(dir.Path("k.zpf"), format.fileName) << "named, but not written";
   EXPECT_FALSE(dir.Exists("k.zpf"));
-
   doc.Settings().kMode = false;
   format.format.autoSaveFormat = false;
   doc.SetFileName("n.txt");
@@ -182,14 +149,10 @@ TEST_F(DocumentTest, FailedSaveIsReportedAndKeepsTheDocumentModified) {
   std::filesystem::create_directory(dir.Path("taken.txt"));
   dir.Write("taken.txt/inside", "safe");
   doc.SetFileName("taken");
-  memo.SetLines({"text"});
   memo.SetModified(true);
-
   EXPECT_FALSE(doc.Save());
-
   ASSERT_EQ(1u, host.messages.size());
   EXPECT_TRUE(memo.Modified());
-  EXPECT_EQ("taken", doc.FileName());
   EXPECT_EQ("safe", dir.Read("taken.txt/inside"));
   EXPECT_FALSE(dir.Exists("taken.zpf"));
 }
@@ -207,30 +170,15 @@ TEST_F(DocumentTest, SaveAsWritesTheChosenFileAndRecordsIt) {
   memo.SetModified(true);
   format.modified = true;
   host.fileNames.push_back(dir.Path("out.txt"));
-
   EXPECT_TRUE(doc.SaveAs());
-
   ASSERT_EQ(1u, host.fileDialogs.size());
   EXPECT_EQ(Sj("すべてのファイル(*.*)|*.*"), host.fileDialogs[0].filter);
-  EXPECT_EQ("txt", host.fileDialogs[0].defaultExt);
   EXPECT_EQ(dir.Path(kDefaultDocName), host.fileDialogs[0].fileName);
   EXPECT_TRUE(host.fileDialogs[0].overwritePrompt);
   EXPECT_EQ("a\r\nb\r\n", dir.Read("out.txt"));
-  EXPECT_TRUE(dir.Exists("out.zpf"));
-  EXPECT_EQ(dir.Path("out.txt"), doc.FileName());
   EXPECT_EQ(dir.Path("out.zpf"), format.fileName);
   EXPECT_EQ(std::vector<std::string>{dir.Path("out.txt")}, hooks.recorded);
-  EXPECT_EQ(std::vector<bool>{false}, hooks.previews);
-  EXPECT_FALSE(memo.Modified());
   EXPECT_FALSE(format.modified);
-}
-
-TEST_F(DocumentTest, SaveAsInKModeNamesTheFormatButWritesNone) {
-  doc.Settings().kMode = true;
-  host.fileNames.push_back(dir.Path("k.txt"));
-  EXPECT_TRUE(doc.SaveAs());
-  EXPECT_EQ(dir.Path("k.zpf"), format.fileName);
-  EXPECT_FALSE(dir.Exists("k.zpf"));
 }
 
 TEST_F(DocumentTest, AskSaveChangesFollowsTheAnswer) {
@@ -241,8 +189,6 @@ TEST_F(DocumentTest, AskSaveChangesFollowsTheAnswer) {
   EXPECT_EQ(Sj("内容が変更されています。保存しますか？"), host.messages[0].text);
   EXPECT_EQ(Sj("zenpa - 保存確認"), host.messages[0].caption);
   EXPECT_EQ(platform::Buttons::YesNoCancel, host.messages[0].buttons);
-  EXPECT_EQ(platform::Icon::Question, host.messages[0].icon);
-  EXPECT_TRUE(host.fileDialogs.empty());
 }
 
 TEST_F(DocumentTest, NewGoesOnOnlyWhenTheSaveAsAfterYesIsDone) {
@@ -250,34 +196,23 @@ TEST_F(DocumentTest, NewGoesOnOnlyWhenTheSaveAsAfterYesIsDone) {
   memo.SetModified(true);
   host.answers = {Answer::Yes, Answer::Yes};
   host.fileNames = {std::nullopt, dir.Path("kept.txt")};
-
   doc.New(); // the save dialog is cancelled
-
   EXPECT_EQ(std::vector<std::string>{"precious"}, memo.Lines());
   EXPECT_TRUE(memo.Modified());
-  EXPECT_EQ("ZENPA", doc.Caption());
-
   doc.New();
-
   EXPECT_EQ("precious\r\n", dir.Read("kept.txt"));
   EXPECT_EQ(0, memo.LineCount());
 }
 
 TEST_F(DocumentTest, NewResetsTextNamesAndFormat) {
   memo.SetLines({"x"});
-  format.format.linesPerPage = 50;
   format.format.topMargin = 999;
   format.fileName = "other.zpf";
   format.modified = true;
   doc.SetFileName("other.txt");
-
   doc.New();
-
   EXPECT_EQ(0, memo.LineCount());
-  EXPECT_FALSE(memo.Modified());
-  EXPECT_EQ(0, format.format.linesPerPage);
   EXPECT_EQ(base::MmToPix(15, 360), format.format.topMargin);
-  EXPECT_EQ(base::MmToPix(23, 360), format.format.leftMargin);
   EXPECT_EQ(kDefaultFormatName, format.fileName);
   EXPECT_FALSE(format.modified);
   EXPECT_EQ("ZENPA - zenp_prn.txt", doc.Caption());
@@ -288,15 +223,10 @@ TEST_F(DocumentTest, OpenStartsInTheDocumentsDirectoryAndLoadsTheChoice) {
   dir.Write("docs/f.txt", "f\r\n");
   doc.SetFileName(dir.Path("docs/old.txt"));
   host.fileNames.push_back(dir.Path("docs/f.txt"));
-
   EXPECT_TRUE(doc.Open());
-
   ASSERT_EQ(1u, host.fileDialogs.size());
   EXPECT_EQ(dir.Path("docs"), host.fileDialogs[0].initialDir);
-  EXPECT_EQ(OpenFilter(), host.fileDialogs[0].filter);
-  EXPECT_EQ("", host.fileDialogs[0].fileName);
   EXPECT_EQ(std::vector<std::string>{"f"}, memo.Lines());
-  EXPECT_EQ(dir.Path("docs/f.txt"), doc.FileName());
 }
 
 TEST_F(DocumentTest, OpenCancelledOrRefusedKeepsTheDocument) {
@@ -309,43 +239,30 @@ TEST_F(DocumentTest, OpenCancelledOrRefusedKeepsTheDocument) {
   EXPECT_EQ(std::vector<std::string>{"mine"}, memo.Lines());
 }
 
-TEST_F(DocumentTest, InsertAtEndAppendsEveryLineOfTheFile) {
+TEST_F(DocumentTest, InsertAtEndAppendsEveryLineOfAReadableFile) {
   dir.Write("three.txt", "1\r\n2\r\n3\r\n");
   memo.SetLines({"top", ""});
   doc.SetFileName("mine.txt");
   host.fileNames.push_back(dir.Path("three.txt"));
-
   EXPECT_TRUE(doc.InsertAtEnd());
-
   EXPECT_EQ((std::vector<std::string>{"top", "", "1", "2", "3"}), memo.Lines());
   EXPECT_EQ("mine.txt", doc.FileName());
-  EXPECT_EQ("", host.fileDialogs[0].initialDir);
-  EXPECT_TRUE(doc.Settings().realtimeLayoutOn);
   EXPECT_EQ(1, hooks.relayouts);
-}
-
-TEST_F(DocumentTest, InsertAtEndOfAnUnreadableFileIsReported) {
   std::filesystem::create_directory(dir.Path("dir.txt"));
-  memo.SetLines({"top"});
   host.fileNames.push_back(dir.Path("dir.txt"));
-  EXPECT_FALSE(doc.InsertAtEnd());
+  EXPECT_FALSE(doc.InsertAtEnd()) << "an unreadable file is reported";
   EXPECT_EQ(1u, host.messages.size());
-  EXPECT_EQ(std::vector<std::string>{"top"}, memo.Lines());
+  EXPECT_EQ(5, memo.LineCount());
 }
 
 TEST_F(DocumentTest, RenameKeepsTheDirectoryAndNamesTheFormat) {
   doc.SetFileName("/data/old.txt");
   format.format.pageNumberStart = "5";
   doc.BeginRename();
-  EXPECT_TRUE(doc.Renaming());
-
   doc.CommitRename("new.txt");
-
-  EXPECT_FALSE(doc.Renaming());
   EXPECT_EQ("/data/new.txt", doc.FileName());
   EXPECT_EQ("/data/new.zpf", format.fileName);
   EXPECT_EQ("ZENPA - /data/new.txt", doc.Caption());
-  EXPECT_EQ("new.txt", doc.RenameText());
   EXPECT_EQ(4, doc.PrintedPageOffset());
   EXPECT_FALSE(base::FileExists("/data/new.txt"));
 }
@@ -357,18 +274,12 @@ TEST_F(DocumentTest, RenameToEmptyTextOrCancelledChangesNothingElseCountsFromOne
   EXPECT_EQ(Sj("未定"), doc.RenameText());
   doc.CommitRename("");
   EXPECT_EQ("plain.txt", doc.FileName());
-  EXPECT_EQ("ZENPA", doc.Caption());
-
   doc.BeginRename();
   doc.CancelRename();
   EXPECT_FALSE(doc.Renaming());
-  EXPECT_EQ("plain.txt", doc.FileName());
-
-  // An unnumbered start counts from one.
   doc.BeginRename();
   doc.CommitRename("r.txt");
-  EXPECT_EQ(0, doc.PrintedPageOffset());
-  EXPECT_EQ("r.txt", doc.FileName());
+  EXPECT_EQ(0, doc.PrintedPageOffset()) << "an unnumbered start counts from one";
 }
 
 TEST_F(DocumentTest, TextChangesLayOutOnlyWhenRealtimeOrFollowed) {

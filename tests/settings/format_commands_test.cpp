@@ -2,12 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <filesystem>
 #include <string>
+#include <unistd.h>
 
-#include "base/file_io.h"
 #include "base/sjis.h"
 #include "platform/scripted_host.h"
+#include "settings/format_file.h"
 #include "settings/support/format_samples.h"
 #include "support/temp_dir.h"
 
@@ -16,10 +17,6 @@ namespace {
 
 using base::Sj;
 using platform::Answer;
-
-void WriteBytes(const std::string &path, const std::string &bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
 
 struct Fixture {
   testing::TempDir dir;
@@ -40,17 +37,15 @@ TEST(FormatCommands, SaveInitialSettingsAsksFirst) {
   Fixture t;
   t.host.answers = {Answer::Cancel, Answer::Ok};
   EXPECT_FALSE(SaveInitialSettings(t.state, t.save, t.host));
-  EXPECT_FALSE(base::FileExists(t.dir.File("zenpa.ini")));
+  EXPECT_FALSE(t.dir.Exists("zenpa.ini"));
   ASSERT_EQ(1u, t.host.messages.size());
   EXPECT_EQ(Sj("現在の設定が次回起動時に適用されます。"), t.host.messages[0].text);
   EXPECT_EQ(Sj("zenpa - 初期設定保存"), t.host.messages[0].caption);
-  EXPECT_EQ(platform::Buttons::OkCancel, t.host.messages[0].buttons);
 
   EXPECT_TRUE(SaveInitialSettings(t.state, t.save, t.host));
-  std::vector<std::string> lines;
-  ASSERT_TRUE(base::ReadLines(t.dir.File("zenpa.ini"), lines).ok);
-  EXPECT_EQ(0u, lines[0].rfind(Sj("※初期設定"), 0));
-  EXPECT_EQ(t.dir.File("current.zpf"), t.state.fileName);
+  const std::string bytes = t.dir.Read("zenpa.ini");
+  EXPECT_EQ(0u, bytes.rfind(Sj("※初期設定ファイル"), 0));
+  EXPECT_EQ("\r\n", bytes.substr(bytes.size() - 2));
   EXPECT_TRUE(t.state.modified) << "the document's format is still unsaved";
 }
 
@@ -60,33 +55,28 @@ TEST(FormatCommands, RestoreInitialSettingsKeepsTheFormatFileName) {
   EXPECT_FALSE(RestoreInitialSettings(t.state, t.load, t.host));
   EXPECT_EQ(before, t.state.format);
 
-  WriteBytes(t.dir.File("zenpa.ini"), Sj("※初期設定\r\n0,太文字\r\n"));
+  t.dir.Write("zenpa.ini", Sj("※初期設定\r\n0,太文字\r\n"));
   EXPECT_TRUE(RestoreInitialSettings(t.state, t.load, t.host));
   EXPECT_FALSE(t.state.format.bold);
   EXPECT_EQ(t.dir.File("current.zpf"), t.state.fileName);
-  EXPECT_FALSE(t.state.modified);
 }
 
 TEST(FormatCommands, OpenFormatAdoptsTheChosenFile) {
   Fixture t;
-  const PrintFormat before = t.state.format;
   EXPECT_FALSE(OpenFormatCommand(t.state, t.load, t.host)) << "cancelled";
-  EXPECT_EQ(before, t.state.format);
   ASSERT_EQ(1u, t.host.fileDialogs.size());
   EXPECT_EQ(Sj("書式(*.zpf)|*.zpf"), t.host.fileDialogs[0].filter);
-  EXPECT_EQ("zpf", t.host.fileDialogs[0].defaultExt);
   EXPECT_EQ("current.zpf", t.host.fileDialogs[0].fileName);
 
   t.host.fileNames = {t.dir.File("gone.zpf"), t.dir.Dir()};
   EXPECT_FALSE(OpenFormatCommand(t.state, t.load, t.host));
-  EXPECT_FALSE(OpenFormatCommand(t.state, t.load, t.host));
-  EXPECT_EQ(before, t.state.format);
+  EXPECT_FALSE(OpenFormatCommand(t.state, t.load, t.host)) << "a directory cannot be read";
   EXPECT_EQ(t.dir.File("current.zpf"), t.state.fileName);
   ASSERT_EQ(2u, t.host.messages.size());
   EXPECT_EQ(Sj("ファイル ") + t.dir.File("gone.zpf") + Sj(" が見つかりません。"),
             t.host.messages[0].text);
 
-  WriteBytes(t.dir.File("other.zpf"), Sj("※書式\r\n55,頁行数\r\n"));
+  t.dir.Write("other.zpf", Sj("※書式\r\n55,頁行数\r\n"));
   t.host.fileNames = {t.dir.File("other.zpf")};
   EXPECT_TRUE(OpenFormatCommand(t.state, t.load, t.host));
   EXPECT_EQ(55, t.state.format.linesPerPage);
@@ -96,11 +86,14 @@ TEST(FormatCommands, OpenFormatAdoptsTheChosenFile) {
 
 TEST(FormatCommands, StoppedLoadLeavesTheFormatModified) {
   Fixture t;
-  WriteBytes(t.dir.File("bad.zpf"), Sj("※書式\r\n55,頁行数\r\nx,頁行数\r\n"));
-  EXPECT_EQ(LoadOutcome::Stopped,
-            LoadFormat(t.state, t.dir.File("bad.zpf"), t.load, t.host).outcome);
+  t.dir.Write("bad.zpf", Sj("※書式\r\n55,頁行数\r\nx,頁行数\r\n"));
+  const LoadResult r = LoadFormat(t.state, t.dir.File("bad.zpf"), t.load, t.host);
+  EXPECT_EQ(LoadOutcome::Stopped, r.outcome);
   EXPECT_EQ(55, t.state.format.linesPerPage);
   EXPECT_TRUE(t.state.modified);
+  ASSERT_EQ(1u, t.host.messages.size());
+  EXPECT_EQ(r.message, t.host.messages[0].text);
+  EXPECT_NE(std::string::npos, r.message.find(t.dir.File("bad.zpf")));
 }
 
 TEST(FormatCommands, SaveFormatAsOffersTheDocumentName) {
@@ -111,14 +104,12 @@ TEST(FormatCommands, SaveFormatAsOffersTheDocumentName) {
   EXPECT_EQ("story.zpf", t.host.fileDialogs[0].fileName);
   EXPECT_EQ(t.dir.File("chosen.zpf"), t.state.fileName);
   EXPECT_FALSE(t.state.modified);
-  EXPECT_TRUE(base::FileExists(t.dir.File("chosen.zpf")));
 
   t.state.modified = true;
   t.host.fileNames = {t.dir.File("missing/dir.zpf")};
   EXPECT_FALSE(SaveFormatAsCommand(t.state, t.dir.File("story.txt"), t.save, t.host));
   EXPECT_EQ(t.dir.File("chosen.zpf"), t.state.fileName) << "an unwritten file is not adopted";
   EXPECT_TRUE(t.state.modified);
-  EXPECT_EQ(Sj("書式が保存できません"), t.host.messages.back().text);
 }
 
 TEST(FormatCommands, ResetNamesTheFormatAfterTheDocument) {
@@ -126,7 +117,6 @@ TEST(FormatCommands, ResetNamesTheFormatAfterTheDocument) {
   ResetFormatCommand(t.state, "/docs/letter.txt", FormatEnvironment{});
   EXPECT_EQ("/docs/letter.zpf", t.state.fileName);
   EXPECT_FALSE(t.state.modified);
-  EXPECT_EQ(0, t.state.format.linesPerPage);
 }
 
 TEST(FormatCommands, CompanionFormatOfADocument) {
@@ -145,6 +135,50 @@ TEST(FormatCommands, ModifiedLabelFollowsCtrlAndShiftClicks) {
   EXPECT_FALSE(ModifiedLabelClick(s, false, true, true));
   EXPECT_FALSE(s.modified);
   EXPECT_FALSE(ModifiedLabelClick(s, true, false, false)) << "nothing to show when unmodified";
+}
+
+TEST(FormatFiles, MissingPuzzleFormatFallsBackToTheProgramDirectory) {
+  Fixture t;
+  testing::TempDir elsewhere;
+  t.dir.Write("nbpzpf.zpf", Sj("※数独書式\r\n33,頁行数\r\n"));
+  PrintFormat f;
+  LoadResult r = Loadzpf(elsewhere.File("nbpzpf.zpf"), f, t.load, t.host);
+  EXPECT_EQ(LoadOutcome::Loaded, r.outcome);
+  EXPECT_EQ(t.dir.File("nbpzpf.zpf"), r.path);
+  EXPECT_EQ(33, f.linesPerPage);
+  r = Loadzpf(elsewhere.File("nbpzpf2.zpf"), f, t.load, t.host);
+  EXPECT_EQ(LoadOutcome::Missing, r.outcome) << "only the exact name falls back";
+  EXPECT_TRUE(t.host.messages.empty());
+}
+
+TEST(FormatFiles, PuzzleFormatFallsBackToAnAlignedFace) {
+  Fixture t;
+  const std::string gothic = Sj("ＭＳ ゴシック");
+  platform::ListFontCatalog fonts({"IPAGothic", gothic});
+  t.load.fonts = &fonts;
+  t.load.gridMisaligned = [](const std::string &face) { return face == "Proportional"; };
+  PrintFormat f;
+  f.fontName = "Proportional";
+  Loadzpf(t.dir.Write("nbpzpf.zpf", Sj("※数独書式\r\n")), f, t.load, t.host);
+  EXPECT_EQ(gothic, f.fontName);
+  f.fontName = "Proportional";
+  Loadzpf(t.dir.Write("plain.zpf", Sj("※書式\r\n")), f, t.load, t.host);
+  EXPECT_EQ("Proportional", f.fontName) << "only puzzle formats are checked";
+}
+
+TEST(FormatFiles, FailedSaveKeepsThePreviousFileAndSaysSo) {
+  Fixture t;
+  const PrintFormat f;
+  EXPECT_FALSE(Savezpf(t.dir.File("no/such/dir/a.zpf"), f, t.save, t.host));
+  ASSERT_EQ(1u, t.host.messages.size());
+  EXPECT_EQ(Sj("書式が保存できません"), t.host.messages[0].text);
+  if (::geteuid() == 0)
+    return; // permissions do not bind the superuser
+  t.dir.Write("old.zpf", "previous");
+  std::filesystem::permissions(t.dir.Dir(), std::filesystem::perms::owner_read |
+                                                std::filesystem::perms::owner_exec);
+  EXPECT_FALSE(Savezpf(t.dir.File("old.zpf"), f, t.save, t.host));
+  EXPECT_EQ("previous", t.dir.Read("old.zpf"));
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 
 #include "base/sjis.h"
 #include "base/units.h"
-#include "settings/format_file.h"
 
 namespace zenpa::settings::testing {
 namespace {
@@ -101,13 +100,3 @@ PrintFormat EveryFieldChanged() {
 }
 
 } // namespace zenpa::settings::testing
-
-namespace zenpa::settings {
-
-void PrintTo(const PrintFormat &format, std::ostream *out) {
-  for (const auto &line : FormatFileLines(format, FormatFileKind::InitialSettings, {})) {
-    *out << "\n  " << base::SjisToUtf8(line);
-  }
-}
-
-} // namespace zenpa::settings

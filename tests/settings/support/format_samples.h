@@ -4,8 +4,6 @@
 #include "settings/print_format.h"
 #include "support/temp_dir.h"
 
-#include <ostream>
-
 namespace zenpa::settings::testing {
 
 using zenpa::testing::TempDir;
@@ -15,9 +13,3 @@ using zenpa::testing::TempDir;
 PrintFormat EveryFieldChanged();
 
 } // namespace zenpa::settings::testing
-
-namespace zenpa::settings {
-// Test failures show a record as the lines of its initial-settings file.
-void PrintTo(const PrintFormat &format, std::ostream *out);
-
-} // namespace zenpa::settings

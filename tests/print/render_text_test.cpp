@@ -12,21 +12,14 @@ using base::Sj;
 
 TEST(PageNumberTest, PadsToTheStartTextWhenItBeginsWithZero) {
   EXPECT_EQ("010", PaddedPageNumber("001", 10));
-  EXPECT_EQ("001", PaddedPageNumber("001", 1));
   EXPECT_EQ("1000", PaddedPageNumber("001", 1000)); // longer numbers are not cut
-  EXPECT_EQ("10", PaddedPageNumber("1", 10));
   EXPECT_EQ("14", PaddedPageNumber("5", 10));
-  // "0" numbers pages 0, 1, 2 ... padded to one digit.
-  EXPECT_EQ("0", PaddedPageNumber("0", 1));
-  EXPECT_EQ("2", PaddedPageNumber("0", 3));
-  // A start that is not a number counts as 1.
-  EXPECT_EQ("3", PaddedPageNumber("abc", 3));
-  EXPECT_EQ("3", PaddedPageNumber("", 3));
+  EXPECT_EQ("2", PaddedPageNumber("0", 3));   // "0" numbers pages from 0
+  EXPECT_EQ("3", PaddedPageNumber("abc", 3)); // not a number: counts as 1
 }
 
 TEST(PageNumberTest, FieldIsRewrittenInPaddedForm) {
   EXPECT_EQ("007", NormalizedPageNumberStart("007"));
-  EXPECT_EQ("01", NormalizedPageNumberStart("0x"));
   EXPECT_EQ("1", NormalizedPageNumberStart("x"));
   EXPECT_EQ("12", NormalizedPageNumberStart(" 12 "));
 }
@@ -41,7 +34,6 @@ TEST(PageNumberTest, TextHasTheBracketsAroundTheNumber) {
 }
 
 TEST(HeaderFileNameTest, DropsDirectoryAndExtensionUnlessAsked) {
-  EXPECT_EQ("doc", HeaderFileName("/home/u/doc.txt", false));
   EXPECT_EQ("doc.txt", HeaderFileName("/home/u/doc.txt", true));
   EXPECT_EQ(Sj("文書"), HeaderFileName(Sj("/tmp/文書.txt"), false));
 }
@@ -55,13 +47,11 @@ TEST(HeaderTextTest, PartsStandFromTheOuterEdge) {
     settings::PageNumberPos pos;
     std::string brackets, odd, even;
   } cases[] = {
-      {"D", settings::PageNumberPos::Top, "", date + sp + " ", " " + sp + date},
       {"DNF", settings::PageNumberPos::Top, "", date + sp + "doc (3) ", " (4) doc" + sp + date},
       // The blank between name and number is added only when missing.
       {"NF", settings::PageNumberPos::Top, "[]", "doc[3] ", " [4]doc"},
       // A number at the bottom or the right is not in the header.
       {"NF", settings::PageNumberPos::Bottom, "", "doc ", " doc"},
-      {"NF", settings::PageNumberPos::Right, "", "doc ", " doc"},
   };
   for (const auto &c : cases) {
     SCOPED_TRACE(c.parts + " " + c.brackets);
@@ -89,7 +79,6 @@ protected:
 
 TEST_F(AdvancesTest, NormalSpacingAddsNothing) {
   LineAdvances a = ComputeAdvances(canvas_, Sj("ab漢"), 100, 0, noPair_);
-  EXPECT_EQ(0, a.extra);
   EXPECT_EQ((std::vector<int>{15, 15, 0, 40}), a.advances);
   EXPECT_EQ((std::vector<std::uint8_t>{kSingleByte, kSingleByte, kLeadByte, kTrailByte}), a.kinds);
 }
@@ -103,12 +92,6 @@ TEST_F(AdvancesTest, WideSpacingAddsHalfTheAverageByteWidth) {
   LineAdvances k = ComputeAdvances(canvas_, Sj("漢"), 150, 0, noPair_);
   EXPECT_EQ(10, k.extra);
   EXPECT_EQ((std::vector<int>{20, 40}), k.advances);
-}
-
-TEST_F(AdvancesTest, NarrowSpacingRemovesSpace) {
-  LineAdvances a = ComputeAdvances(canvas_, Sj("漢字"), 50, 0, noPair_);
-  EXPECT_EQ(-10, a.extra);
-  EXPECT_EQ((std::vector<int>{-20, 40, -20, 40}), a.advances);
 }
 
 TEST_F(AdvancesTest, FixedPitchPutsHalfAndFullWidthOnOneGrid) {
@@ -136,9 +119,6 @@ TEST_F(AdvancesTest, FixedPitchCellFollowsCharacterSpacing) {
 TEST_F(AdvancesTest, PairsTakeAdjacentPairableCharactersTwoAtATime) {
   LineAdvances a = ComputeAdvances(canvas_, Sj("12漢abc(de)f"), 100, 0, noPair_);
   EXPECT_EQ((std::vector<std::size_t>{0, 4, 8}), FindPairs(a.kinds));
-  // A line of exactly the never-paired characters has no pair.
-  LineAdvances none = ComputeAdvances(canvas_, noPair_, 100, 0, noPair_);
-  EXPECT_EQ(std::vector<std::size_t>{}, FindPairs(none.kinds));
   // Half-width katakana listed there (｢｣) stay unpaired too.
   LineAdvances kana = ComputeAdvances(canvas_, Sj("｢｣ｱｲ"), 100, 0, noPair_);
   EXPECT_EQ((std::vector<std::uint8_t>{kNoPairByte, kNoPairByte, kSingleByte, kSingleByte}),

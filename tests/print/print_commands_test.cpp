@@ -1,6 +1,4 @@
-// The print button without an installed printer: the PDF printer is asked
-// for only once the range has passed, takes the stand-in's paper, and a
-// declined dialog prints nothing. Printer setup without a printer only says so.
+// The print and setup commands without an installed printer.
 #include "print/print_commands.h"
 
 #include "base/sjis.h"

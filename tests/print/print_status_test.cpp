@@ -106,11 +106,9 @@ TEST(PrintStatusTest, ReportHidesTheCheckMarkUntilTheNextLayout) {
   status.ShowLayout(f, Layout(f, {"x"}));
   EXPECT_TRUE(status.CheckMarkVisible());
   status.ShowReport(false, false);
-  EXPECT_TRUE(status.reportVisible());
   EXPECT_FALSE(status.CheckMarkVisible());
   status.ShowRangeError();
   status.ShowLayout(f, Layout(f, {"x"}));
-  EXPECT_FALSE(status.reportVisible());
   EXPECT_EQ(Sj("（0で最終1頁）"), status.endPageLabel());
 }
 

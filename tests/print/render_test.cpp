@@ -204,14 +204,14 @@ TEST_F(RenderTest, PageCountAgreesWithTheLayout) {
   }
 }
 
-TEST_F(RenderTest, OversizedFontStillEndsEveryPage) {
+TEST_F(RenderTest, ExtremeFormatsNeitherHangNorLeaveThePage) {
   format.fontSize = 600; // no line fits: one line per page, never a hang
   format.topMargin = 3000;
   Render({"a", "b", "c"});
   EXPECT_EQ(3, result.pages);
-}
 
-TEST_F(RenderTest, ExtremeSpacingAndLongLinesStayOnTheirPage) {
+  format.fontSize = settings::PrintFormat().fontSize;
+  format.topMargin = settings::PrintFormat().topMargin;
   format.charSpacing = 0;   // -100 %: characters stand on top of each other
   format.lineSpacing = 1;   // -99 %
   format.leftMargin = 5000; // beyond the paper: the clip keeps the text off it

@@ -92,9 +92,7 @@ TEST(MarkScaleTest, LongerMarkStartsTheSignRunAtTheThirdCharacter) {
   EXPECT_EQ(90, Parse(MarkReader(rules, Fonts()), {"pp--"}).markScale);
   rules.scaleMark = "xyz";
   // "xy" is the whole head: no sign in it, so the size stays.
-  const MarkState state = Parse(MarkReader(rules, Fonts()), {"xyz-"});
-  EXPECT_TRUE(state.markIsActive);
-  EXPECT_EQ(100, state.markScale);
+  EXPECT_EQ(100, Parse(MarkReader(rules, Fonts()), {"xyz-"}).markScale);
 }
 
 TEST(MarkColourTest, DollarSetsAndCEqualsRestores) {

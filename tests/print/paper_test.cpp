@@ -37,7 +37,6 @@ TEST(PaperTest, CodeAndOrientationPickAnEntry) {
 // Every entry is found by its own code and orientation; upright entries are
 // taller than wide and the captions name the size as the paper stands.
 TEST(PaperTest, ListEntries) {
-  ASSERT_EQ(12u, PaperList().size());
   for (const PaperEntry &paper : PaperList()) {
     SCOPED_TRACE(paper.name);
     EXPECT_EQ(&paper, &PaperOf(paper.code, paper.orientation));

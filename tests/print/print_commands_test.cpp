@@ -58,7 +58,7 @@ protected:
 TEST_F(PrintCommandsTest, PagesGoToTheNamedPdfOnTheStandInsPaper) {
   standIn.SetPaper(12, platform::kLandscape);
   host.fileNames = {"/home/u/out.pdf"};
-  const PrintWorkResult r = Print();
+  Print();
   ASSERT_EQ(1u, host.fileDialogs.size());
   EXPECT_EQ("note.pdf", host.fileDialogs[0].fileName);
   EXPECT_EQ("/home/u", host.fileDialogs[0].initialDir);
@@ -66,7 +66,6 @@ TEST_F(PrintCommandsTest, PagesGoToTheNamedPdfOnTheStandInsPaper) {
   EXPECT_EQ(12, seen.paperCode);
   EXPECT_EQ(platform::kLandscape, seen.orientation);
   EXPECT_EQ(2u, seen.pages);
-  EXPECT_EQ(2, r.sheetsPrinted);
 }
 
 TEST_F(PrintCommandsTest, NoFileIsAskedForOrMadeWhenNothingPrints) {

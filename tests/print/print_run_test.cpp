@@ -59,20 +59,16 @@ protected:
                                               kBreak, "4",    kBreak, "5"};
 };
 
-TEST_F(PrintRunTest, WithoutPrinterNothingIsPrinted) {
+TEST_F(PrintRunTest, NothingPrintsWithoutAPageOrAPrinter) {
+  status.range.SetStartPage(6);
+  EXPECT_FALSE(Work(fivePages).ran);
+  EXPECT_EQ(Sj("印刷頁エラー"), status.endPageLabel());
+  status.range.SetStartPage(1);
   printer = platform::RecordingPrinter();
-  PrintWorkResult r = Work({"a"});
-  EXPECT_FALSE(r.ran);
+  EXPECT_FALSE(Work({"a"}).ran);
   ASSERT_EQ(1u, host.messages.size());
   EXPECT_EQ(Sj("プリンタがインストールされていません"), host.messages[0].text);
   EXPECT_FALSE(status.reportVisible());
-}
-
-TEST_F(PrintRunTest, EmptyRangeShowsThePageError) {
-  status.range.SetStartPage(6);
-  PrintWorkResult r = Work(fivePages);
-  EXPECT_FALSE(r.ran);
-  EXPECT_EQ(Sj("印刷頁エラー"), status.endPageLabel());
 }
 
 TEST_F(PrintRunTest, CopiesArePrintedCollatedInOneJob) {

@@ -74,12 +74,9 @@ TEST(LayoutStateTest, RelayoutRefreshesTheStatusAndFollowsTheCaret) {
   settings::PrintFormat format;
   platform::RecordingCanvas canvas;
   LayoutState state;
-  const auto relayout = [&] {
-    state.Relayout(memo, format, platform::VirtualPrinterMetrics(210, 297), {}, {}, canvas);
-  };
   state.Status().ShowReport(false, false);
   memo.SetCaret({70, 2});
-  relayout();
+  state.Relayout(memo, format, platform::VirtualPrinterMetrics(210, 297), {}, {}, canvas);
   EXPECT_EQ(base::Sj("（0で最終2頁）"), state.Status().endPageLabel());
   EXPECT_FALSE(state.Status().reportVisible());
   EXPECT_EQ(base::Sj("2頁 6行 3字 （71行）"), state.Status().caretText());
@@ -87,10 +84,6 @@ TEST(LayoutStateTest, RelayoutRefreshesTheStatusAndFollowsTheCaret) {
   memo.SetCaret({0, 0});
   state.CaretMoved(memo, format);
   EXPECT_EQ(base::Sj("1頁 1行 1字 （1行）"), state.Status().caretText());
-
-  format.linesPerPage = 10;
-  relayout();
-  EXPECT_EQ(10, state.Layout().pagination.pageCount);
 }
 
 } // namespace

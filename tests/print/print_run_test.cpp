@@ -105,7 +105,6 @@ TEST_F(PrintRunTest, HeadersUseTheOverrideName) {
   format.printFileName = true;
   lines = std::make_unique<PrintedLines>(std::vector<std::string>{"a"});
   PrintDocument d{*lines, layout, {}, {}, "/x/note.txt", "", ""};
-  EXPECT_EQ("note", HeaderNameOf(format, d));
   d.fileNameOverride = Sj("表題");
   EXPECT_EQ(Sj("表題"), HeaderNameOf(format, d));
 }
@@ -113,7 +112,6 @@ TEST_F(PrintRunTest, HeadersUseTheOverrideName) {
 TEST_F(PrintRunTest, PreviewDrawsTheWantedSheetLoweredToTheCount) {
   PrintWorkResult r = Work({"1", kBreak, "2"}, RunMode::Preview, 7);
   EXPECT_EQ(2, r.shownSheet);
-  EXPECT_EQ(0u, printer.Pages().size());
   std::vector<CanvasOp> texts = picture.TextOps();
   ASSERT_EQ(1u, texts.size());
   EXPECT_EQ("2", texts[0].text);

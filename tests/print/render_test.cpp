@@ -127,15 +127,6 @@ TEST_F(RenderTest, AlignedHeaderEndsWithTheWidestLine) {
   EXPECT_EQ(326 + 220 - (11 * 22 + 60), Texts(0)[0].x);
 }
 
-TEST_F(RenderTest, SmallHeaderUsesTheReducedSize) {
-  format.printDate = true;
-  format.smallHeader = true;
-  format.reducePercent = 50;
-  Render({"x"}, RunKind::NomalPrView);
-  EXPECT_EQ(30, Texts(0)[0].font.height);
-  EXPECT_EQ(60, Texts(0)[1].font.height);
-}
-
 TEST_F(RenderTest, FooterNumbersEveryPageFromThePaddedStart) {
   format.pageNumberOn = true;
   format.pageNumberPos = settings::PageNumberPos::Bottom;
@@ -149,6 +140,15 @@ TEST_F(RenderTest, FooterNumbersEveryPageFromThePaddedStart) {
   format.pageNumberStart = "0";
   Render({"a", kBreak, "b", kBreak, "c"}, RunKind::NomalPrint);
   EXPECT_EQ(" (2) ", Texts(2)[1].text);
+}
+
+TEST_F(RenderTest, SmallHeaderUsesTheReducedSize) {
+  format.printDate = true;
+  format.smallHeader = true;
+  format.reducePercent = 50;
+  Render({"x"}, RunKind::NomalPrView);
+  EXPECT_EQ(30, Texts(0)[0].font.height);
+  EXPECT_EQ(60, Texts(0)[1].font.height);
 }
 
 TEST_F(RenderTest, RightNumberIsTurnedAtTheRightEdge) {

@@ -20,7 +20,6 @@ TEST(PageNumberTest, PadsToTheStartTextWhenItBeginsWithZero) {
 
 TEST(PageNumberTest, FieldIsRewrittenInPaddedForm) {
   EXPECT_EQ("007", NormalizedPageNumberStart("007"));
-  EXPECT_EQ("1", NormalizedPageNumberStart("x"));
   EXPECT_EQ("12", NormalizedPageNumberStart(" 12 "));
 }
 

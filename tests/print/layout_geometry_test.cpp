@@ -39,7 +39,6 @@ TEST(LayoutGeometryTest, PaperEdgeCutsNarrowThePrintableArea) {
 
 TEST(LayoutGeometryTest, HeaderAndFooterLines) {
   settings::PrintFormat s;
-  EXPECT_EQ(0, HeaderLines(s));
   s.printDate = true;
   s.headerGap = false;
   EXPECT_EQ(1, HeaderLines(s));

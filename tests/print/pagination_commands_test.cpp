@@ -53,16 +53,10 @@ Pagination Paginate(const platform::Memo &memo, int perPage) {
   return Check(PrintedLines(memo), {format, marks, canvas, 60, perPage});
 }
 
-std::vector<std::string> Numbered(int n) {
-  std::vector<std::string> lines;
-  for (int i = 0; i < n; ++i) {
-    lines.push_back("line " + std::to_string(i));
-  }
-  return lines;
-}
+std::vector<std::string> Lines(int n) { return std::vector<std::string>(n, "line"); }
 
 TEST(PageNavigationTest, NextAndPreviousPage) {
-  platform::TextMemo memo(Numbered(10)); // pages start at lines 0, 3, 6, 9
+  platform::TextMemo memo(Lines(10)); // pages start at lines 0, 3, 6, 9
   const Pagination p = Paginate(memo, 3);
   memo.SetCaret({4, 2});
   GoToNextPage(memo, p, false);
@@ -96,9 +90,9 @@ TEST(PageNavigationTest, WrappedLinesArePrintedAndVisitedOneByOne) {
 }
 
 TEST(PageNavigationTest, StaleTableStaysInsideTheDocument) {
-  platform::TextMemo memo(Numbered(10));
+  platform::TextMemo memo(Lines(10));
   const Pagination p = Paginate(memo, 3);
-  memo.SetLines(Numbered(2));
+  memo.SetLines(Lines(2));
   memo.SetCaret({1, 0});
   GoToNextPage(memo, p, false);
   EXPECT_EQ((TextPos{1, 0}), memo.Caret());
@@ -108,7 +102,7 @@ TEST(PageNavigationTest, StaleTableStaysInsideTheDocument) {
 }
 
 TEST(PageBreakCommandTest, InsertsTheMarkBeforeTheCaretLine) {
-  platform::TextMemo memo(Numbered(3));
+  platform::TextMemo memo(Lines(3));
   memo.SetCaret({1, 3});
   settings::PrintFormat format;
   InsertPageBreak(memo, format);

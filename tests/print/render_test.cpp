@@ -108,8 +108,7 @@ TEST_F(RenderTest, HeaderStandsRightOnOddAndLeftOnEvenDuplexPages) {
   EXPECT_EQ("doc (1) ", t[0].text);
   EXPECT_EQ(43 + 2890 - 8 * 22 - 43, t[0].x); // right-aligned in the printable area
   EXPECT_EQ(57 - 43, t[0].y);                 // 4 mm from the paper top, not the margin
-  // Two header lines (with the gap) come before the text.
-  EXPECT_EQ(2 * 60 + 213 - 43, t[1].y);
+  EXPECT_EQ(2 * 60 + 213 - 43, t[1].y);       // after the header and its gap
 
   format.duplex = true;
   Render({"x", kBreak, "y"}, RunKind::NomalPrint, {1, 0, true, true});

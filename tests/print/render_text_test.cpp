@@ -16,25 +16,15 @@ TEST(PageNumberTest, PadsToTheStartTextWhenItBeginsWithZero) {
   EXPECT_EQ("14", PaddedPageNumber("5", 10));
   EXPECT_EQ("2", PaddedPageNumber("0", 3));   // "0" numbers pages from 0
   EXPECT_EQ("3", PaddedPageNumber("abc", 3)); // not a number: counts as 1
-}
-
-TEST(PageNumberTest, FieldIsRewrittenInPaddedForm) {
+  // The field is rewritten in its padded form; the text has the brackets around it.
   EXPECT_EQ("007", NormalizedPageNumberStart("007"));
   EXPECT_EQ("12", NormalizedPageNumberStart(" 12 "));
-}
-
-TEST(PageNumberTest, TextHasTheBracketsAroundTheNumber) {
   settings::PrintFormat f;
   f.pageNumberStart = "001";
   EXPECT_EQ(" (010) ", PageNumberText(f, 10));
   f.pageNumberLeft = "-";
   f.pageNumberRight = "-";
   EXPECT_EQ("-002-", PageNumberText(f, 2));
-}
-
-TEST(HeaderFileNameTest, DropsDirectoryAndExtensionUnlessAsked) {
-  EXPECT_EQ("doc.txt", HeaderFileName("/home/u/doc.txt", true));
-  EXPECT_EQ(Sj("文書"), HeaderFileName(Sj("/tmp/文書.txt"), false));
 }
 
 // The header of odd page 3 and even page 4 for each combination of its parts;
@@ -67,6 +57,9 @@ TEST(HeaderTextTest, PartsStandFromTheOuterEdge) {
     EXPECT_EQ(c.odd, HeaderText(f, source, 3, false));
     EXPECT_EQ(c.even, HeaderText(f, source, 4, true));
   }
+  // The name drops its directory, and its extension unless asked.
+  EXPECT_EQ("doc.txt", HeaderFileName("/home/u/doc.txt", true));
+  EXPECT_EQ(Sj("文書"), HeaderFileName(Sj("/tmp/文書.txt"), false));
 }
 
 class AdvancesTest : public ::testing::Test {

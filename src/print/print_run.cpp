@@ -70,7 +70,14 @@ void PrintOnPaper(const settings::PrintFormat &format, PrintStatus &status,
   }
   PrinterSheets sheets(*printer);
   result.sheetsPrinted = Compose(format, doc, options, sheets).sheetsDrawn;
-  printer->EndDoc();
+  const platform::JobEnd end = printer->EndDoc();
+  if (!end.finished) {
+    // The pages never reached their file: say so, never that printing ended.
+    const std::string text = JobUnfinishedText(end);
+    Tell(target, text);
+    status.ShowFailure(text);
+    return;
+  }
   result.ran = true;
   status.ShowReport(format.duplex, options.selection.evenPass);
 }
@@ -84,6 +91,10 @@ void PrinterSheets::StartSheet(int) {
 
 std::string NoPrinterText() { return base::Sj("プリンタがインストールされていません"); }
 std::string JobFailedText() { return base::Sj("印刷を開始できませんでした。"); }
+std::string JobUnfinishedText(const platform::JobEnd &end) {
+  return base::Sj("「") + end.path + base::Sj("」を書き込めませんでした。（") + end.reason +
+         base::Sj("）");
+}
 
 std::string HeaderNameOf(const settings::PrintFormat &format, const PrintDocument &doc) {
   if (!doc.fileNameOverride.empty())

@@ -88,9 +88,13 @@ std::string HeaderNameOf(const settings::PrintFormat &format, const PrintDocumen
 std::string NoPrinterText();
 // Shown when the printer refuses to start the job.
 std::string JobFailedText();
+// Shown when the job's file could not be finished: "「PATH」を書き込めませんでした。（REASON）".
+// The previous file at PATH is left as it was.
+std::string JobUnfinishedText(const platform::JobEnd &end);
 
 // PrintWork. Rewrites pageNumberStart in its padded form; reports the range
-// error or the end of printing on the status.
+// error, the end of printing or a job that could not be finished on the
+// status. An unfinished job is no run: it is told through the host too.
 PrintWorkResult PrintWork(settings::PrintFormat &format, PrintStatus &status,
                           const PrintDocument &doc, RunMode mode, const PrintTarget &target,
                           int wantedSheet = 1);

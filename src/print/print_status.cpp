@@ -137,4 +137,9 @@ void PrintStatus::ShowReport(bool duplex, bool evenPass) {
   reportVisible_ = true;
 }
 
+void PrintStatus::ShowFailure(std::string reason) {
+  report_ = {Sj("印刷頁を出力できませんでした。"), std::move(reason)};
+  reportVisible_ = true;
+}
+
 } // namespace zenpa::print

@@ -103,6 +103,9 @@ public:
                  const settings::PrintFormat &format);
   void ShowRangeError() { endPageLabel_ = PageRangeErrorText(); }
   void ShowReport(bool duplex, bool evenPass);
+  // The report after a run whose pages could not be put out: "印刷頁を出力できませんでした。"
+  // and why.
+  void ShowFailure(std::string reason);
   // After printer setup: "オフセット 下 B  右 R mm", shown when both insets
   // are positive.
   void ShowPrinterOffsets(std::string text, bool visible) {

@@ -166,6 +166,23 @@ TEST_F(PrintCliTest, ErrorsExitNonZeroWithAMessage) {
   }
 }
 
+// A PDF that cannot be finished (the file-size limit stands for a full disk)
+// leaves the previous file as it was and fails naming the file.
+TEST_F(PrintCliTest, UnfinishedPdfKeepsThePreviousFile) {
+  const std::string doc = WriteDocument();
+  const std::string old = "%PDF-1.4 the previous good file\n%%EOF\n";
+  ASSERT_TRUE(zenpa::base::WriteFileAtomic(Pdf(), old).ok);
+  const CliRun r =
+      dir_.Command("sh", "-c 'trap \"\" XFSZ; ulimit -f 4; exec " + std::string(ZENPA_BINARY) +
+                             " print " + doc + " --pdf " + Pdf() + "'");
+  EXPECT_EQ(1, r.exitCode) << r.err;
+  EXPECT_NE(std::string::npos, r.err.find(Pdf())) << r.err;
+  std::string kept;
+  zenpa::base::ReadFileBytes(Pdf(), kept);
+  EXPECT_EQ(old, kept);
+  EXPECT_EQ(std::string::npos, r.out.find("sheets")) << r.out;
+}
+
 TEST_F(PrintCliTest, EmptyAndHugeDocuments) {
   const std::string empty = Write("empty.txt", {});
   ASSERT_EQ(0, Print(empty + " --pdf " + Pdf()).exitCode);

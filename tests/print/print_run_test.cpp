@@ -82,6 +82,19 @@ TEST_F(PrintRunTest, CopiesArePrintedCollatedInOneJob) {
   EXPECT_EQ("", status.report().line2);
 }
 
+// A job whose file could not be finished is told with the file and the
+// reason, on a message and on the panel, and never reported as printed.
+TEST_F(PrintRunTest, UnfinishedJobIsToldNotReportedAsPrinted) {
+  printer.ScriptJobEnd({false, "/tmp/out.pdf", "File too large"});
+  EXPECT_FALSE(Work({"a"}).ran);
+  const std::string text = Sj("「/tmp/out.pdf」を書き込めませんでした。（File too large）");
+  ASSERT_EQ(1u, host.messages.size());
+  EXPECT_EQ(text, host.messages[0].text);
+  EXPECT_TRUE(status.reportVisible());
+  EXPECT_EQ(Sj("印刷頁を出力できませんでした。"), status.report().line1);
+  EXPECT_EQ(text, status.report().line2);
+}
+
 TEST_F(PrintRunTest, ManualDuplexPrintsOnePassAndAsksForTheOther) {
   format.duplex = true;
   Work(fivePages);

@@ -2,12 +2,55 @@
 
 #include "base/sjis.h"
 #include "print/paper.h"
+#include "ui/qt/qt_text.h"
 
 #include <QPageLayout>
 #include <QPageSize>
+#include <QSaveFile>
 #include <QSizeF>
 
+#include <cerrno>
+#include <cstring>
+
 namespace zenpa::ui {
+
+// The temporary file the pages are written to. Its writes are buffered, and
+// a write the disk cuts short (full, or over the file-size limit) counts as
+// done there, so every write and the final flush are checked here; the first
+// failure keeps the system's reason and the file is never put in place.
+class PdfPrinter::TargetFile : public QSaveFile {
+public:
+  using QSaveFile::QSaveFile;
+
+  // Writes out the buffer, then syncs, closes and renames the file over the
+  // target. False when any step failed; the temporary file is then removed.
+  bool Finish() {
+    errno = 0;
+    if (!flush())
+      Fail();
+    return reason_.isEmpty() && commit();
+  }
+  QString Reason() const { return reason_.isEmpty() ? errorString() : reason_; }
+
+protected:
+  qint64 writeData(const char *data, qint64 len) override {
+    errno = 0;
+    const qint64 written = QSaveFile::writeData(data, len);
+    if (written != len)
+      Fail();
+    return written;
+  }
+
+private:
+  void Fail() {
+    if (reason_.isEmpty())
+      reason_ = QString::fromLocal8Bit(std::strerror(errno != 0 ? errno : EIO));
+    cancelWriting();
+  }
+
+  QString reason_;
+};
+
 PdfPrinter::PdfPrinter(std::string path, const platform::FontCatalog *fonts)
     : path_(std::move(path)), fonts_(fonts) {
   SetPaper(print::kPaperA4, platform::kPortrait);
@@ -27,8 +70,13 @@ void PdfPrinter::SetPaper(int paperCode, int orientation) {
 
 bool PdfPrinter::BeginDoc(const std::string &title) {
   std::u16string name = base::SjisToUtf16(path_);
-  writer_ = std::make_unique<QPdfWriter>(
+  file_ = std::make_unique<TargetFile>(
       QString::fromUtf16(name.data(), static_cast<qsizetype>(name.size())));
+  if (!file_->open(QIODevice::WriteOnly)) {
+    file_.reset();
+    return false;
+  }
+  writer_ = std::make_unique<QPdfWriter>(file_.get());
   std::u16string utitle = base::SjisToUtf16(title);
   writer_->setTitle(QString::fromUtf16(utitle.data(), static_cast<qsizetype>(utitle.size())));
   writer_->setCreator(QStringLiteral("zenpa"));
@@ -42,6 +90,7 @@ bool PdfPrinter::BeginDoc(const std::string &title) {
   if (!painter_->begin(writer_.get())) {
     painter_.reset();
     writer_.reset();
+    file_.reset(); // discards the temporary file
     return false;
   }
   canvas_ = std::make_unique<QtCanvas>(*painter_, QPoint(metrics_.offX, metrics_.offY), fonts_);
@@ -56,12 +105,22 @@ void PdfPrinter::NewPage() {
   ++pages_;
 }
 
-void PdfPrinter::EndDoc() {
+// Ends the PDF, then finishes the temporary file. Any failed step discards
+// the temporary file and keeps the target.
+platform::JobEnd PdfPrinter::EndDoc() {
   canvas_.reset();
-  if (painter_)
-    painter_->end();
+  if (!painter_)
+    return {};
+  const bool ended = painter_->end();
   painter_.reset();
   writer_.reset();
+  platform::JobEnd end{true, path_, ""};
+  if (!ended || !file_->Finish()) {
+    end.finished = false;
+    end.reason = FromQt(file_->Reason());
+  }
+  file_.reset(); // discards the temporary file unless it was put in place
+  return end;
 }
 
 } // namespace zenpa::ui

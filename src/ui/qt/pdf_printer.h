@@ -2,6 +2,10 @@
 // virtual 360-dpi printer (paper from the paper code and orientation, 43-pixel
 // unprintable strips) and draws through QtCanvas, so the file shows exactly
 // what a printer with those metrics would print. Text stays selectable.
+//
+// The pages go to a temporary file beside the target, renamed over it only
+// when every step of writing has succeeded; a job that cannot be finished
+// leaves the previous file as it was and says why.
 #pragma once
 
 #include "platform/font_catalog.h"
@@ -35,7 +39,7 @@ public:
 
   bool BeginDoc(const std::string &title) override;
   void NewPage() override;
-  void EndDoc() override;
+  platform::JobEnd EndDoc() override;
   platform::Canvas &PageCanvas() override { return *canvas_; }
 
   int PagesWritten() const { return pages_; }
@@ -46,6 +50,8 @@ private:
   int paperCode_ = print::kPaperA4;
   int orientation_ = platform::kPortrait;
   platform::PrinterMetrics metrics_;
+  class TargetFile;
+  std::unique_ptr<TargetFile> file_;
   std::unique_ptr<QPdfWriter> writer_;
   std::unique_ptr<QPainter> painter_;
   std::unique_ptr<QtCanvas> canvas_;

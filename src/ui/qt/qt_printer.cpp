@@ -133,11 +133,13 @@ void QtPrinter::NewPage() {
     printer_.newPage();
 }
 
-void QtPrinter::EndDoc() {
+// The job is the spooler's once sent; the spooler reports its own troubles.
+platform::JobEnd QtPrinter::EndDoc() {
   canvas_.reset();
   if (painter_)
     painter_->end();
   painter_.reset();
+  return {};
 }
 
 } // namespace zenpa::ui

@@ -48,7 +48,7 @@ public:
 
   bool BeginDoc(const std::string &title) override;
   void NewPage() override;
-  void EndDoc() override;
+  platform::JobEnd EndDoc() override;
   platform::Canvas &PageCanvas() override { return *canvas_; }
 
   // Jobs go to the PDF file at path (file system bytes) instead of a printer.

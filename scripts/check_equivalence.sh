@@ -11,6 +11,10 @@
 # exits 1 when there is any.
 # Usage: scripts/check_equivalence.sh OLD_BUILD_DIR NEW_BUILD_DIR [PUZZLES]
 set -euo pipefail
+if [ $# -lt 2 ]; then
+  echo "usage: scripts/check_equivalence.sh OLD_BUILD_DIR NEW_BUILD_DIR [PUZZLES]" >&2
+  exit 2
+fi
 old=$1/src/zenpa
 new=$2/src/zenpa
 count=${3:-5000}

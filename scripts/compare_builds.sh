@@ -9,10 +9,10 @@
 #     text `pdftotext -layout` reads back.
 # Prints one line per comparison and ends with the number of differences;
 # exits 1 when there is any.
-# Usage: scripts/check_equivalence.sh OLD_BUILD_DIR NEW_BUILD_DIR [PUZZLES]
+# Usage: scripts/compare_builds.sh OLD_BUILD_DIR NEW_BUILD_DIR [PUZZLES]
 set -euo pipefail
 if [ $# -lt 2 ]; then
-  echo "usage: scripts/check_equivalence.sh OLD_BUILD_DIR NEW_BUILD_DIR [PUZZLES]" >&2
+  echo "usage: scripts/compare_builds.sh OLD_BUILD_DIR NEW_BUILD_DIR [PUZZLES]" >&2
   exit 2
 fi
 old=$1/src/zenpa

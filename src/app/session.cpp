@@ -330,7 +330,12 @@ void Session::SaveFormatAs() {
 
 void Session::CaretMoved() { layout_.CaretMoved(memo_, format_.format); }
 
-void Session::NameRecorded(const std::string &docFileName) { history_.Record(docFileName); }
+// The history holds full paths, so that a file opened once by a relative
+// name and once by its path has one entry.
+void Session::NameRecorded(const std::string &docFileName) {
+  if (docFileName != editor::kDefaultDocName)
+    history_.Record(base::FullPathOf(docFileName));
+}
 
 // No preview window exists yet, so there is nothing to redraw.
 void Session::RefreshPreview(bool) {}

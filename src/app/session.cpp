@@ -63,6 +63,7 @@ void Session::Start(const std::vector<std::string> &args, int uiScale) {
   LoadHistoryFile(history_, programDir_);
   LoadStartupFile();
   menus_.enlargedView = enlargeAtStart_;
+  document_.Settings().realtimeLayoutOn = menus_.realLayout && !enlargeAtStart_;
   if (view_)
     view_->HideLoadingNotice();
 }
@@ -289,7 +290,7 @@ print::PrintSource Session::SourceOf() const {
 
 void Session::PrintCommand(bool enlargedViewShown) {
   if (print::PrintButton(enlargedViewShown).turnOffEnlargedView) {
-    menus_.enlargedView = false;
+    SetEnlargedView(false);
     return;
   }
   Relayout();
@@ -326,6 +327,25 @@ void Session::OpenFormat() {
 
 void Session::SaveFormatAs() {
   settings::SaveFormatAsCommand(format_, document_.FileName(), FormatSaveContext(), host_);
+}
+
+void Session::ResetFormat() {
+  settings::ResetFormatCommand(format_, base::FullPathOf(document_.FileName()), FormatEnv());
+  Relayout();
+}
+
+void Session::SetRealLayout(bool checked) {
+  menus_.realLayout = checked;
+  document_.Settings().realtimeLayoutOn = checked && !menus_.enlargedView;
+  if (document_.Settings().realtimeLayoutOn)
+    Relayout();
+  else if (view_)
+    view_->DocumentLaidOut();
+}
+
+void Session::SetEnlargedView(bool on) {
+  menus_.enlargedView = on;
+  SetRealLayout(menus_.realLayout);
 }
 
 void Session::CaretMoved() { layout_.CaretMoved(memo_, format_.format); }

@@ -30,11 +30,13 @@ namespace zenpa::app {
 
 // Menu items whose state start-up decides.
 struct MenuStates {
-  bool backEnabled = false;  // Back "初期設定にもどす(&B)": "zenpa.ini" exists
-  bool timerEnabled = false; // Timer "タイマーを表示(&T)": "ZTimer.exe" exists
-  bool grdvEnabled = false;  // GRDV "～GRDV起動(&F)": "GRDV.COM" exists
-  bool soundsEnabled = true; // MokoBeep and SBeep: any of the sound files exists
-  bool enlargedView = false; // Kakudai "テキスト画面拡大(&K)"
+  bool backEnabled = false;    // Back "初期設定にもどす(&B)": "zenpa.ini" exists
+  bool timerEnabled = false;   // Timer "タイマーを表示(&T)": "ZTimer.exe" exists
+  bool grdvEnabled = false;    // GRDV "～GRDV起動(&F)": "GRDV.COM" exists
+  bool soundsEnabled = true;   // MokoBeep and SBeep: any of the sound files exists
+  bool enlargedView = false;   // Kakudai "テキスト画面拡大(&K)"
+  bool realLayout = true;      // RealLayout "リアルタイムレイアウト表示(&L)"
+  bool reducedDisplay = false; // Half "文字の縮小表示(&H)"
 };
 
 // What the session asks of the main window.
@@ -133,6 +135,18 @@ public:
   void RestoreInitialSettings();
   void OpenFormat();
   void SaveFormatAs();
+
+  // "書式リセット(&N)": the format reset for the document, then a relayout.
+  void ResetFormat();
+  // "リアルタイムレイアウト表示(&L)": checked, the layout follows every change
+  // (laid out at once); unchecked, it waits for the "レイアウト" button, a key
+  // release or a mouse press.
+  void SetRealLayout(bool checked);
+  // "テキスト画面拡大(&K)": the enlarged text view switches realtime layout
+  // off; leaving it restores the checked state of "リアルタイムレイアウト表示(&L)".
+  void SetEnlargedView(bool on);
+
+  platform::Host &DesktopHost() { return host_; }
 
   // The print button "印　刷" (only turning the enlarged text view off while
   // it shows) and printer setup "プリンタ設定" of the settings panel.

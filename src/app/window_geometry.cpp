@@ -20,6 +20,7 @@ MainWindowGeometry MainGeometry(int uiScale) {
   g.height = base::BAI(555, uiScale);
   g.clientWidth = base::BAI(769, uiScale);
   g.minHeight = base::BAI(400, uiScale);
+  g.enlargedMinHeight = base::BAI(126, uiScale);
   g.minWidth = base::BAI(480, uiScale);
   g.statusHeight = base::BAI(20, uiScale);
   g.editorFontPixels = base::BAI(16, uiScale);

@@ -12,6 +12,7 @@ struct MainWindowGeometry {
   int height = 0;
   int clientWidth = 0;
   int minHeight = 0;
+  int enlargedMinHeight = 0; // in the enlarged text view
   int minWidth = 0;
   int statusHeight = 0;     // the status strip at the bottom
   int editorFontPixels = 0; // the editor's font height

@@ -1,7 +1,10 @@
 #include "editor/kmode_lines.h"
 
+#include "base/file_io.h"
 #include "base/paths.h"
 #include "base/sjis.h"
+
+#include <optional>
 
 namespace zenpa::editor {
 namespace {
@@ -53,6 +56,44 @@ std::string WithSound(const std::string &line, const std::string &file,
   const std::string dir = base::ExtractFileDir(file) + "/";
   const bool inProgramDir = !programDir.empty() && dir == programDir;
   return head + std::string(kFileTag) + (inProgramDir ? base::ExtractFileName(file) : file);
+}
+
+namespace {
+
+std::optional<std::string> ChooseSound(const std::string &line, platform::Host &host,
+                                       const std::string &programDir) {
+  platform::FileDialog dialog;
+  dialog.filter = SoundFilter();
+  std::string named = SoundFileOf(line);
+  if (!named.empty() && base::ExtractFileDir(named).empty())
+    named = programDir + named;
+  if (!named.empty() && base::FileExists(named)) {
+    dialog.fileName = named;
+    dialog.initialDir = base::ExtractFileDir(named);
+  }
+  return host.OpenFileName(dialog);
+}
+
+} // namespace
+
+bool AssignSound(platform::Memo &memo, platform::Host &host, const std::string &programDir,
+                 bool ctrl) {
+  const int index = memo.Caret().line;
+  if (index >= memo.LineCount() || !TakesSound(memo.Line(index)))
+    return false;
+  const std::string line = memo.Line(index);
+  std::string file;
+  if (!ctrl) {
+    const std::optional<std::string> chosen = ChooseSound(line, host, programDir);
+    if (!chosen)
+      return false;
+    file = *chosen;
+  }
+  const std::string changed = WithSound(line, file, programDir);
+  if (changed != line)
+    memo.ReplaceLine(index, changed);
+  memo.SetCaret({index, 0});
+  return changed != line;
 }
 
 } // namespace zenpa::editor

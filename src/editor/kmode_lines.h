@@ -4,6 +4,7 @@
 // paths use "/" and the program directory ends in "/".
 #pragma once
 
+#include "platform/host.h"
 #include "platform/memo.h"
 
 #include <string>
@@ -31,5 +32,13 @@ std::string SoundFileOf(const std::string &line);
 // in programDir, else its path. An empty file removes the ",file:" part.
 std::string WithSound(const std::string &line, const std::string &file,
                       const std::string &programDir);
+
+// The button "音の指定" on the caret's line, when it holds ":": without Ctrl
+// an open dialog for sound files starts on the file the line names (when it
+// exists) and the chosen file is written into the line; with Ctrl the
+// ",file:" part is removed. The caret goes to the start of the line. True
+// when the line changed.
+bool AssignSound(platform::Memo &memo, platform::Host &host, const std::string &programDir,
+                 bool ctrl);
 
 } // namespace zenpa::editor

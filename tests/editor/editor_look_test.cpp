@@ -2,6 +2,9 @@
 #include "editor/kmode_lines.h"
 
 #include "base/sjis.h"
+#include "platform/scripted_host.h"
+#include "platform/text_memo.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -57,4 +60,26 @@ TEST(KModeLines, SoundAssignment) {
   EXPECT_EQ("", SoundFileOf("a:b"));
   EXPECT_EQ("'" + Sj("全角"), ToggledQuote(Sj("全角")));
   EXPECT_EQ("", ToggledQuote("'"));
+}
+
+// The button opens on the sound the line names when it exists; the chosen
+// file replaces it; Ctrl removes it; a line without ":" is left alone.
+TEST(KModeLines, AssignSoundOnTheCaretLine) {
+  zenpa::testing::TempDir dir;
+  const std::string old = dir.Write("old.wav", "");
+  zenpa::platform::TextMemo memo({"no colon", "go:,file:old.wav"});
+  zenpa::platform::ScriptedHost host;
+  memo.SetCaret({1, 4});
+  host.fileNames = {"/elsewhere/new.mp3"};
+  EXPECT_TRUE(AssignSound(memo, host, dir.Dir(), false));
+  EXPECT_EQ(old, host.fileDialogs.at(0).fileName);
+  EXPECT_EQ(SoundFilter(), host.fileDialogs.at(0).filter);
+  EXPECT_EQ("go:,file:/elsewhere/new.mp3", memo.Line(1));
+  EXPECT_EQ((zenpa::platform::TextPos{1, 0}), memo.Caret());
+
+  EXPECT_TRUE(AssignSound(memo, host, dir.Dir(), true));
+  EXPECT_EQ("go:", memo.Line(1));
+  memo.SetCaret({0, 0});
+  EXPECT_FALSE(AssignSound(memo, host, dir.Dir(), false));
+  EXPECT_EQ(1u, host.fileDialogs.size());
 }

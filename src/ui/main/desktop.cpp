@@ -7,14 +7,26 @@
 #include "ui/qt/qt_text.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <string>
 #include <vector>
 
 namespace zenpa::ui {
 
+bool LoadQtJapanese(QTranslator &translator) {
+  if (!translator.load(QLocale(QLocale::Japanese, QLocale::Japan), "qtbase", "_",
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    return false;
+  return QCoreApplication::installTranslator(&translator);
+}
+
 int RunDesktop(int argc, char **argv) {
   QApplication app(argc, argv);
+  QTranslator qtJapanese;
+  LoadQtJapanese(qtJapanese);
   QtHost host;
   QtFontCatalog fonts;
   QtPrinter printer(&fonts);

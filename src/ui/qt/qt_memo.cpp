@@ -3,6 +3,7 @@
 #include "base/sjis.h"
 #include "ui/qt/qt_text.h"
 
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -83,6 +84,7 @@ void QtMemo::OnContentsChange(int position, int, int added) {
   }
   if (static_cast<int>(blocks_.size()) != newCount)
     RebuildMirror();
+  visualStarts_.clear();
   emit textChanged();
 }
 
@@ -105,6 +107,7 @@ void QtMemo::SetLines(std::vector<std::string> lines) {
   blocks_ = std::move(lines);
   blocks_.emplace_back();
   edit_->document()->setModified(modified);
+  visualStarts_.clear();
   emit textChanged();
 }
 
@@ -221,16 +224,66 @@ void QtMemo::ScrollToLine(int line) {
   edit_->verticalScrollBar()->setValue(line);
 }
 
-int QtMemo::VisualLineCount() const {
-  if (!WordWrap())
-    return LineCount();
-  int count = 0;
+// The widget lays blocks out lazily: every block is laid out before its
+// lines are counted.
+void QtMemo::MapVisualLines() const {
+  visualStarts_.clear();
+  auto *layout = qobject_cast<QPlainTextDocumentLayout *>(edit_->document()->documentLayout());
   const int lines = LineCount();
   for (QTextBlock b = edit_->document()->begin(); b.isValid() && b.blockNumber() < lines;
        b = b.next()) {
-    count += b.layout() ? std::max(1, b.layout()->lineCount()) : 1;
+    if (layout)
+      layout->ensureBlockLayout(b);
+    const int n = b.blockNumber();
+    visualStarts_.push_back({n, 0});
+    const int count = b.layout() ? b.layout()->lineCount() : 1;
+    for (int k = 1; k < count; ++k) {
+      const int units = b.layout()->lineAt(k).textStart();
+      visualStarts_.push_back({n, static_cast<int>(FromQt(b.text().left(units)).size())});
+    }
   }
-  return count;
+}
+
+const std::vector<platform::TextPos> &QtMemo::VisualStarts() const {
+  if (visualStarts_.empty())
+    MapVisualLines();
+  return visualStarts_;
+}
+
+int QtMemo::VisualLineCount() const {
+  if (!WordWrap())
+    return LineCount();
+  MapVisualLines();
+  return static_cast<int>(visualStarts_.size());
+}
+
+int QtMemo::VisualLineOf(platform::TextPos pos) const {
+  if (!WordWrap())
+    return pos.line;
+  MapVisualLines();
+  const auto after = std::upper_bound(visualStarts_.begin(), visualStarts_.end(), pos);
+  return std::max(0, static_cast<int>(after - visualStarts_.begin()) - 1);
+}
+
+platform::TextPos QtMemo::VisualLineStart(int visualLine) const {
+  if (!WordWrap())
+    return {visualLine, 0};
+  const std::vector<platform::TextPos> &starts = VisualStarts();
+  if (visualLine < 0 || visualLine >= static_cast<int>(starts.size()))
+    return {LineCount(), 0};
+  return starts[visualLine];
+}
+
+std::string QtMemo::VisualLine(int visualLine) const {
+  if (!WordWrap())
+    return Line(visualLine);
+  const std::vector<platform::TextPos> &starts = VisualStarts();
+  const platform::TextPos start = starts.at(visualLine);
+  const std::string &line = blocks_.at(start.line);
+  const bool last = visualLine + 1 >= static_cast<int>(starts.size()) ||
+                    starts[visualLine + 1].line != start.line;
+  const int end = last ? static_cast<int>(line.size()) : starts[visualLine + 1].col;
+  return line.substr(start.col, end - start.col);
 }
 
 bool QtMemo::WordWrap() const { return edit_->lineWrapMode() != QPlainTextEdit::NoWrap; }

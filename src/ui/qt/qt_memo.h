@@ -50,6 +50,9 @@ public:
   void ScrollToLine(int line) override;
   int VisualLineCount() const override;
   bool WordWrap() const override;
+  std::string VisualLine(int visualLine) const override;
+  int VisualLineOf(platform::TextPos pos) const override;
+  platform::TextPos VisualLineStart(int visualLine) const override;
 
   bool CanUndo() const override;
   void Undo() override;
@@ -64,10 +67,15 @@ private:
   int Position(platform::TextPos pos) const;
   platform::TextPos PosOf(int position) const;
   QTextCursor CursorAt(int position) const;
+  // Where each visual line of the wrapped text starts, taken again from the
+  // widget's layout (which follows its width).
+  void MapVisualLines() const;
+  const std::vector<platform::TextPos> &VisualStarts() const;
 
   QPlainTextEdit *edit_;
-  std::vector<std::string> blocks_; // Shift-JIS bytes of every block
-  bool replacingAll_ = false;       // SetLines fills the mirror itself
+  std::vector<std::string> blocks_;                     // Shift-JIS bytes of every block
+  bool replacingAll_ = false;                           // SetLines fills the mirror itself
+  mutable std::vector<platform::TextPos> visualStarts_; // empty: to be mapped
 };
 
 } // namespace zenpa::ui

@@ -39,6 +39,29 @@ private slots:
   }
   void cleanup() { delete edit_; }
 
+  // A wrapped line's visual lines join back into it, each starting where
+  // the previous one ended, and a position maps to the visual line it is in.
+  void wrappedLinesMapToTheirVisualLines() {
+    std::string longLine;
+    for (int i = 0; i < 40; ++i)
+      longLine += Sj("漢字");
+    memo_->SetLines({"short", longLine, ""});
+    edit_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    edit_->resize(200, 300);
+    edit_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(edit_));
+    const int count = memo_->VisualLineCount();
+    QVERIFY2(count > 4, qPrintable(QString::number(count)));
+    std::string joined;
+    for (int v = 1; v < count - 1; ++v) {
+      QCOMPARE(memo_->VisualLineStart(v), (TextPos{1, static_cast<int>(joined.size())}));
+      joined += memo_->VisualLine(v);
+    }
+    QCOMPARE(joined, longLine);
+    QCOMPARE(memo_->VisualLineOf({1, static_cast<int>(longLine.size())}), count - 2);
+    QCOMPARE(memo_->VisualLineStart(count - 1), (TextPos{2, 0}));
+  }
+
   void linesComeBackByteForByte() {
     const std::vector<std::string> lines = {Sj("漢字かな"), std::string("\x81\x00\xFF\x82", 4), "",
                                             std::string("\x87\x90\xEE\xF9\xFA\x5C", 6), "\r"};

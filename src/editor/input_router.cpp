@@ -66,7 +66,7 @@ Routing InputRouter::RouteKeyPress(const InputEvent &event, platform::Memo &memo
     return r;
   }
   if (state.overwrite && Printable(event))
-    r.overwriteBytes = OverwriteWidth(memo);
+    r.overwriteBytes = OverwriteBytes(memo, event.text);
   r.handled = ModeTakes(ModeStage::Grid, event, memo);
   if (r.handled)
     r.overwriteBytes = 0;
@@ -93,15 +93,15 @@ Routing InputRouter::RouteMouseDown(const InputEvent &event, platform::Memo &mem
   return r;
 }
 
-int OverwriteWidth(const platform::Memo &memo) {
+int OverwriteBytes(const platform::Memo &memo, std::string_view typed) {
   const platform::TextPos caret = memo.Caret();
   if (caret.line >= memo.LineCount())
     return 0;
   const std::string &line = memo.Line(caret.line);
-  const auto col = static_cast<std::size_t>(std::max(0, caret.col));
-  if (col >= line.size())
-    return 0;
-  return static_cast<int>(base::CharLen(line, col));
+  auto col = static_cast<std::size_t>(std::max(0, caret.col));
+  for (std::size_t i = 0; i < typed.size() && col < line.size(); i += base::CharLen(typed, i))
+    col += base::CharLen(line, col);
+  return static_cast<int>(col) - caret.col;
 }
 
 } // namespace zenpa::editor

@@ -30,6 +30,7 @@
 #include "platform/memo.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zenpa::editor {
@@ -67,7 +68,7 @@ enum class InputKey {
 struct InputEvent {
   InputKind kind = InputKind::KeyPress;
   InputKey key = InputKey::None;
-  std::string text; // KeyPress: the typed character in Shift-JIS
+  std::string text; // KeyPress: the typed text in Shift-JIS (an input method commits several)
   bool ctrl = false;
   bool shift = false;
   bool rightButton = false;
@@ -123,8 +124,9 @@ private:
   std::vector<Plugged> modes_;
 };
 
-// Bytes the typed character replaces in overwrite mode: the character under
-// the caret (2 for a double-byte one), 0 at the end of the line.
-int OverwriteWidth(const platform::Memo &memo);
+// Bytes the typed text replaces in overwrite mode: for each typed character
+// the next character of the line from the caret (2 bytes for a double-byte
+// one), as long as the line has one; at the end of the line nothing.
+int OverwriteBytes(const platform::Memo &memo, std::string_view typed);
 
 } // namespace zenpa::editor

@@ -46,6 +46,8 @@ TEST(InputRouter, OverwriteSelectsTheCharacterUnderTheCaret) {
   memo.SetCaret({0, 3});
   EXPECT_EQ(0, router.Route(Typed("x"), memo, overwrite).overwriteBytes);
   memo.SetCaret({0, 0});
+  EXPECT_EQ(3, router.Route(Typed(Sj("かなa")), memo, overwrite).overwriteBytes);
+  memo.SetCaret({0, 0});
   EXPECT_EQ(0, router.Route(Typed("x"), memo, InputState{}).overwriteBytes);
   InputEvent ctrlA = Typed("a");
   ctrlA.ctrl = true;

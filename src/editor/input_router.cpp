@@ -49,6 +49,9 @@ Routing InputRouter::Route(const InputEvent &event, platform::Memo &memo, const 
     r.relayout = !state.realtimeLayout;
     r.refreshPosition = true;
     break;
+  case InputKind::Resize:
+    r.relayout = memo.WordWrap() && state.realtimeLayout;
+    break;
   case InputKind::Click:
     r.gradePuzzle = event.ctrl && !state.kMode && !r.handled;
     break;

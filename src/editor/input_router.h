@@ -14,7 +14,8 @@
 //      selects the character under the caret, so that the key replaces it.
 // Around that, whoever handled the event: key release and mouse press lay
 // the document out again while realtime layout is off (with it on, every
-// change of the text already did), the position display follows, the caret
+// change of the text already did), a new width of a wrapping editor lays
+// it out while realtime layout is on, the position display follows, the caret
 // shape is rebuilt, and Ctrl+V normalises the clipboard's line breaks when
 // line-break conversion is on.
 //
@@ -36,13 +37,14 @@
 namespace zenpa::editor {
 
 enum class InputKind {
-  KeyDown,    // a key went down (navigation and command keys)
-  KeyPress,   // a character was typed (text holds it)
-  KeyUp,      // a key was released
-  MouseDown,  // a button was pressed in the document
-  MouseUp,    // a button was released
-  Click,      // a press and release at one place
-  ContextMenu // the context menu is asked for
+  KeyDown,     // a key went down (navigation and command keys)
+  KeyPress,    // a character was typed (text holds it)
+  KeyUp,       // a key was released
+  MouseDown,   // a button was pressed in the document
+  MouseUp,     // a button was released
+  Click,       // a press and release at one place
+  ContextMenu, // the context menu is asked for
+  Resize       // the editor's width changed (window or splitter)
 };
 
 enum class InputKey {

@@ -117,6 +117,7 @@ TEST(InputRouter, LayoutTriggersAndPaste) {
     EXPECT_FALSE(router.Route(Of(kind), memo, realtime).relayout);
   }
   EXPECT_FALSE(router.Route(Of(InputKind::KeyDown), memo, manual).relayout);
+  EXPECT_FALSE(router.Route(Of(InputKind::Resize), memo, realtime).relayout);
   const InputEvent paste = Of(InputKind::KeyDown, InputKey::Paste);
   EXPECT_TRUE(router.Route(paste, memo, realtime).normalisePaste);
   EXPECT_FALSE(router.Route(paste, memo, manual).normalisePaste);

@@ -5,6 +5,7 @@
 // that size is generated here.
 #include "base/file_io.h"
 #include "base/sjis.h"
+#include "bench_document.h"
 #include "editor/find_replace.h"
 #include "platform/text_memo.h"
 
@@ -19,29 +20,20 @@ namespace {
 
 using namespace zenpa;
 
-std::string GeneratedDocument() {
-  const std::string dir = std::filesystem::temp_directory_path().string() + "/zenpa-bench";
-  std::filesystem::create_directories(dir);
-  const std::string path = dir + "/replace.txt";
+std::vector<std::string> GeneratedLines() {
   std::vector<std::string> lines;
   for (int i = 0; i < 100000; ++i)
     lines.push_back(base::Sj(i % 8 == 2 ? "Shift-JIS 文字コードと ASCII 文字が混在する行"
                                         : "吾輩は猫である。名前はまだ無い。"));
-  base::WriteLines(path, lines);
-  return path;
+  return lines;
 }
 
 const std::string &DocumentPath() {
-  static const std::string path = [] {
-    const char *given = std::getenv("ZENPA_BENCH_DOC");
-    return given ? std::string(given) : GeneratedDocument();
-  }();
+  static const std::string path = bench::BenchDocument("replace.txt", GeneratedLines);
   return path;
 }
 
-std::int64_t FileSize() {
-  return static_cast<std::int64_t>(std::filesystem::file_size(DocumentPath()));
-}
+std::int64_t FileSize() { return bench::FileSizeOf(DocumentPath()); }
 
 // Each run replaces the word and the next one puts it back, so every run
 // does the same work on the same text.

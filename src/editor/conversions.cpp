@@ -137,6 +137,7 @@ std::pair<TextPos, TextPos> ConvertedRange(const Memo &memo) {
 void ConvertSelection(Memo &memo, Conversion conversion) {
   if (memo.LineCount() == 0)
     return;
+  const bool whole = memo.SelectionAnchor() == memo.Caret();
   const auto [from, to] = ConvertedRange(memo);
   std::vector<platform::LineChange> changes;
   TextPos end = to;
@@ -148,6 +149,8 @@ void ConvertSelection(Memo &memo, Conversion conversion) {
       ++begin;
     if (stop < text.size() && base::IsTrailPos(text, stop))
       --stop;
+    if (line == to.line)
+      end.col = static_cast<int>(stop);
     if (begin >= stop)
       continue;
     const std::string piece =
@@ -157,7 +160,6 @@ void ConvertSelection(Memo &memo, Conversion conversion) {
     if (piece.compare(0, std::string::npos, text, begin, stop - begin) != 0)
       changes.push_back({line, text.substr(0, begin) + piece + text.substr(stop)});
   }
-  const bool whole = memo.SelectionAnchor() == memo.Caret();
   memo.ReplaceLines(changes);
   memo.SetModified(true);
   memo.SetCaret(whole ? TextPos{0, 0} : end);

@@ -93,7 +93,7 @@ public:
   void OpenDialog(const std::function<void()> &showDialog);
 
   // "次を検索(&N)" and the dialogs' find buttons. A miss closes the dialog
-  // and shows NotFoundMessage.
+  // and shows NotFoundMessage; an empty pattern does nothing.
   bool FindNext();
   // The replace dialog's replace button: ReplaceCurrent, then FindNext.
   bool Replace();

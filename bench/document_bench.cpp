@@ -4,6 +4,7 @@
 // document of that size is generated here.
 #include "base/file_io.h"
 #include "base/sjis.h"
+#include "bench_document.h"
 #include "editor/document.h"
 #include "platform/scripted_host.h"
 #include "platform/text_memo.h"
@@ -31,29 +32,20 @@ public:
   settings::FormatEnvironment FormatEnv() const override { return {}; }
 };
 
-std::string GeneratedDocument() {
-  const std::string dir = std::filesystem::temp_directory_path().string() + "/zenpa-bench";
-  std::filesystem::create_directories(dir);
-  const std::string path = dir + "/document.txt";
+std::vector<std::string> GeneratedLines() {
   std::vector<std::string> lines;
   for (int i = 0; i < 100000; ++i) {
     lines.push_back(std::to_string(i) + base::Sj("行目：日本語のテキスト、ｶﾀｶﾅ and ASCII ①②③"));
   }
-  base::WriteLines(path, lines);
-  return path;
+  return lines;
 }
 
 const std::string &DocumentPath() {
-  static const std::string path = [] {
-    const char *given = std::getenv("ZENPA_BENCH_DOC");
-    return given ? std::string(given) : GeneratedDocument();
-  }();
+  static const std::string path = bench::BenchDocument("document.txt", GeneratedLines);
   return path;
 }
 
-std::int64_t FileSize() {
-  return static_cast<std::int64_t>(std::filesystem::file_size(DocumentPath()));
-}
+std::int64_t FileSize() { return bench::FileSizeOf(DocumentPath()); }
 
 void BM_LoadDocument(benchmark::State &state) {
   platform::TextMemo memo;

@@ -19,6 +19,12 @@ struct TextPos {
   friend auto operator<=>(const TextPos &, const TextPos &) = default;
 };
 
+// A new text for one line of the document.
+struct LineChange {
+  int line = 0;
+  std::string text; // Shift-JIS bytes, no "\r\n"
+};
+
 class Memo {
 public:
   virtual ~Memo() = default;
@@ -46,6 +52,15 @@ public:
   // caret ends after the inserted text.
   virtual void ReplaceSelection(const std::string &text) = 0;
   virtual std::string SelectedText() const = 0;
+
+  // Gives several lines a new text in one edit, which one Undo reverts
+  // whole (replace all, conversions of the whole text). Changes are in
+  // ascending line order, each line at most once and below LineCount(); the
+  // number of lines stays. Lines not named keep their bytes. Marks the text
+  // modified; the caret is left for the caller to place. The default
+  // replaces the span from the first to the last changed line as one
+  // selection; an editor with its own grouping of edits can do better.
+  virtual void ReplaceLines(const std::vector<LineChange> &changes);
 
   virtual bool Modified() const = 0;
   virtual void SetModified(bool modified) = 0;

@@ -24,6 +24,7 @@ void TextMemo::Remember(UndoStep::Kind kind, int index) {
     undo_.lines = lines_;
   else
     undo_.lines.clear();
+  undo_.changed.clear();
   modified_ = true;
 }
 
@@ -102,6 +103,22 @@ void TextMemo::ReplaceSelection(const std::string &text) {
   caret_ = anchor_ = end;
 }
 
+// The old texts are swapped out rather than copied, so a replace-all over a
+// long text costs only the lines it changes.
+void TextMemo::ReplaceLines(const std::vector<LineChange> &changes) {
+  Remember(UndoStep::Lines, 0);
+  undo_.changed.reserve(changes.size());
+  for (const LineChange &change : changes) {
+    if (change.line < 0 || change.line >= LineCount())
+      continue;
+    std::string &line = lines_[static_cast<std::size_t>(change.line)];
+    undo_.changed.push_back({change.line, std::move(line)});
+    line = change.text;
+  }
+  caret_ = Clamp(caret_);
+  anchor_ = Clamp(anchor_);
+}
+
 void TextMemo::ScrollToLine(int line) {
   firstVisible_ = std::clamp(line, 0, std::max(0, LineCount() - 1));
 }
@@ -122,6 +139,10 @@ void TextMemo::Undo() {
     break;
   case UndoStep::Snapshot:
     lines_ = std::move(undo_.lines);
+    break;
+  case UndoStep::Lines:
+    for (LineChange &old : undo_.changed)
+      lines_[static_cast<std::size_t>(old.line)] = std::move(old.text);
     break;
   }
   anchor_ = caret_ = Clamp(undo_.caret);

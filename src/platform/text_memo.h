@@ -26,6 +26,7 @@ public:
   void Select(TextPos anchor, TextPos caret) override;
   void ReplaceSelection(const std::string &text) override;
   std::string SelectedText() const override;
+  void ReplaceLines(const std::vector<LineChange> &changes) override;
 
   bool Modified() const override { return modified_; }
   void SetModified(bool modified) override { modified_ = modified; }
@@ -40,10 +41,11 @@ private:
   // The one step Undo reverts: cheap records for line edits, a copy of the
   // text only for selection replacement.
   struct UndoStep {
-    enum Kind { None, Inserted, Replaced, Deleted, Snapshot } kind = None;
+    enum Kind { None, Inserted, Replaced, Deleted, Snapshot, Lines } kind = None;
     int index = 0;
     std::string line;
     std::vector<std::string> lines;
+    std::vector<LineChange> changed; // Lines: the old texts of the lines changed
     TextPos caret;
   };
 

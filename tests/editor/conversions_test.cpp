@@ -1,0 +1,49 @@
+#include "base/sjis.h"
+#include "editor/conversions.h"
+#include "platform/text_memo.h"
+
+#include <gtest/gtest.h>
+
+using namespace zenpa::editor;
+using zenpa::base::Sj;
+using zenpa::platform::TextMemo;
+using zenpa::platform::TextPos;
+using Lines = std::vector<std::string>;
+
+TEST(Conversions, WidthAndCaseOfCharacters) {
+  EXPECT_EQ("ABC123", Converted(Sj("ＡＢＣ１２３"), Conversion::HalfWidth));
+  EXPECT_EQ(Sj("{ ｘ} "), Converted("{x}", Conversion::FullWidth));
+  EXPECT_EQ("{ x} ", Converted(Sj("{ ｘ} "), Conversion::HalfWidth));
+  EXPECT_EQ(Sj("漢字") + "\xA4\xA1\xA5\\", Converted(Sj("漢字、。・￥"), Conversion::HalfWidth));
+  EXPECT_EQ(Sj("ａｂｃαо") + "abc" + Sj("表"),
+            Converted(Sj("ＡＢＣΑО") + "ABC" + Sj("表"), Conversion::LowerCase));
+  EXPECT_EQ(Sj("ＸЁЯ") + "X", Converted(Sj("ｘёя") + "x", Conversion::UpperCase));
+}
+
+// Every printable ASCII character but the braces has a full-width partner
+// and comes back from it; no full-width character is left half-width.
+TEST(Conversions, WidthTableGoesBothWays) {
+  std::string ascii;
+  for (char c = ' '; c <= '~'; ++c) {
+    if (c != '{' && c != '}')
+      ascii += c;
+  }
+  const std::string wide = Converted(ascii, Conversion::FullWidth);
+  EXPECT_EQ(2 * ascii.size(), wide.size());
+  EXPECT_EQ(ascii, Converted(wide, Conversion::HalfWidth));
+}
+
+TEST(Conversions, SelectionOnlyAndNeverHalfACharacter) {
+  TextMemo memo({Sj("ＡＢＣ"), Sj("ＤＥＦ")});
+  // From the second byte of "Ａ" to the first byte of "Ｅ": "Ｂ", "Ｃ" and "Ｄ" change.
+  memo.Select({0, 1}, {1, 3});
+  ConvertSelection(memo, Conversion::HalfWidth);
+  EXPECT_EQ((Lines{Sj("Ａ") + "BC", "D" + Sj("ＥＦ")}), memo.Lines());
+  EXPECT_EQ((TextPos{1, 1}), memo.Caret());
+  memo.Undo();
+  EXPECT_EQ((Lines{Sj("ＡＢＣ"), Sj("ＤＥＦ")}), memo.Lines());
+  memo.SetCaret({1, 2});
+  ConvertSelection(memo, Conversion::HalfWidth); // nothing selected: everything
+  EXPECT_EQ((Lines{"ABC", "DEF"}), memo.Lines());
+  EXPECT_EQ((TextPos{0, 0}), memo.Caret());
+}

@@ -2,6 +2,7 @@
 
 #include "base/sjis.h"
 #include "editor/kmode_lines.h"
+#include "editor/overwrite.h"
 
 #include <algorithm>
 
@@ -101,10 +102,14 @@ int OverwriteBytes(const platform::Memo &memo, std::string_view typed) {
   if (caret.line >= memo.LineCount())
     return 0;
   const std::string &line = memo.Line(caret.line);
-  auto col = static_cast<std::size_t>(std::max(0, caret.col));
-  for (std::size_t i = 0; i < typed.size() && col < line.size(); i += base::CharLen(typed, i))
-    col += base::CharLen(line, col);
-  return static_cast<int>(col) - caret.col;
+  int col = caret.col;
+  for (std::size_t i = 0; i < typed.size(); i += base::CharLen(typed, i)) {
+    const ByteSpan span = OverwriteSpan(line, col);
+    if (span.end <= col)
+      break;
+    col = span.end;
+  }
+  return col - caret.col;
 }
 
 } // namespace zenpa::editor

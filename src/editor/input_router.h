@@ -74,6 +74,8 @@ struct InputEvent {
   bool ctrl = false;
   bool shift = false;
   bool rightButton = false;
+  int x = 0; // mouse events: pixels from the top left of the text area
+  int y = 0;
 };
 
 // The state of the window the routing reads.

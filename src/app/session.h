@@ -103,6 +103,7 @@ public:
   editor::Document &Doc() { return document_; }
   const editor::Document &Doc() const { return document_; }
   settings::FormatState &Format() { return format_; }
+  const settings::FormatState &Format() const { return format_; }
   const History &RecentFiles() const { return history_; }
   const MenuStates &Menus() const { return menus_; }
   MenuStates &Menus() { return menus_; }

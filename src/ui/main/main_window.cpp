@@ -71,6 +71,7 @@ MainWindow::MainWindow(platform::Host &host, platform::Printer &printer,
   BuildStatusStrip();
   BuildPrintStatus();
   BuildPuzzleSide();
+  BuildEditorParts();
   FitMinimumSize();
   if (QScreen *screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
@@ -78,7 +79,8 @@ MainWindow::MainWindow(platform::Host &host, platform::Printer &printer,
   session_.SetView(this);
   connect(memo_, &QtMemo::textChanged, this, [this] {
     session_.Doc().TextChanged();
-    relayoutTimer_->start();
+    if (session_.Doc().Settings().realtimeLayoutOn)
+      relayoutTimer_->start();
   });
   connect(editor_, &QPlainTextEdit::cursorPositionChanged, this, [this] {
     session_.CaretMoved();
@@ -116,7 +118,7 @@ void MainWindow::BindPrintButtons() {
     return std::make_unique<PdfPrinter>(path, &fonts_);
   };
   connect(printStatus_, &PrintStatusPanel::printRequested, this,
-          [this] { RunAndSync([this] { session_.PrintCommand(false); }); });
+          [this] { RunAndSync([this] { session_.PrintCommand(session_.Menus().enlargedView); }); });
   connect(printStatus_, &PrintStatusPanel::printerSetupRequested, this,
           [this] { RunAndSync([this] { session_.PrinterSetupCommand(); }); });
 }
@@ -175,7 +177,8 @@ void MainWindow::ShowPuzzleSide(bool shown) {
 // labels change, so it is taken again after every layout pass.
 void MainWindow::FitMinimumSize() {
   const app::MainWindowGeometry g = app::MainGeometry(uiScale_);
-  const QSize need = layout()->minimumSize().expandedTo(QSize(g.minWidth, g.minHeight));
+  const int minHeight = session_.Menus().enlargedView ? g.enlargedMinHeight : g.minHeight;
+  const QSize need = layout()->minimumSize().expandedTo(QSize(g.minWidth, minHeight));
   if (need != minimumSize())
     setMinimumSize(need);
 }
@@ -236,9 +239,11 @@ QAction *MainWindow::AddAction(QMenu *menu, const char *name, const char *captio
 void MainWindow::BuildMenus() {
   QMenu *file = menuBar()->addMenu(Utf("ファイル(&F)"));
   file->setObjectName("File1");
-  AddAction(file, "New1", "新規作成(&N)", &MainWindow::NewDocument);
-  AddAction(file, "Open1", "開く(&O)...", &MainWindow::OpenDocument);
-  AddAction(file, "Save1", "上書き保存(&S)", &MainWindow::SaveDocument);
+  AddAction(file, "New1", "新規作成(&N)", &MainWindow::NewDocument)->setShortcut(QKeySequence::New);
+  AddAction(file, "Open1", "開く(&O)...", &MainWindow::OpenDocument)
+      ->setShortcut(QKeySequence::Open);
+  AddAction(file, "Save1", "上書き保存(&S)", &MainWindow::SaveDocument)
+      ->setShortcut(QKeySequence::Save);
   AddAction(file, "SaveAs1", "名前をつけて保存(&A)...", &MainWindow::SaveDocumentAs);
   AddAction(file, "Insert1", "文末に追加読み込み(&I)...", &MainWindow::InsertAtEnd);
   AddAction(file, "Rename1", "ファイル名変更(&R)", &MainWindow::BeginRename);
@@ -342,6 +347,7 @@ void MainWindow::SyncFromSession() {
   renameOk_->setVisible(renaming);
   renameCancel_->setVisible(renaming);
   puzzlePanel_->Refresh();
+  SyncEditorParts();
 }
 
 void MainWindow::RunAndSync(const std::function<void()> &command) {
@@ -366,6 +372,8 @@ void MainWindow::InsertAtEnd() {
 }
 
 void MainWindow::BeginRename() {
+  if (session_.Menus().enlargedView)
+    return; // renaming is off in the enlarged text view
   session_.Doc().BeginRename();
   SyncFromSession();
   renameBox_->setText(DisplayText(session_.Doc().RenameText()));

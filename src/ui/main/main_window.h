@@ -10,6 +10,8 @@
 #pragma once
 
 #include "app/session.h"
+#include "editor/editor_look.h"
+#include "editor/input_router.h"
 #include "ui/qt/qt_memo.h"
 
 #include <QEvent>
@@ -18,6 +20,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QDockWidget;
@@ -34,7 +37,11 @@ class QVBoxLayout;
 
 namespace zenpa::ui {
 
+class EditMenu;
+class EditorInput;
+class EnlargedView;
 class LoadingNotice;
+class SettingsMenu;
 class PrintStatusPanel;
 class PuzzlePanel;
 class RunKeyFilter;
@@ -58,6 +65,14 @@ public:
 
   // Shows every state the session holds: caption, name label, menus.
   void SyncFromSession();
+
+  // The document's input routing: modes of later features plug in here.
+  EditorInput &Input() { return *input_; }
+  EditMenu &Edit() { return *editMenu_; }
+
+signals:
+  // The enlarged text view was switched on or off (the print item's caption follows).
+  void enlargedViewSwitched(bool on);
 
 protected:
   bool event(QEvent *event) override;
@@ -86,6 +101,14 @@ private:
   void BuildPrintStatus();
   void BindPrintButtons();
   void BuildPuzzleSide();
+  // The Edit and Settings menus, the editor's input routing, its look and
+  // the enlarged text view (main_window_editor.cpp).
+  void BuildEditorParts();
+  void ConnectEditorInput();
+  void SyncEditorParts();
+  void ApplyEditorLook();
+  void AssignSound();
+  editor::InputState InputStateNow() const;
   void ShowPuzzleSide(bool shown);
   void FitMinimumSize();
   QAction *AddAction(QMenu *menu, const char *name, const char *caption,
@@ -130,6 +153,13 @@ private:
   std::unique_ptr<QtCanvas> measure_;
   const platform::FontCatalog &fonts_;
   std::array<QAction *, app::kHistorySlots> history_{};
+  EditMenu *editMenu_ = nullptr;
+  SettingsMenu *settingsMenu_ = nullptr;
+  EditorInput *input_ = nullptr;
+  EnlargedView *enlarged_ = nullptr;
+  QLabel *overwriteLabel_ = nullptr;
+  QPushButton *soundButton_ = nullptr;
+  std::optional<editor::EditorLook> look_; // the look the editor shows
   bool shown_ = false;
 };
 

@@ -145,8 +145,11 @@ private slots:
     QVERIFY(!window_->memo().Modified());
   }
 
+  // The text has no format of its own, so it opens enlarged, where renaming is off.
   void renameBoxCommitsWithEnter() {
     StartWith({docPath_});
+    QVERIFY(!Action("Rename1")->isEnabled());
+    Action("Kakudai")->trigger();
     Action("Rename1")->trigger();
     auto *box = window_->findChild<QLineEdit *>("Edit7");
     QVERIFY(box->isVisible());

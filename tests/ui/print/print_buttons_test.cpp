@@ -172,6 +172,10 @@ private:
     window_->Start({docPath_});
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    // A text without a format file of its own opens in the enlarged text
+    // view, where the print button only leaves the view.
+    Click("Button1");
+    QVERIFY(!session().Menus().enlargedView);
     session().Relayout();
   }
   app::Session &session() { return window_->session(); }

@@ -1,0 +1,46 @@
+#include "ui/main/enlarged_view.h"
+
+#include "ui/widgets.h"
+
+#include <QAction>
+#include <QLayout>
+#include <QWidget>
+
+namespace zenpa::ui {
+
+EnlargedView::EnlargedView(QWidget *window, QLayout *area, QWidget *soundButton)
+    : QObject(window), window_(window), area_(area), soundButton_(soundButton) {}
+
+QString EnlargedView::PrintCaption(bool enlarged) {
+  return Utf(enlarged ? "印刷メニュー(&P)" : "印刷(&P)");
+}
+
+void EnlargedView::Show(bool on, bool kMode) {
+  soundButton_->setVisible(on && kMode);
+  if (on == shown_)
+    return;
+  shown_ = on;
+  if (on) {
+    for (int i = 0; i < area_->count(); ++i) {
+      QWidget *panel = area_->itemAt(i)->widget();
+      if (panel && panel->isVisibleTo(window_)) {
+        hidden_.append(panel);
+        panel->hide();
+      }
+    }
+  } else {
+    for (const QPointer<QWidget> &panel : hidden_) {
+      if (panel)
+        panel->show();
+    }
+    hidden_.clear();
+  }
+  if (auto *rename = window_->findChild<QAction *>("Rename1"))
+    rename->setEnabled(!on);
+  // The print menu's item, when the window has one.
+  if (auto *print = window_->findChild<QAction *>("Print1"))
+    print->setText(PrintCaption(on));
+  emit switched(on);
+}
+
+} // namespace zenpa::ui

@@ -8,7 +8,9 @@
 #include "ui/support/typing.h"
 #include "ui/support/window_rig.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -91,6 +93,21 @@ private slots:
     QCOMPARE(window_->memo().Line(1), Sj("{ ｘ} "));
     QCOMPARE(Find<QMenu>("PopupMenu1")->actions().contains(Action("OverWrite")), true);
     QCOMPARE(Find<QPlainTextEdit>("Memo2")->contextMenuPolicy(), Qt::CustomContextMenu);
+  }
+
+  // Pasted line breaks of any kind become the document's lines, which are
+  // written with CR LF; with line-break conversion on, the clipboard itself
+  // is rewritten with CR LF first.
+  void pastedLineBreaksBecomeLines() {
+    window_->memo().SetLines({});
+    Action("LF2CRLF")->trigger();
+    QApplication::clipboard()->setText(QString::fromUtf8("一\n二\r三\r\n"));
+    Editor()->setFocus();
+    QTest::keyClick(Editor(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QString::fromUtf8("一\r\n二\r\n三\r\n"));
+    QCOMPARE(window_->memo().Lines(), (std::vector<std::string>{Sj("一"), Sj("二"), Sj("三")}));
+    Action("Save1")->trigger();
+    QCOMPARE(dir_->Read("doc.txt"), Sj("一\r\n二\r\n三\r\n"));
   }
 
   // With "/k", Ctrl+click toggles the apostrophe on the line clicked.

@@ -58,6 +58,10 @@ std::vector<FolderItem> ListFolder(const std::string &dir, ViewerFilter filter) 
   return items;
 }
 
+std::string ItemPath(const std::string &dir, const std::string &name) {
+  return dir + (dir.ends_with("/") ? "" : "/") + name;
+}
+
 std::string ParentFolder(const std::string &dir) {
   std::string d = dir;
   while (d.size() > 1 && d.back() == '/')

@@ -24,6 +24,9 @@ struct FolderItem {
 // out. Empty when dir cannot be read.
 std::vector<FolderItem> ListFolder(const std::string &dir, ViewerFilter filter);
 
+// The path of the item name in dir.
+std::string ItemPath(const std::string &dir, const std::string &name);
+
 // The folder above dir ("/a/b" -> "/a", "/" stays "/"), and dir with every
 // folder above it, dir first: the choices of "ファイルの場所".
 std::string ParentFolder(const std::string &dir);

@@ -3,6 +3,7 @@
 #include "puzzle/play/generator_settings.h"
 #include "ui/puzzle/puzzle_conditions_panel.h"
 #include "ui/puzzle/puzzle_conversion_panel.h"
+#include "ui/puzzle/puzzle_viewer.h"
 #include "ui/puzzle/puzzle_widgets.h"
 #include "ui/qt/qt_text.h"
 
@@ -244,12 +245,31 @@ void PuzzlePanel::BuildMenu(QMenu *menu) {
   menu->addSeparator();
   AddCommand(menu, "ReadSudoku", "数独データ読み込み(&R)...", [this] { puzzle_.LoadFiles(false); });
   AddCommand(menu, "HanteiSudoku", "～難易度確認読み込み(&K)", [this] { puzzle_.LoadFiles(true); });
+  // The viewer leaves the puzzle side as it is: it shows its own preview.
+  QAction *view = menu->addAction(Utf("～データビュー(&V)"));
+  view->setObjectName("ViewRead");
+  connect(view, &QAction::triggered, this, &PuzzlePanel::OpenViewer);
+  guardedActions_.emplace_back(view, app::WindowCommand::PuzzleCommand);
   AddCommand(menu, "WriteSudoku", "数独データ保存(&W)...", [this] { puzzle_.SaveFile(); });
   menu->addSeparator();
   BuildPanelItems(menu);
   menu->addSeparator();
   BuildSymmetryItems(menu);
   Refresh();
+}
+
+// The data viewer is made once, so that it keeps its folder and switches.
+void PuzzlePanel::OpenViewer() {
+  if (!viewer_) {
+    viewer_ = new PuzzleViewer(session_, window());
+    connect(viewer_, &PuzzleViewer::loaded, this, [this] {
+      Refresh();
+      emit commandDone();
+    });
+  }
+  viewer_->Open();
+  Refresh();
+  emit commandDone();
 }
 
 // Items that open panels or switch the puzzle format.

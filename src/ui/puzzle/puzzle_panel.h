@@ -32,6 +32,7 @@ namespace zenpa::ui {
 
 class ConditionsPanel;
 class ConversionPanelView;
+class PuzzleViewer;
 
 class PuzzlePanel : public QWidget {
   Q_OBJECT
@@ -67,6 +68,7 @@ private:
                       const std::function<void()> &command);
   void BuildPanelItems(QMenu *menu);
   void BuildSymmetryItems(QMenu *menu);
+  void OpenViewer();
   void Run(const std::function<void()> &command);
   void RefreshSwitches();
   void RefreshRun(const app::PuzzleDisplay &d);
@@ -77,6 +79,7 @@ private:
   app::PuzzleCommands &puzzle_;
   ConditionsPanel *conditions_ = nullptr;
   ConversionPanelView *conversion_ = nullptr;
+  PuzzleViewer *viewer_ = nullptr;
   QPushButton *make_ = nullptr, *load_ = nullptr, *stop_ = nullptr;
   QLabel *insertion_ = nullptr, *switch_ = nullptr;
   QCheckBox *append_ = nullptr;

@@ -149,6 +149,32 @@ void PuzzleCommands::LoadFiles(bool levelCheck) {
   });
 }
 
+void PuzzleCommands::StartExternalViewer() {
+  if (Running())
+    return;
+  const std::optional<std::string> chosen = host_.OpenFileName(play::ViewerOpenDialog());
+  if (!chosen)
+    return;
+  format_.format.puzzle.recordPanelShown = false;
+  RunCommand(Run::Read, [&] {
+    play::PuzzleReadContext read{memo_, host_, writer_, {}};
+    play::ViewerContext viewer{read,
+                               programDir_,
+                               base::CurrentDirectory(),
+                               format_.format.puzzle.addToDocument,
+                               hooks_.askSaveChanges,
+                               [this] { ApplyPuzzleFormatIfDue(); }};
+    const std::optional<play::PuzzleLoadResult> loaded = play::RunViewer(viewer, *chosen);
+    if (!loaded)
+      return;
+    if (!loaded->documentName.empty() && hooks_.takeDocumentName) {
+      hooks_.takeDocumentName(loaded->documentName);
+      Call(hooks_.resetPageNumbering);
+    }
+    Call(hooks_.relayout);
+  });
+}
+
 bool PuzzleCommands::MayOpenViewer() {
   return !Running() && play::AskBeforeReplacing(memo_, format_.format.puzzle.addToDocument,
                                                 hooks_.askSaveChanges);
@@ -329,6 +355,13 @@ void PuzzleCommands::ToggleAutoRecord() {
     p.recordPanelShown = true;
     labels_.autoRecordText = Sj("作成と記録を繰り返します");
   }
+  SettingsChanged();
+}
+
+void PuzzleCommands::SetPuzzleSide(bool shown) {
+  format_.format.puzzle.menuShown = shown;
+  if (!shown)
+    format_.format.puzzle.recordPanelShown = false;
   SettingsChanged();
 }
 

@@ -28,6 +28,7 @@
 #include "puzzle/play/puzzle_file_level_check.h"
 #include "puzzle/play/step_answer.h"
 #include "puzzle/play/viewer_duplicates.h"
+#include "puzzle/play/viewer_launch.h"
 #include "settings/format_commands.h"
 
 #include <cstdint>
@@ -116,6 +117,10 @@ public:
   // "数独データ保存(&W)...".
   void SaveFile();
 
+  // "～GRDV起動(&F)": the external viewer on a chosen file; the file it
+  // hands back is read like the load command.
+  void StartExternalViewer();
+
   // "～データビュー(&V)": whether the viewer may open (the unsaved-changes
   // question was not cancelled).
   bool MayOpenViewer();
@@ -178,6 +183,9 @@ public:
   void SetConditionsPanel(bool shown);
   // "Ａ" / "×": the auto-record panel Panel5, opening the conditions panel.
   void ToggleAutoRecord();
+  // "数独作成メニュー(&M)": shows or hides the puzzle side; hiding it switches
+  // auto-record off.
+  void SetPuzzleSide(bool shown);
 
   // The generator's random numbers start from seed (the clock at start-up).
   void SeedRandom(unsigned seed);

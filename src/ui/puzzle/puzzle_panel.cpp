@@ -72,6 +72,17 @@ void PuzzlePanel::BuildControls() {
           [this] { Run([this] { puzzle_.ToggleAutoRecord(); }); });
   connect(static_cast<ClickLabel *>(switch_), &ClickLabel::clicked, this,
           [this] { Run([this] { puzzle_.ClickSwitch(); }); });
+  connect(static_cast<ClickLabel *>(switch_), &ClickLabel::hovered, this, [this](bool over) {
+    switchHovered_ = over;
+    RefreshSwitches();
+  });
+  // The document's name, as the name label of the status strip shows it.
+  auto *name = new QHBoxLayout;
+  name->addWidget(new QLabel(Utf("ファイル名"), this));
+  label67_ = NamedLabel("Label67", this);
+  label67_->setAccessibleName(Utf("ファイル名"));
+  name->addWidget(label67_, 1);
+  main->addLayout(name);
   BuildSwitches();
   BuildResult();
   BuildStepPanel();
@@ -132,8 +143,9 @@ void PuzzlePanel::BuildSwitches() {
   place->addStretch();
   main->addLayout(place);
   auto *numbers = new QHBoxLayout;
+  // Typing takes the whole clamp range; the arrows keep to theirs.
   target_ = AddLabelledSpin(numbers, "LabeledEdit12", "数字", settings::kTargetGivensRange.min,
-                            settings::kTargetGivensRange.max);
+                            settings::kTargetGivensRange.max, new ArrowRangeSpin);
   trials_ = AddLabelledSpin(numbers, "LabeledEdit16", "試作回数", settings::kTrialsRange.min,
                             settings::kTrialsRange.max);
   numbers->addStretch();
@@ -228,8 +240,7 @@ void PuzzlePanel::BuildMenu(QMenu *menu) {
   menuSdk_->setObjectName("MenuSDK");
   menuSdk_->setCheckable(true);
   connect(menuSdk_, &QAction::triggered, this, [this](bool on) {
-    puzzle_.Options().menuShown = on;
-    puzzle_.SettingsChanged();
+    puzzle_.SetPuzzleSide(on);
     Refresh();
   });
   menu->addSeparator();
@@ -251,6 +262,12 @@ void PuzzlePanel::BuildMenu(QMenu *menu) {
   connect(view, &QAction::triggered, this, &PuzzlePanel::OpenViewer);
   guardedActions_.emplace_back(view, app::WindowCommand::PuzzleCommand);
   AddCommand(menu, "WriteSudoku", "数独データ保存(&W)...", [this] { puzzle_.SaveFile(); });
+  grdv_ = AddCommand(menu, "GRDV", "～GRDV起動(&F)", [this] {
+    // The window waits while the external viewer runs.
+    window()->setEnabled(false);
+    puzzle_.StartExternalViewer();
+    window()->setEnabled(true);
+  });
   menu->addSeparator();
   BuildPanelItems(menu);
   menu->addSeparator();
@@ -339,6 +356,8 @@ void PuzzlePanel::Refresh() {
   SetRunning(d.running);
   if (answerS_)
     answerS_->setText(ToQt(d.answerSCaption));
+  if (grdv_)
+    grdv_->setEnabled(session_.Menus().grdvEnabled && !d.running);
   if (menuSdk_)
     menuSdk_->setChecked(puzzle_.Options().menuShown);
   emit sideWanted(puzzle_.Options().menuShown);
@@ -354,6 +373,8 @@ void PuzzlePanel::RefreshSwitches() {
     box->setChecked(options.*field);
   }
   const QSignalBlocker blockTarget(target_);
+  targetArrows_ = play::WidenedArrows(targetArrows_, options.targetGivens);
+  static_cast<ArrowRangeSpin *>(target_)->SetArrowRange(targetArrows_.min, targetArrows_.max);
   target_->setValue(options.targetGivens);
   const QSignalBlocker blockTrials(trials_);
   trials_->setValue(options.attempts);
@@ -362,9 +383,11 @@ void PuzzlePanel::RefreshSwitches() {
   const std::uint32_t parentBgr = static_cast<std::uint32_t>(parent.red()) |
                                   static_cast<std::uint32_t>(parent.green()) << 8 |
                                   static_cast<std::uint32_t>(parent.blue()) << 16;
-  switch_->setStyleSheet(techniques.SwitchOn() ? BackgroundStyle(puzzle::SwitchColour(
-                                                     techniques.selectionSwitch, parentBgr))
-                                               : QString());
+  const std::uint32_t colour =
+      switchHovered_ ? puzzle::SwitchHoverColour(techniques.selectionSwitch, parentBgr)
+                     : puzzle::SwitchColour(techniques.selectionSwitch, parentBgr);
+  switch_->setStyleSheet(colour != parentBgr ? BackgroundStyle(colour) : QString());
+  label67_->setText(DisplayText(session_.Doc().NameLabel()));
   switch_->setToolTip(ToQt(puzzle::SwitchHint(techniques.selectionSwitch)));
 }
 

@@ -3,6 +3,8 @@
 #include "ui/qt/qt_canvas.h"
 #include "ui/qt/qt_text.h"
 
+#include <algorithm>
+
 #include <QBoxLayout>
 #include <QFrame>
 #include <QGridLayout>
@@ -21,9 +23,33 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event) {
     emit clicked();
 }
 
-QSpinBox *AddLabelledSpin(QBoxLayout *layout, const char *name, const char *caption, int lo,
-                          int hi) {
-  auto *spin = new QSpinBox;
+void ArrowRangeSpin::stepBy(int steps) {
+  setValue(std::clamp(value() + steps, std::min(lo_, value()), std::max(hi_, value())));
+}
+
+QAbstractSpinBox::StepEnabled ArrowRangeSpin::stepEnabled() const {
+  StepEnabled enabled = StepNone;
+  if (value() < hi_)
+    enabled |= StepUpEnabled;
+  if (value() > lo_)
+    enabled |= StepDownEnabled;
+  return enabled;
+}
+
+void ClickLabel::enterEvent(QEnterEvent *event) {
+  QLabel::enterEvent(event);
+  emit hovered(true);
+}
+
+void ClickLabel::leaveEvent(QEvent *event) {
+  QLabel::leaveEvent(event);
+  emit hovered(false);
+}
+
+QSpinBox *AddLabelledSpin(QBoxLayout *layout, const char *name, const char *caption, int lo, int hi,
+                          QSpinBox *spin) {
+  if (!spin)
+    spin = new QSpinBox;
   spin->setObjectName(name);
   spin->setRange(lo, hi);
   if (caption[0] != '\0') {

@@ -25,9 +25,25 @@ class QVBoxLayout;
 
 namespace zenpa::ui {
 
-// A spin box named name with its caption in front, added to layout.
-QSpinBox *AddLabelledSpin(QBoxLayout *layout, const char *name, const char *caption, int lo,
-                          int hi);
+// A spin box named name with its caption in front, added to layout; spin
+// when given, else a new one.
+QSpinBox *AddLabelledSpin(QBoxLayout *layout, const char *name, const char *caption, int lo, int hi,
+                          QSpinBox *spin = nullptr);
+
+// A spin box whose arrows keep to a narrower range than typing.
+class ArrowRangeSpin : public QSpinBox {
+  Q_OBJECT
+public:
+  using QSpinBox::QSpinBox;
+  void SetArrowRange(int lo, int hi) { lo_ = lo, hi_ = hi; }
+  void stepBy(int steps) override;
+
+protected:
+  StepEnabled stepEnabled() const override;
+
+private:
+  int lo_ = 0, hi_ = 99;
+};
 
 // The same inner margins for every framed panel of the puzzle side.
 void SetPanelMargins(QLayout *layout);
@@ -52,9 +68,12 @@ public:
   ClickLabel(const char *name, const char *caption, QWidget *parent);
 signals:
   void clicked();
+  void hovered(bool over);
 
 protected:
   void mouseReleaseEvent(QMouseEvent *event) override;
+  void enterEvent(QEnterEvent *event) override;
+  void leaveEvent(QEvent *event) override;
 };
 
 // Sets a label's text from Shift-JIS when it differs.

@@ -1,7 +1,8 @@
 // The puzzle data viewer in the real main window, offscreen: opened from
 // the puzzle menu on a folder of puzzle files, it previews the selected
 // file, finds the files holding the same first puzzle, refuses a file with
-// errors and loads a file into the document with Enter.
+// errors and loads a file into the document with Enter; and the external
+// viewer's item.
 #include "base/paths.h"
 #include "base/sjis.h"
 #include "puzzle/play/grid_text.h"
@@ -100,6 +101,24 @@ private slots:
     const QString text = Editor()->toPlainText();
     QCOMPARE(text.count(ui::ToQt(play::GridTopBorder())), 2);
     QCOMPARE(window_->windowTitle(), QString::fromStdString("ZENPA - " + dir_->Path("c.txt")));
+  }
+
+  void externalViewerItemNeedsTheProgramAndLoadsWhatItHandsBack() {
+    StartWith({});
+    QVERIFY(!Action("GRDV")->isEnabled());
+    Close();
+    Open();
+    dir_->Write("GRDV.COM", "");
+    dir_->Write("p.nbp", NbpText(kEasyPuzzle));
+    dir_->Write("GRDV.DAT", "p.nbp\r\n");
+    StartWith({});
+    QVERIFY(base::SetCurrentDirectory(dir_->Dir()));
+    QVERIFY(Action("GRDV")->isEnabled());
+    host_->fileNames.push_back(dir_->Path("x.nbp"));
+    Action("GRDV")->trigger();
+    QCOMPARE(host_->started.size(), std::size_t{1});
+    QCOMPARE(Editor()->toPlainText().count(ui::ToQt(play::GridTopBorder())), 1);
+    QVERIFY(window_->isEnabled());
   }
 };
 

@@ -187,7 +187,7 @@ void PuzzleViewer::BuildDuplicatePanel() {
   auto *pair = new QHBoxLayout;
   grid->removeWidget(list_);
   pair->addWidget(list_, 1);
-  pair->addWidget(duplicatePanel_, 1);
+  pair->addWidget(duplicatePanel_, 2);
   grid->addLayout(pair, 1, 0);
   duplicatePanel_->hide();
   connect(close, &QPushButton::clicked, this, &PuzzleViewer::CloseDuplicatePanel);
@@ -297,6 +297,7 @@ void PuzzleViewer::CheckDuplicates() {
   // A cancelled check leaves nothing behind: "×" closed the panel.
   if (report)
     ShowDuplicates(*report);
+  list_->setFocus();
 }
 
 void PuzzleViewer::ShowDuplicates(const play::DuplicateReport &report) {
@@ -310,7 +311,6 @@ void PuzzleViewer::ShowDuplicates(const play::DuplicateReport &report) {
   duplicateStatus_->setText(ToQt(play::DuplicateSummary(report.count)));
   progress_->hide();
   duplicates_->setEnabled(true);
-  list_->setFocus();
 }
 
 void PuzzleViewer::CloseDuplicatePanel() {

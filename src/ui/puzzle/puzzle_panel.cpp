@@ -150,12 +150,8 @@ void PuzzlePanel::BuildSwitches() {
                             settings::kTrialsRange.max);
   numbers->addStretch();
   main->addLayout(numbers);
-  for (auto &[box, field] : switches_) {
-    connect(box, &QCheckBox::toggled, this, [this, field](bool on) {
-      puzzle_.Options().*field = on;
-      puzzle_.SettingsChanged();
-    });
-  }
+  for (auto &[box, field] : switches_)
+    BindSwitch(box, puzzle_, field);
   connect(static_cast<ClickLabel *>(insertion_), &ClickLabel::clicked, this,
           [this] { Run([this] { puzzle_.ToggleInsertion(); }); });
   connect(target_, &QSpinBox::editingFinished, this, [this] {
@@ -213,10 +209,7 @@ void PuzzlePanel::BuildStepPanel() {
 }
 
 void PuzzlePanel::BuildProgress() {
-  progress_ = new QProgressBar(this);
-  progress_->setObjectName("ProgressBar1");
-  progress_->setTextVisible(false);
-  progress_->setMaximumHeight(12);
+  progress_ = SlimProgressBar("ProgressBar1", this);
   gauge_ = new QProgressBar(this);
   gauge_->setObjectName("Gauge1");
   gauge_->setMaximumHeight(12);

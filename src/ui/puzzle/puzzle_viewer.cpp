@@ -144,15 +144,9 @@ void PuzzleViewer::BuildButtons() {
   for (QWidget *w : std::initializer_list<QWidget *>{duplicates_, load_, close})
     row->addWidget(w);
   grid->addLayout(row, 3, 0, 1, 2);
-  connect(answers_, &QCheckBox::toggled, this, [this](bool on) {
-    puzzle_.Options().appendAnswer = on;
-    puzzle_.SettingsChanged();
-  });
-  connect(append_, &QCheckBox::toggled, this, [this](bool on) {
-    puzzle_.Options().addToDocument = on;
-    puzzle_.SettingsChanged();
-    continuous_->setVisible(on);
-  });
+  BindSwitch(answers_, puzzle_, &settings::PuzzleOptions::appendAnswer);
+  BindSwitch(append_, puzzle_, &settings::PuzzleOptions::addToDocument);
+  connect(append_, &QCheckBox::toggled, continuous_, &QWidget::setVisible);
   connect(duplicates_, &QPushButton::clicked, this, &PuzzleViewer::CheckDuplicates);
   connect(load_, &QPushButton::clicked, this, &PuzzleViewer::Load);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
@@ -171,10 +165,7 @@ void PuzzleViewer::BuildDuplicatePanel() {
   QPushButton *close =
       AddTitleRow(box, {new QLabel(Utf("重複検査"), duplicatePanel_)}, "DuplicateClose", this);
   duplicateStatus_ = NamedLabel("DuplicateStatus", duplicatePanel_);
-  progress_ = new QProgressBar(duplicatePanel_);
-  progress_->setObjectName("DuplicateProgress");
-  progress_->setTextVisible(false);
-  progress_->setMaximumHeight(12);
+  progress_ = SlimProgressBar("DuplicateProgress", duplicatePanel_);
   duplicateResult_ = new QPlainTextEdit(duplicatePanel_);
   duplicateResult_->setObjectName("DuplicateResult");
   duplicateResult_->setAccessibleName(Utf("重複検査"));

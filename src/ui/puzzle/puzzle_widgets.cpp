@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QMouseEvent>
+#include <QProgressBar>
 
 namespace zenpa::ui {
 
@@ -95,6 +96,21 @@ QPushButton *AddTitleRow(QBoxLayout *layout, std::initializer_list<QWidget *> ti
 QString BackgroundStyle(std::uint32_t bgr) { return "background: " + ColorOfBgr(bgr).name() + ";"; }
 
 QString ForegroundStyle(std::uint32_t bgr) { return "color: " + ColorOfBgr(bgr).name() + ";"; }
+
+void BindSwitch(QCheckBox *box, app::PuzzleCommands &puzzle, bool settings::PuzzleOptions::*field) {
+  QObject::connect(box, &QCheckBox::toggled, box, [&puzzle, field](bool on) {
+    puzzle.Options().*field = on;
+    puzzle.SettingsChanged();
+  });
+}
+
+QProgressBar *SlimProgressBar(const char *name, QWidget *parent) {
+  auto *bar = new QProgressBar(parent);
+  bar->setObjectName(name);
+  bar->setTextVisible(false);
+  bar->setMaximumHeight(12);
+  return bar;
+}
 
 void SetLabelText(QLabel *label, const std::string &sjis) {
   const QString text = ToQt(sjis);

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "app/puzzle_commands.h"
 #include "ui/widgets.h"
 
 #include <cstdint>
@@ -21,6 +22,7 @@ class QBoxLayout;
 class QFrame;
 class QGridLayout;
 class QLayout;
+class QProgressBar;
 class QVBoxLayout;
 
 namespace zenpa::ui {
@@ -75,6 +77,12 @@ protected:
   void enterEvent(QEnterEvent *event) override;
   void leaveEvent(QEvent *event) override;
 };
+
+// A check box that writes its state into a switch of the record's puzzle part.
+void BindSwitch(QCheckBox *box, app::PuzzleCommands &puzzle, bool settings::PuzzleOptions::*field);
+
+// A slim progress bar of the puzzle windows, without its percentage text.
+QProgressBar *SlimProgressBar(const char *name, QWidget *parent);
 
 // Sets a label's text from Shift-JIS when it differs.
 void SetLabelText(QLabel *label, const std::string &sjis);

@@ -1,7 +1,9 @@
 #include "app/puzzle_commands.h"
 
+#include "base/file_io.h"
 #include "base/paths.h"
 #include "base/sjis.h"
+#include "puzzle/play/viewer_folder.h"
 
 #include <cstdlib>
 #include <exception>
@@ -117,7 +119,7 @@ void PuzzleCommands::ReadFile(const std::string &path) {
 // Reads the files in turn at the insertion line; Escape in the level check
 // ends the reading of this file and of all further ones. A document that
 // was replaced takes the name of the last file read.
-void PuzzleCommands::ReadFiles(const std::vector<std::string> &paths, bool levelCheck) {
+int PuzzleCommands::ReadFiles(const std::vector<std::string> &paths, bool levelCheck) {
   play::PuzzleReadContext read{memo_, host_, writer_,
                                levelCheck ? play::GradingLevelCheck(ctx_, levelCheck_)
                                           : play::LevelCheck{}};
@@ -126,10 +128,11 @@ void PuzzleCommands::ReadFiles(const std::vector<std::string> &paths, bool level
   if (result.filesRead > 0)
     lastPuzzleFile_ = paths.back();
   if (result.documentName.empty())
-    return;
+    return result.filesRead;
   if (hooks_.takeDocumentName)
     hooks_.takeDocumentName(result.documentName);
   Call(hooks_.resetPageNumbering);
+  return result.filesRead;
 }
 
 void PuzzleCommands::LoadFiles(bool levelCheck) {
@@ -144,6 +147,65 @@ void PuzzleCommands::LoadFiles(bool levelCheck) {
     ReadFiles(paths, levelCheck);
     Call(hooks_.relayout);
   });
+}
+
+void PuzzleCommands::StartExternalViewer() {
+  if (Running())
+    return;
+  const std::optional<std::string> chosen = host_.OpenFileName(play::ViewerOpenDialog());
+  if (!chosen)
+    return;
+  format_.format.puzzle.recordPanelShown = false;
+  RunCommand(Run::Read, [&] {
+    play::PuzzleReadContext read{memo_, host_, writer_, {}};
+    play::ViewerContext viewer{read,
+                               programDir_,
+                               base::CurrentDirectory(),
+                               format_.format.puzzle.addToDocument,
+                               hooks_.askSaveChanges,
+                               [this] { ApplyPuzzleFormatIfDue(); }};
+    const std::optional<play::PuzzleLoadResult> loaded = play::RunViewer(viewer, *chosen);
+    if (!loaded)
+      return;
+    if (!loaded->documentName.empty() && hooks_.takeDocumentName) {
+      hooks_.takeDocumentName(loaded->documentName);
+      Call(hooks_.resetPageNumbering);
+    }
+    Call(hooks_.relayout);
+  });
+}
+
+bool PuzzleCommands::MayOpenViewer() {
+  return !Running() && play::AskBeforeReplacing(memo_, format_.format.puzzle.addToDocument,
+                                                hooks_.askSaveChanges);
+}
+
+bool PuzzleCommands::LoadFromViewer(const std::string &folder, const std::string &name,
+                                    bool hasErrors) {
+  if (Running())
+    return false;
+  if (hasErrors) {
+    ctx_.host.Message(play::DataErrorMessage());
+    return false;
+  }
+  const std::string path = play::ItemPath(folder, name);
+  bool read = false;
+  if (base::FileExists(path)) {
+    format_.format.puzzle.recordPanelShown = false;
+    RunCommand(Run::Read, [&] {
+      read = ReadFiles({path}, false) > 0;
+      Call(hooks_.relayout);
+    });
+  }
+  base::SetCurrentDirectory(folder);
+  return read;
+}
+
+std::optional<play::DuplicateReport>
+PuzzleCommands::FindDuplicates(const std::vector<std::string> &paths,
+                               const std::function<void(int done, int total)> &showProgress,
+                               const std::function<bool()> &cancelled) {
+  return play::FindDuplicates(paths, {host_, showProgress, cancelled});
 }
 
 void PuzzleCommands::SaveFile() {
@@ -293,6 +355,13 @@ void PuzzleCommands::ToggleAutoRecord() {
     p.recordPanelShown = true;
     labels_.autoRecordText = Sj("作成と記録を繰り返します");
   }
+  SettingsChanged();
+}
+
+void PuzzleCommands::SetPuzzleSide(bool shown) {
+  format_.format.puzzle.menuShown = shown;
+  if (!shown)
+    format_.format.puzzle.recordPanelShown = false;
   SettingsChanged();
 }
 

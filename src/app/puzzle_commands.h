@@ -27,6 +27,8 @@
 #include "puzzle/play/puzzle_file_commands.h"
 #include "puzzle/play/puzzle_file_level_check.h"
 #include "puzzle/play/step_answer.h"
+#include "puzzle/play/viewer_duplicates.h"
+#include "puzzle/play/viewer_launch.h"
 #include "settings/format_commands.h"
 
 #include <cstdint>
@@ -115,6 +117,25 @@ public:
   // "数独データ保存(&W)...".
   void SaveFile();
 
+  // "～GRDV起動(&F)": the external viewer on a chosen file; the file it
+  // hands back is read like the load command.
+  void StartExternalViewer();
+
+  // "～データビュー(&V)": whether the viewer may open (the unsaved-changes
+  // question was not cancelled).
+  bool MayOpenViewer();
+  // "読み込む" of the viewer on the file name in folder: refused with
+  // "データにエラーがあります" when its preview found errors; otherwise the
+  // auto-record panel closes and the file is read like the load command.
+  // The folder becomes the current directory. True when it was read.
+  bool LoadFromViewer(const std::string &folder, const std::string &name, bool hasErrors);
+  // "重複検査" of the viewer over its items (full paths); nullopt when
+  // cancelled.
+  std::optional<play::DuplicateReport>
+  FindDuplicates(const std::vector<std::string> &paths,
+                 const std::function<void(int done, int total)> &showProgress,
+                 const std::function<bool()> &cancelled);
+
   // "数独解答を文末に追加(&A)", "数独の難易度判定(&L)", "～全解探査(&Z)".
   void Answer(play::AnswerCommand command);
   // "～確認しながら解答作成(&D)".
@@ -162,6 +183,9 @@ public:
   void SetConditionsPanel(bool shown);
   // "Ａ" / "×": the auto-record panel Panel5, opening the conditions panel.
   void ToggleAutoRecord();
+  // "数独作成メニュー(&M)": shows or hides the puzzle side; hiding it switches
+  // auto-record off.
+  void SetPuzzleSide(bool shown);
 
   // The generator's random numbers start from seed (the clock at start-up).
   void SeedRandom(unsigned seed);
@@ -183,7 +207,8 @@ private:
   // The engine's copy of the record's technique switches.
   void TakeSettings();
   void ApplyPuzzleFormatIfDue();
-  void ReadFiles(const std::vector<std::string> &paths, bool levelCheck);
+  // The number of files read.
+  int ReadFiles(const std::vector<std::string> &paths, bool levelCheck);
   play::GeneratorHooks GeneratorHooksOf();
   void ShowState();
 

@@ -39,8 +39,8 @@ public:
   bool OpenWithDesktop(const std::string &pathOrUrl) override {
     return desktop_.OpenWithDesktop(pathOrUrl);
   }
-  bool StartProgram(const std::string &program, const std::vector<std::string> &args,
-                    bool wait) override {
+  platform::StartResult StartProgram(const std::string &program,
+                                     const std::vector<std::string> &args, bool wait) override {
     return desktop_.StartProgram(program, args, wait);
   }
 

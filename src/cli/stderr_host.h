@@ -30,8 +30,9 @@ public:
   std::int64_t Milliseconds() override;
   void ProcessEvents() override {}
   bool OpenWithDesktop(const std::string &) override { return false; }
-  bool StartProgram(const std::string &, const std::vector<std::string> &, bool) override {
-    return false;
+  platform::StartResult StartProgram(const std::string &, const std::vector<std::string> &,
+                                     bool) override {
+    return {false, {}};
   }
 
 private:

@@ -27,6 +27,13 @@ struct FileDialog {
   bool overwritePrompt = true; // save dialogs only
 };
 
+// Whether a program started; when not, the system's reason (Shift-JIS).
+struct StartResult {
+  bool started = false;
+  std::string error;
+  explicit operator bool() const { return started; }
+};
+
 class Host {
 public:
   virtual ~Host() = default;
@@ -53,10 +60,10 @@ public:
 
   // Opens a file or web address with the desktop's default program.
   virtual bool OpenWithDesktop(const std::string &pathOrUrl) = 0;
-  // Starts a program; with wait, returns when it has ended. False when it
-  // could not be started.
-  virtual bool StartProgram(const std::string &program, const std::vector<std::string> &args,
-                            bool wait) = 0;
+  // Starts a program; with wait, returns when it has ended, letting events
+  // run meanwhile.
+  virtual StartResult StartProgram(const std::string &program, const std::vector<std::string> &args,
+                                   bool wait) = 0;
 };
 
 } // namespace zenpa::platform

@@ -51,13 +51,15 @@ bool ScriptedHost::OpenWithDesktop(const std::string &pathOrUrl) {
   return true;
 }
 
-bool ScriptedHost::StartProgram(const std::string &program, const std::vector<std::string> &args,
-                                bool) {
+StartResult ScriptedHost::StartProgram(const std::string &program,
+                                       const std::vector<std::string> &args, bool) {
   std::string line = program;
   for (const auto &a : args)
     line += " " + a;
   started.push_back(line);
-  return startProgramSucceeds;
+  if (!startProgramSucceeds)
+    return {false, startProgramError};
+  return {true, {}};
 }
 
 } // namespace zenpa::platform

@@ -29,8 +29,8 @@ public:
   std::int64_t Milliseconds() override { return clock; }
   void ProcessEvents() override { ++processEventsCalls; }
   bool OpenWithDesktop(const std::string &pathOrUrl) override;
-  bool StartProgram(const std::string &program, const std::vector<std::string> &args,
-                    bool wait) override;
+  StartResult StartProgram(const std::string &program, const std::vector<std::string> &args,
+                           bool wait) override;
 
   // Scripted answers, taken from the front.
   std::deque<Answer> answers;
@@ -38,6 +38,7 @@ public:
   std::deque<std::vector<std::string>> fileNameLists;
   std::deque<std::optional<std::uint32_t>> colours;
   bool startProgramSucceeds = true;
+  std::string startProgramError; // the reason a failed start gives
 
   // What happened.
   std::vector<ShownMessage> messages;

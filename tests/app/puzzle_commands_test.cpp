@@ -276,6 +276,13 @@ TEST_F(PuzzleCommandsTest, ClosingTheConditionsPanelClosesTheExtraPanelAndAutoRe
   EXPECT_FALSE(format.format.puzzle.recordPanelShown);
 }
 
+TEST_F(PuzzleCommandsTest, HidingThePuzzleSideSwitchesAutoRecordOff) {
+  Commands().ToggleAutoRecord();
+  Commands().SetPuzzleSide(false);
+  EXPECT_FALSE(format.format.puzzle.recordPanelShown);
+  EXPECT_TRUE(format.format.puzzle.techniques.conditionsPanelShown);
+}
+
 TEST_F(PuzzleCommandsTest, SwitchColourShowsOnTheConditionsTitle) {
   EXPECT_EQ(Sj("★数独の条件設定★"), Commands().Display().conditionsTitle);
   Commands().ClickSwitch();

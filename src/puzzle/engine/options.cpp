@@ -24,6 +24,10 @@ std::uint32_t SwitchColour(SelectionSwitch state, std::uint32_t parentColour) {
   return parentColour;
 }
 
+std::uint32_t SwitchHoverColour(SelectionSwitch state, std::uint32_t parentColour) {
+  return state == SelectionSwitch::Off ? 0xC0C0C0 : SwitchColour(state, parentColour);
+}
+
 std::string SwitchHint(SelectionSwitch state) {
   switch (state) {
   case SelectionSwitch::Selection:

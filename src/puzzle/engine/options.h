@@ -23,6 +23,8 @@ bool TechniqueGate(const TechniqueOptions &options, int box);
 
 // The switch's own colour in a state; off gives parentColour.
 std::uint32_t SwitchColour(SelectionSwitch state, std::uint32_t parentColour);
+// While the mouse is over the switch: silver when it is off, else its colour.
+std::uint32_t SwitchHoverColour(SelectionSwitch state, std::uint32_t parentColour);
 // The switch's hint text: "解法選択", "縦→横", "難→易", empty when off.
 std::string SwitchHint(SelectionSwitch state);
 

@@ -172,7 +172,9 @@ bool TakePuzzle(AnswerContext &ctx, const AnswerRequest &request) {
     TakePresetGrid(ctx.engine);
   else if (!ReadPuzzle(ctx))
     return false;
-  const puzzle::PuzzleFault fault = puzzle::CheckPuzzle(ctx.engine, ctx.state.AutoRecordPanelShown);
+  // Too few givens are accepted while the auto-record panel is shown.
+  const puzzle::PuzzleFault fault =
+      puzzle::CheckPuzzle(ctx.engine, ctx.writer.Options().recordPanelShown);
   if (fault == puzzle::PuzzleFault::None)
     return true;
   Message(ctx, puzzle::PuzzleFaultMessage(fault));

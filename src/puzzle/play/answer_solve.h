@@ -53,7 +53,6 @@ AnswerRequest RequestFor(AnswerCommand command);
 // What the solve leaves for the window and for its callers.
 struct SolveState {
   bool StopRequest = false;
-  bool AutoRecordPanelShown = false; // Panel5: too few givens are accepted
   // The grid in use: its top border line and row indents (-1: none read).
   int GridTopLine = -1;
   std::array<std::string, 9> RowIndents;

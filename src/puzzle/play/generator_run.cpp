@@ -37,7 +37,6 @@ bool SetUp(GeneratorRun &run, RunCounters &c) {
   run.answer.writer.SetSuppressed(false);
   run.labels = GeneratorLabels{};
   run.labels.Running = true;
-  run.answer.state.AutoRecordPanelShown = s.recordPanelShown;
   if (run.settings.RepeatMode()) {
     run.answer.writer.SetSuppressed(true);
     run.labels.stopButtonVisible = run.labels.stopButtonEnabled = true;

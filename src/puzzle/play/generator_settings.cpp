@@ -45,6 +45,10 @@ void CorrectClueWindow(settings::PuzzleOptions &p) {
     p.upperGivens = p.targetGivens;
 }
 
+settings::NumberRange WidenedArrows(settings::NumberRange arrows, int value) {
+  return {std::min(arrows.min, value), std::max(arrows.max, value)};
+}
+
 void SetTargetGivens(settings::PuzzleOptions &options, int typed) {
   const int target = ClampTarget(typed);
   options.targetGivens = target;

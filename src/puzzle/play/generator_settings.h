@@ -35,6 +35,11 @@ int ClampTarget(int typed);
 // becomes "数字"; an upper bound below "数字" or above its range becomes "数字".
 void CorrectClueWindow(settings::PuzzleOptions &options);
 
+// The arrows of "数字" run over 24..60 at first; a value typed outside
+// that range (up to the clamp) widens it to hold the value.
+inline constexpr settings::NumberRange kTargetArrowStart{24, 60};
+settings::NumberRange WidenedArrows(settings::NumberRange arrows, int value);
+
 // "数字" typed: clamped; it pulls "数字の許容" down and the upper bound up to it.
 void SetTargetGivens(settings::PuzzleOptions &options, int typed);
 

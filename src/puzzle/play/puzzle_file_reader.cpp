@@ -15,14 +15,6 @@ bool StartsWith(std::string_view line, std::string_view head) {
   return line.substr(0, head.size()) == head;
 }
 
-bool HasDoubleByteChar(std::string_view line) {
-  for (std::size_t i = 0; i < line.size(); i += base::CharLen(line, i)) {
-    if (base::CharLen(line, i) == 2)
-      return true;
-  }
-  return false;
-}
-
 std::string_view TrimSpaces(std::string_view s) {
   const std::size_t first = s.find_first_not_of(' ');
   if (first == std::string_view::npos)
@@ -79,6 +71,14 @@ void AddAddressRows(GridCollector &collector, std::string_view line) {
 }
 
 } // namespace
+
+bool HasDoubleByteChar(std::string_view line) {
+  for (std::size_t i = 0; i < line.size(); i += base::CharLen(line, i)) {
+    if (base::CharLen(line, i) == 2)
+      return true;
+  }
+  return false;
+}
 
 std::string RebuildSeparatedRow(std::string_view line) {
   std::string cells;

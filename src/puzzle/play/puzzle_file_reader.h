@@ -43,6 +43,9 @@ struct PuzzleFileContent {
   bool unreadableCells = false; // some cell was neither empty nor a digit
 };
 
+// Whether a line holds a double-byte character (such lines are no rows).
+bool HasDoubleByteChar(std::string_view line);
+
 // The nine cell characters of a row of the comma/tab dialect.
 std::string RebuildSeparatedRow(std::string_view line);
 

@@ -25,8 +25,10 @@ std::optional<std::string> ViewerHandBack(const std::string &workingDir) {
 
 std::optional<PuzzleLoadResult> RunViewer(ViewerContext &ctx, const std::string &chosenFile) {
   const ViewerCommand command = ViewerCommandLine(ctx.programDir, ctx.workingDir, chosenFile);
-  if (!ctx.read.host.StartProgram(command.program, command.args, true)) {
-    ctx.read.host.Message(base::Sj("実行できません (") + command.program + ")");
+  const platform::StartResult started =
+      ctx.read.host.StartProgram(command.program, command.args, true);
+  if (!started) {
+    ctx.read.host.Message(base::Sj("実行できません (") + started.error + ")");
     return std::nullopt;
   }
   const std::optional<std::string> handed = ViewerHandBack(ctx.workingDir);

@@ -1,5 +1,6 @@
 #include "ui/puzzle/puzzle_conversion_panel.h"
 
+#include "base/file_io.h"
 #include "ui/puzzle/puzzle_widgets.h"
 #include "ui/qt/qt_text.h"
 
@@ -14,8 +15,15 @@ namespace {
 
 bool Held(Qt::KeyboardModifier modifier) { return QGuiApplication::keyboardModifiers() & modifier; }
 
-// The core's text has CR LF line ends; the text box holds LF.
-QString BoxText(const std::string &sjis) { return ToQt(sjis).replace("\r\n", "\n"); }
+// The core's text has CR LF line ends; the text box holds LF. The line ends
+// are split off before the codec, which carries a CR or LF inside a line
+// as a character of its own.
+QString BoxText(const std::string &sjis) {
+  QStringList lines;
+  for (const std::string &line : base::SplitLines(sjis))
+    lines << ToQt(line);
+  return lines.join("\n");
+}
 std::string CoreText(QString text) { return FromQt(text.replace("\n", "\r\n")); }
 
 } // namespace

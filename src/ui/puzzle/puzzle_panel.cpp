@@ -3,6 +3,7 @@
 #include "puzzle/play/generator_settings.h"
 #include "ui/puzzle/puzzle_conditions_panel.h"
 #include "ui/puzzle/puzzle_conversion_panel.h"
+#include "ui/puzzle/puzzle_viewer.h"
 #include "ui/puzzle/puzzle_widgets.h"
 #include "ui/qt/qt_text.h"
 
@@ -71,6 +72,17 @@ void PuzzlePanel::BuildControls() {
           [this] { Run([this] { puzzle_.ToggleAutoRecord(); }); });
   connect(static_cast<ClickLabel *>(switch_), &ClickLabel::clicked, this,
           [this] { Run([this] { puzzle_.ClickSwitch(); }); });
+  connect(static_cast<ClickLabel *>(switch_), &ClickLabel::hovered, this, [this](bool over) {
+    switchHovered_ = over;
+    RefreshSwitches();
+  });
+  // The document's name, as the name label of the status strip shows it.
+  auto *name = new QHBoxLayout;
+  name->addWidget(new QLabel(Utf("ファイル名"), this));
+  label67_ = NamedLabel("Label67", this);
+  label67_->setAccessibleName(Utf("ファイル名"));
+  name->addWidget(label67_, 1);
+  main->addLayout(name);
   BuildSwitches();
   BuildResult();
   BuildStepPanel();
@@ -131,18 +143,15 @@ void PuzzlePanel::BuildSwitches() {
   place->addStretch();
   main->addLayout(place);
   auto *numbers = new QHBoxLayout;
+  // Typing takes the whole clamp range; the arrows keep to theirs.
   target_ = AddLabelledSpin(numbers, "LabeledEdit12", "数字", settings::kTargetGivensRange.min,
-                            settings::kTargetGivensRange.max);
+                            settings::kTargetGivensRange.max, new ArrowRangeSpin);
   trials_ = AddLabelledSpin(numbers, "LabeledEdit16", "試作回数", settings::kTrialsRange.min,
                             settings::kTrialsRange.max);
   numbers->addStretch();
   main->addLayout(numbers);
-  for (auto &[box, field] : switches_) {
-    connect(box, &QCheckBox::toggled, this, [this, field](bool on) {
-      puzzle_.Options().*field = on;
-      puzzle_.SettingsChanged();
-    });
-  }
+  for (auto &[box, field] : switches_)
+    BindSwitch(box, puzzle_, field);
   connect(static_cast<ClickLabel *>(insertion_), &ClickLabel::clicked, this,
           [this] { Run([this] { puzzle_.ToggleInsertion(); }); });
   connect(target_, &QSpinBox::editingFinished, this, [this] {
@@ -200,10 +209,7 @@ void PuzzlePanel::BuildStepPanel() {
 }
 
 void PuzzlePanel::BuildProgress() {
-  progress_ = new QProgressBar(this);
-  progress_->setObjectName("ProgressBar1");
-  progress_->setTextVisible(false);
-  progress_->setMaximumHeight(12);
+  progress_ = SlimProgressBar("ProgressBar1", this);
   gauge_ = new QProgressBar(this);
   gauge_->setObjectName("Gauge1");
   gauge_->setMaximumHeight(12);
@@ -227,8 +233,7 @@ void PuzzlePanel::BuildMenu(QMenu *menu) {
   menuSdk_->setObjectName("MenuSDK");
   menuSdk_->setCheckable(true);
   connect(menuSdk_, &QAction::triggered, this, [this](bool on) {
-    puzzle_.Options().menuShown = on;
-    puzzle_.SettingsChanged();
+    puzzle_.SetPuzzleSide(on);
     Refresh();
   });
   menu->addSeparator();
@@ -244,12 +249,37 @@ void PuzzlePanel::BuildMenu(QMenu *menu) {
   menu->addSeparator();
   AddCommand(menu, "ReadSudoku", "数独データ読み込み(&R)...", [this] { puzzle_.LoadFiles(false); });
   AddCommand(menu, "HanteiSudoku", "～難易度確認読み込み(&K)", [this] { puzzle_.LoadFiles(true); });
+  // The viewer leaves the puzzle side as it is: it shows its own preview.
+  QAction *view = menu->addAction(Utf("～データビュー(&V)"));
+  view->setObjectName("ViewRead");
+  connect(view, &QAction::triggered, this, &PuzzlePanel::OpenViewer);
+  guardedActions_.emplace_back(view, app::WindowCommand::PuzzleCommand);
   AddCommand(menu, "WriteSudoku", "数独データ保存(&W)...", [this] { puzzle_.SaveFile(); });
+  grdv_ = AddCommand(menu, "GRDV", "～GRDV起動(&F)", [this] {
+    // The window waits while the external viewer runs.
+    window()->setEnabled(false);
+    puzzle_.StartExternalViewer();
+    window()->setEnabled(true);
+  });
   menu->addSeparator();
   BuildPanelItems(menu);
   menu->addSeparator();
   BuildSymmetryItems(menu);
   Refresh();
+}
+
+// The data viewer is made once, so that it keeps its folder and switches.
+void PuzzlePanel::OpenViewer() {
+  if (!viewer_) {
+    viewer_ = new PuzzleViewer(session_, window());
+    connect(viewer_, &PuzzleViewer::loaded, this, [this] {
+      Refresh();
+      emit commandDone();
+    });
+  }
+  viewer_->Open();
+  Refresh();
+  emit commandDone();
 }
 
 // Items that open panels or switch the puzzle format.
@@ -319,6 +349,8 @@ void PuzzlePanel::Refresh() {
   SetRunning(d.running);
   if (answerS_)
     answerS_->setText(ToQt(d.answerSCaption));
+  if (grdv_)
+    grdv_->setEnabled(session_.Menus().grdvEnabled && !d.running);
   if (menuSdk_)
     menuSdk_->setChecked(puzzle_.Options().menuShown);
   emit sideWanted(puzzle_.Options().menuShown);
@@ -334,6 +366,8 @@ void PuzzlePanel::RefreshSwitches() {
     box->setChecked(options.*field);
   }
   const QSignalBlocker blockTarget(target_);
+  targetArrows_ = play::WidenedArrows(targetArrows_, options.targetGivens);
+  static_cast<ArrowRangeSpin *>(target_)->SetArrowRange(targetArrows_.min, targetArrows_.max);
   target_->setValue(options.targetGivens);
   const QSignalBlocker blockTrials(trials_);
   trials_->setValue(options.attempts);
@@ -342,9 +376,11 @@ void PuzzlePanel::RefreshSwitches() {
   const std::uint32_t parentBgr = static_cast<std::uint32_t>(parent.red()) |
                                   static_cast<std::uint32_t>(parent.green()) << 8 |
                                   static_cast<std::uint32_t>(parent.blue()) << 16;
-  switch_->setStyleSheet(techniques.SwitchOn() ? BackgroundStyle(puzzle::SwitchColour(
-                                                     techniques.selectionSwitch, parentBgr))
-                                               : QString());
+  const std::uint32_t colour =
+      switchHovered_ ? puzzle::SwitchHoverColour(techniques.selectionSwitch, parentBgr)
+                     : puzzle::SwitchColour(techniques.selectionSwitch, parentBgr);
+  switch_->setStyleSheet(colour != parentBgr ? BackgroundStyle(colour) : QString());
+  label67_->setText(DisplayText(session_.Doc().NameLabel()));
   switch_->setToolTip(ToQt(puzzle::SwitchHint(techniques.selectionSwitch)));
 }
 

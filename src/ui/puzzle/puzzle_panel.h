@@ -13,6 +13,7 @@
 
 #include "app/run_lock.h"
 #include "app/session.h"
+#include "puzzle/play/generator_settings.h"
 
 #include <QWidget>
 
@@ -32,6 +33,7 @@ namespace zenpa::ui {
 
 class ConditionsPanel;
 class ConversionPanelView;
+class PuzzleViewer;
 
 class PuzzlePanel : public QWidget {
   Q_OBJECT
@@ -67,6 +69,7 @@ private:
                       const std::function<void()> &command);
   void BuildPanelItems(QMenu *menu);
   void BuildSymmetryItems(QMenu *menu);
+  void OpenViewer();
   void Run(const std::function<void()> &command);
   void RefreshSwitches();
   void RefreshRun(const app::PuzzleDisplay &d);
@@ -77,11 +80,13 @@ private:
   app::PuzzleCommands &puzzle_;
   ConditionsPanel *conditions_ = nullptr;
   ConversionPanelView *conversion_ = nullptr;
+  PuzzleViewer *viewer_ = nullptr;
   QPushButton *make_ = nullptr, *load_ = nullptr, *stop_ = nullptr;
   QLabel *insertion_ = nullptr, *switch_ = nullptr;
   QCheckBox *append_ = nullptr;
   std::vector<std::pair<QCheckBox *, bool settings::PuzzleOptions::*>> switches_;
   QSpinBox *target_ = nullptr, *trials_ = nullptr;
+  settings::NumberRange targetArrows_ = play::kTargetArrowStart;
   QWidget *result_ = nullptr, *step_ = nullptr;
   QLabel *label30_ = nullptr, *label31_ = nullptr, *label40_ = nullptr;
   QLabel *label41_ = nullptr, *label44_ = nullptr;
@@ -90,12 +95,15 @@ private:
   QLabel *label32_ = nullptr, *label9_ = nullptr;
   QPushButton *trialStop_ = nullptr;
   QAction *answerS_ = nullptr;
+  QAction *grdv_ = nullptr; // "～GRDV起動(&F)", only with "GRDV.COM"
   QAction *menuSdk_ = nullptr;
   std::vector<QAction *> symmetryItems_; // GraphicSDK90 .. GraphicSDKlurd
   // Controls whose use a run may prevent, with their group.
   std::vector<std::pair<QAction *, app::WindowCommand>> guardedActions_;
   std::vector<std::pair<QWidget *, app::WindowCommand>> guardedWidgets_;
   bool wasRunning_ = false;
+  bool switchHovered_ = false; // the mouse is over Label33
+  QLabel *label67_ = nullptr;
 };
 
 } // namespace zenpa::ui

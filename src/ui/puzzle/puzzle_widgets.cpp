@@ -3,10 +3,13 @@
 #include "ui/qt/qt_canvas.h"
 #include "ui/qt/qt_text.h"
 
+#include <algorithm>
+
 #include <QBoxLayout>
 #include <QFrame>
 #include <QGridLayout>
 #include <QMouseEvent>
+#include <QProgressBar>
 
 namespace zenpa::ui {
 
@@ -21,9 +24,33 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event) {
     emit clicked();
 }
 
-QSpinBox *AddLabelledSpin(QBoxLayout *layout, const char *name, const char *caption, int lo,
-                          int hi) {
-  auto *spin = new QSpinBox;
+void ArrowRangeSpin::stepBy(int steps) {
+  setValue(std::clamp(value() + steps, std::min(lo_, value()), std::max(hi_, value())));
+}
+
+QAbstractSpinBox::StepEnabled ArrowRangeSpin::stepEnabled() const {
+  StepEnabled enabled = StepNone;
+  if (value() < hi_)
+    enabled |= StepUpEnabled;
+  if (value() > lo_)
+    enabled |= StepDownEnabled;
+  return enabled;
+}
+
+void ClickLabel::enterEvent(QEnterEvent *event) {
+  QLabel::enterEvent(event);
+  emit hovered(true);
+}
+
+void ClickLabel::leaveEvent(QEvent *event) {
+  QLabel::leaveEvent(event);
+  emit hovered(false);
+}
+
+QSpinBox *AddLabelledSpin(QBoxLayout *layout, const char *name, const char *caption, int lo, int hi,
+                          QSpinBox *spin) {
+  if (!spin)
+    spin = new QSpinBox;
   spin->setObjectName(name);
   spin->setRange(lo, hi);
   if (caption[0] != '\0') {
@@ -69,6 +96,21 @@ QPushButton *AddTitleRow(QBoxLayout *layout, std::initializer_list<QWidget *> ti
 QString BackgroundStyle(std::uint32_t bgr) { return "background: " + ColorOfBgr(bgr).name() + ";"; }
 
 QString ForegroundStyle(std::uint32_t bgr) { return "color: " + ColorOfBgr(bgr).name() + ";"; }
+
+void BindSwitch(QCheckBox *box, app::PuzzleCommands &puzzle, bool settings::PuzzleOptions::*field) {
+  QObject::connect(box, &QCheckBox::toggled, box, [&puzzle, field](bool on) {
+    puzzle.Options().*field = on;
+    puzzle.SettingsChanged();
+  });
+}
+
+QProgressBar *SlimProgressBar(const char *name, QWidget *parent) {
+  auto *bar = new QProgressBar(parent);
+  bar->setObjectName(name);
+  bar->setTextVisible(false);
+  bar->setMaximumHeight(12);
+  return bar;
+}
 
 void SetLabelText(QLabel *label, const std::string &sjis) {
   const QString text = ToQt(sjis);

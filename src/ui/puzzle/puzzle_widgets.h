@@ -11,6 +11,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "app/puzzle_commands.h"
 #include "ui/widgets.h"
 
 #include <cstdint>
@@ -21,13 +22,30 @@ class QBoxLayout;
 class QFrame;
 class QGridLayout;
 class QLayout;
+class QProgressBar;
 class QVBoxLayout;
 
 namespace zenpa::ui {
 
-// A spin box named name with its caption in front, added to layout.
-QSpinBox *AddLabelledSpin(QBoxLayout *layout, const char *name, const char *caption, int lo,
-                          int hi);
+// A spin box named name with its caption in front, added to layout; spin
+// when given, else a new one.
+QSpinBox *AddLabelledSpin(QBoxLayout *layout, const char *name, const char *caption, int lo, int hi,
+                          QSpinBox *spin = nullptr);
+
+// A spin box whose arrows keep to a narrower range than typing.
+class ArrowRangeSpin : public QSpinBox {
+  Q_OBJECT
+public:
+  using QSpinBox::QSpinBox;
+  void SetArrowRange(int lo, int hi) { lo_ = lo, hi_ = hi; }
+  void stepBy(int steps) override;
+
+protected:
+  StepEnabled stepEnabled() const override;
+
+private:
+  int lo_ = 0, hi_ = 99;
+};
 
 // The same inner margins for every framed panel of the puzzle side.
 void SetPanelMargins(QLayout *layout);
@@ -52,10 +70,19 @@ public:
   ClickLabel(const char *name, const char *caption, QWidget *parent);
 signals:
   void clicked();
+  void hovered(bool over);
 
 protected:
   void mouseReleaseEvent(QMouseEvent *event) override;
+  void enterEvent(QEnterEvent *event) override;
+  void leaveEvent(QEvent *event) override;
 };
+
+// A check box that writes its state into a switch of the record's puzzle part.
+void BindSwitch(QCheckBox *box, app::PuzzleCommands &puzzle, bool settings::PuzzleOptions::*field);
+
+// A slim progress bar of the puzzle windows, without its percentage text.
+QProgressBar *SlimProgressBar(const char *name, QWidget *parent);
 
 // Sets a label's text from Shift-JIS when it differs.
 void SetLabelText(QLabel *label, const std::string &sjis);

@@ -162,14 +162,28 @@ bool QtHost::OpenWithDesktop(const std::string &pathOrUrl) {
   return QDesktopServices::openUrl(url);
 }
 
-bool QtHost::StartProgram(const std::string &program, const std::vector<std::string> &args,
-                          bool wait) {
+platform::StartResult QtHost::StartProgram(const std::string &program,
+                                           const std::vector<std::string> &args, bool wait) {
   QStringList list;
   for (const std::string &arg : args)
     list << PathToQt(arg);
-  if (!wait)
-    return QProcess::startDetached(PathToQt(program), list);
-  return QProcess::execute(PathToQt(program), list) >= 0;
+  QProcess process;
+  process.setProgram(PathToQt(program));
+  process.setArguments(list);
+  if (!wait) {
+    if (!process.startDetached())
+      return {false, FromQt(process.errorString())};
+    return {true, {}};
+  }
+  process.start();
+  if (!process.waitForStarted())
+    return {false, FromQt(process.errorString())};
+  // Checks for the end every 100 ms and lets the window's events run.
+  while (process.state() != QProcess::NotRunning) {
+    process.waitForFinished(100);
+    QCoreApplication::processEvents();
+  }
+  return {true, {}};
 }
 
 } // namespace zenpa::ui

@@ -34,8 +34,8 @@ public:
   std::int64_t Milliseconds() override { return clock_.elapsed(); }
   void ProcessEvents() override;
   bool OpenWithDesktop(const std::string &pathOrUrl) override;
-  bool StartProgram(const std::string &program, const std::vector<std::string> &args,
-                    bool wait) override;
+  platform::StartResult StartProgram(const std::string &program,
+                                     const std::vector<std::string> &args, bool wait) override;
 
 private:
   enum class DialogKind { Open, OpenSeveral, Save };

@@ -105,7 +105,7 @@ TEST(MakeAnswer, FifteenGivensPassWhileAutoRecordPanelIsShown) {
   for (int &d : few)
     d = (d != 0 && kept++ < 15) ? d : 0;
   Desk sparse(few);
-  sparse.state.AutoRecordPanelShown = true;
+  sparse.options.recordPanelShown = true;
   MakeAnswer(sparse.ctx, AnswerCommand::LevelSDK);
   EXPECT_EQ(0, sparse.Messages());
   EXPECT_TRUE(sparse.state.ResultVisible);

@@ -62,8 +62,9 @@ TEST(ViewerLaunch, NoHandBackOrFailedStartLeavesTheDocument) {
   ASSERT_TRUE(WriteLines(d.Path("GRDV.DAT"), {"missing.nbp"}).ok);
   EXPECT_EQ(std::nullopt, RunViewer(d.ctx, "x.nbp"));
   d.host.startProgramSucceeds = false;
+  d.host.startProgramError = "Permission denied";
   EXPECT_EQ(std::nullopt, RunViewer(d.ctx, "x.nbp"));
   ASSERT_EQ(1u, d.host.messages.size());
-  EXPECT_EQ(Sj("実行できません (/opt/zenpa/GRDV.COM)"), d.host.messages[0].text);
+  EXPECT_EQ(Sj("実行できません (Permission denied)"), d.host.messages[0].text);
   EXPECT_EQ((Lines{"old"}), d.memo.Lines());
 }

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTextBlock>
 #include <QtTest>
 
 #include <functional>
@@ -171,6 +172,40 @@ private slots:
     QVERIFY(!Find<QWidget>("Panel4")->isVisible());
     if (const char *shot = std::getenv("ZENPA_SCREENSHOT"))
       window_->grab().save(QString::fromLocal8Bit(shot));
+  }
+
+  void conversionShowsEachRowOnItsOwnLine() {
+    StartWith({dir_->Write("p.nbp", NbpText(kEasy))});
+    Action("ConvertSudoku")->trigger();
+    Editor()->moveCursor(QTextCursor::Start);
+    Find<QPushButton>("Button31")->click();
+    auto *memo2 = Find<QPlainTextEdit>("Memo2");
+    QCOMPARE(memo2->document()->blockCount(), 9);
+    QCOMPARE(memo2->document()->firstBlock().text(), QString("000908230"));
+  }
+
+  void targetArrowsWidenToATypedValueAndPanelShowsTheDocumentName() {
+    StartWith({dir_->Write("p.nbp", NbpText(kEasy))});
+    QCOMPARE(Text("Label67"), QString("p.txt"));
+    QSpinBox *target = Spin("LabeledEdit12");
+    target->setValue(60);
+    target->stepUp();
+    QCOMPARE(target->value(), 60);
+    target->setValue(70); // typed
+    emit target->editingFinished();
+    target->stepUp();
+    QCOMPARE(target->value(), 70);
+    target->stepDown();
+    QCOMPARE(target->value(), 69);
+    // Label33 turns silver under the mouse while the switch is off.
+    QLabel *sw = Find<QLabel>("Label33");
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QApplication::sendEvent(sw, &enter);
+    QVERIFY2(sw->styleSheet().contains("c0c0c0", Qt::CaseInsensitive),
+             qPrintable(sw->styleSheet()));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(sw, &leave);
+    QCOMPARE(sw->styleSheet(), QString());
   }
 
 private:

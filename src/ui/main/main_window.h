@@ -35,6 +35,7 @@ class QVBoxLayout;
 namespace zenpa::ui {
 
 class LoadingNotice;
+class PrintSettingsSide;
 class PrintStatusPanel;
 class PuzzlePanel;
 class RunKeyFilter;
@@ -55,6 +56,8 @@ public:
   QtMemo &memo() { return *memo_; }
   QVBoxLayout *SettingsArea() const { return settingsArea_; }
   QStatusBar *StatusStrip() const { return status_; }
+  // The print menu "Print1" (印刷(&P)).
+  QMenu *PrintMenu() const;
 
   // Shows every state the session holds: caption, name label, menus.
   void SyncFromSession();
@@ -83,7 +86,7 @@ private:
   void BuildHelpMenu();
   void BuildFormatItems(QMenu *menu);
   void BuildStatusStrip();
-  void BuildPrintStatus();
+  void BuildPrintStatus(platform::Host &host);
   void BindPrintButtons();
   void BuildPuzzleSide();
   void ShowPuzzleSide(bool shown);
@@ -120,6 +123,7 @@ private:
   QAction *timer_ = nullptr;
   QAction *back_ = nullptr;
   PrintStatusPanel *printStatus_ = nullptr;
+  PrintSettingsSide *printSettings_ = nullptr;
   PuzzlePanel *puzzlePanel_ = nullptr;
   QDockWidget *puzzleDock_ = nullptr;
   std::unique_ptr<RunKeyFilter> runKeys_;

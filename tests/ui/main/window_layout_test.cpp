@@ -108,12 +108,17 @@ QString Squeezed(const QWidget *w) {
 }
 
 // A widget that sticks out of its parent is cut; in a scroll area's
-// viewport only the width counts, since the area scrolls up and down.
+// viewport only the directions the area does not scroll count.
 QString OutOfParent(const QWidget *w) {
   const QWidget *parent = w->parentWidget();
   QRect room = parent->rect();
-  if (parent->objectName() == "qt_scrollarea_viewport")
-    room.setHeight(qMax(room.height(), w->geometry().bottom() + 1));
+  const auto *area = qobject_cast<const QAbstractScrollArea *>(parent->parentWidget());
+  if (area && parent->objectName() == "qt_scrollarea_viewport") {
+    if (area->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
+      room.setHeight(qMax(room.height(), w->geometry().bottom() + 1));
+    if (area->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
+      room.setWidth(qMax(room.width(), w->geometry().right() + 1));
+  }
   if (room.contains(w->geometry()))
     return {};
   const QRect g = w->geometry();

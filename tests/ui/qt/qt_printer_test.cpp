@@ -12,6 +12,7 @@
 #include "ui/qt/qt_font_catalog.h"
 #include "ui/qt/qt_printer.h"
 #include "ui/support/poppler_tools.h"
+#include "ui/support/print_job.h"
 
 #include <QImage>
 #include <QPageSize>
@@ -122,22 +123,10 @@ private slots:
   }
 
 private:
-  // Lays the lines out on the printer, measuring like the command line, and
-  // runs PrintWork in print mode.
   print::PrintWorkResult Print(settings::PrintFormat &format, print::PrintStatus &status,
                                std::vector<std::string> text, platform::Printer &printer,
                                platform::Host &host) {
-    QImage scratch(1, 1, QImage::Format_RGB32);
-    QPainter painter(&scratch);
-    ui::QtCanvas measure(painter, {}, &fonts_);
-    const print::CellRatio ratio = ui::StartEditorCellRatio(fonts_);
-    const std::vector<std::string> faces = fonts_.JapaneseFaces();
-    const print::PrintedLines lines(std::move(text));
-    const print::LayoutResult layout =
-        print::RunLayout(lines, {format, printer.Metrics(), ratio, faces, false}, measure);
-    const print::PrintDocument doc{lines, layout, ratio, faces, "/tmp/job.txt", "", ""};
-    return print::PrintWork(format, status, doc, print::RunMode::Print,
-                            {&printer, true, nullptr, &host, {}});
+    return testing::PrintLines(format, status, std::move(text), printer, host, fonts_);
   }
 
   ui::QtFontCatalog fonts_;

@@ -1,0 +1,84 @@
+#include "ui/print/print_settings_side.h"
+
+#include "ui/print/print_settings_panel.h"
+#include "ui/print/print_status_panel.h"
+#include "ui/qt/qt_text.h"
+#include "ui/widgets.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+
+namespace zenpa::ui {
+
+using settings::PrintFormat;
+
+PrintSettingsSide::PrintSettingsSide(app::Session &session, platform::Host &host, int uiScale,
+                                     PrintStatusPanel *status, QMainWindow *window)
+    : QObject(window), session_(session), settings_(session, host) {
+  panel_ = new PrintSettingsPanel(settings_, session.HasPrinter(), uiScale, window);
+  strip_ = new QScrollArea(window);
+  strip_->setObjectName("printSettingsStrip");
+  strip_->setWidget(panel_);
+  strip_->setWidgetResizable(true);
+  strip_->setFrameShape(QFrame::NoFrame);
+  strip_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // As tall as the panel with the sideways scroll bar under it, so a narrow
+  // window scrolls the panel rather than squeezing it.
+  strip_->setFixedHeight(panel_->sizeHint().height() +
+                         strip_->horizontalScrollBar()->sizeHint().height());
+  connect(panel_, &PrintSettingsPanel::printerSetupRequested, status,
+          &PrintStatusPanel::printerSetupRequested);
+  connect(panel_, &PrintSettingsPanel::nextPassRequested, status, [status] {
+    if (auto *even = status->findChild<QRadioButton *>("evenPassButton"))
+      even->setChecked(true);
+  });
+  connect(panel_, &PrintSettingsPanel::frameShownChanged, this,
+          [this](bool shown) { settings_.SetFlag(&PrintFormat::frameShown, shown); });
+  BuildMenu();
+}
+
+QAction *PrintSettingsSide::Item(const char *name, const char *caption,
+                                 const std::function<void(bool)> &toggled) {
+  QAction *action = menu_->addAction(Utf(caption));
+  action->setObjectName(name);
+  action->setCheckable(true);
+  connect(action, &QAction::triggered, this, toggled);
+  return action;
+}
+
+void PrintSettingsSide::BuildMenu() {
+  menu_ = new QMenu(Utf("印刷(&P)"), panel_->window());
+  menu_->setObjectName("Print1");
+  const auto flag = [this](bool PrintFormat::*member) {
+    return [this, member](bool on) { settings_.SetFlag(member, on); };
+  };
+  waku_ = Item("waku", "印刷枠表示(&K)", flag(&PrintFormat::frameShown));
+  wakuP_ = Item("wakuP", "～印刷枠印刷(&P)", flag(&PrintFormat::framePrinted));
+  wakuC_ = Item("wakuC", "用紙端･枠を文字色にする(&E)", flag(&PrintFormat::frameInTextColor));
+  menu_->addSeparator();
+  drM_ = Item("drM", "下・右用紙端を指定する(&M)",
+              [this](bool on) { settings_.Switch(print::PanelSwitch::PaperEdge, on); });
+  yohakuP_ = Item("yohakuP", "～用紙端線印刷(&Y)", flag(&PrintFormat::paperEdgeLine));
+  cyohaku_ = Item("Cyohaku", "～裏面右余白を左へ(&C)", flag(&PrintFormat::backRightToLeft));
+  menu_->addSeparator();
+}
+
+void PrintSettingsSide::Refresh() {
+  const PrintFormat &f = settings_.Format();
+  waku_->setChecked(f.frameShown);
+  wakuP_->setChecked(f.framePrinted);
+  wakuC_->setChecked(f.frameInTextColor);
+  drM_->setChecked(f.paperEdgeOn);
+  yohakuP_->setChecked(f.paperEdgeLine);
+  cyohaku_->setChecked(f.backRightToLeft);
+  yohakuP_->setEnabled(f.paperEdgeOn);
+  cyohaku_->setEnabled(f.paperEdgeOn);
+  panel_->SetPrinterName(DisplayText(session_.PrinterName()));
+  panel_->Refresh();
+}
+
+} // namespace zenpa::ui

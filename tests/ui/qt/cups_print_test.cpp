@@ -3,11 +3,14 @@
 // with a cups-pdf queue, reached through CUPS_SERVER by QtPrinter like any
 // desktop printer. A two-page Japanese document goes out as a normal run,
 // as the odd and the even pass of manual duplex, and bound as a pouch; the
-// PDFs cups-pdf writes are checked for their pages, paper and text.
+// PDFs cups-pdf writes are checked for their pages, paper and text. With
+// ZENPA_CUPS_OUTPUT set to a directory, the PDFs are also copied there for a
+// person to look at.
 //
-// The queue's output directory is set in cups-pdf's per-queue file beside
-// its system-wide one (/etc/cups/cups-pdf-QUEUE.conf), which needs root, as
-// the backend itself does. The test skips only when cupsd cannot start.
+// The queue's output directory is set in cups-pdf's own file for the queue
+// (device "cups-pdf:/NAME" reads /etc/cups/cups-pdf-NAME.conf instead of the
+// system-wide one), which needs root, as the backend itself does. The test skips only when cupsd
+// cannot start.
 #include "base/sjis.h"
 #include "platform/scripted_host.h"
 #include "support/temp_dir.h"
@@ -24,7 +27,9 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 
 using namespace zenpa;
@@ -55,6 +60,7 @@ struct Job {
   int pages = 0;
   QString paper;
   QString text;
+  QString boxes; // pdftotext -bbox
 };
 
 } // namespace
@@ -84,32 +90,31 @@ private slots:
       QFile::remove(queueConf_);
   }
 
+  // The text starts at the left margin measured from the paper's edge.
   void normalRunPrintsBothPages() {
-    settings::PrintFormat format;
-    const Job job = Print(format, false);
+    const Job job = Print([](settings::PrintFormat &) {});
     QCOMPARE(job.pages, 2);
+    const double left = testing::WordLeft(job.boxes, QString::fromUtf8("一枚目の文章です。"));
+    QVERIFY2(std::abs(left - leftMarginPts_) < 2, qPrintable(job.boxes));
     QCOMPARE(job.paper, QString("210 x 297"));
     QVERIFY2(job.text.contains(QString::fromUtf8("一枚目の文章")), qPrintable(job.text));
     QVERIFY2(job.text.contains(QString::fromUtf8("二枚目の文章")), qPrintable(job.text));
   }
 
   void duplexPassesPrintOddThenEvenPages() {
-    settings::PrintFormat format;
-    format.duplex = true;
-    const Job odd = Print(format, false);
+    const auto duplex = [](settings::PrintFormat &f) { f.duplex = true; };
+    const Job odd = Print(duplex);
     QCOMPARE(odd.pages, 1);
     QVERIFY2(odd.text.contains(QString::fromUtf8("一枚目")), qPrintable(odd.text));
     QVERIFY2(!odd.text.contains(QString::fromUtf8("二枚目")), qPrintable(odd.text));
-    const Job even = Print(format, true);
+    const Job even = Print(duplex, true);
     QCOMPARE(even.pages, 1);
     QVERIFY2(even.text.contains(QString::fromUtf8("二枚目")), qPrintable(even.text));
   }
 
   // Both pages share one side of one sheet, the first on the left half.
   void pouchBindingPutsTwoPagesOnOneSheet() {
-    settings::PrintFormat format;
-    format.pouchBinding = true;
-    const Job job = Print(format, false);
+    const Job job = Print([](settings::PrintFormat &f) { f.pouchBinding = true; });
     QCOMPARE(job.pages, 1);
     QCOMPARE(job.paper, QString("210 x 297"));
     const int first = job.text.indexOf(QString::fromUtf8("一枚目"));
@@ -162,18 +167,21 @@ private:
   void AddQueue() {
     queueConf_ = QString("/etc/cups/cups-pdf-%1.conf").arg(queue_);
     WriteText(queueConf_, QString("Out %1out\nAnonDirName %1out\nSpool %1spool/tmp\n"
-                                  "Grp root\nLabel 1\n")
+                                  "Log %1log\nGrp root\nLabel 1\n")
                               .arg(root_));
     QProcess lpadmin;
     lpadmin.setProcessChannelMode(QProcess::MergedChannels);
-    lpadmin.start("lpadmin",
-                  {"-h", socket_, "-p", queue_, "-E", "-v", "cups-pdf:/", "-P", kCupsPdfPpd});
+    // Poppler's cairo renderer keeps the text of the PDF fonts through the
+    // PostScript cups-pdf takes, so the PDF it writes still holds the text.
+    lpadmin.start("lpadmin", {"-h", socket_, "-p", queue_, "-E", "-v", "cups-pdf:/" + queue_, "-P",
+                              kCupsPdfPpd, "-o", "pdftops-renderer-default=pdftocairo"});
     QVERIFY(lpadmin.waitForFinished(30000));
     QVERIFY2(lpadmin.exitCode() == 0, lpadmin.readAll().constData());
   }
 
-  // Prints the two pages on the queue and waits for the PDF it writes.
-  Job Print(settings::PrintFormat &format, bool evenPass) {
+  // Prints the two pages on the queue with the start-up format on its
+  // printer, changed by `change`, and waits for the PDF it writes.
+  Job Print(const std::function<void(settings::PrintFormat &)> &change, bool evenPass = false) {
     ui::QtPrinter printer(&fonts_);
     const std::vector<std::string> names = printer.PrinterNames();
     const auto it = std::find(names.begin(), names.end(), queue_.toStdString());
@@ -181,6 +189,10 @@ private:
       return {};
     printer.SetCurrentIndex(static_cast<int>(it - names.begin()));
     printer.SetPaper(9, platform::kPortrait);
+    settings::PrintFormat format =
+        settings::StartFormat(settings::EnvironmentOf(printer.Metrics()));
+    change(format);
+    leftMarginPts_ = format.leftMargin * 72.0 / printer.Metrics().dpiX;
     const QStringList before = QDir(root_ + "out").entryList({"*.pdf"});
     print::PrintStatus status;
     status.range.SetEvenPass(evenPass);
@@ -193,9 +205,12 @@ private:
     const QString pdf = WaitForNewPdf(before);
     if (pdf.isEmpty())
       return {0, "no PDF from the queue", ""};
+    if (const QByteArray keep = qgetenv("ZENPA_CUPS_OUTPUT"); !keep.isEmpty())
+      QFile::copy(pdf, QDir(QString::fromLocal8Bit(keep)).filePath(QFileInfo(pdf).fileName()));
     const QString info = testing::RunTool("pdfinfo", {pdf});
     return {testing::PdfPageCount(info), PaperMm(info),
-            testing::RunTool("pdftotext", {"-layout", pdf, "-"})};
+            testing::RunTool("pdftotext", {"-layout", pdf, "-"}),
+            testing::RunTool("pdftotext", {"-bbox", pdf, "-"})};
   }
 
   // The PDF appears once cups-pdf has finished writing it.
@@ -215,6 +230,7 @@ private:
   }
 
   testing::TempDir dir_;
+  double leftMarginPts_ = 0;
   QString root_, socket_, queue_, queueConf_, errors_;
   std::unique_ptr<QProcess> cupsd_;
   ui::QtFontCatalog fonts_;

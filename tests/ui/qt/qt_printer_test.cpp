@@ -36,13 +36,6 @@ QSizeF PageSizePts(const QString &info) {
   return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
 }
 
-// The left edge in points of the first word pdftotext -bbox finds with text.
-double WordLeft(const QString &bbox, const QString &word) {
-  const QRegularExpressionMatch m =
-      QRegularExpression("xMin=\"([\\d.]+)\"[^>]*>" + word + "<").match(bbox);
-  return m.hasMatch() ? m.captured(1).toDouble() : -1;
-}
-
 } // namespace
 
 class QtPrinterTest : public QObject {
@@ -81,7 +74,8 @@ private slots:
     QVERIFY2(std::abs(pts.height() - 257 * 72 / 25.4) < 1.5, qPrintable(info));
     const QString bbox = testing::RunTool("pdftotext", {"-bbox", path, "-"});
     const double left = format.leftMargin * 72.0 / m.dpiX;
-    QVERIFY2(std::abs(WordLeft(bbox, QString::fromUtf8("第一頁")) - left) < 2, qPrintable(bbox));
+    QVERIFY2(std::abs(testing::WordLeft(bbox, QString::fromUtf8("第一頁")) - left) < 2,
+             qPrintable(bbox));
     QCOMPARE(bbox.count(QString::fromUtf8("第二頁")), 2);
   }
 

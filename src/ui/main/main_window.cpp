@@ -96,7 +96,6 @@ void MainWindow::BuildPrintStatus(platform::Host &host) {
   relayoutTimer_->setInterval(0);
   connect(relayoutTimer_, &QTimer::timeout, this, [this] { session_.Relayout(); });
   printStatus_ = new PrintStatusPanel(session_.Layout().Status(), this);
-  settingsArea_->addWidget(printStatus_);
   status_->addPermanentWidget(printStatus_->caretLabel());
   const auto &pages = [this] { return session_.Layout().Layout().pagination; };
   connect(printStatus_, &PrintStatusPanel::nextPageRequested, this,
@@ -166,17 +165,25 @@ void MainWindow::BuildPuzzleSide() {
   runKeys_ = std::make_unique<RunKeyFilter>(session_.Puzzle(), this, editor_);
 }
 
-// The puzzle side opens beside the document: the window grows by its width
-// so that the document and the panels above it keep theirs, and shrinks
-// again when it closes.
+// The puzzle side opens beside the document: the window grows by its width,
+// as far as the screen allows, so that the document and the panels above it
+// keep theirs, and shrinks again when it closes.
 void MainWindow::ShowPuzzleSide(bool shown) {
   if (puzzleDock_->isVisible() == shown || puzzleDock_->isFloating())
     return;
   const int side = puzzleDock_->widget()->minimumWidth();
-  const int wanted = width() + (shown ? side : -side);
+  int wanted = width() + (shown ? side : -side);
+  const QScreen *screen = this->screen();
+  const QRect room = screen ? screen->availableGeometry() : QRect();
+  const int frame = frameGeometry().width() - width();
+  if (screen)
+    wanted = std::min(wanted, room.width() - frame);
   puzzleDock_->setVisible(shown);
   FitMinimumSize();
   resize(wanted, height());
+  // The grown window stays on the screen.
+  if (screen && frameGeometry().right() > room.right())
+    move(std::max(room.left(), room.right() + 1 - frameGeometry().width()), y());
 }
 
 // The window may not shrink below the design minimum, nor below what its

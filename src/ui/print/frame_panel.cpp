@@ -74,6 +74,7 @@ FramePanel::FramePanel(app::PrintSettings &settings, QWidget *parent)
   printed_ = NamedCheck("CheckBoxWakuP", "枠印刷", this);
   auto *close = NamedButton("frameCloseButton", "×", this);
   close->setAccessibleName(Utf("×"));
+  close->setFixedWidth(close->sizeHint().height() + 8);
   grid->addWidget(printed_, row, 0, 1, 2);
   grid->addWidget(close, row, 2);
   colour_ = new VerticalCaption(Utf("用紙端・枠色"), this);

@@ -1,7 +1,10 @@
 #include "ui/print/print_settings_side.h"
 
+#include "ui/print/frame_panel.h"
+#include "ui/print/layout_picture_view.h"
 #include "ui/print/print_settings_panel.h"
 #include "ui/print/print_status_panel.h"
+#include "ui/print/sideways_strip.h"
 #include "ui/qt/qt_text.h"
 #include "ui/widgets.h"
 
@@ -9,8 +12,8 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QRadioButton>
-#include <QScrollArea>
-#include <QScrollBar>
+#include <QTimer>
+#include <QVBoxLayout>
 
 namespace zenpa::ui {
 
@@ -20,16 +23,17 @@ PrintSettingsSide::PrintSettingsSide(app::Session &session, platform::Host &host
                                      PrintStatusPanel *status, QMainWindow *window)
     : QObject(window), session_(session), settings_(session, host) {
   panel_ = new PrintSettingsPanel(settings_, session.HasPrinter(), uiScale, window);
-  strip_ = new QScrollArea(window);
-  strip_->setObjectName("printSettingsStrip");
-  strip_->setWidget(panel_);
-  strip_->setWidgetResizable(true);
-  strip_->setFrameShape(QFrame::NoFrame);
-  strip_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  // As tall as the panel with the sideways scroll bar under it, so a narrow
-  // window scrolls the panel rather than squeezing it.
-  strip_->setFixedHeight(panel_->sizeHint().height() +
-                         strip_->horizontalScrollBar()->sizeHint().height());
+  // The layout status keeps its whole width, so its buttons stay in view;
+  // the settings panel under it scrolls sideways when the window is too
+  // narrow for it, rather than squeezing its controls.
+  strip_ = new QWidget(window);
+  strip_->setObjectName("printPanels");
+  auto *column = new QVBoxLayout(strip_);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  column->addWidget(status);
+  settingsStrip_ = new SidewaysStrip("printSettingsStrip", panel_, strip_);
+  column->addWidget(settingsStrip_);
   connect(panel_, &PrintSettingsPanel::printerSetupRequested, status,
           &PrintStatusPanel::printerSetupRequested);
   connect(panel_, &PrintSettingsPanel::nextPassRequested, status, [status] {
@@ -78,7 +82,14 @@ void PrintSettingsSide::Refresh() {
   yohakuP_->setEnabled(f.paperEdgeOn);
   cyohaku_->setEnabled(f.paperEdgeOn);
   panel_->SetPrinterName(DisplayText(session_.PrinterName()));
+  const bool opened = f.frameShown && !panel_->Frame()->isVisibleTo(panel_);
   panel_->Refresh();
+  // A frame panel just opened is scrolled into view, with the picture beside it.
+  if (opened)
+    QTimer::singleShot(0, settingsStrip_, [this] {
+      settingsStrip_->ensureWidgetVisible(panel_->Picture(), 0, 0);
+      settingsStrip_->ensureWidgetVisible(panel_->Frame(), 0, 0);
+    });
 }
 
 } // namespace zenpa::ui

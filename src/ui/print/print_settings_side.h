@@ -1,5 +1,5 @@
-// The print settings as the main window shows them: the settings panel in a
-// strip that scrolls sideways under the layout status, and the print menu
+// The print settings as the main window shows them: the layout status and
+// the settings panel under it in a strip that scrolls, and the print menu
 // 印刷(&P) (object name "Print1") with the frame and paper-edge items and the
 // format file items the window adds. Both show the session's format again
 // after every layout run (Refresh).
@@ -12,12 +12,13 @@
 class QAction;
 class QMainWindow;
 class QMenu;
-class QScrollArea;
+class QWidget;
 
 namespace zenpa::ui {
 
 class PrintSettingsPanel;
 class PrintStatusPanel;
+class SidewaysStrip;
 
 class PrintSettingsSide : public QObject {
   Q_OBJECT
@@ -25,8 +26,9 @@ public:
   PrintSettingsSide(app::Session &session, platform::Host &host, int uiScale,
                     PrintStatusPanel *status, QMainWindow *window);
 
-  // The strip to put above the editor, and the menu to put after the File menu.
-  QScrollArea *Strip() const { return strip_; }
+  // The strip to put above the editor (it takes the status panel), and the
+  // menu to put after the File menu.
+  QWidget *Strip() const { return strip_; }
   QMenu *Menu() const { return menu_; }
   PrintSettingsPanel *Panel() const { return panel_; }
 
@@ -39,7 +41,8 @@ private:
   app::Session &session_;
   app::PrintSettings settings_;
   PrintSettingsPanel *panel_ = nullptr;
-  QScrollArea *strip_ = nullptr;
+  QWidget *strip_ = nullptr;
+  SidewaysStrip *settingsStrip_ = nullptr;
   QMenu *menu_ = nullptr;
   QAction *waku_ = nullptr, *wakuP_ = nullptr, *wakuC_ = nullptr;
   QAction *drM_ = nullptr, *yohakuP_ = nullptr, *cyohaku_ = nullptr;

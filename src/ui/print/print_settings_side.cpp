@@ -11,7 +11,9 @@
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -42,7 +44,24 @@ PrintSettingsSide::PrintSettingsSide(app::Session &session, platform::Host &host
   });
   connect(panel_, &PrintSettingsPanel::frameShownChanged, this,
           [this](bool shown) { settings_.SetFlag(&PrintFormat::frameShown, shown); });
+  modified_ = NamedLabel("zpfModified", window, "zpfModified");
+  window->statusBar()->addWidget(modified_);
+  modified_->hide();
+  for (QWidget *background : std::initializer_list<QWidget *>{status, panel_})
+    background->installEventFilter(this);
   BuildMenu();
+}
+
+bool PrintSettingsSide::eventFilter(QObject *watched, QEvent *event) {
+  if (event->type() != QEvent::MouseButtonPress)
+    return QObject::eventFilter(watched, event);
+  const Qt::KeyboardModifiers mods = static_cast<QMouseEvent *>(event)->modifiers();
+  const bool ctrl = mods & Qt::ControlModifier;
+  const bool shift = mods & Qt::ShiftModifier;
+  if (ctrl || shift)
+    modified_->setVisible(
+        settings::ModifiedLabelClick(session_.Format(), ctrl, shift, modified_->isVisible()));
+  return QObject::eventFilter(watched, event);
 }
 
 QAction *PrintSettingsSide::Item(const char *name, const char *caption,

@@ -10,6 +10,7 @@
 #include <QObject>
 
 class QAction;
+class QLabel;
 class QMainWindow;
 class QMenu;
 class QWidget;
@@ -34,6 +35,11 @@ public:
 
   void Refresh();
 
+protected:
+  // Ctrl or Shift clicks on the panels' background show or clear the
+  // format's modified state.
+  bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
   void BuildMenu();
   QAction *Item(const char *name, const char *caption, const std::function<void(bool)> &toggled);
@@ -43,6 +49,7 @@ private:
   PrintSettingsPanel *panel_ = nullptr;
   QWidget *strip_ = nullptr;
   SidewaysStrip *settingsStrip_ = nullptr;
+  QLabel *modified_ = nullptr; // "zpfModified"
   QMenu *menu_ = nullptr;
   QAction *waku_ = nullptr, *wakuP_ = nullptr, *wakuC_ = nullptr;
   QAction *drM_ = nullptr, *yohakuP_ = nullptr, *cyohaku_ = nullptr;

@@ -78,6 +78,13 @@ private slots:
     QCOMPARE(session().Format().format.paperSize, 12);
     QCOMPARE(session().Format().format.orientation, platform::kLandscape);
     QVERIFY(session().Format().modified);
+    // Ctrl on the panel's background shows the modified state; Shift clears it.
+    QWidget *panel = Find("printSettingsPanel");
+    QTest::mouseClick(panel, Qt::LeftButton, Qt::ControlModifier, QPoint(2, 2));
+    QVERIFY(Find("zpfModified")->isVisible());
+    QTest::mouseClick(panel, Qt::LeftButton, Qt::ShiftModifier, QPoint(2, 2));
+    QVERIFY(!Find("zpfModified")->isVisible());
+    QVERIFY(!session().Format().modified);
   }
 
   // The menu item and the "枠" button open the frame panel, "×" closes it;

@@ -186,7 +186,7 @@ private:
     const std::vector<std::string> names = printer.PrinterNames();
     const auto it = std::find(names.begin(), names.end(), queue_.toStdString());
     if (it == names.end())
-      return {};
+      return {0, "the queue is not among the printers", "", ""};
     printer.SetCurrentIndex(static_cast<int>(it - names.begin()));
     printer.SetPaper(9, platform::kPortrait);
     settings::PrintFormat format =
@@ -201,10 +201,10 @@ private:
         format, status, {Sj("一枚目の文章です。"), "\f", Sj("二枚目の文章です。")}, printer, host,
         fonts_);
     if (!r.ran)
-      return {};
+      return {0, "the job did not run", "", ""};
     const QString pdf = WaitForNewPdf(before);
     if (pdf.isEmpty())
-      return {0, "no PDF from the queue", ""};
+      return {0, "no PDF from the queue", "", ""};
     if (const QByteArray keep = qgetenv("ZENPA_CUPS_OUTPUT"); !keep.isEmpty())
       QFile::copy(pdf, QDir(QString::fromLocal8Bit(keep)).filePath(QFileInfo(pdf).fileName()));
     const QString info = testing::RunTool("pdfinfo", {pdf});

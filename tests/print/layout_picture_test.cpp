@@ -22,33 +22,27 @@ LayoutResult Laid() {
   return r;
 }
 
+// Every part is placed by the geometry; the text block never leaves the
+// printable area, however wide the line or long the page; cut edges draw a
+// line each.
 TEST(LayoutPictureTest, PartsFollowTheGeometry) {
   settings::PrintFormat f;
   f.leftMargin = 200;
   f.topMargin = 300;
-  const LayoutPicture p = MakeLayoutPicture(f, Laid(), 150);
+  LayoutResult r = Laid();
+  LayoutPicture p = MakeLayoutPicture(f, r, 150);
   EXPECT_EQ((PictureRect{0, 0, 100, 150}), p.paper);
   EXPECT_EQ((PictureRect{2, 2, 95, 145}), p.printable);
   EXPECT_EQ((PictureLine{50, 0, 50, 150}), p.centreLines.at(0));
   EXPECT_EQ((PictureRect{10, 15, 40, 50}), p.text);
   EXPECT_TRUE(p.edgeLines.empty());
-  EXPECT_FALSE(p.frameShown);
-}
 
-// The text block never leaves the printable area, however wide the line
-// or long the page; cut edges draw a line each.
-TEST(LayoutPictureTest, OversizeTextIsKeptOnThePaperAndEdgesAreDrawn) {
-  settings::PrintFormat f;
-  f.leftMargin = 200;
-  f.topMargin = 300;
   f.paperEdgeOn = true;
-  f.paperRight = 10;
-  f.paperBottom = 10;
-  LayoutResult r = Laid();
+  f.paperRight = f.paperBottom = 10;
   r.width.w1 = 99999;
   r.perPage = 300;
   r.geometry.cutRight = r.geometry.cutBottom = 142;
-  const LayoutPicture p = MakeLayoutPicture(f, r, 150);
+  p = MakeLayoutPicture(f, r, 150);
   EXPECT_EQ((PictureRect{10, 15, 87, 132}), p.text);
   ASSERT_EQ(2u, p.edgeLines.size());
   EXPECT_EQ((PictureLine{93, 0, 93, 150}), p.edgeLines[0]);

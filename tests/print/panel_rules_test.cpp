@@ -40,20 +40,6 @@ TEST(PanelRulesTest, PouchBindingRunsTheEvenPageShift) {
   EXPECT_EQ(0, f.evenPageShift);
 }
 
-TEST(PanelRulesTest, HeaderSwitchesEnableTheirBoxes) {
-  settings::PrintFormat f;
-  const PageGeometry g;
-  EXPECT_FALSE(StatesOf(f).alignHeader);
-  EXPECT_FALSE(StatesOf(f).pageNumberPlaces);
-  SetSwitch(f, PanelSwitch::PageNumber, true, g);
-  EXPECT_TRUE(StatesOf(f).pageNumberPlaces);
-  EXPECT_TRUE(StatesOf(f).alignHeader);
-  f.pageNumberOn = false;
-  SetSwitch(f, PanelSwitch::FileName, true, g);
-  EXPECT_TRUE(StatesOf(f).extension);
-  EXPECT_TRUE(StatesOf(f).alignHeader);
-}
-
 TEST(PanelRulesTest, PaperEdgesOffDropTheCuts) {
   settings::PrintFormat f;
   f.paperEdgeOn = true;

@@ -53,6 +53,16 @@ private slots:
     QVERIFY2(Label("linePitchLabel").toDouble() > pitch.toDouble(), qPrintable(pitch));
     QVERIFY(session().Layout().Layout().pagination.pageCount == 5);
 
+    // A 600-point font with a margin past the paper is laid out and warned of.
+    Type("fontSizeEdit", "6000");
+    Type("leftMarginEdit", "500");
+    Type("lineSpacingEdit", "-150");
+    QCOMPARE(FieldText(Spin("lineSpacingEdit")), QString("-99"));
+    QVERIFY(Find("tooWideLabel")->isVisible());
+    Type("fontSizeEdit", "220");
+    Type("leftMarginEdit", "40");
+    Type("lineSpacingEdit", "0");
+
     host_->fileNames = {dir_->Path("saved.zpf")};
     Action("SaveZpf")->trigger();
     const std::string saved = dir_->Read("saved.zpf");

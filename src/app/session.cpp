@@ -1,5 +1,8 @@
 #include "app/session.h"
 
+#include "print/paper.h"
+#include "print/print_run.h"
+
 #include "app/command_line.h"
 #include "app/product.h"
 #include "base/file_io.h"
@@ -317,11 +320,19 @@ void Session::SaveInitialSettings() {
 
 void Session::RestoreInitialSettings() {
   if (settings::RestoreInitialSettings(format_, FormatLoadContext(), host_))
-    Relayout();
+    FormatLoaded();
 }
 
 void Session::OpenFormat() {
   if (settings::OpenFormatCommand(format_, FormatLoadContext(), host_))
+    FormatLoaded();
+}
+
+void Session::FormatLoaded() {
+  if (hasPrinter_)
+    print::ApplyPaperToPrinter(printer_, format_.format.paperSize, format_.format.orientation);
+  Relayout();
+  if (print::gooPageXR(format_.format, layout_.Layout().geometry))
     Relayout();
 }
 

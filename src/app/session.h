@@ -161,6 +161,9 @@ public:
   // The caret moved: refreshes the page/line/column display alone.
   void CaretMoved();
   print::LayoutState &Layout() { return layout_; }
+  const print::LayoutState &Layout() const { return layout_; }
+  // The printer's resolution and offsets and the window's design width.
+  settings::FormatEnvironment FormatEnvironmentNow() const { return FormatEnv(); }
 
 private:
   // editor::DocumentHooks
@@ -177,6 +180,9 @@ private:
   void FindOptionalFiles();
   void FindPrintersAndFonts();
   void LoadStartupFile();
+  // A format was read: its paper goes to the printer, the document is laid
+  // out again and the even pages take the printer's shift.
+  void FormatLoaded();
   void ReadPuzzleFile(const std::string &path);
   // The save prompt's answer for a close; nullopt: Cancel.
   std::optional<bool> AskSaveOnClose();

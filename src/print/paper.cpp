@@ -1,6 +1,7 @@
 #include "print/paper.h"
 
 #include "base/sjis.h"
+#include "base/units.h"
 #include "platform/printer.h"
 
 #include <algorithm>
@@ -61,6 +62,35 @@ const PaperEntry &PaperOf(int code, int orientation) {
 std::string PaperCaption(const PaperEntry &entry) {
   return base::Sj(entry.name) + base::Sj(entry.orientation == kLandscape ? "横" : "縦") + " " +
          std::to_string(entry.widthMm) + " x " + std::to_string(entry.heightMm) + " mm";
+}
+
+int PaperIndexOf(int code, int orientation) {
+  return static_cast<int>(&PaperOf(code, orientation) - kPapers.data());
+}
+
+int CutAfterPaperChange(int cutMm, int oldSizeMm, int newSizeMm) {
+  if (cutMm == 0)
+    return 0;
+  return std::max(0, cutMm + newSizeMm - oldSizeMm);
+}
+
+void ChoosePaper(settings::PrintFormat &format, const PaperEntry &entry) {
+  const PaperEntry &old = PaperOf(format.paperSize, format.orientation);
+  format.paperSize = entry.code;
+  format.orientation = entry.orientation;
+  format.paperRight = CutAfterPaperChange(format.paperRight, old.widthMm, entry.widthMm);
+  format.paperBottom = CutAfterPaperChange(format.paperBottom, old.heightMm, entry.heightMm);
+}
+
+void ApplyPaperToPrinter(platform::Printer &printer, int code, int orientation) {
+  printer.SetPaper(code, orientation);
+  if (code != kPaperPostcard && code != kPaperPostcardAlt)
+    return;
+  const platform::PrinterMetrics m = printer.Metrics();
+  const int w = base::PixToMm(m.paperW, m.dpiX);
+  const int h = base::PixToMm(m.paperH, m.dpiY);
+  if (w != 100 && h != 100)
+    printer.SetPaper(code == kPaperPostcard ? kPaperPostcardAlt : kPaperPostcard, orientation);
 }
 
 } // namespace zenpa::print

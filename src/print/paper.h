@@ -9,6 +9,9 @@
 #include <span>
 #include <string>
 
+#include "platform/printer.h"
+#include "settings/print_format.h"
+
 namespace zenpa::print {
 
 inline constexpr int kPaperA4 = 9;
@@ -34,5 +37,21 @@ const PaperEntry &PaperOf(int code, int orientation);
 
 // The entry's text in the list, "Ａ４縦 210 x 297 mm" (Shift-JIS).
 std::string PaperCaption(const PaperEntry &entry);
+
+// The list's index of the format's paper.
+int PaperIndexOf(int code, int orientation);
+
+// A paper-edge cut after the paper changed size: it moves with the edge,
+// so the usable length stays, but never below 0. A cut of 0 stays 0.
+int CutAfterPaperChange(int cutMm, int oldSizeMm, int newSizeMm);
+
+// Choosing a list entry without a printer: the format takes its code and
+// orientation, and the paper-edge cuts follow the change of size.
+void ChoosePaper(settings::PrintFormat &format, const PaperEntry &entry);
+
+// Writes the format's paper into the printer. A postcard code the printer
+// answers with a paper 100 mm on neither side is tried once more with the
+// other postcard code.
+void ApplyPaperToPrinter(platform::Printer &printer, int code, int orientation);
 
 } // namespace zenpa::print

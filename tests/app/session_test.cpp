@@ -2,6 +2,7 @@
 
 #include "base/paths.h"
 #include "base/sjis.h"
+#include "platform/recording_canvas.h"
 #include "platform/recording_printer.h"
 #include "platform/scripted_host.h"
 #include "platform/text_memo.h"
@@ -375,6 +376,31 @@ TEST_F(SessionTest, DroppedPuzzleFileIsReadIntoPuzzleBlocks) {
   EXPECT_EQ(play::GridTopBorder(), memo.Line(1)) << "the title, then the grid";
   EXPECT_EQ(base::ChangeFileExt(path, ".txt"), session.Doc().FileName());
   EXPECT_FALSE(memo.Modified());
+}
+
+// A format read with a printer installed sets the printer's paper, and
+// pouch binding takes the printer's even-page shift at once.
+TEST_F(SessionTest, RestoredFormatSetsThePrintersPaperAndTheEvenShift) {
+  platform::RecordingPrinter installed({"P"});
+  platform::PrinterMetrics m = platform::VirtualPrinterMetrics(210, 297);
+  m.printableW = m.paperW - m.offX - 185; // a right strip 10 mm wider than the left offset
+  installed.SetMetrics(m);
+  settings::PrintFormat format;
+  format.paperSize = 12;
+  format.orientation = platform::kLandscape;
+  format.pouchBinding = true;
+  ASSERT_TRUE(settings::Savezpf(program.Path("zenpa.ini"), format, {}, host));
+  struct MeasuringView : RecordingView {
+    platform::Canvas *MeasureCanvas() override { return &canvas; }
+    platform::RecordingCanvas canvas;
+  } measuring;
+  Session withPrinter{memo, host, installed, fonts, program.Dir()};
+  withPrinter.SetView(&measuring);
+  withPrinter.Start({});
+  withPrinter.RestoreInitialSettings();
+  EXPECT_EQ(12, installed.PaperCode());
+  EXPECT_EQ(platform::kLandscape, installed.Orientation());
+  EXPECT_EQ(10, withPrinter.Format().format.evenPageShift);
 }
 
 } // namespace

@@ -2,10 +2,12 @@
 
 #include "base/sjis.h"
 #include "platform/printer.h"
+#include "platform/recording_printer.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace zenpa::print {
 namespace {
@@ -44,6 +46,49 @@ TEST(PaperTest, ListEntries) {
   }
   EXPECT_EQ("Ａ４縦 210 x 297 mm", base::SjisToUtf8(PaperCaption(PaperList()[2])));
   EXPECT_EQ("葉書横 148 x 100 mm", base::SjisToUtf8(PaperCaption(PaperList()[11])));
+}
+
+// A right cut of 10 mm on A4 keeps 200 mm usable on B4 (57 mm) and is
+// used up on B5; a bottom cut follows the height alike; no cut stays none.
+TEST(PaperTest, ChoosingAPaperMovesTheCutsWithTheEdges) {
+  settings::PrintFormat f;
+  f.paperEdgeOn = true;
+  f.paperRight = 10;
+  f.paperBottom = 20;
+  ChoosePaper(f, PaperOf(12, kPortrait));
+  EXPECT_EQ(12, f.paperSize);
+  EXPECT_EQ(57, f.paperRight);
+  EXPECT_EQ(87, f.paperBottom);
+  ChoosePaper(f, PaperOf(9, kPortrait));
+  ChoosePaper(f, PaperOf(13, kPortrait));
+  EXPECT_EQ(0, f.paperRight);
+  EXPECT_EQ(0, f.paperBottom);
+  f.paperRight = 0;
+  ChoosePaper(f, PaperOf(kPaperPostcard, kLandscape));
+  EXPECT_EQ(kPaperPostcard, f.paperSize);
+  EXPECT_EQ(kLandscape, f.orientation);
+  EXPECT_EQ(0, f.paperRight);
+}
+
+// A printer that does not take the postcard under one code gets the other.
+TEST(PaperTest, PostcardIsRetriedUnderTheOtherCode) {
+  struct PostcardPrinter : platform::RecordingPrinter {
+    std::vector<int> codes;
+    void SetPaper(int code, int orientation) override {
+      codes.push_back(code);
+      const PaperEntry &p = code == 263 ? PaperOf(43, orientation) : PaperOf(9, orientation);
+      SetMetrics(platform::VirtualPrinterMetrics(p.widthMm, p.heightMm));
+    }
+  };
+  PostcardPrinter printer;
+  ApplyPaperToPrinter(printer, kPaperPostcard, kPortrait);
+  EXPECT_EQ((std::vector<int>{43, 263}), printer.codes);
+  printer.codes.clear();
+  ApplyPaperToPrinter(printer, kPaperPostcardAlt, kPortrait);
+  EXPECT_EQ((std::vector<int>{263}), printer.codes);
+  printer.codes.clear();
+  ApplyPaperToPrinter(printer, 12, kPortrait);
+  EXPECT_EQ((std::vector<int>{12}), printer.codes);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QLayout>
+#include <QMenu>
 #include <QWidget>
 
 namespace zenpa::ui {
@@ -38,8 +39,8 @@ void EnlargedView::Show(bool on, bool kMode) {
   if (auto *rename = window_->findChild<QAction *>("Rename1"))
     rename->setEnabled(!on);
   // The print menu's item, when the window has one.
-  if (auto *print = window_->findChild<QAction *>("Print1"))
-    print->setText(PrintCaption(on));
+  if (auto *print = window_->findChild<QMenu *>("Print1"))
+    print->setTitle(PrintCaption(on));
   emit switched(on);
 }
 

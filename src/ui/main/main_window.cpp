@@ -8,6 +8,7 @@
 #include "ui/main/loading_notice.h"
 #include "ui/main/run_keys.h"
 #include "ui/main/version_box.h"
+#include "ui/print/print_settings_side.h"
 #include "ui/print/print_status_panel.h"
 #include "ui/puzzle/puzzle_panel.h"
 #include "ui/qt/pdf_printer.h"
@@ -69,7 +70,7 @@ MainWindow::MainWindow(platform::Host &host, platform::Printer &printer,
   BuildEditor(fonts);
   BuildMenus();
   BuildStatusStrip();
-  BuildPrintStatus();
+  BuildPrintStatus(host);
   BuildPuzzleSide();
   BuildEditorParts();
   FitMinimumSize();
@@ -91,13 +92,12 @@ MainWindow::MainWindow(platform::Host &host, platform::Printer &printer,
 // The layout-status panel sits above the editor; its caret text goes on the
 // status strip. Edits are laid out once the pending events have run, so a
 // burst of changes costs one layout.
-void MainWindow::BuildPrintStatus() {
+void MainWindow::BuildPrintStatus(platform::Host &host) {
   relayoutTimer_ = new QTimer(this);
   relayoutTimer_->setSingleShot(true);
   relayoutTimer_->setInterval(0);
   connect(relayoutTimer_, &QTimer::timeout, this, [this] { session_.Relayout(); });
   printStatus_ = new PrintStatusPanel(session_.Layout().Status(), this);
-  settingsArea_->addWidget(printStatus_);
   status_->addPermanentWidget(printStatus_->caretLabel());
   const auto &pages = [this] { return session_.Layout().Layout().pagination; };
   connect(printStatus_, &PrintStatusPanel::nextPageRequested, this,
@@ -109,7 +109,14 @@ void MainWindow::BuildPrintStatus() {
   connect(printStatus_, &PrintStatusPanel::layoutRequested, this, [this] { session_.Relayout(); });
   connect(printStatus_, &PrintStatusPanel::rangeChanged, this, &MainWindow::DocumentLaidOut);
   BindPrintButtons();
+  printSettings_ = new PrintSettingsSide(session_, host, uiScale_, printStatus_, this);
+  settingsArea_->addWidget(printSettings_->Strip());
+  const QMenu *help = findChild<QMenu *>("Help1");
+  menuBar()->insertMenu(help ? help->menuAction() : nullptr, printSettings_->Menu());
+  BuildFormatItems(printSettings_->Menu());
 }
+
+QMenu *MainWindow::PrintMenu() const { return printSettings_->Menu(); }
 
 // Without an installed printer the print button writes a PDF file, laid out
 // like the virtual printer. The window has no enlarged text view yet.
@@ -147,10 +154,12 @@ void MainWindow::BuildPuzzleSide() {
   const QMenu *help = findChild<QMenu *>("Help1");
   menuBar()->insertMenu(help ? help->menuAction() : nullptr, menu);
   puzzlePanel_->BuildMenu(menu);
-  for (QAction *action : findChild<QMenu *>("File1")->actions())
-    puzzlePanel_->GuardDuringRun(action, action->objectName() == "Exit1"
-                                             ? app::WindowCommand::Exit
-                                             : app::WindowCommand::FileCommand);
+  for (const char *group : {"File1", "Print1"}) {
+    for (QAction *action : findChild<QMenu *>(group)->actions())
+      puzzlePanel_->GuardDuringRun(action, action->objectName() == "Exit1"
+                                               ? app::WindowCommand::Exit
+                                               : app::WindowCommand::FileCommand);
+  }
   connect(puzzlePanel_, &PuzzlePanel::commandDone, this, &MainWindow::SyncFromSession);
   connect(puzzlePanel_, &PuzzlePanel::captionWanted, this, [this](const QString &caption) {
     setWindowTitle(caption.isEmpty() ? DisplayText(session_.Doc().Caption()) : caption);
@@ -158,17 +167,25 @@ void MainWindow::BuildPuzzleSide() {
   runKeys_ = std::make_unique<RunKeyFilter>(session_.Puzzle(), this, editor_);
 }
 
-// The puzzle side opens beside the document: the window grows by its width
-// so that the document and the panels above it keep theirs, and shrinks
-// again when it closes.
+// The puzzle side opens beside the document: the window grows by its width,
+// as far as the screen allows, so that the document and the panels above it
+// keep theirs, and shrinks again when it closes.
 void MainWindow::ShowPuzzleSide(bool shown) {
   if (puzzleDock_->isVisible() == shown || puzzleDock_->isFloating())
     return;
   const int side = puzzleDock_->widget()->minimumWidth();
-  const int wanted = width() + (shown ? side : -side);
+  int wanted = width() + (shown ? side : -side);
+  const QScreen *screen = this->screen();
+  const QRect room = screen ? screen->availableGeometry() : QRect();
+  const int frame = frameGeometry().width() - width();
+  if (screen)
+    wanted = std::min(wanted, room.width() - frame);
   puzzleDock_->setVisible(shown);
   FitMinimumSize();
   resize(wanted, height());
+  // The grown window stays on the screen.
+  if (screen && frameGeometry().right() > room.right())
+    move(std::max(room.left(), room.right() + 1 - frameGeometry().width()), y());
 }
 
 // The window may not shrink below the design minimum, nor below what its
@@ -186,6 +203,8 @@ void MainWindow::FitMinimumSize() {
 void MainWindow::DocumentLaidOut() {
   if (printStatus_)
     printStatus_->Refresh(session_.Format().format, session_.Doc().Settings().realtimeLayoutOn);
+  if (printSettings_)
+    printSettings_->Refresh();
 }
 
 platform::Canvas *MainWindow::MeasureCanvas() {
@@ -247,8 +266,6 @@ void MainWindow::BuildMenus() {
   AddAction(file, "SaveAs1", "名前をつけて保存(&A)...", &MainWindow::SaveDocumentAs);
   AddAction(file, "Insert1", "文末に追加読み込み(&I)...", &MainWindow::InsertAtEnd);
   AddAction(file, "Rename1", "ファイル名変更(&R)", &MainWindow::BeginRename);
-  file->addSeparator();
-  BuildFormatItems(file);
   file->addSeparator();
   QAction *exit = file->addAction(Utf("終了(&X)"));
   exit->setObjectName("Exit1");

@@ -41,6 +41,7 @@ class EditMenu;
 class EditorInput;
 class EnlargedView;
 class LoadingNotice;
+class PrintSettingsSide;
 class SettingsMenu;
 class PrintStatusPanel;
 class PuzzlePanel;
@@ -62,6 +63,8 @@ public:
   QtMemo &memo() { return *memo_; }
   QVBoxLayout *SettingsArea() const { return settingsArea_; }
   QStatusBar *StatusStrip() const { return status_; }
+  // The print menu "Print1" (印刷(&P)).
+  QMenu *PrintMenu() const;
 
   // Shows every state the session holds: caption, name label, menus.
   void SyncFromSession();
@@ -98,7 +101,7 @@ private:
   void BuildHelpMenu();
   void BuildFormatItems(QMenu *menu);
   void BuildStatusStrip();
-  void BuildPrintStatus();
+  void BuildPrintStatus(platform::Host &host);
   void BindPrintButtons();
   void BuildPuzzleSide();
   // The Edit and Settings menus, the editor's input routing, its look and
@@ -143,6 +146,7 @@ private:
   QAction *timer_ = nullptr;
   QAction *back_ = nullptr;
   PrintStatusPanel *printStatus_ = nullptr;
+  PrintSettingsSide *printSettings_ = nullptr;
   PuzzlePanel *puzzlePanel_ = nullptr;
   QDockWidget *puzzleDock_ = nullptr;
   std::unique_ptr<RunKeyFilter> runKeys_;

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -58,8 +59,9 @@ private slots:
       window_->grab().save(QString::fromLocal8Bit(shot));
   }
 
-  void initialSettingsAreSavedAndRestoredFromTheFileMenu() {
+  void initialSettingsAreSavedAndRestoredFromThePrintMenu() {
     StartWith({docPath_});
+    QVERIFY(window_->PrintMenu()->actions().contains(Action("SaveIni")));
     QVERIFY(!Action("Back")->isEnabled());
     host_->answers = {Answer::Ok};
     Action("SaveIni")->trigger();

@@ -108,12 +108,22 @@ QString Squeezed(const QWidget *w) {
 }
 
 // A widget that sticks out of its parent is cut; in a scroll area's
-// viewport only the width counts, since the area scrolls up and down.
+// viewport only the directions the area does not scroll count.
 QString OutOfParent(const QWidget *w) {
   const QWidget *parent = w->parentWidget();
   QRect room = parent->rect();
-  if (parent->objectName() == "qt_scrollarea_viewport")
-    room.setHeight(qMax(room.height(), w->geometry().bottom() + 1));
+  const auto *area = qobject_cast<const QAbstractScrollArea *>(parent->parentWidget());
+  if (area && parent->objectName() == "qt_scrollarea_viewport") {
+    const QRect g = w->geometry();
+    if (area->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff) {
+      room.setTop(qMin(room.top(), g.top()));
+      room.setBottom(qMax(room.bottom(), g.bottom()));
+    }
+    if (area->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff) {
+      room.setLeft(qMin(room.left(), g.left()));
+      room.setRight(qMax(room.right(), g.right()));
+    }
+  }
   if (room.contains(w->geometry()))
     return {};
   const QRect g = w->geometry();
@@ -307,6 +317,22 @@ private slots:
     Check("smallest-side");
   }
 
+  // Common screens: with the settings, layout-status, puzzle and conditions
+  // panels and the frame panel open the window fits 1024 x 768; without the
+  // puzzle side it fits 800 x 600. Nothing overlaps or is cut in either.
+  void commonScreenSizes() {
+    StartWithPuzzle();
+    Action("MenuSDK")->trigger();
+    Action("SDKOption")->trigger();
+    Action("waku")->trigger();
+    QVERIFY(Find("Panel6")->isVisible());
+    QVERIFY(Find("framePanel")->isVisible());
+    FitsIn(QSize(1024, 768), "1024x768");
+    Action("MenuSDK")->trigger();
+    QVERIFY(!Find("PuzzleDock")->isVisible());
+    FitsIn(QSize(800, 600), "800x600");
+  }
+
   // A larger desktop font scales the window; every panel grows with it.
   void largerFontWithAllPanels() {
     window_.reset();
@@ -345,6 +371,14 @@ private:
     for (const char *panel : {"printStatusPanel", "Panel2"})
       CollectTabFaults(Find(panel), faults);
     QVERIFY2(faults.isEmpty(), qPrintable(QString(state) + ":\n" + faults.join("\n")));
+  }
+
+  void FitsIn(const QSize &screen, const char *state) {
+    const QSize need = window_->minimumSize();
+    QVERIFY2(need.width() <= screen.width() && need.height() <= screen.height(),
+             qPrintable(QString("%1 needs %2x%3").arg(state).arg(need.width()).arg(need.height())));
+    window_->resize(screen);
+    Check(state);
   }
 
   QList<QPoint> Positions(const QStringList &names) {

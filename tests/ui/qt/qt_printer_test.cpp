@@ -12,6 +12,7 @@
 #include "ui/qt/qt_font_catalog.h"
 #include "ui/qt/qt_printer.h"
 #include "ui/support/poppler_tools.h"
+#include "ui/support/print_job.h"
 
 #include <QImage>
 #include <QPageSize>
@@ -33,13 +34,6 @@ QSizeF PageSizePts(const QString &info) {
   const QRegularExpressionMatch m =
       QRegularExpression("Page size:\\s+([\\d.]+) x ([\\d.]+) pts").match(info);
   return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
-}
-
-// The left edge in points of the first word pdftotext -bbox finds with text.
-double WordLeft(const QString &bbox, const QString &word) {
-  const QRegularExpressionMatch m =
-      QRegularExpression("xMin=\"([\\d.]+)\"[^>]*>" + word + "<").match(bbox);
-  return m.hasMatch() ? m.captured(1).toDouble() : -1;
 }
 
 } // namespace
@@ -80,7 +74,8 @@ private slots:
     QVERIFY2(std::abs(pts.height() - 257 * 72 / 25.4) < 1.5, qPrintable(info));
     const QString bbox = testing::RunTool("pdftotext", {"-bbox", path, "-"});
     const double left = format.leftMargin * 72.0 / m.dpiX;
-    QVERIFY2(std::abs(WordLeft(bbox, QString::fromUtf8("第一頁")) - left) < 2, qPrintable(bbox));
+    QVERIFY2(std::abs(testing::WordLeft(bbox, QString::fromUtf8("第一頁")) - left) < 2,
+             qPrintable(bbox));
     QCOMPARE(bbox.count(QString::fromUtf8("第二頁")), 2);
   }
 
@@ -122,22 +117,10 @@ private slots:
   }
 
 private:
-  // Lays the lines out on the printer, measuring like the command line, and
-  // runs PrintWork in print mode.
   print::PrintWorkResult Print(settings::PrintFormat &format, print::PrintStatus &status,
                                std::vector<std::string> text, platform::Printer &printer,
                                platform::Host &host) {
-    QImage scratch(1, 1, QImage::Format_RGB32);
-    QPainter painter(&scratch);
-    ui::QtCanvas measure(painter, {}, &fonts_);
-    const print::CellRatio ratio = ui::StartEditorCellRatio(fonts_);
-    const std::vector<std::string> faces = fonts_.JapaneseFaces();
-    const print::PrintedLines lines(std::move(text));
-    const print::LayoutResult layout =
-        print::RunLayout(lines, {format, printer.Metrics(), ratio, faces, false}, measure);
-    const print::PrintDocument doc{lines, layout, ratio, faces, "/tmp/job.txt", "", ""};
-    return print::PrintWork(format, status, doc, print::RunMode::Print,
-                            {&printer, true, nullptr, &host, {}});
+    return testing::PrintLines(format, status, std::move(text), printer, host, fonts_);
   }
 
   ui::QtFontCatalog fonts_;

@@ -23,4 +23,11 @@ inline int PdfPageCount(const QString &info) {
   return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
+// The left edge in points of the first word pdftotext -bbox finds with text.
+inline double WordLeft(const QString &bbox, const QString &word) {
+  const QRegularExpressionMatch m =
+      QRegularExpression("xMin=\"([\\d.]+)\"[^>]*>" + word + "<").match(bbox);
+  return m.hasMatch() ? m.captured(1).toDouble() : -1;
+}
+
 } // namespace zenpa::testing

@@ -1,0 +1,30 @@
+// The layout picture ("レイアウト"): draws the core's LayoutPicture of the
+// last layout run, the paper white on grey with the printable area, the
+// centre lines, the text block and, when on, the frame and paper edges.
+#pragma once
+
+#include "app/print_settings.h"
+
+#include <QWidget>
+
+namespace zenpa::ui {
+
+class LayoutPictureView : public QWidget {
+  Q_OBJECT
+public:
+  // uiScale: the display scale in percent the picture's sizes pass through.
+  LayoutPictureView(const app::PrintSettings &settings, int uiScale, QWidget *parent);
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+  void paintEvent(QPaintEvent *event) override;
+
+private:
+  int LongSide() const;
+
+  const app::PrintSettings &settings_;
+  int uiScale_;
+};
+
+} // namespace zenpa::ui

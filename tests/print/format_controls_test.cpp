@@ -1,0 +1,109 @@
+#include "print/format_controls.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace zenpa::print {
+namespace {
+
+using F = FormatField;
+
+// One row per field: the bounds the spinner keeps to, the design value a
+// fresh format shows, and what typing below and above the bounds leaves.
+struct FieldCase {
+  F field;
+  int min, max, step, design;
+  const char *below, *above; // the text shown after typing min-1 and max+1
+};
+
+class FormatFieldTest : public testing::TestWithParam<FieldCase> {};
+
+TEST_P(FormatFieldTest, BoundsDesignValueAndClamping) {
+  const FieldCase &c = GetParam();
+  const FieldContext ctx; // A4 on the virtual printer, offsets of 3 mm
+  const FieldBounds b = BoundsOf(c.field, ctx);
+  EXPECT_EQ(c.min, b.min);
+  EXPECT_EQ(c.max, b.max);
+  EXPECT_EQ(c.step, b.step);
+  settings::PrintFormat f;
+  f.tabsOn = true;
+  EXPECT_EQ(c.design, FieldValue(f, c.field, ctx));
+  EXPECT_EQ(c.below, SetField(f, c.field, c.min - 1, ctx));
+  EXPECT_EQ(c.above, SetField(f, c.field, c.max + 1, ctx));
+  // Letters, pasted Japanese, a 10-digit number, an empty field and a
+  // sign the field never shows keep the held value.
+  for (const char *typed : {"abc", "\x93\xfa\x96\x7b", "1234567890", "", "12x"})
+    EXPECT_EQ(c.above, EnterField(f, c.field, typed, ctx)) << typed;
+  if (c.min >= 0) {
+    EXPECT_EQ(c.above, EnterField(f, c.field, "-5", ctx));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryField, FormatFieldTest,
+                         testing::Values(FieldCase{F::LinesPerPage, 0, 300, 1, 0, "0", "300"},
+                                         FieldCase{F::LineSpacing, -99, 500, 1, 0, "-99", "500"},
+                                         FieldCase{F::CharSpacing, -100, 500, 1, 0, "-100", "500"},
+                                         FieldCase{F::LeftMargin, 3, 500, 1, 23, "3", "500"},
+                                         FieldCase{F::TopMargin, 3, 500, 1, 15, "3", "500"},
+                                         FieldCase{F::EvenPageShift, -99, 99, 1, 0, "-99", "99"},
+                                         FieldCase{F::TabWidth, 1, 8, 1, 1, "1", "8"},
+                                         FieldCase{F::FontSize, 60, 6000, 10, 120, "60", "6000"},
+                                         FieldCase{F::PaperBottom, 0, 500, 1, 0, "0", "500"},
+                                         FieldCase{F::PaperRight, 0, 500, 1, 0, "0", "500"},
+                                         FieldCase{F::FrameLeft, 0, 1000, 1, 0, "0", "210"},
+                                         FieldCase{F::FrameHeight, 0, 1000, 1, 121, "0", "297"},
+                                         FieldCase{F::EditorWidth, 4, 764, 5, 764, "4", "764"}));
+
+// "行間" −150 shows "-99" and holds 1; "字間" below −100 holds 0.
+TEST(FormatFieldRules, SpacingsHoldTheirFloor) {
+  const FieldContext ctx;
+  settings::PrintFormat f;
+  EXPECT_EQ("-99", EnterField(f, F::LineSpacing, "-150", ctx));
+  EXPECT_EQ(1, f.lineSpacing);
+  EXPECT_EQ("-100", EnterField(f, F::CharSpacing, "-300", ctx));
+  EXPECT_EQ(0, f.charSpacing);
+  EXPECT_EQ("25", EnterField(f, F::LineSpacing, " 25", ctx));
+  EXPECT_EQ(125, f.lineSpacing);
+}
+
+// The margins are kept in printer pixels; the top margin including the
+// header edits the same margin less the header.
+TEST(FormatFieldRules, MarginsAndTheHeader) {
+  FieldContext ctx;
+  ctx.headerMm = 9;
+  settings::PrintFormat f;
+  EXPECT_EQ("24", FieldText(f, F::TopWithHeader, ctx));
+  EXPECT_EQ("40", EnterField(f, F::TopWithHeader, "40", ctx));
+  EXPECT_EQ("31", FieldText(f, F::TopMargin, ctx));
+  EXPECT_EQ(439, f.topMargin);
+  EXPECT_EQ("30", EnterField(f, F::LeftMargin, "30", ctx));
+  EXPECT_EQ(425, f.leftMargin);
+}
+
+// A frame stays on the paper: its left side before the right inset, its
+// width up to the paper's edge from its left side.
+TEST(FormatFieldRules, FrameStaysOnThePaper) {
+  FieldContext ctx;
+  ctx.rightInsetMm = 5;
+  settings::PrintFormat f;
+  EXPECT_EQ("205", EnterField(f, F::FrameLeft, "900", ctx));
+  EXPECT_EQ("5", EnterField(f, F::FrameWidth, "900", ctx));
+  EXPECT_EQ("100", EnterField(f, F::FrameLeft, "100", ctx));
+  EXPECT_EQ("110", EnterField(f, F::FrameWidth, "110", ctx));
+}
+
+// Spinner steps go by the field's step; without tabs the width stays 1.
+TEST(FormatFieldRules, StepsAndTabWidth) {
+  const FieldContext ctx;
+  settings::PrintFormat f;
+  EXPECT_EQ("130", StepField(f, F::FontSize, 1, ctx));
+  EXPECT_DOUBLE_EQ(13.0, f.fontSize);
+  EXPECT_EQ("759", StepField(f, F::EditorWidth, -1, ctx));
+  EXPECT_EQ("1", EnterField(f, F::TabWidth, "4", ctx));
+  f.tabsOn = true;
+  EXPECT_EQ("4", EnterField(f, F::TabWidth, "4", ctx));
+}
+
+} // namespace
+} // namespace zenpa::print

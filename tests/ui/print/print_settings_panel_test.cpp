@@ -1,0 +1,137 @@
+// The print settings panel in the real window, offscreen: typed fields and
+// spinner steps change the layout figures and the page count, bad text
+// keeps the held value, the switches follow their rules, the paper list
+// and the frame items work, and the saved format file holds the changes.
+#include "base/sjis.h"
+#include "base/units.h"
+#include "ui/support/window_rig.h"
+
+#include <QAbstractSpinBox>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace zenpa;
+using base::Sj;
+
+namespace {
+
+QString FieldText(QAbstractSpinBox *field) { return field->findChild<QLineEdit *>()->text(); }
+
+} // namespace
+
+class PrintSettingsPanelTest : public QObject, protected testing::WindowRig {
+  Q_OBJECT
+
+private slots:
+  void init() { Open(); }
+  void cleanup() { Close(); }
+
+  void fieldsFollowTheLayoutAndReachTheFormatFile() {
+    std::string text;
+    for (int i = 0; i < 100; ++i)
+      text += Sj("文書の行です") + "\r\n";
+    StartWith({dir_->Write("doc.txt", text)});
+    Type("linesPerPageEdit", "20");
+    QCOMPARE(session().Layout().Layout().pagination.pageCount, 5);
+    QCOMPARE(Label("endPageHintLabel"), QString::fromUtf8("（0で最終5頁）"));
+    Type("linesPerPageEdit", QString::fromUtf8("abc二十"));
+    QCOMPARE(FieldText(Spin("linesPerPageEdit")), QString("20"));
+    QVERIFY(session().Format().modified);
+
+    const QString right = Label("rightMarginLabel");
+    Type("leftMarginEdit", "40");
+    QCOMPARE(session().Format().format.leftMargin, base::MmToPix(40, 360));
+    QCOMPARE(Label("rightMarginLabel").toInt(), right.toInt() - 17);
+
+    const QString pitch = Label("linePitchLabel");
+    Spin("fontSizeEdit")->stepBy(10);
+    QCOMPARE(FieldText(Spin("fontSizeEdit")), QString("220"));
+    QVERIFY2(Label("linePitchLabel").toDouble() > pitch.toDouble(), qPrintable(pitch));
+    QVERIFY(session().Layout().Layout().pagination.pageCount == 5);
+
+    // A 600-point font with a margin past the paper is laid out and warned of.
+    Type("fontSizeEdit", "6000");
+    Type("leftMarginEdit", "500");
+    Type("lineSpacingEdit", "-150");
+    QCOMPARE(FieldText(Spin("lineSpacingEdit")), QString("-99"));
+    QVERIFY(Find("tooWideLabel")->isVisible());
+    Type("fontSizeEdit", "220");
+    Type("leftMarginEdit", "40");
+    Type("lineSpacingEdit", "0");
+
+    host_->fileNames = {dir_->Path("saved.zpf")};
+    Action("SaveZpf")->trigger();
+    const std::string saved = dir_->Read("saved.zpf");
+    QVERIFY(saved.find("20," + Sj("頁行数")) != std::string::npos);
+    QVERIFY(saved.find("40," + Sj("左余白 (mm)")) != std::string::npos);
+    QVERIFY(saved.find("22," + Sj("フォントサイズ")) != std::string::npos);
+  }
+
+  // Pouch binding unchecks duplex; the paper list sets the paper without a
+  // printer.
+  void switchesAndPaper() {
+    StartWith({});
+    Check("CheckBoxDuplex")->click();
+    QVERIFY(Find("oddPassButton")->isVisible());
+    Check("CheckBoxPouch")->click();
+    QVERIFY(!Check("CheckBoxDuplex")->isChecked());
+    auto *paper = Find<QComboBox>("paperList");
+    paper->setCurrentIndex(7);
+    emit paper->activated(7);
+    QCOMPARE(session().Format().format.paperSize, 12);
+    QCOMPARE(session().Format().format.orientation, platform::kLandscape);
+    QVERIFY(session().Format().modified);
+    // Ctrl on the panel's background shows the modified state; Shift clears it.
+    QWidget *panel = Find("printSettingsPanel");
+    QTest::mouseClick(panel, Qt::LeftButton, Qt::ControlModifier, QPoint(2, 2));
+    QVERIFY(Find("zpfModified")->isVisible());
+    QTest::mouseClick(panel, Qt::LeftButton, Qt::ShiftModifier, QPoint(2, 2));
+    QVERIFY(!Find("zpfModified")->isVisible());
+    QVERIFY(!session().Format().modified);
+  }
+
+  // The menu item and the "枠" button open the frame panel, "×" closes it;
+  // "枠印刷" and its menu item mirror each other.
+  void frameItemsAndPanel() {
+    StartWith({});
+    QVERIFY(!Find("framePanel")->isVisible());
+    Action("waku")->trigger();
+    QVERIFY(Find("framePanel")->isVisible());
+    Check("CheckBoxWakuP")->click();
+    QVERIFY(Action("wakuP")->isChecked());
+    Type("frameLeftEdit", "999");
+    QCOMPARE(session().Format().format.frameRect.left, 207); // A4 less the right strip
+    qobject_cast<QPushButton *>(Find("frameCloseButton"))->click();
+    QVERIFY(!Find("framePanel")->isVisible());
+    QVERIFY(!Action("waku")->isChecked());
+    Find<QPushButton>("frameButton")->click();
+    QVERIFY(Find("framePanel")->isVisible());
+    QVERIFY(!Action("yohakuP")->isEnabled());
+    Action("drM")->trigger();
+    QVERIFY(Action("yohakuP")->isEnabled());
+    QVERIFY(Find("paperRightEdit")->isVisible());
+  }
+
+private:
+  QAbstractSpinBox *Spin(const char *name) { return Find<QAbstractSpinBox>(name); }
+  QCheckBox *Check(const char *name) { return Find<QCheckBox>(name); }
+  QString Label(const char *name) { return Find<QLabel>(name)->text(); }
+
+  // Puts text into a field as a person pasting it does: select all, paste
+  // over it, Enter.
+  void Type(const char *name, const QString &typed) {
+    QAbstractSpinBox *field = Spin(name);
+    field->setFocus();
+    field->selectAll();
+    field->findChild<QLineEdit *>()->insert(typed);
+    QTest::keyClick(field, Qt::Key_Return);
+    Editor()->setFocus();
+  }
+};
+
+QTEST_MAIN(PrintSettingsPanelTest)
+#include "print_settings_panel_test.moc"

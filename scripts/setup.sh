@@ -9,6 +9,7 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho
   libgtest-dev libgmock-dev libbenchmark-dev clang-format
   poppler-utils qqwing paps ghostscript xvfb xauth
+  dpkg-dev desktop-file-utils
 )
 
 missing=()

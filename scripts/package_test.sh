@@ -26,6 +26,7 @@ done
 root=$tmp/root
 dpkg-deb -x "$deb" "$root"
 for f in bin/zenpa bin/zenpa-desktop share/zenpa/pi.wav share/zenpa/po.wav share/zenpa/pp.wav \
+         share/zenpa/zenpa.htm share/zenpa/window.png \
          share/applications/zenpa.desktop share/icons/hicolor/scalable/apps/zenpa.svg \
          share/mime/packages/zenpa.xml share/man/man1/zenpa.1; do
   [ -f "$root/usr/$f" ] || fail "the package lacks /usr/$f"

@@ -5,6 +5,8 @@
 #include "base/sjis.h"
 #include "editor/document.h"
 
+#include <algorithm>
+
 namespace zenpa::app {
 namespace {
 
@@ -65,11 +67,21 @@ std::string History::ShortName(const std::string &name) {
 
 std::string HistoryFilePath(const std::string &programDir) { return programDir + "zenpa.his"; }
 
-void LoadHistoryFile(History &history, const std::string &programDir) {
+std::string LoadHistoryFile(History &history, const std::string &programDir) {
+  const std::string path = HistoryFilePath(programDir);
+  if (!base::FileExists(path) && !base::DirectoryExists(path))
+    return {};
   std::vector<std::string> lines;
-  if (!base::ReadLines(HistoryFilePath(programDir), lines).ok)
-    return;
+  const base::IoResult io = base::ReadLines(path, lines);
+  const bool text = std::none_of(lines.begin(), lines.end(), [](const std::string &line) {
+    return line.find('\0') != std::string::npos;
+  });
+  if (!io.ok || !text) {
+    const std::string reason = io.ok ? path + base::Sj(" (テキストではありません)") : io.error;
+    return base::Sj("ヒストリーファイルが読み込めません。") + "\n" + reason;
+  }
   history.LoadLines(lines, [](const std::string &name) { return base::FileExists(name); });
+  return {};
 }
 
 bool SaveHistoryFile(const History &history, const std::string &programDir) {

@@ -47,7 +47,9 @@ private:
 };
 
 // Reads programDir + "zenpa.his" into history; a missing file leaves it empty.
-void LoadHistoryFile(History &history, const std::string &programDir);
+// A history that is a directory, unreadable or not text leaves it empty too
+// and gives the message to show; the message is empty otherwise.
+std::string LoadHistoryFile(History &history, const std::string &programDir);
 
 // Writes programDir + "zenpa.his"; false when it could not be written.
 bool SaveHistoryFile(const History &history, const std::string &programDir);

@@ -5,6 +5,7 @@
 
 #include "app/command_line.h"
 #include "app/product.h"
+#include "app/program_files.h"
 #include "base/file_io.h"
 #include "base/paths.h"
 #include "base/sjis.h"
@@ -63,7 +64,9 @@ void Session::Start(const std::vector<std::string> &args, int uiScale) {
   Relayout();
   settings::LoadFormat(format_, settings::InitialSettingsPath(programDir_), FormatLoadContext(),
                        host_);
-  LoadHistoryFile(history_, programDir_);
+  const std::string historyProblem = LoadHistoryFile(history_, programDir_);
+  if (!historyProblem.empty())
+    host_.Message(historyProblem, "", platform::Buttons::Ok, platform::Icon::Warning);
   LoadStartupFile();
   menus_.enlargedView = enlargeAtStart_;
   document_.Settings().realtimeLayoutOn = menus_.realLayout && !enlargeAtStart_;
@@ -72,10 +75,7 @@ void Session::Start(const std::vector<std::string> &args, int uiScale) {
 }
 
 void Session::FindSounds() {
-  auto found = [this](const char *name) {
-    std::string path = programDir_ + name;
-    return base::FileExists(path) ? path : std::string();
-  };
+  auto found = [this](const char *name) { return FindProgramFile(name, programDir_, dataDir_); };
   soundPi_ = found("pi.wav");
   soundPp_ = found("pp.wav");
   soundPo_ = found("po.wav");
@@ -264,7 +264,14 @@ std::string Session::MakerUrl() const { return kMakerUrl; }
 
 void Session::OpenManual() {
   FocusEditor();
-  host_.OpenWithDesktop(programDir_ + "zenpa.htm");
+  const std::string manual = FindProgramFile("zenpa.htm", programDir_, dataDir_);
+  if (manual.empty()) {
+    host_.Message(Sj("解説ファイル zenpa.htm が見つかりません。"), "", platform::Buttons::Ok,
+                  platform::Icon::Warning);
+  } else if (!host_.OpenWithDesktop(manual)) {
+    host_.Message(Sj("解説ファイル ") + manual + Sj(" を開けません。"), "", platform::Buttons::Ok,
+                  platform::Icon::Warning);
+  }
 }
 
 void Session::OpenMakerPage() { OpenLink(MakerUrl()); }

@@ -66,6 +66,9 @@ public:
           const platform::FontCatalog &fonts, std::string programDir);
 
   void SetView(SessionView *view) { view_ = view; }
+  // The installed data directory, where the manual and the sounds are
+  // looked for after the program directory; set before Start.
+  void SetDataDir(std::string dataDir) { dataDir_ = std::move(dataDir); }
 
   // Start-up after the window is built: args are the command-line arguments
   // after the program name; uiScale is the display scale in percent.
@@ -201,6 +204,7 @@ private:
   platform::Printer &printer_;
   const platform::FontCatalog &fonts_;
   std::string programDir_;
+  std::string dataDir_;
   SessionView *view_ = nullptr;
 
   settings::FormatState format_;

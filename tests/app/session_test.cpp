@@ -357,6 +357,7 @@ TEST_F(SessionTest, HistoryItemsOpenTheirDocuments) {
 }
 
 TEST_F(SessionTest, HelpCommandsUseTheProgramDirectory) {
+  program.Write("zenpa.htm", "");
   session.Start({});
   session.OpenManual();
   session.OpenMakerPage();
@@ -364,6 +365,47 @@ TEST_F(SessionTest, HelpCommandsUseTheProgramDirectory) {
   EXPECT_EQ((std::vector<std::string>{program.Path("zenpa.htm"), session.MakerUrl()}), host.opened);
   EXPECT_EQ(std::vector<std::string>{program.Path("ZTimer.exe") + " /w /s /n"}, host.started);
   EXPECT_EQ(Sj("ＺＥＮＰＡ v3.87"), session.VersionBoxLines().at(1));
+}
+
+// The manual and the sounds that come with an installed program are found
+// in its data directory; one in the program directory takes precedence.
+TEST_F(SessionTest, ManualAndSoundsFallBackToTheDataDirectory) {
+  session.SetDataDir(program.Dir() + "share/");
+  session.Start({});
+  session.OpenManual();
+  EXPECT_FALSE(session.Menus().soundsEnabled);
+  ASSERT_EQ(1u, host.messages.size());
+  EXPECT_EQ(Sj("解説ファイル zenpa.htm が見つかりません。"), host.messages[0].text);
+
+  for (const char *name : {"share/zenpa.htm", "share/pi.wav", "share/po.wav", "po.wav"})
+    program.Write(name, "");
+  Session installed{memo, host, printer, fonts, program.Dir()};
+  installed.SetDataDir(program.Dir() + "share/");
+  installed.Start({});
+  installed.OpenManual();
+  EXPECT_TRUE(installed.Menus().soundsEnabled);
+  EXPECT_EQ(program.Path("share/pi.wav"), installed.SoundPi());
+  EXPECT_EQ(program.Path("po.wav"), installed.SoundPo());
+  EXPECT_EQ(std::vector<std::string>{program.Path("share/zenpa.htm")}, host.opened);
+}
+
+// A history that cannot be read is reported, and start-up goes on.
+TEST_F(SessionTest, UnreadableHistoryIsReportedAndStartGoesOn) {
+  const std::string a = program.Write("work/a.txt", "a\r\n");
+  for (bool directory : {true, false}) {
+    std::filesystem::remove_all(program.Path("zenpa.his"));
+    if (directory)
+      std::filesystem::create_directory(program.Path("zenpa.his"));
+    else
+      program.Write("zenpa.his", std::string("header\r\n", 8) + a + std::string(1, '\0'));
+    host.messages.clear();
+    Session other{memo, host, printer, fonts, program.Dir()};
+    other.Start({});
+    ASSERT_EQ(1u, host.messages.size());
+    EXPECT_EQ(0u, host.messages[0].text.find(Sj("ヒストリーファイルが読み込めません。")))
+        << host.messages[0].text;
+    EXPECT_EQ("(&1)", other.RecentFiles().Caption(1));
+  }
 }
 
 // A dropped puzzle file replaces the text by its puzzle blocks and names

@@ -1,5 +1,6 @@
 #include "ui/main/desktop.h"
 
+#include "app/program_files.h"
 #include "ui/main/main_window.h"
 #include "ui/qt/qt_font_catalog.h"
 #include "ui/qt/qt_host.h"
@@ -10,6 +11,8 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+
+#include <cstdlib>
 
 #include <string>
 #include <vector>
@@ -30,12 +33,19 @@ int RunDesktop(int argc, char **argv) {
   QtHost host;
   QtFontCatalog fonts;
   QtPrinter printer(&fonts);
-  const std::string programDir = PathFromQt(QCoreApplication::applicationDirPath()) + "/";
+  const std::string binaryDir = PathFromQt(QCoreApplication::applicationDirPath());
+  auto env = [](const char *name) {
+    const char *value = std::getenv(name);
+    return std::string(value ? value : "");
+  };
+  const std::string programDir =
+      app::ChooseProgramDir({binaryDir, env("XDG_DATA_HOME"), env("HOME")});
   // Arguments are taken as the bytes the shell passed, like file names.
   const std::vector<std::string> args(argv + 1, argv + argc);
 
   MainWindow window(host, printer, fonts, programDir);
   host.SetParent(&window);
+  window.session().SetDataDir(app::InstalledDataDir(binaryDir));
   window.Start(args);
   window.show();
   return app.exec();

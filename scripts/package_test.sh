@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a finished build, unpacks it into a
+# temporary root with dpkg-deb -x, and runs what it holds: zenpa --version,
+# a generated puzzle, and the window for two seconds offscreen, with HOME
+# in the temporary root so that the per-user directory is made there. The
+# desktop entry must pass desktop-file-validate.
+#
+# Usage: scripts/package_test.sh BUILD_DIR
+set -euo pipefail
+build=$(cd "$1" && pwd)
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+fail() { echo "package test: $*" >&2; exit 1; }
+
+cpack --config "$build/CPackConfig.cmake" -B "$tmp/out" >"$tmp/cpack.log" 2>&1 ||
+  { cat "$tmp/cpack.log" >&2; fail "cpack failed"; }
+debs=("$tmp"/out/zenpa_*.deb)
+[ -f "${debs[0]}" ] || fail "no .deb in $tmp/out"
+deb=${debs[0]}
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for lib in libqt6widgets6 libqt6printsupport6 libqt6multimedia6 libc6 fonts-ipafont-gothic; do
+  [[ $depends == *"$lib"* ]] || fail "Depends lacks $lib: $depends"
+done
+
+root=$tmp/root
+dpkg-deb -x "$deb" "$root"
+for f in bin/zenpa bin/zenpa-desktop share/zenpa/pi.wav share/zenpa/po.wav share/zenpa/pp.wav \
+         share/zenpa/zenpa.htm share/zenpa/window.png \
+         share/applications/zenpa.desktop share/icons/hicolor/scalable/apps/zenpa.svg \
+         share/mime/packages/zenpa.xml share/man/man1/zenpa.1; do
+  [ -f "$root/usr/$f" ] || fail "the package lacks /usr/$f"
+done
+desktop-file-validate "$root/usr/share/applications/zenpa.desktop" ||
+  fail "the desktop entry is not valid"
+
+zenpa=$root/usr/bin/zenpa
+version=$("$zenpa" --version)
+[ "$version" = "zenpa $(dpkg-deb -f "$deb" Version)" ] || fail "--version says '$version'"
+puzzle=$("$zenpa" sudoku generate -n 1 --seed 1 --format 81)
+[[ $puzzle =~ ^[0-9.]{81}$ ]] || fail "generate wrote '$puzzle'"
+
+# The window stays up until timeout ends it (status 124).
+mkdir "$tmp/home"
+status=0
+HOME=$tmp/home XDG_DATA_HOME='' QT_QPA_PLATFORM=offscreen \
+  timeout 2 "$zenpa" >"$tmp/window.log" 2>&1 || status=$?
+[ "$status" -eq 124 ] || { cat "$tmp/window.log" >&2; fail "the window ended with $status"; }
+[ -d "$tmp/home/.local/share/zenpa" ] || fail "the window made no per-user directory"
+echo "package test: $(basename "$deb") installs and runs"

@@ -1,0 +1,72 @@
+#include "app/program_files.h"
+
+#include "base/file_io.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace zenpa::app {
+namespace {
+
+std::string WithSlash(std::string dir) {
+  if (dir.empty() || dir.back() != '/')
+    dir += '/';
+  return dir;
+}
+
+bool Exists(const std::string &path) {
+  struct stat st {};
+  return ::lstat(path.c_str(), &st) == 0;
+}
+
+// Makes dir and its missing parents; true when it is a directory afterwards.
+bool MakeDirectories(const std::string &dir) {
+  for (std::size_t slash = dir.find('/', 1); slash != std::string::npos;
+       slash = dir.find('/', slash + 1)) {
+    const std::string part = dir.substr(0, slash);
+    if (::mkdir(part.c_str(), 0755) != 0 && errno != EEXIST)
+      return false;
+  }
+  return base::DirectoryExists(dir);
+}
+
+// XDG_DATA_HOME when it is an absolute path, else HOME/.local/share.
+std::string DataHome(const ProgramPlaces &places) {
+  if (!places.xdgDataHome.empty() && places.xdgDataHome.front() == '/')
+    return WithSlash(places.xdgDataHome);
+  if (places.home.empty())
+    return {};
+  return WithSlash(places.home) + ".local/share/";
+}
+
+} // namespace
+
+std::string ChooseProgramDir(const ProgramPlaces &places) {
+  const std::string own = WithSlash(places.binaryDir);
+  // A portable copy: its settings lie beside it and it may write there.
+  if (::access(own.c_str(), W_OK) == 0 && Exists(own + "zenpa.ini"))
+    return own;
+  const std::string home = DataHome(places);
+  if (home.empty())
+    return own;
+  const std::string dir = home + "zenpa/";
+  MakeDirectories(dir);
+  return dir;
+}
+
+std::string InstalledDataDir(const std::string &binaryDir) {
+  return WithSlash(binaryDir) + "../share/zenpa/";
+}
+
+std::string FindProgramFile(const std::string &name, const std::string &programDir,
+                            const std::string &dataDir) {
+  for (const std::string *dir : {&programDir, &dataDir}) {
+    if (!dir->empty() && base::FileExists(*dir + name))
+      return *dir + name;
+  }
+  return {};
+}
+
+} // namespace zenpa::app

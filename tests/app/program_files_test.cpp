@@ -1,0 +1,78 @@
+#include "app/program_files.h"
+
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+namespace zenpa::app {
+namespace {
+
+class ProgramDirTest : public ::testing::Test {
+protected:
+  ProgramPlaces Places() const { return {root.Path("bin"), root.Path("data"), root.Path("home")}; }
+  testing::TempDir root;
+};
+
+TEST_F(ProgramDirTest, PortableCopyKeepsItsOwnDirectory) {
+  root.Write("bin/zenpa.ini", "");
+  EXPECT_EQ(root.Path("bin/"), ChooseProgramDir(Places()));
+  EXPECT_FALSE(root.Exists("data"));
+}
+
+// An installed program without settings beside it gets a per-user
+// directory, made with its parents on the first run.
+TEST_F(ProgramDirTest, InstalledRunMakesTheUserDirectory) {
+  std::filesystem::create_directory(root.Path("bin"));
+  EXPECT_EQ(root.Path("data/zenpa/"), ChooseProgramDir(Places()));
+  EXPECT_TRUE(std::filesystem::is_directory(root.Path("data/zenpa")));
+
+  // Without an absolute XDG_DATA_HOME the directory lies under HOME.
+  for (const char *xdg : {"", "relative/data"}) {
+    ProgramPlaces places = Places();
+    places.xdgDataHome = xdg;
+    EXPECT_EQ(root.Path("home/.local/share/zenpa/"), ChooseProgramDir(places)) << xdg;
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(root.Path("home/.local/share/zenpa")));
+  EXPECT_FALSE(std::filesystem::exists("relative"));
+}
+
+TEST_F(ProgramDirTest, ReadOnlyBinaryDirectoryIsNotWrittenTo) {
+  if (::geteuid() == 0)
+    GTEST_SKIP() << "permissions do not bind the superuser";
+  root.Write("bin/zenpa.ini", "");
+  std::filesystem::permissions(root.Path("bin"), std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::remove);
+  EXPECT_EQ(root.Path("data/zenpa/"), ChooseProgramDir(Places()));
+}
+
+// A data home that cannot hold a directory still gives the user
+// directory: writes there fail with their own messages, and nothing is
+// written beside the program or in the current directory instead.
+TEST_F(ProgramDirTest, UnwritableDataHomeIsStillTheProgramDirectory) {
+  root.Write("data", "a file where the data home should be");
+  std::filesystem::create_directory(root.Path("bin"));
+  EXPECT_EQ(root.Path("data/zenpa/"), ChooseProgramDir(Places()));
+  int entries = 0;
+  for ([[maybe_unused]] const auto &entry : std::filesystem::directory_iterator(root.Path("")))
+    ++entries;
+  EXPECT_EQ(2, entries); // "bin" and "data" as they were
+  EXPECT_TRUE(std::filesystem::is_empty(root.Path("bin")));
+}
+
+TEST_F(ProgramDirTest, ProgramFilesAreFoundInTheProgramDirectoryFirst) {
+  const std::string programDir = root.Path("user/"), dataDir = InstalledDataDir(root.Path("bin"));
+  root.Write("share/zenpa/pi.wav", "");
+  root.Write("share/zenpa/pp.wav", "");
+  root.Write("user/pp.wav", "");
+  std::filesystem::create_directories(root.Path("user/po.wav"));
+  std::filesystem::create_directories(root.Path("bin"));
+  EXPECT_EQ(dataDir + "pi.wav", FindProgramFile("pi.wav", programDir, dataDir));
+  EXPECT_EQ(programDir + "pp.wav", FindProgramFile("pp.wav", programDir, dataDir));
+  EXPECT_EQ("", FindProgramFile("po.wav", programDir, dataDir));
+}
+
+} // namespace
+} // namespace zenpa::app

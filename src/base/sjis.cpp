@@ -200,6 +200,13 @@ std::string SjisToUtf8(std::string_view sjis) {
   return out;
 }
 
+bool CanHold(char32_t code) {
+  std::string out;
+  bool ok = true;
+  AppendEncoded(code, out, ok);
+  return ok;
+}
+
 std::string Utf16ToSjis(std::u16string_view text, bool *lossless) {
   std::string out;
   out.reserve(text.size() * 2);

@@ -7,6 +7,7 @@
 // adapter over the desktop editor.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,14 @@ struct TextPos {
   int col = 0; // byte offset in the line
   friend bool operator==(const TextPos &, const TextPos &) = default;
   friend auto operator<=>(const TextPos &, const TextPos &) = default;
+};
+
+// A character the editor shows that Shift-JIS cannot hold: saving writes
+// "?" in its place.
+struct LostChar {
+  int line = 0;      // line index from 0
+  char32_t code = 0; // Unicode code point
+  friend bool operator==(const LostChar &, const LostChar &) = default;
 };
 
 class Memo {
@@ -48,7 +57,16 @@ public:
   virtual std::string SelectedText() const = 0;
 
   virtual bool Modified() const = 0;
+  // Clearing the flag marks the text as saved.
   virtual void SetModified(bool modified) = 0;
+
+  // The first `limit` characters, in text order, that Shift-JIS cannot hold
+  // on the lines edited since the text was last marked saved. Only an editor
+  // that holds Unicode has any; lines held as Shift-JIS bytes never do.
+  virtual std::vector<LostChar> LostChars(std::size_t limit) const {
+    (void)limit;
+    return {};
+  }
 
   virtual int FirstVisibleLine() const = 0;
   virtual void ScrollToLine(int line) = 0;

@@ -31,7 +31,8 @@ constexpr const char *kUsage =
     "  --answers     an answer sheet after each sheet\n"
     "  --seed S      seed of the random digits (default: from the system)\n"
     "  -o FILE       write to FILE instead of standard output\n"
-    "  --utf8        write UTF-8 instead of Shift-JIS\n";
+    "  --utf8        write UTF-8 instead of Shift-JIS\n\n"
+    "Requests whose output would pass 512 MB are refused.\n";
 
 struct DrillRequest {
   settings::PrintFormat format; // the drill options; sheets go at the end

@@ -23,7 +23,8 @@ Colour ColourFromText(std::string_view text) {
   auto [ptr, ec] = std::from_chars(first, last, value, base);
   if (ec != std::errc() || ptr != last || first == last)
     return 0;
-  return static_cast<Colour>(value & 0xFFFFFFFF);
+  // Only blue, green and red are kept: wider values would save differently.
+  return static_cast<Colour>(value & 0xFFFFFF);
 }
 
 } // namespace zenpa::base

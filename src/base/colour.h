@@ -21,7 +21,7 @@ constexpr int BlueOf(Colour c) { return (c >> 16) & 0xFF; }
 std::string ColourToText(Colour c);
 
 // "$" + hexadecimal digits; a value that does not begin with "$" is read as a
-// decimal integer; 0 when neither reads.
+// decimal integer; 0 when neither reads. Only the low 24 bits are kept.
 Colour ColourFromText(std::string_view text);
 
 } // namespace zenpa::base

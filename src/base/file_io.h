@@ -6,7 +6,8 @@
 // whose lines all end in CR LF is reproduced byte for byte.
 //
 // Writing never destroys the previous file when it fails: the text goes to a
-// temporary file beside the target, which is renamed into place at the end.
+// temporary file beside the target, which is renamed into place at the end
+// (see WriteFileAtomic for links and write-protected files).
 #pragma once
 
 #include <string>
@@ -17,7 +18,8 @@ namespace zenpa::base {
 
 struct IoResult {
   bool ok = true;
-  std::string error; // a short reason in Shift-JIS, empty when ok
+  std::string error;   // the path and the system's reason in Shift-JIS, empty when ok
+  int errorNumber = 0; // the system's error code (errno) of a failure, when there is one
 };
 
 std::vector<std::string> SplitLines(std::string_view bytes);
@@ -27,9 +29,22 @@ std::string JoinLines(const std::vector<std::string> &lines);
 IoResult ReadFileBytes(const std::string &path, std::string &bytes);
 IoResult ReadLines(const std::string &path, std::vector<std::string> &lines);
 
-// Writes through a temporary file renamed into place.
+// Writes the file so that a failure at any step keeps the previous one:
+//  - the text goes to a uniquely named temporary file beside the target, is
+//    flushed to the disk and renamed into place, and the folder is flushed so
+//    that a crash keeps either the old file or the new one;
+//  - a symbolic link stays a link: the file it leads to is written;
+//  - a file with more than one name (hard links) is written in place, so
+//    every name sees the new text; a copy of the old text is kept beside it
+//    until the write has succeeded, and put back when it fails;
+//  - a write-protected file is refused, not replaced;
+//  - a folder that cannot take the temporary file is named in the error.
 IoResult WriteFileAtomic(const std::string &path, std::string_view bytes);
 IoResult WriteLines(const std::string &path, const std::vector<std::string> &lines);
+
+// A failure: what (UTF-8 text, shown in Shift-JIS), the path and the
+// system's reason for the current errno.
+IoResult IoFailure(std::string_view what, const std::string &path);
 
 bool FileExists(const std::string &path);      // a regular file
 bool DirectoryExists(const std::string &path); // a directory

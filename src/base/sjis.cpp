@@ -200,13 +200,23 @@ std::string SjisToUtf8(std::string_view sjis) {
   return out;
 }
 
+bool CanHold(char32_t code) {
+  std::string out;
+  bool ok = true;
+  AppendEncoded(code, out, ok);
+  return ok;
+}
+
 std::string Utf16ToSjis(std::u16string_view text, bool *lossless) {
   std::string out;
   out.reserve(text.size() * 2);
   bool ok = true;
   for (std::size_t i = 0; i < text.size(); ++i) {
     char32_t c = text[i];
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size()) {
+    // A surrogate pair is one character; a lone surrogate is one too (it
+    // becomes "?"), and the character after it is left alone.
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+        text[i + 1] <= 0xDFFF) {
       c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
       ++i;
     }

@@ -56,6 +56,9 @@ std::string SjisToUtf8(std::string_view sjis);
 std::string Utf16ToSjis(std::u16string_view text, bool *lossless = nullptr);
 std::string Utf8ToSjis(std::string_view utf8, bool *lossless = nullptr);
 
+// True when code page 932 has the character (it survives a save).
+bool CanHold(char32_t code);
+
 // Shift-JIS form of a UTF-8 literal from the source code: Sj("次頁").
 inline std::string Sj(std::string_view utf8) { return Utf8ToSjis(utf8); }
 

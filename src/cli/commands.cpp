@@ -42,17 +42,18 @@ std::vector<Command> CommandTable(Runner print) {
 int Dispatch(int argc, char **argv, const std::vector<Command> &commands,
              int (*fallback)(int argc, char **argv)) {
   if (argc >= 2) {
+    StandardOutput out;
     if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
       PrintHelp(commands);
-      return 0;
+      return out.Close(0);
     }
     if (std::strcmp(argv[1], "--version") == 0) {
       std::printf("zenpa %s\n", ZENPA_VERSION);
-      return 0;
+      return out.Close(0);
     }
     for (const auto &c : commands) {
       if (std::strcmp(argv[1], c.name) == 0)
-        return c.run(Args(argv + 2, argv + argc));
+        return out.Close(c.run(Args(argv + 2, argv + argc), out));
     }
   }
   return fallback(argc, argv);

@@ -1,5 +1,5 @@
 // Subcommands of the zenpa programs. Each takes the arguments after its name
-// and returns the process exit code.
+// and standard output, and returns the process exit code.
 //
 // Two programs share them: zenpa itself, which runs without loading the
 // window system so that puzzle and drill commands start at once, and
@@ -7,13 +7,15 @@
 // everything that needs the window system on to zenpa-desktop.
 #pragma once
 
+#include "cli/standard_output.h"
+
 #include <string>
 #include <vector>
 
 namespace zenpa::cli {
 
 using Args = std::vector<std::string>;
-using Runner = int (*)(const Args &args);
+using Runner = int (*)(const Args &args, StandardOutput &out);
 
 struct Command {
   const char *name;
@@ -27,6 +29,8 @@ std::vector<Command> CommandTable(Runner print);
 
 // The program's entry: --help, --version, a subcommand of the table, or
 // otherwise the window (fallback, called with the whole command line).
+// Standard output is closed and checked after --help, --version and every
+// subcommand.
 int Dispatch(int argc, char **argv, const std::vector<Command> &commands,
              int (*fallback)(int argc, char **argv));
 

@@ -2,6 +2,7 @@
 
 #include "base/file_io.h"
 #include "base/sjis.h"
+#include "cli/option_values.h"
 #include "drill/drill_settings.h"
 #include "drill/drill_writer.h"
 #include "drill/random_source.h"
@@ -30,7 +31,8 @@ constexpr const char *kUsage =
     "  --answers     an answer sheet after each sheet\n"
     "  --seed S      seed of the random digits (default: from the system)\n"
     "  -o FILE       write to FILE instead of standard output\n"
-    "  --utf8        write UTF-8 instead of Shift-JIS\n";
+    "  --utf8        write UTF-8 instead of Shift-JIS\n\n"
+    "Requests whose output would pass 512 MB are refused.\n";
 
 struct DrillRequest {
   settings::PrintFormat format; // the drill options; sheets go at the end
@@ -40,59 +42,30 @@ struct DrillRequest {
   bool help = false;
 };
 
-std::optional<long long> WholeNumber(const std::string &text, long long lo, long long hi) {
-  std::size_t used = 0;
-  try {
-    const long long value = std::stoll(text, &used);
-    if (used == text.size() && value >= lo && value <= hi)
-      return value;
-  } catch (const std::exception &) {
-  }
-  return std::nullopt;
-}
-
-// Takes the value of option args[i] into `target`; false with a message when
-// it is missing or out of range.
-bool TakeNumber(const Args &args, std::size_t &i, long long lo, long long hi, long long &target) {
-  const std::string &name = args[i];
-  const auto value = i + 1 < args.size() ? WholeNumber(args[++i], lo, hi) : std::nullopt;
-  if (value) {
-    target = *value;
-    return true;
-  }
-  std::fprintf(stderr, "zenpa drill: %s needs a whole number from %lld to %lld\n", name.c_str(), lo,
-               hi);
-  return false;
-}
-
-bool TakeInt(const Args &args, std::size_t &i, int lo, int hi, int &target) {
-  long long value = 0;
-  if (!TakeNumber(args, i, lo, hi, value))
-    return false;
-  target = static_cast<int>(value);
-  return true;
-}
+constexpr std::string_view kCommand = "zenpa drill";
 
 // One option at args[i]; false with a message on a bad one.
 bool TakeOption(const Args &args, std::size_t &i, DrillRequest &request) {
   settings::DrillOptions &s = request.format.drill;
   const std::string &arg = args[i];
   if (arg == "-n")
-    return TakeInt(args, i, drill::kMinDigits, drill::kMaxDigits, s.digits);
+    return TakeInt(kCommand, args, i, drill::kMinDigits, drill::kMaxDigits, s.digits);
   if (arg == "--sheets")
-    return TakeInt(args, i, 1, 999, s.sheets);
+    return TakeInt(kCommand, args, i, 1, 999, s.sheets);
   if (arg == "--hints")
-    return TakeInt(args, i, drill::kMinHints, drill::kMaxHints, s.hint);
+    return TakeInt(kCommand, args, i, drill::kMinHints, drill::kMaxHints, s.hint);
   if (arg == "--seed") {
-    long long seed = 0;
-    if (!TakeNumber(args, i, 0, INT64_MAX, seed))
-      return false;
-    request.seed = static_cast<unsigned long long>(seed);
-    return true;
+    const auto seed = TakeWholeNumber(kCommand, args, i, 0, INT64_MAX);
+    if (seed)
+      request.seed = static_cast<unsigned long long>(*seed);
+    return seed.has_value();
   }
-  if (arg == "-o" && i + 1 < args.size()) {
-    request.outputPath = args[++i];
-    return true;
+  if (arg == "-o") {
+    if (i + 1 < args.size())
+      request.outputPath = args[++i];
+    else
+      Complain(kCommand, "-o needs a file name");
+    return !request.outputPath.empty();
   }
   if (arg == "--sub")
     s.operation = settings::DrillOperation::Subtraction;
@@ -105,11 +78,17 @@ bool TakeOption(const Args &args, std::size_t &i, DrillRequest &request) {
   else if (arg == "--help" || arg == "-h")
     request.help = true;
   else {
-    std::fprintf(stderr, "zenpa drill: unknown or incomplete option '%s'\n%s", arg.c_str(), kUsage);
+    UnknownOption(kCommand, arg);
+    std::fputs(kUsage, stderr);
     return false;
   }
   return true;
 }
+
+// The largest output a request may ask for: 999 sheets of the widest pyramid
+// with answers would be about 12 GB.
+constexpr std::uint64_t kMegabyte = 1024 * 1024;
+constexpr std::uint64_t kMaxOutputBytes = 512 * kMegabyte;
 
 std::optional<DrillRequest> ParseRequest(const Args &args) {
   DrillRequest request;
@@ -129,9 +108,38 @@ std::string RenderText(std::vector<std::string> lines, bool utf8) {
   return base::JoinLines(lines);
 }
 
+// Writes the sheets one by one, each with its answer sheet when asked: to
+// standard output as soon as each is made, or into the text for the file.
+// Every sheet of a request has the same size, so the first one tells how
+// large the whole output would be; a request over the limit is refused
+// before anything is written.
+int WriteSheets(const DrillRequest &request, drill::RandomSource &rng, StandardOutput &out,
+                std::string &fileText) {
+  settings::PrintFormat one = request.format;
+  one.drill.sheets = 1;
+  const int sheets = request.format.drill.sheets;
+  for (int sheet = 0; sheet < sheets && !out.Failed(); ++sheet) {
+    platform::TextMemo memo;
+    drill::Generate(memo, one, rng, [] { return true; });
+    const std::string text = RenderText(memo.Lines(), request.utf8);
+    if (sheet == 0 && text.size() * static_cast<std::uint64_t>(sheets) > kMaxOutputBytes) {
+      Complain(kCommand, "the output would be " + std::to_string(text.size() * sheets / kMegabyte) +
+                             " MB, more than the limit of " +
+                             std::to_string(kMaxOutputBytes / kMegabyte) +
+                             " MB; ask for fewer sheets or digits");
+      return 2;
+    }
+    if (request.outputPath.empty())
+      out.WriteNow(text);
+    else
+      fileText += text;
+  }
+  return 0;
+}
+
 } // namespace
 
-int RunDrill(const Args &args) {
+int RunDrill(const Args &args, StandardOutput &out) {
   const auto request = ParseRequest(args);
   if (!request)
     return 2;
@@ -140,13 +148,10 @@ int RunDrill(const Args &args) {
     return 0;
   }
   drill::SeededRandom rng(request->seed ? *request->seed : std::random_device{}());
-  platform::TextMemo memo;
-  drill::Generate(memo, request->format, rng, [] { return true; });
-  const std::string text = RenderText(memo.Lines(), request->utf8);
-  if (request->outputPath.empty()) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
-  }
+  std::string text;
+  const int status = WriteSheets(*request, rng, out, text);
+  if (status != 0 || request->outputPath.empty())
+    return status;
   const base::IoResult result = base::WriteFileAtomic(request->outputPath, text);
   if (result.ok)
     return 0;

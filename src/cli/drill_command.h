@@ -5,6 +5,6 @@
 
 namespace zenpa::cli {
 
-int RunDrill(const Args &args);
+int RunDrill(const Args &args, StandardOutput &out);
 
 } // namespace zenpa::cli

@@ -41,7 +41,7 @@ int OpenWindow(int argc, char **argv) {
   return RunDesktopProgram(std::vector<std::string>(argv, argv + argc));
 }
 
-int Print(const zenpa::cli::Args &args) {
+int Print(const zenpa::cli::Args &args, zenpa::cli::StandardOutput &) {
   std::vector<std::string> all = {"zenpa", "print"};
   all.insert(all.end(), args.begin(), args.end());
   return RunDesktopProgram(std::move(all));

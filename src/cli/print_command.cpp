@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
@@ -140,9 +141,10 @@ bool LoadFormat(const PrintRequest &r, settings::PrintFormat &format,
   const bool named = !r.format.empty();
   const std::string path = named ? r.format : base::ChangeFileExt(r.document, ".zpf");
   std::vector<std::string> lines;
-  if (!base::ReadLines(path, lines).ok) {
+  if (const base::IoResult read = base::ReadLines(path, lines); !read.ok) {
     if (named) {
-      Fail("cannot read the format file " + base::SjisToUtf8(path));
+      Fail("cannot read the format file " + base::SjisToUtf8(path) + ": " +
+           std::strerror(read.errorNumber));
     }
     return !named;
   }
@@ -213,8 +215,8 @@ std::unique_ptr<platform::Printer> PrinterFor(const PrintRequest &r,
 // The format's margins are held in the pixels of the printer it prints on.
 int Print(const PrintRequest &r) {
   Job job;
-  if (!base::ReadLines(r.document, job.lines).ok) {
-    Fail("cannot read " + base::SjisToUtf8(r.document));
+  if (const base::IoResult read = base::ReadLines(r.document, job.lines); !read.ok) {
+    Fail("cannot read " + base::SjisToUtf8(r.document) + ": " + std::strerror(read.errorNumber));
     return 1;
   }
   const ui::QtFontCatalog fonts;
@@ -236,9 +238,16 @@ int Print(const PrintRequest &r) {
   return PrintDocument(r, job, fonts, *printer);
 }
 
+// Qt's own notes (a missing runtime folder, a font substituted) are no
+// business of a command-line user: the command says itself what failed.
+void QuietQt(QtMsgType type, const QMessageLogContext &, const QString &text) {
+  if (type == QtCriticalMsg || type == QtFatalMsg)
+    Fail(text.toStdString());
+}
+
 } // namespace
 
-int RunPrint(const Args &args) {
+int RunPrint(const Args &args, StandardOutput &) {
   const std::optional<PrintRequest> request = ParseArgs(args);
   if (!request) {
     std::fputs(kUsage, stderr);
@@ -248,6 +257,7 @@ int RunPrint(const Args &args) {
     std::fputs(kUsage, stdout);
     return 0;
   }
+  qInstallMessageHandler(QuietQt);
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }

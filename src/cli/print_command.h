@@ -6,6 +6,6 @@
 
 namespace zenpa::cli {
 
-int RunPrint(const Args &args);
+int RunPrint(const Args &args, StandardOutput &out);
 
 } // namespace zenpa::cli

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <iostream>
 #include <iterator>
 #include <sstream>
@@ -74,10 +75,11 @@ std::vector<PuzzleLine> ReadPuzzleLines(const std::vector<std::string> &files) {
   }
   for (const std::string &file : files) {
     std::string bytes;
-    if (!base::ReadFileBytes(file, bytes).ok) {
+    const base::IoResult read = base::ReadFileBytes(file, bytes);
+    if (!read.ok) {
       PuzzleLine missing;
       missing.source = file;
-      missing.error = "cannot read the file";
+      missing.error = "cannot read the file: " + std::string(std::strerror(read.errorNumber));
       lines.push_back(missing);
       continue;
     }

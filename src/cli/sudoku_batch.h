@@ -30,9 +30,12 @@ std::vector<PuzzleLine> ReadPuzzleLines(const std::vector<std::string> &files);
 PuzzleLine ParsePuzzleLine(std::string text);
 
 // What one puzzle gives: text for standard output and for standard error.
+// The command fails when any puzzle has error text or failed set (a puzzle
+// that got no answer).
 struct PuzzleOutput {
   std::string out;
   std::string err;
+  bool failed = false;
 };
 
 using PuzzleJob = std::function<PuzzleOutput(puzzle::Engine &, const PuzzleLine &)>;

@@ -1,6 +1,7 @@
 #include "cli/sudoku_command.h"
 
 #include "base/sjis.h"
+#include "cli/option_values.h"
 #include "cli/sudoku_batch.h"
 #include "cli/sudoku_convert_command.h"
 #include "cli/sudoku_generate_command.h"
@@ -30,14 +31,6 @@ std::string Line(const SudokuOptions &options, const std::string &sjis) {
   return options.utf8 ? base::SjisToUtf8(sjis) + "\n" : sjis + "\r\n";
 }
 
-// A Japanese message on standard error, on one line.
-std::string Diagnostic(const PuzzleLine &line, const std::string &sjis) {
-  std::string text = base::SjisToUtf8(sjis);
-  for (char &c : text)
-    c = c == '\r' ? ' ' : c;
-  return Where(line) + text + "\n";
-}
-
 void Prepare(puzzle::Engine &e, const PuzzleLine &line) {
   e.Contradiction = false;
   e.RestartRequest = false;
@@ -56,13 +49,29 @@ bool HasBrokenGivens(puzzle::Engine &e) {
 
 const char *const kRepeatedGiven = "a given repeats in its row, column or block\n";
 
+// Why a puzzle cannot be graded, worded for the command line.
+std::string FaultText(puzzle::PuzzleFault fault) {
+  switch (fault) {
+  case puzzle::PuzzleFault::TooFewGivens:
+    return "too few givens (at least 16 are needed)\n";
+  case puzzle::PuzzleFault::Complete:
+    return "the puzzle is already complete\n";
+  case puzzle::PuzzleFault::BadAnswer:
+    return "the filled grid is not a correct answer\n";
+  case puzzle::PuzzleFault::Broken:
+  case puzzle::PuzzleFault::None:
+    break;
+  }
+  return kRepeatedGiven;
+}
+
 PuzzleOutput Grade(puzzle::Engine &e, const PuzzleLine &line, const SudokuOptions &options) {
   Prepare(e, line);
   const puzzle::PuzzleFault fault = puzzle::CheckPuzzle(e, false);
   if (fault != puzzle::PuzzleFault::None)
-    return {"", Diagnostic(line, puzzle::PuzzleFaultMessage(fault))};
+    return {"", Where(line) + FaultText(fault)};
   if (puzzle::Solve(e) == puzzle::SolveResult::Contradiction)
-    return {"", Diagnostic(line, base::Sj("問題が異常です。"))};
+    return {"", Where(line) + "the puzzle has no answer\n"};
   const puzzle::GradeLabels labels =
       puzzle::GradeOf(e.ClueText, e.Level, e.LevelSub, e.BlockUniqueHUsed);
   return {Line(options, std::to_string(e.Level) + "\t" + labels.hardest + "\t" + e.ClueText + "\t" +
@@ -126,6 +135,7 @@ PuzzleOutput Solve(puzzle::Engine &e, const PuzzleLine &line, const SudokuOption
   const std::string answer = SolvedText(e, options);
   e.Observer = nullptr;
   PuzzleOutput output;
+  output.failed = answer.front() == '-'; // "-", a tab and the reason: no answer
   for (const std::string &step : recorder.steps)
     output.out += Line(options, step);
   output.out += answer;
@@ -180,15 +190,11 @@ void PrintUsage(std::FILE *to) {
                    "  --utf8         write UTF-8 instead of Shift-JIS\n");
 }
 
-std::optional<int> PositiveNumber(const std::string &text) {
-  char *end = nullptr;
-  const long value = std::strtol(text.c_str(), &end, 10);
-  if (text.empty() || *end != '\0' || value < 1 || value > 1000000)
-    return std::nullopt;
-  return static_cast<int>(value);
-}
+constexpr std::string_view kCommand = "zenpa sudoku";
+constexpr int kMaxThreads = 256;
+constexpr int kMaxLimit = 1000000;
 
-// Reads the options after the subcommand; false on a usage error.
+// Reads the options after the subcommand; false, with a message, on a usage error.
 bool ParseOptions(const Args &args, SudokuOptions &options) {
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string &arg = args[i];
@@ -197,36 +203,53 @@ bool ParseOptions(const Args &args, SudokuOptions &options) {
       continue;
     }
     if (arg == "-j" || arg == "--limit") {
-      const std::optional<int> value =
-          i + 1 < args.size() ? PositiveNumber(args[++i]) : std::nullopt;
+      const auto value =
+          TakeWholeNumber(kCommand, args, i, 1, arg == "-j" ? kMaxThreads : kMaxLimit);
       if (!value)
         return false;
-      (arg == "-j" ? options.threads : options.limit) = *value;
+      (arg == "-j" ? options.threads : options.limit) = static_cast<int>(*value);
       continue;
     }
-    if (arg.size() > 1 && arg[0] == '-')
+    if (arg.size() > 1 && arg[0] == '-') {
+      UnknownOption(kCommand, arg);
       return false;
+    }
     options.files.push_back(arg);
   }
   return true;
 }
 
+// Writes the results in input order, stopping when standard output fails;
+// 1 when any puzzle failed.
+int WriteResults(const std::vector<PuzzleOutput> &results, StandardOutput &out) {
+  bool failed = false;
+  for (const PuzzleOutput &result : results) {
+    if (!out.Write(result.out))
+      return 1;
+    std::fwrite(result.err.data(), 1, result.err.size(), stderr);
+    failed = failed || result.failed || !result.err.empty();
+  }
+  return failed ? 1 : 0;
+}
+
 } // namespace
 
-int RunSudoku(const Args &args) {
+int RunSudoku(const Args &args, StandardOutput &out) {
   if (args.empty() || args[0] == "--help" || args[0] == "-h") {
     PrintUsage(args.empty() ? stderr : stdout);
     return args.empty() ? 2 : 0;
   }
   if (args[0] == "generate")
-    return RunSudokuGenerate(Args(args.begin() + 1, args.end()));
+    return RunSudokuGenerate(Args(args.begin() + 1, args.end()), out);
   if (args[0] == "convert" || args[0] == "import")
-    return RunSudokuConvert(args);
+    return RunSudokuConvert(args, out);
   const Subcommand *command = nullptr;
   for (const Subcommand &candidate : kSubcommands) {
     if (candidate.name == args[0])
       command = &candidate;
   }
+  if (command == nullptr)
+    Complain(kCommand, "unknown command '" + args[0] + "'");
   SudokuOptions options;
   if (command == nullptr || !ParseOptions(args, options)) {
     PrintUsage(stderr);
@@ -237,13 +260,7 @@ int RunSudoku(const Args &args) {
       RunBatch(lines, options.threads, [&](puzzle::Engine &e, const PuzzleLine &line) {
         return command->job(e, line, options);
       });
-  bool failed = false;
-  for (const PuzzleOutput &result : results) {
-    std::fwrite(result.out.data(), 1, result.out.size(), stdout);
-    std::fwrite(result.err.data(), 1, result.err.size(), stderr);
-    failed = failed || !result.err.empty();
-  }
-  return failed ? 1 : 0;
+  return WriteResults(results, out);
 }
 
 } // namespace zenpa::cli

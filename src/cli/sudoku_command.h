@@ -6,6 +6,6 @@
 
 namespace zenpa::cli {
 
-int RunSudoku(const Args &args);
+int RunSudoku(const Args &args, StandardOutput &out);
 
 } // namespace zenpa::cli

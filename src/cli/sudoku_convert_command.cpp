@@ -3,6 +3,7 @@
 #include "base/file_io.h"
 #include "base/paths.h"
 #include "base/sjis.h"
+#include "cli/option_values.h"
 #include "cli/stderr_host.h"
 #include "cli/sudoku_batch.h"
 #include "platform/text_memo.h"
@@ -13,6 +14,7 @@
 
 #include <cctype>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <iterator>
 #include <optional>
@@ -39,23 +41,32 @@ void PrintUsage(std::FILE *to) {
                "CR LF line ends, or UTF-8 with LF with --utf8.\n");
 }
 
+constexpr std::string_view kCommand = "zenpa sudoku convert";
+constexpr std::string_view kForms = "9x9, 9x9S, 9x9C, 1gyo, csv, tab, url, url2";
+
+// Reads the options; false, with a message, on a usage error.
 bool ParseOptions(const Args &args, ConvertOptions &options) {
   for (std::size_t i = 1; i < args.size(); ++i) {
     const std::string &arg = args[i];
     if (arg == "--utf8") {
       options.utf8 = true;
-    } else if (arg == "--to" && i + 1 < args.size() && args[0] == "convert") {
-      options.form = play::FormOfName(args[++i]);
-      if (!options.form)
+    } else if (arg == "--to" && args[0] == "convert") {
+      const auto name = TakeChoice(kCommand, args, i, kForms);
+      if (!name)
         return false;
+      options.form = play::FormOfName(*name);
     } else if (arg.size() > 1 && arg[0] == '-') {
+      UnknownOption(kCommand, arg);
       return false;
     } else if (options.file) {
+      Complain(kCommand, "more than one file: " + arg);
       return false;
     } else {
       options.file = arg;
     }
   }
+  if (args[0] == "convert" && !options.form)
+    Complain(kCommand, "--to is needed");
   return args[0] == "import" || options.form.has_value();
 }
 
@@ -63,8 +74,9 @@ std::optional<std::string> ReadInput(const ConvertOptions &options) {
   std::string bytes;
   if (!options.file) {
     bytes.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-  } else if (!base::ReadFileBytes(*options.file, bytes).ok) {
-    std::fprintf(stderr, "zenpa sudoku: cannot read %s\n", options.file->c_str());
+  } else if (const base::IoResult read = base::ReadFileBytes(*options.file, bytes); !read.ok) {
+    std::fprintf(stderr, "zenpa sudoku: cannot read %s: %s\n", options.file->c_str(),
+                 std::strerror(read.errorNumber));
     return std::nullopt;
   }
   return options.utf8 ? base::Utf8ToSjis(bytes) : bytes;
@@ -72,7 +84,7 @@ std::optional<std::string> ReadInput(const ConvertOptions &options) {
 
 // Shift-JIS text as it is, or as UTF-8 with LF line ends (line by line, since
 // the codec keeps a CR or LF inside a line as a raw byte).
-void Write(const ConvertOptions &options, const std::string &sjis) {
+bool Write(const ConvertOptions &options, const std::string &sjis, StandardOutput &out) {
   std::string text = sjis;
   if (options.utf8) {
     text.clear();
@@ -81,7 +93,7 @@ void Write(const ConvertOptions &options, const std::string &sjis) {
       text += base::SjisToUtf8(sjis.substr(start, end - start)) + "\n";
     text += base::SjisToUtf8(sjis.substr(start));
   }
-  std::fwrite(text.data(), 1, text.size(), stdout);
+  return out.Write(text);
 }
 
 // Lines ending in LF or CR LF.
@@ -106,7 +118,7 @@ bool IsPuzzleFileName(const std::optional<std::string> &file) {
   return ext == ".nbp" || ext == ".nbc" || play::DialectOfFile(*file) == play::PuzzleDialect::Csv;
 }
 
-void Complain(const std::string &sjisText) {
+void ComplainSjis(const std::string &sjisText) {
   std::fprintf(stderr, "zenpa sudoku: %s\n", base::SjisToUtf8(sjisText).c_str());
 }
 
@@ -118,9 +130,9 @@ bool PuzzleFileGrids(const std::string &name, const std::vector<std::string> &li
   for (const play::ReadGrid &grid : content.grids)
     grids.push_back(grid.givens);
   if (content.leftoverRows > 0)
-    Complain(play::MissingDataMessage());
+    ComplainSjis(play::MissingDataMessage());
   if (content.unreadableCells)
-    Complain(play::DataErrorMessage());
+    ComplainSjis(play::DataErrorMessage());
   return content.leftoverRows == 0 && !content.unreadableCells;
 }
 
@@ -150,7 +162,7 @@ bool GridsOf(const ConvertOptions &options, const std::string &text,
   return ok;
 }
 
-int Convert(const ConvertOptions &options, const std::string &text) {
+int Convert(const ConvertOptions &options, const std::string &text, StandardOutput &out) {
   std::vector<play::GridDigits> grids;
   const bool ok = GridsOf(options, text, grids);
   const play::AddressEndpoints endpoints;
@@ -158,30 +170,31 @@ int Convert(const ConvertOptions &options, const std::string &text) {
                        *options.form == play::ConversionForm::Address ||
                        *options.form == play::ConversionForm::Address2;
   for (std::size_t i = 0; i < grids.size(); ++i) {
-    std::string out = play::ConvertDigits(grids[i], *options.form, endpoints);
+    std::string line = play::ConvertDigits(grids[i], *options.form, endpoints);
     if (oneLine || i + 1 < grids.size())
-      out += "\r\n"; // one line per puzzle; an empty line between grids
-    Write(options, out);
+      line += "\r\n"; // one line per puzzle; an empty line between grids
+    if (!Write(options, line, out))
+      return 1;
   }
   if (grids.empty())
     std::fprintf(stderr, "zenpa sudoku convert: no puzzle found\n");
   return ok && !grids.empty() ? 0 : 1;
 }
 
-int Import(const ConvertOptions &options, const std::string &text) {
+int Import(const ConvertOptions &options, const std::string &text, StandardOutput &out) {
   platform::TextMemo memo;
   StderrHost host("zenpa sudoku: ");
   const settings::PrintFormat format;
   play::PuzzleBlockWriter writer(memo, format);
   play::ImportContext ctx{memo, host, writer, false, format.insertionPlace};
   play::ImportGrid(ctx, text);
-  Write(options, base::JoinLines(memo.Lines()));
-  return host.MessagesShown() == 0 ? 0 : 1;
+  const bool written = Write(options, base::JoinLines(memo.Lines()), out);
+  return written && host.MessagesShown() == 0 ? 0 : 1;
 }
 
 } // namespace
 
-int RunSudokuConvert(const Args &args) {
+int RunSudokuConvert(const Args &args, StandardOutput &out) {
   if (args.size() > 1 && (args[1] == "--help" || args[1] == "-h")) {
     PrintUsage(stdout);
     return 0;
@@ -194,7 +207,7 @@ int RunSudokuConvert(const Args &args) {
   const std::optional<std::string> text = ReadInput(options);
   if (!text)
     return 1;
-  return args[0] == "import" ? Import(options, *text) : Convert(options, *text);
+  return args[0] == "import" ? Import(options, *text, out) : Convert(options, *text, out);
 }
 
 } // namespace zenpa::cli

@@ -7,6 +7,6 @@
 namespace zenpa::cli {
 
 // args[0] is "convert" or "import".
-int RunSudokuConvert(const Args &args);
+int RunSudokuConvert(const Args &args, StandardOutput &out);
 
 } // namespace zenpa::cli

@@ -2,6 +2,7 @@
 
 #include "base/file_io.h"
 #include "base/sjis.h"
+#include "cli/option_values.h"
 #include "platform/text_memo.h"
 #include "puzzle/engine/solver.h"
 #include "puzzle/play/generator_grid.h"
@@ -10,10 +11,14 @@
 #include "puzzle/play/puzzle_file_writer.h"
 #include "settings/print_format.h"
 
+#include <unistd.h>
+
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdio>
-#include <cstdlib>
+#include <map>
+#include <mutex>
 #include <optional>
 #include <thread>
 
@@ -41,20 +46,24 @@ constexpr const char *kTechniqueNames[] = {
     "swordfish",  "skyscraper",   "xy-wing",      "remote-pair",   "2-string-kite",
     "empty-rect", "naked-quad",   "hidden-quad"};
 
-std::optional<int> TechniqueBox(const std::string &name) {
-  for (int box = 1; box <= puzzle::kBoxHiddenQuad; ++box) {
-    if (name == kTechniqueNames[box])
-      return box;
-  }
-  return std::nullopt;
+constexpr std::string_view kCommand = "zenpa sudoku generate";
+constexpr std::string_view kSymmetries = "none, 90, 180, four, lr, ud, x, slash, backslash";
+constexpr std::string_view kFormats = "81, nbp, text";
+constexpr int kMaxCount = 1000000;
+constexpr int kMaxThreads = 64;
+
+std::string TechniqueChoices() {
+  std::string choices;
+  for (int box = 1; box <= puzzle::kBoxHiddenQuad; ++box)
+    choices += (box > 1 ? ", " : "") + std::string(kTechniqueNames[box]);
+  return choices;
 }
 
-std::optional<long> Number(const std::string &text, long lo, long hi) {
-  char *end = nullptr;
-  const long value = std::strtol(text.c_str(), &end, 10);
-  if (text.empty() || *end != '\0' || value < lo || value > hi)
-    return std::nullopt;
-  return value;
+int TechniqueBox(const std::string &name) {
+  int box = 1;
+  while (box < puzzle::kBoxHiddenQuad && name != kTechniqueNames[box])
+    ++box;
+  return box;
 }
 
 void PrintUsage(std::FILE *to) {
@@ -79,76 +88,93 @@ void PrintUsage(std::FILE *to) {
                settings::kTrialsRange.min, settings::kTrialsRange.max);
 }
 
-bool ApplyValue(GenerateOptions &o, const std::string &arg, const std::string &value) {
-  std::optional<long> n;
-  if (arg == "-n" && (n = Number(value, 1, 1000000)))
-    return o.count = static_cast<int>(*n), true;
-  if (arg == "-j" && (n = Number(value, 1, 64)))
-    return o.threads = static_cast<int>(*n), true;
-  if (arg == "--clues" &&
-      (n = Number(value, settings::kTargetGivensRange.min, settings::kTargetGivensRange.max)))
-    return o.puzzle.targetGivens = static_cast<int>(*n), true;
-  if (arg == "--min" && (n = Number(value, 0, 81)))
-    return o.windowGiven = true, o.puzzle.lowerGivens = static_cast<int>(*n), true;
-  if (arg == "--max" && (n = Number(value, 0, 81)))
-    return o.windowGiven = true, o.puzzle.upperGivens = static_cast<int>(*n), true;
-  if (arg == "--trials" &&
-      (n = Number(value, settings::kTrialsRange.min, settings::kTrialsRange.max)))
-    return o.puzzle.attempts = static_cast<int>(*n), true;
-  if (arg == "--seed" && (n = Number(value, 0, 4294967295L)))
-    return o.seeded = true, o.seed = static_cast<unsigned>(*n), true;
-  if (arg == "--symmetry") {
-    const auto s = play::SymmetryFromName(value);
-    return s && (o.puzzle.symmetry = static_cast<int>(*s), true);
-  }
-  if (arg == "--technique") {
-    const auto box = TechniqueBox(value);
-    if (!box)
-      return false;
-    if (!o.techniqueGiven)
-      o.puzzle.techniques.boxes.fill(false);
-    o.techniqueGiven = true;
-    o.puzzle.techniques.boxes[static_cast<std::size_t>(*box)] = true;
+// Ticks the technique named after args[i]; the first one clears the others.
+bool TakeTechnique(const Args &args, std::size_t &i, GenerateOptions &o) {
+  const auto name = TakeChoice(kCommand, args, i, TechniqueChoices());
+  if (!name)
+    return false;
+  if (!o.techniqueGiven)
+    o.puzzle.techniques.boxes.fill(false);
+  o.techniqueGiven = true;
+  o.puzzle.techniques.boxes[static_cast<std::size_t>(TechniqueBox(*name))] = true;
+  return true;
+}
+
+bool TakeFormat(const Args &args, std::size_t &i, GenerateOptions &o) {
+  const auto name = TakeChoice(kCommand, args, i, kFormats);
+  if (name)
+    o.format = *name == "81"    ? OutputFormat::Line81
+               : *name == "nbp" ? OutputFormat::Nbp
+                                : OutputFormat::Text;
+  return name.has_value();
+}
+
+// One option at args[i] (with its value); false with a message on a bad one.
+bool TakeOption(const Args &args, std::size_t &i, GenerateOptions &o) {
+  const std::string &arg = args[i];
+  settings::PuzzleOptions &p = o.puzzle;
+  if (arg == "--required" || arg == "--utf8") {
+    (arg == "--utf8" ? o.utf8 : p.techniques.mustUseHardest) = true;
     return true;
   }
-  if (arg == "--format") {
-    if (value == "81" || value == "nbp" || value == "text") {
-      o.format = value == "81"    ? OutputFormat::Line81
-                 : value == "nbp" ? OutputFormat::Nbp
-                                  : OutputFormat::Text;
-      return true;
-    }
+  if (arg == "-n")
+    return TakeInt(kCommand, args, i, 1, kMaxCount, o.count);
+  if (arg == "-j")
+    return TakeInt(kCommand, args, i, 1, kMaxThreads, o.threads);
+  const settings::NumberRange givens = settings::kTargetGivensRange;
+  if (arg == "--clues")
+    return TakeInt(kCommand, args, i, givens.min, givens.max, p.targetGivens);
+  if (arg == "--min" || arg == "--max") {
+    o.windowGiven = true;
+    return TakeInt(kCommand, args, i, 0, 81, arg == "--min" ? p.lowerGivens : p.upperGivens);
   }
+  if (arg == "--trials")
+    return TakeInt(kCommand, args, i, settings::kTrialsRange.min, settings::kTrialsRange.max,
+                   p.attempts);
+  if (arg == "--seed") {
+    const auto seed = TakeWholeNumber(kCommand, args, i, 0, 4294967295LL);
+    o.seed = static_cast<unsigned>(seed.value_or(0));
+    return o.seeded = seed.has_value();
+  }
+  if (arg == "--symmetry") {
+    const auto name = TakeChoice(kCommand, args, i, kSymmetries);
+    p.symmetry = name ? static_cast<int>(*play::SymmetryFromName(*name)) : p.symmetry;
+    return name.has_value();
+  }
+  if (arg == "--technique")
+    return TakeTechnique(args, i, o);
+  if (arg == "--format")
+    return TakeFormat(args, i, o);
+  UnknownOption(kCommand, arg);
   return false;
 }
 
 bool ParseOptions(const Args &args, GenerateOptions &o) {
   for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string &arg = args[i];
-    if (arg == "--required" || arg == "--utf8") {
-      (arg == "--utf8" ? o.utf8 : o.puzzle.techniques.mustUseHardest) = true;
-      continue;
-    }
-    if (i + 1 >= args.size() || !ApplyValue(o, arg, args[i + 1]))
+    if (!TakeOption(args, i, o))
       return false;
-    ++i;
   }
   if (!o.windowGiven)
     o.puzzle.lowerGivens = o.puzzle.upperGivens = o.puzzle.targetGivens;
   // The condition panel is open (repeat mode): the ticked boxes limit the
   // safe solve and, with --required, gate the grader.
   o.puzzle.techniques.conditionsPanelShown = true;
-  return o.puzzle.lowerGivens <= o.puzzle.upperGivens;
+  if (o.puzzle.lowerGivens <= o.puzzle.upperGivens)
+    return true;
+  Complain(kCommand, "--min must not be greater than --max");
+  return false;
 }
 
-// Makes puzzles until one passes the acceptance test; returns its digits.
-puzzle::PuzzleDigits MakeAccepted(const play::GeneratorSettings &s, puzzle::Engine &e,
-                                  play::Random &rng) {
+// Makes puzzles until one passes the acceptance test; returns its digits, or
+// nothing when stopped first.
+std::optional<puzzle::PuzzleDigits> MakeAccepted(const play::GeneratorSettings &s,
+                                                 puzzle::Engine &e, play::Random &rng,
+                                                 const std::atomic<bool> &stop) {
   play::GeneratorStatus status;
   play::GeneratorEnv env{rng, status};
   const play::RemovalSettings removal{s.options.targetGivens, s.options.attempts,
                                       play::SymmetryOf(s.options)};
-  for (;;) {
+  while (!stop) {
     const puzzle::Grid solution = play::CompleteGrid(env);
     const play::RemovalResult r = play::RemovalTrials(e, solution, removal, env);
     const puzzle::PuzzleDigits digits = puzzle::GridDigits(r.puzzle);
@@ -158,6 +184,7 @@ puzzle::PuzzleDigits MakeAccepted(const play::GeneratorSettings &s, puzzle::Engi
     if (!e.Contradiction && play::Accepts(e.Options, s, e.Level, e.LevelSub, r.clues, r.success))
       return digits;
   }
+  return std::nullopt;
 }
 
 std::string Line81(const puzzle::PuzzleDigits &digits) {
@@ -197,10 +224,46 @@ std::string Format(const GenerateOptions &o, const puzzle::PuzzleDigits &digits)
   return Line81(digits);
 }
 
+// Finished puzzles waiting for their turn in the output order. The workers
+// put them in; the writer takes them out one by one in order, so only those
+// made ahead of their turn are held.
+class Finished {
+public:
+  void Put(int index, std::string text) {
+    {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      waiting_.emplace(index, std::move(text));
+      ++made_;
+    }
+    ready_.notify_one();
+  }
+  // Waits a moment for puzzle `index`; nothing when it is not made yet.
+  std::optional<std::string> Take(int index) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    ready_.wait_for(lock, std::chrono::milliseconds(50), [&] { return waiting_.count(index) > 0; });
+    const auto found = waiting_.find(index);
+    if (found == waiting_.end())
+      return std::nullopt;
+    std::string text = std::move(found->second);
+    waiting_.erase(found);
+    return text;
+  }
+  int Made() {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    return made_;
+  }
+  std::atomic<bool> stop{false}; // the output failed: make no more
+
+private:
+  std::mutex mutex_;
+  std::condition_variable ready_;
+  std::map<int, std::string> waiting_;
+  int made_ = 0;
+};
+
 // Thread t makes puzzles t, t + threads, ... with its own engine, settings and
 // generator.
-void Worker(const GenerateOptions &o, int t, std::vector<std::string> &out,
-            std::atomic<int> &done) {
+void Worker(const GenerateOptions &o, int t, Finished &finished) {
   settings::PuzzleOptions options = o.puzzle;
   const play::GeneratorSettings generator{options, false, {}};
   puzzle::Engine e;
@@ -210,37 +273,38 @@ void Worker(const GenerateOptions &o, int t, std::vector<std::string> &out,
                : static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
   play::Random rng(base + 7919u * static_cast<unsigned>(t));
   for (int i = t; i < o.count; i += o.threads) {
-    out[static_cast<std::size_t>(i)] = Format(o, MakeAccepted(generator, e, rng));
-    ++done;
+    const auto digits = MakeAccepted(generator, e, rng, finished.stop);
+    if (!digits)
+      return;
+    finished.Put(i, Format(o, *digits));
   }
 }
 
-// Runs the workers; shows progress on standard error after the first second.
-std::vector<std::string> Generate(const GenerateOptions &o) {
-  std::vector<std::string> out(static_cast<std::size_t>(o.count));
-  std::atomic<int> done{0};
-  std::vector<std::thread> workers;
-  for (int t = 0; t < o.threads; ++t)
-    workers.emplace_back(Worker, std::cref(o), t, std::ref(out), std::ref(done));
+// Writes each puzzle as soon as its turn comes, so that an interrupted run
+// keeps what it made. A terminal on standard error shows the progress after
+// the first second.
+void WriteInOrder(const GenerateOptions &o, Finished &finished, StandardOutput &out) {
+  const bool progress = ::isatty(STDERR_FILENO) == 1;
   const auto start = std::chrono::steady_clock::now();
   bool shown = false;
-  while (done.load() < o.count) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    if (std::chrono::steady_clock::now() - start < std::chrono::seconds(1))
+  for (int next = 0; next < o.count && !out.Failed();) {
+    if (const std::optional<std::string> text = finished.Take(next)) {
+      out.WriteNow(*text);
+      ++next;
       continue;
-    std::fprintf(stderr, "\rgenerated %d/%d", done.load(), o.count);
+    }
+    if (!progress || std::chrono::steady_clock::now() - start < std::chrono::seconds(1))
+      continue;
+    std::fprintf(stderr, "\rgenerated %d/%d", finished.Made(), o.count);
     shown = true;
   }
-  for (std::thread &w : workers)
-    w.join();
   if (shown)
-    std::fprintf(stderr, "\rgenerated %d/%d\n", o.count, o.count);
-  return out;
+    std::fprintf(stderr, "\rgenerated %d/%d\n", finished.Made(), o.count);
 }
 
 } // namespace
 
-int RunSudokuGenerate(const Args &args) {
+int RunSudokuGenerate(const Args &args, StandardOutput &out) {
   if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
     PrintUsage(stdout);
     return 0;
@@ -250,9 +314,15 @@ int RunSudokuGenerate(const Args &args) {
     PrintUsage(stderr);
     return 2;
   }
-  for (const std::string &text : Generate(o))
-    std::fwrite(text.data(), 1, text.size(), stdout);
-  return std::fflush(stdout) == 0 ? 0 : 1;
+  Finished finished;
+  std::vector<std::thread> workers;
+  for (int t = 0; t < o.threads; ++t)
+    workers.emplace_back(Worker, std::cref(o), t, std::ref(finished));
+  WriteInOrder(o, finished, out);
+  finished.stop = true;
+  for (std::thread &w : workers)
+    w.join();
+  return 0;
 }
 
 } // namespace zenpa::cli

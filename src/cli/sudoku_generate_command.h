@@ -8,6 +8,6 @@
 namespace zenpa::cli {
 
 // args: the options after "generate".
-int RunSudokuGenerate(const Args &args);
+int RunSudokuGenerate(const Args &args, StandardOutput &out);
 
 } // namespace zenpa::cli

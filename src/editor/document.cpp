@@ -4,6 +4,7 @@
 #include "base/paths.h"
 #include "base/sjis.h"
 #include "base/units.h"
+#include "editor/lossy_save.h"
 
 #include <charconv>
 
@@ -158,6 +159,8 @@ bool Document::Open() {
 }
 
 bool Document::WriteText(const std::string &path) {
+  if (!ConfirmLossySave(memo_, host_))
+    return false;
   base::IoResult written = base::WriteLines(path, memo_.Lines());
   if (!written.ok) {
     host_.Message(written.error, "", platform::Buttons::Ok, platform::Icon::Error);

@@ -109,6 +109,8 @@ public:
   void TextChanged();
 
   // Writes the text to the file the name resolves to; reports a failure.
+  // Characters Shift-JIS cannot hold are shown first, and the user may
+  // cancel (editor/lossy_save.h): false then, nothing written.
   bool WriteText(const std::string &path);
 
 private:

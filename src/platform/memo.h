@@ -7,6 +7,7 @@
 // adapter over the desktop editor.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,14 @@ struct TextPos {
 struct LineChange {
   int line = 0;
   std::string text; // Shift-JIS bytes, no "\r\n"
+};
+
+// A character the editor shows that Shift-JIS cannot hold: saving writes
+// "?" in its place.
+struct LostChar {
+  int line = 0;      // line index from 0
+  char32_t code = 0; // Unicode code point
+  friend bool operator==(const LostChar &, const LostChar &) = default;
 };
 
 class Memo {
@@ -63,7 +72,16 @@ public:
   virtual void ReplaceLines(const std::vector<LineChange> &changes);
 
   virtual bool Modified() const = 0;
+  // Clearing the flag marks the text as saved.
   virtual void SetModified(bool modified) = 0;
+
+  // The first `limit` characters, in text order, that Shift-JIS cannot hold
+  // on the lines edited since the text was last marked saved. Only an editor
+  // that holds Unicode has any; lines held as Shift-JIS bytes never do.
+  virtual std::vector<LostChar> LostChars(std::size_t limit) const {
+    (void)limit;
+    return {};
+  }
 
   virtual int FirstVisibleLine() const = 0;
   virtual void ScrollToLine(int line) = 0;

@@ -66,6 +66,9 @@ public:
   virtual bool BeginDoc(const std::string &title) = 0;
   virtual void NewPage() = 0;
   virtual JobEnd EndDoc() = 0;
+  // Why the last BeginDoc failed, when the printer can tell: the file it could
+  // not write and the system's reason (an empty path when it cannot tell).
+  virtual JobEnd StartFailure() const { return {false, {}, {}}; }
   // The canvas of the open page; valid between BeginDoc and EndDoc.
   virtual Canvas &PageCanvas() = 0;
 };

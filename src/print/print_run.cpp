@@ -65,7 +65,8 @@ void PrintOnPaper(const settings::PrintFormat &format, PrintStatus &status,
     return;
   }
   if (!printer->BeginDoc(HeaderNameOf(format, doc))) {
-    Tell(target, JobFailedText());
+    const platform::JobEnd failure = printer->StartFailure();
+    Tell(target, failure.path.empty() ? JobFailedText() : JobUnfinishedText(failure));
     return;
   }
   PrinterSheets sheets(*printer);

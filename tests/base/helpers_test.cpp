@@ -60,6 +60,9 @@ TEST(Colours, TextIsBlueGreenRed) {
   EXPECT_EQ(0u, ColourFromText("red"));
   EXPECT_EQ(0u, ColourFromText("$"));
   EXPECT_EQ(0u, ColourFromText(""));
+  // Wider values keep their low 24 bits, so they save as they were read.
+  EXPECT_EQ(RGB(0x09, 0x08, 0x07), ColourFromText("$0102070809"));
+  EXPECT_EQ("$070809", ColourToText(ColourFromText("$0102070809")));
 }
 
 TEST(Paths, FullPathAndExtensions) {

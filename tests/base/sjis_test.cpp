@@ -81,6 +81,23 @@ TEST(Sjis, UnencodableCharactersAreReported) {
   EXPECT_FALSE(lossless);
   Utf8ToSjis("日本", &lossless);
   EXPECT_TRUE(lossless);
+  // A lone surrogate is one "?" and the character after it stays.
+  const struct {
+    std::u16string text;
+    std::string sjis;
+  } kSurrogates[] = {{u"x\xD83D"
+                      u"AB",
+                      "x?AB"},
+                     {u"\xDE00"
+                      u"A",
+                      "?A"},
+                     {u"a\xD83D", "a?"},
+                     {u"\xD83D\xDE00!", "?!"}};
+  for (const auto &c : kSurrogates) {
+    lossless = true;
+    EXPECT_EQ(c.sjis, Utf16ToSjis(c.text, &lossless));
+    EXPECT_FALSE(lossless) << c.sjis;
+  }
 }
 
 TEST(Sjis, CharacterWalking) {

@@ -52,8 +52,8 @@ TEST(DrillCliTest, SubtractionSheetsWithAnswersGoToAFileAsUtf8) {
 }
 
 TEST(DrillCliTest, BadArgumentsFailWithAMessageAndNoOutput) {
-  for (const char *args :
-       {"-n 3", "-n ten", "--sheets 0", "--hints 10", "--seed", "--bogus", "-o"}) {
+  for (const char *args : {"-n 3", "-n ten", "--sheets 0", "--hints 10", "--seed", "--bogus", "-o",
+                           "-n 999 --sheets 999 --answers"}) {
     const CliRun run = RunDrill(args);
     EXPECT_EQ(2, run.exitCode) << args;
     EXPECT_EQ("", run.out) << args;

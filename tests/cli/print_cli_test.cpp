@@ -153,7 +153,17 @@ TEST_F(PrintCliTest, ErrorsExitNonZeroWithAMessage) {
 
   const CliRun missing = Print(dir_.Path("none.txt") + " --pdf " + Pdf());
   EXPECT_EQ(1, missing.exitCode);
-  EXPECT_NE(std::string::npos, missing.err.find("cannot read")) << missing.err;
+  EXPECT_EQ("zenpa print: cannot read " + dir_.Path("none.txt") + ": No such file or directory\n",
+            missing.err);
+
+  // The path and the reason, on one line of its own (no notes of the toolkit).
+  const std::string folderless = dir_.Path("no/such/out.pdf");
+  const CliRun unwritable = Print(doc + " --pdf " + folderless);
+  EXPECT_EQ(1, unwritable.exitCode);
+  EXPECT_EQ(
+      "zenpa print: 「" + folderless +
+          "」を書き込めませんでした。（No such file or directory） (the document has 3 pages)\n",
+      unwritable.err);
 
   const CliRun format = Print(doc + " --format " + dir_.Path("none.zpf"));
   EXPECT_EQ(1, format.exitCode);

@@ -75,6 +75,18 @@ TEST(SudokuGenerateCli, RequiredTechniqueIsTheHardestUsed) {
     EXPECT_EQ("4", line.substr(0, line.find('\t')));
 }
 
+// Each puzzle is written as soon as it is made: a run stopped on the way
+// keeps whole lines, the same as a shorter run with the same seed.
+TEST(SudokuGenerateCli, StoppedRunKeepsThePuzzlesItMade) {
+  const zenpa::testing::CliDir dir;
+  const CliRun stopped = dir.Command("timeout", "1 " + std::string(ZENPA_BINARY) +
+                                                    " sudoku generate -n 100000 --seed 3");
+  EXPECT_EQ(124, stopped.exitCode);
+  const std::size_t made = LinesOf(stopped.out).size();
+  ASSERT_LT(0u, made);
+  EXPECT_EQ(Generate("--seed 3 -n " + std::to_string(made)).out, stopped.out);
+}
+
 TEST(SudokuGenerateCli, FormatsAndBadOptions) {
   const CliRun nbp = Generate("-n 2 --seed 1 --format nbp");
   EXPECT_EQ(20u, LinesOf(nbp.out).size()); // nine rows and an empty line per puzzle

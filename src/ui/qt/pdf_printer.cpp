@@ -73,6 +73,7 @@ bool PdfPrinter::BeginDoc(const std::string &title) {
   file_ = std::make_unique<TargetFile>(
       QString::fromUtf16(name.data(), static_cast<qsizetype>(name.size())));
   if (!file_->open(QIODevice::WriteOnly)) {
+    startFailure_ = {false, path_, FromQt(file_->errorString())};
     file_.reset();
     return false;
   }
@@ -88,6 +89,7 @@ bool PdfPrinter::BeginDoc(const std::string &title) {
                   QPageLayout::Portrait, QMarginsF()));
   painter_ = std::make_unique<QPainter>();
   if (!painter_->begin(writer_.get())) {
+    startFailure_ = {false, path_, FromQt(file_->Reason())};
     painter_.reset();
     writer_.reset();
     file_.reset(); // discards the temporary file

@@ -40,6 +40,7 @@ public:
   bool BeginDoc(const std::string &title) override;
   void NewPage() override;
   platform::JobEnd EndDoc() override;
+  platform::JobEnd StartFailure() const override { return startFailure_; }
   platform::Canvas &PageCanvas() override { return *canvas_; }
 
   int PagesWritten() const { return pages_; }
@@ -56,6 +57,7 @@ private:
   std::unique_ptr<QPainter> painter_;
   std::unique_ptr<QtCanvas> canvas_;
   int pages_ = 0;
+  platform::JobEnd startFailure_{false, {}, {}};
 };
 
 } // namespace zenpa::ui

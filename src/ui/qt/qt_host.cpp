@@ -1,5 +1,6 @@
 #include "ui/qt/qt_host.h"
 
+#include "base/sjis.h"
 #include "ui/qt/qt_text.h"
 
 #include <QColorDialog>
@@ -60,6 +61,17 @@ Answer FromQt(int button) {
   }
 }
 
+// The text of a message box: its line breaks (CR LF, CR or LF, which the
+// codec carries as private-use characters) break the lines of the box.
+QString MessageText(const std::string &text) {
+  QString shown = DisplayText(text);
+  const QChar cr(base::kRawBytePua + 0x0D), lf(base::kRawBytePua + 0x0A);
+  shown.replace(QString(cr) + lf, QString("\n"));
+  shown.replace(cr, QChar('\n'));
+  shown.replace(lf, QChar('\n'));
+  return shown;
+}
+
 } // namespace
 
 QString QtNameFilters(const std::string &filter) {
@@ -84,7 +96,7 @@ QtHost::~QtHost() = default;
 Answer QtHost::Message(const std::string &text, const std::string &caption, Buttons buttons,
                        platform::Icon icon) {
   QMessageBox box(ToQt(icon), caption.empty() ? QString("ZENPA") : DisplayText(caption),
-                  DisplayText(text), ToQt(buttons), parent_);
+                  MessageText(text), ToQt(buttons), parent_);
   return FromQt(box.exec());
 }
 

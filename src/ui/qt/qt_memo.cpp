@@ -47,12 +47,22 @@ QtMemo::QtMemo(QPlainTextEdit *edit) : QObject(edit), edit_(edit) {
   connect(edit_->document(), &QTextDocument::contentsChange, this, &QtMemo::OnContentsChange);
 }
 
+std::string QtMemo::Mirror(const QTextBlock &block, bool &lossy) const {
+  bool lossless = true;
+  std::string bytes = FromQt(block.text(), &lossless);
+  lossy = !lossless;
+  return bytes;
+}
+
 void QtMemo::RebuildMirror() {
   const int count = edit_->document()->blockCount();
   blocks_.clear();
   blocks_.reserve(count);
+  lossy_.clear();
   for (QTextBlock b = edit_->document()->begin(); b.isValid(); b = b.next()) {
-    blocks_.push_back(FromQt(b.text()));
+    bool lossy = false;
+    blocks_.push_back(Mirror(b, lossy));
+    lossy_.push_back(lossy);
   }
 }
 
@@ -74,13 +84,18 @@ void QtMemo::OnContentsChange(int position, int, int added) {
     RebuildMirror();
   } else {
     std::vector<std::string> fresh;
+    std::vector<bool> freshLossy;
     fresh.reserve(newSpan);
     for (QTextBlock b = doc->findBlockByNumber(firstNo); b.isValid() && b.blockNumber() <= lastNo;
          b = b.next()) {
-      fresh.push_back(FromQt(b.text()));
+      bool lossy = false;
+      fresh.push_back(Mirror(b, lossy));
+      freshLossy.push_back(lossy);
     }
     blocks_.erase(blocks_.begin() + firstNo, blocks_.begin() + firstNo + oldSpan);
     blocks_.insert(blocks_.begin() + firstNo, fresh.begin(), fresh.end());
+    lossy_.erase(lossy_.begin() + firstNo, lossy_.begin() + firstNo + oldSpan);
+    lossy_.insert(lossy_.begin() + firstNo, freshLossy.begin(), freshLossy.end());
   }
   if (static_cast<int>(blocks_.size()) != newCount)
     RebuildMirror();
@@ -106,6 +121,7 @@ void QtMemo::SetLines(std::vector<std::string> lines) {
   replacingAll_ = false;
   blocks_ = std::move(lines);
   blocks_.emplace_back();
+  lossy_.assign(blocks_.size(), false);
   edit_->document()->setModified(modified);
   visualStarts_.clear();
   emit textChanged();
@@ -209,7 +225,25 @@ std::string QtMemo::SelectedText() const {
 
 bool QtMemo::Modified() const { return edit_->document()->isModified(); }
 
-void QtMemo::SetModified(bool modified) { edit_->document()->setModified(modified); }
+void QtMemo::SetModified(bool modified) {
+  edit_->document()->setModified(modified);
+  if (!modified)
+    lossy_.assign(lossy_.size(), false);
+}
+
+std::vector<platform::LostChar> QtMemo::LostChars(std::size_t limit) const {
+  std::vector<platform::LostChar> lost;
+  for (int line = 0; line < LineCount() && lost.size() < limit; ++line) {
+    if (!lossy_[static_cast<std::size_t>(line)])
+      continue;
+    const QString text = edit_->document()->findBlockByNumber(line).text();
+    for (const char32_t code : text.toUcs4()) {
+      if (lost.size() < limit && !base::CanHold(code))
+        lost.push_back({line, code});
+    }
+  }
+  return lost;
+}
 
 int QtMemo::FirstVisibleLine() const {
   return edit_->cursorForPosition(QPoint(0, 0)).blockNumber();

@@ -16,6 +16,7 @@
 #include <vector>
 
 class QPlainTextEdit;
+class QTextBlock;
 class QTextCursor;
 
 namespace zenpa::ui {
@@ -45,6 +46,7 @@ public:
 
   bool Modified() const override;
   void SetModified(bool modified) override;
+  std::vector<platform::LostChar> LostChars(std::size_t limit) const override;
 
   int FirstVisibleLine() const override;
   void ScrollToLine(int line) override;
@@ -73,7 +75,13 @@ private:
   const std::vector<platform::TextPos> &VisualStarts() const;
 
   QPlainTextEdit *edit_;
-  std::vector<std::string> blocks_;                     // Shift-JIS bytes of every block
+  std::string Mirror(const QTextBlock &block, bool &lossy) const;
+
+  std::vector<std::string> blocks_; // Shift-JIS bytes of every block
+  // Per block: edited since the text was last marked saved, and holding a
+  // character Shift-JIS cannot hold. Kept with the mirror, so a save looks
+  // only at these lines.
+  std::vector<bool> lossy_;
   bool replacingAll_ = false;                           // SetLines fills the mirror itself
   mutable std::vector<platform::TextPos> visualStarts_; // empty: to be mapped
 };

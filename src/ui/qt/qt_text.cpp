@@ -27,9 +27,10 @@ QString ToQt(std::string_view sjis) {
   return QString::fromUtf16(u.data(), static_cast<qsizetype>(u.size()));
 }
 
-std::string FromQt(const QString &text) {
+std::string FromQt(const QString &text, bool *lossless) {
   return base::Utf16ToSjis(std::u16string_view(reinterpret_cast<const char16_t *>(text.utf16()),
-                                               static_cast<std::size_t>(text.size())));
+                                               static_cast<std::size_t>(text.size())),
+                           lossless);
 }
 
 QString PathToQt(const std::string &path) {

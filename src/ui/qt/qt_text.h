@@ -11,7 +11,8 @@
 namespace zenpa::ui {
 
 QString ToQt(std::string_view sjis);
-std::string FromQt(const QString &text);
+// *lossless (when given) becomes false when a character became "?".
+std::string FromQt(const QString &text, bool *lossless = nullptr);
 
 // A file name as the file system holds it, for dialogs and the desktop.
 QString PathToQt(const std::string &path);

@@ -110,7 +110,9 @@ private slots:
     host_->fileNames = {dir_->Path("missing/dir/out.pdf")};
     Click("Button1");
     QCOMPARE(host_->messages.size(), std::size_t{1});
-    QCOMPARE(host_->messages[0].text, print::JobFailedText());
+    QCOMPARE(host_->messages[0].text,
+             print::JobUnfinishedText(
+                 {false, dir_->Path("missing/dir/out.pdf"), "No such file or directory"}));
     QVERIFY(!Shown("reportLabel1"));
   }
 

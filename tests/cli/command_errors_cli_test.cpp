@@ -1,0 +1,90 @@
+// The command line says what went wrong: output that cannot be written, bad
+// option values, puzzles without an answer and files that cannot be read.
+#include "support/cli_run.h"
+#include "support/puzzle_samples.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using zenpa::testing::CliDir;
+using zenpa::testing::CliRun;
+
+const std::string kEasy = zenpa::testing::kEasyPuzzle;
+
+// Every command that writes to standard output fails when the disk is full,
+// with the system's reason, whether the output is small (written at the end)
+// or large (written on the way).
+TEST(CommandErrorsCli, FullStandardOutputIsAnError) {
+  CliDir dir;
+  const std::string puzzles = dir.Write("p.txt", kEasy + "\n" + kEasy + "\n");
+  const std::string grid = dir.Write("grid.txt", kEasy + "\n");
+  for (const std::string &args : std::vector<std::string>{
+           "--help", "--version", "sudoku --help", "sudoku grade " + puzzles,
+           "sudoku solve --step " + puzzles, "sudoku convert --to 9x9 " + puzzles,
+           "sudoku import " + grid, "sudoku generate -n 2 --seed 1",
+           "drill -n 300 --sheets 3 --seed 1", "print --help"}) {
+    const CliRun r =
+        dir.Command("sh", "-c '" + std::string(ZENPA_BINARY) + " " + args + " >/dev/full'");
+    EXPECT_NE(0, r.exitCode) << args;
+    EXPECT_EQ("zenpa: write error: No space left on device\n", r.err) << args;
+  }
+}
+
+TEST(CommandErrorsCli, BadOptionsNameTheOptionAndItsRange) {
+  CliDir dir;
+  const struct {
+    std::string args;
+    std::string message;
+  } kCases[] = {
+      {"sudoku count --limit -1", "zenpa sudoku: --limit needs a whole number from 1 to 1000000"},
+      {"sudoku grade -j 0", "zenpa sudoku: -j needs a whole number from 1 to 256"},
+      {"sudoku solve --fast", "zenpa sudoku: unknown option '--fast'"},
+      {"sudoku frobnicate", "zenpa sudoku: unknown command 'frobnicate'"},
+      {"sudoku generate -n 0", "zenpa sudoku generate: -n needs a whole number from 1 to 1000000"},
+      {"sudoku generate --clues 15",
+       "zenpa sudoku generate: --clues needs a whole number from 16 to 80"},
+      {"sudoku generate --symmetry spiral",
+       "zenpa sudoku generate: --symmetry needs one of none, 90, 180, four, lr, ud, x, slash, "
+       "backslash"},
+      {"sudoku generate --min 30 --max 20",
+       "zenpa sudoku generate: --min must not be greater than --max"},
+      {"sudoku generate --quick", "zenpa sudoku generate: unknown option '--quick'"},
+      {"sudoku convert --to 8x8", "zenpa sudoku convert: --to needs one of 9x9, 9x9S, 9x9C, "
+                                  "1gyo, csv, tab, url, url2"},
+  };
+  for (const auto &c : kCases) {
+    const CliRun r = dir.Run(c.args);
+    EXPECT_EQ(2, r.exitCode) << c.args;
+    EXPECT_EQ(c.message, r.err.substr(0, r.err.find('\n'))) << c.args;
+    EXPECT_EQ("", r.out) << c.args;
+  }
+}
+
+// grade words its faults for the command line, with the line; a file that
+// cannot be read says why.
+TEST(CommandErrorsCli, PuzzleFaultsAndUnreadableFiles) {
+  CliDir dir;
+  std::string complete = "534678912672195348198342567859761423426853791713924856961537284"
+                         "287419635345286179";
+  std::string wrong = complete;
+  std::swap(wrong[0], wrong[1]);
+  const std::string puzzles =
+      dir.Write("p.txt", complete + "\n" + wrong + "\n" + std::string(81, '0') + "\n");
+  const CliRun grade = dir.Run("sudoku grade " + puzzles);
+  EXPECT_EQ(1, grade.exitCode);
+  EXPECT_EQ(puzzles + ":1: the puzzle is already complete\n" + puzzles +
+                ":2: the filled grid is not a correct answer\n" + puzzles +
+                ":3: too few givens (at least 16 are needed)\n",
+            grade.err);
+
+  const CliRun missing = dir.Run("sudoku grade " + dir.Path("none.txt"));
+  EXPECT_EQ(1, missing.exitCode);
+  EXPECT_EQ(dir.Path("none.txt") + ":0: cannot read the file: No such file or directory\n",
+            missing.err);
+}
+
+} // namespace

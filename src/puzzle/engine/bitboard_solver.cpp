@@ -142,21 +142,57 @@ int NakedSingles(Board &s) {
   return placed;
 }
 
-// Band steps for every changed digit and band and naked singles, until
-// nothing changes. False on a contradiction.
+// Places every digit left with one cell in a column (rows and blocks are
+// the band step's). -1 on a contradiction (a column without a place for a
+// digit), otherwise the number placed.
+int ColumnSingles(Board &s) {
+  int placed = 0;
+  for (int d = 0; d < 9; ++d) {
+    Bits once = 0;
+    Bits twice = 0;
+    for (int b = 0; b < 3; ++b) {
+      const Bits cells = s.cand[3 * d + b];
+      for (int r = 0; r < 27; r += 9) {
+        const Bits row = cells >> r & 0777u;
+        twice |= once & row;
+        once |= row;
+      }
+    }
+    if (once != 0777u)
+      return -1;
+    const Bits single = 0777u & ~twice;
+    for (int b = 0; b < 3; ++b) {
+      const Bits cells = s.cand[3 * d + b] & (single | single << 9 | single << 18) & s.open[b];
+      for (Bits todo = cells; todo != 0; todo &= todo - 1) {
+        const int p = std::countr_zero(todo);
+        if ((s.cand[3 * d + b] >> p & 1u) == 0)
+          return -1; // a single placed before took this column's last place
+        Place(s, d, b, p);
+        ++placed;
+      }
+    }
+  }
+  return placed;
+}
+
+// Band steps for every changed digit and band, then naked singles, then
+// column singles, until nothing changes. False on a contradiction.
 bool Propagate(Board &s) {
   for (;;) {
-    bool changed = false;
-    for (int i = 0; i < 27; ++i) {
-      if (s.cand[i] == s.seen[i])
-        continue;
-      if (!BandStep(s, i))
-        return false;
-      changed = true;
-    }
-    if (changed)
+    // The changed digits and bands as one mask, gathered without branches.
+    Bits changed = 0;
+    for (int i = 0; i < 27; ++i)
+      changed |= static_cast<Bits>(s.cand[i] != s.seen[i]) << i;
+    if (changed != 0) {
+      for (; changed != 0; changed &= changed - 1) {
+        if (!BandStep(s, std::countr_zero(changed)))
+          return false;
+      }
       continue;
-    const int placed = NakedSingles(s);
+    }
+    int placed = NakedSingles(s);
+    if (placed == 0)
+      placed = ColumnSingles(s);
     if (placed <= 0)
       return placed == 0;
   }

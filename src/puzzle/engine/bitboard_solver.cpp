@@ -78,6 +78,19 @@ struct Board {
   std::array<Bits, 3> open;
 };
 
+// Counts, bit by bit over several sets, which bits are set once or more,
+// twice or more and three times or more.
+struct Tally {
+  Bits once = 0;
+  Bits twice = 0;
+  Bits thrice = 0;
+  void Add(Bits bits) {
+    thrice |= twice & bits;
+    twice |= once & bits;
+    once |= bits;
+  }
+};
+
 // Puts digit index d into cell p of band b and takes it out of every peer.
 void Place(Board &s, int d, int b, int p) {
   const Bits bit = 1u << p;
@@ -120,15 +133,12 @@ bool BandStep(Board &s, int i) {
 int NakedSingles(Board &s) {
   int placed = 0;
   for (int b = 0; b < 3; ++b) {
-    Bits once = 0;
-    Bits twice = 0;
-    for (int i = b; i < 27; i += 3) {
-      twice |= once & s.cand[i];
-      once |= s.cand[i];
-    }
-    if ((s.open[b] & ~once) != 0)
+    Tally digits;
+    for (int i = b; i < 27; i += 3)
+      digits.Add(s.cand[i]);
+    if ((s.open[b] & ~digits.once) != 0)
       return -1;
-    for (Bits todo = s.open[b] & ~twice; todo != 0; todo &= todo - 1) {
+    for (Bits todo = s.open[b] & ~digits.twice; todo != 0; todo &= todo - 1) {
       const Bits bit = todo & -todo;
       int d = 0;
       while (d < 9 && (s.cand[3 * d + b] & bit) == 0)
@@ -148,19 +158,14 @@ int NakedSingles(Board &s) {
 int ColumnSingles(Board &s) {
   int placed = 0;
   for (int d = 0; d < 9; ++d) {
-    Bits once = 0;
-    Bits twice = 0;
+    Tally rows;
     for (int b = 0; b < 3; ++b) {
-      const Bits cells = s.cand[3 * d + b];
-      for (int r = 0; r < 27; r += 9) {
-        const Bits row = cells >> r & 0777u;
-        twice |= once & row;
-        once |= row;
-      }
+      for (int r = 0; r < 27; r += 9)
+        rows.Add(s.cand[3 * d + b] >> r & 0777u);
     }
-    if (once != 0777u)
+    if (rows.once != 0777u)
       return -1;
-    const Bits single = 0777u & ~twice;
+    const Bits single = 0777u & ~rows.twice;
     for (int b = 0; b < 3; ++b) {
       const Bits cells = s.cand[3 * d + b] & (single | single << 9 | single << 18) & s.open[b];
       for (Bits todo = cells; todo != 0; todo &= todo - 1) {
@@ -212,13 +217,10 @@ unsigned DigitsOf(const Board &s, int b, int p) {
 // there is one, otherwise the smallest count met in row order.
 void PickCell(const Board &s, int &band, int &cell) {
   for (int b = 0; b < 3; ++b) {
-    Bits once = 0, twice = 0, thrice = 0;
-    for (int i = b; i < 27; i += 3) {
-      thrice |= twice & s.cand[i];
-      twice |= once & s.cand[i];
-      once |= s.cand[i];
-    }
-    const Bits pairs = s.open[b] & twice & ~thrice;
+    Tally digits;
+    for (int i = b; i < 27; i += 3)
+      digits.Add(s.cand[i]);
+    const Bits pairs = s.open[b] & digits.twice & ~digits.thrice;
     if (pairs != 0) {
       band = b;
       cell = std::countr_zero(pairs);

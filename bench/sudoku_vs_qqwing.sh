@@ -1,16 +1,29 @@
 #!/bin/bash
-# Compares `zenpa sudoku` with QQWing on the same seeded puzzles, side by side:
+# Compares `zenpa sudoku` with QQWing on the same puzzles, side by side in
+# one run. CPU seconds are user + system, so that other work on the machine
+# does not count; every figure is the median of five runs.
+#
+# Seeded minimal puzzles (most of them solved by the techniques):
 #  grade: `zenpa sudoku grade` against `qqwing --solve --stats`
-#  count: `zenpa sudoku count` against `qqwing --solve --count-solutions`
-# Both run on one thread. Prints CPU seconds (user + system, so that other
-# work on the machine does not count), puzzles per second and the ratio
-# (zenpa's rate over QQWing's; above 1 means zenpa is faster).
-# Usage: bench/sudoku_vs_qqwing.sh [BUILD_DIR] [PUZZLES] [SEED]
+#  count: `zenpa sudoku count --limit 2` against `qqwing --solve --count-solutions`
+# Two hard sets: seeded minimal puzzles the techniques cannot finish (each
+# needs the trial search), and QQWing's own expert puzzles:
+#  solve: `zenpa sudoku solve` against `qqwing --solve`
+#  count: `zenpa sudoku count --limit 2` against `qqwing --solve --count-solutions`
+# zenpa runs single-threaded and with -j 2; QQWing has no threads. The ratio
+# is zenpa's rate over QQWing's in CPU time (above 1: zenpa is faster); the
+# -j 2 line gives the wall-time speed-up over zenpa's single thread.
+#
+# Usage: bench/sudoku_vs_qqwing.sh [BUILD_DIR] [PUZZLES] [SEED] [HARD] [ROUNDS]
+#   HARD puzzles per hard set (default 1000), each set read ROUNDS times in
+#   a row (default 20) so that one run takes long enough to time.
 # Build first: ninja -C BUILD_DIR zenpa sudoku_bench (a Release build is fair).
 set -euo pipefail
 build=${1:-build}
 count=${2:-1000}
 seed=${3:-20261206}
+hard=${4:-1000}
+rounds=${5:-20}
 zenpa="$build/src/zenpa"
 maker="$build/bench/sudoku_bench"
 command -v qqwing >/dev/null || { echo "qqwing is not installed (apt-get install qqwing)" >&2; exit 1; }
@@ -19,35 +32,80 @@ command -v qqwing >/dev/null || { echo "qqwing is not installed (apt-get install
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 "$maker" --write-puzzles "$count" "$seed" >"$work/puzzles.txt"
+"$maker" --write-hard "$hard" "$seed" >"$work/stuck1.txt"
+qqwing --generate "$hard" --difficulty expert --one-line >"$work/expert1.txt"
+for set in stuck expert; do
+  for _ in $(seq "$rounds"); do cat "$work/${set}1.txt"; done >"$work/$set.txt"
+done
 
-# CPU seconds (user + system) one command takes, its output going to a file;
-# the best of three runs.
+median() { sort -g | sed -n 3p; }
+
+# "CPU WALL" seconds of one command reading INPUT, its output going to OUT:
+# the medians of five runs.
 seconds() {
-  local out=$1; shift
-  local best="" t
-  for _ in 1 2 3; do
-    t=$( { TIMEFORMAT='%U %S'; time "$@" <"$work/puzzles.txt" >"$out"; } 2>&1 | awk '{ print $1 + $2 }')
-    if [ -z "$best" ] || [ "$(echo "$t < $best" | bc -l)" = 1 ]; then best=$t; fi
+  local input=$1 out=$2; shift 2
+  local runs=()
+  for _ in 1 2 3 4 5; do
+    runs+=("$( { TIMEFORMAT='%U %S %R'; time "$@" <"$input" >"$out"; } 2>&1 | tail -1)")
   done
-  echo "$best"
+  printf '%s\n' "${runs[@]}" | awk '{ print $1 + $2 }' | median | tr '\n' ' '
+  printf '%s\n' "${runs[@]}" | awk '{ print $3 }' | median
 }
 
-grade_z=$(seconds "$work/grade_z" "$zenpa" sudoku grade)
-grade_q=$(seconds "$work/grade_q" qqwing --solve --stats --one-line)
-count_z=$(seconds "$work/count_z" "$zenpa" sudoku count --limit 2)
-count_q=$(seconds "$work/count_q" qqwing --solve --count-solutions --one-line)
+rate() { echo "$1 / $2" | bc -l; }
+row() { # task command "CPU WALL" puzzles
+  local cpu=${3% *} wall=${3#* }
+  printf '%-6s %-44s %8.3f %8.3f %12.1f\n' "$1" "$2" "$cpu" "$wall" "$(rate "$4" "$cpu")"
+}
+ratio() { echo "${2% *} / ${1% *}" | bc -l; }        # QQWing CPU over zenpa CPU
+speedup() { echo "${1#* } / ${2#* }" | bc -l; }     # wall -j 1 over wall -j 2
 
+printf '%-6s %-44s %8s %8s %12s\n' task command cpu-s wall-s puzzles/cpu-s
+
+grade_z=$(seconds "$work/puzzles.txt" "$work/grade_z" "$zenpa" sudoku grade)
+grade_q=$(seconds "$work/puzzles.txt" "$work/grade_q" qqwing --solve --stats --one-line)
+count_z=$(seconds "$work/puzzles.txt" "$work/count_z" "$zenpa" sudoku count --limit 2)
+count_q=$(seconds "$work/puzzles.txt" "$work/count_q" qqwing --solve --count-solutions --one-line)
 [ "$(wc -l <"$work/grade_z")" -eq "$count" ] || echo "warning: zenpa graded $(wc -l <"$work/grade_z") of $count" >&2
 unique=$(grep -c '^1' "$work/count_z" || true)
 qunique=$(grep -c 'unique' "$work/count_q" || true)
-
-rate() { echo "$count / $1" | bc -l; }
 printf '%d seeded minimal puzzles (seed %s); zenpa unique: %d, qqwing unique: %d\n' \
   "$count" "$seed" "$unique" "$qunique"
-printf '%-6s %-38s %9s %12s\n' task command seconds puzzles/s
-printf '%-6s %-38s %9.3f %12.1f\n' grade "zenpa sudoku grade" "$grade_z" "$(rate "$grade_z")"
-printf '%-6s %-38s %9.3f %12.1f\n' grade "qqwing --solve --stats" "$grade_q" "$(rate "$grade_q")"
-printf '%-6s %-38s %9.3f %12.1f\n' count "zenpa sudoku count --limit 2" "$count_z" "$(rate "$count_z")"
-printf '%-6s %-38s %9.3f %12.1f\n' count "qqwing --solve --count-solutions" "$count_q" "$(rate "$count_q")"
-printf 'ratio zenpa/qqwing (puzzles per second): grade %.2f, count %.2f\n' \
-  "$(echo "$grade_q / $grade_z" | bc -l)" "$(echo "$count_q / $count_z" | bc -l)"
+row grade "zenpa sudoku grade" "$grade_z" "$count"
+row grade "qqwing --solve --stats" "$grade_q" "$count"
+row count "zenpa sudoku count --limit 2" "$count_z" "$count"
+row count "qqwing --solve --count-solutions" "$count_q" "$count"
+printf 'ratio zenpa/qqwing (CPU): grade %.2f, count %.2f\n' \
+  "$(ratio "$grade_z" "$grade_q")" "$(ratio "$count_z" "$count_q")"
+
+for set in stuck expert; do
+  input="$work/$set.txt"
+  n=$((hard * rounds))
+  solve1=$(seconds "$input" "$work/solve1" "$zenpa" sudoku solve)
+  solve2=$(seconds "$input" "$work/solve2" "$zenpa" sudoku solve -j 2)
+  solveq=$(seconds "$input" "$work/solveq" qqwing --solve --one-line)
+  count1=$(seconds "$input" "$work/count1" "$zenpa" sudoku count --limit 2)
+  count2=$(seconds "$input" "$work/count2" "$zenpa" sudoku count --limit 2 -j 2)
+  countq=$(seconds "$input" "$work/countq" qqwing --solve --count-solutions --one-line)
+  cmp -s "$work/solve1" "$work/solve2" || echo "warning: solve -j 2 differs from -j 1" >&2
+  # QQWing writes the answer and, when counting, a line about the count.
+  [ "$(grep -c '^[1-9]\{81\}' "$work/solveq")" -eq "$(grep -c '^[1-9]\{81\}' "$work/solve1")" ] ||
+    echo "warning: zenpa and qqwing solved different numbers of puzzles" >&2
+  echo
+  case $set in
+  stuck) printf '%d minimal puzzles the techniques cannot finish (seed %s), read %d times\n' \
+    "$hard" "$seed" "$rounds" ;;
+  expert) printf '%d puzzles of qqwing --generate --difficulty expert, read %d times\n' \
+    "$hard" "$rounds" ;;
+  esac
+  row solve "zenpa sudoku solve" "$solve1" "$n"
+  row solve "zenpa sudoku solve -j 2" "$solve2" "$n"
+  row solve "qqwing --solve" "$solveq" "$n"
+  row count "zenpa sudoku count --limit 2" "$count1" "$n"
+  row count "zenpa sudoku count --limit 2 -j 2" "$count2" "$n"
+  row count "qqwing --solve --count-solutions" "$countq" "$n"
+  printf 'ratio zenpa/qqwing (CPU): solve %.2f, count %.2f\n' \
+    "$(ratio "$solve1" "$solveq")" "$(ratio "$count1" "$countq")"
+  printf 'speed-up of -j 2 (wall): solve %.2f, count %.2f\n' \
+    "$(speedup "$solve1" "$solve2")" "$(speedup "$count1" "$count2")"
+done

@@ -5,6 +5,7 @@
 #include "cli/sudoku_batch.h"
 #include "cli/sudoku_convert_command.h"
 #include "cli/sudoku_generate_command.h"
+#include "puzzle/engine/bitboard_solver.h"
 #include "puzzle/engine/grader.h"
 #include "puzzle/engine/trial.h"
 #include "puzzle/play/grid_text.h"
@@ -38,13 +39,6 @@ void Prepare(puzzle::Engine &e, const PuzzleLine &line) {
   e.StepKey = puzzle::kKeyNone;
   e.Observer = nullptr;
   puzzle::LoadPuzzle(e, line.digits);
-}
-
-// Givens that repeat in a unit make the line unusable for every subcommand.
-bool HasBrokenGivens(puzzle::Engine &e) {
-  const puzzle::PuzzleFault fault = puzzle::CheckPuzzle(e, true);
-  e.Contradiction = false;
-  return fault == puzzle::PuzzleFault::Broken || fault == puzzle::PuzzleFault::BadAnswer;
 }
 
 const char *const kRepeatedGiven = "a given repeats in its row, column or block\n";
@@ -106,13 +100,17 @@ public:
   std::string text;
 };
 
-std::string SolvedText(puzzle::Engine &e, const SudokuOptions &options) {
+// The techniques first; when they get stuck and the puzzle has answers, the
+// first answer of the trial search.
+std::string SolvedText(puzzle::Engine &e, const SudokuOptions &options, bool hasAnswer) {
   const puzzle::SolveResult result = puzzle::Solve(e);
   e.StepMode = false;
   if (result == puzzle::SolveResult::Contradiction)
     return Line(options, "-\t" + base::Sj("問題が異常です。"));
   if (result == puzzle::SolveResult::Solved)
     return Line(options, puzzle::GridText(e.CellGrid));
+  if (!hasAnswer)
+    return Line(options, "-\t" + base::Sj("解けませんでした。"));
   FirstAnswer first;
   puzzle::RunTrialSearch(e, first);
   if (first.text.empty())
@@ -120,10 +118,20 @@ std::string SolvedText(puzzle::Engine &e, const SudokuOptions &options) {
   return Line(options, first.text);
 }
 
+// A puzzle with exactly one answer takes it from the fast solver; the
+// techniques and the trial search decide the rest (the '-' reasons, which of
+// several answers comes first) and show the steps.
 PuzzleOutput Solve(puzzle::Engine &e, const PuzzleLine &line, const SudokuOptions &options) {
-  Prepare(e, line);
-  if (HasBrokenGivens(e))
+  const puzzle::BitboardCount fast = puzzle::CountBitboardAnswers(line.digits, 2);
+  if (fast.repeatedGiven)
     return {"", Where(line) + kRepeatedGiven};
+  if (fast.count == 1 && !options.step) {
+    std::string text(81, '0');
+    for (int i = 0; i < 81; ++i)
+      text[i] = static_cast<char>('0' + fast.first[i]);
+    return {Line(options, text), ""};
+  }
+  Prepare(e, line);
   StepRecorder recorder(e);
   if (options.step) {
     e.StepMode = true;
@@ -132,7 +140,7 @@ PuzzleOutput Solve(puzzle::Engine &e, const PuzzleLine &line, const SudokuOption
     e.StepTarget = puzzle::kNoStepTarget;
     e.Observer = &recorder;
   }
-  const std::string answer = SolvedText(e, options);
+  const std::string answer = SolvedText(e, options, fast.count > 0);
   e.Observer = nullptr;
   PuzzleOutput output;
   output.failed = answer.front() == '-'; // "-", a tab and the reason: no answer
@@ -142,12 +150,11 @@ PuzzleOutput Solve(puzzle::Engine &e, const PuzzleLine &line, const SudokuOption
   return output;
 }
 
-PuzzleOutput Count(puzzle::Engine &e, const PuzzleLine &line, const SudokuOptions &options) {
-  Prepare(e, line);
-  if (HasBrokenGivens(e))
+PuzzleOutput Count(puzzle::Engine &, const PuzzleLine &line, const SudokuOptions &options) {
+  const puzzle::BitboardCount fast = puzzle::CountBitboardAnswers(line.digits, options.limit);
+  if (fast.repeatedGiven)
     return {"", Where(line) + kRepeatedGiven};
-  const int count = puzzle::CountAnswersQuickly(e.CellGrid, options.limit);
-  return {Line(options, std::to_string(count)), ""};
+  return {Line(options, std::to_string(fast.count)), ""};
 }
 
 PuzzleOutput Show(puzzle::Engine &, const PuzzleLine &line, const SudokuOptions &options) {

@@ -56,6 +56,17 @@ TEST(SudokuGenerateCli, SeededRunsRepeatForTheSameThreadCount) {
   EXPECT_EQ(4u, LinesOf(a.out).size());
 }
 
+// Counting answers faster must not change what a seed makes.
+TEST(SudokuGenerateCli, SeededOutputStaysAsItWas) {
+  const CliRun o = Generate("-n 3 --seed 20261207 --min 22 --max 32");
+  EXPECT_EQ(
+      (std::vector<std::string>{
+          ".....1........647..8.7....293...475.8..5.9.6....1...2939.....4.6.591.83.17...32..",
+          "5...96.8........2.2....89753..6......21.4.3.9..691...76........4..367.919.3.2...6",
+          ".4...5.....51.36..231846..95...9.238...6..4..8.7....1.4......2.3...84.6...23....4"}),
+      LinesOf(o.out));
+}
+
 TEST(SudokuGenerateCli, SymmetricGivensUnderHalfTurn) {
   const CliRun o = Generate("-n 3 --seed 2 --symmetry 180 --min 20 --max 40");
   ASSERT_EQ(0, o.exitCode);

@@ -3,8 +3,6 @@
 #include "puzzle/engine/solver.h"
 
 #include <algorithm>
-#include <array>
-#include <cstdint>
 
 namespace zenpa::puzzle {
 namespace {
@@ -177,94 +175,11 @@ private:
   int count_ = 0;
 };
 
-// Number of set bits of every 9-bit mask, looked up rather than counted.
-constexpr std::array<std::uint8_t, 512> kBitCounts = [] {
-  std::array<std::uint8_t, 512> counts{};
-  for (int m = 1; m < 512; ++m)
-    counts[m] = static_cast<std::uint8_t>(counts[m >> 1] + (m & 1));
-  return counts;
-}();
-
-// Depth-first count over the digits each row, column and block still lacks.
-class QuickCount {
-public:
-  QuickCount(const Grid &grid, int limit) : limit_(limit) {
-    for (int i = 0; i < 81; ++i) {
-      const Cell c = grid(i % 9 + 1, i / 9 + 1);
-      if (!IsPlaced(c))
-        continue;
-      if (Used(i) & c) {
-        broken_ = true;
-        return;
-      }
-      Mark(i, c);
-    }
-  }
-
-  int Run() {
-    if (!broken_)
-      Search();
-    return found_;
-  }
-
-private:
-  static int Box(int i) { return i / 27 * 3 + i % 9 / 3; }
-  Cell Used(int i) const { return rows_[i / 9] | columns_[i % 9] | boxes_[Box(i)]; }
-  void Mark(int i, Cell bit) {
-    filled_[i] = true;
-    rows_[i / 9] ^= bit;
-    columns_[i % 9] ^= bit;
-    boxes_[Box(i)] ^= bit;
-  }
-
-  // The empty cell with the fewest free digits; -1 when the grid is full.
-  int Pick(Cell &free) const {
-    int best = -1;
-    int bestCount = 10;
-    for (int i = 0; i < 81 && bestCount > 1; ++i) {
-      if (filled_[i])
-        continue;
-      const Cell f = static_cast<Cell>(kAllCandidates & ~Used(i));
-      const int n = kBitCounts[f];
-      if (n < bestCount) {
-        best = i;
-        bestCount = n;
-        free = f;
-      }
-    }
-    return best;
-  }
-
-  void Search() {
-    Cell free = kNoCandidates;
-    const int i = Pick(free);
-    if (i < 0) {
-      ++found_;
-      return;
-    }
-    for (; free != 0 && (limit_ <= 0 || found_ < limit_); free &= static_cast<Cell>(free - 1)) {
-      const Cell bit = static_cast<Cell>(free & -free);
-      Mark(i, bit);
-      Search();
-      Mark(i, bit);
-      filled_[i] = false;
-    }
-  }
-
-  int limit_;
-  int found_ = 0;
-  bool broken_ = false;
-  std::array<bool, 81> filled_{};
-  std::array<Cell, 9> rows_{}, columns_{}, boxes_{};
-};
-
 } // namespace
 
 TrialResult RunTrialSearch(Engine &e, TrialListener &listener, TrialOptions options) {
   return TrialSearch(e, listener).Run(options);
 }
-
-int CountAnswersQuickly(const Grid &grid, int limit) { return QuickCount(grid, limit).Run(); }
 
 int CountAnswers(Engine &e, int limit) {
   CountingListener listener(limit);

@@ -68,9 +68,4 @@ TrialResult RunTrialSearch(Engine &e, TrialListener &listener, TrialOptions opti
 // counting no further than limit (0: no limit).
 int CountAnswers(Engine &e, int limit);
 
-// The same count by a plain search over the placed digits of grid: the
-// open cell with the fewest possible digits is tried first, nothing else is
-// deduced. Much faster than the trial search when only the number matters.
-int CountAnswersQuickly(const Grid &grid, int limit);
-
 } // namespace zenpa::puzzle

@@ -1,8 +1,11 @@
-// The solver and the trial search against an independent brute-force solver
-// on seeded puzzles with no, one, two and many answers.
+// The solver and the trial search against an independent brute-force solver,
+// and the fast solver against both, on seeded puzzles with no, one, two and
+// many answers.
+#include "puzzle/engine/bitboard_solver.h"
 #include "puzzle/engine/solver.h"
 #include "puzzle/engine/trial.h"
 #include "puzzle/support/puzzle_maker.h"
+#include "puzzle/support/trial_count.h"
 
 #include <gtest/gtest.h>
 
@@ -20,36 +23,6 @@ std::string DigitsText(const Digits &digits) {
   for (int d : digits)
     text += static_cast<char>('0' + d);
   return text;
-}
-
-// The answers count as the puzzle commands find them: the input checks, the
-// techniques, then the depth-first trial search.
-int EngineCount(const Digits &puzzle, int limit, std::string *firstAnswer) {
-  Engine e;
-  LoadPuzzle(e, puzzle);
-  if (CheckPuzzle(e, true) != PuzzleFault::None)
-    return IsSolvedGrid(e.CellGrid) ? 1 : 0;
-  const SolveResult result = Solve(e);
-  if (result == SolveResult::Contradiction)
-    return 0;
-  if (result == SolveResult::Solved) {
-    *firstAnswer = GridText(e.CellGrid);
-    return 1;
-  }
-  struct First : TrialListener {
-    int limit;
-    std::string first;
-    int count = 0;
-    bool StopRequested() override { return count >= limit; }
-    void Answer(const TrialAnswer &a, const Engine &) override {
-      if (count++ == 0)
-        first = a.text;
-    }
-  } listener;
-  listener.limit = limit;
-  RunTrialSearch(e, listener, TrialOptions{false, {}});
-  *firstAnswer = listener.first;
-  return listener.count;
 }
 
 // Puzzles of every kind from one seed: unique ones, ones with givens taken
@@ -95,13 +68,13 @@ TEST(TrialCrossCheck, CountsAndAnswersAgreeWithBruteForce) {
     const int limit = 3;
     const int expected = brute.Count(puzzle, limit);
     std::string first;
-    const int actual = EngineCount(puzzle, limit, &first);
+    const int actual = zenpa::testing::TrialSearchCount(puzzle, limit, &first);
     ASSERT_EQ(expected, actual) << DigitsText(puzzle);
-    Engine quick;
-    LoadPuzzle(quick, puzzle);
-    ASSERT_EQ(expected, CountAnswersQuickly(quick.CellGrid, limit)) << DigitsText(puzzle);
+    const BitboardCount fast = CountBitboardAnswers(puzzle, limit);
+    ASSERT_EQ(expected, fast.count) << DigitsText(puzzle);
     if (expected == 1) {
       ASSERT_EQ(DigitsText(brute.first()), first) << DigitsText(puzzle);
+      ASSERT_EQ(first, DigitsText(fast.first)) << DigitsText(puzzle);
     }
     ++seen[std::min(expected, 3)];
   }

@@ -9,6 +9,7 @@
 // Texts are Shift-JIS bytes; the program directory ends in "/".
 #pragma once
 
+#include "app/drill_commands.h"
 #include "app/history.h"
 #include "app/puzzle_commands.h"
 #include "editor/document.h"
@@ -99,6 +100,8 @@ public:
   // The puzzle commands of the window; they read puzzle files for the
   // start-up file and dropped files.
   PuzzleCommands &Puzzle() { return puzzle_; }
+  // The drill commands of the window (the もこさん panel and modes).
+  DrillCommands &Drill() { return drill_; }
 
   editor::Document &Doc() { return document_; }
   const editor::Document &Doc() const { return document_; }
@@ -186,6 +189,7 @@ private:
   bool LoadNamedDocument(const std::string &name);
   std::string NotFoundMessage(const std::string &name) const;
   PuzzleHooks PuzzleHooksOf();
+  DrillHooks DrillHooksOf();
   // The print state and the document as the print commands see them.
   print::PrintDesk Desk();
   print::PrintSource SourceOf() const;
@@ -203,6 +207,7 @@ private:
   History history_;
   MenuStates menus_;
   PuzzleCommands puzzle_;
+  DrillCommands drill_;
 
   int uiScale_ = 100;
   bool hasPrinter_ = false;

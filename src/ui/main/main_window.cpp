@@ -72,6 +72,7 @@ MainWindow::MainWindow(platform::Host &host, platform::Printer &printer,
   BuildPrintStatus();
   BuildPuzzleSide();
   BuildEditorParts();
+  BuildDrillSide();
   FitMinimumSize();
   if (QScreen *screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());

@@ -215,7 +215,6 @@ void DrillPanel::BuildMenu(QMenu *menu) {
   gotou_ =
       Check(menu, "gotou", "ゲームで誤答数字を表示(&G)", &settings::DrillOptions::showWrongDigits);
   beep_ = Check(menu, "MokoBeep", "ゲーム時、音を鳴らす(&B)", &settings::DrillOptions::gameSound);
-  beep_->setEnabled(session_.Menus().soundsEnabled);
   Refresh();
 }
 
@@ -256,6 +255,7 @@ void DrillPanel::Refresh() {
   hintNo_->setChecked(o.hintByDigit);
   gotou_->setChecked(o.showWrongDigits);
   beep_->setChecked(o.gameSound);
+  beep_->setEnabled(session_.Menus().soundsEnabled);
 }
 
 } // namespace zenpa::ui

@@ -47,6 +47,14 @@ void MainWindow::BuildDrillSide() {
     SyncFromSession();
   });
   connect(puzzlePanel_, &PuzzlePanel::commandDone, drillPanel_, &DrillPanel::Refresh);
+  // The puzzle side and the drill panel take turns.
+  connect(puzzlePanel_, &PuzzlePanel::sideWanted, this, [this](bool shown) {
+    if (!shown || !drillPanel_->isVisible())
+      return;
+    session_.Drill().Options().menuShown = false;
+    drillPanel_->hide();
+    drillPanel_->Refresh();
+  });
 }
 
 // The drill panel opens in place of the puzzle side; the enlarged text view
@@ -62,13 +70,15 @@ void MainWindow::ShowDrillPanel(bool shown) {
 
 // While a drill mode runs, the commands that would change the document or
 // the layout under it rest: the File, Edit, Settings and puzzle menus, the
-// puzzle side and the print buttons.
+// puzzle side and the print buttons; the page/line display gives way to the
+// mode's label.
 void MainWindow::RestForDrill(bool resting) {
   for (const char *name : {"File1", "Edit1", "MenuSudoku", "Option1"}) {
     if (auto *menu = findChild<QMenu *>(name))
       menu->menuAction()->setEnabled(!resting);
   }
   printStatus_->setEnabled(!resting);
+  printStatus_->caretLabel()->setVisible(!resting);
   puzzleDock_->setEnabled(!resting);
 }
 

@@ -167,8 +167,10 @@ void DrillModes::NarrowWindow() {
   const QStringList lines = w_.editor->toPlainText().split(QChar('\n'));
   for (const QString &line : lines)
     longest = std::max(longest, m.horizontalAdvance(line));
-  const int wanted = drill::GameWindowWidth(longest, session_.UiScale());
-  w_.window->resize(std::max(wanted, w_.window->minimumWidth()), w_.window->height());
+  // The window's usual minimum gives way for the game; it returns with the
+  // other commands when the mode ends.
+  w_.window->setMinimumWidth(0);
+  w_.window->resize(drill::GameWindowWidth(longest, session_.UiScale()), w_.window->height());
 }
 
 void DrillModes::GameStarted() {

@@ -80,6 +80,8 @@ void MainWindow::RestForDrill(bool resting) {
   printStatus_->setEnabled(!resting);
   printStatus_->caretLabel()->setVisible(!resting);
   puzzleDock_->setEnabled(!resting);
+  if (!resting)
+    FitMinimumSize();
 }
 
 } // namespace zenpa::ui

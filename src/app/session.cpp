@@ -211,7 +211,7 @@ bool Session::SaveOnClose() {
 
 void Session::DropFiles(const std::vector<std::string> &paths) {
   // A dropped file would replace the document under the run.
-  if (paths.empty() || puzzle_.Running())
+  if (paths.empty() || puzzle_.Running() || drill_.Mode() != DrillMode::None)
     return;
   if (view_)
     view_->BringToFront();

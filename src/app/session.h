@@ -79,7 +79,8 @@ public:
   // to end (false now; SessionView::RequestClose then): the answer to the
   // prompt holds for the document as the run leaves it.
   bool CloseQuery();
-  // Files dropped from the desktop; none is taken while a long run is active.
+  // Files dropped from the desktop; none is taken while a long run or a
+  // drill mode is active (the sheet under it would go).
   void DropFiles(const std::vector<std::string> &paths);
   // The history item (&slot), slot 1..5.
   void OpenHistory(int slot);

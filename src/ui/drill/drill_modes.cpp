@@ -118,6 +118,8 @@ void DrillModes::Enter(bool game) {
     w_.setEnlarged(true);
   w_.editor->viewport()->setCursor(Qt::ArrowCursor);
   w_.editor->setAttribute(Qt::WA_InputMethodEnabled, false);
+  // Text dropped on the sheet would bypass the cell keys.
+  w_.editor->viewport()->setAcceptDrops(false);
   session_.Format().format.overwriteMode = true;
   w_.lookChanged();
   w_.rest(true);
@@ -143,6 +145,7 @@ void DrillModes::Leave() {
   stop_->hide();
   w_.editor->viewport()->unsetCursor();
   w_.editor->setAttribute(Qt::WA_InputMethodEnabled, true);
+  w_.editor->viewport()->setAcceptDrops(true);
   if (game) {
     w_.editor->setLineWrapMode(static_cast<QPlainTextEdit::LineWrapMode>(savedWrap_));
     w_.editor->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

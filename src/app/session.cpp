@@ -29,7 +29,8 @@ Session::Session(platform::Memo &memo, platform::Host &host, platform::Printer &
                  const platform::FontCatalog &fonts, std::string programDir)
     : memo_(memo), host_(host), printer_(printer), fonts_(fonts),
       programDir_(std::move(programDir)), document_(memo, host, format_, *this),
-      puzzle_(memo, host, format_, programDir_, PuzzleHooksOf()) {
+      puzzle_(memo, host, format_, programDir_, PuzzleHooksOf()),
+      drill_(memo, host, format_, programDir_, DrillHooksOf()) {
   puzzleFileReader = [this](const std::string &path) { puzzle_.ReadFile(path); };
 }
 
@@ -41,6 +42,15 @@ PuzzleHooks Session::PuzzleHooksOf() {
   hooks.takeDocumentName = [this](const std::string &name) { document_.TakeName(name); };
   hooks.resetPageNumbering = [this] { document_.ResetPageNumbering(); };
   hooks.runEnded = [this] { RunEnded(); };
+  return hooks;
+}
+
+DrillHooks Session::DrillHooksOf() {
+  DrillHooks hooks;
+  hooks.relayout = [this] { Relayout(); };
+  hooks.askSaveChanges = [this] { return document_.AskSaveChanges(); };
+  hooks.resetPageNumbering = [this] { document_.ResetPageNumbering(); };
+  hooks.realtimeLayout = [this]() -> bool & { return document_.Settings().realtimeLayoutOn; };
   return hooks;
 }
 
@@ -204,7 +214,7 @@ bool Session::SaveOnClose() {
 
 void Session::DropFiles(const std::vector<std::string> &paths) {
   // A dropped file would replace the document under the run.
-  if (paths.empty() || puzzle_.Running())
+  if (paths.empty() || puzzle_.Running() || drill_.Mode() != DrillMode::None)
     return;
   if (view_)
     view_->BringToFront();

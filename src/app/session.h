@@ -9,6 +9,7 @@
 // Texts are Shift-JIS bytes; the program directory ends in "/".
 #pragma once
 
+#include "app/drill_commands.h"
 #include "app/history.h"
 #include "app/puzzle_commands.h"
 #include "editor/document.h"
@@ -81,7 +82,8 @@ public:
   // to end (false now; SessionView::RequestClose then): the answer to the
   // prompt holds for the document as the run leaves it.
   bool CloseQuery();
-  // Files dropped from the desktop; none is taken while a long run is active.
+  // Files dropped from the desktop; none is taken while a long run or a
+  // drill mode is active (the sheet under it would go).
   void DropFiles(const std::vector<std::string> &paths);
   // The history item (&slot), slot 1..5.
   void OpenHistory(int slot);
@@ -102,6 +104,8 @@ public:
   // The puzzle commands of the window; they read puzzle files for the
   // start-up file and dropped files.
   PuzzleCommands &Puzzle() { return puzzle_; }
+  // The drill commands of the window (the もこさん panel and modes).
+  DrillCommands &Drill() { return drill_; }
 
   editor::Document &Doc() { return document_; }
   const editor::Document &Doc() const { return document_; }
@@ -195,6 +199,7 @@ private:
   bool LoadNamedDocument(const std::string &name);
   std::string NotFoundMessage(const std::string &name) const;
   PuzzleHooks PuzzleHooksOf();
+  DrillHooks DrillHooksOf();
   // The print state and the document as the print commands see them.
   print::PrintDesk Desk();
   print::PrintSource SourceOf() const;
@@ -213,6 +218,7 @@ private:
   History history_;
   MenuStates menus_;
   PuzzleCommands puzzle_;
+  DrillCommands drill_;
 
   int uiScale_ = 100;
   bool hasPrinter_ = false;

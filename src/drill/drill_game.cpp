@@ -1,6 +1,7 @@
 #include "drill/drill_game.h"
 
 #include "base/digits.h"
+#include "base/file_io.h"
 #include "base/sjis.h"
 #include "drill/drill_entry.h"
 #include "drill/pyramid.h"
@@ -169,8 +170,9 @@ GoalReport DrillGame::Finish(platform::Memo &memo) {
 }
 
 void DrillGame::Play(const char *sound) {
-  if (sounds_.enabled)
-    host_.PlaySound(sounds_.directory + sound);
+  const std::string path = sounds_.directory + sound;
+  if (sounds_.enabled && base::FileExists(path))
+    host_.PlaySound(path);
 }
 
 void DrillGame::ReturnToCell(platform::Memo &memo) const {

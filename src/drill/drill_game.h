@@ -25,7 +25,7 @@ namespace zenpa::drill {
 
 // Game sounds: pi.wav at the start, po.wav at a wrong digit, pp.wav at the
 // goal, played from `directory` (the program directory, with its trailing
-// separator) when enabled.
+// separator) when enabled and only when the file is there.
 struct GameSounds {
   bool enabled = false;
   std::string directory;
@@ -51,6 +51,9 @@ public:
   // One typed key. `showWrongDigit` (`gotou`) leaves a wrong digit itself in
   // the cell instead of "？".
   KeyOutcome Key(platform::Memo &memo, char key, bool showWrongDigit);
+
+  // "ゲーム時、音を鳴らす(&B)".
+  void SetSoundsEnabled(bool on) { sounds_.enabled = on; }
 
   // The key of the last handled digit was released.
   void KeyReleased() { keyHeld_ = false; }

@@ -297,6 +297,21 @@ TEST_F(SessionTest, FilesDroppedDuringARunAreNotTaken) {
   EXPECT_EQ(1, view.raised) << "by the drop before the run only";
 }
 
+TEST_F(SessionTest, FilesDroppedDuringADrillGameAreNotTaken) {
+  session.Start({});
+  const std::string other = program.Write("work/other.txt", "o\r\n");
+  DrillBoxes boxes{{"4", 4}, {"1", 1}, {"0", 0}};
+  host.answers.push_back(Answer::Ok);
+  ASSERT_TRUE(session.Drill().StartGame(boxes));
+  const std::string digits = memo.Line(5);
+  session.DropFiles({other});
+  EXPECT_EQ(digits, memo.Line(5));
+  session.Drill().Stop();
+  host.answers.push_back(Answer::No); // not saved
+  session.DropFiles({other});
+  EXPECT_EQ("o", memo.Line(0));
+}
+
 TEST_F(SessionTest, HistoryWriteFailureIsReportedAndTheCloseGoesOn) {
   Session other{memo, host, printer, fonts, program.Path("no-such-dir/")};
   other.Start({});

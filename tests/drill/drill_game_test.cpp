@@ -6,6 +6,7 @@
 #include "platform/scripted_host.h"
 #include "platform/text_memo.h"
 #include "sheet_lines.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -18,8 +19,14 @@ using platform::TextMemo;
 using platform::TextPos;
 using testing::CellValues;
 using testing::ToUtf8;
+using zenpa::testing::TempDir;
 
-const GameSounds kSounds{true, "/zenpa/"};
+// A program directory holding the three game sounds.
+GameSounds SoundsIn(const TempDir &dir) {
+  for (const char *name : {"pi.wav", "po.wav", "pp.wav"})
+    dir.Write(name, "RIFF");
+  return {true, dir.Dir()};
+}
 
 // A document holding one generated sheet of n digits, caret on its title.
 TextMemo SheetDocument(int n, Operation op, std::uint64_t seed, int sheets = 1) {
@@ -65,9 +72,12 @@ protected:
     return outcome;
   }
 
+  std::string Sound(const char *name) const { return dir.Dir() + name; }
+
   TextMemo memo;
   ScriptedHost host;
-  DrillGame game{host, kSounds};
+  TempDir dir;
+  DrillGame game{host, SoundsIn(dir)};
 };
 
 TEST_F(DrillGameTest, StartOnAFourDigitSheetBlanksTheBottomAndAsksForSixCells) {
@@ -84,7 +94,7 @@ TEST_F(DrillGameTest, StartOnAFourDigitSheetBlanksTheBottomAndAsksForSixCells) {
   EXPECT_EQ("［ＥＮＴＥＲ］でスタートします。", base::SjisToUtf8(host.messages[0].text));
   EXPECT_EQ("★ たしざん ★", base::SjisToUtf8(host.messages[0].caption));
   EXPECT_EQ(platform::Buttons::OkCancel, host.messages[0].buttons);
-  EXPECT_EQ((std::vector<std::string>{"/zenpa/pi.wav"}), host.sounds);
+  EXPECT_EQ((std::vector<std::string>{Sound("pi.wav")}), host.sounds);
   EXPECT_EQ((TextPos{7, 4}), memo.Caret());
 }
 
@@ -110,7 +120,7 @@ TEST_F(DrillGameTest, WrongDigitShowsAQuestionMarkAndKeepsTheCaretUntilAnsweredR
   EXPECT_EQ(base::Sj("？"), memo.Line(cell.line).substr(4, 2));
   EXPECT_EQ(cell, memo.Caret());
   EXPECT_EQ(1, game.MistakeCount());
-  EXPECT_EQ("/zenpa/po.wav", host.sounds.back());
+  EXPECT_EQ(Sound("po.wav"), host.sounds.back());
   EXPECT_EQ(KeyResult::Ignored, game.Key(memo, Key(right), false).result) << "key still held";
   game.KeyReleased();
   EXPECT_EQ(KeyResult::Moved, game.Key(memo, Key(right), false).result);
@@ -161,7 +171,7 @@ TEST_F(DrillGameTest, PerfectGameOfFortyFiveCellsReportsTheTimeAndTheAverage) {
   EXPECT_TRUE(last.goal->allCorrect);
   EXPECT_EQ("もこさん ★ たしざん ★", base::SjisToUtf8(last.goal->caption));
   EXPECT_EQ("│１０けた│　　　１分　　　５秒│", base::SjisToUtf8(memo.Line(2 * 10 + 6)));
-  EXPECT_EQ("/zenpa/pp.wav", host.sounds.back());
+  EXPECT_EQ(Sound("pp.wav"), host.sounds.back());
   EXPECT_FALSE(game.Running());
   EXPECT_FALSE(game.KeyHeld());
   // The whole pyramid now stands in the sheet.

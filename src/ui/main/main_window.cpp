@@ -73,6 +73,7 @@ MainWindow::MainWindow(platform::Host &host, platform::Printer &printer,
   BuildPrintStatus(host);
   BuildPuzzleSide();
   BuildEditorParts();
+  BuildDrillSide();
   FitMinimumSize();
   if (QScreen *screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());

@@ -37,6 +37,8 @@ class QVBoxLayout;
 
 namespace zenpa::ui {
 
+class DrillModes;
+class DrillPanel;
 class EditMenu;
 class EditorInput;
 class EnlargedView;
@@ -104,6 +106,10 @@ private:
   void BuildPrintStatus(platform::Host &host);
   void BindPrintButtons();
   void BuildPuzzleSide();
+  // The drill panel, its menu and modes (main_window_drill.cpp).
+  void BuildDrillSide();
+  void ShowDrillPanel(bool shown);
+  void RestForDrill(bool resting);
   // The Edit and Settings menus, the editor's input routing, its look and
   // the enlarged text view (main_window_editor.cpp).
   void BuildEditorParts();
@@ -149,6 +155,8 @@ private:
   PrintSettingsSide *printSettings_ = nullptr;
   PuzzlePanel *puzzlePanel_ = nullptr;
   QDockWidget *puzzleDock_ = nullptr;
+  DrillPanel *drillPanel_ = nullptr;
+  DrillModes *drillModes_ = nullptr;
   std::unique_ptr<RunKeyFilter> runKeys_;
   QTimer *relayoutTimer_ = nullptr;
   // Measures text like the printer for the layout: a canvas on a tiny image.

@@ -1,0 +1,162 @@
+#include "app/drill_commands.h"
+
+#include "drill/drill_play.h"
+#include "drill/drill_writer.h"
+#include "drill/sheet_cursor.h"
+
+namespace zenpa::app {
+
+DrillCommands::DrillCommands(platform::Memo &memo, platform::Host &host,
+                             settings::FormatState &format, std::string programDir,
+                             DrillHooks hooks)
+    : memo_(memo), host_(host), format_(format), hooks_(std::move(hooks)),
+      rng_(static_cast<std::uint64_t>(host.Milliseconds())),
+      game_(host, drill::GameSounds{true, std::move(programDir)}) {}
+
+void DrillCommands::Write(const std::function<void()> &command) {
+  bool &realtime = hooks_.realtimeLayout();
+  const bool was = realtime;
+  realtime = false;
+  command();
+  hooks_.realtimeLayout() = was;
+  hooks_.relayout();
+}
+
+bool DrillCommands::Generate(DrillBoxes &boxes) {
+  settings::DrillOptions &options = Options();
+  options.digits = drill::TakeDigitCount(boxes.digits);
+  options.sheets = drill::TakeSheetCount(boxes.sheets);
+  options.hint = drill::TakeHintCount(boxes.hints);
+  SettingsChanged();
+  drill::GenerateResult result = drill::GenerateResult::Cancelled;
+  Write([&] { result = drill::Generate(memo_, format_.format, rng_, hooks_.askSaveChanges); });
+  if (result == drill::GenerateResult::Cancelled)
+    return false;
+  if (!options.addToDocument)
+    hooks_.resetPageNumbering();
+  return true;
+}
+
+void DrillCommands::Answer() {
+  Write([this] { drill::WriteAnswerForCaret(memo_, format_.format); });
+}
+
+bool DrillCommands::StartEntry() {
+  mode_ = DrillMode::None;
+  if (!drill::StartEntry(memo_, host_, format_.format, cursor_))
+    return false;
+  mode_ = DrillMode::Entry;
+  return true;
+}
+
+bool DrillCommands::Started(drill::StartResult result) {
+  mode_ = result == drill::StartResult::Started ? DrillMode::Game : DrillMode::None;
+  return mode_ == DrillMode::Game;
+}
+
+bool DrillCommands::StartGame(DrillBoxes &boxes) {
+  mode_ = DrillMode::None;
+  game_.SetSoundsEnabled(Options().gameSound);
+  if (!drill::FindSheetTop(memo_, memo_.Caret().line) && !Generate(boxes))
+    return false;
+  drill::StartResult result = drill::StartResult::Cancelled;
+  Write([&] { result = game_.Start(memo_, format_.format); });
+  return Started(result);
+}
+
+bool DrillCommands::ContinueSameLevel() {
+  drill::StartResult result = drill::StartResult::Cancelled;
+  Write([&] { result = drill::PlayNextSheet(memo_, game_, format_.format, rng_); });
+  hooks_.resetPageNumbering();
+  SettingsChanged();
+  return Started(result);
+}
+
+drill::KeyOutcome DrillCommands::Key(char key) {
+  drill::KeyOutcome outcome;
+  if (mode_ == DrillMode::Entry)
+    outcome.result = drill::EntryKey(memo_, cursor_, key);
+  else if (mode_ == DrillMode::Game)
+    outcome = game_.Key(memo_, key, Options().showWrongDigits);
+  if (outcome.result == drill::KeyResult::LeaveMode || outcome.result == drill::KeyResult::Goal)
+    mode_ = DrillMode::None;
+  return outcome;
+}
+
+void DrillCommands::Arrow(drill::Arrow arrow) {
+  if (mode_ == DrillMode::Entry)
+    drill::EntryArrow(memo_, cursor_, arrow);
+}
+
+bool DrillInputMode::Typed(const std::string &text) {
+  for (char key : text)
+    keyDone_(commands_.Key(key));
+  return true;
+}
+
+void DrillInputMode::Clicked(const editor::InputEvent &event, platform::Memo &memo) {
+  if (commands_.Mode() == DrillMode::Game) {
+    commands_.Game().ReturnToCell(memo);
+    return;
+  }
+  drill::SheetCursor &cursor = commands_.Cursor();
+  const CellMetrics m = metrics_();
+  const int row = drill::ClickedRow(cursor, memo.FirstVisibleLine(), event.y, m.lineHeight);
+  const int line = cursor.topLine + 1 + 2 * row;
+  const int first = line < memo.LineCount() ? drill::FirstCellOffset(memo.Line(line)) : -1;
+  const int prefix = first < 2 ? 0 : (first - 2) * m.halfWidth;
+  drill::MoveToCell(memo, cursor, row,
+                    drill::ClickedColumn(cursor, row, event.x, prefix, m.halfWidth));
+}
+
+// Key-downs of character keys pass on, so that their typed text arrives;
+// every other key (editing, paste, Enter, Tab) is swallowed.
+bool DrillInputMode::KeyDown(editor::InputKey key) {
+  using editor::InputKey;
+  switch (key) {
+  case InputKey::Escape:
+    return Typed(std::string(1, drill::kEscKey));
+  case InputKey::Left:
+    commands_.Arrow(drill::Arrow::Left);
+    return true;
+  case InputKey::Right:
+    commands_.Arrow(drill::Arrow::Right);
+    return true;
+  case InputKey::Up:
+    commands_.Arrow(drill::Arrow::Up);
+    return true;
+  case InputKey::Down:
+    commands_.Arrow(drill::Arrow::Down);
+    return true;
+  case InputKey::None:
+  case InputKey::Other:
+    return false;
+  default:
+    return true;
+  }
+}
+
+bool DrillInputMode::Handle(const editor::InputEvent &event, platform::Memo &memo) {
+  switch (event.kind) {
+  case editor::InputKind::KeyPress:
+    return Typed(event.text);
+  case editor::InputKind::KeyDown:
+    return KeyDown(event.key);
+  case editor::InputKind::KeyUp:
+    commands_.KeyReleased();
+    return false;
+  case editor::InputKind::MouseDown:
+    if (!event.rightButton)
+      Clicked(event, memo);
+    return true;
+  case editor::InputKind::ContextMenu:
+    popup_();
+    return true;
+  case editor::InputKind::Resize:
+    return false;
+  default:
+    return true;
+  }
+}
+
+} // namespace zenpa::app

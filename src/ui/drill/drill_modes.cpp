@@ -1,0 +1,220 @@
+#include "ui/drill/drill_modes.h"
+
+#include "drill/drill_texts.h"
+#include "ui/drill/drill_panel.h"
+#include "ui/goal_dialog.h"
+#include "ui/qt/qt_text.h"
+#include "ui/widgets.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace zenpa::ui {
+namespace {
+
+constexpr int kClockInterval = 50; // ms
+
+} // namespace
+
+DrillModes::DrillModes(app::Session &session, DrillModeWindow window, DrillPanel *panel)
+    : QObject(window.window), session_(session), drill_(session.Drill()), w_(std::move(window)),
+      panel_(panel) {
+  input_ = std::make_unique<app::DrillInputMode>(
+      drill_, [this](const drill::KeyOutcome &outcome) { KeyDone(outcome); },
+      [this] { return Metrics(); }, [this] { digits_->popup(QCursor::pos()); });
+  w_.router->Plug(*input_, editor::ModeStage::Grid);
+  label_ = NamedLabel("MokoLabel", w_.window);
+  stop_ = NamedButton("Button16", "やめる", w_.window);
+  w_.status->addWidget(label_);
+  w_.status->addWidget(stop_);
+  label_->hide();
+  stop_->hide();
+  connect(stop_, &QPushButton::clicked, this, &DrillModes::Stop);
+  timer_ = new QTimer(this);
+  timer_->setObjectName("Timer1");
+  timer_->setInterval(kClockInterval);
+  connect(timer_, &QTimer::timeout, this, &DrillModes::Tick);
+  goal_ = new GoalDialog(w_.window);
+  BuildDigitMenu();
+}
+
+DrillModes::~DrillModes() { w_.router->Unplug(*input_); }
+
+// The digit popup sends its digit as a key, and the key counts as released.
+void DrillModes::BuildDigitMenu() {
+  digits_ = new QMenu(w_.window);
+  digits_->setObjectName("DigitPopup");
+  static const char *const kItems[] = {"１(&1)", "２(&2)", "３(&3)", "４(&4)", "５(&5)",
+                                       "６(&6)", "７(&7)", "８(&8)", "９(&D)", "０/消す(&Z)"};
+  for (int i = 0; i < 10; ++i) {
+    const char key = static_cast<char>(i < 9 ? '1' + i : '0');
+    connect(digits_->addAction(Utf(kItems[i])), &QAction::triggered, this, [this, key] {
+      KeyDone(drill_.Key(key));
+      drill_.KeyReleased();
+    });
+  }
+}
+
+app::CellMetrics DrillModes::Metrics() const {
+  const QFontMetrics m(w_.editor->font());
+  return {m.lineSpacing(), m.horizontalAdvance(QLatin1Char('0'))};
+}
+
+void DrillModes::SetEntry(bool on) {
+  if (!on) {
+    Stop();
+    return;
+  }
+  if (on_)
+    Leave();
+  Enter(false);
+  if (!drill_.StartEntry()) {
+    Leave();
+    return;
+  }
+  label_->setText(ToQt(drill::EntryModeLabel()));
+  w_.editor->setFocus();
+}
+
+void DrillModes::SetGame(bool on) {
+  if (!on) {
+    Stop();
+    return;
+  }
+  if (on_)
+    Leave();
+  Enter(true);
+  app::DrillBoxes boxes = panel_->Boxes();
+  const bool started = drill_.StartGame(boxes);
+  panel_->ShowBoxes(boxes);
+  if (!started) {
+    Leave();
+    return;
+  }
+  NarrowWindow();
+  GameStarted();
+}
+
+void DrillModes::Stop() {
+  drill_.Stop();
+  if (on_)
+    Leave();
+}
+
+// What both modes do to the window before their sheet is found.
+void DrillModes::Enter(bool game) {
+  on_ = true;
+  game_ = game;
+  enlargedByMode_ = !session_.Menus().enlargedView;
+  if (enlargedByMode_)
+    w_.setEnlarged(true);
+  w_.editor->viewport()->setCursor(Qt::ArrowCursor);
+  w_.editor->setAttribute(Qt::WA_InputMethodEnabled, false);
+  // Text dropped on the sheet would bypass the cell keys.
+  w_.editor->viewport()->setAcceptDrops(false);
+  session_.Format().format.overwriteMode = true;
+  w_.lookChanged();
+  w_.rest(true);
+  panel_->SetModeRunning(!game, game);
+  label_->setText(ToQt(game ? drill::GameModeLabel() : drill::EntryModeLabel()));
+  label_->show();
+  stop_->setVisible(!game);
+  if (!game)
+    return;
+  savedWidth_ = w_.window->width();
+  savedWrap_ = w_.editor->lineWrapMode();
+  w_.editor->setLineWrapMode(QPlainTextEdit::NoWrap);
+  w_.editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  w_.editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  w_.window->setWindowTitle(ToQt(drill::GameWindowCaption()));
+}
+
+void DrillModes::Leave() {
+  const bool game = game_;
+  on_ = game_ = false;
+  timer_->stop();
+  label_->hide();
+  stop_->hide();
+  w_.editor->viewport()->unsetCursor();
+  w_.editor->setAttribute(Qt::WA_InputMethodEnabled, true);
+  w_.editor->viewport()->setAcceptDrops(true);
+  if (game) {
+    w_.editor->setLineWrapMode(static_cast<QPlainTextEdit::LineWrapMode>(savedWrap_));
+    w_.editor->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    w_.editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    w_.window->resize(savedWidth_, w_.window->height());
+  }
+  session_.Format().format.overwriteMode = false;
+  w_.lookChanged();
+  w_.rest(false);
+  panel_->SetModeRunning(false, false);
+  if (enlargedByMode_)
+    w_.setEnlarged(false);
+  enlargedByMode_ = false;
+  w_.restoreCaption();
+  w_.editor->setFocus();
+}
+
+// The window becomes as wide as the document's longest line.
+void DrillModes::NarrowWindow() {
+  const QFontMetrics m(w_.editor->font());
+  int longest = 0;
+  const QStringList lines = w_.editor->toPlainText().split(QChar('\n'));
+  for (const QString &line : lines)
+    longest = std::max(longest, m.horizontalAdvance(line));
+  // The window's usual minimum gives way for the game; it returns with the
+  // other commands when the mode ends.
+  w_.window->setMinimumWidth(0);
+  w_.window->resize(drill::GameWindowWidth(longest, session_.UiScale()), w_.window->height());
+}
+
+void DrillModes::GameStarted() {
+  label_->setText(ToQt(drill_.Game().Clock()));
+  stop_->show();
+  timer_->start();
+  w_.editor->setFocus();
+}
+
+void DrillModes::Tick() { label_->setText(ToQt(drill_.Game().Clock())); }
+
+void DrillModes::KeyDone(const drill::KeyOutcome &outcome) {
+  if (outcome.result == drill::KeyResult::LeaveMode) {
+    Leave();
+    return;
+  }
+  if (outcome.result == drill::KeyResult::Goal && outcome.goal)
+    Goal(*outcome.goal);
+}
+
+// The goal: the clock stops, the dialog asks whether to go on; ＯＫ plays a
+// new sheet of the same level at once.
+void DrillModes::Goal(const drill::GoalReport &report) {
+  timer_->stop();
+  label_->setText(ToQt(drill::GameModeLabel()));
+  stop_->hide();
+  drill_.KeyReleased();
+  const GoalTexts texts{ToQt(report.caption),    ToQt(report.headline), ToQt(report.timeLine),
+                        ToQt(report.resultLine), ToQt(report.question), ToQt(report.note),
+                        report.allCorrect};
+  if (!goal_->Ask(texts)) {
+    Leave();
+    return;
+  }
+  if (!drill_.ContinueSameLevel()) {
+    Leave();
+    return;
+  }
+  panel_->Refresh();
+  panel_->SetModeRunning(false, true);
+  GameStarted();
+}
+
+} // namespace zenpa::ui

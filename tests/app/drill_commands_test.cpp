@@ -1,0 +1,152 @@
+// The drill commands over a document in memory, with keys arriving through
+// the document's input routing as the window sends them.
+#include "app/drill_commands.h"
+
+#include "base/sjis.h"
+#include "drill/drill_writer.h"
+#include "drill/pyramid.h"
+#include "platform/scripted_host.h"
+#include "platform/text_memo.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace zenpa::app {
+namespace {
+
+using base::Sj;
+using editor::InputEvent;
+using editor::InputKey;
+using editor::InputKind;
+using platform::Answer;
+
+class DrillCommandsTest : public ::testing::Test {
+protected:
+  DrillCommandsTest() {
+    router.Plug(mode, editor::ModeStage::Grid);
+    commands.SeedRandom(5);
+  }
+
+  DrillHooks HooksOf() {
+    DrillHooks hooks;
+    hooks.relayout = [this] { ++relayouts; };
+    hooks.askSaveChanges = [this] { return saveAnswer; };
+    hooks.resetPageNumbering = [this] { format.format.pageNumberStart = "1"; };
+    hooks.realtimeLayout = [this]() -> bool & { return realtime; };
+    return hooks;
+  }
+
+  // Sends one key as the window does: its key-down, its text, its release.
+  void Press(InputKey key, const std::string &text = "", bool release = true) {
+    if (!router.Route(Event(InputKind::KeyDown, key), memo, {}).handled && !text.empty())
+      router.Route(Event(InputKind::KeyPress, key, text), memo, {});
+    if (release)
+      router.Route(Event(InputKind::KeyUp, InputKey::None), memo, {});
+  }
+  static InputEvent Event(InputKind kind, InputKey key, const std::string &text = "") {
+    InputEvent event;
+    event.kind = kind;
+    event.key = key;
+    event.text = text;
+    return event;
+  }
+  void Type(int digit, bool release = true) {
+    Press(InputKey::Other, std::string(1, static_cast<char>('0' + digit)), release);
+  }
+
+  // The game's answers, row by row, of the sheet now in the document.
+  std::vector<int> Answers() {
+    const auto sheet = drill::ReadSheetForAnswer(memo, 0);
+    std::vector<int> digits;
+    const auto rows = drill::Pyramid(sheet->digits, sheet->op);
+    for (std::size_t r = 1; r < rows.size(); ++r)
+      digits.insert(digits.end(), rows[r].begin(), rows[r].end());
+    return digits;
+  }
+
+  platform::TextMemo memo;
+  platform::ScriptedHost host;
+  zenpa::testing::TempDir dir;
+  settings::FormatState format;
+  int relayouts = 0;
+  bool saveAnswer = true;
+  bool realtime = true;
+  DrillCommands commands{memo, host, format, dir.Dir(), HooksOf()};
+  std::vector<drill::KeyOutcome> outcomes;
+  DrillInputMode mode{commands, [this](const drill::KeyOutcome &o) { outcomes.push_back(o); },
+                      [] { return CellMetrics{}; }, [] {}};
+  editor::InputRouter router;
+};
+
+TEST_F(DrillCommandsTest, GeneratingReadsTheBoxesAndRestoresRealtimeLayout) {
+  DrillBoxes boxes{{"x", 5}, {"0", 1}, {"12", 0}};
+  memo.SetLines({"old"});
+  memo.SetModified(true);
+  saveAnswer = false;
+  EXPECT_FALSE(commands.Generate(boxes));
+  EXPECT_EQ("old", memo.Line(0));
+  saveAnswer = true;
+  EXPECT_TRUE(commands.Generate(boxes));
+  EXPECT_EQ("5", boxes.digits.text);
+  EXPECT_EQ("1", boxes.sheets.text);
+  EXPECT_EQ("9", boxes.hints.text);
+  EXPECT_EQ(5, commands.Options().digits);
+  EXPECT_TRUE(realtime);
+  EXPECT_EQ(2, relayouts);
+  EXPECT_EQ(Sj("（全7問）"), memo.Line(18));
+}
+
+TEST_F(DrillCommandsTest, AFourDigitGamePlayedByKeysEndsInTheGoalWithOneMistake) {
+  DrillBoxes boxes{{"4", 10}, {"1", 1}, {"0", 0}};
+  host.answers.push_back(Answer::Ok);
+  ASSERT_TRUE(commands.StartGame(boxes)) << "no sheet: one is generated from the boxes";
+  EXPECT_EQ(Sj("（全6問）"), memo.Line(16));
+  const std::vector<int> answers = Answers();
+  ASSERT_EQ(6u, answers.size());
+  Press(InputKey::Backspace);
+  Press(InputKey::Paste);
+  Type((answers[0] + 1) % 10, false);
+  Type((answers[0] + 1) % 10); // held down: its repeat answers nothing
+  Type(answers[0]);
+  EXPECT_EQ(1, commands.Game().MistakeCount());
+  for (std::size_t i = 1; i < answers.size(); ++i)
+    Type(answers[i]);
+  ASSERT_TRUE(outcomes.back().goal);
+  EXPECT_EQ(drill::KeyResult::Goal, outcomes.back().result);
+  EXPECT_EQ(Sj("まちがい 　１ 回"), outcomes.back().goal->resultLine);
+  EXPECT_EQ(DrillMode::None, commands.Mode());
+  EXPECT_NE(std::string::npos, memo.Line(14).find(Sj("　　　０分　　　０秒")));
+  const std::string frame = memo.Line(9);
+  Type(1);
+  EXPECT_EQ(frame, memo.Line(9)) << "after the goal keys reach the editor, not the sheet";
+}
+
+TEST_F(DrillCommandsTest, EntryModeNeedsASheetAndEscLeavesIt) {
+  EXPECT_FALSE(commands.StartEntry());
+  EXPECT_EQ(Sj("もこさんが見つかりません"), host.messages.at(0).text);
+  DrillBoxes boxes{{"4", 4}, {"1", 1}, {"0", 0}};
+  ASSERT_TRUE(commands.Generate(boxes));
+  memo.SetCaret({0, 0});
+  ASSERT_TRUE(commands.StartEntry());
+  Type(7);
+  Press(InputKey::Right);
+  Press(InputKey::Enter);
+  EXPECT_EQ(Sj("　│７│　│　│1"), memo.Line(7));
+  Press(InputKey::Escape);
+  EXPECT_EQ(DrillMode::None, commands.Mode());
+}
+
+TEST_F(DrillCommandsTest, SoundsPlayOnlyFromFilesThatExist) {
+  DrillBoxes boxes{{"4", 4}, {"1", 1}, {"0", 0}};
+  host.answers.push_back(Answer::Ok);
+  ASSERT_TRUE(commands.StartGame(boxes));
+  EXPECT_TRUE(host.sounds.empty());
+  dir.Write("pi.wav", "RIFF");
+  commands.Stop();
+  host.answers.push_back(Answer::Ok);
+  ASSERT_TRUE(commands.StartGame(boxes));
+  EXPECT_EQ(std::vector<std::string>{dir.Dir() + "pi.wav"}, host.sounds);
+}
+
+} // namespace
+} // namespace zenpa::app

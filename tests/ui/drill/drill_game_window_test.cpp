@@ -1,0 +1,106 @@
+// The drill side of the real main window, offscreen: the もこさん panel makes
+// a 4-digit sheet from its "ゲーム" button, the start box is accepted, the
+// sheet is played through real key events (one wrong digit, the rest right),
+// the goal dialog reports and ＯＫ starts a new sheet of the same size.
+#include "base/sjis.h"
+#include "drill/drill_writer.h"
+#include "drill/pyramid.h"
+#include "ui/qt/qt_text.h"
+#include "ui/support/window_rig.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+using namespace zenpa;
+
+namespace {
+
+// The digits to type, row by row, for the sheet in the document.
+std::vector<int> Answers(const platform::Memo &memo) {
+  const auto sheet = drill::ReadSheetForAnswer(memo, 0);
+  std::vector<int> digits;
+  const auto rows = drill::Pyramid(sheet->digits, sheet->op);
+  for (std::size_t r = 1; r < rows.size(); ++r)
+    digits.insert(digits.end(), rows[r].begin(), rows[r].end());
+  return digits;
+}
+
+} // namespace
+
+class DrillGameWindowTest : public QObject, protected testing::WindowRig {
+  Q_OBJECT
+
+private slots:
+  void init() { Open(); }
+  void cleanup() { Close(); }
+
+  void panelMakesASheetIntoTheDocument() {
+    StartWith({});
+    Action("MenuKP")->trigger();
+    QVERIFY(Find<QWidget>("Panel1")->isVisible());
+    QCOMPARE(Find<QWidget>("HintButton")->toolTip(), QString::fromUtf8("一行に表示するヒントの数"));
+    Find<QLineEdit>("DigitsBox")->setText("4");
+    Find<QPushButton>("MakeButton")->click();
+    const QString text = Editor()->toPlainText();
+    QVERIFY(text.startsWith(QString::fromUtf8("　 ☆★ もこさん／たしざん ★☆")));
+    QVERIFY(text.contains(QString::fromUtf8("（全3問）")));
+    QVERIFY(!window_->memo().Modified());
+  }
+
+  void wholeGameFromTheGameButtonToTheNextSheet() {
+    StartWith({});
+    Action("MenuKP")->trigger();
+    Find<QLineEdit>("DigitsBox")->setText("4");
+    host_->answers = {platform::Answer::Ok, platform::Answer::Cancel};
+    Find<QPushButton>("GameButton")->click();
+    QCOMPARE(window_->windowTitle(), QString::fromUtf8("ZENPA - もこさん"));
+    QVERIFY(Editor()->toPlainText().contains(QString::fromUtf8("（全6問）")));
+    QVERIFY(Find<QWidget>("Button16")->isVisible());
+    const std::vector<int> answers = Answers(window_->memo());
+    QCOMPARE(answers.size(), std::size_t{6});
+
+    QStringList goal;
+    QTimer::singleShot(0, this, [&] { AnswerGoal(goal); });
+    QTest::keyClick(Editor(), static_cast<char>('0' + (answers[0] + 1) % 10));
+    for (int digit : answers)
+      QTest::keyClick(Editor(), static_cast<char>('0' + digit));
+
+    QCOMPARE(goal.value(0), QString::fromUtf8("もこさん ★ たしざん ★"));
+    QCOMPARE(goal.value(1), QString::fromUtf8("★★ ゴ ー ル ★★"));
+    QVERIFY2(goal.value(2).contains(QString::fromUtf8("秒  １問 ")), qPrintable(goal.value(2)));
+    QCOMPARE(goal.value(3), QString::fromUtf8("まちがい 　１ 回"));
+    QVERIFY2(goal.value(4).contains(QString::fromUtf8("│　４けた│　　　０分　　　")),
+             qPrintable(goal.value(4)));
+    // ＯＫ: a new 4-digit sheet and its start box, cancelled here.
+    QCOMPARE(host_->messages.size(), std::size_t{2});
+    QCOMPARE(ui::ToQt(host_->messages[1].text),
+             QString::fromUtf8("［ＥＮＴＥＲ］でスタートします。"));
+    QVERIFY(Editor()->toPlainText().contains(QString::fromUtf8("│　４けた│　　　　分　　　　秒│")));
+    QCOMPARE(window_->windowTitle(), QString::fromUtf8("ZENPA"));
+    QVERIFY(!Find<QWidget>("Button16")->isVisible());
+  }
+
+private:
+  // Reads the goal dialog and the time box, then answers ＯＫ with Enter.
+  void AnswerGoal(QStringList &seen) {
+    auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+    if (!dialog || dialog->objectName() != "TForm6") {
+      QTimer::singleShot(10, this, [this, &seen] { AnswerGoal(seen); });
+      return;
+    }
+    seen << dialog->windowTitle();
+    for (const char *name : {"GoalHeadline", "GoalTime", "GoalResult"})
+      seen << dialog->findChild<QLabel *>(name)->text();
+    const QStringList lines = Editor()->toPlainText().split('\n');
+    seen << lines.filter(QString::fromUtf8("けた│")).value(0);
+    QTest::keyClick(dialog, Qt::Key_Return);
+  }
+};
+
+QTEST_MAIN(DrillGameWindowTest)
+#include "drill_game_window_test.moc"

@@ -206,6 +206,9 @@ void MainWindow::DocumentLaidOut() {
     printStatus_->Refresh(session_.Format().format, session_.Doc().Settings().realtimeLayoutOn);
   if (printSettings_)
     printSettings_->Refresh();
+  // The panel's font, tab and display fields reach the editor as they change.
+  if (overwriteLabel_)
+    ApplyEditorLook();
 }
 
 platform::Canvas *MainWindow::MeasureCanvas() {

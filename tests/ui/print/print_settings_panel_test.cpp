@@ -51,8 +51,10 @@ private slots:
     QCOMPARE(Label("rightMarginLabel").toInt(), right.toInt() - 17);
 
     const QString pitch = Label("linePitchLabel");
+    const int editorPixels = Editor()->font().pixelSize();
     Spin("fontSizeEdit")->stepBy(10);
     QCOMPARE(FieldText(Spin("fontSizeEdit")), QString("220"));
+    QVERIFY2(Editor()->font().pixelSize() > editorPixels, "the editor follows the font size");
     QVERIFY2(Label("linePitchLabel").toDouble() > pitch.toDouble(), qPrintable(pitch));
     QVERIFY(session().Layout().Layout().pagination.pageCount == 5);
 

@@ -1,7 +1,6 @@
 #include "print/panel_rules.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "print/print_run.h"
 
@@ -70,15 +69,6 @@ int StepFontSelection(int selected, int count, int delta) {
   if (selected < 0)
     return 0;
   return std::clamp(selected + delta, 0, count - 1);
-}
-
-int ReducedViewDivisor(double fontSizePt, bool reducedView) {
-  if (!reducedView)
-    return 1;
-  const long points = std::lround(fontSizePt);
-  if (points < 280)
-    return 2;
-  return static_cast<int>(std::min<long>(8, 3 + (points - 280) / 140));
 }
 
 } // namespace zenpa::print

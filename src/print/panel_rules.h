@@ -1,7 +1,6 @@
 // The switches of the print settings panel as plain data: which controls
 // are enabled or shown for a format, the pairs that exclude each other, the
-// paper-edge switch, the font-name list's matching and arrow keys, and the
-// divisor of the reduced text view's font.
+// paper-edge switch, and the font-name list's matching and arrow keys.
 #pragma once
 
 #include <string>
@@ -53,9 +52,5 @@ int MatchFontName(const std::vector<std::string> &fonts, std::string_view typed)
 // The entry the up (-1) and down (+1) arrow keys move the selection to,
 // kept in the list; from no selection the first key selects the first entry.
 int StepFontSelection(int selected, int count, int delta);
-
-// The editor font's height is divided by this while the reduced text view
-// is on: 2 below 280 points, one more for each further 140 points, at most 8.
-int ReducedViewDivisor(double fontSizePt, bool reducedView);
 
 } // namespace zenpa::print

@@ -4,9 +4,9 @@
 
 #include "base/sjis.h"
 #include "drill/drill_writer.h"
-#include "drill/pyramid.h"
 #include "platform/scripted_host.h"
 #include "platform/text_memo.h"
+#include "support/drill_answers.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -54,15 +54,7 @@ protected:
     Press(InputKey::Other, std::string(1, static_cast<char>('0' + digit)), release);
   }
 
-  // The game's answers, row by row, of the sheet now in the document.
-  std::vector<int> Answers() {
-    const auto sheet = drill::ReadSheetForAnswer(memo, 0);
-    std::vector<int> digits;
-    const auto rows = drill::Pyramid(sheet->digits, sheet->op);
-    for (std::size_t r = 1; r < rows.size(); ++r)
-      digits.insert(digits.end(), rows[r].begin(), rows[r].end());
-    return digits;
-  }
+  std::vector<int> Answers() { return testing::SheetAnswers(memo); }
 
   platform::TextMemo memo;
   platform::ScriptedHost host;

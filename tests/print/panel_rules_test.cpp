@@ -62,13 +62,5 @@ TEST(PanelRulesTest, FontNameMatchingAndArrows) {
   EXPECT_EQ(-1, StepFontSelection(-1, 0, 1));
 }
 
-TEST(PanelRulesTest, ReducedViewDivisor) {
-  const std::pair<double, int> cases[] = {{12, 2},  {279.4, 2}, {279.5, 3},
-                                          {419, 3}, {420, 4},   {600, 5}};
-  for (const auto &[points, divisor] : cases)
-    EXPECT_EQ(divisor, ReducedViewDivisor(points, true)) << points;
-  EXPECT_EQ(1, ReducedViewDivisor(600, false));
-}
-
 } // namespace
 } // namespace zenpa::print

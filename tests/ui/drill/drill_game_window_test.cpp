@@ -3,8 +3,7 @@
 // sheet is played through real key events (one wrong digit, the rest right),
 // the goal dialog reports and ＯＫ starts a new sheet of the same size.
 #include "base/sjis.h"
-#include "drill/drill_writer.h"
-#include "drill/pyramid.h"
+#include "support/drill_answers.h"
 #include "ui/qt/qt_text.h"
 #include "ui/support/window_rig.h"
 
@@ -17,20 +16,6 @@
 #include <QtTest>
 
 using namespace zenpa;
-
-namespace {
-
-// The digits to type, row by row, for the sheet in the document.
-std::vector<int> Answers(const platform::Memo &memo) {
-  const auto sheet = drill::ReadSheetForAnswer(memo, 0);
-  std::vector<int> digits;
-  const auto rows = drill::Pyramid(sheet->digits, sheet->op);
-  for (std::size_t r = 1; r < rows.size(); ++r)
-    digits.insert(digits.end(), rows[r].begin(), rows[r].end());
-  return digits;
-}
-
-} // namespace
 
 class DrillGameWindowTest : public QObject, protected testing::WindowRig {
   Q_OBJECT
@@ -61,7 +46,7 @@ private slots:
     QCOMPARE(window_->windowTitle(), QString::fromUtf8("ZENPA - もこさん"));
     QVERIFY(Editor()->toPlainText().contains(QString::fromUtf8("（全6問）")));
     QVERIFY(Find<QWidget>("Button16")->isVisible());
-    const std::vector<int> answers = Answers(window_->memo());
+    const std::vector<int> answers = testing::SheetAnswers(window_->memo());
     QCOMPARE(answers.size(), std::size_t{6});
 
     QStringList goal;

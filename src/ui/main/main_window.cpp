@@ -5,6 +5,7 @@
 #include "base/sjis.h"
 #include "print/pagination_commands.h"
 #include "ui/main/editor_font.h"
+#include "ui/main/editor_row.h"
 #include "ui/main/loading_notice.h"
 #include "ui/main/run_keys.h"
 #include "ui/main/version_box.h"
@@ -101,8 +102,13 @@ void MainWindow::BuildPrintStatus(platform::Host &host) {
   printStatus_ = new PrintStatusPanel(session_.Layout().Status(), this);
   status_->addPermanentWidget(printStatus_->caretLabel());
   const auto &pages = [this] { return session_.Layout().Layout().pagination; };
+  // With Ctrl, "次頁" also shows the level of the puzzle the page begins with.
   connect(printStatus_, &PrintStatusPanel::nextPageRequested, this,
-          [this, pages](bool extend, bool) { print::GoToNextPage(*memo_, pages(), extend); });
+          [this, pages](bool extend, bool levelDisplay) {
+            print::GoToNextPage(*memo_, pages(), extend);
+            if (levelDisplay)
+              GradePuzzleAtCaret();
+          });
   connect(printStatus_, &PrintStatusPanel::previousPageRequested, this,
           [this, pages](bool extend) { print::GoToPreviousPage(*memo_, pages(), extend); });
   connect(printStatus_, &PrintStatusPanel::pageBreakRequested, this,
@@ -247,7 +253,8 @@ void MainWindow::BuildEditor(const platform::FontCatalog &fonts) {
   layout->setSpacing(0);
   settingsArea_ = new QVBoxLayout;
   layout->addLayout(settingsArea_);
-  layout->addWidget(editor_, 1);
+  editorRow_ = new EditorRow(editor_, central);
+  layout->addWidget(editorRow_, 1);
   setCentralWidget(central);
 }
 

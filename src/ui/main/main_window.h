@@ -40,6 +40,7 @@ namespace zenpa::ui {
 class DrillModes;
 class DrillPanel;
 class EditMenu;
+class EditorRow;
 class EditorInput;
 class EnlargedView;
 class LoadingNotice;
@@ -114,6 +115,9 @@ private:
   // the enlarged text view (main_window_editor.cpp).
   void BuildEditorParts();
   void ConnectEditorInput();
+  void ConnectEditorRow();
+  // "数独の難易度判定(&L)" on the puzzle at the caret.
+  void GradePuzzleAtCaret();
   void SyncEditorParts();
   void ApplyEditorLook();
   void AssignSound();
@@ -141,6 +145,7 @@ private:
   int uiScale_ = 100;
   std::unique_ptr<LoadingNotice> notice_;
   QPlainTextEdit *editor_ = nullptr;
+  EditorRow *editorRow_ = nullptr; // Memo1, the splitter and the side panel
   QtMemo *memo_ = nullptr;
   app::Session session_;
   QVBoxLayout *settingsArea_ = nullptr;

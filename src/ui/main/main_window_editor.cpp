@@ -1,13 +1,17 @@
 // The main window's editor parts: the Edit and Settings menus, the input
-// routing of Memo1, the editor's look from the format, the overwrite label
-// "上書き" and the enlarged text view with the sound-assignment button.
+// routing of Memo1, the editor's look from the format, the editor's width
+// beside the side panel, the overwrite label "上書き" and the enlarged text
+// view with the sound-assignment button.
+#include "editor/editor_row.h"
 #include "editor/kmode_lines.h"
 #include "ui/main/edit_menu.h"
 #include "ui/main/editor_input.h"
+#include "ui/main/editor_row.h"
 #include "ui/main/editor_view.h"
 #include "ui/main/enlarged_view.h"
 #include "ui/main/main_window.h"
 #include "ui/main/settings_menu.h"
+#include "ui/print/print_settings_side.h"
 #include "ui/widgets.h"
 
 #include <QAction>
@@ -63,6 +67,21 @@ void MainWindow::BuildEditorParts() {
   });
   connect(settingsMenu_, &SettingsMenu::formatReset, this, &MainWindow::SyncFromSession);
   ConnectEditorInput();
+  ConnectEditorRow();
+}
+
+// A drag of the splitter is a change of the format; a resize of the window
+// only keeps the record true. Either way the editor's own resize lays a
+// wrapping document out again (the input routing sees it).
+void MainWindow::ConnectEditorRow() {
+  connect(editorRow_, &EditorRow::dragged, this, [this](int paneWidth) {
+    editor::EditorWidthDragged(session_.Format(), paneWidth);
+    printSettings_->Refresh();
+  });
+  connect(editorRow_, &EditorRow::resized, this, [this](int paneWidth) {
+    editor::WindowResized(session_.Format(), width(), paneWidth);
+    printSettings_->Refresh();
+  });
 }
 
 void MainWindow::ConnectEditorInput() {
@@ -74,10 +93,12 @@ void MainWindow::ConnectEditorInput() {
   });
   connect(input_, &EditorInput::caretWanted, this,
           [this] { ApplyCaret(editor_, session_.Format().format.overwriteMode, false); });
-  connect(input_, &EditorInput::gradeWanted, this, [this] {
-    if (auto *grade = findChild<QAction *>("LevelSDK"))
-      grade->trigger();
-  });
+  connect(input_, &EditorInput::gradeWanted, this, &MainWindow::GradePuzzleAtCaret);
+}
+
+void MainWindow::GradePuzzleAtCaret() {
+  if (auto *grade = findChild<QAction *>("LevelSDK"))
+    grade->trigger();
 }
 
 editor::InputState MainWindow::InputStateNow() const {
@@ -105,6 +126,8 @@ void MainWindow::ApplyEditorLook() {
   overwriteLabel_->setVisible(look.overwrite);
   if (look_ == look)
     return;
+  if (!look_ || look_->editorWidth != look.editorWidth)
+    editorRow_->ShowEditorWidth(look.editorWidth);
   look_ = look;
   const bool fontChanged = ApplyLook(editor_, look, fonts_);
   if (auto *memo2 = findChild<QPlainTextEdit *>("Memo2"))

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSplitter>
 #include <QtTest>
 
 using namespace zenpa;
@@ -121,7 +122,47 @@ private slots:
     QVERIFY(Find("paperRightEdit")->isVisible());
   }
 
+  // The memo-width field splits the row between the editor and the side
+  // panel and a wrapping document is laid out at the new width; a drag of
+  // the splitter writes the field and marks the format; a wider window
+  // widens the editor, keeps the side panel and marks nothing.
+  void editorWidthSplitsTheRow() {
+    std::string text;
+    for (int i = 0; i < 40; ++i)
+      text += std::string(120, 'x') + "\r\n";
+    StartWith({dir_->Write("doc.txt", text)});
+    Action("Kakudai")->trigger();
+    Action("Orikaesi")->trigger();
+    auto *row = Find<QSplitter>("editorSplitter");
+    QWidget *side = Find("sidePanel");
+    Type("editorWidthEdit", "300");
+    QCoreApplication::processEvents();
+    QCOMPARE(Editor()->width(), 300);
+    QCOMPARE(side->width(), row->width() - 4 - 300);
+    const int narrowPages = Pages();
+
+    QSplitterHandle *handle = row->handle(1);
+    QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(1, 10));
+    QTest::mouseMove(handle, QPoint(201, 10));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(201, 10));
+    QCoreApplication::processEvents();
+    QCOMPARE(Editor()->width(), 500);
+    QCOMPARE(FieldText(Spin("editorWidthEdit")), QString("500"));
+    QVERIFY2(Pages() < narrowPages, qPrintable(QString::number(Pages())));
+    QVERIFY(session().Format().modified);
+
+    session().Format().modified = false;
+    const int sideWidth = side->width();
+    window_->resize(window_->width() + 100, window_->height());
+    QCoreApplication::processEvents();
+    QCOMPARE(Editor()->width(), 600);
+    QCOMPARE(side->width(), sideWidth);
+    QCOMPARE(session().Format().format.editorWidth, 600);
+    QVERIFY(!session().Format().modified);
+  }
+
 private:
+  int Pages() { return session().Layout().Layout().pagination.pageCount; }
   QAbstractSpinBox *Spin(const char *name) { return Find<QAbstractSpinBox>(name); }
   QCheckBox *Check(const char *name) { return Find<QCheckBox>(name); }
   QString Label(const char *name) { return Find<QLabel>(name)->text(); }

@@ -61,6 +61,18 @@ private slots:
     QCOMPARE(Text("Label40"), QString("Naked Pair b"));
   }
 
+  // Ctrl+"次頁" goes to the next page and grades the puzzle found there.
+  void ctrlNextPageGradesThePuzzleOfTheNextPage() {
+    StartWith({dir_->Write("two.nbp", NbpText(kEasy) + NbpText(kNakedPair))});
+    Editor()->moveCursor(QTextCursor::Start);
+    QTest::mouseClick(Find("Button5"), Qt::LeftButton);
+    QVERIFY(!Find<QWidget>("Panel3")->isVisible());
+    Editor()->moveCursor(QTextCursor::Start);
+    QTest::mouseClick(Find("Button5"), Qt::LeftButton, Qt::ControlModifier);
+    QVERIFY(Find<QWidget>("Panel3")->isVisible());
+    QCOMPARE(Text("Label31"), QString("23-clue  level 5"));
+  }
+
   void answerItemWritesTheAnswerGridAndFollowsTheInsertionToggle() {
     StartWith({dir_->Write("p.nbp", NbpText(kEasy))});
     QCOMPARE(Action("AnswerS")->text(), QString::fromUtf8("数独解答を文末に追加(&A)"));

@@ -10,6 +10,9 @@
 #include "base/paths.h"
 #include "base/sjis.h"
 #include "base/units.h"
+#include "settings/grid_font.h"
+
+#include <cmath>
 
 namespace zenpa::app {
 namespace {
@@ -238,8 +241,11 @@ void Session::LoadDroppedFile(const std::string &path) {
       return;
     }
     format_.fileName = path;
-    settings::LoadFormat(format_, path, FormatLoadContext(), host_);
-    Relayout();
+    if (settings::LoadFormat(format_, path, FormatLoadContext(), host_).outcome ==
+        settings::LoadOutcome::Loaded)
+      FormatLoaded();
+    else
+      Relayout();
     return;
   }
   LoadNamedDocument(path);
@@ -349,7 +355,8 @@ void Session::FormatLoaded() {
   if (hasPrinter_)
     print::ApplyPaperToPrinter(printer_, format_.format.paperSize, format_.format.orientation);
   Relayout();
-  if (print::gooPageXR(format_.format, layout_.Layout().geometry))
+  const settings::PrintFormat &f = format_.format;
+  if ((f.duplex || f.pouchBinding) && print::gooPageXR(format_.format, layout_.Layout().geometry))
     Relayout();
 }
 
@@ -411,6 +418,13 @@ settings::LoadContext Session::FormatLoadContext() const {
   ctx.env = FormatEnv();
   ctx.soundAvailable = menus_.soundsEnabled;
   ctx.fonts = &fonts_;
+  // A puzzle format measures the grid in the current face as the printer would.
+  if (platform::Canvas *canvas = view_ ? view_->MeasureCanvas() : nullptr) {
+    const int height = static_cast<int>(std::lround(format_.format.fontSize * ctx.env.dpi / 72.0));
+    ctx.gridMisaligned = [canvas, height](const std::string &face) {
+      return settings::GridMisaligned(*canvas, face, height);
+    };
+  }
   return ctx;
 }
 

@@ -176,6 +176,10 @@ private:
   // editor::DocumentHooks
   void NameRecorded(const std::string &docFileName) override;
   void RefreshPreview(bool afterLoad) override;
+  // A format was read: its paper goes to the printer, the document is laid
+  // out again and, with duplex or pouch binding, the even pages take the
+  // printer's shift.
+  void FormatLoaded() override;
   bool PreviewFollowsChanges() const override { return false; }
   void DocumentReplaced() override {}
   void FocusEditor() override;
@@ -187,9 +191,6 @@ private:
   void FindOptionalFiles();
   void FindPrintersAndFonts();
   void LoadStartupFile();
-  // A format was read: its paper goes to the printer, the document is laid
-  // out again and the even pages take the printer's shift.
-  void FormatLoaded();
   void ReadPuzzleFile(const std::string &path);
   // The save prompt's answer for a close; nullopt: Cancel.
   std::optional<bool> AskSaveOnClose();

@@ -104,13 +104,19 @@ LoadStatus Document::Load(const std::string &name) {
   hooks_.NameRecorded(held);
   ResetPageNumbering();
   const std::string companion = settings::CompanionFormatPath(base::FullPathOf(held));
+  bool formatRead = false;
   if (!companion.empty()) {
     format_.fileName = companion;
-    settings::LoadFormat(format_, companion, hooks_.FormatLoadContext(), host_);
+    formatRead =
+        settings::LoadFormat(format_, companion, hooks_.FormatLoadContext(), host_).outcome ==
+        settings::LoadOutcome::Loaded;
   }
   memo_.SetLines(std::move(lines));
   memo_.SetModified(false);
-  hooks_.Relayout();
+  if (formatRead)
+    hooks_.FormatLoaded();
+  else
+    hooks_.Relayout();
   hooks_.RefreshPreview(true);
   format_.modified = false;
   hooks_.DocumentReplaced();

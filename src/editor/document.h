@@ -30,6 +30,10 @@ public:
   virtual void NameRecorded(const std::string &docFileName) = 0;
   // Lays the document out again and refreshes the position display.
   virtual void Relayout() = 0;
+  // The document's own format file was read with it: what follows every
+  // format read (the paper to the printer, the even-page shift) and the
+  // layout. Without more to do, the layout alone.
+  virtual void FormatLoaded() { Relayout(); }
   // The preview window follows the document: after a load it shows the new
   // text when it is open; after Save As and Rename it is redrawn when it
   // follows changes (the header shows the file name).

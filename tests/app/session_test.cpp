@@ -436,7 +436,8 @@ TEST_F(SessionTest, DroppedPuzzleFileIsReadIntoPuzzleBlocks) {
 }
 
 // A format read with a printer installed sets the printer's paper, and
-// pouch binding takes the printer's even-page shift at once.
+// pouch binding takes the printer's even-page shift at once; so does a
+// document's own format. Without duplex or pouch binding the shift read stays.
 TEST_F(SessionTest, RestoredFormatSetsThePrintersPaperAndTheEvenShift) {
   platform::RecordingPrinter installed({"P"});
   platform::PrinterMetrics m = platform::VirtualPrinterMetrics(210, 297);
@@ -458,6 +459,21 @@ TEST_F(SessionTest, RestoredFormatSetsThePrintersPaperAndTheEvenShift) {
   EXPECT_EQ(12, installed.PaperCode());
   EXPECT_EQ(platform::kLandscape, installed.Orientation());
   EXPECT_EQ(10, withPrinter.Format().format.evenPageShift);
+
+  format.paperSize = 13;
+  ASSERT_TRUE(settings::Savezpf(program.Path("work/own.zpf"), format, {}, host));
+  program.Write("work/own.txt", "text\r\n");
+  withPrinter.Format().format.evenPageShift = 0;
+  ASSERT_EQ(editor::LoadStatus::Loaded, withPrinter.Doc().Load("own.txt"));
+  EXPECT_EQ(13, installed.PaperCode());
+  EXPECT_EQ(10, withPrinter.Format().format.evenPageShift);
+  EXPECT_FALSE(withPrinter.Format().modified);
+
+  format.pouchBinding = false;
+  format.evenPageShift = 7;
+  ASSERT_TRUE(settings::Savezpf(program.Path("work/own.zpf"), format, {}, host));
+  ASSERT_EQ(editor::LoadStatus::Loaded, withPrinter.Doc().Load("own.txt"));
+  EXPECT_EQ(7, withPrinter.Format().format.evenPageShift);
 }
 
 } // namespace

@@ -333,6 +333,18 @@ private slots:
     FitsIn(QSize(800, 600), "800x600");
   }
 
+  // A big editor font (the print font at 72 points) with every panel open
+  // still fits 1024 x 768; the editor shows the font.
+  void bigEditorFontFitsTheScreen() {
+    StartWithPuzzle();
+    Action("MenuSDK")->trigger();
+    Action("SDKOption")->trigger();
+    session().Format().format.fontSize = 72;
+    session().Relayout();
+    QCOMPARE(Editor()->font().pixelSize(), Editor()->logicalDpiY()); // 72 points: an inch
+    FitsIn(QSize(1024, 768), "big-editor-font");
+  }
+
   // A larger desktop font scales the window; every panel grows with it.
   void largerFontWithAllPanels() {
     window_.reset();

@@ -11,16 +11,15 @@ EditorRowSplit SplitEditorRow(int rowWidth, int editorWidth) {
   return {editorWidth, room - editorWidth};
 }
 
+EditorRowSplit ResizedEditorRow(int rowWidth, int editorWidth, bool fills) {
+  return SplitEditorRow(rowWidth, fills ? rowWidth : editorWidth);
+}
+
 void EditorWidthDragged(settings::FormatState &state, int paneWidth) {
   if (state.format.editorWidth == paneWidth)
     return;
   state.format.editorWidth = paneWidth;
   state.modified = true;
-}
-
-void WindowResized(settings::FormatState &state, int windowWidth, int paneWidth) {
-  state.format.windowWidth = windowWidth;
-  state.format.editorWidth = paneWidth;
 }
 
 } // namespace zenpa::editor

@@ -23,12 +23,19 @@ TEST(EditorRowTest, SideTakesWhatTheEditorAndSplitterLeave) {
     EXPECT_EQ(c.expected, SplitEditorRow(c.row, c.editorWidth)) << c.row << " " << c.editorWidth;
 }
 
-TEST(EditorRowTest, DragMarksTheFormatAndResizeDoesNot) {
+// A resize leaves the editor its width (where the printed lines break)
+// unless it filled the row; a narrow row squeezes it, a wider one gives it back.
+TEST(EditorRowTest, ResizeKeepsTheEditorWidthUnlessItFillsTheRow) {
+  EXPECT_EQ((EditorRowSplit{500, 495}), ResizedEditorRow(999, 500, false));
+  EXPECT_EQ((EditorRowSplit{395, 1}), ResizedEditorRow(400, 500, false));
+  EXPECT_EQ((EditorRowSplit{994, 1}), ResizedEditorRow(999, 500, true));
+  EXPECT_TRUE(SplitEditorRow(769, 764).Fills());
+  EXPECT_FALSE(SplitEditorRow(769, 763).Fills());
+}
+
+TEST(EditorRowTest, DragMarksTheFormatOnlyWhenTheWidthChanged) {
   settings::FormatState state;
-  WindowResized(state, 1000, 700);
-  EXPECT_EQ(1000, state.format.windowWidth);
-  EXPECT_EQ(700, state.format.editorWidth);
-  EXPECT_FALSE(state.modified);
+  state.format.editorWidth = 700;
   EditorWidthDragged(state, 700); // released where it was
   EXPECT_FALSE(state.modified);
   EditorWidthDragged(state, 450);

@@ -4,6 +4,7 @@
 
 #include <QFrame>
 #include <QResizeEvent>
+#include <QShowEvent>
 
 namespace zenpa::ui {
 
@@ -19,36 +20,47 @@ EditorRow::EditorRow(QWidget *editor, QWidget *parent)
   side_ = side;
   addWidget(editor_);
   addWidget(side_);
-  // A wider or narrower window widens or narrows the editor.
   setStretchFactor(0, 1);
   setStretchFactor(1, 0);
-  connect(this, &QSplitter::splitterMoved, this, [this] { emit dragged(EditorPaneWidth()); });
+  connect(this, &QSplitter::splitterMoved, this, [this] {
+    editorWidth_ = EditorPaneWidth();
+    fills_ = side_->width() <= 1;
+    emit dragged(editorWidth_);
+  });
 }
 
 int EditorRow::EditorPaneWidth() const { return editor_->width(); }
 
 void EditorRow::ShowEditorWidth(int editorWidth) {
-  if (!isVisible() || width() <= 0) {
-    pending_ = editorWidth;
-    return;
-  }
-  Split(editorWidth);
+  editorWidth_ = editorWidth;
+  decided_ = false;
+  if (isVisible())
+    Decide();
 }
 
-void EditorRow::Split(int editorWidth) {
-  const editor::EditorRowSplit split = editor::SplitEditorRow(width(), editorWidth);
+// Whether the editor fills the row is taken at the row's real width.
+void EditorRow::Decide() {
+  fills_ = editor::SplitEditorRow(width(), editorWidth_).Fills();
+  decided_ = true;
+  Split(width());
+}
+
+void EditorRow::Split(int rowWidth) {
+  const editor::EditorRowSplit split = editor::ResizedEditorRow(rowWidth, editorWidth_, fills_);
   setSizes({split.editor, split.side});
 }
 
 void EditorRow::resizeEvent(QResizeEvent *event) {
   QSplitter::resizeEvent(event);
-  if (pending_ >= 0 && isVisible()) {
-    Split(pending_);
-    pending_ = -1;
-    return;
-  }
-  if (event->size().width() != event->oldSize().width())
-    emit resized(EditorPaneWidth());
+  if (decided_)
+    Split(event->size().width());
+}
+
+// Before the row is shown its width is not final.
+void EditorRow::showEvent(QShowEvent *event) {
+  QSplitter::showEvent(event);
+  if (!decided_)
+    Decide();
 }
 
 } // namespace zenpa::ui

@@ -70,16 +70,14 @@ void MainWindow::BuildEditorParts() {
   ConnectEditorRow();
 }
 
-// A drag of the splitter is a change of the format; a resize of the window
-// only keeps the record true. Either way the editor's own resize lays a
-// wrapping document out again (the input routing sees it).
+// A drag of the splitter is a change of the format; the editor's own
+// resize lays a wrapping document out again (the input routing sees it).
+// The field shows the new width even when it had the focus: the focus goes
+// back to the document.
 void MainWindow::ConnectEditorRow() {
   connect(editorRow_, &EditorRow::dragged, this, [this](int paneWidth) {
     editor::EditorWidthDragged(session_.Format(), paneWidth);
-    printSettings_->Refresh();
-  });
-  connect(editorRow_, &EditorRow::resized, this, [this](int paneWidth) {
-    editor::WindowResized(session_.Format(), width(), paneWidth);
+    editor_->setFocus();
     printSettings_->Refresh();
   });
 }

@@ -124,8 +124,9 @@ private slots:
 
   // The memo-width field splits the row between the editor and the side
   // panel and a wrapping document is laid out at the new width; a drag of
-  // the splitter writes the field and marks the format; a wider window
-  // widens the editor, keeps the side panel and marks nothing.
+  // the splitter writes the field and marks the format. A resize of the
+  // window widens an editor that fills the row, and leaves any other its
+  // width, marking nothing.
   void editorWidthSplitsTheRow() {
     std::string text;
     for (int i = 0; i < 40; ++i)
@@ -135,6 +136,10 @@ private slots:
     Action("Orikaesi")->trigger();
     auto *row = Find<QSplitter>("editorSplitter");
     QWidget *side = Find("sidePanel");
+    QCOMPARE(side->width(), 1);
+    ResizeBy(50);
+    QCOMPARE(side->width(), 1);
+
     Type("editorWidthEdit", "300");
     QCoreApplication::processEvents();
     QCOMPARE(Editor()->width(), 300);
@@ -153,16 +158,19 @@ private slots:
 
     session().Format().modified = false;
     const int sideWidth = side->width();
-    window_->resize(window_->width() + 100, window_->height());
-    QCoreApplication::processEvents();
-    QCOMPARE(Editor()->width(), 600);
-    QCOMPARE(side->width(), sideWidth);
-    QCOMPARE(session().Format().format.editorWidth, 600);
+    ResizeBy(100);
+    QCOMPARE(Editor()->width(), 500);
+    QCOMPARE(side->width(), sideWidth + 100);
+    QCOMPARE(session().Format().format.editorWidth, 500);
     QVERIFY(!session().Format().modified);
   }
 
 private:
   int Pages() { return session().Layout().Layout().pagination.pageCount; }
+  void ResizeBy(int pixels) {
+    window_->resize(window_->width() + pixels, window_->height());
+    QCoreApplication::processEvents();
+  }
   QAbstractSpinBox *Spin(const char *name) { return Find<QAbstractSpinBox>(name); }
   QCheckBox *Check(const char *name) { return Find<QCheckBox>(name); }
   QString Label(const char *name) { return Find<QLabel>(name)->text(); }

@@ -9,24 +9,19 @@ namespace zenpa::settings {
 namespace {
 
 // A face named "Proportional" draws the ruled lines narrower than digits.
-class FaceCanvas : public platform::RecordingCanvas {
-public:
+struct FaceCanvas : platform::RecordingCanvas {
   int TextWidth(std::string_view sjis) override {
-    const int width = RecordingCanvas::TextWidth(sjis);
     const bool lines = sjis.find(base::Sj("─")) != std::string_view::npos;
-    return Font().face == "Proportional" && lines ? width - 3 : width;
+    return RecordingCanvas::TextWidth(sjis) - (Font().face == "Proportional" && lines ? 3 : 0);
   }
 };
 
 TEST(GridFontTest, ComparesRuleAndDigitRowsInTheFaceAndRestoresTheFont) {
   FaceCanvas canvas;
-  platform::FontSpec before;
-  before.face = "Body";
-  before.height = 33;
-  canvas.SetFont(before);
+  canvas.SetFont({"Body", 33});
   EXPECT_TRUE(GridMisaligned(canvas, "Proportional", 60));
   EXPECT_FALSE(GridMisaligned(canvas, "Fixed", 60));
-  EXPECT_EQ(before, canvas.Font());
+  EXPECT_EQ((platform::FontSpec{"Body", 33}), canvas.Font());
 }
 
 } // namespace

@@ -136,8 +136,10 @@ void MainWindow::BuildMarkParts() {
   PrintMenu()->addSeparator();
   opener(PrintMenu(), "Umark", "◆文字拡縮・改頁マーク設定(&J)", true);
   opener(PrintMenu(), "miniSize", "◆ヘッダのサイズ設定(&F)", false);
-  if (auto *sudoku = findChild<QMenu *>("MenuSudoku"))
+  if (auto *sudoku = findChild<QMenu *>("MenuSudoku")) {
+    sudoku->addSeparator();
     opener(sudoku, "miniSizeS", "◆遊び方等の印刷サイズ設定(&F)", false);
+  }
 }
 
 void MainWindow::RefreshMarkParts() {

@@ -24,17 +24,24 @@ OptionPanel::OptionPanel(const char *name, const char *title, const char *closeN
     : QFrame(parent), settings_(settings) {
   setObjectName(name);
   setFrameShape(QFrame::StyledPanel);
-  column_ = new QVBoxLayout(this);
-  column_->setContentsMargins(6, 2, 2, 4);
-  auto *top = new QHBoxLayout;
-  top->addWidget(NamedLabel("", this, Utf(title)));
-  top->addStretch();
+  auto *column = new QVBoxLayout(this);
+  column->setContentsMargins(6, 2, 2, 4);
+  column->setSpacing(2);
+  top_ = new QHBoxLayout;
+  if (*title) {
+    top_->addWidget(NamedLabel("", this, Utf(title)));
+    top_->addSpacing(12);
+  }
+  top_->addStretch();
   auto *close = new QToolButton(this);
   close->setObjectName(closeName);
   close->setText(Utf("×"));
   close->setAccessibleName(Utf("×"));
-  top->addWidget(close);
-  column_->addLayout(top);
+  top_->addWidget(close);
+  column->addLayout(top_);
+  checkGrid_ = new QGridLayout;
+  checkGrid_->setVerticalSpacing(2);
+  column->addLayout(checkGrid_);
   connect(close, &QToolButton::clicked, this, [this] {
     hide();
     emit closed();
@@ -46,9 +53,13 @@ void OptionPanel::AddCheck(const char *name, const char *caption, std::function<
                            std::function<void(bool)> set) {
   QCheckBox *box = NamedCheck(name, caption, this);
   connect(box, &QCheckBox::clicked, this, std::move(set));
+  const int n = static_cast<int>(checks_.size());
+  checkGrid_->addWidget(box, n / 3, n % 3);
+  checkGrid_->setColumnStretch(3, 1);
   checks_.emplace_back(box, std::move(value));
-  column_->addWidget(box);
 }
+
+void OptionPanel::AddToTop(QWidget *widget) { top_->insertWidget(top_->count() - 2, widget); }
 
 void OptionPanel::AddCheck(const char *name, const char *caption, bool PrintFormat::*flag) {
   AddCheck(
@@ -68,31 +79,28 @@ void OptionPanel::RefreshChecks() {
 }
 
 MarkPanel::MarkPanel(app::MarkSettings &settings, QWidget *parent)
-    : OptionPanel("MarkPanel", "改頁マーク", "MarkPanelClose", settings, parent) {
-  AddMarkRow(app::MarkKind::PageBreak, "改頁マーク", true, "PageBreakMarkEdit", "PageBreakApply",
+    : OptionPanel("MarkPanel", "", "MarkPanelClose", settings, parent) {
+  AddMarkRow(app::MarkKind::PageBreak, "改頁マーク", "PageBreakMarkEdit", "PageBreakApply",
              "PageBreakStandard");
-  AddMarkRow(app::MarkKind::Scale, "文字拡縮マーク", false, "ScaleMarkEdit", "ScaleMarkApply",
+  AddMarkRow(app::MarkKind::Scale, "文字拡縮マーク", "ScaleMarkEdit", "ScaleMarkApply",
              "ScaleMarkStandard");
   AddCheck("ScaleMarksOn", "文字拡縮マークを有効にする", &PrintFormat::scaleMarksOn);
   AddCheck("ScaleLineBlank", "拡縮行を空行にする", &PrintFormat::scaleLineBlank);
 }
 
-void MarkPanel::AddMarkRow(app::MarkKind kind, const char *title, bool titled, const char *field,
+void MarkPanel::AddMarkRow(app::MarkKind kind, const char *title, const char *field,
                            const char *apply, const char *standard) {
-  if (!titled)
-    Column()->addWidget(NamedLabel("", this, Utf(title)));
-  auto *row = new QHBoxLayout;
+  QLabel *caption = NamedLabel("", this, Utf(title));
   auto *edit = new QLineEdit(this);
   edit->setObjectName(field);
   edit->setAccessibleName(Utf(title));
-  edit->setMaximumWidth(120);
+  edit->setFixedWidth(90);
+  caption->setBuddy(edit);
   QPushButton *applyButton = NamedButton(apply, "変更", this);
   QPushButton *standardButton = NamedButton(standard, "標準に戻す", this);
-  row->addWidget(edit);
-  row->addWidget(applyButton);
-  row->addWidget(standardButton);
-  row->addStretch();
-  Column()->addLayout(row);
+  for (QWidget *widget :
+       std::initializer_list<QWidget *>{caption, edit, applyButton, standardButton})
+    AddToTop(widget);
   rows_[static_cast<int>(kind)] = {edit, applyButton};
   connect(edit, &QLineEdit::textEdited, this, [this, kind](const QString &text) {
     settings_.Edit(kind, FromQt(text));
@@ -136,14 +144,14 @@ ReductionPanel::ReductionPanel(app::MarkSettings &settings, app::PrintSettings &
     : OptionPanel("ReductionPanel", "ヘッダと遊び方等の印刷の縮小", "ReductionPanelClose", settings,
                   parent),
       print_(print) {
-  auto *grid = new QGridLayout;
   percent_ =
       MakeField(print_, print::FormatField::ReducePercent, "ReducePercent", "縮小率", "000", this);
-  AddFieldRow(grid, 0, "縮小率", percent_, "%");
+  QLabel *caption = NamedLabel("", this, Utf("縮小率"));
+  caption->setBuddy(percent_);
   QPushButton *standard = NamedButton("ReduceStandard", "標準に戻す", this);
-  grid->addWidget(standard, 0, 3);
-  grid->setColumnStretch(4, 1);
-  Column()->addLayout(grid);
+  for (QWidget *widget :
+       std::initializer_list<QWidget *>{caption, percent_, NamedLabel("", this, "%"), standard})
+    AddToTop(widget);
   connect(standard, &QPushButton::clicked, this, [this] {
     settings_.StandardReduce();
     Refresh();

@@ -18,15 +18,17 @@
 #include <vector>
 
 class QCheckBox;
+class QGridLayout;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
-class QVBoxLayout;
 
 namespace zenpa::ui {
 
 class FieldSpin;
 
-// A panel whose title row ends in "×", which hides it.
+// A compact panel: a top row (the title, then what the panel puts there)
+// ending in "×", which hides it, and check boxes in rows of three under it.
 class OptionPanel : public QFrame {
   Q_OBJECT
 public:
@@ -41,7 +43,8 @@ signals:
   void closed();
 
 protected:
-  QVBoxLayout *Column() const { return column_; }
+  // Puts a control on the top row, after what is there already.
+  void AddToTop(QWidget *widget);
   // Check boxes bound to a setting of the format or of its puzzle part;
   // RefreshChecks shows the settings again.
   void AddCheck(const char *name, const char *caption, bool settings::PrintFormat::*flag);
@@ -54,7 +57,8 @@ private:
   void AddCheck(const char *name, const char *caption, std::function<bool()> value,
                 std::function<void(bool)> set);
 
-  QVBoxLayout *column_;
+  QHBoxLayout *top_;
+  QGridLayout *checkGrid_;
   std::vector<std::pair<QCheckBox *, std::function<bool()>>> checks_;
 };
 
@@ -71,9 +75,9 @@ private:
     QLineEdit *field;
     QPushButton *apply;
   };
-  // title: the row's caption, shown above it unless the panel's title says it.
-  void AddMarkRow(app::MarkKind kind, const char *title, bool titled, const char *field,
-                  const char *apply, const char *standard);
+  // The caption, the field, "変更" and "標準に戻す" on the top row.
+  void AddMarkRow(app::MarkKind kind, const char *title, const char *field, const char *apply,
+                  const char *standard);
   void ShowField(app::MarkKind kind);
 
   Row rows_[2] = {};

@@ -84,6 +84,9 @@ void Store(PrintFormat &f, FormatField field, int v, const FieldContext &c) {
   case FormatField::EditorWidth:
     f.editorWidth = v;
     break;
+  case FormatField::ReducePercent:
+    f.reducePercent = v;
+    break;
   default:
     FrameValue(f, field) = std::max(0, std::min(v, FrameLimit(f, field, c)));
   }
@@ -141,6 +144,8 @@ FieldBounds BoundsOf(FormatField field, const FieldContext &c) {
     return {0, kCutMaxMm};
   case FormatField::EditorWidth:
     return {4, std::max(4, c.maxEditorWidth), 5};
+  case FormatField::ReducePercent:
+    return {50, 100};
   default:
     return {0, kFrameMaxMm};
   }
@@ -162,6 +167,8 @@ int DesignValue(FormatField field) {
     return 121;
   case FormatField::EditorWidth:
     return settings::PrintFormat{}.editorWidth;
+  case FormatField::ReducePercent:
+    return 80;
   default:
     return 0;
   }
@@ -193,6 +200,8 @@ int FieldValue(const PrintFormat &f, FormatField field, const FieldContext &c) {
     return f.paperRight;
   case FormatField::EditorWidth:
     return f.editorWidth;
+  case FormatField::ReducePercent:
+    return f.reducePercent;
   default:
     return FrameValue(f, field);
   }

@@ -33,6 +33,7 @@ enum class FormatField {
   FrameWidth,
   FrameHeight,
   EditorWidth,
+  ReducePercent, // the reduction panel's percent for headers and puzzle lines
 };
 
 // What the bounds of some fields depend on: the printer's resolution and

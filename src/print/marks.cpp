@@ -101,20 +101,24 @@ void ApplyIndent(const std::string &rest, MarkState &state) {
 }
 
 void ApplyLineSpacing(const std::string &rest, const MarkRules &rules, MarkState &state) {
-  const auto pos = FindAtChar(rest, "%");
-  if (pos == kNone) {
-    return;
-  }
-  const std::string_view t = std::string_view(rest).substr(pos + 1, 4);
-  if (!t.empty() && t[0] == '=') {
-    state.markLineSpacing = rules.lineSpacing;
-    return;
-  }
-  const int v = LeadingInteger(t, !t.empty() && t[0] == '-' ? 4 : 3);
-  state.markLineSpacing = rules.lineSpacing + std::max(v, -rules.lineSpacing);
+  if (const auto change = SpacingParameter(rest, rules.lineSpacing))
+    state.markLineSpacing = rules.lineSpacing + *change;
 }
 
 } // namespace
+
+std::optional<int> SpacingParameter(std::string_view text, int lineSpacing) {
+  const auto pos = FindAtChar(text, "%");
+  if (pos == kNone) {
+    return std::nullopt;
+  }
+  const std::string_view t = text.substr(pos + 1, 4);
+  if (!t.empty() && t[0] == '=') {
+    return 0;
+  }
+  const int v = LeadingInteger(t, !t.empty() && t[0] == '-' ? 4 : 3);
+  return std::max(v, -lineSpacing);
+}
 
 MarkRules MarkRulesOf(const settings::PrintFormat &format) {
   MarkRules rules;

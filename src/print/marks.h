@@ -6,6 +6,7 @@
 // Sizes and spacings are percent, the indent is tenths of a millimetre.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,11 @@ struct MarkState {
 // Smallest and largest character size a run of signs can give, percent.
 inline constexpr int kMinMarkScale = 5;
 inline constexpr int kMaxMarkScale = 1000;
+
+// The line-spacing parameter of a mark's text: the change in percentage
+// points read after its first "%" ("%=" gives 0), raised to -lineSpacing
+// when below it; nullopt when the text has no "%".
+std::optional<int> SpacingParameter(std::string_view text, int lineSpacing);
 
 class MarkReader {
 public:

@@ -53,7 +53,8 @@ INSTANTIATE_TEST_SUITE_P(EveryField, FormatFieldTest,
                                          FieldCase{F::PaperRight, 0, 500, 1, 0, "0", "500"},
                                          FieldCase{F::FrameLeft, 0, 1000, 1, 0, "0", "210"},
                                          FieldCase{F::FrameHeight, 0, 1000, 1, 121, "0", "297"},
-                                         FieldCase{F::EditorWidth, 4, 764, 5, 764, "4", "764"}));
+                                         FieldCase{F::EditorWidth, 4, 764, 5, 764, "4", "764"},
+                                         FieldCase{F::ReducePercent, 50, 100, 1, 80, "50", "100"}));
 
 // "行間" −150 shows "-99" and holds 1; "字間" below −100 holds 0.
 TEST(FormatFieldRules, SpacingsHoldTheirFloor) {

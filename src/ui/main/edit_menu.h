@@ -39,6 +39,8 @@ public:
   QMenu *ContextMenu() const { return context_; }
   // The context menu's mark items are inserted before this separator.
   QAction *MarkItemsPlace() const { return markPlace_; }
+  // The context menu is open for the document (not for another editor).
+  bool DocumentTargeted() const { return Target() == document_; }
   QAction *OverwriteAction() const { return overwrite_; }
   QAction *EnlargeAction() const { return enlarge_; }
   FindDialogs &Find() { return *dialogs_; }

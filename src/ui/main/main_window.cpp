@@ -75,6 +75,7 @@ MainWindow::MainWindow(platform::Host &host, platform::Printer &printer,
   BuildPuzzleSide();
   BuildEditorParts();
   BuildDrillSide();
+  BuildMarkParts();
   FitMinimumSize();
   if (QScreen *screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
@@ -212,6 +213,7 @@ void MainWindow::DocumentLaidOut() {
     printStatus_->Refresh(session_.Format().format, session_.Doc().Settings().realtimeLayoutOn);
   if (printSettings_)
     printSettings_->Refresh();
+  RefreshMarkParts();
   // The panel's font, tab and display fields reach the editor as they change.
   if (overwriteLabel_)
     ApplyEditorLook();

@@ -44,6 +44,7 @@ class EditorRow;
 class EditorInput;
 class EnlargedView;
 class LoadingNotice;
+class MarkParts;
 class PrintSettingsSide;
 class SettingsMenu;
 class PrintStatusPanel;
@@ -121,6 +122,9 @@ private:
   void SyncEditorParts();
   void ApplyEditorLook();
   void AssignSound();
+  // The context menu's mark items and the mark panels (main_window_marks.cpp).
+  void BuildMarkParts();
+  void RefreshMarkParts();
   editor::InputState InputStateNow() const;
   void ShowPuzzleSide(bool shown);
   void FitMinimumSize();
@@ -174,6 +178,7 @@ private:
   SettingsMenu *settingsMenu_ = nullptr;
   EditorInput *input_ = nullptr;
   EnlargedView *enlarged_ = nullptr;
+  MarkParts *markParts_ = nullptr;
   QLabel *overwriteLabel_ = nullptr;
   QPushButton *soundButton_ = nullptr;
   std::optional<editor::EditorLook> look_; // the look the editor shows

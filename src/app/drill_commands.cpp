@@ -10,7 +10,7 @@ DrillCommands::DrillCommands(platform::Memo &memo, platform::Host &host,
                              settings::FormatState &format, std::string programDir,
                              DrillHooks hooks)
     : memo_(memo), host_(host), format_(format), hooks_(std::move(hooks)),
-      rng_(static_cast<std::uint64_t>(host.Milliseconds())),
+      rng_(LaunchSeed(LaunchClockOf(hooks_.launchClock))),
       game_(host, drill::GameSounds{true, std::move(programDir)}) {}
 
 void DrillCommands::Write(const std::function<void()> &command) {

@@ -9,6 +9,7 @@
 // exclude each other. Texts are Shift-JIS bytes.
 #pragma once
 
+#include "app/launch_seed.h"
 #include "drill/drill_entry.h"
 #include "drill/drill_game.h"
 #include "drill/drill_settings.h"
@@ -33,6 +34,8 @@ struct DrillHooks {
   std::function<void()> resetPageNumbering;
   // Real-time layout: read, and switched for the length of a run.
   std::function<bool &()> realtimeLayout;
+  // The clocks the sheets' digits are seeded from (empty: the real ones).
+  std::function<LaunchClock()> launchClock;
 };
 
 enum class DrillMode { None, Entry, Game };
@@ -87,7 +90,7 @@ private:
   platform::Host &host_;
   settings::FormatState &format_;
   DrillHooks hooks_;
-  drill::SeededRandom rng_; // seeded from the clock
+  drill::SeededRandom rng_; // seeded from the clocks at start-up
   drill::DrillGame game_;
   drill::SheetCursor cursor_;
   DrillMode mode_ = DrillMode::None;

@@ -43,11 +43,13 @@ class EditMenu;
 class EditorInput;
 class EnlargedView;
 class LoadingNotice;
+class OptionPanels;
 class PrintSettingsSide;
 class SettingsMenu;
 class PrintStatusPanel;
 class PuzzlePanel;
 class RunKeyFilter;
+class TitlePanelView;
 class QtCanvas;
 
 class MainWindow : public QMainWindow, private app::SessionView {
@@ -110,6 +112,8 @@ private:
   void BuildDrillSide();
   void ShowDrillPanel(bool shown);
   void RestForDrill(bool resting);
+  // The option panels above the document (main_window_panels.cpp).
+  void BuildOptionPanels();
   // The Edit and Settings menus, the editor's input routing, its look and
   // the enlarged text view (main_window_editor.cpp).
   void BuildEditorParts();
@@ -157,6 +161,8 @@ private:
   QDockWidget *puzzleDock_ = nullptr;
   DrillPanel *drillPanel_ = nullptr;
   DrillModes *drillModes_ = nullptr;
+  OptionPanels *optionPanels_ = nullptr;
+  TitlePanelView *titlePanel_ = nullptr;
   std::unique_ptr<RunKeyFilter> runKeys_;
   QTimer *relayoutTimer_ = nullptr;
   // Measures text like the printer for the layout: a canvas on a tiny image.

@@ -54,11 +54,13 @@ bool DrillCommands::Started(drill::StartResult result) {
   return mode_ == DrillMode::Game;
 }
 
-bool DrillCommands::StartGame(DrillBoxes &boxes) {
+bool DrillCommands::PrepareGame(DrillBoxes &boxes) {
   mode_ = DrillMode::None;
   game_.SetSoundsEnabled(Options().gameSound);
-  if (!drill::FindSheetTop(memo_, memo_.Caret().line) && !Generate(boxes))
-    return false;
+  return drill::FindSheetTop(memo_, memo_.Caret().line) || Generate(boxes);
+}
+
+bool DrillCommands::BeginGame() {
   drill::StartResult result = drill::StartResult::Cancelled;
   Write([&] { result = game_.Start(memo_, format_.format); });
   return Started(result);

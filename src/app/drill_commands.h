@@ -62,10 +62,14 @@ public:
 
   // MokoInput: false (and a message shown) when there is no sheet.
   bool StartEntry();
-  // MokoMode: without a sheet near the caret one is generated from the
-  // boxes first. False when no game started (save prompt cancelled, or
-  // Cancel in the start box); the mode is off then.
-  bool StartGame(DrillBoxes &boxes);
+  // MokoMode, in two steps so that the window can narrow to the sheet
+  // before the start box shows. PrepareGame: without a sheet near the caret
+  // one is generated from the boxes; false when the save prompt was
+  // cancelled. BeginGame: the sheet is blanked and the start box asked;
+  // false on Cancel. The mode is off after either failed.
+  bool PrepareGame(DrillBoxes &boxes);
+  bool BeginGame();
+  bool StartGame(DrillBoxes &boxes) { return PrepareGame(boxes) && BeginGame(); }
   // Leaves whichever mode is on (Esc, the stop button "やめる").
   void Stop() { mode_ = DrillMode::None; }
 

@@ -179,6 +179,7 @@ private:
   QPushButton *soundButton_ = nullptr;
   std::optional<editor::EditorLook> look_; // the look the editor shows
   bool shown_ = false;
+  bool narrowed_ = false; // the drill game narrows the window below its minimum
 };
 
 } // namespace zenpa::ui

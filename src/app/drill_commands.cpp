@@ -10,7 +10,7 @@ DrillCommands::DrillCommands(platform::Memo &memo, platform::Host &host,
                              settings::FormatState &format, std::string programDir,
                              DrillHooks hooks)
     : memo_(memo), host_(host), format_(format), hooks_(std::move(hooks)),
-      rng_(static_cast<std::uint64_t>(host.Milliseconds())),
+      rng_(LaunchSeed(LaunchClockOf(hooks_.launchClock))),
       game_(host, drill::GameSounds{true, std::move(programDir)}) {}
 
 void DrillCommands::Write(const std::function<void()> &command) {
@@ -54,11 +54,13 @@ bool DrillCommands::Started(drill::StartResult result) {
   return mode_ == DrillMode::Game;
 }
 
-bool DrillCommands::StartGame(DrillBoxes &boxes) {
+bool DrillCommands::PrepareGame(DrillBoxes &boxes) {
   mode_ = DrillMode::None;
   game_.SetSoundsEnabled(Options().gameSound);
-  if (!drill::FindSheetTop(memo_, memo_.Caret().line) && !Generate(boxes))
-    return false;
+  return drill::FindSheetTop(memo_, memo_.Caret().line) || Generate(boxes);
+}
+
+bool DrillCommands::BeginGame() {
   drill::StartResult result = drill::StartResult::Cancelled;
   Write([&] { result = game_.Start(memo_, format_.format); });
   return Started(result);

@@ -9,6 +9,7 @@
 // exclude each other. Texts are Shift-JIS bytes.
 #pragma once
 
+#include "app/launch_seed.h"
 #include "drill/drill_entry.h"
 #include "drill/drill_game.h"
 #include "drill/drill_settings.h"
@@ -33,6 +34,8 @@ struct DrillHooks {
   std::function<void()> resetPageNumbering;
   // Real-time layout: read, and switched for the length of a run.
   std::function<bool &()> realtimeLayout;
+  // The clocks the sheets' digits are seeded from (empty: the real ones).
+  std::function<LaunchClock()> launchClock;
 };
 
 enum class DrillMode { None, Entry, Game };
@@ -59,10 +62,14 @@ public:
 
   // MokoInput: false (and a message shown) when there is no sheet.
   bool StartEntry();
-  // MokoMode: without a sheet near the caret one is generated from the
-  // boxes first. False when no game started (save prompt cancelled, or
-  // Cancel in the start box); the mode is off then.
-  bool StartGame(DrillBoxes &boxes);
+  // MokoMode, in two steps so that the window can narrow to the sheet
+  // before the start box shows. PrepareGame: without a sheet near the caret
+  // one is generated from the boxes; false when the save prompt was
+  // cancelled. BeginGame: the sheet is blanked and the start box asked;
+  // false on Cancel. The mode is off after either failed.
+  bool PrepareGame(DrillBoxes &boxes);
+  bool BeginGame();
+  bool StartGame(DrillBoxes &boxes) { return PrepareGame(boxes) && BeginGame(); }
   // Leaves whichever mode is on (Esc, the stop button "やめる").
   void Stop() { mode_ = DrillMode::None; }
 
@@ -87,7 +94,7 @@ private:
   platform::Host &host_;
   settings::FormatState &format_;
   DrillHooks hooks_;
-  drill::SeededRandom rng_; // seeded from the clock
+  drill::SeededRandom rng_; // seeded from the clocks at start-up
   drill::DrillGame game_;
   drill::SheetCursor cursor_;
   DrillMode mode_ = DrillMode::None;

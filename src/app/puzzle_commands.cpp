@@ -65,7 +65,8 @@ PuzzleCommands::PuzzleCommands(platform::Memo &memo, platform::Host &host,
     : memo_(memo), host_(host), format_(format), programDir_(std::move(programDir)),
       hooks_(std::move(hooks)) {
   host_.showState = [this] { ShowState(); };
-  rng_.seed(static_cast<unsigned>(host.Milliseconds()));
+  const std::uint64_t seed = LaunchSeed(LaunchClockOf(hooks_.launchClock));
+  rng_.seed(static_cast<unsigned>(seed ^ (seed >> 32)));
 }
 
 void PuzzleCommands::ShowState() { Call(showState_); }

@@ -18,6 +18,7 @@
 // switches at the start of every command. Texts are Shift-JIS bytes.
 #pragma once
 
+#include "app/launch_seed.h"
 #include "app/run_host.h"
 #include "platform/memo.h"
 #include "puzzle/engine/engine.h"
@@ -51,6 +52,8 @@ struct PuzzleHooks {
   std::function<void()> resetPageNumbering;
   // A run has ended (however it ended) and the display shows it.
   std::function<void()> runEnded;
+  // The clocks the generator is seeded from at start-up (empty: the real ones).
+  std::function<LaunchClock()> launchClock;
 };
 
 // Keys typed while a run is active, as the window reports them.

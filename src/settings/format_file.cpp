@@ -130,9 +130,13 @@ SplitResult SplitSettingLine(std::string_view line) {
   return {line.substr(0, comma), line.substr(comma + 1, detail::kKeyBytes)};
 }
 
-// After the last line: slots without a line are emptied, then trailing empty
-// slots become the empty-slot marker.
+// After the last line: when the file held how-to-play lines, the slots
+// without a line are emptied, then trailing empty slots become the empty-slot
+// marker. A file without any such line (an ordinary document's format) leaves
+// the slots alone, so the user's text is not lost by opening a document.
 void FinishHowToPlay(PrintFormat &f, int slotsRead) {
+  if (slotsRead == 0)
+    return;
   auto &slots = f.puzzle.howToPlay;
   for (int i = slotsRead; i < kHowToPlaySlotCount; ++i)
     slots[i].clear();

@@ -219,6 +219,21 @@ TEST_F(PuzzleCommandsTest, EscapeTypedDuringARunStopsItAndNoCommandStartsASecond
   EXPECT_TRUE(Commands().Display().resultVisible);
 }
 
+// Two launches of the window a second apart, the counter reading alike:
+// each is seeded from its own wall clock and makes its own puzzle.
+TEST_F(PuzzleCommandsTest, LaunchesASecondApartMakeDifferentPuzzles) {
+  std::vector<std::vector<std::string>> made;
+  for (std::int64_t second : {1'700'000'000, 1'700'000'001}) {
+    hooks.launchClock = [second] { return LaunchClock{second * 1'000'000, 42}; };
+    commands.reset();
+    memo.SetLines({});
+    Commands().Generate();
+    made.push_back(memo.Lines());
+    ASSERT_EQ(1, CountLines(play::GridTopBorder()));
+  }
+  EXPECT_NE(made[0], made[1]);
+}
+
 // An error in the middle of a run ends it like a stop: the error's text is
 // shown, the stop button is gone and the next run starts normally.
 TEST_F(PuzzleCommandsTest, AGeneratorRunEndedByAnErrorLeavesTheCommandsFree) {

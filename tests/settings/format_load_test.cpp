@@ -53,13 +53,15 @@ TEST(FormatLoad, RunOnlyTechniqueSwitchesAreNeitherWrittenNorRead) {
   EXPECT_EQ(run.puzzle.techniques.selectionSwitch, loaded.puzzle.techniques.selectionSwitch);
 }
 
-TEST(FormatLoad, HeaderOnlyFileClearsPaperCutsAndHowToPlay) {
+// A format without puzzle lines (an ordinary document's) keeps the
+// how-to-play text; only the paper cuts are cleared.
+TEST(FormatLoad, HeaderOnlyFileClearsPaperCutsButKeepsHowToPlay) {
   const PrintFormat changed = testing::EveryFieldChanged();
   PrintFormat f = changed;
-  EXPECT_EQ(LoadOutcome::Loaded, Apply(f, {}).outcome);
+  EXPECT_EQ(LoadOutcome::Loaded, Apply(f, {"40,頁行数"}).outcome);
   PrintFormat expected = changed;
   expected.paperBottom = expected.paperRight = 0;
-  expected.puzzle.howToPlay.fill(FormFeed());
+  expected.linesPerPage = 40;
   EXPECT_EQ(expected, f);
 }
 

@@ -93,13 +93,18 @@ void DrillModes::SetGame(bool on) {
     Leave();
   Enter(true);
   app::DrillBoxes boxes = panel_->Boxes();
-  const bool started = drill_.StartGame(boxes);
+  const bool prepared = drill_.PrepareGame(boxes);
   panel_->ShowBoxes(boxes);
-  if (!started) {
+  if (!prepared) {
     Leave();
     return;
   }
+  // The window is narrowed to the sheet before the start box shows.
   NarrowWindow();
+  if (!drill_.BeginGame()) {
+    Leave();
+    return;
+  }
   GameStarted();
 }
 
@@ -150,6 +155,7 @@ void DrillModes::Leave() {
     w_.editor->setLineWrapMode(static_cast<QPlainTextEdit::LineWrapMode>(savedWrap_));
     w_.editor->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     w_.editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    w_.narrow(false);
     w_.window->resize(savedWidth_, w_.window->height());
   }
   session_.Format().format.overwriteMode = false;
@@ -170,9 +176,9 @@ void DrillModes::NarrowWindow() {
   const QStringList lines = w_.editor->toPlainText().split(QChar('\n'));
   for (const QString &line : lines)
     longest = std::max(longest, m.horizontalAdvance(line));
-  // The window's usual minimum gives way for the game; it returns with the
-  // other commands when the mode ends.
-  w_.window->setMinimumWidth(0);
+  // The window's usual minimum gives way for the game; it returns when the
+  // mode ends.
+  w_.narrow(true);
   w_.window->resize(drill::GameWindowWidth(longest, session_.UiScale()), w_.window->height());
 }
 

@@ -39,6 +39,8 @@ struct DrillModeWindow {
   std::function<void(bool)> rest;        // the window's other commands rest (true) or return
   std::function<void()> lookChanged;     // overwrite mode changed: the editor's look follows
   std::function<void()> restoreCaption;
+  // The window may become narrower than its usual minimum (the game), or not.
+  std::function<void(bool)> narrow;
 };
 
 class DrillModes : public QObject {

@@ -140,7 +140,13 @@ void DrillPanel::ShowBoxes(const app::DrillBoxes &boxes) {
 
 bool DrillPanel::Generate() {
   app::DrillBoxes boxes = Boxes();
+  for (QWidget *button : {make_, game_})
+    button->setEnabled(false);
+  emit generating(true);
   const bool made = drill_.Generate(boxes);
+  emit generating(false);
+  for (QWidget *button : {make_, game_})
+    button->setEnabled(true);
   ShowBoxes(boxes);
   emit commandDone();
   if (made && entry_->isChecked())

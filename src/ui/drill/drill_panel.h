@@ -49,6 +49,9 @@ signals:
   void insertionToggled();
   // A command changed the document.
   void commandDone();
+  // Sheets are being generated (true) or done (false): the window's menus
+  // and print button rest meanwhile.
+  void generating(bool running);
   // The mode items and the "ゲーム" button.
   void entryWanted(bool on);
   void gameWanted(bool on);

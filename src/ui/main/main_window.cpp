@@ -76,6 +76,7 @@ MainWindow::MainWindow(platform::Host &host, platform::Printer &printer,
   BuildEditorParts();
   BuildDrillSide();
   BuildMarkParts();
+  BuildOptionPanels();
   FitMinimumSize();
   if (QScreen *screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
@@ -203,7 +204,8 @@ void MainWindow::ShowPuzzleSide(bool shown) {
 void MainWindow::FitMinimumSize() {
   const app::MainWindowGeometry g = app::MainGeometry(uiScale_);
   const int minHeight = session_.Menus().enlargedView ? g.enlargedMinHeight : g.minHeight;
-  const QSize need = layout()->minimumSize().expandedTo(QSize(g.minWidth, minHeight));
+  const int minWidth = narrowed_ ? 0 : g.minWidth;
+  const QSize need = layout()->minimumSize().expandedTo(QSize(minWidth, minHeight));
   if (need != minimumSize())
     setMinimumSize(need);
 }

@@ -45,11 +45,13 @@ class EditorInput;
 class EnlargedView;
 class LoadingNotice;
 class MarkParts;
+class OptionPanels;
 class PrintSettingsSide;
 class SettingsMenu;
 class PrintStatusPanel;
 class PuzzlePanel;
 class RunKeyFilter;
+class TitlePanelView;
 class QtCanvas;
 
 class MainWindow : public QMainWindow, private app::SessionView {
@@ -112,6 +114,8 @@ private:
   void BuildDrillSide();
   void ShowDrillPanel(bool shown);
   void RestForDrill(bool resting);
+  // The option panels above the document (main_window_panels.cpp).
+  void BuildOptionPanels();
   // The Edit and Settings menus, the editor's input routing, its look and
   // the enlarged text view (main_window_editor.cpp).
   void BuildEditorParts();
@@ -166,6 +170,8 @@ private:
   QDockWidget *puzzleDock_ = nullptr;
   DrillPanel *drillPanel_ = nullptr;
   DrillModes *drillModes_ = nullptr;
+  OptionPanels *optionPanels_ = nullptr;
+  TitlePanelView *titlePanel_ = nullptr;
   std::unique_ptr<RunKeyFilter> runKeys_;
   QTimer *relayoutTimer_ = nullptr;
   // Measures text like the printer for the layout: a canvas on a tiny image.
@@ -183,6 +189,7 @@ private:
   QPushButton *soundButton_ = nullptr;
   std::optional<editor::EditorLook> look_; // the look the editor shows
   bool shown_ = false;
+  bool narrowed_ = false; // the drill game narrows the window below its minimum
 };
 
 } // namespace zenpa::ui

@@ -9,6 +9,7 @@
 #include "ui/qt/qt_text.h"
 #include "ui/widgets.h"
 
+#include <QCoreApplication>
 #include <QDockWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -37,9 +38,23 @@ void MainWindow::BuildDrillSide() {
   w.rest = [this](bool resting) { RestForDrill(resting); };
   w.lookChanged = [this] { ApplyEditorLook(); };
   w.restoreCaption = [this] { setWindowTitle(DisplayText(session_.Doc().Caption())); };
+  // The panels the mode hid no longer count towards the minimum: the
+  // layout is brought up to date before the minimum is taken.
+  w.narrow = [this](bool on) {
+    narrowed_ = on;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    FitMinimumSize();
+  };
   drillModes_ = new DrillModes(session_, std::move(w), drillPanel_);
   connect(drillPanel_, &DrillPanel::panelWanted, this, &MainWindow::ShowDrillPanel);
   connect(drillPanel_, &DrillPanel::commandDone, this, &MainWindow::SyncFromSession);
+  // While sheets are generated, the File, drill and puzzle menus and the
+  // print button rest.
+  connect(drillPanel_, &DrillPanel::generating, this, [this](bool running) {
+    for (const char *name : {"File1", "MenuMoko", "MenuSudoku"})
+      findChild<QMenu *>(name)->menuAction()->setEnabled(!running);
+    findChild<QWidget *>("Button1")->setEnabled(!running);
+  });
   connect(drillPanel_, &DrillPanel::entryWanted, drillModes_, &DrillModes::SetEntry);
   connect(drillPanel_, &DrillPanel::gameWanted, drillModes_, &DrillModes::SetGame);
   connect(drillPanel_, &DrillPanel::insertionToggled, this, [this] {

@@ -3,6 +3,7 @@
 // sheet is played through real key events (one wrong digit, the rest right),
 // the goal dialog reports and ＯＫ starts a new sheet of the same size.
 #include "base/sjis.h"
+#include "drill/drill_texts.h"
 #include "support/drill_answers.h"
 #include "ui/qt/qt_text.h"
 #include "ui/support/window_rig.h"
@@ -10,7 +11,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -42,8 +45,15 @@ private slots:
     Action("MenuKP")->trigger();
     Find<QLineEdit>("DigitsBox")->setText("4");
     host_->answers = {platform::Answer::Ok, platform::Answer::Cancel};
+    const int usualWidth = window_->width();
     Find<QPushButton>("GameButton")->click();
     QCOMPARE(window_->windowTitle(), QString::fromUtf8("ZENPA - もこさん"));
+    // As narrow as the longest line, unless the status strip's clock and
+    // stop button need more.
+    QCoreApplication::sendPostedEvents();
+    const int narrow = drill::GameWindowWidth(LongestLine(), session().UiScale());
+    QCOMPARE(window_->width(), std::max(narrow, window_->layout()->minimumSize().width()));
+    QVERIFY(window_->width() < usualWidth);
     QVERIFY(Editor()->toPlainText().contains(QString::fromUtf8("（全6問）")));
     QVERIFY(Find<QWidget>("Button16")->isVisible());
     const std::vector<int> answers = testing::SheetAnswers(window_->memo());
@@ -68,9 +78,35 @@ private slots:
     QVERIFY(Editor()->toPlainText().contains(QString::fromUtf8("│　４けた│　　　　分　　　　秒│")));
     QCOMPARE(window_->windowTitle(), QString::fromUtf8("ZENPA"));
     QVERIFY(!Find<QWidget>("Button16")->isVisible());
+    QCOMPARE(window_->width(), usualWidth);
+  }
+
+  // The digit popup of the entry mode writes its digit into the cell at the
+  // caret and moves on; "０/消す(&Z)" writes ０.
+  void digitPopupTypesIntoTheSheet() {
+    StartWith({});
+    Action("MenuKP")->trigger();
+    Find<QLineEdit>("DigitsBox")->setText("4");
+    Find<QPushButton>("MakeButton")->click();
+    Action("MokoInput")->trigger();
+    auto *popup = Find<QMenu>("DigitPopup");
+    popup->actions().at(2)->trigger();
+    popup->actions().at(9)->trigger();
+    const QStringList lines = Editor()->toPlainText().split('\n');
+    QCOMPARE(lines.value(7), QString::fromUtf8("　│３│０│　│1"));
+    QCOMPARE(Editor()->textCursor().positionInBlock(), 6);
   }
 
 private:
+  // The widest line of the document in the editor's font.
+  int LongestLine() {
+    const QFontMetrics metrics(Editor()->font());
+    int longest = 0;
+    for (const QString &line : Editor()->toPlainText().split('\n'))
+      longest = std::max(longest, metrics.horizontalAdvance(line));
+    return longest;
+  }
+
   // Reads the goal dialog and the time box, then answers ＯＫ with Enter.
   void AnswerGoal(QStringList &seen) {
     auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());

@@ -103,6 +103,28 @@ TEST_F(PreviewCommandsTest, EditsComposeAgainOnlyWhileAdjusting) {
   EXPECT_EQ(closed, view.due);
 }
 
+// An empty document, a 600-point font and landscape postcards each show
+// one sheet.
+TEST_F(PreviewCommandsTest, UnusualDocumentsShowTheirSheets) {
+  memo.SetLines({});
+  session.Relayout();
+  commands.Open();
+  Compose();
+  EXPECT_EQ("1/1", session.PreviewState().SheetLabel());
+
+  memo.SetLines({"big"});
+  session.Format().format.fontSize = 600;
+  session.Relayout();
+  EXPECT_EQ(std::vector<std::string>{"big"}, Compose());
+
+  session.Format().format.fontSize = 12;
+  printer.SetMetrics(platform::VirtualPrinterMetrics(148, 100));
+  session.Relayout();
+  EXPECT_EQ(std::vector<std::string>{"big"}, Compose());
+  const print::PageGeometry &g = session.Layout().Layout().geometry;
+  EXPECT_LT(g.paperH, g.paperW);
+}
+
 TEST_F(PreviewCommandsTest, ZoomFieldKeepsTheOldValueForText) {
   EXPECT_EQ("150", commands.EnterZoom("150"));
   EXPECT_EQ("150", commands.EnterZoom(base::Sj("大きく")));

@@ -10,6 +10,7 @@
 #include "ui/print/print_status_panel.h"
 #include "ui/widgets.h"
 
+#include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -37,9 +38,13 @@ void MainWindow::BuildPreview() {
     session_.SetEnlargedView(false);
     SyncFromSession();
   });
+  // While following, the preview does not keep the focus from the editor;
+  // a field of the settings panel that is being stepped keeps it.
   connect(preview, &PreviewWindow::composedWhileAdjusting, this, [this] {
-    if (!editor_->hasFocus())
-      editor_->setFocus();
+    if (QApplication::activeWindow() != preview_.get())
+      return;
+    activateWindow();
+    editor_->setFocus();
   });
   FindDialogs::PreviewAdjust &adjust = editMenu_->Find().previewAdjust;
   adjust.shown = [preview] { return preview->AdjustShown(); };

@@ -49,6 +49,8 @@ PreviewWindow::PreviewWindow(app::Session &session, const platform::FontCatalog 
       uiScale_(uiScale) {
   setObjectName("TForm3");
   setWindowTitle(Utf("印刷プレビュー"));
+  // The program ends with its main window, the preview open or not.
+  setAttribute(Qt::WA_QuitOnClose, false);
   auto *column = new QVBoxLayout(this);
   column->setContentsMargins(4, 4, 4, 4);
   column->addWidget(BuildButtons());

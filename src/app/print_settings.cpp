@@ -54,6 +54,9 @@ void PrintSettings::SetText(std::string settings::PrintFormat::*text, std::strin
     return;
   session_.Format().format.*text = std::move(value);
   Changed();
+  // The page-number start reaches the open preview even when it waits.
+  if (text == &settings::PrintFormat::pageNumberStart)
+    session_.LayoutChanged(print::PreviewCause::Range);
 }
 
 void PrintSettings::SetPageNumberPos(settings::PageNumberPos pos) {
@@ -87,6 +90,7 @@ void PrintSettings::ChoosePaper(int index) {
                                        : print::PaperOf(print::kPaperA4, platform::kPortrait);
   print::ChoosePaper(session_.Format().format, entry);
   Changed();
+  session_.LayoutChanged(print::PreviewCause::Paper);
 }
 
 int PrintSettings::PaperIndex() const {

@@ -303,6 +303,19 @@ void Session::Relayout() {
   Desk().Relayout(SourceOf(), canvas);
   if (view_)
     view_->DocumentLaidOut();
+  LayoutChanged(print::PreviewCause::Layout);
+}
+
+void Session::LayoutChanged(print::PreviewCause cause) {
+  if (view_ && preview_.RerunsOn(cause))
+    view_->PreviewDue();
+}
+
+print::PrintWorkResult Session::ComposePreview(platform::Canvas &canvas) {
+  const print::PrintWorkResult r =
+      Desk().Preview(SourceOf(), preview_.Mode(), canvas, preview_.WantedSheet());
+  preview_.Took(r, !r.ran);
+  return r;
 }
 
 print::PrintDesk Session::Desk() {
@@ -319,6 +332,7 @@ void Session::PrintCommand(bool enlargedViewShown) {
     SetEnlargedView(false);
     return;
   }
+  preview_.ShowAdjust();
   Relayout();
   Desk().Print(SourceOf());
   if (view_)
@@ -333,6 +347,7 @@ void Session::PrinterSetupCommand() {
     layout_.ForgetWidths();
     Relayout();
   }
+  LayoutChanged(print::PreviewCause::Paper);
   FocusEditor();
 }
 
@@ -392,8 +407,11 @@ void Session::NameRecorded(const std::string &docFileName) {
     history_.Record(base::FullPathOf(docFileName));
 }
 
-// No preview window exists yet, so there is nothing to redraw.
-void Session::RefreshPreview(bool) {}
+// A loaded document shows in the open preview; a new name shows in its
+// header while the preview follows changes.
+void Session::RefreshPreview(bool afterLoad) {
+  LayoutChanged(afterLoad ? print::PreviewCause::Load : print::PreviewCause::NewName);
+}
 
 void Session::FocusEditor() {
   if (view_)

@@ -19,6 +19,7 @@
 #include "platform/memo.h"
 #include "platform/printer.h"
 #include "print/layout_state.h"
+#include "print/preview.h"
 #include "print/print_commands.h"
 #include "settings/format_commands.h"
 
@@ -59,6 +60,9 @@ public:
   // has ended now, and the window is to ask to close again once the command
   // that ran has returned.
   virtual void RequestClose() {}
+  // The open preview is to compose its sheet again (ComposePreview) once
+  // the pending events have run, so that a burst of changes costs one run.
+  virtual void PreviewDue() {}
 };
 
 class Session : private editor::DocumentHooks {
@@ -169,6 +173,18 @@ public:
   void CaretMoved();
   print::LayoutState &Layout() { return layout_; }
   const print::LayoutState &Layout() const { return layout_; }
+
+  // The print preview's state; the preview window binds to it.
+  print::Preview &PreviewState() { return preview_; }
+  const print::Preview &PreviewState() const { return preview_; }
+  // Something the preview shows changed: the open preview composes its
+  // sheet again when the cause concerns it (while it follows changes, for a
+  // layout). Relayout calls it; a command that changes the layout in
+  // another way (a mark inserted) may call it too: reruns are coalesced.
+  void LayoutChanged(print::PreviewCause cause = print::PreviewCause::Layout);
+  // Composes the preview's wanted sheet on canvas, in paper coordinates,
+  // and takes the sheet count and the sheet shown.
+  print::PrintWorkResult ComposePreview(platform::Canvas &canvas);
   // The printer's resolution and offsets and the window's design width.
   settings::FormatEnvironment FormatEnvironmentNow() const { return FormatEnv(); }
 
@@ -180,7 +196,7 @@ private:
   // out again and, with duplex or pouch binding, the even pages take the
   // printer's shift.
   void FormatLoaded() override;
-  bool PreviewFollowsChanges() const override { return false; }
+  bool PreviewFollowsChanges() const override { return preview_.Following(); }
   void DocumentReplaced() override {}
   void FocusEditor() override;
   settings::LoadContext FormatLoadContext() const override;
@@ -215,6 +231,7 @@ private:
 
   settings::FormatState format_;
   print::LayoutState layout_;
+  print::Preview preview_;
   editor::Document document_;
   History history_;
   MenuStates menus_;

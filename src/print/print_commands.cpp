@@ -27,11 +27,29 @@ void PrintDesk::Relayout(const PrintSource &source, platform::Canvas *canvas) {
                     *canvas);
 }
 
+namespace {
+
+PrintDocument DocumentOf(const PrintSource &source, const PrintedLines &lines,
+                         const LayoutState &layout) {
+  return {lines, layout.Layout(), source.cellRatio, source.fonts, source.docFileName,
+          "",    TodayShortDate()};
+}
+
+} // namespace
+
+PrintWorkResult PrintDesk::Preview(const PrintSource &source, RunMode mode,
+                                   platform::Canvas &canvas, int wantedSheet) {
+  const PrintedLines lines(source.memo);
+  PrintTarget target;
+  target.picture = &canvas;
+  target.host = &host;
+  return PrintWork(format, layout.Status(), DocumentOf(source, lines, layout), mode, target,
+                   wantedSheet);
+}
+
 PrintWorkResult PrintDesk::Print(const PrintSource &source) {
   const PrintedLines lines(source.memo);
-  const PrintDocument doc{lines,           layout.Layout(),    source.cellRatio,
-                          source.fonts,    source.docFileName, "",
-                          TodayShortDate()};
+  const PrintDocument doc = DocumentOf(source, lines, layout);
   std::unique_ptr<platform::Printer> file;
   PrintTarget target{&printer, hasPrinter, nullptr, &host, {}};
   if (!hasPrinter && pdfPrinter) {

@@ -59,6 +59,10 @@ struct PrintDesk {
   // the printer, or on a PDF file when none is installed. The file printer
   // takes the paper of the no-printer stand-in.
   PrintWorkResult Print(const PrintSource &source);
+  // A preview run over the last layout: the wanted sheet on the canvas, in
+  // paper coordinates.
+  PrintWorkResult Preview(const PrintSource &source, RunMode mode, platform::Canvas &canvas,
+                          int wantedSheet);
   // Printer setup; without a printer only the no-printer message.
   PrinterSetupResult PrinterSetup();
 };

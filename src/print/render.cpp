@@ -242,16 +242,18 @@ void Composer::DrawSheetDecorations() {
   }
 }
 
-// The preview's paper: white, outlined in grey, with the unprintable strips
-// shaded.
+// The preview's paper: white, outlined in grey, with the strips shaded that
+// take no print: the printer's left and top offsets, and at the right and
+// bottom what lies beyond the right inset and the bottom strip past the
+// printable area (with paper edges, the paper that is cut away).
 void Composer::DrawPageView() {
   platform::Canvas &c = Canvas();
   const std::uint32_t strip = f_.paperEdgeOn ? kStripColourEdges : kStripColour;
   c.FillRect({0, 0, g_.paperW, g_.paperH}, kPaperColour);
   c.FillRect({0, 0, g_.offX, g_.paperH}, strip);
   c.FillRect({0, 0, g_.paperW, g_.offY}, strip);
-  c.FillRect({g_.offX + g_.printW, 0, g_.paperW, g_.paperH}, strip);
-  c.FillRect({0, g_.offY + g_.printH, g_.paperW, g_.paperH}, strip);
+  c.FillRect({g_.offX + g_.printW + g_.rightInset, 0, g_.paperW, g_.paperH}, strip);
+  c.FillRect({0, g_.offY + g_.printH + g_.bottomStrip, g_.paperW, g_.paperH}, strip);
   c.SetPen(kPaperOutline, platform::PenStyle::Solid);
   c.DrawRect({0, 0, g_.paperW, g_.paperH});
 }

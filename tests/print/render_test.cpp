@@ -258,6 +258,22 @@ TEST_F(RenderTest, PreviewDrawsOnlyTheWantedSheetOnItsPaper) {
   EXPECT_EQ(0u, out.sheets.size());
 }
 
+// The right and bottom strips start past the right inset and the bottom
+// strip: with 10 mm paper edges they shade exactly the cut-away paper.
+TEST_F(RenderTest, PreviewShadesTheCutAwayPaperBeyondTheInsets) {
+  format.paperEdgeOn = true;
+  format.paperRight = 10;  // 142 pixels
+  format.paperBottom = 10; // 141 pixels
+  Render({"a"}, RunKind::NomalPrView);
+  std::vector<platform::Rect> fills;
+  for (const CanvasOp &op : out.sheets.at(0).Ops())
+    if (op.kind == CanvasOp::Kind::Fill)
+      fills.push_back(op.rect);
+  ASSERT_EQ(5u, fills.size());
+  EXPECT_EQ((platform::Rect{2976 - 142, 0, 2976, 4210}), fills[3]);
+  EXPECT_EQ((platform::Rect{0, 4210 - 141, 2976, 4210}), fills[4]);
+}
+
 TEST_F(RenderTest, SizeMarkPlacesLaterLinesAtTheNewHeight) {
   format.scaleMarksOn = true;
   format.tabsOn = true; // tabs expand before the mark and the text are read

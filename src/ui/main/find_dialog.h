@@ -11,6 +11,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QCheckBox;
 class QDialog;
 class QLineEdit;
@@ -28,6 +30,15 @@ public:
   void OpenReplace();
   // "次を検索(&N)" (F3): searches with the find dialog's pattern and options.
   void FindNext();
+
+  // The preview window's "調整" button, pressed before a search while it
+  // shows, and its "調整中" label, clicked afterwards; unset: no preview.
+  struct PreviewAdjust {
+    std::function<bool()> shown;
+    std::function<void()> press;
+    std::function<void()> clickAdjusting;
+  };
+  PreviewAdjust previewAdjust;
 
   QDialog *FindDialog() const { return find_; }
   QDialog *ReplaceDialog() const { return replace_; }
@@ -49,9 +60,9 @@ private:
   void RevealMatch() override;
   void CloseDialog() override;
   void TextReplaced() override;
-  bool PreviewAdjustable() const override { return false; }
-  void PressPreviewAdjust() override {}
-  void ClickPreviewAdjusting() override {}
+  bool PreviewAdjustable() const override { return previewAdjust.shown && previewAdjust.shown(); }
+  void PressPreviewAdjust() override { previewAdjust.press(); }
+  void ClickPreviewAdjusting() override { previewAdjust.clickAdjusting(); }
 
   QPlainTextEdit *editor_;
   editor::FindReplace core_;

@@ -9,6 +9,7 @@
 #include "ui/main/loading_notice.h"
 #include "ui/main/run_keys.h"
 #include "ui/main/version_box.h"
+#include "ui/print/preview_window.h"
 #include "ui/print/print_settings_side.h"
 #include "ui/print/print_status_panel.h"
 #include "ui/puzzle/puzzle_panel.h"
@@ -77,6 +78,7 @@ MainWindow::MainWindow(platform::Host &host, platform::Printer &printer,
   BuildDrillSide();
   BuildMarkParts();
   BuildOptionPanels();
+  BuildPreview();
   FitMinimumSize();
   if (QScreen *screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());

@@ -49,6 +49,7 @@ class OptionPanels;
 class PrintSettingsSide;
 class SettingsMenu;
 class PrintStatusPanel;
+class PreviewWindow;
 class PuzzlePanel;
 class RunKeyFilter;
 class TitlePanelView;
@@ -78,6 +79,8 @@ public:
   // The document's input routing: modes of later features plug in here.
   EditorInput &Input() { return *input_; }
   EditMenu &Edit() { return *editMenu_; }
+  // The print preview window TForm3 (its own top-level window).
+  PreviewWindow &Preview() { return *preview_; }
 
 signals:
   // The enlarged text view was switched on or off (the print item's caption follows).
@@ -101,6 +104,7 @@ private:
   platform::Canvas *MeasureCanvas() override;
   print::CellRatio EditorCellRatio() const override;
   void RequestClose() override;
+  void PreviewDue() override;
 
   void BuildEditor(const platform::FontCatalog &fonts);
   void BuildMenus();
@@ -109,6 +113,8 @@ private:
   void BuildStatusStrip();
   void BuildPrintStatus(platform::Host &host);
   void BindPrintButtons();
+  // The preview window and its bindings (main_window_preview.cpp).
+  void BuildPreview();
   void BuildPuzzleSide();
   // The drill panel, its menu and modes (main_window_drill.cpp).
   void BuildDrillSide();
@@ -188,6 +194,7 @@ private:
   QLabel *overwriteLabel_ = nullptr;
   QPushButton *soundButton_ = nullptr;
   std::optional<editor::EditorLook> look_; // the look the editor shows
+  std::unique_ptr<PreviewWindow> preview_;
   bool shown_ = false;
   bool narrowed_ = false; // the drill game narrows the window below its minimum
 };

@@ -261,7 +261,7 @@ private slots:
       seen = true;
       Check("step");
       okBefore = {Find("Button29")->x(), Find("Button30")->x()};
-      Find("Button28")->hide();
+      Find("Panel4")->findChild<QWidget *>("Button28")->hide(); // the step panel's "前"
       auto *step = qobject_cast<QLabel *>(Find("Label41"));
       step->setText(step->text().repeated(6));
       Check("step-long");

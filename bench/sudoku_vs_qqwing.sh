@@ -11,12 +11,16 @@
 #  solve: `zenpa sudoku solve` against `qqwing --solve`
 #  count: `zenpa sudoku count --limit 2` against `qqwing --solve --count-solutions`
 # zenpa runs single-threaded and with -j 2; QQWing has no threads. The ratio
-# is zenpa's rate over QQWing's in CPU time (above 1: zenpa is faster); the
-# -j 2 line gives the wall-time speed-up over zenpa's single thread.
+# is zenpa's rate over QQWing's in CPU time (above 1: zenpa is faster).
+# The -j 2 speed-up is zenpa's wall time on one thread over that on two, on
+# the hard set read SCALE times more often: a run of a fraction of a second
+# would let process start-up and the last puzzles cap it. Wall time counts
+# whatever else the machine runs, so the load average is printed beside it.
 #
-# Usage: bench/sudoku_vs_qqwing.sh [BUILD_DIR] [PUZZLES] [SEED] [HARD] [ROUNDS]
+# Usage: bench/sudoku_vs_qqwing.sh [BUILD_DIR] [PUZZLES] [SEED] [HARD] [ROUNDS] [SCALE]
 #   HARD puzzles per hard set (default 1000), each set read ROUNDS times in
-#   a row (default 20) so that one run takes long enough to time.
+#   a row (default 20) so that one run takes long enough to time; the -j
+#   runs read it ROUNDS * SCALE times (SCALE default 10).
 # Build first: ninja -C BUILD_DIR zenpa sudoku_bench (a Release build is fair).
 set -euo pipefail
 build=${1:-build}
@@ -24,6 +28,7 @@ count=${2:-1000}
 seed=${3:-20261206}
 hard=${4:-1000}
 rounds=${5:-20}
+scale=${6:-10}
 zenpa="$build/src/zenpa"
 maker="$build/bench/sudoku_bench"
 command -v qqwing >/dev/null || { echo "qqwing is not installed (apt-get install qqwing)" >&2; exit 1; }
@@ -36,6 +41,7 @@ trap 'rm -rf "$work"' EXIT
 qqwing --generate "$hard" --difficulty expert --one-line >"$work/expert1.txt"
 for set in stuck expert; do
   for _ in $(seq "$rounds"); do cat "$work/${set}1.txt"; done >"$work/$set.txt"
+  for _ in $(seq "$scale"); do cat "$work/$set.txt"; done >"$work/$set-long.txt"
 done
 
 median() { sort -g | sed -n 3p; }
@@ -80,14 +86,20 @@ printf 'ratio zenpa/qqwing (CPU): grade %.2f, count %.2f\n' \
 
 for set in stuck expert; do
   input="$work/$set.txt"
+  long="$work/$set-long.txt"
   n=$((hard * rounds))
   solve1=$(seconds "$input" "$work/solve1" "$zenpa" sudoku solve)
-  solve2=$(seconds "$input" "$work/solve2" "$zenpa" sudoku solve -j 2)
   solveq=$(seconds "$input" "$work/solveq" qqwing --solve --one-line)
   count1=$(seconds "$input" "$work/count1" "$zenpa" sudoku count --limit 2)
-  count2=$(seconds "$input" "$work/count2" "$zenpa" sudoku count --limit 2 -j 2)
   countq=$(seconds "$input" "$work/countq" qqwing --solve --count-solutions --one-line)
-  cmp -s "$work/solve1" "$work/solve2" || echo "warning: solve -j 2 differs from -j 1" >&2
+  load_before=$(cut -d' ' -f1-3 /proc/loadavg)
+  long_solve1=$(seconds "$long" "$work/long_solve1" "$zenpa" sudoku solve)
+  long_solve2=$(seconds "$long" "$work/long_solve2" "$zenpa" sudoku solve -j 2)
+  long_count1=$(seconds "$long" "$work/long_count1" "$zenpa" sudoku count --limit 2)
+  long_count2=$(seconds "$long" "$work/long_count2" "$zenpa" sudoku count --limit 2 -j 2)
+  load_after=$(cut -d' ' -f1-3 /proc/loadavg)
+  cmp -s "$work/long_solve1" "$work/long_solve2" || echo "warning: solve -j 2 differs from -j 1" >&2
+  cmp -s "$work/long_count1" "$work/long_count2" || echo "warning: count -j 2 differs from -j 1" >&2
   # QQWing writes the answer and, when counting, a line about the count.
   [ "$(grep -c '^[1-9]\{81\}' "$work/solveq")" -eq "$(grep -c '^[1-9]\{81\}' "$work/solve1")" ] ||
     echo "warning: zenpa and qqwing solved different numbers of puzzles" >&2
@@ -99,13 +111,17 @@ for set in stuck expert; do
     "$hard" "$rounds" ;;
   esac
   row solve "zenpa sudoku solve" "$solve1" "$n"
-  row solve "zenpa sudoku solve -j 2" "$solve2" "$n"
   row solve "qqwing --solve" "$solveq" "$n"
   row count "zenpa sudoku count --limit 2" "$count1" "$n"
-  row count "zenpa sudoku count --limit 2 -j 2" "$count2" "$n"
   row count "qqwing --solve --count-solutions" "$countq" "$n"
   printf 'ratio zenpa/qqwing (CPU): solve %.2f, count %.2f\n' \
     "$(ratio "$solve1" "$solveq")" "$(ratio "$count1" "$countq")"
-  printf 'speed-up of -j 2 (wall): solve %.2f, count %.2f\n' \
-    "$(speedup "$solve1" "$solve2")" "$(speedup "$count1" "$count2")"
+  printf 'the same set read %d times more, for the threads:\n' "$scale"
+  row solve "zenpa sudoku solve" "$long_solve1" "$((n * scale))"
+  row solve "zenpa sudoku solve -j 2" "$long_solve2" "$((n * scale))"
+  row count "zenpa sudoku count --limit 2" "$long_count1" "$((n * scale))"
+  row count "zenpa sudoku count --limit 2 -j 2" "$long_count2" "$((n * scale))"
+  printf 'speed-up of -j 2 (wall): solve %.2f, count %.2f (load average %s before, %s after)\n' \
+    "$(speedup "$long_solve1" "$long_solve2")" "$(speedup "$long_count1" "$long_count2")" \
+    "$load_before" "$load_after"
 done

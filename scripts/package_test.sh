@@ -31,6 +31,10 @@ for f in bin/zenpa bin/zenpa-desktop share/zenpa/pi.wav share/zenpa/po.wav share
          share/mime/packages/zenpa.xml share/man/man1/zenpa.1; do
   [ -f "$root/usr/$f" ] || fail "the package lacks /usr/$f"
 done
+# Every picture the manual shows comes with it.
+for picture in $(grep -o 'src="[^"]*"' "$root/usr/share/zenpa/zenpa.htm" | cut -d'"' -f2); do
+  [ -f "$root/usr/share/zenpa/$picture" ] || fail "the manual shows $picture, which the package lacks"
+done
 desktop-file-validate "$root/usr/share/applications/zenpa.desktop" ||
   fail "the desktop entry is not valid"
 

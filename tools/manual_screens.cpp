@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -50,6 +51,13 @@ void Trigger(MainWindow &window, const char *action) {
     item->trigger();
 }
 
+// A text without its own format opens in the enlarged text view; the
+// pictures of the print panel need the ordinary view.
+void Unenlarge(MainWindow &window) {
+  if (auto *item = window.findChild<QAction *>("Kakudai"); item && item->isChecked())
+    item->trigger();
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -63,8 +71,20 @@ int main(int argc, char **argv) {
   // Absolute: loading a document makes its directory the current one.
   const QString out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
   const bool ok =
-      Shoot(desk, out, "window.png", argv[2], nullptr) &&
-      Shoot(desk, out, "puzzle.png", argv[3], [](MainWindow &w) { Trigger(w, "MenuSDK"); });
+      Shoot(desk, out, "window.png", argv[2], Unenlarge) &&
+      Shoot(desk, out, "frame.png", argv[2],
+            [](MainWindow &w) {
+              Unenlarge(w);
+              Trigger(w, "waku");
+            }) &&
+      Shoot(desk, out, "puzzle.png", argv[3], [](MainWindow &w) { Trigger(w, "MenuSDK"); }) &&
+      Shoot(desk, out, "drill.png", argv[2], [](MainWindow &w) {
+        Trigger(w, "MenuKP");
+        Trigger(w, "NewKP");
+        // The sheet from its title: generating leaves the caret at its end.
+        if (auto *editor = w.findChild<QPlainTextEdit *>("Memo1"))
+          editor->moveCursor(QTextCursor::Start);
+      });
   if (!ok)
     std::fprintf(stderr, "zenpa_manual_screens: cannot write into %s\n", argv[1]);
   return ok ? 0 : 1;

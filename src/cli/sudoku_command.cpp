@@ -262,9 +262,9 @@ int RunSudoku(const Args &args, StandardOutput &out) {
     PrintUsage(stderr);
     return 2;
   }
-  const std::vector<PuzzleLine> lines = ReadPuzzleLines(options.files);
+  const std::vector<PuzzleSource> sources = ReadPuzzleSources(options.files);
   const std::vector<PuzzleOutput> results =
-      RunBatch(lines, options.threads, [&](puzzle::Engine &e, const PuzzleLine &line) {
+      RunBatch(sources, options.threads, [&](puzzle::Engine &e, const PuzzleLine &line) {
         return command->job(e, line, options);
       });
   return WriteResults(results, out);

@@ -94,6 +94,34 @@ TEST_F(SudokuCliTest, SolveWithThreadsKeepsInputOrderAndAgreesWithBruteForce) {
   EXPECT_EQ(parallel.out, Run("solve --utf8", puzzles).out);
 }
 
+// Several hundred lines, so that the threads take turns many times: bad
+// lines, comments, blank lines and CR LF ends scattered, the last without
+// its LF. Every byte and the line numbers must match the single thread.
+TEST_F(SudokuCliTest, ThreadsGiveTheSingleThreadsBytesOnALongMixedInput) {
+  const char *const kinds[] = {kEasy, kNakedPair, kNoAnswer, "# note", "", "12345"};
+  std::string text;
+  std::string expectedErr;
+  for (int i = 0; i < 600; ++i) {
+    const std::string line = kinds[i % 6];
+    text += line + (i % 4 == 0 ? "\r\n" : "\n");
+    if (line == "12345")
+      expectedErr += dir_.Path("many.txt") + ":" + std::to_string(i + 1) +
+                     ": expected 81 characters, found 5\n";
+  }
+  text += kEasy;
+  for (const char *command : {"solve", "count", "grade"}) {
+    const std::string args = std::string("sudoku ") + command;
+    const CliRun single = dir_.Run(args, text, "many.txt");
+    const CliRun threads = dir_.Run(args + " -j 3", text, "many.txt");
+    EXPECT_EQ(single.out, threads.out) << command;
+    EXPECT_EQ(single.err, threads.err) << command;
+    EXPECT_EQ(1, threads.exitCode) << command;
+  }
+  const CliRun count = dir_.Run("sudoku count -j 2", text, "many.txt");
+  EXPECT_EQ(expectedErr, count.err);
+  EXPECT_EQ(301u, SplitLf(count.out).size()); // half the lines are puzzles, and the last
+}
+
 TEST_F(SudokuCliTest, SolveStepsComeBeforeTheAnswer) {
   const CliRun run = Run("solve --step --utf8", {kEasy});
   const std::vector<std::string> lines = SplitLf(run.out);

@@ -1,0 +1,56 @@
+// The real main window, offscreen: the game sound item of the drill menu is
+// usable exactly when a sound file is found, from the program's installed
+// data directory (the sounds made at build time) or from the program
+// directory; without any it is disabled and unchecked.
+#include "ui/support/window_rig.h"
+
+#include <QMenu>
+#include <QtTest>
+
+#include <filesystem>
+
+using namespace zenpa;
+
+class SoundItemsTest : public QObject, protected testing::WindowRig {
+  Q_OBJECT
+
+  QAction *SoundItem() { return Action("MokoBeep"); }
+
+private slots:
+  void init() { Open(); }
+  void cleanup() { Close(); }
+
+  void installedSoundsEnableTheItem() {
+    session().SetDataDir(ZENPA_SOUNDS_DIR);
+    StartWith({});
+    QAction *item = SoundItem();
+    QVERIFY(Find<QMenu>("MenuMoko")->actions().contains(item));
+    QCOMPARE(item->text(), QString::fromUtf8("ゲーム時、音を鳴らす(&B)"));
+    QVERIFY(item->isEnabled());
+    QVERIFY(item->isChecked());
+    item->trigger();
+    QCOMPARE(session().Drill().Options().gameSound, false);
+  }
+
+  void oneSoundInTheProgramDirectoryIsEnough() {
+    session().SetDataDir(dir_->Dir() + "share/");
+    std::filesystem::copy_file(std::string(ZENPA_SOUNDS_DIR) + "po.wav", dir_->Path("po.wav"));
+    StartWith({});
+    QVERIFY(SoundItem()->isEnabled());
+  }
+
+  void noSoundDisablesAndUnchecksTheItem() {
+    session().SetDataDir(dir_->Dir() + "share/");
+    StartWith({});
+    QCOMPARE(session().Drill().Options().gameSound, false);
+    QAction *item = SoundItem();
+    // The drill panel shows the session's state when it is built, before the
+    // start-up looks for the sounds, and the window does not refresh it after.
+    QEXPECT_FAIL("", "the drill menu is not refreshed after start-up", Abort);
+    QVERIFY(!item->isEnabled());
+    QVERIFY(!item->isChecked());
+  }
+};
+
+QTEST_MAIN(SoundItemsTest)
+#include "sound_items_test.moc"

@@ -4,6 +4,7 @@
 #include "app/window_geometry.h"
 #include "base/sjis.h"
 #include "print/pagination_commands.h"
+#include "ui/drill/drill_panel.h"
 #include "ui/main/editor_font.h"
 #include "ui/main/editor_row.h"
 #include "ui/main/loading_notice.h"
@@ -76,8 +77,8 @@ MainWindow::MainWindow(platform::Host &host, platform::Printer &printer,
   BuildPuzzleSide();
   BuildEditorParts();
   BuildDrillSide();
-  BuildMarkParts();
   BuildOptionPanels();
+  BuildMarkParts();
   BuildPreview();
   FitMinimumSize();
   if (QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -381,6 +382,7 @@ void MainWindow::SyncFromSession() {
   renameOk_->setVisible(renaming);
   renameCancel_->setVisible(renaming);
   puzzlePanel_->Refresh();
+  drillPanel_->Refresh();
   SyncEditorParts();
 }
 

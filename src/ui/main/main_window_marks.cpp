@@ -12,6 +12,7 @@
 #include "ui/main/edit_menu.h"
 #include "ui/main/editor_input.h"
 #include "ui/main/main_window.h"
+#include "ui/option_panels.h"
 #include "ui/print/mark_dialogs.h"
 #include "ui/print/mark_panels.h"
 #include "ui/puzzle/puzzle_panel.h"
@@ -33,18 +34,13 @@ public:
       : QObject(&window), commands_(session, memo), settings_(session),
         print_(session, session.DesktopHost()), window_(window), edit_(edit), editor_(editor) {
     BuildItems();
-    panels_ = new OptionPanels(this);
     markPanel_ = new MarkPanel(settings_, &window);
     reductionPanel_ = new ReductionPanel(settings_, print_, &window);
-    for (OptionPanel *panel :
-         {static_cast<OptionPanel *>(markPanel_), static_cast<OptionPanel *>(reductionPanel_)})
-      panels_->Add(panel);
   }
 
   OptionPanel *Panel(bool marks) const {
     return marks ? static_cast<OptionPanel *>(markPanel_) : reductionPanel_;
   }
-  OptionPanels &Panels() { return *panels_; }
   void ShowItems() { itemsWanted_ = true; }
 
   void Refresh() {
@@ -112,7 +108,6 @@ private:
   QPlainTextEdit *editor_;
   std::vector<QAction *> items_;
   bool itemsWanted_ = false;
-  OptionPanels *panels_ = nullptr;
   MarkPanel *markPanel_ = nullptr;
   ReductionPanel *reductionPanel_ = nullptr;
   ScaleMarkDialog *scale_ = nullptr;     // owned by the window
@@ -126,13 +121,24 @@ void MainWindow::BuildMarkParts() {
   connect(input_, &EditorInput::markItemsWanted, this, [this] { markParts_->ShowItems(); });
   for (bool marks : {true, false})
     settingsArea_->insertWidget(0, markParts_->Panel(marks));
+  // Each panel opens alone among the option panels, filled from the format,
+  // and "×" closes it with its items unchecked.
   const auto opener = [this](QMenu *menu, const char *name, const char *caption, bool marks) {
     QAction *action = menu->addAction(Utf(caption));
     action->setObjectName(name);
-    connect(action, &QAction::triggered, this,
-            [this, marks] { markParts_->Panels().Open(markParts_->Panel(marks)); });
+    optionPanels_->Add(markParts_->Panel(marks), action);
     puzzlePanel_->GuardDuringRun(action, app::WindowCommand::PuzzleCommand);
   };
+  for (bool marks : {true, false}) {
+    OptionPanel *panel = markParts_->Panel(marks);
+    connect(panel, &OptionPanel::closed, this,
+            [this, panel] { optionPanels_->Show(panel, false); });
+  }
+  connect(optionPanels_, &OptionPanels::shown, this, [this](QWidget *panel, bool on) {
+    for (bool marks : {true, false})
+      if (on && panel == markParts_->Panel(marks))
+        markParts_->Panel(marks)->Open();
+  });
   PrintMenu()->addSeparator();
   opener(PrintMenu(), "Umark", "◆文字拡縮・改頁マーク設定(&J)", true);
   opener(PrintMenu(), "miniSize", "◆ヘッダのサイズ設定(&F)", false);

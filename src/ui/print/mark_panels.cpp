@@ -168,13 +168,4 @@ void ReductionPanel::Refresh() {
   RefreshChecks();
 }
 
-void OptionPanels::Open(OptionPanel *panel) {
-  for (OptionPanel *other : panels_) {
-    if (other != panel)
-      other->hide();
-  }
-  panel->Open();
-  panel->show();
-}
-
 } // namespace zenpa::ui

@@ -4,8 +4,7 @@
 //   the check boxes "文字拡縮マークを有効にする" and "拡縮行を空行にする";
 // - the reduction panel "ヘッダと遊び方等の印刷の縮小": the reduce percent
 //   with "標準に戻す" and the five check boxes of what it reduces.
-// Both bind app::MarkSettings; "×" closes a panel. OptionPanels shows one
-// panel at a time: opening one closes the others.
+// Both bind app::MarkSettings; "×" asks for the panel to close (closed()).
 #pragma once
 
 #include "app/mark_settings.h"
@@ -92,19 +91,6 @@ public:
 private:
   app::PrintSettings &print_;
   FieldSpin *percent_;
-};
-
-// Option panels of which one shows at a time.
-class OptionPanels : public QObject {
-  Q_OBJECT
-public:
-  using QObject::QObject;
-  void Add(OptionPanel *panel) { panels_.push_back(panel); }
-  // Shows the panel and hides the others.
-  void Open(OptionPanel *panel);
-
-private:
-  std::vector<OptionPanel *> panels_;
 };
 
 } // namespace zenpa::ui

@@ -3,6 +3,7 @@
 #include "base/file_io.h"
 #include "base/paths.h"
 #include "base/sjis.h"
+#include "puzzle/engine/answer_text.h"
 #include "puzzle/play/viewer_folder.h"
 
 #include <cstdlib>
@@ -363,6 +364,20 @@ void PuzzleCommands::SetPuzzleSide(bool shown) {
   if (!shown)
     format_.format.puzzle.recordPanelShown = false;
   SettingsChanged();
+}
+
+const puzzle::Grid &PuzzleCommands::RefreshCandidateList() {
+  if (Running())
+    return engine_.ListGrid;
+  puzzle::TextOutput out;
+  out.hintText = ctx_.hintText;
+  // Outside a run a Tab left in StepKey must not send the list into the
+  // document.
+  const int key = engine_.StepKey;
+  engine_.StepKey = 0;
+  puzzle::itiran(engine_, out);
+  engine_.StepKey = key;
+  return engine_.ListGrid;
 }
 
 PuzzleDisplay PuzzleCommands::Display() const {

@@ -197,6 +197,12 @@ public:
   PuzzleDisplay Display() const;
   puzzle::Engine &Engine() { return engine_; }
 
+  // The hint window's text, where the candidate list goes (none: nowhere).
+  void SetHintText(platform::Memo *hintText) { ctx_.hintText = hintText; }
+  // The candidate list of the grid model written again into the hint text
+  // (not while a run is active); returns the list's grid (ListGrid).
+  const puzzle::Grid &RefreshCandidateList();
+
 private:
   enum class Run { None, Read, LevelCheck, Solve, Steps, Generate };
 

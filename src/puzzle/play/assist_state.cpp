@@ -6,15 +6,6 @@ namespace {
 
 NoteMask Bit(int digit) { return static_cast<NoteMask>(1u << (digit - 1)); }
 
-NoteMask MaskOf(const std::string &candidates) {
-  NoteMask mask = 0;
-  for (const char ch : candidates) {
-    if (ch >= '1' && ch <= '9')
-      mask |= Bit(ch - '0');
-  }
-  return mask;
-}
-
 int Wrap(int v) { return (v + 9) % 9; }
 
 } // namespace
@@ -39,9 +30,11 @@ void AssistState::ClearNotes() {
   erased_ = {};
 }
 
-void AssistState::SetHints(const std::array<std::string, 81> &candidates) {
-  for (int i = 0; i < 81; ++i)
-    hints_[i] = candidates[i].size() > 1 ? MaskOf(candidates[i]) : 0;
+void AssistState::SetHints(const puzzle::Grid &candidates) {
+  for (int i = 0; i < 81; ++i) {
+    const puzzle::Cell c = candidates.Cells()[i];
+    hints_[i] = puzzle::IsOpen(c) ? static_cast<NoteMask>(c & puzzle::kAllCandidates) : 0;
+  }
 }
 
 BoardClick AssistState::Click(const BoardGeometry &geometry, BoardPoint at, bool right, bool ctrl,

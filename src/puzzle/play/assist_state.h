@@ -12,6 +12,7 @@
 // bit d - 1 for digit d.
 #pragma once
 
+#include "puzzle/engine/cell.h"
 #include "puzzle/play/assist_board.h"
 
 #include <array>
@@ -56,9 +57,9 @@ public:
   // The grid in play as the document shows it.
   void SetCells(const BoardCells &cells) { cells_ = cells; }
   const BoardCells &Cells() const { return cells_; }
-  // The solver's candidates of the 81 cells, row by row (the candidate
-  // list's grid); placed cells are not shown.
-  void SetHints(const std::array<std::string, 81> &candidates);
+  // The solver's candidates (the candidate list's grid); placed cells are
+  // not shown.
+  void SetHints(const puzzle::Grid &candidates);
 
   BoardClick Click(const BoardGeometry &geometry, BoardPoint at, bool right, bool ctrl,
                    AssistDocument &doc);

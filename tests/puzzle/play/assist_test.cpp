@@ -135,9 +135,11 @@ TEST(AssistState, ContinuousHintInputTogglesSeveralNotes) {
 
 TEST(AssistState, EraseWithRightButtonTogglesTheShownLayer) {
   Board b;
-  std::array<std::string, 81> hints{};
-  hints[10] = "268";
+  zenpa::puzzle::Grid hints;
+  hints(2, 2) = zenpa::puzzle::CellFromText("268");
+  hints(3, 2) = zenpa::puzzle::PlacedCell(4);
   b.state.SetHints(hints);
+  EXPECT_EQ(0, b.state.Hints({2, 1}));
   b.state.PutCursor({1, 1});
   b.state.PressPalette(4, true, false, true, b.doc);
   b.state.SetHintLayerShown(true);

@@ -3,6 +3,7 @@
 #include "base/file_io.h"
 #include "base/paths.h"
 #include "base/sjis.h"
+#include "puzzle/play/partial_answer.h"
 #include "puzzle/play/viewer_folder.h"
 
 #include <cstdlib>
@@ -230,13 +231,15 @@ void PuzzleCommands::Answer(play::AnswerCommand command) {
   });
 }
 
-void PuzzleCommands::StepSolve() {
-  RunCommand(Run::Steps, [this] {
+void PuzzleCommands::StepSolve(bool fromGame) {
+  RunCommand(Run::Steps, [this, fromGame] {
     engine_.Observer = &steps_;
-    play::DebugAnswer(ctx_);
+    play::DebugAnswer(ctx_, fromGame);
     Call(hooks_.relayout);
   });
 }
+
+void PuzzleCommands::HandBackToGame() { play::HandBackToGame(ctx_); }
 
 play::GeneratorHooks PuzzleCommands::GeneratorHooksOf() {
   play::GeneratorHooks hooks;

@@ -132,5 +132,56 @@ TEST_F(PuzzleGameTest, EscapeLeavesAndOtherKeysChangeNothing) {
   EXPECT_EQ(PuzzleMode::None, game.Mode());
 }
 
+TEST_F(PuzzleGameTest, ErasingKeepsGivensAndMarks) {
+  LoadPuzzle(testing::kEasyPuzzle);
+  std::string row = memo.Line(2);
+  row.replace(2, 2, base::CircledDigit(4));
+  row.replace(6, 2, Sj("？"));
+  row.replace(10, 2, Sj("※"));
+  row += Sj("メモ");
+  memo.ReplaceLine(2, row);
+  memo.SetCaret({0, 0});
+  game.ClearPlayerDigits();
+  EXPECT_EQ(Sj("　"), Cell(0, 0));
+  EXPECT_EQ(Sj("？"), Cell(1, 0));
+  EXPECT_EQ(Sj("※"), Cell(2, 0));
+  EXPECT_EQ(Sj("９"), Cell(3, 0));
+  EXPECT_TRUE(memo.Line(2).ends_with(Sj("┃メモ")));
+  EXPECT_EQ(PuzzleMode::None, game.Mode());
+}
+
+TEST_F(PuzzleGameTest, NewEntryTypedTurnedAndClearedInPlace) {
+  memo.SetLines({Sj("前の行")});
+  format.format.puzzle.addToDocument = true; // appended, nothing asked
+  format.format.puzzle.printClue = false;
+  ASSERT_TRUE(game.NewEntry());
+  EXPECT_EQ(PuzzleMode::Entry, game.Mode());
+  EXPECT_EQ(Sj("前の行"), memo.Line(0));
+  EXPECT_EQ(Sj("数独入力"), game.ModeLabel());
+  Type('1');
+  Type('2');
+  EXPECT_EQ(Sj("１"), Cell(0, 0));
+  EXPECT_EQ(Sj("２"), Cell(1, 0));
+  game.Transform(play::GridTransform::RotateRight);
+  EXPECT_EQ(Sj("１"), Cell(8, 0));
+  EXPECT_EQ(Sj("２"), Cell(8, 1));
+  EXPECT_EQ(Sj("前の行"), memo.Line(0));
+  EXPECT_EQ(PuzzleMode::Entry, game.Mode());
+  host.answers.push_back(platform::Answer::Cancel);
+  game.ClearAll();
+  EXPECT_EQ(Sj("１"), Cell(8, 0));
+  host.answers.push_back(platform::Answer::Ok);
+  game.ClearAll();
+  EXPECT_EQ(Sj("　"), Cell(8, 0));
+  EXPECT_EQ(Sj("全消去"), host.messages.back().caption);
+}
+
+TEST_F(PuzzleGameTest, EntryWithoutAGridSaysSo) {
+  memo.SetLines({Sj("文だけ")});
+  EXPECT_FALSE(game.StartEntry());
+  EXPECT_EQ(Sj("数独が見つかりません"), host.messages.back().text);
+  EXPECT_EQ(PuzzleMode::None, game.Mode());
+}
+
 } // namespace
 } // namespace zenpa::app

@@ -4,6 +4,7 @@
 #include "base/paths.h"
 #include "base/sjis.h"
 #include "puzzle/engine/answer_text.h"
+#include "puzzle/play/partial_answer.h"
 #include "puzzle/play/viewer_folder.h"
 
 #include <cstdlib>
@@ -231,13 +232,15 @@ void PuzzleCommands::Answer(play::AnswerCommand command) {
   });
 }
 
-void PuzzleCommands::StepSolve() {
-  RunCommand(Run::Steps, [this] {
+void PuzzleCommands::StepSolve(bool fromGame) {
+  RunCommand(Run::Steps, [this, fromGame] {
     engine_.Observer = &steps_;
-    play::DebugAnswer(ctx_);
+    play::DebugAnswer(ctx_, fromGame);
     Call(hooks_.relayout);
   });
 }
+
+void PuzzleCommands::HandBackToGame() { play::HandBackToGame(ctx_); }
 
 play::GeneratorHooks PuzzleCommands::GeneratorHooksOf() {
   play::GeneratorHooks hooks;

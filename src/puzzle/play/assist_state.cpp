@@ -10,14 +10,6 @@ int Wrap(int v) { return (v + 9) % 9; }
 
 } // namespace
 
-bool AssistState::StartPuzzle(const std::string &signature) {
-  if (signature == signature_)
-    return false;
-  signature_ = signature;
-  Reset();
-  return true;
-}
-
 void AssistState::Reset() {
   ClearNotes();
   ResetFinished();

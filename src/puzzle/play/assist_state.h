@@ -45,12 +45,8 @@ struct BoardClick {
 
 class AssistState {
 public:
-  // A new puzzle: notes, hints and finished digits start over. A puzzle
-  // whose signature (its 81 givens) is the one already in play keeps them,
-  // as a resumed game does. True when it was new.
-  bool StartPuzzle(const std::string &signature);
-  // Notes, hints and finished digits start over (ヒント初期化 does only the
-  // first two).
+  // A new puzzle, or the player's digits erased: notes, hints and finished
+  // digits start over (ヒント初期化 does only the first two).
   void Reset();
   void ClearNotes();
 
@@ -93,7 +89,6 @@ private:
   static int Index(BoardCellPos c) { return 9 * c.row + c.column; }
   void ToggleAllOff(int cell);
 
-  std::string signature_;
   BoardCells cells_{};
   NoteGrid notes_{};
   NoteGrid hints_{};

@@ -153,20 +153,6 @@ TEST(AssistState, EraseWithRightButtonTogglesTheShownLayer) {
   EXPECT_EQ(0, b.state.Notes({1, 1}));
 }
 
-TEST(AssistState, OnlyANewPuzzleStartsTheMarksOver) {
-  Board b;
-  EXPECT_TRUE(b.state.StartPuzzle("100"));
-  b.state.PutCursor({5, 5});
-  b.state.PressPalette(2, true, false, false, b.doc);
-  b.state.ToggleFinished(6);
-  EXPECT_FALSE(b.state.StartPuzzle("100"));
-  EXPECT_EQ(0b10, b.state.Notes({5, 5}));
-  EXPECT_TRUE(b.state.Finished(6));
-  EXPECT_TRUE(b.state.StartPuzzle("200"));
-  EXPECT_EQ(0, b.state.Notes({5, 5}));
-  EXPECT_FALSE(b.state.Finished(6));
-}
-
 TEST(AssistState, CursorKeysWrapAndMoveTheCaret) {
   Board b;
   b.state.MoveCursor(CursorKey::Left, b.doc);

@@ -74,6 +74,7 @@ MainWindow::MainWindow(platform::Host &host, platform::Printer &printer,
   BuildPuzzleSide();
   BuildEditorParts();
   BuildDrillSide();
+  BuildAssistSide();
   FitMinimumSize();
   if (QScreen *screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());

@@ -37,6 +37,7 @@ class QVBoxLayout;
 
 namespace zenpa::ui {
 
+class AssistWindows;
 class DrillModes;
 class DrillPanel;
 class EditMenu;
@@ -108,6 +109,9 @@ private:
   void BuildPuzzleSide();
   // The drill panel, its menu and modes (main_window_drill.cpp).
   void BuildDrillSide();
+  // The assist and hint windows and the assist settings panel
+  // (main_window_assist.cpp).
+  void BuildAssistSide();
   void ShowDrillPanel(bool shown);
   void RestForDrill(bool resting);
   // The Edit and Settings menus, the editor's input routing, its look and
@@ -157,6 +161,7 @@ private:
   QDockWidget *puzzleDock_ = nullptr;
   DrillPanel *drillPanel_ = nullptr;
   DrillModes *drillModes_ = nullptr;
+  AssistWindows *assist_ = nullptr;
   std::unique_ptr<RunKeyFilter> runKeys_;
   QTimer *relayoutTimer_ = nullptr;
   // Measures text like the printer for the layout: a canvas on a tiny image.

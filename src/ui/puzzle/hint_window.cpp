@@ -15,7 +15,7 @@ HintWindow::HintWindow(QWidget *parent) : QWidget(parent, Qt::Tool) {
   setWindowTitle(Utf("ZENPA - hint"));
   auto *layout = new QVBoxLayout(this);
   edit_ = new QPlainTextEdit(this);
-  edit_->setObjectName("Memo1");
+  edit_->setObjectName("HintText");
   edit_->setAccessibleName(Utf("ZENPA - hint"));
   edit_->setLineWrapMode(QPlainTextEdit::NoWrap);
   QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);

@@ -14,10 +14,6 @@ namespace {
 
 using play::BoardCellKind;
 
-QColor ColourOf(base::Colour c) {
-  return QColor(base::RedOf(c), base::GreenOf(c), base::BlueOf(c));
-}
-
 QFont PixelFont(int pixels) {
   QFont font;
   font.setPixelSize(std::max(1, pixels));
@@ -40,6 +36,10 @@ std::optional<play::CursorKey> CursorKeyOf(int key) {
 }
 
 } // namespace
+
+QColor ColourOf(base::Colour c) {
+  return QColor(base::RedOf(c), base::GreenOf(c), base::BlueOf(c));
+}
 
 AssistBoardView::AssistBoardView(play::AssistState &state, play::AssistDocument &doc,
                                  QWidget *parent)

@@ -8,9 +8,13 @@
 #include "puzzle/play/assist_board.h"
 #include "puzzle/play/assist_state.h"
 
+#include <QColor>
 #include <QWidget>
 
 namespace zenpa::ui {
+
+// A colour of the board (0x00BBGGRR) for QPainter.
+QColor ColourOf(base::Colour colour);
 
 class AssistBoardView : public QWidget {
   Q_OBJECT

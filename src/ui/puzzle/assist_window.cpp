@@ -23,10 +23,6 @@ constexpr const char *kDigitProperty = "paletteDigit";
 
 bool CtrlHeld() { return (QGuiApplication::keyboardModifiers() & Qt::ControlModifier) != 0; }
 
-QColor ColourOf(base::Colour c) {
-  return QColor(base::RedOf(c), base::GreenOf(c), base::BlueOf(c));
-}
-
 } // namespace
 
 AssistWindow::AssistWindow(play::AssistState &state, play::AssistDocument &doc,

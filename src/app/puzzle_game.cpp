@@ -194,6 +194,10 @@ std::string PuzzleGame::ModeLabel() const {
   return play::GameClockText(host_.Milliseconds() - state_.StartTime());
 }
 
+std::string PuzzleGame::StepCommandCaption() const {
+  return Sj(mode_ == PuzzleMode::Game ? "～次の一手をみる(&D)" : "～確認しながら解答作成(&D)");
+}
+
 void PuzzleGame::WriteRows(const play::GridCells &cells) {
   for (int row = 0; row < 9; ++row) {
     const int index = play::GridRowLineIndex(cursor_.topLine, row + 1);

@@ -55,6 +55,8 @@ public:
              PuzzleCommands &puzzle, PuzzleGameHooks hooks);
 
   void SetHooks(PuzzleGameHooks hooks) { hooks_ = std::move(hooks); }
+  // The hooks one by one (the window fills its own, the assist window its).
+  PuzzleGameHooks &Hooks() { return hooks_; }
   // The start and completion sounds (empty: no file).
   void SetSounds(std::string start, std::string finish);
 
@@ -113,6 +115,9 @@ public:
   // Label64: digits entered and open cells.
   const std::string &ProgressText() const { return progress_; }
   bool ClockRunning() const { return clockRunning_; }
+  // The step command's menu caption: "～次の一手をみる(&D)" in game mode,
+  // else "～確認しながら解答作成(&D)".
+  std::string StepCommandCaption() const;
 
   // `Button20` "ヒント" and `Button46` "アシスト": the windows they open are
   // the window's; these hooks are where they plug in.

@@ -109,6 +109,7 @@ public:
   DrillCommands &Drill() { return drill_; }
   // Playing a puzzle: entry and game mode.
   PuzzleGame &Game() { return game_; }
+  const PuzzleGame &Game() const { return game_; }
 
   editor::Document &Doc() { return document_; }
   const editor::Document &Doc() const { return document_; }

@@ -16,9 +16,6 @@ const std::string &Blank() {
 
 bool IsBlankCell(const std::string &cell) { return cell == "  " || cell == Blank(); }
 
-// Grid row lines are "┃" + nine cells of 4 bytes each (cell and separator).
-constexpr std::size_t kRowBytes = 2 + 9 * 4;
-
 bool IsSeparator(std::string_view two, int column) {
   static const std::string thick = base::Sj("┃");
   static const std::string thin = base::Sj("│");
@@ -45,9 +42,9 @@ std::string CursorCell(const platform::Memo &memo, const EntryCursor &cursor) {
 }
 
 bool IsWholeRowLine(const std::string &line, std::size_t indentLength) {
-  if (line.size() < indentLength + kRowBytes)
+  if (line.size() < indentLength + kGridRowBytes)
     return false;
-  const std::string_view row(line.data() + indentLength, kRowBytes);
+  const std::string_view row(line.data() + indentLength, kGridRowBytes);
   if (!IsSeparator(row.substr(0, 2), 3))
     return false;
   for (int column = 1; column <= 9; ++column) {
@@ -143,6 +140,8 @@ int GridViewTop(const EntryCursor &cursor) {
 }
 
 void ClickCell(platform::Memo &memo, EntryCursor &cursor, int x, int y, const CellPixels &px) {
+  x -= px.left;
+  y -= px.top;
   const int viewTop = GridViewTop(cursor);
   const int first = memo.FirstVisibleLine();
   if (first != viewTop) {

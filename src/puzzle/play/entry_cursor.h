@@ -18,6 +18,10 @@
 
 namespace zenpa::play {
 
+// Bytes of a grid row after its indent: "┃" and nine cells with their
+// separators.
+inline constexpr std::size_t kGridRowBytes = 2 + 9 * 4;
+
 struct EntryCursor {
   int topLine = -1; // the grid's top border line
   std::array<std::string, 9> rowIndents;
@@ -67,6 +71,8 @@ struct CellPixels {
   int lineHeight = 16;
   int halfWidth = 8; // a half-width character
   int tabWidth = 8;  // columns per tab stop of the row indents
+  int left = 0;      // where the text starts in the view
+  int top = 0;
 };
 
 // A click at (x, y) pixels from the top left of the text area. When the

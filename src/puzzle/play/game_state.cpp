@@ -41,6 +41,8 @@ std::string GameClockText(std::int64_t elapsedMs) {
   return base::Sj("数独ゲーム ") + MinutesSeconds(elapsedMs);
 }
 
+std::string GameCaption() { return base::Sj("ZENPA - 数独"); }
+
 std::string LevelLabel(int level) {
   if (level == 1)
     return base::Sj("－やさしい問題－");
@@ -53,6 +55,14 @@ std::string LevelLabel(int level) {
   if (level >= 7)
     return base::Sj("－かなり難しい問題－");
   return {};
+}
+
+int GridViewHeight(int lineHeight, bool titleShown) {
+  return (titleShown ? 21 : 20) * lineHeight + 40;
+}
+
+int GridViewWidth(int gridTextWidth, int fullWidthChar) {
+  return gridTextWidth + 3 * fullWidthChar;
 }
 
 PuzzleGoalTexts PuzzleGoal(int level, std::int64_t elapsedMs) {

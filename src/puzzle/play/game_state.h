@@ -18,8 +18,16 @@ namespace zenpa::play {
 // "数独ゲーム 　２分　５秒": minutes and seconds since the start in the
 // two-column full-width form.
 std::string GameClockText(std::int64_t elapsedMs);
+// The window caption during a game: "ZENPA - 数独".
+std::string GameCaption();
 // "－やさしい問題－" .. "－かなり難しい問題－" for the grader's level, else "".
 std::string LevelLabel(int level);
+
+// The document view the modes need in pixels: the grid's lines (and the
+// title line) with a margin, and the grid's text with three characters of
+// room; the window grows to the height and is locked to the width.
+int GridViewHeight(int lineHeight, bool titleShown);
+int GridViewWidth(int gridTextWidth, int fullWidthChar);
 
 // The goal dialog of a finished puzzle.
 struct PuzzleGoalTexts {

@@ -21,6 +21,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QDockWidget;
@@ -39,6 +40,7 @@ namespace zenpa::ui {
 
 class AssistWindows;
 class DrillModes;
+class GameModes;
 class DrillPanel;
 class EditMenu;
 class EditorInput;
@@ -114,6 +116,12 @@ private:
   void BuildAssistSide();
   void ShowDrillPanel(bool shown);
   void RestForDrill(bool resting);
+  // Puzzle entry and game mode, their menu items and the "ゲーム" button
+  // (main_window_game.cpp).
+  void BuildGameSide();
+  void RestForGame(app::PuzzleMode mode);
+  // The document's caption, or the game's while a game runs.
+  QString WindowCaption() const;
   // The Edit and Settings menus, the editor's input routing, its look and
   // the enlarged text view (main_window_editor.cpp).
   void BuildEditorParts();
@@ -161,6 +169,8 @@ private:
   QDockWidget *puzzleDock_ = nullptr;
   DrillPanel *drillPanel_ = nullptr;
   DrillModes *drillModes_ = nullptr;
+  GameModes *gameModes_ = nullptr;
+  std::vector<QAction *> restingItems_; // puzzle items a mode disabled
   AssistWindows *assist_ = nullptr;
   std::unique_ptr<RunKeyFilter> runKeys_;
   QTimer *relayoutTimer_ = nullptr;

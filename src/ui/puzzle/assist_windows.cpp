@@ -45,6 +45,7 @@ AssistWindows::AssistWindows(app::Session &session, AssistHost host)
   connect(hint_, &HintWindow::done, this, [this] { host_.focusDocument(); });
   game.hintButton = [this] { ToggleHint(); };
   game.assistButton = [this] { ToggleAssist(); };
+  game.Hooks().resetAssist = [this] { model_->State().Reset(); };
   game.OnGridChanged([this] { GridChanged(); });
   BuildSettings();
 }
@@ -55,6 +56,7 @@ AssistWindows::~AssistWindows() {
   session_.Puzzle().SetHintText(nullptr);
   session_.Game().hintButton = nullptr;
   session_.Game().assistButton = nullptr;
+  session_.Game().Hooks().resetAssist = nullptr;
 }
 
 void AssistWindows::BuildSettings() {
@@ -91,8 +93,7 @@ void AssistWindows::GridChanged() {
     assist_->TakeOptions();
     if (session_.Puzzle().Options().assist.autoShow && !hint_->isVisible())
       ShowAssist();
-  } else if (mode != app::PuzzleMode::Game && lastMode_ == app::PuzzleMode::Game &&
-             !game.Paused()) {
+  } else if (mode != app::PuzzleMode::Game && !game.Paused()) {
     assist_->hide();
     hint_->hide();
   }

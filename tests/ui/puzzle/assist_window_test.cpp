@@ -1,6 +1,7 @@
 // The assist window of the real main window, offscreen: a game started on a
-// puzzle file, a cell of the board clicked, a digit chosen on the palette,
-// and the move taken back with "＜".
+// puzzle file with "ゲーム", the window shown with "アシスト", a cell of the
+// board clicked, a digit chosen on the palette, and the move taken back with
+// "＜".
 #include "base/digits.h"
 #include "base/sjis.h"
 #include "puzzle/play/grid_text.h"
@@ -27,12 +28,12 @@ private slots:
     QTextCursor caret = Editor()->textCursor();
     caret.setPosition(Editor()->document()->findBlockByNumber(3).position());
     Editor()->setTextCursor(caret);
-    QVERIFY(session().Game().StartGame());
+    Find<QPushButton>("Button19")->click(); // "ゲーム"
     QWidget *assist = TopLevel("TForm9");
-    QVERIFY(assist->isVisible()); // "自動表示する"
-    session().Game().Assist();
+    QVERIFY(assist->isVisible());           // "自動表示する"
+    Find<QPushButton>("Button46")->click(); // "アシスト"
     QVERIFY(!assist->isVisible());
-    session().Game().Assist();
+    Find<QPushButton>("Button46")->click();
     QVERIFY(assist->isVisible());
     QCOMPARE(assist->windowTitle(), QString::fromUtf8("ZENPA - assist"));
 

@@ -60,16 +60,24 @@ AssistWindow::AssistWindow(play::AssistState &state, play::AssistDocument &doc,
 }
 
 void AssistWindow::BuildControls() {
-  auto *row = new QHBoxLayout;
+  auto *buttons = new QHBoxLayout;
   auto *big = NamedButton("Big", "大", this);
   auto *small = NamedButton("Small", "小", this);
   auto *stop = NamedButton("Button16", "やめる", this);
+  for (QPushButton *b : {big, small, stop}) {
+    b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    buttons->addWidget(b);
+  }
+  buttons->addStretch();
+  auto *boxes = new QHBoxLayout;
   auto_ = NamedCheck("CheckBox1", "自動", this);
   hint_ = NamedCheck("CheckBox2", "ヒント", this);
   answer_ = NamedCheck("CheckBox3", "すぐに答え", this);
-  for (QWidget *w : std::initializer_list<QWidget *>{big, small, stop, auto_, hint_, answer_})
-    row->addWidget(w);
-  static_cast<QVBoxLayout *>(layout())->addLayout(row);
+  for (QCheckBox *b : {auto_, hint_, answer_})
+    boxes->addWidget(b);
+  boxes->addStretch();
+  static_cast<QVBoxLayout *>(layout())->addLayout(buttons);
+  static_cast<QVBoxLayout *>(layout())->addLayout(boxes);
   connect(big, &QPushButton::clicked, this, [this] { SetSize(play::BoardSize::Big); });
   connect(small, &QPushButton::clicked, this, [this] { SetSize(play::BoardSize::Small); });
   connect(stop, &QPushButton::clicked, this, [this] {
@@ -90,11 +98,13 @@ void AssistWindow::BuildFinishedRow() {
   auto *row = new QHBoxLayout(finishedRow_);
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(1);
+  row->addStretch();
   static const char *const kCaptions[9] = {"１", "２", "３", "４", "５", "６", "７", "８", "９"};
   for (int d = 1; d <= 9; ++d) {
     const QByteArray name = "n" + QByteArray::number(d);
     QPushButton *panel = NamedButton(name.constData(), kCaptions[d - 1], finishedRow_);
     panel->setCheckable(true);
+    panel->setFixedWidth(panel->fontMetrics().horizontalAdvance(panel->text()) + 12);
     panel->setAccessibleName(panel->text());
     finished_[d - 1] = panel;
     row->addWidget(panel);
@@ -105,11 +115,13 @@ void AssistWindow::BuildFinishedRow() {
       Finish();
     });
   }
+  row->addStretch();
   static_cast<QVBoxLayout *>(layout())->addWidget(finishedRow_);
 }
 
 QPushButton *AssistWindow::PaletteButton(const char *name, const char *caption, int digit) {
   QPushButton *button = NamedButton(name, caption, palette_);
+  button->setFixedWidth(button->fontMetrics().horizontalAdvance(button->text()) + 16);
   button->setProperty(kDigitProperty, digit);
   button->installEventFilter(this);
   connect(button, &QPushButton::clicked, this,
@@ -134,6 +146,8 @@ void AssistWindow::BuildPalette() {
   grid->addWidget(PaletteButton("P0", "消す", 0), 4, 0);
   QPushButton *back = NamedButton("Pr", "＜", palette_);
   QPushButton *forward = NamedButton("Pf", "＞", palette_);
+  for (QPushButton *b : {back, forward})
+    b->setFixedWidth(b->fontMetrics().horizontalAdvance(b->text()) + 16);
   grid->addWidget(back, 4, 1);
   grid->addWidget(forward, 4, 2);
   connect(back, &QPushButton::clicked, this, [this] { Step(hooks_.stepBack); });
@@ -257,7 +271,7 @@ void AssistWindow::contextMenuEvent(QContextMenuEvent *event) { menu_->popup(eve
 // Right clicks on the palette's buttons, and Ctrl or Shift clicks on the
 // status panel.
 bool AssistWindow::eventFilter(QObject *watched, QEvent *event) {
-  if (event->type() != QEvent::MouseButtonRelease)
+  if (event->type() != QEvent::MouseButtonPress)
     return QWidget::eventFilter(watched, event);
   auto *mouse = static_cast<QMouseEvent *>(event);
   const bool ctrl = (mouse->modifiers() & Qt::ControlModifier) != 0;

@@ -44,6 +44,12 @@ private slots:
     QCOMPARE(Cell(1), base::CircledDigit(5));
     QVERIFY(!assist->findChild<QWidget *>("Panel1")->isVisible());
 
+    // A note with the right button closes the palette ("連続ヒント入力" off).
+    OpenPaletteAt(board, 2);
+    QTest::mouseClick(assist->findChild<QPushButton *>("P3"), Qt::RightButton);
+    QVERIFY(!assist->findChild<QWidget *>("Panel1")->isVisible());
+    QCOMPARE(Cell(2), base::Sj("　"));
+
     OpenPaletteAt(board, 1);
     QTest::mouseClick(assist->findChild<QPushButton *>("Pr"), Qt::LeftButton);
     QCOMPARE(Cell(1), base::Sj("　"));

@@ -123,6 +123,8 @@ QPushButton *AssistWindow::PaletteButton(const char *name, const char *caption, 
   QPushButton *button = NamedButton(name, caption, palette_);
   button->setFixedWidth(button->fontMetrics().horizontalAdvance(button->text()) + 16);
   button->setProperty(kDigitProperty, digit);
+  // The right button notes a digit; it never opens the window's menu.
+  button->setContextMenuPolicy(Qt::PreventContextMenu);
   button->installEventFilter(this);
   connect(button, &QPushButton::clicked, this,
           [this, digit] { PressPalette(digit, false, CtrlHeld()); });
@@ -134,6 +136,7 @@ void AssistWindow::BuildPalette() {
   palette_->setObjectName("Panel1");
   palette_->setFrameStyle(QFrame::Panel | QFrame::Raised);
   palette_->setAutoFillBackground(true);
+  palette_->setContextMenuPolicy(Qt::PreventContextMenu);
   auto *grid = new QGridLayout(palette_);
   grid->setSpacing(1);
   grid->addWidget(NamedLabel("PaletteTitle", palette_, Utf("ヒントは右click")), 0, 0, 1, 3);

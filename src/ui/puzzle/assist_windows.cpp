@@ -108,15 +108,19 @@ void AssistWindows::Redraw() {
     assist_->Redraw();
 }
 
-// Beside the grid: after the document's text width, level with its top.
+// Beside the grid on first show: after the document's text width, level
+// with its top.
+void AssistWindows::PlaceBesideGrid(QWidget *window) {
+  if (window->property("placed").toBool())
+    return;
+  window->setProperty("placed", true);
+  window->move(host_.editor->mapToGlobal(QPoint(host_.editor->width(), 0)));
+}
+
 void AssistWindows::ShowAssist() {
   hint_->hide();
-  const bool first = !assist_->property("placed").toBool();
   assist_->ShowTopmost(true);
-  if (first) {
-    assist_->setProperty("placed", true);
-    assist_->move(host_.editor->mapToGlobal(QPoint(host_.editor->width(), 0)));
-  }
+  PlaceBesideGrid(assist_);
   Redraw();
 }
 
@@ -135,6 +139,7 @@ void AssistWindows::ToggleHint() {
     assist_->hide();
     model_->RefreshHints();
     hint_->ShowTopmost(true);
+    PlaceBesideGrid(hint_);
   }
   host_.focusDocument();
 }

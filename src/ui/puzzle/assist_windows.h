@@ -55,6 +55,7 @@ private:
   void ShowSettings(bool shown);
   void GridChanged();
   void ShowAssist();
+  void PlaceBesideGrid(QWidget *window);
   void Redraw();
   void ForwardKey(QKeyEvent *event);
 

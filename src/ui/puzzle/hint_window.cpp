@@ -22,8 +22,8 @@ HintWindow::HintWindow(QWidget *parent) : QWidget(parent, Qt::Tool) {
   font.setPointSize(12);
   edit_->setFont(font);
   const QFontMetrics metrics(font);
-  // Room for the eleven lines of 72 columns.
-  edit_->setMinimumSize(metrics.horizontalAdvance(QString(74, 'M')), metrics.lineSpacing() * 12);
+  // Room for the eleven lines of 72 columns, beside the frame and scroll bars.
+  edit_->setMinimumSize(metrics.horizontalAdvance(QString(80, 'M')), metrics.lineSpacing() * 14);
   memo_ = new QtMemo(edit_);
   memo_->setParent(this);
   auto_ = NamedCheck("CheckBox1", "自動", this);

@@ -10,6 +10,7 @@
 #include "ui/support/window_rig.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QtTest>
@@ -53,6 +54,21 @@ private slots:
     OpenPaletteAt(board, 1);
     QTest::mouseClick(assist->findChild<QPushButton *>("Pr"), Qt::LeftButton);
     QCOMPARE(Cell(1), base::Sj("　"));
+  }
+
+  void assistSettingsPanelOpensFromTheMenuAndStoresItsOptions() {
+    StartWith({});
+    QVERIFY(!Find<QWidget>("Panel19")->isVisible());
+    Action("SetAssist")->trigger();
+    QVERIFY(Find<QWidget>("Panel19")->isVisible());
+    QCheckBox *circled = Find<QCheckBox>("assistMaru");
+    QVERIFY(circled->isChecked());
+    circled->click();
+    QVERIFY(!session().Puzzle().Options().assist.circledDigits);
+    QVERIFY(session().Format().modified);
+    Find<QPushButton>("SpeedButton11")->click();
+    QVERIFY(!Find<QWidget>("Panel19")->isVisible());
+    QVERIFY(!Action("SetAssist")->isChecked());
   }
 
 private:

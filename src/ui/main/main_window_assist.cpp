@@ -17,7 +17,10 @@ void MainWindow::BuildAssistSide() {
   host.settingsArea = settingsArea_;
   host.puzzleMenu = findChild<QMenu *>("MenuSudoku");
   host.fontHeight = [this] { return look_ ? look_->fontPixels : editor_->fontMetrics().height(); };
-  host.focusDocument = [this] { FocusEditor(); };
+  host.focusDocument = [this] {
+    activateWindow();
+    FocusEditor();
+  };
   assist_ = new AssistWindows(session_, std::move(host));
 }
 

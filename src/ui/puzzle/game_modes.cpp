@@ -7,10 +7,12 @@
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTextDocument>
 #include <QTimer>
@@ -35,10 +37,39 @@ QWidget *ButtonRow(const char *name, QWidget *parent) {
   return row;
 }
 
+// Buttons as narrow as their captions: the game's window is only as wide
+// as its grid.
+void Narrow(QPushButton *button) {
+  button->setMaximumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 16);
+}
+
 QPushButton *AddButton(QWidget *row, const char *name, const char *caption) {
   QPushButton *button = NamedButton(name, caption, row);
+  Narrow(button);
   row->layout()->addWidget(button);
   return button;
+}
+
+// The width the status strip's shown controls take side by side.
+int StripWidth(QStatusBar *status) {
+  constexpr int kSpacing = 8;
+  int width = 0;
+  for (QWidget *w : status->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+    if (w->isVisibleTo(status))
+      width += std::min(w->sizeHint().width(), w->maximumWidth()) + kSpacing;
+  }
+  return width;
+}
+
+// A window grown downwards moves up as far as the screen needs.
+void KeepOnScreen(QWidget *window) {
+  const QScreen *screen = window->screen();
+  if (!screen)
+    return;
+  const QRect room = screen->availableGeometry();
+  const QRect frame = window->frameGeometry();
+  if (frame.bottom() > room.bottom())
+    window->move(window->x(), std::max(room.top(), room.bottom() + 1 - frame.height()));
 }
 
 } // namespace
@@ -56,6 +87,7 @@ GameModes::GameModes(app::Session &session, GameModeWindow window)
   BuildPanels();
   BuildDigitMenu();
   connect(w_.stop, &QPushButton::clicked, this, [this] { game_.Stop(); });
+  Narrow(w_.stop);
   app::PuzzleGameHooks &hooks = game_.Hooks();
   hooks.showGoal = [this](const play::PuzzleGoalTexts &texts) { Goal(texts); };
   hooks.modeChanged = [this](PuzzleMode mode) { Follow(mode); };
@@ -186,6 +218,7 @@ void GameModes::Enter(PuzzleMode mode) {
     w_.window->setWindowTitle(ToQt(play::GameCaption()));
     clock_->start();
   }
+  Tick();
   FitWindow(game);
   w_.editor->setFocus();
 }
@@ -222,13 +255,19 @@ void GameModes::Leave() {
 // The window grows to show the whole grid; the game locks it to the grid's
 // width.
 void GameModes::FitWindow(bool game) {
+  // The panels the mode hid have to leave the layout before it is measured.
+  w_.window->layout()->activate();
   const QFontMetrics m(w_.editor->font());
   const bool title = game_.Cursor().titleVisible;
   const int extraHeight = w_.window->height() - w_.editor->viewport()->height();
-  const int height =
+  int height =
       std::max(w_.window->height(), extraHeight + play::GridViewHeight(m.lineSpacing(), title));
+  if (const QScreen *screen = w_.window->screen())
+    height = std::min(height, screen->availableGeometry().height() -
+                                  (w_.window->frameGeometry().height() - w_.window->height()));
   if (!game) {
     w_.window->resize(w_.window->width(), height);
+    KeepOnScreen(w_.window);
     return;
   }
   int text = 0;
@@ -239,11 +278,14 @@ void GameModes::FitWindow(bool game) {
     text = std::max(text, m.horizontalAdvance(ToQt(grid)));
   }
   const int margin = 2 * static_cast<int>(w_.editor->document()->documentMargin());
-  const int width = w_.window->width() - w_.editor->viewport()->width() + margin +
-                    play::GridViewWidth(text, m.horizontalAdvance(QChar(0x3000)));
+  // As wide as the grid needs, and the status strip's controls.
+  const int width = std::max(w_.window->width() - w_.editor->viewport()->width() + margin +
+                                 play::GridViewWidth(text, m.horizontalAdvance(QChar(0x3000))),
+                             StripWidth(w_.status));
   w_.window->setMinimumWidth(0);
   w_.window->setFixedWidth(width);
   w_.window->resize(width, height);
+  KeepOnScreen(w_.window);
 }
 
 void GameModes::Tick() {

@@ -1,6 +1,7 @@
 #include "ui/puzzle/game_modes.h"
 
 #include "ui/goal_dialog.h"
+#include "ui/grid_editing.h"
 #include "ui/qt/qt_text.h"
 #include "ui/widgets.h"
 
@@ -139,16 +140,7 @@ void GameModes::BuildPanels() {
 
 // The digit popup types its digit into the cell, as the key would.
 void GameModes::BuildDigitMenu() {
-  digits_ = new QMenu(w_.window);
-  digits_->setObjectName("SudokuDigitPopup");
-  static const char *const kItems[] = {"１(&1)", "２(&2)", "３(&3)", "４(&4)", "５(&5)",
-                                       "６(&6)", "７(&7)", "８(&8)", "９(&9)", "消す(&0)"};
-  for (int i = 0; i < 10; ++i) {
-    const char key = static_cast<char>(i < 9 ? '1' + i : '0');
-    QAction *item = digits_->addAction(Utf(kItems[i]));
-    item->setObjectName(QString("m%1").arg(key));
-    connect(item, &QAction::triggered, this, [this, key] { game_.Key(key); });
-  }
+  digits_ = DigitPopup(w_.window, "SudokuDigitPopup", [this](char key) { game_.Key(key); });
 }
 
 play::CellPixels GameModes::Pixels() const {
@@ -198,10 +190,7 @@ void GameModes::Enter(PuzzleMode mode) {
   enlargedByMode_ = !session_.Menus().enlargedView;
   if (enlargedByMode_)
     w_.setEnlarged(true);
-  w_.editor->viewport()->setCursor(Qt::ArrowCursor);
-  w_.editor->setAttribute(Qt::WA_InputMethodEnabled, false);
-  // Text dropped on the grid would bypass the cell keys.
-  w_.editor->viewport()->setAcceptDrops(false);
+  SetGridEditing(w_.editor, true);
   session_.Format().format.overwriteMode = true;
   w_.lookChanged();
   w_.caret(true);
@@ -211,10 +200,7 @@ void GameModes::Enter(PuzzleMode mode) {
   entryPanel_->setVisible(!game);
   gamePanel_->setVisible(game);
   if (game) {
-    savedWrap_ = w_.editor->lineWrapMode();
-    w_.editor->setLineWrapMode(QPlainTextEdit::NoWrap);
-    w_.editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    w_.editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    SetGameView(w_.editor, true, savedWrap_);
     w_.window->setWindowTitle(ToQt(play::GameCaption()));
     clock_->start();
   }
@@ -230,14 +216,9 @@ void GameModes::Leave() {
   for (QWidget *w :
        {static_cast<QWidget *>(label28_), entryPanel_, gamePanel_, static_cast<QWidget *>(w_.stop)})
     w->hide();
-  w_.editor->viewport()->unsetCursor();
-  w_.editor->setAttribute(Qt::WA_InputMethodEnabled, true);
-  w_.editor->viewport()->setAcceptDrops(true);
-  if (game) {
-    w_.editor->setLineWrapMode(static_cast<QPlainTextEdit::LineWrapMode>(savedWrap_));
-    w_.editor->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    w_.editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  }
+  SetGridEditing(w_.editor, false);
+  if (game)
+    SetGameView(w_.editor, false, savedWrap_);
   w_.window->setMinimumWidth(savedMinWidth_);
   w_.window->setMaximumWidth(QWIDGETSIZE_MAX);
   w_.window->resize(savedSize_);

@@ -62,8 +62,10 @@ private slots:
     bool corrected = false, takenBack = false;
     for (int i = 0; i < 81; ++i) {
       if (puzzle->digits[i] == 0) {
-        if (!corrected) {
-          Type(answer[i] % 9 + 1);
+        if (!corrected) { // a wrong digit from the popup, then the right key
+          const QString item = QString("m%1").arg(answer[i] % 9 + 1);
+          Find<QMenu>("SudokuDigitPopup")->findChild<QAction *>(item)->trigger();
+          QCOMPARE(Cell(top, i), ui::ToQt(base::CircledDigit(answer[i] % 9 + 1)));
           corrected = true;
         } else if (!takenBack) {
           Type(answer[i]);

@@ -307,27 +307,21 @@ void PuzzleGame::SelectCell(int column, int row) {
 }
 
 bool PuzzleGame::StepBack() {
-  if (mode_ != PuzzleMode::Game)
-    return false;
-  const std::optional<play::Move> move = state_.History().StepBack();
-  if (!move)
-    return false;
-  play::MoveCursorTo(memo_, cursor_, move->column, move->row);
-  replaying_ = true;
-  Key(static_cast<char>('0' + move->before));
-  replaying_ = false;
-  return true;
+  return mode_ == PuzzleMode::Game && Replay(state_.History().StepBack(), false);
 }
 
 bool PuzzleGame::StepForward() {
-  if (mode_ != PuzzleMode::Game)
-    return false;
-  const std::optional<play::Move> move = state_.History().StepForward();
+  return mode_ == PuzzleMode::Game && Replay(state_.History().StepForward(), true);
+}
+
+// A move of the history written again through the input handler, without
+// being recorded: its new digit (forward) or the digit it replaced.
+bool PuzzleGame::Replay(const std::optional<play::Move> &move, bool forward) {
   if (!move)
     return false;
   play::MoveCursorTo(memo_, cursor_, move->column, move->row);
   replaying_ = true;
-  Key(static_cast<char>('0' + move->after));
+  Key(static_cast<char>('0' + (forward ? move->after : move->before)));
   replaying_ = false;
   return true;
 }

@@ -24,6 +24,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -143,6 +144,7 @@ private:
   bool StartGameFrom(bool ignoreContradiction, bool resuming);
   void BeginGame(bool resuming);
   void RunCompletionCheck();
+  bool Replay(const std::optional<play::Move> &move, bool forward);
   void Goal();
   void PlaySound(const std::string &path);
   void Relayout();

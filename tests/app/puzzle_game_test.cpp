@@ -8,6 +8,7 @@
 #include "platform/text_memo.h"
 #include "puzzle/engine/bitboard_solver.h"
 #include "puzzle/play/grid_text.h"
+#include "support/event_host.h"
 #include "support/puzzle_samples.h"
 #include "support/temp_dir.h"
 
@@ -67,7 +68,7 @@ protected:
 
   testing::TempDir dir;
   platform::TextMemo memo;
-  platform::ScriptedHost host;
+  testing::EventHost host;
   settings::FormatState format;
   PuzzleCommands puzzle{memo, host, format, dir.Dir(), PuzzleHooks{}};
   PuzzleGame game{memo, host, format, puzzle, PuzzleGameHooks{}};
@@ -181,6 +182,28 @@ TEST_F(PuzzleGameTest, EntryWithoutAGridSaysSo) {
   EXPECT_FALSE(game.StartEntry());
   EXPECT_EQ(Sj("数独が見つかりません"), host.messages.back().text);
   EXPECT_EQ(PuzzleMode::None, game.Mode());
+}
+
+TEST_F(PuzzleGameTest, NextMovePausesAndResumeKeepsDigitsAndNotes) {
+  LoadPuzzle(testing::kEasyPuzzle);
+  ASSERT_TRUE(game.StartGame());
+  Type('6'); // the right digit of the first open cell
+  bool sawPause = false;
+  host.onEvents = [&] {
+    if (!puzzle.Running() || sawPause)
+      return;
+    sawPause = true;
+    EXPECT_TRUE(game.Paused());
+    EXPECT_EQ(PuzzleMode::None, game.Mode());
+    puzzle.Engine().CellGrid(9, 9) = puzzle::DigitBit(4) | puzzle::DigitBit(8); // a note
+    game.ResumeWithNotes();
+  };
+  game.ShowNextMove();
+  EXPECT_TRUE(sawPause);
+  EXPECT_EQ(PuzzleMode::Game, game.Mode());
+  EXPECT_FALSE(game.Paused());
+  EXPECT_EQ(base::CircledDigit(6), Cell(0, 0));
+  EXPECT_EQ(puzzle::DigitBit(4) | puzzle::DigitBit(8), puzzle.Engine().CellGrid(9, 9));
 }
 
 } // namespace

@@ -94,6 +94,8 @@ void MainWindow::RestForGame(app::PuzzleMode mode) {
   }
   printStatus_->setEnabled(!resting);
   printStatus_->caretLabel()->setVisible(!resting);
+  // The game's narrow window keeps its status strip for the game.
+  nameLabel_->setVisible(mode != app::PuzzleMode::Game && !session_.Doc().Renaming());
   puzzleDock_->setVisible(!resting && session_.Puzzle().Options().menuShown);
   const bool game = mode == app::PuzzleMode::Game;
   const QStringList kept = game ? QStringList{"Sudokumode", "DebugAnswer", "ClearSudoku", "SBeep"}

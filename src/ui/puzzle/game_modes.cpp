@@ -1,16 +1,19 @@
 #include "ui/puzzle/game_modes.h"
 
 #include "ui/goal_dialog.h"
+#include "ui/grid_editing.h"
 #include "ui/qt/qt_text.h"
 #include "ui/widgets.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTextDocument>
 #include <QTimer>
@@ -35,10 +38,39 @@ QWidget *ButtonRow(const char *name, QWidget *parent) {
   return row;
 }
 
+// Buttons as narrow as their captions: the game's window is only as wide
+// as its grid.
+void Narrow(QPushButton *button) {
+  button->setMaximumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 16);
+}
+
 QPushButton *AddButton(QWidget *row, const char *name, const char *caption) {
   QPushButton *button = NamedButton(name, caption, row);
+  Narrow(button);
   row->layout()->addWidget(button);
   return button;
+}
+
+// The width the status strip's shown controls take side by side.
+int StripWidth(QStatusBar *status) {
+  constexpr int kSpacing = 8;
+  int width = 0;
+  for (QWidget *w : status->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+    if (w->isVisibleTo(status))
+      width += std::min(w->sizeHint().width(), w->maximumWidth()) + kSpacing;
+  }
+  return width;
+}
+
+// A window grown downwards moves up as far as the screen needs.
+void KeepOnScreen(QWidget *window) {
+  const QScreen *screen = window->screen();
+  if (!screen)
+    return;
+  const QRect room = screen->availableGeometry();
+  const QRect frame = window->frameGeometry();
+  if (frame.bottom() > room.bottom())
+    window->move(window->x(), std::max(room.top(), room.bottom() + 1 - frame.height()));
 }
 
 } // namespace
@@ -56,6 +88,7 @@ GameModes::GameModes(app::Session &session, GameModeWindow window)
   BuildPanels();
   BuildDigitMenu();
   connect(w_.stop, &QPushButton::clicked, this, [this] { game_.Stop(); });
+  Narrow(w_.stop);
   app::PuzzleGameHooks &hooks = game_.Hooks();
   hooks.showGoal = [this](const play::PuzzleGoalTexts &texts) { Goal(texts); };
   hooks.modeChanged = [this](PuzzleMode mode) { Follow(mode); };
@@ -107,16 +140,7 @@ void GameModes::BuildPanels() {
 
 // The digit popup types its digit into the cell, as the key would.
 void GameModes::BuildDigitMenu() {
-  digits_ = new QMenu(w_.window);
-  digits_->setObjectName("SudokuDigitPopup");
-  static const char *const kItems[] = {"１(&1)", "２(&2)", "３(&3)", "４(&4)", "５(&5)",
-                                       "６(&6)", "７(&7)", "８(&8)", "９(&9)", "消す(&0)"};
-  for (int i = 0; i < 10; ++i) {
-    const char key = static_cast<char>(i < 9 ? '1' + i : '0');
-    QAction *item = digits_->addAction(Utf(kItems[i]));
-    item->setObjectName(QString("m%1").arg(key));
-    connect(item, &QAction::triggered, this, [this, key] { game_.Key(key); });
-  }
+  digits_ = DigitPopup(w_.window, "SudokuDigitPopup", [this](char key) { game_.Key(key); });
 }
 
 play::CellPixels GameModes::Pixels() const {
@@ -166,10 +190,7 @@ void GameModes::Enter(PuzzleMode mode) {
   enlargedByMode_ = !session_.Menus().enlargedView;
   if (enlargedByMode_)
     w_.setEnlarged(true);
-  w_.editor->viewport()->setCursor(Qt::ArrowCursor);
-  w_.editor->setAttribute(Qt::WA_InputMethodEnabled, false);
-  // Text dropped on the grid would bypass the cell keys.
-  w_.editor->viewport()->setAcceptDrops(false);
+  SetGridEditing(w_.editor, true);
   session_.Format().format.overwriteMode = true;
   w_.lookChanged();
   w_.caret(true);
@@ -179,13 +200,11 @@ void GameModes::Enter(PuzzleMode mode) {
   entryPanel_->setVisible(!game);
   gamePanel_->setVisible(game);
   if (game) {
-    savedWrap_ = w_.editor->lineWrapMode();
-    w_.editor->setLineWrapMode(QPlainTextEdit::NoWrap);
-    w_.editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    w_.editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    SetGameView(w_.editor, true, savedWrap_);
     w_.window->setWindowTitle(ToQt(play::GameCaption()));
     clock_->start();
   }
+  Tick();
   FitWindow(game);
   w_.editor->setFocus();
 }
@@ -197,14 +216,9 @@ void GameModes::Leave() {
   for (QWidget *w :
        {static_cast<QWidget *>(label28_), entryPanel_, gamePanel_, static_cast<QWidget *>(w_.stop)})
     w->hide();
-  w_.editor->viewport()->unsetCursor();
-  w_.editor->setAttribute(Qt::WA_InputMethodEnabled, true);
-  w_.editor->viewport()->setAcceptDrops(true);
-  if (game) {
-    w_.editor->setLineWrapMode(static_cast<QPlainTextEdit::LineWrapMode>(savedWrap_));
-    w_.editor->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    w_.editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  }
+  SetGridEditing(w_.editor, false);
+  if (game)
+    SetGameView(w_.editor, false, savedWrap_);
   w_.window->setMinimumWidth(savedMinWidth_);
   w_.window->setMaximumWidth(QWIDGETSIZE_MAX);
   w_.window->resize(savedSize_);
@@ -222,13 +236,19 @@ void GameModes::Leave() {
 // The window grows to show the whole grid; the game locks it to the grid's
 // width.
 void GameModes::FitWindow(bool game) {
+  // The panels the mode hid have to leave the layout before it is measured.
+  w_.window->layout()->activate();
   const QFontMetrics m(w_.editor->font());
   const bool title = game_.Cursor().titleVisible;
   const int extraHeight = w_.window->height() - w_.editor->viewport()->height();
-  const int height =
+  int height =
       std::max(w_.window->height(), extraHeight + play::GridViewHeight(m.lineSpacing(), title));
+  if (const QScreen *screen = w_.window->screen())
+    height = std::min(height, screen->availableGeometry().height() -
+                                  (w_.window->frameGeometry().height() - w_.window->height()));
   if (!game) {
     w_.window->resize(w_.window->width(), height);
+    KeepOnScreen(w_.window);
     return;
   }
   int text = 0;
@@ -239,11 +259,14 @@ void GameModes::FitWindow(bool game) {
     text = std::max(text, m.horizontalAdvance(ToQt(grid)));
   }
   const int margin = 2 * static_cast<int>(w_.editor->document()->documentMargin());
-  const int width = w_.window->width() - w_.editor->viewport()->width() + margin +
-                    play::GridViewWidth(text, m.horizontalAdvance(QChar(0x3000)));
+  // As wide as the grid needs, and the status strip's controls.
+  const int width = std::max(w_.window->width() - w_.editor->viewport()->width() + margin +
+                                 play::GridViewWidth(text, m.horizontalAdvance(QChar(0x3000))),
+                             StripWidth(w_.status));
   w_.window->setMinimumWidth(0);
   w_.window->setFixedWidth(width);
   w_.window->resize(width, height);
+  KeepOnScreen(w_.window);
 }
 
 void GameModes::Tick() {

@@ -29,7 +29,10 @@ private slots:
   void cleanup() { Close(); }
 
   void wholeGameFromTheGameButtonToTheGoal() {
+    // The game sounds, made here: a tenth of a second of 8 kHz silence.
+    const std::string start = dir_->Write("pi.wav", Wav()), finish = dir_->Write("pp.wav", Wav());
     StartWith({});
+    QVERIFY(Action("SBeep")->isEnabled() && Action("SBeep")->isChecked());
     session().Puzzle().SeedRandom(11);
     Find<QPushButton>("Button10")->click();
     const std::optional<play::GridReading> puzzle = play::yomitori(window_->memo());
@@ -59,8 +62,10 @@ private slots:
     bool corrected = false, takenBack = false;
     for (int i = 0; i < 81; ++i) {
       if (puzzle->digits[i] == 0) {
-        if (!corrected) {
-          Type(answer[i] % 9 + 1);
+        if (!corrected) { // a wrong digit from the popup, then the right key
+          const QString item = QString("m%1").arg(answer[i] % 9 + 1);
+          Find<QMenu>("SudokuDigitPopup")->findChild<QAction *>(item)->trigger();
+          QCOMPARE(Cell(top, i), ui::ToQt(base::CircledDigit(answer[i] % 9 + 1)));
           corrected = true;
         } else if (!takenBack) {
           Type(answer[i]);
@@ -89,10 +94,35 @@ private slots:
     QCOMPARE(Cell(top, open), ui::ToQt(base::CircledDigit(answer[open])));
     QVERIFY(!Action("Sudokumode")->isChecked());
     QVERIFY(!Find<QWidget>("Button16")->isVisible());
+    QVERIFY(host_->sounds == (std::vector<std::string>{start, finish}));
     QVERIFY(!window_->windowTitle().contains(QString::fromUtf8("数独")));
   }
 
 private:
+  // A RIFF/WAVE file of 800 samples of 8-bit mono PCM at 8000 Hz.
+  static std::string Wav() {
+    constexpr std::uint32_t kSamples = 800, kRate = 8000;
+    std::string bytes;
+    auto put = [&bytes](std::uint32_t v, int size) {
+      for (int i = 0; i < size; ++i)
+        bytes += static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    bytes += "RIFF";
+    put(36 + kSamples, 4);
+    bytes += "WAVEfmt ";
+    put(16, 4);
+    put(1, 2); // PCM
+    put(1, 2); // mono
+    put(kRate, 4);
+    put(kRate, 4); // bytes per second
+    put(1, 2);     // block size
+    put(8, 2);     // bits per sample
+    bytes += "data";
+    put(kSamples, 4);
+    bytes.append(kSamples, static_cast<char>(0x80));
+    return bytes;
+  }
+
   void Type(int digit) { QTest::keyClick(Editor(), static_cast<char>('0' + digit)); }
 
   QString Cell(int top, int i) {

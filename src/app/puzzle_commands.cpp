@@ -3,6 +3,8 @@
 #include "base/file_io.h"
 #include "base/paths.h"
 #include "base/sjis.h"
+#include "puzzle/engine/answer_text.h"
+#include "puzzle/play/partial_answer.h"
 #include "puzzle/play/viewer_folder.h"
 
 #include <cstdlib>
@@ -231,13 +233,15 @@ void PuzzleCommands::Answer(play::AnswerCommand command) {
   });
 }
 
-void PuzzleCommands::StepSolve() {
-  RunCommand(Run::Steps, [this] {
+void PuzzleCommands::StepSolve(bool fromGame) {
+  RunCommand(Run::Steps, [this, fromGame] {
     engine_.Observer = &steps_;
-    play::DebugAnswer(ctx_);
+    play::DebugAnswer(ctx_, fromGame);
     Call(hooks_.relayout);
   });
 }
+
+void PuzzleCommands::HandBackToGame() { play::HandBackToGame(ctx_); }
 
 play::GeneratorHooks PuzzleCommands::GeneratorHooksOf() {
   play::GeneratorHooks hooks;
@@ -364,6 +368,20 @@ void PuzzleCommands::SetPuzzleSide(bool shown) {
   if (!shown)
     format_.format.puzzle.recordPanelShown = false;
   SettingsChanged();
+}
+
+const puzzle::Grid &PuzzleCommands::RefreshCandidateList() {
+  if (Running())
+    return engine_.ListGrid;
+  puzzle::TextOutput out;
+  out.hintText = ctx_.hintText;
+  // Outside a run a Tab left in StepKey must not send the list into the
+  // document.
+  const int key = engine_.StepKey;
+  engine_.StepKey = 0;
+  puzzle::itiran(engine_, out);
+  engine_.StepKey = key;
+  return engine_.ListGrid;
 }
 
 PuzzleDisplay PuzzleCommands::Display() const {

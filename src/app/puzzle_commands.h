@@ -141,8 +141,12 @@ public:
 
   // "数独解答を文末に追加(&A)", "数独の難易度判定(&L)", "～全解探査(&Z)".
   void Answer(play::AnswerCommand command);
-  // "～確認しながら解答作成(&D)".
-  void StepSolve();
+  // "～確認しながら解答作成(&D)"; from the game ("～次の一手をみる(&D)") the
+  // player's digits are taken up without asking and the puzzle is handed
+  // back to the game at the end (Solve().ResumeGame).
+  void StepSolve(bool fromGame = false);
+  // "ゲーム再開": the step display ends and hands the puzzle back to the game.
+  void HandBackToGame();
   // "数独を自動作成(&N)" and "作 る".
   void Generate();
   // Button14 "中 止" of the generator.
@@ -199,6 +203,15 @@ public:
   int StepKey() const { return engine_.StepKey; }
   PuzzleDisplay Display() const;
   puzzle::Engine &Engine() { return engine_; }
+  const play::SolveState &Solve() const { return state_; }
+  // The block writer at the insertion line (the entry mode's new frame).
+  play::PuzzleBlockWriter &Writer() { return writer_; }
+
+  // The hint window's text, where the candidate list goes (none: nowhere).
+  void SetHintText(platform::Memo *hintText) { ctx_.hintText = hintText; }
+  // The candidate list of the grid model written again into the hint text
+  // (not while a run is active); returns the list's grid (ListGrid).
+  const puzzle::Grid &RefreshCandidateList();
 
 private:
   enum class Run { None, Read, LevelCheck, Solve, Steps, Generate };

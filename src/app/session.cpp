@@ -33,7 +33,8 @@ Session::Session(platform::Memo &memo, platform::Host &host, platform::Printer &
     : memo_(memo), host_(host), printer_(printer), fonts_(fonts),
       programDir_(std::move(programDir)), document_(memo, host, format_, *this),
       puzzle_(memo, host, format_, programDir_, PuzzleHooksOf()),
-      drill_(memo, host, format_, programDir_, DrillHooksOf()) {
+      drill_(memo, host, format_, programDir_, DrillHooksOf()),
+      game_(memo, host, format_, puzzle_, PuzzleGameHooks{[this] { Relayout(); }, {}, {}, {}}) {
   puzzleFileReader = [this](const std::string &path) { puzzle_.ReadFile(path); };
 }
 
@@ -92,6 +93,7 @@ void Session::FindSounds() {
   soundPi_ = found("pi.wav");
   soundPp_ = found("pp.wav");
   soundPo_ = found("po.wav");
+  game_.SetSounds(soundPi_, soundPp_);
   menus_.soundsEnabled = !(soundPi_.empty() && soundPp_.empty() && soundPo_.empty());
   if (menus_.soundsEnabled)
     return;

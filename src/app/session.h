@@ -12,6 +12,7 @@
 #include "app/drill_commands.h"
 #include "app/history.h"
 #include "app/puzzle_commands.h"
+#include "app/puzzle_game.h"
 #include "editor/document.h"
 #include "platform/canvas.h"
 #include "platform/font_catalog.h"
@@ -110,6 +111,9 @@ public:
   PuzzleCommands &Puzzle() { return puzzle_; }
   // The drill commands of the window (the もこさん panel and modes).
   DrillCommands &Drill() { return drill_; }
+  // Playing a puzzle: entry and game mode.
+  PuzzleGame &Game() { return game_; }
+  const PuzzleGame &Game() const { return game_; }
 
   editor::Document &Doc() { return document_; }
   const editor::Document &Doc() const { return document_; }
@@ -237,6 +241,7 @@ private:
   MenuStates menus_;
   PuzzleCommands puzzle_;
   DrillCommands drill_;
+  PuzzleGame game_;
 
   int uiScale_ = 100;
   bool hasPrinter_ = false;

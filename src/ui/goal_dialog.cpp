@@ -35,16 +35,28 @@ GoalDialog::GoalDialog(QWidget *parent) : QDialog(parent) {
     column->addWidget(label);
   auto *buttons = new QHBoxLayout;
   QPushButton *ok = NamedButton("GoalOk", "ＯＫ", this);
-  QPushButton *cancel = NamedButton("GoalCancel", "キャンセル", this);
+  cancel_ = NamedButton("GoalCancel", "キャンセル", this);
   ok->setDefault(true);
   buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  buttons->addWidget(cancel_);
   column->addLayout(buttons);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 bool GoalDialog::Ask(const GoalTexts &report) {
+  cancel_->show();
+  Fill(report);
+  return exec() == QDialog::Accepted;
+}
+
+void GoalDialog::Congratulate(const GoalTexts &report) {
+  cancel_->hide();
+  Fill(report);
+  exec();
+}
+
+void GoalDialog::Fill(const GoalTexts &report) {
   setWindowTitle(report.caption);
   headline_->setText(report.headline);
   time_->setText(report.timeLine);
@@ -58,9 +70,10 @@ bool GoalDialog::Ask(const GoalTexts &report) {
   note_->setText(report.note);
   for (QLabel *label : {headline_, time_, result_, question_, note_})
     label->setAccessibleName(label->text());
+  for (QLabel *label : {question_, note_})
+    label->setVisible(!label->text().isEmpty());
   if (auto *ok = findChild<QPushButton *>("GoalOk"))
     ok->setFocus();
-  return exec() == QDialog::Accepted;
 }
 
 } // namespace zenpa::ui

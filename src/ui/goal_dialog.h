@@ -1,13 +1,15 @@
 // TForm6, the goal dialog of a finished game: its caption, the headline,
 // the time line, the result line (over a rounded highlight when every answer
-// was right) and the question whether to go on at the same level, with ＯＫ
-// (Enter) and キャンセル (Esc). ＯＫ has the focus when it opens.
+// was right) and, for the drill game, the question whether to go on at the
+// same level, with ＯＫ (Enter) and キャンセル (Esc). The puzzle game shows
+// ＯＫ alone. ＯＫ has the focus when it opens.
 #pragma once
 
 #include <QDialog>
 #include <QString>
 
 class QLabel;
+class QPushButton;
 
 namespace zenpa::ui {
 
@@ -24,9 +26,14 @@ public:
 
   // Shows the report modally; true for ＯＫ.
   bool Ask(const GoalTexts &report);
+  // Shows the texts modally with ＯＫ alone: no question, no キャンセル.
+  void Congratulate(const GoalTexts &report);
 
 private:
+  void Fill(const GoalTexts &report);
+
   QLabel *headline_, *time_, *result_, *question_, *note_;
+  QPushButton *cancel_;
 };
 
 } // namespace zenpa::ui

@@ -3,6 +3,7 @@
 #include "drill/drill_texts.h"
 #include "ui/drill/drill_panel.h"
 #include "ui/goal_dialog.h"
+#include "ui/grid_editing.h"
 #include "ui/qt/qt_text.h"
 #include "ui/widgets.h"
 
@@ -50,17 +51,10 @@ DrillModes::~DrillModes() { w_.router->Unplug(*input_); }
 
 // The digit popup sends its digit as a key, and the key counts as released.
 void DrillModes::BuildDigitMenu() {
-  digits_ = new QMenu(w_.window);
-  digits_->setObjectName("DigitPopup");
-  static const char *const kItems[] = {"１(&1)", "２(&2)", "３(&3)", "４(&4)", "５(&5)",
-                                       "６(&6)", "７(&7)", "８(&8)", "９(&D)", "０/消す(&Z)"};
-  for (int i = 0; i < 10; ++i) {
-    const char key = static_cast<char>(i < 9 ? '1' + i : '0');
-    connect(digits_->addAction(Utf(kItems[i])), &QAction::triggered, this, [this, key] {
-      KeyDone(drill_.Key(key));
-      drill_.KeyReleased();
-    });
-  }
+  digits_ = DigitPopup(w_.window, "DigitPopup", [this](char key) {
+    KeyDone(drill_.Key(key));
+    drill_.KeyReleased();
+  });
 }
 
 app::CellMetrics DrillModes::Metrics() const {
@@ -121,10 +115,7 @@ void DrillModes::Enter(bool game) {
   enlargedByMode_ = !session_.Menus().enlargedView;
   if (enlargedByMode_)
     w_.setEnlarged(true);
-  w_.editor->viewport()->setCursor(Qt::ArrowCursor);
-  w_.editor->setAttribute(Qt::WA_InputMethodEnabled, false);
-  // Text dropped on the sheet would bypass the cell keys.
-  w_.editor->viewport()->setAcceptDrops(false);
+  SetGridEditing(w_.editor, true);
   session_.Format().format.overwriteMode = true;
   w_.lookChanged();
   w_.rest(true);
@@ -135,10 +126,7 @@ void DrillModes::Enter(bool game) {
   if (!game)
     return;
   savedWidth_ = w_.window->width();
-  savedWrap_ = w_.editor->lineWrapMode();
-  w_.editor->setLineWrapMode(QPlainTextEdit::NoWrap);
-  w_.editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  w_.editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  SetGameView(w_.editor, true, savedWrap_);
   w_.window->setWindowTitle(ToQt(drill::GameWindowCaption()));
 }
 
@@ -148,14 +136,10 @@ void DrillModes::Leave() {
   timer_->stop();
   label_->hide();
   stop_->hide();
-  w_.editor->viewport()->unsetCursor();
-  w_.editor->setAttribute(Qt::WA_InputMethodEnabled, true);
-  w_.editor->viewport()->setAcceptDrops(true);
+  SetGridEditing(w_.editor, false);
   if (game) {
-    w_.editor->setLineWrapMode(static_cast<QPlainTextEdit::LineWrapMode>(savedWrap_));
-    w_.editor->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    w_.editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     w_.narrow(false);
+    SetGameView(w_.editor, false, savedWrap_);
     w_.window->resize(savedWidth_, w_.window->height());
   }
   session_.Format().format.overwriteMode = false;

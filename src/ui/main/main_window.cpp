@@ -80,6 +80,8 @@ MainWindow::MainWindow(platform::Host &host, platform::Printer &printer,
   BuildOptionPanels();
   BuildMarkParts();
   BuildPreview();
+  BuildGameSide();
+  BuildAssistSide();
   FitMinimumSize();
   if (QScreen *screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
@@ -174,7 +176,7 @@ void MainWindow::BuildPuzzleSide() {
   }
   connect(puzzlePanel_, &PuzzlePanel::commandDone, this, &MainWindow::SyncFromSession);
   connect(puzzlePanel_, &PuzzlePanel::captionWanted, this, [this](const QString &caption) {
-    setWindowTitle(caption.isEmpty() ? DisplayText(session_.Doc().Caption()) : caption);
+    setWindowTitle(caption.isEmpty() ? WindowCaption() : caption);
   });
   runKeys_ = std::make_unique<RunKeyFilter>(session_.Puzzle(), this, editor_);
 }
@@ -205,6 +207,9 @@ void MainWindow::ShowPuzzleSide(bool shown) {
 // and buttons on top of each other. The need changes as panels open and
 // labels change, so it is taken again after every layout pass.
 void MainWindow::FitMinimumSize() {
+  // The game locks the window to its grid's width.
+  if (session_.Game().GameOn())
+    return;
   const app::MainWindowGeometry g = app::MainGeometry(uiScale_);
   const int minHeight = session_.Menus().enlargedView ? g.enlargedMinHeight : g.minHeight;
   const int minWidth = narrowed_ ? 0 : g.minWidth;
@@ -369,7 +374,7 @@ void MainWindow::Start(const std::vector<std::string> &args) {
 
 void MainWindow::SyncFromSession() {
   const editor::Document &doc = session_.Doc();
-  setWindowTitle(DisplayText(doc.Caption()));
+  setWindowTitle(WindowCaption());
   nameLabel_->setText(DisplayText(doc.NameLabel()));
   for (int slot = 1; slot <= app::kHistorySlots; ++slot) {
     history_[slot - 1]->setText(DisplayText(session_.RecentFiles().Caption(slot)));

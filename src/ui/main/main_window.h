@@ -21,6 +21,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QDockWidget;
@@ -37,7 +38,9 @@ class QVBoxLayout;
 
 namespace zenpa::ui {
 
+class AssistWindows;
 class DrillModes;
+class GameModes;
 class DrillPanel;
 class EditMenu;
 class EditorRow;
@@ -118,10 +121,19 @@ private:
   void BuildPuzzleSide();
   // The drill panel, its menu and modes (main_window_drill.cpp).
   void BuildDrillSide();
+  // The assist and hint windows and the assist settings panel
+  // (main_window_assist.cpp).
+  void BuildAssistSide();
   void ShowDrillPanel(bool shown);
   void RestForDrill(bool resting);
   // The option panels above the document (main_window_panels.cpp).
   void BuildOptionPanels();
+  // Puzzle entry and game mode, their menu items and the "ゲーム" button
+  // (main_window_game.cpp).
+  void BuildGameSide();
+  void RestForGame(app::PuzzleMode mode);
+  // The document's caption, or the game's while a game runs.
+  QString WindowCaption() const;
   // The Edit and Settings menus, the editor's input routing, its look and
   // the enlarged text view (main_window_editor.cpp).
   void BuildEditorParts();
@@ -178,6 +190,9 @@ private:
   DrillModes *drillModes_ = nullptr;
   OptionPanels *optionPanels_ = nullptr;
   TitlePanelView *titlePanel_ = nullptr;
+  GameModes *gameModes_ = nullptr;
+  std::vector<QAction *> restingItems_; // puzzle items a mode disabled
+  AssistWindows *assist_ = nullptr;
   std::unique_ptr<RunKeyFilter> runKeys_;
   QTimer *relayoutTimer_ = nullptr;
   // Measures text like the printer for the layout: a canvas on a tiny image.

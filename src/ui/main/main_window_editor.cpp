@@ -89,15 +89,17 @@ void MainWindow::ConnectEditorInput() {
     session_.CaretMoved();
     DocumentLaidOut();
   });
-  connect(input_, &EditorInput::caretWanted, this,
-          [this] { ApplyCaret(editor_, session_.Format().format.overwriteMode, false); });
+  connect(input_, &EditorInput::caretWanted, this, [this] {
+    const bool gridMode = session_.Game().Mode() != app::PuzzleMode::None ||
+                          session_.Drill().Mode() != app::DrillMode::None;
+    ApplyCaret(editor_, session_.Format().format.overwriteMode, gridMode);
+  });
   connect(input_, &EditorInput::gradeWanted, this, &MainWindow::GradePuzzleAtCaret);
 }
 
 void MainWindow::GradePuzzleAtCaret() {
   if (auto *grade = findChild<QAction *>("LevelSDK"))
     grade->trigger();
-}
 
 editor::InputState MainWindow::InputStateNow() const {
   editor::InputState state;

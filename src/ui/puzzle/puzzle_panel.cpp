@@ -141,6 +141,10 @@ void PuzzlePanel::BuildSwitches() {
   place->addWidget(append_);
   place->addWidget(insertion_);
   place->addStretch();
+  auto *game = NamedButton("Button19", "ゲーム", this);
+  guardedWidgets_.emplace_back(game, app::WindowCommand::PuzzleCommand);
+  place->addWidget(game);
+  connect(game, &QPushButton::clicked, this, &PuzzlePanel::gameWanted);
   main->addLayout(place);
   auto *numbers = new QHBoxLayout;
   // Typing takes the whole clamp range; the arrows keep to theirs.
@@ -193,8 +197,9 @@ void PuzzlePanel::BuildStepPanel() {
   auto *buttons = new QHBoxLayout;
   QPushButton *next = NamedButton("Button29", "Ｏ Ｋ", step_);
   stepBack_ = NamedButton("Button28", "前", step_);
-  QPushButton *quit = NamedButton("Button30", "やめる", step_);
-  for (QPushButton *b : {next, stepBack_, quit})
+  QPushButton *quit = stepQuit_ = NamedButton("Button30", "やめる", step_);
+  resume_ = NamedButton("Button51", "ゲーム再開", step_);
+  for (QPushButton *b : {next, stepBack_, quit, resume_})
     buttons->addWidget(b);
   // "前" is hidden outside a step-by-step solve; its place stays, so that
   // "Ｏ Ｋ" and "やめる" do not move under the user's pointer.
@@ -205,7 +210,15 @@ void PuzzlePanel::BuildStepPanel() {
   connect(next, &QPushButton::clicked, this, [this] { puzzle_.PressStepKey(puzzle::kKeyEnter); });
   connect(stepBack_, &QPushButton::clicked, this,
           [this] { puzzle_.PressStepKey(puzzle::kKeyBackspace); });
-  connect(quit, &QPushButton::clicked, this, [this] { puzzle_.PressStepKey(puzzle::kKeyEscape); });
+  // From the game, Ctrl with "ゲーム" resumes keeping the candidate notes,
+  // as "ゲーム再開" does.
+  connect(quit, &QPushButton::clicked, this, [this] {
+    if (puzzle_.Solve().ResumeGameVisible && CtrlHeld())
+      session_.Game().ResumeWithNotes();
+    else
+      puzzle_.PressStepKey(puzzle::kKeyEscape);
+  });
+  connect(resume_, &QPushButton::clicked, this, [this] { session_.Game().ResumeWithNotes(); });
 }
 
 void PuzzlePanel::BuildProgress() {
@@ -242,9 +255,14 @@ void PuzzlePanel::BuildMenu(QMenu *menu) {
   AddCommand(menu, "LevelSDK", "数独の難易度判定(&L)", [this] {
     puzzle_.Answer(AnswerCommand::LevelSDK);
   })->setShortcut(Qt::Key_F1);
-  AddCommand(menu, "DebugAnswer", "～確認しながら解答作成(&D)", [this] {
-    puzzle_.StepSolve();
-  })->setShortcut(Qt::Key_F2);
+  // In a game it shows the next move and hands the puzzle back afterwards.
+  stepSolve_ = AddCommand(menu, "DebugAnswer", "～確認しながら解答作成(&D)", [this] {
+    if (session_.Game().GameOn())
+      session_.Game().ShowNextMove();
+    else
+      puzzle_.StepSolve();
+  });
+  stepSolve_->setShortcut(Qt::Key_F2);
   AddCommand(menu, "Zenkai", "～全解探査(&Z)", [this] { puzzle_.Answer(AnswerCommand::Zenkai); });
   menu->addSeparator();
   AddCommand(menu, "ReadSudoku", "数独データ読み込み(&R)...", [this] { puzzle_.LoadFiles(false); });
@@ -393,6 +411,11 @@ void PuzzlePanel::RefreshRun(const app::PuzzleDisplay &d) {
   step_->setVisible(d.stepVisible);
   step_->setStyleSheet("QFrame#Panel4 {" + BackgroundStyle(d.stepColour) + "}");
   stepBack_->setVisible(d.stepBackVisible);
+  const play::SolveState &solve = puzzle_.Solve();
+  stepQuit_->setText(solve.StepStopCaption.empty() ? Utf("やめる") : ToQt(solve.StepStopCaption));
+  resume_->setVisible(solve.ResumeGameVisible);
+  if (stepSolve_)
+    stepSolve_->setText(ToQt(session_.Game().StepCommandCaption()));
   SetLabelText(label41_, d.stepText);
   SetLabelText(label44_, d.levelText);
   stop_->setVisible(d.stopButtonVisible);

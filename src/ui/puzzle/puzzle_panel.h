@@ -58,6 +58,8 @@ signals:
   void sideWanted(bool shown);
   // The window caption while the level check waits (empty: the document's).
   void captionWanted(const QString &caption);
+  // Button19 "ゲーム": game mode on or off.
+  void gameWanted();
 
 private:
   void BuildControls();
@@ -91,6 +93,9 @@ private:
   QLabel *label30_ = nullptr, *label31_ = nullptr, *label40_ = nullptr;
   QLabel *label41_ = nullptr, *label44_ = nullptr;
   QPushButton *stepBack_ = nullptr;
+  QPushButton *stepQuit_ = nullptr; // Button30: "やめる", or "ゲーム" from the game
+  QPushButton *resume_ = nullptr;   // Button51 "ゲーム再開"
+  QAction *stepSolve_ = nullptr;    // DebugAnswer
   QProgressBar *progress_ = nullptr, *gauge_ = nullptr;
   QLabel *label32_ = nullptr, *label9_ = nullptr;
   QPushButton *trialStop_ = nullptr;

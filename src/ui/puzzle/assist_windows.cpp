@@ -1,0 +1,153 @@
+#include "ui/puzzle/assist_windows.h"
+
+#include "ui/puzzle/assist_board_view.h"
+#include "ui/puzzle/assist_settings_panel.h"
+#include "ui/puzzle/assist_window.h"
+#include "ui/puzzle/hint_window.h"
+#include "ui/qt/qt_memo.h"
+#include "ui/widgets.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+namespace zenpa::ui {
+
+AssistWindows::AssistWindows(app::Session &session, AssistHost host)
+    : QObject(host.window), session_(session), host_(std::move(host)) {
+  app::PuzzleGame &game = session_.Game();
+  model_ = std::make_unique<app::PuzzleAssist>(*host_.memo, game, session_.Puzzle());
+  AssistWindowHooks hooks;
+  hooks.fontHeight = host_.fontHeight;
+  hooks.fontColour = [this] { return session_.Format().format.textColor; };
+  hooks.options = [this]() -> settings::AssistOptions & {
+    return session_.Puzzle().Options().assist;
+  };
+  hooks.gameOn = [&game] { return game.GameOn(); };
+  hooks.stop = [&game] { game.Stop(); };
+  hooks.refreshHints = [this] { model_->RefreshHints(); };
+  hooks.stepBack = [this] { model_->StepBack(); };
+  hooks.stepForward = [this] { model_->StepForward(); };
+  hooks.focusDocument = host_.focusDocument;
+  hooks.forwardKey = [this](QKeyEvent *event) { ForwardKey(event); };
+  // Windows of their own: their widget names are their own, apart from the
+  // main window's.
+  assist_ = new AssistWindow(model_->State(), *model_, std::move(hooks), nullptr);
+  hint_ = new HintWindow(nullptr);
+  session_.Puzzle().SetHintText(&hint_->Text());
+  connect(hint_, &HintWindow::refreshWanted, this, [this] {
+    model_->RefreshHints();
+    Redraw();
+  });
+  connect(hint_, &HintWindow::done, this, [this] { host_.focusDocument(); });
+  game.hintButton = [this] { ToggleHint(); };
+  game.assistButton = [this] { ToggleAssist(); };
+  game.Hooks().resetAssist = [this] { model_->State().Reset(); };
+  game.OnGridChanged([this] { GridChanged(); });
+  BuildSettings();
+}
+
+AssistWindows::~AssistWindows() {
+  delete assist_;
+  delete hint_;
+  session_.Puzzle().SetHintText(nullptr);
+  session_.Game().hintButton = nullptr;
+  session_.Game().assistButton = nullptr;
+  session_.Game().Hooks().resetAssist = nullptr;
+}
+
+void AssistWindows::BuildSettings() {
+  settings_ = new AssistSettingsPanel(
+      session_.Puzzle().Options().assist, session_.DesktopHost(),
+      [this] {
+        session_.Puzzle().SettingsChanged();
+        Redraw();
+      },
+      host_.window);
+  host_.settingsArea->addWidget(settings_);
+  settings_->hide();
+  setAssist_ = host_.puzzleMenu->addAction(Utf("◆アシストウィンドウ設定(&A)"));
+  setAssist_->setObjectName("SetAssist");
+  setAssist_->setCheckable(true);
+  connect(setAssist_, &QAction::toggled, this, &AssistWindows::ShowSettings);
+  connect(settings_, &AssistSettingsPanel::closeWanted, this,
+          [this] { setAssist_->setChecked(false); });
+}
+
+void AssistWindows::ShowSettings(bool shown) {
+  settings_->Sync();
+  settings_->setVisible(shown);
+}
+
+// The board follows the grid; a game start shows the assist window when
+// "自動表示する" asks for it; the end of a game closes both windows unless
+// the game only paused for the step display.
+void AssistWindows::GridChanged() {
+  const app::PuzzleGame &game = session_.Game();
+  const app::PuzzleMode mode = game.Mode();
+  model_->Follow();
+  if (mode == app::PuzzleMode::Game && lastMode_ != app::PuzzleMode::Game) {
+    assist_->TakeOptions();
+    if (session_.Puzzle().Options().assist.autoShow && !hint_->isVisible())
+      ShowAssist();
+  } else if (mode != app::PuzzleMode::Game && !game.Paused()) {
+    assist_->hide();
+    hint_->hide();
+  }
+  lastMode_ = mode;
+  Redraw();
+}
+
+void AssistWindows::Redraw() {
+  if (assist_->HintLayerShown() && session_.Game().GameOn())
+    model_->RefreshHints();
+  if (assist_->isVisible())
+    assist_->Redraw();
+}
+
+// Beside the grid on first show: after the document's text width, level
+// with its top.
+void AssistWindows::PlaceBesideGrid(QWidget *window) {
+  if (window->property("placed").toBool())
+    return;
+  window->setProperty("placed", true);
+  window->move(host_.editor->mapToGlobal(QPoint(host_.editor->width(), 0)));
+}
+
+void AssistWindows::ShowAssist() {
+  hint_->hide();
+  assist_->ShowTopmost(true);
+  PlaceBesideGrid(assist_);
+  Redraw();
+}
+
+void AssistWindows::ToggleAssist() {
+  if (assist_->isVisible())
+    assist_->hide();
+  else
+    ShowAssist();
+  host_.focusDocument();
+}
+
+void AssistWindows::ToggleHint() {
+  if (hint_->isVisible()) {
+    hint_->hide();
+  } else {
+    assist_->hide();
+    model_->RefreshHints();
+    hint_->ShowTopmost(true);
+    PlaceBesideGrid(hint_);
+  }
+  host_.focusDocument();
+}
+
+void AssistWindows::ForwardKey(QKeyEvent *event) {
+  QKeyEvent copy(event->type(), event->key(), event->modifiers(), event->text());
+  host_.focusDocument();
+  QCoreApplication::sendEvent(host_.editor, &copy);
+}
+
+} // namespace zenpa::ui

@@ -1,0 +1,72 @@
+// The assist window, the hint window and the assist settings panel of the
+// main window, bound to the game in play: the game's "ヒント" and "アシスト"
+// buttons show them, a game start opens the assist window when "自動表示する"
+// is ticked, the end of a game closes both (a pause into the step display
+// keeps them), a new puzzle or erased player digits start the board's marks
+// over, and the board follows every change of the grid.
+#pragma once
+
+#include "app/puzzle_assist.h"
+#include "app/session.h"
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QKeyEvent;
+class QMenu;
+class QPlainTextEdit;
+class QVBoxLayout;
+
+namespace zenpa::ui {
+
+class AssistSettingsPanel;
+class AssistWindow;
+class HintWindow;
+
+// What the windows need from the main window.
+struct AssistHost {
+  QWidget *window = nullptr;
+  QPlainTextEdit *editor = nullptr;
+  platform::Memo *memo = nullptr; // the document
+  QVBoxLayout *settingsArea = nullptr;
+  QMenu *puzzleMenu = nullptr;
+  std::function<int()> fontHeight;     // the editor font's pixel height
+  std::function<void()> focusDocument; // F1setF
+};
+
+class AssistWindows : public QObject {
+  Q_OBJECT
+public:
+  AssistWindows(app::Session &session, AssistHost host);
+  ~AssistWindows() override;
+
+  AssistWindow &Assist() { return *assist_; }
+  HintWindow &Hint() { return *hint_; }
+  app::PuzzleAssist &Model() { return *model_; }
+  // Button20 "ヒント", Button46 "アシスト".
+  void ToggleHint();
+  void ToggleAssist();
+
+private:
+  void BuildSettings();
+  void ShowSettings(bool shown);
+  void GridChanged();
+  void ShowAssist();
+  void PlaceBesideGrid(QWidget *window);
+  void Redraw();
+  void ForwardKey(QKeyEvent *event);
+
+  app::Session &session_;
+  AssistHost host_;
+  std::unique_ptr<app::PuzzleAssist> model_;
+  AssistWindow *assist_ = nullptr;
+  HintWindow *hint_ = nullptr;
+  AssistSettingsPanel *settings_ = nullptr;
+  QAction *setAssist_ = nullptr;
+  app::PuzzleMode lastMode_ = app::PuzzleMode::None;
+};
+
+} // namespace zenpa::ui

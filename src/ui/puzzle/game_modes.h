@@ -1,0 +1,91 @@
+// The window side of puzzle entry and game mode. Switching a mode on puts
+// the window into it: the digit popup (m1..m9, m0) instead of the editor's
+// menu, the enlarged text view, an arrow pointer, no input method and no
+// drops, overwrite typing with a block caret, the window grown around the
+// grid, the mode label Label28 on the status strip with the stop button
+// Button16 "やめる", and the other commands resting. Entry mode adds the
+// entry panel (Button15 "全消去" and the turns and swaps); the game adds the
+// window locked to the grid's width, the caption "ZENPA - 数独", the clock,
+// the progress label Label64 with Button20 "ヒント" and Button46 "アシスト",
+// and the goal dialog TForm6. Switching off puts all of it back.
+#pragma once
+
+#include "app/puzzle_game.h"
+#include "app/session.h"
+
+#include <QObject>
+#include <QSize>
+
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QMainWindow;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QStatusBar;
+class QTimer;
+class QWidget;
+
+namespace zenpa::ui {
+
+class GoalDialog;
+
+// What the modes need of the main window.
+struct GameModeWindow {
+  QMainWindow *window = nullptr;
+  QPlainTextEdit *editor = nullptr;
+  platform::Memo *memo = nullptr; // the editor's text
+  QStatusBar *status = nullptr;
+  QPushButton *stop = nullptr; // Button16 "やめる", shared with the drill modes
+  editor::InputRouter *router = nullptr;
+  std::function<void(bool)> setEnlarged;     // the enlarged text view on or off
+  std::function<void(app::PuzzleMode)> rest; // the other commands rest in a mode
+  std::function<void()> lookChanged;         // overwrite mode changed
+  std::function<void(bool)> caret;           // the block caret of a mode (true) or the usual one
+  std::function<void()> restoreCaption;
+};
+
+class GameModes : public QObject {
+  Q_OBJECT
+public:
+  GameModes(app::Session &session, GameModeWindow window);
+  ~GameModes() override;
+
+  // Button19 "ゲーム" and Sudokumode: Ctrl held ignores a grading failure.
+  void SetGame(bool on, bool ctrlHeld);
+  void SetEntry(bool on);
+
+signals:
+  // The mode changed (menus' check marks follow).
+  void modeChanged();
+
+private:
+  void Follow(app::PuzzleMode mode);
+  void Enter(app::PuzzleMode mode);
+  void Leave();
+  void FitWindow(bool game);
+  void Tick();
+  void Goal(const play::PuzzleGoalTexts &texts);
+  void BuildPanels();
+  void BuildDigitMenu();
+  play::CellPixels Pixels() const;
+
+  app::Session &session_;
+  app::PuzzleGame &game_;
+  GameModeWindow w_;
+  std::unique_ptr<app::PuzzleInputMode> input_;
+  QLabel *label28_ = nullptr, *label64_ = nullptr;
+  QWidget *entryPanel_ = nullptr, *gamePanel_ = nullptr;
+  QTimer *clock_ = nullptr;
+  QMenu *digits_ = nullptr;
+  GoalDialog *goal_ = nullptr;
+  app::PuzzleMode shown_ = app::PuzzleMode::None;
+  bool enlargedByMode_ = false;
+  QSize savedSize_;
+  int savedMinWidth_ = 0;
+  int savedWrap_ = 0;
+};
+
+} // namespace zenpa::ui

@@ -1,0 +1,59 @@
+#include "ui/puzzle/hint_window.h"
+
+#include "ui/qt/qt_memo.h"
+#include "ui/widgets.h"
+
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+namespace zenpa::ui {
+
+HintWindow::HintWindow(QWidget *parent) : QWidget(parent, Qt::Tool) {
+  setObjectName("TForm2");
+  setWindowTitle(Utf("ZENPA - hint"));
+  auto *layout = new QVBoxLayout(this);
+  edit_ = new QPlainTextEdit(this);
+  edit_->setObjectName("HintText");
+  edit_->setAccessibleName(Utf("ZENPA - hint"));
+  edit_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  font.setPointSize(12);
+  edit_->setFont(font);
+  const QFontMetrics metrics(font);
+  // Room for the eleven lines of 72 columns, beside the frame and scroll bars.
+  edit_->setMinimumSize(metrics.horizontalAdvance(QString(80, 'M')), metrics.lineSpacing() * 14);
+  memo_ = new QtMemo(edit_);
+  memo_->setParent(this);
+  auto_ = NamedCheck("CheckBox1", "自動", this);
+  layout->addWidget(edit_);
+  layout->addWidget(auto_);
+  connect(auto_, &QCheckBox::clicked, this, [this] {
+    emit refreshWanted();
+    emit done();
+  });
+}
+
+HintWindow::~HintWindow() = default;
+
+void HintWindow::ShowTopmost(bool topmost) {
+  SetTopmost(this, topmost);
+  show();
+}
+
+void HintWindow::closeEvent(QCloseEvent *event) {
+  SetTopmost(this, false);
+  QWidget::closeEvent(event);
+}
+
+void SetTopmost(QWidget *window, bool topmost) {
+  if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == topmost)
+    return;
+  const bool shown = window->isVisible();
+  window->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
+  if (shown)
+    window->show();
+}
+
+} // namespace zenpa::ui

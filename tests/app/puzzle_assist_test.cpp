@@ -1,0 +1,102 @@
+// The assist board over a game played in a document in memory.
+#include "app/puzzle_assist.h"
+
+#include "base/digits.h"
+#include "base/sjis.h"
+#include "platform/scripted_host.h"
+#include "platform/text_memo.h"
+#include "puzzle/play/grid_text.h"
+#include "support/puzzle_samples.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace zenpa::app {
+namespace {
+
+using base::Sj;
+
+class PuzzleAssistTest : public ::testing::Test {
+protected:
+  PuzzleAssistTest() {
+    format.format.puzzle.autoApplyFormat = false;
+    format.format.puzzle.printTitle = false;
+    PuzzleGameHooks hooks;
+    hooks.resetAssist = [this] { assist.State().Reset(); };
+    game.SetHooks(hooks);
+  }
+  void Play(const char *digits) {
+    play::GridDigits d{};
+    for (int i = 0; i < 81; ++i)
+      d[i] = digits[i] - '0';
+    std::vector<std::string> lines{Sj("前の行")};
+    for (const std::string &line : play::GridBlockLines(play::GivenCells(d)))
+      lines.push_back(line);
+    memo.SetLines(lines);
+    memo.SetCaret({3, 0});
+    ASSERT_TRUE(game.StartGame());
+    assist.Follow();
+  }
+  // A palette digit for the cell at (column, row) of a board at U = 20.
+  void PaletteDigit(int column, int row, int digit, bool right = false) {
+    const play::BoardGeometry g{20};
+    const play::BoardPoint corner = g.CellCorner({column, row});
+    assist.State().Click(g, {corner.x + 5, corner.y + 5}, true, false, assist);
+    assist.State().PressPalette(digit, right, false, false, assist);
+  }
+  std::string Cell(int column, int row) const {
+    return memo.Line(2 + 2 * row).substr(2 + 4 * column, 2);
+  }
+
+  testing::TempDir dir;
+  platform::TextMemo memo;
+  platform::ScriptedHost host;
+  settings::FormatState format;
+  PuzzleCommands puzzle{memo, host, format, dir.Dir(), PuzzleHooks{}};
+  PuzzleGame game{memo, host, format, puzzle, PuzzleGameHooks{}};
+  PuzzleAssist assist{memo, game, puzzle};
+};
+
+TEST_F(PuzzleAssistTest, PaletteDigitsReachTheDocumentAndStepBackStopsAtTheFirstEntry) {
+  Play(testing::kEasyPuzzle);
+  PaletteDigit(1, 0, 5);
+  EXPECT_EQ(base::CircledDigit(5), Cell(1, 0));
+  EXPECT_EQ((play::BoardCell{play::BoardCellKind::Player, 5}), assist.State().Cells()[1]);
+  EXPECT_TRUE(assist.StepBack());
+  EXPECT_EQ(Sj("　"), Cell(1, 0));
+  EXPECT_FALSE(assist.StepBack());
+  EXPECT_EQ(1, game.State().History().Position());
+  EXPECT_TRUE(assist.StepForward());
+  EXPECT_EQ(base::CircledDigit(5), Cell(1, 0));
+}
+
+TEST_F(PuzzleAssistTest, AMoveWhoseCellChangedSinceIsRefused) {
+  Play(testing::kEasyPuzzle);
+  PaletteDigit(0, 0, 4);
+  std::string row = memo.Line(2);
+  row.replace(2, 2, base::CircledDigit(8));
+  memo.ReplaceLine(2, row);
+  EXPECT_FALSE(assist.StepBack());
+  EXPECT_EQ(base::CircledDigit(8), Cell(0, 0));
+  EXPECT_EQ(2, game.State().History().Position());
+}
+
+TEST_F(PuzzleAssistTest, HintsFollowTheGridAndOnlyANewPuzzleClearsTheNotes) {
+  Play(testing::kEasyPuzzle);
+  assist.RefreshHints();
+  EXPECT_NE(0, assist.State().Hints({0, 0}));
+  EXPECT_EQ(0, assist.State().Hints({3, 0})) << "a given has no hints";
+  PaletteDigit(1, 0, 3, true);
+  assist.State().ToggleFinished(2);
+  game.Stop();
+  Play(testing::kEasyPuzzle);
+  EXPECT_EQ(0b100, assist.State().Notes({1, 0}));
+  EXPECT_TRUE(assist.State().Finished(2));
+  game.Stop();
+  Play(testing::kNakedPairPuzzle);
+  EXPECT_EQ(0, assist.State().Notes({1, 0}));
+  EXPECT_FALSE(assist.State().Finished(2));
+}
+
+} // namespace
+} // namespace zenpa::app

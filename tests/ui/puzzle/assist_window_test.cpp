@@ -1,0 +1,97 @@
+// The assist window of the real main window, offscreen: a game started on a
+// puzzle file with "ゲーム", the window shown with "アシスト", a cell of the
+// board clicked, a digit chosen on the palette, and the move taken back with
+// "＜".
+#include "base/digits.h"
+#include "base/sjis.h"
+#include "puzzle/play/grid_text.h"
+#include "support/puzzle_samples.h"
+#include "ui/puzzle/assist_board_view.h"
+#include "ui/support/window_rig.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QtTest>
+
+using namespace zenpa;
+
+class AssistWindowTest : public QObject, protected testing::WindowRig {
+  Q_OBJECT
+
+private slots:
+  void init() { Open(); }
+  void cleanup() { Close(); }
+
+  void aPaletteDigitGoesIntoTheGridAndStepsBack() {
+    StartWith({dir_->Write("p.nbp", testing::NbpText(testing::kEasyPuzzle))});
+    QTextCursor caret = Editor()->textCursor();
+    caret.setPosition(Editor()->document()->findBlockByNumber(3).position());
+    Editor()->setTextCursor(caret);
+    Find<QPushButton>("Button19")->click(); // "ゲーム"
+    QWidget *assist = TopLevel("TForm9");
+    QVERIFY(assist->isVisible());           // "自動表示する"
+    Find<QPushButton>("Button46")->click(); // "アシスト"
+    QVERIFY(!assist->isVisible());
+    Find<QPushButton>("Button46")->click();
+    QVERIFY(assist->isVisible());
+    QCOMPARE(assist->windowTitle(), QString::fromUtf8("ZENPA - assist"));
+
+    auto *board = assist->findChild<ui::AssistBoardView *>("AssistBoard");
+    QCOMPARE(board->accessibleName(), QString::fromUtf8("盤面"));
+    OpenPaletteAt(board, 1);
+    QTest::mouseClick(assist->findChild<QPushButton *>("P5"), Qt::LeftButton);
+    QCOMPARE(Cell(1), base::CircledDigit(5));
+    QVERIFY(!assist->findChild<QWidget *>("Panel1")->isVisible());
+
+    // A note with the right button closes the palette ("連続ヒント入力" off).
+    OpenPaletteAt(board, 2);
+    QTest::mouseClick(assist->findChild<QPushButton *>("P3"), Qt::RightButton);
+    QVERIFY(!assist->findChild<QWidget *>("Panel1")->isVisible());
+    QCOMPARE(Cell(2), base::Sj("　"));
+
+    OpenPaletteAt(board, 1);
+    QTest::mouseClick(assist->findChild<QPushButton *>("Pr"), Qt::LeftButton);
+    QCOMPARE(Cell(1), base::Sj("　"));
+  }
+
+  void assistSettingsPanelOpensFromTheMenuAndStoresItsOptions() {
+    StartWith({});
+    QVERIFY(!Find<QWidget>("Panel19")->isVisible());
+    Action("SetAssist")->trigger();
+    QVERIFY(Find<QWidget>("Panel19")->isVisible());
+    QCheckBox *circled = Find<QCheckBox>("assistMaru");
+    QVERIFY(circled->isChecked());
+    circled->click();
+    QVERIFY(!session().Puzzle().Options().assist.circledDigits);
+    QVERIFY(session().Format().modified);
+    Find<QPushButton>("SpeedButton11")->click();
+    QVERIFY(!Find<QWidget>("Panel19")->isVisible());
+    QVERIFY(!Action("SetAssist")->isChecked());
+  }
+
+private:
+  QWidget *TopLevel(const char *name) {
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+      if (w->objectName() == name)
+        return w;
+    }
+    qFatal("no %s", name);
+  }
+  // A right click on cell (column, 0) of the board opens the palette.
+  void OpenPaletteAt(ui::AssistBoardView *board, int column) {
+    const play::BoardGeometry &g = board->Geometry();
+    const play::BoardPoint corner = g.CellCorner({column, 0});
+    QTest::mouseClick(board, Qt::RightButton, {}, QPoint(corner.x + g.unit, corner.y + g.unit));
+    QVERIFY(board->window()->findChild<QWidget *>("Panel1")->isVisible());
+  }
+  std::string Cell(int column) {
+    const int top = session().Game().Cursor().topLine;
+    const std::string line = window_->memo().Line(play::GridRowLineIndex(top, 1));
+    return play::CellTextOf(line, play::RowIndentOf(line).size(), column + 1);
+  }
+};
+
+QTEST_MAIN(AssistWindowTest)
+#include "assist_window_test.moc"

@@ -1,0 +1,159 @@
+// A whole puzzle game in the real main window, offscreen: the generator
+// makes a puzzle, "ゲーム" starts the game, the solution is typed through
+// real key events (one wrong digit corrected, one move taken back), a click
+// lands on the cell under the pointer, and the goal dialog congratulates
+// with the level and the time; the document keeps the solved grid with the
+// player's digits circled.
+#include "base/digits.h"
+#include "base/sjis.h"
+#include "puzzle/engine/bitboard_solver.h"
+#include "puzzle/play/grid_text.h"
+#include "ui/qt/qt_text.h"
+#include "ui/support/window_rig.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+using namespace zenpa;
+
+class PuzzleGameWindowTest : public QObject, protected testing::WindowRig {
+  Q_OBJECT
+
+private slots:
+  void init() { Open(); }
+  void cleanup() { Close(); }
+
+  void wholeGameFromTheGameButtonToTheGoal() {
+    // The game sounds, made here: a tenth of a second of 8 kHz silence.
+    const std::string start = dir_->Write("pi.wav", Wav()), finish = dir_->Write("pp.wav", Wav());
+    StartWith({});
+    QVERIFY(Action("SBeep")->isEnabled() && Action("SBeep")->isChecked());
+    session().Puzzle().SeedRandom(11);
+    Find<QPushButton>("Button10")->click();
+    const std::optional<play::GridReading> puzzle = play::yomitori(window_->memo());
+    QVERIFY(puzzle.has_value());
+    const int top = puzzle->topLine;
+    const puzzle::PuzzleDigits answer = puzzle::CountBitboardAnswers(puzzle->digits, 1).first;
+
+    Find<QPushButton>("Button19")->click();
+    QCOMPARE(window_->windowTitle(), QString::fromUtf8("ZENPA - 数独"));
+    QVERIFY(Action("Sudokumode")->isChecked());
+    QCOMPARE(Find<QLabel>("Label64")->text(), QString("0 (%1)").arg(81 - puzzle->placedCount));
+    QVERIFY(Find<QLabel>("Label28")->text().startsWith(QString::fromUtf8("数独ゲーム ")));
+    QVERIFY(Find<QWidget>("Button20")->isVisible());
+    QCOMPARE(Action("DebugAnswer")->text(), QString::fromUtf8("～次の一手をみる(&D)"));
+
+    // A click in the middle of cell (4, 3) puts the cursor there.
+    ClickCell(4, 3);
+    QCOMPARE(session().Game().Cursor().column, 4);
+    QCOMPARE(session().Game().Cursor().row, 3);
+    for (int i = 0; i < 4 * 9 + 4; ++i)
+      QTest::keyClick(Editor(), Qt::Key_Backspace);
+    QCOMPARE(session().Game().Cursor().column, 0);
+    QCOMPARE(session().Game().Cursor().row, 0);
+
+    QStringList goal;
+    QTimer::singleShot(0, this, [&] { AnswerGoal(goal); });
+    bool corrected = false, takenBack = false;
+    for (int i = 0; i < 81; ++i) {
+      if (puzzle->digits[i] == 0) {
+        if (!corrected) { // a wrong digit from the popup, then the right key
+          const QString item = QString("m%1").arg(answer[i] % 9 + 1);
+          Find<QMenu>("SudokuDigitPopup")->findChild<QAction *>(item)->trigger();
+          QCOMPARE(Cell(top, i), ui::ToQt(base::CircledDigit(answer[i] % 9 + 1)));
+          corrected = true;
+        } else if (!takenBack) {
+          Type(answer[i]);
+          QVERIFY(session().Game().StepBack());
+          QCOMPARE(Cell(top, i), ui::ToQt(base::Sj("　")));
+          takenBack = true;
+        }
+        Type(answer[i]);
+      }
+      if (session().Game().GameOn())
+        QTest::keyClick(Editor(), Qt::Key_Return);
+    }
+    QCOMPARE(goal.value(0), QString::fromUtf8("数独　") +
+                                ui::ToQt(play::LevelLabel(session().Puzzle().Engine().Level)));
+    QCOMPARE(goal.value(1), QString::fromUtf8("☆☆ できあがり ☆☆"));
+    QVERIFY2(goal.value(2).endsWith(QString::fromUtf8("秒")) &&
+                 goal.value(2).contains(QString::fromUtf8("０分")),
+             qPrintable(goal.value(2)));
+    QCOMPARE(goal.value(3), QString::fromUtf8("★ おめでとう ★"));
+    QCOMPARE(goal.value(4), QString("hidden"));
+
+    const play::GridReading solved = play::ReadGridAt(window_->memo(), top, true);
+    QVERIFY(solved.digits == answer);
+    const int open = static_cast<int>(std::find(puzzle->digits.begin(), puzzle->digits.end(), 0) -
+                                      puzzle->digits.begin());
+    QCOMPARE(Cell(top, open), ui::ToQt(base::CircledDigit(answer[open])));
+    QVERIFY(!Action("Sudokumode")->isChecked());
+    QVERIFY(!Find<QWidget>("Button16")->isVisible());
+    QVERIFY(host_->sounds == (std::vector<std::string>{start, finish}));
+    QVERIFY(!window_->windowTitle().contains(QString::fromUtf8("数独")));
+  }
+
+private:
+  // A RIFF/WAVE file of 800 samples of 8-bit mono PCM at 8000 Hz.
+  static std::string Wav() {
+    constexpr std::uint32_t kSamples = 800, kRate = 8000;
+    std::string bytes;
+    auto put = [&bytes](std::uint32_t v, int size) {
+      for (int i = 0; i < size; ++i)
+        bytes += static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    bytes += "RIFF";
+    put(36 + kSamples, 4);
+    bytes += "WAVEfmt ";
+    put(16, 4);
+    put(1, 2); // PCM
+    put(1, 2); // mono
+    put(kRate, 4);
+    put(kRate, 4); // bytes per second
+    put(1, 2);     // block size
+    put(8, 2);     // bits per sample
+    bytes += "data";
+    put(kSamples, 4);
+    bytes.append(kSamples, static_cast<char>(0x80));
+    return bytes;
+  }
+
+  void Type(int digit) { QTest::keyClick(Editor(), static_cast<char>('0' + digit)); }
+
+  QString Cell(int top, int i) {
+    const std::string &line = window_->memo().Line(play::GridRowLineIndex(top, i / 9 + 1));
+    return ui::ToQt(line.substr(2 + 4 * (i % 9), 2));
+  }
+
+  void ClickCell(int column, int row) {
+    const QFontMetrics m(Editor()->font());
+    const int margin = static_cast<int>(Editor()->document()->documentMargin());
+    const int title = session().Game().Cursor().titleVisible ? 1 : 0;
+    const int half = m.horizontalAdvance(QChar(0x3000)) / 2;
+    const QPoint at(margin + half * (2 + 4 * column) + half,
+                    margin + m.lineSpacing() * (title + 1 + 2 * row) + m.lineSpacing() / 2);
+    QTest::mouseClick(Editor()->viewport(), Qt::LeftButton, {}, at);
+  }
+
+  // Reads the goal dialog, then answers ＯＫ.
+  void AnswerGoal(QStringList &seen) {
+    auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+    if (!dialog || dialog->objectName() != "TForm6") {
+      QTimer::singleShot(10, this, [this, &seen] { AnswerGoal(seen); });
+      return;
+    }
+    seen << dialog->windowTitle();
+    for (const char *name : {"GoalHeadline", "GoalTime", "GoalResult"})
+      seen << dialog->findChild<QLabel *>(name)->text();
+    seen << (dialog->findChild<QPushButton *>("GoalCancel")->isVisible() ? "shown" : "hidden");
+    dialog->findChild<QPushButton *>("GoalOk")->click();
+  }
+};
+
+QTEST_MAIN(PuzzleGameWindowTest)
+#include "puzzle_game_window_test.moc"

@@ -398,7 +398,8 @@ bool PuzzleInputMode::KeyDown(const editor::InputEvent &event) {
     return true;
   case InputKey::None:
   case InputKey::Other:
-    return false;
+    // Ctrl with a letter would edit (undo, cut) past the cell keys.
+    return event.ctrl;
   default:
     return true;
   }

@@ -128,6 +128,11 @@ TEST_F(PuzzleGameTest, EscapeLeavesAndOtherKeysChangeNothing) {
   Type('a');
   Send(InputKind::KeyPress, InputKey::Other, Sj("あ１"));
   Send(InputKind::KeyDown, InputKey::Paste);
+  InputEvent undo;
+  undo.kind = InputKind::KeyDown;
+  undo.key = InputKey::Other;
+  undo.ctrl = true;
+  EXPECT_TRUE(input.Handle(undo, memo));
   EXPECT_EQ(before, memo.Lines());
   Send(InputKind::KeyDown, InputKey::Escape);
   EXPECT_EQ(PuzzleMode::None, game.Mode());

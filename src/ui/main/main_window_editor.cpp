@@ -100,6 +100,7 @@ void MainWindow::ConnectEditorInput() {
 void MainWindow::GradePuzzleAtCaret() {
   if (auto *grade = findChild<QAction *>("LevelSDK"))
     grade->trigger();
+}
 
 editor::InputState MainWindow::InputStateNow() const {
   editor::InputState state;

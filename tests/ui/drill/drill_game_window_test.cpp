@@ -6,6 +6,7 @@
 #include "drill/drill_texts.h"
 #include "support/drill_answers.h"
 #include "ui/qt/qt_text.h"
+#include "ui/support/goal_reading.h"
 #include "ui/support/window_rig.h"
 
 #include <QApplication>
@@ -109,17 +110,11 @@ private:
 
   // Reads the goal dialog and the time box, then answers ＯＫ with Enter.
   void AnswerGoal(QStringList &seen) {
-    auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-    if (!dialog || dialog->objectName() != "TForm6") {
-      QTimer::singleShot(10, this, [this, &seen] { AnswerGoal(seen); });
-      return;
-    }
-    seen << dialog->windowTitle();
-    for (const char *name : {"GoalHeadline", "GoalTime", "GoalResult"})
-      seen << dialog->findChild<QLabel *>(name)->text();
-    const QStringList lines = Editor()->toPlainText().split('\n');
-    seen << lines.filter(QString::fromUtf8("けた│")).value(0);
-    QTest::keyClick(dialog, Qt::Key_Return);
+    testing::WhenGoalShows(this, seen, [this, &seen](QDialog *dialog) {
+      const QStringList lines = Editor()->toPlainText().split('\n');
+      seen << lines.filter(QString::fromUtf8("けた│")).value(0);
+      QTest::keyClick(dialog, Qt::Key_Return);
+    });
   }
 };
 

@@ -9,6 +9,7 @@
 #include "puzzle/engine/bitboard_solver.h"
 #include "puzzle/play/grid_text.h"
 #include "ui/qt/qt_text.h"
+#include "ui/support/goal_reading.h"
 #include "ui/support/window_rig.h"
 
 #include <QApplication>
@@ -142,16 +143,10 @@ private:
 
   // Reads the goal dialog, then answers ＯＫ.
   void AnswerGoal(QStringList &seen) {
-    auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-    if (!dialog || dialog->objectName() != "TForm6") {
-      QTimer::singleShot(10, this, [this, &seen] { AnswerGoal(seen); });
-      return;
-    }
-    seen << dialog->windowTitle();
-    for (const char *name : {"GoalHeadline", "GoalTime", "GoalResult"})
-      seen << dialog->findChild<QLabel *>(name)->text();
-    seen << (dialog->findChild<QPushButton *>("GoalCancel")->isVisible() ? "shown" : "hidden");
-    dialog->findChild<QPushButton *>("GoalOk")->click();
+    testing::WhenGoalShows(this, seen, [&seen](QDialog *dialog) {
+      seen << (dialog->findChild<QPushButton *>("GoalCancel")->isVisible() ? "shown" : "hidden");
+      dialog->findChild<QPushButton *>("GoalOk")->click();
+    });
   }
 };
 

@@ -2,8 +2,10 @@
 # Retakes the pictures of the manual (data/manual/*.png) from the real
 # window, offscreen: a short Japanese document with the print settings panel
 # (window.png) and the print frame's panel (frame.png), a generated puzzle
-# with the puzzle panel open (puzzle.png), and a drill sheet made from the
-# drill panel (drill.png). Run after changing what the window shows.
+# with the puzzle panel open (puzzle.png), a drill sheet made from the
+# drill panel (drill.png), the same puzzle played in game mode (game.png)
+# with its assist window (assist.png), and its print preview (preview.png).
+# Run after changing what the window shows.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ninja -C build zenpa zenpa_manual_screens >/dev/null

@@ -11,7 +11,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -29,10 +31,20 @@ struct Desk {
   QTemporaryDir programDir;
 };
 
+// The shown window of that object name (the assist window and the preview
+// are windows of their own); the main window when there is none.
+QWidget *ShownWindow(MainWindow &window, const char *objectName) {
+  for (QWidget *w : QApplication::topLevelWidgets())
+    if (objectName && w->objectName() == objectName && w->isVisible())
+      return w;
+  return &window;
+}
+
 // Opens the window on the document, lets step work it, and saves the
-// window's picture as OUTPUT_DIR/name.
+// picture of the window named shown (the main window by default) as
+// OUTPUT_DIR/name.
 bool Shoot(Desk &desk, const QString &outDir, const char *name, const std::string &document,
-           const std::function<void(MainWindow &)> &step) {
+           const std::function<void(MainWindow &)> &step, const char *shown = nullptr) {
   MainWindow window(desk.host, desk.printer, desk.fonts,
                     desk.programDir.path().toStdString() + "/");
   desk.host.SetParent(&window);
@@ -42,8 +54,10 @@ bool Shoot(Desk &desk, const QString &outDir, const char *name, const std::strin
   QApplication::processEvents();
   if (step)
     step(window);
-  QApplication::processEvents();
-  return window.grab().save(outDir + "/" + name);
+  // The preview composes its sheet once the pending events have run.
+  for (int i = 0; i < 3; ++i)
+    QApplication::processEvents();
+  return ShownWindow(window, shown)->grab().save(outDir + "/" + name);
 }
 
 void Trigger(MainWindow &window, const char *action) {
@@ -56,6 +70,23 @@ void Trigger(MainWindow &window, const char *action) {
 void Unenlarge(MainWindow &window) {
   if (auto *item = window.findChild<QAction *>("Kakudai"); item && item->isChecked())
     item->trigger();
+}
+
+// A key pressed in the document, as the keyboard would.
+void Press(MainWindow &window, int key, const QString &text = {}) {
+  auto *editor = window.findChild<QPlainTextEdit *>("Memo1");
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+  QApplication::sendEvent(editor, &press);
+  QApplication::sendEvent(editor, &release);
+}
+
+// The puzzle game started from the menu, with two digits of the player.
+void Play(MainWindow &window) {
+  Trigger(window, "Sudokumode");
+  Press(window, Qt::Key_4, "4");
+  Press(window, Qt::Key_Right);
+  Press(window, Qt::Key_8, "8");
 }
 
 } // namespace
@@ -78,13 +109,23 @@ int main(int argc, char **argv) {
               Trigger(w, "waku");
             }) &&
       Shoot(desk, out, "puzzle.png", argv[3], [](MainWindow &w) { Trigger(w, "MenuSDK"); }) &&
-      Shoot(desk, out, "drill.png", argv[2], [](MainWindow &w) {
-        Trigger(w, "MenuKP");
-        Trigger(w, "NewKP");
-        // The sheet from its title: generating leaves the caret at its end.
-        if (auto *editor = w.findChild<QPlainTextEdit *>("Memo1"))
-          editor->moveCursor(QTextCursor::Start);
-      });
+      Shoot(desk, out, "drill.png", argv[2],
+            [](MainWindow &w) {
+              Trigger(w, "MenuKP");
+              Trigger(w, "NewKP");
+              // The sheet from its title: generating leaves the caret at its end.
+              if (auto *editor = w.findChild<QPlainTextEdit *>("Memo1"))
+                editor->moveCursor(QTextCursor::Start);
+            }) &&
+      Shoot(desk, out, "game.png", argv[3], Play) &&
+      Shoot(desk, out, "assist.png", argv[3], Play, "TForm9") &&
+      Shoot(
+          desk, out, "preview.png", argv[3],
+          [](MainWindow &w) {
+            if (auto *open = w.findChild<QPushButton *>("Button28"))
+              open->click();
+          },
+          "TForm3");
   if (!ok)
     std::fprintf(stderr, "zenpa_manual_screens: cannot write into %s\n", argv[1]);
   return ok ? 0 : 1;

@@ -45,9 +45,17 @@ DrillModes::DrillModes(app::Session &session, DrillModeWindow window, DrillPanel
   connect(timer_, &QTimer::timeout, this, &DrillModes::Tick);
   goal_ = new GoalDialog(w_.window);
   BuildDigitMenu();
+  // A puzzle mode starting ends the drill mode: the window comes back first.
+  drill_.OnStopped([this] {
+    if (on_)
+      Leave();
+  });
 }
 
-DrillModes::~DrillModes() { w_.router->Unplug(*input_); }
+DrillModes::~DrillModes() {
+  drill_.OnStopped(nullptr);
+  w_.router->Unplug(*input_);
+}
 
 // The digit popup sends its digit as a key, and the key counts as released.
 void DrillModes::BuildDigitMenu() {
@@ -69,6 +77,7 @@ void DrillModes::SetEntry(bool on) {
   }
   if (on_)
     Leave();
+  drill_.LeavePuzzleModes();
   Enter(false);
   if (!drill_.StartEntry()) {
     Leave();
@@ -85,6 +94,7 @@ void DrillModes::SetGame(bool on) {
   }
   if (on_)
     Leave();
+  drill_.LeavePuzzleModes();
   Enter(true);
   app::DrillBoxes boxes = panel_->Boxes();
   const bool prepared = drill_.PrepareGame(boxes);

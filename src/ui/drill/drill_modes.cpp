@@ -122,12 +122,7 @@ void DrillModes::Stop() {
 void DrillModes::Enter(bool game) {
   on_ = true;
   game_ = game;
-  enlargedByMode_ = !session_.Menus().enlargedView;
-  if (enlargedByMode_)
-    w_.setEnlarged(true);
-  SetGridEditing(w_.editor, true);
-  session_.Format().format.overwriteMode = true;
-  w_.lookChanged();
+  look_.Enter();
   w_.rest(true);
   panel_->SetModeRunning(!game, game);
   label_->setText(ToQt(game ? drill::GameModeLabel() : drill::EntryModeLabel()));
@@ -146,21 +141,15 @@ void DrillModes::Leave() {
   timer_->stop();
   label_->hide();
   stop_->hide();
-  SetGridEditing(w_.editor, false);
   if (game) {
     w_.narrow(false);
     SetGameView(w_.editor, false, savedWrap_);
     w_.window->resize(savedWidth_, w_.window->height());
   }
-  session_.Format().format.overwriteMode = false;
-  w_.lookChanged();
-  w_.rest(false);
-  panel_->SetModeRunning(false, false);
-  if (enlargedByMode_)
-    w_.setEnlarged(false);
-  enlargedByMode_ = false;
-  w_.restoreCaption();
-  w_.editor->setFocus();
+  look_.Leave([this] {
+    w_.rest(false);
+    panel_->SetModeRunning(false, false);
+  });
 }
 
 // The window becomes as wide as the document's longest line.

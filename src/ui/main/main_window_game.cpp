@@ -28,24 +28,30 @@ QAction *AddItem(QMenu *menu, const char *name, const char *caption, bool checka
 
 } // namespace
 
-void MainWindow::BuildGameSide() {
-  GameModeWindow w;
+ModeWindow MainWindow::ModeWindowOf() {
+  ModeWindow w;
   w.window = this;
   w.editor = editor_;
-  w.memo = memo_;
   w.status = status_;
-  w.stop = findChild<QPushButton *>("Button16");
   w.router = &input_->Router();
   w.setEnlarged = [this](bool on) {
     session_.SetEnlargedView(on);
     SyncEditorParts();
   };
-  w.rest = [this](app::PuzzleMode mode) { RestForGame(mode); };
   w.lookChanged = [this] { ApplyEditorLook(); };
+  w.restoreCaption = [this] { setWindowTitle(WindowCaption()); };
+  return w;
+}
+
+void MainWindow::BuildGameSide() {
+  GameModeWindow w;
+  static_cast<ModeWindow &>(w) = ModeWindowOf();
+  w.memo = memo_;
+  w.stop = findChild<QPushButton *>("Button16");
+  w.rest = [this](app::PuzzleMode mode) { RestForGame(mode); };
   w.caret = [this](bool grid) {
     ApplyCaret(editor_, session_.Format().format.overwriteMode, grid);
   };
-  w.restoreCaption = [this] { setWindowTitle(WindowCaption()); };
   gameModes_ = new GameModes(session_, std::move(w));
   app::PuzzleGame &game = session_.Game();
   QMenu *menu = findChild<QMenu *>("MenuSudoku");

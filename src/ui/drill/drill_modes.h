@@ -18,11 +18,8 @@
 #include <memory>
 
 class QLabel;
-class QMainWindow;
 class QMenu;
-class QPlainTextEdit;
 class QPushButton;
-class QStatusBar;
 class QTimer;
 
 namespace zenpa::ui {

@@ -21,11 +21,8 @@
 #include <memory>
 
 class QLabel;
-class QMainWindow;
 class QMenu;
-class QPlainTextEdit;
 class QPushButton;
-class QStatusBar;
 class QTimer;
 class QWidget;
 

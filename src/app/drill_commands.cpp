@@ -41,15 +41,31 @@ void DrillCommands::Answer() {
   Write([this] { drill::WriteAnswerForCaret(memo_, format_.format); });
 }
 
+void DrillCommands::Stop() {
+  if (mode_ == DrillMode::None)
+    return;
+  mode_ = DrillMode::None;
+  if (stopped_)
+    stopped_();
+}
+
+void DrillCommands::LeavePuzzleModes() {
+  if (hooks_.leavePuzzleModes)
+    hooks_.leavePuzzleModes();
+}
+
 bool DrillCommands::StartEntry() {
   mode_ = DrillMode::None;
   if (!drill::StartEntry(memo_, host_, format_.format, cursor_))
     return false;
+  LeavePuzzleModes();
   mode_ = DrillMode::Entry;
   return true;
 }
 
 bool DrillCommands::Started(drill::StartResult result) {
+  if (result == drill::StartResult::Started)
+    LeavePuzzleModes();
   mode_ = result == drill::StartResult::Started ? DrillMode::Game : DrillMode::None;
   return mode_ == DrillMode::Game;
 }

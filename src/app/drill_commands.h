@@ -6,7 +6,7 @@
 //
 // The window binds its panel, menus, status strip and goal dialog to these;
 // the rules of sheets and games stay in src/drill. Entry and game mode
-// exclude each other. Texts are Shift-JIS bytes.
+// exclude each other and both puzzle modes. Texts are Shift-JIS bytes.
 #pragma once
 
 #include "app/launch_seed.h"
@@ -36,6 +36,8 @@ struct DrillHooks {
   std::function<bool &()> realtimeLayout;
   // The clocks the sheets' digits are seeded from (empty: the real ones).
   std::function<LaunchClock()> launchClock;
+  // A drill mode starting ends a puzzle mode: they exclude each other.
+  std::function<void()> leavePuzzleModes;
 };
 
 enum class DrillMode { None, Entry, Game };
@@ -70,8 +72,12 @@ public:
   bool PrepareGame(DrillBoxes &boxes);
   bool BeginGame();
   bool StartGame(DrillBoxes &boxes) { return PrepareGame(boxes) && BeginGame(); }
-  // Leaves whichever mode is on (Esc, the stop button "やめる").
-  void Stop() { mode_ = DrillMode::None; }
+  // Leaves whichever mode is on (the stop button "やめる", a puzzle mode
+  // starting); the observer hears when a mode was on.
+  void Stop();
+  void OnStopped(std::function<void()> observer) { stopped_ = std::move(observer); }
+  // A drill mode is about to start: a puzzle mode that runs ends first.
+  void LeavePuzzleModes();
 
   // One typed character of a mode; the outcome tells the window what to do.
   drill::KeyOutcome Key(char key);
@@ -98,6 +104,7 @@ private:
   drill::DrillGame game_;
   drill::SheetCursor cursor_;
   DrillMode mode_ = DrillMode::None;
+  std::function<void()> stopped_;
 };
 
 // Sizes of the editor's text, for finding the cell under a click.

@@ -53,6 +53,8 @@ void PuzzleGame::Changed() {
 }
 
 void PuzzleGame::SetMode(PuzzleMode mode) {
+  if (mode != PuzzleMode::None)
+    Call(hooks_.leaveDrillModes);
   mode_ = mode;
   if (hooks_.modeChanged)
     hooks_.modeChanged(mode);

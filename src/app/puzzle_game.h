@@ -48,6 +48,8 @@ struct PuzzleGameHooks {
   // The assist window's marks, notes and digit palette start afresh (a
   // different puzzle, or the player's digits were erased).
   std::function<void()> resetAssist;
+  // A puzzle mode starting ends a drill mode: they exclude each other.
+  std::function<void()> leaveDrillModes;
 };
 
 class PuzzleGame {

@@ -34,7 +34,8 @@ Session::Session(platform::Memo &memo, platform::Host &host, platform::Printer &
       programDir_(std::move(programDir)), document_(memo, host, format_, *this),
       puzzle_(memo, host, format_, programDir_, PuzzleHooksOf()),
       drill_(memo, host, format_, programDir_, DrillHooksOf()),
-      game_(memo, host, format_, puzzle_, PuzzleGameHooks{[this] { Relayout(); }, {}, {}, {}}) {
+      game_(memo, host, format_, puzzle_,
+            PuzzleGameHooks{[this] { Relayout(); }, {}, {}, {}, [this] { drill_.Stop(); }}) {
   puzzleFileReader = [this](const std::string &path) { puzzle_.ReadFile(path); };
 }
 
@@ -55,6 +56,7 @@ DrillHooks Session::DrillHooksOf() {
   hooks.askSaveChanges = [this] { return document_.AskSaveChanges(); };
   hooks.resetPageNumbering = [this] { document_.ResetPageNumbering(); };
   hooks.realtimeLayout = [this]() -> bool & { return document_.Settings().realtimeLayoutOn; };
+  hooks.leavePuzzleModes = [this] { game_.Stop(); };
   return hooks;
 }
 

@@ -6,8 +6,8 @@
 #include "platform/scripted_host.h"
 #include "platform/text_memo.h"
 #include "puzzle/play/grid_text.h"
+#include "support/puzzle_game_rig.h"
 #include "support/puzzle_samples.h"
-#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -16,24 +16,15 @@ namespace {
 
 using base::Sj;
 
-class PuzzleAssistTest : public ::testing::Test {
+class PuzzleAssistTest : public ::testing::Test, protected testing::PuzzleGameRig {
 protected:
   PuzzleAssistTest() {
-    format.format.puzzle.autoApplyFormat = false;
-    format.format.puzzle.printTitle = false;
     PuzzleGameHooks hooks;
     hooks.resetAssist = [this] { assist.State().Reset(); };
     game.SetHooks(hooks);
   }
   void Play(const char *digits) {
-    play::GridDigits d{};
-    for (int i = 0; i < 81; ++i)
-      d[i] = digits[i] - '0';
-    std::vector<std::string> lines{Sj("前の行")};
-    for (const std::string &line : play::GridBlockLines(play::GivenCells(d)))
-      lines.push_back(line);
-    memo.SetLines(lines);
-    memo.SetCaret({3, 0});
+    WriteGrid(digits);
     ASSERT_TRUE(game.StartGame());
     assist.Follow();
   }
@@ -44,16 +35,7 @@ protected:
     assist.State().Click(g, {corner.x + 5, corner.y + 5}, true, false, assist);
     assist.State().PressPalette(digit, right, false, false, assist);
   }
-  std::string Cell(int column, int row) const {
-    return memo.Line(2 + 2 * row).substr(2 + 4 * column, 2);
-  }
 
-  testing::TempDir dir;
-  platform::TextMemo memo;
-  platform::ScriptedHost host;
-  settings::FormatState format;
-  PuzzleCommands puzzle{memo, host, format, dir.Dir(), PuzzleHooks{}};
-  PuzzleGame game{memo, host, format, puzzle, PuzzleGameHooks{}};
   PuzzleAssist assist{memo, game, puzzle};
 };
 

@@ -8,9 +8,8 @@
 #include "platform/text_memo.h"
 #include "puzzle/engine/bitboard_solver.h"
 #include "puzzle/play/grid_text.h"
-#include "support/event_host.h"
+#include "support/puzzle_game_rig.h"
 #include "support/puzzle_samples.h"
-#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -22,30 +21,13 @@ using editor::InputEvent;
 using editor::InputKey;
 using editor::InputKind;
 
-play::GridDigits Digits(const char *text) {
-  play::GridDigits d{};
-  for (int i = 0; i < 81; ++i)
-    d[i] = text[i] - '0';
-  return d;
-}
-
-class PuzzleGameTest : public ::testing::Test {
+class PuzzleGameTest : public ::testing::Test, protected testing::PuzzleGameRig {
 protected:
   PuzzleGameTest() {
-    format.format.puzzle.autoApplyFormat = false;
-    format.format.puzzle.printTitle = false;
     PuzzleGameHooks hooks;
     hooks.showGoal = [this](const play::PuzzleGoalTexts &texts) { goals.push_back(texts); };
     game.SetHooks(hooks);
     game.SetSounds("pi.wav", "pp.wav");
-  }
-  void LoadPuzzle(const char *digits) {
-    std::vector<std::string> lines{Sj("前の行")};
-    for (const std::string &line : play::GridBlockLines(play::GivenCells(Digits(digits))))
-      lines.push_back(line);
-    lines.push_back(Sj("後の行"));
-    memo.SetLines(lines);
-    memo.SetCaret({3, 0});
   }
   void Send(InputKind kind, InputKey key, const std::string &text = {}) {
     InputEvent e;
@@ -62,23 +44,14 @@ protected:
     while (game.Cursor().row != row)
       Send(InputKind::KeyDown, InputKey::Down);
   }
-  std::string Cell(int column, int row) const {
-    return memo.Line(2 + 2 * row).substr(2 + 4 * column, 2);
-  }
 
-  testing::TempDir dir;
-  platform::TextMemo memo;
-  testing::EventHost host;
-  settings::FormatState format;
-  PuzzleCommands puzzle{memo, host, format, dir.Dir(), PuzzleHooks{}};
-  PuzzleGame game{memo, host, format, puzzle, PuzzleGameHooks{}};
   PuzzleInputMode input{game, [] { return play::CellPixels{}; }, [] {}};
   std::vector<play::PuzzleGoalTexts> goals;
 };
 
 TEST_F(PuzzleGameTest, WholeGameThroughKeysEndsInTheGoal) {
-  LoadPuzzle(testing::kEasyPuzzle);
-  const play::GridDigits givens = Digits(testing::kEasyPuzzle);
+  WriteGrid(testing::kEasyPuzzle);
+  const play::GridDigits givens = testing::DigitsOf(testing::kEasyPuzzle);
   const puzzle::PuzzleDigits answer = puzzle::CountBitboardAnswers(givens, 1).first;
   host.clock = 1000;
   ASSERT_TRUE(game.StartGame());
@@ -107,7 +80,7 @@ TEST_F(PuzzleGameTest, WholeGameThroughKeysEndsInTheGoal) {
 }
 
 TEST_F(PuzzleGameTest, TakingAMoveBackRestoresTheCell) {
-  LoadPuzzle(testing::kEasyPuzzle);
+  WriteGrid(testing::kEasyPuzzle);
   ASSERT_TRUE(game.StartGame());
   Type('4');
   Send(InputKind::KeyDown, InputKey::Right);
@@ -122,7 +95,7 @@ TEST_F(PuzzleGameTest, TakingAMoveBackRestoresTheCell) {
 }
 
 TEST_F(PuzzleGameTest, EscapeLeavesAndOtherKeysChangeNothing) {
-  LoadPuzzle(testing::kEasyPuzzle);
+  WriteGrid(testing::kEasyPuzzle);
   ASSERT_TRUE(game.StartGame());
   const std::vector<std::string> before = memo.Lines();
   Type('a');
@@ -139,7 +112,7 @@ TEST_F(PuzzleGameTest, EscapeLeavesAndOtherKeysChangeNothing) {
 }
 
 TEST_F(PuzzleGameTest, ErasingKeepsGivensAndMarks) {
-  LoadPuzzle(testing::kEasyPuzzle);
+  WriteGrid(testing::kEasyPuzzle);
   std::string row = memo.Line(2);
   row.replace(2, 2, base::CircledDigit(4));
   row.replace(6, 2, Sj("？"));
@@ -190,7 +163,7 @@ TEST_F(PuzzleGameTest, EntryWithoutAGridSaysSo) {
 }
 
 TEST_F(PuzzleGameTest, NextMovePausesAndResumeKeepsDigitsAndNotes) {
-  LoadPuzzle(testing::kEasyPuzzle);
+  WriteGrid(testing::kEasyPuzzle);
   ASSERT_TRUE(game.StartGame());
   Type('6'); // the right digit of the first open cell
   bool sawPause = false;

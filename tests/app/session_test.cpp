@@ -476,5 +476,41 @@ TEST_F(SessionTest, RestoredFormatSetsThePrintersPaperAndTheEvenShift) {
   EXPECT_EQ(7, withPrinter.Format().format.evenPageShift);
 }
 
+// The drill and puzzle modes exclude each other: whichever starts ends the
+// other, and the drill window hears that its mode was ended.
+TEST_F(SessionTest, DrillAndPuzzleModesEndEachOther) {
+  session.Start({});
+  DrillBoxes boxes{{"4", 4}, {"1", 1}, {"0", 0}};
+  ASSERT_TRUE(session.Drill().Generate(boxes));
+  std::vector<std::string> lines = memo.Lines();
+  play::GridDigits digits{};
+  for (int i = 0; i < 81; ++i)
+    digits[i] = testing::kEasyPuzzle[i] - '0';
+  for (const std::string &line : play::GridBlockLines(play::GivenCells(digits)))
+    lines.push_back(line);
+  memo.SetLines(lines);
+  memo.SetCaret({0, 0});
+  int drillLeft = 0;
+  session.Drill().OnStopped([&] { ++drillLeft; });
+  PuzzleGame &puzzle = session.Game();
+
+  ASSERT_TRUE(session.Drill().StartEntry());
+  ASSERT_TRUE(puzzle.StartGame());
+  EXPECT_EQ(DrillMode::None, session.Drill().Mode());
+  EXPECT_EQ(1, drillLeft);
+  host.answers.push_back(Answer::Ok); // the drill game's start box
+  ASSERT_TRUE(session.Drill().StartGame(boxes));
+  EXPECT_EQ(PuzzleMode::None, puzzle.Mode());
+  ASSERT_TRUE(puzzle.StartEntry());
+  EXPECT_EQ(DrillMode::None, session.Drill().Mode());
+  EXPECT_EQ(2, drillLeft);
+  ASSERT_TRUE(session.Drill().StartEntry());
+  EXPECT_EQ(PuzzleMode::None, puzzle.Mode());
+  // A puzzle mode that cannot start leaves the drill mode on.
+  memo.SetLines({});
+  EXPECT_FALSE(puzzle.StartEntry());
+  EXPECT_EQ(DrillMode::Entry, session.Drill().Mode());
+}
+
 } // namespace
 } // namespace zenpa::app

@@ -45,9 +45,17 @@ DrillModes::DrillModes(app::Session &session, DrillModeWindow window, DrillPanel
   connect(timer_, &QTimer::timeout, this, &DrillModes::Tick);
   goal_ = new GoalDialog(w_.window);
   BuildDigitMenu();
+  // A puzzle mode starting ends the drill mode: the window comes back first.
+  drill_.OnStopped([this] {
+    if (on_)
+      Leave();
+  });
 }
 
-DrillModes::~DrillModes() { w_.router->Unplug(*input_); }
+DrillModes::~DrillModes() {
+  drill_.OnStopped(nullptr);
+  w_.router->Unplug(*input_);
+}
 
 // The digit popup sends its digit as a key, and the key counts as released.
 void DrillModes::BuildDigitMenu() {
@@ -69,6 +77,7 @@ void DrillModes::SetEntry(bool on) {
   }
   if (on_)
     Leave();
+  drill_.LeavePuzzleModes();
   Enter(false);
   if (!drill_.StartEntry()) {
     Leave();
@@ -85,6 +94,7 @@ void DrillModes::SetGame(bool on) {
   }
   if (on_)
     Leave();
+  drill_.LeavePuzzleModes();
   Enter(true);
   app::DrillBoxes boxes = panel_->Boxes();
   const bool prepared = drill_.PrepareGame(boxes);
@@ -112,12 +122,7 @@ void DrillModes::Stop() {
 void DrillModes::Enter(bool game) {
   on_ = true;
   game_ = game;
-  enlargedByMode_ = !session_.Menus().enlargedView;
-  if (enlargedByMode_)
-    w_.setEnlarged(true);
-  SetGridEditing(w_.editor, true);
-  session_.Format().format.overwriteMode = true;
-  w_.lookChanged();
+  look_.Enter();
   w_.rest(true);
   panel_->SetModeRunning(!game, game);
   label_->setText(ToQt(game ? drill::GameModeLabel() : drill::EntryModeLabel()));
@@ -136,21 +141,15 @@ void DrillModes::Leave() {
   timer_->stop();
   label_->hide();
   stop_->hide();
-  SetGridEditing(w_.editor, false);
   if (game) {
     w_.narrow(false);
     SetGameView(w_.editor, false, savedWrap_);
     w_.window->resize(savedWidth_, w_.window->height());
   }
-  session_.Format().format.overwriteMode = false;
-  w_.lookChanged();
-  w_.rest(false);
-  panel_->SetModeRunning(false, false);
-  if (enlargedByMode_)
-    w_.setEnlarged(false);
-  enlargedByMode_ = false;
-  w_.restoreCaption();
-  w_.editor->setFocus();
+  look_.Leave([this] {
+    w_.rest(false);
+    panel_->SetModeRunning(false, false);
+  });
 }
 
 // The window becomes as wide as the document's longest line.

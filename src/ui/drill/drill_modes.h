@@ -10,6 +10,7 @@
 
 #include "app/drill_commands.h"
 #include "app/session.h"
+#include "ui/mode_look.h"
 
 #include <QObject>
 
@@ -17,11 +18,8 @@
 #include <memory>
 
 class QLabel;
-class QMainWindow;
 class QMenu;
-class QPlainTextEdit;
 class QPushButton;
-class QStatusBar;
 class QTimer;
 
 namespace zenpa::ui {
@@ -29,16 +27,9 @@ namespace zenpa::ui {
 class DrillPanel;
 class GoalDialog;
 
-// What the modes need of the main window.
-struct DrillModeWindow {
-  QMainWindow *window = nullptr;
-  QPlainTextEdit *editor = nullptr;
-  QStatusBar *status = nullptr;
-  editor::InputRouter *router = nullptr;
-  std::function<void(bool)> setEnlarged; // the enlarged text view on or off
-  std::function<void(bool)> rest;        // the window's other commands rest (true) or return
-  std::function<void()> lookChanged;     // overwrite mode changed: the editor's look follows
-  std::function<void()> restoreCaption;
+// What the drill modes need of the main window besides every mode's needs.
+struct DrillModeWindow : ModeWindow {
+  std::function<void(bool)> rest; // the window's other commands rest (true) or return
   // The window may become narrower than its usual minimum (the game), or not.
   std::function<void(bool)> narrow;
 };
@@ -69,6 +60,7 @@ private:
   app::DrillCommands &drill_;
   DrillModeWindow w_;
   DrillPanel *panel_;
+  ModeLook look_{session_, w_};
   std::unique_ptr<app::DrillInputMode> input_;
   QLabel *label_ = nullptr;
   QPushButton *stop_ = nullptr;
@@ -77,7 +69,6 @@ private:
   GoalDialog *goal_ = nullptr;
   bool on_ = false;
   bool game_ = false;
-  bool enlargedByMode_ = false;
   int savedWidth_ = 0;
   int savedWrap_ = 0;
 };

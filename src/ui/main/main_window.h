@@ -12,6 +12,7 @@
 #include "app/session.h"
 #include "editor/editor_look.h"
 #include "editor/input_router.h"
+#include "ui/mode_look.h"
 #include "ui/qt/qt_memo.h"
 
 #include <QEvent>
@@ -131,6 +132,8 @@ private:
   // Puzzle entry and game mode, their menu items and the "ゲーム" button
   // (main_window_game.cpp).
   void BuildGameSide();
+  // What every drill and puzzle mode needs of the window.
+  ModeWindow ModeWindowOf();
   void RestForGame(app::PuzzleMode mode);
   // The document's caption, or the game's while a game runs.
   QString WindowCaption() const;

@@ -27,17 +27,8 @@ void MainWindow::BuildDrillSide() {
   menuBar()->insertMenu(help ? help->menuAction() : nullptr, menu);
   drillPanel_->BuildMenu(menu);
   DrillModeWindow w;
-  w.window = this;
-  w.editor = editor_;
-  w.status = status_;
-  w.router = &input_->Router();
-  w.setEnlarged = [this](bool on) {
-    session_.SetEnlargedView(on);
-    SyncEditorParts();
-  };
+  static_cast<ModeWindow &>(w) = ModeWindowOf();
   w.rest = [this](bool resting) { RestForDrill(resting); };
-  w.lookChanged = [this] { ApplyEditorLook(); };
-  w.restoreCaption = [this] { setWindowTitle(DisplayText(session_.Doc().Caption())); };
   // The panels the mode hid no longer count towards the minimum: the
   // layout is brought up to date before the minimum is taken.
   w.narrow = [this](bool on) {

@@ -28,24 +28,30 @@ QAction *AddItem(QMenu *menu, const char *name, const char *caption, bool checka
 
 } // namespace
 
-void MainWindow::BuildGameSide() {
-  GameModeWindow w;
+ModeWindow MainWindow::ModeWindowOf() {
+  ModeWindow w;
   w.window = this;
   w.editor = editor_;
-  w.memo = memo_;
   w.status = status_;
-  w.stop = findChild<QPushButton *>("Button16");
   w.router = &input_->Router();
   w.setEnlarged = [this](bool on) {
     session_.SetEnlargedView(on);
     SyncEditorParts();
   };
-  w.rest = [this](app::PuzzleMode mode) { RestForGame(mode); };
   w.lookChanged = [this] { ApplyEditorLook(); };
+  w.restoreCaption = [this] { setWindowTitle(WindowCaption()); };
+  return w;
+}
+
+void MainWindow::BuildGameSide() {
+  GameModeWindow w;
+  static_cast<ModeWindow &>(w) = ModeWindowOf();
+  w.memo = memo_;
+  w.stop = findChild<QPushButton *>("Button16");
+  w.rest = [this](app::PuzzleMode mode) { RestForGame(mode); };
   w.caret = [this](bool grid) {
     ApplyCaret(editor_, session_.Format().format.overwriteMode, grid);
   };
-  w.restoreCaption = [this] { setWindowTitle(WindowCaption()); };
   gameModes_ = new GameModes(session_, std::move(w));
   app::PuzzleGame &game = session_.Game();
   QMenu *menu = findChild<QMenu *>("MenuSudoku");
@@ -67,6 +73,13 @@ void MainWindow::BuildGameSide() {
           [this](bool on) { session_.Format().format.puzzle.gameSound = on; });
   connect(puzzlePanel_, &PuzzlePanel::gameWanted, this,
           [this, &game] { gameModes_->SetGame(!game.GameOn(), CtrlHeld()); });
+  // A new puzzle is played at once when its mode's item is checked.
+  connect(puzzlePanel_, &PuzzlePanel::generated, this, [this, entry, play] {
+    if (entry->isChecked())
+      gameModes_->SetEntry(true);
+    else if (play->isChecked())
+      gameModes_->SetGame(true, CtrlHeld());
+  });
   connect(gameModes_, &GameModes::modeChanged, this, [this, entry, play, beep, &game] {
     entry->setChecked(game.EntryOn());
     play->setChecked(game.GameOn());

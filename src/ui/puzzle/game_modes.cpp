@@ -187,13 +187,7 @@ void GameModes::Enter(PuzzleMode mode) {
   shown_ = mode;
   savedSize_ = w_.window->size();
   savedMinWidth_ = w_.window->minimumWidth();
-  enlargedByMode_ = !session_.Menus().enlargedView;
-  if (enlargedByMode_)
-    w_.setEnlarged(true);
-  SetGridEditing(w_.editor, true);
-  session_.Format().format.overwriteMode = true;
-  w_.lookChanged();
-  w_.caret(true);
+  look_.Enter();
   w_.rest(mode);
   label28_->show();
   w_.stop->show();
@@ -216,21 +210,12 @@ void GameModes::Leave() {
   for (QWidget *w :
        {static_cast<QWidget *>(label28_), entryPanel_, gamePanel_, static_cast<QWidget *>(w_.stop)})
     w->hide();
-  SetGridEditing(w_.editor, false);
   if (game)
     SetGameView(w_.editor, false, savedWrap_);
   w_.window->setMinimumWidth(savedMinWidth_);
   w_.window->setMaximumWidth(QWIDGETSIZE_MAX);
   w_.window->resize(savedSize_);
-  session_.Format().format.overwriteMode = false;
-  w_.lookChanged();
-  w_.caret(false);
-  w_.rest(PuzzleMode::None);
-  if (enlargedByMode_)
-    w_.setEnlarged(false);
-  enlargedByMode_ = false;
-  w_.restoreCaption();
-  w_.editor->setFocus();
+  look_.Leave([this] { w_.rest(PuzzleMode::None); });
 }
 
 // The window grows to show the whole grid; the game locks it to the grid's

@@ -12,6 +12,7 @@
 
 #include "app/puzzle_game.h"
 #include "app/session.h"
+#include "ui/mode_look.h"
 
 #include <QObject>
 #include <QSize>
@@ -20,11 +21,8 @@
 #include <memory>
 
 class QLabel;
-class QMainWindow;
 class QMenu;
-class QPlainTextEdit;
 class QPushButton;
-class QStatusBar;
 class QTimer;
 class QWidget;
 
@@ -32,19 +30,11 @@ namespace zenpa::ui {
 
 class GoalDialog;
 
-// What the modes need of the main window.
-struct GameModeWindow {
-  QMainWindow *window = nullptr;
-  QPlainTextEdit *editor = nullptr;
-  platform::Memo *memo = nullptr; // the editor's text
-  QStatusBar *status = nullptr;
-  QPushButton *stop = nullptr; // Button16 "やめる", shared with the drill modes
-  editor::InputRouter *router = nullptr;
-  std::function<void(bool)> setEnlarged;     // the enlarged text view on or off
+// What the puzzle modes need of the main window besides every mode's needs.
+struct GameModeWindow : ModeWindow {
+  platform::Memo *memo = nullptr;            // the editor's text
+  QPushButton *stop = nullptr;               // Button16 "やめる", shared with the drill modes
   std::function<void(app::PuzzleMode)> rest; // the other commands rest in a mode
-  std::function<void()> lookChanged;         // overwrite mode changed
-  std::function<void(bool)> caret;           // the block caret of a mode (true) or the usual one
-  std::function<void()> restoreCaption;
 };
 
 class GameModes : public QObject {
@@ -75,6 +65,7 @@ private:
   app::Session &session_;
   app::PuzzleGame &game_;
   GameModeWindow w_;
+  ModeLook look_{session_, w_};
   std::unique_ptr<app::PuzzleInputMode> input_;
   QLabel *label28_ = nullptr, *label64_ = nullptr;
   QWidget *entryPanel_ = nullptr, *gamePanel_ = nullptr;
@@ -82,7 +73,6 @@ private:
   QMenu *digits_ = nullptr;
   GoalDialog *goal_ = nullptr;
   app::PuzzleMode shown_ = app::PuzzleMode::None;
-  bool enlargedByMode_ = false;
   QSize savedSize_;
   int savedMinWidth_ = 0;
   int savedWrap_ = 0;

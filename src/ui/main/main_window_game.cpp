@@ -73,13 +73,6 @@ void MainWindow::BuildGameSide() {
           [this](bool on) { session_.Format().format.puzzle.gameSound = on; });
   connect(puzzlePanel_, &PuzzlePanel::gameWanted, this,
           [this, &game] { gameModes_->SetGame(!game.GameOn(), CtrlHeld()); });
-  // A new puzzle is played at once when its mode's item is checked.
-  connect(puzzlePanel_, &PuzzlePanel::generated, this, [this, entry, play] {
-    if (entry->isChecked())
-      gameModes_->SetEntry(true);
-    else if (play->isChecked())
-      gameModes_->SetGame(true, CtrlHeld());
-  });
   connect(gameModes_, &GameModes::modeChanged, this, [this, entry, play, beep, &game] {
     entry->setChecked(game.EntryOn());
     play->setChecked(game.GameOn());

@@ -64,12 +64,7 @@ void PuzzlePanel::BuildControls() {
   buttons->addWidget(stop_);
   buttons->addStretch();
   main->addLayout(buttons);
-  // The window hears of the new puzzle once the run has ended and the panel
-  // shows it.
-  connect(make_, &QPushButton::clicked, this, [this] {
-    Run([this] { puzzle_.Generate(); });
-    emit generated();
-  });
+  connect(make_, &QPushButton::clicked, this, [this] { Run([this] { puzzle_.Generate(); }); });
   connect(load_, &QPushButton::clicked, this,
           [this] { Run([this] { puzzle_.LoadFiles(CtrlHeld()); }); });
   connect(stop_, &QPushButton::clicked, this, [this] { puzzle_.StopGenerator(); });
@@ -255,8 +250,7 @@ void PuzzlePanel::BuildMenu(QMenu *menu) {
     Refresh();
   });
   menu->addSeparator();
-  connect(AddCommand(menu, "NewSDK", "数独を自動作成(&N)", [this] { puzzle_.Generate(); }),
-          &QAction::triggered, this, &PuzzlePanel::generated);
+  AddCommand(menu, "NewSDK", "数独を自動作成(&N)", [this] { puzzle_.Generate(); });
   answerS_ = AddCommand(menu, "AnswerS", "", [this] { puzzle_.Answer(AnswerCommand::AnswerS); });
   AddCommand(menu, "LevelSDK", "数独の難易度判定(&L)", [this] {
     puzzle_.Answer(AnswerCommand::LevelSDK);

@@ -60,8 +60,6 @@ signals:
   void captionWanted(const QString &caption);
   // Button19 "ゲーム": game mode on or off.
   void gameWanted();
-  // "作 る" or "数独を自動作成(&N)" wrote a new puzzle.
-  void generated();
 
 private:
   void BuildControls();

@@ -1,5 +1,6 @@
 #include "ui/puzzle/assist_windows.h"
 
+#include "ui/option_panels.h"
 #include "ui/puzzle/assist_board_view.h"
 #include "ui/puzzle/assist_settings_panel.h"
 #include "ui/puzzle/assist_window.h"
@@ -69,17 +70,17 @@ void AssistWindows::BuildSettings() {
       host_.window);
   host_.settingsArea->addWidget(settings_);
   settings_->hide();
-  setAssist_ = host_.puzzleMenu->addAction(Utf("◆アシストウィンドウ設定(&A)"));
-  setAssist_->setObjectName("SetAssist");
-  setAssist_->setCheckable(true);
-  connect(setAssist_, &QAction::toggled, this, &AssistWindows::ShowSettings);
+  QAction *item = host_.puzzleMenu->addAction(Utf("◆アシストウィンドウ設定(&A)"));
+  item->setObjectName("SetAssist");
+  // One option panel at a time: opening this one closes the others.
+  OptionPanels *panels = host_.optionPanels;
+  panels->Add(settings_, item);
+  connect(panels, &OptionPanels::shown, this, [this](QWidget *panel, bool on) {
+    if (panel == settings_ && on)
+      settings_->Sync();
+  });
   connect(settings_, &AssistSettingsPanel::closeWanted, this,
-          [this] { setAssist_->setChecked(false); });
-}
-
-void AssistWindows::ShowSettings(bool shown) {
-  settings_->Sync();
-  settings_->setVisible(shown);
+          [this, panels] { panels->Show(settings_, false); });
 }
 
 // The board follows the grid; a game start shows the assist window when

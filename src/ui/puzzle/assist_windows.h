@@ -25,6 +25,7 @@ namespace zenpa::ui {
 class AssistSettingsPanel;
 class AssistWindow;
 class HintWindow;
+class OptionPanels;
 
 // What the windows need from the main window.
 struct AssistHost {
@@ -33,8 +34,9 @@ struct AssistHost {
   platform::Memo *memo = nullptr; // the document
   QVBoxLayout *settingsArea = nullptr;
   QMenu *puzzleMenu = nullptr;
-  std::function<int()> fontHeight;     // the editor font's pixel height
-  std::function<void()> focusDocument; // F1setF
+  OptionPanels *optionPanels = nullptr; // the settings panel joins them
+  std::function<int()> fontHeight;      // the editor font's pixel height
+  std::function<void()> focusDocument;  // F1setF
 };
 
 class AssistWindows : public QObject {
@@ -52,7 +54,6 @@ public:
 
 private:
   void BuildSettings();
-  void ShowSettings(bool shown);
   void GridChanged();
   void ShowAssist();
   void PlaceBesideGrid(QWidget *window);
@@ -65,7 +66,6 @@ private:
   AssistWindow *assist_ = nullptr;
   HintWindow *hint_ = nullptr;
   AssistSettingsPanel *settings_ = nullptr;
-  QAction *setAssist_ = nullptr;
   app::PuzzleMode lastMode_ = app::PuzzleMode::None;
 };
 

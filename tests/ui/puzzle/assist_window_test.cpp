@@ -59,8 +59,17 @@ private slots:
   void assistSettingsPanelOpensFromTheMenuAndStoresItsOptions() {
     StartWith({});
     QVERIFY(!Find<QWidget>("Panel19")->isVisible());
+    Action("Utitle")->trigger();
+    QVERIFY(Find<QWidget>("Panel17")->isVisible());
+    // Opening it closes the other option panel and unchecks its item.
     Action("SetAssist")->trigger();
     QVERIFY(Find<QWidget>("Panel19")->isVisible());
+    QVERIFY(!Find<QWidget>("Panel17")->isVisible());
+    QVERIFY(!Action("Utitle")->isChecked());
+    Action("Utitle")->trigger();
+    QVERIFY(!Find<QWidget>("Panel19")->isVisible());
+    QVERIFY(!Action("SetAssist")->isChecked());
+    Action("SetAssist")->trigger();
     QCheckBox *circled = Find<QCheckBox>("assistMaru");
     QVERIFY(circled->isChecked());
     circled->click();

@@ -98,5 +98,20 @@ TEST_F(PuzzleAssistTest, HintsFollowTheGridAndOnlyANewPuzzleClearsTheNotes) {
   EXPECT_FALSE(assist.State().Finished(2));
 }
 
+TEST_F(PuzzleAssistTest, HintPruningFollowsTheSinglesItLeaves) {
+  Play(testing::kEasyPuzzle);
+  const puzzle::Grid once = puzzle.RefreshCandidateList();
+  puzzle.SetHintPruning(true);
+  const puzzle::Grid repeated = puzzle.RefreshCandidateList();
+  int pruned = 0;
+  for (int y = 1; y <= 9; ++y) {
+    for (int x = 1; x <= 9; ++x) {
+      EXPECT_EQ(repeated(x, y), once(x, y) & repeated(x, y)) << x << "," << y;
+      pruned += once(x, y) != repeated(x, y);
+    }
+  }
+  EXPECT_LT(0, pruned);
+}
+
 } // namespace
 } // namespace zenpa::app

@@ -40,6 +40,7 @@ AssistWindows::AssistWindows(app::Session &session, AssistHost host)
   hint_ = new HintWindow(nullptr);
   session_.Puzzle().SetHintText(&hint_->Text());
   connect(hint_, &HintWindow::refreshWanted, this, [this] {
+    session_.Puzzle().SetHintPruning(hint_->PruneRepeatedly());
     model_->RefreshHints();
     Redraw();
   });

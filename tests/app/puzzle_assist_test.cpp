@@ -98,6 +98,24 @@ TEST_F(PuzzleAssistTest, HintsFollowTheGridAndOnlyANewPuzzleClearsTheNotes) {
   EXPECT_FALSE(assist.State().Finished(2));
 }
 
+TEST_F(PuzzleAssistTest, CtrlArrowsInTheGridStepThroughTheMoves) {
+  Play(testing::kEasyPuzzle);
+  PuzzleInputMode input{game, [] { return play::CellPixels{}; }, [] {}};
+  const auto ctrlArrow = [&](editor::InputKey key) {
+    editor::InputEvent e;
+    e.kind = editor::InputKind::KeyDown;
+    e.key = key;
+    e.ctrl = true;
+    input.Handle(e, memo);
+  };
+  PaletteDigit(0, 0, 4);
+  ctrlArrow(editor::InputKey::Left);
+  EXPECT_EQ(Sj("　"), Cell(0, 0));
+  ctrlArrow(editor::InputKey::Right);
+  EXPECT_EQ(base::CircledDigit(4), Cell(0, 0));
+  EXPECT_EQ(0, game.Cursor().column) << "the cell cursor stays";
+}
+
 TEST_F(PuzzleAssistTest, HintPruningFollowsTheSinglesItLeaves) {
   Play(testing::kEasyPuzzle);
   const puzzle::Grid once = puzzle.RefreshCandidateList();

@@ -28,6 +28,7 @@ AssistWindows::AssistWindows(app::Session &session, AssistHost host)
     return session_.Puzzle().Options().assist;
   };
   hooks.gameOn = [&game] { return game.GameOn(); };
+  hooks.statusText = [&game] { return game.GameOn() ? game.ProgressText() : std::string(); };
   hooks.stop = [&game] { game.Stop(); };
   hooks.refreshHints = [this] { model_->RefreshHints(); };
   hooks.stepBack = [this] { model_->StepBack(); };

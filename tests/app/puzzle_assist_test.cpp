@@ -1,6 +1,7 @@
 // The assist board over a game played in a document in memory.
 #include "app/puzzle_assist.h"
 
+#include "app/assist_coupling.h"
 #include "base/digits.h"
 #include "base/sjis.h"
 #include "platform/scripted_host.h"
@@ -129,6 +130,15 @@ TEST_F(PuzzleAssistTest, HintPruningFollowsTheSinglesItLeaves) {
     }
   }
   EXPECT_LT(0, pruned);
+}
+
+TEST(AssistCouplingTest, TheAssistWindowFollowsTheMainWindowByTheLastOffset) {
+  AssistCoupling coupling;
+  EXPECT_EQ(std::nullopt, coupling.MainMoved({50, 50}, true)) << "no offset taken yet";
+  coupling.MainActivated({100, 100}, {700, 80}, true);
+  coupling.MainActivated({100, 100}, {0, 0}, false); // hidden: the offset stays
+  EXPECT_EQ((ScreenPoint{610, 100}), coupling.MainMoved({10, 120}, true));
+  EXPECT_EQ(std::nullopt, coupling.MainMoved({10, 120}, false));
 }
 
 } // namespace

@@ -51,6 +51,7 @@ AssistWindows::AssistWindows(app::Session &session, AssistHost host)
   game.Hooks().resetAssist = [this] { model_->State().Reset(); };
   game.OnGridChanged([this] { GridChanged(); });
   BuildSettings();
+  host_.window->installEventFilter(this);
 }
 
 AssistWindows::~AssistWindows() {
@@ -145,6 +146,23 @@ void AssistWindows::ToggleHint() {
     PlaceBesideGrid(hint_);
   }
   host_.focusDocument();
+}
+
+namespace {
+app::ScreenPoint PointOf(const QWidget *window) { return {window->x(), window->y()}; }
+} // namespace
+
+bool AssistWindows::eventFilter(QObject *watched, QEvent *event) {
+  if (watched != host_.window)
+    return QObject::eventFilter(watched, event);
+  if (event->type() == QEvent::WindowActivate) {
+    coupling_.MainActivated(PointOf(host_.window), PointOf(assist_), assist_->isVisible());
+  } else if (event->type() == QEvent::Move) {
+    const bool both = host_.window->isVisible() && assist_->isVisible();
+    if (const auto to = coupling_.MainMoved(PointOf(host_.window), both))
+      assist_->move(to->x, to->y);
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 void AssistWindows::ForwardKey(QKeyEvent *event) {

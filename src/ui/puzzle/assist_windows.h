@@ -1,11 +1,12 @@
 // The assist window, the hint window and the assist settings panel of the
 // main window, bound to the game in play: the game's "ヒント" and "アシスト"
 // buttons show them, a game start opens the assist window when "自動表示する"
-// is ticked, the end of a game closes both (a pause into the step display
-// keeps them), a new puzzle or erased player digits start the board's marks
+// is ticked, the assist window moves with the main window, the end of a game closes both (a pause
+// into the step display keeps them), a new puzzle or erased player digits start the board's marks
 // over, and the board follows every change of the grid.
 #pragma once
 
+#include "app/assist_coupling.h"
 #include "app/puzzle_assist.h"
 #include "app/session.h"
 
@@ -52,6 +53,10 @@ public:
   void ToggleHint();
   void ToggleAssist();
 
+protected:
+  // The main window's activation and moves, for the assist window's place.
+  bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
   void BuildSettings();
   void GridChanged();
@@ -67,6 +72,7 @@ private:
   HintWindow *hint_ = nullptr;
   AssistSettingsPanel *settings_ = nullptr;
   app::PuzzleMode lastMode_ = app::PuzzleMode::None;
+  app::AssistCoupling coupling_;
 };
 
 } // namespace zenpa::ui

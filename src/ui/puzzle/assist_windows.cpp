@@ -16,6 +16,9 @@
 #include <QVBoxLayout>
 
 namespace zenpa::ui {
+namespace {
+app::ScreenPoint PointOf(const QWidget *window) { return {window->x(), window->y()}; }
+} // namespace
 
 AssistWindows::AssistWindows(app::Session &session, AssistHost host)
     : QObject(host.window), session_(session), host_(std::move(host)) {
@@ -125,6 +128,9 @@ void AssistWindows::ShowAssist() {
   hint_->hide();
   assist_->ShowTopmost(true);
   PlaceBesideGrid(assist_);
+  // The document takes the focus back at once, which activates the main
+  // window only when it was not active already: take the offset here too.
+  coupling_.MainActivated(PointOf(host_.window), PointOf(assist_), true);
   Redraw();
 }
 
@@ -147,10 +153,6 @@ void AssistWindows::ToggleHint() {
   }
   host_.focusDocument();
 }
-
-namespace {
-app::ScreenPoint PointOf(const QWidget *window) { return {window->x(), window->y()}; }
-} // namespace
 
 bool AssistWindows::eventFilter(QObject *watched, QEvent *event) {
   if (watched != host_.window)

@@ -4,6 +4,13 @@
 
 namespace zenpa::app {
 
+PuzzleAssist::PuzzleAssist(platform::Memo &memo, PuzzleGame &game, PuzzleCommands &puzzle)
+    : memo_(memo), game_(game), puzzle_(puzzle) {
+  game_.assistStep = [this](bool forward) { forward ? StepForward() : StepBack(); };
+}
+
+PuzzleAssist::~PuzzleAssist() { game_.assistStep = nullptr; }
+
 void PuzzleAssist::MoveCaretTo(play::BoardCellPos cell) {
   game_.SelectCell(cell.column, cell.row);
   Follow();

@@ -19,8 +19,11 @@ namespace zenpa::app {
 
 class PuzzleAssist final : public play::AssistDocument {
 public:
-  PuzzleAssist(platform::Memo &memo, PuzzleGame &game, PuzzleCommands &puzzle)
-      : memo_(memo), game_(game), puzzle_(puzzle) {}
+  // Takes the game's Ctrl+←/Ctrl+→ as "＜"/"＞" while it lives.
+  PuzzleAssist(platform::Memo &memo, PuzzleGame &game, PuzzleCommands &puzzle);
+  ~PuzzleAssist() override;
+  PuzzleAssist(const PuzzleAssist &) = delete;
+  PuzzleAssist &operator=(const PuzzleAssist &) = delete;
 
   play::AssistState &State() { return state_; }
 

@@ -375,6 +375,7 @@ const puzzle::Grid &PuzzleCommands::RefreshCandidateList() {
     return engine_.ListGrid;
   puzzle::TextOutput out;
   out.hintText = ctx_.hintText;
+  out.pruneRepeatedly = ctx_.pruneRepeatedly;
   // Outside a run a Tab left in StepKey must not send the list into the
   // document.
   const int key = engine_.StepKey;

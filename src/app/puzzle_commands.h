@@ -209,6 +209,8 @@ public:
 
   // The hint window's text, where the candidate list goes (none: nowhere).
   void SetHintText(platform::Memo *hintText) { ctx_.hintText = hintText; }
+  // The hint window's pruning option, for every candidate list written.
+  void SetHintPruning(bool repeatedly) { ctx_.pruneRepeatedly = repeatedly; }
   // The candidate list of the grid model written again into the hint text
   // (not while a run is active); returns the list's grid (ListGrid).
   const puzzle::Grid &RefreshCandidateList();

@@ -382,6 +382,8 @@ bool PuzzleInputMode::KeyDown(const editor::InputEvent &event) {
     // Ctrl with the arrows belongs to the assist window.
     if (!event.ctrl)
       game_.MoveCursor(event.key == InputKey::Right ? CursorMove::Right : CursorMove::Left);
+    else if (game_.assistStep && game_.Mode() == PuzzleMode::Game)
+      game_.assistStep(event.key == InputKey::Right);
     return true;
   case InputKey::Down:
     game_.MoveCursor(CursorMove::Down);

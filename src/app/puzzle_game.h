@@ -128,6 +128,9 @@ public:
   std::function<void()> assistButton;
   void Hint();
   void Assist();
+  // Ctrl+← and Ctrl+→ in the grid go to the assist window, whose "＜" and
+  // "＞" they press (forward: "＞").
+  std::function<void(bool forward)> assistStep;
 
   // "～次の一手をみる(&D)" in game mode: the step display runs with the game
   // paused and the game resumes when it ends.

@@ -1,6 +1,7 @@
 // The assist board over a game played in a document in memory.
 #include "app/puzzle_assist.h"
 
+#include "app/assist_coupling.h"
 #include "base/digits.h"
 #include "base/sjis.h"
 #include "platform/scripted_host.h"
@@ -78,6 +79,48 @@ TEST_F(PuzzleAssistTest, HintsFollowTheGridAndOnlyANewPuzzleClearsTheNotes) {
   Play(testing::kNakedPairPuzzle);
   EXPECT_EQ(0, assist.State().Notes({1, 0}));
   EXPECT_FALSE(assist.State().Finished(2));
+}
+
+TEST_F(PuzzleAssistTest, CtrlArrowsInTheGridStepThroughTheMoves) {
+  Play(testing::kEasyPuzzle);
+  PuzzleInputMode input{game, [] { return play::CellPixels{}; }, [] {}};
+  const auto ctrlArrow = [&](editor::InputKey key) {
+    editor::InputEvent e;
+    e.kind = editor::InputKind::KeyDown;
+    e.key = key;
+    e.ctrl = true;
+    input.Handle(e, memo);
+  };
+  PaletteDigit(0, 0, 4);
+  ctrlArrow(editor::InputKey::Left);
+  EXPECT_EQ(Sj("　"), Cell(0, 0));
+  ctrlArrow(editor::InputKey::Right);
+  EXPECT_EQ(base::CircledDigit(4), Cell(0, 0));
+  EXPECT_EQ(0, game.Cursor().column) << "the cell cursor stays";
+}
+
+TEST_F(PuzzleAssistTest, HintPruningFollowsTheSinglesItLeaves) {
+  Play(testing::kEasyPuzzle);
+  const puzzle::Grid once = puzzle.RefreshCandidateList();
+  puzzle.SetHintPruning(true);
+  const puzzle::Grid repeated = puzzle.RefreshCandidateList();
+  int pruned = 0;
+  for (int y = 1; y <= 9; ++y) {
+    for (int x = 1; x <= 9; ++x) {
+      EXPECT_EQ(repeated(x, y), once(x, y) & repeated(x, y)) << x << "," << y;
+      pruned += once(x, y) != repeated(x, y);
+    }
+  }
+  EXPECT_LT(0, pruned);
+}
+
+TEST(AssistCouplingTest, TheAssistWindowFollowsTheMainWindowByTheLastOffset) {
+  AssistCoupling coupling;
+  EXPECT_EQ(std::nullopt, coupling.MainMoved({50, 50}, true)) << "no offset taken yet";
+  coupling.MainActivated({100, 100}, {700, 80}, true);
+  coupling.MainActivated({100, 100}, {0, 0}, false); // hidden: the offset stays
+  EXPECT_EQ((ScreenPoint{610, 100}), coupling.MainMoved({10, 120}, true));
+  EXPECT_EQ(std::nullopt, coupling.MainMoved({10, 120}, false));
 }
 
 } // namespace

@@ -52,6 +52,7 @@ puzzle::TextOutput OutputOf(AnswerContext &ctx) {
   puzzle::TextOutput out;
   out.insertLine = [&ctx](const std::string &line) { ctx.writer.WriteLine(line); };
   out.hintText = ctx.hintText;
+  out.pruneRepeatedly = ctx.pruneRepeatedly;
   out.titleLine = ctx.writer.Options().printTitle;
   out.puzzleTitle = ctx.writer.Options().title;
   out.suppressed = ctx.writer.Suppressed();

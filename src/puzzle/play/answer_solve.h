@@ -91,6 +91,9 @@ struct AnswerContext {
   SolveState &state;
   // The hint window's text, where the candidate list goes (none: nowhere).
   platform::Memo *hintText = nullptr;
+  // The hint window's pruning option: the list follows the singles the
+  // pruning itself leaves, until none is left.
+  bool pruneRepeatedly = false;
 };
 
 // Runs one solve as the request asks.

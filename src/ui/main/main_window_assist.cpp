@@ -16,6 +16,7 @@ void MainWindow::BuildAssistSide() {
   host.memo = memo_;
   host.settingsArea = settingsArea_;
   host.puzzleMenu = findChild<QMenu *>("MenuSudoku");
+  host.optionPanels = optionPanels_;
   host.fontHeight = [this] { return look_ ? look_->fontPixels : editor_->fontMetrics().height(); };
   host.focusDocument = [this] {
     activateWindow();

@@ -2,6 +2,7 @@
 
 #include "ui/puzzle/assist_board_view.h"
 #include "ui/puzzle/hint_window.h"
+#include "ui/qt/qt_text.h"
 #include "ui/widgets.h"
 
 #include <QCheckBox>
@@ -239,6 +240,7 @@ void AssistWindow::Redraw() {
                colours.palette ? ColourOf(*colours.palette) : palette().color(QPalette::Window));
   palette_->setPalette(pal);
   finishedRow_->setVisible(hooks_.gameOn());
+  status_->setText(ToQt(hooks_.statusText()));
   SyncPanels();
 }
 

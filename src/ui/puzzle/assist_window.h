@@ -35,6 +35,9 @@ struct AssistWindowHooks {
   std::function<base::Colour()> fontColour; // the document's font colour
   std::function<settings::AssistOptions &()> options;
   std::function<bool()> gameOn;
+  // The status panel: the digits entered and the open cells, as the
+  // completion check counts them.
+  std::function<std::string()> statusText;
   std::function<void()> stop;                  // "やめる"
   std::function<void()> refreshHints;          // the candidate list again
   std::function<void()> stepBack, stepForward; // "＜", "＞"

@@ -1,5 +1,6 @@
 #include "ui/puzzle/assist_windows.h"
 
+#include "ui/option_panels.h"
 #include "ui/puzzle/assist_board_view.h"
 #include "ui/puzzle/assist_settings_panel.h"
 #include "ui/puzzle/assist_window.h"
@@ -15,6 +16,9 @@
 #include <QVBoxLayout>
 
 namespace zenpa::ui {
+namespace {
+app::ScreenPoint PointOf(const QWidget *window) { return {window->x(), window->y()}; }
+} // namespace
 
 AssistWindows::AssistWindows(app::Session &session, AssistHost host)
     : QObject(host.window), session_(session), host_(std::move(host)) {
@@ -27,6 +31,7 @@ AssistWindows::AssistWindows(app::Session &session, AssistHost host)
     return session_.Puzzle().Options().assist;
   };
   hooks.gameOn = [&game] { return game.GameOn(); };
+  hooks.statusText = [&game] { return game.GameOn() ? game.ProgressText() : std::string(); };
   hooks.stop = [&game] { game.Stop(); };
   hooks.refreshHints = [this] { model_->RefreshHints(); };
   hooks.stepBack = [this] { model_->StepBack(); };
@@ -39,6 +44,7 @@ AssistWindows::AssistWindows(app::Session &session, AssistHost host)
   hint_ = new HintWindow(nullptr);
   session_.Puzzle().SetHintText(&hint_->Text());
   connect(hint_, &HintWindow::refreshWanted, this, [this] {
+    session_.Puzzle().SetHintPruning(hint_->PruneRepeatedly());
     model_->RefreshHints();
     Redraw();
   });
@@ -48,6 +54,7 @@ AssistWindows::AssistWindows(app::Session &session, AssistHost host)
   game.Hooks().resetAssist = [this] { model_->State().Reset(); };
   game.OnGridChanged([this] { GridChanged(); });
   BuildSettings();
+  host_.window->installEventFilter(this);
 }
 
 AssistWindows::~AssistWindows() {
@@ -69,17 +76,17 @@ void AssistWindows::BuildSettings() {
       host_.window);
   host_.settingsArea->addWidget(settings_);
   settings_->hide();
-  setAssist_ = host_.puzzleMenu->addAction(Utf("◆アシストウィンドウ設定(&A)"));
-  setAssist_->setObjectName("SetAssist");
-  setAssist_->setCheckable(true);
-  connect(setAssist_, &QAction::toggled, this, &AssistWindows::ShowSettings);
+  QAction *item = host_.puzzleMenu->addAction(Utf("◆アシストウィンドウ設定(&A)"));
+  item->setObjectName("SetAssist");
+  // One option panel at a time: opening this one closes the others.
+  OptionPanels *panels = host_.optionPanels;
+  panels->Add(settings_, item);
+  connect(panels, &OptionPanels::shown, this, [this](QWidget *panel, bool on) {
+    if (panel == settings_ && on)
+      settings_->Sync();
+  });
   connect(settings_, &AssistSettingsPanel::closeWanted, this,
-          [this] { setAssist_->setChecked(false); });
-}
-
-void AssistWindows::ShowSettings(bool shown) {
-  settings_->Sync();
-  settings_->setVisible(shown);
+          [this, panels] { panels->Show(settings_, false); });
 }
 
 // The board follows the grid; a game start shows the assist window when
@@ -121,6 +128,9 @@ void AssistWindows::ShowAssist() {
   hint_->hide();
   assist_->ShowTopmost(true);
   PlaceBesideGrid(assist_);
+  // The document takes the focus back at once, which activates the main
+  // window only when it was not active already: take the offset here too.
+  coupling_.MainActivated(PointOf(host_.window), PointOf(assist_), true);
   Redraw();
 }
 
@@ -142,6 +152,19 @@ void AssistWindows::ToggleHint() {
     PlaceBesideGrid(hint_);
   }
   host_.focusDocument();
+}
+
+bool AssistWindows::eventFilter(QObject *watched, QEvent *event) {
+  if (watched != host_.window)
+    return QObject::eventFilter(watched, event);
+  if (event->type() == QEvent::WindowActivate) {
+    coupling_.MainActivated(PointOf(host_.window), PointOf(assist_), assist_->isVisible());
+  } else if (event->type() == QEvent::Move) {
+    const bool both = host_.window->isVisible() && assist_->isVisible();
+    if (const auto to = coupling_.MainMoved(PointOf(host_.window), both))
+      assist_->move(to->x, to->y);
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 void AssistWindows::ForwardKey(QKeyEvent *event) {

@@ -1,11 +1,12 @@
 // The assist window, the hint window and the assist settings panel of the
 // main window, bound to the game in play: the game's "ヒント" and "アシスト"
 // buttons show them, a game start opens the assist window when "自動表示する"
-// is ticked, the end of a game closes both (a pause into the step display
-// keeps them), a new puzzle or erased player digits start the board's marks
+// is ticked, the assist window moves with the main window, the end of a game closes both (a pause
+// into the step display keeps them), a new puzzle or erased player digits start the board's marks
 // over, and the board follows every change of the grid.
 #pragma once
 
+#include "app/assist_coupling.h"
 #include "app/puzzle_assist.h"
 #include "app/session.h"
 
@@ -25,6 +26,7 @@ namespace zenpa::ui {
 class AssistSettingsPanel;
 class AssistWindow;
 class HintWindow;
+class OptionPanels;
 
 // What the windows need from the main window.
 struct AssistHost {
@@ -33,8 +35,9 @@ struct AssistHost {
   platform::Memo *memo = nullptr; // the document
   QVBoxLayout *settingsArea = nullptr;
   QMenu *puzzleMenu = nullptr;
-  std::function<int()> fontHeight;     // the editor font's pixel height
-  std::function<void()> focusDocument; // F1setF
+  OptionPanels *optionPanels = nullptr; // the settings panel joins them
+  std::function<int()> fontHeight;      // the editor font's pixel height
+  std::function<void()> focusDocument;  // F1setF
 };
 
 class AssistWindows : public QObject {
@@ -50,9 +53,12 @@ public:
   void ToggleHint();
   void ToggleAssist();
 
+protected:
+  // The main window's activation and moves, for the assist window's place.
+  bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
   void BuildSettings();
-  void ShowSettings(bool shown);
   void GridChanged();
   void ShowAssist();
   void PlaceBesideGrid(QWidget *window);
@@ -65,8 +71,8 @@ private:
   AssistWindow *assist_ = nullptr;
   HintWindow *hint_ = nullptr;
   AssistSettingsPanel *settings_ = nullptr;
-  QAction *setAssist_ = nullptr;
   app::PuzzleMode lastMode_ = app::PuzzleMode::None;
+  app::AssistCoupling coupling_;
 };
 
 } // namespace zenpa::ui

@@ -37,6 +37,8 @@ HintWindow::HintWindow(QWidget *parent) : QWidget(parent, Qt::Tool) {
 
 HintWindow::~HintWindow() = default;
 
+bool HintWindow::PruneRepeatedly() const { return auto_->isChecked(); }
+
 void HintWindow::ShowTopmost(bool topmost) {
   SetTopmost(this, topmost);
   show();

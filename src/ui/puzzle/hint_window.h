@@ -1,8 +1,8 @@
 // TForm2 "ZENPA - hint": the candidate list as the solver writes it (three
 // bands of three rows, stacks split by "|", bands by a line of "-" and "+")
-// in a fixed-pitch font of size 12, and its box CheckBox1 "自動", which asks
-// for the list again when clicked. The list's memo is the puzzle commands'
-// hint text.
+// in a fixed-pitch font of size 12, and its box CheckBox1 "自動", the list's
+// pruning option, which asks for the list again when clicked. The list's memo is the puzzle
+// commands' hint text.
 #pragma once
 
 #include <QWidget>
@@ -23,6 +23,8 @@ public:
   ~HintWindow() override;
 
   QtMemo &Text() { return *memo_; }
+  // "自動" ticked: the list is pruned repeatedly, following new singles.
+  bool PruneRepeatedly() const;
   // Shown above the other windows (from the game panel), or not.
   void ShowTopmost(bool topmost);
 

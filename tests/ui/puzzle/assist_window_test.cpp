@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QtTest>
@@ -43,6 +44,8 @@ private slots:
     OpenPaletteAt(board, 1);
     QTest::mouseClick(assist->findChild<QPushButton *>("P5"), Qt::LeftButton);
     QCOMPARE(Cell(1), base::CircledDigit(5));
+    // The status panel counts the digit entered beside the open cells.
+    QVERIFY(assist->findChild<QLabel *>("StatusBar1")->text().startsWith("1 ("));
     QVERIFY(!assist->findChild<QWidget *>("Panel1")->isVisible());
 
     // A note with the right button closes the palette ("連続ヒント入力" off).
@@ -59,8 +62,17 @@ private slots:
   void assistSettingsPanelOpensFromTheMenuAndStoresItsOptions() {
     StartWith({});
     QVERIFY(!Find<QWidget>("Panel19")->isVisible());
+    Action("Utitle")->trigger();
+    QVERIFY(Find<QWidget>("Panel17")->isVisible());
+    // Opening it closes the other option panel and unchecks its item.
     Action("SetAssist")->trigger();
     QVERIFY(Find<QWidget>("Panel19")->isVisible());
+    QVERIFY(!Find<QWidget>("Panel17")->isVisible());
+    QVERIFY(!Action("Utitle")->isChecked());
+    Action("Utitle")->trigger();
+    QVERIFY(!Find<QWidget>("Panel19")->isVisible());
+    QVERIFY(!Action("SetAssist")->isChecked());
+    Action("SetAssist")->trigger();
     QCheckBox *circled = Find<QCheckBox>("assistMaru");
     QVERIFY(circled->isChecked());
     circled->click();

@@ -388,6 +388,7 @@ void MainWindow::SyncFromSession() {
   renameCancel_->setVisible(renaming);
   puzzlePanel_->Refresh();
   drillPanel_->Refresh();
+  SyncGameItems();
   SyncEditorParts();
 }
 

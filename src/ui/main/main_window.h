@@ -135,6 +135,7 @@ private:
   // What every drill and puzzle mode needs of the window.
   ModeWindow ModeWindowOf();
   void RestForGame(app::PuzzleMode mode);
+  void SyncGameItems();
   // The document's caption, or the game's while a game runs.
   QString WindowCaption() const;
   // The Edit and Settings menus, the editor's input routing, its look and

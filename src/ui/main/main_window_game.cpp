@@ -73,13 +73,23 @@ void MainWindow::BuildGameSide() {
           [this](bool on) { session_.Format().format.puzzle.gameSound = on; });
   connect(puzzlePanel_, &PuzzlePanel::gameWanted, this,
           [this, &game] { gameModes_->SetGame(!game.GameOn(), CtrlHeld()); });
-  connect(gameModes_, &GameModes::modeChanged, this, [this, entry, play, beep, &game] {
-    entry->setChecked(game.EntryOn());
-    play->setChecked(game.GameOn());
-    beep->setChecked(session_.Format().format.puzzle.gameSound);
-    beep->setEnabled(session_.Menus().soundsEnabled);
+  connect(gameModes_, &GameModes::modeChanged, this, [this] {
+    SyncGameItems();
     puzzlePanel_->Refresh();
   });
+}
+
+// The mode items show the running mode, and the sound item whether sounds
+// exist (found at start-up) and are wanted.
+void MainWindow::SyncGameItems() {
+  if (!gameModes_)
+    return;
+  const app::PuzzleGame &game = session_.Game();
+  findChild<QAction *>("InputSudoku")->setChecked(game.EntryOn());
+  findChild<QAction *>("Sudokumode")->setChecked(game.GameOn());
+  QAction *beep = findChild<QAction *>("SBeep");
+  beep->setChecked(session_.Format().format.puzzle.gameSound);
+  beep->setEnabled(session_.Menus().soundsEnabled);
 }
 
 QString MainWindow::WindowCaption() const {

@@ -1,5 +1,5 @@
-// The real main window, offscreen: the game sound item of the drill menu is
-// usable exactly when a sound file is found, from the program's installed
+// The real main window, offscreen: the game sound items of the drill and
+// puzzle menus are usable exactly when a sound file is found, from the program's installed
 // data directory (the sounds made at build time) or from the program
 // directory; without any it is disabled and unchecked.
 #include "ui/support/window_rig.h"
@@ -43,9 +43,10 @@ private slots:
     session().SetDataDir(dir_->Dir() + "share/");
     StartWith({});
     QCOMPARE(session().Drill().Options().gameSound, false);
-    QAction *item = SoundItem();
-    QVERIFY(!item->isEnabled());
-    QVERIFY(!item->isChecked());
+    for (QAction *item : {SoundItem(), Action("SBeep")}) {
+      QVERIFY2(!item->isEnabled(), qPrintable(item->objectName()));
+      QVERIFY2(!item->isChecked(), qPrintable(item->objectName()));
+    }
   }
 };
 

@@ -13,7 +13,10 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace zenpa::ui {
 namespace {
@@ -116,12 +119,20 @@ void AssistWindows::Redraw() {
 }
 
 // Beside the grid on first show: after the document's text width, level
-// with its top.
+// with its top, but never past the screen's edge (on a small screen it then
+// overlaps the document rather than hiding part of itself).
 void AssistWindows::PlaceBesideGrid(QWidget *window) {
   if (window->property("placed").toBool())
     return;
   window->setProperty("placed", true);
-  window->move(host_.editor->mapToGlobal(QPoint(host_.editor->width(), 0)));
+  QPoint at = host_.editor->mapToGlobal(QPoint(host_.editor->width(), 0));
+  if (const QScreen *screen = host_.editor->screen()) {
+    const QRect free = screen->availableGeometry();
+    const QSize size = window->frameGeometry().size();
+    at.setX(std::max(free.left(), std::min(at.x(), free.right() + 1 - size.width())));
+    at.setY(std::max(free.top(), std::min(at.y(), free.bottom() + 1 - size.height())));
+  }
+  window->move(at);
 }
 
 void AssistWindows::ShowAssist() {

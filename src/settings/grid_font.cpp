@@ -6,10 +6,10 @@ namespace zenpa::settings {
 
 bool GridMisaligned(platform::Canvas &canvas, const std::string &face, int height) {
   const platform::FontSpec held = canvas.Font();
-  platform::FontSpec spec;
-  spec.face = face;
-  spec.height = height;
-  canvas.SetFont(spec);
+  platform::FontSpec font;
+  font.face = face;
+  font.height = height;
+  canvas.SetFont(font);
   const int rule = canvas.TextWidth(base::Sj("┠─┼─┼─╂"));
   const int digits = canvas.TextWidth(base::Sj("┠１│２│３┃"));
   canvas.SetFont(held);

@@ -70,15 +70,23 @@ app::CellMetrics DrillModes::Metrics() const {
   return {m.lineSpacing(), m.horizontalAdvance(QLatin1Char('0'))};
 }
 
-void DrillModes::SetEntry(bool on) {
+// Ends the running mode and, when `on`, enters the wanted one afresh (a
+// puzzle mode ends first); false when the mode was only ended.
+bool DrillModes::Restart(bool on, bool game) {
   if (!on) {
     Stop();
-    return;
+    return false;
   }
   if (on_)
     Leave();
   drill_.LeavePuzzleModes();
-  Enter(false);
+  Enter(game);
+  return true;
+}
+
+void DrillModes::SetEntry(bool on) {
+  if (!Restart(on, false))
+    return;
   if (!drill_.StartEntry()) {
     Leave();
     return;
@@ -88,14 +96,8 @@ void DrillModes::SetEntry(bool on) {
 }
 
 void DrillModes::SetGame(bool on) {
-  if (!on) {
-    Stop();
+  if (!Restart(on, true))
     return;
-  }
-  if (on_)
-    Leave();
-  drill_.LeavePuzzleModes();
-  Enter(true);
   app::DrillBoxes boxes = panel_->Boxes();
   const bool prepared = drill_.PrepareGame(boxes);
   panel_->ShowBoxes(boxes);

@@ -46,6 +46,7 @@ public:
   void Stop();
 
 private:
+  bool Restart(bool on, bool game);
   void Enter(bool game);
   void Leave();
   void KeyDone(const drill::KeyOutcome &outcome);

@@ -6,12 +6,28 @@
 
 namespace zenpa::app {
 
-DrillCommands::DrillCommands(platform::Memo &memo, platform::Host &host,
+DrillCommands::DrillCommands(WindowModes &modes, platform::Memo &memo, platform::Host &host,
                              settings::FormatState &format, std::string programDir,
                              DrillHooks hooks)
-    : memo_(memo), host_(host), format_(format), hooks_(std::move(hooks)),
+    : modes_(modes), memo_(memo), host_(host), format_(format), hooks_(std::move(hooks)),
       rng_(LaunchSeed(LaunchClockOf(hooks_.launchClock))),
-      game_(host, drill::GameSounds{true, std::move(programDir)}) {}
+      game_(host, drill::GameSounds{true, std::move(programDir)}) {
+  for (WindowMode mode : {WindowMode::DrillEntry, WindowMode::DrillGame})
+    modes_.SetLeaveStep(mode, [this] { Stop(); });
+}
+
+WindowMode DrillCommands::Mode() const {
+  const WindowMode mode = modes_.Mode();
+  const bool drill = mode == WindowMode::DrillEntry || mode == WindowMode::DrillGame;
+  return drill ? mode : WindowMode::None;
+}
+
+void DrillCommands::SetMode(WindowMode mode) {
+  if (mode == WindowMode::None)
+    modes_.Ended(Mode());
+  else
+    modes_.Enter(mode);
+}
 
 void DrillCommands::Write(const std::function<void()> &command) {
   bool &realtime = hooks_.realtimeLayout();
@@ -29,7 +45,9 @@ bool DrillCommands::Generate(DrillBoxes &boxes) {
   options.hint = drill::TakeHintCount(boxes.hints);
   SettingsChanged();
   drill::GenerateResult result = drill::GenerateResult::Cancelled;
+  modes_.RunBegins();
   Write([&] { result = drill::Generate(memo_, format_.format, rng_, hooks_.askSaveChanges); });
+  modes_.RunEnded();
   if (result == drill::GenerateResult::Cancelled)
     return false;
   if (!options.addToDocument)
@@ -42,36 +60,29 @@ void DrillCommands::Answer() {
 }
 
 void DrillCommands::Stop() {
-  if (mode_ == DrillMode::None)
+  if (Mode() == WindowMode::None)
     return;
-  mode_ = DrillMode::None;
+  SetMode(WindowMode::None);
   if (stopped_)
     stopped_();
 }
 
-void DrillCommands::LeavePuzzleModes() {
-  if (hooks_.leavePuzzleModes)
-    hooks_.leavePuzzleModes();
-}
-
 bool DrillCommands::StartEntry() {
-  mode_ = DrillMode::None;
+  SetMode(WindowMode::None);
   if (!drill::StartEntry(memo_, host_, format_.format, cursor_))
     return false;
-  LeavePuzzleModes();
-  mode_ = DrillMode::Entry;
+  SetMode(WindowMode::DrillEntry);
   return true;
 }
 
 bool DrillCommands::Started(drill::StartResult result) {
-  if (result == drill::StartResult::Started)
-    LeavePuzzleModes();
-  mode_ = result == drill::StartResult::Started ? DrillMode::Game : DrillMode::None;
-  return mode_ == DrillMode::Game;
+  const bool started = result == drill::StartResult::Started;
+  SetMode(started ? WindowMode::DrillGame : WindowMode::None);
+  return started;
 }
 
 bool DrillCommands::PrepareGame(DrillBoxes &boxes) {
-  mode_ = DrillMode::None;
+  SetMode(WindowMode::None);
   game_.SetSoundsEnabled(Options().gameSound);
   return drill::FindSheetTop(memo_, memo_.Caret().line) || Generate(boxes);
 }
@@ -92,17 +103,17 @@ bool DrillCommands::ContinueSameLevel() {
 
 drill::KeyOutcome DrillCommands::Key(char key) {
   drill::KeyOutcome outcome;
-  if (mode_ == DrillMode::Entry)
+  if (Mode() == WindowMode::DrillEntry)
     outcome.result = drill::EntryKey(memo_, cursor_, key);
-  else if (mode_ == DrillMode::Game)
+  else if (Mode() == WindowMode::DrillGame)
     outcome = game_.Key(memo_, key, Options().showWrongDigits);
   if (outcome.result == drill::KeyResult::LeaveMode || outcome.result == drill::KeyResult::Goal)
-    mode_ = DrillMode::None;
+    SetMode(WindowMode::None);
   return outcome;
 }
 
 void DrillCommands::Arrow(drill::Arrow arrow) {
-  if (mode_ == DrillMode::Entry)
+  if (Mode() == WindowMode::DrillEntry)
     drill::EntryArrow(memo_, cursor_, arrow);
 }
 
@@ -113,7 +124,7 @@ bool DrillInputMode::Typed(const std::string &text) {
 }
 
 void DrillInputMode::Clicked(const editor::InputEvent &event, platform::Memo &memo) {
-  if (commands_.Mode() == DrillMode::Game) {
+  if (commands_.Mode() == WindowMode::DrillGame) {
     commands_.Game().ReturnToCell(memo);
     return;
   }

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "app/launch_seed.h"
+#include "app/window_mode.h"
 #include "drill/drill_entry.h"
 #include "drill/drill_game.h"
 #include "drill/drill_settings.h"
@@ -36,11 +37,7 @@ struct DrillHooks {
   std::function<bool &()> realtimeLayout;
   // The clocks the sheets' digits are seeded from (empty: the real ones).
   std::function<LaunchClock()> launchClock;
-  // A drill mode starting ends a puzzle mode: they exclude each other.
-  std::function<void()> leavePuzzleModes;
 };
-
-enum class DrillMode { None, Entry, Game };
 
 // The three number boxes of the panel as typed.
 struct DrillBoxes {
@@ -49,8 +46,10 @@ struct DrillBoxes {
 
 class DrillCommands {
 public:
-  DrillCommands(platform::Memo &memo, platform::Host &host, settings::FormatState &format,
-                std::string programDir, DrillHooks hooks);
+  // The commands own the drill modes of `modes`: entering another mode
+  // leaves them through Stop(). Making sheets is a run.
+  DrillCommands(WindowModes &modes, platform::Memo &memo, platform::Host &host,
+                settings::FormatState &format, std::string programDir, DrillHooks hooks);
 
   settings::DrillOptions &Options() { return format_.format.drill; }
   void SettingsChanged() { format_.modified = true; }
@@ -76,8 +75,8 @@ public:
   // starting); the observer hears when a mode was on.
   void Stop();
   void OnStopped(std::function<void()> observer) { stopped_ = std::move(observer); }
-  // A drill mode is about to start: a puzzle mode that runs ends first.
-  void LeavePuzzleModes();
+  // A drill mode is about to start: the mode on (a puzzle mode) ends first.
+  void LeaveOtherModes() { modes_.Leave(); }
 
   // One typed character of a mode; the outcome tells the window what to do.
   drill::KeyOutcome Key(char key);
@@ -86,7 +85,8 @@ public:
   // The goal dialog's ＯＫ: a new sheet of the same level and its game.
   bool ContinueSameLevel();
 
-  DrillMode Mode() const { return mode_; }
+  // DrillEntry, DrillGame or None.
+  WindowMode Mode() const;
   const drill::DrillGame &Game() const { return game_; }
   drill::DrillGame &Game() { return game_; }
   drill::SheetCursor &Cursor() { return cursor_; }
@@ -96,6 +96,9 @@ private:
   void Write(const std::function<void()> &command);
   bool Started(drill::StartResult result);
 
+  void SetMode(WindowMode mode);
+
+  WindowModes &modes_;
   platform::Memo &memo_;
   platform::Host &host_;
   settings::FormatState &format_;
@@ -103,7 +106,6 @@ private:
   drill::SeededRandom rng_; // seeded from the clocks at start-up
   drill::DrillGame game_;
   drill::SheetCursor cursor_;
-  DrillMode mode_ = DrillMode::None;
   std::function<void()> stopped_;
 };
 
@@ -124,7 +126,7 @@ public:
                  std::function<CellMetrics()> metrics, std::function<void()> popup)
       : commands_(commands), keyDone_(std::move(keyDone)), metrics_(std::move(metrics)),
         popup_(std::move(popup)) {}
-  bool Active() const override { return commands_.Mode() != DrillMode::None; }
+  bool Active() const override { return commands_.Mode() != WindowMode::None; }
   bool Handle(const editor::InputEvent &event, platform::Memo &memo) override;
 
 private:

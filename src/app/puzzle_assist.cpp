@@ -23,7 +23,7 @@ void PuzzleAssist::TypeKey(char key) {
 
 void PuzzleAssist::Follow() {
   const play::EntryCursor &cursor = game_.Cursor();
-  if (!cursor.found || game_.Mode() == PuzzleMode::None) {
+  if (!cursor.found || game_.Mode() == WindowMode::None) {
     state_.SetCells({});
     return;
   }

@@ -61,10 +61,10 @@ int StepWaitKey(RunKey key) {
 
 } // namespace
 
-PuzzleCommands::PuzzleCommands(platform::Memo &memo, platform::Host &host,
+PuzzleCommands::PuzzleCommands(WindowModes &modes, platform::Memo &memo, platform::Host &host,
                                settings::FormatState &format, std::string programDir,
                                PuzzleHooks hooks)
-    : memo_(memo), host_(host), format_(format), programDir_(std::move(programDir)),
+    : modes_(modes), memo_(memo), host_(host), format_(format), programDir_(std::move(programDir)),
       hooks_(std::move(hooks)) {
   host_.showState = [this] { ShowState(); };
   const std::uint64_t seed = LaunchSeed(LaunchClockOf(hooks_.launchClock));
@@ -83,8 +83,10 @@ void PuzzleCommands::RunCommand(Run kind, const std::function<void()> &command) 
   TakeSettings();
   state_.StopRequest = false;
   run_ = kind;
+  modes_.RunBegins();
   const std::optional<std::string> error = RunCatchingErrors(command);
   EndRun();
+  modes_.RunEnded();
   // What the run wrote before the error stays in the document.
   if (error)
     ctx_.host.Message(*error);

@@ -20,6 +20,7 @@
 
 #include "app/launch_seed.h"
 #include "app/run_host.h"
+#include "app/window_mode.h"
 #include "platform/memo.h"
 #include "puzzle/engine/engine.h"
 #include "puzzle/play/conversion.h"
@@ -107,8 +108,9 @@ inline constexpr int kTrialProgressMax = 81;
 
 class PuzzleCommands {
 public:
-  PuzzleCommands(platform::Memo &memo, platform::Host &host, settings::FormatState &format,
-                 std::string programDir, PuzzleHooks hooks);
+  // modes: the window's mode, which a run enters unless a mode is on.
+  PuzzleCommands(WindowModes &modes, platform::Memo &memo, platform::Host &host,
+                 settings::FormatState &format, std::string programDir, PuzzleHooks hooks);
 
   // Called before pending events run and before a message during a run.
   void SetShowState(std::function<void()> show) { showState_ = std::move(show); }
@@ -230,6 +232,7 @@ private:
   play::GeneratorHooks GeneratorHooksOf();
   void ShowState();
 
+  WindowModes &modes_;
   platform::Memo &memo_;
   RunHost host_;
   settings::FormatState &format_;

@@ -34,9 +34,21 @@ play::GridCells CellTexts(const platform::Memo &memo, const play::EntryCursor &c
 
 } // namespace
 
-PuzzleGame::PuzzleGame(platform::Memo &memo, platform::Host &host, settings::FormatState &format,
-                       PuzzleCommands &puzzle, PuzzleGameHooks hooks)
-    : memo_(memo), host_(host), format_(format), puzzle_(puzzle), hooks_(std::move(hooks)) {}
+PuzzleGame::PuzzleGame(WindowModes &modes, platform::Memo &memo, platform::Host &host,
+                       settings::FormatState &format, PuzzleCommands &puzzle, PuzzleGameHooks hooks)
+    : modes_(modes), memo_(memo), host_(host), format_(format), puzzle_(puzzle),
+      hooks_(std::move(hooks)) {
+  for (WindowMode mode : {WindowMode::PuzzleEntry, WindowMode::PuzzleGame})
+    modes_.SetLeaveStep(mode, [this] { Stop(); });
+  modes_.SetLeaveStep(WindowMode::PausedGame, [this] { EndPause(); });
+}
+
+WindowMode PuzzleGame::Mode() const {
+  const WindowMode mode = modes_.Mode();
+  const bool puzzle = mode == WindowMode::PuzzleEntry || mode == WindowMode::PuzzleGame ||
+                      mode == WindowMode::PausedGame;
+  return puzzle ? mode : WindowMode::None;
+}
 
 void PuzzleGame::SetSounds(std::string start, std::string finish) {
   startSound_ = std::move(start);
@@ -52,10 +64,13 @@ void PuzzleGame::Changed() {
     observer();
 }
 
-void PuzzleGame::SetMode(PuzzleMode mode) {
-  if (mode != PuzzleMode::None)
-    Call(hooks_.leaveDrillModes);
-  mode_ = mode;
+// Entering a mode leaves the one before (a drill mode, the other puzzle
+// mode) through its own step first.
+void PuzzleGame::SetMode(WindowMode mode) {
+  if (mode == WindowMode::None)
+    modes_.Ended(Mode());
+  else if (!modes_.Enter(mode))
+    return;
   if (hooks_.modeChanged)
     hooks_.modeChanged(mode);
   Changed();
@@ -69,14 +84,14 @@ bool PuzzleGame::SetUp() {
 }
 
 bool PuzzleGame::StartEntry() {
-  if (mode_ != PuzzleMode::None)
+  if (EntryOn() || GameOn())
     Stop();
   if (!SetUp()) {
     host_.Message(Sj("数独が見つかりません"));
     return false;
   }
   clockRunning_ = false;
-  SetMode(PuzzleMode::Entry);
+  SetMode(WindowMode::PuzzleEntry);
   return true;
 }
 
@@ -95,7 +110,7 @@ bool PuzzleGame::NewEntry() {
       return false;
     memo_.SetLines({});
   }
-  if (mode_ != PuzzleMode::None)
+  if (EntryOn() || GameOn())
     Stop();
   const int first = editor::gyo(memo_, format_.format.insertionPlace);
   play::PuzzleBlockWriter &writer = puzzle_.Writer();
@@ -117,7 +132,7 @@ bool PuzzleGame::StartGame(bool ignoreContradiction) {
 }
 
 bool PuzzleGame::StartGameFrom(bool ignoreContradiction, bool resuming) {
-  if (mode_ != PuzzleMode::None)
+  if (EntryOn() || GameOn())
     Stop();
   state_.History().Reset();
   puzzle_.Answer(play::AnswerCommand::LevelSDK);
@@ -149,7 +164,7 @@ void PuzzleGame::BeginGame(bool resuming) {
     Call(hooks_.resetAssist);
   paused_ = false;
   clockRunning_ = true;
-  SetMode(PuzzleMode::Game);
+  SetMode(WindowMode::PuzzleGame);
   if (format_.format.puzzle.gameSound)
     PlaySound(startSound_);
   RunCompletionCheck();
@@ -181,15 +196,23 @@ void PuzzleGame::Goal() {
 
 void PuzzleGame::Stop() {
   clockRunning_ = false;
-  if (mode_ == PuzzleMode::None)
+  if (!(EntryOn() || GameOn()))
     return;
-  SetMode(PuzzleMode::None);
+  SetMode(WindowMode::None);
+}
+
+void PuzzleGame::EndPause() {
+  paused_ = false;
+  if (Mode() == WindowMode::PausedGame)
+    SetMode(WindowMode::None);
+  else
+    Changed();
 }
 
 std::string PuzzleGame::ModeLabel() const {
-  if (mode_ == PuzzleMode::Entry)
+  if (EntryOn())
     return Sj("数独入力");
-  if (mode_ != PuzzleMode::Game)
+  if (!GameOn())
     return {};
   if (!clockRunning_)
     return Sj("数独ゲーム");
@@ -197,7 +220,7 @@ std::string PuzzleGame::ModeLabel() const {
 }
 
 std::string PuzzleGame::StepCommandCaption() const {
-  return Sj(mode_ == PuzzleMode::Game ? "～次の一手をみる(&D)" : "～確認しながら解答作成(&D)");
+  return Sj(GameOn() ? "～次の一手をみる(&D)" : "～確認しながら解答作成(&D)");
 }
 
 void PuzzleGame::WriteRows(const play::GridCells &cells) {
@@ -255,7 +278,7 @@ void PuzzleGame::ClearPlayerDigits() {
   WriteRows(cells);
   Relayout();
   Call(hooks_.resetAssist);
-  if (mode_ == PuzzleMode::Game) {
+  if (GameOn()) {
     StartGame(true);
     return;
   }
@@ -265,9 +288,9 @@ void PuzzleGame::ClearPlayerDigits() {
 
 bool PuzzleGame::Key(char key) {
   const std::optional<int> digit = play::CellKeyDigit(key);
-  if (!digit || mode_ == PuzzleMode::None)
+  if (!digit || !(EntryOn() || GameOn()))
     return false;
-  if (mode_ == PuzzleMode::Entry) {
+  if (EntryOn()) {
     if (!play::EntryDigit(memo_, cursor_, *digit))
       return false;
     Changed();
@@ -283,38 +306,34 @@ bool PuzzleGame::Key(char key) {
 }
 
 void PuzzleGame::MoveCursor(play::CursorMove move) {
-  if (mode_ == PuzzleMode::None)
+  if (!(EntryOn() || GameOn()))
     return;
   play::MoveCursor(memo_, cursor_, move);
   Changed();
 }
 
 void PuzzleGame::Click(int x, int y, const play::CellPixels &pixels) {
-  if (mode_ == PuzzleMode::None)
+  if (!(EntryOn() || GameOn()))
     return;
   play::ClickCell(memo_, cursor_, x, y, pixels);
   Changed();
 }
 
 void PuzzleGame::ReturnCaret() {
-  if (mode_ != PuzzleMode::None)
+  if ((EntryOn() || GameOn()))
     memo_.SetCaret(play::CellCaret(cursor_, cursor_.column, cursor_.row));
 }
 
 void PuzzleGame::SelectCell(int column, int row) {
-  if (mode_ == PuzzleMode::None)
+  if (!(EntryOn() || GameOn()))
     return;
   play::MoveCursorTo(memo_, cursor_, column, row);
   Changed();
 }
 
-bool PuzzleGame::StepBack() {
-  return mode_ == PuzzleMode::Game && Replay(state_.History().StepBack(), false);
-}
+bool PuzzleGame::StepBack() { return GameOn() && Replay(state_.History().StepBack(), false); }
 
-bool PuzzleGame::StepForward() {
-  return mode_ == PuzzleMode::Game && Replay(state_.History().StepForward(), true);
-}
+bool PuzzleGame::StepForward() { return GameOn() && Replay(state_.History().StepForward(), true); }
 
 // A move of the history written again through the input handler, without
 // being recorded: its new digit (forward) or the digit it replaced.
@@ -343,23 +362,20 @@ void PuzzleGame::Hint() { Call(hintButton); }
 void PuzzleGame::Assist() { Call(assistButton); }
 
 void PuzzleGame::ShowNextMove() {
-  if (mode_ != PuzzleMode::Game)
+  if (!GameOn())
     return;
   memo_.SetCaret(play::CellCaret(cursor_, cursor_.column, cursor_.row));
   paused_ = true;
   clockRunning_ = false;
-  SetMode(PuzzleMode::None);
+  SetMode(WindowMode::PausedGame);
   puzzle_.StepSolve(true);
   if (!puzzle_.Solve().ResumeGame) {
-    paused_ = false;
-    Changed();
+    EndPause();
     return;
   }
   memo_.SetCaret(play::CellCaret(cursor_, cursor_.column, cursor_.row));
-  if (!StartGameFrom(true, true)) {
-    paused_ = false;
-    Changed();
-  }
+  if (!StartGameFrom(true, true))
+    EndPause();
 }
 
 void PuzzleGame::ResumeWithNotes() {
@@ -382,7 +398,7 @@ bool PuzzleInputMode::KeyDown(const editor::InputEvent &event) {
     // Ctrl with the arrows belongs to the assist window.
     if (!event.ctrl)
       game_.MoveCursor(event.key == InputKey::Right ? CursorMove::Right : CursorMove::Left);
-    else if (game_.assistStep && game_.Mode() == PuzzleMode::Game)
+    else if (game_.assistStep && game_.GameOn())
       game_.assistStep(event.key == InputKey::Right);
     return true;
   case InputKey::Down:

@@ -30,8 +30,6 @@
 
 namespace zenpa::app {
 
-enum class PuzzleMode { None, Entry, Game };
-
 // One cell of the grid in use as the assist window shows it.
 struct GameCell {
   int digit = 0;      // 1..9, 0 when open
@@ -44,18 +42,18 @@ struct PuzzleGameHooks {
   // The goal dialog, shown modally; it returns when the player closed it.
   std::function<void(const play::PuzzleGoalTexts &)> showGoal;
   // The window follows the mode (panels, menus, labels, clock).
-  std::function<void(PuzzleMode)> modeChanged;
+  std::function<void(WindowMode)> modeChanged;
   // The assist window's marks, notes and digit palette start afresh (a
   // different puzzle, or the player's digits were erased).
   std::function<void()> resetAssist;
-  // A puzzle mode starting ends a drill mode: they exclude each other.
-  std::function<void()> leaveDrillModes;
 };
 
 class PuzzleGame {
 public:
-  PuzzleGame(platform::Memo &memo, platform::Host &host, settings::FormatState &format,
-             PuzzleCommands &puzzle, PuzzleGameHooks hooks);
+  // The game owns the puzzle modes of `modes`: entering another mode leaves
+  // them through Stop().
+  PuzzleGame(WindowModes &modes, platform::Memo &memo, platform::Host &host,
+             settings::FormatState &format, PuzzleCommands &puzzle, PuzzleGameHooks hooks);
 
   void SetHooks(PuzzleGameHooks hooks) { hooks_ = std::move(hooks); }
   // The hooks one by one (the window fills its own, the assist window its).
@@ -63,9 +61,10 @@ public:
   // The start and completion sounds (empty: no file).
   void SetSounds(std::string start, std::string finish);
 
-  PuzzleMode Mode() const { return mode_; }
-  bool EntryOn() const { return mode_ == PuzzleMode::Entry; }
-  bool GameOn() const { return mode_ == PuzzleMode::Game; }
+  // The puzzle mode on (PuzzleEntry, PuzzleGame, PausedGame), or None.
+  WindowMode Mode() const;
+  bool EntryOn() const { return Mode() == WindowMode::PuzzleEntry; }
+  bool GameOn() const { return Mode() == WindowMode::PuzzleGame; }
 
   // Observers, called after every change of the grid in use (a digit, an
   // erase, a transform, a game start), of its cursor and of the mode.
@@ -142,7 +141,9 @@ public:
   bool Paused() const { return paused_; }
 
 private:
-  void SetMode(PuzzleMode mode);
+  void SetMode(WindowMode mode);
+  // The step display of a paused game ended without the game resuming.
+  void EndPause();
   void Changed();
   bool SetUp();
   bool LocateOrGenerate();
@@ -156,6 +157,7 @@ private:
   // Rewrites the nine row lines of the grid in use from cell texts.
   void WriteRows(const play::GridCells &cells);
 
+  WindowModes &modes_;
   platform::Memo &memo_;
   platform::Host &host_;
   settings::FormatState &format_;
@@ -163,7 +165,6 @@ private:
   PuzzleGameHooks hooks_;
   std::vector<std::function<void()>> observers_;
   std::string startSound_, finishSound_;
-  PuzzleMode mode_ = PuzzleMode::None;
   play::EntryCursor cursor_;
   play::GameState state_;
   std::string progress_;
@@ -183,7 +184,7 @@ public:
   PuzzleInputMode(PuzzleGame &game, std::function<play::CellPixels()> pixels,
                   std::function<void()> popup)
       : game_(game), pixels_(std::move(pixels)), popup_(std::move(popup)) {}
-  bool Active() const override { return game_.Mode() != PuzzleMode::None; }
+  bool Active() const override { return game_.EntryOn() || game_.GameOn(); }
   bool Handle(const editor::InputEvent &event, platform::Memo &memo) override;
 
 private:

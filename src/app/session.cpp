@@ -32,10 +32,10 @@ Session::Session(platform::Memo &memo, platform::Host &host, platform::Printer &
                  const platform::FontCatalog &fonts, std::string programDir)
     : memo_(memo), host_(host), printer_(printer), fonts_(fonts),
       programDir_(std::move(programDir)), document_(memo, host, format_, *this),
-      puzzle_(memo, host, format_, programDir_, PuzzleHooksOf()),
-      drill_(memo, host, format_, programDir_, DrillHooksOf()),
-      game_(memo, host, format_, puzzle_,
-            PuzzleGameHooks{[this] { Relayout(); }, {}, {}, {}, [this] { drill_.Stop(); }}) {
+      puzzle_(modes_, memo, host, format_, programDir_, PuzzleHooksOf()),
+      drill_(modes_, memo, host, format_, programDir_, DrillHooksOf()),
+      game_(modes_, memo, host, format_, puzzle_,
+            PuzzleGameHooks{[this] { Relayout(); }, {}, {}, {}}) {
   puzzleFileReader = [this](const std::string &path) { puzzle_.ReadFile(path); };
 }
 
@@ -56,7 +56,6 @@ DrillHooks Session::DrillHooksOf() {
   hooks.askSaveChanges = [this] { return document_.AskSaveChanges(); };
   hooks.resetPageNumbering = [this] { document_.ResetPageNumbering(); };
   hooks.realtimeLayout = [this]() -> bool & { return document_.Settings().realtimeLayoutOn; };
-  hooks.leavePuzzleModes = [this] { game_.Stop(); };
   return hooks;
 }
 
@@ -221,7 +220,7 @@ bool Session::SaveOnClose() {
 
 void Session::DropFiles(const std::vector<std::string> &paths) {
   // A dropped file would replace the document under the run.
-  if (paths.empty() || puzzle_.Running() || drill_.Mode() != DrillMode::None)
+  if (paths.empty() || !modes_.Enabled(CommandGroup::File))
     return;
   if (view_)
     view_->BringToFront();

@@ -87,8 +87,8 @@ public:
   // to end (false now; SessionView::RequestClose then): the answer to the
   // prompt holds for the document as the run leaves it.
   bool CloseQuery();
-  // Files dropped from the desktop; none is taken while a long run or a
-  // drill mode is active (the sheet under it would go).
+  // Files dropped from the desktop; none is taken while a mode or a long
+  // run is on (the grid or sheet under it would go).
   void DropFiles(const std::vector<std::string> &paths);
   // The history item (&slot), slot 1..5.
   void OpenHistory(int slot);
@@ -105,6 +105,10 @@ public:
   // Reads a puzzle file into the document; set by the puzzle-file module.
   // Without it puzzle files open as plain text.
   std::function<void(const std::string &path)> puzzleFileReader;
+
+  // The one mode of the window and what it leaves enabled.
+  WindowModes &Modes() { return modes_; }
+  const WindowModes &Modes() const { return modes_; }
 
   // The puzzle commands of the window; they read puzzle files for the
   // start-up file and dropped files.
@@ -239,6 +243,7 @@ private:
   editor::Document document_;
   History history_;
   MenuStates menus_;
+  WindowModes modes_;
   PuzzleCommands puzzle_;
   DrillCommands drill_;
   PuzzleGame game_;

@@ -63,7 +63,8 @@ protected:
   int relayouts = 0;
   bool saveAnswer = true;
   bool realtime = true;
-  DrillCommands commands{memo, host, format, dir.Dir(), HooksOf()};
+  WindowModes modes;
+  DrillCommands commands{modes, memo, host, format, dir.Dir(), HooksOf()};
   std::vector<drill::KeyOutcome> outcomes;
   DrillInputMode mode{commands, [this](const drill::KeyOutcome &o) { outcomes.push_back(o); },
                       [] { return CellMetrics{}; }, [] {}};
@@ -106,7 +107,7 @@ TEST_F(DrillCommandsTest, AFourDigitGamePlayedByKeysEndsInTheGoalWithOneMistake)
   ASSERT_TRUE(outcomes.back().goal);
   EXPECT_EQ(drill::KeyResult::Goal, outcomes.back().result);
   EXPECT_EQ(Sj("まちがい 　１ 回"), outcomes.back().goal->resultLine);
-  EXPECT_EQ(DrillMode::None, commands.Mode());
+  EXPECT_EQ(WindowMode::None, commands.Mode());
   EXPECT_NE(std::string::npos, memo.Line(14).find(Sj("　　　０分　　　０秒")));
   const std::string frame = memo.Line(9);
   Type(1);
@@ -125,7 +126,7 @@ TEST_F(DrillCommandsTest, EntryModeNeedsASheetAndEscLeavesIt) {
   Press(InputKey::Enter);
   EXPECT_EQ(Sj("　│７│　│　│1"), memo.Line(7));
   Press(InputKey::Escape);
-  EXPECT_EQ(DrillMode::None, commands.Mode());
+  EXPECT_EQ(WindowMode::None, commands.Mode());
 }
 
 TEST_F(DrillCommandsTest, SoundsPlayOnlyFromFilesThatExist) {

@@ -37,7 +37,7 @@ protected:
   }
   PuzzleCommands &Commands() {
     if (!commands)
-      commands = std::make_unique<PuzzleCommands>(memo, host, format, dir.Dir(), hooks);
+      commands = std::make_unique<PuzzleCommands>(modes, memo, host, format, dir.Dir(), hooks);
     return *commands;
   }
   int CountLines(const std::string &text) const {
@@ -65,6 +65,7 @@ protected:
   EventHost host;
   settings::FormatState format;
   PuzzleHooks hooks;
+  WindowModes modes;
   std::unique_ptr<PuzzleCommands> commands;
   int relayouts = 0;
   bool saveAnswer = true;

@@ -73,7 +73,7 @@ TEST_F(PuzzleGameTest, WholeGameThroughKeysEndsInTheGoal) {
   }
   ASSERT_EQ(1u, goals.size());
   EXPECT_EQ(Sj("数独　－やさしい問題－"), goals[0].caption);
-  EXPECT_EQ(PuzzleMode::None, game.Mode());
+  EXPECT_EQ(WindowMode::None, game.Mode());
   EXPECT_EQ(base::CircledDigit(answer[last]), Cell(last % 9, last / 9));
   EXPECT_EQ(81u, game.State().CompletedAnswer().size());
   EXPECT_EQ(Sj("後の行"), memo.Line(20));
@@ -108,7 +108,7 @@ TEST_F(PuzzleGameTest, EscapeLeavesAndOtherKeysChangeNothing) {
   EXPECT_TRUE(input.Handle(undo, memo));
   EXPECT_EQ(before, memo.Lines());
   Send(InputKind::KeyDown, InputKey::Escape);
-  EXPECT_EQ(PuzzleMode::None, game.Mode());
+  EXPECT_EQ(WindowMode::None, game.Mode());
 }
 
 TEST_F(PuzzleGameTest, ErasingKeepsGivensAndMarks) {
@@ -126,7 +126,7 @@ TEST_F(PuzzleGameTest, ErasingKeepsGivensAndMarks) {
   EXPECT_EQ(Sj("※"), Cell(2, 0));
   EXPECT_EQ(Sj("９"), Cell(3, 0));
   EXPECT_TRUE(memo.Line(2).ends_with(Sj("┃メモ")));
-  EXPECT_EQ(PuzzleMode::None, game.Mode());
+  EXPECT_EQ(WindowMode::None, game.Mode());
 }
 
 TEST_F(PuzzleGameTest, NewEntryTypedTurnedAndClearedInPlace) {
@@ -134,7 +134,7 @@ TEST_F(PuzzleGameTest, NewEntryTypedTurnedAndClearedInPlace) {
   format.format.puzzle.addToDocument = true; // appended, nothing asked
   format.format.puzzle.printClue = false;
   ASSERT_TRUE(game.NewEntry());
-  EXPECT_EQ(PuzzleMode::Entry, game.Mode());
+  EXPECT_EQ(WindowMode::PuzzleEntry, game.Mode());
   EXPECT_EQ(Sj("前の行"), memo.Line(0));
   EXPECT_EQ(Sj("数独入力"), game.ModeLabel());
   Type('1');
@@ -145,7 +145,7 @@ TEST_F(PuzzleGameTest, NewEntryTypedTurnedAndClearedInPlace) {
   EXPECT_EQ(Sj("１"), Cell(8, 0));
   EXPECT_EQ(Sj("２"), Cell(8, 1));
   EXPECT_EQ(Sj("前の行"), memo.Line(0));
-  EXPECT_EQ(PuzzleMode::Entry, game.Mode());
+  EXPECT_EQ(WindowMode::PuzzleEntry, game.Mode());
   host.answers.push_back(platform::Answer::Cancel);
   game.ClearAll();
   EXPECT_EQ(Sj("１"), Cell(8, 0));
@@ -159,7 +159,7 @@ TEST_F(PuzzleGameTest, EntryWithoutAGridSaysSo) {
   memo.SetLines({Sj("文だけ")});
   EXPECT_FALSE(game.StartEntry());
   EXPECT_EQ(Sj("数独が見つかりません"), host.messages.back().text);
-  EXPECT_EQ(PuzzleMode::None, game.Mode());
+  EXPECT_EQ(WindowMode::None, game.Mode());
 }
 
 TEST_F(PuzzleGameTest, NextMovePausesAndResumeKeepsDigitsAndNotes) {
@@ -172,13 +172,13 @@ TEST_F(PuzzleGameTest, NextMovePausesAndResumeKeepsDigitsAndNotes) {
       return;
     sawPause = true;
     EXPECT_TRUE(game.Paused());
-    EXPECT_EQ(PuzzleMode::None, game.Mode());
+    EXPECT_EQ(WindowMode::PausedGame, game.Mode());
     puzzle.Engine().CellGrid(9, 9) = puzzle::DigitBit(4) | puzzle::DigitBit(8); // a note
     game.ResumeWithNotes();
   };
   game.ShowNextMove();
   EXPECT_TRUE(sawPause);
-  EXPECT_EQ(PuzzleMode::Game, game.Mode());
+  EXPECT_EQ(WindowMode::PuzzleGame, game.Mode());
   EXPECT_FALSE(game.Paused());
   EXPECT_EQ(base::CircledDigit(6), Cell(0, 0));
   EXPECT_EQ(puzzle::DigitBit(4) | puzzle::DigitBit(8), puzzle.Engine().CellGrid(9, 9));

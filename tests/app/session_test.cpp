@@ -496,20 +496,20 @@ TEST_F(SessionTest, DrillAndPuzzleModesEndEachOther) {
 
   ASSERT_TRUE(session.Drill().StartEntry());
   ASSERT_TRUE(puzzle.StartGame());
-  EXPECT_EQ(DrillMode::None, session.Drill().Mode());
+  EXPECT_EQ(WindowMode::None, session.Drill().Mode());
   EXPECT_EQ(1, drillLeft);
   host.answers.push_back(Answer::Ok); // the drill game's start box
   ASSERT_TRUE(session.Drill().StartGame(boxes));
-  EXPECT_EQ(PuzzleMode::None, puzzle.Mode());
+  EXPECT_EQ(WindowMode::None, puzzle.Mode());
   ASSERT_TRUE(puzzle.StartEntry());
-  EXPECT_EQ(DrillMode::None, session.Drill().Mode());
+  EXPECT_EQ(WindowMode::None, session.Drill().Mode());
   EXPECT_EQ(2, drillLeft);
   ASSERT_TRUE(session.Drill().StartEntry());
-  EXPECT_EQ(PuzzleMode::None, puzzle.Mode());
+  EXPECT_EQ(WindowMode::None, puzzle.Mode());
   // A puzzle mode that cannot start leaves the drill mode on.
   memo.SetLines({});
   EXPECT_FALSE(puzzle.StartEntry());
-  EXPECT_EQ(DrillMode::Entry, session.Drill().Mode());
+  EXPECT_EQ(WindowMode::DrillEntry, session.Drill().Mode());
 }
 
 } // namespace

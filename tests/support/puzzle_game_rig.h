@@ -47,8 +47,9 @@ protected:
   platform::TextMemo memo;
   EventHost host;
   settings::FormatState format;
-  app::PuzzleCommands puzzle{memo, host, format, dir.Dir(), app::PuzzleHooks{}};
-  app::PuzzleGame game{memo, host, format, puzzle, app::PuzzleGameHooks{}};
+  app::WindowModes modes;
+  app::PuzzleCommands puzzle{modes, memo, host, format, dir.Dir(), app::PuzzleHooks{}};
+  app::PuzzleGame game{modes, memo, host, format, puzzle, app::PuzzleGameHooks{}};
 };
 
 } // namespace zenpa::testing

@@ -79,7 +79,7 @@ bool DrillModes::Restart(bool on, bool game) {
   }
   if (on_)
     Leave();
-  drill_.LeavePuzzleModes();
+  drill_.LeaveOtherModes();
   Enter(game);
   return true;
 }

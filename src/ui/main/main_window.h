@@ -134,7 +134,7 @@ private:
   void BuildGameSide();
   // What every drill and puzzle mode needs of the window.
   ModeWindow ModeWindowOf();
-  void RestForGame(app::PuzzleMode mode);
+  void RestForGame(app::WindowMode mode);
   void SyncGameItems();
   // The document's caption, or the game's while a game runs.
   QString WindowCaption() const;

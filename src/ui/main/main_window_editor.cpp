@@ -90,8 +90,8 @@ void MainWindow::ConnectEditorInput() {
     DocumentLaidOut();
   });
   connect(input_, &EditorInput::caretWanted, this, [this] {
-    const bool gridMode = session_.Game().Mode() != app::PuzzleMode::None ||
-                          session_.Drill().Mode() != app::DrillMode::None;
+    const bool gridMode = session_.Game().Mode() != app::WindowMode::None ||
+                          session_.Drill().Mode() != app::WindowMode::None;
     ApplyCaret(editor_, session_.Format().format.overwriteMode, gridMode);
   });
   connect(input_, &EditorInput::gradeWanted, this, &MainWindow::GradePuzzleAtCaret);

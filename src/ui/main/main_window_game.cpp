@@ -48,7 +48,7 @@ void MainWindow::BuildGameSide() {
   static_cast<ModeWindow &>(w) = ModeWindowOf();
   w.memo = memo_;
   w.stop = findChild<QPushButton *>("Button16");
-  w.rest = [this](app::PuzzleMode mode) { RestForGame(mode); };
+  w.rest = [this](app::WindowMode mode) { RestForGame(mode); };
   w.caret = [this](bool grid) {
     ApplyCaret(editor_, session_.Format().format.overwriteMode, grid);
   };
@@ -102,8 +102,8 @@ QString MainWindow::WindowCaption() const {
 // the layout under it rest: the File, Edit, Settings and drill menus, the
 // print buttons, the puzzle side and the puzzle menu's items except those
 // of the mode itself. The page/line display gives way to the mode's label.
-void MainWindow::RestForGame(app::PuzzleMode mode) {
-  const bool resting = mode != app::PuzzleMode::None;
+void MainWindow::RestForGame(app::WindowMode mode) {
+  const bool resting = mode != app::WindowMode::None;
   for (const char *name : {"File1", "Edit1", "Option1", "MenuMoko"}) {
     if (auto *m = findChild<QMenu *>(name))
       m->menuAction()->setEnabled(!resting);
@@ -111,9 +111,9 @@ void MainWindow::RestForGame(app::PuzzleMode mode) {
   printStatus_->setEnabled(!resting);
   printStatus_->caretLabel()->setVisible(!resting);
   // The game's narrow window keeps its status strip for the game.
-  nameLabel_->setVisible(mode != app::PuzzleMode::Game && !session_.Doc().Renaming());
+  nameLabel_->setVisible(mode != app::WindowMode::PuzzleGame && !session_.Doc().Renaming());
   puzzleDock_->setVisible(!resting && session_.Puzzle().Options().menuShown);
-  const bool game = mode == app::PuzzleMode::Game;
+  const bool game = mode == app::WindowMode::PuzzleGame;
   const QStringList kept = game ? QStringList{"Sudokumode", "DebugAnswer", "ClearSudoku", "SBeep"}
                                 : QStringList{"InputSudoku", "SBeep"};
   QMenu *menu = findChild<QMenu *>("MenuSudoku");

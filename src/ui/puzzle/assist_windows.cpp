@@ -97,13 +97,13 @@ void AssistWindows::BuildSettings() {
 // the game only paused for the step display.
 void AssistWindows::GridChanged() {
   const app::PuzzleGame &game = session_.Game();
-  const app::PuzzleMode mode = game.Mode();
+  const app::WindowMode mode = game.Mode();
   model_->Follow();
-  if (mode == app::PuzzleMode::Game && lastMode_ != app::PuzzleMode::Game) {
+  if (mode == app::WindowMode::PuzzleGame && lastMode_ != app::WindowMode::PuzzleGame) {
     assist_->TakeOptions();
     if (session_.Puzzle().Options().assist.autoShow && !hint_->isVisible())
       ShowAssist();
-  } else if (mode != app::PuzzleMode::Game && !game.Paused()) {
+  } else if (mode != app::WindowMode::PuzzleGame && !game.Paused()) {
     assist_->hide();
     hint_->hide();
   }

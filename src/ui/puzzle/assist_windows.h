@@ -71,7 +71,7 @@ private:
   AssistWindow *assist_ = nullptr;
   HintWindow *hint_ = nullptr;
   AssistSettingsPanel *settings_ = nullptr;
-  app::PuzzleMode lastMode_ = app::PuzzleMode::None;
+  app::WindowMode lastMode_ = app::WindowMode::None;
   app::AssistCoupling coupling_;
 };
 

@@ -25,7 +25,7 @@ namespace {
 
 constexpr int kClockInterval = 50; // ms
 
-using app::PuzzleMode;
+using app::WindowMode;
 
 // A row of buttons for the status strip.
 QWidget *ButtonRow(const char *name, QWidget *parent) {
@@ -91,7 +91,7 @@ GameModes::GameModes(app::Session &session, GameModeWindow window)
   Narrow(w_.stop);
   app::PuzzleGameHooks &hooks = game_.Hooks();
   hooks.showGoal = [this](const play::PuzzleGoalTexts &texts) { Goal(texts); };
-  hooks.modeChanged = [this](PuzzleMode mode) { Follow(mode); };
+  hooks.modeChanged = [this](WindowMode mode) { Follow(mode); };
   game_.OnGridChanged([this] { Tick(); });
 }
 
@@ -171,19 +171,22 @@ void GameModes::SetEntry(bool on) {
   emit modeChanged();
 }
 
-void GameModes::Follow(PuzzleMode mode) {
+// The paused game shows no grid mode: the step display has the window.
+void GameModes::Follow(WindowMode mode) {
+  if (!app::GridMode(mode))
+    mode = WindowMode::None;
   if (mode != shown_) {
-    if (shown_ != PuzzleMode::None)
+    if (shown_ != WindowMode::None)
       Leave();
-    if (mode != PuzzleMode::None)
+    if (mode != WindowMode::None)
       Enter(mode);
     emit modeChanged();
   }
   Tick();
 }
 
-void GameModes::Enter(PuzzleMode mode) {
-  const bool game = mode == PuzzleMode::Game;
+void GameModes::Enter(WindowMode mode) {
+  const bool game = mode == WindowMode::PuzzleGame;
   shown_ = mode;
   savedSize_ = w_.window->size();
   savedMinWidth_ = w_.window->minimumWidth();
@@ -204,8 +207,8 @@ void GameModes::Enter(PuzzleMode mode) {
 }
 
 void GameModes::Leave() {
-  const bool game = shown_ == PuzzleMode::Game;
-  shown_ = PuzzleMode::None;
+  const bool game = shown_ == WindowMode::PuzzleGame;
+  shown_ = WindowMode::None;
   clock_->stop();
   for (QWidget *w :
        {static_cast<QWidget *>(label28_), entryPanel_, gamePanel_, static_cast<QWidget *>(w_.stop)})
@@ -215,7 +218,7 @@ void GameModes::Leave() {
   w_.window->setMinimumWidth(savedMinWidth_);
   w_.window->setMaximumWidth(QWIDGETSIZE_MAX);
   w_.window->resize(savedSize_);
-  look_.Leave([this] { w_.rest(PuzzleMode::None); });
+  look_.Leave([this] { w_.rest(WindowMode::None); });
 }
 
 // The window grows to show the whole grid; the game locks it to the grid's

@@ -34,7 +34,7 @@ class GoalDialog;
 struct GameModeWindow : ModeWindow {
   platform::Memo *memo = nullptr;            // the editor's text
   QPushButton *stop = nullptr;               // Button16 "やめる", shared with the drill modes
-  std::function<void(app::PuzzleMode)> rest; // the other commands rest in a mode
+  std::function<void(app::WindowMode)> rest; // the other commands rest in a mode
 };
 
 class GameModes : public QObject {
@@ -52,8 +52,8 @@ signals:
   void modeChanged();
 
 private:
-  void Follow(app::PuzzleMode mode);
-  void Enter(app::PuzzleMode mode);
+  void Follow(app::WindowMode mode);
+  void Enter(app::WindowMode mode);
   void Leave();
   void FitWindow(bool game);
   void Tick();
@@ -72,7 +72,7 @@ private:
   QTimer *clock_ = nullptr;
   QMenu *digits_ = nullptr;
   GoalDialog *goal_ = nullptr;
-  app::PuzzleMode shown_ = app::PuzzleMode::None;
+  app::WindowMode shown_ = app::WindowMode::None;
   QSize savedSize_;
   int savedMinWidth_ = 0;
   int savedWrap_ = 0;

@@ -17,12 +17,12 @@ declare -A allowed=(
   [puzzle/play]="puzzle/engine print editor settings"
   [drill]="editor settings"
   [app]="$core"
-  [ui]="app $core"
-  [ui/qt]="ui app $core"
-  [ui/print]="ui ui/qt app $core"
-  [ui/puzzle]="ui ui/qt app $core"
-  [ui/drill]="ui ui/qt app $core"
-  [ui/main]="ui ui/qt ui/print ui/puzzle ui/drill app $core"
+  [ui/qt]="app $core"
+  [ui/common]="ui/qt app $core"
+  [ui/print]="ui/common ui/qt app $core"
+  [ui/puzzle]="ui/common ui/qt app $core"
+  [ui/drill]="ui/common ui/qt app $core"
+  [ui/main]="ui/common ui/qt ui/print ui/puzzle ui/drill app $core"
   [cli]="app $core"
 )
 # The desktop program's own files start the window and print through Qt.

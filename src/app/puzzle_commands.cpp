@@ -365,8 +365,17 @@ void PuzzleCommands::ToggleAutoRecord() {
   SettingsChanged();
 }
 
+void PuzzleCommands::GradeAtCaret() {
+  if (!Options().menuShown)
+    SetPuzzleSide(true);
+  Answer(play::AnswerCommand::LevelSDK);
+}
+
 void PuzzleCommands::SetPuzzleSide(bool shown) {
   format_.format.puzzle.menuShown = shown;
+  // The puzzle side and the drill panel take turns.
+  if (shown)
+    format_.format.drill.menuShown = false;
   if (!shown)
     format_.format.puzzle.recordPanelShown = false;
   SettingsChanged();

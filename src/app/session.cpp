@@ -25,6 +25,10 @@ bool Exists(const std::string &name) { return base::FileExists(base::FullPathOf(
 
 } // namespace
 
+std::string PrintMenuCaption(bool enlargedView) {
+  return Sj(enlargedView ? "印刷メニュー(&P)" : "印刷(&P)");
+}
+
 std::string LoadingLine() { return Sj("ファイル読み込み中"); }
 std::string PuzzleLoadingLine() { return Sj("数独データ読み込み中"); }
 

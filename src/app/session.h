@@ -42,6 +42,10 @@ struct MenuStates {
   bool reducedDisplay = false; // Half "文字の縮小表示(&H)"
 };
 
+// The print menu's caption: "印刷メニュー(&P)" in the enlarged text view,
+// else "印刷(&P)".
+std::string PrintMenuCaption(bool enlargedView);
+
 // What the session asks of the main window.
 class SessionView {
 public:

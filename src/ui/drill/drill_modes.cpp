@@ -1,11 +1,11 @@
 #include "ui/drill/drill_modes.h"
 
 #include "drill/drill_texts.h"
+#include "ui/common/goal_dialog.h"
+#include "ui/common/grid_editing.h"
+#include "ui/common/widgets.h"
 #include "ui/drill/drill_panel.h"
-#include "ui/goal_dialog.h"
-#include "ui/grid_editing.h"
 #include "ui/qt/qt_text.h"
-#include "ui/widgets.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -33,11 +33,9 @@ DrillModes::DrillModes(app::Session &session, DrillModeWindow window, DrillPanel
       [this] { return Metrics(); }, [this] { digits_->popup(QCursor::pos()); });
   w_.router->Plug(*input_, editor::ModeStage::Grid);
   label_ = NamedLabel("MokoLabel", w_.window);
-  stop_ = NamedButton("Button16", "やめる", w_.window);
+  stop_ = w_.stop;
   w_.status->addWidget(label_);
-  w_.status->addWidget(stop_);
   label_->hide();
-  stop_->hide();
   connect(stop_, &QPushButton::clicked, this, &DrillModes::Stop);
   timer_ = new QTimer(this);
   timer_->setObjectName("Timer1");
@@ -95,10 +93,11 @@ void DrillModes::SetEntry(bool on) {
   w_.editor->setFocus();
 }
 
+// The boxes are read as typed, before the mode's look refreshes the panel.
 void DrillModes::SetGame(bool on) {
+  app::DrillBoxes boxes = panel_->Boxes();
   if (!Restart(on, true))
     return;
-  app::DrillBoxes boxes = panel_->Boxes();
   const bool prepared = drill_.PrepareGame(boxes);
   panel_->ShowBoxes(boxes);
   if (!prepared) {
@@ -125,7 +124,6 @@ void DrillModes::Enter(bool game) {
   on_ = true;
   game_ = game;
   look_.Enter();
-  w_.rest(true);
   panel_->SetModeRunning(!game, game);
   label_->setText(ToQt(game ? drill::GameModeLabel() : drill::EntryModeLabel()));
   label_->show();
@@ -148,10 +146,7 @@ void DrillModes::Leave() {
     SetGameView(w_.editor, false, savedWrap_);
     w_.window->resize(savedWidth_, w_.window->height());
   }
-  look_.Leave([this] {
-    w_.rest(false);
-    panel_->SetModeRunning(false, false);
-  });
+  look_.Leave([this] { panel_->SetModeRunning(false, false); });
 }
 
 // The window becomes as wide as the document's longest line.

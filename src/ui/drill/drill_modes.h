@@ -10,7 +10,7 @@
 
 #include "app/drill_commands.h"
 #include "app/session.h"
-#include "ui/mode_look.h"
+#include "ui/common/mode_look.h"
 
 #include <QObject>
 
@@ -29,7 +29,7 @@ class GoalDialog;
 
 // What the drill modes need of the main window besides every mode's needs.
 struct DrillModeWindow : ModeWindow {
-  std::function<void(bool)> rest; // the window's other commands rest (true) or return
+  QPushButton *stop = nullptr; // Button16 "やめる", shared with the puzzle modes
   // The window may become narrower than its usual minimum (the game), or not.
   std::function<void(bool)> narrow;
 };

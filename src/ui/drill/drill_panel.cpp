@@ -1,8 +1,10 @@
 #include "ui/drill/drill_panel.h"
 
+#include "ui/common/command_guards.h"
+
 #include "drill/drill_texts.h"
+#include "ui/common/widgets.h"
 #include "ui/qt/qt_text.h"
-#include "ui/widgets.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -140,13 +142,7 @@ void DrillPanel::ShowBoxes(const app::DrillBoxes &boxes) {
 
 bool DrillPanel::Generate() {
   app::DrillBoxes boxes = Boxes();
-  for (QWidget *button : {make_, game_})
-    button->setEnabled(false);
-  emit generating(true);
   const bool made = drill_.Generate(boxes);
-  emit generating(false);
-  for (QWidget *button : {make_, game_})
-    button->setEnabled(true);
   ShowBoxes(boxes);
   emit commandDone();
   if (made && entry_->isChecked())
@@ -225,13 +221,8 @@ void DrillPanel::BuildMenu(QMenu *menu) {
 }
 
 void DrillPanel::SetModeRunning(bool entry, bool game) {
-  setEnabled(!entry && !game);
   if (!menuKp_)
     return;
-  for (QAction *item : {menuKp_, newKp_, answer_, plusItem_, minusItem_, hintNo_})
-    item->setEnabled(!entry && !game);
-  gameMode_->setEnabled(!entry);
-  entry_->setEnabled(!game);
   entry_->setChecked(entry);
   gameMode_->setChecked(game);
 }
@@ -261,7 +252,16 @@ void DrillPanel::Refresh() {
   hintNo_->setChecked(o.hintByDigit);
   gotou_->setChecked(o.showWrongDigits);
   beep_->setChecked(o.gameSound);
-  beep_->setEnabled(session_.Menus().soundsEnabled);
+}
+
+void DrillPanel::GuardControls(CommandGuards &guards) {
+  guards.Add(this, app::CommandGroup::Drill);
+  for (QAction *item : {menuKp_, newKp_, answer_, plusItem_, minusItem_, hintNo_, gotou_})
+    guards.Add(item, app::CommandGroup::Drill);
+  guards.Add(entry_, app::CommandGroup::DrillEntry);
+  guards.Add(gameMode_, app::CommandGroup::DrillGame);
+  guards.Add(beep_, app::CommandGroup::GameSound,
+             [this] { return session_.Menus().soundsEnabled; });
 }
 
 } // namespace zenpa::ui

@@ -26,6 +26,8 @@ class QToolButton;
 
 namespace zenpa::ui {
 
+class CommandGuards;
+
 class DrillPanel : public QWidget {
   Q_OBJECT
 public:
@@ -36,6 +38,8 @@ public:
   void Refresh();
   // While a drill mode runs the panel and the menu's making items rest.
   void SetModeRunning(bool entry, bool game);
+  // The panel and its menu items by command group.
+  void GuardControls(CommandGuards &guards);
   // "作 る": false when the save prompt was cancelled.
   bool Generate();
   // The number boxes as typed, and shown again after a command corrected them.
@@ -49,9 +53,6 @@ signals:
   void insertionToggled();
   // A command changed the document.
   void commandDone();
-  // Sheets are being generated (true) or done (false): the window's menus
-  // and print button rest meanwhile.
-  void generating(bool running);
   // The mode items and the "ゲーム" button.
   void entryWanted(bool on);
   void gameWanted(bool on);

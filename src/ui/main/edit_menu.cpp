@@ -1,10 +1,10 @@
 #include "ui/main/edit_menu.h"
 
 #include "editor/line_breaks.h"
+#include "ui/common/widgets.h"
 #include "ui/main/editor_input.h"
 #include "ui/main/find_dialog.h"
 #include "ui/qt/qt_memo.h"
-#include "ui/widgets.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "ui/main/enlarged_view.h"
 
-#include "ui/widgets.h"
+#include "ui/common/widgets.h"
 
 #include <QAction>
 #include <QLayout>
@@ -11,10 +11,6 @@ namespace zenpa::ui {
 
 EnlargedView::EnlargedView(QWidget *window, QLayout *area, QWidget *soundButton)
     : QObject(window), window_(window), area_(area), soundButton_(soundButton) {}
-
-QString EnlargedView::PrintCaption(bool enlarged) {
-  return Utf(enlarged ? "印刷メニュー(&P)" : "印刷(&P)");
-}
 
 void EnlargedView::Show(bool on, bool kMode) {
   soundButton_->setVisible(on && kMode);
@@ -36,11 +32,6 @@ void EnlargedView::Show(bool on, bool kMode) {
     }
     hidden_.clear();
   }
-  if (auto *rename = window_->findChild<QAction *>("Rename1"))
-    rename->setEnabled(!on);
-  // The print menu's item, when the window has one.
-  if (auto *print = window_->findChild<QMenu *>("Print1"))
-    print->setTitle(PrintCaption(on));
   emit switched(on);
 }
 

@@ -22,19 +22,15 @@ namespace zenpa::ui {
 class EnlargedView : public QObject {
   Q_OBJECT
 public:
-  // area: the layout of the panels above the editor; window: the main
-  // window whose actions Rename1 and the print item are switched.
+  // area: the layout of the panels above the editor in the window.
   EnlargedView(QWidget *window, QLayout *area, QWidget *soundButton);
 
   bool Shown() const { return shown_; }
   // Shows or leaves the view; kMode: the sound-assignment button shows with it.
   void Show(bool on, bool kMode);
 
-  // The print item's caption in and out of the view.
-  static QString PrintCaption(bool enlarged);
-
 signals:
-  // The view was switched: the print item's caption follows (PrintCaption).
+  // The view was switched.
   void switched(bool on);
 
 private:

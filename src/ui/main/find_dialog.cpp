@@ -1,7 +1,7 @@
 #include "ui/main/find_dialog.h"
 
+#include "ui/common/widgets.h"
 #include "ui/qt/qt_text.h"
-#include "ui/widgets.h"
 
 #include <QDialog>
 #include <QFormLayout>

@@ -1,23 +1,21 @@
 #include "ui/main/main_window.h"
 
-#include "app/run_lock.h"
+#include "app/run_input.h"
 #include "app/window_geometry.h"
 #include "base/sjis.h"
-#include "print/pagination_commands.h"
-#include "ui/drill/drill_panel.h"
+#include "puzzle/play/game_state.h"
+#include "ui/common/option_panels.h"
+#include "ui/common/widgets.h"
+#include "ui/drill/drill_feature.h"
+#include "ui/main/editor_feature.h"
 #include "ui/main/editor_font.h"
 #include "ui/main/editor_row.h"
 #include "ui/main/loading_notice.h"
-#include "ui/main/run_keys.h"
 #include "ui/main/version_box.h"
-#include "ui/print/preview_window.h"
-#include "ui/print/print_settings_side.h"
-#include "ui/print/print_status_panel.h"
-#include "ui/puzzle/puzzle_panel.h"
-#include "ui/qt/pdf_printer.h"
+#include "ui/print/print_feature.h"
+#include "ui/puzzle/puzzle_feature.h"
 #include "ui/qt/qt_canvas.h"
 #include "ui/qt/qt_text.h"
-#include "ui/widgets.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -30,6 +28,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPainter>
@@ -58,6 +57,28 @@ std::vector<std::string> DroppedFiles(const QMimeData *data) {
   return files;
 }
 
+// The menus the shell makes when no feature installed its own.
+struct MenuName {
+  const char *name;
+  const char *caption;
+};
+constexpr MenuName kMenus[] = {{"File1", "ファイル(&F)"},  {"Edit1", "編集(&E)"},
+                               {"Print1", "印刷(&P)"},     {"Option1", "設定(&O)"},
+                               {"MenuSudoku", "数独(&S)"}, {"MenuMoko", "もこさん(&K)"},
+                               {"Help1", "ヘルプ(&H)"}};
+
+editor::InputKey KeyOf(int qtKey) {
+  switch (qtKey) {
+  case Qt::Key_Return:
+  case Qt::Key_Enter:
+    return editor::InputKey::Enter;
+  case Qt::Key_Escape:
+    return editor::InputKey::Escape;
+  default:
+    return editor::InputKey::Other;
+  }
+}
+
 } // namespace
 
 MainWindow::MainWindow(platform::Host &host, platform::Printer &printer,
@@ -70,18 +91,25 @@ MainWindow::MainWindow(platform::Host &host, platform::Printer &printer,
   setAcceptDrops(true);
   const app::MainWindowGeometry g = app::MainGeometry(uiScale_);
   resize(g.clientWidth, g.height);
+  relayoutTimer_ = new QTimer(this);
+  relayoutTimer_->setSingleShot(true);
+  relayoutTimer_->setInterval(0);
+  connect(relayoutTimer_, &QTimer::timeout, this, [this] { session_.Relayout(); });
+  optionPanels_ = new OptionPanels(this);
+  connect(optionPanels_, &OptionPanels::shown, this, [this] { FitMinimumSize(); });
   BuildEditor(fonts);
-  BuildMenus();
+  BuildFileMenu();
   BuildStatusStrip();
-  BuildPrintStatus(host);
-  BuildPuzzleSide();
-  BuildEditorParts();
-  BuildDrillSide();
-  BuildOptionPanels();
-  BuildMarkParts();
-  BuildPreview();
-  BuildGameSide();
-  BuildAssistSide();
+  editorFeature_ = new EditorFeature(*this, editorRow_, fonts, uiScale_);
+  puzzleFeature_ = new PuzzleFeature(*this);
+  drillFeature_ = new DrillFeature(*this);
+  printFeature_ = new PrintFeature(*this, fonts, uiScale_);
+  connect(editorFeature_, &EditorFeature::markItemsWanted, printFeature_,
+          &PrintFeature::ShowMarkItems);
+  editorFeature_->BindPreview(printFeature_->Preview());
+  BuildHelpMenu();
+  GuardShellMenus();
+  session_.Modes().OnChanged([this] { ModeChanged(); });
   FitMinimumSize();
   if (QScreen *screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
@@ -98,103 +126,85 @@ MainWindow::MainWindow(platform::Host &host, platform::Printer &printer,
   });
 }
 
-// The layout-status panel sits above the editor; its caret text goes on the
-// status strip. Edits are laid out once the pending events have run, so a
-// burst of changes costs one layout.
-void MainWindow::BuildPrintStatus(platform::Host &host) {
-  relayoutTimer_ = new QTimer(this);
-  relayoutTimer_->setSingleShot(true);
-  relayoutTimer_->setInterval(0);
-  connect(relayoutTimer_, &QTimer::timeout, this, [this] { session_.Relayout(); });
-  printStatus_ = new PrintStatusPanel(session_.Layout().Status(), this);
-  status_->addPermanentWidget(printStatus_->caretLabel());
-  const auto &pages = [this] { return session_.Layout().Layout().pagination; };
-  // With Ctrl, "次頁" also shows the level of the puzzle the page begins with.
-  connect(printStatus_, &PrintStatusPanel::nextPageRequested, this,
-          [this, pages](bool extend, bool levelDisplay) {
-            print::GoToNextPage(*memo_, pages(), extend);
-            if (levelDisplay)
-              GradePuzzleAtCaret();
-          });
-  connect(printStatus_, &PrintStatusPanel::previousPageRequested, this,
-          [this, pages](bool extend) { print::GoToPreviousPage(*memo_, pages(), extend); });
-  connect(printStatus_, &PrintStatusPanel::pageBreakRequested, this,
-          [this] { print::InsertPageBreak(*memo_, session_.Format().format); });
-  connect(printStatus_, &PrintStatusPanel::layoutRequested, this, [this] { session_.Relayout(); });
-  connect(printStatus_, &PrintStatusPanel::rangeChanged, this, &MainWindow::DocumentLaidOut);
-  BindPrintButtons();
-  printSettings_ = new PrintSettingsSide(session_, host, uiScale_, printStatus_, this);
-  settingsArea_->addWidget(printSettings_->Strip());
-  const QMenu *help = findChild<QMenu *>("Help1");
-  menuBar()->insertMenu(help ? help->menuAction() : nullptr, printSettings_->Menu());
-  BuildFormatItems(printSettings_->Menu());
+// The editor outlives the session while the window's children are deleted:
+// its changes must not reach the session any more.
+MainWindow::~MainWindow() {
+  disconnect(memo_, nullptr, this, nullptr);
+  disconnect(editor_, nullptr, this, nullptr);
+  session_.SetView(nullptr);
+  session_.Puzzle().SetShowState(nullptr);
+  delete drillFeature_;
+  delete puzzleFeature_;
+  delete printFeature_;
+  delete editorFeature_;
 }
 
-QMenu *MainWindow::PrintMenu() const { return printSettings_->Menu(); }
-
-// Without an installed printer the print button writes a PDF file, laid out
-// like the virtual printer. The window has no enlarged text view yet.
-void MainWindow::BindPrintButtons() {
-  session_.pdfPrinter = [this](const std::string &path) {
-    return std::make_unique<PdfPrinter>(path, &fonts_);
-  };
-  connect(printStatus_, &PrintStatusPanel::printRequested, this,
-          [this] { RunAndSync([this] { session_.PrintCommand(session_.Menus().enlargedView); }); });
-  connect(printStatus_, &PrintStatusPanel::printerSetupRequested, this,
-          [this] { RunAndSync([this] { session_.PrinterSetupCommand(); }); });
+std::vector<Feature *> MainWindow::Features() const {
+  std::vector<Feature *> all;
+  for (Feature *f : std::initializer_list<Feature *>{editorFeature_, printFeature_, puzzleFeature_,
+                                                     drillFeature_})
+    if (f)
+      all.push_back(f);
+  return all;
 }
 
-// The puzzle panel in a side dock, its menu before Help, and the
-// keys that steer a long puzzle run. The File menu's items are enabled during
-// a run as their group is.
-void MainWindow::BuildPuzzleSide() {
-  puzzlePanel_ = new PuzzlePanel(session_, this);
-  auto *scroll = new QScrollArea(this);
-  scroll->setWidget(puzzlePanel_);
-  scroll->setWidgetResizable(true);
-  scroll->setFrameShape(QFrame::NoFrame);
-  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  scroll->setMinimumWidth(puzzlePanel_->WidestWidth() +
-                          scroll->verticalScrollBar()->sizeHint().width());
-  puzzleDock_ = new QDockWidget(Utf("数独"), this);
-  puzzleDock_->setObjectName("PuzzleDock");
-  puzzleDock_->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
-  puzzleDock_->setWidget(scroll);
-  addDockWidget(Qt::RightDockWidgetArea, puzzleDock_);
-  puzzleDock_->hide();
-  connect(puzzlePanel_, &PuzzlePanel::sideWanted, this, &MainWindow::ShowPuzzleSide);
-  QMenu *menu = new QMenu(Utf("数独(&S)"), this);
-  menu->setObjectName("MenuSudoku");
-  const QMenu *help = findChild<QMenu *>("Help1");
-  menuBar()->insertMenu(help ? help->menuAction() : nullptr, menu);
-  puzzlePanel_->BuildMenu(menu);
-  for (const char *group : {"File1", "Print1"}) {
-    for (QAction *action : findChild<QMenu *>(group)->actions())
-      puzzlePanel_->GuardDuringRun(action, action->objectName() == "Exit1"
-                                               ? app::WindowCommand::Exit
-                                               : app::WindowCommand::FileCommand);
+PreviewWindow &MainWindow::Preview() { return printFeature_->Preview(); }
+
+editor::InputRouter &MainWindow::Router() { return editorFeature_->Router(); }
+
+QMenu *MainWindow::Menu(MenuId id) {
+  const auto index = static_cast<std::size_t>(id);
+  if (!menus_[index]) {
+    auto *menu = new QMenu(Utf(kMenus[index].caption), this);
+    menu->setObjectName(kMenus[index].name);
+    InstallMenu(id, menu);
   }
-  connect(puzzlePanel_, &PuzzlePanel::commandDone, this, &MainWindow::SyncFromSession);
-  connect(puzzlePanel_, &PuzzlePanel::captionWanted, this, [this](const QString &caption) {
-    setWindowTitle(caption.isEmpty() ? WindowCaption() : caption);
-  });
-  runKeys_ = std::make_unique<RunKeyFilter>(session_.Puzzle(), this, editor_);
+  return menus_[index];
 }
 
-// The puzzle side opens beside the document: the window grows by its width,
-// as far as the screen allows, so that the document and the panels above it
-// keep theirs, and shrinks again when it closes.
-void MainWindow::ShowPuzzleSide(bool shown) {
-  if (puzzleDock_->isVisible() == shown || puzzleDock_->isFloating())
+// Menus stand on the bar in the order of MenuId, whichever was made first.
+void MainWindow::InstallMenu(MenuId id, QMenu *menu) {
+  const auto index = static_cast<std::size_t>(id);
+  menus_[index] = menu;
+  QAction *before = nullptr;
+  for (std::size_t next = index + 1; next < menus_.size() && !before; ++next)
+    if (menus_[next])
+      before = menus_[next]->menuAction();
+  menuBar()->insertMenu(before, menu);
+}
+
+void MainWindow::AttachEditMenu(QPlainTextEdit *box) { editorFeature_->AttachEditMenu(box); }
+
+DocumentMenu MainWindow::ContextMenu() { return editorFeature_->ContextMenu(); }
+
+// The side area is a dock on the right.
+void MainWindow::SetSide(QWidget *panel) {
+  side_ = new QDockWidget(Utf("数独"), this);
+  side_->setObjectName("PuzzleDock");
+  side_->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+  side_->setWidget(panel);
+  addDockWidget(Qt::RightDockWidgetArea, side_);
+  side_->hide();
+}
+
+// The side opens beside the document: the window grows by its width, as
+// far as the screen allows, so that the document and the panels above it
+// keep theirs, and goes back to its width before when the side closes.
+void MainWindow::ShowSide(bool shown) {
+  sideWanted_ = shown;
+  if (!side_ || side_->isVisible() == shown || side_->isFloating() ||
+      app::GridMode(session_.Modes().Mode()))
     return;
-  const int side = puzzleDock_->widget()->minimumWidth();
-  int wanted = width() + (shown ? side : -side);
+  const int side = side_->widget()->minimumWidth();
   const QScreen *screen = this->screen();
   const QRect room = screen ? screen->availableGeometry() : QRect();
   const int frame = frameGeometry().width() - width();
+  int wanted = shown ? width() + side : std::max(widthBeforeSide_, width() - side);
+  if (shown)
+    widthBeforeSide_ = width();
   if (screen)
     wanted = std::min(wanted, room.width() - frame);
-  puzzleDock_->setVisible(shown);
+  side_->setVisible(shown);
   FitMinimumSize();
   resize(wanted, height());
   // The grown window stays on the screen.
@@ -218,15 +228,26 @@ void MainWindow::FitMinimumSize() {
     setMinimumSize(need);
 }
 
+// The panels a drill game hid no longer count towards the minimum: the
+// layout is brought up to date before the minimum is taken.
+void MainWindow::SetNarrowed(bool narrowed) {
+  narrowed_ = narrowed;
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+  FitMinimumSize();
+}
+
+int MainWindow::DocumentFontPixels() const { return editorFeature_->FontPixels(); }
+
+void MainWindow::RestoreCaption() {
+  setWindowTitle(session_.Game().GameOn() ? ToQt(play::GameCaption())
+                                          : DisplayText(session_.Doc().Caption()));
+}
+
+void MainWindow::Relayout() { relayoutTimer_->start(); }
+
 void MainWindow::DocumentLaidOut() {
-  if (printStatus_)
-    printStatus_->Refresh(session_.Format().format, session_.Doc().Settings().realtimeLayoutOn);
-  if (printSettings_)
-    printSettings_->Refresh();
-  RefreshMarkParts();
-  // The panel's font, tab and display fields reach the editor as they change.
-  if (overwriteLabel_)
-    ApplyEditorLook();
+  for (Feature *f : Features())
+    f->LaidOut();
 }
 
 platform::Canvas *MainWindow::MeasureCanvas() {
@@ -240,14 +261,9 @@ platform::Canvas *MainWindow::MeasureCanvas() {
 
 print::CellRatio MainWindow::EditorCellRatio() const { return CellRatioOf(editor_->font()); }
 
-// The editor outlives the session while the window's children are deleted:
-// its changes must not reach the session any more.
-MainWindow::~MainWindow() {
-  disconnect(memo_, nullptr, this, nullptr);
-  disconnect(editor_, nullptr, this, nullptr);
-  session_.SetView(nullptr);
-  session_.Puzzle().SetShowState(nullptr);
-  runKeys_.reset();
+void MainWindow::PreviewDue() {
+  if (printFeature_)
+    printFeature_->PreviewDue();
 }
 
 void MainWindow::BuildEditor(const platform::FontCatalog &fonts) {
@@ -278,21 +294,34 @@ QAction *MainWindow::AddAction(QMenu *menu, const char *name, const char *captio
   return action;
 }
 
-void MainWindow::BuildMenus() {
-  QMenu *file = menuBar()->addMenu(Utf("ファイル(&F)"));
-  file->setObjectName("File1");
-  AddAction(file, "New1", "新規作成(&N)", &MainWindow::NewDocument)->setShortcut(QKeySequence::New);
-  AddAction(file, "Open1", "開く(&O)...", &MainWindow::OpenDocument)
-      ->setShortcut(QKeySequence::Open);
-  AddAction(file, "Save1", "上書き保存(&S)", &MainWindow::SaveDocument)
-      ->setShortcut(QKeySequence::Save);
-  AddAction(file, "SaveAs1", "名前をつけて保存(&A)...", &MainWindow::SaveDocumentAs);
-  AddAction(file, "Insert1", "文末に追加読み込み(&I)...", &MainWindow::InsertAtEnd);
-  AddAction(file, "Rename1", "ファイル名変更(&R)", &MainWindow::BeginRename);
+void MainWindow::BuildFileMenu() {
+  QMenu *file = Menu(MenuId::File);
+  app::Session &s = session_;
+  const std::pair<const char *, const char *> items[] = {{"New1", "新規作成(&N)"},
+                                                         {"Open1", "開く(&O)..."},
+                                                         {"Save1", "上書き保存(&S)"},
+                                                         {"SaveAs1", "名前をつけて保存(&A)..."},
+                                                         {"Insert1", "文末に追加読み込み(&I)..."}};
+  const std::function<void()> commands[] = {[&s] { s.Doc().New(); }, [&s] { s.Doc().Open(); },
+                                            [&s] { s.Doc().Save(); }, [&s] { s.Doc().SaveAs(); },
+                                            [&s] { s.Doc().InsertAtEnd(); }};
+  for (std::size_t i = 0; i < std::size(items); ++i) {
+    QAction *action = file->addAction(Utf(items[i].second));
+    action->setObjectName(items[i].first);
+    connect(action, &QAction::triggered, this,
+            [this, command = commands[i]] { RunAndSync(command); });
+  }
+  file->actions()[0]->setShortcut(QKeySequence::New);
+  file->actions()[1]->setShortcut(QKeySequence::Open);
+  file->actions()[2]->setShortcut(QKeySequence::Save);
+  // Renaming is off in the enlarged text view.
+  guards_.Add(AddAction(file, "Rename1", "ファイル名変更(&R)", &MainWindow::BeginRename),
+              app::CommandGroup::File, [this] { return !session_.Menus().enlargedView; });
   file->addSeparator();
   QAction *exit = file->addAction(Utf("終了(&X)"));
   exit->setObjectName("Exit1");
   connect(exit, &QAction::triggered, this, &QWidget::close);
+  guards_.Add(exit, app::CommandGroup::Exit);
   file->addSeparator();
   for (int slot = 1; slot <= app::kHistorySlots; ++slot) {
     QAction *item = file->addAction(QString());
@@ -301,35 +330,31 @@ void MainWindow::BuildMenus() {
             [this, slot] { RunAndSync([this, slot] { session_.OpenHistory(slot); }); });
     history_[slot - 1] = item;
   }
-  BuildHelpMenu();
-}
-
-// The format file commands; "初期設定にもどす(&B)" is enabled while "zenpa.ini" exists.
-void MainWindow::BuildFormatItems(QMenu *menu) {
-  const std::pair<const char *, const char *> items[] = {{"SaveIni", "初期設定保存(&I)"},
-                                                         {"Back", "初期設定にもどす(&B)"},
-                                                         {"LoadZpf", "書式読み込み(&O)..."},
-                                                         {"SaveZpf", "今の書式保存(&S)..."}};
-  const std::function<void()> commands[] = {
-      [this] { session_.SaveInitialSettings(); }, [this] { session_.RestoreInitialSettings(); },
-      [this] { session_.OpenFormat(); }, [this] { session_.SaveFormatAs(); }};
-  for (std::size_t i = 0; i < std::size(items); ++i) {
-    QAction *action = menu->addAction(Utf(items[i].second));
-    action->setObjectName(items[i].first);
-    connect(action, &QAction::triggered, this,
-            [this, command = commands[i]] { RunAndSync(command); });
-    if (i == 1)
-      back_ = action;
-  }
 }
 
 void MainWindow::BuildHelpMenu() {
-  QMenu *help = menuBar()->addMenu(Utf("ヘルプ(&H)"));
-  help->setObjectName("Help1");
+  QMenu *help = Menu(MenuId::Help);
   AddAction(help, "About1", "バージョン情報(&A)", &MainWindow::ShowVersionBox);
-  AddAction(help, "Manual", "解説(&M)", &MainWindow::OpenManual);
-  AddAction(help, "ZENPAWeb", "ZENPA最新版", &MainWindow::OpenMakerPage);
-  timer_ = AddAction(help, "Timer", "タイマーを表示(&T)", &MainWindow::StartTimerTool);
+  connect(help->addAction(Utf("解説(&M)")), &QAction::triggered, this,
+          [this] { session_.OpenManual(); });
+  connect(help->addAction(Utf("ZENPA最新版")), &QAction::triggered, this,
+          [this] { session_.OpenMakerPage(); });
+  help->actions()[1]->setObjectName("Manual");
+  help->actions()[2]->setObjectName("ZENPAWeb");
+  timer_ = help->addAction(Utf("タイマーを表示(&T)"));
+  timer_->setObjectName("Timer");
+  connect(timer_, &QAction::triggered, this, [this] { session_.StartTimerTool(); });
+  guards_.Add(timer_, app::CommandGroup::Help, [this] { return session_.Menus().timerEnabled; });
+}
+
+// The menus that rest whole in a mode: their items not guarded by a
+// feature take the menu's group.
+void MainWindow::GuardShellMenus() {
+  guards_.AddMenu(Menu(MenuId::File), app::CommandGroup::File, true);
+  guards_.AddMenu(Menu(MenuId::Edit), app::CommandGroup::Edit, true);
+  guards_.AddMenu(Menu(MenuId::Settings), app::CommandGroup::Settings, false);
+  guards_.AddMenu(Menu(MenuId::Print), app::CommandGroup::Print, false);
+  guards_.AddMenu(Menu(MenuId::Help), app::CommandGroup::Help, true);
 }
 
 void MainWindow::BuildStatusStrip() {
@@ -352,13 +377,15 @@ void MainWindow::BuildStatusStrip() {
   renameCancel_->setObjectName("Button13");
   connect(renameOk_, &QPushButton::clicked, this, &MainWindow::CommitRename);
   connect(renameCancel_, &QPushButton::clicked, this, &MainWindow::CancelRename);
+  stop_ = NamedButton("Button16", "やめる", status_);
   for (QWidget *w :
-       std::initializer_list<QWidget *>{nameLabel_, renameBox_, renameOk_, renameCancel_}) {
+       std::initializer_list<QWidget *>{nameLabel_, renameBox_, renameOk_, renameCancel_, stop_}) {
     status_->addWidget(w);
   }
   renameBox_->hide();
   renameOk_->hide();
   renameCancel_->hide();
+  stop_->hide();
   // The strip is as tall as the design asks and the rename box and its
   // buttons need, whether they are shown or not, so the document does not
   // move when they open.
@@ -369,55 +396,62 @@ void MainWindow::BuildStatusStrip() {
 
 void MainWindow::Start(const std::vector<std::string> &args) {
   session_.Start(args, uiScale_);
-  SyncFromSession();
+  Sync();
 }
 
-void MainWindow::SyncFromSession() {
+// Each feature shows the session's state, then every control is enabled as
+// the mode allows.
+void MainWindow::Sync() {
+  if (syncing_)
+    return;
+  syncing_ = true;
   const editor::Document &doc = session_.Doc();
-  setWindowTitle(WindowCaption());
+  RestoreCaption();
   nameLabel_->setText(DisplayText(doc.NameLabel()));
   for (int slot = 1; slot <= app::kHistorySlots; ++slot) {
     history_[slot - 1]->setText(DisplayText(session_.RecentFiles().Caption(slot)));
   }
-  timer_->setEnabled(session_.Menus().timerEnabled);
-  back_->setEnabled(session_.Menus().backEnabled);
   const bool renaming = doc.Renaming();
-  nameLabel_->setVisible(!renaming);
+  nameLabel_->setVisible(!renaming && session_.Modes().Mode() != app::WindowMode::PuzzleGame);
   renameBox_->setVisible(renaming);
   renameOk_->setVisible(renaming);
   renameCancel_->setVisible(renaming);
-  puzzlePanel_->Refresh();
-  drillPanel_->Refresh();
-  SyncGameItems();
-  SyncEditorParts();
+  for (Feature *f : Features())
+    f->Refresh();
+  guards_.Apply(session_.Modes().Mode());
+  FitMinimumSize();
+  syncing_ = false;
+}
+
+// A new mode: the controls follow the table, each feature its panels, and
+// the game's narrow window keeps its status strip for the game. A grid mode
+// has the window to itself: the side and the option panels go, without the
+// window changing its size (the mode sizes it), and the side comes back
+// when the mode ends.
+void MainWindow::ModeChanged() {
+  const app::WindowMode mode = session_.Modes().Mode();
+  guards_.Apply(mode);
+  if (app::GridMode(mode))
+    optionPanels_->Show(nullptr, false);
+  if (side_ && !side_->isFloating())
+    side_->setVisible(sideWanted_ && !app::GridMode(mode));
+  nameLabel_->setVisible(mode != app::WindowMode::PuzzleGame && !session_.Doc().Renaming());
+  for (Feature *f : Features())
+    f->ModeChanged(mode);
+  if (mode == app::WindowMode::None)
+    FitMinimumSize();
 }
 
 void MainWindow::RunAndSync(const std::function<void()> &command) {
   command();
-  SyncFromSession();
-}
-
-void MainWindow::NewDocument() {
-  RunAndSync([this] { session_.Doc().New(); });
-}
-void MainWindow::OpenDocument() {
-  RunAndSync([this] { session_.Doc().Open(); });
-}
-void MainWindow::SaveDocument() {
-  RunAndSync([this] { session_.Doc().Save(); });
-}
-void MainWindow::SaveDocumentAs() {
-  RunAndSync([this] { session_.Doc().SaveAs(); });
-}
-void MainWindow::InsertAtEnd() {
-  RunAndSync([this] { session_.Doc().InsertAtEnd(); });
+  Sync();
 }
 
 void MainWindow::BeginRename() {
   if (session_.Menus().enlargedView)
     return; // renaming is off in the enlarged text view
   session_.Doc().BeginRename();
-  SyncFromSession();
+  Sync();
   renameBox_->setText(DisplayText(session_.Doc().RenameText()));
   renameBox_->setFocus();
   renameBox_->selectAll();
@@ -425,13 +459,13 @@ void MainWindow::BeginRename() {
 
 void MainWindow::CommitRename() {
   session_.Doc().CommitRename(FromQt(renameBox_->text()));
-  SyncFromSession();
+  Sync();
   setFocus();
 }
 
 void MainWindow::CancelRename() {
   session_.Doc().CancelRename();
-  SyncFromSession();
+  Sync();
   setFocus();
 }
 
@@ -440,10 +474,6 @@ void MainWindow::ShowVersionBox() {
       session_.VersionBoxLines(), [this](const std::string &url) { session_.OpenLink(url); }, this);
   box.exec();
 }
-
-void MainWindow::OpenManual() { session_.OpenManual(); }
-void MainWindow::OpenMakerPage() { session_.OpenMakerPage(); }
-void MainWindow::StartTimerTool() { session_.StartTimerTool(); }
 
 // Closing during a long run stops the run and waits for it to end: the
 // session asks for the close again then, after the command has returned.
@@ -454,7 +484,7 @@ void MainWindow::RequestClose() {
 void MainWindow::closeEvent(QCloseEvent *event) {
   if (!session_.CloseQuery()) {
     event->ignore();
-    SyncFromSession();
+    Sync();
     return;
   }
   event->accept();
@@ -476,8 +506,17 @@ void MainWindow::showEvent(QShowEvent *event) {
   session_.FirstShow();
 }
 
+// Enter and Esc that no control of the window took steer a long run
+// (next, stop); the document's own keys reach the run through its input
+// routing.
+void MainWindow::keyPressEvent(QKeyEvent *event) {
+  if (session_.Puzzle().WindowKey(app::RunKeyOf(KeyOf(event->key()))))
+    return;
+  QMainWindow::keyPressEvent(event);
+}
+
 void MainWindow::dragEnterEvent(QDragEnterEvent *event) {
-  if (!DroppedFiles(event->mimeData()).empty())
+  if (!DroppedFiles(event->mimeData()).empty() && session_.Modes().Enabled(app::CommandGroup::File))
     event->acceptProposedAction();
 }
 

@@ -1,7 +1,7 @@
 #include "ui/main/settings_menu.h"
 
 #include "editor/editor_look.h"
-#include "ui/widgets.h"
+#include "ui/common/widgets.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "ui/print/field_spin.h"
 
+#include "ui/common/widgets.h"
 #include "ui/qt/qt_text.h"
-#include "ui/widgets.h"
 
 #include <QGridLayout>
 #include <QLabel>

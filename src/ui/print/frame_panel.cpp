@@ -1,8 +1,8 @@
 #include "ui/print/frame_panel.h"
 
+#include "ui/common/widgets.h"
 #include "ui/print/field_spin.h"
 #include "ui/qt/qt_text.h"
-#include "ui/widgets.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

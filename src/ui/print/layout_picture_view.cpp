@@ -1,7 +1,7 @@
 #include "ui/print/layout_picture_view.h"
 
 #include "base/units.h"
-#include "ui/widgets.h"
+#include "ui/common/widgets.h"
 
 #include <QPainter>
 

@@ -1,8 +1,8 @@
 #include "ui/print/mark_dialogs.h"
 
 #include "print/mark_insertion.h"
+#include "ui/common/widgets.h"
 #include "ui/qt/qt_text.h"
-#include "ui/widgets.h"
 
 #include <QFontInfo>
 #include <QHBoxLayout>

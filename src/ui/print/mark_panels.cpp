@@ -1,9 +1,9 @@
 #include "ui/print/mark_panels.h"
 
+#include "ui/common/widgets.h"
 #include "ui/print/field_spin.h"
 #include "ui/qt/qt_canvas.h"
 #include "ui/qt/qt_text.h"
-#include "ui/widgets.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -2,11 +2,11 @@
 
 #include "base/units.h"
 #include "print/preview.h"
+#include "ui/common/widgets.h"
 #include "ui/print/field_spin.h"
 #include "ui/print/preview_page.h"
 #include "ui/qt/qt_canvas.h"
 #include "ui/qt/qt_text.h"
-#include "ui/widgets.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

@@ -1,11 +1,11 @@
 #include "ui/print/print_settings_panel.h"
 
 #include "print/paper.h"
+#include "ui/common/widgets.h"
 #include "ui/print/field_spin.h"
 #include "ui/print/frame_panel.h"
 #include "ui/print/layout_picture_view.h"
 #include "ui/qt/qt_text.h"
-#include "ui/widgets.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,12 +1,12 @@
 #include "ui/print/print_settings_side.h"
 
+#include "ui/common/widgets.h"
 #include "ui/print/frame_panel.h"
 #include "ui/print/layout_picture_view.h"
 #include "ui/print/print_settings_panel.h"
 #include "ui/print/print_status_panel.h"
 #include "ui/print/sideways_strip.h"
 #include "ui/qt/qt_text.h"
-#include "ui/widgets.h"
 
 #include <QAction>
 #include <QMainWindow>

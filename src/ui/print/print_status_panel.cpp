@@ -1,7 +1,7 @@
 #include "ui/print/print_status_panel.h"
 
+#include "ui/common/widgets.h"
 #include "ui/qt/qt_text.h"
-#include "ui/widgets.h"
 
 #include <QApplication>
 #include <QButtonGroup>

@@ -2,8 +2,8 @@
 
 #include "base/digits.h"
 #include "base/sjis.h"
+#include "ui/common/widgets.h"
 #include "ui/qt/qt_text.h"
-#include "ui/widgets.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,7 +1,7 @@
 #include "ui/puzzle/assist_settings_panel.h"
 
 #include "platform/host.h"
-#include "ui/widgets.h"
+#include "ui/common/widgets.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

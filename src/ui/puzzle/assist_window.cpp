@@ -1,9 +1,9 @@
 #include "ui/puzzle/assist_window.h"
 
+#include "ui/common/widgets.h"
 #include "ui/puzzle/assist_board_view.h"
 #include "ui/puzzle/hint_window.h"
 #include "ui/qt/qt_text.h"
-#include "ui/widgets.h"
 
 #include <QCheckBox>
 #include <QContextMenuEvent>

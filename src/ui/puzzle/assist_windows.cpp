@@ -1,12 +1,12 @@
 #include "ui/puzzle/assist_windows.h"
 
-#include "ui/option_panels.h"
+#include "ui/common/option_panels.h"
+#include "ui/common/widgets.h"
 #include "ui/puzzle/assist_board_view.h"
 #include "ui/puzzle/assist_settings_panel.h"
 #include "ui/puzzle/assist_window.h"
 #include "ui/puzzle/hint_window.h"
 #include "ui/qt/qt_memo.h"
-#include "ui/widgets.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
 #include "ui/puzzle/game_modes.h"
 
-#include "ui/goal_dialog.h"
-#include "ui/grid_editing.h"
+#include "ui/common/goal_dialog.h"
+#include "ui/common/grid_editing.h"
+#include "ui/common/widgets.h"
 #include "ui/qt/qt_text.h"
-#include "ui/widgets.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -191,7 +191,6 @@ void GameModes::Enter(WindowMode mode) {
   savedSize_ = w_.window->size();
   savedMinWidth_ = w_.window->minimumWidth();
   look_.Enter();
-  w_.rest(mode);
   label28_->show();
   w_.stop->show();
   entryPanel_->setVisible(!game);
@@ -218,7 +217,7 @@ void GameModes::Leave() {
   w_.window->setMinimumWidth(savedMinWidth_);
   w_.window->setMaximumWidth(QWIDGETSIZE_MAX);
   w_.window->resize(savedSize_);
-  look_.Leave([this] { w_.rest(WindowMode::None); });
+  look_.Leave([] {});
 }
 
 // The window grows to show the whole grid; the game locks it to the grid's

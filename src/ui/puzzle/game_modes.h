@@ -12,7 +12,7 @@
 
 #include "app/puzzle_game.h"
 #include "app/session.h"
-#include "ui/mode_look.h"
+#include "ui/common/mode_look.h"
 
 #include <QObject>
 #include <QSize>
@@ -32,9 +32,8 @@ class GoalDialog;
 
 // What the puzzle modes need of the main window besides every mode's needs.
 struct GameModeWindow : ModeWindow {
-  platform::Memo *memo = nullptr;            // the editor's text
-  QPushButton *stop = nullptr;               // Button16 "やめる", shared with the drill modes
-  std::function<void(app::WindowMode)> rest; // the other commands rest in a mode
+  platform::Memo *memo = nullptr; // the editor's text
+  QPushButton *stop = nullptr;    // Button16 "やめる", shared with the drill modes
 };
 
 class GameModes : public QObject {

@@ -1,7 +1,7 @@
 #include "ui/puzzle/hint_window.h"
 
+#include "ui/common/widgets.h"
 #include "ui/qt/qt_memo.h"
-#include "ui/widgets.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>

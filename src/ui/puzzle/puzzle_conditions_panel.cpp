@@ -1,6 +1,5 @@
 #include "ui/puzzle/puzzle_conditions_panel.h"
 
-#include "app/run_lock.h"
 #include "puzzle/play/generator_settings.h"
 #include "ui/puzzle/puzzle_widgets.h"
 #include "ui/qt/qt_text.h"
@@ -188,7 +187,6 @@ void ConditionsPanel::Refresh(const app::PuzzleDisplay &d) {
   symmetry_[static_cast<std::size_t>(symmetry)]->setChecked(true);
   RefreshTechniques();
   RefreshRecord(d);
-  setEnabled(app::CommandEnabled(app::WindowCommand::ConditionsPanel, d.running));
 }
 
 void ConditionsPanel::RefreshTechniques() {

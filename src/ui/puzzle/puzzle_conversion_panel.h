@@ -17,6 +17,8 @@ namespace zenpa::ui {
 class ConversionPanelView : public QFrame {
   Q_OBJECT
 public:
+  // Memo2, the panel's text box.
+  QPlainTextEdit *TextBox() const { return memo2_; }
   ConversionPanelView(app::PuzzleCommands &puzzle, QWidget *parent);
 
   // "数独データ変換パネル(&C)": shows the panel with an empty, focused Memo2.

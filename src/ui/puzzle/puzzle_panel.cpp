@@ -1,5 +1,7 @@
 #include "ui/puzzle/puzzle_panel.h"
 
+#include "ui/common/command_guards.h"
+
 #include "puzzle/play/generator_settings.h"
 #include "ui/puzzle/puzzle_conditions_panel.h"
 #include "ui/puzzle/puzzle_conversion_panel.h"
@@ -50,6 +52,11 @@ void PuzzlePanel::BuildControls() {
   load_ = NamedButton("Button8", "読込", this);
   stop_ = NamedButton("Button14", "中 止", this);
   auto *record = NamedButton("SpeedButton5", "Ａ", this);
+  record_ = record;
+  // Hidden during a run, its place stays, so that "D" does not move.
+  QSizePolicy keepPlace = record->sizePolicy();
+  keepPlace.setRetainSizeWhenHidden(true);
+  record->setSizePolicy(keepPlace);
   record->setFixedWidth(28);
   switch_ = new ClickLabel("Label33", "D", this);
   switch_->setFixedWidth(14);
@@ -59,7 +66,7 @@ void PuzzlePanel::BuildControls() {
   QWidget *const commands[] = {make_, load_, record, switch_};
   for (QWidget *w : commands) {
     buttons->addWidget(w);
-    guardedWidgets_.emplace_back(w, app::WindowCommand::PuzzleCommand);
+    guardedWidgets_.emplace_back(w, app::CommandGroup::PuzzleMaking);
   }
   buttons->addWidget(stop_);
   buttons->addStretch();
@@ -142,7 +149,7 @@ void PuzzlePanel::BuildSwitches() {
   place->addWidget(insertion_);
   place->addStretch();
   auto *game = NamedButton("Button19", "ゲーム", this);
-  guardedWidgets_.emplace_back(game, app::WindowCommand::PuzzleCommand);
+  guardedWidgets_.emplace_back(game, app::CommandGroup::PuzzleGame);
   place->addWidget(game);
   connect(game, &QPushButton::clicked, this, &PuzzlePanel::gameWanted);
   main->addLayout(place);
@@ -237,7 +244,7 @@ QAction *PuzzlePanel::AddCommand(QMenu *menu, const char *name, const char *capt
   QAction *action = menu->addAction(Utf(caption));
   action->setObjectName(name);
   connect(action, &QAction::triggered, this, [this, command] { Run(command); });
-  guardedActions_.emplace_back(action, app::WindowCommand::PuzzleCommand);
+  guardedActions_.emplace_back(action, app::CommandGroup::PuzzleMaking);
   return action;
 }
 
@@ -271,7 +278,7 @@ void PuzzlePanel::BuildMenu(QMenu *menu) {
   QAction *view = menu->addAction(Utf("～データビュー(&V)"));
   view->setObjectName("ViewRead");
   connect(view, &QAction::triggered, this, &PuzzlePanel::OpenViewer);
-  guardedActions_.emplace_back(view, app::WindowCommand::PuzzleCommand);
+  guardedActions_.emplace_back(view, app::CommandGroup::PuzzleMaking);
   AddCommand(menu, "WriteSudoku", "数独データ保存(&W)...", [this] { puzzle_.SaveFile(); });
   grdv_ = AddCommand(menu, "GRDV", "～GRDV起動(&F)", [this] {
     // The window waits while the external viewer runs.
@@ -367,8 +374,6 @@ void PuzzlePanel::Refresh() {
   SetRunning(d.running);
   if (answerS_)
     answerS_->setText(ToQt(d.answerSCaption));
-  if (grdv_)
-    grdv_->setEnabled(session_.Menus().grdvEnabled && !d.running);
   if (menuSdk_)
     menuSdk_->setChecked(puzzle_.Options().menuShown);
   emit sideWanted(puzzle_.Options().menuShown);
@@ -441,15 +446,30 @@ void PuzzlePanel::RefreshProgress(const app::PuzzleDisplay &d) {
   label9_->setVisible(!d.contradictionText.empty());
 }
 
+// The auto-record button steps aside while a run works.
 void PuzzlePanel::SetRunning(bool running) {
   if (running == wasRunning_)
     return;
   wasRunning_ = running;
+  record_->setVisible(!running);
+}
+
+QPlainTextEdit *PuzzlePanel::ConversionText() const { return conversion_->TextBox(); }
+
+void PuzzlePanel::GuardControls(CommandGuards &guards) {
   for (auto &[action, group] : guardedActions_)
-    action->setEnabled(app::CommandEnabled(group, running));
+    guards.Add(action, action == stepSolve_ ? app::CommandGroup::PuzzleSteps : group,
+               action == grdv_
+                   ? CommandGuards::Condition([this] { return session_.Menus().grdvEnabled; })
+                   : CommandGuards::Condition());
   for (auto &[widget, group] : guardedWidgets_)
-    widget->setEnabled(app::CommandEnabled(group, running));
-  conversion_->setEnabled(app::CommandEnabled(app::WindowCommand::ConversionPanel, running));
+    guards.Add(widget, group);
+  guards.Add(conversion_, app::CommandGroup::PuzzleMaking);
+  guards.Add(conditions_, app::CommandGroup::PuzzleMaking);
+  if (menuSdk_)
+    guards.Add(menuSdk_, app::CommandGroup::PuzzleMaking);
+  for (QAction *item : symmetryItems_)
+    guards.Add(item, app::CommandGroup::PuzzleMaking);
 }
 
 } // namespace zenpa::ui

@@ -11,7 +11,6 @@
 // also runs while a long run lets events run, so the window follows it.
 #pragma once
 
-#include "app/run_lock.h"
 #include "app/session.h"
 #include "puzzle/play/generator_settings.h"
 
@@ -25,12 +24,14 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QMenu;
+class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
 
 namespace zenpa::ui {
 
+class CommandGuards;
 class ConditionsPanel;
 class ConversionPanelView;
 class PuzzleViewer;
@@ -42,10 +43,11 @@ public:
 
   // The puzzle menu: solver, generator, files and panels.
   void BuildMenu(QMenu *menu);
-  // Actions of other menus, enabled during a run as their group is.
-  void GuardDuringRun(QAction *action, app::WindowCommand group) {
-    guardedActions_.emplace_back(action, group);
-  }
+  // The panel's controls and menu items by command group, so that the
+  // window enables them as its mode allows.
+  void GuardControls(CommandGuards &guards);
+  // Memo2, the conversion panel's text box.
+  QPlainTextEdit *ConversionText() const;
   // Width that holds the panel with all its parts shown.
   int WidestWidth();
   // Shows the state of the puzzle commands and the record's switches.
@@ -103,9 +105,10 @@ private:
   QAction *grdv_ = nullptr; // "～GRDV起動(&F)", only with "GRDV.COM"
   QAction *menuSdk_ = nullptr;
   std::vector<QAction *> symmetryItems_; // GraphicSDK90 .. GraphicSDKlurd
-  // Controls whose use a run may prevent, with their group.
-  std::vector<std::pair<QAction *, app::WindowCommand>> guardedActions_;
-  std::vector<std::pair<QWidget *, app::WindowCommand>> guardedWidgets_;
+  // Controls by command group (the window enables them).
+  std::vector<std::pair<QAction *, app::CommandGroup>> guardedActions_;
+  std::vector<std::pair<QWidget *, app::CommandGroup>> guardedWidgets_;
+  QWidget *record_ = nullptr; // SpeedButton5 "Ａ", hidden during a run
   bool wasRunning_ = false;
   bool switchHovered_ = false; // the mouse is over Label33
   QLabel *label67_ = nullptr;

@@ -1,7 +1,7 @@
 #include "ui/puzzle/puzzle_viewer_board.h"
 
+#include "ui/common/widgets.h"
 #include "ui/qt/qt_text.h"
-#include "ui/widgets.h"
 
 #include <QPainter>
 

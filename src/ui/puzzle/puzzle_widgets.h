@@ -12,7 +12,7 @@
 #include <QWidget>
 
 #include "app/puzzle_commands.h"
-#include "ui/widgets.h"
+#include "ui/common/widgets.h"
 
 #include <cstdint>
 #include <initializer_list>

@@ -1,8 +1,8 @@
 #include "ui/puzzle/title_panel_view.h"
 
+#include "ui/common/widgets.h"
 #include "ui/qt/qt_canvas.h"
 #include "ui/qt/qt_text.h"
-#include "ui/widgets.h"
 
 #include <QGridLayout>
 #include <QLineEdit>

@@ -61,7 +61,7 @@ private slots:
 
   void initialSettingsAreSavedAndRestoredFromThePrintMenu() {
     StartWith({docPath_});
-    QVERIFY(window_->PrintMenu()->actions().contains(Action("SaveIni")));
+    QVERIFY(window_->Menu(ui::MenuId::Print)->actions().contains(Action("SaveIni")));
     QVERIFY(!Action("Back")->isEnabled());
     host_->answers = {Answer::Ok};
     Action("SaveIni")->trigger();

@@ -1,4 +1,4 @@
-#include "ui/widgets.h"
+#include "ui/common/widgets.h"
 
 namespace zenpa::ui {
 

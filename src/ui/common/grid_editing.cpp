@@ -1,6 +1,6 @@
-#include "ui/grid_editing.h"
+#include "ui/common/grid_editing.h"
 
-#include "ui/widgets.h"
+#include "ui/common/widgets.h"
 
 #include <QMenu>
 #include <QPlainTextEdit>

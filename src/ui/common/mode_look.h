@@ -15,6 +15,8 @@ class QStatusBar;
 
 namespace zenpa::ui {
 
+class Shell;
+
 // What the modes need of the main window.
 struct ModeWindow {
   QMainWindow *window = nullptr;
@@ -26,6 +28,9 @@ struct ModeWindow {
   std::function<void(bool)> caret;       // the block caret of a mode (true); may be empty
   std::function<void()> restoreCaption;
 };
+
+// The main window's parts every mode uses, from the shell.
+ModeWindow ModeWindowOf(Shell &shell);
 
 class ModeLook {
 public:

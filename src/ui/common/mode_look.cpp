@@ -1,10 +1,26 @@
-#include "ui/mode_look.h"
+#include "ui/common/mode_look.h"
 
-#include "ui/grid_editing.h"
+#include "ui/common/grid_editing.h"
+#include "ui/common/shell.h"
 
 #include <QPlainTextEdit>
 
 namespace zenpa::ui {
+
+ModeWindow ModeWindowOf(Shell &shell) {
+  ModeWindow w;
+  w.window = shell.Window();
+  w.editor = shell.Editor();
+  w.status = shell.StatusStrip();
+  w.router = &shell.Router();
+  w.setEnlarged = [&shell](bool on) {
+    shell.Session().SetEnlargedView(on);
+    shell.Sync();
+  };
+  w.lookChanged = [&shell] { shell.Sync(); };
+  w.restoreCaption = [&shell] { shell.RestoreCaption(); };
+  return w;
+}
 
 void ModeLook::Caret(bool grid) {
   if (w_.caret)

@@ -1,4 +1,4 @@
-#include "ui/main/editor_view.h"
+#include "ui/common/editor_view.h"
 
 #include "base/colour.h"
 #include "ui/qt/qt_text.h"

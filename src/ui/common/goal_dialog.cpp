@@ -1,6 +1,6 @@
-#include "ui/goal_dialog.h"
+#include "ui/common/goal_dialog.h"
 
-#include "ui/widgets.h"
+#include "ui/common/widgets.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

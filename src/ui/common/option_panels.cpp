@@ -1,4 +1,4 @@
-#include "ui/option_panels.h"
+#include "ui/common/option_panels.h"
 
 #include <QAction>
 #include <QSignalBlocker>

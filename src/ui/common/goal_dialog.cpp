@@ -34,7 +34,7 @@ GoalDialog::GoalDialog(QWidget *parent) : QDialog(parent) {
   for (QLabel *label : {headline_, time_, result_, question_, note_})
     column->addWidget(label);
   auto *buttons = new QHBoxLayout;
-  QPushButton *ok = NamedButton("GoalOk", "ＯＫ", this);
+  QPushButton *ok = ok_ = NamedButton("GoalOk", "ＯＫ", this);
   cancel_ = NamedButton("GoalCancel", "キャンセル", this);
   ok->setDefault(true);
   buttons->addWidget(ok);
@@ -72,8 +72,7 @@ void GoalDialog::Fill(const GoalTexts &report) {
     label->setAccessibleName(label->text());
   for (QLabel *label : {question_, note_})
     label->setVisible(!label->text().isEmpty());
-  if (auto *ok = findChild<QPushButton *>("GoalOk"))
-    ok->setFocus();
+  ok_->setFocus();
 }
 
 } // namespace zenpa::ui

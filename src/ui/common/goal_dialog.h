@@ -33,6 +33,7 @@ private:
   void Fill(const GoalTexts &report);
 
   QLabel *headline_, *time_, *result_, *question_, *note_;
+  QPushButton *ok_ = nullptr;
   QPushButton *cancel_;
 };
 

@@ -68,7 +68,8 @@ bool EditorInput::eventFilter(QObject *watched, QEvent *event) {
   if (watched == editor_->viewport() &&
       (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease))
     return Mouse(type, static_cast<QMouseEvent *>(event));
-  if (watched == editor_ && type == QEvent::ContextMenu)
+  // A right click asks from the viewport, the menu key from the editor.
+  if ((watched == editor_ || watched == editor_->viewport()) && type == QEvent::ContextMenu)
     return router_.Route(EventOf(InputKind::ContextMenu, {}), memo_, state_()).handled;
   if (watched == editor_ && type == QEvent::Resize)
     Apply(router_.Route(EventOf(InputKind::Resize, {}), memo_, state_()));

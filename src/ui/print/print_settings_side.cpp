@@ -38,10 +38,8 @@ PrintSettingsSide::PrintSettingsSide(app::Session &session, platform::Host &host
   column->addWidget(settingsStrip_);
   connect(panel_, &PrintSettingsPanel::printerSetupRequested, status,
           &PrintStatusPanel::printerSetupRequested);
-  connect(panel_, &PrintSettingsPanel::nextPassRequested, status, [status] {
-    if (auto *even = status->findChild<QRadioButton *>("evenPassButton"))
-      even->setChecked(true);
-  });
+  connect(panel_, &PrintSettingsPanel::nextPassRequested, status,
+          &PrintStatusPanel::ChooseEvenPass);
   connect(panel_, &PrintSettingsPanel::frameShownChanged, this,
           [this](bool shown) { settings_.SetFlag(&PrintFormat::frameShown, shown); });
   modified_ = NamedLabel("zpfModified", window, "zpfModified");

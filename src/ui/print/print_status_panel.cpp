@@ -230,6 +230,8 @@ void PrintStatusPanel::ApplyField(QLineEdit *field,
   emit rangeChanged();
 }
 
+void PrintStatusPanel::ChooseEvenPass() { evenPass_->setChecked(true); }
+
 void PrintStatusPanel::Refresh(const settings::PrintFormat &format, bool realtimeLayout) {
   const print::LayoutLabels &l = status_.labels();
   paper_->setText(ToQt(l.paper));

@@ -35,6 +35,8 @@ public:
 
   // Shows the status and the format's duplex and real-time layout state.
   void Refresh(const settings::PrintFormat &format, bool realtimeLayout);
+  // The next pass of a manual duplex print: the even pages are chosen.
+  void ChooseEvenPass();
 
   QLabel *caretLabel() const { return caret_; }
 

@@ -72,11 +72,8 @@ void PuzzleFeature::BuildSide() {
       shell_.Window()->setWindowTitle(caption);
   });
   shell_.AttachEditMenu(panel_->ConversionText());
-  runInput_ = std::make_unique<app::RunInputMode>(session_.Puzzle(), [this] {
-    auto *stop = panel_->findChild<QPushButton *>("Button14");
-    if (stop && stop->isVisible() && stop->isEnabled())
-      stop->setFocus();
-  });
+  runInput_ =
+      std::make_unique<app::RunInputMode>(session_.Puzzle(), [this] { panel_->FocusStopButton(); });
   shell_.Router().Plug(*runInput_, editor::ModeStage::First);
 }
 

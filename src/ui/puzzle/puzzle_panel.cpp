@@ -454,6 +454,11 @@ void PuzzlePanel::SetRunning(bool running) {
   record_->setVisible(!running);
 }
 
+void PuzzlePanel::FocusStopButton() {
+  if (stop_->isVisible() && stop_->isEnabled())
+    stop_->setFocus();
+}
+
 QPlainTextEdit *PuzzlePanel::ConversionText() const { return conversion_->TextBox(); }
 
 void PuzzlePanel::GuardControls(CommandGuards &guards) {

@@ -46,6 +46,8 @@ public:
   // The panel's controls and menu items by command group, so that the
   // window enables them as its mode allows.
   void GuardControls(CommandGuards &guards);
+  // The stop button of a repeat run takes the focus, when it shows.
+  void FocusStopButton();
   // Memo2, the conversion panel's text box.
   QPlainTextEdit *ConversionText() const;
   // Width that holds the panel with all its parts shown.

@@ -128,6 +128,40 @@ private slots:
       window_->grab().save(QString::fromLocal8Bit(shot));
   }
 
+  // A pattern the solver never finishes (only the first row given): the run
+  // keeps the window alive, shows "中 止", and the button ends it.
+  void stopButtonEndsAPatternRunThatFindsNoPuzzle() {
+    StartWith({});
+    Action("ConvertSudoku")->trigger();
+    QString pattern = "123456789\n";
+    for (int row = 2; row <= 9; ++row)
+      pattern += ".........\n";
+    Find<QPlainTextEdit>("Memo2")->setPlainText(pattern);
+    Find<QCheckBox>("CheckPattern")->click();
+    QVERIFY(Find<QWidget>("Panel6")->isVisible());
+    bool stopShown = false;
+    std::function<void()> pressStop = [&] {
+      auto *stop = Find<QPushButton>("Button14");
+      if (!stop->isVisible()) {
+        QTimer::singleShot(50, this, pressStop);
+        return;
+      }
+      stopShown = stop->isEnabled() && !Action("NewSDK")->isEnabled();
+      stop->click();
+    };
+    QTimer::singleShot(300, this, pressStop);
+    Find<QPushButton>("Button10")->click();
+    QVERIFY(stopShown);
+    QTRY_VERIFY_WITH_TIMEOUT(Action("NewSDK")->isEnabled(), 10000);
+    QVERIFY(Text("Label46").startsWith(QString::fromUtf8("中止／")));
+    QVERIFY(!Find<QPushButton>("Button14")->isVisible());
+    QVERIFY(host_->messages.empty());
+    QVERIFY(Action("Open1")->isEnabled());
+    Editor()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(Editor(), "abc");
+    QVERIFY(Editor()->toPlainText().endsWith("abc"));
+  }
+
   void symmetryItemsAndRadioButtonsStayInStep() {
     StartWith({});
     const int narrow = window_->width();

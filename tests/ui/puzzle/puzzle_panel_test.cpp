@@ -240,6 +240,14 @@ private slots:
     QCOMPARE(target->value(), 70);
     target->stepDown();
     QCOMPARE(target->value(), 69);
+    // Typed values outside 16..80 are clamped, not thrown away.
+    for (const auto &[typed, kept] : {std::pair{"10", 16}, std::pair{"90", 80}}) {
+      target->selectAll();
+      QTest::keyClicks(target, typed);
+      QTest::keyClick(target, Qt::Key_Return);
+      QCOMPARE(target->value(), kept);
+      QCOMPARE(window_->session().Puzzle().Options().targetGivens, kept);
+    }
     // Label33 turns silver under the mouse while the switch is off.
     QLabel *sw = Find<QLabel>("Label33");
     QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -183,6 +184,26 @@ private slots:
     Action("ALLCheck")->trigger();
     QVERIFY(Find<QCheckBox>("CheckBoxL13")->isChecked());
     QVERIFY(!Find<QCheckBox>("CheckBoxL14")->isChecked()); // the extra panel is closed
+  }
+
+  // "始め" above "終わり" moves the last number up, and the field shows it
+  // even when Tab has just taken the focus there.
+  void recordLastNumberFollowsTheFirst() {
+    StartWith({});
+    Action("MenuSDK")->trigger();
+    Find<QPushButton>("SpeedButton5")->click();
+    QVERIFY(Find<QWidget>("Panel5")->isVisible());
+    auto *first = Find<QLineEdit>("LabeledEdit14");
+    auto *last = Find<QLineEdit>("LabeledEdit15");
+    last->setText("009");
+    emit last->editingFinished();
+    first->setFocus();
+    first->selectAll();
+    QTest::keyClicks(first, "012");
+    QTest::keyClick(first, Qt::Key_Tab);
+    QTRY_VERIFY(last->hasFocus());
+    QCOMPARE(last->text(), QString("012"));
+    QCOMPARE(window_->session().Puzzle().Options().recordLast, std::string("012"));
   }
 
   // F2 steps through the solve: "Ｏ Ｋ" goes on, Enter typed in the document

@@ -204,7 +204,9 @@ TEST(GeneratorRun, StopButtonEndsTheRunAsStopped) {
 
 // A pattern the safe solve never finishes (only the first row given): every
 // attempt is rejected, yet each lets events through, and the stop button
-// pressed during the third attempt ends the run with it, writing nothing.
+// pressed while the third attempt is shown ends the run before a fourth,
+// writing nothing. Re-seeding reads the clock at every full grid, so a run
+// that never lets events through is caught by the host.
 TEST(GeneratorRun, StopButtonEndsAPatternRunThatFindsNoPuzzle) {
   StopDesk d;
   d.options.techniques.conditionsPanelShown = true;

@@ -135,13 +135,13 @@ void Accept(GeneratorRun &run, RunCounters &c, const puzzle::Grid &puzzle) {
   c.fullGrids = 0;
 }
 
-// False when the run ends before this attempt.
+// False when the run ends before this attempt. The stop button ends every
+// repeat run, a pattern run too: one more attempt without the pattern would
+// only bring the bare complete grid (no trial runs once stopped).
 bool MayGoOn(GeneratorRun &run, const RunCounters &c) {
   if (run.answer.state.StopRequest || c.patternError || c.outcome.recordFailed)
     return false;
-  if (run.labels.stopButtonEnabled)
-    return true;
-  return !run.settings.RepeatMode() || run.settings.patternMode;
+  return run.labels.stopButtonEnabled || !run.settings.RepeatMode();
 }
 
 // One attempt; false when the run ends with it.
@@ -162,7 +162,7 @@ bool Attempt(GeneratorRun &run, RunCounters &c, GeneratorEnv &env) {
   if (!e.Contradiction &&
       Accepts(e.Options, run.settings, e.Level, e.LevelSub, made->clues, made->success))
     Accept(run, c, made->puzzle);
-  return !(run.settings.patternMode && !run.labels.stopButtonEnabled);
+  return true;
 }
 
 void Finish(GeneratorRun &run, const RunCounters &c) {
@@ -199,6 +199,10 @@ GeneratorOutcome RunGenerator(GeneratorRun &run) {
   while (c.number <= c.last && MayGoOn(run, c)) {
     if (!Attempt(run, c, env))
       break;
+    // Events run between attempts too, also when attempts keep giving no
+    // puzzle (a pattern the solve never finishes), so that the window stays
+    // alive and its stop button is seen.
+    env.LetEventsRun();
   }
   Finish(run, c);
   return c.outcome;

@@ -28,7 +28,9 @@ struct GeneratorSettings {
 // The record's symmetry, kept to the symmetries there are.
 Symmetry SymmetryOf(const settings::PuzzleOptions &options);
 
-// A typed "数字" is clamped to settings::kTargetGivensRange.
+// "数字" takes any number of up to two digits as typed; the value kept is
+// clamped to settings::kTargetGivensRange.
+inline constexpr settings::NumberRange kTargetTypedRange{0, 99};
 int ClampTarget(int typed);
 
 // At the start of a repeat run: "数字の許容" above "数字" or below its range

@@ -147,6 +147,8 @@ QLineEdit *ConditionsPanel::AddRecordField(const char *name, const char *caption
       play::SetRecordFirst(puzzle_.Options(), FromQt(edit->text()));
     else
       puzzle_.Options().*field = FromQt(edit->text());
+    // Taken: from now on the field shows what the record holds.
+    edit->setModified(false);
     puzzle_.SettingsChanged();
     emit changed();
   });
@@ -203,9 +205,13 @@ void ConditionsPanel::RefreshRecord(const app::PuzzleDisplay &d) {
   record_->setVisible(options.recordPanelShown);
   SetLabelText(label38_, d.autoRecordText);
   const std::string *texts[] = {&options.recordStem, &options.recordFirst, &options.recordLast};
+  // A field keeps only text typed and not yet taken; one that Tab has just
+  // entered shows the record, so "終わり" follows a larger "始め" at once.
   for (std::size_t i = 0; i < recordFields_.size(); ++i) {
-    if (!recordFields_[i]->hasFocus())
-      recordFields_[i]->setText(ToQt(*texts[i]));
+    QLineEdit *field = recordFields_[i];
+    const QString text = ToQt(*texts[i]);
+    if (field->text() != text && !(field->hasFocus() && field->isModified()))
+      field->setText(text);
   }
 }
 

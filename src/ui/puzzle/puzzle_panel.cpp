@@ -154,9 +154,10 @@ void PuzzlePanel::BuildSwitches() {
   connect(game, &QPushButton::clicked, this, &PuzzlePanel::gameWanted);
   main->addLayout(place);
   auto *numbers = new QHBoxLayout;
-  // Typing takes the whole clamp range; the arrows keep to theirs.
-  target_ = AddLabelledSpin(numbers, "LabeledEdit12", "数字", settings::kTargetGivensRange.min,
-                            settings::kTargetGivensRange.max, new ArrowRangeSpin);
+  // Typing takes any two-digit number, which the core clamps; the arrows
+  // keep to their own range.
+  target_ = AddLabelledSpin(numbers, "LabeledEdit12", "数字", play::kTargetTypedRange.min,
+                            play::kTargetTypedRange.max, new ArrowRangeSpin);
   trials_ = AddLabelledSpin(numbers, "LabeledEdit16", "試作回数", settings::kTrialsRange.min,
                             settings::kTrialsRange.max);
   numbers->addStretch();

@@ -26,15 +26,31 @@ struct Desk : testing::AnswerDesk {
 int GridCount(const platform::Memo &memo) { return static_cast<int>(ScanGrids(memo).size()); }
 
 // A window whose stop button is pressed while the run lets events through:
-// the clock moves so that events are let through often.
+// the clock moves so that events are let through often. A run that reads
+// the clock many times without letting events through has left the window
+// dead; it is asked to stop (StopRequest) so that the test can say so
+// instead of hanging.
 class StoppingHost : public platform::ScriptedHost {
 public:
   GeneratorRun *run = nullptr;
   int stopAfter = 3;
-  std::int64_t Milliseconds() override { return clock += 10; }
+  // When set, the button is pressed instead once Label46 shows this text.
+  std::string stopWhenShown;
+  int readsWithoutEvents = 0;
+  bool windowStarved = false;
+  std::int64_t Milliseconds() override {
+    if (++readsWithoutEvents > 1000) {
+      windowStarved = true;
+      run->answer.state.StopRequest = true;
+    }
+    return clock += 10;
+  }
   void ProcessEvents() override {
     ScriptedHost::ProcessEvents();
-    if (processEventsCalls == stopAfter)
+    readsWithoutEvents = 0;
+    const bool due = stopWhenShown.empty() ? processEventsCalls == stopAfter
+                                           : run->labels.conditionsText == stopWhenShown;
+    if (due && run->labels.stopButtonEnabled)
       StopGenerator(*run);
   }
 };
@@ -184,6 +200,31 @@ TEST(GeneratorRun, StopButtonEndsTheRunAsStopped) {
   // Stopping let output through again: the attempt in hand was written.
   EXPECT_EQ(1, GridCount(d.memo));
   EXPECT_FALSE(d.writer.Suppressed());
+}
+
+// A pattern the safe solve never finishes (only the first row given): every
+// attempt is rejected, yet each lets events through, and the stop button
+// pressed while the third attempt is shown ends the run before a fourth,
+// writing nothing. Re-seeding reads the clock at every full grid, so a run
+// that never lets events through is caught by the host.
+TEST(GeneratorRun, StopButtonEndsAPatternRunThatFindsNoPuzzle) {
+  StopDesk d;
+  d.options.techniques.conditionsPanelShown = true;
+  d.generator.patternMode = true;
+  d.generator.patternText = "123456789\r\n";
+  for (int row = 2; row <= 9; ++row)
+    d.generator.patternText += ".........\r\n";
+  d.stoppingRun.reseedFromClock = true;
+  d.stopping.stopWhenShown = base::Sj("作成中／3回");
+  const GeneratorOutcome out = RunGenerator(d.stoppingRun);
+  EXPECT_FALSE(d.stopping.windowStarved);
+  EXPECT_EQ(0, out.accepted);
+  EXPECT_EQ(3, out.attempts);
+  EXPECT_EQ(0, GridCount(d.memo));
+  EXPECT_EQ(0u, d.stopping.messages.size());
+  EXPECT_EQ(base::Sj("中止／") + std::to_string(out.attempts) + base::Sj("回"),
+            d.labels.conditionsText);
+  EXPECT_FALSE(d.labels.Running);
 }
 
 TEST(GeneratorRun, AutoRecordStoppedBeforeTheFirstSaveRecordsNothing) {

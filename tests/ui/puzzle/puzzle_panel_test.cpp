@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -128,6 +129,40 @@ private slots:
       window_->grab().save(QString::fromLocal8Bit(shot));
   }
 
+  // A pattern the solver never finishes (only the first row given): the run
+  // keeps the window alive, shows "中 止", and the button ends it.
+  void stopButtonEndsAPatternRunThatFindsNoPuzzle() {
+    StartWith({});
+    Action("ConvertSudoku")->trigger();
+    QString pattern = "123456789\n";
+    for (int row = 2; row <= 9; ++row)
+      pattern += ".........\n";
+    Find<QPlainTextEdit>("Memo2")->setPlainText(pattern);
+    Find<QCheckBox>("CheckPattern")->click();
+    QVERIFY(Find<QWidget>("Panel6")->isVisible());
+    bool stopShown = false;
+    std::function<void()> pressStop = [&] {
+      auto *stop = Find<QPushButton>("Button14");
+      if (!stop->isVisible()) {
+        QTimer::singleShot(50, this, pressStop);
+        return;
+      }
+      stopShown = stop->isEnabled() && !Action("NewSDK")->isEnabled();
+      stop->click();
+    };
+    QTimer::singleShot(300, this, pressStop);
+    Find<QPushButton>("Button10")->click();
+    QVERIFY(stopShown);
+    QTRY_VERIFY_WITH_TIMEOUT(Action("NewSDK")->isEnabled(), 10000);
+    QVERIFY(Text("Label46").startsWith(QString::fromUtf8("中止／")));
+    QVERIFY(!Find<QPushButton>("Button14")->isVisible());
+    QVERIFY(host_->messages.empty());
+    QVERIFY(Action("Open1")->isEnabled());
+    Editor()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(Editor(), "abc");
+    QVERIFY(Editor()->toPlainText().endsWith("abc"));
+  }
+
   void symmetryItemsAndRadioButtonsStayInStep() {
     StartWith({});
     const int narrow = window_->width();
@@ -149,6 +184,26 @@ private slots:
     Action("ALLCheck")->trigger();
     QVERIFY(Find<QCheckBox>("CheckBoxL13")->isChecked());
     QVERIFY(!Find<QCheckBox>("CheckBoxL14")->isChecked()); // the extra panel is closed
+  }
+
+  // "始め" above "終わり" moves the last number up, and the field shows it
+  // even when Tab has just taken the focus there.
+  void recordLastNumberFollowsTheFirst() {
+    StartWith({});
+    Action("MenuSDK")->trigger();
+    Find<QPushButton>("SpeedButton5")->click();
+    QVERIFY(Find<QWidget>("Panel5")->isVisible());
+    auto *first = Find<QLineEdit>("LabeledEdit14");
+    auto *last = Find<QLineEdit>("LabeledEdit15");
+    last->setText("009");
+    emit last->editingFinished();
+    first->setFocus();
+    first->selectAll();
+    QTest::keyClicks(first, "012");
+    QTest::keyClick(first, Qt::Key_Tab);
+    QTRY_VERIFY(last->hasFocus());
+    QCOMPARE(last->text(), QString("012"));
+    QCOMPARE(window_->session().Puzzle().Options().recordLast, std::string("012"));
   }
 
   // F2 steps through the solve: "Ｏ Ｋ" goes on, Enter typed in the document
@@ -206,6 +261,14 @@ private slots:
     QCOMPARE(target->value(), 70);
     target->stepDown();
     QCOMPARE(target->value(), 69);
+    // Typed values outside 16..80 are clamped, not thrown away.
+    for (const auto &[typed, kept] : {std::pair{"10", 16}, std::pair{"90", 80}}) {
+      target->selectAll();
+      QTest::keyClicks(target, typed);
+      QTest::keyClick(target, Qt::Key_Return);
+      QCOMPARE(target->value(), kept);
+      QCOMPARE(window_->session().Puzzle().Options().targetGivens, kept);
+    }
     // Label33 turns silver under the mouse while the switch is off.
     QLabel *sw = Find<QLabel>("Label33");
     QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));

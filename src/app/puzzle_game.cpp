@@ -36,7 +36,11 @@ play::GridCells CellTexts(const platform::Memo &memo, const play::EntryCursor &c
 
 PuzzleGame::PuzzleGame(platform::Memo &memo, platform::Host &host, settings::FormatState &format,
                        PuzzleCommands &puzzle, PuzzleGameHooks hooks)
-    : memo_(memo), host_(host), format_(format), puzzle_(puzzle), hooks_(std::move(hooks)) {}
+    : memo_(memo), host_(host), format_(format), puzzle_(puzzle), hooks_(std::move(hooks)) {
+  puzzle_.SetCompletedAnswerSource([this] { return state_.CompletedAnswer(); });
+}
+
+PuzzleGame::~PuzzleGame() { puzzle_.SetCompletedAnswerSource(nullptr); }
 
 void PuzzleGame::SetSounds(std::string start, std::string finish) {
   startSound_ = std::move(start);

@@ -54,8 +54,12 @@ struct PuzzleGameHooks {
 
 class PuzzleGame {
 public:
+  // The puzzle commands take the completed answer from this game while it lives.
   PuzzleGame(platform::Memo &memo, platform::Host &host, settings::FormatState &format,
              PuzzleCommands &puzzle, PuzzleGameHooks hooks);
+  ~PuzzleGame();
+  PuzzleGame(const PuzzleGame &) = delete;
+  PuzzleGame &operator=(const PuzzleGame &) = delete;
 
   void SetHooks(PuzzleGameHooks hooks) { hooks_ = std::move(hooks); }
   // The hooks one by one (the window fills its own, the assist window its).

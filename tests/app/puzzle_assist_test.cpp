@@ -112,6 +112,18 @@ TEST_F(PuzzleAssistTest, HintPruningFollowsTheSinglesItLeaves) {
     }
   }
   EXPECT_LT(0, pruned);
+  // The board's hint layer shows what the list shows in every open cell,
+  // the cells narrowed to a single candidate too.
+  assist.RefreshHints();
+  int singles = 0;
+  for (int i = 0; i < 81; ++i) {
+    if (game.Cells()[i].digit != 0)
+      continue;
+    const puzzle::Cell listed = repeated(i % 9 + 1, i / 9 + 1);
+    EXPECT_EQ(listed, assist.State().Hints({i % 9, i / 9})) << i;
+    singles += puzzle::CandidateCount(listed) == 1;
+  }
+  EXPECT_LT(0, singles);
 }
 
 TEST(AssistCouplingTest, TheAssistWindowFollowsTheMainWindowByTheLastOffset) {

@@ -81,6 +81,23 @@ TEST_F(PuzzleAssistTest, HintsFollowTheGridAndOnlyANewPuzzleClearsTheNotes) {
   EXPECT_FALSE(assist.State().Finished(2));
 }
 
+TEST_F(PuzzleAssistTest, ThePausedGameKeepsItsGivensAndDigitsOnTheBoard) {
+  game.OnGridChanged([this] { assist.Follow(); });
+  Play(testing::kEasyPuzzle);
+  PaletteDigit(0, 0, 6);
+  std::optional<play::BoardCells> paused;
+  host.onEvents = [&] {
+    if (!puzzle.Running() || paused)
+      return;
+    paused = assist.State().Cells();
+    game.ResumeWithNotes();
+  };
+  game.ShowNextMove();
+  ASSERT_TRUE(paused.has_value());
+  EXPECT_EQ((play::BoardCell{play::BoardCellKind::Player, 6}), (*paused)[0]);
+  EXPECT_EQ((play::BoardCell{play::BoardCellKind::Given, 9}), (*paused)[3]);
+}
+
 TEST_F(PuzzleAssistTest, CtrlArrowsInTheGridStepThroughTheMoves) {
   Play(testing::kEasyPuzzle);
   PuzzleInputMode input{game, [] { return play::CellPixels{}; }, [] {}};

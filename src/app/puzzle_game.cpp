@@ -178,6 +178,7 @@ void PuzzleGame::Goal() {
   const std::int64_t elapsed = host_.Milliseconds() - state_.StartTime();
   if (format_.format.puzzle.gameSound)
     PlaySound(finishSound_);
+  Call(hooks_.goalReached);
   if (hooks_.showGoal)
     hooks_.showGoal(play::PuzzleGoal(level_, elapsed));
   Stop();

@@ -50,6 +50,9 @@ struct PuzzleGameHooks {
   std::function<void()> resetAssist;
   // A puzzle mode starting ends a drill mode: they exclude each other.
   std::function<void()> leaveDrillModes;
+  // The game is complete, just before the goal dialog: the assist window
+  // puts away what belongs to play (its status label, the digit palette).
+  std::function<void()> goalReached;
 };
 
 class PuzzleGame {

@@ -58,6 +58,11 @@ public:
   bool HintLayerShown() const;
   // The options' "自動ヒント表示" and "すぐに答え" tick the boxes.
   void TakeOptions();
+  // A game starts: the options are taken and the status label shows.
+  void GameStarted();
+  // The game is complete: the status label and the palette go, leaving the
+  // finished board beside the goal dialog.
+  void GameCompleted();
   AssistBoardView &Board() { return *board_; }
 
 protected:

@@ -21,9 +21,11 @@ void PuzzleAssist::TypeKey(char key) {
   Follow();
 }
 
+// A game paused for the step display keeps its board: the player looks at
+// the next move against the grid in play.
 void PuzzleAssist::Follow() {
   const play::EntryCursor &cursor = game_.Cursor();
-  if (!cursor.found || game_.Mode() == WindowMode::None) {
+  if (!cursor.found || (game_.Mode() == WindowMode::None && !game_.Paused())) {
     state_.SetCells({});
     return;
   }

@@ -31,7 +31,8 @@ public:
   void MoveCaretTo(play::BoardCellPos cell) override;
   void TypeKey(char key) override;
 
-  // The board takes the grid in play and the game's cursor.
+  // The board takes the grid in play and the game's cursor, also while the
+  // game is paused; with no game it is empty.
   void Follow();
   // The candidate list is written again; the board takes its candidates.
   void RefreshHints();

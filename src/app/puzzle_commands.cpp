@@ -220,12 +220,17 @@ void PuzzleCommands::SaveFile() {
       host_.SaveFileName(play::PuzzleSaveDialog(lastPuzzleFile_));
   if (!path)
     return;
-  const std::optional<std::string> name = play::SavePuzzleFile(memo_, host_, *path, "");
+  const std::optional<std::string> name =
+      play::SavePuzzleFile(memo_, host_, *path, CompletedAnswer());
   if (!name)
     return;
   lastPuzzleFile_ = *path;
   if (hooks_.takeDocumentName)
     hooks_.takeDocumentName(*name);
+}
+
+std::string PuzzleCommands::CompletedAnswer() const {
+  return completedAnswer_ ? completedAnswer_() : std::string();
 }
 
 void PuzzleCommands::Answer(play::AnswerCommand command) {
@@ -260,7 +265,7 @@ void PuzzleCommands::Generate() {
     play::GeneratorSettings settings{format_.format.puzzle,
                                      conversion_.shown && conversion_.usePattern, conversion_.text};
     play::GeneratorRun run{ctx_, settings,           labels_,     status_,
-                           rng_, GeneratorHooksOf(), programDir_, ""};
+                           rng_, GeneratorHooksOf(), programDir_, CompletedAnswer()};
     generator_ = &run;
     play::RunGenerator(run);
   });

@@ -124,6 +124,12 @@ public:
   void GradeAtCaret();
   // "数独データ保存(&W)...".
   void SaveFile();
+  // Where the answer of the last correctly completed game comes from (81
+  // digits, or "" when there is none): the puzzle-file writers, the save
+  // command's and auto-record's, append it to a short document's grid.
+  void SetCompletedAnswerSource(std::function<std::string()> source) {
+    completedAnswer_ = std::move(source);
+  }
 
   // "～GRDV起動(&F)": the external viewer on a chosen file; the file it
   // hands back is read like the load command.
@@ -234,6 +240,7 @@ private:
   int ReadFiles(const std::vector<std::string> &paths, bool levelCheck);
   play::GeneratorHooks GeneratorHooksOf();
   void ShowState();
+  std::string CompletedAnswer() const;
 
   WindowModes &modes_;
   platform::Memo &memo_;
@@ -242,6 +249,7 @@ private:
   std::string programDir_;
   PuzzleHooks hooks_;
   std::function<void()> showState_;
+  std::function<std::string()> completedAnswer_;
 
   puzzle::Engine engine_;
   play::SolveState state_;

@@ -38,10 +38,13 @@ PuzzleGame::PuzzleGame(WindowModes &modes, platform::Memo &memo, platform::Host 
                        settings::FormatState &format, PuzzleCommands &puzzle, PuzzleGameHooks hooks)
     : modes_(modes), memo_(memo), host_(host), format_(format), puzzle_(puzzle),
       hooks_(std::move(hooks)) {
+  puzzle_.SetCompletedAnswerSource([this] { return state_.CompletedAnswer(); });
   for (WindowMode mode : {WindowMode::PuzzleEntry, WindowMode::PuzzleGame})
     modes_.SetLeaveStep(mode, [this] { Stop(); });
   modes_.SetLeaveStep(WindowMode::PausedGame, [this] { EndPause(); });
 }
+
+PuzzleGame::~PuzzleGame() { puzzle_.SetCompletedAnswerSource(nullptr); }
 
 WindowMode PuzzleGame::Mode() const {
   const WindowMode mode = modes_.Mode();
@@ -189,6 +192,7 @@ void PuzzleGame::Goal() {
   const std::int64_t elapsed = host_.Milliseconds() - state_.StartTime();
   if (format_.format.puzzle.gameSound)
     PlaySound(finishSound_);
+  Call(hooks_.goalReached);
   if (hooks_.showGoal)
     hooks_.showGoal(play::PuzzleGoal(level_, elapsed));
   Stop();

@@ -46,14 +46,21 @@ struct PuzzleGameHooks {
   // The assist window's marks, notes and digit palette start afresh (a
   // different puzzle, or the player's digits were erased).
   std::function<void()> resetAssist;
+  // The game is complete, just before the goal dialog: the assist window
+  // puts away what belongs to play (its status label, the digit palette).
+  std::function<void()> goalReached;
 };
 
 class PuzzleGame {
 public:
   // The game owns the puzzle modes of `modes`: entering another mode leaves
-  // them through Stop().
+  // them through Stop(). The puzzle commands take the completed answer from
+  // this game while it lives.
   PuzzleGame(WindowModes &modes, platform::Memo &memo, platform::Host &host,
              settings::FormatState &format, PuzzleCommands &puzzle, PuzzleGameHooks hooks);
+  ~PuzzleGame();
+  PuzzleGame(const PuzzleGame &) = delete;
+  PuzzleGame &operator=(const PuzzleGame &) = delete;
 
   void SetHooks(PuzzleGameHooks hooks) { hooks_ = std::move(hooks); }
   // The hooks one by one (the window fills its own, the assist window its).

@@ -81,6 +81,23 @@ TEST_F(PuzzleAssistTest, HintsFollowTheGridAndOnlyANewPuzzleClearsTheNotes) {
   EXPECT_FALSE(assist.State().Finished(2));
 }
 
+TEST_F(PuzzleAssistTest, ThePausedGameKeepsItsGivensAndDigitsOnTheBoard) {
+  game.OnGridChanged([this] { assist.Follow(); });
+  Play(testing::kEasyPuzzle);
+  PaletteDigit(0, 0, 6);
+  std::optional<play::BoardCells> paused;
+  host.onEvents = [&] {
+    if (!puzzle.Running() || paused)
+      return;
+    paused = assist.State().Cells();
+    game.ResumeWithNotes();
+  };
+  game.ShowNextMove();
+  ASSERT_TRUE(paused.has_value());
+  EXPECT_EQ((play::BoardCell{play::BoardCellKind::Player, 6}), (*paused)[0]);
+  EXPECT_EQ((play::BoardCell{play::BoardCellKind::Given, 9}), (*paused)[3]);
+}
+
 TEST_F(PuzzleAssistTest, CtrlArrowsInTheGridStepThroughTheMoves) {
   Play(testing::kEasyPuzzle);
   PuzzleInputMode input{game, [] { return play::CellPixels{}; }, [] {}};
@@ -112,6 +129,18 @@ TEST_F(PuzzleAssistTest, HintPruningFollowsTheSinglesItLeaves) {
     }
   }
   EXPECT_LT(0, pruned);
+  // The board's hint layer shows what the list shows in every open cell,
+  // the cells narrowed to a single candidate too.
+  assist.RefreshHints();
+  int singles = 0;
+  for (int i = 0; i < 81; ++i) {
+    if (game.Cells()[i].digit != 0)
+      continue;
+    const puzzle::Cell listed = repeated(i % 9 + 1, i / 9 + 1);
+    EXPECT_EQ(listed, assist.State().Hints({i % 9, i / 9})) << i;
+    singles += puzzle::CandidateCount(listed) == 1;
+  }
+  EXPECT_LT(0, singles);
 }
 
 TEST(AssistCouplingTest, TheAssistWindowFollowsTheMainWindowByTheLastOffset) {

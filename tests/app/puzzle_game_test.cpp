@@ -3,6 +3,7 @@
 #include "app/puzzle_game.h"
 
 #include "base/digits.h"
+#include "base/file_io.h"
 #include "base/sjis.h"
 #include "platform/scripted_host.h"
 #include "platform/text_memo.h"
@@ -75,8 +76,18 @@ TEST_F(PuzzleGameTest, WholeGameThroughKeysEndsInTheGoal) {
   EXPECT_EQ(Sj("数独　－やさしい問題－"), goals[0].caption);
   EXPECT_EQ(WindowMode::None, game.Mode());
   EXPECT_EQ(base::CircledDigit(answer[last]), Cell(last % 9, last / 9));
-  EXPECT_EQ(81u, game.State().CompletedAnswer().size());
   EXPECT_EQ(Sj("後の行"), memo.Line(20));
+  // "数独データ保存(&W)..." writes the puzzle, an empty line and the answer.
+  host.fileNames.push_back(dir.Path("done.nbp"));
+  puzzle.SaveFile();
+  std::vector<std::string> saved;
+  ASSERT_TRUE(base::ReadLines(dir.Path("done.nbp"), saved).ok);
+  ASSERT_EQ(19u, saved.size());
+  EXPECT_EQ(std::string(testing::kEasyPuzzle, 9), saved[0]);
+  std::string lastRow;
+  for (int c = 72; c < 81; ++c)
+    lastRow += static_cast<char>('0' + answer[c]);
+  EXPECT_EQ(lastRow, saved[18]);
 }
 
 TEST_F(PuzzleGameTest, TakingAMoveBackRestoresTheCell) {

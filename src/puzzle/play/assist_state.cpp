@@ -23,10 +23,13 @@ void AssistState::ClearNotes() {
 }
 
 void AssistState::SetHints(const puzzle::Grid &candidates) {
-  for (int i = 0; i < 81; ++i) {
-    const puzzle::Cell c = candidates.Cells()[i];
-    hints_[i] = puzzle::IsOpen(c) ? static_cast<NoteMask>(c & puzzle::kAllCandidates) : 0;
-  }
+  for (int i = 0; i < 81; ++i)
+    hints_[i] = static_cast<NoteMask>(candidates.Cells()[i] & puzzle::kAllCandidates);
+}
+
+NoteMask AssistState::Hints(BoardCellPos cell) const {
+  const int i = Index(cell);
+  return cells_[i].kind == BoardCellKind::Empty ? hints_[i] : 0;
 }
 
 BoardClick AssistState::Click(const BoardGeometry &geometry, BoardPoint at, bool right, bool ctrl,

@@ -53,8 +53,7 @@ public:
   // The grid in play as the document shows it.
   void SetCells(const BoardCells &cells) { cells_ = cells; }
   const BoardCells &Cells() const { return cells_; }
-  // The solver's candidates (the candidate list's grid); placed cells are
-  // not shown.
+  // The solver's candidates (the candidate list's grid), every cell's.
   void SetHints(const puzzle::Grid &candidates);
 
   BoardClick Click(const BoardGeometry &geometry, BoardPoint at, bool right, bool ctrl,
@@ -82,7 +81,10 @@ public:
   bool HintLayerShown() const { return hintLayerShown_; }
   bool PaletteOpen() const { return paletteOpen_; }
   NoteMask Notes(BoardCellPos cell) const { return notes_[Index(cell)]; }
-  NoteMask Hints(BoardCellPos cell) const { return hints_[Index(cell)]; }
+  // The solver's candidates of a cell the board shows open, a single one
+  // included (the display pruning narrows many cells to one): a cell
+  // holding a digit or a step mark has none.
+  NoteMask Hints(BoardCellPos cell) const;
   NoteMask ErasedHints(BoardCellPos cell) const { return erased_[Index(cell)]; }
 
 private:

@@ -231,6 +231,17 @@ void AssistWindow::TakeOptions() {
   state_.SetHintLayerShown(HintLayerShown());
 }
 
+void AssistWindow::GameStarted() {
+  TakeOptions();
+  status_->show();
+}
+
+void AssistWindow::GameCompleted() {
+  state_.ClosePalette();
+  palette_->hide();
+  status_->hide();
+}
+
 void AssistWindow::Redraw() {
   const settings::AssistOptions &o = hooks_.options();
   const play::BoardColours colours = play::ColoursFor(o, hooks_.fontColour());

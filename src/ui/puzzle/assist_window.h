@@ -56,8 +56,12 @@ public:
   void ShowTopmost(bool topmost);
   // The hint layer is shown ("ヒント" or "すぐに答え" ticked).
   bool HintLayerShown() const;
-  // The options' "自動ヒント表示" and "すぐに答え" tick the boxes.
-  void TakeOptions();
+  // A game starts: the options' "自動ヒント表示" and "すぐに答え" tick the
+  // boxes, and the status label shows.
+  void GameStarted();
+  // The game is complete: the status label and the palette go, leaving the
+  // finished board beside the goal dialog.
+  void GameCompleted();
   AssistBoardView &Board() { return *board_; }
 
 protected:
@@ -71,6 +75,7 @@ private:
   void BuildFinishedRow();
   void BuildPalette();
   void BuildMenu();
+  void TakeOptions();
   QPushButton *PaletteButton(const char *name, const char *caption, int digit);
   void OpenPalette(QPoint boardPoint);
   void PressPalette(int digit, bool right, bool ctrl);

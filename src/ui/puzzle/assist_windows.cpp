@@ -55,6 +55,7 @@ AssistWindows::AssistWindows(app::Session &session, AssistHost host)
   game.hintButton = [this] { ToggleHint(); };
   game.assistButton = [this] { ToggleAssist(); };
   game.Hooks().resetAssist = [this] { model_->State().Reset(); };
+  game.Hooks().goalReached = [this] { assist_->GameCompleted(); };
   game.OnGridChanged([this] { GridChanged(); });
   BuildSettings();
   host_.window->installEventFilter(this);
@@ -67,6 +68,7 @@ AssistWindows::~AssistWindows() {
   session_.Game().hintButton = nullptr;
   session_.Game().assistButton = nullptr;
   session_.Game().Hooks().resetAssist = nullptr;
+  session_.Game().Hooks().goalReached = nullptr;
 }
 
 void AssistWindows::BuildSettings() {
@@ -100,7 +102,7 @@ void AssistWindows::GridChanged() {
   const app::WindowMode mode = game.Mode();
   model_->Follow();
   if (mode == app::WindowMode::PuzzleGame && lastMode_ != app::WindowMode::PuzzleGame) {
-    assist_->TakeOptions();
+    assist_->GameStarted();
     if (session_.Puzzle().Options().assist.autoShow && !hint_->isVisible())
       ShowAssist();
   } else if (mode != app::WindowMode::PuzzleGame && !game.Paused()) {

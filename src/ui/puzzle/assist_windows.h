@@ -1,9 +1,10 @@
 // The assist window, the hint window and the assist settings panel of the
 // main window, bound to the game in play: the game's "ヒント" and "アシスト"
 // buttons show them, a game start opens the assist window when "自動表示する"
-// is ticked, the assist window moves with the main window, the end of a game closes both (a pause
-// into the step display keeps them), a new puzzle or erased player digits start the board's marks
-// over, and the board follows every change of the grid.
+// is ticked, the assist window moves with the main window, the goal puts away the assist window's
+// status label and palette, the end of a game closes both (a pause into the step display keeps
+// them), a new puzzle or erased player digits start the board's marks over, and the board follows
+// every change of the grid.
 #pragma once
 
 #include "app/assist_coupling.h"

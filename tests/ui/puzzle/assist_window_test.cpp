@@ -1,19 +1,23 @@
 // The assist window of the real main window, offscreen: a game started on a
 // puzzle file with "ゲーム", the window shown with "アシスト", a cell of the
 // board clicked, a digit chosen on the palette, and the move taken back with
-// "＜".
+// "＜"; a game finished from the palette, which the goal dialog ends.
 #include "base/digits.h"
 #include "base/sjis.h"
+#include "puzzle/engine/bitboard_solver.h"
 #include "puzzle/play/grid_text.h"
 #include "support/puzzle_samples.h"
 #include "ui/puzzle/assist_board_view.h"
+#include "ui/support/goal_reading.h"
 #include "ui/support/window_rig.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextBlock>
+#include <QTimer>
 #include <QtTest>
 
 using namespace zenpa;
@@ -27,10 +31,7 @@ private slots:
 
   void aPaletteDigitGoesIntoTheGridAndStepsBack() {
     StartWith({dir_->Write("p.nbp", testing::NbpText(testing::kEasyPuzzle))});
-    QTextCursor caret = Editor()->textCursor();
-    caret.setPosition(Editor()->document()->findBlockByNumber(3).position());
-    Editor()->setTextCursor(caret);
-    Find<QPushButton>("Button19")->click(); // "ゲーム"
+    StartGame();
     QWidget *assist = TopLevel("TForm9");
     QVERIFY(assist->isVisible());           // "自動表示する"
     Find<QPushButton>("Button46")->click(); // "アシスト"
@@ -57,6 +58,53 @@ private slots:
     OpenPaletteAt(board, 1);
     QTest::mouseClick(assist->findChild<QPushButton *>("Pr"), Qt::LeftButton);
     QCOMPARE(Cell(1), base::Sj("　"));
+  }
+
+  // The last digit from the palette completes the game: beside the goal
+  // dialog the board stays, its status label and the palette gone; the
+  // next game shows the label again.
+  void theGoalPutsAwayTheStatusLabelAndThePalette() {
+    StartWith({dir_->Write("p.nbp", testing::NbpText(testing::kEasyPuzzle))});
+    StartGame();
+    QWidget *assist = TopLevel("TForm9");
+    auto *status = assist->findChild<QLabel *>("StatusBar1");
+    QVERIFY(status->isVisible());
+    puzzle::PuzzleDigits givens{};
+    for (int i = 0; i < 81; ++i)
+      givens[i] = testing::kEasyPuzzle[i] - '0';
+    const puzzle::PuzzleDigits answer = puzzle::CountBitboardAnswers(givens, 1).first;
+    app::PuzzleGame &game = session().Game();
+    int last = -1;
+    for (int i = 0; i < 81; ++i) {
+      if (givens[i] != 0)
+        continue;
+      if (last >= 0) {
+        game.SelectCell(last % 9, last / 9);
+        game.Key(static_cast<char>('0' + answer[last]));
+      }
+      last = i;
+    }
+    QStringList goal;
+    QStringList shown; // the assist window, its status label, the palette
+    QTimer::singleShot(0, this, [&] {
+      testing::WhenGoalShows(this, goal, [&](QDialog *dialog) {
+        for (QWidget *w :
+             {assist, static_cast<QWidget *>(status), assist->findChild<QWidget *>("Panel1")})
+          shown << (w->isVisible() ? "shown" : "hidden");
+        dialog->findChild<QPushButton *>("GoalOk")->click();
+      });
+    });
+    auto *board = assist->findChild<ui::AssistBoardView *>("AssistBoard");
+    OpenPaletteAt(board, last % 9, last / 9);
+    const QByteArray digit = "P" + QByteArray::number(answer[last]);
+    QTest::mouseClick(assist->findChild<QPushButton *>(digit.constData()), Qt::LeftButton);
+    QCOMPARE(goal.value(1), QString::fromUtf8("☆☆ できあがり ☆☆"));
+    QCOMPARE(shown.join(' '), QString("shown hidden hidden"));
+    QVERIFY(!assist->isVisible());
+
+    Action("ClearSudoku")->trigger();
+    Find<QPushButton>("Button19")->click();
+    QVERIFY(status->isVisible());
   }
 
   void assistSettingsPanelOpensFromTheMenuAndStoresItsOptions() {
@@ -91,10 +139,17 @@ private:
     }
     qFatal("no %s", name);
   }
-  // A right click on cell (column, 0) of the board opens the palette.
-  void OpenPaletteAt(ui::AssistBoardView *board, int column) {
+  // "ゲーム" on the puzzle read at start-up, the caret in its grid.
+  void StartGame() {
+    QTextCursor caret = Editor()->textCursor();
+    caret.setPosition(Editor()->document()->findBlockByNumber(3).position());
+    Editor()->setTextCursor(caret);
+    Find<QPushButton>("Button19")->click();
+  }
+  // A right click on cell (column, row) of the board opens the palette.
+  void OpenPaletteAt(ui::AssistBoardView *board, int column, int row = 0) {
     const play::BoardGeometry &g = board->Geometry();
-    const play::BoardPoint corner = g.CellCorner({column, 0});
+    const play::BoardPoint corner = g.CellCorner({column, row});
     QTest::mouseClick(board, Qt::RightButton, {}, QPoint(corner.x + g.unit, corner.y + g.unit));
     QVERIFY(board->window()->findChild<QWidget *>("Panel1")->isVisible());
   }

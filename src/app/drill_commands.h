@@ -10,6 +10,7 @@
 #pragma once
 
 #include "app/launch_seed.h"
+#include "app/program_files.h"
 #include "drill/drill_entry.h"
 #include "drill/drill_game.h"
 #include "drill/drill_settings.h"
@@ -50,7 +51,7 @@ struct DrillBoxes {
 class DrillCommands {
 public:
   DrillCommands(platform::Memo &memo, platform::Host &host, settings::FormatState &format,
-                std::string programDir, DrillHooks hooks);
+                DrillHooks hooks);
 
   settings::DrillOptions &Options() { return format_.format.drill; }
   void SettingsChanged() { format_.modified = true; }
@@ -85,6 +86,11 @@ public:
   void KeyReleased() { game_.KeyReleased(); }
   // The goal dialog's ＯＫ: a new sheet of the same level and its game.
   bool ContinueSameLevel();
+
+  // The game's sound files, as the program files give them.
+  void SetSounds(const GameSoundFiles &files) {
+    game_.SetSoundFiles(files.start, files.wrong, files.goal);
+  }
 
   DrillMode Mode() const { return mode_; }
   const drill::DrillGame &Game() const { return game_; }

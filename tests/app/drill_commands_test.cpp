@@ -63,7 +63,7 @@ protected:
   int relayouts = 0;
   bool saveAnswer = true;
   bool realtime = true;
-  DrillCommands commands{memo, host, format, dir.Dir(), HooksOf()};
+  DrillCommands commands{memo, host, format, HooksOf()};
   std::vector<drill::KeyOutcome> outcomes;
   DrillInputMode mode{commands, [this](const drill::KeyOutcome &o) { outcomes.push_back(o); },
                       [] { return CellMetrics{}; }, [] {}};
@@ -128,8 +128,10 @@ TEST_F(DrillCommandsTest, EntryModeNeedsASheetAndEscLeavesIt) {
   EXPECT_EQ(DrillMode::None, commands.Mode());
 }
 
+// The sounds come from the files found, and only while they are there.
 TEST_F(DrillCommandsTest, SoundsPlayOnlyFromFilesThatExist) {
   DrillBoxes boxes{{"4", 4}, {"1", 1}, {"0", 0}};
+  commands.SetSounds({dir.Path("pi.wav"), "", ""});
   host.answers.push_back(Answer::Ok);
   ASSERT_TRUE(commands.StartGame(boxes));
   EXPECT_TRUE(host.sounds.empty());
@@ -137,7 +139,7 @@ TEST_F(DrillCommandsTest, SoundsPlayOnlyFromFilesThatExist) {
   commands.Stop();
   host.answers.push_back(Answer::Ok);
   ASSERT_TRUE(commands.StartGame(boxes));
-  EXPECT_EQ(std::vector<std::string>{dir.Dir() + "pi.wav"}, host.sounds);
+  EXPECT_EQ(std::vector<std::string>{dir.Path("pi.wav")}, host.sounds);
 }
 
 } // namespace

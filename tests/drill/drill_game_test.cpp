@@ -25,7 +25,7 @@ using zenpa::testing::TempDir;
 GameSounds SoundsIn(const TempDir &dir) {
   for (const char *name : {"pi.wav", "po.wav", "pp.wav"})
     dir.Write(name, "RIFF");
-  return {true, dir.Dir()};
+  return {true, dir.Path("pi.wav"), dir.Path("po.wav"), dir.Path("pp.wav")};
 }
 
 // A document holding one generated sheet of n digits, caret on its title.

@@ -3,7 +3,8 @@
 // buttons show them, a game start opens the assist window when "自動表示する"
 // is ticked, the assist window moves with the main window, the end of a game closes both (a pause
 // into the step display keeps them), a new puzzle or erased player digits start the board's marks
-// over, and the board follows every change of the grid.
+// over, and the board follows every change of the grid. Whenever they show, and when a pause
+// begins or ends, the windows keep clear of the grid and of the buttons in use.
 #pragma once
 
 #include "app/assist_coupling.h"
@@ -11,9 +12,12 @@
 #include "app/session.h"
 
 #include <QObject>
+#include <QRect>
+#include <QSize>
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QKeyEvent;
@@ -61,7 +65,10 @@ private:
   void BuildSettings();
   void GridChanged();
   void ShowAssist();
-  void PlaceBesideGrid(QWidget *window);
+  void Place(QWidget *window, QSize fullSize, int minWidth);
+  void PlaceShownWindows();
+  std::vector<QRect> KeepClear() const;
+  QRect GridRect() const;
   void Redraw();
   void ForwardKey(QKeyEvent *event);
 

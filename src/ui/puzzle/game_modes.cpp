@@ -62,15 +62,16 @@ int StripWidth(QStatusBar *status) {
   return width;
 }
 
-// A window grown downwards moves up as far as the screen needs.
+// A window grown downwards or to the right (the wide window back from a
+// game) moves up or left as far as the screen needs.
 void KeepOnScreen(QWidget *window) {
   const QScreen *screen = window->screen();
   if (!screen)
     return;
   const QRect room = screen->availableGeometry();
   const QRect frame = window->frameGeometry();
-  if (frame.bottom() > room.bottom())
-    window->move(window->x(), std::max(room.top(), room.bottom() + 1 - frame.height()));
+  window->move(std::max(room.left(), std::min(frame.left(), room.right() + 1 - frame.width())),
+               std::max(room.top(), std::min(frame.top(), room.bottom() + 1 - frame.height())));
 }
 
 } // namespace
@@ -216,6 +217,9 @@ void GameModes::Leave() {
   w_.window->setMaximumWidth(QWIDGETSIZE_MAX);
   w_.window->resize(savedSize_);
   look_.Leave([this] { w_.rest(PuzzleMode::None); });
+  // The side panels the game hid take their room back as the window lays
+  // itself out again.
+  QTimer::singleShot(0, w_.window, [window = w_.window] { KeepOnScreen(window); });
 }
 
 // The window grows to show the whole grid; the game locks it to the grid's

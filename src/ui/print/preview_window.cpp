@@ -6,6 +6,7 @@
 #include "ui/print/preview_page.h"
 #include "ui/qt/qt_canvas.h"
 #include "ui/qt/qt_text.h"
+#include "ui/qt/window_place.h"
 #include "ui/widgets.h"
 
 #include <QCloseEvent>
@@ -144,12 +145,16 @@ void PreviewWindow::Connect() {
 
 void PreviewWindow::Open(const QWidget *mainWindow) {
   commands_.Open();
+  // First up and left of the main window, later where the user left it;
+  // each time wholly on the screen.
+  QPoint wanted = pos();
   if (!placed_) {
     placed_ = true;
     adjusting_->setText(ToQt(print::AdjustingText()));
     const print::WindowPlace at = print::FirstPreviewPlace(mainWindow->x(), mainWindow->y());
-    move(at.x, at.y);
+    wanted = QPoint(at.x, at.y);
   }
+  PlaceWindow(this, mainWindow, {}, wanted, size(), width());
   zoom_->Show(QString::number(commands_.Zoom()));
   apply_->setEnabled(false);
   show();

@@ -5,6 +5,7 @@
 #include "ui/goal_dialog.h"
 #include "ui/grid_editing.h"
 #include "ui/qt/qt_text.h"
+#include "ui/qt/window_place.h"
 #include "ui/widgets.h"
 
 #include <QFontMetrics>
@@ -13,6 +14,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -164,7 +166,12 @@ void DrillModes::NarrowWindow() {
   // The window's usual minimum gives way for the game; it returns when the
   // mode ends.
   w_.narrow(true);
-  w_.window->resize(drill::GameWindowWidth(longest, session_.UiScale()), w_.window->height());
+  const QScreen *screen = w_.window->screen();
+  const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, QWIDGETSIZE_MAX, 0);
+  const int frame = w_.window->frameGeometry().width() - w_.window->width();
+  w_.window->resize(drill::GameWindowWidth(longest, session_.UiScale(), room.width() - frame),
+                    w_.window->height());
+  PullOntoScreen(w_.window);
 }
 
 void DrillModes::GameStarted() {

@@ -3,6 +3,7 @@
 #include "ui/goal_dialog.h"
 #include "ui/grid_editing.h"
 #include "ui/qt/qt_text.h"
+#include "ui/qt/window_place.h"
 #include "ui/widgets.h"
 
 #include <QFontMetrics>
@@ -60,18 +61,6 @@ int StripWidth(QStatusBar *status) {
       width += std::min(w->sizeHint().width(), w->maximumWidth()) + kSpacing;
   }
   return width;
-}
-
-// A window grown downwards or to the right (the wide window back from a
-// game) moves up or left as far as the screen needs.
-void KeepOnScreen(QWidget *window) {
-  const QScreen *screen = window->screen();
-  if (!screen)
-    return;
-  const QRect room = screen->availableGeometry();
-  const QRect frame = window->frameGeometry();
-  window->move(std::max(room.left(), std::min(frame.left(), room.right() + 1 - frame.width())),
-               std::max(room.top(), std::min(frame.top(), room.bottom() + 1 - frame.height())));
 }
 
 } // namespace
@@ -219,7 +208,7 @@ void GameModes::Leave() {
   look_.Leave([this] { w_.rest(PuzzleMode::None); });
   // The side panels the game hid take their room back as the window lays
   // itself out again.
-  QTimer::singleShot(0, w_.window, [window = w_.window] { KeepOnScreen(window); });
+  QTimer::singleShot(0, w_.window, [window = w_.window] { PullOntoScreen(window); });
 }
 
 // The window grows to show the whole grid; the game locks it to the grid's
@@ -237,7 +226,7 @@ void GameModes::FitWindow(bool game) {
                                   (w_.window->frameGeometry().height() - w_.window->height()));
   if (!game) {
     w_.window->resize(w_.window->width(), height);
-    KeepOnScreen(w_.window);
+    PullOntoScreen(w_.window);
     return;
   }
   int text = 0;
@@ -255,7 +244,7 @@ void GameModes::FitWindow(bool game) {
   w_.window->setMinimumWidth(0);
   w_.window->setFixedWidth(width);
   w_.window->resize(width, height);
-  KeepOnScreen(w_.window);
+  PullOntoScreen(w_.window);
 }
 
 void GameModes::Tick() {

@@ -30,4 +30,8 @@ void PlaceWindow(QWidget *window, const QWidget *anchor, const std::vector<QRect
   window->move(at.x, at.y);
 }
 
+void PullOntoScreen(QWidget *window) {
+  PlaceWindow(window, window, {}, window->pos(), window->size(), window->width());
+}
+
 } // namespace zenpa::ui

@@ -26,4 +26,8 @@ QRect GlobalRect(const QWidget *widget);
 void PlaceWindow(QWidget *window, const QWidget *anchor, const std::vector<QRect> &keepClear,
                  QPoint wanted, QSize fullSize, int minWidth);
 
+// Moves window, at its size, the least that puts its frame wholly on its
+// screen (a window grown past the screen's edge).
+void PullOntoScreen(QWidget *window);
+
 } // namespace zenpa::ui

@@ -59,6 +59,9 @@ AssistWindows::AssistWindows(app::Session &session, AssistHost host)
   game.OnGridChanged([this] { GridChanged(); });
   BuildSettings();
   host_.window->installEventFilter(this);
+  step_ = host_.window->findChild<QWidget *>("Panel4");
+  if (step_)
+    step_->installEventFilter(this);
 }
 
 AssistWindows::~AssistWindows() {
@@ -148,8 +151,8 @@ std::vector<QRect> AssistWindows::KeepClear() const {
   if (session_.Game().GameOn())
     return {GlobalRect(host_.window)};
   std::vector<QRect> clear{GridRect()};
-  if (const auto *step = host_.window->findChild<QWidget *>("Panel4"); step && step->isVisible())
-    clear.push_back(GlobalRect(step));
+  if (step_ && step_->isVisible())
+    clear.push_back(GlobalRect(step_));
   return clear;
 }
 
@@ -198,6 +201,10 @@ void AssistWindows::ToggleHint() {
 }
 
 bool AssistWindows::eventFilter(QObject *watched, QEvent *event) {
+  // The step panel grows with its step text as the pause goes on: the
+  // windows keep clear of its buttons wherever they go.
+  if (watched == step_ && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+    QTimer::singleShot(0, this, [this] { PlaceShownWindows(); });
   if (watched != host_.window)
     return QObject::eventFilter(watched, event);
   if (event->type() == QEvent::WindowActivate) {

@@ -78,6 +78,7 @@ private:
   AssistWindow *assist_ = nullptr;
   HintWindow *hint_ = nullptr;
   AssistSettingsPanel *settings_ = nullptr;
+  QWidget *step_ = nullptr; // the main window's step panel, Panel4
   app::PuzzleMode lastMode_ = app::PuzzleMode::None;
   app::AssistCoupling coupling_;
 };

@@ -154,13 +154,14 @@ void PreviewWindow::Open(const QWidget *mainWindow) {
     const print::WindowPlace at = print::FirstPreviewPlace(mainWindow->x(), mainWindow->y());
     wanted = QPoint(at.x, at.y);
   }
-  PlaceWindow(this, mainWindow, {}, wanted, size(), width());
   zoom_->Show(QString::number(commands_.Zoom()));
   apply_->setEnabled(false);
   show();
   raise();
   activateWindow();
   Compose();
+  // Placed at the size the paper gave it.
+  PlaceWindow(this, mainWindow, {}, wanted, size(), width());
   commands_.Opened();
   ShowState();
 }

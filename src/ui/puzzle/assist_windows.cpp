@@ -128,21 +128,27 @@ void AssistWindows::Redraw() {
 
 // Beside the grid on first show: after the document's text width, level
 // with its top; later where the user left it. Either way wholly on the
-// screen and clear of the grid and the buttons in use.
-void AssistWindows::Place(QWidget *window, QSize fullSize, int minWidth) {
+// screen and clear of the grid and the buttons in use. The hint window
+// shows its whole lines where it can, else it narrows; the assist window
+// keeps its size.
+void AssistWindows::Place(QWidget *window) {
   QPoint wanted = window->pos();
   if (!window->property("placed").toBool()) {
     window->setProperty("placed", true);
     wanted = host_.editor->mapToGlobal(QPoint(host_.editor->width(), 0));
   }
-  PlaceWindow(window, host_.editor, KeepClear(), wanted, fullSize, minWidth);
+  if (window == hint_)
+    PlaceWindow(hint_, host_.editor, KeepClear(), wanted, hint_->FullSize(),
+                hint_->minimumSizeHint().width());
+  else
+    PlaceWindow(window, host_.editor, KeepClear(), wanted, window->size(), window->width());
 }
 
 void AssistWindows::PlaceShownWindows() {
-  if (assist_->isVisible())
-    Place(assist_, assist_->size(), assist_->width());
-  if (hint_->isVisible())
-    Place(hint_, hint_->FullSize(), hint_->minimumSizeHint().width());
+  for (QWidget *window : {static_cast<QWidget *>(assist_), static_cast<QWidget *>(hint_)}) {
+    if (window->isVisible())
+      Place(window);
+  }
 }
 
 // In play the game's window is all grid and buttons; in a pause the wide
@@ -173,7 +179,7 @@ QRect AssistWindows::GridRect() const {
 void AssistWindows::ShowAssist() {
   hint_->hide();
   assist_->ShowTopmost(true);
-  Place(assist_, assist_->size(), assist_->width());
+  Place(assist_);
   // The document takes the focus back at once, which activates the main
   // window only when it was not active already: take the offset here too.
   coupling_.MainActivated(PointOf(host_.window), PointOf(assist_), true);
@@ -195,7 +201,7 @@ void AssistWindows::ToggleHint() {
     assist_->hide();
     model_->RefreshHints();
     hint_->ShowTopmost(true);
-    Place(hint_, hint_->FullSize(), hint_->minimumSizeHint().width());
+    Place(hint_);
   }
   host_.focusDocument();
 }

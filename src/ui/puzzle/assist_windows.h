@@ -13,7 +13,6 @@
 
 #include <QObject>
 #include <QRect>
-#include <QSize>
 
 #include <functional>
 #include <memory>
@@ -65,7 +64,7 @@ private:
   void BuildSettings();
   void GridChanged();
   void ShowAssist();
-  void Place(QWidget *window, QSize fullSize, int minWidth);
+  void Place(QWidget *window);
   void PlaceShownWindows();
   std::vector<QRect> KeepClear() const;
   QRect GridRect() const;

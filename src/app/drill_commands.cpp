@@ -7,11 +7,9 @@
 namespace zenpa::app {
 
 DrillCommands::DrillCommands(WindowModes &modes, platform::Memo &memo, platform::Host &host,
-                             settings::FormatState &format, std::string programDir,
-                             DrillHooks hooks)
+                             settings::FormatState &format, DrillHooks hooks)
     : modes_(modes), memo_(memo), host_(host), format_(format), hooks_(std::move(hooks)),
-      rng_(LaunchSeed(LaunchClockOf(hooks_.launchClock))),
-      game_(host, drill::GameSounds{true, std::move(programDir)}) {
+      rng_(LaunchSeed(LaunchClockOf(hooks_.launchClock))), game_(host) {
   for (WindowMode mode : {WindowMode::DrillEntry, WindowMode::DrillGame})
     modes_.SetLeaveStep(mode, [this] { Stop(); });
 }

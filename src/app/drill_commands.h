@@ -10,6 +10,7 @@
 #pragma once
 
 #include "app/launch_seed.h"
+#include "app/program_files.h"
 #include "app/window_mode.h"
 #include "drill/drill_entry.h"
 #include "drill/drill_game.h"
@@ -49,7 +50,7 @@ public:
   // The commands own the drill modes of `modes`: entering another mode
   // leaves them through Stop(). Making sheets is a run.
   DrillCommands(WindowModes &modes, platform::Memo &memo, platform::Host &host,
-                settings::FormatState &format, std::string programDir, DrillHooks hooks);
+                settings::FormatState &format, DrillHooks hooks);
 
   settings::DrillOptions &Options() { return format_.format.drill; }
   void SettingsChanged() { format_.modified = true; }
@@ -84,6 +85,11 @@ public:
   void KeyReleased() { game_.KeyReleased(); }
   // The goal dialog's ＯＫ: a new sheet of the same level and its game.
   bool ContinueSameLevel();
+
+  // The game's sound files, as the program files give them.
+  void SetSounds(const GameSoundFiles &files) {
+    game_.SetSoundFiles(files.start, files.wrong, files.goal);
+  }
 
   // DrillEntry, DrillGame or None.
   WindowMode Mode() const;

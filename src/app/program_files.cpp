@@ -69,4 +69,9 @@ std::string FindProgramFile(const std::string &name, const std::string &programD
   return {};
 }
 
+GameSoundFiles FindGameSounds(const std::string &programDir, const std::string &dataDir) {
+  auto find = [&](const char *name) { return FindProgramFile(name, programDir, dataDir); };
+  return {find("pi.wav"), find("po.wav"), find("pp.wav")};
+}
+
 } // namespace zenpa::app

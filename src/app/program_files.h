@@ -35,4 +35,11 @@ std::string InstalledDataDir(const std::string &binaryDir);
 std::string FindProgramFile(const std::string &name, const std::string &programDir,
                             const std::string &dataDir);
 
+// The sounds of both games: pi.wav at a start, po.wav at a wrong digit and
+// pp.wav at the goal, each looked up as FindProgramFile does.
+struct GameSoundFiles {
+  std::string start, wrong, goal;
+};
+GameSoundFiles FindGameSounds(const std::string &programDir, const std::string &dataDir);
+
 } // namespace zenpa::app

@@ -41,7 +41,8 @@ PuzzleGame::PuzzleGame(WindowModes &modes, platform::Memo &memo, platform::Host 
   puzzle_.SetCompletedAnswerSource([this] { return state_.CompletedAnswer(); });
   for (WindowMode mode : {WindowMode::PuzzleEntry, WindowMode::PuzzleGame})
     modes_.SetLeaveStep(mode, [this] { Stop(); });
-  modes_.SetLeaveStep(WindowMode::PausedGame, [this] { EndPause(); });
+  // A pause ends with its step display: the game resumes from it (the
+  // pause then simply gives way) or EndPause ends it.
 }
 
 PuzzleGame::~PuzzleGame() { puzzle_.SetCompletedAnswerSource(nullptr); }

@@ -37,7 +37,7 @@ Session::Session(platform::Memo &memo, platform::Host &host, platform::Printer &
     : memo_(memo), host_(host), printer_(printer), fonts_(fonts),
       programDir_(std::move(programDir)), document_(memo, host, format_, *this),
       puzzle_(modes_, memo, host, format_, programDir_, PuzzleHooksOf()),
-      drill_(modes_, memo, host, format_, programDir_, DrillHooksOf()),
+      drill_(modes_, memo, host, format_, DrillHooksOf()),
       game_(modes_, memo, host, format_, puzzle_,
             PuzzleGameHooks{[this] { Relayout(); }, {}, {}, {}}) {
   puzzleFileReader = [this](const std::string &path) { puzzle_.ReadFile(path); };
@@ -94,11 +94,12 @@ void Session::Start(const std::vector<std::string> &args, int uiScale) {
 }
 
 void Session::FindSounds() {
-  auto found = [this](const char *name) { return FindProgramFile(name, programDir_, dataDir_); };
-  soundPi_ = found("pi.wav");
-  soundPp_ = found("pp.wav");
-  soundPo_ = found("po.wav");
+  const GameSoundFiles sounds = FindGameSounds(programDir_, dataDir_);
+  soundPi_ = sounds.start;
+  soundPp_ = sounds.goal;
+  soundPo_ = sounds.wrong;
   game_.SetSounds(soundPi_, soundPp_);
+  drill_.SetSounds(sounds);
   menus_.soundsEnabled = !(soundPi_.empty() && soundPp_.empty() && soundPo_.empty());
   if (menus_.soundsEnabled)
     return;

@@ -110,7 +110,7 @@ StartResult DrillGame::Start(platform::Memo &memo, const settings::PrintFormat &
   memo.SetCaret(cursor_.cellCaret);
   if (answer != platform::Answer::Ok)
     return StartResult::Cancelled;
-  Play("pi.wav");
+  Play(sounds_.start);
   startTime_ = host_.Milliseconds();
   running_ = true;
   return StartResult::Started;
@@ -129,7 +129,7 @@ KeyOutcome DrillGame::Key(platform::Memo &memo, char key, bool showWrongDigit) {
   if (right)
     return Advance(memo, cell);
   ++mistakes_;
-  Play("po.wav");
+  Play(sounds_.wrong);
   cursor_.cellCaret = cell;
   memo.SetCaret(cell);
   return {KeyResult::Wrong, std::nullopt};
@@ -164,14 +164,13 @@ GoalReport DrillGame::Finish(platform::Memo &memo) {
   const Elapsed elapsed = ElapsedFrom(host_.Milliseconds() - startTime_);
   WriteTimeBox(memo, cursor_.topLine, elapsed);
   running_ = keyHeld_ = false;
-  Play("pp.wav");
+  Play(sounds_.goal);
   const Operation op = isAddition_ ? Operation::Addition : Operation::Subtraction;
   return MakeGoalReport(elapsed, cellTotal_, mistakes_, op);
 }
 
-void DrillGame::Play(const char *sound) {
-  const std::string path = sounds_.directory + sound;
-  if (sounds_.enabled && base::FileExists(path))
+void DrillGame::Play(const std::string &path) {
+  if (sounds_.enabled && !path.empty() && base::FileExists(path))
     host_.PlaySound(path);
 }
 

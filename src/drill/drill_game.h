@@ -23,12 +23,11 @@
 
 namespace zenpa::drill {
 
-// Game sounds: pi.wav at the start, po.wav at a wrong digit, pp.wav at the
-// goal, played from `directory` (the program directory, with its trailing
-// separator) when enabled and only when the file is there.
+// Game sounds: the start, wrong-digit and goal sound files (empty when
+// missing), played when enabled and only while the file is there.
 struct GameSounds {
   bool enabled = false;
-  std::string directory;
+  std::string start, wrong, goal;
 };
 
 enum class StartResult { Started, Cancelled, NoSheet };
@@ -40,7 +39,8 @@ struct KeyOutcome {
 
 class DrillGame {
 public:
-  DrillGame(platform::Host &host, GameSounds sounds) : host_(host), sounds_(std::move(sounds)) {}
+  DrillGame(platform::Host &host, GameSounds sounds = {})
+      : host_(host), sounds_(std::move(sounds)) {}
 
   // Starts a game on the sheet near the caret: blanks its check row and final
   // cell, rewrites its count line for the game's cell total, and asks to
@@ -54,6 +54,11 @@ public:
 
   // "ゲーム時、音を鳴らす(&B)".
   void SetSoundsEnabled(bool on) { sounds_.enabled = on; }
+  void SetSoundFiles(std::string start, std::string wrong, std::string goal) {
+    sounds_.start = std::move(start);
+    sounds_.wrong = std::move(wrong);
+    sounds_.goal = std::move(goal);
+  }
 
   // The key of the last handled digit was released.
   void KeyReleased() { keyHeld_ = false; }
@@ -79,7 +84,7 @@ private:
   int ExpectedDigit(const platform::Memo &memo, platform::TextPos cell) const;
   KeyOutcome Advance(platform::Memo &memo, platform::TextPos cell);
   GoalReport Finish(platform::Memo &memo);
-  void Play(const char *sound);
+  void Play(const std::string &path);
 
   platform::Host &host_;
   GameSounds sounds_;

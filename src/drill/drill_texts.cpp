@@ -3,6 +3,8 @@
 #include "base/sjis.h"
 #include "base/units.h"
 
+#include <algorithm>
+
 namespace zenpa::drill {
 
 std::string HintButtonTooltip(bool hintByDigit) {
@@ -20,8 +22,8 @@ std::string GameModeLabel() { return base::Sj("もこさんゲーム"); }
 
 std::string GameWindowCaption() { return base::Sj("ZENPA - もこさん"); }
 
-int GameWindowWidth(int longestLinePixels, int uiScale) {
-  return longestLinePixels + base::BAI(24, uiScale);
+int GameWindowWidth(int longestLinePixels, int uiScale, int roomWidth) {
+  return std::min(longestLinePixels + base::BAI(24, uiScale), roomWidth);
 }
 
 } // namespace zenpa::drill

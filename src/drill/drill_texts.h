@@ -26,7 +26,9 @@ std::string GameModeLabel();
 std::string GameWindowCaption();
 
 // Window width during a game: the longest document line in the editor's
-// font plus a margin of 24 design pixels, scaled by the UI scale (percent).
-int GameWindowWidth(int longestLinePixels, int uiScale);
+// font plus a margin of 24 design pixels, scaled by the UI scale (percent),
+// but no wider than roomWidth, the width the screen leaves the window: the
+// sheet of a long number then scrolls sideways instead of leaving the screen.
+int GameWindowWidth(int longestLinePixels, int uiScale, int roomWidth);
 
 } // namespace zenpa::drill

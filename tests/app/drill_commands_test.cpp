@@ -64,7 +64,7 @@ protected:
   bool saveAnswer = true;
   bool realtime = true;
   WindowModes modes;
-  DrillCommands commands{modes, memo, host, format, dir.Dir(), HooksOf()};
+  DrillCommands commands{modes, memo, host, format, HooksOf()};
   std::vector<drill::KeyOutcome> outcomes;
   DrillInputMode mode{commands, [this](const drill::KeyOutcome &o) { outcomes.push_back(o); },
                       [] { return CellMetrics{}; }, [] {}};
@@ -129,8 +129,10 @@ TEST_F(DrillCommandsTest, EntryModeNeedsASheetAndEscLeavesIt) {
   EXPECT_EQ(WindowMode::None, commands.Mode());
 }
 
+// The sounds come from the files found, and only while they are there.
 TEST_F(DrillCommandsTest, SoundsPlayOnlyFromFilesThatExist) {
   DrillBoxes boxes{{"4", 4}, {"1", 1}, {"0", 0}};
+  commands.SetSounds({dir.Path("pi.wav"), "", ""});
   host.answers.push_back(Answer::Ok);
   ASSERT_TRUE(commands.StartGame(boxes));
   EXPECT_TRUE(host.sounds.empty());
@@ -138,7 +140,7 @@ TEST_F(DrillCommandsTest, SoundsPlayOnlyFromFilesThatExist) {
   commands.Stop();
   host.answers.push_back(Answer::Ok);
   ASSERT_TRUE(commands.StartGame(boxes));
-  EXPECT_EQ(std::vector<std::string>{dir.Dir() + "pi.wav"}, host.sounds);
+  EXPECT_EQ(std::vector<std::string>{dir.Path("pi.wav")}, host.sounds);
 }
 
 } // namespace

@@ -72,6 +72,11 @@ TEST_F(ProgramDirTest, ProgramFilesAreFoundInTheProgramDirectoryFirst) {
   EXPECT_EQ(dataDir + "pi.wav", FindProgramFile("pi.wav", programDir, dataDir));
   EXPECT_EQ(programDir + "pp.wav", FindProgramFile("pp.wav", programDir, dataDir));
   EXPECT_EQ("", FindProgramFile("po.wav", programDir, dataDir));
+  // Both games take their sounds from this one lookup.
+  const GameSoundFiles sounds = FindGameSounds(programDir, dataDir);
+  EXPECT_EQ(dataDir + "pi.wav", sounds.start);
+  EXPECT_EQ("", sounds.wrong);
+  EXPECT_EQ(programDir + "pp.wav", sounds.goal);
 }
 
 } // namespace

@@ -402,6 +402,13 @@ TEST_F(SessionTest, ManualAndSoundsFallBackToTheDataDirectory) {
   EXPECT_EQ(program.Path("share/pi.wav"), installed.SoundPi());
   EXPECT_EQ(program.Path("po.wav"), installed.SoundPo());
   EXPECT_EQ(std::vector<std::string>{program.Path("share/zenpa.htm")}, host.opened);
+
+  // The drill game plays the same start sound as the puzzle game.
+  installed.Format().format.drill.gameSound = true;
+  DrillBoxes boxes{{"4", 4}, {"1", 1}, {"0", 0}};
+  host.answers.push_back(Answer::Ok);
+  ASSERT_TRUE(installed.Drill().StartGame(boxes));
+  EXPECT_EQ(std::vector<std::string>{program.Path("share/pi.wav")}, host.sounds);
 }
 
 // A history that cannot be read is reported, and start-up goes on.

@@ -2,6 +2,7 @@
 
 #include "base/sjis.h"
 #include "drill/drill_play.h"
+#include "drill/drill_texts.h"
 #include "drill/drill_writer.h"
 #include "platform/scripted_host.h"
 #include "platform/text_memo.h"
@@ -25,7 +26,7 @@ using zenpa::testing::TempDir;
 GameSounds SoundsIn(const TempDir &dir) {
   for (const char *name : {"pi.wav", "po.wav", "pp.wav"})
     dir.Write(name, "RIFF");
-  return {true, dir.Dir()};
+  return {true, dir.Path("pi.wav"), dir.Path("po.wav"), dir.Path("pp.wav")};
 }
 
 // A document holding one generated sheet of n digits, caret on its title.
@@ -306,6 +307,14 @@ TEST(GoalReportTest, AverageIsRoundedToTenthsAndWrittenShortest) {
   EXPECT_EQ("0", TenthsText(AverageTenths({0, 0}, 6)));
   EXPECT_EQ("１２分　０秒  １問 16秒", base::SjisToUtf8(TimeLine({12, 0}, 45)));
   EXPECT_EQ("まちがい 　３ 回", base::SjisToUtf8(ResultLine(3, 6))); // half is not more than half
+}
+
+// The game's window is as wide as the sheet, scaled margin included, but
+// never wider than the screen leaves it.
+TEST(GameWindowTest, WidthFollowsTheSheetWithinTheScreen) {
+  EXPECT_EQ(524, GameWindowWidth(500, 100, 1020));
+  EXPECT_EQ(530, GameWindowWidth(500, 125, 1020));
+  EXPECT_EQ(1020, GameWindowWidth(1072, 100, 1020));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "ui/common/goal_dialog.h"
 #include "ui/common/grid_editing.h"
 #include "ui/common/widgets.h"
+#include "ui/common/window_place.h"
 #include "ui/drill/drill_panel.h"
 #include "ui/qt/qt_text.h"
 
@@ -13,6 +14,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -159,7 +161,12 @@ void DrillModes::NarrowWindow() {
   // The window's usual minimum gives way for the game; it returns when the
   // mode ends.
   w_.narrow(true);
-  w_.window->resize(drill::GameWindowWidth(longest, session_.UiScale()), w_.window->height());
+  const QScreen *screen = w_.window->screen();
+  const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, QWIDGETSIZE_MAX, 0);
+  const int frame = w_.window->frameGeometry().width() - w_.window->width();
+  w_.window->resize(drill::GameWindowWidth(longest, session_.UiScale(), room.width() - frame),
+                    w_.window->height());
+  PullOntoScreen(w_.window);
 }
 
 void DrillModes::GameStarted() {

@@ -22,6 +22,7 @@ LayoutPictureView::LayoutPictureView(const app::PrintSettings &settings, int uiS
     : QWidget(parent), settings_(settings), uiScale_(uiScale) {
   setObjectName("Layout");
   setAccessibleName(Utf("レイアウト"));
+  paperWidth_ = PaperWidth();
 }
 
 // Landscape papers take the longer picture: the sheet stays readable either way.
@@ -31,10 +32,20 @@ int LayoutPictureView::LongSide() const {
                    uiScale_);
 }
 
-// Room for a landscape paper's width and a portrait paper's height.
+int LayoutPictureView::PaperWidth() const { return settings_.Picture(LongSide()).paper.w; }
+
+// The paper's width, and room for a portrait paper's height whatever the
+// paper, so that the panel keeps its height.
 QSize LayoutPictureView::sizeHint() const {
-  return {base::BAI(print::kPictureLandscapeSide, uiScale_) + 2,
-          base::BAI(print::kPicturePortraitSide, uiScale_) + 2};
+  return {paperWidth_ + 2, base::BAI(print::kPicturePortraitSide, uiScale_) + 2};
+}
+
+void LayoutPictureView::Refresh() {
+  if (const int width = PaperWidth(); width != paperWidth_) {
+    paperWidth_ = width;
+    updateGeometry();
+  }
+  update();
 }
 
 void LayoutPictureView::paintEvent(QPaintEvent *) {

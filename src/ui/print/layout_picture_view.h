@@ -16,15 +16,20 @@ public:
   LayoutPictureView(const app::PrintSettings &settings, int uiScale, QWidget *parent);
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override { return sizeHint(); }
+  // Draws the last layout again; the picture is as wide as its paper, so
+  // that a portrait paper leaves its room to the panels beside it.
+  void Refresh();
 
 protected:
   void paintEvent(QPaintEvent *event) override;
 
 private:
   int LongSide() const;
+  int PaperWidth() const;
 
   const app::PrintSettings &settings_;
   int uiScale_;
+  int paperWidth_ = 0;
 };
 
 } // namespace zenpa::ui

@@ -3,6 +3,7 @@
 #include "base/units.h"
 #include "print/preview.h"
 #include "ui/common/widgets.h"
+#include "ui/common/window_place.h"
 #include "ui/print/field_spin.h"
 #include "ui/print/preview_page.h"
 #include "ui/qt/qt_canvas.h"
@@ -144,11 +145,14 @@ void PreviewWindow::Connect() {
 
 void PreviewWindow::Open(const QWidget *mainWindow) {
   commands_.Open();
+  // First up and left of the main window, later where the user left it;
+  // each time wholly on the screen.
+  QPoint wanted = pos();
   if (!placed_) {
     placed_ = true;
     adjusting_->setText(ToQt(print::AdjustingText()));
     const print::WindowPlace at = print::FirstPreviewPlace(mainWindow->x(), mainWindow->y());
-    move(at.x, at.y);
+    wanted = QPoint(at.x, at.y);
   }
   zoom_->Show(QString::number(commands_.Zoom()));
   apply_->setEnabled(false);
@@ -156,6 +160,8 @@ void PreviewWindow::Open(const QWidget *mainWindow) {
   raise();
   activateWindow();
   Compose();
+  // Placed at the size the paper gave it.
+  PlaceWindow(this, mainWindow, {}, wanted, size(), width());
   commands_.Opened();
   ShowState();
 }

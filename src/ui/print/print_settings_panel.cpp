@@ -55,8 +55,9 @@ PrintSettingsPanel::PrintSettingsPanel(app::PrintSettings &settings, bool hasPri
     : QWidget(parent), settings_(settings), hasPrinter_(hasPrinter) {
   setObjectName("printSettingsPanel");
   auto *row = new QHBoxLayout(this);
+  // Narrow gaps beside the separators: the panel fits the design width.
   row->setContentsMargins(4, 3, 4, 3);
-  row->setSpacing(6);
+  row->setSpacing(3);
   for (QWidget *column : {BuildFont(), BuildLines(), BuildHeader(), BuildPaper()}) {
     row->addWidget(column, 0, Qt::AlignTop);
     row->addWidget(Separator(this));
@@ -125,7 +126,7 @@ QWidget *PrintSettingsPanel::BuildFont() {
   fontList_->setObjectName("fontList");
   fontList_->setAccessibleName(Utf("フォント一覧"));
   fontList_->setFixedHeight(fontMetrics().height() * 3 + 6);
-  fontList_->setFixedWidth(fontMetrics().horizontalAdvance(QString(9, QChar(0x6F22))) + 24);
+  fontList_->setFixedWidth(fontMetrics().horizontalAdvance(QString(8, QChar(0x6F22))) + 24);
   grid->addWidget(fontName_, 0, 0, 1, 3);
   grid->addWidget(fontList_, 1, 0, 1, 3);
   AddField(grid, 2, "fontSizeEdit", "サイズ", "", F::FontSize, "0000");
@@ -300,7 +301,7 @@ void PrintSettingsPanel::Refresh() {
   RefreshFields();
   RefreshChecks();
   frame_->Refresh();
-  picture_->update();
+  picture_->Refresh();
   refreshing_ = false;
 }
 

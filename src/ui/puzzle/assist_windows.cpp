@@ -1,7 +1,9 @@
 #include "ui/puzzle/assist_windows.h"
 
+#include "puzzle/play/grid_text.h"
 #include "ui/common/option_panels.h"
 #include "ui/common/widgets.h"
+#include "ui/common/window_place.h"
 #include "ui/puzzle/assist_board_view.h"
 #include "ui/puzzle/assist_settings_panel.h"
 #include "ui/puzzle/assist_window.h"
@@ -13,10 +15,9 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QScreen>
+#include <QTextBlock>
+#include <QTimer>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace zenpa::ui {
 namespace {
@@ -59,6 +60,9 @@ AssistWindows::AssistWindows(app::Session &session, AssistHost host)
   game.OnGridChanged([this] { GridChanged(); });
   BuildSettings();
   host_.window->installEventFilter(this);
+  step_ = host_.window->findChild<QWidget *>("Panel4");
+  if (step_)
+    step_->installEventFilter(this);
 }
 
 AssistWindows::~AssistWindows() {
@@ -109,6 +113,10 @@ void AssistWindows::GridChanged() {
     assist_->hide();
     hint_->hide();
   }
+  // A pause widens the window and a resume narrows it again: once the
+  // window has its new size, the windows move off what the player now uses.
+  if (mode != lastMode_)
+    QTimer::singleShot(0, this, [this] { PlaceShownWindows(); });
   lastMode_ = mode;
   Redraw();
 }
@@ -121,26 +129,59 @@ void AssistWindows::Redraw() {
 }
 
 // Beside the grid on first show: after the document's text width, level
-// with its top, but never past the screen's edge (on a small screen it then
-// overlaps the document rather than hiding part of itself).
-void AssistWindows::PlaceBesideGrid(QWidget *window) {
-  if (window->property("placed").toBool())
-    return;
-  window->setProperty("placed", true);
-  QPoint at = host_.editor->mapToGlobal(QPoint(host_.editor->width(), 0));
-  if (const QScreen *screen = host_.editor->screen()) {
-    const QRect free = screen->availableGeometry();
-    const QSize size = window->frameGeometry().size();
-    at.setX(std::max(free.left(), std::min(at.x(), free.right() + 1 - size.width())));
-    at.setY(std::max(free.top(), std::min(at.y(), free.bottom() + 1 - size.height())));
+// with its top; later where the user left it. Either way wholly on the
+// screen and clear of the grid and the buttons in use. The hint window
+// shows its whole lines where it can, else it narrows; the assist window
+// keeps its size.
+void AssistWindows::Place(QWidget *window) {
+  QPoint wanted = window->pos();
+  if (!window->property("placed").toBool()) {
+    window->setProperty("placed", true);
+    wanted = host_.editor->mapToGlobal(QPoint(host_.editor->width(), 0));
   }
-  window->move(at);
+  if (window == hint_)
+    PlaceWindow(hint_, host_.editor, KeepClear(), wanted, hint_->FullSize(),
+                hint_->minimumSizeHint().width());
+  else
+    PlaceWindow(window, host_.editor, KeepClear(), wanted, window->size(), window->width());
+}
+
+void AssistWindows::PlaceShownWindows() {
+  for (QWidget *window : {static_cast<QWidget *>(assist_), static_cast<QWidget *>(hint_)}) {
+    if (window->isVisible())
+      Place(window);
+  }
+}
+
+// In play the game's window is all grid and buttons; in a pause the wide
+// window shows the grid beside the step panel with its buttons.
+std::vector<QRect> AssistWindows::KeepClear() const {
+  if (session_.Game().GameOn())
+    return {GlobalRect(host_.window)};
+  std::vector<QRect> clear{GridRect()};
+  if (step_ && step_->isVisible())
+    clear.push_back(GlobalRect(step_));
+  return clear;
+}
+
+// The grid's lines in the document, from its top border to its bottom one.
+QRect AssistWindows::GridRect() const {
+  const int top = session_.Game().Cursor().topLine;
+  const QTextDocument *document = host_.editor->document();
+  QRect area;
+  for (int line = top; line <= play::GridRowLineIndex(top, 9) + 1; ++line) {
+    QTextCursor at(document->findBlockByNumber(line));
+    area |= host_.editor->cursorRect(at);
+    at.movePosition(QTextCursor::EndOfBlock);
+    area |= host_.editor->cursorRect(at);
+  }
+  return area.translated(host_.editor->viewport()->mapToGlobal(QPoint(0, 0)));
 }
 
 void AssistWindows::ShowAssist() {
   hint_->hide();
   assist_->ShowTopmost(true);
-  PlaceBesideGrid(assist_);
+  Place(assist_);
   // The document takes the focus back at once, which activates the main
   // window only when it was not active already: take the offset here too.
   coupling_.MainActivated(PointOf(host_.window), PointOf(assist_), true);
@@ -162,12 +203,16 @@ void AssistWindows::ToggleHint() {
     assist_->hide();
     model_->RefreshHints();
     hint_->ShowTopmost(true);
-    PlaceBesideGrid(hint_);
+    Place(hint_);
   }
   host_.focusDocument();
 }
 
 bool AssistWindows::eventFilter(QObject *watched, QEvent *event) {
+  // The step panel grows with its step text as the pause goes on: the
+  // windows keep clear of its buttons wherever they go.
+  if (watched == step_ && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+    QTimer::singleShot(0, this, [this] { PlaceShownWindows(); });
   if (watched != host_.window)
     return QObject::eventFilter(watched, event);
   if (event->type() == QEvent::WindowActivate) {

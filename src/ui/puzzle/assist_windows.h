@@ -4,7 +4,8 @@
 // is ticked, the assist window moves with the main window, the goal puts away the assist window's
 // status label and palette, the end of a game closes both (a pause into the step display keeps
 // them), a new puzzle or erased player digits start the board's marks over, and the board follows
-// every change of the grid.
+// every change of the grid. Whenever they show, and when a pause begins or ends, the windows keep
+// clear of the grid and of the buttons in use.
 #pragma once
 
 #include "app/assist_coupling.h"
@@ -12,9 +13,11 @@
 #include "app/session.h"
 
 #include <QObject>
+#include <QRect>
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QKeyEvent;
@@ -62,7 +65,10 @@ private:
   void BuildSettings();
   void GridChanged();
   void ShowAssist();
-  void PlaceBesideGrid(QWidget *window);
+  void Place(QWidget *window);
+  void PlaceShownWindows();
+  std::vector<QRect> KeepClear() const;
+  QRect GridRect() const;
   void Redraw();
   void ForwardKey(QKeyEvent *event);
 
@@ -72,6 +78,7 @@ private:
   AssistWindow *assist_ = nullptr;
   HintWindow *hint_ = nullptr;
   AssistSettingsPanel *settings_ = nullptr;
+  QWidget *step_ = nullptr; // the main window's step panel, Panel4
   app::WindowMode lastMode_ = app::WindowMode::None;
   app::AssistCoupling coupling_;
 };

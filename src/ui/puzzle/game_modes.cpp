@@ -3,6 +3,7 @@
 #include "ui/common/goal_dialog.h"
 #include "ui/common/grid_editing.h"
 #include "ui/common/widgets.h"
+#include "ui/common/window_place.h"
 #include "ui/qt/qt_text.h"
 
 #include <QFontMetrics>
@@ -60,17 +61,6 @@ int StripWidth(QStatusBar *status) {
       width += std::min(w->sizeHint().width(), w->maximumWidth()) + kSpacing;
   }
   return width;
-}
-
-// A window grown downwards moves up as far as the screen needs.
-void KeepOnScreen(QWidget *window) {
-  const QScreen *screen = window->screen();
-  if (!screen)
-    return;
-  const QRect room = screen->availableGeometry();
-  const QRect frame = window->frameGeometry();
-  if (frame.bottom() > room.bottom())
-    window->move(window->x(), std::max(room.top(), room.bottom() + 1 - frame.height()));
 }
 
 } // namespace
@@ -218,6 +208,9 @@ void GameModes::Leave() {
   w_.window->setMaximumWidth(QWIDGETSIZE_MAX);
   w_.window->resize(savedSize_);
   look_.Leave([] {});
+  // The side panels the game hid take their room back as the window lays
+  // itself out again.
+  QTimer::singleShot(0, w_.window, [window = w_.window] { PullOntoScreen(window); });
 }
 
 // The window grows to show the whole grid; the game locks it to the grid's
@@ -235,7 +228,7 @@ void GameModes::FitWindow(bool game) {
                                   (w_.window->frameGeometry().height() - w_.window->height()));
   if (!game) {
     w_.window->resize(w_.window->width(), height);
-    KeepOnScreen(w_.window);
+    PullOntoScreen(w_.window);
     return;
   }
   int text = 0;
@@ -253,7 +246,7 @@ void GameModes::FitWindow(bool game) {
   w_.window->setMinimumWidth(0);
   w_.window->setFixedWidth(width);
   w_.window->resize(width, height);
-  KeepOnScreen(w_.window);
+  PullOntoScreen(w_.window);
 }
 
 void GameModes::Tick() {

@@ -9,6 +9,9 @@
 #include <QVBoxLayout>
 
 namespace zenpa::ui {
+namespace {
+constexpr int kNarrowestColumns = 24; // three cells' candidates
+} // namespace
 
 HintWindow::HintWindow(QWidget *parent) : QWidget(parent, Qt::Tool) {
   setObjectName("TForm2");
@@ -22,13 +25,17 @@ HintWindow::HintWindow(QWidget *parent) : QWidget(parent, Qt::Tool) {
   font.setPointSize(12);
   edit_->setFont(font);
   const QFontMetrics metrics(font);
-  // Room for the eleven lines of 72 columns, beside the frame and scroll bars.
+  // Room for the eleven lines of 73 columns, beside the frame and scroll
+  // bars; narrower, the lines scroll sideways.
   edit_->setMinimumSize(metrics.horizontalAdvance(QString(80, 'M')), metrics.lineSpacing() * 14);
   memo_ = new QtMemo(edit_);
   memo_->setParent(this);
   auto_ = NamedCheck("CheckBox1", "自動", this);
   layout->addWidget(edit_);
   layout->addWidget(auto_);
+  fullSize_ = sizeHint();
+  edit_->setMinimumWidth(metrics.horizontalAdvance(QString(kNarrowestColumns, 'M')));
+  resize(fullSize_);
   connect(auto_, &QCheckBox::clicked, this, [this] {
     emit refreshWanted();
     emit done();

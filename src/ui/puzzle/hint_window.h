@@ -25,6 +25,9 @@ public:
   QtMemo &Text() { return *memo_; }
   // "自動" ticked: the list is pruned repeatedly, following new singles.
   bool PruneRepeatedly() const;
+  // The size that shows the list's whole lines; the window may be narrower,
+  // scrolling them, where the screen has no room for it beside the grid.
+  QSize FullSize() const { return fullSize_; }
   // Shown above the other windows (from the game panel), or not.
   void ShowTopmost(bool topmost);
 
@@ -41,6 +44,7 @@ private:
   QPlainTextEdit *edit_ = nullptr;
   QtMemo *memo_ = nullptr;
   QCheckBox *auto_ = nullptr;
+  QSize fullSize_;
 };
 
 // Shows window above the other windows or not; a visible window is shown

@@ -97,13 +97,16 @@ void PuzzlePanel::BuildControls() {
   conversion_ = new ConversionPanelView(puzzle_, this);
   connect(conditions_, &ConditionsPanel::changed, this, &PuzzlePanel::Refresh);
   connect(conversion_, &ConversionPanelView::commandDone, this, [this] { Run([] {}); });
-  // The panels the user opens come first; the result and step panels, which
-  // a run shows by itself, come below them so that they move nothing the
-  // user is working with.
+  // The step panel comes first: while it shows, a step display or a level
+  // check waits for its buttons, and nothing else on the side can be used,
+  // so it stands at the top, in sight beside the grid even on a short
+  // screen. The panels the user opens come next; the result panel, which a
+  // run shows by itself, comes below them so that it moves nothing the user
+  // is working with.
+  row->addWidget(step_);
   row->addWidget(conditions_);
   row->addWidget(conversion_);
   row->addWidget(result_);
-  row->addWidget(step_);
   // The run's gauges come and go during a run: below the panels, so that
   // the panels the user watches keep their places.
   BuildProgress();

@@ -1,7 +1,8 @@
 // The drill side of the real main window, offscreen: the もこさん panel makes
 // a 4-digit sheet from its "ゲーム" button, the start box is accepted, the
 // sheet is played through real key events (one wrong digit, the rest right),
-// the goal dialog reports and ＯＫ starts a new sheet of the same size.
+// the goal dialog reports and ＯＫ starts a new sheet of the same size; a
+// sheet wider than the screen keeps the game's window on it.
 #include "base/sjis.h"
 #include "drill/drill_texts.h"
 #include "support/drill_answers.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QtTest>
 
@@ -52,7 +54,7 @@ private slots:
     // As narrow as the longest line, unless the status strip's clock and
     // stop button need more.
     QCoreApplication::sendPostedEvents();
-    const int narrow = drill::GameWindowWidth(LongestLine(), session().UiScale());
+    const int narrow = drill::GameWindowWidth(LongestLine(), session().UiScale(), 10000);
     QCOMPARE(window_->width(), std::max(narrow, window_->layout()->minimumSize().width()));
     QVERIFY(window_->width() < usualWidth);
     QVERIFY(Editor()->toPlainText().contains(QString::fromUtf8("（全6問）")));
@@ -80,6 +82,22 @@ private slots:
     QCOMPARE(window_->windowTitle(), QString::fromUtf8("ZENPA"));
     QVERIFY(!Find<QWidget>("Button16")->isVisible());
     QCOMPARE(window_->width(), usualWidth);
+  }
+
+  // The sheet of a 33-digit number is wider than the screen: the game's
+  // window stays on it, and the sheet scrolls.
+  void longNumberGameStaysOnTheScreen() {
+    StartWith({});
+    Action("MenuKP")->trigger();
+    Find<QLineEdit>("DigitsBox")->setText("33");
+    host_->answers = {platform::Answer::Ok};
+    Find<QPushButton>("GameButton")->click();
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(window_->windowTitle(), QString::fromUtf8("ZENPA - もこさん"));
+    const QRect screen = window_->screen()->availableGeometry();
+    QVERIFY(LongestLine() > screen.width());
+    QVERIFY2(screen.contains(window_->frameGeometry()),
+             qPrintable(QString::number(window_->frameGeometry().width())));
   }
 
   // The digit popup of the entry mode writes its digit into the cell at the

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStyleOptionButton>
 #include <QtTest>
@@ -201,9 +202,13 @@ private slots:
   void cleanup() { Close(); }
 
   // Also with the rename box, its buttons and the caret text on the strip.
+  // At the design size the print settings fit without scrolling sideways.
   void emptyStartHoldsItsPanels() {
     StartWith({});
     Check("empty");
+    auto *settings = qobject_cast<QAbstractScrollArea *>(Find("printSettingsStrip"));
+    QCOMPARE(settings->width(), window_->width());
+    QVERIFY(!settings->horizontalScrollBar()->isVisible());
     const QPoint strip = Find("Panel9")->pos();
     Action("Rename1")->trigger();
     QVERIFY(Find("Edit7")->isVisible());

@@ -1,6 +1,7 @@
 // The print preview window TForm3 in the real main window, offscreen: it
-// opens from "プレビュー" on a three-page document, steps through the
-// sheets, and after "調整" follows what is typed into the document.
+// opens from "プレビュー" on a three-page document, on the screen however
+// near its corner the main window is, steps through the sheets, and after
+// "調整" follows what is typed into the document.
 #include "ui/print/preview_page.h"
 #include "ui/print/preview_window.h"
 #include "ui/support/typing.h"
@@ -37,8 +38,10 @@ private slots:
   void cleanup() { Close(); }
 
   void opensAndStepsThroughTheSheets() {
+    window_->move(10, 10); // too near the corner to open further up and left
     OpenPreview();
     QVERIFY(preview_->isVisible());
+    QCOMPARE(preview_->frameGeometry().topLeft(), QPoint(0, 0));
     QCOMPARE(preview_->windowTitle(), Utf8("印刷プレビュー"));
     QCOMPARE(Sheet(), QString("1/3"));
     QCOMPARE(Enabled(), QString("0011")); // 始頁 前頁 次頁 終頁

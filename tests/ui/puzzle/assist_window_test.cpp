@@ -1,7 +1,8 @@
-// The assist window of the real main window, offscreen: a game started on a
-// puzzle file with "ゲーム", the window shown with "アシスト", a cell of the
-// board clicked, a digit chosen on the palette, and the move taken back with
-// "＜"; a game finished from the palette, which the goal dialog ends.
+// The assist window of the real main window, offscreen on a 1024 x 768
+// screen: a game started on a puzzle file with "ゲーム", the window shown with
+// "アシスト", a cell of the board clicked, a digit chosen on the palette, and
+// the move taken back with "＜"; the hint and assist windows placed beside the
+// game; a game finished from the palette, which the goal dialog ends.
 #include "base/digits.h"
 #include "base/sjis.h"
 #include "puzzle/engine/bitboard_solver.h"
@@ -9,6 +10,7 @@
 #include "support/puzzle_samples.h"
 #include "ui/puzzle/assist_board_view.h"
 #include "ui/support/goal_reading.h"
+#include "ui/support/screen_main.h"
 #include "ui/support/window_rig.h"
 
 #include <QApplication>
@@ -16,6 +18,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBlock>
 #include <QTimer>
 #include <QtTest>
@@ -131,7 +134,64 @@ private slots:
     QVERIFY(!Action("SetAssist")->isChecked());
   }
 
+  // On a 1024 x 768 screen the hint and assist windows open beside the
+  // narrow game window, wholly on the screen, and keep clear of it each time
+  // they show; in a pause the wide window stays on the screen and the assist
+  // window keeps clear of the step panel's buttons.
+  void windowsKeepClearOfTheGameOnASmallScreen() {
+    StartWith({dir_->Write("p.nbp", testing::NbpText(testing::kEasyPuzzle))});
+    QTextCursor caret = Editor()->textCursor();
+    caret.setPosition(Editor()->document()->findBlockByNumber(3).position());
+    Editor()->setTextCursor(caret);
+    Find<QPushButton>("Button19")->click(); // "ゲーム"
+    QWidget *assist = TopLevel("TForm9"), *hint = TopLevel("TForm2");
+    ExpectBeside(assist, window_.get());
+    Find<QPushButton>("Button20")->click(); // "ヒント"
+    ExpectBeside(hint, window_.get());
+    Find<QPushButton>("Button46")->click(); // "アシスト"
+    Find<QPushButton>("Button46")->click();
+    window_->move(520, 47); // hidden, the assist window stays behind
+    Find<QPushButton>("Button46")->click();
+    ExpectBeside(assist, window_.get());
+
+    // A pause for the next move, with either window open, and the game back.
+    for (QWidget *helper : {assist, hint}) {
+      if (!helper->isVisible())
+        Find<QPushButton>(helper == hint ? "Button20" : "Button46")->click();
+      bool paused = false;
+      QTimer::singleShot(100, this, [&] {
+        QCoreApplication::processEvents();
+        QWidget *step = Find<QWidget>("Panel4");
+        paused = step->isVisible();
+        ExpectOnScreen(window_.get());
+        for (const char *name : {"Button28", "Button30", "Button51"}) // "前" "ゲーム" "ゲーム再開"
+          ExpectApart(step->findChild<QWidget *>(name), helper);
+        Find<QPushButton>("Button30")->click();
+      });
+      Action("DebugAnswer")->trigger(); // "～次の一手をみる(&D)"
+      QVERIFY(paused);
+      QCoreApplication::processEvents();
+      ExpectBeside(helper, window_.get());
+    }
+  }
+
 private:
+  static QRect Area(const QWidget *w) {
+    return w->isWindow() ? w->frameGeometry() : QRect(w->mapToGlobal(QPoint()), w->size());
+  }
+  void ExpectOnScreen(const QWidget *w) {
+    const QRect screen = w->screen()->availableGeometry();
+    QVERIFY2(screen.contains(Area(w)), qPrintable(w->objectName()));
+  }
+  void ExpectApart(const QWidget *a, const QWidget *b) {
+    QVERIFY2(!Area(a).intersects(Area(b)),
+             qPrintable(a->objectName() + " under " + b->objectName()));
+  }
+  void ExpectBeside(const QWidget *window, const QWidget *main) {
+    QVERIFY(window->isVisible());
+    ExpectOnScreen(window);
+    ExpectApart(window, main);
+  }
   QWidget *TopLevel(const char *name) {
     for (QWidget *w : QApplication::topLevelWidgets()) {
       if (w->objectName() == name)
@@ -160,5 +220,5 @@ private:
   }
 };
 
-QTEST_MAIN(AssistWindowTest)
+ZENPA_TEST_MAIN_ON_SCREEN(AssistWindowTest, 1024, 768)
 #include "assist_window_test.moc"

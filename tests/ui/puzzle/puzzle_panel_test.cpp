@@ -238,6 +238,33 @@ private slots:
       window_->grab().save(QString::fromLocal8Bit(shot));
   }
 
+  // With the conditions, extra and auto-record panels filling the side, the
+  // level check's wait still shows the step panel whole, with its level.
+  void levelCheckShowsItsPanelAboveTheOthers() {
+    StartWith({});
+    Action("SDKOption")->trigger();
+    Find<QPushButton>("SpeedButton12")->click(); // "▽"
+    Find<QPushButton>("SpeedButton5")->click();  // "Ａ"
+    QStringList levels;
+    QRect shown, whole;
+    std::function<void()> look = [&] {
+      QWidget *step = Find<QWidget>("Panel4");
+      if (!step->isVisible()) {
+        QTimer::singleShot(20, this, look);
+        return;
+      }
+      levels << Text("Label44");
+      shown = step->visibleRegion().boundingRect();
+      whole = step->rect();
+      Find<QPushButton>("Button30")->click(); // "やめる"
+    };
+    QTimer::singleShot(20, this, look);
+    host_->fileNameLists.push_back({dir_->Write("p.nbp", NbpText(kEasy))});
+    Action("HanteiSudoku")->trigger();
+    QCOMPARE(levels, QStringList{"L.1"});
+    QCOMPARE(shown, whole);
+  }
+
   void conversionShowsEachRowOnItsOwnLine() {
     StartWith({dir_->Write("p.nbp", NbpText(kEasy))});
     Action("ConvertSudoku")->trigger();

@@ -1,11 +1,27 @@
 #include "ui/common/window_place.h"
 
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace zenpa::ui {
 
 app::ScreenRect ToScreenRect(const QRect &r) { return {r.x(), r.y(), r.width(), r.height()}; }
+
+int MenuBarWidth(const QWidget *window) {
+  const auto *main = qobject_cast<const QMainWindow *>(window);
+  if (!main || !main->menuBar())
+    return 0;
+  const int width = main->menuBar()->sizeHint().width();
+  const QScreen *screen = window->screen();
+  if (!screen)
+    return width;
+  const int frame = window->frameGeometry().width() - window->width();
+  return std::min(width, screen->availableGeometry().width() - frame);
+}
 
 QRect GlobalRect(const QWidget *widget) {
   if (widget->isWindow())

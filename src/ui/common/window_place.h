@@ -26,6 +26,11 @@ QRect GlobalRect(const QWidget *widget);
 void PlaceWindow(QWidget *window, const QWidget *anchor, const std::vector<QRect> &keepClear,
                  QPoint wanted, QSize fullSize, int minWidth);
 
+// The width a game's narrow window keeps at least, so that its menu bar
+// shows every menu instead of hiding the last ones behind "»": the menu
+// bar's full width, as far as the screen allows.
+int MenuBarWidth(const QWidget *window);
+
 // Moves window, at its size, the least that puts its frame wholly on its
 // screen (a window grown past the screen's edge).
 void PullOntoScreen(QWidget *window);

@@ -164,8 +164,8 @@ void DrillModes::NarrowWindow() {
   const QScreen *screen = w_.window->screen();
   const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, QWIDGETSIZE_MAX, 0);
   const int frame = w_.window->frameGeometry().width() - w_.window->width();
-  w_.window->resize(drill::GameWindowWidth(longest, session_.UiScale(), room.width() - frame),
-                    w_.window->height());
+  const int sheet = drill::GameWindowWidth(longest, session_.UiScale(), room.width() - frame);
+  w_.window->resize(std::max(sheet, MenuBarWidth(w_.window)), w_.window->height());
   PullOntoScreen(w_.window);
 }
 

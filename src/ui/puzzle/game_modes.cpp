@@ -94,8 +94,8 @@ GameModes::~GameModes() {
 // Label28 and the two panels: the entry panel's rearrangements and the
 // game's progress with its hint and assist buttons.
 void GameModes::BuildPanels() {
-  label28_ = NamedLabel("Label28", w_.window);
-  label64_ = NamedLabel("Label64", w_.window);
+  modeLabel_ = NamedLabel("Label28", w_.window);
+  progressLabel_ = NamedLabel("Label64", w_.window);
   entryPanel_ = ButtonRow("EntryPanel", w_.window);
   connect(AddButton(entryPanel_, "Button15", "全消去"), &QPushButton::clicked, this,
           [this] { game_.ClearAll(); });
@@ -112,14 +112,14 @@ void GameModes::BuildPanels() {
             [this, t] { game_.Transform(t); });
   }
   gamePanel_ = ButtonRow("GamePanel", w_.window);
-  gamePanel_->layout()->addWidget(label64_);
+  gamePanel_->layout()->addWidget(progressLabel_);
   connect(AddButton(gamePanel_, "Button20", "ヒント"), &QPushButton::clicked, this,
           [this] { game_.Hint(); });
   connect(AddButton(gamePanel_, "Button46", "アシスト"), &QPushButton::clicked, this,
           [this] { game_.Assist(); });
-  for (QWidget *w : {static_cast<QWidget *>(label28_), entryPanel_, gamePanel_})
+  for (QWidget *w : {static_cast<QWidget *>(modeLabel_), entryPanel_, gamePanel_})
     w_.status->addWidget(w);
-  label28_->hide();
+  modeLabel_->hide();
   // The buttons give the focus back to the document at once.
   for (QPushButton *b :
        entryPanel_->findChildren<QPushButton *>() + gamePanel_->findChildren<QPushButton *>()) {
@@ -181,7 +181,7 @@ void GameModes::Enter(WindowMode mode) {
   savedSize_ = w_.window->size();
   savedMinWidth_ = w_.window->minimumWidth();
   look_.Enter();
-  label28_->show();
+  modeLabel_->show();
   w_.stop->show();
   entryPanel_->setVisible(!game);
   gamePanel_->setVisible(game);
@@ -199,8 +199,8 @@ void GameModes::Leave() {
   const bool game = shown_ == WindowMode::PuzzleGame;
   shown_ = WindowMode::None;
   clock_->stop();
-  for (QWidget *w :
-       {static_cast<QWidget *>(label28_), entryPanel_, gamePanel_, static_cast<QWidget *>(w_.stop)})
+  for (QWidget *w : {static_cast<QWidget *>(modeLabel_), entryPanel_, gamePanel_,
+                     static_cast<QWidget *>(w_.stop)})
     w->hide();
   if (game)
     SetGameView(w_.editor, false, savedWrap_);
@@ -239,10 +239,10 @@ void GameModes::FitWindow(bool game) {
     text = std::max(text, m.horizontalAdvance(ToQt(grid)));
   }
   const int margin = 2 * static_cast<int>(w_.editor->document()->documentMargin());
-  // As wide as the grid needs, and the status strip's controls.
-  const int width = std::max(w_.window->width() - w_.editor->viewport()->width() + margin +
-                                 play::GridViewWidth(text, m.horizontalAdvance(QChar(0x3000))),
-                             StripWidth(w_.status));
+  // As wide as the grid needs, the status strip's controls and the menus.
+  const int width = std::max({w_.window->width() - w_.editor->viewport()->width() + margin +
+                                  play::GridViewWidth(text, m.horizontalAdvance(QChar(0x3000))),
+                              StripWidth(w_.status), MenuBarWidth(w_.window)});
   w_.window->setMinimumWidth(0);
   w_.window->setFixedWidth(width);
   w_.window->resize(width, height);
@@ -250,8 +250,8 @@ void GameModes::FitWindow(bool game) {
 }
 
 void GameModes::Tick() {
-  label28_->setText(ToQt(game_.ModeLabel()));
-  label64_->setText(ToQt(game_.ProgressText()));
+  modeLabel_->setText(ToQt(game_.ModeLabel()));
+  progressLabel_->setText(ToQt(game_.ProgressText()));
 }
 
 // The goal: the clock stops and the dialog congratulates with ＯＫ alone.

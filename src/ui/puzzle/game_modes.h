@@ -66,7 +66,7 @@ private:
   GameModeWindow w_;
   ModeLook look_{session_, w_};
   std::unique_ptr<app::PuzzleInputMode> input_;
-  QLabel *label28_ = nullptr, *label64_ = nullptr;
+  QLabel *modeLabel_ = nullptr, *progressLabel_ = nullptr;
   QWidget *entryPanel_ = nullptr, *gamePanel_ = nullptr;
   QTimer *clock_ = nullptr;
   QMenu *digits_ = nullptr;

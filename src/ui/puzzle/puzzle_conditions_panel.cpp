@@ -30,8 +30,8 @@ constexpr int kExtraFirstBox = settings::kFirstExtraBox;
 ConditionsPanel::ConditionsPanel(app::PuzzleCommands &puzzle, QWidget *parent)
     : QFrame(parent), puzzle_(puzzle) {
   QVBoxLayout *box = PanelLayout(this, "Panel6");
-  label45_ = NamedLabel("Label45", this);
-  QPushButton *close = AddTitleRow(box, {label45_}, "SpeedButton2", this);
+  conditionsTitle_ = NamedLabel("Label45", this);
+  QPushButton *close = AddTitleRow(box, {conditionsTitle_}, "SpeedButton2", this);
   connect(close, &QPushButton::clicked, this, [this] {
     puzzle_.SetConditionsPanel(false);
     emit changed();
@@ -61,8 +61,8 @@ void ConditionsPanel::BuildClueWindow() {
   row->addWidget(new QLabel(Utf("～")));
   upper_ = AddLabelledSpin(row, "Edit16", "", settings::kUpperGivensRange.min,
                            settings::kUpperGivensRange.max);
-  label46_ = NamedLabel("Label46", this);
-  row->addWidget(label46_);
+  attemptsLabel_ = NamedLabel("Label46", this);
+  row->addWidget(attemptsLabel_);
   row->addStretch();
   static_cast<QBoxLayout *>(layout())->addLayout(row);
   connect(lower_, &QSpinBox::valueChanged, this, [this](int value) {
@@ -158,9 +158,9 @@ QLineEdit *ConditionsPanel::AddRecordField(const char *name, const char *caption
 void ConditionsPanel::BuildRecordPanel() {
   record_ = new QFrame(this);
   QVBoxLayout *box = PanelLayout(record_, "Panel5");
-  label38_ = NamedLabel("Label38", record_);
-  QPushButton *close =
-      AddTitleRow(box, {new QLabel(Utf("★自動記録★"), record_), label38_}, "SpeedButton6", record_);
+  autoRecordLabel_ = NamedLabel("Label38", record_);
+  QPushButton *close = AddTitleRow(box, {new QLabel(Utf("★自動記録★"), record_), autoRecordLabel_},
+                                   "SpeedButton6", record_);
   auto *fields = new QHBoxLayout;
   fields->setSpacing(4);
   box->addLayout(fields);
@@ -178,9 +178,9 @@ void ConditionsPanel::BuildRecordPanel() {
 void ConditionsPanel::Refresh(const app::PuzzleDisplay &d) {
   const settings::PuzzleOptions &options = puzzle_.Options();
   setVisible(options.techniques.conditionsPanelShown);
-  SetLabelText(label45_, d.conditionsTitle);
-  label45_->setStyleSheet(ForegroundStyle(d.conditionsTitleColour) + "font-weight: bold;");
-  SetLabelText(label46_, d.attemptsText);
+  SetLabelText(conditionsTitle_, d.conditionsTitle);
+  conditionsTitle_->setStyleSheet(ForegroundStyle(d.conditionsTitleColour) + "font-weight: bold;");
+  SetLabelText(attemptsLabel_, d.attemptsText);
   const QSignalBlocker blockLower(lower_);
   lower_->setValue(options.lowerGivens);
   const QSignalBlocker blockUpper(upper_);
@@ -203,7 +203,7 @@ void ConditionsPanel::RefreshTechniques() {
 void ConditionsPanel::RefreshRecord(const app::PuzzleDisplay &d) {
   const settings::PuzzleOptions &options = puzzle_.Options();
   record_->setVisible(options.recordPanelShown);
-  SetLabelText(label38_, d.autoRecordText);
+  SetLabelText(autoRecordLabel_, d.autoRecordText);
   const std::string *texts[] = {&options.recordStem, &options.recordFirst, &options.recordLast};
   // A field keeps only text typed and not yet taken; one that Tab has just
   // entered shows the record, so "終わり" follows a larger "始め" at once.

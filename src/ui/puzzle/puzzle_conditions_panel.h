@@ -45,7 +45,7 @@ private:
   void RefreshRecord(const app::PuzzleDisplay &d);
 
   app::PuzzleCommands &puzzle_;
-  QLabel *label45_ = nullptr, *label46_ = nullptr, *label38_ = nullptr;
+  QLabel *conditionsTitle_ = nullptr, *attemptsLabel_ = nullptr, *autoRecordLabel_ = nullptr;
   QSpinBox *lower_ = nullptr, *upper_ = nullptr;
   std::array<QRadioButton *, play::kSymmetryCount> symmetry_{};
   std::array<QCheckBox *, 18> boxes_{};

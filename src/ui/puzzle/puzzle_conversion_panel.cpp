@@ -33,18 +33,18 @@ ConversionPanelView::ConversionPanelView(app::PuzzleCommands &puzzle, QWidget *p
   QVBoxLayout *box = PanelLayout(this, "Panel8");
   QPushButton *close =
       AddTitleRow(box, {new QLabel(Utf("数独データ変換"), this)}, "SpeedButton3", this);
-  memo2_ = new QPlainTextEdit(this);
-  memo2_->setObjectName("Memo2");
-  memo2_->setPlainText(Utf("\n　データ張り付け"));
-  memo2_->setMinimumWidth(200);
-  box->addWidget(memo2_, 1);
+  textBox_ = new QPlainTextEdit(this);
+  textBox_->setObjectName("Memo2");
+  textBox_->setPlainText(Utf("\n　データ張り付け"));
+  textBox_->setMinimumWidth(200);
+  box->addWidget(textBox_, 1);
   BuildButtons();
   connect(close, &QPushButton::clicked, this, [this] {
     puzzle_.Conversion().shown = false;
     emit commandDone();
   });
-  connect(memo2_, &QPlainTextEdit::textChanged, this,
-          [this] { puzzle_.Conversion().text = CoreText(memo2_->toPlainText()); });
+  connect(textBox_, &QPlainTextEdit::textChanged, this,
+          [this] { puzzle_.Conversion().text = CoreText(textBox_->toPlainText()); });
 }
 
 void ConversionPanelView::BuildButtons() {
@@ -72,7 +72,7 @@ void ConversionPanelView::BuildButtons() {
                                              : play::ConversionForm::Address);
   });
   connect(import, &QPushButton::clicked, this, [this] {
-    puzzle_.Import(CoreText(memo2_->toPlainText()));
+    puzzle_.Import(CoreText(textBox_->toPlainText()));
     emit commandDone();
   });
   connect(pattern_, &QCheckBox::clicked, this, [this](bool on) {
@@ -86,17 +86,17 @@ void ConversionPanelView::BuildButtons() {
 void ConversionPanelView::Open() {
   puzzle_.Conversion().shown = true;
   setVisible(true);
-  memo2_->clear();
-  memo2_->setFocus();
+  textBox_->clear();
+  textBox_->setFocus();
 }
 
 void ConversionPanelView::ShowConversion(play::ConversionForm form) {
   const std::optional<std::string> text = puzzle_.Convert(form);
   if (!text)
     return;
-  memo2_->setPlainText(BoxText(*text));
-  memo2_->setFocus();
-  memo2_->selectAll();
+  textBox_->setPlainText(BoxText(*text));
+  textBox_->setFocus();
+  textBox_->selectAll();
 }
 
 void ConversionPanelView::Refresh() {

@@ -18,7 +18,7 @@ class ConversionPanelView : public QFrame {
   Q_OBJECT
 public:
   // Memo2, the panel's text box.
-  QPlainTextEdit *TextBox() const { return memo2_; }
+  QPlainTextEdit *TextBox() const { return textBox_; }
   ConversionPanelView(app::PuzzleCommands &puzzle, QWidget *parent);
 
   // "数独データ変換パネル(&C)": shows the panel with an empty, focused Memo2.
@@ -34,7 +34,7 @@ private:
   void ShowConversion(play::ConversionForm form);
 
   app::PuzzleCommands &puzzle_;
-  QPlainTextEdit *memo2_ = nullptr;
+  QPlainTextEdit *textBox_ = nullptr;
   QCheckBox *pattern_ = nullptr;
 };
 

@@ -86,9 +86,9 @@ void PuzzlePanel::BuildControls() {
   // The document's name, as the name label of the status strip shows it.
   auto *name = new QHBoxLayout;
   name->addWidget(new QLabel(Utf("ファイル名"), this));
-  label67_ = NamedLabel("Label67", this);
-  label67_->setAccessibleName(Utf("ファイル名"));
-  name->addWidget(label67_, 1);
+  documentNameLabel_ = NamedLabel("Label67", this);
+  documentNameLabel_->setAccessibleName(Utf("ファイル名"));
+  name->addWidget(documentNameLabel_, 1);
   main->addLayout(name);
   BuildSwitches();
   BuildResult();
@@ -113,9 +113,9 @@ void PuzzlePanel::BuildControls() {
   row->addWidget(progress_);
   row->addWidget(gauge_);
   auto *progressLabels = new QHBoxLayout;
-  progressLabels->addWidget(label32_);
+  progressLabels->addWidget(trialCellsLabel_);
   progressLabels->addWidget(trialStop_);
-  progressLabels->addWidget(label9_);
+  progressLabels->addWidget(contradictionLabel_);
   progressLabels->addStretch();
   row->addLayout(progressLabels);
   row->addStretch();
@@ -184,14 +184,14 @@ void PuzzlePanel::BuildResult() {
   result_ = Framed("Panel3", this);
   auto *box = new QVBoxLayout(result_);
   SetPanelMargins(box);
-  label30_ = NamedLabel("Label30", result_);
-  label31_ = NamedLabel("Label31", result_);
-  label40_ = NamedLabel("Label40", result_);
-  for (QLabel *label : {label30_, label31_, label40_})
+  difficultyLabel_ = NamedLabel("Label30", result_);
+  clueLevelLabel_ = NamedLabel("Label31", result_);
+  hardestLabel_ = NamedLabel("Label40", result_);
+  for (QLabel *label : {difficultyLabel_, clueLevelLabel_, hardestLabel_})
     box->addWidget(label);
-  QFont bold = label30_->font();
+  QFont bold = difficultyLabel_->font();
   bold.setBold(true);
-  label30_->setFont(bold);
+  difficultyLabel_->setFont(bold);
 }
 
 void PuzzlePanel::BuildStepPanel() {
@@ -199,12 +199,12 @@ void PuzzlePanel::BuildStepPanel() {
   step_->setAutoFillBackground(true);
   auto *box = new QVBoxLayout(step_);
   SetPanelMargins(box);
-  label41_ = NamedLabel("Label41", step_);
-  label44_ = NamedLabel("Label44", step_);
+  stepTextLabel_ = NamedLabel("Label41", step_);
+  stepLevelLabel_ = NamedLabel("Label44", step_);
   // A long step text wraps inside the panel instead of widening the side.
-  label41_->setWordWrap(true);
-  box->addWidget(label41_);
-  box->addWidget(label44_);
+  stepTextLabel_->setWordWrap(true);
+  box->addWidget(stepTextLabel_);
+  box->addWidget(stepLevelLabel_);
   auto *buttons = new QHBoxLayout;
   QPushButton *next = NamedButton("Button29", "Ｏ Ｋ", step_);
   stepBack_ = NamedButton("Button28", "前", step_);
@@ -237,8 +237,8 @@ void PuzzlePanel::BuildProgress() {
   gauge_ = new QProgressBar(this);
   gauge_->setObjectName("Gauge1");
   gauge_->setMaximumHeight(12);
-  label32_ = NamedLabel("Label32", this);
-  label9_ = NamedLabel("Label9", this);
+  trialCellsLabel_ = NamedLabel("Label32", this);
+  contradictionLabel_ = NamedLabel("Label9", this);
   trialStop_ = NamedButton("Button48", "中　止", this);
   connect(trialStop_, &QPushButton::clicked, this, [this] { puzzle_.StopTrial(); });
 }
@@ -407,16 +407,16 @@ void PuzzlePanel::RefreshSwitches() {
       switchHovered_ ? puzzle::SwitchHoverColour(techniques.selectionSwitch, parentBgr)
                      : puzzle::SwitchColour(techniques.selectionSwitch, parentBgr);
   switch_->setStyleSheet(colour != parentBgr ? BackgroundStyle(colour) : QString());
-  label67_->setText(DisplayText(session_.Doc().NameLabel()));
+  documentNameLabel_->setText(DisplayText(session_.Doc().NameLabel()));
   switch_->setToolTip(ToQt(puzzle::SwitchHint(techniques.selectionSwitch)));
 }
 
 void PuzzlePanel::RefreshRun(const app::PuzzleDisplay &d) {
   SetLabelText(static_cast<QLabel *>(insertion_), d.insertionLabel);
   result_->setVisible(d.resultVisible);
-  SetLabelText(label30_, d.difficultyText);
-  SetLabelText(label31_, d.clueLevelText);
-  SetLabelText(label40_, d.hardestText);
+  SetLabelText(difficultyLabel_, d.difficultyText);
+  SetLabelText(clueLevelLabel_, d.clueLevelText);
+  SetLabelText(hardestLabel_, d.hardestText);
   step_->setVisible(d.stepVisible);
   step_->setStyleSheet("QFrame#Panel4 {" + BackgroundStyle(d.stepColour) + "}");
   stepBack_->setVisible(d.stepBackVisible);
@@ -425,8 +425,8 @@ void PuzzlePanel::RefreshRun(const app::PuzzleDisplay &d) {
   resume_->setVisible(solve.ResumeGameVisible);
   if (stepSolve_)
     stepSolve_->setText(ToQt(session_.Game().StepCommandCaption()));
-  SetLabelText(label41_, d.stepText);
-  SetLabelText(label44_, d.levelText);
+  SetLabelText(stepTextLabel_, d.stepText);
+  SetLabelText(stepLevelLabel_, d.levelText);
   stop_->setVisible(d.stopButtonVisible);
   stop_->setEnabled(d.stopButtonEnabled);
 }
@@ -440,14 +440,14 @@ void PuzzlePanel::RefreshProgress(const app::PuzzleDisplay &d) {
     progress_->setRange(0, std::max(1, d.progressMax));
     progress_->setValue(d.progress);
   }
-  label32_->setVisible(d.trialVisible);
+  trialCellsLabel_->setVisible(d.trialVisible);
   trialStop_->setVisible(d.trialVisible);
-  SetLabelText(label32_, d.trialCellsText);
+  SetLabelText(trialCellsLabel_, d.trialCellsText);
   gauge_->setVisible(d.running && d.gaugeMax > 0);
   gauge_->setRange(0, std::max(1, d.gaugeMax));
   gauge_->setValue(std::min(d.gaugeValue, std::max(1, d.gaugeMax)));
-  SetLabelText(label9_, d.contradictionText);
-  label9_->setVisible(!d.contradictionText.empty());
+  SetLabelText(contradictionLabel_, d.contradictionText);
+  contradictionLabel_->setVisible(!d.contradictionText.empty());
 }
 
 // The auto-record button steps aside while a run works.

@@ -94,14 +94,14 @@ private:
   QSpinBox *target_ = nullptr, *trials_ = nullptr;
   settings::NumberRange targetArrows_ = play::kTargetArrowStart;
   QWidget *result_ = nullptr, *step_ = nullptr;
-  QLabel *label30_ = nullptr, *label31_ = nullptr, *label40_ = nullptr;
-  QLabel *label41_ = nullptr, *label44_ = nullptr;
+  QLabel *difficultyLabel_ = nullptr, *clueLevelLabel_ = nullptr, *hardestLabel_ = nullptr;
+  QLabel *stepTextLabel_ = nullptr, *stepLevelLabel_ = nullptr;
   QPushButton *stepBack_ = nullptr;
   QPushButton *stepQuit_ = nullptr; // Button30: "やめる", or "ゲーム" from the game
   QPushButton *resume_ = nullptr;   // Button51 "ゲーム再開"
   QAction *stepSolve_ = nullptr;    // DebugAnswer
   QProgressBar *progress_ = nullptr, *gauge_ = nullptr;
-  QLabel *label32_ = nullptr, *label9_ = nullptr;
+  QLabel *trialCellsLabel_ = nullptr, *contradictionLabel_ = nullptr;
   QPushButton *trialStop_ = nullptr;
   QAction *answerS_ = nullptr;
   QAction *grdv_ = nullptr; // "～GRDV起動(&F)", only with "GRDV.COM"
@@ -113,7 +113,7 @@ private:
   QWidget *record_ = nullptr; // SpeedButton5 "Ａ", hidden during a run
   bool wasRunning_ = false;
   bool switchHovered_ = false; // the mouse is over Label33
-  QLabel *label67_ = nullptr;
+  QLabel *documentNameLabel_ = nullptr;
 };
 
 } // namespace zenpa::ui

@@ -33,6 +33,17 @@ private slots:
     Find<QPushButton>("Button19")->click();
     TryToBreak("SudokuDigitPopup", app::WindowMode::PuzzleGame);
     QVERIFY(!Find<QDockWidget>("PuzzleDock")->isVisible());
+    // Paused for the next move, the side shows its step panel; resumed, the
+    // game has its grid to itself again and still nothing can replace it.
+    QTimer::singleShot(100, this, [this] {
+      QCOMPARE(app::WindowMode::PausedGame, session().Modes().Mode());
+      QVERIFY(Find<QDockWidget>("PuzzleDock")->isVisible());
+      QVERIFY(!Find("Button10")->isEnabled());
+      Find<QPushButton>("Button51")->click(); // "ゲーム再開"
+    });
+    Action("DebugAnswer")->trigger();
+    TryToBreak("SudokuDigitPopup", app::WindowMode::PuzzleGame);
+    QVERIFY(!Find<QDockWidget>("PuzzleDock")->isVisible());
     Find<QPushButton>("Button16")->click();
     QVERIFY(Find<QDockWidget>("PuzzleDock")->isVisible());
 

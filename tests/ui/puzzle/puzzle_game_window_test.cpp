@@ -16,6 +16,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -43,6 +44,8 @@ private slots:
 
     Find<QPushButton>("Button19")->click();
     QCOMPARE(window_->windowTitle(), QString::fromUtf8("ZENPA - 数独"));
+    // The narrow game window keeps every menu on its bar.
+    QVERIFY(window_->menuBar()->width() >= window_->menuBar()->sizeHint().width());
     QVERIFY(Action("Sudokumode")->isChecked());
     QCOMPARE(Find<QLabel>("Label64")->text(), QString("0 (%1)").arg(81 - puzzle->placedCount));
     QVERIFY(Find<QLabel>("Label28")->text().startsWith(QString::fromUtf8("数独ゲーム ")));

@@ -1,6 +1,7 @@
 #include "ui/puzzle/assist_windows.h"
 
 #include "puzzle/play/grid_text.h"
+#include "ui/common/command_guards.h"
 #include "ui/common/option_panels.h"
 #include "ui/common/widgets.h"
 #include "ui/common/window_place.h"
@@ -87,6 +88,7 @@ void AssistWindows::BuildSettings() {
   settings_->hide();
   QAction *item = host_.puzzleMenu->addAction(Utf("◆アシストウィンドウ設定(&A)"));
   item->setObjectName("SetAssist");
+  host_.guards->Add(item, app::CommandGroup::Panels);
   // One option panel at a time: opening this one closes the others.
   OptionPanels *panels = host_.optionPanels;
   panels->Add(settings_, item);

@@ -28,6 +28,7 @@ class QVBoxLayout;
 namespace zenpa::ui {
 
 class AssistSettingsPanel;
+class CommandGuards;
 class AssistWindow;
 class HintWindow;
 class OptionPanels;
@@ -40,6 +41,7 @@ struct AssistHost {
   QVBoxLayout *settingsArea = nullptr;
   QMenu *puzzleMenu = nullptr;
   OptionPanels *optionPanels = nullptr; // the settings panel joins them
+  CommandGuards *guards = nullptr;      // its menu item rests with the panels
   std::function<int()> fontHeight;      // the editor font's pixel height
   std::function<void()> focusDocument;  // F1setF
 };

@@ -153,6 +153,7 @@ void PuzzleFeature::BuildAssist() {
   host.settingsArea = shell_.SettingsArea();
   host.puzzleMenu = shell_.Menu(MenuId::Puzzle);
   host.optionPanels = &shell_.Panels();
+  host.guards = &shell_.Guards();
   host.fontHeight = [this] { return shell_.DocumentFontPixels(); };
   host.focusDocument = [this] {
     shell_.Window()->activateWindow();

@@ -320,6 +320,7 @@ void PuzzlePanel::BuildPanelItems(QMenu *menu) {
   QAction *format = menu->addAction(Utf("数独書式を自動適用する(&X)"));
   format->setObjectName("nbpzpf");
   format->setCheckable(true);
+  guardedActions_.emplace_back(format, app::CommandGroup::PuzzleMaking);
   format->setChecked(puzzle_.Options().autoApplyFormat);
   connect(format, &QAction::toggled, this, [this](bool on) {
     puzzle_.Options().autoApplyFormat = on;

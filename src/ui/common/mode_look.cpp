@@ -22,11 +22,6 @@ ModeWindow ModeWindowOf(Shell &shell) {
   return w;
 }
 
-void ModeLook::Caret(bool grid) {
-  if (w_.caret)
-    w_.caret(grid);
-}
-
 void ModeLook::Enter() {
   enlargedByMode_ = !session_.Menus().enlargedView;
   if (enlargedByMode_)
@@ -34,14 +29,12 @@ void ModeLook::Enter() {
   SetGridEditing(w_.editor, true);
   session_.Format().format.overwriteMode = true;
   w_.lookChanged();
-  Caret(true);
 }
 
 void ModeLook::Leave(const std::function<void()> &giveBack) {
   SetGridEditing(w_.editor, false);
   session_.Format().format.overwriteMode = false;
   w_.lookChanged();
-  Caret(false);
   giveBack();
   if (enlargedByMode_)
     w_.setEnlarged(false);

@@ -1,8 +1,9 @@
 // What every drill and puzzle mode does to the main window around its grid:
 // the enlarged text view (switched on by the mode is switched off by it),
-// the editor taking cell keys only, overwrite typing with its caret, and on
-// the way out the other commands back, the document's caption and the focus
-// in the document. Each mode adds its own panels, labels and window size.
+// the editor taking cell keys only, overwrite typing, and on the way out the
+// document's caption and the focus in the document. Each mode adds its own
+// panels, labels and window size; which commands rest is the shell's
+// business (the window mode's table), and the caret follows the mode there.
 #pragma once
 
 #include "app/session.h"
@@ -25,7 +26,6 @@ struct ModeWindow {
   editor::InputRouter *router = nullptr;
   std::function<void(bool)> setEnlarged; // the enlarged text view on or off
   std::function<void()> lookChanged;     // overwrite mode changed: the editor's look follows
-  std::function<void(bool)> caret;       // the block caret of a mode (true); may be empty
   std::function<void()> restoreCaption;
 };
 
@@ -38,13 +38,11 @@ public:
 
   // The window takes the mode's look.
   void Enter();
-  // The look goes; `giveBack` returns the mode's resting commands before
-  // the enlarged view is left and the caption restored.
+  // The look goes; `giveBack` puts the mode's own items back before the
+  // enlarged view is left and the caption restored.
   void Leave(const std::function<void()> &giveBack);
 
 private:
-  void Caret(bool grid);
-
   app::Session &session_;
   const ModeWindow &w_;
   bool enlargedByMode_ = false;

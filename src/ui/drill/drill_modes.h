@@ -1,11 +1,11 @@
 // The window side of the drill modes: entry mode (MokoInput) and game mode
 // (MokoMode). Switching a mode on puts the window into it (digit popup
 // menu, enlarged text view, arrow cursor, no input method, overwrite typing,
-// the mode label and the stop button Button16 "やめる" on the status strip,
-// the other commands resting) and plugs the sheet's key handling into the
-// document's input routing; the game adds the narrow window, its caption,
-// the 50 ms clock Timer1 and the goal dialog TForm6. Switching off puts all
-// of it back.
+// the mode label and the stop button Button16 "やめる" on the status strip;
+// the other commands rest by the window mode's table) and plugs the sheet's
+// key handling into the document's input routing; the game adds the narrow
+// window, its caption, the 50 ms clock Timer1 and the goal dialog TForm6.
+// Switching off puts all of it back.
 #pragma once
 
 #include "app/drill_commands.h"

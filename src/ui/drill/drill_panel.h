@@ -36,7 +36,7 @@ public:
   void BuildMenu(QMenu *menu);
   // Shows the record's drill options and the insertion place.
   void Refresh();
-  // While a drill mode runs the panel and the menu's making items rest.
+  // The mode items show which drill mode runs (checked).
   void SetModeRunning(bool entry, bool game);
   // The panel and its menu items by command group.
   void GuardControls(CommandGuards &guards);

@@ -23,8 +23,7 @@
 
 namespace zenpa::ui {
 
-EditorFeature::EditorFeature(Shell &shell, EditorRow *row, const platform::FontCatalog &fonts,
-                             int /*uiScale*/)
+EditorFeature::EditorFeature(Shell &shell, EditorRow *row, const platform::FontCatalog &fonts)
     : QObject(shell.Window()), shell_(shell), session_(shell.Session()), editor_(shell.Editor()),
       row_(row), fonts_(fonts) {
   BuildMenus();

@@ -29,7 +29,7 @@ class SettingsMenu;
 class EditorFeature : public QObject, public Feature {
   Q_OBJECT
 public:
-  EditorFeature(Shell &shell, EditorRow *row, const platform::FontCatalog &fonts, int uiScale);
+  EditorFeature(Shell &shell, EditorRow *row, const platform::FontCatalog &fonts);
 
   editor::InputRouter &Router();
   DocumentMenu ContextMenu();

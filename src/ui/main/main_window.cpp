@@ -100,7 +100,7 @@ MainWindow::MainWindow(platform::Host &host, platform::Printer &printer,
   BuildEditor(fonts);
   BuildFileMenu();
   BuildStatusStrip();
-  editorFeature_ = new EditorFeature(*this, editorRow_, fonts, uiScale_);
+  editorFeature_ = new EditorFeature(*this, editorRow_, fonts);
   puzzleFeature_ = new PuzzleFeature(*this);
   drillFeature_ = new DrillFeature(*this);
   printFeature_ = new PrintFeature(*this, fonts, uiScale_);

@@ -3,11 +3,12 @@
 // menu, the enlarged text view, an arrow pointer, no input method and no
 // drops, overwrite typing with a block caret, the window grown around the
 // grid, the mode label Label28 on the status strip with the stop button
-// Button16 "やめる", and the other commands resting. Entry mode adds the
-// entry panel (Button15 "全消去" and the turns and swaps); the game adds the
-// window locked to the grid's width, the caption "ZENPA - 数独", the clock,
-// the progress label Label64 with Button20 "ヒント" and Button46 "アシスト",
-// and the goal dialog TForm6. Switching off puts all of it back.
+// Button16 "やめる" (the other commands rest by the window mode's table).
+// Entry mode adds the entry panel (Button15 "全消去" and the turns and
+// swaps); the game adds the window locked to the grid's width (never
+// narrower than its menu bar), the caption "ZENPA - 数独", the clock, the
+// progress label Label64 with Button20 "ヒント" and Button46 "アシスト", and
+// the goal dialog TForm6. Switching off puts all of it back.
 #pragma once
 
 #include "app/puzzle_game.h"

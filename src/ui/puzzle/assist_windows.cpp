@@ -61,7 +61,7 @@ AssistWindows::AssistWindows(app::Session &session, AssistHost host)
   game.OnGridChanged([this] { GridChanged(); });
   BuildSettings();
   host_.window->installEventFilter(this);
-  step_ = host_.window->findChild<QWidget *>("Panel4");
+  step_ = host_.stepPanel;
   if (step_)
     step_->installEventFilter(this);
 }

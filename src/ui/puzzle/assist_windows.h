@@ -42,6 +42,7 @@ struct AssistHost {
   QMenu *puzzleMenu = nullptr;
   OptionPanels *optionPanels = nullptr; // the settings panel joins them
   CommandGuards *guards = nullptr;      // its menu item rests with the panels
+  QWidget *stepPanel = nullptr;         // Panel4, whose buttons a pause waits for
   std::function<int()> fontHeight;      // the editor font's pixel height
   std::function<void()> focusDocument;  // F1setF
 };

@@ -2,6 +2,7 @@
 
 #include "editor/editor_look.h"
 #include "puzzle/play/game_state.h"
+#include "puzzle/play/grid_text.h"
 #include "ui/common/command_guards.h"
 #include "ui/common/editor_view.h"
 #include "ui/common/mode_look.h"
@@ -21,7 +22,11 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTimer>
+
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace zenpa::ui {
 namespace {
@@ -154,6 +159,7 @@ void PuzzleFeature::BuildAssist() {
   host.puzzleMenu = shell_.Menu(MenuId::Puzzle);
   host.optionPanels = &shell_.Panels();
   host.guards = &shell_.Guards();
+  host.stepPanel = panel_->StepPanel();
   host.fontHeight = [this] { return shell_.DocumentFontPixels(); };
   host.focusDocument = [this] {
     shell_.Window()->activateWindow();
@@ -176,6 +182,33 @@ void PuzzleFeature::Refresh() {
   SyncGameItems();
 }
 
-void PuzzleFeature::ModeChanged(app::WindowMode /*mode*/) { SyncGameItems(); }
+void PuzzleFeature::ModeChanged(app::WindowMode mode) {
+  SyncGameItems();
+  if (mode == app::WindowMode::PausedGame)
+    QTimer::singleShot(0, this, &PuzzleFeature::LendStepPanel);
+  else
+    panel_->TakeBackStepPanel();
+}
+
+// Beside the grid's widest line, level with its top border, in the room
+// the document leaves on the right.
+void PuzzleFeature::LendStepPanel() {
+  if (session_.Modes().Mode() != app::WindowMode::PausedGame)
+    return;
+  QPlainTextEdit *editor = shell_.Editor();
+  const int top = session_.Game().Cursor().topLine;
+  const QTextDocument *document = editor->document();
+  int right = 0;
+  for (int line = top; line <= play::GridRowLineIndex(top, 9) + 1; ++line) {
+    QTextCursor at(document->findBlockByNumber(line));
+    at.movePosition(QTextCursor::EndOfBlock);
+    right = std::max(right, editor->cursorRect(at).right());
+  }
+  const int gap = editor->fontMetrics().horizontalAdvance(QChar(0x3000)) / 2;
+  const QPoint at(right + gap,
+                  editor->cursorRect(QTextCursor(document->findBlockByNumber(top))).top());
+  const int room = editor->viewport()->width() - at.x() - 2;
+  panel_->LendStepPanel(editor->viewport(), at, std::min(room, side_->viewport()->width()));
+}
 
 } // namespace zenpa::ui

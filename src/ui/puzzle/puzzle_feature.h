@@ -40,6 +40,9 @@ private:
   // The side shows while "数独作成メニュー" is checked.
   void ShowSide();
   void SyncGameItems();
+  // A paused game's step panel stands beside the grid (after the window
+  // has taken its size back from the game).
+  void LendStepPanel();
 
   Shell &shell_;
   app::Session &session_;

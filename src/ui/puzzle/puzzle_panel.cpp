@@ -30,6 +30,19 @@ QFrame *Framed(const char *name, QWidget *parent) {
   return frame;
 }
 
+// A panel outside any layout, `width` wide and as tall as its contents need.
+void FitWidth(QWidget *panel, int width) {
+  const int height = panel->heightForWidth(width);
+  panel->resize(width, height > 0 ? height : panel->sizeHint().height());
+}
+
+// A panel's nested layouts measure their widgets afresh.
+void InvalidateLayouts(QWidget *panel) {
+  for (QLayout *layout : panel->findChildren<QLayout *>())
+    layout->invalidate();
+  panel->layout()->invalidate();
+}
+
 bool CtrlHeld() { return QGuiApplication::keyboardModifiers() & Qt::ControlModifier; }
 
 } // namespace
@@ -419,6 +432,8 @@ void PuzzlePanel::RefreshRun(const app::PuzzleDisplay &d) {
   SetLabelText(clueLevelLabel_, d.clueLevelText);
   SetLabelText(hardestLabel_, d.hardestText);
   step_->setVisible(d.stepVisible);
+  if (stepIndex_ >= 0) // lent beside the grid: as tall as its text needs
+    FitWidth(step_, step_->width());
   step_->setStyleSheet("QFrame#Panel4 {" + BackgroundStyle(d.stepColour) + "}");
   stepBack_->setVisible(d.stepBackVisible);
   const play::SolveState &solve = puzzle_.Solve();
@@ -457,6 +472,43 @@ void PuzzlePanel::SetRunning(bool running) {
     return;
   wasRunning_ = running;
   record_->setVisible(!running);
+}
+
+bool PuzzlePanel::LendStepPanel(QWidget *place, QPoint at, int width) {
+  if (stepIndex_ >= 0)
+    return false;
+  // Beside the grid the buttons are only as wide as their captions.
+  const QList<QPushButton *> buttons = step_->findChildren<QPushButton *>();
+  for (QPushButton *b : buttons)
+    b->setMaximumWidth(b->fontMetrics().horizontalAdvance(b->text()) + 24);
+  InvalidateLayouts(step_);
+  if (width < step_->minimumSizeHint().width()) {
+    for (QPushButton *b : buttons)
+      b->setMaximumWidth(QWIDGETSIZE_MAX);
+    return false;
+  }
+  auto *side = static_cast<QVBoxLayout *>(layout());
+  stepIndex_ = side->indexOf(step_);
+  side->removeWidget(step_);
+  const bool shown = step_->isVisibleTo(this);
+  step_->setParent(place);
+  step_->move(at);
+  FitWidth(step_, width);
+  step_->setVisible(shown);
+  step_->raise();
+  return true;
+}
+
+void PuzzlePanel::TakeBackStepPanel() {
+  if (stepIndex_ < 0)
+    return;
+  const bool shown = step_->isVisible();
+  for (QPushButton *b : step_->findChildren<QPushButton *>())
+    b->setMaximumWidth(QWIDGETSIZE_MAX);
+  InvalidateLayouts(step_);
+  static_cast<QVBoxLayout *>(layout())->insertWidget(stepIndex_, step_);
+  step_->setVisible(shown);
+  stepIndex_ = -1;
 }
 
 void PuzzlePanel::FocusStopButton() {

@@ -46,6 +46,15 @@ public:
   // The panel's controls and menu items by command group, so that the
   // window enables them as its mode allows.
   void GuardControls(CommandGuards &guards);
+  // Panel4, the step panel: a step display or a level check waits for its
+  // buttons there.
+  QWidget *StepPanel() const { return step_; }
+  // In a paused game the step panel stands beside the grid in the document
+  // (`place`, its top-left corner at `at`, at most `width` wide), so that
+  // the assist and hint windows can keep clear of both; false when the
+  // panel would not fit there. TakeBackStepPanel puts it back on the side.
+  bool LendStepPanel(QWidget *place, QPoint at, int width);
+  void TakeBackStepPanel();
   // The stop button of a repeat run takes the focus, when it shows.
   void FocusStopButton();
   // Memo2, the conversion panel's text box.
@@ -111,6 +120,7 @@ private:
   std::vector<std::pair<QAction *, app::CommandGroup>> guardedActions_;
   std::vector<std::pair<QWidget *, app::CommandGroup>> guardedWidgets_;
   QWidget *record_ = nullptr; // SpeedButton5 "Ａ", hidden during a run
+  int stepIndex_ = -1;        // the step panel's place on the side while it is lent
   bool wasRunning_ = false;
   bool switchHovered_ = false; // the mouse is over Label33
   QLabel *documentNameLabel_ = nullptr;

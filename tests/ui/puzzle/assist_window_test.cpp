@@ -162,7 +162,8 @@ private slots:
       QTimer::singleShot(100, this, [&] {
         QCoreApplication::processEvents();
         QWidget *step = Find<QWidget>("Panel4");
-        paused = step->isVisible();
+        // The step panel stands beside the grid, in the document.
+        paused = step->isVisible() && step->parentWidget() == Editor()->viewport();
         ExpectOnScreen(window_.get());
         for (const char *name : {"Button28", "Button30", "Button51"}) // "前" "ゲーム" "ゲーム再開"
           ExpectApart(step->findChild<QWidget *>(name), helper);

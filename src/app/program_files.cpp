@@ -57,7 +57,14 @@ std::string ChooseProgramDir(const ProgramPlaces &places) {
 }
 
 std::string InstalledDataDir(const std::string &binaryDir) {
-  return WithSlash(binaryDir) + "../share/zenpa/";
+  std::string dir = binaryDir;
+  while (dir.size() > 1 && dir.back() == '/')
+    dir.pop_back();
+  const std::size_t slash = dir.rfind('/');
+  const std::string last = slash == std::string::npos ? dir : dir.substr(slash + 1);
+  if (slash == std::string::npos || last == "." || last == "..")
+    return WithSlash(binaryDir) + "../share/zenpa/";
+  return dir.substr(0, slash) + "/share/zenpa/";
 }
 
 std::string FindProgramFile(const std::string &name, const std::string &programDir,

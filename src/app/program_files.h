@@ -28,7 +28,8 @@ struct ProgramPlaces {
 // message of the file concerned, and nothing goes elsewhere by surprise.
 std::string ChooseProgramDir(const ProgramPlaces &places);
 
-// binaryDir/../share/zenpa/, with a trailing "/".
+// The share/zenpa/ folder beside binaryDir's parent, written without ".."
+// (messages show it), with a trailing "/".
 std::string InstalledDataDir(const std::string &binaryDir);
 
 // programDir + name, else dataDir + name, when that is a file; else empty.

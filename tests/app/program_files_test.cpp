@@ -64,6 +64,7 @@ TEST_F(ProgramDirTest, UnwritableDataHomeIsStillTheProgramDirectory) {
 
 TEST_F(ProgramDirTest, ProgramFilesAreFoundInTheProgramDirectoryFirst) {
   const std::string programDir = root.Path("user/"), dataDir = InstalledDataDir(root.Path("bin"));
+  EXPECT_EQ(root.Path("share/zenpa/"), dataDir) << "tidy, for the messages that show it";
   root.Write("share/zenpa/pi.wav", "");
   root.Write("share/zenpa/pp.wav", "");
   root.Write("user/pp.wav", "");

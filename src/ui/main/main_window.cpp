@@ -515,7 +515,9 @@ void MainWindow::keyPressEvent(QKeyEvent *event) {
   QMainWindow::keyPressEvent(event);
 }
 
-void MainWindow::dragEnterEvent(QDragEnterEvent *event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent *event) { AnswerDrag(event); }
+
+void MainWindow::AnswerDrag(QDragMoveEvent *event) {
   if (!DroppedFiles(event->mimeData()).empty() && session_.Modes().Enabled(app::CommandGroup::File))
     event->acceptProposedAction();
 }
@@ -528,18 +530,21 @@ void MainWindow::dropEvent(QDropEvent *event) {
   RunAndSync([this, &files] { session_.DropFiles(files); });
 }
 
-// Files dropped on the editor go to the window, not into the text; the name
-// label acts as a button; Enter and Esc commit and cancel the rename box.
+// Files dropped on the editor go to the window, not into the text: the
+// editor itself would refuse every move of a drag that offers only a file
+// list (what file managers send), so the moves are answered here too. The
+// name label acts as a button; Enter and Esc commit and cancel the rename box.
 bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
   const QEvent::Type type = event->type();
-  if (watched == editor_->viewport() && (type == QEvent::DragEnter || type == QEvent::Drop)) {
+  if (watched == editor_->viewport() &&
+      (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop)) {
     auto *drop = static_cast<QDropEvent *>(event);
     if (DroppedFiles(drop->mimeData()).empty())
       return false;
-    if (type == QEvent::DragEnter)
-      dragEnterEvent(static_cast<QDragEnterEvent *>(event));
     if (type == QEvent::Drop)
       dropEvent(drop);
+    else
+      AnswerDrag(static_cast<QDragMoveEvent *>(event));
     return true;
   }
   if (watched == nameLabel_)

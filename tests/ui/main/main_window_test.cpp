@@ -164,19 +164,25 @@ private slots:
     QCOMPARE(window_->findChild<QLabel *>("Label8")->text(), QString("renamed.txt"));
   }
 
+  // A file manager offers only a file list (text/uri-list); the drag is
+  // accepted at every move over the document, and an LF file opens as lines.
   void droppedFileReplacesTheDocument() {
     StartWith({});
     QCOMPARE(window_->windowTitle(), QString("ZENPA"));
-    const std::string other = dir_->Write("other.txt", Sj("別") + "\r\n");
+    const std::string other = dir_->Write("other.txt", Sj("別\n二\n"));
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(other))});
+    data.setData("text/uri-list", QUrl::fromLocalFile(QString::fromStdString(other)).toEncoded());
+    QVERIFY(!data.hasText());
     QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(Editor()->viewport(), &enter);
     QVERIFY(enter.isAccepted());
-    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDragMoveEvent move(QPoint(12, 12), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(Editor()->viewport(), &move);
+    QVERIFY(move.isAccepted());
+    QDropEvent drop(QPointF(12, 12), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(Editor()->viewport(), &drop);
     QVERIFY(drop.isAccepted());
-    QCOMPARE(Editor()->toPlainText(), QString::fromUtf8("別\n"));
+    QCOMPARE(Editor()->toPlainText(), QString::fromUtf8("別\n二\n"));
     QCOMPARE(window_->windowTitle(), QString::fromStdString("ZENPA - " + other));
   }
 

@@ -4,10 +4,13 @@
 // during a long run, it stops the run and closes once the run has ended.
 #include "base/sjis.h"
 #include "support/puzzle_samples.h"
+#include "ui/main/desktop.h"
 #include "ui/support/typing.h"
 #include "ui/support/window_rig.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -17,6 +20,7 @@
 #include <QSpinBox>
 #include <QtTest>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -184,6 +188,19 @@ private slots:
     QVERIFY(drop.isAccepted());
     QCOMPARE(Editor()->toPlainText(), QString::fromUtf8("別\n二\n"));
     QCOMPARE(window_->windowTitle(), QString::fromStdString("ZENPA - " + other));
+  }
+
+  // The window's class and icon are those of the desktop entry zenpa.desktop.
+  void desktopIdentityMatchesTheDesktopEntry() {
+    const std::string png = dir_->Path("share/icons/hicolor/16x16/apps/zenpa.png");
+    std::filesystem::create_directories(std::filesystem::path(png).parent_path());
+    QImage picture(16, 16, QImage::Format_ARGB32);
+    picture.fill(Qt::blue);
+    QVERIFY(picture.save(QString::fromStdString(png)));
+    ui::SetDesktopIdentity(dir_->Path("share/zenpa/"));
+    QCOMPARE(QCoreApplication::applicationName(), QString("zenpa"));
+    QCOMPARE(QGuiApplication::desktopFileName(), QString("zenpa"));
+    QVERIFY(!window_->windowIcon().isNull());
   }
 
 private:

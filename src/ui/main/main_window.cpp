@@ -6,6 +6,7 @@
 #include "puzzle/play/game_state.h"
 #include "ui/common/option_panels.h"
 #include "ui/common/widgets.h"
+#include "ui/common/window_access.h"
 #include "ui/drill/drill_feature.h"
 #include "ui/main/editor_feature.h"
 #include "ui/main/editor_font.h"
@@ -88,6 +89,7 @@ MainWindow::MainWindow(platform::Host &host, platform::Printer &printer,
       memo_(new QtMemo(editor_)), session_(*memo_, host, printer, fonts, std::move(programDir)),
       fonts_(fonts) {
   setObjectName("TForm1");
+  ExposeOwnWindowsAsWindows();
   setAcceptDrops(true);
   const app::MainWindowGeometry g = app::MainGeometry(uiScale_);
   resize(g.clientWidth, g.height);
@@ -268,6 +270,9 @@ void MainWindow::PreviewDue() {
 
 void MainWindow::BuildEditor(const platform::FontCatalog &fonts) {
   editor_->setObjectName("Memo1");
+  editor_->setAccessibleName(Utf("文書"));
+  editor_->horizontalScrollBar()->setAccessibleName(Utf("文書の横スクロール"));
+  editor_->verticalScrollBar()->setAccessibleName(Utf("文書の縦スクロール"));
   editor_->setLineWrapMode(QPlainTextEdit::NoWrap);
   editor_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   editor_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

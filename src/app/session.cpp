@@ -83,8 +83,8 @@ void Session::Start(const std::vector<std::string> &args, int uiScale) {
   Relayout();
   // The saved initial settings are laid out at once, so that the panels
   // show their margins before the first keystroke.
-  if (settings::LoadFormat(format_, settings::InitialSettingsPath(programDir_),
-                           FormatLoadContext(), host_)
+  if (settings::LoadFormat(format_, settings::InitialSettingsPath(programDir_), FormatLoadContext(),
+                           host_)
           .outcome == settings::LoadOutcome::Loaded)
     FormatLoaded();
   const std::string historyProblem = LoadHistoryFile(history_, programDir_);

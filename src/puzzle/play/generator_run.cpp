@@ -112,9 +112,8 @@ std::string RecordPath(const GeneratorRun &run, const std::string &name) {
 }
 
 bool SaveRecord(GeneratorRun &run, RunCounters &c) {
-  const std::string path = RecordPath(
-      run, RecordFileName(run.settings.options.recordStem, c.number,
-                          run.settings.options.recordFirst));
+  const std::string path = RecordPath(run, RecordFileName(run.settings.options.recordStem, c.number,
+                                                          run.settings.options.recordFirst));
   // The files go to the program's directory, which becomes the working one.
   base::IoResult written;
   if (!run.programDir.empty() && !base::SetCurrentDirectory(run.programDir))

@@ -137,8 +137,8 @@ TEST(GeneratorRun, FailedRecordStopsTheRun) {
   EXPECT_TRUE(out.recordFailed);
   EXPECT_EQ(1, out.accepted);
   ASSERT_FALSE(d.host.messages.empty());
-  EXPECT_EQ(base::Sj("数独データが保存できません\nフォルダーに移れません: ") + dir.Path("missing/") +
-                base::Sj(" (ファイルまたはフォルダーがありません)"),
+  EXPECT_EQ(base::Sj("数独データが保存できません\nフォルダーに移れません: ") +
+                dir.Path("missing/") + base::Sj(" (ファイルまたはフォルダーがありません)"),
             d.host.messages.back().text);
   EXPECT_EQ(base::Sj("記録なし／") + std::to_string(out.attempts) + base::Sj("回"),
             d.labels.autoRecordText);

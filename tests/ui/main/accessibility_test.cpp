@@ -6,6 +6,7 @@
 // secondary windows are windows, and the drill panel's operation radios
 // move with the arrow keys and act however they are checked.
 #include "support/puzzle_samples.h"
+#include "ui/print/preview_window.h"
 #include "ui/support/window_rig.h"
 
 #include <QAccessible>
@@ -38,12 +39,14 @@ void Collect(QAccessibleInterface *iface, QStringList &reached) {
     Collect(iface->child(i), reached);
 }
 
-// The faults of one window: unnamed controls, and names used twice for one role.
-QStringList Faults(QWidget *window) {
-  QStringList reached;
-  Collect(QAccessible::queryAccessibleInterface(window), reached);
+// The faults of one window: unnamed controls, and names used twice for one
+// role; reached counts the controls walked.
+QStringList Faults(QWidget *window, int &reached) {
+  QStringList controls;
+  Collect(QAccessible::queryAccessibleInterface(window), controls);
+  reached += static_cast<int>(controls.size());
   std::map<QString, int> counts;
-  for (const QString &entry : reached)
+  for (const QString &entry : controls)
     ++counts[entry];
   QStringList faults;
   for (const auto &[entry, count] : counts) {
@@ -66,13 +69,13 @@ private slots:
     StartWith({dir_->Write("p.nbp", testing::NbpText(testing::kEasyPuzzle))});
     Action("MenuKP")->trigger(); // the drill panel
     QTest::mouseClick(window_->findChild<QPushButton *>("Button28"), Qt::LeftButton); // preview
-    QStringList faults = WalkAll();
+    QStringList faults = WalkAll(60);
     QTextCursor caret = Editor()->textCursor();
     caret.setPosition(Editor()->document()->findBlockByNumber(3).position());
     Editor()->setTextCursor(caret);
     Find<QPushButton>("Button19")->click(); // "ゲーム": the assist window
     Find<QPushButton>("Button20")->click(); // "ヒント"
-    faults << WalkAll();
+    faults << WalkAll(10);
     QCOMPARE(faults.join("\n"), QString());
     for (const char *name : {"TForm9", "TForm2"}) {
       QAccessibleInterface *window = QAccessible::queryAccessibleInterface(TopLevel(name));
@@ -111,12 +114,17 @@ private:
     }
     qFatal("no %s", name);
   }
-  QStringList WalkAll() {
+  // The faults of every window showing; fewer controls than minimum means
+  // the walk missed the windows it is meant to read.
+  QStringList WalkAll(int minimum) {
     QStringList faults;
+    int reached = 0;
     for (QWidget *w : QApplication::topLevelWidgets()) {
       if (w->isVisible())
-        faults << Faults(w);
+        faults << Faults(w, reached);
     }
+    if (reached < minimum)
+      faults << QString("only %1 controls reached").arg(reached);
     return faults;
   }
 };

@@ -176,7 +176,7 @@ private slots:
     const std::string other = dir_->Write("other.txt", Sj("別\n二\n"));
     QMimeData data;
     data.setData("text/uri-list", QUrl::fromLocalFile(QString::fromStdString(other)).toEncoded());
-    QVERIFY(!data.hasText());
+    QVERIFY(!data.hasFormat("text/plain"));
     QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(Editor()->viewport(), &enter);
     QVERIFY(enter.isAccepted());

@@ -58,7 +58,7 @@ desktop-file-validate "$entry" || fail "the desktop entry is not valid"
   fail "the desktop entry's window class is not zenpa"
 [ "$(grep '^Icon=' "$entry")" = "Icon=zenpa" ] || fail "the desktop entry's icon is not zenpa"
 if command -v lintian >/dev/null; then
-  lintian --no-tag-display-limit "$deb" >"$tmp/lintian.log" 2>&1 || true
+  lintian --tag-display-limit 0 "$deb" >"$tmp/lintian.log" 2>&1 || true
   sed 's/^/lintian: /' "$tmp/lintian.log" >&2
   ! grep -q '^E: ' "$tmp/lintian.log" || fail "lintian reports errors"
 fi

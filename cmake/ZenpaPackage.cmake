@@ -1,7 +1,9 @@
 # The Debian package: `cpack -G DEB` in the build directory makes
 # zenpa_<version>_<arch>.deb from the install rules. The libraries come
 # from dpkg-shlibdeps; the Japanese fonts the print engine substitutes for
-# the faces named in format files are named here.
+# the faces named in format files are named here, and so are Qt's Japanese
+# translations (without them the file dialogs and message-box buttons are
+# English).
 set(CPACK_PACKAGE_NAME zenpa)
 set(CPACK_PACKAGE_VENDOR "ZENPA project")
 set(CPACK_PACKAGE_CONTACT "ZENPA project <zenpa@example.org>")
@@ -18,6 +20,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_COMPRESSION_TYPE gzip)
 set(CPACK_DEBIAN_PACKAGE_SECTION text)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-ipafont-mincho")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-ipafont-gothic, fonts-ipafont-mincho, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 include(CPack)

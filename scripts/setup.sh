@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev clang-format
   poppler-utils qqwing paps ghostscript xvfb xauth
   cups cups-client printer-driver-cups-pdf
-  dpkg-dev desktop-file-utils
+  dpkg-dev desktop-file-utils librsvg2-bin lintian file
 )
 
 missing=()

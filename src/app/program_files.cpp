@@ -57,7 +57,29 @@ std::string ChooseProgramDir(const ProgramPlaces &places) {
 }
 
 std::string InstalledDataDir(const std::string &binaryDir) {
-  return WithSlash(binaryDir) + "../share/zenpa/";
+  std::string dir = binaryDir;
+  while (dir.size() > 1 && dir.back() == '/')
+    dir.pop_back();
+  const std::size_t slash = dir.rfind('/');
+  const std::string last = slash == std::string::npos ? dir : dir.substr(slash + 1);
+  if (slash == std::string::npos || last == "." || last == "..")
+    return WithSlash(binaryDir) + "../share/zenpa/";
+  return dir.substr(0, slash) + "/share/zenpa/";
+}
+
+std::vector<std::string> InstalledIconFiles(const std::string &dataDir) {
+  std::string share = dataDir;
+  while (!share.empty() && share.back() == '/')
+    share.pop_back();
+  share = share.substr(0, share.rfind('/') + 1) + "icons/hicolor/";
+  std::vector<std::string> files;
+  for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    const std::string pixels = std::to_string(size);
+    const std::string file = share + pixels + "x" + pixels + "/apps/" + kDesktopName + ".png";
+    if (base::FileExists(file))
+      files.push_back(file);
+  }
+  return files;
 }
 
 std::string FindProgramFile(const std::string &name, const std::string &programDir,

@@ -12,6 +12,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace zenpa::app {
 
@@ -28,8 +29,18 @@ struct ProgramPlaces {
 // message of the file concerned, and nothing goes elsewhere by surprise.
 std::string ChooseProgramDir(const ProgramPlaces &places);
 
-// binaryDir/../share/zenpa/, with a trailing "/".
+// The share/zenpa/ folder beside binaryDir's parent, written without ".."
+// (messages show it), with a trailing "/".
 std::string InstalledDataDir(const std::string &binaryDir);
+
+// The name the desktop knows the program by: its desktop entry
+// (zenpa.desktop), its window class and its icon in the icon theme.
+inline constexpr const char *kDesktopName = "zenpa";
+
+// The program's icon rendered to PNG, in the icon theme's folders beside
+// dataDir (share/icons/hicolor/NxN/apps/zenpa.png), smallest first: those
+// that exist.
+std::vector<std::string> InstalledIconFiles(const std::string &dataDir);
 
 // programDir + name, else dataDir + name, when that is a file; else empty.
 std::string FindProgramFile(const std::string &name, const std::string &programDir,

@@ -81,8 +81,12 @@ void Session::Start(const std::vector<std::string> &args, int uiScale) {
   FindOptionalFiles();
   FindPrintersAndFonts();
   Relayout();
-  settings::LoadFormat(format_, settings::InitialSettingsPath(programDir_), FormatLoadContext(),
-                       host_);
+  // The saved initial settings are laid out at once, so that the panels
+  // show their margins before the first keystroke.
+  if (settings::LoadFormat(format_, settings::InitialSettingsPath(programDir_), FormatLoadContext(),
+                           host_)
+          .outcome == settings::LoadOutcome::Loaded)
+    FormatLoaded();
   const std::string historyProblem = LoadHistoryFile(history_, programDir_);
   if (!historyProblem.empty())
     host_.Message(historyProblem, "", platform::Buttons::Ok, platform::Icon::Warning);

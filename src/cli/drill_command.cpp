@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <random>
 #include <string>
@@ -156,7 +157,7 @@ int RunDrill(const Args &args, StandardOutput &out) {
   if (result.ok)
     return 0;
   std::fprintf(stderr, "zenpa drill: cannot write %s: %s\n", request->outputPath.c_str(),
-               base::SjisToUtf8(result.error).c_str());
+               std::strerror(result.errorNumber));
   return 1;
 }
 

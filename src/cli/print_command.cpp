@@ -193,7 +193,7 @@ int PrintDocument(const PrintRequest &r, Job &job, const platform::FontCatalog &
   print::PrintDesk desk{job.format, layout, printer, true, host, {}};
   desk.Relayout(source, &measure);
   const int pages = layout.Layout().pagination.pageCount;
-  host.SetNote(" (the document has " + std::to_string(pages) + " pages)");
+  host.SetNote("the document has " + std::to_string(pages) + " pages");
   const print::PrintWorkResult result = desk.Print(source);
   if (!result.ran) {
     // A range that selects no page shows its error on the panel, not as a message.
@@ -215,7 +215,8 @@ std::unique_ptr<platform::Printer> PrinterFor(const PrintRequest &r,
 // The format's margins are held in the pixels of the printer it prints on.
 int Print(const PrintRequest &r) {
   Job job;
-  if (const base::IoResult read = base::ReadLines(r.document, job.lines); !read.ok) {
+  base::LineEnd lineEnd = base::LineEnd::CrLf;
+  if (const base::IoResult read = base::ReadTextLines(r.document, job.lines, lineEnd); !read.ok) {
     Fail("cannot read " + base::SjisToUtf8(r.document) + ": " + std::strerror(read.errorNumber));
     return 1;
   }

@@ -10,7 +10,9 @@ namespace zenpa::cli {
 platform::Answer StderrHost::Message(const std::string &text, const std::string &,
                                      platform::Buttons buttons, platform::Icon) {
   ++messagesShown_;
-  std::fprintf(stderr, "%s%s%s\n", prefix_.c_str(), base::SjisToUtf8(text).c_str(), note_.c_str());
+  std::fprintf(stderr, "%s%s\n", prefix_.c_str(), base::SjisToUtf8(text).c_str());
+  if (!note_.empty())
+    std::fprintf(stderr, "%s%s\n", prefix_.c_str(), note_.c_str());
   const bool question =
       buttons == platform::Buttons::YesNo || buttons == platform::Buttons::YesNoCancel;
   return question ? platform::Answer::Yes : platform::Answer::Ok;

@@ -1,6 +1,8 @@
 // The Host of a command-line run, where nobody is there to answer: every
 // message goes to standard error at once as one UTF-8 line, the command's
-// prefix, the text and the note the command has set. Questions take their
+// prefix and the text, followed by the note the command has set on a line of
+// its own (the messages of the core are Japanese, the command's notes
+// English, and no sentence mixes the two). Questions take their
 // default button (Ok, or Yes for yes/no questions); dialogs are cancelled;
 // nothing is played, opened or started.
 #pragma once
@@ -16,7 +18,7 @@ public:
   // prefix: what every line starts with, e.g. "zenpa print: ".
   explicit StderrHost(std::string prefix) : prefix_(std::move(prefix)) {}
 
-  // Text that follows every later message on its line (UTF-8).
+  // A sentence (UTF-8) that follows every later message on its own line.
   void SetNote(std::string note) { note_ = std::move(note); }
   int MessagesShown() const { return messagesShown_; }
 

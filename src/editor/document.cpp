@@ -91,11 +91,13 @@ LoadStatus Document::Load(const std::string &name) {
   if (!base::FileExists(path) && !base::DirectoryExists(path))
     return LoadStatus::Missing;
   std::vector<std::string> lines;
-  base::IoResult read = base::ReadLines(path, lines);
+  base::LineEnd lineEnd = base::LineEnd::CrLf;
+  base::IoResult read = base::ReadTextLines(path, lines, lineEnd);
   if (!read.ok) {
     host_.Message(read.error, "", platform::Buttons::Ok, platform::Icon::Error);
     return LoadStatus::Failed;
   }
+  lineEnd_ = lineEnd;
   const std::string held = AbsoluteIfRelativeDir(wanted);
   const std::string dir = base::ExtractFileDir(path);
   if (!dir.empty())
@@ -141,6 +143,7 @@ void Document::New() {
     return;
   memo_.SetLines({});
   memo_.SetModified(false);
+  lineEnd_ = base::LineEnd::CrLf;
   const settings::FormatEnvironment env = hooks_.FormatEnv();
   settings::ResetFormatCommand(format_, kDefaultDocName, env);
   const settings::PrintFormat start = settings::StartFormat(env);
@@ -167,7 +170,7 @@ bool Document::Open() {
 bool Document::WriteText(const std::string &path) {
   if (!ConfirmLossySave(memo_, host_))
     return false;
-  base::IoResult written = base::WriteLines(path, memo_.Lines());
+  base::IoResult written = base::WriteLines(path, memo_.Lines(), lineEnd_);
   if (!written.ok) {
     host_.Message(written.error, "", platform::Buttons::Ok, platform::Icon::Error);
     return false;
@@ -226,7 +229,8 @@ bool Document::InsertAtEnd() {
   if (!chosen)
     return false;
   std::vector<std::string> lines;
-  base::IoResult read = base::ReadLines(*chosen, lines);
+  base::LineEnd lineEnd = base::LineEnd::CrLf;
+  base::IoResult read = base::ReadTextLines(*chosen, lines, lineEnd);
   if (!read.ok) {
     host_.Message(read.error, "", platform::Buttons::Ok, platform::Icon::Error);
     return false;

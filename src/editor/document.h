@@ -4,13 +4,17 @@
 // ".zpf"), the window caption and name displays, and the File menu commands
 // New, Open, Save, Save As, Insert at end and Rename.
 //
-// Files are Shift-JIS text, one editor line per file line, CR LF line ends.
+// Files are Shift-JIS text, one editor line per file line. A file keeps the
+// line-end form it was read with (CR LF, LF or a lone CR: the form of its
+// first line end, base/file_io.h) and is written back with it; new documents
+// use CR LF.
 // Saving writes a temporary file beside the target and renames it into place,
 // so a failed save leaves the previous file whole; it is reported and the
 // document stays modified. A file that cannot be read is reported and
 // changes nothing.
 #pragma once
 
+#include "base/file_io.h"
 #include "platform/host.h"
 #include "platform/memo.h"
 #include "settings/format_commands.h"
@@ -83,6 +87,8 @@ public:
   std::string Caption() const;
   // File-name part of the name for the name labels; "未定" before any document.
   std::string NameLabel() const;
+  // The line-end form the document is saved with.
+  base::LineEnd FileLineEnd() const { return lineEnd_; }
   // Offset added to printed page numbers (page-number start − 1).
   int PrintedPageOffset() const { return pageOffset_; }
 
@@ -133,6 +139,7 @@ private:
   bool renaming_ = false;
   std::string renameText_;
   int pageOffset_ = 0;
+  base::LineEnd lineEnd_ = base::LineEnd::CrLf;
 };
 
 // The File menu's dialog filters.

@@ -64,6 +64,12 @@ TEST_F(ProgramDirTest, UnwritableDataHomeIsStillTheProgramDirectory) {
 
 TEST_F(ProgramDirTest, ProgramFilesAreFoundInTheProgramDirectoryFirst) {
   const std::string programDir = root.Path("user/"), dataDir = InstalledDataDir(root.Path("bin"));
+  EXPECT_EQ(root.Path("share/zenpa/"), dataDir) << "tidy, for the messages that show it";
+  root.Write("share/icons/hicolor/48x48/apps/zenpa.png", "");
+  root.Write("share/icons/hicolor/16x16/apps/zenpa.png", "");
+  EXPECT_EQ((std::vector<std::string>{root.Path("share/icons/hicolor/16x16/apps/zenpa.png"),
+                                      root.Path("share/icons/hicolor/48x48/apps/zenpa.png")}),
+            InstalledIconFiles(dataDir));
   root.Write("share/zenpa/pi.wav", "");
   root.Write("share/zenpa/pp.wav", "");
   root.Write("user/pp.wav", "");

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <random>
+#include <utility>
 
 using namespace zenpa::base;
 
@@ -121,4 +124,39 @@ TEST(FileLines, SplitsOnCrLfOnlyAndRejoinsExactly) {
   EXPECT_EQ((std::vector<std::string>{"a\rb\nc", ""}), SplitLines("a\rb\nc\r\n\r\n"));
   std::string file = "x\r\n\r\n" + Bytes({0x81, 0x00, 0xFF}) + "\r\n";
   EXPECT_EQ(file, JoinLines(SplitLines(file)));
+}
+
+// The first line end decides the form; other line-end bytes stay in their
+// lines, so every file of complete lines is rejoined exactly.
+TEST(FileLines, FormOfTheFirstLineEndSplitsAndRejoinsEveryFile) {
+  const struct {
+    std::string bytes;
+    LineEnd end;
+    std::vector<std::string> lines;
+  } cases[] = {{"", LineEnd::CrLf, {}},
+               {"a\nb\n", LineEnd::Lf, {"a", "b"}},
+               {"a\rb\r\r", LineEnd::Cr, {"a", "b", ""}},
+               {"a\r\nb\nc\r\n", LineEnd::CrLf, {"a", "b\nc"}},
+               {"a\nb\r\nc\rd\n", LineEnd::Lf, {"a", "b\r", "c\rd"}},
+               {"a\rb\r\n", LineEnd::Cr, {"a", "b", "\n"}}};
+  for (const auto &c : cases) {
+    EXPECT_EQ(c.end, DetectLineEnd(c.bytes)) << c.bytes;
+    EXPECT_EQ(c.lines, SplitLines(c.bytes, c.end)) << c.bytes;
+  }
+  for (const auto &c : {cases[1], cases[2], cases[3], cases[4]})
+    EXPECT_EQ(c.bytes, JoinLines(SplitLines(c.bytes, c.end), c.end)) << c.bytes;
+}
+
+// The window's messages give the common causes of a failed read or write in
+// Japanese; rarer ones keep the system's text.
+TEST(FileErrors, CommonCausesAreWordedInJapanese) {
+  const std::pair<int, const char *> causes[] = {{ENOENT, "ファイルまたはフォルダーがありません"},
+                                                 {EACCES, "アクセスが許可されていません"},
+                                                 {EISDIR, "フォルダーです"},
+                                                 {ENOSPC, "ディスクに空きがありません"},
+                                                 {EROFS, "読み取り専用のファイルシステムです"},
+                                                 {EFBIG, "ファイルが大きすぎます"}};
+  for (const auto &[code, text] : causes)
+    EXPECT_EQ(Sj(text), ReasonText(code)) << code;
+  EXPECT_EQ(std::string(std::strerror(EIO)), ReasonText(EIO));
 }

@@ -33,7 +33,8 @@ std::vector<std::string> PuzzlePage(int n) {
 class PrintCliTest : public ::testing::Test {
 protected:
   // Three pages, separated by page-break lines.
-  std::string WriteDocument(const std::string &name = "doc.txt") {
+  std::string WriteDocument(const std::string &name = "doc.txt",
+                            zenpa::base::LineEnd end = zenpa::base::LineEnd::CrLf) {
     std::vector<std::string> lines;
     for (int page = 1; page <= 3; ++page) {
       const auto block = PuzzlePage(page);
@@ -41,10 +42,11 @@ protected:
       if (page < 3)
         lines.push_back("\f");
     }
-    return Write(name, lines);
+    return Write(name, lines, end);
   }
-  std::string Write(const std::string &name, const std::vector<std::string> &lines) {
-    EXPECT_TRUE(zenpa::base::WriteLines(dir_.Path(name), lines).ok);
+  std::string Write(const std::string &name, const std::vector<std::string> &lines,
+                    zenpa::base::LineEnd end = zenpa::base::LineEnd::CrLf) {
+    EXPECT_TRUE(zenpa::base::WriteLines(dir_.Path(name), lines, end).ok);
     return dir_.Path(name);
   }
   CliRun Print(const std::string &args) { return dir_.Run("print " + args); }
@@ -61,7 +63,13 @@ protected:
   CliDir dir_;
 };
 
+// Documents with LF or lone CR line ends (as other systems keep them) print
+// as the same lines and pages.
 TEST_F(PrintCliTest, JapaneseDocumentWithGridBecomesExtractablePdf) {
+  for (const auto end : {zenpa::base::LineEnd::Lf, zenpa::base::LineEnd::Cr}) {
+    ASSERT_EQ(0, Print(WriteDocument("other.txt", end) + " --pdf " + Pdf()).exitCode);
+    EXPECT_EQ(3, Pages()) << static_cast<int>(end);
+  }
   const CliRun r = Print(WriteDocument() + " --pdf " + Pdf());
   ASSERT_EQ(0, r.exitCode) << r.err;
   EXPECT_EQ(3, Pages());
@@ -156,14 +164,15 @@ TEST_F(PrintCliTest, ErrorsExitNonZeroWithAMessage) {
   EXPECT_EQ("zenpa print: cannot read " + dir_.Path("none.txt") + ": No such file or directory\n",
             missing.err);
 
-  // The path and the reason, on one line of its own (no notes of the toolkit).
+  // The path and the reason, on one line of its own (no notes of the toolkit);
+  // the English note is a sentence of its own.
   const std::string folderless = dir_.Path("no/such/out.pdf");
   const CliRun unwritable = Print(doc + " --pdf " + folderless);
   EXPECT_EQ(1, unwritable.exitCode);
-  EXPECT_EQ(
-      "zenpa print: 「" + folderless +
-          "」を書き込めませんでした。（No such file or directory） (the document has 3 pages)\n",
-      unwritable.err);
+  EXPECT_EQ("zenpa print: 「" + folderless +
+                "」を書き込めませんでした。（ファイルまたはフォルダーがありません）\n"
+                "zenpa print: the document has 3 pages\n",
+            unwritable.err);
 
   const CliRun format = Print(doc + " --format " + dir_.Path("none.zpf"));
   EXPECT_EQ(1, format.exitCode);

@@ -98,7 +98,8 @@ TEST_F(DocumentTest, MissingFileOrDirectoryChangesNothingAndOnlyTheDirectoryIsRe
   std::filesystem::create_directory(dir.Path("folder"));
   EXPECT_EQ(LoadStatus::Failed, doc.Load("folder"));
   ASSERT_EQ(1u, host.messages.size());
-  EXPECT_NE(std::string::npos, host.messages[0].text.find("folder"));
+  EXPECT_EQ(Sj("読み込めません: ") + dir.Path("folder") + Sj(" (フォルダーです)"),
+            host.messages[0].text);
   EXPECT_EQ(std::vector<std::string>{"keep"}, memo.Lines());
   EXPECT_EQ(Sj("未定"), doc.NameLabel()) << "still the fresh document";
 }
@@ -119,6 +120,28 @@ TEST_F(DocumentTest, LoadThenSaveReproducesTheFileByteForByte) {
   memo.SetModified(true);
   ASSERT_TRUE(doc.Save());
   EXPECT_EQ(bytes, dir.Read("e.txt"));
+}
+
+// LF and lone-CR files open as lines and keep their form when saved, edited
+// or not; a new document goes back to CR LF.
+TEST_F(DocumentTest, LfAndCrFilesOpenAsLinesAndSaveInTheirOwnForm) {
+  const std::string lf = Sj("一行目\n二行目\r全角\n\n");
+  const std::string cr = Sj("一行目\r二行目\r\r");
+  for (const std::string &bytes : {lf, cr}) {
+    dir.Write("u.txt", bytes);
+    doc.Load("u.txt");
+    EXPECT_EQ(Sj("一行目"), memo.Line(0));
+    memo.SetModified(true);
+    ASSERT_TRUE(doc.Save());
+    EXPECT_EQ(bytes, dir.Read("u.txt"));
+  }
+  memo.ReplaceLine(0, "x");
+  ASSERT_TRUE(doc.Save());
+  EXPECT_EQ(Sj("x\r二行目\r\r"), dir.Read("u.txt"));
+  doc.New();
+  memo.SetLines({"n"});
+  ASSERT_TRUE(doc.Save());
+  EXPECT_EQ("n\r\n", dir.Read("zenp_prn.txt"));
 }
 
 TEST_F(DocumentTest, SaveWithoutExtensionAddsTxtAndWritesTheFormatBeside) {

@@ -1,5 +1,6 @@
 #include "puzzle/play/generator_run.h"
 
+#include "base/file_io.h"
 #include "base/paths.h"
 #include "base/sjis.h"
 #include "puzzle/engine/solver.h"
@@ -102,21 +103,32 @@ void WriteAndGrade(GeneratorRun &run, const puzzle::Grid &puzzle) {
     ctx.memo.SetModified(false);
 }
 
+// The record's file in the program's directory, named in full so that the
+// caption and any failure show the folder the records go to.
+std::string RecordPath(const GeneratorRun &run, const std::string &name) {
+  if (run.programDir.empty() || run.programDir.back() == '/')
+    return run.programDir + name;
+  return run.programDir + "/" + name;
+}
+
 bool SaveRecord(GeneratorRun &run, RunCounters &c) {
-  const std::string name =
-      RecordFileName(run.settings.options.recordStem, c.number, run.settings.options.recordFirst);
+  const std::string path = RecordPath(run, RecordFileName(run.settings.options.recordStem, c.number,
+                                                          run.settings.options.recordFirst));
   // The files go to the program's directory, which becomes the working one.
-  const bool inDir = run.programDir.empty() || base::SetCurrentDirectory(run.programDir);
-  if (!inDir ||
-      !WritePuzzleFile(name, run.answer.memo, PuzzleDialect::Plain, run.completedAnswer).ok) {
-    run.answer.host.Message(base::Sj("数独データが保存できません"));
+  base::IoResult written;
+  if (!run.programDir.empty() && !base::SetCurrentDirectory(run.programDir))
+    written = base::IoFailure("フォルダーに移れません:", run.programDir);
+  else
+    written = WritePuzzleFile(path, run.answer.memo, PuzzleDialect::Plain, run.completedAnswer);
+  if (!written.ok) {
+    run.answer.host.Message(base::Sj("数独データが保存できません") + "\n" + written.error);
     c.outcome.recordFailed = true;
     run.labels.stopButtonEnabled = false;
     return false;
   }
   c.outcome.lastRecorded = c.number;
   if (run.hooks.renameDocument)
-    run.hooks.renameDocument(base::ChangeFileExt(name, ".txt"));
+    run.hooks.renameDocument(base::ChangeFileExt(path, ".txt"));
   return true;
 }
 

@@ -32,7 +32,7 @@ QLineEdit *NumberBox(const char *name, const char *caption, QSpinBox *&upDown, i
   edit->setMaximumWidth(48);
   upDown = new QSpinBox(parent);
   upDown->setObjectName(QString(name) + "UpDown");
-  upDown->setAccessibleName(Utf(caption));
+  upDown->setAccessibleName(Utf(caption) + Utf(" 増減"));
   upDown->setRange(min, max);
   upDown->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
   upDown->setFixedWidth(18);
@@ -96,10 +96,20 @@ void DrillPanel::BuildSwitches() {
   minus_->setObjectName("MinusButton");
   grid->addWidget(plus_, 1, 3);
   grid->addWidget(minus_, 2, 3);
-  connect(plus_, &QRadioButton::clicked, this,
-          [this] { SetOperation(settings::DrillOperation::Addition); });
-  connect(minus_, &QRadioButton::clicked, this,
-          [this] { SetOperation(settings::DrillOperation::Subtraction); });
+  // One group: Tab enters it at the checked radio and the arrow keys move
+  // within it. The operation follows every way a radio gets checked (click,
+  // arrow key, or an assistive tool toggling it), not only clicks.
+  auto *operations = new QButtonGroup(this);
+  operations->addButton(plus_);
+  operations->addButton(minus_);
+  const auto follow = [this](QRadioButton *radio, settings::DrillOperation op) {
+    connect(radio, &QRadioButton::toggled, this, [this, op](bool on) {
+      if (on && drill_.Options().operation != op)
+        SetOperation(op);
+    });
+  };
+  follow(plus_, settings::DrillOperation::Addition);
+  follow(minus_, settings::DrillOperation::Subtraction);
   pageBreak_ = NamedCheck("PageBreakCheck", "改頁", this);
   answers_ = NamedCheck("AnswersCheck", "答えも付加", this);
   addToDocument_ = NamedCheck("AddToDocumentCheck", "", this);

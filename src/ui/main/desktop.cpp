@@ -8,6 +8,7 @@
 #include "ui/qt/qt_text.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -26,6 +27,16 @@ bool LoadQtJapanese(QTranslator &translator) {
   return QCoreApplication::installTranslator(&translator);
 }
 
+void SetDesktopIdentity(const std::string &dataDir) {
+  const QString name = QString::fromLatin1(app::kDesktopName);
+  QCoreApplication::setApplicationName(name);
+  QGuiApplication::setDesktopFileName(name);
+  QIcon files;
+  for (const std::string &file : app::InstalledIconFiles(dataDir))
+    files.addFile(PathToQt(file));
+  QApplication::setWindowIcon(QIcon::fromTheme(name, files));
+}
+
 int RunDesktop(int argc, char **argv) {
   QApplication app(argc, argv);
   QTranslator qtJapanese;
@@ -34,6 +45,7 @@ int RunDesktop(int argc, char **argv) {
   QtFontCatalog fonts;
   QtPrinter printer(&fonts);
   const std::string binaryDir = PathFromQt(QCoreApplication::applicationDirPath());
+  SetDesktopIdentity(app::InstalledDataDir(binaryDir));
   auto env = [](const char *name) {
     const char *value = std::getenv(name);
     return std::string(value ? value : "");

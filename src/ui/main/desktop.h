@@ -3,6 +3,8 @@
 // dialogs, Yes/No/Cancel, the editors' fallback menus) are in Japanese.
 #pragma once
 
+#include <string>
+
 class QTranslator;
 
 namespace zenpa::ui {
@@ -10,6 +12,12 @@ namespace zenpa::ui {
 // Loads the toolkit's Japanese translations into translator and installs
 // it; false when they are not installed.
 bool LoadQtJapanese(QTranslator &translator);
+
+// Names the application as its desktop entry does (so the window class and
+// the Wayland application id match zenpa.desktop) and gives every window
+// the program's icon: from the icon theme, else the PNG files beside
+// dataDir.
+void SetDesktopIdentity(const std::string &dataDir);
 
 int RunDesktop(int argc, char **argv);
 

@@ -6,6 +6,7 @@
 #include "puzzle/play/game_state.h"
 #include "ui/common/option_panels.h"
 #include "ui/common/widgets.h"
+#include "ui/common/window_access.h"
 #include "ui/drill/drill_feature.h"
 #include "ui/main/editor_feature.h"
 #include "ui/main/editor_font.h"
@@ -88,6 +89,7 @@ MainWindow::MainWindow(platform::Host &host, platform::Printer &printer,
       memo_(new QtMemo(editor_)), session_(*memo_, host, printer, fonts, std::move(programDir)),
       fonts_(fonts) {
   setObjectName("TForm1");
+  ExposeOwnWindowsAsWindows();
   setAcceptDrops(true);
   const app::MainWindowGeometry g = app::MainGeometry(uiScale_);
   resize(g.clientWidth, g.height);
@@ -268,6 +270,9 @@ void MainWindow::PreviewDue() {
 
 void MainWindow::BuildEditor(const platform::FontCatalog &fonts) {
   editor_->setObjectName("Memo1");
+  editor_->setAccessibleName(Utf("文書"));
+  editor_->horizontalScrollBar()->setAccessibleName(Utf("文書の横スクロール"));
+  editor_->verticalScrollBar()->setAccessibleName(Utf("文書の縦スクロール"));
   editor_->setLineWrapMode(QPlainTextEdit::NoWrap);
   editor_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   editor_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -515,7 +520,9 @@ void MainWindow::keyPressEvent(QKeyEvent *event) {
   QMainWindow::keyPressEvent(event);
 }
 
-void MainWindow::dragEnterEvent(QDragEnterEvent *event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent *event) { AnswerDrag(event); }
+
+void MainWindow::AnswerDrag(QDragMoveEvent *event) {
   if (!DroppedFiles(event->mimeData()).empty() && session_.Modes().Enabled(app::CommandGroup::File))
     event->acceptProposedAction();
 }
@@ -528,18 +535,21 @@ void MainWindow::dropEvent(QDropEvent *event) {
   RunAndSync([this, &files] { session_.DropFiles(files); });
 }
 
-// Files dropped on the editor go to the window, not into the text; the name
-// label acts as a button; Enter and Esc commit and cancel the rename box.
+// Files dropped on the editor go to the window, not into the text: the
+// editor itself would refuse every move of a drag that offers only a file
+// list (what file managers send), so the moves are answered here too. The
+// name label acts as a button; Enter and Esc commit and cancel the rename box.
 bool MainWindow::eventFilter(QObject *watched, QEvent *event) {
   const QEvent::Type type = event->type();
-  if (watched == editor_->viewport() && (type == QEvent::DragEnter || type == QEvent::Drop)) {
+  if (watched == editor_->viewport() &&
+      (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop)) {
     auto *drop = static_cast<QDropEvent *>(event);
     if (DroppedFiles(drop->mimeData()).empty())
       return false;
-    if (type == QEvent::DragEnter)
-      dragEnterEvent(static_cast<QDragEnterEvent *>(event));
     if (type == QEvent::Drop)
       dropEvent(drop);
+    else
+      AnswerDrag(static_cast<QDragMoveEvent *>(event));
     return true;
   }
   if (watched == nameLabel_)

@@ -115,6 +115,8 @@ private:
                      void (MainWindow::*slot)());
   void RunAndSync(const std::function<void()> &command);
   bool NameLabelEvent(QEvent::Type type);
+  // Accepts a drag of files while the file commands are enabled.
+  void AnswerDrag(QDragMoveEvent *event);
 
   void BeginRename();
   void CommitRename();

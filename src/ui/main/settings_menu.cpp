@@ -33,7 +33,8 @@ SettingsMenu::SettingsMenu(app::Session &session, QWidget *window, QStatusBar *s
   tabWidth_->setObjectName("TabWidth");
   tabWidth_->setRange(1, 8);
   tabLabel_->setBuddy(tabWidth_);
-  tabWidth_->setAccessibleName(tabLabel_->text());
+  // The print panel has a "タブ" box of its own: this one is named for the editor.
+  tabWidth_->setAccessibleName(Utf("編集欄のタブ"));
   connect(tabWidth_, &QSpinBox::valueChanged, this, &SettingsMenu::TabWidth);
   reducedLabel_ = NamedLabel("HalfLabel", strip, Utf("縮小表示"));
   // Beside the name label: the right end of the strip is the position display's.

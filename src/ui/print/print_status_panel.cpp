@@ -29,9 +29,13 @@ QLineEdit *NamedField(QWidget *parent, const char *name, int value) {
   return field;
 }
 
-QLabel *Caption(QWidget *parent, const char *utf8) {
+QLabel *Caption(QWidget *parent, const char *utf8, QWidget *field = nullptr) {
   auto *label = new QLabel(Utf(utf8), parent);
   label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  // The caption names its field for screen readers and, with a mnemonic,
+  // takes Alt+letter to it.
+  if (field)
+    label->setBuddy(field);
   return label;
 }
 
@@ -158,11 +162,11 @@ QGridLayout *PrintStatusPanel::BuildRange() {
   grid->setVerticalSpacing(2);
   // The end page beside the start page and its hint under it; the copies
   // below the start page: Tab goes start, end, copies as the row reads.
-  grid->addWidget(Caption(this, "開始頁"), 0, 0);
+  grid->addWidget(Caption(this, "開始頁", startPage_), 0, 0);
   grid->addWidget(startPage_, 0, 1);
-  grid->addWidget(Caption(this, "終了頁"), 0, 2);
+  grid->addWidget(Caption(this, "終了頁", endPage_), 0, 2);
   grid->addWidget(endPage_, 0, 3);
-  grid->addWidget(Caption(this, "部数"), 1, 0);
+  grid->addWidget(Caption(this, "部数", copies_), 1, 0);
   grid->addWidget(copies_, 1, 1);
   grid->addWidget(endPageHint_, 1, 2, 1, 2);
   grid->addWidget(oddPass_, 2, 0, 1, 2);

@@ -1,5 +1,6 @@
 #include "ui/qt/pdf_printer.h"
 
+#include "base/file_io.h"
 #include "base/sjis.h"
 #include "print/paper.h"
 #include "ui/qt/qt_text.h"
@@ -10,14 +11,14 @@
 #include <QSizeF>
 
 #include <cerrno>
-#include <cstring>
 
 namespace zenpa::ui {
 
 // The temporary file the pages are written to. Its writes are buffered, and
 // a write the disk cuts short (full, or over the file-size limit) counts as
 // done there, so every write and the final flush are checked here; the first
-// failure keeps the system's reason and the file is never put in place.
+// failure keeps the system's reason (in the words of base::ReasonText) and
+// the file is never put in place.
 class PdfPrinter::TargetFile : public QSaveFile {
 public:
   using QSaveFile::QSaveFile;
@@ -44,7 +45,7 @@ protected:
 private:
   void Fail() {
     if (reason_.isEmpty())
-      reason_ = QString::fromLocal8Bit(std::strerror(errno != 0 ? errno : EIO));
+      reason_ = ToQt(base::ReasonText(errno != 0 ? errno : EIO));
     cancelWriting();
   }
 
@@ -72,8 +73,11 @@ bool PdfPrinter::BeginDoc(const std::string &title) {
   std::u16string name = base::SjisToUtf16(path_);
   file_ = std::make_unique<TargetFile>(
       QString::fromUtf16(name.data(), static_cast<qsizetype>(name.size())));
+  errno = 0;
   if (!file_->open(QIODevice::WriteOnly)) {
-    startFailure_ = {false, path_, FromQt(file_->errorString())};
+    const int code = errno;
+    startFailure_ = {false, path_,
+                     code != 0 ? base::ReasonText(code) : FromQt(file_->errorString())};
     file_.reset();
     return false;
   }

@@ -114,7 +114,7 @@ TEST(GeneratorRun, AutoRecordWritesNumberedFilesAndReportsTheLast) {
   for (const char *name : {"rec007.nbp", "rec008.nbp", "rec009.nbp"})
     EXPECT_TRUE(dir.Exists(name));
   EXPECT_EQ("009", d.options.recordLast);
-  EXPECT_EQ("rec009.txt", renamed);
+  EXPECT_EQ(dir.Path("rec009.txt"), renamed) << "the folder of the records is shown";
   EXPECT_EQ(base::Sj("rec009まで記録／") + std::to_string(out.attempts) + base::Sj("回"),
             d.labels.autoRecordText);
   // The last file holds only the puzzle the document shows.
@@ -137,7 +137,9 @@ TEST(GeneratorRun, FailedRecordStopsTheRun) {
   EXPECT_TRUE(out.recordFailed);
   EXPECT_EQ(1, out.accepted);
   ASSERT_FALSE(d.host.messages.empty());
-  EXPECT_EQ(base::Sj("数独データが保存できません"), d.host.messages.back().text);
+  EXPECT_EQ(base::Sj("数独データが保存できません\nフォルダーに移れません: ") +
+                dir.Path("missing/") + base::Sj(" (ファイルまたはフォルダーがありません)"),
+            d.host.messages.back().text);
   EXPECT_EQ(base::Sj("記録なし／") + std::to_string(out.attempts) + base::Sj("回"),
             d.labels.autoRecordText);
 }

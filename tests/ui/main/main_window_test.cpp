@@ -4,10 +4,13 @@
 // during a long run, it stops the run and closes once the run has ended.
 #include "base/sjis.h"
 #include "support/puzzle_samples.h"
+#include "ui/main/desktop.h"
 #include "ui/support/typing.h"
 #include "ui/support/window_rig.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -17,6 +20,7 @@
 #include <QSpinBox>
 #include <QtTest>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -164,20 +168,39 @@ private slots:
     QCOMPARE(window_->findChild<QLabel *>("Label8")->text(), QString("renamed.txt"));
   }
 
+  // A file manager offers only a file list (text/uri-list); the drag is
+  // accepted at every move over the document, and an LF file opens as lines.
   void droppedFileReplacesTheDocument() {
     StartWith({});
     QCOMPARE(window_->windowTitle(), QString("ZENPA"));
-    const std::string other = dir_->Write("other.txt", Sj("別") + "\r\n");
+    const std::string other = dir_->Write("other.txt", Sj("別\n二\n"));
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(other))});
+    data.setData("text/uri-list", QUrl::fromLocalFile(QString::fromStdString(other)).toEncoded());
+    QVERIFY(!data.hasFormat("text/plain"));
     QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(Editor()->viewport(), &enter);
     QVERIFY(enter.isAccepted());
-    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDragMoveEvent move(QPoint(12, 12), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(Editor()->viewport(), &move);
+    QVERIFY(move.isAccepted());
+    QDropEvent drop(QPointF(12, 12), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(Editor()->viewport(), &drop);
     QVERIFY(drop.isAccepted());
-    QCOMPARE(Editor()->toPlainText(), QString::fromUtf8("別\n"));
+    QCOMPARE(Editor()->toPlainText(), QString::fromUtf8("別\n二\n"));
     QCOMPARE(window_->windowTitle(), QString::fromStdString("ZENPA - " + other));
+  }
+
+  // The window's class and icon are those of the desktop entry zenpa.desktop.
+  void desktopIdentityMatchesTheDesktopEntry() {
+    const std::string png = dir_->Path("share/icons/hicolor/16x16/apps/zenpa.png");
+    std::filesystem::create_directories(std::filesystem::path(png).parent_path());
+    QImage picture(16, 16, QImage::Format_ARGB32);
+    picture.fill(Qt::blue);
+    QVERIFY(picture.save(QString::fromStdString(png)));
+    ui::SetDesktopIdentity(dir_->Path("share/zenpa/"));
+    QCOMPARE(QCoreApplication::applicationName(), QString("zenpa"));
+    QCOMPARE(QGuiApplication::desktopFileName(), QString("zenpa"));
+    QVERIFY(!window_->windowIcon().isNull());
   }
 
 private:

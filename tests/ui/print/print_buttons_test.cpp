@@ -111,8 +111,8 @@ private slots:
     Click("Button1");
     QCOMPARE(host_->messages.size(), std::size_t{1});
     QCOMPARE(host_->messages[0].text,
-             print::JobUnfinishedText(
-                 {false, dir_->Path("missing/dir/out.pdf"), "No such file or directory"}));
+             print::JobUnfinishedText({false, dir_->Path("missing/dir/out.pdf"),
+                                       base::Sj("ファイルまたはフォルダーがありません")}));
     QVERIFY(!Shown("reportLabel1"));
   }
 

@@ -31,6 +31,23 @@ private slots:
   void init() { Open(); }
   void cleanup() { Close(); }
 
+  // After 初期設定保存 the next start shows the saved margin and the right
+  // margin that follows from it before any keystroke.
+  void savedInitialMarginsShowAtTheNextStart() {
+    StartWith({});
+    const QString right = Label("rightMarginLabel");
+    Type("leftMarginEdit", "40");
+    const QString savedRight = Label("rightMarginLabel");
+    QVERIFY(savedRight != right);
+    host_->answers = {platform::Answer::Ok};
+    Action("SaveIni")->trigger();
+    window_.reset();
+    window_ = std::make_unique<ui::MainWindow>(*host_, printer_, fonts_, dir_->Dir());
+    StartWith({});
+    QCOMPARE(FieldText(Spin("leftMarginEdit")), QString("40"));
+    QCOMPARE(Label("rightMarginLabel"), savedRight);
+  }
+
   void fieldsFollowTheLayoutAndReachTheFormatFile() {
     std::string text;
     for (int i = 0; i < 100; ++i)

@@ -17,10 +17,24 @@ FieldSpin::FieldSpin(const char *name, const QString &caption, const QString &di
   setAccessibleName(caption);
   setAlignment(Qt::AlignRight);
   setKeyboardTracking(false);
+  connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString &text) {
+    if (!enter)
+      return;
+    typing_ = true;
+    typedHeld_ = enter(text);
+    typing_ = false;
+  });
   connect(this, &QAbstractSpinBox::editingFinished, this, [this] {
+    typedHeld_.clear();
     if (enter)
       Show(enter(lineEdit()->text()));
   });
+}
+
+void FieldSpin::ShowHeld(const QString &held) {
+  if (typing_ || (hasFocus() && held == typedHeld_))
+    return;
+  Show(held);
 }
 
 void FieldSpin::Show(const QString &text) {

@@ -111,6 +111,12 @@ private slots:
     auto *percent = Find<QAbstractSpinBox>("ReducePercent");
     percent->setFocus();
     percent->selectAll();
+    // A percent typed digit by digit applies as it goes and is not rewritten
+    // while the first digit is below the range.
+    QTest::keyClicks(percent, "55");
+    QCOMPARE(session().Format().format.reducePercent, 55);
+    QCOMPARE(percent->text(), QString("55"));
+    percent->selectAll();
     percent->findChild<QLineEdit *>()->insert("120");
     QTest::keyClick(percent, Qt::Key_Return);
     QCOMPARE(session().Format().format.reducePercent, 100);

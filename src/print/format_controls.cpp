@@ -241,6 +241,15 @@ std::string EnterField(PrintFormat &f, FormatField field, std::string_view text,
   return SetField(f, field, *v, c);
 }
 
+std::string TypeField(PrintFormat &f, FormatField field, std::string_view text,
+                      const FieldContext &c) {
+  const std::optional<int> v = ReadInteger(text);
+  const FieldBounds b = BoundsOf(field, c);
+  if (!v || *v < b.min || *v > b.max)
+    return FieldText(f, field, c);
+  return SetField(f, field, *v, c);
+}
+
 std::string StepField(PrintFormat &f, FormatField field, int steps, const FieldContext &c) {
   const int step = BoundsOf(field, c).step;
   return SetField(f, field, FieldValue(f, field, c) + steps * step, c);

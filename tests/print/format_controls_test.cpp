@@ -40,6 +40,11 @@ TEST_P(FormatFieldTest, BoundsDesignValueAndClamping) {
     const bool frame = c.field == F::FrameLeft || c.field == F::FrameHeight;
     EXPECT_EQ(frame ? c.below : c.above, EnterField(f, c.field, "-5", ctx));
   }
+  // While typing, a number past a bound waits for the end of the edit.
+  SetField(f, c.field, c.max, ctx);
+  EXPECT_EQ(c.above, TypeField(f, c.field, std::to_string(c.min - 1), ctx));
+  EXPECT_EQ(c.above, TypeField(f, c.field, std::to_string(c.max + 1), ctx));
+  EXPECT_EQ(c.below, TypeField(f, c.field, std::to_string(c.min), ctx));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryField, FormatFieldTest,

@@ -18,10 +18,10 @@ FieldSpin::FieldSpin(const char *name, const QString &caption, const QString &di
   setAlignment(Qt::AlignRight);
   setKeyboardTracking(false);
   connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString &text) {
-    if (!enter)
+    if (!type)
       return;
     typing_ = true;
-    typedHeld_ = enter(text);
+    typedHeld_ = type(text);
     typing_ = false;
   });
   connect(this, &QAbstractSpinBox::editingFinished, this, [this] {
@@ -64,6 +64,9 @@ QSize FieldSpin::sizeHint() const {
 FieldSpin *MakeField(app::PrintSettings &settings, print::FormatField field, const char *name,
                      const char *caption, const char *digits, QWidget *parent) {
   auto *spin = new FieldSpin(name, Utf(caption), Utf(digits), parent);
+  spin->type = [&settings, field](const QString &typed) {
+    return ToQt(settings.Type(field, FromQt(typed)));
+  };
   spin->enter = [&settings, field](const QString &typed) {
     return ToQt(settings.Enter(field, FromQt(typed)));
   };

@@ -1,8 +1,8 @@
 // A numeric field of the print settings panel: a spin box whose text and
-// steps are decided by the core. Every edit goes to `enter` at once, so the
-// layout follows the typing; when editing ends the field shows what `enter`
-// returns (the held value when the text was no number). The arrows and the
-// up/down keys go to `step`.
+// steps are decided by the core. Every edit goes to `type` at once, so the
+// layout follows the typing; when editing ends the text goes to `enter` and
+// the field shows what it returns (the held value when the text was no
+// number). The arrows and the up/down keys go to `step`.
 #pragma once
 
 #include "app/print_settings.h"
@@ -21,6 +21,7 @@ public:
   // digits: the widest value the field shows, e.g. "-000".
   FieldSpin(const char *name, const QString &caption, const QString &digits, QWidget *parent);
 
+  std::function<QString(const QString &typed)> type;
   std::function<QString(const QString &typed)> enter;
   std::function<QString(int steps)> step;
 

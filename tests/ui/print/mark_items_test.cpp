@@ -131,9 +131,11 @@ private slots:
     auto *percent = Find<QAbstractSpinBox>("ReducePercent");
     percent->setFocus();
     percent->selectAll();
-    // A percent typed digit by digit applies as it goes and is not rewritten
-    // while the first digit is below the range.
-    QTest::keyClicks(percent, "55");
+    // A percent typed digit by digit applies once it is in the range, and
+    // its first digit below the range is neither applied nor rewritten.
+    QTest::keyClicks(percent, "5");
+    QCOMPARE(session().Format().format.reducePercent, 80);
+    QTest::keyClicks(percent, "5");
     QCOMPARE(session().Format().format.reducePercent, 55);
     QCOMPARE(percent->text(), QString("55"));
     percent->selectAll();

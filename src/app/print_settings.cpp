@@ -17,20 +17,30 @@ void PrintSettings::Changed() {
   session_.Relayout();
 }
 
-std::string PrintSettings::Enter(print::FormatField field, std::string_view text) {
+template <class Change> std::string PrintSettings::Apply(Change change) {
   const settings::PrintFormat before = Format();
-  const std::string shown = print::EnterField(session_.Format().format, field, text, Context());
+  const std::string shown = change(session_.Format().format, Context());
   if (!(before == Format()))
     Changed();
   return shown;
 }
 
+std::string PrintSettings::Enter(print::FormatField field, std::string_view text) {
+  return Apply([&](settings::PrintFormat &f, const print::FieldContext &c) {
+    return print::EnterField(f, field, text, c);
+  });
+}
+
+std::string PrintSettings::Type(print::FormatField field, std::string_view text) {
+  return Apply([&](settings::PrintFormat &f, const print::FieldContext &c) {
+    return print::TypeField(f, field, text, c);
+  });
+}
+
 std::string PrintSettings::Step(print::FormatField field, int steps) {
-  const settings::PrintFormat before = Format();
-  const std::string shown = print::StepField(session_.Format().format, field, steps, Context());
-  if (!(before == Format()))
-    Changed();
-  return shown;
+  return Apply([&](settings::PrintFormat &f, const print::FieldContext &c) {
+    return print::StepField(f, field, steps, c);
+  });
 }
 
 std::string PrintSettings::Text(print::FormatField field) const {

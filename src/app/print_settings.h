@@ -25,8 +25,10 @@ public:
   print::FieldContext Context() const;
   print::PanelStates States() const { return print::StatesOf(Format()); }
 
-  // Typed text and spinner steps; each returns the text the field shows.
+  // Typed text (at the end of the edit, or while typing) and spinner
+  // steps; each returns the text the field shows.
   std::string Enter(print::FormatField field, std::string_view text);
+  std::string Type(print::FormatField field, std::string_view text);
   std::string Step(print::FormatField field, int steps);
   std::string Text(print::FormatField field) const;
 
@@ -55,6 +57,8 @@ public:
 
 private:
   void Changed();
+  // Runs a change of the record; a change that left it as it was marks nothing.
+  template <class Change> std::string Apply(Change change);
 
   Session &session_;
   platform::Host &host_;

@@ -463,10 +463,17 @@ settings::SaveContext Session::FormatSaveContext() const {
   ctx.programDir = programDir_;
   const platform::PrinterMetrics metrics = printer_.Metrics();
   ctx.dpi = FormatEnv().dpi;
+  ctx.headerMm = layout_.Layout().geometry.headerMm;
   if (hasPrinter_ && metrics.dpiY > 0) {
     ctx.paperWidthMm = base::PixToMm(metrics.paperW, metrics.dpiX);
     ctx.paperHeightMm = base::PixToMm(metrics.paperH, metrics.dpiY);
+    return ctx;
   }
+  // Without a printer the paper is the one the format names.
+  const print::PaperEntry &paper =
+      print::PaperOf(format_.format.paperSize, format_.format.orientation);
+  ctx.paperWidthMm = paper.widthMm;
+  ctx.paperHeightMm = paper.heightMm;
   return ctx;
 }
 

@@ -46,6 +46,21 @@ template <class Format> auto &FrameValue(Format &f, FormatField field) {
   }
 }
 
+bool IsFrameField(FormatField field) {
+  return field == FormatField::FrameLeft || field == FormatField::FrameTop ||
+         field == FormatField::FrameWidth || field == FormatField::FrameHeight;
+}
+
+// A frame side kept on the paper; a moved left or top edge shortens the
+// width or height so that the frame still ends on the paper.
+void StoreFrame(PrintFormat &f, FormatField field, int v, const FieldContext &c) {
+  FrameValue(f, field) = std::max(0, std::min(v, FrameLimit(f, field, c)));
+  if (field == FormatField::FrameLeft)
+    StoreFrame(f, FormatField::FrameWidth, f.frameRect.width, c);
+  if (field == FormatField::FrameTop)
+    StoreFrame(f, FormatField::FrameHeight, f.frameRect.height, c);
+}
+
 void Store(PrintFormat &f, FormatField field, int v, const FieldContext &c) {
   switch (field) {
   case FormatField::LinesPerPage:
@@ -88,14 +103,15 @@ void Store(PrintFormat &f, FormatField field, int v, const FieldContext &c) {
     f.reducePercent = v;
     break;
   default:
-    FrameValue(f, field) = std::max(0, std::min(v, FrameLimit(f, field, c)));
+    StoreFrame(f, field, v, c);
   }
 }
 
 // Typed numbers the field cannot mean: more digits than its largest value
-// has, or a sign the field never shows.
-bool OutOfReach(int value, const FieldBounds &b) {
-  if (value < 0 && b.min >= 0)
+// has, or a sign the field never shows (a frame field takes a negative
+// value as 0).
+bool OutOfReach(int value, FormatField field, const FieldBounds &b) {
+  if (value < 0 && b.min >= 0 && !IsFrameField(field))
     return true;
   const int reach = std::max(std::abs(b.min), std::abs(b.max));
   return std::abs(static_cast<long long>(value)) >= 10LL * std::max(reach, 1);
@@ -220,7 +236,16 @@ std::string SetField(PrintFormat &f, FormatField field, int value, const FieldCo
 std::string EnterField(PrintFormat &f, FormatField field, std::string_view text,
                        const FieldContext &c) {
   const std::optional<int> v = ReadInteger(text);
-  if (!v || OutOfReach(*v, BoundsOf(field, c)))
+  if (!v || OutOfReach(*v, field, BoundsOf(field, c)))
+    return FieldText(f, field, c);
+  return SetField(f, field, *v, c);
+}
+
+std::string TypeField(PrintFormat &f, FormatField field, std::string_view text,
+                      const FieldContext &c) {
+  const std::optional<int> v = ReadInteger(text);
+  const FieldBounds b = BoundsOf(field, c);
+  if (!v || *v < b.min || *v > b.max)
     return FieldText(f, field, c);
   return SetField(f, field, *v, c);
 }

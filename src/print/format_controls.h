@@ -80,6 +80,13 @@ std::string SetField(settings::PrintFormat &format, FormatField field, int value
 std::string EnterField(settings::PrintFormat &format, FormatField field, std::string_view text,
                        const FieldContext &ctx);
 
+// Text still being typed: a whole number within the field's bounds is set
+// as above; anything else (a first digit below the least value, a lone
+// sign, a number past the largest) waits for the edit to end, so that a
+// half-typed number never lays the document out at a bound.
+std::string TypeField(settings::PrintFormat &format, FormatField field, std::string_view text,
+                      const FieldContext &ctx);
+
 // A spinner step up (+1) or down (-1) from the held value.
 std::string StepField(settings::PrintFormat &format, FormatField field, int steps,
                       const FieldContext &ctx);

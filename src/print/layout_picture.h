@@ -17,6 +17,9 @@ namespace zenpa::print {
 // The longer side of the paper in design pixels, before display scaling.
 inline constexpr int kPictureLandscapeSide = 225;
 inline constexpr int kPicturePortraitSide = 165;
+// A landscape picture gives way down to this side when the panels beside it
+// need the room (the window at its design width).
+inline constexpr int kPictureLeastLandscapeSide = 150;
 
 struct PictureRect {
   int x = 0, y = 0, w = 0, h = 0;

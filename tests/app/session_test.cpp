@@ -483,6 +483,32 @@ TEST_F(SessionTest, RestoredFormatSetsThePrintersPaperAndTheEvenShift) {
   EXPECT_EQ(7, withPrinter.Format().format.evenPageShift);
 }
 
+// Without a printer, a saved format names the paper it was loaded with and
+// shows the top margin together with the header lines.
+TEST_F(SessionTest, SavedFormatCommentsShowTheFormatsPaperAndTheHeader) {
+  settings::PrintFormat format;
+  format.paperSize = 13;
+  format.orientation = platform::kLandscape;
+  format.pageNumberOn = true;
+  format.pageNumberPos = settings::PageNumberPos::Top;
+  ASSERT_TRUE(settings::Savezpf(program.Path("zenpa.ini"), format, {}, host));
+  struct MeasuringView : RecordingView {
+    platform::Canvas *MeasureCanvas() override { return &canvas; }
+    platform::RecordingCanvas canvas;
+  } measuring;
+  session.SetView(&measuring);
+  session.Start({});
+  session.RestoreInitialSettings();
+  session.SaveInitialSettings();
+  const int headerMm = session.Layout().Layout().geometry.headerMm;
+  EXPECT_LT(0, headerMm) << "two header lines";
+  const std::string text = program.Read("zenpa.ini");
+  EXPECT_NE(std::string::npos, text.find(Sj(",用紙サイズ ( 257 x 182 mm )")))
+      << base::SjisToUtf8(text);
+  const std::string top = Sj(",上余白 (mm)　ヘッダを含めて") + std::to_string(15 + headerMm) + "mm";
+  EXPECT_NE(std::string::npos, text.find(top)) << base::SjisToUtf8(text);
+}
+
 // The drill and puzzle modes exclude each other: whichever starts ends the
 // other, and the drill window hears that its mode was ended.
 TEST_F(SessionTest, DrillAndPuzzleModesEndEachOther) {

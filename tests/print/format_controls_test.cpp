@@ -36,8 +36,15 @@ TEST_P(FormatFieldTest, BoundsDesignValueAndClamping) {
   for (const char *typed : {"abc", "\x93\xfa\x96\x7b", "1234567890", "", "12x"})
     EXPECT_EQ(c.above, EnterField(f, c.field, typed, ctx)) << typed;
   if (c.min >= 0) {
-    EXPECT_EQ(c.above, EnterField(f, c.field, "-5", ctx));
+    // A frame side takes a negative value as 0.
+    const bool frame = c.field == F::FrameLeft || c.field == F::FrameHeight;
+    EXPECT_EQ(frame ? c.below : c.above, EnterField(f, c.field, "-5", ctx));
   }
+  // While typing, a number past a bound waits for the end of the edit.
+  SetField(f, c.field, c.max, ctx);
+  EXPECT_EQ(c.above, TypeField(f, c.field, std::to_string(c.min - 1), ctx));
+  EXPECT_EQ(c.above, TypeField(f, c.field, std::to_string(c.max + 1), ctx));
+  EXPECT_EQ(c.below, TypeField(f, c.field, std::to_string(c.min), ctx));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryField, FormatFieldTest,
@@ -83,7 +90,7 @@ TEST(FormatFieldRules, MarginsAndTheHeader) {
 }
 
 // A frame stays on the paper: its left side before the right inset, its
-// width up to the paper's edge from its left side.
+// width up to the paper's edge from its left side, negative sides at 0.
 TEST(FormatFieldRules, FrameStaysOnThePaper) {
   FieldContext ctx;
   ctx.rightInsetMm = 5;
@@ -92,6 +99,12 @@ TEST(FormatFieldRules, FrameStaysOnThePaper) {
   EXPECT_EQ("5", EnterField(f, F::FrameWidth, "900", ctx));
   EXPECT_EQ("100", EnterField(f, F::FrameLeft, "100", ctx));
   EXPECT_EQ("110", EnterField(f, F::FrameWidth, "110", ctx));
+  // A left or top side moved far in shortens the frame to end on the paper.
+  EXPECT_EQ("205", EnterField(f, F::FrameLeft, "2000", ctx));
+  EXPECT_EQ(5, f.frameRect.width);
+  EXPECT_EQ("250", EnterField(f, F::FrameTop, "250", ctx));
+  EXPECT_EQ(47, f.frameRect.height);
+  EXPECT_EQ("0", EnterField(f, F::FrameLeft, "-5", ctx));
 }
 
 // Spinner steps go by the field's step; without tabs the width stays 1.

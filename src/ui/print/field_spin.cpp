@@ -17,10 +17,24 @@ FieldSpin::FieldSpin(const char *name, const QString &caption, const QString &di
   setAccessibleName(caption);
   setAlignment(Qt::AlignRight);
   setKeyboardTracking(false);
+  connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString &text) {
+    if (!type)
+      return;
+    typing_ = true;
+    typedHeld_ = type(text);
+    typing_ = false;
+  });
   connect(this, &QAbstractSpinBox::editingFinished, this, [this] {
+    typedHeld_.clear();
     if (enter)
       Show(enter(lineEdit()->text()));
   });
+}
+
+void FieldSpin::ShowHeld(const QString &held) {
+  if (typing_ || (hasFocus() && held == typedHeld_))
+    return;
+  Show(held);
 }
 
 void FieldSpin::Show(const QString &text) {
@@ -50,6 +64,9 @@ QSize FieldSpin::sizeHint() const {
 FieldSpin *MakeField(app::PrintSettings &settings, print::FormatField field, const char *name,
                      const char *caption, const char *digits, QWidget *parent) {
   auto *spin = new FieldSpin(name, Utf(caption), Utf(digits), parent);
+  spin->type = [&settings, field](const QString &typed) {
+    return ToQt(settings.Type(field, FromQt(typed)));
+  };
   spin->enter = [&settings, field](const QString &typed) {
     return ToQt(settings.Enter(field, FromQt(typed)));
   };

@@ -89,10 +89,8 @@ FramePanel::FramePanel(app::PrintSettings &settings, QWidget *parent)
 }
 
 void FramePanel::Refresh() {
-  for (const auto &[spin, field] : fields_) {
-    if (!spin->hasFocus())
-      spin->Show(ToQt(settings_.Text(field)));
-  }
+  for (const auto &[spin, field] : fields_)
+    spin->ShowHeld(ToQt(settings_.Text(field)));
   const QSignalBlocker block(printed_);
   printed_->setChecked(settings_.Format().framePrinted);
   colour_->SetColour(ColourOf(settings_.FrameColour()));

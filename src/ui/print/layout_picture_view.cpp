@@ -5,6 +5,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace zenpa::ui {
 namespace {
 
@@ -22,17 +24,35 @@ LayoutPictureView::LayoutPictureView(const app::PrintSettings &settings, int uiS
     : QWidget(parent), settings_(settings), uiScale_(uiScale) {
   setObjectName("Layout");
   setAccessibleName(Utf("レイアウト"));
-  paperWidth_ = PaperWidth();
+  paperWidth_ = PaperWidth(LongSide());
+  leastWidth_ = PaperWidth(LeastSide());
+}
+
+bool LayoutPictureView::Landscape() const {
+  return settings_.Format().orientation == platform::kLandscape;
 }
 
 // Landscape papers take the longer picture: the sheet stays readable either way.
 int LayoutPictureView::LongSide() const {
-  const bool landscape = settings_.Format().orientation == platform::kLandscape;
-  return base::BAI(landscape ? print::kPictureLandscapeSide : print::kPicturePortraitSide,
+  return base::BAI(Landscape() ? print::kPictureLandscapeSide : print::kPicturePortraitSide,
                    uiScale_);
 }
 
-int LayoutPictureView::PaperWidth() const { return settings_.Picture(LongSide()).paper.w; }
+int LayoutPictureView::LeastSide() const {
+  return Landscape() ? base::BAI(print::kPictureLeastLandscapeSide, uiScale_) : LongSide();
+}
+
+// The long side that fits the width the panel gave the picture.
+int LayoutPictureView::DrawnSide() const {
+  if (!Landscape() || paperWidth_ <= 0)
+    return LongSide();
+  const int fits = LongSide() * (width() - 2) / paperWidth_;
+  return std::clamp(fits, LeastSide(), LongSide());
+}
+
+int LayoutPictureView::PaperWidth(int longSide) const {
+  return settings_.Picture(longSide).paper.w;
+}
 
 // The paper's width, and room for a portrait paper's height whatever the
 // paper, so that the panel keeps its height.
@@ -40,16 +60,21 @@ QSize LayoutPictureView::sizeHint() const {
   return {paperWidth_ + 2, base::BAI(print::kPicturePortraitSide, uiScale_) + 2};
 }
 
+QSize LayoutPictureView::minimumSizeHint() const { return {leastWidth_ + 2, sizeHint().height()}; }
+
 void LayoutPictureView::Refresh() {
-  if (const int width = PaperWidth(); width != paperWidth_) {
+  const int width = PaperWidth(LongSide());
+  const int least = PaperWidth(LeastSide());
+  if (width != paperWidth_ || least != leastWidth_) {
     paperWidth_ = width;
+    leastWidth_ = least;
     updateGeometry();
   }
   update();
 }
 
 void LayoutPictureView::paintEvent(QPaintEvent *) {
-  const print::LayoutPicture pic = settings_.Picture(LongSide());
+  const print::LayoutPicture pic = settings_.Picture(DrawnSide());
   QPainter p(this);
   p.fillRect(rect(), palette().window());
   p.translate((width() - pic.paper.w) / 2, (height() - pic.paper.h) / 2);

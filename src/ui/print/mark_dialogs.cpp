@@ -5,6 +5,7 @@
 #include "ui/qt/qt_text.h"
 
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +15,23 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace zenpa::ui {
+namespace {
+
+// The base font at a size whose drawn text stands `height` pixels tall: a
+// glyph fills less than its em, so the em grows by what the ink falls short.
+QFont FontDrawnAt(const QFont &base, int height, const QString &text) {
+  QFont font = base;
+  font.setPixelSize(std::max(1, height));
+  const int ink = QFontMetrics(font).tightBoundingRect(text).height();
+  if (ink > 0)
+    font.setPixelSize(std::max(1, (height * height + ink / 2) / ink));
+  return font;
+}
+
+} // namespace
 
 // A few lines of text drawn as bars, with the gap the spacing gives.
 class SpacingPicture : public QWidget {
@@ -103,10 +120,8 @@ ScaleMarkDialog::ScaleMarkDialog(app::MarkCommands &marks, QWidget *parent)
 void ScaleMarkDialog::Show(int steps) {
   mark_->setText(ToQt(print::ScaleMarkLine(marks_.ScaleMark(), steps)));
   percent_->setText(ToQt(print::ScalePercentText(steps)));
-  QFont font = font_;
-  font.setPixelSize(
-      std::max(1, QFontInfo(font_).pixelSize() * print::ScaleMarkPercent(steps) / 100));
-  sample_->setFont(font);
+  const int height = QFontInfo(font_).pixelSize() * print::ScaleMarkPercent(steps) / 100;
+  sample_->setFont(FontDrawnAt(font_, height, sample_->text()));
 }
 
 void ScaleMarkDialog::Run(const QFont &sample) {

@@ -164,7 +164,7 @@ ReductionPanel::ReductionPanel(app::MarkSettings &settings, app::PrintSettings &
 }
 
 void ReductionPanel::Refresh() {
-  percent_->Show(ToQt(print_.Text(print::FormatField::ReducePercent)));
+  percent_->ShowHeld(ToQt(print_.Text(print::FormatField::ReducePercent)));
   RefreshChecks();
 }
 

@@ -24,6 +24,11 @@ void PreviewPage::Show(QImage image, const print::PreviewOverlay &overlay) {
   update();
 }
 
+void PreviewPage::ShowOverlay(const print::PreviewOverlay &overlay) {
+  overlay_ = overlay;
+  update();
+}
+
 void PreviewPage::paintEvent(QPaintEvent *) {
   QPainter p(this);
   p.drawImage(0, 0, image_);

@@ -16,7 +16,10 @@ public:
   explicit PreviewPage(QWidget *parent = nullptr);
 
   void Show(QImage image, const print::PreviewOverlay &overlay);
+  // Draws another overlay over the same sheet.
+  void ShowOverlay(const print::PreviewOverlay &overlay);
   const QImage &Image() const { return image_; }
+  const print::PreviewOverlay &Overlay() const { return overlay_; }
   QSize sizeHint() const override { return image_.size(); }
 
 protected:

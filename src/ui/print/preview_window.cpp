@@ -181,19 +181,30 @@ void PreviewWindow::Compose() {
     FitWindowToPaper(landscape);
   const print::ImageSize size = print::FitPageImage(g.paperW, g.paperH, box_->width(),
                                                     box_->height(), uiScale_, commands_.Zoom());
-  QImage image = ComposedImage(session_, fonts_, size);
-  const settings::PrintFormat &format = session_.Format().format;
-  const bool back = format.duplex && session_.Layout().Status().range.evenPass();
-  page_->Show(std::move(image), print::OverlayOf(format, g, size, back));
+  page_->Show(ComposedImage(session_, fonts_, size), Overlay(size));
   ShowState();
   if (!session_.PreviewState().AdjustVisible())
     emit composedWhileAdjusting();
   emit composed();
 }
 
+print::PreviewOverlay PreviewWindow::Overlay(print::ImageSize size) const {
+  const settings::PrintFormat &format = session_.Format().format;
+  const bool back = format.duplex && session_.Layout().Status().range.evenPass();
+  return print::OverlayOf(format, session_.Layout().Layout().geometry, size, back);
+}
+
+void PreviewWindow::ShowOverlay() {
+  if (!session_.PreviewState().IsOpen() || page_->Image().isNull())
+    return;
+  page_->ShowOverlay(Overlay({page_->Image().width(), page_->Image().height()}));
+}
+
 void PreviewWindow::ShowState() {
   const print::Preview &p = session_.PreviewState();
+  // The label is read out by what it shows.
   sheet_->setText(ToQt(p.SheetLabel()));
+  sheet_->setAccessibleName(sheet_->text());
   const print::PreviewNavigation nav = p.Navigation();
   first_->setEnabled(nav.first);
   previous_->setEnabled(nav.previous);

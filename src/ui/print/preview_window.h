@@ -12,6 +12,7 @@
 
 #include "app/preview_commands.h"
 #include "platform/font_catalog.h"
+#include "print/preview.h"
 
 #include <QWidget>
 
@@ -40,6 +41,10 @@ public:
   void Compose();
   // Shows the preview's state ("調整", navigation) without composing.
   void ShowState();
+  // Draws the centre lines and the frame outline of the format as it is
+  // now over the sheet shown, so that the frame follows its settings even
+  // while the sheet waits for "調整".
+  void ShowOverlay();
   // "調整" and a click on the "調整中" label.
   void PressAdjust();
   void ClickAdjusting();
@@ -69,6 +74,7 @@ private:
   void Connect();
   void Step(app::SheetStep step);
   void ApplyZoom();
+  print::PreviewOverlay Overlay(print::ImageSize size) const;
   void FitWindowToPaper(bool landscape);
   void Scroll(int steps);
 

@@ -118,6 +118,10 @@ void PrintFeature::BuildPreview() {
   connect(status_, &PrintStatusPanel::rangeChanged, this,
           [this] { session_.LayoutChanged(print::PreviewCause::Range); });
   connect(preview, &PreviewWindow::printRequested, this, &PrintFeature::Print);
+  // A run may find the page range empty: the panel shows "印刷頁エラー" too.
+  connect(preview, &PreviewWindow::composed, this, [this] {
+    status_->Refresh(session_.Format().format, session_.Doc().Settings().realtimeLayoutOn);
+  });
   connect(preview, &PreviewWindow::adjustPressed, this, [this] {
     if (!session_.Menus().enlargedView)
       return;
@@ -183,6 +187,8 @@ void PrintFeature::LaidOut() {
   status_->Refresh(session_.Format().format, session_.Doc().Settings().realtimeLayoutOn);
   settings_->Refresh();
   marks_->Refresh();
+  if (preview_)
+    preview_->ShowOverlay();
 }
 
 // A grid mode's label takes the place of the caret's position.

@@ -289,6 +289,8 @@ bool PrintSettingsPanel::eventFilter(QObject *watched, QEvent *event) {
     const int delta = key == Qt::Key_Up ? -1 : 1;
     settings_.ChooseFont(
         print::StepFontSelection(fontList_->currentRow(), fontList_->count(), delta));
+    // The name field keeps the focus, so the refresh leaves it: name the face here.
+    fontName_->setText(ToQt(settings_.Format().fontName));
     return true;
   }
   return QWidget::eventFilter(watched, event);
@@ -307,10 +309,8 @@ void PrintSettingsPanel::Refresh() {
 
 // A field being typed in keeps the user's text until editing ends.
 void PrintSettingsPanel::RefreshFields() {
-  for (const auto &[spin, field] : fields_) {
-    if (!spin->hasFocus())
-      spin->Show(ToQt(settings_.Text(field)));
-  }
+  for (const auto &[spin, field] : fields_)
+    spin->ShowHeld(ToQt(settings_.Text(field)));
   for (const auto &[edit, text] : texts_) {
     if (!edit->hasFocus())
       edit->setText(ToQt(settings_.Format().*text));

@@ -202,13 +202,26 @@ private slots:
   void cleanup() { Close(); }
 
   // Also with the rename box, its buttons and the caret text on the strip.
-  // At the design size the print settings fit without scrolling sideways.
+  // At the design size the print settings fit without scrolling sideways,
+  // with a portrait paper or a landscape one.
   void emptyStartHoldsItsPanels() {
     StartWith({});
     Check("empty");
     auto *settings = qobject_cast<QAbstractScrollArea *>(Find("printSettingsStrip"));
     QCOMPARE(settings->width(), window_->width());
     QVERIFY(!settings->horizontalScrollBar()->isVisible());
+    // A landscape paper takes the longer layout picture; the panel still fits.
+    printer_.SetMetrics(platform::VirtualPrinterMetrics(297, 210));
+    session().Format().format.orientation = platform::kLandscape;
+    session().Relayout();
+    QCoreApplication::processEvents();
+    QVERIFY(!settings->horizontalScrollBar()->isVisible());
+    QWidget *picture = Find("Layout");
+    const int right = picture->mapTo(settings->viewport(), QPoint(picture->width(), 0)).x();
+    QVERIFY2(right <= settings->viewport()->width(), qPrintable(QString::number(right)));
+    printer_.SetMetrics(platform::VirtualPrinterMetrics(210, 297));
+    session().Format().format.orientation = platform::kPortrait;
+    session().Relayout();
     const QPoint strip = Find("Panel9")->pos();
     Action("Rename1")->trigger();
     QVERIFY(Find("Edit7")->isVisible());

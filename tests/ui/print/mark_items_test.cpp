@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QFontInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,12 +21,26 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <cstdlib>
 #include <functional>
 
 using namespace zenpa;
 using base::Sj;
 
 namespace {
+
+// Height in pixels of what the widget draws darker than mid grey.
+int InkHeight(QWidget *widget) {
+  const QImage image = widget->grab().toImage();
+  int top = image.height(), bottom = -1;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (qGray(image.pixel(x, y)) < 128) {
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+      }
+  return bottom - top + 1;
+}
 
 // Pixels of the first page, rendered in colour, that are clearly red.
 int RedPixels(const std::string &pdf) {
@@ -75,11 +90,16 @@ private slots:
   }
 
   // Off a mark line only the scale item is enabled; its dialog at -3 inserts
-  // "p---" before the caret's line and switches scale marks on.
+  // "p---" before the caret's line and switches scale marks on. At 200 % the
+  // sample character stands twice the editor's font height.
   void scaleMarkFromItsDialog() {
-    UseContextItem({1, 0}, "Kakusyuku", [] {
+    const int editorHeight = QFontInfo(Editor()->font()).pixelSize();
+    UseContextItem({1, 0}, "Kakusyuku", [editorHeight] {
       auto *dialog = QApplication::activeModalWidget();
       QCOMPARE(dialog->objectName(), QString("TForm11"));
+      dialog->findChild<QSpinBox *>("ScaleSteps")->setValue(10);
+      const int ink = InkHeight(dialog->findChild<QLabel *>("ScaleSample"));
+      QVERIFY2(std::abs(ink - 2 * editorHeight) <= 1, qPrintable(QString::number(ink)));
       dialog->findChild<QSpinBox *>("ScaleSteps")->setValue(-3);
       QCOMPARE(dialog->findChild<QLabel *>("ScalePercent")->text(), QString::fromUtf8("85％ "));
       dialog->findChild<QPushButton *>("OKButton")->click();
@@ -110,6 +130,14 @@ private slots:
     QVERIFY(Find("ReductionPanel")->isVisible());
     auto *percent = Find<QAbstractSpinBox>("ReducePercent");
     percent->setFocus();
+    percent->selectAll();
+    // A percent typed digit by digit applies once it is in the range, and
+    // its first digit below the range is neither applied nor rewritten.
+    QTest::keyClicks(percent, "5");
+    QCOMPARE(session().Format().format.reducePercent, 80);
+    QTest::keyClicks(percent, "5");
+    QCOMPARE(session().Format().format.reducePercent, 55);
+    QCOMPARE(percent->text(), QString("55"));
     percent->selectAll();
     percent->findChild<QLineEdit *>()->insert("120");
     QTest::keyClick(percent, Qt::Key_Return);

@@ -51,6 +51,7 @@ private slots:
     Click("Button2");
     Click("Button2");
     QCOMPARE(Sheet(), QString("3/3"));
+    QCOMPARE(Child<QLabel>("Label1")->accessibleName(), QString("3/3"));
     QCOMPARE(Enabled(), QString("1100"));
     QVERIFY(Image() != first);
     Click("Button3");
@@ -71,6 +72,18 @@ private slots:
     QCoreApplication::sendEvent(box->viewport(), &wheel);
     QCOMPARE(box->verticalScrollBar()->value(), 64);
     QCOMPARE(box->horizontalScrollBar()->value(), 64);
+
+    // Without "調整" the frame outline still follows "枠" and its fields.
+    QVERIFY(!preview_->Page().Overlay().frameShown);
+    Find<QPushButton>("frameButton")->click();
+    QVERIFY(preview_->Page().Overlay().frameShown);
+    const int frameLeft = preview_->Page().Overlay().frame.left;
+    auto *field = Find<QAbstractSpinBox>("frameLeftEdit");
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, "50");
+    QVERIFY2(preview_->Page().Overlay().frame.left > frameLeft,
+             qPrintable(QString::number(frameLeft)));
   }
 
   // After "調整" a typed line is a new first page; a click on "調整中"
@@ -99,6 +112,11 @@ private slots:
     start->setText("3");
     QMetaObject::invokeMethod(start, "editingFinished");
     QTRY_COMPARE(Sheet(), QString("1/3"));
+    // A start page past the end: the preview and the panel both say so.
+    start->setText("9");
+    QMetaObject::invokeMethod(start, "editingFinished");
+    QTRY_COMPARE(Sheet(), Utf8("印刷頁エラー"));
+    QCOMPARE(Find<QLabel>("endPageHintLabel")->text(), Utf8("印刷頁エラー"));
     preview_->close();
     QVERIFY(!session().PreviewState().IsOpen());
   }

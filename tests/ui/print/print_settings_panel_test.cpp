@@ -56,9 +56,15 @@ private slots:
     // A text without a format file of its own opens in the enlarged text
     // view, which hides the panel; leave it to see the panel's warnings.
     Action("Kakudai")->trigger();
-    Type("linesPerPageEdit", "20");
-    QCOMPARE(session().Layout().Layout().pagination.pageCount, 5);
+    Action("SaveIni")->trigger();
+    // Each keystroke lays the document out again, before Enter.
+    QAbstractSpinBox *lines = Spin("linesPerPageEdit");
+    lines->setFocus();
+    lines->selectAll();
+    QTest::keyClicks(lines, "20");
+    QCOMPARE(Pages(), 5);
     QCOMPARE(Label("endPageHintLabel"), QString::fromUtf8("（0で最終5頁）"));
+    QTest::keyClick(lines, Qt::Key_Return);
     Type("linesPerPageEdit", QString::fromUtf8("abc二十"));
     QCOMPARE(FieldText(Spin("linesPerPageEdit")), QString("20"));
     QVERIFY(session().Format().modified);
@@ -92,6 +98,19 @@ private slots:
     QVERIFY(saved.find("20," + Sj("頁行数")) != std::string::npos);
     QVERIFY(saved.find("40," + Sj("左余白 (mm)")) != std::string::npos);
     QVERIFY(saved.find("22," + Sj("フォントサイズ")) != std::string::npos);
+
+    // "初期設定にもどす" while a typed margin is still being edited: the
+    // field shows the restored margin and ending the edit keeps it.
+    QAbstractSpinBox *left = Spin("leftMarginEdit");
+    left->setFocus();
+    left->selectAll();
+    QTest::keyClicks(left, "35");
+    QCOMPARE(session().Format().format.leftMargin, base::MmToPix(35, 360));
+    Action("Back")->trigger();
+    QCOMPARE(FieldText(left), QString("23"));
+    Editor()->setFocus();
+    QCOMPARE(FieldText(left), QString("23"));
+    QCOMPARE(session().Format().format.leftMargin, base::MmToPix(23, 360));
   }
 
   // Pouch binding unchecks duplex; the paper list sets the paper without a
@@ -108,6 +127,14 @@ private slots:
     QCOMPARE(session().Format().format.paperSize, 12);
     QCOMPARE(session().Format().format.orientation, platform::kLandscape);
     QVERIFY(session().Format().modified);
+    // The down key in the font name chooses the next face and names it.
+    auto *fontName = Find<QLineEdit>("fontNameEdit");
+    fontName->setFocus();
+    const QString face = fontName->text();
+    QTest::keyClick(fontName, Qt::Key_Down);
+    QVERIFY(face != fontName->text());
+    QCOMPARE(fontName->text(),
+             QString::fromStdString(base::SjisToUtf8(session().Format().format.fontName)));
     // Ctrl on the panel's background shows the modified state; Shift clears it.
     QWidget *panel = Find("printSettingsPanel");
     QTest::mouseClick(panel, Qt::LeftButton, Qt::ControlModifier, QPoint(2, 2));
@@ -127,7 +154,10 @@ private slots:
     Check("CheckBoxWakuP")->click();
     QVERIFY(Action("wakuP")->isChecked());
     Type("frameLeftEdit", "999");
-    QCOMPARE(session().Format().format.frameRect.left, 207); // A4 less the right strip
+    QCOMPARE(session().Format().format.frameRect.left, 207);   // A4 less the right strip
+    QCOMPARE(FieldText(Spin("frameWidthEdit")), QString("3")); // the frame ends on the paper
+    Type("frameLeftEdit", "-5");
+    QCOMPARE(FieldText(Spin("frameLeftEdit")), QString("0"));
     qobject_cast<QPushButton *>(Find("frameCloseButton"))->click();
     QVERIFY(!Find("framePanel")->isVisible());
     QVERIFY(!Action("waku")->isChecked());

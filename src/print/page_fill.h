@@ -7,6 +7,7 @@
 // its height); the first line of a page is taken whatever its height.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "print/marks.h"
@@ -22,7 +23,12 @@ bool IsPuzzleClueLine(std::string_view line);
 // The size a printed line is drawn at: the reduced size for the puzzle's
 // title and clue line when their reductions are on, else the mark's size.
 // text is empty for the blank line of a mark.
-int PrintedScale(const settings::PrintFormat &format, const MarkState &mark, std::string_view text);
+inline int PrintedScale(const settings::PrintFormat &format, const MarkState &mark,
+                        std::string_view text) {
+  const bool title = format.puzzle.minititle && !text.empty() && text == format.puzzle.title;
+  const bool clue = format.puzzle.miniclue && IsPuzzleClueLine(text);
+  return title || clue ? format.reducePercent : mark.markScale;
+}
 
 // The downward move of a line in lines of the format's font at 100 %.
 double LineUnits(int scale, int spacing);
@@ -36,12 +42,22 @@ public:
     lines_ = 0;
   }
   // True when a line of this size and spacing fits below the lines taken.
-  bool Fits(int scale, int spacing) const;
+  bool Fits(int scale, int spacing) const {
+    return lines_ == 0 || used_ + Height(scale, spacing) <= capacity_;
+  }
   // Takes a line; true when the page is full: another line like it would
   // not fit.
-  bool Take(int scale, int spacing);
+  bool Take(int scale, int spacing) {
+    used_ += Height(scale, spacing);
+    ++lines_;
+    return !Fits(scale, spacing);
+  }
 
 private:
+  static long long Height(int scale, int spacing) {
+    return static_cast<long long>(scale) * (spacing > 0 ? spacing : 0);
+  }
+
   long long capacity_ = 0; // in size percent x spacing percent
   long long used_ = 0;
   int lines_ = 0;

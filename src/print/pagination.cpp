@@ -113,20 +113,23 @@ void Finish(const Cursor &c, Pagination &p) {
   p.entries.push_back({c.hidden, c.page, c.lineInPage, textEnd});
 }
 
-// Reads a line's marks; a line that takes room but no longer fits below
-// the lines taken starts the next page, with the marks read afresh.
-void ReadLine(std::string_view s, bool isBreak, const CheckInput &in, PageFill &fill,
-              MarkState &mark, Cursor &c) {
+// Reads a line's marks and returns the size it prints at; a line that takes
+// room but no longer fits below the lines taken starts the next page, with
+// the marks read afresh.
+int ReadLine(std::string_view s, bool isBreak, const CheckInput &in, PageFill &fill,
+             MarkState &mark, Cursor &c) {
   in.marks.ReadPMark(s, mark);
   const bool takesNoLine = isBreak || (mark.markIsActive && !in.format.scaleLineBlank);
   const std::string_view text = mark.markIsActive ? std::string_view() : s;
-  if (takesNoLine || fill.Fits(PrintedScale(in.format, mark, text), mark.markLineSpacing))
-    return;
+  const int scale = PrintedScale(in.format, mark, text);
+  if (takesNoLine || fill.Fits(scale, mark.markLineSpacing))
+    return scale;
   ++c.page;
   c.lineInPage = 1;
   fill.StartPage();
   mark = in.marks.ResetState();
   in.marks.ReadPMark(s, mark);
+  return PrintedScale(in.format, mark, text);
 }
 
 } // namespace
@@ -148,7 +151,7 @@ Pagination Check(const PrintedLines &lines, const CheckInput &in) {
       s = expanded;
     }
     const bool isBreak = in.marks.IsPageBreakLine(s);
-    ReadLine(s, isBreak, in, fill, mark, c);
+    const int scale = ReadLine(s, isBreak, in, fill, mark, c);
     const bool takesNoLine = isBreak || (mark.markIsActive && !st.scaleLineBlank);
     if (takesNoLine) {
       --c.lineInPage;
@@ -156,7 +159,6 @@ Pagination Check(const PrintedLines &lines, const CheckInput &in) {
     if (!mark.markIsActive && !isBreak) {
       meter.Measure(s, mark, p);
     }
-    const int scale = PrintedScale(st, mark, mark.markIsActive ? std::string_view() : s);
     const int spacing = mark.markLineSpacing;
     if (st.puzzle.minitext && s == PuzzleGridBottom()) {
       mark.markScale = st.reducePercent;

@@ -114,8 +114,8 @@ void Composer::SelectMark() {
 void Composer::TakeLine(std::string_view text) {
   const int scale = PrintedScale(f_, mark_, text);
   const int spacing = mark_.markLineSpacing;
-  if (text == PuzzleGridTop() || text == PuzzleGridBottom())
-    gridScale_ = scale;
+  if (f_.puzzle.miniclue && (text == PuzzleGridTop() || text == PuzzleGridBottom()))
+    gridScale_ = scale; // the reduced clue line is placed by the grid's width
   if (drawing_) {
     if (!text.empty())
       DrawTextLine(text, scale);

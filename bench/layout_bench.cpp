@@ -2,7 +2,8 @@
 // of the document, over the 20,000-line benchmark text. Make the text with
 // bench/make_bench_text.sh (see bench_text.h). The canvas is the recording
 // one, so the figure is the engine's own cost; a second run reuses the line
-// widths as the editor does after a keystroke.
+// widths as the editor does after a keystroke. A marked run puts a size,
+// spacing or indent mark before every 25th line.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -17,8 +18,23 @@ namespace {
 
 using namespace zenpa;
 
-void Relayout(benchmark::State &state, settings::PrintFormat format, bool keepWidths) {
-  platform::TextMemo memo(bench::BenchLines());
+// The benchmark text with a mark line before every 25th line.
+std::vector<std::string> MarkedLines() {
+  static const std::vector<std::string> marks = {"p++ %20", "p-", "p= %=", "p+++++ m50",
+                                                 "p---- %50"};
+  std::vector<std::string> lines;
+  const std::vector<std::string> text = bench::BenchLines();
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (i % 25 == 0)
+      lines.push_back(marks[i / 25 % marks.size()]);
+    lines.push_back(text[i]);
+  }
+  return lines;
+}
+
+void Relayout(benchmark::State &state, settings::PrintFormat format, bool keepWidths,
+              bool marked = false) {
+  platform::TextMemo memo(marked ? MarkedLines() : bench::BenchLines());
   if (memo.LineCount() == 0) {
     state.SkipWithError("benchmark text missing: run bench/make_bench_text.sh");
     return;
@@ -57,10 +73,14 @@ void BM_RelayoutKeptWidths(benchmark::State &state) {
   Relayout(state, settings::PrintFormat(), true);
 }
 void BM_RelayoutMarksAndTabs(benchmark::State &state) { Relayout(state, MarksAndTabs(), true); }
+void BM_RelayoutMarkedDocument(benchmark::State &state) {
+  Relayout(state, MarksAndTabs(), true, true);
+}
 
 } // namespace
 
 BENCHMARK(BM_Relayout)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RelayoutKeptWidths)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RelayoutMarksAndTabs)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RelayoutMarkedDocument)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -6,7 +6,9 @@
 #include "cli/stderr_host.h"
 #include "platform/font_catalog.h"
 #include "platform/text_memo.h"
+#include "print/paper_wrap.h"
 #include "print/print_commands.h"
+#include "print/print_status.h"
 #include "settings/format_file.h"
 #include "ui/main/editor_font.h"
 #include "ui/qt/pdf_printer.h"
@@ -31,16 +33,18 @@ namespace {
 
 constexpr const char *kUsage =
     "Usage: zenpa print FILE [--format FILE.zpf] [--pdf OUT.pdf] [--pages A-B]\n"
-    "                        [--copies N] [--odd|--even]\n\n"
+    "                        [--copies N] [--odd|--even] [--no-wrap]\n\n"
     "Lays out the Shift-JIS text FILE with its format file (FILE with the\n"
     "extension .zpf, when it exists) and writes a PDF, or prints on the\n"
-    "default printer when --pdf is not given.\n\n"
+    "default printer when --pdf is not given. Lines wider than the paper are\n"
+    "wrapped at its right edge, and the layout's warnings go to standard error.\n\n"
     "  --format F   use the format file F instead\n"
     "  --pdf OUT    write the pages to the PDF file OUT\n"
     "  --pages A-B  pages A to B (\"A-\" for A to the end, \"A\" for A alone), 1..999\n"
     "  --copies N   collated copies, 1..999 (default 1)\n"
     "  --odd        odd pages only (first pass of manual two-sided printing)\n"
-    "  --even       even pages only, laid out as back pages\n";
+    "  --even       even pages only, laid out as back pages\n"
+    "  --no-wrap    cut lines wider than the paper at its right edge instead\n";
 
 struct PrintRequest {
   std::string document;
@@ -48,6 +52,7 @@ struct PrintRequest {
   std::string pdf;
   print::PageSelection selection;
   int copies = 1;
+  bool wrap = true;
   bool help = false;
 };
 
@@ -83,6 +88,10 @@ bool ParsePages(const std::string &text, print::PageSelection &s) {
 
 bool TakeOption(const Args &args, std::size_t &i, PrintRequest &r) {
   const std::string &name = args[i];
+  if (name == "--no-wrap") {
+    r.wrap = false;
+    return true;
+  }
   if (name == "--odd" || name == "--even") {
     r.selection.duplex = true;
     r.selection.evenPass = name == "--even";
@@ -175,6 +184,34 @@ void SetRange(const PrintRequest &r, print::PageRange &range) {
   range.SetEvenPass(r.selection.evenPass);
 }
 
+// Lines wider than the paper: wrapped to fit it, or with --no-wrap left to
+// be cut at its right edge; either way counted on standard error. The paper
+// is known from a layout of the still empty document.
+void FitToPaper(const PrintRequest &r, Job &job, print::PrintDesk &desk,
+                const print::PrintSource &source, platform::Canvas &measure) {
+  desk.Relayout(source, &measure);
+  const print::MarkReader marks(print::MarkRulesOf(job.format), job.faces);
+  print::PaperWrap wrap =
+      print::WrapToPaper(job.lines, job.format, desk.layout.Layout(), marks, measure);
+  if (wrap.wideLines > 0) {
+    const std::string count = std::to_string(wrap.wideLines);
+    Fail(count + (r.wrap ? " lines wider than the paper were wrapped"
+                         : " lines wider than the paper were cut at its right edge"));
+  }
+  if (r.wrap)
+    job.lines = std::move(wrap.lines);
+}
+
+// The warnings the settings panel shows beside the layout.
+void ReportLayoutWarnings(const print::LayoutLabels &labels) {
+  if (labels.tooWide)
+    Fail(base::SjisToUtf8(print::TooWideText()));
+  if (labels.tooLong)
+    Fail(base::SjisToUtf8(print::TooLongText()));
+  if (labels.printsAtMaxLines)
+    Fail(base::SjisToUtf8(print::PrintsAtMaxLinesText()));
+}
+
 // Lays the document out and prints it through the window's print button: the
 // printed cell takes the proportions of the editor's starting font, and the
 // format's paper is the printer's.
@@ -185,13 +222,15 @@ int PrintDocument(const PrintRequest &r, Job &job, const platform::FontCatalog &
   QPainter painter(&scratch);
   ui::QtCanvas measure(painter, {}, &fonts);
   platform::TextMemo memo;
-  memo.SetLines(std::move(job.lines));
   const print::PrintSource source{memo, ui::StartEditorCellRatio(fonts), job.faces, r.document};
   print::LayoutState layout;
   SetRange(r, layout.Status().range);
   StderrHost host("zenpa print: ");
   print::PrintDesk desk{job.format, layout, printer, true, host, {}};
+  FitToPaper(r, job, desk, source, measure);
+  memo.SetLines(std::move(job.lines));
   desk.Relayout(source, &measure);
+  ReportLayoutWarnings(layout.Status().labels());
   const int pages = layout.Layout().pagination.pageCount;
   host.SetNote("the document has " + std::to_string(pages) + " pages");
   const print::PrintWorkResult result = desk.Print(source);

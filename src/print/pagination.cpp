@@ -5,6 +5,7 @@
 
 #include "base/sjis.h"
 #include "base/tabs.h"
+#include "print/page_fill.h"
 
 namespace zenpa::print {
 
@@ -46,11 +47,6 @@ struct Cursor {
   bool lastEnded = false;  // the line just handled ended its page
   long long charIndex = 0;
 };
-
-const std::string &GridBottomBorder() {
-  static const std::string border = base::Sj("┗━┷━┷━┻━┷━┷━┻━┷━┷━┛");
-  return border;
-}
 
 constexpr std::size_t kMaxCachedWidths = 500000;
 
@@ -117,12 +113,31 @@ void Finish(const Cursor &c, Pagination &p) {
   p.entries.push_back({c.hidden, c.page, c.lineInPage, textEnd});
 }
 
+// Reads a line's marks and returns the size it prints at; a line that takes
+// room but no longer fits below the lines taken starts the next page, with
+// the marks read afresh.
+int ReadLine(std::string_view s, bool isBreak, const CheckInput &in, PageFill &fill,
+             MarkState &mark, Cursor &c) {
+  in.marks.ReadPMark(s, mark);
+  const bool takesNoLine = isBreak || (mark.markIsActive && !in.format.scaleLineBlank);
+  const std::string_view text = mark.markIsActive ? std::string_view() : s;
+  const int scale = PrintedScale(in.format, mark, text);
+  if (takesNoLine || fill.Fits(scale, mark.markLineSpacing))
+    return scale;
+  ++c.page;
+  c.lineInPage = 1;
+  fill.StartPage();
+  mark = in.marks.ResetState();
+  in.marks.ReadPMark(s, mark);
+  return PrintedScale(in.format, mark, text);
+}
+
 } // namespace
 
 Pagination Check(const PrintedLines &lines, const CheckInput &in) {
   const settings::PrintFormat &st = in.format;
   LineMeter meter(in);
-  const int perPage = std::max(1, in.perPage);
+  PageFill fill(in.perPage, st.lineSpacing);
   Pagination p;
   p.entries.reserve(static_cast<std::size_t>(lines.Count()) + 1);
   MarkState mark = in.marks.ResetState();
@@ -136,7 +151,7 @@ Pagination Check(const PrintedLines &lines, const CheckInput &in) {
       s = expanded;
     }
     const bool isBreak = in.marks.IsPageBreakLine(s);
-    in.marks.ReadPMark(s, mark);
+    const int scale = ReadLine(s, isBreak, in, fill, mark, c);
     const bool takesNoLine = isBreak || (mark.markIsActive && !st.scaleLineBlank);
     if (takesNoLine) {
       --c.lineInPage;
@@ -144,7 +159,8 @@ Pagination Check(const PrintedLines &lines, const CheckInput &in) {
     if (!mark.markIsActive && !isBreak) {
       meter.Measure(s, mark, p);
     }
-    if (st.puzzle.minitext && s == GridBottomBorder()) {
+    const int spacing = mark.markLineSpacing;
+    if (st.puzzle.minitext && s == PuzzleGridBottom()) {
       mark.markScale = st.reducePercent;
     }
     const bool absorbed = isBreak && c.justFilled;
@@ -153,7 +169,7 @@ Pagination Check(const PrintedLines &lines, const CheckInput &in) {
     p.entries.push_back({c.hidden, before.page, before.lineInPage, c.charIndex});
     p.maxLinesSeen = std::max(p.maxLinesSeen, c.lineInPage);
     c.hidden += takesNoLine ? 1 : 0;
-    const bool filled = !takesNoLine && c.lineInPage >= perPage;
+    const bool filled = !takesNoLine && fill.Take(scale, spacing);
     const bool endsPage = filled || (isBreak && !absorbed);
     if (!takesNoLine || isBreak) {
       c.justFilled = filled;
@@ -161,6 +177,7 @@ Pagination Check(const PrintedLines &lines, const CheckInput &in) {
     c.lastEnded = endsPage;
     if (endsPage) {
       mark = in.marks.ResetState();
+      fill.StartPage();
       if (i + 1 < lines.Count()) {
         ++c.page;
         c.lineInPage = 0;

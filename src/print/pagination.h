@@ -1,7 +1,8 @@
 // Pagination: which printed line lands on which page and line. The printed
 // lines are the editor's lines as it shows them (its visual lines when it
 // wraps), one printed line each; page-break lines and, unless they print
-// blank, mark lines take no line.
+// blank, mark lines take no line. A page holds the lines that fit its
+// height at their marked sizes and spacings (see page_fill.h).
 //
 // Page and line numbers count from 1; line indices from 0.
 #pragma once
@@ -80,7 +81,7 @@ struct CheckInput {
   const MarkReader &marks;
   platform::Canvas &canvas;         // printer canvas, measures the lines
   int basePixelHeight;              // cell height of the format's font
-  int perPage;                      // printed lines after which a page ends
+  int perPage;                      // lines per page: the page's height in lines of the format
   LineWidthCache *widths = nullptr; // widths from earlier runs, or none
 };
 

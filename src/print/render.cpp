@@ -4,6 +4,7 @@
 #include "base/sjis.h"
 #include "base/tabs.h"
 #include "base/units.h"
+#include "print/page_fill.h"
 #include "print/render_composer.h"
 
 #include <algorithm>
@@ -22,13 +23,14 @@ constexpr int kHeaderTopMm = 4;
 } // namespace
 
 Composer::Composer(const RenderInput &in, const RunOptions &run, SheetOutput &out)
-    : in_(in), f_(in.format), g_(in.geometry), run_(run), out_(out) {
+    : in_(in), f_(in.format), g_(in.geometry), run_(run), out_(out),
+      fill_(PageLineLimit(in.format, in.geometry), in.format.lineSpacing) {
   if (!IsPreviewRun(run_.kind)) {
     shiftX_ = g_.offX;
     shiftY_ = g_.offY;
   }
   baseHeight_ = PtToPix(f_.fontSize, g_.dpi, in_.ratio);
-  lineLimit_ = PageLineLimit(f_, g_);
+  baseTextH_ = TextH(baseHeight_, in_.ratio);
   run_.copies = std::max(1, run_.copies);
 }
 
@@ -80,31 +82,58 @@ bool Composer::HandleLine(std::string_view line, int copy) {
     return true;
   }
   in_.marks.ReadPMark(line, mark_);
-  if (mark_.markIsActive) {
-    if (drawing_) {
-      Select({mark_.markFont, Percent(baseHeight_, mark_.markScale), f_.bold, f_.italic,
-              f_.underline, 0});
-      SetColour(base::ColourFromText(mark_.markColorText));
-    }
-    if (!f_.scaleLineBlank)
-      return true; // takes no line
+  if (mark_.markIsActive && !f_.scaleLineBlank) {
+    SelectMark();
+    return true; // takes no line
   }
-  if (drawing_)
-    PrintedLine(mark_.markIsActive ? std::string_view() : line);
-  ++linesOnPage_;
-  justFilled_ = linesOnPage_ >= lineLimit_;
+  const std::string_view text = mark_.markIsActive ? std::string_view() : line;
+  if (!fill_.Fits(PrintedScale(f_, mark_, text), mark_.markLineSpacing)) {
+    // The line no longer fits below the lines before it: it starts the next page.
+    ClosePage();
+    if (!OpenPage(copy))
+      return false;
+    in_.marks.ReadPMark(line, mark_);
+  }
+  if (mark_.markIsActive)
+    SelectMark();
+  TakeLine(text);
+  return true;
+}
+
+// Selects the font and colour a mark line just set.
+void Composer::SelectMark() {
+  if (!drawing_)
+    return;
+  Select(
+      {mark_.markFont, Percent(baseHeight_, mark_.markScale), f_.bold, f_.italic, f_.underline, 0});
+  SetColour(base::ColourFromText(mark_.markColorText));
+}
+
+// Draws a line (text, or the blank line of a mark) and moves down by its
+// size and spacing; ends the page when it is full.
+void Composer::TakeLine(std::string_view text) {
+  const int scale = PrintedScale(f_, mark_, text);
+  const int spacing = mark_.markLineSpacing;
+  if (f_.puzzle.miniclue && (text == PuzzleGridTop() || text == PuzzleGridBottom()))
+    gridScale_ = scale; // the reduced clue line is placed by the grid's width
+  if (drawing_) {
+    if (!text.empty())
+      DrawTextLine(text, scale);
+    u_ += LineUnits(scale, spacing);
+  }
+  if (f_.puzzle.minitext && text == PuzzleGridBottom())
+    mark_.markScale = f_.reducePercent; // the how-to-play block below the grid is reduced
+  justFilled_ = fill_.Take(scale, spacing);
   if (justFilled_)
     ClosePage();
-  return true;
 }
 
 // Starts page pageNo_: resets fonts and marks, and when the page is drawn
 // begins its sheet and draws the header. False when a preview is complete.
 bool Composer::OpenPage(int copy) {
   pageOpen_ = true;
-  linesOnPage_ = 0;
+  fill_.StartPage();
   mark_ = in_.marks.ResetState();
-  puzzle_ = Puzzle::Plain;
   drawing_ = false;
   const bool selected = IsPageSelected(run_.selection, pageNo_);
   if (selected && !BeginSheetFor(copy))

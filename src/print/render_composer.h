@@ -3,6 +3,7 @@
 // (render_line.cpp) share it; nothing outside the renderer includes it.
 #pragma once
 
+#include "print/page_fill.h"
 #include "print/render.h"
 #include "print/render_placement.h"
 
@@ -19,11 +20,11 @@ public:
   RunResult Run();
 
 private:
-  enum class Puzzle { Plain, AfterGrid, HowToPlay }; // "0", "-", "+"
-
   // Run loop (render.cpp).
   bool RunCopy(int copy);
   bool HandleLine(std::string_view line, int copy);
+  void SelectMark();
+  void TakeLine(std::string_view text);
   bool OpenPage(int copy);
   void ClosePage();
   bool BeginSheetFor(int copy);
@@ -36,8 +37,8 @@ private:
   void DrawTurnedNumber(const std::string &text);
 
   // Text lines (render_line.cpp).
-  void PrintedLine(std::string_view line);
-  void DrawTextLine(std::string_view line);
+  void DrawTextLine(std::string_view line, int scale);
+  int ReducedShift(bool title);
   void DrawPairs(std::string_view line, const std::vector<std::size_t> &pairs, int x, int y,
                  const LineAdvances &adv);
 
@@ -59,16 +60,16 @@ private:
   int shiftX_ = 0;
   int shiftY_ = 0;
   int baseHeight_ = 0; // cell height of the format's font
-  int lineLimit_ = 1;  // printed lines after which a page ends
+  int baseTextH_ = 0;  // its height on the em scale: one line at 100 %
+  PageFill fill_;
 
   int pageNo_ = 1;
-  int linesOnPage_ = 0;
-  double u_ = 0; // vertical position in line units from the top margin
+  double u_ = 0; // vertical position from the top margin, in lines of the format's font
   bool pageOpen_ = false;
   bool justFilled_ = false;
   bool drawing_ = false; // the open page is drawn
   MarkState mark_;
-  Puzzle puzzle_ = Puzzle::Plain;
+  int gridScale_ = 0; // size the last puzzle grid was drawn at, 0 before any
   PagePlacement place_;
   platform::FontSpec font_;
   std::uint32_t colour_ = 0;

@@ -1,6 +1,6 @@
-// Drawing of one printed line: its vertical place, its size (marks, reduced
-// puzzle title, clue and how-to-play lines), its advance array and its
-// paired half-width characters.
+// Drawing of one printed line: its vertical place, its horizontal place
+// (marks' indent, reduced puzzle title and clue lines kept over the grid),
+// its advance array and its paired half-width characters.
 #include "base/sjis.h"
 #include "base/units.h"
 #include "print/render_composer.h"
@@ -8,72 +8,19 @@
 #include <algorithm>
 
 namespace zenpa::print {
-namespace {
 
-const std::string &GridTop() {
-  static const std::string line = base::Sj("┏━┯━┯━┳━┯━┯━┳━┯━┯━┓");
-  return line;
-}
-
-const std::string &GridBottom() {
-  static const std::string line = base::Sj("┗━┷━┷━┻━┷━┷━┻━┷━┷━┛");
-  return line;
-}
-
-// The clue line: characters 33 to 37 read "-clue".
-bool IsClueLine(std::string_view line) {
-  constexpr std::size_t kCluePos = 32;
-  return line.size() >= kCluePos + 5 && line.substr(kCluePos, 5) == "-clue";
-}
-
-} // namespace
-
-// A printed line (text, or the blank line of a mark): draws it and moves
-// down by the mark's line spacing, less the room a reduced line saves.
-void Composer::PrintedLine(std::string_view line) {
-  if (puzzle_ == Puzzle::AfterGrid) { // the how-to-play block starts reduced
-    mark_.markScale = f_.reducePercent;
-    puzzle_ = Puzzle::HowToPlay;
-  }
-  double saved = 0;
-  if (puzzle_ == Puzzle::HowToPlay)
-    saved = (100 - f_.reducePercent) / 3.0 / 100.0;
-  if (!line.empty())
-    DrawTextLine(line);
-  const bool titleReduced = f_.puzzle.minititle && !line.empty() && line == f_.puzzle.title;
-  if (titleReduced)
-    saved += (100 - f_.reducePercent) / 100.0;
-  if (f_.puzzle.minitext && line == GridBottom())
-    puzzle_ = Puzzle::AfterGrid;
-  u_ += mark_.markLineSpacing / 100.0 - saved;
-}
-
-void Composer::DrawTextLine(std::string_view line) {
+// The line stands at u_ lines of the format's font below the top margin,
+// whatever its own size, so that it starts below the line before it.
+void Composer::DrawTextLine(std::string_view line, int scale) {
   static const std::string kZeroHigh = base::Sj("0高");
   platform::Canvas &c = Canvas();
-  const int textH = TextH(c.TextHeight(line), in_.ratio);
+  Select({mark_.markFont, Percent(baseHeight_, scale), f_.bold, f_.italic, f_.underline, 0});
   const int fix = TextH(c.TextHeight(kZeroHigh), in_.ratio) * in_.ratio.BaselineFix() /
                   std::max(1, in_.ratio.den);
-  const int y = static_cast<int>(base::RoundHalfAway(textH * u_)) + f_.topMargin - fix;
-
+  const int y = static_cast<int>(base::RoundHalfAway(baseTextH_ * u_)) + f_.topMargin - fix;
   const bool title = f_.puzzle.minititle && line == f_.puzzle.title;
-  const bool clue = f_.puzzle.miniclue && IsClueLine(line);
-  const int percent = title || clue ? f_.reducePercent : mark_.markScale;
-  int dx = 0;
-  if (title || clue) {
-    // Keep the reduced line over the grid: the title centred, the clue's end
-    // under the grid's right edge.
-    Select({mark_.markFont, Percent(baseHeight_, mark_.markScale), f_.bold, f_.italic, f_.underline,
-            0});
-    const double grid = c.TextWidth(GridTop()) * f_.charSpacing / 100.0;
-    Select({mark_.markFont, Percent(baseHeight_, percent), f_.bold, f_.italic, f_.underline, 0});
-    double d = grid - c.TextWidth(GridTop()) * f_.charSpacing / 100.0;
-    if (d > 0)
-      d -= c.TextWidth(" ") / 2.0;
-    dx = static_cast<int>(title ? d / 2 : d);
-  }
-  Select({mark_.markFont, Percent(baseHeight_, percent), f_.bold, f_.italic, f_.underline, 0});
-
+  const bool clue = f_.puzzle.miniclue && IsPuzzleClueLine(line);
+  const int dx = title || clue ? ReducedShift(title) : 0;
   const int x = place_.textLeft + base::MmToPix(mark_.markIndent / 10.0, g_.dpi) + dx;
   std::string drawn(line);
   if (f_.underline)
@@ -89,6 +36,22 @@ void Composer::DrawTextLine(std::string_view line) {
   c.DrawTextAdvances(x + adv.shift - Ox(), y - Oy(), drawn, adv.advances, Shifted(place_.clip));
   if (!pairs.empty())
     DrawPairs(line, pairs, x + adv.shift, y, adv);
+}
+
+// Keeps a reduced title centred over the grid and a reduced clue line's end
+// under the grid's right edge: the difference of the grid's width at the
+// size it is drawn and at the reduced size (less half a reduced blank).
+int Composer::ReducedShift(bool title) {
+  platform::Canvas &c = Canvas();
+  const platform::FontSpec reduced = font_;
+  const int gridScale = title || gridScale_ == 0 ? mark_.markScale : gridScale_;
+  Select({mark_.markFont, Percent(baseHeight_, gridScale), f_.bold, f_.italic, f_.underline, 0});
+  const double grid = c.TextWidth(PuzzleGridTop()) * f_.charSpacing / 100.0;
+  Select(reduced);
+  double d = grid - c.TextWidth(PuzzleGridTop()) * f_.charSpacing / 100.0;
+  if (d > 0)
+    d -= c.TextWidth(" ") / 2.0;
+  return static_cast<int>(title ? d / 2 : d);
 }
 
 // Each pair of half-width characters is drawn as one unit turned to read

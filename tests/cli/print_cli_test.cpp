@@ -207,13 +207,36 @@ TEST_F(PrintCliTest, EmptyAndHugeDocuments) {
   ASSERT_EQ(0, Print(empty + " --pdf " + Pdf()).exitCode);
   EXPECT_EQ(1, Pages());
 
-  // Lines of 10,000 bytes are clipped at the paper edge.
+  // With --no-wrap, lines of 10,000 bytes are cut at the paper edge, and told.
   std::vector<std::string> wide(100, std::string(10000, 'x'));
   wide.insert(wide.begin(), Sj("最初の行"));
-  const CliRun r = Print(Write("wide.txt", wide) + " --pdf " + Pdf() + " --pages 2-3");
+  const CliRun r = Print(Write("wide.txt", wide) + " --pdf " + Pdf() + " --pages 2-3 --no-wrap");
   ASSERT_EQ(0, r.exitCode) << r.err;
   EXPECT_EQ(1, Pages()); // 101 lines at 65 a page
   EXPECT_EQ(std::string::npos, Text().find("最初の行"));
+  EXPECT_EQ("zenpa print: 100 lines wider than the paper were cut at its right edge\n"
+            "zenpa print: 用紙の横幅を越えました。\n",
+            r.err);
+}
+
+// By default lines wider than the paper are wrapped: every character of a
+// long Japanese text reaches the PDF.
+TEST_F(PrintCliTest, WideLinesAreWrappedWhole) {
+  std::vector<std::string> lines;
+  std::string all;
+  for (int i = 0; i < 40; ++i) {
+    std::string line = Sj("第") + std::to_string(i) + Sj("行、");
+    for (int k = 0; k < 12; ++k)
+      line += Sj("吾輩は猫である") + std::to_string(k) + "abc";
+    lines.push_back(line);
+    all += zenpa::base::SjisToUtf8(line);
+  }
+  const CliRun r = Print(Write("novel.txt", lines) + " --pdf " + Pdf());
+  ASSERT_EQ(0, r.exitCode) << r.err;
+  EXPECT_EQ("zenpa print: 40 lines wider than the paper were wrapped\n", r.err);
+  std::string text = Text();
+  std::erase_if(text, [](char c) { return c == ' ' || c == '\n' || c == '\f'; });
+  EXPECT_EQ(all, text);
 }
 
 } // namespace

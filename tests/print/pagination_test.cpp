@@ -87,7 +87,7 @@ TEST(PaginationTest, MarkLinesTakeALineOnlyWhenPrintedBlank) {
   EXPECT_EQ(1, hidden.entries[2].hiddenBefore);
 
   f.format.scaleLineBlank = true;
-  const Pagination blank = f.Run({"a", "p+", "b"}, 3);
+  const Pagination blank = f.Run({"a", "p-", "b"}, 3); // 1 + 0.95 + 0.95 lines fit in 3
   EXPECT_EQ(3, blank.entries[2].lineInPage);
 }
 

@@ -11,6 +11,7 @@
 
 #include <deque>
 #include <memory>
+#include <random>
 
 namespace zenpa::print {
 namespace {
@@ -199,6 +200,58 @@ TEST_F(RenderTest, PageCountAgreesWithTheLayout) {
   }
 }
 
+// A document of numbered lines with size, spacing, indent and colour marks
+// and page breaks strewn between them.
+std::vector<std::string> MarkedDocument(std::mt19937 &random) {
+  static const std::vector<std::string> marks = {
+      "p++++++++++", "p+++",   "p+",     "p-",    "p----",        "p----------",  "p=", "p= %100",
+      "p= %50",      "p- %20", "p+ m50", "p= %=", "p+++ $0000FF", "p-- %30 m-20", "\f"};
+  std::vector<std::string> doc;
+  const int count = 20 + static_cast<int>(random() % 180);
+  for (int i = 1; i <= count; ++i) {
+    if (random() % 6 == 0)
+      doc.push_back(marks[random() % marks.size()]);
+    doc.push_back("L" + std::to_string(i));
+  }
+  return doc;
+}
+
+// Over generated marked documents, every line prints once, in order, and on
+// each page the lines stand one below another inside the printable height;
+// the run composes the pages the layout counted.
+TEST_F(RenderTest, MarkedDocumentsPrintEveryLineOnceWithoutOverprinting) {
+  std::mt19937 random(20261207);
+  format.scaleMarksOn = true;
+  for (int run = 0; run < 150; ++run) {
+    format.scaleLineBlank = random() % 2 == 0;
+    format.linesPerPage = std::vector<int>{0, 7, 40}[random() % 3];
+    format.pageNumberOn = random() % 2 == 0;
+    const std::vector<std::string> doc = MarkedDocument(random);
+    platform::RecordingCanvas measure;
+    const LayoutInput layout{format, platform::VirtualPrinterMetrics(210, 297), ratio, {}, false};
+    const int counted = RunLayout(PrintedLines(doc), layout, measure).pagination.pageCount;
+    Render(doc);
+    ASSERT_EQ(counted, result.pages) << "document " << run;
+    std::vector<std::string> printed;
+    for (const RecordingCanvas &sheet : out.sheets) {
+      int bottom = 0; // of the line above
+      for (const CanvasOp &op : sheet.TextOps()) {
+        if (op.kind != CanvasOp::Kind::TextAdvances)
+          continue;
+        ASSERT_LE(bottom, op.y) << op.text << " overprints the line above, document " << run;
+        if (bottom > 0) // only a page's first line may be taller than the page
+          ASSERT_LE(op.y + op.font.height, geometry.printH) << op.text << ", document " << run;
+        bottom = op.y + op.font.height;
+        printed.push_back(op.text);
+      }
+    }
+    std::vector<std::string> expected;
+    std::copy_if(doc.begin(), doc.end(), std::back_inserter(expected),
+                 [](const std::string &l) { return l[0] == 'L'; });
+    ASSERT_EQ(expected, printed) << "document " << run;
+  }
+}
+
 TEST_F(RenderTest, ExtremeFormatsNeitherHangNorLeaveThePage) {
   format.fontSize = 600; // no line fits: one line per page, never a hang
   format.topMargin = 3000;
@@ -325,17 +378,23 @@ TEST_F(RenderTest, ReducedTitleAndClueStayOverTheGrid) {
   const int d = 1140 - 912 - 18 / 2;
   EXPECT_EQ(326 + d / 2, t[0].x);
   EXPECT_EQ(326 + d, t[1].x);
-  // The title saves a fifth of a line: the clue line is measured at 48 from there.
-  EXPECT_EQ(static_cast<int>(base::RoundHalfAway(48 * 0.8)) + 213, t[1].y);
+  // The clue line starts right below the title, 48 high.
+  EXPECT_EQ(48 + 213, t[1].y);
+  EXPECT_EQ(48 + 48 + 213, t[2].y); // and the line after it below the clue
 }
 
+// The block below the grid is reduced and stacked under the grid, with the
+// reduced clue line's end under the grid's right edge.
 TEST_F(RenderTest, HowToPlayBlockFollowsTheGridReduced) {
   format.puzzle.minitext = true;
-  Render({Sj("┗━┷━┷━┻━┷━┷━┻━┷━┷━┛"), "x", "y"}, RunKind::NomalPrView);
+  format.puzzle.miniclue = true;
+  const std::string clue = std::string(32, ' ') + "-clue 25";
+  Render({Sj("┗━┷━┷━┻━┷━┷━┻━┷━┷━┛"), clue, "x", "y"}, RunKind::NomalPrView);
   std::vector<CanvasOp> t = Texts(0);
   EXPECT_EQ(48, t[2].font.height);
-  // Each line of the block saves a third of the reduction (20 %) of a line.
-  EXPECT_EQ(static_cast<int>(base::RoundHalfAway(48 * (2 - 20 / 3.0 / 100))) + 213, t[2].y);
+  EXPECT_EQ(326 + 1140 - 912 - 18 / 2, t[1].x);
+  EXPECT_EQ(60 + 213, t[1].y);
+  EXPECT_EQ(60 + 48 * 2 + 213, t[3].y);
 }
 
 TEST_F(RenderTest, PrintedSheetsCarryFrameAndPaperEdgeLines) {

@@ -5,6 +5,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <new>
+#include <string>
 
 #ifndef ZENPA_VERSION
 #define ZENPA_VERSION "3.87"
@@ -26,6 +28,21 @@ void PrintHelp(const std::vector<Command> &commands) {
   for (const auto &c : commands)
     std::printf("  %-10s %s\n", c.name, c.summary);
   std::printf("\nRun 'zenpa COMMAND --help' for a command's options.\n");
+}
+
+// Runs the command; running out of memory ends it with a message naming
+// what was being done (exit 1) rather than an abort. Output files are made
+// whole or not at all, so none is left half written.
+int RunCommand(const Command &c, int argc, char **argv, StandardOutput &out) {
+  try {
+    return c.run(Args(argv + 2, argv + argc), out);
+  } catch (const std::bad_alloc &) {
+    std::string doing = "zenpa";
+    for (int i = 1; i < argc && i < 3; ++i)
+      doing = doing + " " + argv[i];
+    std::fprintf(stderr, "zenpa: out of memory while running %s\n", doing.c_str());
+    return 1;
+  }
 }
 
 } // namespace
@@ -53,7 +70,7 @@ int Dispatch(int argc, char **argv, const std::vector<Command> &commands,
     }
     for (const auto &c : commands) {
       if (std::strcmp(argv[1], c.name) == 0)
-        return out.Close(c.run(Args(argv + 2, argv + argc), out));
+        return out.Close(RunCommand(c, argc, argv, out));
     }
   }
   return fallback(argc, argv);

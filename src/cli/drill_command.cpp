@@ -3,6 +3,7 @@
 #include "base/file_io.h"
 #include "base/sjis.h"
 #include "cli/option_values.h"
+#include "cli/stderr_host.h"
 #include "drill/drill_settings.h"
 #include "drill/drill_writer.h"
 #include "drill/random_source.h"
@@ -63,7 +64,7 @@ bool TakeOption(const Args &args, std::size_t &i, DrillRequest &request) {
   if (arg == "-o") {
     if (i + 1 < args.size())
       request.outputPath = args[++i];
-    else
+    if (request.outputPath.empty())
       Complain(kCommand, "-o needs a file name");
     return !request.outputPath.empty();
   }
@@ -156,7 +157,7 @@ int RunDrill(const Args &args, StandardOutput &out) {
   if (result.ok)
     return 0;
   std::fprintf(stderr, "zenpa drill: cannot write %s: %s\n", request->outputPath.c_str(),
-               base::SjisToUtf8(result.error).c_str());
+               MessageUtf8(result.error).c_str());
   return 1;
 }
 

@@ -155,7 +155,7 @@ bool LoadFormat(const PrintRequest &r, settings::PrintFormat &format,
   const settings::LoadResult result = settings::ApplyFormatLines(format, lines, ctx);
   if (result.outcome == settings::LoadOutcome::Stopped) {
     Fail(base::SjisToUtf8(path) + " line " + std::to_string(result.line) + ": " +
-         base::SjisToUtf8(result.message));
+         MessageUtf8(result.message));
     return false;
   }
   return true;

@@ -119,7 +119,7 @@ bool IsPuzzleFileName(const std::optional<std::string> &file) {
 }
 
 void ComplainSjis(const std::string &sjisText) {
-  std::fprintf(stderr, "zenpa sudoku: %s\n", base::SjisToUtf8(sjisText).c_str());
+  std::fprintf(stderr, "zenpa sudoku: %s\n", MessageUtf8(sjisText).c_str());
 }
 
 // The grids of a puzzle file, read as the load command reads them; an

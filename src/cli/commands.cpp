@@ -37,9 +37,9 @@ int RunCommand(const Command &c, int argc, char **argv, StandardOutput &out) {
   try {
     return c.run(Args(argv + 2, argv + argc), out);
   } catch (const std::bad_alloc &) {
-    std::string doing = "zenpa";
-    for (int i = 1; i < argc && i < 3; ++i)
-      doing = doing + " " + argv[i];
+    std::string doing = std::string("zenpa ") + argv[1];
+    if (argc > 2 && argv[2][0] != '-')
+      doing = doing + " " + argv[2]; // the subcommand: sudoku show
     std::fprintf(stderr, "zenpa: out of memory while running %s\n", doing.c_str());
     return 1;
   }

@@ -3,6 +3,7 @@
 #include "cli/drill_command.h"
 #include "cli/sudoku_command.h"
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -58,6 +59,9 @@ std::vector<Command> CommandTable(Runner print) {
 
 int Dispatch(int argc, char **argv, const std::vector<Command> &commands,
              int (*fallback)(int argc, char **argv)) {
+  // A write over the file-size limit fails with EFBIG and is reported like
+  // any other write error, instead of killing the program without a word.
+  std::signal(SIGXFSZ, SIG_IGN);
   if (argc >= 2) {
     StandardOutput out;
     if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {

@@ -1,5 +1,6 @@
 #include "app/program_files.h"
 
+#include "base/sjis.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -54,7 +55,11 @@ TEST_F(ProgramDirTest, ReadOnlyBinaryDirectoryIsNotWrittenTo) {
 TEST_F(ProgramDirTest, UnwritableDataHomeIsStillTheProgramDirectory) {
   root.Write("data", "a file where the data home should be");
   std::filesystem::create_directory(root.Path("bin"));
-  EXPECT_EQ(root.Path("data/zenpa/"), ChooseProgramDir(Places()));
+  std::string problem;
+  EXPECT_EQ(root.Path("data/zenpa/"), ChooseProgramDir(Places(), &problem));
+  EXPECT_EQ(base::Sj("フォルダーが作成できません: ") + root.Path("data/zenpa") +
+                " (Not a directory)",
+            problem);
   int entries = 0;
   for ([[maybe_unused]] const auto &entry : std::filesystem::directory_iterator(root.Path("")))
     ++entries;

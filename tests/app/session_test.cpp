@@ -317,7 +317,9 @@ TEST_F(SessionTest, HistoryWriteFailureIsReportedAndTheCloseGoesOn) {
   other.Start({});
   EXPECT_TRUE(other.CloseQuery());
   ASSERT_EQ(1u, host.messages.size());
-  EXPECT_EQ(Sj("ヒストリーが保存できません"), host.messages[0].text);
+  EXPECT_EQ(Sj("ヒストリーが保存できません\n保存できません: ") +
+                program.Path("no-such-dir/zenpa.his") + " (No such file or directory)",
+            host.messages[0].text);
 }
 
 TEST_F(SessionTest, DroppingTwoFilesLoadsOnlyTheFirst) {

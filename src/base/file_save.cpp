@@ -42,7 +42,7 @@ int OwnDescriptor(const std::string &path) {
   if (std::string(folder) != "/proc/" + std::to_string(::getpid()) + "/fd")
     return -1;
   const std::string name = path.substr(path.rfind('/') + 1);
-  if (name.empty() || name.find_first_not_of("0123456789") != std::string::npos)
+  if (name.empty() || name.size() > 9 || name.find_first_not_of("0123456789") != std::string::npos)
     return -1;
   return std::stoi(name);
 }

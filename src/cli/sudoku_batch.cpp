@@ -216,6 +216,21 @@ bool RunSource(const std::string &name, int threads, const PuzzleJob &job, const
 
 } // namespace
 
+WholeInput ReadWholeInput(const std::string &name) {
+  SourceReader reader(name);
+  WholeInput input;
+  std::string block;
+  int number = 1;
+  while (reader.Next(block)) {
+    number += static_cast<int>(std::count(block.begin(), block.end(), '\n'));
+    input.bytes += block;
+  }
+  if (reader.error.empty())
+    return input;
+  const int line = reader.failedAtStart() ? 0 : number;
+  return {"", name + ":" + std::to_string(line) + ": " + reader.error};
+}
+
 bool RunBatch(const std::vector<std::string> &files, int threads, const PuzzleJob &job,
               const PuzzleSink &sink) {
   const std::vector<std::string> names = files.empty() ? std::vector<std::string>{"-"} : files;

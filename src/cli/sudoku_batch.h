@@ -60,6 +60,16 @@ using PuzzleSink = std::function<bool(const PuzzleOutput &)>;
 bool RunBatch(const std::vector<std::string> &files, int threads, const PuzzleJob &job,
               const PuzzleSink &sink);
 
+// The whole of one input ("-": standard input) for a command that works on
+// all of it at once. Reading stops at a line longer than kMaxLineBytes; the
+// error then reads "name:line: " and why (line 0 when the file cannot be
+// opened), and the bytes are empty.
+struct WholeInput {
+  std::string bytes;
+  std::string error;
+};
+WholeInput ReadWholeInput(const std::string &name);
+
 // "name:line: " in front of a diagnostic.
 std::string Where(const PuzzleLine &line);
 

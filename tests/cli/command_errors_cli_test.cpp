@@ -101,21 +101,23 @@ TEST(CommandErrorsCli, PuzzleFaultsAndUnreadableFiles) {
 // output file; an endless line of zeros is an error, not read on forever.
 TEST(CommandErrorsCli, OutOfMemoryIsSaid) {
   CliDir dir;
+  const std::string zenpa = ZENPA_BINARY;
   const struct {
-    std::string args;
+    std::string command;
     std::string message;
   } kCases[] = {
-      {"sudoku convert --to 9x9 </dev/zero",
+      {"yes 000 | " + zenpa + " sudoku convert --to 9x9",
        "zenpa: out of memory while running zenpa sudoku convert\n"},
-      {"drill -n 400 --sheets 100 -o " + dir.Path("sheets.txt"),
+      {zenpa + " drill -n 400 --sheets 100 -o " + dir.Path("sheets.txt"),
        "zenpa: out of memory while running zenpa drill\n"},
-      {"sudoku count /dev/zero", "/dev/zero:1: the line is longer than 1 MB\n"},
+      {zenpa + " sudoku count /dev/zero", "/dev/zero:1: the line is longer than 1 MB\n"},
+      {zenpa + " sudoku convert --to 9x9 </dev/zero",
+       "zenpa sudoku: -:1: the line is longer than 1 MB\n"},
   };
   for (const auto &c : kCases) {
-    const CliRun r = dir.Command("sh", "-c 'ulimit -v 100000; " + std::string(ZENPA_BINARY) + " " +
-                                           c.args + "'");
-    EXPECT_EQ(1, r.exitCode) << c.args;
-    EXPECT_EQ(c.message, r.err) << c.args;
+    const CliRun r = dir.Command("sh", "-c 'ulimit -v 100000; " + c.command + "'");
+    EXPECT_EQ(1, r.exitCode) << c.command;
+    EXPECT_EQ(c.message, r.err) << c.command;
   }
   EXPECT_FALSE(dir.Exists("sheets.txt"));
 }

@@ -7,8 +7,8 @@
 // open cells. Empty lines and lines starting with "#" are skipped.
 //
 // Only the reading and one quick pass that finds where each line of a block
-// starts run on one thread; trimming, checking and parsing a line run in the threads
-// with the work on it, so that a batch scales with the threads.
+// starts run on one thread; trimming, checking and parsing a line run in the
+// threads with the work on it, so that a batch scales with the threads.
 #pragma once
 
 #include "puzzle/engine/engine.h"

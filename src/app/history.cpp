@@ -84,8 +84,8 @@ std::string LoadHistoryFile(History &history, const std::string &programDir) {
   return {};
 }
 
-bool SaveHistoryFile(const History &history, const std::string &programDir) {
-  return base::WriteLines(HistoryFilePath(programDir), history.FileLines()).ok;
+base::IoResult SaveHistoryFile(const History &history, const std::string &programDir) {
+  return base::WriteLines(HistoryFilePath(programDir), history.FileLines());
 }
 
 } // namespace zenpa::app

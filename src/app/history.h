@@ -7,6 +7,8 @@
 // one line per slot, an empty line for an empty slot.
 #pragma once
 
+#include "base/file_io.h"
+
 #include <array>
 #include <functional>
 #include <string>
@@ -51,8 +53,9 @@ private:
 // and gives the message to show; the message is empty otherwise.
 std::string LoadHistoryFile(History &history, const std::string &programDir);
 
-// Writes programDir + "zenpa.his"; false when it could not be written.
-bool SaveHistoryFile(const History &history, const std::string &programDir);
+// Writes programDir + "zenpa.his"; the path and the reason when it could
+// not be written.
+base::IoResult SaveHistoryFile(const History &history, const std::string &programDir);
 
 std::string HistoryFilePath(const std::string &programDir);
 

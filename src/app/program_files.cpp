@@ -21,15 +21,19 @@ bool Exists(const std::string &path) {
   return ::lstat(path.c_str(), &st) == 0;
 }
 
-// Makes dir and its missing parents; true when it is a directory afterwards.
-bool MakeDirectories(const std::string &dir) {
+// Makes dir and its missing parents; empty when it is a directory
+// afterwards, else the path and the reason.
+std::string MakeDirectories(const std::string &dir) {
   for (std::size_t slash = dir.find('/', 1); slash != std::string::npos;
        slash = dir.find('/', slash + 1)) {
     const std::string part = dir.substr(0, slash);
     if (::mkdir(part.c_str(), 0755) != 0 && errno != EEXIST)
-      return false;
+      return base::IoFailure("フォルダーが作成できません:", part).error;
   }
-  return base::DirectoryExists(dir);
+  if (base::DirectoryExists(dir))
+    return {};
+  errno = ENOTDIR;
+  return base::IoFailure("フォルダーが作成できません:", dir).error;
 }
 
 // XDG_DATA_HOME when it is an absolute path, else HOME/.local/share.
@@ -43,7 +47,7 @@ std::string DataHome(const ProgramPlaces &places) {
 
 } // namespace
 
-std::string ChooseProgramDir(const ProgramPlaces &places) {
+std::string ChooseProgramDir(const ProgramPlaces &places, std::string *problem) {
   const std::string own = WithSlash(places.binaryDir);
   // A portable copy: its settings lie beside it and it may write there.
   if (::access(own.c_str(), W_OK) == 0 && Exists(own + "zenpa.ini"))
@@ -52,7 +56,9 @@ std::string ChooseProgramDir(const ProgramPlaces &places) {
   if (home.empty())
     return own;
   const std::string dir = home + "zenpa/";
-  MakeDirectories(dir);
+  const std::string failure = MakeDirectories(dir);
+  if (problem != nullptr)
+    *problem = failure;
   return dir;
 }
 

@@ -27,7 +27,10 @@ struct ProgramPlaces {
 // The program directory, with a trailing "/". A per-user directory that
 // cannot be made is still returned: writing there then fails with the
 // message of the file concerned, and nothing goes elsewhere by surprise.
-std::string ChooseProgramDir(const ProgramPlaces &places);
+// problem, when given, gets the path and the reason (Shift-JIS) of a
+// directory that could not be made, for a message at start-up; it stays
+// empty otherwise.
+std::string ChooseProgramDir(const ProgramPlaces &places, std::string *problem = nullptr);
 
 // The share/zenpa/ folder beside binaryDir's parent, written without ".."
 // (messages show it), with a trailing "/".

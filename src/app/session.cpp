@@ -189,8 +189,8 @@ bool Session::CloseQuery() {
   // A save that fails keeps the program open, so that nothing typed is lost.
   if (*save && !SaveOnClose())
     return false;
-  if (!SaveHistoryFile(history_, programDir_))
-    host_.Message(Sj("ヒストリーが保存できません"));
+  if (const base::IoResult saved = SaveHistoryFile(history_, programDir_); !saved.ok)
+    host_.Message(Sj("ヒストリーが保存できません") + "\n" + saved.error);
   return true;
 }
 

@@ -53,7 +53,13 @@ IoResult ReadTextLines(const std::string &path, std::vector<std::string> &lines,
 //    every name sees the new text; a copy of the old text is kept beside it
 //    until the write has succeeded, and put back when it fails;
 //  - a write-protected file is refused, not replaced;
-//  - a folder that cannot take the temporary file is named in the error.
+//  - a folder that cannot take the temporary file is named in the error;
+//  - a FIFO, a terminal or another character device is written directly,
+//    and an open stream of this process (/dev/stdout) where it stands; other
+//    files that are not regular (folders, block devices) are refused, and so
+//    is a chain of links that never ends, each with its reason;
+//  - temporary files left beside the document by a save whose process died
+//    are removed after the next successful save.
 IoResult WriteFileAtomic(const std::string &path, std::string_view bytes);
 IoResult WriteLines(const std::string &path, const std::vector<std::string> &lines,
                     LineEnd end = LineEnd::CrLf);

@@ -30,7 +30,7 @@ std::vector<Command> CommandTable(Runner print);
 // The program's entry: --help, --version, a subcommand of the table, or
 // otherwise the window (fallback, called with the whole command line).
 // Standard output is closed and checked after --help, --version and every
-// subcommand.
+// subcommand; a subcommand that runs out of memory says so and exits 1.
 int Dispatch(int argc, char **argv, const std::vector<Command> &commands,
              int (*fallback)(int argc, char **argv));
 

@@ -3,6 +3,7 @@
 #include "base/file_io.h"
 #include "base/sjis.h"
 #include "cli/option_values.h"
+#include "cli/stderr_host.h"
 #include "drill/drill_settings.h"
 #include "drill/drill_writer.h"
 #include "drill/random_source.h"
@@ -33,7 +34,9 @@ constexpr const char *kUsage =
     "  --seed S      seed of the random digits (default: from the system)\n"
     "  -o FILE       write to FILE instead of standard output\n"
     "  --utf8        write UTF-8 instead of Shift-JIS\n\n"
-    "Requests whose output would pass 512 MB are refused.\n";
+    "Standard output is written sheet by sheet, whatever its size. A file (-o)\n"
+    "is made whole before it replaces the old one, so requests whose file would\n"
+    "pass 512 MB are refused.\n";
 
 struct DrillRequest {
   settings::PrintFormat format; // the drill options; sheets go at the end
@@ -64,7 +67,7 @@ bool TakeOption(const Args &args, std::size_t &i, DrillRequest &request) {
   if (arg == "-o") {
     if (i + 1 < args.size())
       request.outputPath = args[++i];
-    else
+    if (request.outputPath.empty())
       Complain(kCommand, "-o needs a file name");
     return !request.outputPath.empty();
   }
@@ -86,8 +89,9 @@ bool TakeOption(const Args &args, std::size_t &i, DrillRequest &request) {
   return true;
 }
 
-// The largest output a request may ask for: 999 sheets of the widest pyramid
-// with answers would be about 12 GB.
+// The largest file a request may ask for (a file is made whole in memory
+// before it replaces the old one): 999 sheets of the widest pyramid with
+// answers would be about 12 GB.
 constexpr std::uint64_t kMegabyte = 1024 * 1024;
 constexpr std::uint64_t kMaxOutputBytes = 512 * kMegabyte;
 
@@ -112,8 +116,8 @@ std::string RenderText(std::vector<std::string> lines, bool utf8) {
 // Writes the sheets one by one, each with its answer sheet when asked: to
 // standard output as soon as each is made, or into the text for the file.
 // Every sheet of a request has the same size, so the first one tells how
-// large the whole output would be; a request over the limit is refused
-// before anything is written.
+// large the whole file would be; a file over the limit is refused before
+// anything is written.
 int WriteSheets(const DrillRequest &request, drill::RandomSource &rng, StandardOutput &out,
                 std::string &fileText) {
   settings::PrintFormat one = request.format;
@@ -123,13 +127,16 @@ int WriteSheets(const DrillRequest &request, drill::RandomSource &rng, StandardO
     platform::TextMemo memo;
     drill::Generate(memo, one, rng, [] { return true; });
     const std::string text = RenderText(memo.Lines(), request.utf8);
-    if (sheet == 0 && text.size() * static_cast<std::uint64_t>(sheets) > kMaxOutputBytes) {
-      Complain(kCommand, "the output would be " + std::to_string(text.size() * sheets / kMegabyte) +
+    const std::uint64_t total = text.size() * static_cast<std::uint64_t>(sheets);
+    if (sheet == 0 && !request.outputPath.empty() && total > kMaxOutputBytes) {
+      Complain(kCommand, "the file would be " + std::to_string(total / kMegabyte) +
                              " MB, more than the limit of " +
                              std::to_string(kMaxOutputBytes / kMegabyte) +
                              " MB; ask for fewer sheets or digits");
       return 2;
     }
+    if (sheet == 0)
+      fileText.reserve(request.outputPath.empty() ? 0 : total);
     if (request.outputPath.empty())
       out.WriteNow(text);
     else

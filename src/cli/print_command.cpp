@@ -20,6 +20,9 @@
 #include <QImage>
 #include <QPainter>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -143,18 +146,34 @@ std::optional<PrintRequest> ParseArgs(const Args &args) {
   return r;
 }
 
+// Reads the lines of a format file; the system's reason when it cannot. A
+// file that is no regular file is not opened: a FIFO would never end.
+std::optional<std::string> ReadFormatFile(const std::string &path,
+                                          std::vector<std::string> &lines) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+    return S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : "not a regular file";
+  if (const base::IoResult read = base::ReadLines(path, lines); !read.ok)
+    return std::strerror(read.errorNumber);
+  return std::nullopt;
+}
+
 // The document's own format file, or the one named; false when a named file
-// cannot be read or stops at a bad line.
+// cannot be read or stops at a bad line. The document's own file, when it
+// exists but cannot be read, is named with the reason and the print goes on
+// with the default layout, as in the window.
 bool LoadFormat(const PrintRequest &r, settings::PrintFormat &format,
                 const platform::FontCatalog &fonts, const settings::FormatEnvironment &env) {
   const bool named = !r.format.empty();
   const std::string path = named ? r.format : base::ChangeFileExt(r.document, ".zpf");
+  const bool exists = ::access(path.c_str(), F_OK) == 0;
   std::vector<std::string> lines;
-  if (const base::IoResult read = base::ReadLines(path, lines); !read.ok) {
-    if (named) {
-      Fail("cannot read the format file " + base::SjisToUtf8(path) + ": " +
-           std::strerror(read.errorNumber));
-    }
+  if (const auto fault = ReadFormatFile(path, lines)) {
+    const std::string why = "cannot read the format file " + base::SjisToUtf8(path) + ": " + *fault;
+    if (named)
+      Fail(why);
+    else if (exists)
+      Fail(why + "; printing with the default layout");
     return !named;
   }
   settings::LoadContext ctx;
@@ -164,7 +183,7 @@ bool LoadFormat(const PrintRequest &r, settings::PrintFormat &format,
   const settings::LoadResult result = settings::ApplyFormatLines(format, lines, ctx);
   if (result.outcome == settings::LoadOutcome::Stopped) {
     Fail(base::SjisToUtf8(path) + " line " + std::to_string(result.line) + ": " +
-         base::SjisToUtf8(result.message));
+         MessageUtf8(result.message));
     return false;
   }
   return true;

@@ -10,8 +10,13 @@
 #include "platform/host.h"
 
 #include <string>
+#include <string_view>
 
 namespace zenpa::cli {
+
+// Shift-JIS message text as UTF-8 for standard error, with real line breaks
+// where the text breaks its lines.
+std::string MessageUtf8(std::string_view sjis);
 
 class StderrHost : public platform::Host {
 public:

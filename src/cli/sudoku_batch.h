@@ -1,13 +1,14 @@
 // Batches of puzzles for `zenpa sudoku`: puzzle lines read from files or
-// standard input, checked, and worked on by several threads (one engine
-// each) with the results kept in input order.
+// standard input block by block, checked, and worked on by several threads
+// (one engine each) with the results written in input order as each block is
+// done.
 //
 // A puzzle line holds 81 characters row by row: "1".."9" givens, "0" or "."
 // open cells. Empty lines and lines starting with "#" are skipped.
 //
-// Only the reading and one quick pass that finds where each line starts run
-// on one thread; trimming, checking and parsing a line run in the threads
-// with the work on it, so that a batch scales with the threads.
+// Only the reading and one quick pass that finds where each line of a block
+// starts run on one thread; trimming, checking and parsing a line run in the
+// threads with the work on it, so that a batch scales with the threads.
 #pragma once
 
 #include "puzzle/engine/engine.h"
@@ -20,15 +21,9 @@
 
 namespace zenpa::cli {
 
-// The bytes of one input: a named file, or standard input ("-").
-struct PuzzleSource {
-  std::string name;
-  std::string bytes;
-  std::string error; // why the file cannot be read; empty when it was read
-};
-
-// The named files, or standard input when none is named, read whole.
-std::vector<PuzzleSource> ReadPuzzleSources(const std::vector<std::string> &files);
+// Longest puzzle line read: a longer one (a file of zeros without line ends,
+// say) stops its input with an error at its line number.
+constexpr std::size_t kMaxLineBytes = 1 << 20;
 
 struct PuzzleLine {
   std::string_view source; // file name, or "-" for standard input
@@ -51,11 +46,29 @@ struct PuzzleOutput {
 
 using PuzzleJob = std::function<PuzzleOutput(puzzle::Engine &, const PuzzleLine &)>;
 
-// Runs job on every good line of the sources with the given number of
-// threads, each with its own engine; bad lines give their error, and a
-// source that could not be read gives one error. Results are in input order.
-std::vector<PuzzleOutput> RunBatch(const std::vector<PuzzleSource> &sources, int threads,
-                                   const PuzzleJob &job);
+// Hands one result on in input order; false stops the batch (standard
+// output failed).
+using PuzzleSink = std::function<bool(const PuzzleOutput &)>;
+
+// Runs job on every good line of the files (standard input when none is
+// named, or for "-") with the given number of threads, each with its own
+// engine, and hands the results to sink in input order. The input is read and
+// worked on a block of lines at a time, so memory stays bounded whatever its
+// size. Bad lines give their error; a file that cannot be read, or a line
+// longer than kMaxLineBytes, gives one error and ends that file. False when
+// sink stopped the batch.
+bool RunBatch(const std::vector<std::string> &files, int threads, const PuzzleJob &job,
+              const PuzzleSink &sink);
+
+// The whole of one input ("-": standard input) for a command that works on
+// all of it at once. Reading stops at a line longer than kMaxLineBytes; the
+// error then reads "name:line: " and why (line 0 when the file cannot be
+// opened), and the bytes are empty.
+struct WholeInput {
+  std::string bytes;
+  std::string error;
+};
+WholeInput ReadWholeInput(const std::string &name);
 
 // "name:line: " in front of a diagnostic.
 std::string Where(const PuzzleLine &line);

@@ -226,19 +226,6 @@ bool ParseOptions(const Args &args, SudokuOptions &options) {
   return true;
 }
 
-// Writes the results in input order, stopping when standard output fails;
-// 1 when any puzzle failed.
-int WriteResults(const std::vector<PuzzleOutput> &results, StandardOutput &out) {
-  bool failed = false;
-  for (const PuzzleOutput &result : results) {
-    if (!out.Write(result.out))
-      return 1;
-    std::fwrite(result.err.data(), 1, result.err.size(), stderr);
-    failed = failed || result.failed || !result.err.empty();
-  }
-  return failed ? 1 : 0;
-}
-
 } // namespace
 
 int RunSudoku(const Args &args, StandardOutput &out) {
@@ -262,12 +249,20 @@ int RunSudoku(const Args &args, StandardOutput &out) {
     PrintUsage(stderr);
     return 2;
   }
-  const std::vector<PuzzleSource> sources = ReadPuzzleSources(options.files);
-  const std::vector<PuzzleOutput> results =
-      RunBatch(sources, options.threads, [&](puzzle::Engine &e, const PuzzleLine &line) {
-        return command->job(e, line, options);
-      });
-  return WriteResults(results, out);
+  // Results are written as each block is done, stopping when standard
+  // output fails; 1 when any puzzle failed.
+  bool failed = false;
+  const auto job = [&](puzzle::Engine &e, const PuzzleLine &line) {
+    return command->job(e, line, options);
+  };
+  const bool written = RunBatch(options.files, options.threads, job, [&](const PuzzleOutput &r) {
+    if (!out.Write(r.out))
+      return false;
+    std::fwrite(r.err.data(), 1, r.err.size(), stderr);
+    failed = failed || r.failed || !r.err.empty();
+    return true;
+  });
+  return written && !failed ? 0 : 1;
 }
 
 } // namespace zenpa::cli

@@ -14,9 +14,6 @@
 
 #include <cctype>
 #include <cstdio>
-#include <cstring>
-#include <iostream>
-#include <iterator>
 #include <optional>
 #include <sstream>
 
@@ -70,16 +67,15 @@ bool ParseOptions(const Args &args, ConvertOptions &options) {
   return args[0] == "import" || options.form.has_value();
 }
 
+// The input; nullopt, with a message, when it cannot be read or holds a line
+// too long to be part of a puzzle.
 std::optional<std::string> ReadInput(const ConvertOptions &options) {
-  std::string bytes;
-  if (!options.file) {
-    bytes.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-  } else if (const base::IoResult read = base::ReadFileBytes(*options.file, bytes); !read.ok) {
-    std::fprintf(stderr, "zenpa sudoku: cannot read %s: %s\n", options.file->c_str(),
-                 std::strerror(read.errorNumber));
+  const WholeInput input = ReadWholeInput(options.file.value_or("-"));
+  if (!input.error.empty()) {
+    std::fprintf(stderr, "zenpa sudoku: %s\n", input.error.c_str());
     return std::nullopt;
   }
-  return options.utf8 ? base::Utf8ToSjis(bytes) : bytes;
+  return options.utf8 ? base::Utf8ToSjis(input.bytes) : input.bytes;
 }
 
 // Shift-JIS text as it is, or as UTF-8 with LF line ends (line by line, since
@@ -119,7 +115,7 @@ bool IsPuzzleFileName(const std::optional<std::string> &file) {
 }
 
 void ComplainSjis(const std::string &sjisText) {
-  std::fprintf(stderr, "zenpa sudoku: %s\n", base::SjisToUtf8(sjisText).c_str());
+  std::fprintf(stderr, "zenpa sudoku: %s\n", MessageUtf8(sjisText).c_str());
 }
 
 // The grids of a puzzle file, read as the load command reads them; an

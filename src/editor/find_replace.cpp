@@ -92,7 +92,12 @@ std::string ReplacedCountMessage(int count) {
 }
 
 std::string NotFoundMessage(std::string_view pattern) {
-  return base::Sj("文字列“") + std::string(pattern) + base::Sj("”は見つかりません");
+  std::string shown(pattern);
+  if (shown.size() > kShownPatternBytes) {
+    shown.resize(base::CharStart(shown, kShownPatternBytes));
+    shown += base::Sj("…");
+  }
+  return base::Sj("文字列“") + shown + base::Sj("”は見つかりません");
 }
 
 void FindReplace::OpenDialog(const std::function<void()> &showDialog) {

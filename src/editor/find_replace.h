@@ -15,6 +15,7 @@
 #include "platform/host.h"
 #include "platform/memo.h"
 
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -57,7 +58,10 @@ int ReplaceAll(platform::Memo &memo, const SearchRequest &request);
 
 // count + "ヵ所、置換しました" (Shift-JIS).
 std::string ReplacedCountMessage(int count);
-// "文字列“" + pattern + "”は見つかりません" (Shift-JIS).
+// "文字列“" + pattern + "”は見つかりません" (Shift-JIS); a pattern longer
+// than kShownPatternBytes is cut there (at a character's start) and ends in
+// "…", so that the message stays as wide as a screen.
+inline constexpr std::size_t kShownPatternBytes = 60;
 std::string NotFoundMessage(std::string_view pattern);
 
 // The window side of the find and replace commands.

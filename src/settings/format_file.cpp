@@ -110,7 +110,8 @@ bool Savezpf(const std::string &path, const PrintFormat &format, const SaveConte
   const base::IoResult r = base::WriteLines(path, lines);
   if (r.ok)
     return true;
-  host.Message(Sj("書式が保存できません"), "", platform::Buttons::Ok, platform::Icon::Error);
+  host.Message(Sj("書式が保存できません") + "\n" + r.error, "", platform::Buttons::Ok,
+               platform::Icon::Error);
   return false;
 }
 

@@ -55,7 +55,8 @@ std::vector<std::string> FormatFileLines(const PrintFormat &format, FormatFileKi
 
 // Writes the format file through a temporary file renamed into place, so a
 // failed write leaves the previous file as it was. On failure the message
-// "書式が保存できません" is shown and false returned.
+// "書式が保存できません" is shown with the path and the reason on a second
+// line, and false returned.
 bool Savezpf(const std::string &path, const PrintFormat &format, const SaveContext &ctx,
              platform::Host &host);
 

@@ -77,7 +77,7 @@ TEST(HistoryTest, FileRoundTripKeepsTheSlotsAndWritesSixLines) {
   History h;
   h.Record(b);
   h.Record(a);
-  ASSERT_TRUE(SaveHistoryFile(h, dir.Dir()));
+  ASSERT_TRUE(SaveHistoryFile(h, dir.Dir()).ok);
 
   const std::string text = dir.Read("zenpa.his");
   const std::string header = Sj("※ヒストリーファイル - ＺＥＮＰＡ v3.87");

@@ -1,7 +1,10 @@
 #include "app/program_files.h"
+#include "base/file_io.h"
 
+#include "base/sjis.h"
 #include "support/temp_dir.h"
 
+#include <cerrno>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -54,7 +57,11 @@ TEST_F(ProgramDirTest, ReadOnlyBinaryDirectoryIsNotWrittenTo) {
 TEST_F(ProgramDirTest, UnwritableDataHomeIsStillTheProgramDirectory) {
   root.Write("data", "a file where the data home should be");
   std::filesystem::create_directory(root.Path("bin"));
-  EXPECT_EQ(root.Path("data/zenpa/"), ChooseProgramDir(Places()));
+  std::string problem;
+  EXPECT_EQ(root.Path("data/zenpa/"), ChooseProgramDir(Places(), &problem));
+  EXPECT_EQ(base::Sj("フォルダーが作成できません: ") + root.Path("data/zenpa") + " (" +
+                base::ReasonText(ENOTDIR) + ")",
+            problem);
   int entries = 0;
   for ([[maybe_unused]] const auto &entry : std::filesystem::directory_iterator(root.Path("")))
     ++entries;

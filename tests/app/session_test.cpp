@@ -1,4 +1,5 @@
 #include "app/session.h"
+#include "base/file_io.h"
 
 #include "base/paths.h"
 #include "base/sjis.h"
@@ -12,6 +13,7 @@
 #include "support/puzzle_samples.h"
 #include "support/temp_dir.h"
 
+#include <cerrno>
 #include <gtest/gtest.h>
 
 namespace zenpa::app {
@@ -317,7 +319,9 @@ TEST_F(SessionTest, HistoryWriteFailureIsReportedAndTheCloseGoesOn) {
   other.Start({});
   EXPECT_TRUE(other.CloseQuery());
   ASSERT_EQ(1u, host.messages.size());
-  EXPECT_EQ(Sj("ヒストリーが保存できません"), host.messages[0].text);
+  EXPECT_EQ(Sj("ヒストリーが保存できません\n保存できません: ") +
+                program.Path("no-such-dir/zenpa.his") + " (" + base::ReasonText(ENOENT) + ")",
+            host.messages[0].text);
 }
 
 TEST_F(SessionTest, DroppingTwoFilesLoadsOnlyTheFirst) {

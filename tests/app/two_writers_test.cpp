@@ -103,8 +103,8 @@ TEST(TwoWritersTest, HistoryIsAlwaysOneWriterWholeFile) {
   for (const char *name : {"/home/a/first.txt", "/home/a/second.txt", "/home/a/third.txt"})
     other.Record(name);
   ExpectWholeFiles(
-      dir, "zenpa.his", [&] { return SaveHistoryFile(one, dir.Dir()); },
-      [&] { return SaveHistoryFile(other, dir.Dir()); });
+      dir, "zenpa.his", [&] { return SaveHistoryFile(one, dir.Dir()).ok; },
+      [&] { return SaveHistoryFile(other, dir.Dir()).ok; });
 }
 
 TEST(TwoWritersTest, InitialSettingsAreAlwaysOneWriterWholeFile) {

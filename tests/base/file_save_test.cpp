@@ -1,6 +1,7 @@
-// Saving through links, onto write-protected files, into read-only folders
-// and onto a full disk: the real file gets the text or stays as it was, and a
-// failure names the path that could not be written.
+// Saving through links, onto write-protected files, into read-only folders,
+// onto FIFOs, devices and open streams, and onto a full disk: the real file
+// gets the text or stays as it was, and a failure names the path that could
+// not be written.
 #include "base/file_io.h"
 #include "base/sjis.h"
 #include "support/full_disk.h"
@@ -8,10 +9,16 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <future>
 
 namespace zenpa::base {
 namespace {
@@ -69,6 +76,71 @@ TEST_F(FileSaveTest, ReadOnlyFolderIsNamed) {
   EXPECT_FALSE(r.ok);
   EXPECT_EQ(0u, r.error.find(Sj("フォルダーに書き込めません: ") + folder.Path() + " (")) << r.error;
   EXPECT_NE(0, r.errorNumber);
+}
+
+// What a reader gets from the FIFO while the bytes are saved onto it.
+std::string SaveThroughFifo(const std::string &fifo, const std::string &bytes, IoResult &r) {
+  auto reader = std::async(std::launch::async, [&] {
+    std::ifstream in(fifo, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  });
+  r = WriteFileAtomic(fifo, bytes);
+  return reader.get();
+}
+
+// FIFOs, devices and open streams are written where they are, never replaced
+// by a regular file; folders, block devices and link loops are refused.
+TEST_F(FileSaveTest, FilesThatAreNotRegularAreWrittenDirectlyOrRefused) {
+  const std::string fifo = dir.Path("fifo");
+  ASSERT_EQ(0, ::mkfifo(fifo.c_str(), 0600));
+  IoResult r;
+  EXPECT_EQ("sheet\r\n", SaveThroughFifo(fifo, "sheet\r\n", r));
+  EXPECT_TRUE(r.ok) << r.error;
+  EXPECT_TRUE(fs::is_fifo(fifo));
+
+  // A log the shell opened for appending keeps its old lines (-o /dev/stdout >> log).
+  const std::string log = dir.Write("log.txt", "old\r\n");
+  const int fd = ::open(log.c_str(), O_WRONLY | O_APPEND);
+  ASSERT_TRUE(WriteFileAtomic("/dev/fd/" + std::to_string(fd), "new\r\n").ok);
+  ::close(fd);
+  EXPECT_EQ("old\r\nnew\r\n", dir.Read("log.txt"));
+
+  ASSERT_TRUE(WriteFileAtomic("/dev/null", "gone\r\n").ok);
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+  const std::string null = dir.Path("null");
+  if (::mknod(null.c_str(), S_IFCHR | 0666, ::makedev(1, 3)) == 0) {
+    EXPECT_TRUE(WriteFileAtomic(null, "gone\r\n").ok);
+    EXPECT_TRUE(fs::is_character_file(null));
+  }
+
+  fs::create_directory(dir.Path("folder"));
+  fs::create_symlink("loop-b", dir.Path("loop-a"));
+  fs::create_symlink("loop-a", dir.Path("loop-b"));
+  for (const std::string name : {"folder", "loop-a"}) {
+    r = WriteFileAtomic(dir.Path(name), "text\r\n");
+    EXPECT_FALSE(r.ok) << name;
+    EXPECT_EQ(0u, r.error.find(Sj("保存できません: ") + dir.Path(name) + " (")) << r.error;
+  }
+  EXPECT_TRUE(fs::is_directory(dir.Path("folder")));
+  EXPECT_TRUE(fs::is_symlink(dir.Path("loop-a")));
+}
+
+// A save killed in the middle leaves its temporary file; the next save of the
+// document removes it, but not the temporary file of a save still running.
+TEST_F(FileSaveTest, TemporaryFilesOfDeadSavesAreRemoved) {
+  const pid_t child = ::fork();
+  if (child == 0)
+    ::_exit(0);
+  ::waitpid(child, nullptr, 0);
+  const std::string dead = "doc.txt.zenpa-" + std::to_string(child) + "-1f";
+  const std::string alive = "doc.txt.zenpa-" + std::to_string(::getpid()) + "-2f";
+  dir.Write(dead, "partial");
+  dir.Write(alive, "partial");
+  dir.Write("other.txt.zenpa-" + std::to_string(child) + "-3f", "partial");
+  ASSERT_TRUE(WriteFileAtomic(dir.Write("doc.txt", "old\r\n"), "new\r\n").ok);
+  EXPECT_FALSE(dir.Exists(dead));
+  EXPECT_TRUE(dir.Exists(alive));
+  EXPECT_TRUE(dir.Exists("other.txt.zenpa-" + std::to_string(child) + "-3f"));
 }
 
 // Both the renamed and the in-place save keep the old text on a full disk.

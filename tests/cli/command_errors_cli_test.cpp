@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <string>
 #include <vector>
 
@@ -53,6 +55,7 @@ TEST(CommandErrorsCli, BadOptionsNameTheOptionAndItsRange) {
       {"sudoku generate --min 30 --max 20",
        "zenpa sudoku generate: --min must not be greater than --max"},
       {"sudoku generate --quick", "zenpa sudoku generate: unknown option '--quick'"},
+      {"drill -o ''", "zenpa drill: -o needs a file name"},
       {"sudoku convert --to 8x8", "zenpa sudoku convert: --to needs one of 9x9, 9x9S, 9x9C, "
                                   "1gyo, csv, tab, url, url2"},
   };
@@ -65,7 +68,7 @@ TEST(CommandErrorsCli, BadOptionsNameTheOptionAndItsRange) {
 }
 
 // grade words its faults for the command line, with the line; a file that
-// cannot be read says why.
+// cannot be read, and a line too long to be a puzzle, say why.
 TEST(CommandErrorsCli, PuzzleFaultsAndUnreadableFiles) {
   CliDir dir;
   std::string complete = "534678912672195348198342567859761423426853791713924856961537284"
@@ -81,10 +84,62 @@ TEST(CommandErrorsCli, PuzzleFaultsAndUnreadableFiles) {
                 ":3: too few givens (at least 16 are needed)\n",
             grade.err);
 
-  const CliRun missing = dir.Run("sudoku grade " + dir.Path("none.txt"));
+  const CliRun missing = dir.Run("sudoku grade " + dir.Path("none.txt") + " " + dir.Path(""));
   EXPECT_EQ(1, missing.exitCode);
-  EXPECT_EQ(dir.Path("none.txt") + ":0: cannot read the file: No such file or directory\n",
+  EXPECT_EQ(dir.Path("none.txt") + ":0: cannot read the file: No such file or directory\n" +
+                dir.Path("") + ":0: cannot read the file: Is a directory\n",
             missing.err);
+
+  const std::string longLine = dir.Write("long.txt", kEasy + "\n\n" + std::string(3 << 20, '0'));
+  const CliRun count = dir.Run("sudoku count " + longLine);
+  EXPECT_EQ(1, count.exitCode);
+  EXPECT_EQ("1\r\n", count.out);
+  EXPECT_EQ(longLine + ":3: the line is longer than 1 MB\n", count.err);
+}
+
+// Under a memory limit, commands that need more say so, exit 1 and leave no
+// output file; an endless line of zeros is an error, not read on forever.
+TEST(CommandErrorsCli, OutOfMemoryIsSaid) {
+  CliDir dir;
+  const std::string zenpa = ZENPA_BINARY;
+  const struct {
+    std::string command;
+    std::string message;
+  } kCases[] = {
+      {"yes 000 | " + zenpa + " sudoku convert --to 9x9",
+       "zenpa: out of memory while running zenpa sudoku convert\n"},
+      {zenpa + " drill -n 400 --sheets 100 -o " + dir.Path("sheets.txt"),
+       "zenpa: out of memory while running zenpa drill\n"},
+      {zenpa + " sudoku count /dev/zero", "/dev/zero:1: the line is longer than 1 MB\n"},
+      {zenpa + " sudoku convert --to 9x9 </dev/zero",
+       "zenpa sudoku: -:1: the line is longer than 1 MB\n"},
+  };
+  for (const auto &c : kCases) {
+    const CliRun r = dir.Command("sh", "-c 'ulimit -v 100000; " + c.command + "'");
+    EXPECT_EQ(1, r.exitCode) << c.command;
+    EXPECT_EQ(c.message, r.err) << c.command;
+  }
+  EXPECT_FALSE(dir.Exists("sheets.txt"));
+}
+
+// Output onto standard output opened for appending, and onto a FIFO, goes to
+// the stream: nothing replaces the log or the FIFO.
+TEST(CommandErrorsCli, OutputOntoStreamsAndFifos) {
+  CliDir dir;
+  const std::string log = dir.Write("log.txt", "old\r\n");
+  const std::string drill = std::string(ZENPA_BINARY) + " drill -n 4 --seed 1";
+  const CliRun sheet = dir.Run("drill -n 4 --seed 1");
+  ASSERT_EQ(0, dir.Command("sh", "-c '" + drill + " -o /dev/stdout >>" + log + "'").exitCode);
+  EXPECT_EQ("old\r\n" + sheet.out, dir.Read("log.txt"));
+
+  const std::string fifo = dir.Path("fifo");
+  ASSERT_EQ(0, ::mkfifo(fifo.c_str(), 0600));
+  const CliRun read =
+      dir.Command("sh", "-c '" + drill + " -o " + fifo + " & cat " + fifo + "; wait $!'");
+  EXPECT_EQ(0, read.exitCode);
+  EXPECT_EQ(sheet.out, read.out);
+  struct stat st {};
+  EXPECT_TRUE(::stat(fifo.c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
 }
 
 } // namespace

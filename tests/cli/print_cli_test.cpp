@@ -6,9 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <regex>
 #include <string>
 #include <vector>
@@ -152,6 +155,39 @@ TEST_F(PrintCliTest, CompanionFormatFileIsApplied) {
   EXPECT_NE(std::string::npos, text.find("本文")) << text;
 }
 
+// The document's own format file that is a folder or a FIFO is named with
+// the reason and the print goes on with the default layout (a FIFO is never
+// opened, so nothing waits on it); one that stops at a bad line fails with the
+// message on two real lines.
+TEST_F(PrintCliTest, CompanionFormatFileFaultsAreNamed) {
+  const std::string doc = WriteDocument();
+  const std::string zpf = dir_.Path("doc.zpf");
+  std::filesystem::create_directory(zpf);
+  const CliRun folder = Print(doc + " --pdf " + Pdf());
+  EXPECT_EQ(0, folder.exitCode);
+  EXPECT_EQ("zenpa print: cannot read the format file " + zpf +
+                ": Is a directory; printing with the default layout\n",
+            folder.err);
+  std::filesystem::remove(zpf);
+  ASSERT_EQ(0, ::mkfifo(zpf.c_str(), 0600));
+  const CliRun fifo = dir_.Command("timeout", "20 " + std::string(ZENPA_BINARY) + " print " + doc +
+                                                  " --pdf " + Pdf());
+  EXPECT_EQ(0, fifo.exitCode);
+  EXPECT_EQ("zenpa print: cannot read the format file " + zpf +
+                ": not a regular file; printing with the default layout\n",
+            fifo.err);
+  EXPECT_EQ(3, Pages());
+
+  std::filesystem::remove(zpf);
+  Write("doc.zpf", {Sj("※書式"), Sj("abc,頁行数")});
+  const CliRun stopped = Print(doc + " --pdf " + Pdf());
+  EXPECT_EQ(1, stopped.exitCode);
+  EXPECT_EQ("zenpa print: " + zpf +
+                " line 2: 書式ファイルの2行目が読めないため、読み込みを中止しました。\n\"abc\" "
+                "は数値ではありません。\n",
+            stopped.err);
+}
+
 TEST_F(PrintCliTest, ErrorsExitNonZeroWithAMessage) {
   const std::string doc = WriteDocument();
   const CliRun range = Print(doc + " --pdf " + Pdf() + " --pages 5-6");
@@ -191,9 +227,8 @@ TEST_F(PrintCliTest, UnfinishedPdfKeepsThePreviousFile) {
   const std::string doc = WriteDocument();
   const std::string old = "%PDF-1.4 the previous good file\n%%EOF\n";
   ASSERT_TRUE(zenpa::base::WriteFileAtomic(Pdf(), old).ok);
-  const CliRun r =
-      dir_.Command("sh", "-c 'trap \"\" XFSZ; ulimit -f 4; exec " + std::string(ZENPA_BINARY) +
-                             " print " + doc + " --pdf " + Pdf() + "'");
+  const CliRun r = dir_.Command("sh", "-c 'ulimit -f 4; exec " + std::string(ZENPA_BINARY) +
+                                          " print " + doc + " --pdf " + Pdf() + "'");
   EXPECT_EQ(1, r.exitCode) << r.err;
   EXPECT_NE(std::string::npos, r.err.find(Pdf())) << r.err;
   std::string kept;

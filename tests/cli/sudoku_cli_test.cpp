@@ -120,6 +120,18 @@ TEST_F(SudokuCliTest, ThreadsGiveTheSingleThreadsBytesOnALongMixedInput) {
   const CliRun count = dir_.Run("sudoku count -j 2", text, "many.txt");
   EXPECT_EQ(expectedErr, count.err);
   EXPECT_EQ(301u, SplitLf(count.out).size()); // half the lines are puzzles, and the last
+
+  // Over a megabyte, read block by block: the order holds across blocks and
+  // the line numbers run on.
+  std::string big;
+  for (int copy = 0; copy < 40; ++copy)
+    big += text + "\n";
+  const CliRun bigCount = dir_.Run("sudoku count -j 2", big, "big.txt");
+  EXPECT_EQ(40u * 301u, SplitLf(bigCount.out).size());
+  const std::string last = dir_.Path("big.txt") + ":" + std::to_string(39 * 601 + 600) +
+                           ": expected 81 characters, found 5\n";
+  EXPECT_EQ(last,
+            bigCount.err.substr(bigCount.err.size() - std::min(last.size(), bigCount.err.size())));
 }
 
 TEST_F(SudokuCliTest, SolveStepsComeBeforeTheAnswer) {

@@ -93,5 +93,8 @@ TEST(FindReplace, CommandsReportTheirResults) {
   EXPECT_EQ(Sj("文字列“猫”は見つかりません"), host.messages[0].text);
   EXPECT_EQ(1, commands.ReplaceAll());
   EXPECT_EQ(Sj("1ヵ所、置換しました"), host.messages[1].text);
+  // A long pattern is cut in the message, never inside a character.
+  EXPECT_EQ(Sj("文字列“") + std::string(kShownPatternBytes - 1, 'a') + Sj("…”は見つかりません"),
+            NotFoundMessage(std::string(kShownPatternBytes - 1, 'a') + Sj("猫") + "tail"));
   EXPECT_EQ((Lines{Sj("狐と狐"), Sj("犬")}), memo.Lines());
 }

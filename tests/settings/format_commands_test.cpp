@@ -1,5 +1,7 @@
+#include "base/file_io.h"
 #include "settings/format_commands.h"
 
+#include <cerrno>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -170,8 +172,16 @@ TEST(FormatFiles, FailedSaveKeepsThePreviousFileAndSaysSo) {
   Fixture t;
   const PrintFormat f;
   EXPECT_FALSE(Savezpf(t.dir.File("no/such/dir/a.zpf"), f, t.save, t.host));
-  ASSERT_EQ(1u, t.host.messages.size());
-  EXPECT_EQ(Sj("書式が保存できません"), t.host.messages[0].text);
+  std::filesystem::create_directory(t.dir.File("folder.zpf"));
+  EXPECT_FALSE(Savezpf(t.dir.File("folder.zpf"), f, t.save, t.host));
+  ASSERT_EQ(2u, t.host.messages.size());
+  // The path and the reason on a second line.
+  EXPECT_EQ(Sj("書式が保存できません\n保存できません: ") + t.dir.File("no/such/dir/a.zpf") + " (" +
+                base::ReasonText(ENOENT) + ")",
+            t.host.messages[0].text);
+  EXPECT_EQ(Sj("書式が保存できません\n保存できません: ") + t.dir.File("folder.zpf") + " (" +
+                base::ReasonText(EISDIR) + ")",
+            t.host.messages[1].text);
   if (::geteuid() == 0)
     return; // permissions do not bind the superuser
   t.dir.Write("old.zpf", "previous");

@@ -82,7 +82,11 @@ std::optional<DuplicateReport> FindDuplicates(const std::vector<std::string> &pa
 std::string DuplicateSummary(std::size_t count) {
   if (count == 0)
     return base::Sj("重複はありません");
-  return base::Sj("重複が ") + std::to_string(count) + base::Sj("件あります");
+  std::string summary = base::Sj("重複が ") + std::to_string(count) + base::Sj("件あります");
+  if (count > kListedDuplicatePairs)
+    summary +=
+        base::Sj("（最初の") + std::to_string(kListedDuplicatePairs) + base::Sj("件を表示）");
+  return summary;
 }
 
 std::string DuplicatePairJoint() { return base::Sj(" ＝ "); }

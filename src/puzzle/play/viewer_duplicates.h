@@ -48,7 +48,8 @@ struct DuplicateCheckHooks {
 std::optional<DuplicateReport> FindDuplicates(const std::vector<std::string> &paths,
                                               const DuplicateCheckHooks &hooks);
 
-// "重複が N件あります", or "重複はありません" for none.
+// "重複が N件あります", or "重複はありません" for none; when the list is cut,
+// it says that only the first kListedDuplicatePairs are listed.
 std::string DuplicateSummary(std::size_t count);
 // What joins the two names of a pair: " ＝ ".
 std::string DuplicatePairJoint();

@@ -142,7 +142,11 @@ std::string CluesText(const ViewerPreview &preview) {
 }
 
 std::string PageText(const ViewerPreview &preview) {
-  return std::to_string(preview.puzzles) + "page";
+  const std::string pages = std::to_string(preview.puzzles) + "page";
+  if (!preview.cut)
+    return pages;
+  return pages + base::Sj("以上（先頭") + std::to_string(kPreviewByteLimit >> 20) + "MB" +
+         base::Sj("を表示）");
 }
 
 } // namespace zenpa::play

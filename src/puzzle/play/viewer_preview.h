@@ -75,7 +75,9 @@ std::string PreviewKind(const std::string &path);
 // readable regular file.
 ViewerPreview PreviewFile(const std::string &path, PreviewDepth depth = PreviewDepth::Full);
 
-// N + "clues" once the first puzzle is complete, else empty; N + "page".
+// N + "clues" once the first puzzle is complete, else empty; N + "page",
+// and for a file read only in part, that N is a lower bound counted in the
+// first kPreviewByteLimit bytes.
 std::string CluesText(const ViewerPreview &preview);
 std::string PageText(const ViewerPreview &preview);
 

@@ -50,8 +50,9 @@ int RunDesktop(int argc, char **argv) {
     const char *value = std::getenv(name);
     return std::string(value ? value : "");
   };
+  std::string problem;
   const std::string programDir =
-      app::ChooseProgramDir({binaryDir, env("XDG_DATA_HOME"), env("HOME")});
+      app::ChooseProgramDir({binaryDir, env("XDG_DATA_HOME"), env("HOME")}, &problem);
   // Arguments are taken as the bytes the shell passed, like file names.
   const std::vector<std::string> args(argv + 1, argv + argc);
 
@@ -60,6 +61,10 @@ int RunDesktop(int argc, char **argv) {
   window.session().SetDataDir(app::InstalledDataDir(binaryDir));
   window.Start(args);
   window.show();
+  // The program directory holds the settings and the history: a person is
+  // told at once when it cannot be made, not when the first save fails.
+  if (!problem.empty())
+    host.Message(problem, "", platform::Buttons::Ok, platform::Icon::Error);
   return app.exec();
 }
 

@@ -46,6 +46,8 @@ TEST(ViewerDuplicates, ManyEqualItemsAreCountedInFullAndListedInOrder) {
   EXPECT_EQ(50u * 49u / 2u, report->count);
   EXPECT_EQ((DuplicatePair{0, 1}), report->pairs.front());
   EXPECT_EQ(kListedDuplicatePairs, report->pairs.size());
+  EXPECT_EQ(zenpa::base::Sj("重複が 1225件あります（最初の1000件を表示）"),
+            DuplicateSummary(report->count));
 }
 
 TEST(ViewerDuplicates, EventsRunAsTheClockMovesAndCancelEndsTheCheck) {

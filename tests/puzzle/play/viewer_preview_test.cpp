@@ -90,7 +90,7 @@ TEST(ViewerPreview, ReadsOnlyTheStartOfAHugeFile) {
   const ViewerPreview p = PreviewFile(path);
   EXPECT_TRUE(p.cut);
   EXPECT_EQ("28clues", CluesText(p));
-  EXPECT_EQ("1page", PageText(p));
+  EXPECT_EQ("1page" + zenpa::base::Sj("以上（先頭1MBを表示）"), PageText(p));
 
   const ViewerPreview folder = PreviewFile(dir.Dir());
   EXPECT_FALSE(folder.firstComplete);

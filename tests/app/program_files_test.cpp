@@ -1,13 +1,13 @@
 #include "app/program_files.h"
-#include "base/file_io.h"
 
+#include "base/file_io.h"
 #include "base/sjis.h"
 #include "support/temp_dir.h"
 
-#include <cerrno>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
 
 namespace zenpa::app {

@@ -1,6 +1,6 @@
 #include "app/session.h"
-#include "base/file_io.h"
 
+#include "base/file_io.h"
 #include "base/paths.h"
 #include "base/sjis.h"
 #include "platform/recording_canvas.h"
@@ -13,8 +13,9 @@
 #include "support/puzzle_samples.h"
 #include "support/temp_dir.h"
 
-#include <cerrno>
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 namespace zenpa::app {
 namespace {

@@ -1,13 +1,13 @@
-#include "base/file_io.h"
 #include "settings/format_commands.h"
 
-#include <cerrno>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <unistd.h>
 
+#include "base/file_io.h"
 #include "base/sjis.h"
 #include "platform/scripted_host.h"
 #include "settings/format_file.h"

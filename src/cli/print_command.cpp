@@ -61,6 +61,17 @@ struct PrintRequest {
 
 void Fail(const std::string &utf8) { std::fprintf(stderr, "zenpa print: %s\n", utf8.c_str()); }
 
+// What a bad option value is told: what the option takes, as the sudoku
+// options say it.
+std::string BadValue(const std::string &name, const std::string &value) {
+  const std::string most = std::to_string(print::kMaxPageField);
+  if (name == "--pages")
+    return "--pages needs A-B, A- or A, pages from 1 to " + most + ": " + value;
+  if (name == "--copies")
+    return "--copies needs a whole number from 1 to " + most + ": " + value;
+  return "bad value for " + name + ": " + value;
+}
+
 std::optional<int> Number(const std::string &text, int lo, int hi) {
   if (text.empty() || text.size() > 9 ||
       !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
@@ -118,7 +129,7 @@ bool TakeOption(const Args &args, std::size_t &i, PrintRequest &r) {
       return true;
     }
   }
-  Fail("bad value for " + name + ": " + value);
+  Fail(BadValue(name, value));
   return false;
 }
 

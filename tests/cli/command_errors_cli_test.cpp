@@ -56,6 +56,7 @@ TEST(CommandErrorsCli, BadOptionsNameTheOptionAndItsRange) {
        "zenpa sudoku generate: --min must not be greater than --max"},
       {"sudoku generate --quick", "zenpa sudoku generate: unknown option '--quick'"},
       {"drill -o ''", "zenpa drill: -o needs a file name"},
+      {"print x.txt --pages 0", "zenpa print: --pages needs A-B, A- or A, pages from 1 to 999: 0"},
       {"sudoku convert --to 8x8", "zenpa sudoku convert: --to needs one of 9x9, 9x9S, 9x9C, "
                                   "1gyo, csv, tab, url, url2"},
   };

@@ -371,6 +371,8 @@ void PuzzleCommands::ToggleAutoRecord() {
 }
 
 void PuzzleCommands::GradeAtCaret() {
+  if (!modes_.Enabled(CommandGroup::PuzzleMaking))
+    return;
   if (!Options().menuShown)
     SetPuzzleSide(true);
   Answer(play::AnswerCommand::LevelSDK);

@@ -120,7 +120,8 @@ public:
   // "数独データ読み込み(&R)..." and, with the level check, "～難易度確認読み込み(&K)".
   void LoadFiles(bool levelCheck);
   // "数独の難易度判定(&L)" asked from elsewhere (Ctrl+click, Ctrl+"次頁"):
-  // the puzzle side opens to show the level.
+  // the puzzle side opens to show the level; nothing while the window's
+  // mode rests the puzzle commands.
   void GradeAtCaret();
   // "数独データ保存(&W)...".
   void SaveFile();

@@ -39,7 +39,7 @@ Session::Session(platform::Memo &memo, platform::Host &host, platform::Printer &
       puzzle_(modes_, memo, host, format_, programDir_, PuzzleHooksOf()),
       drill_(modes_, memo, host, format_, DrillHooksOf()),
       game_(modes_, memo, host, format_, puzzle_,
-            PuzzleGameHooks{[this] { Relayout(); }, {}, {}, {}}) {
+            PuzzleGameHooks{[this] { Relayout(); }, {}, {}, {}, {}}) {
   puzzleFileReader = [this](const std::string &path) { puzzle_.ReadFile(path); };
 }
 

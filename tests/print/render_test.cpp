@@ -239,8 +239,9 @@ TEST_F(RenderTest, MarkedDocumentsPrintEveryLineOnceWithoutOverprinting) {
         if (op.kind != CanvasOp::Kind::TextAdvances)
           continue;
         ASSERT_LE(bottom, op.y) << op.text << " overprints the line above, document " << run;
-        if (bottom > 0) // only a page's first line may be taller than the page
+        if (bottom > 0) { // only a page's first line may be taller than the page
           ASSERT_LE(op.y + op.font.height, geometry.printH) << op.text << ", document " << run;
+        }
         bottom = op.y + op.font.height;
         printed.push_back(op.text);
       }

@@ -50,7 +50,6 @@ void EditorFeature::BuildMenus() {
   soundButton_->hide();
   connect(soundButton_, &QPushButton::clicked, this, &EditorFeature::AssignSound);
   enlarged_ = new EnlargedView(shell_.Window(), shell_.SettingsArea(), soundButton_);
-  connect(enlarged_, &EnlargedView::switched, this, &EditorFeature::enlargedViewSwitched);
   connect(editMenu_, &EditMenu::textChanged, this, [this] { shell_.Relayout(); });
   connect(editMenu_, &EditMenu::overwriteSwitched, this, [this](bool on) {
     if (editMenu_->Syncing())
@@ -83,8 +82,6 @@ void EditorFeature::ConnectInput() {
   });
   connect(input_, &EditorInput::caretWanted, this, &EditorFeature::ApplyCaret);
   connect(input_, &EditorInput::gradeWanted, this, [this] {
-    if (!session_.Modes().Enabled(app::CommandGroup::PuzzleMaking))
-      return;
     session_.Puzzle().GradeAtCaret();
     shell_.Sync();
   });

@@ -45,8 +45,6 @@ public:
 signals:
   // A press in the document: the context menu's mark items may show.
   void markItemsWanted();
-  // The enlarged text view was switched on or off.
-  void enlargedViewSwitched(bool on);
 
 private:
   void BuildMenus();

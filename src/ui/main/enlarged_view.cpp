@@ -32,7 +32,6 @@ void EnlargedView::Show(bool on, bool kMode) {
     }
     hidden_.clear();
   }
-  emit switched(on);
 }
 
 } // namespace zenpa::ui

@@ -29,10 +29,6 @@ public:
   // Shows or leaves the view; kMode: the sound-assignment button shows with it.
   void Show(bool on, bool kMode);
 
-signals:
-  // The view was switched.
-  void switched(bool on);
-
 private:
   QWidget *window_;
   QLayout *area_;

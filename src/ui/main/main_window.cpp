@@ -10,6 +10,7 @@
 #include "ui/drill/drill_feature.h"
 #include "ui/main/editor_feature.h"
 #include "ui/main/editor_font.h"
+#include "ui/main/editor_input.h"
 #include "ui/main/editor_row.h"
 #include "ui/main/loading_notice.h"
 #include "ui/main/version_box.h"
@@ -67,18 +68,6 @@ constexpr MenuName kMenus[] = {{"File1", "ファイル(&F)"},  {"Edit1", "編集
                                {"Print1", "印刷(&P)"},     {"Option1", "設定(&O)"},
                                {"MenuSudoku", "数独(&S)"}, {"MenuMoko", "もこさん(&K)"},
                                {"Help1", "ヘルプ(&H)"}};
-
-editor::InputKey KeyOf(int qtKey) {
-  switch (qtKey) {
-  case Qt::Key_Return:
-  case Qt::Key_Enter:
-    return editor::InputKey::Enter;
-  case Qt::Key_Escape:
-    return editor::InputKey::Escape;
-  default:
-    return editor::InputKey::Other;
-  }
-}
 
 } // namespace
 
@@ -515,7 +504,7 @@ void MainWindow::showEvent(QShowEvent *event) {
 // (next, stop); the document's own keys reach the run through its input
 // routing.
 void MainWindow::keyPressEvent(QKeyEvent *event) {
-  if (session_.Puzzle().WindowKey(app::RunKeyOf(KeyOf(event->key()))))
+  if (session_.Puzzle().WindowKey(app::RunKeyOf(InputKeyOf(event))))
     return;
   QMainWindow::keyPressEvent(event);
 }

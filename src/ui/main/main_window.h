@@ -53,8 +53,6 @@ public:
 
   app::Session &session() { return session_; }
   QtMemo &memo() { return *memo_; }
-  // Shows every state the session holds: caption, name label, menus.
-  void SyncFromSession() { Sync(); }
   // The print preview window TForm3 (its own top-level window).
   PreviewWindow &Preview();
 

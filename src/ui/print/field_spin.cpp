@@ -24,6 +24,7 @@ FieldSpin::FieldSpin(const char *name, const QString &caption, const QString &di
     typedHeld_ = type(text);
     typing_ = false;
   });
+  connect(lineEdit(), &QLineEdit::textChanged, this, &FieldSpin::textChanged);
   connect(this, &QAbstractSpinBox::editingFinished, this, [this] {
     typedHeld_.clear();
     if (enter)

@@ -34,6 +34,10 @@ public:
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override { return sizeHint(); }
 
+signals:
+  // The shown text changed, typed or stepped.
+  void textChanged();
+
 protected:
   void stepBy(int steps) override;
   StepEnabled stepEnabled() const override;

@@ -12,7 +12,6 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
@@ -138,8 +137,7 @@ void PreviewWindow::Connect() {
   connect(print_, &QPushButton::clicked, this, &PreviewWindow::printRequested);
   connect(close_, &QPushButton::clicked, this, &QWidget::close);
   connect(adjust_, &QPushButton::clicked, this, &PreviewWindow::PressAdjust);
-  connect(zoom_->findChild<QLineEdit *>(), &QLineEdit::textChanged, this,
-          [this] { apply_->setEnabled(true); });
+  connect(zoom_, &FieldSpin::textChanged, this, [this] { apply_->setEnabled(true); });
   connect(apply_, &QPushButton::clicked, this, &PreviewWindow::ApplyZoom);
 }
 

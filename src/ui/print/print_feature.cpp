@@ -45,7 +45,7 @@ void PrintFeature::BuildStatus() {
   connect(status_, &PrintStatusPanel::nextPageRequested, this,
           [this, &memo, pages](bool extend, bool levelDisplay) {
             print::GoToNextPage(memo, pages(), extend);
-            if (levelDisplay && session_.Modes().Enabled(app::CommandGroup::PuzzleMaking)) {
+            if (levelDisplay) {
               session_.Puzzle().GradeAtCaret();
               shell_.Sync();
             }

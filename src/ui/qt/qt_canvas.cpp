@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QPen>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -70,9 +71,8 @@ void QtCanvas::SetFont(const platform::FontSpec &font) {
   current_ = nullptr;
 }
 
-QtCanvas::LoadedFont QtCanvas::Load() const {
+void QtCanvas::Load(LoadedFont &f) const {
   std::string face = fonts_ != nullptr ? fonts_->Substitute(spec_.face) : spec_.face;
-  LoadedFont f;
   f.font = QFont(ToQString(face));
   f.font.setBold(spec_.bold);
   f.font.setItalic(spec_.italic);
@@ -82,7 +82,6 @@ QtCanvas::LoadedFont QtCanvas::Load() const {
   f.ascent = fm.ascent();
   f.underlinePos = fm.underlinePos();
   f.lineWidth = std::max<qreal>(1, fm.lineWidth());
-  return f;
 }
 
 QtCanvas::LoadedFont &QtCanvas::Loaded() {
@@ -90,20 +89,22 @@ QtCanvas::LoadedFont &QtCanvas::Loaded() {
     return *current_;
   auto [it, fresh] = loaded_.try_emplace(FontKey(spec_));
   if (fresh)
-    it->second = Load();
+    Load(it->second);
   current_ = &it->second;
   return *current_;
 }
 
 const QtCanvas::Glyph &QtCanvas::GlyphOf(std::string_view character) {
   LoadedFont &f = Loaded();
-  unsigned code = static_cast<unsigned char>(character[0]);
-  if (character.size() > 1)
-    code = code << 8 | static_cast<unsigned char>(character[1]);
-  auto [it, fresh] = f.glyphs.try_emplace(code);
-  if (!fresh)
-    return it->second;
-  Glyph &g = it->second;
+  const unsigned lead = character.size() > 1 ? static_cast<unsigned char>(character[0]) : 0;
+  const unsigned code = static_cast<unsigned char>(character[character.size() > 1 ? 1 : 0]);
+  std::unique_ptr<GlyphBlock> &block = f.blocks[lead];
+  if (!block)
+    block = std::make_unique<GlyphBlock>();
+  Glyph &g = block->glyphs[code];
+  if (block->known[code])
+    return g;
+  block->known[code] = true;
   g.text = ToQString(character);
   QList<quint32> indexes = f.raw.glyphIndexesForString(g.text);
   g.index = indexes.size() == 1 ? indexes.front() : 0;
@@ -138,24 +139,42 @@ void QtCanvas::DrawTextAdvances(int x, int y, std::string_view sjis, std::span<c
 void QtCanvas::DrawPlaced(int x, int y, std::string_view sjis, std::span<const int> advances,
                           const platform::Rect *clip) {
   LoadedFont &f = Loaded();
+  const QPointF at(x + origin_.x(), y + origin_.y());
+  const QPen pen = painter_.pen();
+  if (spec_.escapement == 0 && (clip == nullptr || WellInside(x, y, advances, *clip))) {
+    const QTransform frame = painter_.worldTransform();
+    painter_.translate(at);
+    painter_.setPen(ColorOfBgr(textColor_));
+    DrawGlyphs(f, sjis, advances);
+    painter_.setPen(pen);
+    painter_.setWorldTransform(frame);
+    return;
+  }
   painter_.save();
   if (clip != nullptr)
     painter_.setClipRect(ToQRect(*clip, origin_));
-  painter_.translate(x + origin_.x(), y + origin_.y());
+  painter_.translate(at);
   painter_.rotate(-spec_.escapement / 10.0);
   painter_.setPen(ColorOfBgr(textColor_));
-  painter_.setFont(f.font);
+  DrawGlyphs(f, sjis, advances);
+  painter_.restore();
+}
+
+void QtCanvas::DrawGlyphs(LoadedFont &f, std::string_view sjis, std::span<const int> advances) {
   QList<quint32> indexes;
   QList<QPointF> positions;
+  indexes.reserve(static_cast<qsizetype>(sjis.size()));
+  positions.reserve(static_cast<qsizetype>(sjis.size()));
+  const QPointF baseline(0, f.ascent);
   int pos = 0;
   for (std::size_t i = 0; i < sjis.size();) {
-    std::size_t n = base::CharLen(sjis, i);
+    const std::size_t n = base::CharLen(sjis, i);
     const Glyph &g = GlyphOf(sjis.substr(i, n));
     if (g.index != 0) {
       indexes.append(g.index);
-      positions.append(QPointF(pos, f.ascent));
+      positions.append(baseline + QPointF(pos, 0));
     } else if (!IsBlank(g.text)) {
-      painter_.drawText(QPointF(pos, f.ascent), g.text); // fallback face
+      DrawFallback(f, baseline + QPointF(pos, 0), g.text);
     }
     for (std::size_t b = i; b < i + n && b < advances.size(); ++b)
       pos += advances[b];
@@ -172,7 +191,26 @@ void QtCanvas::DrawPlaced(int x, int y, std::string_view sjis, std::span<const i
     painter_.fillRect(QRectF(0, f.ascent + f.underlinePos, pos, f.lineWidth),
                       ColorOfBgr(textColor_));
   }
+}
+
+// A character the face lacks, in Qt's fallback font for the painter's font.
+void QtCanvas::DrawFallback(const LoadedFont &f, QPointF baseline, const QString &text) {
+  painter_.save();
+  painter_.setFont(f.font);
+  painter_.drawText(baseline, text);
   painter_.restore();
+}
+
+// Whether the text's cells, widened by a cell height on every side for ink
+// that reaches past them, lie inside the clip: it then needs no clipping.
+bool QtCanvas::WellInside(int x, int y, std::span<const int> advances,
+                          const platform::Rect &clip) const {
+  int width = 0;
+  for (int a : advances)
+    width += a;
+  const int margin = std::max(1, spec_.height);
+  return x - margin >= clip.left && x + width + margin <= clip.right && y - margin >= clip.top &&
+         y + spec_.height + margin <= clip.bottom;
 }
 
 void QtCanvas::SetPen(std::uint32_t bgr, platform::PenStyle style) {

@@ -2,9 +2,12 @@
 // page, preview picture, widget).
 //
 // Text is placed glyph by glyph at the positions the engine computed from its
-// per-byte advance arrays; Qt never re-shapes or re-spaces it. A character
-// the selected face cannot draw is drawn with Qt's fallback font at the same
-// place. The cell height (ascent + descent) of the Qt font is the height the
+// per-byte advance arrays; Qt never re-shapes or re-spaces it: the glyphs of
+// one call go out as one glyph run, looked up once per face and character.
+// A character the selected face cannot draw is drawn with Qt's fallback font
+// at the same place. Unturned text whose cells lie well inside its clip is
+// drawn without clipping and without saving the painter's state, which keeps
+// a PDF page's content short. The cell height (ascent + descent) of the Qt font is the height the
 // engine asks for. A turned font turns the painter about the text's
 // reference point. `origin` is added to every coordinate, so that a painter
 // that starts at the paper corner serves as a canvas whose origin is the
@@ -18,10 +21,14 @@
 #include <QFont>
 #include <QPainter>
 #include <QPoint>
+#include <QPointF>
 #include <QRawFont>
 #include <QString>
 
+#include <array>
+#include <bitset>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <unordered_map>
 
@@ -52,20 +59,31 @@ private:
     quint32 index = 0; // glyph of the selected face, 0 when it has none
     int width = 0;     // natural advance in device pixels
   };
+  // The glyphs of one Shift-JIS lead byte (the single-byte characters share
+  // lead 0), filled in as characters are first met.
+  struct GlyphBlock {
+    std::array<Glyph, 256> glyphs;
+    std::bitset<256> known;
+  };
   struct LoadedFont {
     QFont font;
     QRawFont raw;
     qreal ascent = 0;
     qreal underlinePos = 0;
     qreal lineWidth = 1;
-    std::unordered_map<unsigned, Glyph> glyphs; // by Shift-JIS code
+    std::array<std::unique_ptr<GlyphBlock>, 256> blocks; // by lead byte
   };
 
   LoadedFont &Loaded();
-  LoadedFont Load() const;
+  void Load(LoadedFont &f) const;
   const Glyph &GlyphOf(std::string_view character);
   void DrawPlaced(int x, int y, std::string_view sjis, std::span<const int> advances,
                   const platform::Rect *clip);
+  // Draws the glyphs with the reference point at the origin of the
+  // painter's frame.
+  void DrawGlyphs(LoadedFont &f, std::string_view sjis, std::span<const int> advances);
+  void DrawFallback(const LoadedFont &f, QPointF baseline, const QString &text);
+  bool WellInside(int x, int y, std::span<const int> advances, const platform::Rect &clip) const;
 
   QPainter &painter_;
   QPoint origin_;

@@ -3,6 +3,7 @@
 #include "base/file_io.h"
 #include "base/sjis.h"
 #include "print/paper.h"
+#include "ui/qt/pdf_deflate.h"
 #include "ui/qt/qt_text.h"
 
 #include <QPageLayout>
@@ -107,6 +108,7 @@ bool PdfPrinter::BeginDoc(const std::string &title) {
 void PdfPrinter::NewPage() {
   if (!writer_)
     return;
+  const ScopedDeflateLevel fast(ScopedDeflateLevel::kFastest); // packs the finished page
   writer_->newPage();
   ++pages_;
 }
@@ -117,6 +119,7 @@ platform::JobEnd PdfPrinter::EndDoc() {
   canvas_.reset();
   if (!painter_)
     return {};
+  const ScopedDeflateLevel fast(ScopedDeflateLevel::kFastest); // the last page and the fonts
   const bool ended = painter_->end();
   painter_.reset();
   writer_.reset();

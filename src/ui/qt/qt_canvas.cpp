@@ -140,8 +140,8 @@ void QtCanvas::DrawPlaced(int x, int y, std::string_view sjis, std::span<const i
                           const platform::Rect *clip) {
   LoadedFont &f = Loaded();
   const QPointF at(x + origin_.x(), y + origin_.y());
-  const QPen pen = painter_.pen();
   if (spec_.escapement == 0 && (clip == nullptr || WellInside(x, y, advances, *clip))) {
+    const QPen pen = painter_.pen(); // the lines' pen, kept for them
     const QTransform frame = painter_.worldTransform();
     painter_.translate(at);
     painter_.setPen(ColorOfBgr(textColor_));

@@ -1,7 +1,7 @@
 // Draws pages into a PDF through QtCanvas and checks the file with poppler's
 // pdfinfo and pdftotext: page count and size, extractable Japanese text, and
 // glyphs placed at the engine's advances rather than Qt's own spacing;
-// clipping and turned text in a picture.
+// clipping, turned text and colours in a picture.
 #include "base/sjis.h"
 #include "platform/font_catalog.h"
 #include "support/temp_dir.h"
@@ -103,7 +103,15 @@ void PdfCanvasTest::clipsAndTurnsText() {
     turned.escapement = -2700;
     canvas.SetFont(turned);
     canvas.DrawTextAdvances(300, 300, bar, EvenAdvances(bar, 20), {0, 0, 400, 400});
+    // Text in its own colour; a line after it keeps the pen set for lines.
+    canvas.SetFont({"IPAGothic", 40});
+    canvas.SetPen(0x0000FF, zenpa::platform::PenStyle::Solid); // red
+    canvas.SetTextColor(0xFF0000);                             // blue
+    canvas.DrawText(150, 150, Sj("■"));
+    canvas.DrawLine(0, 390, 150, 390);
   }
+  QCOMPARE(img.pixel(170, 170), qRgb(0, 0, 255));
+  QCOMPARE(img.pixel(100, 390), qRgb(255, 0, 0));
   QVERIFY(DarkPixels(img, QRect(20, 25, 75, 30)) > 1000);
   QCOMPARE(DarkPixels(img, QRect(101, 0, 150, 100)), 0);
   QVERIFY(DarkPixels(img, QRect(305, 110, 30, 185)) > 3000); // above and right of the point

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libgl-dev zlib1g-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   libgtest-dev libgmock-dev libbenchmark-dev clang-format
   poppler-utils qqwing paps ghostscript xvfb xauth

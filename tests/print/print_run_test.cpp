@@ -5,6 +5,8 @@
 #include "platform/recording_canvas.h"
 #include "platform/recording_printer.h"
 #include "platform/scripted_host.h"
+#include "platform/text_memo.h"
+#include "print/print_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -71,8 +73,11 @@ TEST_F(PrintRunTest, NothingPrintsWithoutAPageOrAPrinter) {
   EXPECT_FALSE(status.reportVisible());
 }
 
+// Copies go collated in one job titled with the document's name (or the
+// name typed over it); the page number start is rewritten padded.
 TEST_F(PrintRunTest, CopiesArePrintedCollatedInOneJob) {
   status.range.SetCopies(2);
+  format.pageNumberStart = "0x";
   PrintWorkResult r = Work({"1", kBreak, "2", kBreak, "3"});
   EXPECT_EQ(6, r.sheetCount);
   EXPECT_EQ((std::vector<std::string>{"1", "2", "3", "1", "2", "3"}), FirstLines());
@@ -80,6 +85,9 @@ TEST_F(PrintRunTest, CopiesArePrintedCollatedInOneJob) {
   EXPECT_EQ("note", printer.Title());
   EXPECT_EQ(Sj("印刷頁の出力が終了しました。"), status.report().line1);
   EXPECT_EQ("", status.report().line2);
+  EXPECT_EQ("01", format.pageNumberStart);
+  doc->fileNameOverride = Sj("表題");
+  EXPECT_EQ(Sj("表題"), HeaderNameOf(format, *doc));
 }
 
 // A job whose file could not be finished is told with the file and the
@@ -106,20 +114,6 @@ TEST_F(PrintRunTest, ManualDuplexPrintsOnePassAndAsksForTheOther) {
   Work(fivePages);
   EXPECT_EQ((std::vector<std::string>{"2", "4"}), FirstLines());
   EXPECT_EQ(Sj("偶数頁の出力が終了しました。"), status.report().line1);
-}
-
-TEST_F(PrintRunTest, PageNumberStartIsRewrittenPadded) {
-  format.pageNumberStart = "0x";
-  Work({"a"});
-  EXPECT_EQ("01", format.pageNumberStart);
-}
-
-TEST_F(PrintRunTest, HeadersUseTheOverrideName) {
-  format.printFileName = true;
-  lines = std::make_unique<PrintedLines>(std::vector<std::string>{"a"});
-  PrintDocument d{*lines, layout, {}, {}, "/x/note.txt", "", ""};
-  d.fileNameOverride = Sj("表題");
-  EXPECT_EQ(Sj("表題"), HeaderNameOf(format, d));
 }
 
 TEST_F(PrintRunTest, PreviewDrawsTheWantedSheetLoweredToTheCount) {
@@ -168,6 +162,71 @@ TEST_F(PrintRunTest, PrinterSetupKeepsTheUsableSizeAndRaisesMargins) {
   EXPECT_EQ(Sj("オフセット 下 3.0  右 3.0 mm"), r.offsetText);
   printer.ScriptSetupDialog(false, b4);
   EXPECT_FALSE(PrinterSetup(format, printer).accepted);
+}
+
+// What a file printer held when the desk let it go.
+struct Seen {
+  int paperCode = 0;
+  int orientation = 0;
+  std::size_t pages = 0;
+};
+
+class KeptPrinter : public platform::RecordingPrinter {
+public:
+  explicit KeptPrinter(Seen &seen) : seen_(seen) {}
+  ~KeptPrinter() override { seen_ = {PaperCode(), Orientation(), Pages().size()}; }
+
+private:
+  Seen &seen_;
+};
+
+// Without an installed printer the print button asks for a PDF file, only
+// once the range has passed, and writes the pages on the stand-in's paper;
+// printer setup shows no dialog and says why.
+TEST(PrintDeskTest, WithoutAPrinterPagesGoToANamedPdf) {
+  settings::PrintFormat format;
+  LayoutState layout;
+  platform::TextMemo memo({"1", "\f", "2"});
+  const std::vector<std::string> fonts;
+  const PrintSource source{memo, {}, fonts, "/home/u/note.txt"};
+  platform::RecordingPrinter standIn; // no printer installed
+  platform::ScriptedHost host;
+  std::vector<std::string> paths;
+  Seen seen;
+  PrintDesk desk{format, layout, standIn, false, host, [&](const std::string &path) {
+                   paths.push_back(path);
+                   return std::make_unique<KeptPrinter>(seen);
+                 }};
+  platform::RecordingCanvas measure;
+  desk.Relayout(source, &measure);
+
+  layout.Status().range.SetStartPage(3);
+  EXPECT_FALSE(desk.Print(source).ran);
+  EXPECT_TRUE(host.fileDialogs.empty());
+  EXPECT_EQ(Sj("印刷頁エラー"), layout.Status().endPageLabel());
+  layout.Status().range.SetStartPage(1);
+  host.fileNames = {std::nullopt};
+  EXPECT_FALSE(desk.Print(source).ran);
+  EXPECT_TRUE(paths.empty());
+  EXPECT_FALSE(layout.Status().reportVisible());
+
+  standIn.SetPaper(12, platform::kLandscape);
+  host.fileNames = {"/home/u/out.pdf"};
+  EXPECT_TRUE(desk.Print(source).ran);
+  ASSERT_EQ(2u, host.fileDialogs.size());
+  EXPECT_EQ("note.pdf", host.fileDialogs[1].fileName);
+  EXPECT_EQ("/home/u", host.fileDialogs[1].initialDir);
+  ASSERT_EQ(std::vector<std::string>{"/home/u/out.pdf"}, paths);
+  EXPECT_EQ(12, seen.paperCode);
+  EXPECT_EQ(platform::kLandscape, seen.orientation);
+  EXPECT_EQ(2u, seen.pages);
+
+  const platform::PrinterMetrics before = standIn.Metrics();
+  standIn.ScriptSetupDialog(true, platform::VirtualPrinterMetrics(257, 364));
+  EXPECT_FALSE(desk.PrinterSetup().dialogShown);
+  ASSERT_EQ(1u, host.messages.size());
+  EXPECT_EQ(Sj("プリンタがインストールされていません"), host.messages[0].text);
+  EXPECT_EQ(before, standIn.Metrics());
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/sjis.h"
@@ -67,80 +68,70 @@ TEST(MarkLineTest, KindsOfLines) {
   EXPECT_EQ(95, after.markScale);
 }
 
-// What a run of mark lines leaves: size, margin, spacing, colour and font.
-// Head signs set the size, long runs stopping at the printable sizes; the
-// margin is the number right after "m", cut to four digits, and the trail
-// byte "m" of "ノ" starts none; "%" adds to the format's spacing, never
-// below 0; a font name is taken out before "m" and "%" are read; "m="
-// resets the margin only; only the first bytes of a long line carry
-// parameters. "Sans" is found first, but "Sans Mono" two entries further
-// down also occurs.
+// What a mark line leaves after a first one: size, margin, spacing,
+// colour and font.
 TEST(MarkStateTest, MarkLinesSetTheState) {
-  constexpr auto kScale = &MarkState::markScale;
-  constexpr auto kIndent = &MarkState::markIndent;
-  constexpr auto kSpacing = &MarkState::markLineSpacing;
-  const std::string fewest = "p" + std::string(1000, '-'), most = "p" + std::string(10000, '+');
-  const struct {
-    std::vector<std::string> lines;
-    int MarkState::*field;
-    int value;
-  } ints[] = {{{"p+++", "p--"}, kScale, 90},
-              {{"p+++", "p----------"}, kScale, 50},
-              {{"p+++", "p++++++++++"}, kScale, 200},
-              {{"p+++", "p-+"}, kScale, 110},
-              {{"p+++", "p+-"}, kScale, 120},
-              {{"p+++", "p- - -"}, kScale, 95},
-              {{"p+++", "p=+"}, kScale, 100},
-              {{"p+++", fewest}, kScale, kMinMarkScale},
-              {{"p+++", most}, kScale, kMaxMarkScale},
-              {{"p= $0000FF", "p--- C="}, kScale, 85},
-              {{"p-" + std::string(10000, '\x82')}, kScale, 95},
-              {{"p= m77", "p= m-100"}, kIndent, -100},
-              {{"p= m77", "p= M40"}, kIndent, 40},
-              {{"p= m77", "p= mx"}, kIndent, 0},
-              {{"p= m77", "p= m12345"}, kIndent, 1234},
-              {{"p= m77", "p= m-12345"}, kIndent, -1234},
-              {{"p= m77", "p= m+7"}, kIndent, 7},
-              {{Sj("p= ノ25")}, kIndent, 0},
-              {{Sj("p= ノ m25")}, kIndent, 25},
-              {{"p= " + std::string(300, 'x') + " m25"}, kIndent, 0},
-              {{"p= " + std::string(200, 'x') + " m25"}, kIndent, 25},
-              {{"p= %5", "p= %50"}, kSpacing, 170},
-              {{"p= %5", "p= %-150"}, kSpacing, 0},
-              {{"p= %5", "p= %="}, kSpacing, 120},
-              {{"p= %5", "p= %abc"}, kSpacing, 120},
-              {{"p= %5", "p= %1234"}, kSpacing, 243},
-              {{Sj("p= ＭＳ 明朝 m-50 %20")}, kIndent, -50},
-              {{Sj("p= ＭＳ 明朝 m-50 %20")}, kSpacing, 140},
-              {{"p= m30", "p= IPAmincho %10"}, kIndent, 30},
-              {{"p= m30", "p= IPAmincho %10"}, kSpacing, 130},
-              {{"p+ $0000FF Sans m30 %40", "p=m="}, kIndent, 0},
-              {{"p+ $0000FF Sans m30 %40", "p=m="}, kScale, 100},
-              {{"p+ $0000FF Sans m30 %40", "p=m="}, kSpacing, 160}};
   const MarkReader reader(DefaultRules(), Fonts());
-  for (const auto &c : ints)
-    EXPECT_EQ(c.value, Parse(reader, c.lines).*c.field) << c.lines.back().substr(0, 20);
+  const auto after = [&](const std::string &first, const std::string &line) {
+    return Parse(reader, {first, line});
+  };
+  using Row = std::pair<std::string, int>;
+  // Head signs set the size; long runs stop at the printable sizes.
+  for (const auto &[line, scale] :
+       {Row{"p--", 90}, Row{"p----------", 50}, Row{"p-+", 110}, Row{"p++++++++++", 200},
+        Row{"p+-", 120}, Row{"p- - -", 95}, Row{"p=+", 100},
+        Row{"p" + std::string(1000, '-'), kMinMarkScale},
+        Row{"p" + std::string(10000, '+'), kMaxMarkScale}})
+    EXPECT_EQ(scale, after("p+++", line).markScale) << line.substr(0, 12);
+  // The margin is the number right after "m", of four digits at most.
+  for (const auto &[line, indent] :
+       {Row{"p= m-100", -100}, Row{"p= M40", 40}, Row{"p= mx", 0}, Row{"p= m12345", 1234},
+        Row{"p= m-12345", -1234}, Row{"p= m+7", 7}})
+    EXPECT_EQ(indent, after("p= m77", line).markIndent) << line;
+  // "%" adds to the format's 120 %, never below 0.
+  for (const auto &[line, spacing] : {Row{"p= %50", 170}, Row{"p= %-150", 0}, Row{"p= %=", 120},
+                                      Row{"p= %abc", 120}, Row{"p= %1234", 243}})
+    EXPECT_EQ(spacing, after("p= %5", line).markLineSpacing) << line;
 
-  constexpr auto kColour = &MarkState::markColorText;
-  constexpr auto kFont = &MarkState::markFont;
-  const struct {
-    std::vector<std::string> lines;
-    std::string MarkState::*field;
-    std::string value;
-  } texts[] = {{{"p= $0000FF", "p+"}, kColour, "$0000FF"},
-               {{"p= $0000FF", "p--- C="}, kColour, "$000000"},
-               {{"p= $FF0000", "p= c="}, kColour, "$000000"},
-               {{"p= $12"}, kColour, "$12"},
-               {{"p+ $0000FF Sans m30 %40", "p=m="}, kColour, "$0000FF"},
-               {{"p+ $0000FF Sans m30 %40", "p=m="}, kFont, "Sans"},
-               {{Sj("p= ＭＳ 明朝 m-50 %20")}, kFont, Sj("ＭＳ 明朝")},
-               {{"p= m30", "p= IPAmincho %10"}, kFont, "IPAmincho"},
-               {{"p= Sans Mono"}, kFont, "Sans Mono"},
-               {{"p= Sans", "p- f="}, kFont, Sj("ＭＳ ゴシック")},
-               {{"p= NoSuchFace"}, kFont, Sj("ＭＳ ゴシック")}};
-  for (const auto &c : texts)
-    EXPECT_EQ(c.value, Parse(reader, c.lines).*c.field) << c.lines.back();
-  EXPECT_TRUE(Parse(reader, {"p-" + std::string(10000, '\x82')}).markIsActive);
+  // "$" sets the colour, "c=" restores the text colour.
+  EXPECT_EQ("$0000FF", after("p= $0000FF", "p+").markColorText);
+  const MarkState restored = after("p= $0000FF", "p--- C=");
+  EXPECT_EQ("$000000", restored.markColorText);
+  EXPECT_EQ(85, restored.markScale);
+  EXPECT_EQ("$12", Parse(reader, {"p= $12"}).markColorText);
+
+  // An installed font name is found with look-ahead and taken out before
+  // the margin and spacing are read ("m" of "IPAmincho" is no margin).
+  const MarkState mincho = Parse(reader, {Sj("p= ＭＳ 明朝 m-50 %20")});
+  EXPECT_EQ(Sj("ＭＳ 明朝"), mincho.markFont);
+  EXPECT_EQ(-50, mincho.markIndent);
+  EXPECT_EQ(140, mincho.markLineSpacing);
+  const MarkState ipa = after("p= m30", "p= IPAmincho %10");
+  EXPECT_EQ("IPAmincho", ipa.markFont);
+  EXPECT_EQ(30, ipa.markIndent);
+  EXPECT_EQ(130, ipa.markLineSpacing);
+  // "Sans" is found first; "Sans Mono" two entries further down also occurs.
+  EXPECT_EQ("Sans Mono", Parse(reader, {"p= Sans Mono"}).markFont);
+  EXPECT_EQ(Sj("ＭＳ ゴシック"), after("p= Sans", "p- f=").markFont);
+  EXPECT_EQ(Sj("ＭＳ ゴシック"), Parse(reader, {"p= NoSuchFace"}).markFont);
+
+  // "m=" resets the margin only.
+  const MarkState reset = after("p+ $0000FF Sans m30 %40", "p=m=");
+  EXPECT_EQ(0, reset.markIndent);
+  EXPECT_EQ(100, reset.markScale);
+  EXPECT_EQ("$0000FF", reset.markColorText);
+  EXPECT_EQ("Sans", reset.markFont);
+  EXPECT_EQ(160, reset.markLineSpacing);
+
+  // The trail byte of "ノ" is the letter "m"; it starts no margin. Only the
+  // first bytes of a long line carry parameters.
+  EXPECT_EQ(0, Parse(reader, {Sj("p= ノ25")}).markIndent);
+  EXPECT_EQ(25, Parse(reader, {Sj("p= ノ m25")}).markIndent);
+  EXPECT_EQ(0, Parse(reader, {"p= " + std::string(300, 'x') + " m25"}).markIndent);
+  EXPECT_EQ(25, Parse(reader, {"p= " + std::string(200, 'x') + " m25"}).markIndent);
+  const MarkState huge = Parse(reader, {"p-" + std::string(10000, '\x82')});
+  EXPECT_TRUE(huge.markIsActive);
+  EXPECT_EQ(95, huge.markScale);
 }
 
 // A longer scale mark starts the sign run after it; the font look-ahead

@@ -1,3 +1,4 @@
+#include "print/page_selection.h"
 #include "print/print_status.h"
 
 #include <gtest/gtest.h>
@@ -46,15 +47,31 @@ TEST(PageRangeTest, TypedTextKeepsTheLastValidValue) {
   EXPECT_EQ("999", r.EnterEndPage("1000"));
 }
 
-TEST(PageRangeTest, SelectionFollowsTheFieldsAndPass) {
+std::vector<int> Selected(const PageSelection &s, int pages) {
+  std::vector<int> out;
+  for (int p = 1; p <= pages; ++p) {
+    if (IsPageSelected(s, p))
+      out.push_back(p);
+  }
+  return out;
+}
+
+// The fields give the selection: a range, and with duplex one pass; sheets
+// count pairs of pages for pouch binding.
+TEST(PageRangeTest, SelectionAndSheets) {
   PageRange r;
   r.SetStartPage(2);
   r.SetEndPage(4);
   r.SetEvenPass(true);
-  const PageSelection plain = r.Selection(false);
-  EXPECT_EQ(4, plain.endPage);
-  EXPECT_FALSE(plain.evenPass); // the pass counts only with duplex
-  EXPECT_TRUE(r.Selection(true).evenPass);
+  EXPECT_EQ((std::vector<int>{2, 3, 4}), Selected(r.Selection(false), 5));
+  EXPECT_EQ((std::vector<int>{2, 4}), Selected(r.Selection(true), 5));
+  r.SetEndPage(0);
+  EXPECT_EQ(5, LastPageOf(r.Selection(false), 5));
+  EXPECT_FALSE(AnyPageSelected({2, 2, true, false}, 5));       // page 2 is not in the odd pass
+  EXPECT_EQ(3, CountSheets({1, 0, false, false}, 5, true, 1)); // (1,2) (3,4) (5)
+  EXPECT_EQ(3, CountSheets({2, 0, false, false}, 5, true, 1)); // page 2 alone on sheet 1
+  EXPECT_EQ(2, CountSheets({1, 0, true, true}, 5, false, 1));
+  EXPECT_EQ(0, CountSheets({9, 0, false, false}, 5, false, 3));
 }
 
 TEST(LayoutLabelsTest, PaperPitchesAndMargins) {

@@ -93,35 +93,26 @@ TEST(MarkStateTest, MarkLinesSetTheState) {
                                       Row{"p= %abc", 120}, Row{"p= %1234", 243}})
     EXPECT_EQ(spacing, after("p= %5", line).markLineSpacing) << line;
 
-  // "$" sets the colour, "c=" restores the text colour.
+  // Size, margin, spacing, colour and font: "$" sets the colour, "c="
+  // restores the text colour; an installed font name is found with
+  // look-ahead and taken out before the margin and spacing are read (the
+  // "m" of "IPAmincho" is no margin); "m=" resets the margin only.
+  const auto summary = [](const MarkState &s) {
+    return std::to_string(s.markScale) + " " + std::to_string(s.markIndent) + " " +
+           std::to_string(s.markLineSpacing) + " " + s.markColorText + " " + s.markFont;
+  };
+  const std::string gothic = Sj("ＭＳ ゴシック");
+  EXPECT_EQ("85 0 120 $000000 " + gothic, summary(after("p= $0000FF", "p--- C=")));
+  EXPECT_EQ("100 -50 140 $000000 " + Sj("ＭＳ 明朝"),
+            summary(Parse(reader, {Sj("p= ＭＳ 明朝 m-50 %20")})));
+  EXPECT_EQ("100 30 130 $000000 IPAmincho", summary(after("p= m30", "p= IPAmincho %10")));
+  EXPECT_EQ("100 0 160 $0000FF Sans", summary(after("p+ $0000FF Sans m30 %40", "p=m=")));
   EXPECT_EQ("$0000FF", after("p= $0000FF", "p+").markColorText);
-  const MarkState restored = after("p= $0000FF", "p--- C=");
-  EXPECT_EQ("$000000", restored.markColorText);
-  EXPECT_EQ(85, restored.markScale);
   EXPECT_EQ("$12", Parse(reader, {"p= $12"}).markColorText);
-
-  // An installed font name is found with look-ahead and taken out before
-  // the margin and spacing are read ("m" of "IPAmincho" is no margin).
-  const MarkState mincho = Parse(reader, {Sj("p= ＭＳ 明朝 m-50 %20")});
-  EXPECT_EQ(Sj("ＭＳ 明朝"), mincho.markFont);
-  EXPECT_EQ(-50, mincho.markIndent);
-  EXPECT_EQ(140, mincho.markLineSpacing);
-  const MarkState ipa = after("p= m30", "p= IPAmincho %10");
-  EXPECT_EQ("IPAmincho", ipa.markFont);
-  EXPECT_EQ(30, ipa.markIndent);
-  EXPECT_EQ(130, ipa.markLineSpacing);
   // "Sans" is found first; "Sans Mono" two entries further down also occurs.
   EXPECT_EQ("Sans Mono", Parse(reader, {"p= Sans Mono"}).markFont);
-  EXPECT_EQ(Sj("ＭＳ ゴシック"), after("p= Sans", "p- f=").markFont);
-  EXPECT_EQ(Sj("ＭＳ ゴシック"), Parse(reader, {"p= NoSuchFace"}).markFont);
-
-  // "m=" resets the margin only.
-  const MarkState reset = after("p+ $0000FF Sans m30 %40", "p=m=");
-  EXPECT_EQ(0, reset.markIndent);
-  EXPECT_EQ(100, reset.markScale);
-  EXPECT_EQ("$0000FF", reset.markColorText);
-  EXPECT_EQ("Sans", reset.markFont);
-  EXPECT_EQ(160, reset.markLineSpacing);
+  EXPECT_EQ(gothic, after("p= Sans", "p- f=").markFont);
+  EXPECT_EQ(gothic, Parse(reader, {"p= NoSuchFace"}).markFont);
 
   // The trail byte of "ノ" is the letter "m"; it starts no margin. Only the
   // first bytes of a long line carry parameters.
@@ -164,39 +155,25 @@ TEST(MarkStateTest, RulesAndResetStateComeFromTheFormat) {
   EXPECT_EQ(format.fontName, state.markFont);
 }
 
-TEST(MarkTextTest, EachCommandWritesItsMark) {
-  const struct {
-    std::string expected, actual;
-  } cases[] = {
-      {"p---", ScaleMarkLine("p", -3)},
-      {"p=", ScaleMarkLine("p", 0)},
-      {"mk++", ScaleMarkLine("mk", 2)},
-      {Sj("85％ "), ScalePercentText(-3)},
-      {Sj("200％ "), ScalePercentText(10)},
-      {"c=", ColourMarkText(0x123456, 0x123456)},
-      {"$0000FF", ColourMarkText(base::RGB(255, 0, 0), 0)},
-      {"f=", FontMarkText("IPAGothic", "IPAGothic")},
-      {"%=", SpacingMarkText(0)},
-      {"%-40", SpacingMarkText(-40)},
-      {"m=", IndentMarkText(0)},
-      {"m250", IndentMarkText(250)},
-  };
-  for (const auto &c : cases)
-    EXPECT_EQ(c.expected, c.actual);
-}
-
-// A parameter mark gets one blank before it unless one is there, and
-// replaces a selection; a scale mark is a line before the caret's.
-TEST(MarkInsertionTest, ParameterAndScaleMarks) {
+// Each mark command writes its mark; a parameter mark gets one blank before
+// it unless one is there and replaces a selection; a scale mark replaces a
+// selected line.
+TEST(MarkInsertionTest, CommandsWriteTheirMarks) {
+  EXPECT_EQ("mk++", ScaleMarkLine("mk", 2));
+  EXPECT_EQ("p=", ScaleMarkLine("p", 0));
+  EXPECT_EQ(Sj("200％ "), ScalePercentText(10));
+  EXPECT_EQ("$0000FF", ColourMarkText(base::RGB(255, 0, 0), 0));
+  EXPECT_EQ("f=", FontMarkText("IPAGothic", "IPAGothic"));
+  EXPECT_EQ("%-40", SpacingMarkText(-40));
+  EXPECT_EQ("m250", IndentMarkText(250));
   const struct {
     std::string line;
     int from, to;
     std::string expected;
-  } cases[] = {
-      {"p=", 2, 2, "p= c="},        {"p= ", 3, 3, "p= c="},
-      {"p=\t", 3, 3, "p=\tc="},     {"p= $00FF00", 3, 10, "p= c="},
-      {"p=$00FF00", 2, 9, "p= c="}, {Sj("p=　"), 4, 4, Sj("p=　 c=")},
-  };
+  } cases[] = {{"p= ", 3, 3, "p= c="},
+               {"p=\t", 3, 3, "p=\tc="},
+               {"p=$00FF00", 2, 9, "p= c="},
+               {Sj("p=　"), 4, 4, Sj("p=　 c=")}};
   for (const auto &c : cases) {
     platform::TextMemo memo({c.line});
     memo.Select({0, c.from}, {0, c.to});
@@ -205,12 +182,9 @@ TEST(MarkInsertionTest, ParameterAndScaleMarks) {
     EXPECT_EQ(static_cast<int>(c.expected.size()), memo.Caret().col);
   }
   platform::TextMemo memo({"one", "two"});
-  memo.SetCaret({1, 2});
-  InsertScaleMark(memo, "p---");
-  EXPECT_EQ((std::vector<std::string>{"one", "p---", "two"}), memo.Lines());
   memo.Select({0, 0}, {0, 3});
   InsertScaleMark(memo, "p+");
-  EXPECT_EQ((std::vector<std::string>{"p+", "p---", "two"}), memo.Lines());
+  EXPECT_EQ((std::vector<std::string>{"p+", "two"}), memo.Lines());
 }
 
 // The dialogs start at what the caret's line says, never beyond their
@@ -219,21 +193,16 @@ TEST(MarkDialogTest, StartValuesPitchAndMargin) {
   MarkRules rules;
   rules.scaleMarksOn = true;
   const MarkReader reader(rules, {"IPAmincho"});
-  EXPECT_EQ(25, IndentOfLine(reader, "p= m25"));
   EXPECT_EQ(-100, IndentOfLine(reader, "p- IPAmincho m-100"));
-  EXPECT_EQ(0, IndentOfLine(reader, "p= mx7"));
   EXPECT_EQ(3000, IndentOfLine(reader, "p= m9999"));
   EXPECT_EQ(0, IndentOfLine(reader, "plain m25"));
   EXPECT_EQ(20, SpacingChangeOfLine("p= %20", 100));
-  EXPECT_EQ(-120, SpacingChangeOfLine("p= %-300", 120));
-  EXPECT_EQ(0, SpacingChangeOfLine("p= %=", 100));
   EXPECT_EQ(0, SpacingChangeOfLine("p= %%", 100));
   EXPECT_EQ(-100, RaisedSpacingChange(-500, 100));
   EXPECT_EQ("3.5mm", SpacingPitchText(50, 360, 100, 0));
   EXPECT_EQ("7.1mm", SpacingPitchText(50, 360, 100, 100));
   EXPECT_EQ("0.0mm", SpacingPitchText(50, 360, 100, -300));
   EXPECT_EQ(18, SpacingPictureGap(100, 20));
-  EXPECT_EQ(Sj("左余白　約23mm"), LeftMarginText(326, 360, 0));
   EXPECT_EQ(Sj("左余白　約26mm"), LeftMarginText(326, 360, 25));
   EXPECT_EQ(Sj("左余白　約-7mm"), LeftMarginText(326, 360, -300));
 }

@@ -95,7 +95,7 @@ TEST(PaperTest, PostcardIsRetriedUnderTheOtherCode) {
 // Duplex and pouch binding exclude each other; either enables "頁左寄せ";
 // the ">" button goes with duplex alone. Pouch binding on a printer whose
 // right inset passes its left offset shifts the even pages.
-TEST(PanelRulesTest, DuplexAndPouchBindingExcludeEachOther) {
+TEST(PanelRulesTest, SwitchesAndFontNames) {
   settings::PrintFormat f;
   PageGeometry g;
   g.offX = 43;
@@ -113,29 +113,19 @@ TEST(PanelRulesTest, DuplexAndPouchBindingExcludeEachOther) {
   EXPECT_FALSE(f.pouchBinding);
   SetSwitch(f, PanelSwitch::Duplex, false, g);
   EXPECT_FALSE(StatesOf(f).leftAligned);
-}
-
-// Paper edges switched off drop the cuts.
-TEST(PanelRulesTest, PaperEdgesOffDropTheCuts) {
-  settings::PrintFormat f;
+  // Paper edges switched off drop the cuts.
   f.paperEdgeOn = true;
   f.paperRight = 12;
   f.paperBottom = 7;
-  SetSwitch(f, PanelSwitch::PaperEdge, false, PageGeometry{});
+  SetSwitch(f, PanelSwitch::PaperEdge, false, g);
   EXPECT_EQ(0, f.paperRight);
   EXPECT_EQ(0, f.paperBottom);
   EXPECT_FALSE(StatesOf(f).paperEdgeFields);
-}
-
-// A name appearing twice selects its last entry.
-TEST(PanelRulesTest, FontNameMatchingAndArrows) {
-  const std::vector<std::string> fonts = {"A", "B", "C", "B"};
-  EXPECT_EQ(3, MatchFontName(fonts, "B"));
-  EXPECT_EQ(-1, MatchFontName(fonts, "b"));
-  EXPECT_EQ(0, StepFontSelection(-1, 4, 1));
+  // A font name appearing twice selects its last entry; arrows stop at the ends.
+  EXPECT_EQ(3, MatchFontName({"A", "B", "C", "B"}, "B"));
+  EXPECT_EQ(-1, MatchFontName({"A", "B"}, "b"));
   EXPECT_EQ(3, StepFontSelection(3, 4, 1));
   EXPECT_EQ(0, StepFontSelection(0, 4, -1));
-  EXPECT_EQ(-1, StepFontSelection(-1, 0, 1));
 }
 
 } // namespace

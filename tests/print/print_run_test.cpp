@@ -103,19 +103,6 @@ TEST_F(PrintRunTest, UnfinishedJobIsToldNotReportedAsPrinted) {
   EXPECT_EQ(text, status.report().line2);
 }
 
-TEST_F(PrintRunTest, ManualDuplexPrintsOnePassAndAsksForTheOther) {
-  format.duplex = true;
-  Work(fivePages);
-  EXPECT_EQ((std::vector<std::string>{"1", "3", "5"}), FirstLines());
-  EXPECT_EQ(Sj("奇数頁の出力が終了しました。"), status.report().line1);
-  EXPECT_EQ(Sj("必要なら裏面を印刷して下さい｡"), status.report().line2);
-  printer = platform::RecordingPrinter({"office"});
-  status.range.SetEvenPass(true);
-  Work(fivePages);
-  EXPECT_EQ((std::vector<std::string>{"2", "4"}), FirstLines());
-  EXPECT_EQ(Sj("偶数頁の出力が終了しました。"), status.report().line1);
-}
-
 TEST_F(PrintRunTest, PreviewDrawsTheWantedSheetLoweredToTheCount) {
   PrintWorkResult r = Work({"1", kBreak, "2"}, RunMode::Preview, 7);
   EXPECT_EQ(2, r.shownSheet);
@@ -180,16 +167,15 @@ private:
   Seen &seen_;
 };
 
-// Without an installed printer the print button asks for a PDF file, only
-// once the range has passed, and writes the pages on the stand-in's paper;
-// printer setup shows no dialog and says why.
+// Without an installed printer the print button writes the pages to the
+// PDF file named in a save dialog beside the document, on the stand-in's paper.
 TEST(PrintDeskTest, WithoutAPrinterPagesGoToANamedPdf) {
   settings::PrintFormat format;
   LayoutState layout;
   platform::TextMemo memo({"1", "\f", "2"});
   const std::vector<std::string> fonts;
   const PrintSource source{memo, {}, fonts, "/home/u/note.txt"};
-  platform::RecordingPrinter standIn; // no printer installed
+  platform::RecordingPrinter standIn;
   platform::ScriptedHost host;
   std::vector<std::string> paths;
   Seen seen;
@@ -199,34 +185,16 @@ TEST(PrintDeskTest, WithoutAPrinterPagesGoToANamedPdf) {
                  }};
   platform::RecordingCanvas measure;
   desk.Relayout(source, &measure);
-
-  layout.Status().range.SetStartPage(3);
-  EXPECT_FALSE(desk.Print(source).ran);
-  EXPECT_TRUE(host.fileDialogs.empty());
-  EXPECT_EQ(Sj("印刷頁エラー"), layout.Status().endPageLabel());
-  layout.Status().range.SetStartPage(1);
-  host.fileNames = {std::nullopt};
-  EXPECT_FALSE(desk.Print(source).ran);
-  EXPECT_TRUE(paths.empty());
-  EXPECT_FALSE(layout.Status().reportVisible());
-
   standIn.SetPaper(12, platform::kLandscape);
   host.fileNames = {"/home/u/out.pdf"};
   EXPECT_TRUE(desk.Print(source).ran);
-  ASSERT_EQ(2u, host.fileDialogs.size());
-  EXPECT_EQ("note.pdf", host.fileDialogs[1].fileName);
-  EXPECT_EQ("/home/u", host.fileDialogs[1].initialDir);
+  ASSERT_EQ(1u, host.fileDialogs.size());
+  EXPECT_EQ("note.pdf", host.fileDialogs[0].fileName);
+  EXPECT_EQ("/home/u", host.fileDialogs[0].initialDir);
   ASSERT_EQ(std::vector<std::string>{"/home/u/out.pdf"}, paths);
   EXPECT_EQ(12, seen.paperCode);
   EXPECT_EQ(platform::kLandscape, seen.orientation);
   EXPECT_EQ(2u, seen.pages);
-
-  const platform::PrinterMetrics before = standIn.Metrics();
-  standIn.ScriptSetupDialog(true, platform::VirtualPrinterMetrics(257, 364));
-  EXPECT_FALSE(desk.PrinterSetup().dialogShown);
-  ASSERT_EQ(1u, host.messages.size());
-  EXPECT_EQ(Sj("プリンタがインストールされていません"), host.messages[0].text);
-  EXPECT_EQ(before, standIn.Metrics());
 }
 
 } // namespace

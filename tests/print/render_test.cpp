@@ -52,6 +52,14 @@ protected:
     return out;
   }
 
+  // Calls of one kind on one sheet, in order.
+  std::vector<CanvasOp> OpsOf(int sheet, CanvasOp::Kind kind) const {
+    std::vector<CanvasOp> ops;
+    for (const CanvasOp &op : out.sheets.at(sheet).Ops())
+      if (op.kind == kind)
+        ops.push_back(op);
+    return ops;
+  }
   // Text calls of one sheet, in order.
   std::vector<CanvasOp> Texts(int sheet) const { return out.sheets.at(sheet).TextOps(); }
   // The document lines drawn on each sheet (text calls with advances).
@@ -281,8 +289,12 @@ TEST_F(RenderTest, EvenPassMirrorsTheRightMarginAndShiftsTheBack) {
   EXPECT_EQ(185, Texts(0)[0].rect.left); // clip runs from the right limit
 }
 
+// Pouch binding puts pairs of pages on one sheet, each page numbered at
+// the centre of its half.
 TEST_F(RenderTest, PouchBindingPutsPairsOfPagesOnOneSheet) {
   format.pouchBinding = true;
+  format.pageNumberOn = true;
+  format.pageNumberPos = settings::PageNumberPos::Bottom;
   std::vector<std::string> doc = {"1", kBreak, "2", kBreak, "3", kBreak, "4", kBreak, "5"};
   Render(doc, RunKind::Fukurotoji);
   EXPECT_EQ((std::vector<std::vector<std::string>>{{"1", "2"}, {"3", "4"}, {"5"}}), Bodies());
@@ -291,7 +303,11 @@ TEST_F(RenderTest, PouchBindingPutsPairsOfPagesOnOneSheet) {
   EXPECT_EQ(fold - 14 - 43, Texts(0)[0].rect.right);
   // The even page mirrors the odd one's right margin inside its half.
   const int half = 2890 / 2 - 14, rightEnd = 22 + 326 - 43;
-  EXPECT_EQ(fold + 14 + (half - rightEnd) - 43, Texts(0)[1].x);
+  EXPECT_EQ(fold + 14 + (half - rightEnd) - 43, Texts(0)[2].x);
+  const std::vector<CanvasOp> t = Texts(0); // page 1, its number, page 2, its number
+  EXPECT_EQ(" (1) ", t[1].text);
+  EXPECT_EQ(fold / 2 - 5 * 22 / 2 - 43, t[1].x);
+  EXPECT_EQ((fold + 2976) / 2 - 5 * 22 / 2 - 43, t[3].x);
 }
 
 TEST_F(RenderTest, PreviewDrawsOnlyTheWantedSheetOnItsPaper) {
@@ -304,22 +320,6 @@ TEST_F(RenderTest, PreviewDrawsOnlyTheWantedSheetOnItsPaper) {
   // A sheet beyond the last draws nothing.
   Render({"1"}, RunKind::NomalPrView, {}, 1, 2);
   EXPECT_EQ(0u, out.sheets.size());
-}
-
-// The right and bottom strips start past the right inset and the bottom
-// strip: with 10 mm paper edges they shade exactly the cut-away paper.
-TEST_F(RenderTest, PreviewShadesTheCutAwayPaperBeyondTheInsets) {
-  format.paperEdgeOn = true;
-  format.paperRight = 10;  // 142 pixels
-  format.paperBottom = 10; // 141 pixels
-  Render({"a"}, RunKind::NomalPrView);
-  std::vector<platform::Rect> fills;
-  for (const CanvasOp &op : out.sheets.at(0).Ops())
-    if (op.kind == CanvasOp::Kind::Fill)
-      fills.push_back(op.rect);
-  ASSERT_EQ(5u, fills.size());
-  EXPECT_EQ((platform::Rect{2976 - 142, 0, 2976, 4210}), fills[3]);
-  EXPECT_EQ((platform::Rect{0, 4210 - 141, 2976, 4210}), fills[4]);
 }
 
 TEST_F(RenderTest, SizeMarkPlacesLaterLinesAtTheNewHeight) {
@@ -340,10 +340,7 @@ TEST_F(RenderTest, SizeMarkPlacesLaterLinesAtTheNewHeight) {
   EXPECT_EQ(static_cast<int>(base::RoundHalfAway(66 * 1.5)) + 213, t[0].y);
   EXPECT_EQ(326 + base::MmToPix(10, 360), t[0].x);
   EXPECT_EQ(66 * 3 + 213, t[1].y);
-}
-
-TEST_F(RenderTest, MarkStateEndsWithThePage) {
-  format.scaleMarksOn = true;
+  // The mark's state ends with the page.
   format.linesPerPage = 1;
   Render({"p-- F", "a", "b"});
   EXPECT_EQ(54, Texts(0)[0].font.height);
@@ -389,22 +386,26 @@ TEST_F(RenderTest, ReducedTitleAndClueStayOverTheGrid) {
   EXPECT_EQ(60 + 48 * 2 + 213, t[3].y);
 }
 
-TEST_F(RenderTest, PrintedSheetsCarryFrameAndPaperEdgeLines) {
+// With 10 mm paper edges the preview's right and bottom strips shade
+// exactly the cut-away paper; printed sheets carry the frame and dotted
+// edge lines.
+TEST_F(RenderTest, PaperEdgesAreShadedAndLined) {
+  format.paperEdgeOn = true;
+  format.paperRight = 10;  // 142 pixels
+  format.paperBottom = 10; // 141 pixels
+  Render({"a"}, RunKind::NomalPrView);
+  const std::vector<CanvasOp> fills = OpsOf(0, CanvasOp::Kind::Fill);
+  ASSERT_EQ(5u, fills.size());
+  EXPECT_EQ((platform::Rect{2976 - 142, 0, 2976, 4210}), fills[3].rect);
+  EXPECT_EQ((platform::Rect{0, 4210 - 141, 2976, 4210}), fills[4].rect);
+
   format.framePrinted = true;
   format.frameRect = {10, 10, 100, 50};
-  format.paperEdgeOn = true;
   format.paperEdgeLine = true;
-  format.paperRight = 10;
-  format.paperBottom = 10;
   Render({"a", kBreak, "b"}, RunKind::NomalPrint);
-  for (const RecordingCanvas &sheet : out.sheets) {
-    std::vector<CanvasOp> rects, lines;
-    for (const CanvasOp &op : sheet.Ops()) {
-      if (op.kind == CanvasOp::Kind::Rect)
-        rects.push_back(op);
-      if (op.kind == CanvasOp::Kind::Line)
-        lines.push_back(op);
-    }
+  for (int sheet : {0, 1}) {
+    const std::vector<CanvasOp> rects = OpsOf(sheet, CanvasOp::Kind::Rect);
+    const std::vector<CanvasOp> lines = OpsOf(sheet, CanvasOp::Kind::Line);
     ASSERT_EQ(1u, rects.size());
     EXPECT_EQ((platform::Rect{142 - 43, 142 - 43, 1559 - 43, 851 - 43}), rects[0].rect);
     ASSERT_EQ(2u, lines.size());

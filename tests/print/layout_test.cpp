@@ -66,6 +66,9 @@ TEST(LayoutGeometryTest, MaxLinesAndPageLineLimit) {
   EXPECT_FALSE(TooLong(plain.s, plain.Geometry()));
   plain.s.linesPerPage = 66;
   EXPECT_TRUE(TooLong(plain.s, plain.Geometry()));
+  plain.s.topMargin = 267; // 65 lines end exactly at the printable bottom
+  plain.s.linesPerPage = 65;
+  EXPECT_FALSE(TooLong(plain.s, plain.Geometry()));
   plain.s.linesPerPage = 0;
   const PageGeometry huge = plain.Geometry(4000); // taller than the page
   EXPECT_GT(1, huge.maxLines);

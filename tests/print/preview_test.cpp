@@ -1,42 +1,9 @@
 #include "print/preview.h"
 
-#include "base/sjis.h"
-
 #include <gtest/gtest.h>
 
 namespace zenpa::print {
 namespace {
-
-PrintWorkResult Shown(int count, int sheet) { return {true, count, sheet, 0}; }
-
-// 始頁 前頁 次頁 終頁 as "1" (enabled) or "0".
-std::string Enabled(const Preview &p) {
-  const PreviewNavigation n = p.Navigation();
-  return std::string{n.first ? '1' : '0', n.previous ? '1' : '0', n.next ? '1' : '0',
-                     n.last ? '1' : '0'};
-}
-
-// The buttons follow the sheet shown and stop at the ends; a range that
-// selects nothing says so and leaves nothing to step to.
-TEST(PreviewTest, NavigationFollowsTheSheetShown) {
-  Preview p;
-  p.Open();
-  p.Took(Shown(1, 1), false);
-  EXPECT_EQ("0000", Enabled(p));
-  EXPECT_EQ("1/1", p.SheetLabel());
-  p.Took(Shown(3, 1), false);
-  p.Next();
-  p.Next();
-  p.Next();
-  EXPECT_EQ(3, p.WantedSheet());
-  EXPECT_EQ("1100", Enabled(p));
-  p.First();
-  p.Previous();
-  EXPECT_EQ(1, p.WantedSheet());
-  p.Took({false, 0, 0, 0}, true);
-  EXPECT_EQ(base::Sj("印刷頁エラー"), p.SheetLabel());
-  EXPECT_EQ("0000", Enabled(p));
-}
 
 TEST(PreviewTest, ZoomClampsNumbersAndKeepsTheOldValueForText) {
   const struct {
@@ -59,8 +26,6 @@ TEST(PreviewTest, PageImageAndOverlay) {
   EXPECT_EQ(460, FitPageImage(4210, 2976, 500, 600, 100, 100).width);
   EXPECT_EQ(325, FitPageImage(4210, 2976, 500, 600, 100, 100).height);
   EXPECT_EQ(558, FitPageImage(2976, 4210, 500, 600, 100, 100).height);
-  EXPECT_EQ(394, FitPageImage(2976, 4210, 500, 600, 100, 100).width);
-  EXPECT_EQ(1116, FitPageImage(2976, 4210, 500, 600, 100, 200).height);
 
   settings::PrintFormat f;
   PageGeometry g;

@@ -5,8 +5,6 @@
 #include "platform/recording_canvas.h"
 #include "platform/recording_printer.h"
 #include "platform/scripted_host.h"
-#include "platform/text_memo.h"
-#include "print/print_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -103,15 +101,6 @@ TEST_F(PrintRunTest, UnfinishedJobIsToldNotReportedAsPrinted) {
   EXPECT_EQ(text, status.report().line2);
 }
 
-TEST_F(PrintRunTest, PreviewDrawsTheWantedSheetLoweredToTheCount) {
-  PrintWorkResult r = Work({"1", kBreak, "2"}, RunMode::Preview, 7);
-  EXPECT_EQ(2, r.shownSheet);
-  std::vector<CanvasOp> texts = picture.TextOps();
-  ASSERT_EQ(1u, texts.size());
-  EXPECT_EQ("2", texts[0].text);
-  EXPECT_EQ(format.leftMargin, texts[0].x); // paper coordinates
-}
-
 TEST_F(PrintRunTest, EvenPageShiftFollowsTheRightInset) {
   PageGeometry g;
   g.dpi = 360;
@@ -149,52 +138,6 @@ TEST_F(PrintRunTest, PrinterSetupKeepsTheUsableSizeAndRaisesMargins) {
   EXPECT_EQ(Sj("オフセット 下 3.0  右 3.0 mm"), r.offsetText);
   printer.ScriptSetupDialog(false, b4);
   EXPECT_FALSE(PrinterSetup(format, printer).accepted);
-}
-
-// What a file printer held when the desk let it go.
-struct Seen {
-  int paperCode = 0;
-  int orientation = 0;
-  std::size_t pages = 0;
-};
-
-class KeptPrinter : public platform::RecordingPrinter {
-public:
-  explicit KeptPrinter(Seen &seen) : seen_(seen) {}
-  ~KeptPrinter() override { seen_ = {PaperCode(), Orientation(), Pages().size()}; }
-
-private:
-  Seen &seen_;
-};
-
-// Without an installed printer the print button writes the pages to the
-// PDF file named in a save dialog beside the document, on the stand-in's paper.
-TEST(PrintDeskTest, WithoutAPrinterPagesGoToANamedPdf) {
-  settings::PrintFormat format;
-  LayoutState layout;
-  platform::TextMemo memo({"1", "\f", "2"});
-  const std::vector<std::string> fonts;
-  const PrintSource source{memo, {}, fonts, "/home/u/note.txt"};
-  platform::RecordingPrinter standIn;
-  platform::ScriptedHost host;
-  std::vector<std::string> paths;
-  Seen seen;
-  PrintDesk desk{format, layout, standIn, false, host, [&](const std::string &path) {
-                   paths.push_back(path);
-                   return std::make_unique<KeptPrinter>(seen);
-                 }};
-  platform::RecordingCanvas measure;
-  desk.Relayout(source, &measure);
-  standIn.SetPaper(12, platform::kLandscape);
-  host.fileNames = {"/home/u/out.pdf"};
-  EXPECT_TRUE(desk.Print(source).ran);
-  ASSERT_EQ(1u, host.fileDialogs.size());
-  EXPECT_EQ("note.pdf", host.fileDialogs[0].fileName);
-  EXPECT_EQ("/home/u", host.fileDialogs[0].initialDir);
-  ASSERT_EQ(std::vector<std::string>{"/home/u/out.pdf"}, paths);
-  EXPECT_EQ(12, seen.paperCode);
-  EXPECT_EQ(platform::kLandscape, seen.orientation);
-  EXPECT_EQ(2u, seen.pages);
 }
 
 } // namespace

@@ -341,6 +341,7 @@ TEST_F(RenderTest, SizeMarkPlacesLaterLinesAtTheNewHeight) {
   EXPECT_EQ(326 + base::MmToPix(10, 360), t[0].x);
   EXPECT_EQ(66 * 3 + 213, t[1].y);
   // The mark's state ends with the page.
+  format.scaleLineBlank = false;
   format.linesPerPage = 1;
   Render({"p-- F", "a", "b"});
   EXPECT_EQ(54, Texts(0)[0].font.height);

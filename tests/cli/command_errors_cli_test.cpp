@@ -110,8 +110,9 @@ TEST(CommandErrorsCli, PuzzleFaultsAndUnreadableFiles) {
 }
 
 // Under a memory limit, commands that need more say so, exit 1 and leave no
-// output file; an endless line of zeros is an error, not read on forever.
-TEST(CommandErrorsCli, OutOfMemoryIsSaid) {
+// output file; an endless line of zeros is an error, not read on forever; a
+// file that cannot be written is named with the reason, in English.
+TEST(CommandErrorsCli, OutOfMemoryAndUnwritableFilesAreSaid) {
   CliDir dir;
   const std::string zenpa = ZENPA_BINARY;
   const struct {
@@ -125,6 +126,8 @@ TEST(CommandErrorsCli, OutOfMemoryIsSaid) {
       {zenpa + " sudoku count /dev/zero", "/dev/zero:1: the line is longer than 1 MB\n"},
       {zenpa + " sudoku convert --to 9x9 </dev/zero",
        "zenpa sudoku: -:1: the line is longer than 1 MB\n"},
+      {zenpa + " drill -n 4 -o /nonexistent-dir/sheet.txt",
+       "zenpa drill: cannot write /nonexistent-dir/sheet.txt: No such file or directory\n"},
   };
   for (const auto &c : kCases) {
     const CliRun r = dir.Shell("ulimit -v 100000; " + c.command);

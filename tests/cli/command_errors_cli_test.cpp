@@ -29,8 +29,7 @@ TEST(CommandErrorsCli, FullStandardOutputIsAnError) {
            "sudoku solve --step " + puzzles, "sudoku convert --to 9x9 " + puzzles,
            "sudoku import " + grid, "sudoku generate -n 2 --seed 1",
            "drill -n 300 --sheets 3 --seed 1", "print --help"}) {
-    const CliRun r =
-        dir.Command("sh", "-c '" + std::string(ZENPA_BINARY) + " " + args + " >/dev/full'");
+    const CliRun r = dir.Shell(std::string(ZENPA_BINARY) + " " + args + " >/dev/full");
     EXPECT_NE(0, r.exitCode) << args;
     EXPECT_EQ("zenpa: write error: No space left on device\n", r.err) << args;
   }
@@ -55,7 +54,19 @@ TEST(CommandErrorsCli, BadOptionsNameTheOptionAndItsRange) {
       {"sudoku generate --min 30 --max 20",
        "zenpa sudoku generate: --min must not be greater than --max"},
       {"sudoku generate --quick", "zenpa sudoku generate: unknown option '--quick'"},
+      {"sudoku generate --technique magic",
+       "zenpa sudoku generate: --technique needs one of block-unique, line-unique, cell-unique, "
+       "localization, naked-pair, hidden-pair, naked-triple, hidden-triple, x-wing, swordfish, "
+       "skyscraper, xy-wing, remote-pair, 2-string-kite, empty-rect, naked-quad, hidden-quad"},
       {"drill -o ''", "zenpa drill: -o needs a file name"},
+      {"drill -n 3", "zenpa drill: -n needs a whole number from 4 to 999"},
+      {"drill --sheets 0", "zenpa drill: --sheets needs a whole number from 1 to 999"},
+      {"drill --hints 10", "zenpa drill: --hints needs a whole number from 0 to 9"},
+      {"drill --seed", "zenpa drill: --seed needs a whole number from 0 to 9223372036854775807"},
+      {"drill --bogus", "zenpa drill: unknown option '--bogus'"},
+      {"drill -n 999 --sheets 999 --answers -o /nonexistent-dir/big.txt",
+       "zenpa drill: the file would be 11442 MB, more than the limit of 512 MB; ask for fewer "
+       "sheets or digits"},
       {"print x.txt --pages 0", "zenpa print: --pages needs A-B, A- or A, pages from 1 to 999: 0"},
       {"sudoku convert --to 8x8", "zenpa sudoku convert: --to needs one of 9x9, 9x9S, 9x9C, "
                                   "1gyo, csv, tab, url, url2"},
@@ -99,8 +110,9 @@ TEST(CommandErrorsCli, PuzzleFaultsAndUnreadableFiles) {
 }
 
 // Under a memory limit, commands that need more say so, exit 1 and leave no
-// output file; an endless line of zeros is an error, not read on forever.
-TEST(CommandErrorsCli, OutOfMemoryIsSaid) {
+// output file; an endless line of zeros is an error, not read on forever; a
+// file that cannot be written is named with the reason, in English.
+TEST(CommandErrorsCli, OutOfMemoryAndUnwritableFilesAreSaid) {
   CliDir dir;
   const std::string zenpa = ZENPA_BINARY;
   const struct {
@@ -114,9 +126,11 @@ TEST(CommandErrorsCli, OutOfMemoryIsSaid) {
       {zenpa + " sudoku count /dev/zero", "/dev/zero:1: the line is longer than 1 MB\n"},
       {zenpa + " sudoku convert --to 9x9 </dev/zero",
        "zenpa sudoku: -:1: the line is longer than 1 MB\n"},
+      {zenpa + " drill -n 4 -o /nonexistent-dir/sheet.txt",
+       "zenpa drill: cannot write /nonexistent-dir/sheet.txt: No such file or directory\n"},
   };
   for (const auto &c : kCases) {
-    const CliRun r = dir.Command("sh", "-c 'ulimit -v 100000; " + c.command + "'");
+    const CliRun r = dir.Shell("ulimit -v 100000; " + c.command);
     EXPECT_EQ(1, r.exitCode) << c.command;
     EXPECT_EQ(c.message, r.err) << c.command;
   }
@@ -130,13 +144,12 @@ TEST(CommandErrorsCli, OutputOntoStreamsAndFifos) {
   const std::string log = dir.Write("log.txt", "old\r\n");
   const std::string drill = std::string(ZENPA_BINARY) + " drill -n 4 --seed 1";
   const CliRun sheet = dir.Run("drill -n 4 --seed 1");
-  ASSERT_EQ(0, dir.Command("sh", "-c '" + drill + " -o /dev/stdout >>" + log + "'").exitCode);
+  ASSERT_EQ(0, dir.Shell(drill + " -o /dev/stdout >>" + log).exitCode);
   EXPECT_EQ("old\r\n" + sheet.out, dir.Read("log.txt"));
 
   const std::string fifo = dir.Path("fifo");
   ASSERT_EQ(0, ::mkfifo(fifo.c_str(), 0600));
-  const CliRun read =
-      dir.Command("sh", "-c '" + drill + " -o " + fifo + " & cat " + fifo + "; wait $!'");
+  const CliRun read = dir.Shell(drill + " -o " + fifo + " & cat " + fifo + "; wait $!");
   EXPECT_EQ(0, read.exitCode);
   EXPECT_EQ(sheet.out, read.out);
   struct stat st {};

@@ -1,4 +1,5 @@
-// End-to-end runs of `zenpa sudoku` through the real binary.
+// End-to-end runs of `zenpa sudoku` through the real binary: grading,
+// solving, counting, showing, converting, importing and generating.
 #include "base/file_io.h"
 #include "base/sjis.h"
 #include "cli/support/cli_run.h"
@@ -7,18 +8,25 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
+using zenpa::base::Sj;
 using zenpa::testing::BruteForce;
+using zenpa::testing::CliRun;
 using zenpa::testing::Digits;
 using zenpa::testing::DigitsFromText;
+using zenpa::testing::LfLines;
 using zenpa::testing::PuzzleMaker;
 
-using zenpa::testing::CliRun;
+const std::string kNakedPair = zenpa::testing::kNakedPairPuzzle;
+const std::string kEasy = zenpa::testing::kEasyPuzzle;
+const std::string kNoAnswer =
+    "010900300000070008060002057006020000004000800500000032090005070100006000030017900";
+const std::string kPuzzle =
+    "530070000600195000098000060800060003400803001700020006060000280000419005000080079";
 
 class SudokuCliTest : public ::testing::Test {
 protected:
@@ -27,19 +35,16 @@ protected:
     std::string text;
     for (const std::string &line : lines)
       text += line + "\n";
-    return dir_.Run("sudoku " + args, text, "puzzles.txt");
+    return Run(args, text, "puzzles.txt");
   }
+  // Runs "zenpa sudoku ARGS FILE" on a file holding input.
+  CliRun Run(const std::string &args, const std::string &input, const std::string &name = "input") {
+    return dir_.Run("sudoku " + args, input, name);
+  }
+  CliRun Generate(const std::string &args) { return dir_.Run("sudoku generate " + args); }
 
   zenpa::testing::CliDir dir_;
 };
-
-std::vector<std::string> SplitLf(const std::string &text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);)
-    lines.push_back(line);
-  return lines;
-}
 
 std::string Text(const Digits &digits) {
   std::string text;
@@ -48,57 +53,30 @@ std::string Text(const Digits &digits) {
   return text;
 }
 
-const char *const kNakedPair = zenpa::testing::kNakedPairPuzzle;
-const char *const kEasy = zenpa::testing::kEasyPuzzle;
-const char *const kNoAnswer =
-    "010900300000070008060002057006020000004000800500000032090005070100006000030017900";
-
-} // namespace
-
+// grade goes on past bad lines, naming them by number; its lines are
+// Shift-JIS with CR LF unless asked for UTF-8.
 TEST_F(SudokuCliTest, GradeReportsBadLinesByNumberAndGoesOn) {
-  const std::string repeated = std::string("11") + (kEasy + 2);
+  const std::string repeated = "11" + kEasy.substr(2);
   const CliRun run = Run("grade --utf8", {kNakedPair, "12345", kEasy, repeated, "# note"});
   EXPECT_EQ(1, run.exitCode);
   EXPECT_EQ((std::vector<std::string>{"5\tNaked Pair b\t23\t難しい問題です｡",
                                       "1\tBlock Unique\t28\tやさしい問題です｡"}),
-            SplitLf(run.out));
-  const std::vector<std::string> errors = SplitLf(run.err);
+            LfLines(run.out));
+  const std::vector<std::string> errors = LfLines(run.err);
   ASSERT_EQ(2u, errors.size());
   EXPECT_NE(std::string::npos, errors[0].find("puzzles.txt:2: expected 81 characters"));
   EXPECT_EQ("puzzles.txt:4: a given repeats in its row, column or block",
             errors[1].substr(errors[1].find("puzzles.txt")));
-}
-
-TEST_F(SudokuCliTest, GradeWritesShiftJisLinesByDefault) {
-  const CliRun run = Run("grade", {kEasy});
-  EXPECT_EQ(0, run.exitCode);
-  EXPECT_EQ("1\tBlock Unique\t28\t" + zenpa::base::Sj("やさしい問題です｡") + "\r\n", run.out);
-}
-
-TEST_F(SudokuCliTest, SolveWithThreadsKeepsInputOrderAndAgreesWithBruteForce) {
-  PuzzleMaker maker(11);
-  std::vector<std::string> puzzles;
-  for (int i = 0; i < 24; ++i)
-    puzzles.push_back(Text(maker.Puzzle(maker.CompleteGrid(), 22 + i % 6)));
-  puzzles.push_back(kNoAnswer);
-  const CliRun parallel = Run("solve -j 4 --utf8", puzzles);
-  EXPECT_EQ(1, parallel.exitCode) << parallel.err; // the last one has no answer
-  const std::vector<std::string> answers = SplitLf(parallel.out);
-  ASSERT_EQ(puzzles.size(), answers.size());
-  BruteForce brute;
-  for (std::size_t i = 0; i + 1 < puzzles.size(); ++i) {
-    ASSERT_EQ(1, brute.Count(DigitsFromText(puzzles[i])));
-    EXPECT_EQ(Text(brute.first()), answers[i]) << i;
-  }
-  EXPECT_EQ("-\t解けませんでした。", answers.back());
-  EXPECT_EQ(parallel.out, Run("solve --utf8", puzzles).out);
+  const CliRun sjis = Run("grade", {kEasy});
+  EXPECT_EQ(0, sjis.exitCode);
+  EXPECT_EQ("1\tBlock Unique\t28\t" + Sj("やさしい問題です｡") + "\r\n", sjis.out);
 }
 
 // Several hundred lines, so that the threads take turns many times: bad
 // lines, comments, blank lines and CR LF ends scattered, the last without
 // its LF. Every byte and the line numbers must match the single thread.
 TEST_F(SudokuCliTest, ThreadsGiveTheSingleThreadsBytesOnALongMixedInput) {
-  const char *const kinds[] = {kEasy, kNakedPair, kNoAnswer, "# note", "", "12345"};
+  const std::string kinds[] = {kEasy, kNakedPair, kNoAnswer, "# note", "", "12345"};
   std::string text;
   std::string expectedErr;
   for (int i = 0; i < 600; ++i) {
@@ -119,7 +97,7 @@ TEST_F(SudokuCliTest, ThreadsGiveTheSingleThreadsBytesOnALongMixedInput) {
   }
   const CliRun count = dir_.Run("sudoku count -j 2", text, "many.txt");
   EXPECT_EQ(expectedErr, count.err);
-  EXPECT_EQ(301u, SplitLf(count.out).size()); // half the lines are puzzles, and the last
+  EXPECT_EQ(301u, LfLines(count.out).size()); // half the lines are puzzles, and the last
 
   // Over a megabyte, read block by block: the order holds across blocks and
   // the line numbers run on.
@@ -127,16 +105,17 @@ TEST_F(SudokuCliTest, ThreadsGiveTheSingleThreadsBytesOnALongMixedInput) {
   for (int copy = 0; copy < 40; ++copy)
     big += text + "\n";
   const CliRun bigCount = dir_.Run("sudoku count -j 2", big, "big.txt");
-  EXPECT_EQ(40u * 301u, SplitLf(bigCount.out).size());
+  EXPECT_EQ(40u * 301u, LfLines(bigCount.out).size());
   const std::string last = dir_.Path("big.txt") + ":" + std::to_string(39 * 601 + 600) +
                            ": expected 81 characters, found 5\n";
   EXPECT_EQ(last,
             bigCount.err.substr(bigCount.err.size() - std::min(last.size(), bigCount.err.size())));
 }
 
+// solve --step writes each step before the answer; a puzzle without one
+// gets "-" and the reason.
 TEST_F(SudokuCliTest, SolveStepsComeBeforeTheAnswer) {
-  const CliRun run = Run("solve --step --utf8", {kEasy});
-  const std::vector<std::string> lines = SplitLf(run.out);
+  const std::vector<std::string> lines = LfLines(Run("solve --step --utf8", {kEasy}).out);
   ASSERT_LT(1u, lines.size());
   BruteForce brute;
   brute.Count(DigitsFromText(kEasy));
@@ -144,39 +123,118 @@ TEST_F(SudokuCliTest, SolveStepsComeBeforeTheAnswer) {
   for (std::size_t i = 0; i + 1 < lines.size(); ++i)
     EXPECT_EQ(std::string::npos, lines[i].find_first_of("\t")) << lines[i];
   EXPECT_EQ(0u, lines.front().find("Block Unique ")) << lines.front();
+  const CliRun none = Run("solve --utf8", {kNoAnswer});
+  EXPECT_EQ(1, none.exitCode);
+  EXPECT_EQ("-\t解けませんでした。\n", none.out);
 }
 
+// count stops at the limit, 2 unless given.
 TEST_F(SudokuCliTest, CountStopsAtTheLimit) {
   Digits many{};
   const Digits full = PuzzleMaker(3).CompleteGrid();
   for (int i = 0; i < 81; i += 4)
     many[i] = full[i];
-  const std::vector<std::string> puzzles = {kNakedPair, kNoAnswer, Text(many)};
-  const CliRun run = Run("count --limit 5", puzzles);
+  const CliRun run = Run("count --limit 5", {kNakedPair, kNoAnswer, Text(many)});
   EXPECT_EQ(0, run.exitCode) << run.err;
-  BruteForce brute;
-  std::vector<std::string> expected;
-  for (const std::string &p : puzzles)
-    expected.push_back(std::to_string(brute.Count(DigitsFromText(p), 5)) + "\r");
-  EXPECT_EQ(expected, SplitLf(run.out));
-  EXPECT_EQ("5\r", SplitLf(run.out).back());
-  EXPECT_EQ("2\r", SplitLf(Run("count", {Text(many)}).out).back());
+  EXPECT_EQ("1\r\n0\r\n5\r\n", run.out);
+  EXPECT_EQ("2\r\n", Run("count", {Text(many)}).out);
 }
 
 TEST_F(SudokuCliTest, ShowWritesTheGridText) {
-  const CliRun run = Run("show", {kEasy});
-  const std::vector<std::string> lines = zenpa::base::SplitLines(run.out);
+  const std::vector<std::string> lines = zenpa::base::SplitLines(Run("show", {kEasy}).out);
   ASSERT_EQ(20u, lines.size());
-  EXPECT_EQ(zenpa::base::Sj("┏━┯━┯━┳━┯━┯━┳━┯━┯━┓"), lines[0]);
-  EXPECT_EQ(zenpa::base::Sj("┃　│　│　┃９│　│８┃２│３│　┃"), lines[1]);
+  EXPECT_EQ(Sj("┏━┯━┯━┳━┯━┯━┳━┯━┯━┓"), lines[0]);
+  EXPECT_EQ(Sj("┃　│　│　┃９│　│８┃２│３│　┃"), lines[1]);
   EXPECT_EQ("", lines[19]);
-  const CliRun utf8 = Run("show --utf8", {kEasy});
-  EXPECT_EQ("┃　│　│　┃９│　│８┃２│３│　┃", SplitLf(utf8.out)[1]);
+  EXPECT_EQ("┃　│　│　┃９│　│８┃２│３│　┃", LfLines(Run("show --utf8", {kEasy}).out)[1]);
 }
 
-TEST_F(SudokuCliTest, UsageErrorsExitWithTwo) {
-  EXPECT_EQ(2, Run("", {}).exitCode);
-  EXPECT_EQ(2, Run("grade -j", {}).exitCode);
-  EXPECT_EQ(2, Run("frobnicate", {}).exitCode);
-  EXPECT_EQ(2, Run("count --limit 0", {}).exitCode);
+// Puzzle lines convert to one-line and URL forms; comment lines are skipped.
+TEST_F(SudokuCliTest, PuzzleLinesConvert) {
+  const CliRun oneLine = Run("convert --to 1gyo", "# two\n" + kPuzzle + "\n" + kPuzzle + "\n");
+  EXPECT_EQ(0, oneLine.exitCode);
+  EXPECT_EQ(kPuzzle + "\r\n" + kPuzzle + "\r\n", oneLine.out);
+  const CliRun url = Run("convert --to url", std::string(81, '.') + "\n");
+  EXPECT_EQ(0, url.exitCode);
+  EXPECT_EQ("http://sudoku.example.org/sudoku/?.---------/", url.out.substr(0, 45));
 }
+
+// Document grids import and convert back; puzzle files convert as the
+// load command reads them; faults fail with the load command's messages.
+TEST_F(SudokuCliTest, DocumentGridsAndPuzzleFilesConvert) {
+  const CliRun imported = Run("import", kPuzzle);
+  EXPECT_EQ(0, imported.exitCode);
+  EXPECT_NE(std::string::npos, imported.out.find(Sj("┃５│３│　┃　│７│　┃　│　│　┃\r\n")));
+  EXPECT_NE(std::string::npos, imported.out.find("30-clue"));
+  const CliRun back = Run("convert --to 9x9C", imported.out);
+  EXPECT_EQ(0, back.exitCode);
+  EXPECT_EQ("530 070 000\r\n600 195 000\r\n098 000 060\r\n\r\n", back.out.substr(0, 41));
+
+  std::string rows;
+  for (int r = 0; r < 9; ++r)
+    rows += kPuzzle.substr(9 * static_cast<std::size_t>(r), 9) + "\r\n";
+  const CliRun nbp =
+      Run("convert --to 1gyo", "T=two\r\n" + rows + "\r\nA=" + kPuzzle + "\r\n", "two.nbp");
+  EXPECT_EQ(0, nbp.exitCode);
+  EXPECT_EQ(kPuzzle + "\r\n" + kPuzzle + "\r\n", nbp.out);
+  const CliRun csv = Run("convert --to 9x9", Run("convert --to csv", kPuzzle).out, "grid.csv");
+  EXPECT_EQ(0, csv.exitCode);
+  EXPECT_EQ("530070000\r\n600195000\r\n", csv.out.substr(0, 22));
+
+  const CliRun cut = Run("convert --to 1gyo", rows + rows.substr(0, 22), "cut.nbp");
+  EXPECT_EQ(1, cut.exitCode);
+  EXPECT_EQ(kPuzzle + "\r\n", cut.out);
+  EXPECT_NE(std::string::npos, cut.err.find("データが足りません"));
+  EXPECT_EQ(1, Run("import --utf8", "12345").exitCode);
+  EXPECT_EQ(2, Run("convert", kPuzzle).exitCode);
+}
+
+// A seed makes the same puzzles for the same thread count, and counting
+// answers faster must not change what it makes.
+TEST_F(SudokuCliTest, SeededGenerationRepeats) {
+  EXPECT_EQ(
+      (std::vector<std::string>{
+          ".....1........647..8.7....293...475.8..5.9.6....1...2939.....4.6.591.83.17...32..",
+          "5...96.8........2.2....89753..6......21.4.3.9..691...76........4..367.919.3.2...6",
+          ".4...5.....51.36..231846..95...9.238...6..4..8.7....1.4......2.3...84.6...23....4"}),
+      LfLines(Generate("-n 3 --seed 20261207 --min 22 --max 32").out));
+  const CliRun a = Generate("-n 4 --seed 5 -j 2");
+  EXPECT_EQ(4u, LfLines(a.out).size());
+  EXPECT_EQ(a.out, Generate("-n 4 --seed 5 -j 2").out);
+}
+
+TEST_F(SudokuCliTest, GeneratedSymmetryAndRequiredTechnique) {
+  const CliRun o = Generate("-n 3 --seed 2 --symmetry 180 --min 20 --max 40");
+  ASSERT_EQ(0, o.exitCode);
+  for (const std::string &line : LfLines(o.out)) {
+    for (int i = 0; i < 81; ++i)
+      EXPECT_EQ(line[i] == '.', line[80 - i] == '.') << line;
+  }
+  // Only Localization ticked and required: every puzzle needs it and nothing harder.
+  const CliRun l = Generate("-n 2 --seed 4 --technique localization --required --min 20 --max 40");
+  ASSERT_EQ(0, l.exitCode);
+  for (const std::string &line : LfLines(Run("grade", l.out).out))
+    EXPECT_EQ("4", line.substr(0, line.find('\t')));
+}
+
+// Each puzzle is written as soon as it is made: a run stopped on the way
+// keeps whole lines, the same as a shorter run with the same seed.
+TEST_F(SudokuCliTest, StoppedGenerationKeepsThePuzzlesItMade) {
+  const CliRun stopped = dir_.Command("timeout", "1 " + std::string(ZENPA_BINARY) +
+                                                     " sudoku generate -n 100000 --seed 3");
+  EXPECT_EQ(124, stopped.exitCode);
+  const std::size_t made = LfLines(stopped.out).size();
+  ASSERT_LT(0u, made);
+  EXPECT_EQ(Generate("--seed 3 -n " + std::to_string(made)).out, stopped.out);
+}
+
+TEST_F(SudokuCliTest, GeneratedPuzzleFilesAndText) {
+  const CliRun nbp = Generate("-n 2 --seed 1 --format nbp");
+  EXPECT_EQ(20u, LfLines(nbp.out).size()); // nine rows and an empty line per puzzle
+  EXPECT_EQ(std::string::npos, LfLines(nbp.out)[0].find('.'));
+  const CliRun text = Generate("-n 1 --seed 1 --format text --utf8");
+  EXPECT_NE(std::string::npos, text.out.find("-clue"));
+  EXPECT_NE(std::string::npos, text.out.find("┏"));
+}
+
+} // namespace

@@ -63,9 +63,14 @@ INSTANTIATE_TEST_SUITE_P(EveryField, FormatFieldTest,
                                          FieldCase{F::EditorWidth, 4, 764, 5, 764, "4", "764"},
                                          FieldCase{F::ReducePercent, 50, 100, 1, 80, "50", "100"}));
 
-// "行間" −150 shows "-99" and holds 1; "字間" below −100 holds 0.
-TEST(FormatFieldRules, SpacingsHoldTheirFloor) {
-  const FieldContext ctx;
+// "行間" −150 shows "-99" and holds 1; "字間" below −100 holds 0. The
+// margins are kept in printer pixels; the top margin including the header
+// edits the same margin less the header. A frame's top moved far down
+// shortens it to end on the paper. Spinner steps go by the field's step;
+// without tabs the tab width stays 1.
+TEST(FormatFieldRules, SpacingsMarginsFramesAndSteps) {
+  FieldContext ctx;
+  ctx.headerMm = 9;
   settings::PrintFormat f;
   EXPECT_EQ("-99", EnterField(f, F::LineSpacing, "-150", ctx));
   EXPECT_EQ(1, f.lineSpacing);
@@ -73,44 +78,16 @@ TEST(FormatFieldRules, SpacingsHoldTheirFloor) {
   EXPECT_EQ(0, f.charSpacing);
   EXPECT_EQ("25", EnterField(f, F::LineSpacing, " 25", ctx));
   EXPECT_EQ(125, f.lineSpacing);
-}
 
-// The margins are kept in printer pixels; the top margin including the
-// header edits the same margin less the header.
-TEST(FormatFieldRules, MarginsAndTheHeader) {
-  FieldContext ctx;
-  ctx.headerMm = 9;
-  settings::PrintFormat f;
   EXPECT_EQ("24", FieldText(f, F::TopWithHeader, ctx));
   EXPECT_EQ("40", EnterField(f, F::TopWithHeader, "40", ctx));
   EXPECT_EQ("31", FieldText(f, F::TopMargin, ctx));
   EXPECT_EQ(439, f.topMargin);
   EXPECT_EQ("30", EnterField(f, F::LeftMargin, "30", ctx));
   EXPECT_EQ(425, f.leftMargin);
-}
-
-// A frame stays on the paper: its left side before the right inset, its
-// width up to the paper's edge from its left side, negative sides at 0.
-TEST(FormatFieldRules, FrameStaysOnThePaper) {
-  FieldContext ctx;
-  ctx.rightInsetMm = 5;
-  settings::PrintFormat f;
-  EXPECT_EQ("205", EnterField(f, F::FrameLeft, "900", ctx));
-  EXPECT_EQ("5", EnterField(f, F::FrameWidth, "900", ctx));
-  EXPECT_EQ("100", EnterField(f, F::FrameLeft, "100", ctx));
-  EXPECT_EQ("110", EnterField(f, F::FrameWidth, "110", ctx));
-  // A left or top side moved far in shortens the frame to end on the paper.
-  EXPECT_EQ("205", EnterField(f, F::FrameLeft, "2000", ctx));
-  EXPECT_EQ(5, f.frameRect.width);
   EXPECT_EQ("250", EnterField(f, F::FrameTop, "250", ctx));
   EXPECT_EQ(47, f.frameRect.height);
-  EXPECT_EQ("0", EnterField(f, F::FrameLeft, "-5", ctx));
-}
 
-// Spinner steps go by the field's step; without tabs the width stays 1.
-TEST(FormatFieldRules, StepsAndTabWidth) {
-  const FieldContext ctx;
-  settings::PrintFormat f;
   EXPECT_EQ("130", StepField(f, F::FontSize, 1, ctx));
   EXPECT_DOUBLE_EQ(13.0, f.fontSize);
   EXPECT_EQ("759", StepField(f, F::EditorWidth, -1, ctx));

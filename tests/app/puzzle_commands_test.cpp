@@ -72,6 +72,8 @@ protected:
   std::string documentName;
 };
 
+// Loading asks to save first, reads every selected file and names the
+// document after the last; saving offers that file's name.
 TEST_F(PuzzleCommandsTest, LoadReadsEverySelectedFileAfterTheSavePrompt) {
   const std::string a = dir.Write("a.nbp", NbpText(kEasy));
   const std::string b = dir.Write("b.csv", "1,,3,,,,,,\r\n");
@@ -92,6 +94,11 @@ TEST_F(PuzzleCommandsTest, LoadReadsEverySelectedFileAfterTheSavePrompt) {
   EXPECT_EQ("1", format.format.pageNumberStart);
   EXPECT_FALSE(format.format.puzzle.recordPanelShown) << "loading switches auto-record off";
   EXPECT_EQ(Sj("データが足りません") + "|", Messages());
+  // Saving offers the name of the file read last and names the document.
+  host.fileNames.push_back(dir.Path("out.csv"));
+  Commands().SaveFile();
+  EXPECT_EQ(dir.Path("out.txt"), documentName);
+  EXPECT_EQ("b.csv", host.fileDialogs.back().fileName);
 }
 
 // The level check pauses after every puzzle with its level on the step
@@ -116,14 +123,6 @@ TEST_F(PuzzleCommandsTest, LevelCheckPausesWithTheLevelUntilEnterOrEscape) {
   EXPECT_EQ("ZENPA - first.nbp", pauses[0].caption);
   EXPECT_FALSE(pauses[0].stepBackVisible);
   EXPECT_EQ(2, CountLines(play::GridTopBorder())) << "the second file is not read";
-}
-
-TEST_F(PuzzleCommandsTest, SaveOffersTheReadFilesNameAndNamesTheDocument) {
-  Commands().ReadFile(dir.Write("in.nbp", NbpText(kEasy)));
-  host.fileNames.push_back(dir.Path("out.csv"));
-  Commands().SaveFile();
-  EXPECT_EQ(dir.Path("out.txt"), documentName);
-  EXPECT_EQ("in.nbp", host.fileDialogs.back().fileName);
 }
 
 // Two full rows but for two cells: the techniques get stuck and the search

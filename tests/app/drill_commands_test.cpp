@@ -66,8 +66,9 @@ protected:
   WindowModes modes;
   DrillCommands commands{modes, memo, host, format, HooksOf()};
   std::vector<drill::KeyOutcome> outcomes;
+  CellMetrics metrics;
   DrillInputMode mode{commands, [this](const drill::KeyOutcome &o) { outcomes.push_back(o); },
-                      [] { return CellMetrics{}; }, [] {}};
+                      [this] { return metrics; }, [] {}};
   editor::InputRouter router;
 };
 
@@ -130,6 +131,14 @@ TEST_F(DrillCommandsTest, EntryModeNeedsASheetAndEscLeavesIt) {
   Press(InputKey::Right);
   Press(InputKey::Enter);
   EXPECT_EQ(Sj("　│７│　│　│1"), memo.Line(7));
+  // A click in the middle of the second cell of that row, lines 20 pixels
+  // high and half-width characters 10 wide, moves the caret into the cell.
+  metrics = {20, 10};
+  InputEvent click = Event(InputKind::MouseDown, InputKey::None);
+  click.x = 90;
+  click.y = 7 * 20 + 5;
+  router.Route(click, memo, {});
+  EXPECT_EQ((platform::TextPos{7, 8}), memo.Caret());
   Press(InputKey::Escape);
   EXPECT_EQ(WindowMode::None, commands.Mode());
 }

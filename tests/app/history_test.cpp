@@ -40,7 +40,7 @@ TEST(HistoryTest, LoadSkipsTheHeaderAndNamesOfMissingFiles) {
   EXPECT_EQ("(&5)six", h.Caption(5));
 }
 
-// A name over 50 bytes shows its first three bytes and its last 45, never
+// A name over 50 bytes shows its first two bytes and its last 45, never
 // splitting a double-byte character: "a" then double-byte characters make
 // byte 2 a trail byte, and the first byte of the 45-byte tail too.
 TEST(HistoryTest, LongNamesAreShortenedToHeadAndTail) {
@@ -54,6 +54,7 @@ TEST(HistoryTest, LongNamesAreShortenedToHeadAndTail) {
     std::string name, shown;
   } cases[] = {
       {std::string(50, 'a'), std::string(50, 'a')},
+      {std::string(51, 'a'), "aa..." + std::string(45, 'a')},
       {sixty, "C:..." + sixty.substr(15)},
       {wide, "a..." + wide.substr(wide.size() - 44)},
   };

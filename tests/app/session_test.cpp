@@ -183,11 +183,17 @@ TEST_F(SessionTest, OptionalFilesEnableTheirMenuItems) {
 // written at close; one that cannot be read or written is reported and the
 // program goes on.
 TEST_F(SessionTest, HistoryIsReadAtStartAndWrittenAtClose) {
-  const std::string a = program.Write("work/a.txt", "a\r\n");
-  program.Write("zenpa.his", "header\r\n/no/such\r\n" + a + "\r\n");
+  std::string his = "header\r\n/no/such\r\n";
+  for (const char *name : {"a", "c", "d", "e", "f"})
+    his += program.Write("work/" + std::string(name) + ".txt", std::string(name) + "\r\n") + "\r\n";
+  program.Write("zenpa.his", his);
+  const std::string a = program.Path("work/a.txt");
   session.Start({});
   EXPECT_EQ("(&1)" + a, session.RecentFiles().Caption(1));
-  session.OpenHistory(1);
+  session.OpenHistory(5);
+  EXPECT_EQ(std::vector<std::string>{"f"}, memo.Lines());
+  session.OpenHistory(2); // f went to the top
+
   EXPECT_EQ(std::vector<std::string>{"a"}, memo.Lines());
 
   const std::string b = program.Write("work/b.txt", "b\r\n");
@@ -196,7 +202,9 @@ TEST_F(SessionTest, HistoryIsReadAtStartAndWrittenAtClose) {
   session.DropFiles({b});
   EXPECT_TRUE(session.CloseQuery());
   const std::string text = program.Read("zenpa.his");
-  EXPECT_NE(std::string::npos, text.find("\r\n" + b + "\r\n" + a + "\r\n\r\n\r\n\r\n"));
+  EXPECT_NE(std::string::npos,
+            text.find("\r\n" + b + "\r\n" + a + "\r\n" + program.Path("work/c.txt")))
+      << text;
 
   std::filesystem::remove(a);
   session.OpenHistory(2);

@@ -89,6 +89,7 @@ TEST(FormatLoad, ValuesAreCheckedLikeTheirFields) {
       {{"120,縮小サイズ"}, [](auto &f) { return f.reducePercent; }, 80},
       {{"abc,縮小サイズ"}, [](auto &f) { return f.reducePercent; }, 80},
       {{"50,縮小サイズ"}, [](auto &f) { return f.reducePercent; }, 50},
+      {{"100,縮小サイズ"}, [](auto &f) { return f.reducePercent; }, 100},
       {{"2,用紙の向き"}, [](auto &f) { return f.orientation; }, 2},
       {{"3,用紙の向き"}, [](auto &f) { return f.orientation; }, 1},
       {{"0,プレビュー拡大率"}, [](auto &f) { return f.previewZoom; }, 100},

@@ -190,26 +190,21 @@ TEST_F(DocumentTest, SaveAsWritesTheChosenFileAndRecordsIt) {
   EXPECT_FALSE(format.modified);
 }
 
-TEST_F(DocumentTest, AskSaveChangesFollowsTheAnswer) {
-  host.answers = {Answer::Cancel, Answer::No};
-  EXPECT_FALSE(doc.AskSaveChanges());
-  EXPECT_TRUE(doc.AskSaveChanges());
-  ASSERT_EQ(2u, host.messages.size());
-  EXPECT_EQ(Sj("内容が変更されています。保存しますか？"), host.messages[0].text);
-  EXPECT_EQ(Sj("zenpa - 保存確認"), host.messages[0].caption);
-  EXPECT_EQ(platform::Buttons::YesNoCancel, host.messages[0].buttons);
-}
-
-// "New" goes on only when the save after "Yes" is done, and resets the
-// text, the names and the format.
+// "New" asks to save a modified text and goes on only when the save after
+// "Yes" is done; it resets the text, the names and the format.
 TEST_F(DocumentTest, NewGoesOnOnlyWhenTheSaveAsAfterYesIsDone) {
   memo.SetLines({"precious"});
   memo.SetModified(true);
   format.format.topMargin = 999;
   format.fileName = "other.zpf";
   format.modified = true;
-  host.answers = {Answer::Yes, Answer::Yes};
+  host.answers = {Answer::Cancel, Answer::Yes, Answer::Yes};
   host.fileNames = {std::nullopt, dir.Path("kept.txt")};
+  doc.New();
+  ASSERT_EQ(1u, host.messages.size());
+  EXPECT_EQ(Sj("内容が変更されています。保存しますか？"), host.messages[0].text);
+  EXPECT_EQ(Sj("zenpa - 保存確認"), host.messages[0].caption);
+  EXPECT_EQ(platform::Buttons::YesNoCancel, host.messages[0].buttons);
   doc.New(); // the save dialog is cancelled
   EXPECT_EQ(std::vector<std::string>{"precious"}, memo.Lines());
   EXPECT_TRUE(memo.Modified());
@@ -223,18 +218,17 @@ TEST_F(DocumentTest, NewGoesOnOnlyWhenTheSaveAsAfterYesIsDone) {
   EXPECT_EQ(1, hooks.replaced);
 }
 
-// Open starts in the document's directory; cancelled, or refused at the
-// save prompt, it keeps the document.
+// Open starts in the document's directory; cancelled, or cancelled at the
+// save prompt, it keeps the document; "No" there goes on without saving.
 TEST_F(DocumentTest, OpenStartsInTheDocumentsDirectoryAndLoadsTheChoice) {
   memo.SetLines({"mine"});
   EXPECT_FALSE(doc.Open());
   memo.SetModified(true);
-  host.answers = {Answer::Cancel};
+  host.answers = {Answer::Cancel, Answer::No};
   EXPECT_FALSE(doc.Open());
   EXPECT_EQ(1u, host.fileDialogs.size());
   EXPECT_EQ(std::vector<std::string>{"mine"}, memo.Lines());
 
-  memo.SetModified(false);
   dir.Write("docs/f.txt", "f\r\n");
   doc.SetFileName(dir.Path("docs/old.txt"));
   host.fileNames.push_back(dir.Path("docs/f.txt"));
@@ -242,6 +236,7 @@ TEST_F(DocumentTest, OpenStartsInTheDocumentsDirectoryAndLoadsTheChoice) {
   ASSERT_EQ(2u, host.fileDialogs.size());
   EXPECT_EQ(dir.Path("docs"), host.fileDialogs[1].initialDir);
   EXPECT_EQ(std::vector<std::string>{"f"}, memo.Lines());
+  EXPECT_FALSE(dir.Exists("docs/old.txt"));
 }
 
 TEST_F(DocumentTest, InsertAtEndAppendsEveryLineOfAReadableFile) {

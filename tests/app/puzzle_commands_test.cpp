@@ -262,6 +262,7 @@ TEST_F(PuzzleCommandsTest, PanelSwitchesShowOnTheirLabels) {
   EXPECT_EQ(Sj("数独解答を文末に追加(&A)"), Commands().Display().answerSCaption);
   Commands().ToggleInsertion();
   EXPECT_EQ(Sj("数独解答を次頁に挿入(&A)"), Commands().Display().answerSCaption);
+  EXPECT_EQ(Sj("ここに挿入"), Commands().Display().insertionLabel);
   EXPECT_TRUE(format.modified);
 }
 

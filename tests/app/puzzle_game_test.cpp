@@ -6,6 +6,7 @@
 #include "base/sjis.h"
 #include "platform/scripted_host.h"
 #include "platform/text_memo.h"
+#include "puzzle/engine/bitboard_solver.h"
 #include "puzzle/play/grid_text.h"
 #include "support/puzzle_game_rig.h"
 #include "support/puzzle_samples.h"
@@ -22,7 +23,12 @@ using editor::InputKind;
 
 class PuzzleGameTest : public ::testing::Test, protected testing::PuzzleGameRig {
 protected:
-  PuzzleGameTest() { game.SetSounds("pi.wav", "pp.wav"); }
+  PuzzleGameTest() {
+    PuzzleGameHooks hooks;
+    hooks.showGoal = [this](const play::PuzzleGoalTexts &texts) { goals.push_back(texts); };
+    game.SetHooks(hooks);
+    game.SetSounds("pi.wav", "pp.wav");
+  }
   void Send(InputKind kind, InputKey key, const std::string &text = {}) {
     InputEvent e;
     e.kind = kind;
@@ -40,6 +46,7 @@ protected:
   }
 
   PuzzleInputMode input{game, [] { return play::CellPixels{}; }, [] {}};
+  std::vector<play::PuzzleGoalTexts> goals;
 };
 
 // Digits typed go into the open cells, not over a given; a move taken back
@@ -76,6 +83,26 @@ TEST_F(PuzzleGameTest, KeysPlayTheGameAndEscapeLeavesIt) {
   EXPECT_EQ(before, memo.Lines());
   Send(InputKind::KeyDown, InputKey::Escape);
   EXPECT_EQ(WindowMode::None, game.Mode());
+}
+
+// The last right digit ends the game in the goal, with the level in its
+// caption; the text around the grid stays.
+TEST_F(PuzzleGameTest, TheLastRightDigitEndsTheGameInTheGoal) {
+  WriteGrid(testing::kEasyPuzzle);
+  const play::GridDigits givens = testing::DigitsOf(testing::kEasyPuzzle);
+  const puzzle::PuzzleDigits answer = puzzle::CountBitboardAnswers(givens, 1).first;
+  ASSERT_TRUE(game.StartGame());
+  for (int i = 0; i < 81; ++i) {
+    if (givens[i] == 0) {
+      GoTo(i % 9, i / 9);
+      Type(static_cast<char>('0' + answer[i]));
+    }
+  }
+  ASSERT_EQ(1u, goals.size());
+  EXPECT_EQ(Sj("数独　－やさしい問題－"), goals[0].caption);
+  EXPECT_EQ(WindowMode::None, game.Mode());
+  EXPECT_EQ(base::CircledDigit(answer[80]), Cell(8, 8));
+  EXPECT_EQ(Sj("後の行"), memo.Line(20));
 }
 
 TEST_F(PuzzleGameTest, ErasingKeepsGivensAndMarks) {

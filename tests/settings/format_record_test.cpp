@@ -55,6 +55,8 @@ TEST(FormatRecord, ResetSetsItsOwnFieldsAndKeepsTheOthers) {
 // only while that panel is shown; closing the panel clears them.
 TEST(FormatRecord, CheckAllTakesTheTechniquesOfTheShownPanels) {
   TechniqueOptions t;
+  t.SetAllBoxes(false);
+  EXPECT_FALSE(t.boxes[kBoxBlockUnique] || t.boxes[kBoxRemotePair]);
   t.SetAllBoxes(true);
   EXPECT_TRUE(t.boxes[kBoxBlockUnique] && t.boxes[kBoxRemotePair]);
   EXPECT_FALSE(t.boxes[kBoxHiddenQuad]);

@@ -66,8 +66,9 @@ protected:
   WindowModes modes;
   DrillCommands commands{modes, memo, host, format, HooksOf()};
   std::vector<drill::KeyOutcome> outcomes;
+  CellMetrics metrics;
   DrillInputMode mode{commands, [this](const drill::KeyOutcome &o) { outcomes.push_back(o); },
-                      [] { return CellMetrics{}; }, [] {}};
+                      [this] { return metrics; }, [] {}};
   editor::InputRouter router;
 };
 
@@ -89,10 +90,14 @@ TEST_F(DrillCommandsTest, GeneratingReadsTheBoxesAndRestoresRealtimeLayout) {
   EXPECT_EQ(Sj("（全7問）"), memo.Line(18));
 }
 
+// The sounds come from the files found, and only while they are there.
 TEST_F(DrillCommandsTest, AFourDigitGamePlayedByKeysEndsInTheGoalWithOneMistake) {
   DrillBoxes boxes{{"4", 10}, {"1", 1}, {"0", 0}};
+  commands.SetSounds({dir.Path("pi.wav"), "", dir.Path("pp.wav")});
+  dir.Write("pp.wav", "RIFF");
   host.answers.push_back(Answer::Ok);
   ASSERT_TRUE(commands.StartGame(boxes)) << "no sheet: one is generated from the boxes";
+  EXPECT_TRUE(host.sounds.empty());
   EXPECT_EQ(Sj("（全6問）"), memo.Line(16));
   const std::vector<int> answers = Answers();
   ASSERT_EQ(6u, answers.size());
@@ -108,6 +113,7 @@ TEST_F(DrillCommandsTest, AFourDigitGamePlayedByKeysEndsInTheGoalWithOneMistake)
   EXPECT_EQ(drill::KeyResult::Goal, outcomes.back().result);
   EXPECT_EQ(Sj("まちがい 　１ 回"), outcomes.back().goal->resultLine);
   EXPECT_EQ(WindowMode::None, commands.Mode());
+  EXPECT_EQ(std::vector<std::string>{dir.Path("pp.wav")}, host.sounds);
   EXPECT_NE(std::string::npos, memo.Line(14).find(Sj("　　　０分　　　０秒")));
   const std::string frame = memo.Line(9);
   Type(1);
@@ -125,22 +131,16 @@ TEST_F(DrillCommandsTest, EntryModeNeedsASheetAndEscLeavesIt) {
   Press(InputKey::Right);
   Press(InputKey::Enter);
   EXPECT_EQ(Sj("　│７│　│　│1"), memo.Line(7));
+  // A click in the middle of the second cell of that row, lines 20 pixels
+  // high and half-width characters 10 wide, moves the caret into the cell.
+  metrics = {20, 10};
+  InputEvent click = Event(InputKind::MouseDown, InputKey::None);
+  click.x = 90;
+  click.y = 7 * 20 + 5;
+  router.Route(click, memo, {});
+  EXPECT_EQ((platform::TextPos{7, 8}), memo.Caret());
   Press(InputKey::Escape);
   EXPECT_EQ(WindowMode::None, commands.Mode());
-}
-
-// The sounds come from the files found, and only while they are there.
-TEST_F(DrillCommandsTest, SoundsPlayOnlyFromFilesThatExist) {
-  DrillBoxes boxes{{"4", 4}, {"1", 1}, {"0", 0}};
-  commands.SetSounds({dir.Path("pi.wav"), "", ""});
-  host.answers.push_back(Answer::Ok);
-  ASSERT_TRUE(commands.StartGame(boxes));
-  EXPECT_TRUE(host.sounds.empty());
-  dir.Write("pi.wav", "RIFF");
-  commands.Stop();
-  host.answers.push_back(Answer::Ok);
-  ASSERT_TRUE(commands.StartGame(boxes));
-  EXPECT_EQ(std::vector<std::string>{dir.Path("pi.wav")}, host.sounds);
 }
 
 } // namespace

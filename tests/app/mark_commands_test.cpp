@@ -1,5 +1,6 @@
 #include "app/mark_commands.h"
 #include "app/mark_settings.h"
+#include "app/print_settings.h"
 
 #include "base/sjis.h"
 #include "platform/recording_printer.h"
@@ -38,16 +39,6 @@ TEST_F(MarkCommandsTest, ColourOfTheTextItselfResetsTheColour) {
   EXPECT_FALSE(marks.ParameterItemsEnabled());
 }
 
-TEST_F(MarkCommandsTest, ScaleMarkLineSwitchesMarksOn) {
-  session.Format().format.scaleMarksOn = false;
-  memo.SetCaret({1, 2});
-  marks.InsertScaleMark(-3);
-  EXPECT_EQ("p---", memo.Line(1));
-  EXPECT_EQ("text", memo.Line(2));
-  EXPECT_TRUE(session.Format().format.scaleMarksOn);
-  EXPECT_TRUE(session.Format().modified);
-}
-
 TEST_F(MarkCommandsTest, SpacingAndIndentStartFromTheCaretsLine) {
   session.Format().format.lineSpacing = 120;
   memo.SetLines({"p= %-200 m-55", "p= %="});
@@ -60,22 +51,28 @@ TEST_F(MarkCommandsTest, SpacingAndIndentStartFromTheCaretsLine) {
   EXPECT_EQ("p= %= %-120 m=", memo.Line(1));
 }
 
-// "標準に戻す" then "変更" makes the form feed the break mark again; an
-// empty field keeps the mark it had.
-TEST_F(MarkCommandsTest, MarkFieldsApplyWhatWasEdited) {
-  session.Format().format.pageBreakMark = "===";
+// A mark field applies what was edited; an empty field keeps the mark it had.
+TEST_F(MarkCommandsTest, EmptyMarkFieldKeepsTheMark) {
   panel.Open();
-  EXPECT_FALSE(panel.Field(MarkKind::PageBreak).editing);
-  panel.Standard(MarkKind::PageBreak);
-  EXPECT_TRUE(panel.Field(MarkKind::PageBreak).editing);
-  panel.Apply(MarkKind::PageBreak);
-  EXPECT_EQ("\f", session.Format().format.pageBreakMark);
-  EXPECT_FALSE(panel.Field(MarkKind::PageBreak).editing);
-  EXPECT_TRUE(session.Format().modified);
+  EXPECT_FALSE(panel.Field(MarkKind::Scale).editing);
   panel.Edit(MarkKind::Scale, "");
+  EXPECT_TRUE(panel.Field(MarkKind::Scale).editing);
   panel.Apply(MarkKind::Scale);
   EXPECT_EQ("p", session.Format().format.scaleMark);
   EXPECT_EQ("p", panel.Field(MarkKind::Scale).text);
+  EXPECT_FALSE(panel.Field(MarkKind::Scale).editing);
+}
+
+// The frame follows the text colour until a frame colour of its own is chosen.
+TEST_F(MarkCommandsTest, ChosenFrameColourIsTheFramesOwn) {
+  PrintSettings print{session, host};
+  host.colours = {0x0000FF, 0x00FF00};
+  print.ChooseTextColour();
+  EXPECT_EQ(0x0000FFu, print.FrameColour());
+  print.ChooseFrameColour();
+  EXPECT_EQ(0x00FF00u, print.FrameColour());
+  EXPECT_EQ(0x0000FFu, session.Format().format.textColor);
+  EXPECT_TRUE(session.Format().modified);
 }
 
 } // namespace

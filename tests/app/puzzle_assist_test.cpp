@@ -40,7 +40,10 @@ protected:
   PuzzleAssist assist{memo, game, puzzle};
 };
 
-TEST_F(PuzzleAssistTest, PaletteDigitsReachTheDocumentAndStepBackStopsAtTheFirstEntry) {
+// Palette digits reach the document; stepping back stops at the game's
+// first entry and refuses a move whose cell was changed since; Ctrl+arrows
+// in the grid step through the moves, the cell cursor staying.
+TEST_F(PuzzleAssistTest, PaletteDigitsReachTheDocumentAndStepBackFollowsThem) {
   Play(testing::kEasyPuzzle);
   PaletteDigit(1, 0, 5);
   EXPECT_EQ(base::CircledDigit(5), Cell(1, 0));
@@ -51,17 +54,28 @@ TEST_F(PuzzleAssistTest, PaletteDigitsReachTheDocumentAndStepBackStopsAtTheFirst
   EXPECT_EQ(1, game.State().History().Position());
   EXPECT_TRUE(assist.StepForward());
   EXPECT_EQ(base::CircledDigit(5), Cell(1, 0));
-}
 
-TEST_F(PuzzleAssistTest, AMoveWhoseCellChangedSinceIsRefused) {
-  Play(testing::kEasyPuzzle);
+  PuzzleInputMode input{game, [] { return play::CellPixels{}; }, [] {}};
+  const auto ctrlArrow = [&](editor::InputKey key) {
+    editor::InputEvent e;
+    e.kind = editor::InputKind::KeyDown;
+    e.key = key;
+    e.ctrl = true;
+    input.Handle(e, memo);
+  };
   PaletteDigit(0, 0, 4);
+  ctrlArrow(editor::InputKey::Left);
+  EXPECT_EQ(Sj("　"), Cell(0, 0));
+  ctrlArrow(editor::InputKey::Right);
+  EXPECT_EQ(base::CircledDigit(4), Cell(0, 0));
+  EXPECT_EQ(0, game.Cursor().column) << "the cell cursor stays";
+
   std::string row = memo.Line(2);
   row.replace(2, 2, base::CircledDigit(8));
   memo.ReplaceLine(2, row);
   EXPECT_FALSE(assist.StepBack());
   EXPECT_EQ(base::CircledDigit(8), Cell(0, 0));
-  EXPECT_EQ(2, game.State().History().Position());
+  EXPECT_EQ(3, game.State().History().Position());
 }
 
 TEST_F(PuzzleAssistTest, HintsFollowTheGridAndOnlyANewPuzzleClearsTheNotes) {
@@ -96,24 +110,6 @@ TEST_F(PuzzleAssistTest, ThePausedGameKeepsItsGivensAndDigitsOnTheBoard) {
   ASSERT_TRUE(paused.has_value());
   EXPECT_EQ((play::BoardCell{play::BoardCellKind::Player, 6}), (*paused)[0]);
   EXPECT_EQ((play::BoardCell{play::BoardCellKind::Given, 9}), (*paused)[3]);
-}
-
-TEST_F(PuzzleAssistTest, CtrlArrowsInTheGridStepThroughTheMoves) {
-  Play(testing::kEasyPuzzle);
-  PuzzleInputMode input{game, [] { return play::CellPixels{}; }, [] {}};
-  const auto ctrlArrow = [&](editor::InputKey key) {
-    editor::InputEvent e;
-    e.kind = editor::InputKind::KeyDown;
-    e.key = key;
-    e.ctrl = true;
-    input.Handle(e, memo);
-  };
-  PaletteDigit(0, 0, 4);
-  ctrlArrow(editor::InputKey::Left);
-  EXPECT_EQ(Sj("　"), Cell(0, 0));
-  ctrlArrow(editor::InputKey::Right);
-  EXPECT_EQ(base::CircledDigit(4), Cell(0, 0));
-  EXPECT_EQ(0, game.Cursor().column) << "the cell cursor stays";
 }
 
 TEST_F(PuzzleAssistTest, HintPruningFollowsTheSinglesItLeaves) {

@@ -72,6 +72,8 @@ protected:
   std::string documentName;
 };
 
+// Loading asks to save first, reads every selected file and names the
+// document after the last; saving offers that file's name.
 TEST_F(PuzzleCommandsTest, LoadReadsEverySelectedFileAfterTheSavePrompt) {
   const std::string a = dir.Write("a.nbp", NbpText(kEasy));
   const std::string b = dir.Write("b.csv", "1,,3,,,,,,\r\n");
@@ -92,6 +94,11 @@ TEST_F(PuzzleCommandsTest, LoadReadsEverySelectedFileAfterTheSavePrompt) {
   EXPECT_EQ("1", format.format.pageNumberStart);
   EXPECT_FALSE(format.format.puzzle.recordPanelShown) << "loading switches auto-record off";
   EXPECT_EQ(Sj("データが足りません") + "|", Messages());
+  // Saving offers the name of the file read last and names the document.
+  host.fileNames.push_back(dir.Path("out.csv"));
+  Commands().SaveFile();
+  EXPECT_EQ(dir.Path("out.txt"), documentName);
+  EXPECT_EQ("b.csv", host.fileDialogs.back().fileName);
 }
 
 // The level check pauses after every puzzle with its level on the step
@@ -116,50 +123,6 @@ TEST_F(PuzzleCommandsTest, LevelCheckPausesWithTheLevelUntilEnterOrEscape) {
   EXPECT_EQ("ZENPA - first.nbp", pauses[0].caption);
   EXPECT_FALSE(pauses[0].stepBackVisible);
   EXPECT_EQ(2, CountLines(play::GridTopBorder())) << "the second file is not read";
-}
-
-TEST_F(PuzzleCommandsTest, SaveOffersTheReadFilesNameAndNamesTheDocument) {
-  Commands().ReadFile(dir.Write("in.nbp", NbpText(kEasy)));
-  host.fileNames.push_back(dir.Path("out.csv"));
-  Commands().SaveFile();
-  EXPECT_EQ(dir.Path("out.txt"), documentName);
-  EXPECT_EQ("in.nbp", host.fileDialogs.back().fileName);
-}
-
-TEST_F(PuzzleCommandsTest, InsertionToggleRenamesTheAnswerCommandAndMarksTheFormat) {
-  Commands().ReadFile(dir.Write("p.nbp", NbpText(kEasy)));
-  EXPECT_EQ(Sj("数独解答を文末に追加(&A)"), Commands().Display().answerSCaption);
-  Commands().ToggleInsertion();
-  EXPECT_EQ(Sj("数独解答を次頁に挿入(&A)"), Commands().Display().answerSCaption);
-  EXPECT_EQ(Sj("ここに挿入"), Commands().Display().insertionLabel);
-  EXPECT_TRUE(format.modified);
-  memo.SetCaret({0, 0});
-  Commands().Answer(AnswerCommand::AnswerS);
-  EXPECT_EQ(2, CountLines(play::GridTopBorder()));
-  EXPECT_GT(relayouts, 0);
-}
-
-// The step-by-step solve: the person steps on with the arrow keys typed in
-// the document, and stops with Escape.
-TEST_F(PuzzleCommandsTest, StepSolveTakesArrowsAndEscapeFromTheDocument) {
-  Commands().ReadFile(dir.Write("p.nbp", NbpText(kEasy)));
-  memo.SetCaret({0, 0});
-  int steps = 0;
-  std::string firstStep;
-  host.onEvents = [&] {
-    const PuzzleDisplay d = Commands().Display();
-    if (!d.stepVisible || Commands().Engine().StepKey != puzzle::kKeyNone)
-      return;
-    if (++steps == 1) {
-      firstStep = d.stepText;
-      EXPECT_TRUE(d.stepBackVisible);
-    }
-    Commands().EditorKey(steps < 3 ? RunKey::Right : RunKey::Escape);
-  };
-  Commands().StepSolve();
-  EXPECT_EQ(3, steps);
-  EXPECT_NE(std::string::npos, firstStep.find("Block Unique")) << firstStep;
-  EXPECT_FALSE(Commands().Display().stepVisible);
 }
 
 // Two full rows but for two cells: the techniques get stuck and the search
@@ -200,26 +163,6 @@ TEST_F(PuzzleCommandsTest, CorrectedClueWindowShowsDuringTheRun) {
   EXPECT_EQ(24, format.format.puzzle.upperGivens);
 }
 
-TEST_F(PuzzleCommandsTest, EscapeTypedDuringARunStopsItAndNoCommandStartsASecondOne) {
-  SetRepeatRun(5);
-  host.onEvents = [&] {
-    Commands().Answer(AnswerCommand::LevelSDK); // disabled while a run is active
-    if (host.processEventsCalls > 10) {
-      EXPECT_TRUE(Commands().EditorKey(RunKey::Escape));
-    }
-  };
-  Commands().Generate();
-  EXPECT_EQ(0u, Commands().Display().attemptsText.find(Sj("中止／")));
-  EXPECT_FALSE(Commands().Running());
-
-  // The stop belonged to that run: the next one makes its puzzle.
-  host.onEvents = nullptr;
-  Commands().SetConditionsPanel(false);
-  Commands().Generate();
-  EXPECT_EQ(1, CountLines(play::GridTopBorder()));
-  EXPECT_TRUE(Commands().Display().resultVisible);
-}
-
 // Two launches of the window a second apart, the counter reading alike:
 // each is seeded from its own wall clock and makes its own puzzle.
 TEST_F(PuzzleCommandsTest, LaunchesASecondApartMakeDifferentPuzzles) {
@@ -235,14 +178,28 @@ TEST_F(PuzzleCommandsTest, LaunchesASecondApartMakeDifferentPuzzles) {
   EXPECT_NE(made[0], made[1]);
 }
 
-// An error in the middle of a run ends it like a stop: the error's text is
-// shown, the stop button is gone and the next run starts normally.
-TEST_F(PuzzleCommandsTest, AGeneratorRunEndedByAnErrorLeavesTheCommandsFree) {
+// Escape typed during a run stops it; an error in the middle of one ends it
+// like a stop, its text shown. Either way the stop button is gone, keys
+// edit the document again and the next run makes its puzzle.
+TEST_F(PuzzleCommandsTest, ARunStoppedOrEndedByAnErrorLeavesTheCommandsFree) {
+  SetRepeatRun(5);
+  host.onEvents = [&] {
+    Commands().Answer(AnswerCommand::LevelSDK); // disabled while a run is active
+    if (host.processEventsCalls > 10) {
+      EXPECT_TRUE(Commands().EditorKey(RunKey::Escape));
+    }
+  };
+  Commands().Generate();
+  EXPECT_EQ(0u, Commands().Display().attemptsText.find(Sj("中止／")));
+  EXPECT_FALSE(Commands().Running());
+
+  host.onEvents = nullptr;
   bool failing = true;
   hooks.relayout = [&] {
     if (failing)
       throw std::runtime_error("no layout");
   };
+  commands.reset();
   SetRepeatRun(3);
   Commands().Generate();
   EXPECT_EQ("no layout|", Messages());
@@ -279,31 +236,34 @@ TEST_F(PuzzleCommandsTest, AStepSolveEndedByAnErrorLeavesNoStepsBehind) {
   EXPECT_EQ(2, CountLines(play::GridTopBorder())) << "the answer is written";
 }
 
-TEST_F(PuzzleCommandsTest, ClosingTheConditionsPanelClosesTheExtraPanelAndAutoRecord) {
+// The panel switches: closing the conditions panel closes the extra panel
+// and auto-record, hiding the puzzle side switches auto-record off, the
+// switch colours the conditions title, and the insertion toggle renames the
+// answer command; each marks the format changed.
+TEST_F(PuzzleCommandsTest, PanelSwitchesShowOnTheirLabels) {
+  EXPECT_EQ(Sj("★数独の条件設定★"), Commands().Display().conditionsTitle);
+  Commands().ClickSwitch();
+  EXPECT_EQ(Sj("★数独の条件設定有効★"), Commands().Display().conditionsTitle);
+  EXPECT_EQ(0x0000FFu, Commands().Display().conditionsTitleColour);
   Commands().SetExtraPanel(true);
   Commands().SetTechnique(puzzle::kBoxHiddenQuad, true);
   Commands().ToggleAutoRecord();
   EXPECT_EQ(Sj("完成まで繰返し"), Commands().Display().attemptsText);
   EXPECT_EQ(Sj("作成と記録を繰り返します"), Commands().Display().autoRecordText);
+  Commands().SetPuzzleSide(false);
+  EXPECT_FALSE(format.format.puzzle.recordPanelShown);
+  EXPECT_TRUE(format.format.puzzle.techniques.conditionsPanelShown);
   Commands().SetConditionsPanel(false);
   const puzzle::TechniqueOptions t = Commands().Techniques();
   EXPECT_FALSE(t.extraPanelShown);
   EXPECT_FALSE(t.boxes[puzzle::kBoxHiddenQuad]);
-  EXPECT_FALSE(format.format.puzzle.recordPanelShown);
-}
 
-TEST_F(PuzzleCommandsTest, HidingThePuzzleSideSwitchesAutoRecordOff) {
-  Commands().ToggleAutoRecord();
-  Commands().SetPuzzleSide(false);
-  EXPECT_FALSE(format.format.puzzle.recordPanelShown);
-  EXPECT_TRUE(format.format.puzzle.techniques.conditionsPanelShown);
-}
-
-TEST_F(PuzzleCommandsTest, SwitchColourShowsOnTheConditionsTitle) {
-  EXPECT_EQ(Sj("★数独の条件設定★"), Commands().Display().conditionsTitle);
-  Commands().ClickSwitch();
-  EXPECT_EQ(Sj("★数独の条件設定有効★"), Commands().Display().conditionsTitle);
-  EXPECT_EQ(0x0000FFu, Commands().Display().conditionsTitleColour);
+  format.modified = false;
+  EXPECT_EQ(Sj("数独解答を文末に追加(&A)"), Commands().Display().answerSCaption);
+  Commands().ToggleInsertion();
+  EXPECT_EQ(Sj("数独解答を次頁に挿入(&A)"), Commands().Display().answerSCaption);
+  EXPECT_EQ(Sj("ここに挿入"), Commands().Display().insertionLabel);
+  EXPECT_TRUE(format.modified);
 }
 
 TEST(RunHostTest, TheWindowCatchesUpBeforeEventsAndMessages) {

@@ -3,7 +3,6 @@
 #include "app/puzzle_game.h"
 
 #include "base/digits.h"
-#include "base/file_io.h"
 #include "base/sjis.h"
 #include "platform/scripted_host.h"
 #include "platform/text_memo.h"
@@ -50,49 +49,14 @@ protected:
   std::vector<play::PuzzleGoalTexts> goals;
 };
 
-TEST_F(PuzzleGameTest, WholeGameThroughKeysEndsInTheGoal) {
+// Digits typed go into the open cells, not over a given; a move taken back
+// restores its cell and replayed records nothing; keys that are no digits
+// change nothing, and Escape leaves the game.
+TEST_F(PuzzleGameTest, KeysPlayTheGameAndEscapeLeavesIt) {
   WriteGrid(testing::kEasyPuzzle);
-  const play::GridDigits givens = testing::DigitsOf(testing::kEasyPuzzle);
-  const puzzle::PuzzleDigits answer = puzzle::CountBitboardAnswers(givens, 1).first;
-  host.clock = 1000;
   ASSERT_TRUE(game.StartGame());
   EXPECT_EQ(std::string("0 (53)"), game.ProgressText());
   EXPECT_EQ(std::vector<std::string>{"pi.wav"}, host.sounds);
-  // The cursor starts on the first open cell; a given refuses a digit.
-  EXPECT_EQ(0, game.Cursor().column);
-  GoTo(3, 0);
-  Type('1');
-  EXPECT_EQ(Sj("９"), Cell(3, 0));
-  int last = -1;
-  for (int i = 0; i < 81; ++i) {
-    if (givens[i] != 0)
-      continue;
-    GoTo(i % 9, i / 9);
-    Type(static_cast<char>('0' + answer[i] % 9 + 1)); // a wrong digit first
-    Type(static_cast<char>('0' + answer[i]));         // corrected in place
-    last = i;
-  }
-  ASSERT_EQ(1u, goals.size());
-  EXPECT_EQ(Sj("数独　－やさしい問題－"), goals[0].caption);
-  EXPECT_EQ(WindowMode::None, game.Mode());
-  EXPECT_EQ(base::CircledDigit(answer[last]), Cell(last % 9, last / 9));
-  EXPECT_EQ(Sj("後の行"), memo.Line(20));
-  // "数独データ保存(&W)..." writes the puzzle, an empty line and the answer.
-  host.fileNames.push_back(dir.Path("done.nbp"));
-  puzzle.SaveFile();
-  std::vector<std::string> saved;
-  ASSERT_TRUE(base::ReadLines(dir.Path("done.nbp"), saved).ok);
-  ASSERT_EQ(19u, saved.size());
-  EXPECT_EQ(std::string(testing::kEasyPuzzle, 9), saved[0]);
-  std::string lastRow;
-  for (int c = 72; c < 81; ++c)
-    lastRow += static_cast<char>('0' + answer[c]);
-  EXPECT_EQ(lastRow, saved[18]);
-}
-
-TEST_F(PuzzleGameTest, TakingAMoveBackRestoresTheCell) {
-  WriteGrid(testing::kEasyPuzzle);
-  ASSERT_TRUE(game.StartGame());
   Type('4');
   Send(InputKind::KeyDown, InputKey::Right);
   Type('5');
@@ -103,11 +67,10 @@ TEST_F(PuzzleGameTest, TakingAMoveBackRestoresTheCell) {
   EXPECT_TRUE(game.StepForward());
   EXPECT_EQ(base::CircledDigit(5), Cell(1, 0));
   EXPECT_EQ(3, game.State().History().Position()); // replays record nothing
-}
+  GoTo(3, 0);
+  Type('1');
+  EXPECT_EQ(Sj("９"), Cell(3, 0));
 
-TEST_F(PuzzleGameTest, EscapeLeavesAndOtherKeysChangeNothing) {
-  WriteGrid(testing::kEasyPuzzle);
-  ASSERT_TRUE(game.StartGame());
   const std::vector<std::string> before = memo.Lines();
   Type('a');
   Send(InputKind::KeyPress, InputKey::Other, Sj("あ１"));
@@ -120,6 +83,26 @@ TEST_F(PuzzleGameTest, EscapeLeavesAndOtherKeysChangeNothing) {
   EXPECT_EQ(before, memo.Lines());
   Send(InputKind::KeyDown, InputKey::Escape);
   EXPECT_EQ(WindowMode::None, game.Mode());
+}
+
+// The last right digit ends the game in the goal, with the level in its
+// caption; the text around the grid stays.
+TEST_F(PuzzleGameTest, TheLastRightDigitEndsTheGameInTheGoal) {
+  WriteGrid(testing::kEasyPuzzle);
+  const play::GridDigits givens = testing::DigitsOf(testing::kEasyPuzzle);
+  const puzzle::PuzzleDigits answer = puzzle::CountBitboardAnswers(givens, 1).first;
+  ASSERT_TRUE(game.StartGame());
+  for (int i = 0; i < 81; ++i) {
+    if (givens[i] == 0) {
+      GoTo(i % 9, i / 9);
+      Type(static_cast<char>('0' + answer[i]));
+    }
+  }
+  ASSERT_EQ(1u, goals.size());
+  EXPECT_EQ(Sj("数独　－やさしい問題－"), goals[0].caption);
+  EXPECT_EQ(WindowMode::None, game.Mode());
+  EXPECT_EQ(base::CircledDigit(answer[80]), Cell(8, 8));
+  EXPECT_EQ(Sj("後の行"), memo.Line(20));
 }
 
 TEST_F(PuzzleGameTest, ErasingKeepsGivensAndMarks) {
@@ -140,12 +123,15 @@ TEST_F(PuzzleGameTest, ErasingKeepsGivensAndMarks) {
   EXPECT_EQ(WindowMode::None, game.Mode());
 }
 
+// Entry needs a grid; a new entry grid is typed, turned and cleared in place.
 TEST_F(PuzzleGameTest, NewEntryTypedTurnedAndClearedInPlace) {
   memo.SetLines({Sj("前の行")});
+  EXPECT_FALSE(game.StartEntry());
+  EXPECT_EQ(Sj("数独が見つかりません"), host.messages.back().text);
+  EXPECT_EQ(WindowMode::None, game.Mode());
   format.format.puzzle.addToDocument = true; // appended, nothing asked
   format.format.puzzle.printClue = false;
   ASSERT_TRUE(game.NewEntry());
-  EXPECT_EQ(WindowMode::PuzzleEntry, game.Mode());
   EXPECT_EQ(Sj("前の行"), memo.Line(0));
   EXPECT_EQ(Sj("数独入力"), game.ModeLabel());
   Type('1');
@@ -155,7 +141,6 @@ TEST_F(PuzzleGameTest, NewEntryTypedTurnedAndClearedInPlace) {
   game.Transform(play::GridTransform::RotateRight);
   EXPECT_EQ(Sj("１"), Cell(8, 0));
   EXPECT_EQ(Sj("２"), Cell(8, 1));
-  EXPECT_EQ(Sj("前の行"), memo.Line(0));
   EXPECT_EQ(WindowMode::PuzzleEntry, game.Mode());
   host.answers.push_back(platform::Answer::Cancel);
   game.ClearAll();
@@ -164,13 +149,6 @@ TEST_F(PuzzleGameTest, NewEntryTypedTurnedAndClearedInPlace) {
   game.ClearAll();
   EXPECT_EQ(Sj("　"), Cell(8, 0));
   EXPECT_EQ(Sj("全消去"), host.messages.back().caption);
-}
-
-TEST_F(PuzzleGameTest, EntryWithoutAGridSaysSo) {
-  memo.SetLines({Sj("文だけ")});
-  EXPECT_FALSE(game.StartEntry());
-  EXPECT_EQ(Sj("数独が見つかりません"), host.messages.back().text);
-  EXPECT_EQ(WindowMode::None, game.Mode());
 }
 
 TEST_F(PuzzleGameTest, NextMovePausesAndResumeKeepsDigitsAndNotes) {

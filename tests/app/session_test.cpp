@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <memory>
 
 namespace zenpa::app {
 namespace {
@@ -31,7 +32,10 @@ public:
   void FocusEditor() override { ++focused; }
   void DocumentLaidOut() override { ++laidOut; }
   void RequestClose() override { ++closeRequests; }
+  platform::Canvas *MeasureCanvas() override { return measuring ? &canvas : nullptr; }
 
+  bool measuring = false;
+  platform::RecordingCanvas canvas;
   std::vector<std::string> notices;
   int hidden = 0, raised = 0, focused = 0, laidOut = 0, closeRequests = 0;
 };
@@ -73,6 +77,12 @@ protected:
     session.Puzzle().StepSolve();
     host.onEvents = nullptr;
   }
+  // A further session over the same document, host and program directory.
+  Session &Another(const std::string &programDir = {}) {
+    others.push_back(std::make_unique<Session>(memo, host, printer, fonts,
+                                               programDir.empty() ? program.Dir() : programDir));
+    return *others.back();
+  }
 
   testing::TempDir program;
   platform::TextMemo memo;
@@ -81,10 +91,12 @@ protected:
   platform::ListFontCatalog fonts{{"IPAGothic", Sj("ＭＳ ゴシック"), Sj("ＭＳ 明朝")}};
   RecordingView view;
   Session session{memo, host, printer, fonts, program.Dir()};
+  std::vector<std::unique_ptr<Session>> others;
 };
 
 // A missing file on the command line falls back quietly to the untitled
-// document; closing it unchanged asks nothing.
+// document; closing it unchanged asks nothing. Without a printer the name
+// shows "なし" and the standard font is selected.
 TEST_F(SessionTest, PlainStartHasAnEmptyUntitledDocumentAndSaysNothing) {
   session.Start({"nothing.txt"});
   session.FirstShow();
@@ -93,57 +105,56 @@ TEST_F(SessionTest, PlainStartHasAnEmptyUntitledDocumentAndSaysNothing) {
   EXPECT_EQ(editor::kDefaultDocName, session.Doc().FileName());
   EXPECT_TRUE(view.notices.empty());
   EXPECT_EQ(1, view.hidden);
+  EXPECT_FALSE(session.HasPrinter());
+  EXPECT_EQ(Sj("なし"), session.PrinterName());
+  ASSERT_LE(0, session.SelectedFont());
+  EXPECT_EQ(Sj("ＭＳ ゴシック"), session.FontFaces().at(session.SelectedFont()));
   EXPECT_TRUE(session.CloseQuery());
   EXPECT_TRUE(host.messages.empty());
   EXPECT_TRUE(session.StopRequest());
   EXPECT_EQ(27, session.StepKey());
 }
 
-TEST_F(SessionTest, DefaultDocumentInTheCurrentDirectoryIsLoaded) {
+// The default document of the current directory opens with the notice; one
+// named on the command line opens enlarged unless it has its own format,
+// which "/V" overrides.
+TEST_F(SessionTest, DocumentsOfTheCommandLineAreLoaded) {
   program.Write("work/zenp_prn.txt", "default\r\n");
   session.Start({});
   EXPECT_EQ(std::vector<std::string>{"default"}, memo.Lines());
   EXPECT_EQ(std::vector<std::string>{LoadingLine()}, view.notices);
-}
 
-TEST_F(SessionTest, DocumentOnTheCommandLineIsLoadedAndEnlargedWithoutAFormat) {
   program.Write("work/a.txt", Sj("あ") + "\r\n");
-  session.Start({"a.txt"});
+  Session &named = Another();
+  named.Start({"a.txt"});
   EXPECT_EQ(std::vector<std::string>{Sj("あ")}, memo.Lines());
-  EXPECT_EQ("ZENPA - a.txt", session.Doc().Caption());
-  EXPECT_TRUE(session.Menus().enlargedView);
+  EXPECT_EQ("ZENPA - a.txt", named.Doc().Caption());
+  EXPECT_TRUE(named.Menus().enlargedView);
 
-  // A document with its format opens enlarged only with the switch.
   WriteFormat(program.Path("work/b.zpf"), 44);
-  Session other{memo, host, printer, fonts, program.Dir()};
-  other.Start({program.Write("work/b.txt", "b\r\n")});
-  EXPECT_FALSE(other.Menus().enlargedView);
-  EXPECT_EQ(44, other.Format().format.linesPerPage);
-  Session switched{memo, host, printer, fonts, program.Dir()};
+  Session &withFormat = Another();
+  withFormat.Start({program.Write("work/b.txt", "b\r\n")});
+  EXPECT_FALSE(withFormat.Menus().enlargedView);
+  EXPECT_EQ(44, withFormat.Format().format.linesPerPage);
+  Session &switched = Another();
   switched.Start({"/V", "b.txt"});
   EXPECT_TRUE(switched.Menus().enlargedView);
 }
 
-TEST_F(SessionTest, FormatFileAloneOnTheCommandLineIsOpenedAsText) {
-  WriteFormat(program.Path("work/only.zpf"), 60);
-  session.Start({"only.zpf"});
-  EXPECT_EQ(0, session.Format().format.linesPerPage);
-  EXPECT_EQ(Sj("60,頁行数"), memo.Line(1));
-}
-
-// The tools, initial settings and sounds are optional files of the program
-// directory; without them their menu items are off and game sounds silent.
-// The initial settings apply without renaming the format.
+// The tools, initial settings, sounds and manual are optional files of the
+// program directory; without them their menu items are off and game sounds
+// silent. The initial settings apply without renaming the format.
 TEST_F(SessionTest, OptionalFilesEnableTheirMenuItems) {
   session.Start({});
   EXPECT_FALSE(session.Menus().backEnabled);
   EXPECT_FALSE(session.Menus().timerEnabled);
+  EXPECT_FALSE(session.Menus().soundsEnabled);
   EXPECT_FALSE(session.Format().format.drill.gameSound);
 
-  for (const char *name : {"ZTimer.exe", "GRDV.COM", "pp.wav"})
+  for (const char *name : {"ZTimer.exe", "GRDV.COM", "pi.wav", "pp.wav", "zenpa.htm"})
     program.Write(name, "");
   WriteFormat(program.Path("zenpa.ini"), 21);
-  Session other{memo, host, printer, fonts, program.Dir()};
+  Session &other = Another();
   other.Start({});
   EXPECT_TRUE(other.Menus().backEnabled);
   EXPECT_TRUE(other.Menus().timerEnabled);
@@ -153,13 +164,37 @@ TEST_F(SessionTest, OptionalFilesEnableTheirMenuItems) {
   EXPECT_EQ("", other.SoundPo());
   EXPECT_EQ(21, other.Format().format.linesPerPage);
   EXPECT_EQ(editor::kDefaultFormatName, other.Format().fileName);
+
+  other.OpenManual();
+  other.OpenMakerPage();
+  other.StartTimerTool();
+  EXPECT_EQ((std::vector<std::string>{program.Path("zenpa.htm"), other.MakerUrl()}), host.opened);
+  EXPECT_EQ(std::vector<std::string>{program.Path("ZTimer.exe") + " /w /s /n"}, host.started);
+  EXPECT_EQ(Sj("ＺＥＮＰＡ v3.87"), other.VersionBoxLines().at(1));
+  // The drill game plays the same start sound as the puzzle game.
+  other.Format().format.drill.gameSound = true;
+  DrillBoxes boxes{{"4", 4}, {"1", 1}, {"0", 0}};
+  host.answers.push_back(Answer::Ok);
+  ASSERT_TRUE(other.Drill().StartGame(boxes));
+  EXPECT_EQ(std::vector<std::string>{program.Path("pi.wav")}, host.sounds);
 }
 
+// The history is read at start, its items open their documents, and it is
+// written at close; one that cannot be read or written is reported and the
+// program goes on.
 TEST_F(SessionTest, HistoryIsReadAtStartAndWrittenAtClose) {
-  const std::string a = program.Write("work/a.txt", "a\r\n");
-  program.Write("zenpa.his", "header\r\n/no/such\r\n" + a + "\r\n");
+  std::string his = "header\r\n/no/such\r\n";
+  for (const char *name : {"a", "c", "d", "e", "f"})
+    his += program.Write("work/" + std::string(name) + ".txt", std::string(name) + "\r\n") + "\r\n";
+  program.Write("zenpa.his", his);
+  const std::string a = program.Path("work/a.txt");
   session.Start({});
   EXPECT_EQ("(&1)" + a, session.RecentFiles().Caption(1));
+  session.OpenHistory(5);
+  EXPECT_EQ(std::vector<std::string>{"f"}, memo.Lines());
+  session.OpenHistory(2); // f went to the top
+
+  EXPECT_EQ(std::vector<std::string>{"a"}, memo.Lines());
 
   const std::string b = program.Write("work/b.txt", "b\r\n");
   // Opened by its relative name and then by its path, b is one entry.
@@ -167,15 +202,38 @@ TEST_F(SessionTest, HistoryIsReadAtStartAndWrittenAtClose) {
   session.DropFiles({b});
   EXPECT_TRUE(session.CloseQuery());
   const std::string text = program.Read("zenpa.his");
-  EXPECT_NE(std::string::npos, text.find("\r\n" + b + "\r\n" + a + "\r\n\r\n\r\n\r\n"));
-}
+  EXPECT_NE(std::string::npos,
+            text.find("\r\n" + b + "\r\n" + a + "\r\n" + program.Path("work/c.txt")))
+      << text;
 
-TEST_F(SessionTest, NoPrinterShowsNoneAndTheStandardFontIsSelected) {
-  session.Start({});
-  EXPECT_FALSE(session.HasPrinter());
-  EXPECT_EQ(Sj("なし"), session.PrinterName());
-  ASSERT_LE(0, session.SelectedFont());
-  EXPECT_EQ(Sj("ＭＳ ゴシック"), session.FontFaces().at(session.SelectedFont()));
+  std::filesystem::remove(a);
+  session.OpenHistory(2);
+  ASSERT_EQ(1u, host.messages.size());
+  EXPECT_EQ(Sj("ファイル ") + a + Sj(" が見つかりません。"), host.messages[0].text);
+
+  for (bool directory : {true, false}) {
+    std::filesystem::remove_all(program.Path("zenpa.his"));
+    if (directory)
+      std::filesystem::create_directory(program.Path("zenpa.his"));
+    else
+      program.Write("zenpa.his", "header\r\n" + b + std::string(1, '\0'));
+    host.messages.clear();
+    Session &other = Another();
+    other.Start({});
+    ASSERT_EQ(1u, host.messages.size());
+    EXPECT_EQ(0u, host.messages[0].text.find(Sj("ヒストリーファイルが読み込めません。")))
+        << host.messages[0].text;
+    EXPECT_EQ("(&1)", other.RecentFiles().Caption(1));
+  }
+
+  host.messages.clear();
+  Session &unwritable = Another(program.Path("no-such-dir/"));
+  unwritable.Start({});
+  EXPECT_TRUE(unwritable.CloseQuery());
+  ASSERT_EQ(1u, host.messages.size());
+  EXPECT_EQ(Sj("ヒストリーが保存できません\n保存できません: ") +
+                program.Path("no-such-dir/zenpa.his") + " (" + base::ReasonText(ENOENT) + ")",
+            host.messages[0].text);
 }
 
 // Cancel keeps everything; "No" then closes without writing the text.
@@ -187,7 +245,6 @@ TEST_F(SessionTest, CloseCancelledKeepsEverythingAndNoWritesNoDocument) {
   EXPECT_EQ(Sj("内容が変更されています。上書きしますか？"), host.messages[0].text);
   EXPECT_EQ(Sj("zenpa - 保存確認"), host.messages[0].caption);
   EXPECT_EQ(platform::Icon::Warning, host.messages[0].icon);
-  EXPECT_EQ("c\r\n", program.Read("work/c.txt"));
   EXPECT_FALSE(session.StopRequest());
   EXPECT_FALSE(program.Exists("zenpa.his"));
   EXPECT_TRUE(session.CloseQuery());
@@ -196,7 +253,8 @@ TEST_F(SessionTest, CloseCancelledKeepsEverythingAndNoWritesNoDocument) {
 }
 
 // "Yes" saves the text and the modified format, except in /k mode, which
-// never writes a format.
+// never writes a format; a save that fails keeps the window open. A
+// modified format alone asks only while its automatic save is on.
 TEST_F(SessionTest, CloseAnsweredYesSavesTextAndModifiedFormat) {
   for (const bool kMode : {false, true}) {
     program.Write("work/k.txt", "k\r\n");
@@ -210,58 +268,26 @@ TEST_F(SessionTest, CloseAnsweredYesSavesTextAndModifiedFormat) {
     EXPECT_EQ(!kMode, program.Exists("work/k.zpf"));
     std::filesystem::remove(program.Path("work/k.zpf"));
   }
-}
 
-TEST_F(SessionTest, ModifiedFormatAloneAsksOnlyWhileAutoSaveIsOn) {
   session.Start({});
+  memo.SetModified(true);
+  session.Doc().SetFileName(program.Path("missing-dir/c.txt"));
+  host.answers = {Answer::Yes};
+  host.messages.clear();
+  EXPECT_FALSE(session.CloseQuery());
+  EXPECT_EQ(2u, host.messages.size());
+  EXPECT_TRUE(memo.Modified());
+
+  memo.SetModified(false);
   session.Format().modified = true;
   session.Format().format.autoSaveFormat = false;
+  host.messages.clear();
   EXPECT_TRUE(session.CloseQuery());
   EXPECT_TRUE(host.messages.empty());
-
   session.Format().format.autoSaveFormat = true;
   host.answers = {Answer::No};
   EXPECT_TRUE(session.CloseQuery());
   EXPECT_EQ(1u, host.messages.size());
-}
-
-TEST_F(SessionTest, CloseWhoseSaveFailsStaysOpen) {
-  EditDocument("c.txt", "c\r\n");
-  session.Doc().SetFileName(program.Path("missing-dir/c.txt"));
-  host.answers = {Answer::Yes};
-  EXPECT_FALSE(session.CloseQuery());
-  EXPECT_EQ(2u, host.messages.size());
-  EXPECT_TRUE(memo.Modified());
-}
-
-// Closing during a long run stops it, but the close waits until the run
-// has ended: the answer "Yes" saves the text as the run leaves it.
-TEST_F(SessionTest, CloseDuringARunWaitsForItAndSavesWhatItLeaves) {
-  EditDocument("c.txt", "c\r\n");
-  // A generator run that repeats until it is stopped: the clue count it
-  // looks for is never reached.
-  settings::PuzzleOptions &p = session.Puzzle().Options();
-  p.techniques.conditionsPanelShown = p.addToDocument = true;
-  p.targetGivens = p.lowerGivens = p.upperGivens = 20;
-  p.attempts = 0;
-  session.Puzzle().SeedRandom(3);
-  host.tick = 10;
-  host.answers = {Answer::Yes};
-  std::vector<bool> closes;
-  host.onEvents = [&] {
-    if (closes.empty())
-      closes.push_back(session.CloseQuery());
-  };
-  session.Puzzle().Generate();
-  EXPECT_EQ(std::vector<bool>{false}, closes);
-  EXPECT_EQ(1, view.closeRequests);
-
-  EXPECT_TRUE(session.CloseQuery());
-  EXPECT_EQ(1u, host.messages.size()) << "the prompt was answered once";
-  const std::string saved = program.Read("work/c.txt");
-  EXPECT_EQ(0u, saved.find("edited\r\n"));
-  // The stopped run lets the puzzle it was making through to the document.
-  EXPECT_NE(std::string::npos, saved.find(play::GridTopBorder()));
 }
 
 // Cancel during a run keeps it going; "No" stops it, and the close that
@@ -287,164 +313,39 @@ TEST_F(SessionTest, CloseDuringTheStepsAsksFirstAndStopsOnlyWhenNotCancelled) {
   EXPECT_FALSE(program.Exists("work/p.txt"));
 }
 
-// A file dropped while a run is active would replace the document under it.
-TEST_F(SessionTest, FilesDroppedDuringARunAreNotTaken) {
-  OpenPuzzle();
-  const std::string other = program.Write("work/other.txt", "o\r\n");
+// Only the first of several dropped files is read; a format file is applied
+// and named, a puzzle file becomes puzzle blocks named after it. A file
+// dropped while a run is active would replace the document under it.
+TEST_F(SessionTest, DroppedFilesReplaceTheDocumentOrItsFormat) {
+  session.Start({});
+  const std::string first = program.Write("work/first.txt", "1\r\n");
+  session.DropFiles({first, program.Write("work/second.txt", "2\r\n")});
+  ASSERT_EQ(1u, host.messages.size());
+  EXPECT_EQ(Sj("ドロップで読み込むファイルは１つだけです。"), host.messages[0].text);
+  EXPECT_EQ(std::vector<std::string>{"1"}, memo.Lines());
+
+  const std::string format = program.Path("work/drop.ZPF");
+  WriteFormat(format, 12);
+  session.DropFiles({format});
+  EXPECT_EQ(12, session.Format().format.linesPerPage);
+  EXPECT_EQ(format, session.Format().fileName);
+  EXPECT_EQ(std::vector<std::string>{"1"}, memo.Lines());
+
+  const std::string puzzle = program.Write("work/p.nbp", testing::NbpText(testing::kEasyPuzzle));
+  session.DropFiles({puzzle});
+  EXPECT_EQ(play::GridTopBorder(), memo.Line(1)) << "the title, then the grid";
+  EXPECT_EQ(program.Path("work/p.txt"), session.Doc().FileName());
+  EXPECT_FALSE(memo.Modified());
+
+  memo.SetCaret({0, 0});
+  const int raised = view.raised;
   StepSolve([&](int) {
-    session.DropFiles({other});
+    session.DropFiles({first});
     session.Puzzle().PressStepKey(puzzle::kKeyEscape);
   });
   EXPECT_EQ(program.Path("work/p.txt"), session.Doc().FileName());
   EXPECT_EQ(play::GridTopBorder(), memo.Line(1));
-  EXPECT_EQ(1, view.raised) << "by the drop before the run only";
-}
-
-TEST_F(SessionTest, FilesDroppedDuringADrillGameAreNotTaken) {
-  session.Start({});
-  const std::string other = program.Write("work/other.txt", "o\r\n");
-  DrillBoxes boxes{{"4", 4}, {"1", 1}, {"0", 0}};
-  host.answers.push_back(Answer::Ok);
-  ASSERT_TRUE(session.Drill().StartGame(boxes));
-  const std::string digits = memo.Line(5);
-  session.DropFiles({other});
-  EXPECT_EQ(digits, memo.Line(5));
-  session.Drill().Stop();
-  host.answers.push_back(Answer::No); // not saved
-  session.DropFiles({other});
-  EXPECT_EQ("o", memo.Line(0));
-}
-
-TEST_F(SessionTest, HistoryWriteFailureIsReportedAndTheCloseGoesOn) {
-  Session other{memo, host, printer, fonts, program.Path("no-such-dir/")};
-  other.Start({});
-  EXPECT_TRUE(other.CloseQuery());
-  ASSERT_EQ(1u, host.messages.size());
-  EXPECT_EQ(Sj("ヒストリーが保存できません\n保存できません: ") +
-                program.Path("no-such-dir/zenpa.his") + " (" + base::ReasonText(ENOENT) + ")",
-            host.messages[0].text);
-}
-
-TEST_F(SessionTest, DroppingTwoFilesLoadsOnlyTheFirst) {
-  session.Start({});
-  const std::string first = program.Write("work/first.txt", "1\r\n");
-  const std::string second = program.Write("work/second.txt", "2\r\n");
-  session.DropFiles({first, second});
-  ASSERT_EQ(1u, host.messages.size());
-  EXPECT_EQ(Sj("ドロップで読み込むファイルは１つだけです。"), host.messages[0].text);
-  EXPECT_EQ(std::vector<std::string>{"1"}, memo.Lines());
-}
-
-TEST_F(SessionTest, DroppedFormatFileIsAppliedAndNamed) {
-  session.Start({});
-  memo.SetLines({"text"});
-  const std::string path = program.Path("work/drop.ZPF");
-  WriteFormat(path, 12);
-  session.DropFiles({path});
-  EXPECT_EQ(12, session.Format().format.linesPerPage);
-  EXPECT_EQ(path, session.Format().fileName);
-  EXPECT_EQ(std::vector<std::string>{"text"}, memo.Lines());
-}
-
-TEST_F(SessionTest, PuzzleFileOnTheCommandLineIsReadWithTheNotice) {
-  std::vector<std::string> read;
-  session.puzzleFileReader = [&](const std::string &path) {
-    read.push_back(path);
-    memo.SetLines({"p1", "p2"});
-    memo.SetCaret({1, 1});
-  };
-  program.Write("work/p.nbp", "");
-  session.Start({"p.nbp"});
-  session.FirstShow();
-  EXPECT_EQ(std::vector<std::string>{"p.nbp"}, read);
-  EXPECT_EQ(std::vector<std::string>{PuzzleLoadingLine()}, view.notices);
-  EXPECT_EQ((platform::TextPos{0, 0}), memo.Caret());
-  EXPECT_TRUE(session.Doc().Settings().realtimeLayoutOn);
-}
-
-TEST_F(SessionTest, HistoryItemsOpenTheirDocuments) {
-  const std::string a = program.Write("work/a.txt", "a\r\n");
-  session.Start({});
-  session.DropFiles({a});
-  session.Doc().New();
-  session.OpenHistory(1);
-  EXPECT_EQ(std::vector<std::string>{"a"}, memo.Lines());
-
-  std::filesystem::remove(a);
-  session.OpenHistory(1);
-  ASSERT_EQ(1u, host.messages.size());
-  EXPECT_EQ(Sj("ファイル ") + a + Sj(" が見つかりません。"), host.messages[0].text);
-}
-
-TEST_F(SessionTest, HelpCommandsUseTheProgramDirectory) {
-  program.Write("zenpa.htm", "");
-  session.Start({});
-  session.OpenManual();
-  session.OpenMakerPage();
-  session.StartTimerTool();
-  EXPECT_EQ((std::vector<std::string>{program.Path("zenpa.htm"), session.MakerUrl()}), host.opened);
-  EXPECT_EQ(std::vector<std::string>{program.Path("ZTimer.exe") + " /w /s /n"}, host.started);
-  EXPECT_EQ(Sj("ＺＥＮＰＡ v3.87"), session.VersionBoxLines().at(1));
-}
-
-// The manual and the sounds that come with an installed program are found
-// in its data directory; one in the program directory takes precedence.
-TEST_F(SessionTest, ManualAndSoundsFallBackToTheDataDirectory) {
-  session.SetDataDir(program.Dir() + "share/");
-  session.Start({});
-  session.OpenManual();
-  EXPECT_FALSE(session.Menus().soundsEnabled);
-  ASSERT_EQ(1u, host.messages.size());
-  EXPECT_EQ(Sj("解説ファイル zenpa.htm が見つかりません。"), host.messages[0].text);
-
-  for (const char *name : {"share/zenpa.htm", "share/pi.wav", "share/po.wav", "po.wav"})
-    program.Write(name, "");
-  Session installed{memo, host, printer, fonts, program.Dir()};
-  installed.SetDataDir(program.Dir() + "share/");
-  installed.Start({});
-  installed.OpenManual();
-  EXPECT_TRUE(installed.Menus().soundsEnabled);
-  EXPECT_EQ(program.Path("share/pi.wav"), installed.SoundPi());
-  EXPECT_EQ(program.Path("po.wav"), installed.SoundPo());
-  EXPECT_EQ(std::vector<std::string>{program.Path("share/zenpa.htm")}, host.opened);
-
-  // The drill game plays the same start sound as the puzzle game.
-  installed.Format().format.drill.gameSound = true;
-  DrillBoxes boxes{{"4", 4}, {"1", 1}, {"0", 0}};
-  host.answers.push_back(Answer::Ok);
-  ASSERT_TRUE(installed.Drill().StartGame(boxes));
-  EXPECT_EQ(std::vector<std::string>{program.Path("share/pi.wav")}, host.sounds);
-}
-
-// A history that cannot be read is reported, and start-up goes on.
-TEST_F(SessionTest, UnreadableHistoryIsReportedAndStartGoesOn) {
-  const std::string a = program.Write("work/a.txt", "a\r\n");
-  for (bool directory : {true, false}) {
-    std::filesystem::remove_all(program.Path("zenpa.his"));
-    if (directory)
-      std::filesystem::create_directory(program.Path("zenpa.his"));
-    else
-      program.Write("zenpa.his", std::string("header\r\n", 8) + a + std::string(1, '\0'));
-    host.messages.clear();
-    Session other{memo, host, printer, fonts, program.Dir()};
-    other.Start({});
-    ASSERT_EQ(1u, host.messages.size());
-    EXPECT_EQ(0u, host.messages[0].text.find(Sj("ヒストリーファイルが読み込めません。")))
-        << host.messages[0].text;
-    EXPECT_EQ("(&1)", other.RecentFiles().Caption(1));
-  }
-}
-
-// A dropped puzzle file replaces the text by its puzzle blocks and names
-// the document after it.
-TEST_F(SessionTest, DroppedPuzzleFileIsReadIntoPuzzleBlocks) {
-  session.Start({});
-  memo.SetLines({"old text"});
-  const std::string path = program.Write("work/drop.nbp", testing::NbpText(testing::kEasyPuzzle));
-  session.DropFiles({path});
-  EXPECT_EQ(play::GridTopBorder(), memo.Line(1)) << "the title, then the grid";
-  EXPECT_EQ(base::ChangeFileExt(path, ".txt"), session.Doc().FileName());
-  EXPECT_FALSE(memo.Modified());
+  EXPECT_EQ(raised, view.raised);
 }
 
 // A format read with a printer installed sets the printer's paper, and
@@ -460,12 +361,9 @@ TEST_F(SessionTest, RestoredFormatSetsThePrintersPaperAndTheEvenShift) {
   format.orientation = platform::kLandscape;
   format.pouchBinding = true;
   ASSERT_TRUE(settings::Savezpf(program.Path("zenpa.ini"), format, {}, host));
-  struct MeasuringView : RecordingView {
-    platform::Canvas *MeasureCanvas() override { return &canvas; }
-    platform::RecordingCanvas canvas;
-  } measuring;
+  view.measuring = true;
   Session withPrinter{memo, host, installed, fonts, program.Dir()};
-  withPrinter.SetView(&measuring);
+  withPrinter.SetView(&view);
   withPrinter.Start({});
   withPrinter.RestoreInitialSettings();
   EXPECT_EQ(12, installed.PaperCode());
@@ -497,11 +395,7 @@ TEST_F(SessionTest, SavedFormatCommentsShowTheFormatsPaperAndTheHeader) {
   format.pageNumberOn = true;
   format.pageNumberPos = settings::PageNumberPos::Top;
   ASSERT_TRUE(settings::Savezpf(program.Path("zenpa.ini"), format, {}, host));
-  struct MeasuringView : RecordingView {
-    platform::Canvas *MeasureCanvas() override { return &canvas; }
-    platform::RecordingCanvas canvas;
-  } measuring;
-  session.SetView(&measuring);
+  view.measuring = true;
   session.Start({});
   session.RestoreInitialSettings();
   session.SaveInitialSettings();
@@ -539,6 +433,10 @@ TEST_F(SessionTest, DrillAndPuzzleModesEndEachOther) {
   host.answers.push_back(Answer::Ok); // the drill game's start box
   ASSERT_TRUE(session.Drill().StartGame(boxes));
   EXPECT_EQ(WindowMode::None, puzzle.Mode());
+  // A file dropped during the game would replace the sheet under it.
+  const std::vector<std::string> sheet = memo.Lines();
+  session.DropFiles({program.Write("work/other.txt", "o\r\n")});
+  EXPECT_EQ(sheet, memo.Lines());
   ASSERT_TRUE(puzzle.StartEntry());
   EXPECT_EQ(WindowMode::None, session.Drill().Mode());
   EXPECT_EQ(2, drillLeft);

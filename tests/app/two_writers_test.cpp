@@ -22,80 +22,53 @@
 namespace zenpa::app {
 namespace {
 
-constexpr int kSavesPerWriter = 300;
+using Save = std::function<bool()>;
 
-struct RaceResult {
-  int reads = 0;
-  int badReads = 0;
-  std::string firstBad; // the first read that was neither writer's file
-  int writerFailures = 0;
-};
-
-// Forks one process per save, each saving kSavesPerWriter times, and reads
-// path until both are done.
-RaceResult Race(const std::string &path, const std::function<bool()> &saveA,
-                const std::function<bool()> &saveB, const std::set<std::string> &whole) {
-  RaceResult result;
-  pid_t writers[2];
-  const std::function<bool()> *saves[2] = {&saveA, &saveB};
+// Saves once as each writer to learn its file, then forks one process per
+// writer saving 300 times while this one reads the file until both are done.
+void ExpectWholeFiles(const testing::TempDir &dir, const std::string &name, const Save &saveA,
+                      const Save &saveB) {
+  const std::string path = dir.Path(name);
+  std::set<std::string> whole;
+  for (const Save *save : {&saveA, &saveB}) {
+    ASSERT_TRUE((*save)());
+    whole.insert(dir.Read(name));
+  }
+  ASSERT_EQ(2u, whole.size());
+  pid_t writers[2] = {};
   for (int w = 0; w < 2; ++w) {
-    writers[w] = ::fork();
-    if (writers[w] == 0) {
+    if ((writers[w] = ::fork()) == 0) {
       bool ok = true;
-      for (int i = 0; i < kSavesPerWriter; ++i)
-        ok = (*saves[w])() && ok;
+      for (int i = 0; i < 300; ++i)
+        ok = (w == 0 ? saveA : saveB)() && ok;
       ::_exit(ok ? 0 : 1);
     }
   }
-  for (int running = 2; running > 0;) {
+  int reads = 0, badReads = 0;
+  std::string firstBad;
+  for (int running = 2; running > 0; ++reads) {
     std::string bytes;
     const bool read = base::ReadFileBytes(path, bytes).ok;
-    ++result.reads;
-    if (!read || whole.count(bytes) == 0) {
-      if (result.badReads++ == 0)
-        result.firstBad = read ? bytes : "(no file)";
-    }
+    if ((!read || whole.count(bytes) == 0) && badReads++ == 0)
+      firstBad = read ? bytes : "(no file)";
     for (pid_t &writer : writers) {
       int status = 0;
       if (writer > 0 && ::waitpid(writer, &status, WNOHANG) == writer) {
         writer = 0;
         --running;
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-          ++result.writerFailures;
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a writer failed";
       }
     }
   }
-  return result;
-}
-
-// The bytes one save leaves, as the single writer.
-std::string Saved(const std::function<bool()> &save, const std::string &path) {
-  std::string bytes;
-  EXPECT_TRUE(save());
-  base::ReadFileBytes(path, bytes);
-  return bytes;
-}
-
-void ExpectOnlyFile(const testing::TempDir &dir, const std::string &name) {
+  EXPECT_EQ(0, badReads) << "of " << reads << " reads; first: " << firstBad;
+  EXPECT_LT(10, reads);
   std::set<std::string> names;
   for (const auto &entry : std::filesystem::directory_iterator(dir.Dir()))
     names.insert(entry.path().filename().string());
   EXPECT_EQ(std::set<std::string>{name}, names);
 }
 
-void ExpectWholeFiles(const testing::TempDir &dir, const std::string &name,
-                      const std::function<bool()> &saveA, const std::function<bool()> &saveB) {
-  const std::string path = dir.Path(name);
-  const std::set<std::string> whole = {Saved(saveB, path), Saved(saveA, path)};
-  ASSERT_EQ(2u, whole.size());
-  const RaceResult race = Race(path, saveA, saveB, whole);
-  EXPECT_EQ(0, race.writerFailures);
-  EXPECT_EQ(0, race.badReads) << "of " << race.reads << " reads; first: " << race.firstBad;
-  EXPECT_LT(10, race.reads);
-  ExpectOnlyFile(dir, name);
-}
-
-TEST(TwoWritersTest, HistoryIsAlwaysOneWriterWholeFile) {
+TEST(TwoWritersTest, HistoryAndInitialSettingsAreAlwaysOneWritersWholeFile) {
   testing::TempDir dir;
   History one;
   one.Record("short.txt");
@@ -105,20 +78,17 @@ TEST(TwoWritersTest, HistoryIsAlwaysOneWriterWholeFile) {
   ExpectWholeFiles(
       dir, "zenpa.his", [&] { return SaveHistoryFile(one, dir.Dir()).ok; },
       [&] { return SaveHistoryFile(other, dir.Dir()).ok; });
-}
 
-TEST(TwoWritersTest, InitialSettingsAreAlwaysOneWriterWholeFile) {
-  testing::TempDir dir;
+  testing::TempDir iniDir;
   platform::ScriptedHost host;
   settings::SaveContext context;
-  context.programDir = dir.Dir();
+  context.programDir = iniDir.Dir();
   settings::PrintFormat plain;
   settings::PrintFormat changed;
   changed.tabWidth = 8;
-  changed.wrapEditor = !plain.wrapEditor;
-  const std::string path = settings::InitialSettingsPath(dir.Dir());
+  const std::string path = settings::InitialSettingsPath(iniDir.Dir());
   ExpectWholeFiles(
-      dir, "zenpa.ini", [&] { return settings::Savezpf(path, plain, context, host); },
+      iniDir, "zenpa.ini", [&] { return settings::Savezpf(path, plain, context, host); },
       [&] { return settings::Savezpf(path, changed, context, host); });
 }
 

@@ -1,4 +1,5 @@
 #include "app/window_geometry.h"
+#include "settings/print_format.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,9 @@ TEST(WindowGeometryTest, ScaleFollowsTheWindowFontTruncated) {
   EXPECT_EQ(133, UiScaleFromFontPixels(16));
   EXPECT_EQ(108, UiScaleFromFontPixels(13));
   EXPECT_EQ(100, UiScaleFromFontPixels(0));
+  // At the design font the window's client area is as wide as a fresh
+  // format's window.
+  EXPECT_EQ(settings::PrintFormat{}.windowWidth, MainGeometry(100).clientWidth);
 }
 
 // Secondary windows on a 1024 x 768 screen beside a game window at

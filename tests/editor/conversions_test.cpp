@@ -15,8 +15,8 @@ TEST(Conversions, WidthAndCaseOfCharacters) {
   EXPECT_EQ(Sj("{ ｘ} "), Converted("{x}", Conversion::FullWidth));
   EXPECT_EQ("{ x} ", Converted(Sj("{ ｘ} "), Conversion::HalfWidth));
   EXPECT_EQ(Sj("漢字") + "\xA4\xA1\xA5\\", Converted(Sj("漢字、。・￥"), Conversion::HalfWidth));
-  EXPECT_EQ(Sj("ａｂｃαо") + "abc" + Sj("表"),
-            Converted(Sj("ＡＢＣΑО") + "ABC" + Sj("表"), Conversion::LowerCase));
+  EXPECT_EQ(Sj("ａｂｚαо") + "abc" + Sj("表"),
+            Converted(Sj("ＡＢＺΑО") + "ABC" + Sj("表"), Conversion::LowerCase));
   EXPECT_EQ(Sj("ＸЁЯ") + "X", Converted(Sj("ｘёя") + "x", Conversion::UpperCase));
 }
 

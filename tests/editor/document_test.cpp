@@ -56,12 +56,16 @@ protected:
 
 const std::string kJapaneseText = Sj("一行目\r\n二行目　全角\r\n\r\n");
 
+// A document loads with the format beside it, and a save by its relative
+// name goes back to the same file; without a format the format stays and
+// page numbering starts again; a format file opened as a document is only
+// text.
 TEST_F(DocumentTest, LoadShowsTheTextAndAppliesTheFormatBesideIt) {
   dir.Write("sub/a.txt", kJapaneseText);
   WriteFormat("sub/a.zpf", 40);
   memo.SetModified(true);
   format.modified = true;
-  EXPECT_EQ(LoadStatus::Loaded, doc.Load(dir.Path("sub/a.txt")));
+  EXPECT_EQ(LoadStatus::Loaded, doc.Load("sub/a.txt"));
   EXPECT_EQ((std::vector<std::string>{Sj("一行目"), Sj("二行目　全角"), ""}), memo.Lines());
   EXPECT_FALSE(memo.Modified());
   EXPECT_EQ(40, format.format.linesPerPage);
@@ -70,23 +74,21 @@ TEST_F(DocumentTest, LoadShowsTheTextAndAppliesTheFormatBesideIt) {
   EXPECT_EQ("ZENPA - " + dir.Path("sub/a.txt"), doc.Caption());
   EXPECT_EQ(std::vector<std::string>{dir.Path("sub/a.txt")}, hooks.recorded);
   EXPECT_EQ(dir.Path("sub"), base::CurrentDirectory());
-}
+  memo.ReplaceLine(0, "new");
+  ASSERT_TRUE(doc.Save());
+  EXPECT_EQ("new\r\n" + Sj("二行目　全角\r\n\r\n"), dir.Read("sub/a.txt"));
+  EXPECT_FALSE(dir.Exists("sub/sub/a.txt"));
 
-TEST_F(DocumentTest, LoadWithoutAFormatFileKeepsTheFormatAndResetsPageNumbering) {
   dir.Write("b.txt", "x\r\n");
-  format.format.linesPerPage = 33;
   format.format.pageNumberStart = "7";
-  doc.Load("b.txt");
-  EXPECT_EQ(33, format.format.linesPerPage);
+  doc.Load(dir.Path("b.txt"));
+  EXPECT_EQ(40, format.format.linesPerPage);
   EXPECT_EQ("1", format.format.pageNumberStart);
-}
 
-TEST_F(DocumentTest, FormatFileOpenedAsDocumentIsShownAsTextOnly) {
   WriteFormat("c.zpf", 55);
-  format.fileName = "keep.zpf";
-  doc.Load("c.zpf");
-  EXPECT_EQ(0, format.format.linesPerPage);
-  EXPECT_EQ("keep.zpf", format.fileName);
+  doc.Load(dir.Path("c.zpf"));
+  EXPECT_EQ(40, format.format.linesPerPage);
+  EXPECT_EQ(dir.Path("b.zpf"), format.fileName);
   ASSERT_LT(1, memo.LineCount());
   EXPECT_EQ(Sj("55,頁行数"), memo.Line(1));
 }
@@ -104,30 +106,13 @@ TEST_F(DocumentTest, MissingFileOrDirectoryChangesNothingAndOnlyTheDirectoryIsRe
   EXPECT_EQ(Sj("未定"), doc.NameLabel()) << "still the fresh document";
 }
 
-TEST_F(DocumentTest, RelativeNameWithDirectoryStillSavesToTheSameFileAfterLoad) {
-  dir.Write("sub/d.txt", "old\r\n");
-  doc.Load("sub/d.txt");
-  memo.ReplaceLine(0, "new");
-  ASSERT_TRUE(doc.Save());
-  EXPECT_EQ("new\r\n", dir.Read("sub/d.txt"));
-  EXPECT_FALSE(dir.Exists("sub/sub/d.txt"));
-}
-
-TEST_F(DocumentTest, LoadThenSaveReproducesTheFileByteForByte) {
-  std::string bytes = kJapaneseText + std::string("\x81\r\n\x00\xFF\x82\r\n", 8) + "\r\r\n";
-  dir.Write("e.txt", bytes);
-  doc.Load("e.txt");
-  memo.SetModified(true);
-  ASSERT_TRUE(doc.Save());
-  EXPECT_EQ(bytes, dir.Read("e.txt"));
-}
-
-// LF and lone-CR files open as lines and keep their form when saved, edited
-// or not; a new document goes back to CR LF.
-TEST_F(DocumentTest, LfAndCrFilesOpenAsLinesAndSaveInTheirOwnForm) {
+// CR LF, LF and lone-CR files open as lines and keep their bytes and line
+// breaks when saved, edited or not; a new document goes back to CR LF.
+TEST_F(DocumentTest, FilesSaveInTheirOwnFormByteForByte) {
+  const std::string crlf = kJapaneseText + std::string("\x81\r\n\x00\xFF\x82\r\n", 8) + "\r\r\n";
   const std::string lf = Sj("一行目\n二行目\r全角\n\n");
   const std::string cr = Sj("一行目\r二行目\r\r");
-  for (const std::string &bytes : {lf, cr}) {
+  for (const std::string &bytes : {crlf, lf, cr}) {
     dir.Write("u.txt", bytes);
     doc.Load("u.txt");
     EXPECT_EQ(Sj("一行目"), memo.Line(0));
@@ -144,7 +129,9 @@ TEST_F(DocumentTest, LfAndCrFilesOpenAsLinesAndSaveInTheirOwnForm) {
   EXPECT_EQ("n\r\n", dir.Read("zenp_prn.txt"));
 }
 
-TEST_F(DocumentTest, SaveWithoutExtensionAddsTxtAndWritesTheFormatBeside) {
+// A name without an extension gets ".txt" and the format is written
+// beside it, except in /k mode or with the format's automatic save off.
+TEST_F(DocumentTest, SaveAddsTxtAndWritesTheFormatBesideUnlessKModeOrAutoSaveOff) {
   doc.SetFileName("memo");
   memo.SetLines({Sj("メモ")});
   memo.SetModified(true);
@@ -153,9 +140,7 @@ TEST_F(DocumentTest, SaveWithoutExtensionAddsTxtAndWritesTheFormatBeside) {
   EXPECT_TRUE(dir.Exists("memo.zpf"));
   EXPECT_EQ(dir.Path("memo.zpf"), format.fileName);
   EXPECT_FALSE(memo.Modified());
-}
 
-TEST_F(DocumentTest, SaveWritesNoFormatInKModeOrWithAutoSaveOff) {
   doc.Settings().kMode = true;
   host.fileNames.push_back(dir.Path("k.txt"));
   ASSERT_TRUE(doc.SaveAs());
@@ -168,24 +153,25 @@ TEST_F(DocumentTest, SaveWritesNoFormatInKModeOrWithAutoSaveOff) {
   EXPECT_FALSE(dir.Exists("n.zpf"));
 }
 
-TEST_F(DocumentTest, FailedSaveIsReportedAndKeepsTheDocumentModified) {
-  std::filesystem::create_directory(dir.Path("taken.txt"));
-  dir.Write("taken.txt/inside", "safe");
-  doc.SetFileName("taken");
-  memo.SetModified(true);
-  EXPECT_FALSE(doc.Save());
-  ASSERT_EQ(1u, host.messages.size());
-  EXPECT_TRUE(memo.Modified());
-  EXPECT_EQ("safe", dir.Read("taken.txt/inside"));
-  EXPECT_FALSE(dir.Exists("taken.zpf"));
-}
-
-TEST_F(DocumentTest, SaveIsRefusedWhileARenameIsPending) {
+// A save is refused while a rename is pending; one that fails is reported,
+// keeps the document modified and writes no format.
+TEST_F(DocumentTest, RefusedOrFailedSaveKeepsTheDocumentModified) {
   doc.BeginRename();
   EXPECT_FALSE(doc.Save());
   ASSERT_EQ(1u, host.messages.size());
   EXPECT_EQ(Sj("ファイル名を確定して下さい。"), host.messages[0].text);
   EXPECT_FALSE(dir.Exists(kDefaultDocName));
+  doc.CancelRename();
+
+  std::filesystem::create_directory(dir.Path("taken.txt"));
+  dir.Write("taken.txt/inside", "safe");
+  doc.SetFileName("taken");
+  memo.SetModified(true);
+  EXPECT_FALSE(doc.Save());
+  ASSERT_EQ(2u, host.messages.size());
+  EXPECT_TRUE(memo.Modified());
+  EXPECT_EQ("safe", dir.Read("taken.txt/inside"));
+  EXPECT_FALSE(dir.Exists("taken.zpf"));
 }
 
 TEST_F(DocumentTest, SaveAsWritesTheChosenFileAndRecordsIt) {
@@ -204,36 +190,26 @@ TEST_F(DocumentTest, SaveAsWritesTheChosenFileAndRecordsIt) {
   EXPECT_FALSE(format.modified);
 }
 
-TEST_F(DocumentTest, AskSaveChangesFollowsTheAnswer) {
-  host.answers = {Answer::Cancel, Answer::No};
-  EXPECT_FALSE(doc.AskSaveChanges());
-  EXPECT_TRUE(doc.AskSaveChanges());
-  ASSERT_EQ(2u, host.messages.size());
-  EXPECT_EQ(Sj("内容が変更されています。保存しますか？"), host.messages[0].text);
-  EXPECT_EQ(Sj("zenpa - 保存確認"), host.messages[0].caption);
-  EXPECT_EQ(platform::Buttons::YesNoCancel, host.messages[0].buttons);
-}
-
+// "New" asks to save a modified text and goes on only when the save after
+// "Yes" is done; it resets the text, the names and the format.
 TEST_F(DocumentTest, NewGoesOnOnlyWhenTheSaveAsAfterYesIsDone) {
   memo.SetLines({"precious"});
   memo.SetModified(true);
-  host.answers = {Answer::Yes, Answer::Yes};
+  format.format.topMargin = 999;
+  format.fileName = "other.zpf";
+  format.modified = true;
+  host.answers = {Answer::Cancel, Answer::Yes, Answer::Yes};
   host.fileNames = {std::nullopt, dir.Path("kept.txt")};
+  doc.New();
+  ASSERT_EQ(1u, host.messages.size());
+  EXPECT_EQ(Sj("内容が変更されています。保存しますか？"), host.messages[0].text);
+  EXPECT_EQ(Sj("zenpa - 保存確認"), host.messages[0].caption);
+  EXPECT_EQ(platform::Buttons::YesNoCancel, host.messages[0].buttons);
   doc.New(); // the save dialog is cancelled
   EXPECT_EQ(std::vector<std::string>{"precious"}, memo.Lines());
   EXPECT_TRUE(memo.Modified());
   doc.New();
   EXPECT_EQ("precious\r\n", dir.Read("kept.txt"));
-  EXPECT_EQ(0, memo.LineCount());
-}
-
-TEST_F(DocumentTest, NewResetsTextNamesAndFormat) {
-  memo.SetLines({"x"});
-  format.format.topMargin = 999;
-  format.fileName = "other.zpf";
-  format.modified = true;
-  doc.SetFileName("other.txt");
-  doc.New();
   EXPECT_EQ(0, memo.LineCount());
   EXPECT_EQ(base::MmToPix(15, 360), format.format.topMargin);
   EXPECT_EQ(kDefaultFormatName, format.fileName);
@@ -242,24 +218,25 @@ TEST_F(DocumentTest, NewResetsTextNamesAndFormat) {
   EXPECT_EQ(1, hooks.replaced);
 }
 
+// Open starts in the document's directory; cancelled, or cancelled at the
+// save prompt, it keeps the document; "No" there goes on without saving.
 TEST_F(DocumentTest, OpenStartsInTheDocumentsDirectoryAndLoadsTheChoice) {
+  memo.SetLines({"mine"});
+  EXPECT_FALSE(doc.Open());
+  memo.SetModified(true);
+  host.answers = {Answer::Cancel, Answer::No};
+  EXPECT_FALSE(doc.Open());
+  EXPECT_EQ(1u, host.fileDialogs.size());
+  EXPECT_EQ(std::vector<std::string>{"mine"}, memo.Lines());
+
   dir.Write("docs/f.txt", "f\r\n");
   doc.SetFileName(dir.Path("docs/old.txt"));
   host.fileNames.push_back(dir.Path("docs/f.txt"));
   EXPECT_TRUE(doc.Open());
-  ASSERT_EQ(1u, host.fileDialogs.size());
-  EXPECT_EQ(dir.Path("docs"), host.fileDialogs[0].initialDir);
+  ASSERT_EQ(2u, host.fileDialogs.size());
+  EXPECT_EQ(dir.Path("docs"), host.fileDialogs[1].initialDir);
   EXPECT_EQ(std::vector<std::string>{"f"}, memo.Lines());
-}
-
-TEST_F(DocumentTest, OpenCancelledOrRefusedKeepsTheDocument) {
-  memo.SetLines({"mine"});
-  EXPECT_FALSE(doc.Open());
-  memo.SetModified(true);
-  host.answers = {Answer::Cancel};
-  EXPECT_FALSE(doc.Open());
-  EXPECT_EQ(1u, host.fileDialogs.size());
-  EXPECT_EQ(std::vector<std::string>{"mine"}, memo.Lines());
+  EXPECT_FALSE(dir.Exists("docs/old.txt"));
 }
 
 TEST_F(DocumentTest, InsertAtEndAppendsEveryLineOfAReadableFile) {
@@ -278,9 +255,18 @@ TEST_F(DocumentTest, InsertAtEndAppendsEveryLineOfAReadableFile) {
   EXPECT_EQ(5, memo.LineCount());
 }
 
+// A rename keeps the directory, names the format and counts printed pages
+// from the start number; empty text or a cancel changes nothing.
 TEST_F(DocumentTest, RenameKeepsTheDirectoryAndNamesTheFormat) {
   doc.SetFileName("/data/old.txt");
   format.format.pageNumberStart = "5";
+  doc.BeginRename();
+  EXPECT_EQ(Sj("未定"), doc.RenameText());
+  doc.CommitRename("");
+  EXPECT_EQ("/data/old.txt", doc.FileName());
+  doc.BeginRename();
+  doc.CancelRename();
+  EXPECT_FALSE(doc.Renaming());
   doc.BeginRename();
   doc.CommitRename("new.txt");
   EXPECT_EQ("/data/new.txt", doc.FileName());
@@ -288,18 +274,7 @@ TEST_F(DocumentTest, RenameKeepsTheDirectoryAndNamesTheFormat) {
   EXPECT_EQ("ZENPA - /data/new.txt", doc.Caption());
   EXPECT_EQ(4, doc.PrintedPageOffset());
   EXPECT_FALSE(base::FileExists("/data/new.txt"));
-}
-
-TEST_F(DocumentTest, RenameToEmptyTextOrCancelledChangesNothingElseCountsFromOne) {
-  doc.SetFileName("plain.txt");
   format.format.pageNumberStart = "x";
-  doc.BeginRename();
-  EXPECT_EQ(Sj("未定"), doc.RenameText());
-  doc.CommitRename("");
-  EXPECT_EQ("plain.txt", doc.FileName());
-  doc.BeginRename();
-  doc.CancelRename();
-  EXPECT_FALSE(doc.Renaming());
   doc.BeginRename();
   doc.CommitRename("r.txt");
   EXPECT_EQ(0, doc.PrintedPageOffset()) << "an unnumbered start counts from one";

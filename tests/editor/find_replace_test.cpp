@@ -24,24 +24,24 @@ TEST(FindReplace, FindNextMovesOnAndNeverWrapsAround) {
   EXPECT_EQ((TextPos{0, 7}), memo.Caret());
 }
 
+// Replace all ignores case unless told, counts its replacements and is one
+// undo step; nothing to replace leaves the text unmodified. On a long text
+// full of bytes that are no Shift-JIS characters it changes only the lines
+// with a match.
 TEST(FindReplace, ReplaceAllCountsAndIsOneUndoStep) {
-  TextMemo memo({"aAa", "xyz", "a"});
-  memo.SetModified(false);
-  EXPECT_EQ(4, ReplaceAll(memo, {"a", "b", {}}));
-  EXPECT_EQ((Lines{"bbb", "xyz", "b"}), memo.Lines());
-  EXPECT_TRUE(memo.Modified());
-  EXPECT_EQ((TextPos{0, 0}), memo.Caret());
-  memo.Undo();
-  EXPECT_EQ((Lines{"aAa", "xyz", "a"}), memo.Lines());
-  memo.SetModified(false);
-  EXPECT_EQ(0, ReplaceAll(memo, {"q", "b", {}}));
-  EXPECT_EQ(0, ReplaceAll(memo, {"", "b", {}}));
-  EXPECT_FALSE(memo.Modified());
-}
+  TextMemo small({"aAa", "xyz", "a"});
+  small.SetModified(false);
+  EXPECT_EQ(4, ReplaceAll(small, {"a", "b", {}}));
+  EXPECT_EQ((Lines{"bbb", "xyz", "b"}), small.Lines());
+  EXPECT_TRUE(small.Modified());
+  EXPECT_EQ((TextPos{0, 0}), small.Caret());
+  small.Undo();
+  EXPECT_EQ((Lines{"aAa", "xyz", "a"}), small.Lines());
+  small.SetModified(false);
+  EXPECT_EQ(0, ReplaceAll(small, {"q", "b", {}}));
+  EXPECT_EQ(0, ReplaceAll(small, {"", "b", {}}));
+  EXPECT_FALSE(small.Modified());
 
-// A long text full of bytes that are no Shift-JIS characters: replace all
-// changes only the lines with a match, and one undo brings all back.
-TEST(FindReplace, ReplaceAllOnALongTextWithBrokenBytes) {
   Lines lines;
   for (int i = 0; i < 100000; ++i) {
     std::string line = i % 3 == 0 ? Sj("日本語") : std::string("\x81\x0a\xff\x80 text");

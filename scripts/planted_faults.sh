@@ -158,11 +158,19 @@ restore() {
   planted_file=""
 }
 cleanup() { restore; rm -rf "$work"; }
+# An interrupted run stops the build or test it started, by process id.
+stop_children() {
+  local child
+  for child in $(ps -o pid= --ppid "$1"); do
+    stop_children "$child"
+    kill -TERM "$child" 2>/dev/null
+  done
+}
 work=$(mktemp -d)
 backup="$work/original"
 trap cleanup EXIT
-trap 'cleanup; exit 130' INT
-trap 'cleanup; exit 143' TERM
+trap 'stop_children $$; cleanup; exit 130' INT
+trap 'stop_children $$; cleanup; exit 143' TERM
 
 # ------------------------------------------------------ build and run ------
 
@@ -180,18 +188,6 @@ configure() {
 
 build() { ninja -C "$build_dir" -j2 "$@" >"$work/build.log" 2>&1; }
 
-# run_tests TARGET...: prints the first target that fails, crashes or
-# times out; nothing when all pass.
-run_tests() {
-  local t
-  for t in "$@"; do
-    if ! run_one "$t"; then
-      echo "$t$( ((last_rc == 124 || last_rc == 137)) && echo ' (timed out)')"
-      return
-    fi
-  done
-}
-
 last_rc=0
 run_one() {
   local args=()
@@ -202,6 +198,18 @@ run_one() {
   return $last_rc
 }
 
+# The failing target as reported: its name, and whether it hung.
+failure() { echo "$1$( ((last_rc == 124 || last_rc == 137)) && echo ' (timed out)')"; }
+
+# run_tests TARGET...: prints the first target that fails, crashes or times
+# out; nothing when all pass.
+run_tests() {
+  local t
+  for t in "$@"; do
+    run_one "$t" || { failure "$t"; return; }
+  done
+}
+
 # try_fault TARGET...: builds and runs the targets one after the other, so
 # that a fault the first tests catch never waits for the later links. Prints
 # the catching target, or "invalid" when the fault does not build.
@@ -209,10 +217,7 @@ try_fault() {
   local t
   for t in "$@"; do
     build "$t" || { echo invalid; return; }
-    if ! run_one "$t"; then
-      echo "$t$( ((last_rc == 124 || last_rc == 137)) && echo ' (timed out)')"
-      return
-    fi
+    run_one "$t" || { failure "$t"; return; }
   done
 }
 
@@ -260,12 +265,11 @@ while IFS=$'\t' read -r -u 3 file hint before after note || [[ -n "$file" ]]; do
     printf '%-10s %s%s\n' "found" "$label" "$([[ $line != "$hint" ]] && echo "  (listed at $hint)")"
     continue
   fi
-  targets=$(test_targets "$area")
+  read -ra fault_targets <<<"$(test_targets "$area")"
   cp "$source_dir/$file" "$backup"
   planted_file="$source_dir/$file"
   plant "$planted_file" "$line" "$before" "$after" || { restore; missing+=("$label"); continue; }
-  # shellcheck disable=SC2086
-  by=$(try_fault $targets)
+  by=$(try_fault "${fault_targets[@]}")
   restore
   if [[ "$by" == invalid ]]; then
     printf '%-10s %s\n' "invalid" "$label"

@@ -50,7 +50,10 @@ TEST(Symmetry, PartnerTableAndNames) {
   // The centre cell has no partner under any symmetry.
   for (int s = 0; s < kSymmetryCount; ++s)
     EXPECT_TRUE(SymmetricPartners(static_cast<Symmetry>(s), {5, 5}).empty());
-  EXPECT_EQ(Symmetry::Slash, SymmetryFromName("slash"));
+  // The names the command line takes, in the order of the symmetries.
+  const char *const names[] = {"none", "90", "180", "four", "lr", "ud", "x", "slash", "backslash"};
+  for (int s = 0; s < kSymmetryCount; ++s)
+    EXPECT_EQ(static_cast<Symmetry>(s), SymmetryFromName(names[s])) << names[s];
   EXPECT_EQ(std::nullopt, SymmetryFromName("spiral"));
   EXPECT_EQ(Sj("１８０度"), SymmetryCaption(Symmetry::Rot180));
 }

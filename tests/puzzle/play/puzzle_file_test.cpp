@@ -1,13 +1,11 @@
 // Puzzle files: reading their rows in every form, writing them back, and the
-// load, save and level-check commands over them.
+// load and save commands over them.
 #include "puzzle/play/puzzle_file_commands.h"
-#include "puzzle/play/puzzle_file_level_check.h"
 #include "puzzle/play/puzzle_file_reader.h"
 #include "puzzle/play/puzzle_file_writer.h"
 
 #include "base/file_io.h"
 #include "base/sjis.h"
-#include "puzzle/engine/engine.h"
 #include "puzzle/play/pattern_text.h"
 #include "puzzle/play/support/puzzle_file_desk.h"
 #include "settings/format_file.h"
@@ -20,7 +18,6 @@
 using zenpa::base::Sj;
 using zenpa::testing::TempDir;
 using namespace zenpa::play;
-namespace pz = zenpa::puzzle;
 using Lines = std::vector<std::string>;
 
 namespace {
@@ -321,60 +318,4 @@ TEST(PuzzleFileCommands, PuzzleFormatIsAppliedWhenDue) {
   EXPECT_TRUE(ApplyPuzzleFormat(state, ctx, host, false));
   EXPECT_EQ(41, state.format.puzzle.targetGivens);
   EXPECT_FALSE(ApplyPuzzleFormat(state, ctx, host, false)); // already current
-}
-
-namespace {
-
-// A host whose window stores a key after every third event round.
-class KeyHost : public zenpa::platform::ScriptedHost {
-public:
-  pz::Engine *engine = nullptr;
-  std::vector<int> keys; // one per pause
-  void ProcessEvents() override {
-    ScriptedHost::ProcessEvents();
-    if (processEventsCalls % 3 == 0 && !keys.empty()) {
-      engine->StepKey = keys.front();
-      keys.erase(keys.begin());
-    }
-  }
-};
-
-struct LevelCheckDesk {
-  zenpa::platform::TextMemo memo;
-  KeyHost host;
-  pz::Engine engine;
-  zenpa::settings::PrintFormat format;
-  PuzzleBlockWriter writer{memo, format};
-  SolveState state;
-  AnswerContext answer{memo, host, engine, writer, state};
-  LevelCheckDisplay display;
-  PuzzleReadContext read{memo, host, writer, GradingLevelCheck(answer, display)};
-  explicit LevelCheckDesk(std::vector<int> keys) {
-    host.engine = &engine;
-    host.keys = std::move(keys);
-  }
-};
-
-} // namespace
-
-// The reading pauses after every puzzle until Enter; Escape or a stop ends
-// it after the puzzle shown.
-TEST(PuzzleFileLevelCheck, PausesAfterEveryPuzzleUntilEnter) {
-  LevelCheckDesk d({pz::kKeyTab, pz::kKeyEnter, pz::kKeyEnter});
-  EXPECT_TRUE(WriteReadGrids(d.read, Read(Repeated(kRows, 2)), "dir/q.nbp"));
-  // Tab is not a level-check key: the first pause waits for the Enter after it.
-  EXPECT_EQ(9, d.host.processEventsCalls);
-  EXPECT_EQ("L.1", d.display.levelLabel);
-  EXPECT_EQ("ZENPA - q.nbp", d.display.caption);
-  EXPECT_FALSE(d.display.panelVisible);
-  EXPECT_EQ(2 * 22, d.memo.LineCount()); // no answers written
-  EXPECT_TRUE(d.host.messages.empty());
-
-  LevelCheckDesk escaped({pz::kKeyEscape});
-  EXPECT_FALSE(WriteReadGrids(escaped.read, Read(Repeated(kRows, 3)), "q.nbp"));
-  EXPECT_EQ(22, escaped.memo.LineCount()); // the first puzzle's block, separator included
-  EXPECT_EQ("\f", escaped.memo.Line(21));
-  LevelCheckDesk stopped({});
-  stopped.state.StopRequest = true;
-  EXPECT_FALSE(WriteReadGrids(stopped.read, Read(kRows), "q.nbp"));
 }

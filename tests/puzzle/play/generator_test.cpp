@@ -192,6 +192,16 @@ struct Desk : testing::AnswerDesk {
   GeneratorStatus status;
   Random rng{7};
   GeneratorRun run{ctx, generator, labels, status, rng, {}, "", "", false};
+  // Auto-record on, with the clue window, record numbers and folder given.
+  void AutoRecord(int lower, int upper, const std::string &first, const std::string &last,
+                  const std::string &folder) {
+    options.recordPanelShown = true;
+    options.lowerGivens = lower;
+    options.upperGivens = upper;
+    options.recordFirst = first;
+    options.recordLast = last;
+    run.programDir = folder;
+  }
   // Row by row, "." for an open cell.
   void Pattern(const std::function<char(int)> &cell) {
     generator.patternMode = true;
@@ -278,14 +288,9 @@ TEST(GeneratorRun, PlainModeWritesOneGradedPuzzleAndItsAnswer) {
 TEST(GeneratorRun, AutoRecordWritesNumberedFilesAndReportsTheLast) {
   testing::TempDir dir;
   Desk d;
-  d.options.recordPanelShown = true;
   d.options.targetGivens = 30;
-  d.options.lowerGivens = 24;
-  d.options.upperGivens = 40;
-  d.options.recordFirst = "007";
-  d.options.recordLast = "9";
   d.options.recordStem = "rec";
-  d.run.programDir = dir.Dir();
+  d.AutoRecord(24, 40, "007", "9", dir.Dir());
   std::string renamed;
   d.run.hooks.renameDocument = [&renamed](const std::string &name) { renamed = name; };
   const GeneratorOutcome out = RunGenerator(d.run);
@@ -305,12 +310,7 @@ TEST(GeneratorRun, AutoRecordWritesNumberedFilesAndReportsTheLast) {
 TEST(GeneratorRun, FailedRecordStopsTheRun) {
   testing::TempDir dir;
   Desk d;
-  d.options.recordPanelShown = true;
-  d.options.lowerGivens = 16;
-  d.options.upperGivens = 80;
-  d.options.recordFirst = "1";
-  d.options.recordLast = "5";
-  d.run.programDir = dir.Path("missing/");
+  d.AutoRecord(16, 80, "1", "5", dir.Path("missing/"));
   const GeneratorOutcome out = RunGenerator(d.run);
   EXPECT_TRUE(out.recordFailed);
   EXPECT_EQ(1, out.accepted);

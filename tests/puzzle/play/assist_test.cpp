@@ -55,15 +55,16 @@ TEST(AssistBoard, UnitFollowsTheFontWithinItsBounds) {
   EXPECT_EQ(365, GeometryFor(20, BoardSize::Big).BoardSide());
 }
 
-TEST(AssistBoard, MarginAndOutsideHitNoCell) {
+TEST(AssistBoard, PointsHitTheirCellsAndTheMarginNone) {
   const BoardGeometry g{20};
-  EXPECT_EQ(std::nullopt, g.CellAt(1, 50));
-  EXPECT_EQ(std::nullopt, g.CellAt(50, 0));
-  EXPECT_EQ(std::nullopt, g.CellAt(2 + 18 * 20, 50));
-  EXPECT_EQ(std::nullopt, g.CellAt(-300, -300));
-  EXPECT_EQ((BoardCellPos{0, 0}), g.CellAt(2, 2));
-  EXPECT_EQ((BoardCellPos{0, 8}), g.CellAt(41, 2 + 18 * 20 - 1));
-  EXPECT_EQ((BoardCellPos{1, 0}), g.CellAt(42, 2));
+  const std::pair<BoardPoint, std::optional<BoardCellPos>> cases[] = {
+      {{1, 50}, std::nullopt},           {{50, 0}, std::nullopt},
+      {{2 + 18 * 20, 50}, std::nullopt}, {{-300, -300}, std::nullopt},
+      {{2, 2}, BoardCellPos{0, 0}},      {{41, 2 + 18 * 20 - 1}, BoardCellPos{0, 8}},
+      {{42, 2}, BoardCellPos{1, 0}},
+  };
+  for (const auto &[at, cell] : cases)
+    EXPECT_EQ(cell, g.CellAt(at.x, at.y)) << at.x << "," << at.y;
 }
 
 TEST(AssistBoard, PaletteOpensRightAndBelowWhenItFits) {
@@ -95,7 +96,7 @@ TEST(AssistBoard, ReadsTheCellsOfTheDocumentGrid) {
   EXPECT_EQ((BoardCell{}), cells[80]);
 }
 
-TEST(AssistState, ClickOnAGivenMovesTheCursorButOpensNoPalette) {
+TEST(AssistState, ClicksMoveTheCursorAndOpenThePaletteOnOpenCells) {
   Board b;
   EXPECT_TRUE(b.state.Click(b.geometry, b.CentreOf(0, 0), true, false, b.doc).onCell);
   EXPECT_FALSE(b.state.PaletteOpen());
@@ -104,11 +105,8 @@ TEST(AssistState, ClickOnAGivenMovesTheCursorButOpensNoPalette) {
   EXPECT_TRUE(b.state.Click(b.geometry, b.CentreOf(3, 2), false, true, b.doc).openPalette);
   EXPECT_EQ((BoardCellPos{3, 2}), b.state.Cursor());
   EXPECT_FALSE(b.state.Click(b.geometry, b.CentreOf(4, 4), false, false, b.doc).openPalette);
-}
-
-TEST(AssistState, MarginClickDoesNothing) {
-  Board b;
-  b.state.PutCursor({4, 4});
+  // A click on the margin does nothing.
+  b.doc.caret.reset();
   EXPECT_FALSE(b.state.Click(b.geometry, {1, 1}, true, false, b.doc).onCell);
   EXPECT_EQ(std::nullopt, b.doc.caret);
   EXPECT_EQ((BoardCellPos{4, 4}), b.state.Cursor());

@@ -1,4 +1,7 @@
+// Puzzle text in other forms: converting the grid at the caret, importing
+// pasted text as a puzzle block, and reading the generator's patterns.
 #include "puzzle/play/conversion.h"
+#include "puzzle/play/pattern_text.h"
 
 #include "base/sjis.h"
 #include "puzzle/play/puzzle_file_reader.h"
@@ -6,6 +9,8 @@
 #include "puzzle/support/puzzle_maker.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using zenpa::base::Sj;
 using zenpa::editor::InsertionPlace;
@@ -15,55 +20,64 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
-GridDigits Sample() {
-  return zenpa::testing::DigitsFromText(
-      "530070000600195000098000060800060003400803001700020006060000280000419005000080079");
+const GridDigits kSample = zenpa::testing::DigitsFromText(
+    "530070000600195000098000060800060003400803001700020006060000280000419005000080079");
+
+std::string Convert(ConversionForm form, const AddressEndpoints &ends = {}) {
+  return ConvertDigits(kSample, form, ends);
 }
 
 struct Desk : zenpa::testing::PuzzleDocDesk {
   ImportContext ctx{memo, host, writer, false, InsertionPlace::AtEnd};
 };
 
+const ConversionForm kForms[] = {ConversionForm::Grid9x9,  ConversionForm::Grid9x9S,
+                                 ConversionForm::Grid9x9C, ConversionForm::OneLine,
+                                 ConversionForm::Csv,      ConversionForm::Tab,
+                                 ConversionForm::Address,  ConversionForm::Address2};
+
 } // namespace
 
-TEST(Conversion, GridFormsLayOutRowsAndBlocks) {
-  const AddressEndpoints ends;
-  const std::string one = ConvertDigits(Sample(), ConversionForm::OneLine, ends);
-  EXPECT_EQ("530070000", one.substr(0, 9));
-
-  const Lines c = SplitFileLines(ConvertDigits(Sample(), ConversionForm::Grid9x9C, ends));
-  ASSERT_EQ(11u, c.size());
-  EXPECT_EQ("530 070 000", c[0]);
-  EXPECT_EQ("", c[3]);
-  EXPECT_EQ("000 080 079", c[10]);
-
-  const Lines plain = SplitFileLines(ConvertDigits(Sample(), ConversionForm::Grid9x9, ends));
-  ASSERT_EQ(9u, plain.size());
-  EXPECT_EQ("600195000", plain[1]);
-  const Lines s = SplitFileLines(ConvertDigits(Sample(), ConversionForm::Grid9x9S, ends));
-  EXPECT_EQ("6 0 0 1 9 5 0 0 0 ", s[1]);
-}
-
-TEST(Conversion, SeparatedFormsLeaveEmptyFieldsAndNoTrailingSeparator) {
-  const AddressEndpoints ends;
-  const Lines csv = SplitFileLines(ConvertDigits(Sample(), ConversionForm::Csv, ends));
-  ASSERT_EQ(9u, csv.size());
-  EXPECT_EQ("5,3,,,7,,,,", csv[0]);
-  EXPECT_EQ(",,,,8,,,7,9", csv[8]);
-  const Lines tab = SplitFileLines(ConvertDigits(Sample(), ConversionForm::Tab, ends));
-  EXPECT_EQ("5\t3\t\t\t7\t\t\t\t", tab[0]);
-}
-
-TEST(Conversion, AddressOfEmptyGridAndSecondEndpoint) {
+// Each form lays out rows and blocks its own way, and every form reads back
+// as the same grid.
+TEST(Conversion, EveryFormLaysOutItsRowsAndReadsBack) {
   AddressEndpoints ends;
-  std::string expected = ends.first;
-  for (int r = 0; r < 9; ++r)
-    expected += ".---------/";
-  EXPECT_EQ(expected, ConvertDigits(GridDigits{}, ConversionForm::Address, ends));
   ends.second = "http://other.example/sudoku/?";
-  const std::string second = ConvertDigits(Sample(), ConversionForm::Address2, ends);
-  EXPECT_EQ("http://other.example/sudoku/?.53--7----/.6--195---/", second.substr(0, 51));
-  EXPECT_EQ(ends.second.size() + 99, second.size());
+  struct Case {
+    ConversionForm form;
+    std::size_t lines;
+    int index;
+    std::string line;
+  };
+  const Case cases[] = {
+      {ConversionForm::Grid9x9C, 11, 0, "530 070 000"},
+      {ConversionForm::Grid9x9C, 11, 3, ""},
+      {ConversionForm::Grid9x9C, 11, 10, "000 080 079"},
+      {ConversionForm::Grid9x9, 9, 1, "600195000"},
+      {ConversionForm::Grid9x9S, 9, 1, "6 0 0 1 9 5 0 0 0 "},
+      {ConversionForm::Csv, 9, 0, "5,3,,,7,,,,"},
+      {ConversionForm::Csv, 9, 8, ",,,,8,,,7,9"},
+      {ConversionForm::Tab, 9, 0, "5\t3\t\t\t7\t\t\t\t"},
+      {ConversionForm::Address2, 1, 0,
+       ends.second + ".53--7----/.6--195---/.-98----6-/.8---6---3/.4--8-3--1/.7---2---6/"
+                     ".-6----28-/.---419--5/.----8--79/"},
+  };
+  for (const Case &c : cases) {
+    const Lines lines = SplitFileLines(ConvertDigits(kSample, c.form, ends));
+    ASSERT_EQ(c.lines, lines.size()) << c.line;
+    EXPECT_EQ(c.line, lines[c.index]);
+  }
+  EXPECT_EQ("530070000", Convert(ConversionForm::OneLine).substr(0, 9));
+  std::string empty = AddressEndpoints{}.first;
+  for (int r = 0; r < 9; ++r)
+    empty += ".---------/";
+  EXPECT_EQ(empty, ConvertDigits(GridDigits{}, ConversionForm::Address, {}));
+  for (ConversionForm form : kForms) {
+    const ImportedGrid grid = ReadImportText(Convert(form));
+    EXPECT_FALSE(grid.unreadable) << FormMarker(form);
+    EXPECT_EQ(30, grid.givenCount) << FormMarker(form);
+    EXPECT_EQ(GivenCells(kSample), grid.cells) << FormMarker(form);
+  }
 }
 
 TEST(Conversion, ButtonsAndNamesChooseForms) {
@@ -82,34 +96,18 @@ TEST(Conversion, GridAtCaretIsReadAndScrolledIntoView) {
   EXPECT_EQ(std::nullopt, ConvertGridAtCaret(d.memo, ConversionForm::Grid9x9, {}));
   for (int i = 0; i < 30; ++i)
     d.memo.InsertLine(0, "text");
-  d.writer.WritePuzzleBlock(Sample());
+  d.writer.WritePuzzleBlock(kSample);
   d.memo.SetCaret({35, 0});
-  const auto text = ConvertGridAtCaret(d.memo, ConversionForm::OneLine, {});
-  ASSERT_TRUE(text.has_value());
-  EXPECT_EQ(ConvertDigits(Sample(), ConversionForm::OneLine, {}), *text);
+  EXPECT_EQ(Convert(ConversionForm::OneLine),
+            ConvertGridAtCaret(d.memo, ConversionForm::OneLine, {}).value_or(""));
   EXPECT_EQ(29, d.memo.FirstVisibleLine()); // top border at 31
 }
 
-class ImportRoundTrip : public ::testing::TestWithParam<ConversionForm> {};
-
-TEST_P(ImportRoundTrip, EveryFormReadsBackAsTheSameGrid) {
-  const ImportedGrid grid = ReadImportText(ConvertDigits(Sample(), GetParam(), {}));
-  EXPECT_FALSE(grid.unreadable);
-  EXPECT_EQ(30, grid.givenCount);
-  EXPECT_EQ(GivenCells(Sample()), grid.cells);
-}
-
-INSTANTIATE_TEST_SUITE_P(AllForms, ImportRoundTrip,
-                         ::testing::Values(ConversionForm::Grid9x9, ConversionForm::Grid9x9S,
-                                           ConversionForm::Grid9x9C, ConversionForm::OneLine,
-                                           ConversionForm::Csv, ConversionForm::Tab,
-                                           ConversionForm::Address, ConversionForm::Address2));
-
 TEST(Import, MarkerCommentLineAndFullWidthDigits) {
-  EXPECT_EQ("CSV", ReadImportText(ConvertDigits(Sample(), ConversionForm::Tab, {})).marker);
-  EXPECT_EQ("9x9", ReadImportText(ConvertDigits(Sample(), ConversionForm::Grid9x9, {})).marker);
-  const std::string text = "C=12345\r\n" + ConvertDigits(Sample(), ConversionForm::Grid9x9, {});
-  EXPECT_EQ(GivenCells(Sample()), ReadImportText(text).cells);
+  EXPECT_EQ("CSV", ReadImportText(Convert(ConversionForm::Tab)).marker);
+  EXPECT_EQ("9x9", ReadImportText(Convert(ConversionForm::Grid9x9)).marker);
+  EXPECT_EQ(GivenCells(kSample),
+            ReadImportText("C=12345\r\n" + Convert(ConversionForm::Grid9x9)).cells);
   const ImportedGrid wide =
       ReadImportText(Sj("５３００７００００") + "\r\n" + std::string(72, '.'));
   EXPECT_EQ(81, wide.cellCount);
@@ -119,7 +117,7 @@ TEST(Import, MarkerCommentLineAndFullWidthDigits) {
 
 // Short or faulty text still makes a block, and the messages say what was wrong.
 TEST(Import, FaultsAreReportedAndTheGridKeptAsFarAsRead) {
-  std::string unreadable = ConvertDigits(Sample(), ConversionForm::Grid9x9, {});
+  std::string unreadable = Convert(ConversionForm::Grid9x9);
   unreadable[2] = 'x';
   const std::string missing = MissingDataMessage(), error = DataErrorMessage();
   const struct {
@@ -154,14 +152,50 @@ TEST(Import, QuestionsGuardTheDocument) {
   EXPECT_FALSE(ImportGrid(d.ctx, std::string(81, '0')));
   EXPECT_EQ((Lines{"keep me"}), d.memo.Lines());
   EXPECT_EQ(Sj("数独作成（新規）"), d.host.messages[0].caption);
-
   EXPECT_TRUE(ImportGrid(d.ctx, std::string(81, '0'))); // OK empties the document
   EXPECT_EQ(22, d.memo.LineCount());
-
   d.ctx.append = true;
   d.ctx.place = InsertionPlace::AtCaret;
   EXPECT_TRUE(ImportGrid(d.ctx, std::string(81, '0')));
   EXPECT_EQ(Sj("ここに数独を挿入します"), d.host.messages.back().text);
   EXPECT_EQ(Sj("数独作成(挿入)"), d.host.messages.back().caption);
   EXPECT_EQ(44, d.memo.LineCount());
+}
+
+// Patterns as nine rows (digits, ".", "0", "-", "_", spaced or full-width),
+// CSV rows or an address; a cell marked open in the test below is open.
+TEST(PatternText, FormsOfPatternsAndTheirFaults) {
+  std::string spaced = "1 . 3 0 5 - 7 _ 9\r\n", csv, address = "http://h/sudoku/?";
+  for (int r = 0; r < 9; ++r) {
+    spaced += r < 8 ? ".........\r\n" : "";
+    csv += "1,,,,,,,,\r\n"; // eight separators: ninth cell empty
+    address += r == 4 ? ".----5----/" : ".---------/";
+  }
+  struct Case {
+    std::string text;
+    PatternFault fault;
+    long open;
+    int openCell, givenCell;
+  };
+  const Case cases[] = {
+      {spaced, PatternFault::None, 81 - 5, 1, 0},
+      {Sj("１２３４５６７８９") + "\r\n" + std::string(72, '.'), PatternFault::None, 72, 9, 8},
+      {csv, PatternFault::None, 72, 10, 9},
+      {address, PatternFault::None, 80, 0, 40},
+      {"http://h/sudoku/?.----------/", PatternFault::BadCharacter, -1, 0, 0}, // a tenth cell
+      {"123", PatternFault::TooShort, -1, 0, 0},
+      {"12x", PatternFault::BadCharacter, -1, 0, 0},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.text.substr(0, 20));
+    const PatternReading p = ReadPattern(c.text);
+    EXPECT_EQ(c.fault, p.fault);
+    if (c.open < 0)
+      continue;
+    EXPECT_EQ(c.open, std::count(p.open.begin(), p.open.end(), true));
+    EXPECT_TRUE(p.open[c.openCell]);
+    EXPECT_FALSE(p.open[c.givenCell]);
+  }
+  EXPECT_EQ(Sj("パターンデータにエラーがあります"),
+            PatternFaultMessage(PatternFault::BadCharacter));
 }

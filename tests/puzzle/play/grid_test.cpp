@@ -1,0 +1,370 @@
+// The puzzle grid in the document: its lines, reading it back, finding it
+// from the caret, the puzzle block around it, the entry cursor over it and
+// the turns of the entry panel.
+#include "puzzle/play/entry_cursor.h"
+#include "puzzle/play/grid_keys.h"
+#include "puzzle/play/grid_text.h"
+#include "puzzle/play/grid_transforms.h"
+#include "puzzle/play/puzzle_block.h"
+
+#include "base/sjis.h"
+#include "platform/text_memo.h"
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+using zenpa::base::Sj;
+using zenpa::editor::InsertionPlace;
+using zenpa::platform::TextMemo;
+using namespace zenpa::play;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+// A given in every row, column and block; with count, the first count cells
+// in order hold 1..9 over and over instead.
+GridDigits SampleDigits(int count = 0) {
+  GridDigits digits{};
+  for (int i = 0; i < 81; ++i) {
+    if (count == 0 ? i % 9 == (i / 9 * 4) % 9 : i < count)
+      digits[i] = count == 0 ? i / 9 + 1 : i % 9 + 1;
+  }
+  return digits;
+}
+
+// Document lines: filler lines, then the grid block of the digits with each
+// row line prefixed by indent.
+Lines DocumentWithGrid(const GridDigits &digits, int fillerLines, const std::string &indent = "") {
+  Lines lines(fillerLines, "text");
+  for (const std::string &line : GridBlockLines(GivenCells(digits)))
+    lines.push_back(line.starts_with(Sj("┃")) ? indent + line : line);
+  return lines;
+}
+
+} // namespace
+
+TEST(GridText, BlockLinesHaveTheFrameAndRowLayout) {
+  GridDigits digits{};
+  digits[0] = 5;
+  digits[80] = 9;
+  const Lines lines = GridBlockLines(GivenCells(digits));
+  ASSERT_EQ(19u, lines.size());
+  EXPECT_EQ(Sj("┏━┯━┯━┳━┯━┯━┳━┯━┯━┓"), lines[0]);
+  EXPECT_EQ(Sj("┃５│　│　┃　│　│　┃　│　│　┃"), lines[1]);
+  EXPECT_EQ(Sj("┠─┼─┼─╂─┼─┼─╂─┼─┼─┨"), lines[2]);
+  EXPECT_EQ(Sj("┣━┿━┿━╋━┿━┿━╋━┿━┿━┫"), lines[12]);
+  EXPECT_EQ(Sj("┃　│　│　┃　│　│　┃　│　│９┃"), lines[17]);
+  EXPECT_EQ(Sj("┗━┷━┷━┻━┷━┷━┻━┷━┷━┛"), lines[18]);
+}
+
+TEST(GridText, WrittenGridReadsBackWithItsIndents) {
+  const GridDigits digits = SampleDigits();
+  for (const std::string &indent : {std::string(), Sj("　　"), std::string("\t> ")}) {
+    const GridReading reading = ReadGridAt(TextMemo(DocumentWithGrid(digits, 3, indent)), 3);
+    EXPECT_EQ(digits, reading.digits);
+    EXPECT_EQ(9, reading.placedCount);
+    EXPECT_EQ(indent, reading.rowIndents[4]);
+  }
+  // Cut off by the end of the document, the missing rows read as open.
+  Lines lines = DocumentWithGrid(digits, 0);
+  lines.resize(6);
+  const GridReading cut = ReadGridAt(TextMemo(lines), 0);
+  EXPECT_EQ(3, cut.placedCount);
+  EXPECT_EQ("", cut.rowIndents[8]);
+}
+
+TEST(GridText, CellsOtherThanGivenDigitsReadAsOpen) {
+  TextMemo memo(DocumentWithGrid(GridDigits{}, 0));
+  memo.ReplaceLine(1, Sj("┃１│①│？┃※│０│Ｅ┃  │９│⑨┃"));
+  memo.ReplaceLine(3, Sj("┃３│４"));
+  const GridReading givens = ReadGridAt(memo, 0);
+  EXPECT_EQ((std::vector<int>{1, 0, 0, 0, 0, 0, 0, 9, 0}),
+            std::vector<int>(givens.digits.begin(), givens.digits.begin() + 9));
+  EXPECT_EQ(4, givens.digits[10]);
+  EXPECT_EQ(4, givens.placedCount);
+  const GridReading withPlayer = ReadGridAt(memo, 0, true);
+  EXPECT_EQ(1, withPlayer.digits[1]);
+  EXPECT_EQ(9, withPlayer.digits[8]);
+  EXPECT_EQ(6, withPlayer.placedCount);
+}
+
+TEST(GridText, LocatesTheGridNearestTheCaret) {
+  GridDigits first{}, second{};
+  first[0] = 1;
+  second[0] = 2;
+  Lines lines = DocumentWithGrid(first, 2); // top at 2
+  Lines more = DocumentWithGrid(second, 3); // top at 24
+  lines.insert(lines.end(), more.begin(), more.end());
+  lines.push_back("tail");
+  TextMemo memo(lines);
+  // Above the first grid, on the line just above a top border, inside a
+  // grid, between two grids, below everything.
+  const std::pair<int, int> cases[] = {{0, 2},  {1, 2},   {23, 24}, {22, 2},
+                                       {10, 2}, {30, 24}, {43, 24}};
+  for (const auto &[caretLine, top] : cases) {
+    memo.SetCaret({caretLine, 0});
+    EXPECT_EQ(top, LocateGridTop(memo, caretLine).value_or(-1)) << "caret line " << caretLine;
+    EXPECT_EQ(top == 2 ? 1 : 2, yomitori(memo)->digits[0]) << "caret line " << caretLine;
+  }
+  // A broken top border is no grid, nor a border off the character
+  // boundaries.
+  EXPECT_FALSE(LocateGridTop(TextMemo({"a", Sj("┏━━"), "c"}), 1).has_value());
+  EXPECT_FALSE(yomitori(TextMemo()).has_value());
+  EXPECT_FALSE(IsGridTopLine(std::string("\x81") + Sj("┏━┯")));
+  EXPECT_TRUE(IsGridTopLine(Sj("　┏━┯")));
+  EXPECT_EQ(Sj("　"), RowIndentOf(Sj("　┃１│")));
+}
+
+namespace {
+
+struct Fixture {
+  TextMemo memo;
+  zenpa::settings::PrintFormat format;
+  zenpa::settings::PuzzleOptions &options = format.puzzle;
+  zenpa::settings::InsertionPlace &place = format.insertionPlace;
+  PuzzleBlockWriter writer{memo, format};
+  Lines Tail(std::size_t from) const {
+    const Lines lines = memo.Lines();
+    return Lines(lines.begin() + static_cast<long>(std::min(from, lines.size())), lines.end());
+  }
+};
+
+} // namespace
+
+TEST(PuzzleBlock, DefaultBlockIsTitleGridClueLineAndPageBreak) {
+  Fixture f;
+  f.writer.WritePuzzleBlock(SampleDigits(26));
+  const Lines lines = f.memo.Lines();
+  ASSERT_EQ(22u, lines.size());
+  EXPECT_EQ(Sj("　　☆☆　★ ＳＵＤＯＫＵ ★　☆☆"), lines[0]);
+  EXPECT_EQ(GridTopBorder(), lines[1]);
+  EXPECT_EQ(Sj("　　　　　　　　　　　　　　　26-clue"), lines[20]);
+  EXPECT_EQ("\f", lines[21]);
+}
+
+// How-to-play lines follow the clue line, or one empty line without it;
+// a full grid gets neither.
+TEST(PuzzleBlock, HowToPlayFollowsTheClueLine) {
+  const Lines howTo = LinesFromSlots(DefaultHowToPlayLines());
+  struct Case {
+    int givens;
+    bool clue;
+    Lines slots, tail;
+  };
+  const Case cases[] = {
+      {81, true, {}, {GridBottomBorder(), ""}},
+      {20, true, {"a", "", "b"}, {GridBottomBorder(), ClueLine("20"), "a", "", "b", ""}},
+      {30, false, {}, {GridBottomBorder(), "", howTo[0]}},
+      {30, false, {""}, {GridBottomBorder(), "", ""}}, // every slot empty
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.givens);
+    Fixture f;
+    f.options.printHowToPlay = true;
+    f.options.printClue = c.clue;
+    f.options.pageBreak = false;
+    if (!c.slots.empty())
+      f.options.howToPlay = SlotsFromLines(c.slots);
+    f.writer.WritePuzzleBlock(SampleDigits(c.givens));
+    Lines tail = f.Tail(19);
+    tail.resize(c.tail.size());
+    EXPECT_EQ(c.tail, tail);
+  }
+}
+
+TEST(PuzzleBlock, InsertingAtTheCaretKeepsWritingOrderUnlessSuppressed) {
+  Fixture f;
+  f.memo.SetLines({"before", "after"});
+  f.memo.SetCaret({1, 0});
+  f.place = InsertionPlace::AtCaret;
+  f.writer.WritePuzzleBlock(SampleDigits(30));
+  const Lines lines = f.memo.Lines();
+  ASSERT_EQ(24u, lines.size());
+  EXPECT_EQ(f.options.title, lines[1]);
+  EXPECT_EQ("after", lines[23]);
+  f.writer.SetSuppressed(true);
+  f.writer.WritePuzzleBlock(SampleDigits(30));
+  f.writer.WriteAnswerGrid(GivenCells(SampleDigits(81)));
+  EXPECT_EQ(24, f.memo.LineCount());
+}
+
+TEST(PuzzleBlock, NextPageMovesBelowThePageBreakOrAppends) {
+  Fixture f;
+  f.place = InsertionPlace::AtCaret;
+  f.memo.SetLines({"puzzle", "\f", "next page", "\f", "third"});
+  f.memo.SetCaret({0, 3});
+  f.writer.tugiP();
+  f.writer.WriteLine("answer");
+  EXPECT_EQ((Lines{"puzzle", "\f", "answer", "next page", "\f", "third"}), f.memo.Lines());
+  // A page break on the caret line itself counts.
+  f.memo.SetCaret({4, 0});
+  f.writer.tugiP();
+  f.writer.WriteLine("x");
+  EXPECT_EQ("x", f.memo.Line(5));
+
+  for (const Lines &doc : {Lines{"puzzle", "more"}, Lines{"puzzle", "\f"}}) {
+    Fixture g;
+    g.place = InsertionPlace::AtCaret;
+    g.memo.SetLines(doc);
+    g.writer.tugiP();
+    g.writer.WriteLine("1");
+    g.writer.WriteLine("2");
+    EXPECT_EQ((Lines{"1", "2"}), g.Tail(doc.size()));
+  }
+  // Appending at the end of the document leaves the caret alone.
+  Fixture h;
+  h.memo.SetLines({"a", "\f", "b"});
+  h.writer.tugiP();
+  EXPECT_EQ(0, h.memo.Caret().line);
+}
+
+TEST(PuzzleBlock, HowToPlaySlotsFromEditorLines) {
+  const HowToPlaySlots slots = SlotsFromLines({"one", "", "three", "", ""});
+  EXPECT_EQ(kEmptySlotMarker, slots[3]);
+  EXPECT_EQ(kEmptySlotMarker, slots[8]);
+  EXPECT_EQ((Lines{"one", "", "three"}), LinesFromSlots(slots));
+  // Slots are clipped to 255 bytes without splitting a character.
+  std::string longLine = "x";
+  for (int i = 0; i < 200; ++i)
+    longLine += Sj("あ");
+  const HowToPlaySlots clipped = SlotsFromLines({longLine});
+  EXPECT_EQ(255u, clipped[0].size());
+  EXPECT_EQ(Sj("あ"), clipped[0].substr(253));
+}
+
+namespace {
+
+// A grid of givens at line 1 (a title line above it); "0" is an open cell.
+Lines EntryLines(const std::string &digits, const std::string &indent = "") {
+  GridDigits d{};
+  for (int i = 0; i < 81; ++i)
+    d[i] = digits[i] - '0';
+  Lines lines = DocumentWithGrid(d, 0, indent);
+  lines.insert(lines.begin(), Sj("☆ 題"));
+  lines.push_back("tail");
+  return lines;
+}
+
+const std::string kFull(81, '5');
+
+} // namespace
+
+TEST(EntryCursor, StartsOnTheFirstBlankCellOrTheFirstCell) {
+  TextMemo memo;
+  std::string digits = kFull;
+  digits[9 * 4 + 6] = '0';
+  memo.SetLines(EntryLines(digits, "\t"));
+  EntryCursor c = SudokunyuryokuSet(memo, true);
+  ASSERT_TRUE(c.found);
+  EXPECT_EQ(1, c.topLine);
+  EXPECT_EQ((std::pair{6, 4}), std::pair(c.column, c.row));
+  EXPECT_EQ((zenpa::platform::TextPos{10, 1 + 2 + 24}), memo.Caret());
+  EXPECT_TRUE(c.titleVisible);
+  memo.SetLines(EntryLines(kFull));
+  c = SudokunyuryokuSet(memo, false);
+  EXPECT_EQ((std::pair{0, 0}), std::pair(c.column, c.row));
+
+  // Broken grids are not taken.
+  const Lines whole = EntryLines(kFull);
+  Lines shortRow = whole, halfCell = whole, noBottom = whole;
+  shortRow[6].resize(shortRow[6].size() - 2);
+  halfCell[4].replace(2, 2, " " + Sj("１").substr(0, 1)); // a half-width byte then a lead byte
+  noBottom.resize(18);
+  for (const Lines &lines : {shortRow, halfCell, noBottom}) {
+    memo.SetLines(lines);
+    memo.SetCaret({3, 0});
+    EXPECT_FALSE(SudokunyuryokuSet(memo, false).found);
+    EXPECT_EQ(lines, memo.Lines());
+  }
+}
+
+TEST(EntryCursor, CursorKeysWrapAsTheirRulesSay) {
+  TextMemo memo;
+  memo.SetLines(EntryLines(kFull));
+  EntryCursor c = SudokunyuryokuSet(memo, false);
+  struct Step {
+    int column, row; // where the cursor stands before the move
+    CursorMove move;
+    int toColumn, toRow;
+  };
+  const Step steps[] = {
+      {8, 8, CursorMove::Next, 8, 8},     // Enter stops at the last cell
+      {8, 8, CursorMove::Right, 0, 8},    // → wraps within the row
+      {0, 8, CursorMove::Previous, 8, 7}, // Backspace goes to the row above
+      {3, 0, CursorMove::Up, 3, 8},       // ↑ wraps within the column
+      {0, 0, CursorMove::Previous, 0, 0},
+  };
+  for (const Step &s : steps) {
+    MoveCursorTo(memo, c, s.column, s.row);
+    MoveCursor(memo, c, s.move);
+    EXPECT_EQ((std::pair{s.toColumn, s.toRow}), std::pair(c.column, c.row)) << &s - steps;
+  }
+}
+
+TEST(EntryCursor, ClicksMapToCellsAlsoAfterScrolling) {
+  TextMemo memo;
+  memo.SetLines(EntryLines(std::string(81, '0'), "  "));
+  EntryCursor c = SudokunyuryokuSet(memo, true);
+  const CellPixels px{16, 8, 8};
+  // Row 2 and column 3 of a grid shown under its title line, rows indented 2.
+  const int x = (2 + 1) * 8 + 4 + 3 * 32 + 10, y = 16 + 8 + 2 * 32 + 5;
+  ClickCell(memo, c, x, y, px);
+  EXPECT_EQ((std::pair{3, 2}), std::pair(c.column, c.row));
+  memo.ScrollToLine(4); // scrolled four lines on: the cell shows four lines higher
+  ClickCell(memo, c, x, y - 4 * 16, px);
+  EXPECT_EQ((std::pair{3, 2}), std::pair(c.column, c.row));
+  EXPECT_EQ(0, memo.FirstVisibleLine());
+  ClickCell(memo, c, 2000, 2000, px); // beyond the grid: the last cell
+  EXPECT_EQ((std::pair{8, 8}), std::pair(c.column, c.row));
+}
+
+TEST(EntryCursor, EntryWritesGivensAndGameOnlyPlayerCells) {
+  TextMemo memo;
+  std::string digits = kFull;
+  digits[7] = digits[8] = digits[9] = '0';
+  memo.SetLines(EntryLines(digits));
+  EntryCursor c = SudokunyuryokuSet(memo, false);
+  EXPECT_TRUE(EntryDigit(memo, c, 7));
+  EXPECT_TRUE(EntryDigit(memo, c, 0));
+  EXPECT_EQ((std::pair{0, 1}), std::pair(c.column, c.row)); // on past the line's last cell
+  EXPECT_EQ(Sj("７"), memo.Line(2).substr(2 + 28, 2));
+  EXPECT_EQ(Sj("　"), memo.Line(2).substr(2 + 32, 2));
+  EXPECT_EQ(std::optional<int>(0), GameDigit(memo, c, 3));
+  EXPECT_EQ(std::optional<int>(3), GameDigit(memo, c, 0));
+  EXPECT_EQ(Sj("　"), memo.Line(4).substr(2, 2));
+  MoveCursorTo(memo, c, 5, 5);
+  EXPECT_EQ(std::nullopt, GameDigit(memo, c, 3));
+  EXPECT_EQ(Sj("５"), memo.Line(12).substr(22, 2));
+}
+
+// Each turn of the entry panel gives back the start after its period and
+// no sooner, and moves the cells where the panel says.
+TEST(GridTransform, TurnsMoveCellsAndComeBackAfterTheirPeriod) {
+  std::array<int, 81> start{};
+  std::iota(start.begin(), start.end(), 0);
+  const auto at = [](const std::array<int, 81> &cells, int column, int row) {
+    return cells[9 * (row - 1) + (column - 1)];
+  };
+  struct Case {
+    GridTransform transform;
+    int period;
+    int fromColumn, fromRow, toColumn, toRow;
+  };
+  const Case cases[] = {
+      {GridTransform::RotateRight, 4, 1, 9, 1, 1}, // clockwise: bottom left to top left
+      {GridTransform::Mirror, 2, 9, 9, 1, 9},      {GridTransform::BlocksLeft, 3, 4, 2, 1, 2},
+      {GridTransform::BlocksSwap, 2, 5, 3, 5, 3},  {GridTransform::Swap321, 2, 1, 1, 3, 1},
+      {GridTransform::Cycle231, 3, 2, 5, 1, 5},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(&c - cases);
+    std::array<int, 81> cells = Transformed(start, c.transform);
+    EXPECT_EQ(at(start, c.fromColumn, c.fromRow), at(cells, c.toColumn, c.toRow));
+    for (int i = 1; i < c.period; ++i) {
+      EXPECT_NE(start, cells) << "after " << i;
+      cells = Transformed(cells, c.transform);
+    }
+    EXPECT_EQ(start, cells);
+  }
+}

@@ -1,0 +1,223 @@
+// The puzzle viewer: its folder list, the preview of a file, the duplicate
+// check and the hand-back of a file chosen in the viewer.
+#include "puzzle/play/viewer_duplicates.h"
+#include "puzzle/play/viewer_folder.h"
+#include "puzzle/play/viewer_launch.h"
+#include "puzzle/play/viewer_preview.h"
+
+#include "base/file_io.h"
+#include "base/sjis.h"
+#include "platform/scripted_host.h"
+#include "puzzle/play/support/puzzle_file_desk.h"
+#include "support/puzzle_samples.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using zenpa::base::Sj;
+using zenpa::testing::kEasyPuzzle;
+using zenpa::testing::NbpText;
+using zenpa::testing::TempDir;
+using namespace zenpa::play;
+using Lines = std::vector<std::string>;
+
+TEST(ViewerFolder, FiltersShowTheirExtensionsInAnyCaseAndFoldersComeFirst) {
+  TempDir dir;
+  for (const char *name : {"b.NBP", "a.nbc", "c.csv", "d.TXT", "e.dat", ".hidden.nbp"})
+    dir.Write(name, "");
+  std::filesystem::create_directory(dir.Path("zz"));
+  std::filesystem::create_symlink(dir.Path("gone"), dir.Path("broken.nbp"));
+  auto names = [&](ViewerFilter f) {
+    Lines out;
+    for (const FolderItem &item : ListFolder(dir.Dir(), f))
+      out.push_back(item.name + (item.folder ? "/" : ""));
+    return out;
+  };
+  EXPECT_EQ((Lines{"zz/", "a.nbc", "b.NBP", "broken.nbp"}), names(ViewerFilter::Puzzle));
+  EXPECT_EQ((Lines{"zz/", "c.csv", "d.TXT"}), names(ViewerFilter::Text));
+  EXPECT_EQ(7u, names(ViewerFilter::All).size());
+  EXPECT_TRUE(ListFolder(dir.Path("none"), ViewerFilter::All).empty());
+  EXPECT_EQ((Lines{"/a/b", "/a", "/"}), FolderChain("/a/b"));
+}
+
+namespace {
+
+ViewerPreview PreviewOf(const std::string &kind, const Lines &lines) {
+  PreviewBuilder builder(kind);
+  for (const std::string &line : lines)
+    builder.AddLine(line);
+  return builder.Result();
+}
+
+Lines Rows(const std::string &first) {
+  Lines rows(9, ".........");
+  rows[0] = first;
+  return rows;
+}
+
+} // namespace
+
+// A row of fields fills the board rows in a CSV file; elsewhere only a line
+// holding a tab is read as fields and commas are unreadable cells.
+TEST(ViewerPreview, RowLengthsFieldsAndUnreadableCells) {
+  const ViewerPreview p = PreviewOf("CSV", Rows("1,,3,,,6,,,9"));
+  EXPECT_EQ(Sj("１　３　　６　　９"), p.clueRows[0]);
+  EXPECT_EQ(Sj("　・　・・　・・　"), p.openRows[0]);
+  EXPECT_EQ("4clues", CluesText(p));
+  EXPECT_EQ("1page", PageText(p));
+  EXPECT_EQ(Sj("１　３　　６　　９"), PreviewOf("TXT", Rows("1\t\t3\t\t\t6\t\t\t9")).clueRows[0]);
+  struct Case {
+    const char *kind, *row;
+    bool complete, error;
+  } cases[] = {
+      {"TXT", "1,,3,,,6,,,9", true, true},
+      {"NBP", "1 2 3 4 5 6 7 8 9", true, false},     // 17 characters
+      {"NBP", "1 2 3 4 5 6 7 8 9 ", true, false},    // trailing space trimmed
+      {"NBP", " 1 2 3 4 5 6 7 8 9 .", false, false}, // 18 once trimmed: skipped
+      {"NBP", "12345678x", true, true},              // a letter: previews, but has errors
+      {"NBP", "12345678", false, false},             // too short
+  };
+  for (const Case &c : cases) {
+    const ViewerPreview q = PreviewOf(c.kind, Rows(c.row));
+    EXPECT_EQ(c.complete, q.firstComplete) << c.row;
+    EXPECT_EQ(c.error, q.error) << c.row;
+  }
+  EXPECT_EQ(Sj("１２３４５６７８Ｅ"), PreviewOf("NBP", Rows("12345678x")).clueRows[0]);
+}
+
+TEST(ViewerPreview, CountsPuzzlesAndMarksAnswers) {
+  Lines lines = {"T=title", "C=comment", "1........", "A=123", "........."};
+  lines.resize(12, ".........");
+  const ViewerPreview one = PreviewOf("NBP", lines);
+  EXPECT_EQ("1page", PageText(one));
+  EXPECT_FALSE(one.hasAnswer) << "an A= line before the end of the first puzzle";
+  Lines two = lines;
+  two.insert(two.end(), 9, "123456789");
+  const ViewerPreview answered = PreviewOf("NBP", two);
+  EXPECT_EQ("2page", PageText(answered));
+  EXPECT_TRUE(answered.hasAnswer);
+  EXPECT_EQ("1clues", CluesText(answered));
+  // The raw preview stops with the first puzzle.
+  EXPECT_EQ(12u, answered.rawLines.size());
+  lines.push_back("A=" + std::string(81, '1'));
+  EXPECT_TRUE(PreviewOf("NBP", lines).hasAnswer);
+}
+
+// Only the start of a huge file is read, and long raw lines are cut at a
+// character boundary.
+TEST(ViewerPreview, ReadsOnlyTheStartOfAHugeFile) {
+  TempDir dir;
+  const std::string binary(2 * kPreviewByteLimit, '\x81'); // no line end
+  const ViewerPreview p = PreviewFile(dir.Write("big.nbp", NbpText(kEasyPuzzle) + binary));
+  EXPECT_TRUE(p.cut);
+  EXPECT_EQ("28clues", CluesText(p));
+  EXPECT_EQ("1page" + Sj("以上（先頭1MBを表示）"), PageText(p));
+  EXPECT_TRUE(PreviewFile(dir.Dir()).rawLines.empty());
+  std::string wide = "a";
+  for (int i = 0; i < 150; ++i)
+    wide += Sj("字");
+  const ViewerPreview w = PreviewOf("NBP", {wide});
+  ASSERT_EQ(1u, w.rawLines.size());
+  EXPECT_EQ(kRawLineBytes - 1, w.rawLines[0].size()); // "a" and 99 whole characters
+}
+
+TEST(ViewerDuplicates, SameFirstPuzzleIsOnePairAndUnreadableItemsNeverMatch) {
+  TempDir dir;
+  const char *const other = zenpa::testing::kNakedPairPuzzle;
+  const Lines paths = {
+      dir.Write("a.nbp", NbpText(kEasyPuzzle)),
+      dir.Write("b.nbp", NbpText(other)),
+      dir.Write("c.nbp", NbpText(kEasyPuzzle) + NbpText(other)),
+      dir.Write("e1.nbp", ""),
+      dir.Write("e2.nbp", ""),
+      dir.Write("x1.nbp", "12345678x\r\n"),
+      dir.Write("x2.nbp", "12345678x\r\n"),
+      dir.Path("missing1.nbp"),
+      dir.Path("missing2.nbp"),
+      dir.Dir(),
+  };
+  zenpa::platform::ScriptedHost host;
+  const auto report = FindDuplicates(paths, {host, {}, {}});
+  ASSERT_TRUE(report.has_value());
+  EXPECT_EQ(1u, report->count);
+  EXPECT_EQ((std::vector<DuplicatePair>{{0, 2}}), report->pairs);
+  EXPECT_EQ(Sj("重複が 1件あります"), DuplicateSummary(report->count));
+  EXPECT_EQ(Sj("重複はありません"), DuplicateSummary(0));
+}
+
+TEST(ViewerDuplicates, ManyEqualItemsAreCountedInFullAndListedInOrder) {
+  TempDir dir;
+  Lines paths;
+  for (int i = 0; i < 50; ++i)
+    paths.push_back(dir.Write(std::to_string(i) + ".nbp", NbpText(kEasyPuzzle)));
+  zenpa::platform::ScriptedHost host;
+  const auto report = FindDuplicates(paths, {host, {}, {}});
+  ASSERT_TRUE(report.has_value());
+  EXPECT_EQ(50u * 49u / 2u, report->count);
+  EXPECT_EQ((DuplicatePair{0, 1}), report->pairs.front());
+  EXPECT_EQ(kListedDuplicatePairs, report->pairs.size());
+  EXPECT_EQ(Sj("重複が 1225件あります（最初の1000件を表示）"), DuplicateSummary(report->count));
+
+  // Events run as the clock moves, and cancelling ends the check.
+  std::vector<int> shown;
+  int checks = 0;
+  const DuplicateCheckHooks hooks{host, [&](int done, int) { shown.push_back(done); },
+                                  [&] {
+                                    host.clock += kDuplicateEventInterval / 2;
+                                    return ++checks == 6;
+                                  }};
+  EXPECT_FALSE(FindDuplicates(Lines(paths.begin(), paths.begin() + 10), hooks).has_value());
+  EXPECT_EQ(6, checks);
+  EXPECT_EQ((std::vector<int>{2, 4}), shown); // every other item, as the clock moved
+  EXPECT_EQ(2, host.processEventsCalls);
+}
+
+namespace {
+
+struct Desk : zenpa::testing::PuzzleDocDesk {
+  TempDir dir;
+  PuzzleReadContext read{memo, host, writer, {}};
+  ViewerContext ctx{read, "/opt/zenpa/", dir.Dir(), false, {}, {}};
+  Desk() { EXPECT_TRUE(zenpa::base::WriteLines(dir.Path("p.nbp"), Lines(9, "1........")).ok); }
+};
+
+} // namespace
+
+// The file handed back replaces the document, after the question when it
+// was modified, with the puzzle format applied.
+TEST(ViewerLaunch, HandedBackFileReplacesTheDocument) {
+  Desk d;
+  d.dir.Write("GRDV.DAT", "p.nbp\nignored\n"); // a line end of this system
+  d.memo.SetLines({"typed"});
+  d.memo.SetModified(true);
+  bool agree = false;
+  d.ctx.askSaveChanges = [&agree] { return agree; };
+  int formatApplied = 0;
+  d.ctx.applyPuzzleFormat = [&formatApplied] { ++formatApplied; };
+  EXPECT_EQ(std::nullopt, RunViewer(d.ctx, "x.nbp"));
+  EXPECT_EQ((Lines{"typed"}), d.memo.Lines());
+  agree = true;
+  const auto loaded = RunViewer(d.ctx, "x.nbp");
+  ASSERT_TRUE(loaded.has_value());
+  EXPECT_EQ(1, formatApplied);
+  EXPECT_EQ(d.dir.Path("p.txt"), loaded->documentName);
+  EXPECT_EQ("/opt/zenpa/GRDV.COM /C " + d.dir.Path("x.nbp"), d.host.started.at(0));
+  EXPECT_EQ(22, d.memo.LineCount());
+  EXPECT_EQ(ClueLine("9"), d.memo.Line(20));
+}
+
+TEST(ViewerLaunch, NoHandBackOrFailedStartLeavesTheDocument) {
+  Desk d;
+  d.memo.SetLines({"old"});
+  EXPECT_EQ(std::nullopt, RunViewer(d.ctx, "x.nbp")); // no GRDV.DAT
+  d.dir.Write("GRDV.DAT", "missing.nbp\r\n");
+  EXPECT_EQ(std::nullopt, RunViewer(d.ctx, "x.nbp"));
+  d.host.startProgramSucceeds = false;
+  d.host.startProgramError = "Permission denied";
+  EXPECT_EQ(std::nullopt, RunViewer(d.ctx, "x.nbp"));
+  ASSERT_EQ(1u, d.host.messages.size());
+  EXPECT_EQ(Sj("実行できません (Permission denied)"), d.host.messages[0].text);
+  EXPECT_EQ((Lines{"old"}), d.memo.Lines());
+}

@@ -61,73 +61,65 @@ TEST(DrillWriterTest, ThreeSheetsWithAnswersAlternateQuestionAndAnswer) {
   EXPECT_FALSE(memo.Modified());
 }
 
-TEST(DrillWriterTest, ReplacingTheDocumentAsksToSaveAChangedOneFirst) {
-  TextMemo memo({"keep me"});
+// Replacing a changed document asks to save it first; adding to it inserts
+// at the caret without asking.
+TEST(DrillWriterTest, ReplacingAsksToSaveAChangedDocumentAddingInsertsAtTheCaret) {
+  TextMemo memo({"before", "after"});
   memo.SetModified(true);
   SeededRandom rng(1);
   int asked = 0;
   const auto refuse = [&] { return ++asked, false; };
   EXPECT_EQ(GenerateResult::Cancelled, Generate(memo, Settings(4, 1, false), rng, refuse));
   EXPECT_EQ(1, asked);
-  EXPECT_EQ((std::vector<std::string>{"keep me"}), memo.Lines());
+  EXPECT_EQ((std::vector<std::string>{"before", "after"}), memo.Lines());
 
-  const auto agree = [&] { return ++asked, true; };
-  EXPECT_EQ(GenerateResult::Written, Generate(memo, Settings(4, 1, false), rng, agree));
-  EXPECT_EQ(2 * 4 + 10, memo.LineCount());
-  EXPECT_FALSE(memo.Modified());
-}
-
-TEST(DrillWriterTest, AddingToTheDocumentInsertsAtTheCaretWithoutAsking) {
-  TextMemo memo({"before", "after"});
-  memo.SetModified(true);
   memo.SetCaret({1, 0});
   settings::PrintFormat format = Settings(4, 1, false);
   format.drill.addToDocument = true;
   format.drill.pageBreak = false;
   format.insertionPlace = InsertionPlace::AtCaret;
-  SeededRandom rng(3);
   Generate(memo, format, rng, NeverAsked);
   ASSERT_EQ(2 + 2 * 4 + 10, memo.LineCount());
-  EXPECT_EQ("before", memo.Line(0));
   EXPECT_EQ(base::Sj("　 ☆★ もこさん／たしざん ★☆"), memo.Line(1));
   EXPECT_EQ("", memo.Line(18)); // separator without page breaks
   EXPECT_EQ("after", memo.Line(19));
   EXPECT_TRUE(memo.Modified());
+
+  const auto agree = [&] { return ++asked, true; };
+  EXPECT_EQ(GenerateResult::Written, Generate(memo, Settings(4, 1, false), rng, agree));
+  EXPECT_EQ(2, asked);
+  EXPECT_EQ(2 * 4 + 10, memo.LineCount());
+  EXPECT_FALSE(memo.Modified());
 }
 
-TEST(DrillWriterTest, AnswerCommandOnATitleLineAnswersThatSheetNotThePreviousOne) {
+// The answer command answers the sheet below a title line, not the one
+// above; at the caret it goes onto the next page; without a sheet it does
+// nothing.
+TEST(DrillWriterTest, AnswerCommandFindsTheSheetAndItsPlace) {
   TextMemo memo;
   SeededRandom rng(11);
-  Generate(memo, Settings(5, 2, false), rng, NeverAsked);
-  const int secondTitle = 2 * 5 + 10;
-  memo.SetCaret({secondTitle, 0});
-  ASSERT_TRUE(WriteAnswerForCaret(memo, Settings(5, 1, false)));
-  const int answer = 2 * secondTitle;
-  ASSERT_EQ(answer + 2 * 5 + 8, memo.LineCount());
-  EXPECT_EQ(memo.Line(secondTitle + 5), memo.Line(answer + 5));
-  EXPECT_NE(memo.Line(5), memo.Line(answer + 5));
-}
-
-TEST(DrillWriterTest, AnswerCommandAtTheCaretGoesOntoTheNextPage) {
-  TextMemo memo;
-  SeededRandom rng(12);
-  settings::PrintFormat format = Settings(4, 2, false);
+  settings::PrintFormat format = Settings(5, 2, false);
   Generate(memo, format, rng, NeverAsked);
+  const int sheet = 2 * 5 + 10;
+  memo.SetCaret({sheet, 0});
+  ASSERT_TRUE(WriteAnswerForCaret(memo, format));
+  ASSERT_EQ(3 * sheet - 2, memo.LineCount());
+  EXPECT_EQ(memo.Line(sheet + 5), memo.Line(2 * sheet + 5));
+  EXPECT_NE(memo.Line(5), memo.Line(2 * sheet + 5));
+
   memo.SetCaret({2, 0});
   format.insertionPlace = InsertionPlace::AtCaret;
   ASSERT_TRUE(WriteAnswerForCaret(memo, format));
-  const int sheet = 2 * 4 + 10;
   EXPECT_EQ(memo.Line(5), memo.Line(sheet + 5)); // right after the first sheet's page break
   EXPECT_EQ(base::Sj("　 ☆★ もこさん／たしざん ★☆"), memo.Line(sheet));
   EXPECT_EQ(kFormFeed, memo.Line(2 * sheet - 3));
-}
 
-TEST(DrillWriterTest, AnswerCommandDoesNothingWithoutASheet) {
-  TextMemo memo({"just text", "┌──┬──┐"});
-  EXPECT_FALSE(WriteAnswerForCaret(memo, Settings(4, 1, false)));
-  EXPECT_EQ(2, memo.LineCount());
-  TextMemo empty;
-  EXPECT_FALSE(WriteAnswerForCaret(empty, Settings(4, 1, false)));
+  for (const std::vector<std::string> &lines :
+       {std::vector<std::string>{}, std::vector<std::string>{"just text", "┌──┬──┐"}}) {
+    TextMemo other(lines);
+    EXPECT_FALSE(WriteAnswerForCaret(other, format));
+    EXPECT_EQ(lines, other.Lines());
+  }
 }
 
 TEST(DrillWriterTest, AnswerOfAnIndentedSubtractionSheetKeepsItsIndentAndOperation) {

@@ -89,6 +89,8 @@ TEST_P(MirroredCaseTest, RowSearchMirrorsTheColumnSearch) {
   const TechniqueCase &c = GetParam();
   const puzzle::Grid grid = Transposed(c.grid);
   puzzle::Engine e = EngineOn(grid);
+  if (!c.green) // rows first in the mirror are columns first here
+    e.Options.selectionSwitch = puzzle::SelectionSwitch::ColumnsFirst;
   AdvancedTechniques().at(CounterPart(c.operation))(e);
   EXPECT_EQ(CellChanges(grid, Transposed(c.After())), CellChanges(grid, e.CellGrid));
   EXPECT_EQ(ExpectedStep(SwappedSuffix(c.stepText)), e.StepText);

@@ -12,35 +12,6 @@ namespace {
 using puzzle::CellFromText;
 using puzzle::Pos;
 
-// "*" marks ("◆") and "o" marks ("◇") of a step, each taken away once at its
-// end; the pattern is one step, as no cell is placed.
-TEST(PatternMarksTest, EachStepMarksItsCellsInItsOrder) {
-  const struct {
-    Technique run;
-    const char *file, *stepText, *marks;
-  } rows[] = {
-      {puzzle::Xwingtate, "fish.cases", "X-Wing-y 5", "r3c2* r7c2* r3c6* r7c6*"},
-      {puzzle::Skyscrapertate, "fish.cases", "Skyscraper-y 4", "r1c1* r7c1* r1c5* r8c5*"},
-      // The pivot is the second mark, the wings the first.
-      {puzzle::XYwing, "wings.cases", "XY-Wing 3", "r2c2o r2c6* r7c2*"},
-      {puzzle::XYZwing, "wings.cases", "XYZ-Wing-y 3", "r2c2o r7c2* r1c3*"},
-      // The chain's ends are first marks, its links second.
-      {puzzle::RemotePair, "chains.cases", "Remote Pair 37", "r1c1* r4c2* r1c3o r5c3o"},
-      {puzzle::WStringKite, "chains.cases", "2-String Kite 6", "r2c1o r1c3o r8c1* r1c7*"},
-      {puzzle::EmptyRectangle, "chains.cases", "Empty Rectagle 9", "r2c2o r8c2* r1c6* r2c6* r3c6*"},
-  };
-  for (const auto &row : rows) {
-    SCOPED_TRACE(row.stepText);
-    MarkRecorder rec;
-    puzzle::Engine e = EngineOn(CaseGrid(row.file, row.stepText));
-    WatchSteps(e, rec);
-    row.run(e);
-    EXPECT_EQ(row.marks, rec.marks);
-    EXPECT_EQ(static_cast<int>(rec.marks.size() + 1) / 6, rec.cleared);
-    EXPECT_EQ(1, e.StepNo);
-  }
-}
-
 TEST(PatternMarksTest, APatternFoundWhileChangedIsSetEndsTheCall) {
   // The first X-Wing of this position (columns 1 and 2) removes nothing. On
   // its own the search goes on to the next one; with Changed already set by

@@ -52,6 +52,13 @@ TEST_P(TechniqueCaseTest, ChangesExactlyTheListedCells) {
   if (e.Changed) {
     EXPECT_EQ(puzzle::LevelColour(e.Level), e.LevelPanelColour);
   }
+  if (!c.trace.empty()) {
+    puzzle::Engine shown = EngineFor(c);
+    TraceRecorder rec;
+    WatchSteps(shown, rec);
+    RunCase(c, shown);
+    EXPECT_EQ(c.trace, rec.trace + " #" + std::to_string(shown.StepNo)) << "in step mode";
+  }
 }
 
 // --- rows and columns exchanged -------------------------------------------

@@ -173,12 +173,16 @@ TEST_F(DrillGameTest, PerfectGameOfFortyFiveCellsReportsTheTimeAndTheAverage) {
 
 TEST_F(DrillGameTest, GameOnTheSecondSheetLeavesTheFirstOneAlone) {
   Open(4, Operation::Addition, 8, 2);
-  const auto first = std::vector<std::string>(memo.Lines().begin(), memo.Lines().begin() + 18);
+  const auto firstSheet = [&] {
+    const auto lines = memo.Lines();
+    return std::vector<std::string>(lines.begin(), lines.begin() + 18);
+  };
+  const auto first = firstSheet();
   memo.SetCaret({18, 0}); // the second sheet's title
   ASSERT_EQ(StartResult::Started, game.Start(memo, {}));
   for (int digit : Answers(22, Operation::Addition))
     Type(digit);
-  EXPECT_EQ(first, std::vector<std::string>(memo.Lines().begin(), memo.Lines().begin() + 18));
+  EXPECT_EQ(first, firstSheet());
   EXPECT_EQ("│　４けた│　　　０分　　　０秒│", base::SjisToUtf8(memo.Line(18 + 14)));
 }
 

@@ -32,53 +32,6 @@ private:
 // Row k of a question sheet (1 for the first row to fill) stands at line 5 + 2k.
 std::vector<int> RowCells(const Lines &sheet, int k) { return CellValues(sheet[5 + 2 * k]); }
 
-TEST(WorksheetTest, FourDigitAdditionSheetMatchesThePrintedLayout) {
-  // The first draw only seeds the repeat check; 3 5 8 2 are the top digits,
-  // then five hint positions for the single row to fill.
-  ScriptedRandom rng({1, 3, 5, 8, 2, 1, 2, 3, 1, 2});
-  const Worksheet sheet = MakeQuestionSheet({4, Operation::Addition, {2, false}}, rng);
-  const std::vector<std::string> expected = {
-      "　 ☆★ もこさん／たしざん ★☆",
-      "┌──┬────────────┐",
-      "│名前│　　　　　　　　　　　　│",
-      "└──┴────────────┘",
-      "┌─┬─┬─┬─┐",
-      "│３│５│８│２│",
-      "└┬┴┬┴┬┴┬┘",
-      "　│　│　│　│1",
-      "　└┬┴┬┴┬┘",
-      "　　│１│３│",
-      "　　└┰┴┰┘",
-      "　　　┃４┃",
-      "　　　┗━┛",
-      "┌────┬──────────┐",
-      "│　４けた│　　　　分　　　　秒│",
-      "└────┴──────────┘",
-      "（全3問）",
-  };
-  EXPECT_EQ(expected, ToUtf8(sheet.lines));
-  EXPECT_EQ((std::vector<int>{3, 5, 8, 2}), sheet.topDigits);
-
-  SeededRandom seeded(7);
-  const auto ten = ToUtf8(MakeQuestionSheet({10, Operation::Addition, {}}, seeded).lines);
-  ASSERT_EQ(2u * 10 + 9, ten.size());
-  EXPECT_EQ("│１０けた│　　　　分　　　　秒│", ten[ten.size() - 3]);
-  EXPECT_EQ("（全42問）", ten.back());
-  EXPECT_EQ("　　　　　　　│　│　│　│7", ten[19]); // the last row to fill, width 3
-}
-
-TEST(WorksheetTest, SubtractionSheetHasItsOwnTitleAndNeverGoesBelowZero) {
-  EXPECT_EQ(8, CellOp(3, 5, Operation::Subtraction));
-  EXPECT_EQ(0, CellOp(9, 9, Operation::Subtraction));
-  EXPECT_EQ(7, CellOp(8, 9, Operation::Addition));
-  ScriptedRandom rng({1, 2, 9, 1, 5});
-  const Worksheet sheet = MakeQuestionSheet({4, Operation::Subtraction, {}}, rng);
-  EXPECT_EQ(" ☆★★ もこさん／ひきざん ★★☆", ToUtf8(sheet.lines)[0]);
-  // 2 9 1 5 give the row 3 8 6 to fill, the check row 5 2 and the final 3.
-  EXPECT_EQ((std::vector<int>{5, 2}), CellValues(sheet.lines[9]));
-  EXPECT_EQ((std::vector<int>{3}), CellValues(sheet.lines[11]));
-}
-
 TEST(WorksheetTest, ARepeatedDigitIsDrawnOnceMoreFromZeroToNine) {
   // a0 = 4; a1 = 4 repeats it and is redrawn as 0; a3 = 7 repeats a2 and the
   // redraw gives 7 again, which stands; a4 = 7 is redrawn as 2.
@@ -87,21 +40,6 @@ TEST(WorksheetTest, ARepeatedDigitIsDrawnOnceMoreFromZeroToNine) {
   const std::vector<std::pair<int, int>> ranges = {{1, 9}, {1, 9}, {0, 9}, {1, 9},
                                                    {1, 9}, {0, 9}, {1, 9}, {0, 9}};
   EXPECT_EQ(ranges, rng.ranges);
-}
-
-TEST(WorksheetTest, DigitHintsShowEveryCellHoldingTheDigitIncludingZero) {
-  SeededRandom rng(2024);
-  const Worksheet sheet = MakeQuestionSheet({14, Operation::Addition, {0, true}}, rng);
-  const auto rows = Pyramid(sheet.topDigits, Operation::Addition);
-  int zeros = 0;
-  for (int k = 1; k <= 14 - 3; ++k) {
-    std::vector<int> expected;
-    for (int v : rows[static_cast<std::size_t>(k)])
-      expected.push_back(v == 0 ? 0 : -1);
-    zeros += static_cast<int>(std::count(expected.begin(), expected.end(), 0));
-    EXPECT_EQ(expected, RowCells(sheet.lines, k)) << "row " << k;
-  }
-  EXPECT_LT(0, zeros); // the seed gives zeros to show
 }
 
 // Positions drawn for a row: a pair mirrored about the middle, or the middle

@@ -1,6 +1,7 @@
 #include "puzzle/engine/engine.h"
 
 #include "base/sjis.h"
+#include "puzzle/engine/grader.h"
 #include "puzzle/support/grid_text.h"
 
 #include <gtest/gtest.h>
@@ -93,6 +94,43 @@ TEST(LevelTest, RaisesLevelAndKeepsTheHighestSubCode) {
   e.RaiseLevel(Level11(90));
   EXPECT_EQ(12, e.Level);
   EXPECT_EQ(90, e.LevelSub);
+}
+
+// The result panel's words for every level and hardest technique: the
+// advanced ones by their sub-code, " b" after Block Unique H, none stuck.
+TEST(GraderTest, EveryLevelAndTechniqueHasItsWords) {
+  const struct {
+    int level, sub;
+    bool buh;
+    const char *message, *hardest;
+  } rows[] = {{1, 0, false, "やさしい問題です｡", "Block Unique"},
+              {2, 0, true, "ふつうの問題です｡", "Line Unique b"},
+              {3, 0, false, "ふつうの問題です｡", "Cell Unique"},
+              {4, 0, false, "やや難しい問題です｡", "Localization"},
+              {5, 0, false, "難しい問題です｡", "Naked Pair"},
+              {6, 0, false, "難しい問題です｡", "Hidden Pair"},
+              {7, 0, false, "かなり難しい問題です｡", "Naked Triple"},
+              {8, 0, false, "かなり難しい問題です｡", "Hidden Triple"},
+              {9, 0, false, "かなり難しい問題です｡", "X-Wing"},
+              {10, 0, false, "かなり難しい問題です｡", "Swordfish"},
+              {11, 0, false, "かなり難しい問題です｡", "Skyscraper"},
+              {11, 10, false, "かなり難しい問題です｡", "Finned X-Wing"},
+              {11, 20, false, "かなり難しい問題です｡", "Finned Skyscraper"},
+              {11, 30, false, "かなり難しい問題です｡", "XY-Wing"},
+              {11, 40, false, "かなり難しい問題です｡", "XYZ-Wing"},
+              {11, 50, false, "かなり難しい問題です｡", "Remote Pair"},
+              {11, 60, false, "かなり難しい問題です｡", "2-String Kite"},
+              {11, 61, true, "かなり難しい問題です｡", "Grouped 2-String Kite b"},
+              {11, 70, false, "かなり難しい問題です｡", "Empty Rectangle"},
+              {11, 80, false, "かなり難しい問題です｡", "Naked Quad"},
+              {11, 90, false, "かなり難しい問題です｡", "Hidden Quad"},
+              {12, 0, true, "難しすぎる問題です｡", ""}};
+  for (const auto &r : rows) {
+    const GradeLabels labels = GradeOf("24", r.level, r.sub, r.buh);
+    EXPECT_EQ(base::Sj(r.message), labels.difficulty) << r.hardest;
+    EXPECT_EQ(r.hardest, labels.hardest);
+    EXPECT_EQ("24-clue  level " + std::to_string(r.level), labels.clueLevel);
+  }
 }
 
 TEST(EliminateTest, SettlesACellLeftWithOneCandidate) {

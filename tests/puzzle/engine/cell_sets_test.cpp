@@ -3,6 +3,8 @@
 #include "puzzle/engine/cell_sets.h"
 #include "puzzle/engine/engine.h"
 
+#include "technique_cases.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -10,21 +12,7 @@
 namespace zenpa::puzzle {
 namespace {
 
-// Grids whose cells are any of the 512 masks, with placed and empty cells
-// made common.
-Grid RandomGrid(std::mt19937 &rng) {
-  std::uniform_int_distribution<int> kind(0, 3), mask(0, 511), digit(1, 9);
-  Grid g;
-  for (int y = 1; y <= 9; ++y) {
-    for (int x = 1; x <= 9; ++x) {
-      const int k = kind(rng);
-      g(x, y) = k == 0   ? DigitBit(digit(rng))
-                : k == 1 ? kNoCandidates
-                         : static_cast<Cell>(mask(rng));
-    }
-  }
-  return g;
-}
+using testing::RandomGrid;
 
 bool In(CellSet set, int x, int y) { return set.Intersects(CellSet::Of(x, y)); }
 

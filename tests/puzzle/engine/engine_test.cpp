@@ -149,9 +149,11 @@ TEST(EliminateTest, SettlesACellLeftWithOneCandidate) {
   EXPECT_EQ(9, e.OpenCount);
 }
 
-TEST(OptionsTest, GateNeedsBoxOffPanelShownAndCondition) {
+// A technique is gated off when its box is off, the panel shown and either
+// "有効・必須" ticked or the selection switch on; the switch cycles through
+// four colours; the boxes of the extra panel follow it.
+TEST(OptionsTest, GateSwitchAndExtraPanelBoxes) {
   TechniqueOptions o;
-  EXPECT_FALSE(TechniqueGate(o, kBoxLocalization));
   o.boxes[kBoxLocalization] = false;
   EXPECT_FALSE(TechniqueGate(o, kBoxLocalization)); // panel hidden
   o.conditionsPanelShown = true;
@@ -159,13 +161,6 @@ TEST(OptionsTest, GateNeedsBoxOffPanelShownAndCondition) {
   o.mustUseHardest = true;
   EXPECT_TRUE(TechniqueGate(o, kBoxLocalization));
   o.mustUseHardest = false;
-  o.AdvanceSwitch();
-  EXPECT_TRUE(TechniqueGate(o, kBoxLocalization));
-  EXPECT_FALSE(TechniqueGate(o, kBoxNakedPair));
-}
-
-TEST(OptionsTest, SwitchCyclesThroughFourStates) {
-  TechniqueOptions o;
   std::vector<std::uint32_t> colours;
   for (int i = 0; i < 5; ++i) {
     colours.push_back(SwitchColour(o.selectionSwitch, 0x123456));
@@ -173,14 +168,11 @@ TEST(OptionsTest, SwitchCyclesThroughFourStates) {
   }
   EXPECT_EQ((std::vector<std::uint32_t>{0x123456, 0x0000FF, 0x008000, 0xFF0000, 0x123456}),
             colours);
+  EXPECT_TRUE(TechniqueGate(o, kBoxLocalization)); // the switch is on
+  EXPECT_FALSE(TechniqueGate(o, kBoxNakedPair));
   o.selectionSwitch = SelectionSwitch::ColumnsFirst;
-  EXPECT_TRUE(o.ColumnsFirst());
   EXPECT_EQ(base::Sj("縦→横"), SwitchHint(o.selectionSwitch));
-}
 
-TEST(OptionsTest, ExtraPanelBoxesFollowThePanel) {
-  TechniqueOptions o;
-  EXPECT_FALSE(o.boxes[kBoxHiddenQuad]);
   o.SetAllBoxes(true);
   EXPECT_FALSE(o.boxes[kBoxTwoStringKite]); // panel hidden: only 1 to 13
   o.SetExtraPanelVisible(true);
@@ -189,8 +181,6 @@ TEST(OptionsTest, ExtraPanelBoxesFollowThePanel) {
   o.SetExtraPanelVisible(false);
   EXPECT_FALSE(o.boxes[kBoxNakedQuad]);
   EXPECT_TRUE(o.boxes[kBoxRemotePair]);
-  o.SetAllBoxes(false);
-  EXPECT_FALSE(o.boxes[kBoxBlockUnique]);
 }
 
 // A display that answers from a queue of keys and records what it was asked.
@@ -259,23 +249,6 @@ TEST(StepTraceTest, BackspaceNeverGoesBehindThePlayersSteps) {
   e.debug(1, 1); // step 5, the first after the player's
   EXPECT_EQ(5, e.StepTarget);
   EXPECT_EQ(6, e.StepNo);
-}
-
-TEST(StepTraceTest, AMarkedPatternCountsAsOneStep) {
-  ScriptedSteps steps({});
-  Engine e = TracingEngine(steps);
-  e.mark(2, 2);
-  e.markR(3, 3);
-  e.mark(4, 4);
-  EXPECT_EQ(1, e.StepNo);
-  e.wait();
-  e.markd();
-  e.mark(2, 2);
-  EXPECT_EQ(2, e.StepNo);
-  EXPECT_EQ(1, steps.waits);
-  EXPECT_EQ("22:◆", steps.cells[0]);
-  EXPECT_EQ("33:◇", steps.cells[1]);
-  EXPECT_EQ("22:　", steps.cells[3]);
 }
 
 TEST(StepTraceTest, NothingIsShownOutsideStepModeOrAfterEscape) {

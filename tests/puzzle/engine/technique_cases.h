@@ -32,6 +32,7 @@
 #include <functional>
 #include <map>
 #include <ostream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -232,6 +233,19 @@ inline puzzle::Grid CaseGrid(const std::string &file, const std::string &stepTex
       return c.grid;
   }
   throw std::runtime_error("no case " + stepText + " in " + file);
+}
+
+// Random cells: empty, placed, or few candidates each, so that patterns abound.
+inline puzzle::Grid RandomGrid(std::mt19937 &rng) {
+  puzzle::Grid g;
+  for (int i = 0; i < 81; ++i) {
+    const unsigned kind = rng() % 4;
+    g(i % 9 + 1, i / 9 + 1) =
+        kind == 0   ? puzzle::kNoCandidates
+        : kind == 1 ? puzzle::DigitBit(static_cast<int>(rng() % 9) + 1)
+                    : static_cast<puzzle::Cell>(rng() & rng() & puzzle::kAllCandidates);
+  }
+  return g;
 }
 
 } // namespace zenpa::testing

@@ -24,8 +24,7 @@ std::string Bytes(std::initializer_list<int> values) {
 // "≒" is both 81E0 (JIS row 2) and 8790 (NEC row 13), "纊" ED40 and FA5C:
 // each keeps its own code, and so do invalid bytes, lone leads and controls.
 TEST(Sjis, DecodesJapaneseAndEveryByteStringSurvivesARoundTrip) {
-  EXPECT_EQ(u"日本語ＡＢ１①ｱ", SjisToUtf16(Sj("日本語ＡＢ１①ｱ")));
-  EXPECT_EQ(Bytes({0x93, 0xFA, 0x96, 0x7B}), Sj("日本"));
+  EXPECT_EQ(u"日本語ＡＢ１①ｱﾟ", SjisToUtf16(Sj("日本語ＡＢ１①ｱﾟ")));
   EXPECT_EQ(u"≒", SjisToUtf16(Bytes({0x81, 0xE0})));
   EXPECT_NE(SjisToUtf16(Bytes({0x81, 0xE0})), SjisToUtf16(Bytes({0x87, 0x90})));
   EXPECT_NE(SjisToUtf16(Bytes({0xED, 0x40})), SjisToUtf16(Bytes({0xFA, 0x5C})));

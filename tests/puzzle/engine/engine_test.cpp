@@ -251,6 +251,24 @@ TEST(StepTraceTest, BackspaceNeverGoesBehindThePlayersSteps) {
   EXPECT_EQ(6, e.StepNo);
 }
 
+// The marks go into the document's cells too; a pattern is one step.
+TEST(StepTraceTest, AMarkedPatternCountsAsOneStep) {
+  ScriptedSteps steps({});
+  Engine e = TracingEngine(steps);
+  e.mark(2, 2);
+  e.markR(3, 3);
+  e.mark(4, 4);
+  EXPECT_EQ(1, e.StepNo);
+  e.wait();
+  e.markd();
+  e.mark(2, 2);
+  EXPECT_EQ(2, e.StepNo);
+  EXPECT_EQ(1, steps.waits);
+  EXPECT_EQ("22:◆", steps.cells[0]);
+  EXPECT_EQ("33:◇", steps.cells[1]);
+  EXPECT_EQ("22:　", steps.cells[3]);
+}
+
 TEST(StepTraceTest, NothingIsShownOutsideStepModeOrAfterEscape) {
   ScriptedSteps steps({kKeyEscape});
   Engine e = TracingEngine(steps);

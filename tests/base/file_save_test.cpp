@@ -25,67 +25,54 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Names in the folder other than the expected ones: left-over temporary files.
+std::vector<std::string> Strays(const std::string &folder, std::vector<std::string> expected) {
+  std::vector<std::string> strays;
+  for (const auto &entry : fs::directory_iterator(folder)) {
+    if (std::count(expected.begin(), expected.end(), entry.path().filename().string()) == 0)
+      strays.push_back(entry.path().filename().string());
+  }
+  return strays;
+}
+
 class FileSaveTest : public ::testing::Test {
 protected:
-  // Names in the folder other than the ones a test made: left-over temporary files.
-  std::vector<std::string> Strays(const std::string &folder, std::vector<std::string> expected) {
-    std::vector<std::string> strays;
-    for (const auto &entry : fs::directory_iterator(folder)) {
-      const std::string name = entry.path().filename().string();
-      if (std::find(expected.begin(), expected.end(), name) == expected.end())
-        strays.push_back(name);
-    }
-    return strays;
-  }
-
   testing::TempDir dir;
 };
 
-TEST_F(FileSaveTest, SymbolicLinkKeepsPointingAtTheUpdatedTarget) {
+// A symbolic link keeps pointing at the updated target; a hard-linked file is
+// written in place, so both its names see the new text.
+TEST_F(FileSaveTest, LinksKeepPointingAtTheUpdatedFile) {
   dir.Write("real/doc.txt", "old\r\n");
   fs::create_symlink("real/doc.txt", dir.Path("link.txt"));
   ASSERT_TRUE(WriteFileAtomic(dir.Path("link.txt"), "new\r\n").ok);
   EXPECT_TRUE(fs::is_symlink(dir.Path("link.txt")));
   EXPECT_EQ("new\r\n", dir.Read("real/doc.txt"));
-  EXPECT_EQ(std::vector<std::string>{}, Strays(dir.Path("real"), {"doc.txt"}));
-}
-
-TEST_F(FileSaveTest, HardLinkedFileIsWrittenInPlace) {
   const std::string a = dir.Write("a.txt", "old text, longer than the new one\r\n");
   fs::create_hard_link(a, dir.Path("b.txt"));
   ASSERT_TRUE(WriteFileAtomic(a, "new\r\n").ok);
   EXPECT_EQ("new\r\n", dir.Read("b.txt"));
   EXPECT_EQ(2u, fs::hard_link_count(a));
-  EXPECT_EQ(std::vector<std::string>{}, Strays(dir.Path(""), {"a.txt", "b.txt"}));
+  EXPECT_EQ(std::vector<std::string>{},
+            Strays(dir.Path(""), {"a.txt", "b.txt", "link.txt", "real"}));
+  EXPECT_EQ(std::vector<std::string>{}, Strays(dir.Path("real"), {"doc.txt"}));
 }
 
-TEST_F(FileSaveTest, WriteProtectedFileIsRefused) {
+// A write-protected file is refused and kept; a read-only folder is named.
+TEST_F(FileSaveTest, WriteProtectedFilesAndFoldersAreRefused) {
   const std::string path = dir.Write("locked.txt", "keep\r\n");
   fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-  const IoResult r = WriteFileAtomic(path, "new\r\n");
+  IoResult r = WriteFileAtomic(path, "new\r\n");
   EXPECT_FALSE(r.ok);
   EXPECT_EQ(Sj("読み取り専用のため保存できません: ") + path, r.error);
   EXPECT_EQ("keep\r\n", dir.Read("locked.txt"));
-}
-
-TEST_F(FileSaveTest, ReadOnlyFolderIsNamed) {
   testing::ReadOnlyFolder folder(dir.Path("ro"));
   if (!folder.Works())
     GTEST_SKIP() << "root can write in any folder that is not mounted read-only";
-  const IoResult r = WriteFileAtomic(folder.Path() + "/doc.txt", "new\r\n");
+  r = WriteFileAtomic(folder.Path() + "/doc.txt", "new\r\n");
   EXPECT_FALSE(r.ok);
   EXPECT_EQ(0u, r.error.find(Sj("フォルダーに書き込めません: ") + folder.Path() + " (")) << r.error;
   EXPECT_NE(0, r.errorNumber);
-}
-
-// What a reader gets from the FIFO while the bytes are saved onto it.
-std::string SaveThroughFifo(const std::string &fifo, const std::string &bytes, IoResult &r) {
-  auto reader = std::async(std::launch::async, [&] {
-    std::ifstream in(fifo, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  });
-  r = WriteFileAtomic(fifo, bytes);
-  return reader.get();
 }
 
 // FIFOs, devices and open streams are written where they are, never replaced
@@ -93,8 +80,12 @@ std::string SaveThroughFifo(const std::string &fifo, const std::string &bytes, I
 TEST_F(FileSaveTest, FilesThatAreNotRegularAreWrittenDirectlyOrRefused) {
   const std::string fifo = dir.Path("fifo");
   ASSERT_EQ(0, ::mkfifo(fifo.c_str(), 0600));
-  IoResult r;
-  EXPECT_EQ("sheet\r\n", SaveThroughFifo(fifo, "sheet\r\n", r));
+  auto reader = std::async(std::launch::async, [&] {
+    std::ifstream in(fifo, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  });
+  IoResult r = WriteFileAtomic(fifo, "sheet\r\n");
+  EXPECT_EQ("sheet\r\n", reader.get());
   EXPECT_TRUE(r.ok) << r.error;
   EXPECT_TRUE(fs::is_fifo(fifo));
 
@@ -134,13 +125,13 @@ TEST_F(FileSaveTest, TemporaryFilesOfDeadSavesAreRemoved) {
   ::waitpid(child, nullptr, 0);
   const std::string dead = "doc.txt.zenpa-" + std::to_string(child) + "-1f";
   const std::string alive = "doc.txt.zenpa-" + std::to_string(::getpid()) + "-2f";
-  dir.Write(dead, "partial");
-  dir.Write(alive, "partial");
-  dir.Write("other.txt.zenpa-" + std::to_string(child) + "-3f", "partial");
+  const std::string other = "other.txt.zenpa-" + std::to_string(child) + "-3f";
+  for (const std::string &name : {dead, alive, other})
+    dir.Write(name, "partial");
   ASSERT_TRUE(WriteFileAtomic(dir.Write("doc.txt", "old\r\n"), "new\r\n").ok);
-  EXPECT_FALSE(dir.Exists(dead));
-  EXPECT_TRUE(dir.Exists(alive));
-  EXPECT_TRUE(dir.Exists("other.txt.zenpa-" + std::to_string(child) + "-3f"));
+  std::vector<std::string> left = Strays(dir.Path(""), {});
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ((std::vector<std::string>{"doc.txt", alive, other}), left);
 }
 
 // Both the renamed and the in-place save keep the old text on a full disk.

@@ -14,31 +14,19 @@ using platform::TextMemo;
 using platform::TextPos;
 using testing::CellValues;
 
-// A blank four-digit sheet below a title line (top border at line 1).
-TextMemo BlankSheet() {
-  TextMemo memo;
-  for (const char *line :
-       {"　 ☆★ もこさん／たしざん ★☆", "┌─┬─┬─┬─┐", "│３│５│８│２│", "└┬┴┬┴┬┴┬┘", "　│　│　│　│1",
-        "　└┬┴┬┴┬┘", "　　│　│　│", "　　└┰┴┰┘", "　　　┃　┃", "　　　┗━┛"})
-    memo.InsertLine(memo.LineCount(), base::Sj(line));
-  memo.SetCaret({0, 0});
-  return memo;
-}
-
-TEST(DrillEntryTest, WithoutASheetEntryModeSaysSoAndDoesNotStart) {
-  TextMemo memo({"plain text"});
-  platform::ScriptedHost host;
-  SheetCursor cursor;
-  EXPECT_FALSE(StartEntry(memo, host, {}, cursor));
-  ASSERT_EQ(1u, host.messages.size());
-  EXPECT_EQ("もこさんが見つかりません", base::SjisToUtf8(host.messages[0].text));
-}
-
-// Entry started on the blank sheet.
+// Entry started on a blank four-digit sheet below a title line (top border
+// at line 1).
 class EntryTest : public ::testing::Test {
 protected:
-  void SetUp() override { ASSERT_TRUE(StartEntry(memo, host, {}, cursor)); }
-  TextMemo memo = BlankSheet();
+  void SetUp() override {
+    for (const char *line :
+         {"　 ☆★ もこさん／たしざん ★☆", "┌─┬─┬─┬─┐", "│３│５│８│２│", "└┬┴┬┴┬┴┬┘", "　│　│　│　│1",
+          "　└┬┴┬┴┬┘", "　　│　│　│", "　　└┰┴┰┘", "　　　┃　┃", "　　　┗━┛"})
+      memo.InsertLine(memo.LineCount(), base::Sj(line));
+    memo.SetCaret({0, 0});
+    ASSERT_TRUE(StartEntry(memo, host, {}, cursor));
+  }
+  TextMemo memo;
   platform::ScriptedHost host;
   SheetCursor cursor;
 };
@@ -47,9 +35,15 @@ TEST_F(EntryTest, TypingFillsARowThenGoesToTheNextAndStaysOnTheFinalCell) {
   EXPECT_EQ(1, cursor.topLine);
   EXPECT_EQ(4, cursor.digitCount);
   EXPECT_EQ((TextPos{4, 4}), memo.Caret());
+  const auto blank = memo.Lines();
+  EXPECT_EQ(KeyResult::Ignored, EntryKey(memo, cursor, 'x'));
+  EXPECT_EQ(KeyResult::LeaveMode, EntryKey(memo, cursor, kEscKey));
+  memo.SetCaret({4, 5}); // inside a character, not on a cell
+  EXPECT_EQ(KeyResult::Ignored, EntryKey(memo, cursor, '5'));
+  EXPECT_EQ(blank, memo.Lines());
+  memo.SetCaret({4, 4});
   for (char key : {'8', '3', ' '})
     EXPECT_EQ(KeyResult::Moved, EntryKey(memo, cursor, key));
-  EXPECT_EQ((std::vector<int>{8, 3, -1}), CellValues(memo.Line(4)));
   EXPECT_EQ(base::Sj("　│８│３│　│1"), memo.Line(4));
   EXPECT_EQ((TextPos{6, 6}), memo.Caret());
   EXPECT_EQ(2, cursor.row);
@@ -58,31 +52,24 @@ TEST_F(EntryTest, TypingFillsARowThenGoesToTheNextAndStaysOnTheFinalCell) {
   EXPECT_EQ((std::vector<int>{1, 3}), CellValues(memo.Line(6)));
   EXPECT_EQ((std::vector<int>{9}), CellValues(memo.Line(8))) << "the final cell takes the last key";
   EXPECT_EQ((TextPos{8, 8}), memo.Caret());
-}
 
-TEST_F(EntryTest, OtherKeysAreSwallowedAndEscLeaves) {
-  const auto before = memo.Lines();
-  EXPECT_EQ(KeyResult::Ignored, EntryKey(memo, cursor, 'x'));
-  EXPECT_EQ(KeyResult::LeaveMode, EntryKey(memo, cursor, kEscKey));
-  memo.SetCaret({4, 5}); // inside a character, not on a cell
-  EXPECT_EQ(KeyResult::Ignored, EntryKey(memo, cursor, '5'));
-  EXPECT_EQ(before, memo.Lines());
+  TextMemo plain({"plain text"});
+  EXPECT_FALSE(StartEntry(plain, host, {}, cursor));
+  ASSERT_EQ(1u, host.messages.size());
+  EXPECT_EQ("もこさんが見つかりません", base::SjisToUtf8(host.messages[0].text));
 }
 
 TEST_F(EntryTest, ArrowsWrapInTheRowAndStopAtTheTopAndTheFinalCell) {
-  EntryArrow(memo, cursor, Arrow::Left); // wraps to the last of three cells
-  EXPECT_EQ((TextPos{4, 12}), memo.Caret());
-  EntryArrow(memo, cursor, Arrow::Down); // the row below has two cells
-  EXPECT_EQ((TextPos{6, 10}), memo.Caret());
-  EntryArrow(memo, cursor, Arrow::Right);
-  EXPECT_EQ((TextPos{6, 6}), memo.Caret());
-  EntryArrow(memo, cursor, Arrow::Down);
-  EntryArrow(memo, cursor, Arrow::Down);
-  EXPECT_EQ((TextPos{8, 8}), memo.Caret());
-  for (int i = 0; i < 5; ++i)
-    EntryArrow(memo, cursor, Arrow::Up);
+  const std::pair<Arrow, TextPos> moves[] = {
+      {Arrow::Left, {4, 12}}, // wraps to the last of three cells
+      {Arrow::Down, {6, 10}}, // the row below has two cells
+      {Arrow::Right, {6, 6}}, {Arrow::Down, {8, 8}}, {Arrow::Down, {8, 8}}, {Arrow::Up, {6, 6}},
+      {Arrow::Up, {4, 4}},    {Arrow::Up, {2, 2}},   {Arrow::Up, {2, 2}}};
+  for (const auto &[arrow, caret] : moves) {
+    EntryArrow(memo, cursor, arrow);
+    EXPECT_EQ(caret, memo.Caret()) << static_cast<int>(arrow);
+  }
   EXPECT_EQ(0, cursor.row);
-  EXPECT_EQ((TextPos{2, 2}), memo.Caret());
 }
 
 TEST(DrillEntryTest, ClicksPickTheRowByHalfLinesAndTheColumnByCellWidths) {
@@ -91,20 +78,19 @@ TEST(DrillEntryTest, ClicksPickTheRowByHalfLinesAndTheColumnByCellWidths) {
   cursor.digitCount = 6;
   // Lines of 16 pixels, the view starting at line 8. Row 1 stands on line 13
   // (y = 80…95) and takes the clicks from the middle of the border above it
-  // (line 12, y = 64…79) to the middle of the border below (line 14).
-  EXPECT_EQ(0, ClickedRow(cursor, 8, 72, 16));
-  EXPECT_EQ(1, ClickedRow(cursor, 8, 73, 16));
-  EXPECT_EQ(1, ClickedRow(cursor, 8, 104, 16));
-  EXPECT_EQ(2, ClickedRow(cursor, 8, 105, 16));
-  EXPECT_EQ(0, ClickedRow(cursor, 0, 0, 16));    // above the sheet
-  EXPECT_EQ(5, ClickedRow(cursor, 8, 4000, 16)); // below the final cell
+  // (line 12, y = 64…79) to the middle of the border below (line 14); the
+  // row above the sheet and below the final cell are the nearest.
+  const std::array<int, 6> rows = {ClickedRow(cursor, 8, 72, 16),  ClickedRow(cursor, 8, 73, 16),
+                                   ClickedRow(cursor, 8, 104, 16), ClickedRow(cursor, 8, 105, 16),
+                                   ClickedRow(cursor, 0, 0, 16),   ClickedRow(cursor, 8, 4000, 16)};
+  EXPECT_EQ((std::array<int, 6>{0, 1, 1, 2, 0, 5}), rows);
   // Half-width characters of 8 pixels; row 2 has 4 cells after a 32-pixel
   // indent and its bar.
-  EXPECT_EQ(1, ClickedColumn(cursor, 2, 40, 32, 8));
-  EXPECT_EQ(1, ClickedColumn(cursor, 2, 67, 32, 8));
-  EXPECT_EQ(2, ClickedColumn(cursor, 2, 68, 32, 8));
-  EXPECT_EQ(4, ClickedColumn(cursor, 2, 400, 32, 8));
-  EXPECT_EQ(1, ClickedColumn(cursor, 2, 0, 32, 8));
+  const std::array<int, 5> columns = {
+      ClickedColumn(cursor, 2, 40, 32, 8), ClickedColumn(cursor, 2, 67, 32, 8),
+      ClickedColumn(cursor, 2, 68, 32, 8), ClickedColumn(cursor, 2, 400, 32, 8),
+      ClickedColumn(cursor, 2, 0, 32, 8)};
+  EXPECT_EQ((std::array<int, 5>{1, 1, 2, 4, 1}), columns);
 }
 
 } // namespace

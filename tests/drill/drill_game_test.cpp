@@ -15,55 +15,45 @@ namespace zenpa::drill {
 namespace {
 
 using platform::Answer;
-using platform::ScriptedHost;
-using platform::TextMemo;
 using platform::TextPos;
 using testing::CellValues;
 using testing::ToUtf8;
-using zenpa::testing::TempDir;
 
 // A program directory holding the three game sounds.
-GameSounds SoundsIn(const TempDir &dir) {
+GameSounds SoundsIn(const zenpa::testing::TempDir &dir) {
   for (const char *name : {"pi.wav", "po.wav", "pp.wav"})
     dir.Write(name, "RIFF");
   return {true, dir.Path("pi.wav"), dir.Path("po.wav"), dir.Path("pp.wav")};
-}
-
-// A document holding one generated sheet of n digits, caret on its title.
-TextMemo SheetDocument(int n, Operation op, std::uint64_t seed, int sheets = 1) {
-  TextMemo memo;
-  settings::PrintFormat format;
-  format.drill.digits = n;
-  format.drill.sheets = sheets;
-  format.drill.operation = op;
-  SeededRandom rng(seed);
-  Generate(memo, format, rng, [] { return true; });
-  memo.SetCaret({0, 0});
-  return memo;
-}
-
-// The digits the player must type, row by row, for the sheet whose top row
-// border is line `top`.
-std::vector<int> Answers(const platform::Memo &memo, int top, Operation op) {
-  const auto rows = Pyramid(ReadSheetForAnswer(memo, top)->digits, op);
-  std::vector<int> digits;
-  for (std::size_t r = 1; r < rows.size(); ++r)
-    digits.insert(digits.end(), rows[r].begin(), rows[r].end());
-  return digits;
 }
 
 char Key(int digit) { return static_cast<char>('0' + digit); }
 
 class DrillGameTest : public ::testing::Test {
 protected:
-  // Opens a generated document with the caret on its first title.
+  // Generates a document of sheets of n digits, the caret on its first title.
   void Open(int n, Operation op, std::uint64_t seed, int sheets = 1) {
-    memo = SheetDocument(n, op, seed, sheets);
+    settings::PrintFormat format;
+    format.drill.digits = n;
+    format.drill.sheets = sheets;
+    format.drill.operation = op;
+    SeededRandom rng(seed);
+    Generate(memo, format, rng, [] { return true; });
+    memo.SetCaret({0, 0});
   }
 
   StartResult StartOn(int n, Operation op, std::uint64_t seed) {
     Open(n, op, seed);
     return game.Start(memo, {});
+  }
+
+  // The digits the player must type, row by row, for the sheet whose top
+  // row border is line `top`.
+  std::vector<int> Answers(int top, Operation op) const {
+    const auto rows = Pyramid(ReadSheetForAnswer(memo, top)->digits, op);
+    std::vector<int> digits;
+    for (std::size_t r = 1; r < rows.size(); ++r)
+      digits.insert(digits.end(), rows[r].begin(), rows[r].end());
+    return digits;
   }
 
   // Types one digit and releases its key.
@@ -75,13 +65,13 @@ protected:
 
   std::string Sound(const char *name) const { return dir.Dir() + name; }
 
-  TextMemo memo;
-  ScriptedHost host;
-  TempDir dir;
+  platform::TextMemo memo;
+  platform::ScriptedHost host;
+  zenpa::testing::TempDir dir;
   DrillGame game{host, SoundsIn(dir)};
 };
 
-TEST_F(DrillGameTest, StartOnAFourDigitSheetBlanksTheBottomAndAsksForSixCells) {
+TEST_F(DrillGameTest, StartBoxHidesTheTopDigitsAndCancelKeepsTheBlanks) {
   Open(4, Operation::Addition, 1);
   const std::string digits = memo.Line(5);
   ASSERT_EQ(StartResult::Started, game.Start(memo, {}));
@@ -97,59 +87,58 @@ TEST_F(DrillGameTest, StartOnAFourDigitSheetBlanksTheBottomAndAsksForSixCells) {
   EXPECT_EQ(platform::Buttons::OkCancel, host.messages[0].buttons);
   EXPECT_EQ((std::vector<std::string>{Sound("pi.wav")}), host.sounds);
   EXPECT_EQ((TextPos{7, 4}), memo.Caret());
-}
 
-TEST_F(DrillGameTest, CancellingTheStartBoxShowsTheDigitsAgainButKeepsTheBlanks) {
   Open(5, Operation::Subtraction, 2);
-  const std::string digits = memo.Line(5);
+  const std::string subtraction = memo.Line(5);
   host.answers.push_back(Answer::Cancel);
   EXPECT_EQ(StartResult::Cancelled, game.Start(memo, {}));
-  EXPECT_EQ("☆★ ひきざん ★☆", base::SjisToUtf8(host.messages[0].caption));
-  EXPECT_EQ(digits, memo.Line(5));
+  EXPECT_EQ("☆★ ひきざん ★☆", base::SjisToUtf8(host.messages[1].caption));
+  EXPECT_EQ(subtraction, memo.Line(5));
   EXPECT_EQ((std::vector<int>{-1, -1}), CellValues(memo.Line(11)));
   EXPECT_EQ((std::vector<int>{-1}), CellValues(memo.Line(13)));
   EXPECT_FALSE(game.Running());
   EXPECT_EQ(KeyResult::Ignored, game.Key(memo, '1', false).result);
-  EXPECT_TRUE(host.sounds.empty());
+  EXPECT_EQ(1u, host.sounds.size());
 }
 
-TEST_F(DrillGameTest, WrongDigitShowsAQuestionMarkAndKeepsTheCaretUntilAnsweredRight) {
-  ASSERT_EQ(StartResult::Started, StartOn(6, Operation::Addition, 3));
-  const int right = Answers(memo, 4, Operation::Addition)[0];
-  const TextPos cell = memo.Caret();
-  EXPECT_EQ(KeyResult::Wrong, game.Key(memo, Key((right + 1) % 10), false).result);
-  EXPECT_EQ(base::Sj("？"), memo.Line(cell.line).substr(4, 2));
-  EXPECT_EQ(cell, memo.Caret());
-  EXPECT_EQ(1, game.MistakeCount());
-  EXPECT_EQ(Sound("po.wav"), host.sounds.back());
-  EXPECT_EQ(KeyResult::Ignored, game.Key(memo, Key(right), false).result) << "key still held";
-  game.KeyReleased();
-  EXPECT_EQ(KeyResult::Moved, game.Key(memo, Key(right), false).result);
-  EXPECT_EQ(right, CellValues(memo.Line(cell.line))[0]);
-  EXPECT_EQ((TextPos{cell.line, cell.col + 4}), memo.Caret());
-  EXPECT_EQ(1, game.MistakeCount());
-}
-
-TEST_F(DrillGameTest, WrongDigitItselfIsShownWhenAskedFor) {
-  ASSERT_EQ(StartResult::Started, StartOn(6, Operation::Subtraction, 4));
-  EXPECT_FALSE(game.IsAddition());
-  const int wrong = (Answers(memo, 4, Operation::Subtraction)[0] + 3) % 10;
-  EXPECT_EQ(KeyResult::Wrong, Type(wrong, true).result);
-  EXPECT_EQ(wrong, CellValues(memo.Line(7))[0]);
-  EXPECT_EQ((TextPos{7, 4}), memo.Caret());
-}
-
-TEST_F(DrillGameTest, OtherKeysAndCaretsOffTheCellsChangeNothing) {
-  ASSERT_EQ(StartResult::Started, StartOn(5, Operation::Addition, 5));
+// Other keys and carets off the cells change nothing; a wrong digit shows
+// "？" (or itself when asked for) and keeps the caret until answered right;
+// more than half wrong asks to calm down.
+TEST_F(DrillGameTest, WrongDigitsAreMarkedCountedAndReported) {
+  ASSERT_EQ(StartResult::Started, StartOn(4, Operation::Addition, 7));
+  const std::vector<int> answers = Answers(4, Operation::Addition);
   const auto before = memo.Lines();
   EXPECT_EQ(KeyResult::Ignored, game.Key(memo, 'a', false).result);
   EXPECT_EQ(KeyResult::LeaveMode, game.Key(memo, kEscKey, false).result);
-  memo.SetCaret({7, 2}); // on the bar in front of the first cell
-  EXPECT_EQ(KeyResult::Ignored, game.Key(memo, '1', false).result);
-  memo.SetCaret({2, 2}); // the name box
-  EXPECT_EQ(KeyResult::Ignored, game.Key(memo, '1', false).result);
+  for (TextPos off : {TextPos{7, 2}, TextPos{2, 2}}) { // the bar before a cell, the name box
+    memo.SetCaret(off);
+    EXPECT_EQ(KeyResult::Ignored, game.Key(memo, '1', false).result);
+  }
   EXPECT_EQ(before, memo.Lines());
-  EXPECT_EQ(0, game.MistakeCount());
+  memo.SetCaret({7, 4});
+
+  EXPECT_EQ(KeyResult::Wrong, game.Key(memo, Key((answers[0] + 1) % 10), false).result);
+  EXPECT_EQ(base::Sj("？"), memo.Line(7).substr(4, 2));
+  EXPECT_EQ((TextPos{7, 4}), memo.Caret());
+  EXPECT_EQ(Sound("po.wav"), host.sounds.back());
+  EXPECT_EQ(KeyResult::Ignored, game.Key(memo, Key(answers[0]), false).result) << "key held";
+  game.KeyReleased();
+  EXPECT_EQ(KeyResult::Moved, game.Key(memo, Key(answers[0]), false).result);
+  game.KeyReleased();
+  EXPECT_EQ(answers[0], CellValues(memo.Line(7))[0]);
+  EXPECT_EQ((TextPos{7, 8}), memo.Caret());
+  EXPECT_EQ(KeyResult::Wrong, Type((answers[1] + 3) % 10, true).result);
+  EXPECT_EQ((answers[1] + 3) % 10, CellValues(memo.Line(7))[1]);
+  KeyOutcome last;
+  for (std::size_t i = 1; i < answers.size(); ++i) {
+    if (i < 4 && i > 1)
+      Type((answers[i] + 1) % 10);
+    last = Type(answers[i]);
+  }
+  ASSERT_TRUE(last.goal.has_value());
+  EXPECT_EQ(4, game.MistakeCount());
+  EXPECT_EQ("おちついてね", base::SjisToUtf8(last.goal->resultLine));
+  EXPECT_FALSE(last.goal->allCorrect);
 }
 
 TEST_F(DrillGameTest, PerfectGameOfFortyFiveCellsReportsTheTimeAndTheAverage) {
@@ -157,16 +146,23 @@ TEST_F(DrillGameTest, PerfectGameOfFortyFiveCellsReportsTheTimeAndTheAverage) {
   host.clock = 1000;
   ASSERT_EQ(StartResult::Started, game.Start(memo, {}));
   EXPECT_EQ(45, game.CellTotal());
-  const std::vector<int> answers = Answers(memo, 4, Operation::Addition);
+  const std::vector<int> answers = Answers(4, Operation::Addition);
   host.clock += 65'400;
   EXPECT_EQ("もこさんゲーム 　１分　５秒", base::SjisToUtf8(game.Clock()));
   KeyOutcome last;
-  for (int digit : answers) {
+  for (std::size_t i = 0; i < answers.size(); ++i) {
     ASSERT_NE(KeyResult::Goal, last.result);
-    last = Type(digit);
+    last = Type(answers[i]);
+    if (i == 8) { // the first cell of row 2: a click puts the caret back on it
+      EXPECT_EQ((TextPos{9, 6}), memo.Caret());
+      memo.SetCaret({0, 0});
+      memo.ScrollToLine(0);
+      game.ReturnToCell(memo);
+      EXPECT_EQ((TextPos{9, 6}), memo.Caret());
+      EXPECT_EQ(2, memo.FirstVisibleLine());
+    }
   }
   ASSERT_EQ(KeyResult::Goal, last.result);
-  ASSERT_TRUE(last.goal.has_value());
   EXPECT_EQ("１分　５秒  １問 1.4秒", base::SjisToUtf8(last.goal->timeLine));
   EXPECT_EQ("◆ 全問正解です ◆", base::SjisToUtf8(last.goal->resultLine));
   EXPECT_TRUE(last.goal->allCorrect);
@@ -175,28 +171,12 @@ TEST_F(DrillGameTest, PerfectGameOfFortyFiveCellsReportsTheTimeAndTheAverage) {
   EXPECT_EQ(Sound("pp.wav"), host.sounds.back());
   EXPECT_FALSE(game.Running());
   EXPECT_FALSE(game.KeyHeld());
-  // The whole pyramid now stands in the sheet.
-  for (int row = 1; row < 10; ++row) {
+  for (int row = 1; row < 10; ++row) { // the whole pyramid now stands in the sheet
     const auto above = CellValues(memo.Line(3 + 2 * row)),
                cells = CellValues(memo.Line(5 + 2 * row));
     for (std::size_t i = 0; i < cells.size(); ++i)
       EXPECT_EQ((above[i] + above[i + 1]) % 10, cells[i]) << "row " << row;
   }
-}
-
-TEST_F(DrillGameTest, MoreThanHalfWrongAsksToCalmDown) {
-  ASSERT_EQ(StartResult::Started, StartOn(4, Operation::Addition, 7));
-  const std::vector<int> answers = Answers(memo, 4, Operation::Addition);
-  KeyOutcome last;
-  for (std::size_t i = 0; i < answers.size(); ++i) {
-    if (i < 4)
-      Type((answers[i] + 1) % 10);
-    last = Type(answers[i]);
-  }
-  ASSERT_TRUE(last.goal.has_value());
-  EXPECT_EQ(4, game.MistakeCount());
-  EXPECT_EQ("おちついてね", base::SjisToUtf8(last.goal->resultLine));
-  EXPECT_FALSE(last.goal->allCorrect);
 }
 
 TEST_F(DrillGameTest, GameOnTheSecondSheetLeavesTheFirstOneAlone) {
@@ -208,8 +188,7 @@ TEST_F(DrillGameTest, GameOnTheSecondSheetLeavesTheFirstOneAlone) {
   const auto first = firstSheet();
   memo.SetCaret({18, 0}); // the second sheet's title
   ASSERT_EQ(StartResult::Started, game.Start(memo, {}));
-  EXPECT_EQ((std::vector<int>{-1, -1}), CellValues(memo.Line(18 + 9)));
-  for (int digit : Answers(memo, 22, Operation::Addition))
+  for (int digit : Answers(22, Operation::Addition))
     Type(digit);
   EXPECT_EQ(first, firstSheet());
   EXPECT_EQ("│　４けた│　　　０分　　　０秒│", base::SjisToUtf8(memo.Line(18 + 14)));
@@ -225,7 +204,6 @@ TEST_F(DrillGameTest, TabsInFrontOfASheetAreExpandedBeforeItsCellsAreFound) {
   tabs.tabWidth = 2;
   ASSERT_EQ(StartResult::Started, game.Start(memo, tabs));
   EXPECT_EQ(base::Sj("  │　│　│　│1"), memo.Line(3));
-  EXPECT_EQ((TextPos{3, 4}), memo.Caret());
   KeyOutcome last;
   for (int digit : {8, 3, 0, 1, 3, 4})
     last = Type(digit);
@@ -234,65 +212,37 @@ TEST_F(DrillGameTest, TabsInFrontOfASheetAreExpandedBeforeItsCellsAreFound) {
   EXPECT_EQ("　　　０分　　　０秒", base::SjisToUtf8(memo.Line(memo.LineCount() - 1)));
 }
 
-TEST_F(DrillGameTest, ContinuingAtTheSameLevelKeepsSizeAndOperationOfThisSheet) {
-  ASSERT_EQ(StartResult::Started, StartOn(7, Operation::Subtraction, 9));
-  settings::DrillOptions panel;
-  panel.digits = 20;
-  panel.sheets = 5;
-  panel.appendAnswer = panel.addToDocument = true;
-  panel.hint = 3;
-  const settings::DrillOptions next = game.SameLevel(panel);
-  EXPECT_EQ(7, next.digits);
-  EXPECT_EQ(1, next.sheets);
-  EXPECT_EQ(Operation::Subtraction, next.operation);
-  EXPECT_FALSE(next.appendAnswer);
-  EXPECT_FALSE(next.addToDocument);
-  EXPECT_EQ(3, next.hint);
-}
-
-TEST_F(DrillGameTest, AClickPutsTheCaretBackOnTheCurrentCell) {
-  ASSERT_EQ(StartResult::Started, StartOn(12, Operation::Addition, 10));
-  const std::vector<int> answers = Answers(memo, 4, Operation::Addition);
-  for (int i = 0; i < 11; ++i)
-    Type(answers[static_cast<std::size_t>(i)]);
-  const TextPos cell = memo.Caret();
-  EXPECT_EQ((TextPos{9, 6}), cell); // the first cell of row 2
-  memo.SetCaret({0, 0});
-  memo.ScrollToLine(0);
-  game.ReturnToCell(memo);
-  EXPECT_EQ(cell, memo.Caret());
-  EXPECT_EQ(2, memo.FirstVisibleLine());
-}
-
-TEST_F(DrillGameTest, GameModeWithoutASheetMakesOneUnlessTheSavePromptIsRefused) {
+// Game mode on a document without a sheet makes one unless the save prompt
+// is refused; ＯＫ after the goal replaces it with one sheet of the same
+// size and operation, whatever the panel says, and plays it.
+TEST_F(DrillGameTest, GameModeMakesASheetAndOkAfterTheGoalPlaysOneOfTheSameLevel) {
   memo.SetLines({"notes"});
   memo.SetModified(true);
   settings::PrintFormat format;
   format.drill.digits = 5;
+  format.drill.operation = Operation::Subtraction;
   SeededRandom rng(13);
   EXPECT_EQ(StartResult::Cancelled, StartGameMode(memo, game, format, rng, [] { return false; }));
   EXPECT_EQ((std::vector<std::string>{"notes"}), memo.Lines());
   EXPECT_TRUE(host.messages.empty());
-
-  EXPECT_EQ(StartResult::Started, StartGameMode(memo, game, format, rng, [] { return true; }));
-  EXPECT_EQ(2 * 5 + 10, memo.LineCount());
+  ASSERT_EQ(StartResult::Started, StartGameMode(memo, game, format, rng, [] { return true; }));
   EXPECT_EQ(10, game.CellTotal());
   EXPECT_EQ((TextPos{7, 4}), memo.Caret());
-}
-
-TEST_F(DrillGameTest, OkAfterTheGoalReplacesTheSheetWithOneOfTheSameLevelAndPlaysIt) {
-  ASSERT_EQ(StartResult::Started, StartOn(5, Operation::Subtraction, 14));
-  for (int digit : Answers(memo, 4, Operation::Subtraction))
+  for (int digit : Answers(4, Operation::Subtraction))
     Type(digit);
   ASSERT_FALSE(game.Running());
   memo.SetModified(true);
-  settings::PrintFormat format;
+  format.drill = {};
+  format.drill.digits = 20;
   format.drill.sheets = 4;
-  format.drill.appendAnswer = true;
-  SeededRandom rng(15);
+  format.drill.appendAnswer = format.drill.addToDocument = true;
+  format.drill.hint = 3;
   EXPECT_EQ(StartResult::Started, PlayNextSheet(memo, game, format, rng));
   EXPECT_EQ(5, format.drill.digits);
+  EXPECT_EQ(1, format.drill.sheets);
   EXPECT_EQ(Operation::Subtraction, format.drill.operation);
+  EXPECT_FALSE(format.drill.appendAnswer || format.drill.addToDocument);
+  EXPECT_EQ(3, format.drill.hint);
   EXPECT_EQ(2 * 5 + 10, memo.LineCount()) << "one sheet, no answer sheet";
   EXPECT_EQ(" ☆★★ もこさん／ひきざん ★★☆", base::SjisToUtf8(memo.Line(0)));
   EXPECT_EQ(2u, host.messages.size()) << "a second start box";
@@ -304,14 +254,10 @@ TEST(GoalReportTest, AverageIsRoundedToTenthsAndWrittenShortest) {
   EXPECT_EQ("2.5", TenthsText(AverageTenths({0, 15}, 6)));
   EXPECT_EQ("3", TenthsText(AverageTenths({0, 18}, 6)));
   EXPECT_EQ("0.2", TenthsText(AverageTenths({0, 1}, 6))); // 0.1666… rounds up
-  EXPECT_EQ("0", TenthsText(AverageTenths({0, 0}, 6)));
   EXPECT_EQ("１２分　０秒  １問 16秒", base::SjisToUtf8(TimeLine({12, 0}, 45)));
   EXPECT_EQ("まちがい 　３ 回", base::SjisToUtf8(ResultLine(3, 6))); // half is not more than half
-}
-
-// The game's window is as wide as the sheet, scaled margin included, but
-// never wider than the screen leaves it.
-TEST(GameWindowTest, WidthFollowsTheSheetWithinTheScreen) {
+  // The game's window is as wide as the sheet, scaled margin included, but
+  // never wider than the screen leaves it.
   EXPECT_EQ(524, GameWindowWidth(500, 100, 1020));
   EXPECT_EQ(530, GameWindowWidth(500, 125, 1020));
   EXPECT_EQ(1020, GameWindowWidth(1072, 100, 1020));

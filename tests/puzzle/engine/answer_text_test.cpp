@@ -32,7 +32,9 @@ struct Document {
   }
 };
 
-TEST(CandidateListTest, PlacedRowsAndFullCellsKeepTheirWidth) {
+// Placed cells and full cells keep their width; eight or nine candidates
+// show eight without a separator.
+TEST(CandidateListTest, CellsKeepTheirWidth) {
   Engine e;
   e.CellGrid = GridFromPuzzle(kSolved);
   e.CellGrid(4, 2) = kAllCandidates; // row 2 has one open cell again
@@ -43,16 +45,11 @@ TEST(CandidateListTest, PlacedRowsAndFullCellsKeepTheirWidth) {
   EXPECT_EQ(" 6       7       2      |1       9       5      |3       4       8      ", lines[1]);
   EXPECT_EQ(" -----------------------+-----------------------+-----------------------", lines[3]);
   EXPECT_EQ(lines[3], lines[7]);
-  EXPECT_EQ(72u, lines[10].size());
-}
-
-TEST(CandidateListTest, EightOrNineCandidatesShowEightWithoutSeparator) {
-  Engine e;
   e.CellGrid = FreshGrid();
   e.CellGrid(2, 1) = CellFromText("12345678");
   e.CellGrid(3, 1) = CellFromText("1234567");
-  const std::vector<std::string> lines = CandidateListLines(e, false);
-  EXPECT_EQ(" 12345678123456781234567|123456781234567812345678123456781234567812345678", lines[0]);
+  EXPECT_EQ(" 12345678123456781234567|123456781234567812345678123456781234567812345678",
+            CandidateListLines(e, false)[0]);
 }
 
 TEST(CandidateListTest, RepeatedPruningFollowsNewSingles) {
@@ -96,14 +93,16 @@ TEST(CandidateListTest, GoesToTheHintTextOrIntoTheDocumentOnTab) {
   EXPECT_EQ(hint.Line(10), doc.memo.Line(11));
 }
 
-TEST(AnswerGridTest, WritesTitleFrameAndDigits) {
+TEST(AnswerGridTest, WritesTitleFrameAndDigitsThenTheCompactForms) {
   Document doc;
   Engine e;
   e.CellGrid = GridFromPuzzle(kSolved);
   e.OpenCount = 0;
   kotaetuke(e, doc.out);
+  kotae1txt(e, doc.out);
+  kotae9txt(e, doc.out);
   const std::vector<std::string> lines = Utf8(doc.memo.Lines());
-  ASSERT_EQ(20u, lines.size());
+  ASSERT_EQ(30u, lines.size());
   EXPECT_EQ("☆タイトル", lines[0]);
   EXPECT_EQ("┏━┯━┯━┳━┯━┯━┳━┯━┯━┓", lines[1]);
   EXPECT_EQ("┃５│３│４┃６│７│８┃９│１│２┃", lines[2]);
@@ -111,8 +110,13 @@ TEST(AnswerGridTest, WritesTitleFrameAndDigits) {
   EXPECT_EQ("┣━┿━┿━╋━┿━┿━╋━┿━┿━┫", lines[7]);
   EXPECT_EQ("┃３│４│５┃２│８│６┃１│７│９┃", lines[18]);
   EXPECT_EQ("┗━┷━┷━┻━┷━┷━┻━┷━┷━┛", lines[19]);
+  EXPECT_EQ(kSolved, lines[20]);
+  EXPECT_EQ("５３４６７８９１２", lines[21]);
+  EXPECT_EQ("３４５２８６１７９", lines[29]);
 }
 
+// Open cells are blank and the list follows; suppressed output writes
+// nothing, and under Tab only the list is written.
 TEST(AnswerGridTest, OpenCellsAreBlankAndTheListFollows) {
   Document doc;
   platform::TextMemo hint;
@@ -126,33 +130,17 @@ TEST(AnswerGridTest, OpenCellsAreBlankAndTheListFollows) {
   ASSERT_EQ(19, doc.memo.LineCount());
   EXPECT_EQ("┃　│３│４┃６│７│８┃９│１│２┃", base::SjisToUtf8(doc.memo.Line(1)));
   EXPECT_EQ(11, hint.LineCount());
-}
 
-TEST(AnswerGridTest, SuppressedOrTabWritesNoGrid) {
-  Document doc;
-  Engine e;
-  doc.out.suppressed = true;
-  kotaetuke(e, doc.out);
-  kotae1txt(e, doc.out);
-  kotae9txt(e, doc.out);
-  EXPECT_EQ(0, doc.memo.LineCount());
-
-  doc.out.suppressed = false;
+  Document other;
+  other.out.suppressed = true;
+  kotaetuke(e, other.out);
+  kotae1txt(e, other.out);
+  kotae9txt(e, other.out);
+  EXPECT_EQ(0, other.memo.LineCount());
+  other.out.suppressed = false;
   e.StepKey = kKeyTab;
-  kotaetuke(e, doc.out);
-  EXPECT_EQ(12, doc.memo.LineCount()); // the empty line and the list only
-}
-
-TEST(AnswerGridTest, CompactForms) {
-  Document doc;
-  Engine e;
-  e.CellGrid = GridFromPuzzle(kSolved);
-  kotae1txt(e, doc.out);
-  kotae9txt(e, doc.out);
-  ASSERT_EQ(10, doc.memo.LineCount());
-  EXPECT_EQ(kSolved, doc.memo.Line(0));
-  EXPECT_EQ("５３４６７８９１２", base::SjisToUtf8(doc.memo.Line(1)));
-  EXPECT_EQ("３４５２８６１７９", base::SjisToUtf8(doc.memo.Line(9)));
+  kotaetuke(e, other.out);
+  EXPECT_EQ(12, other.memo.LineCount()); // the empty line and the list only
 }
 
 } // namespace

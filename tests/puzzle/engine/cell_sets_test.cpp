@@ -3,6 +3,8 @@
 #include "puzzle/engine/cell_sets.h"
 #include "puzzle/engine/engine.h"
 
+#include "technique_cases.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -10,61 +12,31 @@
 namespace zenpa::puzzle {
 namespace {
 
-// Grids whose cells are any of the 512 masks, with placed and empty cells
-// made common.
-Grid RandomGrid(std::mt19937 &rng) {
-  std::uniform_int_distribution<int> kind(0, 3), mask(0, 511), digit(1, 9);
-  Grid g;
-  for (int y = 1; y <= 9; ++y) {
-    for (int x = 1; x <= 9; ++x) {
-      const int k = kind(rng);
-      g(x, y) = k == 0   ? DigitBit(digit(rng))
-                : k == 1 ? kNoCandidates
-                         : static_cast<Cell>(mask(rng));
-    }
-  }
-  return g;
-}
+using testing::RandomGrid;
 
 bool In(CellSet set, int x, int y) { return set.Intersects(CellSet::Of(x, y)); }
 
+// Placed, listed and hatch-free cells (unplaced, unseen by a placed digit)
+// as a look at each cell and its units tells them.
 TEST(CellSetsTest, TakingAgreesWithTheCellsOnRandomGrids) {
   std::mt19937 rng(20261206);
   for (int round = 0; round < 300; ++round) {
     const Grid g = RandomGrid(rng);
     const DigitCells cells(g);
-    for (int y = 1; y <= 9; ++y) {
-      for (int x = 1; x <= 9; ++x) {
-        const Cell c = g(x, y);
-        EXPECT_EQ(In(cells.notPlaced, x, y), !IsPlaced(c)) << x << "," << y;
-        for (int d = 1; d <= 9; ++d) {
-          EXPECT_EQ(In(cells.placed[d], x, y), c == DigitBit(d)) << x << "," << y << " d" << d;
-          EXPECT_EQ(In(cells.listed[d], x, y), IsOpen(c) && HasDigit(c, d))
-              << x << "," << y << " d" << d;
-        }
-      }
-    }
-  }
-}
-
-TEST(CellSetsTest, HatchLeavesOnlyUnplacedCellsUnseenByTheDigit) {
-  std::mt19937 rng(7);
-  for (int round = 0; round < 200; ++round) {
-    const Grid g = RandomGrid(rng);
-    const DigitCells cells(g);
-    for (int d = 1; d <= 9; ++d) {
-      const CellSet free = cells.HatchFree(d);
-      for (int y = 1; y <= 9; ++y) {
-        for (int x = 1; x <= 9; ++x) {
-          bool seen = false;
-          for (int i = 1; i <= 9; ++i) {
-            seen = seen || g(i, y) == DigitBit(d) || g(x, i) == DigitBit(d);
-          }
-          for (const Pos &p : BlockOf(x, y).cells)
-            seen = seen || g(p.x, p.y) == DigitBit(d);
-          EXPECT_EQ(In(free, x, y), !IsPlaced(g(x, y)) && !seen) << x << "," << y << " d" << d;
-        }
-      }
+    for (int i = 0; i < 9 * 81; ++i) { // digit by digit, cell by cell
+      const int d = i / 81 + 1, x = i % 9 + 1, y = i % 81 / 9 + 1;
+      const Cell c = g(x, y);
+      bool seen = false;
+      for (int k = 1; k <= 9; ++k)
+        seen = seen || g(k, y) == DigitBit(d) || g(x, k) == DigitBit(d);
+      for (const Pos &p : BlockOf(x, y).cells)
+        seen = seen || g(p.x, p.y) == DigitBit(d);
+      const std::string where =
+          std::to_string(x) + "," + std::to_string(y) + " d" + std::to_string(d);
+      EXPECT_EQ(In(cells.notPlaced, x, y), !IsPlaced(c)) << where;
+      EXPECT_EQ(In(cells.placed[d], x, y), c == DigitBit(d)) << where;
+      EXPECT_EQ(In(cells.listed[d], x, y), IsOpen(c) && HasDigit(c, d)) << where;
+      EXPECT_EQ(In(cells.HatchFree(d), x, y), !IsPlaced(c) && !seen) << where;
     }
   }
 }

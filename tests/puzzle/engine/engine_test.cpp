@@ -1,6 +1,7 @@
 #include "puzzle/engine/engine.h"
 
 #include "base/sjis.h"
+#include "puzzle/engine/grader.h"
 #include "puzzle/support/grid_text.h"
 
 #include <gtest/gtest.h>
@@ -56,38 +57,25 @@ TEST(KakuninTest, FlagsOpenCellsAndRepeatsInRowColumnAndBlockOnly) {
   }
 }
 
-TEST(AnswerTestTest, AcceptsRowAndColumnSumsWithoutLookingAtBlocks) {
-  EXPECT_TRUE(AnswerTest(GridFromPuzzle(kSolved)));
-  // A Latin square by shifting rows by one: rows and columns add up to 45,
-  // blocks repeat digits.
-  std::string latin;
-  for (int r = 0; r < 9; ++r) {
-    for (int c = 0; c < 9; ++c)
-      latin += static_cast<char>('1' + (r + c) % 9);
-  }
-  const Grid g = GridFromPuzzle(latin);
-  EXPECT_TRUE(AnswerTest(g));
-  EXPECT_TRUE(HasRepeatedDigit(g));
-}
-
-TEST(AnswerTestTest, RejectsOpenCellsAndWrongSums) {
-  std::string s = kSolved;
-  s[40] = '.';
-  EXPECT_FALSE(AnswerTest(GridFromPuzzle(s)));
-  std::string swapped = kSolved;
+// The answer test adds up rows and columns only, so a Latin square made by
+// shifting rows passes it; the repeat check looks at every kind of unit.
+TEST(AnswerTestTest, SumsOfRowsAndColumnsAndRepeatsInEveryUnit) {
+  std::string latin, open = kSolved, swapped = kSolved;
+  for (int i = 0; i < 81; ++i)
+    latin += static_cast<char>('1' + (i / 9 + i % 9) % 9);
+  open[40] = '.';
   std::swap(swapped[0], swapped[10]); // row 1 and row 2 sums change
+  EXPECT_TRUE(AnswerTest(GridFromPuzzle(kSolved)));
+  EXPECT_TRUE(AnswerTest(GridFromPuzzle(latin)));
+  EXPECT_FALSE(AnswerTest(GridFromPuzzle(open)));
   EXPECT_FALSE(AnswerTest(GridFromPuzzle(swapped)));
-}
-
-TEST(RepeatedDigitTest, FindsRepeatsInEachKindOfUnit) {
   EXPECT_FALSE(HasRepeatedDigit(GridFromPuzzle(kSolved)));
   EXPECT_FALSE(HasRepeatedDigit(FreshGrid()));
-  const std::vector<std::pair<Pos, Pos>> repeats = {
-      {{1, 1}, {1, 9}}, {{1, 1}, {9, 1}}, {{4, 4}, {6, 6}}};
-  for (const auto &[a, b] : repeats) {
+  EXPECT_TRUE(HasRepeatedDigit(GridFromPuzzle(latin)));
+  for (const auto &[a, b] :
+       {std::pair<Pos, Pos>{{1, 1}, {1, 9}}, {{1, 1}, {9, 1}}, {{4, 4}, {6, 6}}}) {
     Grid g = FreshGrid();
-    g(a.x, a.y) = DigitBit(3);
-    g(b.x, b.y) = DigitBit(3);
+    g(a.x, a.y) = g(b.x, b.y) = DigitBit(3);
     EXPECT_TRUE(HasRepeatedDigit(g)) << b.x << "," << b.y;
   }
 }
@@ -108,6 +96,43 @@ TEST(LevelTest, RaisesLevelAndKeepsTheHighestSubCode) {
   EXPECT_EQ(90, e.LevelSub);
 }
 
+// The result panel's words for every level and hardest technique: the
+// advanced ones by their sub-code, " b" after Block Unique H, none stuck.
+TEST(GraderTest, EveryLevelAndTechniqueHasItsWords) {
+  const struct {
+    int level, sub;
+    bool buh;
+    const char *message, *hardest;
+  } rows[] = {{1, 0, false, "やさしい問題です｡", "Block Unique"},
+              {2, 0, true, "ふつうの問題です｡", "Line Unique b"},
+              {3, 0, false, "ふつうの問題です｡", "Cell Unique"},
+              {4, 0, false, "やや難しい問題です｡", "Localization"},
+              {5, 0, false, "難しい問題です｡", "Naked Pair"},
+              {6, 0, false, "難しい問題です｡", "Hidden Pair"},
+              {7, 0, false, "かなり難しい問題です｡", "Naked Triple"},
+              {8, 0, false, "かなり難しい問題です｡", "Hidden Triple"},
+              {9, 0, false, "かなり難しい問題です｡", "X-Wing"},
+              {10, 0, false, "かなり難しい問題です｡", "Swordfish"},
+              {11, 0, false, "かなり難しい問題です｡", "Skyscraper"},
+              {11, 10, false, "かなり難しい問題です｡", "Finned X-Wing"},
+              {11, 20, false, "かなり難しい問題です｡", "Finned Skyscraper"},
+              {11, 30, false, "かなり難しい問題です｡", "XY-Wing"},
+              {11, 40, false, "かなり難しい問題です｡", "XYZ-Wing"},
+              {11, 50, false, "かなり難しい問題です｡", "Remote Pair"},
+              {11, 60, false, "かなり難しい問題です｡", "2-String Kite"},
+              {11, 61, true, "かなり難しい問題です｡", "Grouped 2-String Kite b"},
+              {11, 70, false, "かなり難しい問題です｡", "Empty Rectangle"},
+              {11, 80, false, "かなり難しい問題です｡", "Naked Quad"},
+              {11, 90, false, "かなり難しい問題です｡", "Hidden Quad"},
+              {12, 0, true, "難しすぎる問題です｡", ""}};
+  for (const auto &r : rows) {
+    const GradeLabels labels = GradeOf("24", r.level, r.sub, r.buh);
+    EXPECT_EQ(base::Sj(r.message), labels.difficulty) << r.hardest;
+    EXPECT_EQ(r.hardest, labels.hardest);
+    EXPECT_EQ("24-clue  level " + std::to_string(r.level), labels.clueLevel);
+  }
+}
+
 TEST(EliminateTest, SettlesACellLeftWithOneCandidate) {
   Engine e;
   e.OpenCount = 10;
@@ -124,9 +149,11 @@ TEST(EliminateTest, SettlesACellLeftWithOneCandidate) {
   EXPECT_EQ(9, e.OpenCount);
 }
 
-TEST(OptionsTest, GateNeedsBoxOffPanelShownAndCondition) {
+// A technique is gated off when its box is off, the panel shown and either
+// "有効・必須" ticked or the selection switch on; the switch cycles through
+// four colours; the boxes of the extra panel follow it.
+TEST(OptionsTest, GateSwitchAndExtraPanelBoxes) {
   TechniqueOptions o;
-  EXPECT_FALSE(TechniqueGate(o, kBoxLocalization));
   o.boxes[kBoxLocalization] = false;
   EXPECT_FALSE(TechniqueGate(o, kBoxLocalization)); // panel hidden
   o.conditionsPanelShown = true;
@@ -134,13 +161,6 @@ TEST(OptionsTest, GateNeedsBoxOffPanelShownAndCondition) {
   o.mustUseHardest = true;
   EXPECT_TRUE(TechniqueGate(o, kBoxLocalization));
   o.mustUseHardest = false;
-  o.AdvanceSwitch();
-  EXPECT_TRUE(TechniqueGate(o, kBoxLocalization));
-  EXPECT_FALSE(TechniqueGate(o, kBoxNakedPair));
-}
-
-TEST(OptionsTest, SwitchCyclesThroughFourStates) {
-  TechniqueOptions o;
   std::vector<std::uint32_t> colours;
   for (int i = 0; i < 5; ++i) {
     colours.push_back(SwitchColour(o.selectionSwitch, 0x123456));
@@ -148,14 +168,11 @@ TEST(OptionsTest, SwitchCyclesThroughFourStates) {
   }
   EXPECT_EQ((std::vector<std::uint32_t>{0x123456, 0x0000FF, 0x008000, 0xFF0000, 0x123456}),
             colours);
+  EXPECT_TRUE(TechniqueGate(o, kBoxLocalization)); // the switch is on
+  EXPECT_FALSE(TechniqueGate(o, kBoxNakedPair));
   o.selectionSwitch = SelectionSwitch::ColumnsFirst;
-  EXPECT_TRUE(o.ColumnsFirst());
   EXPECT_EQ(base::Sj("縦→横"), SwitchHint(o.selectionSwitch));
-}
 
-TEST(OptionsTest, ExtraPanelBoxesFollowThePanel) {
-  TechniqueOptions o;
-  EXPECT_FALSE(o.boxes[kBoxHiddenQuad]);
   o.SetAllBoxes(true);
   EXPECT_FALSE(o.boxes[kBoxTwoStringKite]); // panel hidden: only 1 to 13
   o.SetExtraPanelVisible(true);
@@ -164,8 +181,6 @@ TEST(OptionsTest, ExtraPanelBoxesFollowThePanel) {
   o.SetExtraPanelVisible(false);
   EXPECT_FALSE(o.boxes[kBoxNakedQuad]);
   EXPECT_TRUE(o.boxes[kBoxRemotePair]);
-  o.SetAllBoxes(false);
-  EXPECT_FALSE(o.boxes[kBoxBlockUnique]);
 }
 
 // A display that answers from a queue of keys and records what it was asked.
@@ -236,6 +251,7 @@ TEST(StepTraceTest, BackspaceNeverGoesBehindThePlayersSteps) {
   EXPECT_EQ(6, e.StepNo);
 }
 
+// The marks go into the document's cells too; a pattern is one step.
 TEST(StepTraceTest, AMarkedPatternCountsAsOneStep) {
   ScriptedSteps steps({});
   Engine e = TracingEngine(steps);

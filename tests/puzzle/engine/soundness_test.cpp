@@ -193,19 +193,6 @@ std::string FirstBadCell(const Grid &before, const Grid &after, bool emptied) {
   return {};
 }
 
-// Random cells: empty, placed, or few candidates each, so that patterns abound.
-Grid RandomGrid(std::mt19937 &rng) {
-  Grid g;
-  for (int i = 0; i < 81; ++i) {
-    const unsigned kind = rng() % 4;
-    g(i % 9 + 1, i / 9 + 1) = kind == 0 ? puzzle::kNoCandidates
-                              : kind == 1
-                                  ? puzzle::DigitBit(static_cast<int>(rng() % 9) + 1)
-                                  : static_cast<Cell>(rng() & rng() & puzzle::kAllCandidates);
-  }
-  return g;
-}
-
 TEST(SoundnessTest, AnyGridOnlyLosesCandidates) {
   // The fish, wing and chain techniques never take a cell's last candidate
   // either; the others may, as a contradiction.

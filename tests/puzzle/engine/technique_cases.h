@@ -1,9 +1,9 @@
 // Test support for the techniques: the operations by name, the regression
 // cases of tests/data/techniques/*.cases, and what a run changed.
 //
-// A case is one line of six fields set apart by "|":
+// A case is one line of six or seven fields set apart by "|":
 //
-//   operation [digits] | switch | position | changes | step text | grade
+//   operation [digits] | switch | position | changes | step text | grade [| trace]
 //
 // operation names the technique and the digits it takes ("onajisuji 5 5");
 // switch is "off" or "green" (columns first); position is in the token form
@@ -12,7 +12,11 @@
 // "=-" nothing), or is "none"; step text is the StepText shown ("-" for
 // none); grade is "-" or words: "level=9" or "level=11.60" (Level, and
 // LevelSub at level 11; 1 when not given), "contradiction", "buh" (Block
-// Unique H used). Lines starting with "#" are comments.
+// Unique H used). The trace, when given, is what step mode shows, event by
+// event after " ; ": a mark drawn ("r3c5*" for "◆", "r3c5o" for "◇") or taken
+// away ("r3c5-"), the step text at each wait for a key, "list" for each
+// refresh of the candidate list; then "#" and the step count. Lines starting
+// with "#" are comments.
 #pragma once
 
 #include "base/sjis.h"
@@ -28,6 +32,7 @@
 #include <functional>
 #include <map>
 #include <ostream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -135,6 +140,7 @@ struct TechniqueCase {
   std::string changes;
   std::string stepText;
   std::string grade;
+  std::string trace;
 
   puzzle::Grid After() const { return Applied(grid, changes); }
 };
@@ -152,9 +158,11 @@ inline TechniqueCase ParseCase(const std::string &where, const std::string &line
   std::istringstream fields(line);
   for (std::string part; std::getline(fields, part, '|');)
     f.push_back(Trimmed(part));
-  if (f.size() != 6)
-    throw std::runtime_error(where + ": expected 6 fields");
+  if (f.size() != 6 && f.size() != 7)
+    throw std::runtime_error(where + ": expected 6 or 7 fields");
   TechniqueCase c{where, {}, {}, f[1] == "green", GridFromTokens(f[2]), f[3], f[4], f[5]};
+  if (f.size() == 7)
+    c.trace = f[6];
   std::istringstream head(f[0]);
   head >> c.operation;
   for (int d; head >> d;)
@@ -185,14 +193,11 @@ inline void RunCase(const TechniqueCase &c, puzzle::Engine &e) {
   Operations().at(c.operation)(e, c.digits);
 }
 
-// "9" or "11.60" for the engine's Level and LevelSub.
-inline std::string LevelText(const puzzle::Engine &e) {
-  return e.Level == 11 ? "11." + std::to_string(e.LevelSub) : std::to_string(e.Level);
-}
-
 // The grade of a run in the words of a case, the level always given.
 inline std::string GradeOf(const puzzle::Engine &e) {
-  return "level=" + LevelText(e) + (e.Contradiction ? " contradiction" : "") +
+  const std::string level =
+      e.Level == 11 ? "11." + std::to_string(e.LevelSub) : std::to_string(e.Level);
+  return "level=" + level + (e.Contradiction ? " contradiction" : "") +
          (e.BlockUniqueHUsed ? " buh" : "");
 }
 
@@ -202,22 +207,21 @@ inline std::string ExpectedGrade(const std::string &grade) {
   return grade.rfind("level=", 0) == 0 ? grade : "level=1 " + grade;
 }
 
-// Step display that records the pattern marks drawn on the board, as
-// "r<row>c<column>*" for "◆" and "r<row>c<column>o" for "◇", and the number
-// of times the marks were taken away.
-class MarkRecorder : public puzzle::StepObserver {
+// Step display that presses Enter at every wait and records the events of
+// a trace.
+class TraceRecorder : public puzzle::StepObserver {
 public:
   void SetBoardMark(int x, int y, const std::string &text) override {
-    static const std::string kDiamond = base::Sj("◆");
-    static const std::string kHollow = base::Sj("◇");
     const std::string cell = "r" + std::to_string(y) + "c" + std::to_string(x);
-    if (text == kDiamond || text == kHollow)
-      marks += (marks.empty() ? "" : " ") + cell + (text == kDiamond ? "*" : "o");
-    else
-      ++cleared;
+    Add(cell + (text == base::Sj("◆") ? "*" : text == base::Sj("◇") ? "o" : "-"));
   }
-  std::string marks;
-  int cleared = 0;
+  void WaitForKey(puzzle::Engine &e) override {
+    e.StepKey = puzzle::kKeyEnter;
+    Add(base::SjisToUtf8(e.StepText));
+  }
+  void RefreshCandidateList(puzzle::Engine &) override { Add("list"); }
+  void Add(const std::string &event) { trace += (trace.empty() ? "" : " ; ") + event; }
+  std::string trace;
 };
 
 // The grid of the first case in a family file whose step text is stepText
@@ -231,24 +235,17 @@ inline puzzle::Grid CaseGrid(const std::string &file, const std::string &stepTex
   throw std::runtime_error("no case " + stepText + " in " + file);
 }
 
-// The marks drawn when `run` shows the step of a case, named as CaseGrid.
-inline std::string MarksOf(Technique run, const std::string &file, const std::string &stepText) {
-  MarkRecorder rec;
-  puzzle::Engine e = EngineOn(CaseGrid(file, stepText));
-  WatchSteps(e, rec);
-  run(e);
-  return rec.marks;
-}
-
-using Step = std::pair<std::string, std::string>; // step text, changes
-
-// Step text and changes of one call of `run` on g.
-inline Step StepOf(Technique run, const puzzle::Grid &g,
-                   puzzle::SelectionSwitch state = puzzle::SelectionSwitch::Off) {
-  puzzle::Engine e = EngineOn(g);
-  e.Options.selectionSwitch = state;
-  run(e);
-  return {e.StepText, CellChanges(g, e.CellGrid)};
+// Random cells: empty, placed, or few candidates each, so that patterns abound.
+inline puzzle::Grid RandomGrid(std::mt19937 &rng) {
+  puzzle::Grid g;
+  for (int i = 0; i < 81; ++i) {
+    const unsigned kind = rng() % 4;
+    g(i % 9 + 1, i / 9 + 1) =
+        kind == 0   ? puzzle::kNoCandidates
+        : kind == 1 ? puzzle::DigitBit(static_cast<int>(rng() % 9) + 1)
+                    : static_cast<puzzle::Cell>(rng() & rng() & puzzle::kAllCandidates);
+  }
+  return g;
 }
 
 } // namespace zenpa::testing

@@ -52,6 +52,13 @@ TEST_P(TechniqueCaseTest, ChangesExactlyTheListedCells) {
   if (e.Changed) {
     EXPECT_EQ(puzzle::LevelColour(e.Level), e.LevelPanelColour);
   }
+  if (!c.trace.empty()) {
+    puzzle::Engine shown = EngineFor(c);
+    TraceRecorder rec;
+    WatchSteps(shown, rec);
+    RunCase(c, shown);
+    EXPECT_EQ(c.trace, rec.trace + " #" + std::to_string(shown.StepNo)) << "in step mode";
+  }
 }
 
 // --- rows and columns exchanged -------------------------------------------
@@ -89,6 +96,8 @@ TEST_P(MirroredCaseTest, RowSearchMirrorsTheColumnSearch) {
   const TechniqueCase &c = GetParam();
   const puzzle::Grid grid = Transposed(c.grid);
   puzzle::Engine e = EngineOn(grid);
+  if (!c.green) // rows first in the mirror are columns first here
+    e.Options.selectionSwitch = puzzle::SelectionSwitch::ColumnsFirst;
   AdvancedTechniques().at(CounterPart(c.operation))(e);
   EXPECT_EQ(CellChanges(grid, Transposed(c.After())), CellChanges(grid, e.CellGrid));
   EXPECT_EQ(ExpectedStep(SwappedSuffix(c.stepText)), e.StepText);

@@ -82,7 +82,7 @@ TEST(TrialCrossCheck, CountsAndAnswersAgreeWithBruteForce) {
     EXPECT_LT(20, seen[kind]) << "puzzles with " << kind << " answers";
 }
 
-TEST(TrialSearch, StageOneStartsAtTheResumePoint) {
+TEST(TrialSearch, CountingStopsAtItsLimitAndStageOneStartsAtTheResumePoint) {
   Digits answer{};
   const Digits puzzle = zenpa::testing::TwoAnswerPuzzle(&answer);
   std::vector<Pos> open;
@@ -106,6 +106,13 @@ TEST(TrialSearch, StageOneStartsAtTheResumePoint) {
     RunTrialSearch(e, listener, options);
     return listener.first;
   };
+  // Counting stops at its limit.
+  Engine stuck;
+  LoadPuzzle(stuck, puzzle);
+  Solve(stuck);
+  EXPECT_EQ(
+      (std::vector<int>{1, 2, 2}),
+      (std::vector<int>{CountAnswers(stuck, 1), CountAnswers(stuck, 2), CountAnswers(stuck, 0)}));
   const TrialAnswer plain = firstFrom({});
   EXPECT_EQ(1, plain.stage);
   EXPECT_EQ(open[0], plain.cell);

@@ -1,0 +1,81 @@
+// What the fish, wing and chain steps show and the details of applying a
+// found pattern; what they change is in the cases of tests/data/techniques.
+#include "puzzle/engine/found_pattern.h"
+
+#include "technique_cases.h"
+
+#include <gtest/gtest.h>
+
+namespace zenpa::testing {
+namespace {
+
+using puzzle::CellFromText;
+using puzzle::Pos;
+
+TEST(PatternMarksTest, APatternFoundWhileChangedIsSetEndsTheCall) {
+  // The first X-Wing of this position (columns 1 and 2) removes nothing. On
+  // its own the search goes on to the next one; with Changed already set by
+  // an earlier technique the call ends at the first.
+  const puzzle::Grid g = CaseGrid("fish.cases", "X-Wing-y 5", "r5c3-5");
+  puzzle::Engine e = EngineOn(g);
+  e.Changed = true;
+  puzzle::Xwingtate(e);
+  EXPECT_EQ("none", CellChanges(g, e.CellGrid));
+  EXPECT_EQ("", e.StepText);
+}
+
+TEST(RemotePairPartnerTest, FindsAnotherCellWithTheSameTextByMode) {
+  puzzle::Grid g = puzzle::FreshGrid();
+  for (const Pos p : {Pos{1, 1}, Pos{5, 1}, Pos{6, 1}, Pos{1, 6}, Pos{2, 2}, Pos{3, 3}, Pos{9, 9}})
+    g(p.x, p.y) = CellFromText("37");
+  const puzzle::Engine e = EngineOn(g);
+  // The first match in row, column and block order; never the cell itself.
+  // The block search leaves out the cell's own row and column.
+  const std::pair<std::string, std::string> found[] = {
+      {"51", puzzle::RemotePairPartner(e, "37", 1, 1, 1)},
+      {"16", puzzle::RemotePairPartner(e, "37", 1, 1, 2)},
+      {"22", puzzle::RemotePairPartner(e, "37", 1, 1, 3)},
+      {"11", puzzle::RemotePairPartner(e, "37", 5, 1, 1)},
+      {"11", puzzle::RemotePairPartner(e, "37", 3, 3, 3)},
+      {"", puzzle::RemotePairPartner(e, "37", 5, 1, 3)},
+      {"", puzzle::RemotePairPartner(e, "37", 9, 9, 1)},
+      {"", puzzle::RemotePairPartner(e, "12", 1, 1, 1)}};
+  for (const auto &[expected, partner] : found)
+    EXPECT_EQ(expected, partner);
+}
+
+// Placed cells and missing digits are left alone; a cell that loses every
+// candidate keeps the lowest, placed.
+TEST(FoundPatternTest, RemovesListedCandidatesAndRaisesTheLevel) {
+  puzzle::Grid g = puzzle::FreshGrid();
+  g(1, 1) = puzzle::DigitBit(5);
+  g(2, 1) = CellFromText("1234");
+  g(4, 4) = CellFromText("37");
+  puzzle::Engine e = EngineOn(g);
+  const int open = e.OpenCount;
+  puzzle::FoundPattern fish(puzzle::kLevelXWing, "X-Wing", "-x ", puzzle::DigitBit(5));
+  fish.remove(Pos{1, 1}, puzzle::DigitBit(5));
+  fish.remove(Pos{2, 1}, puzzle::DigitBit(5));
+  EXPECT_FALSE(puzzle::ApplyPattern(e, fish));
+  EXPECT_EQ("none", CellChanges(g, e.CellGrid));
+  EXPECT_FALSE(e.Changed);
+  EXPECT_EQ("", e.StepText);
+  EXPECT_EQ(1, e.Level);
+  fish.remove(Pos{3, 1}, puzzle::DigitBit(5));
+  EXPECT_TRUE(puzzle::ApplyPattern(e, fish));
+  EXPECT_EQ("r1c3-5", CellChanges(g, e.CellGrid));
+  EXPECT_EQ("X-Wing-x 5", e.StepText);
+  EXPECT_EQ(9, e.Level);
+
+  puzzle::FoundPattern pair(puzzle::Level11(50), "Remote Pair ", "", CellFromText("37"));
+  pair.remove(Pos{4, 4}, CellFromText("37"));
+  EXPECT_TRUE(puzzle::ApplyPattern(e, pair));
+  EXPECT_EQ("3", puzzle::CandidateText(e.CellGrid(4, 4)));
+  EXPECT_EQ(open - 1, e.OpenCount);
+  EXPECT_EQ("Remote Pair 37", e.StepText);
+  EXPECT_EQ(11, e.Level);
+  EXPECT_EQ(50, e.LevelSub);
+}
+
+} // namespace
+} // namespace zenpa::testing

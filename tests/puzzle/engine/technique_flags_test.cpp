@@ -1,0 +1,71 @@
+// What the technique cases cannot show: the inner flag of the single
+// techniques, the quads' gate and the place table of the hidden subsets.
+#include "puzzle/engine/locked.h"
+#include "puzzle/engine/singles.h"
+#include "puzzle/engine/subsets.h"
+
+#include "puzzle/support/engine_setup.h"
+
+#include <gtest/gtest.h>
+
+namespace zenpa::puzzle {
+namespace {
+
+TEST(CellUniqueTest, LeavesInnerChangedClearWhenNoPeerListsTheDigit) {
+  Engine e = testing::EngineOnPosition("/ / / / 12 13 23 15 4 16 17 18 19 / / / /");
+  for (int y = 1; y <= 9; ++y) {
+    if (y != 5)
+      e.CellGrid(5, y) = CellFromText("12");
+  }
+  for (Pos p : BlockUnit(4, 4).cells) {
+    if (p.y != 5)
+      e.CellGrid(p.x, p.y) = CellFromText("12");
+  }
+  e.InnerChanged = true;
+  const Grid before = e.CellGrid;
+  onajisuji(e, 5, 5);
+  EXPECT_FALSE(e.InnerChanged);
+  EXPECT_FALSE(e.Changed);
+  EXPECT_EQ(before, e.CellGrid);
+}
+
+TEST(BlockUniqueTest, StepModeWaitsWhileASinglePlacementIsPending) {
+  Engine e = testing::EngineOnPosition("/ . . . 5 / . . . . . . 5 / / . 5 / / / . . 5");
+  e.StepMode = true;
+  e.StepKey = kKeyEscape; // silent, but still step mode
+  e.InnerChanged = true;
+  kihonkaiho(e);
+  EXPECT_FALSE(e.Changed);
+  e.InnerChanged = false;
+  kihonkaiho(e);
+  EXPECT_EQ(DigitBit(5), e.CellGrid(1, 1));
+}
+
+TEST(SubsetGateTest, QuadsAreOffWhileTheirPanelIsHidden) {
+  Engine e = testing::EngineOnPosition("12 23 34 14 1256 5678 5679 789 5689");
+  e.Options.conditionsPanelShown = true;
+  e.Options.mustUseHardest = true;
+  qkoho(e);
+  EXPECT_FALSE(e.Changed);
+  e.Options.SetExtraPanelVisible(true);
+  e.Options.SetAllBoxes(true);
+  qkoho(e);
+  EXPECT_TRUE(e.Changed);
+  EXPECT_EQ(80, e.LevelSub);
+}
+
+TEST(HiddenPairTest, TableListsDigitsWithExactlyTwoPlacesIncludingPlacedCells) {
+  // 9 has two places: r1c1 and the placed r1c9.
+  Engine e = testing::EngineOnPosition("1249 1256 34 345 3456 78 78 378 9");
+  wkohotmpy(e, 1);
+  EXPECT_EQ("129", CandidateText(e.PositionTable[1]));
+  EXPECT_EQ("126", CandidateText(e.PositionTable[2]));
+  EXPECT_EQ("", CandidateText(e.PositionTable[4]));
+  EXPECT_EQ("6", CandidateText(e.PositionTable[5]));
+  EXPECT_EQ("9", CandidateText(e.PositionTable[9]));
+  tkohotmpx(e, 1);
+  EXPECT_EQ("", CandidateText(e.PositionTable[1])); // every digit has nine places
+}
+
+} // namespace
+} // namespace zenpa::puzzle

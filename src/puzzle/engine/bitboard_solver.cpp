@@ -12,36 +12,8 @@ namespace {
 // nine segments of a band are numbered 3r + k (block k of the band).
 using Bits = std::uint32_t;
 
-constexpr Bits kColumnBits = 1u | 1u << 9 | 1u << 18; // column 0 in all three rows
-
-// Which segments of one band row (9 bits) hold a candidate: 3 bits.
-constexpr std::array<std::uint8_t, 512> kRowSegments = [] {
-  std::array<std::uint8_t, 512> table{};
-  for (unsigned row = 0; row < 512; ++row) {
-    table[row] = static_cast<std::uint8_t>(((row & 7u) != 0 ? 1 : 0) | ((row & 070u) != 0 ? 2 : 0) |
-                                           ((row & 0700u) != 0 ? 4 : 0));
-  }
-  return table;
-}();
-
-// A digit sits once in every row and once in every block of a band, so its
-// segments form one of the six 3x3 permutation patterns. For each set of
-// segments holding a candidate: the union of the patterns that fit inside
-// it (0: none fits, the band cannot take the digit). This is the locked
-// candidates rule for rows and blocks, done for the whole band at once.
-constexpr std::array<std::uint16_t, 512> kPossibleSegments = [] {
-  constexpr int kPermutations[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2},
-                                       {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
-  std::array<std::uint16_t, 512> table{};
-  for (unsigned held = 0; held < 512; ++held) {
-    for (const auto &p : kPermutations) {
-      const unsigned pattern = 1u << p[0] | 1u << (3 + p[1]) | 1u << (6 + p[2]);
-      if ((pattern & ~held) == 0)
-        table[held] = static_cast<std::uint16_t>(table[held] | pattern);
-    }
-  }
-  return table;
-}();
+constexpr Bits kAllCells = (1u << 27) - 1;
+constexpr Bits kRow = 0777u;
 
 // The cells of a set of segments.
 constexpr std::array<Bits, 512> kSegmentCells = [] {
@@ -55,28 +27,53 @@ constexpr std::array<Bits, 512> kSegmentCells = [] {
   return table;
 }();
 
+// Which segments of a band hold a candidate, as 9 bits: segment 3r + k (row
+// r, block k) is bit 3k + r. Folding the cells onto the first cell of each
+// segment and then the rows onto the first row gives that order without
+// any lookup.
+unsigned HeldSegments(Bits cells) {
+  const Bits firsts = (cells | cells >> 1 | cells >> 2) & 0111111111u;
+  return (firsts | firsts >> 8 | firsts >> 16) & kRow;
+}
+
+// A digit sits once in every row and once in every block of a band, so its
+// segments form one of the six 3x3 permutation patterns. For each set of
+// held segments (as HeldSegments gives them): the cells of the patterns
+// that fit inside it, 0 when none fits and the band cannot take the digit.
+// This is the locked candidates rule for rows and blocks, done for the
+// whole band at once.
+constexpr std::array<Bits, 512> kPatternCells = [] {
+  constexpr int kPermutations[6][3] = {{0, 1, 2}, {0, 2, 1}, {1, 0, 2},
+                                       {1, 2, 0}, {2, 0, 1}, {2, 1, 0}};
+  std::array<Bits, 512> table{};
+  for (unsigned held = 0; held < 512; ++held) {
+    for (const auto &p : kPermutations) {
+      // Row r in block p[r]: bit 3 * p[r] + r of the held set.
+      const unsigned pattern = 1u << (3 * p[0]) | 1u << (3 * p[1] + 1) | 1u << (3 * p[2] + 2);
+      const unsigned segments = 1u << p[0] | 1u << (3 + p[1]) | 1u << (6 + p[2]);
+      if ((pattern & ~held) == 0)
+        table[held] |= kSegmentCells[segments];
+    }
+  }
+  return table;
+}();
+
 // The cells of a band that share a row or a block with a cell, itself
 // included.
 constexpr std::array<Bits, 27> kBandPeers = [] {
   std::array<Bits, 27> table{};
   for (unsigned p = 0; p < 27; ++p) {
     const unsigned block = p % 9 / 3;
-    table[p] =
-        0777u << (p / 9 * 9) | kSegmentCells[1u << block | 1u << (3 + block) | 1u << (6 + block)];
+    table[p] = kRow << (p / 9 * 9) |
+               kSegmentCells[1u << block | 1u << (3 + block) | 1u << (6 + block)];
   }
   return table;
 }();
 
-constexpr Bits kAllCells = (1u << 27) - 1;
-
-// The candidates of one search position. cand[3d + b] holds the cells of
-// band b where digit d + 1 can go; a placed cell keeps the bit of its
-// digit only. seen[] is cand[] as the band step last left it.
-struct Board {
-  std::array<Bits, 27> cand;
-  std::array<Bits, 27> seen;
-  std::array<Bits, 3> open;
-};
+// The columns (9 bits) of a band's cells, and a set of columns spread over
+// the three rows of a band.
+Bits Columns(Bits cells) { return (cells | cells >> 9 | cells >> 18) & kRow; }
+Bits ColumnCells(Bits columns) { return columns | columns << 9 | columns << 18; }
 
 // Counts, bit by bit over several sets, which bits are set once or more,
 // twice or more and three times or more.
@@ -91,115 +88,144 @@ struct Tally {
   }
 };
 
-// Puts digit index d into cell p of band b and takes it out of every peer.
-void Place(Board &s, int d, int b, int p) {
+// The candidates of one search position. cand[3d + b] holds the cells of
+// band b where digit d + 1 can go; a solved cell keeps the bit of its digit
+// only. open[b] holds the cells of band b not solved yet.
+//
+// A cell is solved in one place only, the band step, which finds it as the
+// one cell of its row left for a digit and takes it out of the other digits
+// and out of its column in the other bands. Everything else (givens,
+// guesses, naked and column singles) only narrows candidates: it leaves the
+// cell as the one candidate of its row for its digit, and the band step does
+// the rest. The words changed since their last band step are kept as a mask
+// (bit 3d + b) beside the board.
+struct Board {
+  std::array<Bits, 27> cand;
+  std::array<Bits, 3> open;
+};
+
+// Narrows word i to cell p and takes p out of the other digits of the
+// band: cell p takes digit i / 3. Returns the words changed.
+Bits Assign(Board &s, int i, int p) {
+  const int b = i % 3;
   const Bits bit = 1u << p;
-  for (int i = b; i < 27; i += 3)
-    s.cand[i] &= ~bit;
-  s.cand[3 * d + b] = (s.cand[3 * d + b] & ~kBandPeers[p]) | bit;
-  const Bits column = kColumnBits << (p % 9);
-  s.cand[3 * d + (b + 1) % 3] &= ~column;
-  s.cand[3 * d + (b + 2) % 3] &= ~column;
-  s.open[b] &= ~bit;
+  Bits changed = 0;
+  for (int j = b; j < 27; j += 3) {
+    const Bits old = s.cand[j];
+    const Bits now = j == i ? old & (~kBandPeers[p] | bit) : old & ~bit;
+    s.cand[j] = now;
+    changed |= static_cast<Bits>(old != now) << j;
+  }
+  return changed;
 }
 
-// The band step for one digit and band: keeps only the segments some
-// pattern can use, then places the digit in every row of the band left with
-// one cell for it. False when the band cannot take the digit.
-bool BandStep(Board &s, int i) {
-  Bits cells = s.cand[i];
-  const unsigned held = kRowSegments[cells & 0777u] | kRowSegments[cells >> 9 & 0777u] << 3 |
-                        kRowSegments[cells >> 18] << 6;
-  const unsigned possible = kPossibleSegments[held];
-  if (possible == 0)
+// The band step for word I (digit I / 3, band I % 3): keeps only the
+// segments some pattern can use, then solves every open cell left alone in
+// its row (after the narrowing it is alone in its block too). Adds the
+// words changed to dirty; false when the band cannot take the digit. One
+// copy per word, so that every index is known when it is compiled.
+bool BandStep(Board &s, int I, Bits &dirty) {
+  const int kBand = I % 3;
+  const int kDigit = I - kBand;
+  const Bits cells = s.cand[I] & kPatternCells[HeldSegments(s.cand[I])];
+  if (cells == 0)
     return false;
-  cells &= kSegmentCells[possible];
-  s.cand[i] = cells;
-  s.seen[i] = cells;
+  s.cand[I] = cells;
   Bits singles = 0;
   for (int r = 0; r < 27; r += 9) {
-    const Bits row = cells >> r & 0777u;
-    if ((row & (row - 1)) == 0)
-      singles |= row << r;
+    const Bits row = cells >> r & kRow;
+    singles |= (row & (row - 1)) == 0 ? row << r : 0;
   }
-  const int b = i % 3;
-  for (Bits todo = singles & s.open[b]; todo != 0; todo &= todo - 1)
-    Place(s, i / 3, b, std::countr_zero(todo));
+  // Without a branch on whether any cell is solved: the steps of a round
+  // then run side by side in the processor without mispredictions.
+  const Bits solved = singles & s.open[kBand];
+  s.open[kBand] &= ~solved;
+  Bits changed = 0;
+  const auto narrow = [&](int j, Bits gone) {
+    changed |= static_cast<Bits>((s.cand[j] & gone) != 0) << j;
+    s.cand[j] &= ~gone;
+  };
+  for (int j = kBand; j < 27; j += 3)
+    narrow(j, solved);
+  const Bits column = ColumnCells(Columns(solved));
+  for (int j = kDigit; j < kDigit + 3; ++j)
+    narrow(j, column);
+  s.cand[I] = cells;
+  dirty |= changed & ~(1u << I);
   return true;
 }
 
-// Places every open cell left with one candidate. -1 on a contradiction
-// (an open cell without candidates), otherwise the number placed.
-int NakedSingles(Board &s) {
-  int placed = 0;
+// Narrows the open cells left with one candidate to that digit. False on a
+// contradiction (an open cell without candidates); adds the words changed
+// to dirty.
+bool NakedSingles(Board &s, Bits &dirty) {
   for (int b = 0; b < 3; ++b) {
     Tally digits;
     for (int i = b; i < 27; i += 3)
       digits.Add(s.cand[i]);
     if ((s.open[b] & ~digits.once) != 0)
-      return -1;
-    for (Bits todo = s.open[b] & ~digits.twice; todo != 0; todo &= todo - 1) {
-      const Bits bit = todo & -todo;
-      int d = 0;
-      while (d < 9 && (s.cand[3 * d + b] & bit) == 0)
-        ++d;
-      if (d == 9)
-        return -1; // an earlier single of this round took its last digit
-      Place(s, d, b, std::countr_zero(bit));
-      ++placed;
+      return false;
+    const Bits singles = s.open[b] & ~digits.twice;
+    if (singles == 0)
+      continue;
+    for (int i = b; i < 27; i += 3) {
+      for (Bits todo = s.cand[i] & singles; todo != 0; todo &= todo - 1)
+        dirty |= Assign(s, i, std::countr_zero(todo));
     }
   }
-  return placed;
+  return true;
 }
 
-// Places every digit left with one cell in a column (rows and blocks are
-// the band step's). -1 on a contradiction (a column without a place for a
-// digit), otherwise the number placed.
-int ColumnSingles(Board &s) {
-  int placed = 0;
-  for (int d = 0; d < 9; ++d) {
-    Tally rows;
+// Narrows every digit left with one open cell in a column to that cell
+// (rows and blocks are the band step's). False on a contradiction (a column
+// without a place for a digit); adds the words changed to dirty.
+bool ColumnSingles(Board &s, Bits &dirty) {
+  for (int d = 0; d < 27; d += 3) {
+    Bits once[3];
+    Bits twice = 0;
     for (int b = 0; b < 3; ++b) {
-      for (int r = 0; r < 27; r += 9)
-        rows.Add(s.cand[3 * d + b] >> r & 0777u);
+      const Bits cells = s.cand[d + b];
+      const Bits r0 = cells & kRow;
+      const Bits r1 = cells >> 9 & kRow;
+      const Bits r2 = cells >> 18;
+      once[b] = r0 | r1 | r2;
+      twice |= (r0 & r1) | (r2 & (r0 | r1));
     }
-    if (rows.once != 0777u)
-      return -1;
-    const Bits single = 0777u & ~rows.twice;
+    if ((once[0] | once[1] | once[2]) != kRow)
+      return false;
+    const Bits inOneBand = (once[0] ^ once[1] ^ once[2]) & ~(once[0] & once[1] & once[2]);
+    const Bits single = inOneBand & ~twice;
+    if (single == 0)
+      continue;
     for (int b = 0; b < 3; ++b) {
-      const Bits cells = s.cand[3 * d + b] & (single | single << 9 | single << 18) & s.open[b];
-      for (Bits todo = cells; todo != 0; todo &= todo - 1) {
-        const int p = std::countr_zero(todo);
-        if ((s.cand[3 * d + b] >> p & 1u) == 0)
-          return -1; // a single placed before took this column's last place
-        Place(s, d, b, p);
-        ++placed;
-      }
+      for (Bits todo = s.cand[d + b] & ColumnCells(single) & s.open[b]; todo != 0;
+           todo &= todo - 1)
+        dirty |= Assign(s, d + b, std::countr_zero(todo));
     }
   }
-  return placed;
+  return true;
 }
 
-// Band steps for every changed digit and band, then naked singles, then
-// column singles, until nothing changes. False on a contradiction.
-bool Propagate(Board &s) {
+// Band steps for every changed word, then naked singles, then column
+// singles, until nothing changes. False on a contradiction.
+bool Propagate(Board &s, Bits dirty) {
   for (;;) {
-    // The changed digits and bands as one mask, gathered without branches.
-    Bits changed = 0;
-    for (int i = 0; i < 27; ++i)
-      changed |= static_cast<Bits>(s.cand[i] != s.seen[i]) << i;
-    if (changed != 0) {
-      for (; changed != 0; changed &= changed - 1) {
-        if (!BandStep(s, std::countr_zero(changed)))
+    while (dirty != 0) {
+      // A round of steps: its words are known before any runs, so that the
+      // processor can work on several at once.
+      Bits round = dirty;
+      dirty = 0;
+      for (; round != 0; round &= round - 1) {
+        if (!BandStep(s, std::countr_zero(round), dirty))
           return false;
       }
-      continue;
     }
-    int placed = NakedSingles(s);
-    if (placed == 0)
-      placed = ColumnSingles(s);
-    if (placed <= 0)
-      return placed == 0;
+    if (!NakedSingles(s, dirty))
+      return false;
+    if (dirty == 0 && !ColumnSingles(s, dirty))
+      return false;
+    if (dirty == 0)
+      return true;
   }
 }
 
@@ -216,19 +242,17 @@ unsigned DigitsOf(const Board &s, int b, int p) {
 // An open cell with the fewest candidates: the first cell with two if
 // there is one, otherwise the smallest count met in row order.
 void PickCell(const Board &s, int &band, int &cell) {
+  int best = 10;
   for (int b = 0; b < 3; ++b) {
     Tally digits;
     for (int i = b; i < 27; i += 3)
       digits.Add(s.cand[i]);
-    const Bits pairs = s.open[b] & digits.twice & ~digits.thrice;
+    const Bits pairs = s.open[b] & ~digits.thrice;
     if (pairs != 0) {
       band = b;
       cell = std::countr_zero(pairs);
       return;
     }
-  }
-  int best = 10;
-  for (int b = 0; b < 3; ++b) {
     for (Bits todo = s.open[b]; todo != 0; todo &= todo - 1) {
       const int p = std::countr_zero(todo);
       const int n = std::popcount(DigitsOf(s, b, p));
@@ -241,34 +265,74 @@ void PickCell(const Board &s, int &band, int &cell) {
   }
 }
 
+// False when a given repeats in its row, column or block.
+bool GivensApart(const PuzzleDigits &givens) {
+  std::array<unsigned, 27> seen{}; // rows, columns, blocks: bit d
+  for (int i = 0; i < 81; ++i) {
+    const int d = givens[i] - 1;
+    if (d < 0 || d > 8)
+      continue;
+    const int r = i / 9;
+    const int c = i % 9;
+    const unsigned bit = 1u << d;
+    unsigned &row = seen[r];
+    unsigned &column = seen[9 + c];
+    unsigned &block = seen[18 + r / 3 * 3 + c / 3];
+    if (((row | column | block) & bit) != 0)
+      return false;
+    row |= bit;
+    column |= bit;
+    block |= bit;
+  }
+  return true;
+}
+
+// The board of the givens, narrowed as Assign would, and the columns of
+// each digit's givens taken out of its other bands.
+Board StartBoard(const PuzzleDigits &givens) {
+  std::array<Bits, 27> placed{};
+  std::array<Bits, 27> peers{};
+  std::array<Bits, 3> filled{};
+  for (int i = 0; i < 81; ++i) {
+    const int d = givens[i] - 1;
+    if (d < 0 || d > 8)
+      continue;
+    const int b = i / 27;
+    const int p = i % 27;
+    placed[3 * d + b] |= 1u << p;
+    peers[3 * d + b] |= kBandPeers[p];
+    filled[b] |= 1u << p;
+  }
+  Board s;
+  s.open.fill(kAllCells);
+  for (int d = 0; d < 27; d += 3) {
+    const Bits columns = ColumnCells(Columns(placed[d] | placed[d + 1] | placed[d + 2]));
+    for (int b = 0; b < 3; ++b) {
+      const int i = d + b;
+      s.cand[i] = (kAllCells & ~filled[b] & ~peers[i] & ~columns) | placed[i];
+    }
+  }
+  return s;
+}
+
 class Search {
 public:
   explicit Search(int limit) : limit_(limit < 1 ? 1 : limit) {}
 
   BitboardCount Run(const PuzzleDigits &givens) {
-    Board s{};
-    s.cand.fill(kAllCells);
-    s.open.fill(kAllCells);
-    for (int i = 0; i < 81; ++i) {
-      const int d = givens[i] - 1;
-      if (d < 0 || d > 8)
-        continue;
-      const int b = i / 27;
-      const int p = i % 27;
-      if ((s.cand[3 * d + b] >> p & 1u) == 0) {
-        result_.repeatedGiven = true;
-        return result_;
-      }
-      Place(s, d, b, p);
+    if (!GivensApart(givens)) {
+      result_.repeatedGiven = true;
+      return result_;
     }
-    if (Propagate(s))
+    Board s = StartBoard(givens);
+    if (Propagate(s, kAllCells))
       Descend(s);
     return result_;
   }
 
 private:
   // s is propagated without contradiction.
-  void Descend(const Board &s) {
+  void Descend(Board &s) {
     if (Finished(s)) {
       Record(s);
       return;
@@ -276,11 +340,14 @@ private:
     int b = 0;
     int p = 0;
     PickCell(s, b, p);
-    for (unsigned digits = DigitsOf(s, b, p); digits != 0 && result_.count < limit_;
-         digits &= digits - 1) {
-      Board next = s;
-      Place(next, std::countr_zero(digits), b, p);
-      if (Propagate(next))
+    unsigned digits = DigitsOf(s, b, p);
+    while (digits != 0 && result_.count < limit_) {
+      const int d = std::countr_zero(digits);
+      digits &= digits - 1;
+      // The last digit left needs no copy: s is not looked at again.
+      Board copy;
+      Board &next = digits == 0 ? s : (copy = s);
+      if (Propagate(next, Assign(next, 3 * d + b, p)))
         Descend(next);
     }
   }
@@ -288,11 +355,9 @@ private:
   void Record(const Board &s) {
     if (result_.count++ > 0)
       return;
-    for (int i = 0; i < 81; ++i) {
-      int d = 0;
-      while (d < 8 && (s.cand[3 * d + i / 27] >> (i % 27) & 1u) == 0)
-        ++d;
-      result_.first[i] = d + 1;
+    for (int i = 0; i < 27; ++i) {
+      for (Bits cells = s.cand[i]; cells != 0; cells &= cells - 1)
+        result_.first[i % 3 * 27 + std::countr_zero(cells)] = i / 3 + 1;
     }
   }
 

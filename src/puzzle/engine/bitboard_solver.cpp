@@ -128,25 +128,20 @@ Bits Changed(const Board &s) {
 }
 
 // Narrows word i to cell p and takes p out of the other digits of the
-// band: cell p takes digit i / 3. Returns the words changed.
-Bits Assign(Board &s, int i, int p) {
-  const int b = i % 3;
+// band: cell p takes digit i / 3, and the band step solves it.
+void Assign(Board &s, int i, int p) {
   const Bits bit = 1u << p;
-  Bits changed = 0;
-  for (int j = b; j < 27; j += 3) {
-    const Bits old = s.cand[j];
-    const Bits now = j == i ? old & (~kBandPeers[p] | bit) : old & ~bit;
-    s.cand[j] = now;
-    changed |= static_cast<Bits>(old != now) << j;
-  }
-  return changed;
+  const Bits own = s.cand[i] & (~kBandPeers[p] | bit);
+  for (int j = i % 3; j < 27; j += 3)
+    s.cand[j] &= ~bit;
+  s.cand[i] = own;
 }
 
 // The band step for word I (digit I / 3, band I % 3): keeps only the
 // segments some pattern can use, then solves every open cell left alone in
-// its row (after the narrowing it is alone in its block too). Adds the
-// words changed to dirty; false when the band cannot take the digit. One
-// copy per word, so that every index is known when it is compiled.
+// its row (after the narrowing it is alone in its block too): takes it out
+// of the other digits and out of its column in the other bands. False when
+// the band cannot take the digit.
 bool BandStep(Board &s, int I) {
   const int kBand = I % 3;
   const int kDigit = I - kBand;
@@ -172,9 +167,8 @@ bool BandStep(Board &s, int I) {
 }
 
 // Narrows the open cells left with one candidate to that digit. False on a
-// contradiction (an open cell without candidates); adds the words changed
-// to dirty.
-bool NakedSingles(Board &s, Bits &dirty) {
+// contradiction (an open cell without candidates).
+bool NakedSingles(Board &s) {
   for (int b = 0; b < 3; ++b) {
     Tally digits;
     for (int i = b; i < 27; i += 3)
@@ -186,7 +180,7 @@ bool NakedSingles(Board &s, Bits &dirty) {
       continue;
     for (int i = b; i < 27; i += 3) {
       for (Bits todo = s.cand[i] & singles; todo != 0; todo &= todo - 1)
-        dirty |= Assign(s, i, std::countr_zero(todo));
+        Assign(s, i, std::countr_zero(todo));
     }
   }
   return true;
@@ -194,8 +188,8 @@ bool NakedSingles(Board &s, Bits &dirty) {
 
 // Narrows every digit left with one open cell in a column to that cell
 // (rows and blocks are the band step's). False on a contradiction (a column
-// without a place for a digit); adds the words changed to dirty.
-bool ColumnSingles(Board &s, Bits &dirty) {
+// without a place for a digit).
+bool ColumnSingles(Board &s) {
   for (int d = 0; d < 27; d += 3) {
     Bits once[3];
     Bits twice = 0;
@@ -216,7 +210,7 @@ bool ColumnSingles(Board &s, Bits &dirty) {
     for (int b = 0; b < 3; ++b) {
       for (Bits todo = s.cand[d + b] & ColumnCells(single) & s.open[b]; todo != 0;
            todo &= todo - 1)
-        dirty |= Assign(s, d + b, std::countr_zero(todo));
+        Assign(s, d + b, std::countr_zero(todo));
     }
   }
   return true;
@@ -226,19 +220,25 @@ bool ColumnSingles(Board &s, Bits &dirty) {
 // singles, until nothing changes. False on a contradiction.
 bool Propagate(Board &s) {
   for (;;) {
-    for (Bits round = Changed(s); round != 0; round = Changed(s)) {
-      for (; round != 0; round &= round - 1) {
-        if (!BandStep(s, std::countr_zero(round)))
-          return false;
-      }
+    Bits round = Changed(s);
+    if (round == 0) {
+      if (!NakedSingles(s))
+        return false;
+      round = Changed(s);
     }
-    Bits dirty = 0;
-    if (!NakedSingles(s, dirty))
-      return false;
-    if (dirty == 0 && !ColumnSingles(s, dirty))
-      return false;
-    if (dirty == 0)
+    if (round == 0) {
+      if (!ColumnSingles(s))
+        return false;
+      round = Changed(s);
+    }
+    if (round == 0)
       return true;
+    // The words of a round are known before any of them is stepped, so
+    // that the processor can work on several at once.
+    for (; round != 0; round &= round - 1) {
+      if (!BandStep(s, std::countr_zero(round)))
+        return false;
+    }
   }
 }
 
@@ -282,26 +282,30 @@ void PickCell(const Board &s, int &band, int &cell) {
 // with the columns of each digit's givens taken out of its other bands.
 // False when a given repeats in its row, column or block.
 bool StartBoard(const PuzzleDigits &givens, Board &s) {
-  std::array<Bits, 27> placed{};
-  std::array<Bits, 27> peers{};   // the cells sharing a row or block with a given
-  std::array<Bits, 9> columns{};  // each digit's columns with a given
+  // Without branches on whether a cell holds a given: an open cell counts
+  // as digit index 9, whose words are never read, and adds no bits.
+  std::array<Bits, 30> placed{};
+  std::array<Bits, 30> peers{}; // the cells sharing a row or block with a given
+  std::array<Bits, 10> columns{}; // each digit's columns with a given
   std::array<Bits, 3> filled{};
+  Bits repeated = 0;
   for (int b = 0, i = 0; b < 3; ++b) {
     for (int p = 0; p < 27; ++p, ++i) {
-      const int d = givens[i] - 1;
-      if (d < 0 || d > 8)
-        continue;
-      const int w = 3 * d + b;
-      const Bits bit = 1u << p;
-      const Bits column = 1u << (p - p / 9 * 9);
-      if (((peers[w] & bit) | (columns[d] & column)) != 0)
-        return false;
+      const auto d = static_cast<unsigned>(givens[i] - 1);
+      const Bits given = d < 9 ? ~0u : 0u;
+      const unsigned digit = d < 9 ? d : 9u;
+      const unsigned w = 3 * digit + b;
+      const Bits bit = 1u << p & given;
+      const Bits column = 1u << (p - p / 9 * 9) & given;
+      repeated |= (peers[w] & bit) | (columns[digit] & column);
       placed[w] |= bit;
-      peers[w] |= kBandPeers[p];
-      columns[d] |= column;
+      peers[w] |= kBandPeers[p] & given;
+      columns[digit] |= column;
       filled[b] |= bit;
     }
   }
+  if (repeated != 0)
+    return false;
   for (int w = 0; w < 27; ++w) {
     const int b = w % 3;
     s.cand[w] = (kAllCells & ~filled[b] & ~peers[w] & ~ColumnCells(columns[w / 3])) | placed[w];

@@ -92,95 +92,119 @@ struct Tally {
   }
 };
 
-// The candidates of one search position. cand[3d + b] holds the cells of
-// band b where digit d + 1 can go; a solved cell keeps the bit of its digit
-// only. open[b] holds the cells of band b not solved yet.
+// The candidates of one search position. cand[12b + d] holds the cells of
+// band b where digit d + 1 can go (the nine digits of a band side by side,
+// three words of padding that stay 0); a solved cell keeps the bit of its
+// digit only. open[b] holds the cells of band b not solved yet. seen[] is
+// cand[] as the band steps last left each word.
 //
 // A cell is solved in one place only, the band step, which finds it as the
 // one cell of its row left for a digit and takes it out of the other digits
 // and out of its column in the other bands. Everything else (givens,
 // guesses, naked and column singles) only narrows candidates: it leaves the
 // cell as the one candidate of its row for its digit, and the band step does
-// the rest. The words changed since their last band step are kept as a mask
-// (bit 3d + b) beside the board.
+// the rest.
+constexpr int kBandWords = 12;
+constexpr int kWords = 3 * kBandWords;
+
 struct Board {
-  alignas(16) std::array<Bits, 28> cand; // the last word stays 0
-  alignas(16) std::array<Bits, 28> seen;
+  alignas(16) std::array<Bits, kWords> cand;
+  alignas(16) std::array<Bits, kWords> seen;
   std::array<Bits, 3> open;
 };
 
-// The words changed since their last band step, as bits 3d + b.
-Bits Changed(const Board &s) {
-  Bits changed = 0;
+// A set of words of a board, bit w for word w.
+using Words = std::uint64_t;
+
+// The words changed since their last band step.
+Words Changed(const Board &s) {
+  Words changed = 0;
 #ifdef __SSE2__
   // Four words at a time: the processor compares them side by side.
-  for (int i = 0; i < 28; i += 4) {
+  for (int i = 0; i < kWords; i += 4) {
     const __m128i cand = _mm_load_si128(reinterpret_cast<const __m128i *>(&s.cand[i]));
     const __m128i seen = _mm_load_si128(reinterpret_cast<const __m128i *>(&s.seen[i]));
     const int same = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(cand, seen)));
-    changed |= static_cast<Bits>(~same & 15) << i;
+    changed |= static_cast<Words>(~same & 15) << i;
   }
 #else
-  for (int i = 0; i < 27; ++i)
-    changed |= static_cast<Bits>(s.cand[i] != s.seen[i]) << i;
+  for (int i = 0; i < kWords; ++i)
+    changed |= static_cast<Words>(s.cand[i] != s.seen[i]) << i;
 #endif
   return changed;
 }
 
-// Narrows word i to cell p and takes p out of the other digits of the
-// band: cell p takes digit i / 3, and the band step solves it.
-void Assign(Board &s, int i, int p) {
-  const Bits bit = 1u << p;
-  const Bits own = s.cand[i] & (~kBandPeers[p] | bit);
-  for (int j = i % 3; j < 27; j += 3)
-    s.cand[j] &= ~bit;
-  s.cand[i] = own;
+// Takes cells out of the nine digits of band b.
+void TakeFromBand(Board &s, int b, Bits cells) {
+  Bits *band = &s.cand[kBandWords * b];
+  for (int d = 0; d < kBandWords; ++d)
+    band[d] &= ~cells;
 }
 
-// The band step for word I (digit I / 3, band I % 3): keeps only the
-// segments some pattern can use, then solves every open cell left alone in
-// its row (after the narrowing it is alone in its block too): takes it out
-// of the other digits and out of its column in the other bands. False when
-// the band cannot take the digit.
-bool BandStep(Board &s, int I) {
-  const int kBand = I % 3;
-  const int kDigit = I - kBand;
-  const Bits cells = s.cand[I] & kPatternCells[HeldSegments(s.cand[I])];
+// Narrows word w to cell p and takes p out of the other digits of the
+// band: cell p takes the word's digit, and the band step solves it.
+void Assign(Board &s, int w, int p) {
+  const Bits own = s.cand[w] & (~kBandPeers[p] | 1u << p);
+  TakeFromBand(s, w / kBandWords, 1u << p);
+  s.cand[w] = own;
+}
+
+// The band step for word w: keeps only the segments some pattern can use,
+// then solves every open cell left alone in its row (after the narrowing it
+// is alone in its block too): takes it out of the other digits and out of
+// its column in the other bands. False when the band cannot take the digit.
+bool BandStep(Board &s, int w) {
+  const Bits cells = s.cand[w] & kPatternCells[HeldSegments(s.cand[w])];
   if (cells == 0)
     return false;
-  s.cand[I] = cells;
   Bits singles = 0;
   for (int r = 0; r < 27; r += 9) {
     const Bits row = cells >> r & kRow;
     singles |= (row & (row - 1)) == 0 ? row << r : 0;
   }
-  const Bits solved = singles & s.open[kBand];
-  s.open[kBand] &= ~solved;
-  for (int j = kBand; j < 27; j += 3)
-    s.cand[j] &= ~solved;
+  // Without a branch on whether any cell is solved: the steps of a round
+  // then run side by side in the processor.
+  const int b = w / kBandWords;
+  const int d = w - kBandWords * b;
+  const Bits solved = singles & s.open[b];
+  s.open[b] &= ~solved;
+  TakeFromBand(s, b, solved);
   const Bits column = ColumnCells(Columns(solved));
-  for (int j = kDigit; j < kDigit + 3; ++j)
+  for (int j = d; j < kWords; j += kBandWords)
     s.cand[j] &= ~column;
-  s.cand[I] = cells;
-  s.seen[I] = cells;
+  s.cand[w] = cells;
+  s.seen[w] = cells;
   return true;
+}
+
+// The candidate digits (bit d for digit index d) of cell p of band b.
+unsigned DigitsOf(const Board &s, int b, int p) {
+  unsigned digits = 0;
+  for (int d = 0; d < 9; ++d)
+    digits |= (s.cand[kBandWords * b + d] >> p & 1u) << d;
+  return digits;
+}
+
+// Which open cells of band b have one candidate or more, two or more and
+// three or more.
+Tally BandTally(const Board &s, int b) {
+  Tally digits;
+  for (int d = 0; d < 9; ++d)
+    digits.Add(s.cand[kBandWords * b + d]);
+  return digits;
 }
 
 // Narrows the open cells left with one candidate to that digit. False on a
 // contradiction (an open cell without candidates).
 bool NakedSingles(Board &s) {
   for (int b = 0; b < 3; ++b) {
-    Tally digits;
-    for (int i = b; i < 27; i += 3)
-      digits.Add(s.cand[i]);
+    const Tally digits = BandTally(s, b);
     if ((s.open[b] & ~digits.once) != 0)
       return false;
     const Bits singles = s.open[b] & ~digits.twice;
-    if (singles == 0)
-      continue;
-    for (int i = b; i < 27; i += 3) {
-      for (Bits todo = s.cand[i] & singles; todo != 0; todo &= todo - 1)
-        Assign(s, i, std::countr_zero(todo));
+    for (int w = kBandWords * b; singles != 0 && w < kBandWords * b + 9; ++w) {
+      for (Bits todo = s.cand[w] & singles; todo != 0; todo &= todo - 1)
+        Assign(s, w, std::countr_zero(todo));
     }
   }
   return true;
@@ -190,11 +214,11 @@ bool NakedSingles(Board &s) {
 // (rows and blocks are the band step's). False on a contradiction (a column
 // without a place for a digit).
 bool ColumnSingles(Board &s) {
-  for (int d = 0; d < 27; d += 3) {
+  for (int d = 0; d < 9; ++d) {
     Bits once[3];
     Bits twice = 0;
     for (int b = 0; b < 3; ++b) {
-      const Bits cells = s.cand[d + b];
+      const Bits cells = s.cand[kBandWords * b + d];
       const Bits r0 = cells & kRow;
       const Bits r1 = cells >> 9 & kRow;
       const Bits r2 = cells >> 18;
@@ -205,12 +229,10 @@ bool ColumnSingles(Board &s) {
       return false;
     const Bits inOneBand = (once[0] ^ once[1] ^ once[2]) & ~(once[0] & once[1] & once[2]);
     const Bits single = inOneBand & ~twice;
-    if (single == 0)
-      continue;
-    for (int b = 0; b < 3; ++b) {
-      for (Bits todo = s.cand[d + b] & ColumnCells(single) & s.open[b]; todo != 0;
-           todo &= todo - 1)
-        Assign(s, d + b, std::countr_zero(todo));
+    for (int b = 0; single != 0 && b < 3; ++b) {
+      const int w = kBandWords * b + d;
+      for (Bits todo = s.cand[w] & ColumnCells(single) & s.open[b]; todo != 0; todo &= todo - 1)
+        Assign(s, w, std::countr_zero(todo));
     }
   }
   return true;
@@ -220,7 +242,7 @@ bool ColumnSingles(Board &s) {
 // singles, until nothing changes. False on a contradiction.
 bool Propagate(Board &s) {
   for (;;) {
-    Bits round = Changed(s);
+    Words round = Changed(s);
     if (round == 0) {
       if (!NakedSingles(s))
         return false;
@@ -244,23 +266,12 @@ bool Propagate(Board &s) {
 
 bool Finished(const Board &s) { return (s.open[0] | s.open[1] | s.open[2]) == 0; }
 
-// The candidate digits (bit d for digit index d) of cell p of band b.
-unsigned DigitsOf(const Board &s, int b, int p) {
-  unsigned digits = 0;
-  for (int d = 0; d < 9; ++d)
-    digits |= (s.cand[3 * d + b] >> p & 1u) << d;
-  return digits;
-}
-
 // An open cell with the fewest candidates: the first cell with two if
 // there is one, otherwise the smallest count met in row order.
 void PickCell(const Board &s, int &band, int &cell) {
   int best = 10;
   for (int b = 0; b < 3; ++b) {
-    Tally digits;
-    for (int i = b; i < 27; i += 3)
-      digits.Add(s.cand[i]);
-    const Bits pairs = s.open[b] & ~digits.thrice;
+    const Bits pairs = s.open[b] & ~BandTally(s, b).thrice;
     if (pairs != 0) {
       band = b;
       cell = std::countr_zero(pairs);
@@ -283,10 +294,10 @@ void PickCell(const Board &s, int &band, int &cell) {
 // False when a given repeats in its row, column or block.
 bool StartBoard(const PuzzleDigits &givens, Board &s) {
   // Without branches on whether a cell holds a given: an open cell counts
-  // as digit index 9, whose words are never read, and adds no bits.
-  std::array<Bits, 30> placed{};
-  std::array<Bits, 30> peers{}; // the cells sharing a row or block with a given
-  std::array<Bits, 10> columns{}; // each digit's columns with a given
+  // as digit index 9, a padding word, and adds no bits.
+  std::array<Bits, kWords> placed{};
+  std::array<Bits, kWords> peers{}; // the cells sharing a row or block with a given
+  std::array<Bits, 10> columns{};   // each digit's columns with a given
   std::array<Bits, 3> filled{};
   Bits repeated = 0;
   for (int b = 0, i = 0; b < 3; ++b) {
@@ -294,7 +305,7 @@ bool StartBoard(const PuzzleDigits &givens, Board &s) {
       const auto d = static_cast<unsigned>(givens[i] - 1);
       const Bits given = d < 9 ? ~0u : 0u;
       const unsigned digit = d < 9 ? d : 9u;
-      const unsigned w = 3 * digit + b;
+      const unsigned w = kBandWords * b + digit;
       const Bits bit = 1u << p & given;
       const Bits column = 1u << (p - p / 9 * 9) & given;
       repeated |= (peers[w] & bit) | (columns[digit] & column);
@@ -306,11 +317,13 @@ bool StartBoard(const PuzzleDigits &givens, Board &s) {
   }
   if (repeated != 0)
     return false;
-  for (int w = 0; w < 27; ++w) {
-    const int b = w % 3;
-    s.cand[w] = (kAllCells & ~filled[b] & ~peers[w] & ~ColumnCells(columns[w / 3])) | placed[w];
+  for (int b = 0; b < 3; ++b) {
+    for (int d = 0; d < kBandWords; ++d) {
+      const int w = kBandWords * b + d;
+      const Bits free = kAllCells & ~filled[b] & ~peers[w] & ~ColumnCells(columns[d < 9 ? d : 9]);
+      s.cand[w] = d < 9 ? free | placed[w] : 0;
+    }
   }
-  s.cand[27] = 0;
   s.seen.fill(0);
   s.open.fill(kAllCells);
   return true;
@@ -348,7 +361,7 @@ private:
       // The last digit left needs no copy: s is not looked at again.
       Board copy;
       Board &next = digits == 0 ? s : (copy = s);
-      Assign(next, 3 * d + b, p);
+      Assign(next, kBandWords * b + d, p);
       if (Propagate(next))
         Descend(next);
     }
@@ -357,9 +370,11 @@ private:
   void Record(const Board &s) {
     if (result_.count++ > 0)
       return;
-    for (int i = 0; i < 27; ++i) {
-      for (Bits cells = s.cand[i]; cells != 0; cells &= cells - 1)
-        result_.first[i % 3 * 27 + std::countr_zero(cells)] = i / 3 + 1;
+    for (int b = 0; b < 3; ++b) {
+      for (int d = 0; d < 9; ++d) {
+        for (Bits cells = s.cand[kBandWords * b + d]; cells != 0; cells &= cells - 1)
+          result_.first[27 * b + std::countr_zero(cells)] = d + 1;
+      }
     }
   }
 

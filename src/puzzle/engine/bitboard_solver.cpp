@@ -170,8 +170,9 @@ bool BandStep(Board &s, int w) {
   s.open[b] &= ~solved;
   TakeFromBand(s, b, solved);
   const Bits column = ColumnCells(Columns(solved));
-  for (int j = d; j < kWords; j += kBandWords)
-    s.cand[j] &= ~column;
+  s.cand[d] &= ~column;
+  s.cand[d + kBandWords] &= ~column;
+  s.cand[d + 2 * kBandWords] &= ~column;
   s.cand[w] = cells;
   s.seen[w] = cells;
   return true;

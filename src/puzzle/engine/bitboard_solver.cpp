@@ -211,10 +211,34 @@ bool NakedSingles(Board &s) {
   return true;
 }
 
+// For each block of a band (three columns each, as 9 bits): the columns
+// of a set that are the only one of their block in the set.
+Bits AloneInBlock(Bits columns) {
+  const Bits first = columns & 0111u;
+  const Bits second = columns >> 1 & 0111u;
+  const Bits third = columns >> 2 & 0111u;
+  return columns & ((first ^ second ^ third) & ~(first & second & third)) * 7u;
+}
+
+// A block where a digit can only go in one column takes that column from
+// the digit's other bands.
+void PointingColumns(Board &s) {
+  for (int d = 0; d < 9; ++d) {
+    std::array<Bits, 3> pointing{};
+    for (int b = 0; b < 3; ++b)
+      pointing[b] = ColumnCells(AloneInBlock(Columns(s.cand[kBandWords * b + d])));
+    s.cand[d] &= ~(pointing[1] | pointing[2]);
+    s.cand[kBandWords + d] &= ~(pointing[0] | pointing[2]);
+    s.cand[2 * kBandWords + d] &= ~(pointing[0] | pointing[1]);
+  }
+}
+
 // Narrows every digit left with one open cell in a column to that cell
-// (rows and blocks are the band step's). False on a contradiction (a column
-// without a place for a digit).
+// (rows and blocks are the band step's), after the pointing blocks have
+// taken their columns. False on a contradiction (a column without a place
+// for a digit).
 bool ColumnSingles(Board &s) {
+  PointingColumns(s);
   for (int d = 0; d < 9; ++d) {
     Bits once[3];
     Bits twice = 0;

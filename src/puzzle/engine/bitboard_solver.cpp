@@ -220,43 +220,45 @@ Bits AloneInBlock(Bits columns) {
   return columns & ((first ^ second ^ third) & ~(first & second & third)) * 7u;
 }
 
-// A block where a digit can only go in one column takes that column from
-// the digit's other bands.
-void PointingColumns(Board &s) {
-  for (int d = 0; d < 9; ++d) {
-    std::array<Bits, 3> pointing{};
-    for (int b = 0; b < 3; ++b)
-      pointing[b] = ColumnCells(AloneInBlock(Columns(s.cand[kBandWords * b + d])));
-    s.cand[d] &= ~(pointing[1] | pointing[2]);
-    s.cand[kBandWords + d] &= ~(pointing[0] | pointing[2]);
-    s.cand[2 * kBandWords + d] &= ~(pointing[0] | pointing[1]);
-  }
-}
-
-// Narrows every digit left with one open cell in a column to that cell
-// (rows and blocks are the band step's), after the pointing blocks have
-// taken their columns. False on a contradiction (a column without a place
-// for a digit).
+// What the columns tell, for every digit at once (the digits of a band
+// are side by side, so that the processor works on several together):
+//  - a block where the digit can only go in one column takes that column
+//    from the other bands;
+//  - then a column with one open cell left for the digit narrows it to
+//    that cell.
+// False on a contradiction (a column without a place for a digit).
 bool ColumnSingles(Board &s) {
-  PointingColumns(s);
-  for (int d = 0; d < 9; ++d) {
+  alignas(16) std::array<Bits, kBandWords> single{};
+  Bits missing = 0;
+  for (int d = 0; d < kBandWords; ++d) {
+    Bits cells[3] = {s.cand[d], s.cand[kBandWords + d], s.cand[2 * kBandWords + d]};
+    Bits pointing[3];
+    for (int b = 0; b < 3; ++b)
+      pointing[b] = ColumnCells(AloneInBlock(Columns(cells[b])));
+    cells[0] &= ~(pointing[1] | pointing[2]);
+    cells[1] &= ~(pointing[0] | pointing[2]);
+    cells[2] &= ~(pointing[0] | pointing[1]);
     Bits once[3];
     Bits twice = 0;
     for (int b = 0; b < 3; ++b) {
-      const Bits cells = s.cand[kBandWords * b + d];
-      const Bits r0 = cells & kRow;
-      const Bits r1 = cells >> 9 & kRow;
-      const Bits r2 = cells >> 18;
+      s.cand[kBandWords * b + d] = cells[b];
+      const Bits r0 = cells[b] & kRow;
+      const Bits r1 = cells[b] >> 9 & kRow;
+      const Bits r2 = cells[b] >> 18;
       once[b] = r0 | r1 | r2;
       twice |= (r0 & r1) | (r2 & (r0 | r1));
     }
-    if ((once[0] | once[1] | once[2]) != kRow)
-      return false;
-    const Bits inOneBand = (once[0] ^ once[1] ^ once[2]) & ~(once[0] & once[1] & once[2]);
-    const Bits single = inOneBand & ~twice;
-    for (int b = 0; single != 0 && b < 3; ++b) {
+    // The padding words hold no digit and miss nothing.
+    missing |= ((once[0] | once[1] | once[2]) ^ kRow) & (d < 9 ? kRow : 0u);
+    single[d] = (once[0] ^ once[1] ^ once[2]) & ~(once[0] & once[1] & once[2]) & ~twice;
+  }
+  if (missing != 0)
+    return false;
+  for (int d = 0; d < 9; ++d) {
+    for (int b = 0; single[d] != 0 && b < 3; ++b) {
       const int w = kBandWords * b + d;
-      for (Bits todo = s.cand[w] & ColumnCells(single) & s.open[b]; todo != 0; todo &= todo - 1)
+      for (Bits todo = s.cand[w] & ColumnCells(single[d]) & s.open[b]; todo != 0;
+           todo &= todo - 1)
         Assign(s, w, std::countr_zero(todo));
     }
   }

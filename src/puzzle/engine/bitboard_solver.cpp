@@ -68,8 +68,8 @@ constexpr std::array<Bits, 27> kBandPeers = [] {
   std::array<Bits, 27> table{};
   for (unsigned p = 0; p < 27; ++p) {
     const unsigned block = p % 9 / 3;
-    table[p] = kRow << (p / 9 * 9) |
-               kSegmentCells[1u << block | 1u << (3 + block) | 1u << (6 + block)];
+    table[p] =
+        kRow << (p / 9 * 9) | kSegmentCells[1u << block | 1u << (3 + block) | 1u << (6 + block)];
   }
   return table;
 }();
@@ -257,8 +257,7 @@ bool ColumnSingles(Board &s) {
   for (int d = 0; d < 9; ++d) {
     for (int b = 0; single[d] != 0 && b < 3; ++b) {
       const int w = kBandWords * b + d;
-      for (Bits todo = s.cand[w] & ColumnCells(single[d]) & s.open[b]; todo != 0;
-           todo &= todo - 1)
+      for (Bits todo = s.cand[w] & ColumnCells(single[d]) & s.open[b]; todo != 0; todo &= todo - 1)
         Assign(s, w, std::countr_zero(todo));
     }
   }

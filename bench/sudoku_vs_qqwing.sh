@@ -17,10 +17,13 @@
 # would let process start-up and the last puzzles cap it. Wall time counts
 # whatever else the machine runs, so the load average is printed beside it.
 #
-# Usage: bench/sudoku_vs_qqwing.sh [BUILD_DIR] [PUZZLES] [SEED] [HARD] [ROUNDS] [SCALE]
+# Usage: [BASE=OTHER_BUILD_DIR] bench/sudoku_vs_qqwing.sh [BUILD_DIR] [PUZZLES] [SEED] [HARD] [ROUNDS] [SCALE]
 #   HARD puzzles per hard set (default 1000), each set read ROUNDS times in
 #   a row (default 20) so that one run takes long enough to time; the -j
 #   runs read it ROUNDS * SCALE times (SCALE default 10).
+#   With BASE set, the zenpa of that build (an earlier version, say) solves
+#   and counts the hard sets too, in the same run, and its ratios are
+#   printed beside the others ("before -> after"); its output must match.
 # Build first: ninja -C BUILD_DIR zenpa sudoku_bench (a Release build is fair).
 set -euo pipefail
 build=${1:-build}
@@ -31,6 +34,8 @@ rounds=${5:-20}
 scale=${6:-10}
 zenpa="$build/src/zenpa"
 maker="$build/bench/sudoku_bench"
+base=${BASE:+$BASE/src/zenpa}
+[ -z "$base" ] || [ -x "$base" ] || { echo "no zenpa at $base" >&2; exit 1; }
 command -v qqwing >/dev/null || { echo "qqwing is not installed (apt-get install qqwing)" >&2; exit 1; }
 [ -x "$zenpa" ] && [ -x "$maker" ] || { echo "build zenpa and sudoku_bench in $build first" >&2; exit 1; }
 
@@ -92,6 +97,12 @@ for set in stuck expert; do
   solveq=$(seconds "$input" "$work/solveq" qqwing --solve --one-line)
   count1=$(seconds "$input" "$work/count1" "$zenpa" sudoku count --limit 2)
   countq=$(seconds "$input" "$work/countq" qqwing --solve --count-solutions --one-line)
+  if [ -n "$base" ]; then
+    solveb=$(seconds "$input" "$work/solveb" "$base" sudoku solve)
+    countb=$(seconds "$input" "$work/countb" "$base" sudoku count --limit 2)
+    cmp -s "$work/solve1" "$work/solveb" || echo "warning: solve differs from $base" >&2
+    cmp -s "$work/count1" "$work/countb" || echo "warning: count differs from $base" >&2
+  fi
   load_before=$(cut -d' ' -f1-3 /proc/loadavg)
   long_solve1=$(seconds "$long" "$work/long_solve1" "$zenpa" sudoku solve)
   long_solve2=$(seconds "$long" "$work/long_solve2" "$zenpa" sudoku solve -j 2)
@@ -116,6 +127,13 @@ for set in stuck expert; do
   row count "qqwing --solve --count-solutions" "$countq" "$n"
   printf 'ratio zenpa/qqwing (CPU): solve %.2f, count %.2f\n' \
     "$(ratio "$solve1" "$solveq")" "$(ratio "$count1" "$countq")"
+  if [ -n "$base" ]; then
+    row solve "BASE: zenpa sudoku solve" "$solveb" "$n"
+    row count "BASE: zenpa sudoku count --limit 2" "$countb" "$n"
+    printf 'ratio zenpa/qqwing (CPU), %s -> %s: solve %.2f -> %.2f, count %.2f -> %.2f\n' \
+      "$BASE" "$build" "$(ratio "$solveb" "$solveq")" "$(ratio "$solve1" "$solveq")" \
+      "$(ratio "$countb" "$countq")" "$(ratio "$count1" "$countq")"
+  fi
   printf 'the same set read %d times more, for the threads:\n' "$scale"
   row solve "zenpa sudoku solve" "$long_solve1" "$((n * scale))"
   row solve "zenpa sudoku solve -j 2" "$long_solve2" "$((n * scale))"

@@ -152,11 +152,23 @@ PuzzleLine ParsePuzzleLine(std::string_view text) {
     line.error = "expected 81 characters, found " + std::to_string(text.size());
     return line;
   }
+  // Without a branch per character (givens and open cells come in no
+  // order a processor could guess); the column of a bad character is
+  // looked for only when there is one.
+  unsigned bad = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
-    if (c >= '1' && c <= '9') {
-      line.digits[i] = c - '0';
-    } else if (c != '0' && c != '.') {
+    const unsigned digit = static_cast<unsigned char>(c - '0');
+    const unsigned given = static_cast<unsigned>(digit - 1u < 9u);
+    const unsigned open = static_cast<unsigned>(c == '0') | static_cast<unsigned>(c == '.');
+    line.digits[i] = static_cast<int>(digit & (0u - given));
+    bad |= (given | open) ^ 1u;
+  }
+  if (bad == 0)
+    return line;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if ((c < '0' || c > '9') && c != '.') {
       line.error = "unexpected character at column " + std::to_string(i + 1);
       return line;
     }

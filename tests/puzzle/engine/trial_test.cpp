@@ -80,6 +80,23 @@ TEST(TrialCrossCheck, CountsAndAnswersAgreeWithBruteForce) {
   }
   for (int kind = 0; kind < 4; ++kind)
     EXPECT_LT(20, seen[kind]) << "puzzles with " << kind << " answers";
+  // Minimal puzzles the techniques cannot finish: the fast solver has to
+  // guess, and must still prove the one answer.
+  PuzzleMaker maker(20261207);
+  Engine e;
+  for (int stuck = 0; stuck < 30;) {
+    const Digits puzzle = maker.Puzzle(maker.CompleteGrid());
+    LoadPuzzle(e, puzzle);
+    e.Contradiction = false;
+    if (Solve(e) != SolveResult::Stuck)
+      continue;
+    ++stuck;
+    std::string first;
+    ASSERT_EQ(1, zenpa::testing::TrialSearchCount(puzzle, 2, &first)) << DigitsText(puzzle);
+    const BitboardCount fast = CountBitboardAnswers(puzzle, 2);
+    ASSERT_EQ(1, fast.count) << DigitsText(puzzle);
+    ASSERT_EQ(first, DigitsText(fast.first)) << DigitsText(puzzle);
+  }
 }
 
 TEST(TrialSearch, CountingStopsAtItsLimitAndStageOneStartsAtTheResumePoint) {

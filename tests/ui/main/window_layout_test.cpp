@@ -28,7 +28,6 @@
 #include <QtTest>
 
 #include <algorithm>
-#include <functional>
 #include <iterator>
 #include <memory>
 
@@ -271,11 +270,7 @@ private slots:
     StartWithPuzzle();
     bool seen = false;
     std::pair<int, int> okBefore, okAfter; // "Ｏ Ｋ" and "やめる" from the left
-    std::function<void()> look = [&] {
-      if (!Find("Panel4")->isVisible()) {
-        QTimer::singleShot(20, this, look);
-        return;
-      }
+    WhenShown("Panel4", [&] {
       seen = true;
       Check("step");
       okBefore = {Find("Button29")->x(), Find("Button30")->x()};
@@ -285,8 +280,7 @@ private slots:
       Check("step-long");
       okAfter = {Find("Button29")->x(), Find("Button30")->x()};
       qobject_cast<QPushButton *>(Find("Button30"))->click();
-    };
-    QTimer::singleShot(20, this, look);
+    });
     QTest::keyClick(Editor(), Qt::Key_F2);
     QVERIFY(seen);
     QCOMPARE(okAfter.first, okBefore.first);
@@ -336,8 +330,9 @@ private slots:
   }
 
   // Common screens: with the settings, layout-status, puzzle and conditions
-  // panels and the frame panel open the window fits 1024 x 768; without the
-  // puzzle side it fits 800 x 600. Nothing overlaps or is cut in either.
+  // panels and the frame panel open the window fits 1024 x 768, also with a
+  // big editor font (the print font at 72 points); without the puzzle side
+  // it fits 800 x 600. Nothing overlaps or is cut in any.
   void commonScreenSizes() {
     StartWithPuzzle();
     Action("MenuSDK")->trigger();
@@ -346,21 +341,16 @@ private slots:
     QVERIFY(Find("Panel6")->isVisible());
     QVERIFY(Find("framePanel")->isVisible());
     FitsIn(QSize(1024, 768), "1024x768");
-    Action("MenuSDK")->trigger();
-    QVERIFY(!Find("PuzzleDock")->isVisible());
-    FitsIn(QSize(800, 600), "800x600");
-  }
-
-  // A big editor font (the print font at 72 points) with every panel open
-  // still fits 1024 x 768; the editor shows the font.
-  void bigEditorFontFitsTheScreen() {
-    StartWithPuzzle();
-    Action("MenuSDK")->trigger();
-    Action("SDKOption")->trigger();
+    const int fontSize = session().Format().format.fontSize;
     session().Format().format.fontSize = 72;
     session().Relayout();
     QCOMPARE(Editor()->font().pixelSize(), Editor()->logicalDpiY()); // 72 points: an inch
     FitsIn(QSize(1024, 768), "big-editor-font");
+    session().Format().format.fontSize = fontSize;
+    session().Relayout();
+    Action("MenuSDK")->trigger();
+    QVERIFY(!Find("PuzzleDock")->isVisible());
+    FitsIn(QSize(800, 600), "800x600");
   }
 
   // A larger desktop font scales the window; every panel grows with it.

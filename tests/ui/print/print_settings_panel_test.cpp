@@ -117,6 +117,7 @@ private slots:
   // printer.
   void switchesAndPaper() {
     StartWith({});
+    QVERIFY(!Find("oddPassButton")->isVisible());
     Check("CheckBoxDuplex")->click();
     QVERIFY(Find("oddPassButton")->isVisible());
     Check("CheckBoxPouch")->click();

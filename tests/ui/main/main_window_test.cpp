@@ -15,7 +15,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -40,7 +39,7 @@ private slots:
   }
   void cleanup() { Close(); }
 
-  void showsTheDocumentFromTheCommandLine() {
+  void showsTheDocumentAndLaysOutItsEdits() {
     StartWith({docPath_});
     QCOMPARE(window_->windowTitle(), QString::fromStdString("ZENPA - " + docPath_));
     QCOMPARE(Editor()->toPlainText(), QString::fromUtf8("日本語の文書\n二行目　全角\n"));
@@ -49,30 +48,14 @@ private slots:
     QCOMPARE(Action("h2")->text(), QString("(&2)"));
     QVERIFY(!Action("Timer")->isEnabled());
     QVERIFY(host_->messages.empty());
-  }
-
-  // The layout runs after an edit: the status panel shows the paper and the
-  // status strip the caret's page, line and column.
-  void editsAreLaidOutIntoTheStatusPanel() {
-    StartWith({docPath_});
+    // The layout runs after an edit: the status panel shows the paper and the
+    // status strip the caret's page, line and column.
     Editor()->moveCursor(QTextCursor::End);
     testing::TypeText(Editor(), QString::fromUtf8("三行目"));
     QTRY_VERIFY(!session().Layout().Status().labels().paper.empty());
     const QString caret = FindCaretLabel();
     QVERIFY2(caret.contains(QString::fromUtf8("頁")), qPrintable(caret));
     QVERIFY2(caret.contains(QString::fromUtf8("行")), qPrintable(caret));
-  }
-
-  void initialSettingsAreSavedAndRestoredFromThePrintMenu() {
-    StartWith({docPath_});
-    QVERIFY(window_->Menu(ui::MenuId::Print)->actions().contains(Action("SaveIni")));
-    QVERIFY(!Action("Back")->isEnabled());
-    host_->answers = {Answer::Ok};
-    Action("SaveIni")->trigger();
-    QVERIFY(dir_->Exists("zenpa.ini"));
-    QVERIFY(Action("Back")->isEnabled());
-    Action("Back")->trigger();
-    QCOMPARE(session().Format().fileName, dir_->Path("doc.zpf"));
   }
 
   // Cancel at the save prompt keeps the window; Yes then saves and closes.

@@ -39,6 +39,8 @@ QString Shown(const QWidget *w) {
   return QString("%1 (%2)").arg(w->objectName(), w->metaObject()->className());
 }
 
+QString Size(const QSize &s) { return QString("%1x%2").arg(s.width()).arg(s.height()); }
+
 QList<QWidget *> VisibleChildren(const QWidget *parent) {
   QList<QWidget *> shown;
   for (QWidget *child : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
@@ -98,12 +100,7 @@ QString Squeezed(const QWidget *w) {
   const bool narrow = !qobject_cast<const QLabel *>(w) && w->width() < need.width() &&
                       w->maximumWidth() >= need.width();
   if (w->height() < need.height() || narrow)
-    return QString("%1 is %2x%3, needs %4x%5")
-        .arg(Shown(w))
-        .arg(w->width())
-        .arg(w->height())
-        .arg(need.width())
-        .arg(need.height());
+    return QString("%1 is %2, needs %3").arg(Shown(w), Size(w->size()), Size(need));
   return {};
 }
 
@@ -127,15 +124,11 @@ QString OutOfParent(const QWidget *w) {
   if (room.contains(w->geometry()))
     return {};
   const QRect g = w->geometry();
-  return QString("%1 at %2,%3 %4x%5 leaves %6 (%7x%8)")
+  return QString("%1 at %2,%3 %4 leaves %5 (%6)")
       .arg(Shown(w))
       .arg(g.x())
       .arg(g.y())
-      .arg(g.width())
-      .arg(g.height())
-      .arg(Shown(parent))
-      .arg(room.width())
-      .arg(room.height());
+      .arg(Size(g.size()), Shown(parent), Size(room.size()));
 }
 
 void CollectFaults(const QWidget *parent, QStringList &faults) {
@@ -396,7 +389,7 @@ private:
   void FitsIn(const QSize &screen, const char *state) {
     const QSize need = window_->minimumSize();
     QVERIFY2(need.width() <= screen.width() && need.height() <= screen.height(),
-             qPrintable(QString("%1 needs %2x%3").arg(state).arg(need.width()).arg(need.height())));
+             qPrintable(QString("%1 needs %2").arg(state, Size(need))));
     window_->resize(screen);
     Check(state);
   }

@@ -6,14 +6,14 @@
 // assist settings and the title panels of the puzzle menu.
 #include "base/digits.h"
 #include "base/sjis.h"
-#include "ui/qt/qt_text.h"
-#include "ui/support/typing.h"
 #include "puzzle/engine/bitboard_solver.h"
 #include "puzzle/play/grid_text.h"
 #include "support/puzzle_samples.h"
 #include "ui/puzzle/assist_board_view.h"
+#include "ui/qt/qt_text.h"
 #include "ui/support/goal_reading.h"
 #include "ui/support/screen_main.h"
+#include "ui/support/typing.h"
 #include "ui/support/window_rig.h"
 
 #include <QApplication>

@@ -45,7 +45,9 @@ private slots:
   void init() { Open(); }
   void cleanup() { Close(); }
 
-  void puzzleFileFromTheCommandLineOpensAsPuzzleBlocks() {
+  // A puzzle file from the command line opens as puzzle blocks; Ctrl+"次頁"
+  // goes to the next page and grades the puzzle found there.
+  void puzzleFileOpensAsBlocksAndCtrlNextPageGrades() {
     const std::string path = dir_->Write("two.nbp", NbpText(kEasy) + NbpText(kNakedPair));
     StartWith({path});
     const QString text = Editor()->toPlainText();
@@ -54,25 +56,13 @@ private slots:
     QCOMPARE(window_->windowTitle(), QString::fromStdString("ZENPA - " + dir_->Path("two.txt")));
     QVERIFY(!window_->memo().Modified());
     QVERIFY(host_->messages.empty());
-  }
-
-  void f1GradesThePuzzleAtTheCaretIntoTheResultPanel() {
-    StartWith({dir_->Write("p.nbp", NbpText(kNakedPair))});
     QVERIFY(!Find<QWidget>("Panel3")->isVisible());
-    QTest::keyClick(Editor(), Qt::Key_F1);
+    Editor()->moveCursor(QTextCursor::Start);
+    QTest::mouseClick(Find("Button5"), Qt::LeftButton, Qt::ControlModifier);
     QVERIFY(Find<QWidget>("Panel3")->isVisible());
     QCOMPARE(Text("Label30"), QString::fromUtf8("難しい問題です｡"));
     QCOMPARE(Text("Label31"), QString("23-clue  level 5"));
     QCOMPARE(Text("Label40"), QString("Naked Pair b"));
-  }
-
-  // Ctrl+"次頁" goes to the next page and grades the puzzle found there.
-  void ctrlNextPageGradesThePuzzleOfTheNextPage() {
-    StartWith({dir_->Write("two.nbp", NbpText(kEasy) + NbpText(kNakedPair))});
-    Editor()->moveCursor(QTextCursor::Start);
-    QTest::mouseClick(Find("Button5"), Qt::LeftButton, Qt::ControlModifier);
-    QVERIFY(Find<QWidget>("Panel3")->isVisible());
-    QCOMPARE(Text("Label31"), QString("23-clue  level 5"));
   }
 
   void answerItemWritesTheAnswerGridAndFollowsTheInsertionToggle() {
@@ -86,6 +76,13 @@ private slots:
     QTest::mouseClick(Find<QLabel>("Label39"), Qt::LeftButton);
     QCOMPARE(Text("Label39"), QString::fromUtf8("ここに挿入"));
     QCOMPARE(Action("AnswerS")->text(), QString::fromUtf8("数独解答を次頁に挿入(&A)"));
+    // The conversion shows each row of the puzzle at the caret on its own line.
+    Action("ConvertSudoku")->trigger();
+    Editor()->moveCursor(QTextCursor::Start);
+    Find<QPushButton>("Button31")->click();
+    auto *memo2 = Find<QPlainTextEdit>("Memo2");
+    QCOMPARE(memo2->document()->blockCount(), 9);
+    QCOMPARE(memo2->document()->firstBlock().text(), QString("000908230"));
   }
 
   void blockSwitchesDecideWhatAGeneratedPuzzleCarries() {
@@ -236,16 +233,6 @@ private slots:
     QCOMPARE(shown, whole);
   }
 
-  void conversionShowsEachRowOnItsOwnLine() {
-    StartWith({dir_->Write("p.nbp", NbpText(kEasy))});
-    Action("ConvertSudoku")->trigger();
-    Editor()->moveCursor(QTextCursor::Start);
-    Find<QPushButton>("Button31")->click();
-    auto *memo2 = Find<QPlainTextEdit>("Memo2");
-    QCOMPARE(memo2->document()->blockCount(), 9);
-    QCOMPARE(memo2->document()->firstBlock().text(), QString("000908230"));
-  }
-
   void targetArrowsWidenToATypedValueAndPanelShowsTheDocumentName() {
     StartWith({dir_->Write("p.nbp", NbpText(kEasy))});
     QCOMPARE(Text("Label67"), QString("p.txt"));
@@ -331,6 +318,7 @@ private slots:
     QCOMPARE(Editor()->toPlainText().count(ui::ToQt(play::GridTopBorder())), 1);
     QVERIFY(window_->isEnabled());
   }
+
 private:
   // What the test saw while the modal viewer was open.
   struct Seen {

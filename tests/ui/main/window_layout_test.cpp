@@ -193,7 +193,8 @@ private slots:
   void init() { Open(); }
   void cleanup() { Close(); }
 
-  // Also with the rename box, its buttons and the caret text on the strip.
+  // Also with a too-wide warning, and with the rename box, its buttons and
+  // the caret text on the strip.
   // At the design size the print settings fit without scrolling sideways,
   // with a portrait paper or a landscape one.
   void emptyStartHoldsItsPanels() {
@@ -214,6 +215,15 @@ private slots:
     printer_.SetMetrics(platform::VirtualPrinterMetrics(210, 297));
     session().Format().format.orientation = platform::kPortrait;
     session().Relayout();
+    // A line too wide for the paper brings a warning beside the figures; the
+    // document below keeps its place.
+    const QPoint top = Editor()->mapTo(window_.get(), QPoint());
+    const std::string wide(400, 'x');
+    window_->memo().SetLines({wide, wide});
+    session().Relayout();
+    QVERIFY(Find("tooWideLabel")->isVisible());
+    Check("too-wide");
+    QCOMPARE(Editor()->mapTo(window_.get(), QPoint()), top);
     const QPoint strip = Find("Panel9")->pos();
     Action("Rename1")->trigger();
     QVERIFY(Find("Edit7")->isVisible());
@@ -232,20 +242,9 @@ private slots:
     Check("duplex");
   }
 
-  // A line too wide for the paper brings a warning beside the figures; the
-  // document below keeps its place.
-  void warningKeepsTheDocumentInPlace() {
-    StartWith({});
-    const QPoint top = Editor()->mapTo(window_.get(), QPoint());
-    const std::string wide(400, 'x');
-    window_->memo().SetLines({wide, wide});
-    session().Relayout();
-    QVERIFY(Find("tooWideLabel")->isVisible());
-    Check("too-wide");
-    QCOMPARE(Editor()->mapTo(window_.get(), QPoint()), top);
-  }
-
-  void puzzleSideGradingAndConversion() {
+  // The puzzle side with the result and conversion panels, then the
+  // conditions panel with its extra and auto-record panels below them.
+  void puzzleSidePanelsOneAfterAnother() {
     StartWithPuzzle();
     Action("MenuSDK")->trigger();
     Check("puzzle-side");
@@ -255,6 +254,14 @@ private slots:
     Action("ConvertSudoku")->trigger();
     QVERIFY(Find("Panel8")->isVisible());
     Check("conversion");
+    Action("SDKOption")->trigger();
+    QVERIFY(Find("Panel6")->isVisible());
+    Check("conditions");
+    qobject_cast<QPushButton *>(Find("SpeedButton12"))->click();
+    qobject_cast<QPushButton *>(Find("SpeedButton5"))->click();
+    QVERIFY(Find("Panel20")->isVisible());
+    QVERIFY(Find("Panel5")->isVisible());
+    Check("conditions-extra-record");
   }
 
   // The step panel; a long step text wraps in it, and hiding "前" moves
@@ -280,18 +287,6 @@ private slots:
     QCOMPARE(okAfter.second, okBefore.second);
   }
 
-  void conditionsPanelWithItsExtraAndRecordPanels() {
-    StartWithPuzzle();
-    Action("SDKOption")->trigger();
-    QVERIFY(Find("Panel6")->isVisible());
-    Check("conditions");
-    qobject_cast<QPushButton *>(Find("SpeedButton12"))->click();
-    qobject_cast<QPushButton *>(Find("SpeedButton5"))->click();
-    QVERIFY(Find("Panel20")->isVisible());
-    QVERIFY(Find("Panel5")->isVisible());
-    Check("conditions-extra-record");
-  }
-
   // A repeat run shows the stop button, the counters and the gauges; the
   // controls around them stay where the user last saw them.
   void generatorRunKeepsControlsInPlace() {
@@ -311,21 +306,11 @@ private slots:
     QCOMPARE(during, before);
   }
 
-  // The smallest window a user can drag it to, with and without the side.
-  void smallestWindow() {
-    StartWithPuzzle();
-    window_->resize(1, 1);
-    Check("smallest");
-    Action("MenuSDK")->trigger();
-    Action("SDKOption")->trigger();
-    window_->resize(1, 1);
-    Check("smallest-side");
-  }
-
   // Common screens: with the settings, layout-status, puzzle and conditions
   // panels and the frame panel open the window fits 1024 x 768, also with a
   // big editor font (the print font at 72 points); without the puzzle side
-  // it fits 800 x 600. Nothing overlaps or is cut in any.
+  // it fits 800 x 600. Nothing overlaps or is cut in any, nor in the
+  // smallest window a user can drag it to, with and without the side.
   void commonScreenSizes() {
     StartWithPuzzle();
     Action("MenuSDK")->trigger();
@@ -333,6 +318,8 @@ private slots:
     Action("waku")->trigger();
     QVERIFY(Find("Panel6")->isVisible());
     QVERIFY(Find("framePanel")->isVisible());
+    window_->resize(1, 1);
+    Check("smallest-side");
     FitsIn(QSize(1024, 768), "1024x768");
     const int fontSize = session().Format().format.fontSize;
     session().Format().format.fontSize = 72;
@@ -344,6 +331,8 @@ private slots:
     Action("MenuSDK")->trigger();
     QVERIFY(!Find("PuzzleDock")->isVisible());
     FitsIn(QSize(800, 600), "800x600");
+    window_->resize(1, 1);
+    Check("smallest");
   }
 
   // A larger desktop font scales the window; every panel grows with it.

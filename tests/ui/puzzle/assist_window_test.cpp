@@ -37,7 +37,7 @@ private slots:
   void init() { Open(); }
   void cleanup() { Close(); }
 
-  void aPaletteDigitGoesIntoTheGridAndStepsBack() {
+  void paletteDigitsStepBackAndFinishTheGame() {
     StartWith({dir_->Write("p.nbp", testing::NbpText(testing::kEasyPuzzle))});
     StartGame();
     QWidget *assist = TopLevel("TForm9");
@@ -66,15 +66,10 @@ private slots:
     OpenPaletteAt(board, 1);
     QTest::mouseClick(assist->findChild<QPushButton *>("Pr"), Qt::LeftButton);
     QCOMPARE(Cell(1), base::Sj("　"));
-  }
 
-  // The last digit from the palette completes the game: beside the goal
-  // dialog the board stays, its status label and the palette gone; the
-  // next game shows the label again.
-  void theGoalPutsAwayTheStatusLabelAndThePalette() {
-    StartWith({dir_->Write("p.nbp", testing::NbpText(testing::kEasyPuzzle))});
-    StartGame();
-    QWidget *assist = TopLevel("TForm9");
+    // The last digit from the palette completes the game: beside the goal
+    // dialog the board stays, its status label and the palette gone; the
+    // next game shows the label again.
     auto *status = assist->findChild<QLabel *>("StatusBar1");
     QVERIFY(status->isVisible());
     puzzle::PuzzleDigits givens{};
@@ -102,7 +97,6 @@ private slots:
         dialog->findChild<QPushButton *>("GoalOk")->click();
       });
     });
-    auto *board = assist->findChild<ui::AssistBoardView *>("AssistBoard");
     OpenPaletteAt(board, last % 9, last / 9);
     const QByteArray digit = "P" + QByteArray::number(answer[last]);
     QTest::mouseClick(assist->findChild<QPushButton *>(digit.constData()), Qt::LeftButton);

@@ -42,6 +42,15 @@ private slots:
     QVERIFY(text.startsWith(QString::fromUtf8("　 ☆★ もこさん／たしざん ★☆")));
     QVERIFY(text.contains(QString::fromUtf8("（全3問）")));
     QVERIFY(!window_->memo().Modified());
+    // The digit popup of the entry mode writes its digit into the cell at the
+    // caret and moves on; "０/消す(&Z)" writes ０.
+    Action("MokoInput")->trigger();
+    auto *popup = Find<QMenu>("DigitPopup");
+    popup->actions().at(2)->trigger();
+    popup->actions().at(9)->trigger();
+    const QStringList lines = Editor()->toPlainText().split('\n');
+    QCOMPARE(lines.value(7), QString::fromUtf8("　│３│０│　│1"));
+    QCOMPARE(Editor()->textCursor().positionInBlock(), 6);
   }
 
   void wholeGameFromTheGameButtonToTheNextSheet() {
@@ -100,22 +109,6 @@ private slots:
     QVERIFY(LongestLine() > screen.width());
     QVERIFY2(screen.contains(window_->frameGeometry()),
              qPrintable(QString::number(window_->frameGeometry().width())));
-  }
-
-  // The digit popup of the entry mode writes its digit into the cell at the
-  // caret and moves on; "０/消す(&Z)" writes ０.
-  void digitPopupTypesIntoTheSheet() {
-    StartWith({});
-    Action("MenuKP")->trigger();
-    Find<QLineEdit>("DigitsBox")->setText("4");
-    Find<QPushButton>("MakeButton")->click();
-    Action("MokoInput")->trigger();
-    auto *popup = Find<QMenu>("DigitPopup");
-    popup->actions().at(2)->trigger();
-    popup->actions().at(9)->trigger();
-    const QStringList lines = Editor()->toPlainText().split('\n');
-    QCOMPARE(lines.value(7), QString::fromUtf8("　│３│０│　│1"));
-    QCOMPARE(Editor()->textCursor().positionInBlock(), 6);
   }
 
 private:

@@ -15,7 +15,6 @@
 #include <QDialog>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTextBlock>
 #include <QTimer>
 #include <QtTest>
 
@@ -72,9 +71,7 @@ private slots:
     Action("MenuKP")->trigger(); // the drill panel
     QTest::mouseClick(window_->findChild<QPushButton *>("Button28"), Qt::LeftButton); // preview
     QStringList faults = WalkAll(60);
-    QTextCursor caret = Editor()->textCursor();
-    caret.setPosition(Editor()->document()->findBlockByNumber(3).position());
-    Editor()->setTextCursor(caret);
+    CaretToLine(3);
     Find<QPushButton>("Button19")->click(); // "ゲーム": the assist window
     Find<QPushButton>("Button20")->click(); // "ヒント"
     faults << WalkAll(10);
@@ -133,13 +130,6 @@ private slots:
   }
 
 private:
-  QWidget *TopLevel(const char *name) {
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-      if (w->objectName() == name)
-        return w;
-    }
-    qFatal("no %s", name);
-  }
   // The faults of every window showing; fewer controls than minimum means
   // the walk missed the windows it is meant to read.
   QStringList WalkAll(int minimum) {

@@ -2,7 +2,9 @@
 // command line, edited, saved and closed through the save prompt, which a
 // scripted host answers; the file on disk is checked byte for byte. Closed
 // during a long run, it stops the run and closes once the run has ended.
+// Characters Shift-JIS cannot hold are listed before a save writes "?".
 #include "base/sjis.h"
+#include "editor/lossy_save.h"
 #include "support/puzzle_samples.h"
 #include "ui/main/desktop.h"
 #include "ui/support/typing.h"
@@ -13,7 +15,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -38,7 +39,7 @@ private slots:
   }
   void cleanup() { Close(); }
 
-  void showsTheDocumentFromTheCommandLine() {
+  void showsTheDocumentAndLaysOutItsEdits() {
     StartWith({docPath_});
     QCOMPARE(window_->windowTitle(), QString::fromStdString("ZENPA - " + docPath_));
     QCOMPARE(Editor()->toPlainText(), QString::fromUtf8("日本語の文書\n二行目　全角\n"));
@@ -47,32 +48,14 @@ private slots:
     QCOMPARE(Action("h2")->text(), QString("(&2)"));
     QVERIFY(!Action("Timer")->isEnabled());
     QVERIFY(host_->messages.empty());
-  }
-
-  // The layout runs after an edit: the status panel shows the paper and the
-  // status strip the caret's page, line and column.
-  void editsAreLaidOutIntoTheStatusPanel() {
-    StartWith({docPath_});
+    // The layout runs after an edit: the status panel shows the paper and the
+    // status strip the caret's page, line and column.
     Editor()->moveCursor(QTextCursor::End);
     testing::TypeText(Editor(), QString::fromUtf8("三行目"));
     QTRY_VERIFY(!session().Layout().Status().labels().paper.empty());
     const QString caret = FindCaretLabel();
     QVERIFY2(caret.contains(QString::fromUtf8("頁")), qPrintable(caret));
     QVERIFY2(caret.contains(QString::fromUtf8("行")), qPrintable(caret));
-    if (const char *shot = std::getenv("ZENPA_SCREENSHOT"))
-      window_->grab().save(QString::fromLocal8Bit(shot));
-  }
-
-  void initialSettingsAreSavedAndRestoredFromThePrintMenu() {
-    StartWith({docPath_});
-    QVERIFY(window_->Menu(ui::MenuId::Print)->actions().contains(Action("SaveIni")));
-    QVERIFY(!Action("Back")->isEnabled());
-    host_->answers = {Answer::Ok};
-    Action("SaveIni")->trigger();
-    QVERIFY(dir_->Exists("zenpa.ini"));
-    QVERIFY(Action("Back")->isEnabled());
-    Action("Back")->trigger();
-    QCOMPARE(session().Format().fileName, dir_->Path("doc.zpf"));
   }
 
   // Cancel at the save prompt keeps the window; Yes then saves and closes.
@@ -102,7 +85,7 @@ private slots:
     Editor()->moveCursor(QTextCursor::Start);
     host_->answers = {Answer::Yes};
     bool closedAtOnce = true;
-    WhenVisible("Panel4", [&] { closedAtOnce = window_->close(); });
+    WhenShown("Panel4", [&] { closedAtOnce = window_->close(); });
     QTest::keyClick(Editor(), Qt::Key_F2);
     QVERIFY(!closedAtOnce);
     QVERIFY(!session().Puzzle().Running());
@@ -127,7 +110,7 @@ private slots:
     session().Puzzle().Options().upperGivens = 17;
     host_->answers = {Answer::No};
     bool visibleAfterExit = false;
-    WhenVisible("Button14", [&] {
+    WhenShown("Button14", [&] {
       Action("Exit1")->trigger();
       visibleAfterExit = window_->isVisible();
     });
@@ -149,6 +132,30 @@ private slots:
     Action("Save1")->trigger();
     QCOMPARE(dir_->Read("odd.txt"), odd);
     QVERIFY(!window_->memo().Modified());
+  }
+
+  // Cancel at the warning writes nothing and keeps the document modified, OK
+  // saves; lines not edited since that save are not looked at again.
+  void savingCharactersShiftJisCannotHoldAsksFirst() {
+    StartWith({docPath_});
+    Editor()->moveCursor(QTextCursor::End);
+    testing::TypeText(Editor(), QString::fromUtf8("café 😀 한 €\n"));
+    host_->answers = {Answer::Cancel};
+    Action("Save1")->trigger();
+    QCOMPARE(host_->messages.size(), std::size_t{1});
+    QCOMPARE(host_->messages[0].text,
+             editor::LossySaveWarning({{2, 0xE9}, {2, 0x1F600}, {2, 0xD55C}, {2, 0x20AC}}));
+    QCOMPARE(dir_->Read("doc.txt"), kText);
+    QVERIFY(window_->memo().Modified());
+    host_->answers = {Answer::Ok};
+    Action("Save1")->trigger();
+    QCOMPARE(dir_->Read("doc.txt"), kText + "caf? ? ? ?\r\n");
+    QVERIFY(!window_->memo().Modified());
+    Editor()->moveCursor(QTextCursor::Start);
+    testing::TypeText(Editor(), QString::fromUtf8("x"));
+    Action("Save1")->trigger();
+    QCOMPARE(host_->messages.size(), std::size_t{2});
+    QCOMPARE(dir_->Read("doc.txt").substr(0, 1), std::string("x"));
   }
 
   // The text has no format of its own, so it opens enlarged, where renaming is off.
@@ -214,19 +221,6 @@ private:
     return {};
   }
 
-  // Acts once the named widget shows (during a run that lets events run).
-  void WhenVisible(const char *name, const std::function<void()> &act) {
-    auto *poll = new QTimer(this);
-    connect(poll, &QTimer::timeout, this, [this, poll, name, act] {
-      const QWidget *widget = window_->findChild<QWidget *>(name);
-      if (!widget || !widget->isVisible())
-        return;
-      poll->stop();
-      poll->deleteLater();
-      act();
-    });
-    poll->start(20);
-  }
   std::string docPath_;
 };
 

@@ -28,7 +28,6 @@
 #include <QtTest>
 
 #include <algorithm>
-#include <functional>
 #include <iterator>
 #include <memory>
 
@@ -39,6 +38,8 @@ namespace {
 QString Shown(const QWidget *w) {
   return QString("%1 (%2)").arg(w->objectName(), w->metaObject()->className());
 }
+
+QString Size(const QSize &s) { return QString("%1x%2").arg(s.width()).arg(s.height()); }
 
 QList<QWidget *> VisibleChildren(const QWidget *parent) {
   QList<QWidget *> shown;
@@ -99,12 +100,7 @@ QString Squeezed(const QWidget *w) {
   const bool narrow = !qobject_cast<const QLabel *>(w) && w->width() < need.width() &&
                       w->maximumWidth() >= need.width();
   if (w->height() < need.height() || narrow)
-    return QString("%1 is %2x%3, needs %4x%5")
-        .arg(Shown(w))
-        .arg(w->width())
-        .arg(w->height())
-        .arg(need.width())
-        .arg(need.height());
+    return QString("%1 is %2, needs %3").arg(Shown(w), Size(w->size()), Size(need));
   return {};
 }
 
@@ -128,15 +124,11 @@ QString OutOfParent(const QWidget *w) {
   if (room.contains(w->geometry()))
     return {};
   const QRect g = w->geometry();
-  return QString("%1 at %2,%3 %4x%5 leaves %6 (%7x%8)")
+  return QString("%1 at %2,%3 %4 leaves %5 (%6)")
       .arg(Shown(w))
       .arg(g.x())
       .arg(g.y())
-      .arg(g.width())
-      .arg(g.height())
-      .arg(Shown(parent))
-      .arg(room.width())
-      .arg(room.height());
+      .arg(Size(g.size()), Shown(parent), Size(room.size()));
 }
 
 void CollectFaults(const QWidget *parent, QStringList &faults) {
@@ -201,7 +193,8 @@ private slots:
   void init() { Open(); }
   void cleanup() { Close(); }
 
-  // Also with the rename box, its buttons and the caret text on the strip.
+  // Also with a too-wide warning, and with the rename box, its buttons and
+  // the caret text on the strip.
   // At the design size the print settings fit without scrolling sideways,
   // with a portrait paper or a landscape one.
   void emptyStartHoldsItsPanels() {
@@ -222,6 +215,15 @@ private slots:
     printer_.SetMetrics(platform::VirtualPrinterMetrics(210, 297));
     session().Format().format.orientation = platform::kPortrait;
     session().Relayout();
+    // A line too wide for the paper brings a warning beside the figures; the
+    // document below keeps its place.
+    const QPoint top = Editor()->mapTo(window_.get(), QPoint());
+    const std::string wide(400, 'x');
+    window_->memo().SetLines({wide, wide});
+    session().Relayout();
+    QVERIFY(Find("tooWideLabel")->isVisible());
+    Check("too-wide");
+    QCOMPARE(Editor()->mapTo(window_.get(), QPoint()), top);
     const QPoint strip = Find("Panel9")->pos();
     Action("Rename1")->trigger();
     QVERIFY(Find("Edit7")->isVisible());
@@ -240,20 +242,9 @@ private slots:
     Check("duplex");
   }
 
-  // A line too wide for the paper brings a warning beside the figures; the
-  // document below keeps its place.
-  void warningKeepsTheDocumentInPlace() {
-    StartWith({});
-    const QPoint top = Editor()->mapTo(window_.get(), QPoint());
-    const std::string wide(400, 'x');
-    window_->memo().SetLines({wide, wide});
-    session().Relayout();
-    QVERIFY(Find("tooWideLabel")->isVisible());
-    Check("too-wide");
-    QCOMPARE(Editor()->mapTo(window_.get(), QPoint()), top);
-  }
-
-  void puzzleSideGradingAndConversion() {
+  // The puzzle side with the result and conversion panels, then the
+  // conditions panel with its extra and auto-record panels below them.
+  void puzzleSidePanelsOneAfterAnother() {
     StartWithPuzzle();
     Action("MenuSDK")->trigger();
     Check("puzzle-side");
@@ -263,6 +254,14 @@ private slots:
     Action("ConvertSudoku")->trigger();
     QVERIFY(Find("Panel8")->isVisible());
     Check("conversion");
+    Action("SDKOption")->trigger();
+    QVERIFY(Find("Panel6")->isVisible());
+    Check("conditions");
+    qobject_cast<QPushButton *>(Find("SpeedButton12"))->click();
+    qobject_cast<QPushButton *>(Find("SpeedButton5"))->click();
+    QVERIFY(Find("Panel20")->isVisible());
+    QVERIFY(Find("Panel5")->isVisible());
+    Check("conditions-extra-record");
   }
 
   // The step panel; a long step text wraps in it, and hiding "前" moves
@@ -271,11 +270,7 @@ private slots:
     StartWithPuzzle();
     bool seen = false;
     std::pair<int, int> okBefore, okAfter; // "Ｏ Ｋ" and "やめる" from the left
-    std::function<void()> look = [&] {
-      if (!Find("Panel4")->isVisible()) {
-        QTimer::singleShot(20, this, look);
-        return;
-      }
+    WhenShown("Panel4", [&] {
       seen = true;
       Check("step");
       okBefore = {Find("Button29")->x(), Find("Button30")->x()};
@@ -285,24 +280,11 @@ private slots:
       Check("step-long");
       okAfter = {Find("Button29")->x(), Find("Button30")->x()};
       qobject_cast<QPushButton *>(Find("Button30"))->click();
-    };
-    QTimer::singleShot(20, this, look);
+    });
     QTest::keyClick(Editor(), Qt::Key_F2);
     QVERIFY(seen);
     QCOMPARE(okAfter.first, okBefore.first);
     QCOMPARE(okAfter.second, okBefore.second);
-  }
-
-  void conditionsPanelWithItsExtraAndRecordPanels() {
-    StartWithPuzzle();
-    Action("SDKOption")->trigger();
-    QVERIFY(Find("Panel6")->isVisible());
-    Check("conditions");
-    qobject_cast<QPushButton *>(Find("SpeedButton12"))->click();
-    qobject_cast<QPushButton *>(Find("SpeedButton5"))->click();
-    QVERIFY(Find("Panel20")->isVisible());
-    QVERIFY(Find("Panel5")->isVisible());
-    Check("conditions-extra-record");
   }
 
   // A repeat run shows the stop button, the counters and the gauges; the
@@ -324,20 +306,11 @@ private slots:
     QCOMPARE(during, before);
   }
 
-  // The smallest window a user can drag it to, with and without the side.
-  void smallestWindow() {
-    StartWithPuzzle();
-    window_->resize(1, 1);
-    Check("smallest");
-    Action("MenuSDK")->trigger();
-    Action("SDKOption")->trigger();
-    window_->resize(1, 1);
-    Check("smallest-side");
-  }
-
   // Common screens: with the settings, layout-status, puzzle and conditions
-  // panels and the frame panel open the window fits 1024 x 768; without the
-  // puzzle side it fits 800 x 600. Nothing overlaps or is cut in either.
+  // panels and the frame panel open the window fits 1024 x 768, also with a
+  // big editor font (the print font at 72 points); without the puzzle side
+  // it fits 800 x 600. Nothing overlaps or is cut in any, nor in the
+  // smallest window a user can drag it to, with and without the side.
   void commonScreenSizes() {
     StartWithPuzzle();
     Action("MenuSDK")->trigger();
@@ -345,22 +318,21 @@ private slots:
     Action("waku")->trigger();
     QVERIFY(Find("Panel6")->isVisible());
     QVERIFY(Find("framePanel")->isVisible());
+    window_->resize(1, 1);
+    Check("smallest-side");
     FitsIn(QSize(1024, 768), "1024x768");
-    Action("MenuSDK")->trigger();
-    QVERIFY(!Find("PuzzleDock")->isVisible());
-    FitsIn(QSize(800, 600), "800x600");
-  }
-
-  // A big editor font (the print font at 72 points) with every panel open
-  // still fits 1024 x 768; the editor shows the font.
-  void bigEditorFontFitsTheScreen() {
-    StartWithPuzzle();
-    Action("MenuSDK")->trigger();
-    Action("SDKOption")->trigger();
+    const int fontSize = session().Format().format.fontSize;
     session().Format().format.fontSize = 72;
     session().Relayout();
     QCOMPARE(Editor()->font().pixelSize(), Editor()->logicalDpiY()); // 72 points: an inch
     FitsIn(QSize(1024, 768), "big-editor-font");
+    session().Format().format.fontSize = fontSize;
+    session().Relayout();
+    Action("MenuSDK")->trigger();
+    QVERIFY(!Find("PuzzleDock")->isVisible());
+    FitsIn(QSize(800, 600), "800x600");
+    window_->resize(1, 1);
+    Check("smallest");
   }
 
   // A larger desktop font scales the window; every panel grows with it.
@@ -406,7 +378,7 @@ private:
   void FitsIn(const QSize &screen, const char *state) {
     const QSize need = window_->minimumSize();
     QVERIFY2(need.width() <= screen.width() && need.height() <= screen.height(),
-             qPrintable(QString("%1 needs %2x%3").arg(state).arg(need.width()).arg(need.height())));
+             qPrintable(QString("%1 needs %2").arg(state, Size(need))));
     window_->resize(screen);
     Check(state);
   }

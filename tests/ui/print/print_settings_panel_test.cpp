@@ -31,16 +31,20 @@ private slots:
   void init() { Open(); }
   void cleanup() { Close(); }
 
-  // After 初期設定保存 the next start shows the saved margin and the right
-  // margin that follows from it before any keystroke.
+  // 初期設定保存 writes zenpa.ini and enables its restore; the next start
+  // shows the saved margin and the right margin that follows from it before
+  // any keystroke.
   void savedInitialMarginsShowAtTheNextStart() {
     StartWith({});
+    QVERIFY(!Action("Back")->isEnabled());
     const QString right = Label("rightMarginLabel");
     Type("leftMarginEdit", "40");
     const QString savedRight = Label("rightMarginLabel");
     QVERIFY(savedRight != right);
     host_->answers = {platform::Answer::Ok};
     Action("SaveIni")->trigger();
+    QVERIFY(dir_->Exists("zenpa.ini"));
+    QVERIFY(Action("Back")->isEnabled());
     window_.reset();
     window_ = std::make_unique<ui::MainWindow>(*host_, printer_, fonts_, dir_->Dir());
     StartWith({});
@@ -117,6 +121,7 @@ private slots:
   // printer.
   void switchesAndPaper() {
     StartWith({});
+    QVERIFY(!Find("oddPassButton")->isVisible());
     Check("CheckBoxDuplex")->click();
     QVERIFY(Find("oddPassButton")->isVisible());
     Check("CheckBoxPouch")->click();

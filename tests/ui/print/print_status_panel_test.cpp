@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -45,14 +44,13 @@ class PrintStatusPanelTest : public QObject {
   Q_OBJECT
 
 private slots:
-  void showsTheLayoutLabels();
-  void warningsReplaceTheCheckMark();
-  void pageFieldsFollowTheirRules();
-  void passButtonsOnlyWithDuplex();
-  void pageButtonsSendCommands();
+  void labelsAndWarningsFollowTheLayout();
+  void fieldsAndButtons();
 };
 
-void PrintStatusPanelTest::showsTheLayoutLabels() {
+// A fitting layout shows its figures and the check mark; one too wide and
+// too long for the paper shows the warnings instead.
+void PrintStatusPanelTest::labelsAndWarningsFollowTheLayout() {
   settings::PrintFormat format;
   print::PrintStatus status;
   status.ShowLayout(format, Layout(format, std::vector<std::string>(100, "x")));
@@ -62,35 +60,26 @@ void PrintStatusPanelTest::showsTheLayoutLabels() {
   QCOMPARE(Text(panel, "maxLinesLabel"), QString::fromUtf8("（0で最大65行）"));
   QCOMPARE(Text(panel, "endPageHintLabel"), QString::fromUtf8("（0で最終2頁）"));
   QCOMPARE(Text(panel, "linePitchLabel"), QString("4.2"));
-  QCOMPARE(Shown(panel, "checkMarkImage"), true);
-  QCOMPARE(Shown(panel, "Button7"), false);
+  QVERIFY(Shown(panel, "checkMarkImage") && !Shown(panel, "Button7"));
   panel.Refresh(format, false);
-  QCOMPARE(Shown(panel, "Button7"), true);
-}
+  QVERIFY(Shown(panel, "Button7"));
 
-void PrintStatusPanelTest::warningsReplaceTheCheckMark() {
-  settings::PrintFormat format;
   format.linesPerPage = 200;
-  print::PrintStatus status;
   status.ShowLayout(format, Layout(format, {std::string(300, 'x')}));
-  ui::PrintStatusPanel panel(status);
   panel.Refresh(format, true);
-  QCOMPARE(Shown(panel, "tooWideLabel"), true);
   QCOMPARE(Text(panel, "tooWideLabel"), QString::fromUtf8("用紙の横幅を越えました。"));
-  QCOMPARE(Shown(panel, "tooLongLabel"), true);
-  QCOMPARE(Shown(panel, "atMaxLinesLabel"), true);
-  QCOMPARE(Shown(panel, "checkMarkImage"), false);
+  for (const char *warning : {"tooWideLabel", "tooLongLabel", "atMaxLinesLabel"})
+    QVERIFY2(Shown(panel, warning), warning);
+  QVERIFY(!Shown(panel, "checkMarkImage"));
   QCOMPARE(Text(panel, "rightMarginLabel"), QString("0"));
-  status.ShowReport(true, false);
-  panel.Refresh(format, true);
-  QCOMPARE(Shown(panel, "reportLabel1"), true);
-  QCOMPARE(Text(panel, "reportLabel1"), QString::fromUtf8("奇数頁の出力が終了しました。"));
 }
 
-void PrintStatusPanelTest::pageFieldsFollowTheirRules() {
+// Typed page-range text obeys the field rules; each button sends its command.
+void PrintStatusPanelTest::fieldsAndButtons() {
+  using Panel = ui::PrintStatusPanel;
   print::PrintStatus status;
-  ui::PrintStatusPanel panel(status);
-  QSignalSpy changed(&panel, &ui::PrintStatusPanel::rangeChanged);
+  Panel panel(status);
+  QSignalSpy changed(&panel, &Panel::rangeChanged);
   auto *start = panel.findChild<QLineEdit *>("startPageEdit");
   auto *end = panel.findChild<QLineEdit *>("endPageEdit");
   auto *copies = panel.findChild<QLineEdit *>("copiesEdit");
@@ -103,25 +92,7 @@ void PrintStatusPanelTest::pageFieldsFollowTheirRules() {
   Type(copies, "0");
   QCOMPARE(copies->text(), QString("1"));
   QCOMPARE(changed.count(), 4);
-}
 
-void PrintStatusPanelTest::passButtonsOnlyWithDuplex() {
-  settings::PrintFormat format;
-  print::PrintStatus status;
-  ui::PrintStatusPanel panel(status);
-  panel.Refresh(format, true);
-  QCOMPARE(Shown(panel, "evenPassButton"), false);
-  format.duplex = true;
-  panel.Refresh(format, true);
-  QCOMPARE(Shown(panel, "oddPassButton"), true);
-  panel.findChild<QRadioButton *>("evenPassButton")->setChecked(true);
-  QCOMPARE(status.range.evenPass(), true);
-}
-
-void PrintStatusPanelTest::pageButtonsSendCommands() {
-  using Panel = ui::PrintStatusPanel;
-  print::PrintStatus status;
-  Panel panel(status);
   QSignalSpy next(&panel, &Panel::nextPageRequested);
   QSignalSpy previous(&panel, &Panel::previousPageRequested);
   QSignalSpy pageBreak(&panel, &Panel::pageBreakRequested);

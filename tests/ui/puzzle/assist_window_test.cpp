@@ -2,25 +2,30 @@
 // screen: a game started on a puzzle file with "ゲーム", the window shown with
 // "アシスト", a cell of the board clicked, a digit chosen on the palette, and
 // the move taken back with "＜"; the hint and assist windows placed beside the
-// game; a game finished from the palette, which the goal dialog ends.
+// game; a game finished from the palette, which the goal dialog ends; the
+// assist settings and the title panels of the puzzle menu.
 #include "base/digits.h"
 #include "base/sjis.h"
 #include "puzzle/engine/bitboard_solver.h"
 #include "puzzle/play/grid_text.h"
 #include "support/puzzle_samples.h"
 #include "ui/puzzle/assist_board_view.h"
+#include "ui/qt/qt_text.h"
 #include "ui/support/goal_reading.h"
 #include "ui/support/screen_main.h"
+#include "ui/support/typing.h"
 #include "ui/support/window_rig.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QTextBlock>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace zenpa;
@@ -32,7 +37,7 @@ private slots:
   void init() { Open(); }
   void cleanup() { Close(); }
 
-  void aPaletteDigitGoesIntoTheGridAndStepsBack() {
+  void paletteDigitsStepBackAndFinishTheGame() {
     StartWith({dir_->Write("p.nbp", testing::NbpText(testing::kEasyPuzzle))});
     StartGame();
     QWidget *assist = TopLevel("TForm9");
@@ -61,15 +66,10 @@ private slots:
     OpenPaletteAt(board, 1);
     QTest::mouseClick(assist->findChild<QPushButton *>("Pr"), Qt::LeftButton);
     QCOMPARE(Cell(1), base::Sj("　"));
-  }
 
-  // The last digit from the palette completes the game: beside the goal
-  // dialog the board stays, its status label and the palette gone; the
-  // next game shows the label again.
-  void theGoalPutsAwayTheStatusLabelAndThePalette() {
-    StartWith({dir_->Write("p.nbp", testing::NbpText(testing::kEasyPuzzle))});
-    StartGame();
-    QWidget *assist = TopLevel("TForm9");
+    // The last digit from the palette completes the game: beside the goal
+    // dialog the board stays, its status label and the palette gone; the
+    // next game shows the label again.
     auto *status = assist->findChild<QLabel *>("StatusBar1");
     QVERIFY(status->isVisible());
     puzzle::PuzzleDigits givens{};
@@ -97,7 +97,6 @@ private slots:
         dialog->findChild<QPushButton *>("GoalOk")->click();
       });
     });
-    auto *board = assist->findChild<ui::AssistBoardView *>("AssistBoard");
     OpenPaletteAt(board, last % 9, last / 9);
     const QByteArray digit = "P" + QByteArray::number(answer[last]);
     QTest::mouseClick(assist->findChild<QPushButton *>(digit.constData()), Qt::LeftButton);
@@ -134,16 +133,54 @@ private slots:
     QVERIFY(!Action("SetAssist")->isChecked());
   }
 
+  // The title and how-to-play panel: the title applied on "変更", the
+  // how-to-play text applied into the record and inserted at the caret.
+  void editApplyInsertAndClose() {
+    StartWith({});
+    const settings::PuzzleOptions &options = session().Puzzle().Options();
+    Action("Utitle")->trigger();
+    QVERIFY(Find("Panel17")->isVisible());
+    QVERIFY(Action("Utitle")->isChecked());
+    auto *title = Find<QLineEdit>("Edit15");
+    QCOMPARE(title->text(), ui::ToQt(options.title));
+    QVERIFY(!Find("Button40")->isEnabled());
+
+    title->selectAll();
+    testing::TypeText(title, QString::fromUtf8("★パズル"));
+    QVERIFY(Find("Button40")->isEnabled());
+    QVERIFY2(options.title != base::Sj("★パズル"), "the title changes only on 変更");
+    Find<QPushButton>("Button40")->click();
+    QCOMPARE(ui::ToQt(options.title), QString::fromUtf8("★パズル"));
+    QVERIFY(!Find("Button40")->isEnabled());
+    QVERIFY(session().Format().modified);
+
+    auto *howToPlay = Find<QPlainTextEdit>("Memo3");
+    howToPlay->setPlainText(QString::fromUtf8("一行目\n\n三行目"));
+    Find<QPushButton>("Button41")->click();
+    const std::string marker(1, settings::kFormFeed);
+    QCOMPARE(ui::ToQt(options.howToPlay[0]), QString::fromUtf8("一行目"));
+    QCOMPARE(options.howToPlay[1], std::string());
+    QCOMPARE(ui::ToQt(options.howToPlay[2]), QString::fromUtf8("三行目"));
+    QCOMPARE(options.howToPlay[3], marker);
+    QCOMPARE(options.howToPlay[8], marker);
+    QVERIFY(!Find("Button41")->isEnabled());
+
+    Editor()->setPlainText("a\nb");
+    Find<QPushButton>("Button50")->click();
+    QCOMPARE(Editor()->toPlainText(), QString::fromUtf8("一行目\n\n三行目\na\nb"));
+
+    Find<QToolButton>("SpeedButton9")->click();
+    QVERIFY(!Find("Panel17")->isVisible());
+    QVERIFY(!Action("Utitle")->isChecked());
+  }
+
   // On a 1024 x 768 screen the hint and assist windows open beside the
   // narrow game window, wholly on the screen, and keep clear of it each time
   // they show; in a pause the wide window stays on the screen and the assist
   // window keeps clear of the step panel's buttons.
   void windowsKeepClearOfTheGameOnASmallScreen() {
     StartWith({dir_->Write("p.nbp", testing::NbpText(testing::kEasyPuzzle))});
-    QTextCursor caret = Editor()->textCursor();
-    caret.setPosition(Editor()->document()->findBlockByNumber(3).position());
-    Editor()->setTextCursor(caret);
-    Find<QPushButton>("Button19")->click(); // "ゲーム"
+    StartGame();
     QWidget *assist = TopLevel("TForm9"), *hint = TopLevel("TForm2");
     ExpectBeside(assist, window_.get());
     Find<QPushButton>("Button20")->click(); // "ヒント"
@@ -193,18 +230,9 @@ private:
     ExpectOnScreen(window);
     ExpectApart(window, main);
   }
-  QWidget *TopLevel(const char *name) {
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-      if (w->objectName() == name)
-        return w;
-    }
-    qFatal("no %s", name);
-  }
   // "ゲーム" on the puzzle read at start-up, the caret in its grid.
   void StartGame() {
-    QTextCursor caret = Editor()->textCursor();
-    caret.setPosition(Editor()->document()->findBlockByNumber(3).position());
-    Editor()->setTextCursor(caret);
+    CaretToLine(3);
     Find<QPushButton>("Button19")->click();
   }
   // A right click on cell (column, row) of the board opens the palette.

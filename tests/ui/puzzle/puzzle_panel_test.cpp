@@ -2,7 +2,9 @@
 // command line, the solver's menu items and shortcuts with the result and
 // step panels, the generator's buttons, and keys typed during a run. The
 // host answers message boxes from a script but lets Qt's events run for
-// real, so timers play the person pressing buttons while a run works.
+// real, so timers play the person pressing buttons while a run works. The
+// puzzle data viewer and the external viewer's item.
+#include "base/paths.h"
 #include "base/sjis.h"
 #include "puzzle/play/grid_text.h"
 #include "support/puzzle_samples.h"
@@ -11,8 +13,10 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -41,7 +45,9 @@ private slots:
   void init() { Open(); }
   void cleanup() { Close(); }
 
-  void puzzleFileFromTheCommandLineOpensAsPuzzleBlocks() {
+  // A puzzle file from the command line opens as puzzle blocks; Ctrl+"次頁"
+  // goes to the next page and grades the puzzle found there.
+  void puzzleFileOpensAsBlocksAndCtrlNextPageGrades() {
     const std::string path = dir_->Write("two.nbp", NbpText(kEasy) + NbpText(kNakedPair));
     StartWith({path});
     const QString text = Editor()->toPlainText();
@@ -50,25 +56,13 @@ private slots:
     QCOMPARE(window_->windowTitle(), QString::fromStdString("ZENPA - " + dir_->Path("two.txt")));
     QVERIFY(!window_->memo().Modified());
     QVERIFY(host_->messages.empty());
-  }
-
-  void f1GradesThePuzzleAtTheCaretIntoTheResultPanel() {
-    StartWith({dir_->Write("p.nbp", NbpText(kNakedPair))});
     QVERIFY(!Find<QWidget>("Panel3")->isVisible());
-    QTest::keyClick(Editor(), Qt::Key_F1);
+    Editor()->moveCursor(QTextCursor::Start);
+    QTest::mouseClick(Find("Button5"), Qt::LeftButton, Qt::ControlModifier);
     QVERIFY(Find<QWidget>("Panel3")->isVisible());
     QCOMPARE(Text("Label30"), QString::fromUtf8("難しい問題です｡"));
     QCOMPARE(Text("Label31"), QString("23-clue  level 5"));
     QCOMPARE(Text("Label40"), QString("Naked Pair b"));
-  }
-
-  // Ctrl+"次頁" goes to the next page and grades the puzzle found there.
-  void ctrlNextPageGradesThePuzzleOfTheNextPage() {
-    StartWith({dir_->Write("two.nbp", NbpText(kEasy) + NbpText(kNakedPair))});
-    Editor()->moveCursor(QTextCursor::Start);
-    QTest::mouseClick(Find("Button5"), Qt::LeftButton, Qt::ControlModifier);
-    QVERIFY(Find<QWidget>("Panel3")->isVisible());
-    QCOMPARE(Text("Label31"), QString("23-clue  level 5"));
   }
 
   void answerItemWritesTheAnswerGridAndFollowsTheInsertionToggle() {
@@ -82,6 +76,13 @@ private slots:
     QTest::mouseClick(Find<QLabel>("Label39"), Qt::LeftButton);
     QCOMPARE(Text("Label39"), QString::fromUtf8("ここに挿入"));
     QCOMPARE(Action("AnswerS")->text(), QString::fromUtf8("数独解答を次頁に挿入(&A)"));
+    // The conversion shows each row of the puzzle at the caret on its own line.
+    Action("ConvertSudoku")->trigger();
+    Editor()->moveCursor(QTextCursor::Start);
+    Find<QPushButton>("Button31")->click();
+    auto *memo2 = Find<QPlainTextEdit>("Memo2");
+    QCOMPARE(memo2->document()->blockCount(), 9);
+    QCOMPARE(memo2->document()->firstBlock().text(), QString("000908230"));
   }
 
   void blockSwitchesDecideWhatAGeneratedPuzzleCarries() {
@@ -98,37 +99,6 @@ private slots:
     QVERIFY(!Find<QPushButton>("Button14")->isVisible());
   }
 
-  // Repeat mode with an unreachable clue count: only the stop button ends it.
-  void stopButtonEndsARepeatRunAndCommandsReturn() {
-    StartWith({});
-    Action("SDKOption")->trigger();
-    QVERIFY(Find<QWidget>("Panel6")->isVisible());
-    Spin("LabeledEdit12")->setValue(17);
-    emit Spin("LabeledEdit12")->editingFinished();
-    Spin("LabeledEdit16")->setValue(0);
-    window_->session().Puzzle().Options().upperGivens = 17;
-    bool disabledDuringRun = false;
-    bool stopTookFocus = false;
-    QTimer::singleShot(300, this, [&] {
-      disabledDuringRun = !Action("NewSDK")->isEnabled() && !Action("Open1")->isEnabled() &&
-                          Action("Exit1")->isEnabled();
-      QTest::keyClicks(Editor(), "abc");
-      QTest::mouseClick(Editor()->viewport(), Qt::LeftButton);
-      stopTookFocus = Find<QPushButton>("Button14")->hasFocus();
-      Find<QPushButton>("Button14")->click();
-    });
-    Find<QPushButton>("Button10")->click();
-    QVERIFY(disabledDuringRun);
-    QVERIFY(stopTookFocus);
-    QVERIFY(Text("Label46").startsWith(QString::fromUtf8("中止／")));
-    QVERIFY(!Editor()->toPlainText().contains("abc"));
-    QVERIFY(Action("NewSDK")->isEnabled());
-    QVERIFY(Action("Open1")->isEnabled());
-    QVERIFY(!Find<QPushButton>("Button14")->isVisible());
-    if (const char *shot = std::getenv("ZENPA_SCREENSHOT_CONDITIONS"))
-      window_->grab().save(QString::fromLocal8Bit(shot));
-  }
-
   // A pattern the solver never finishes (only the first row given): the run
   // keeps the window alive, shows "中 止", and the button ends it.
   void stopButtonEndsAPatternRunThatFindsNoPuzzle() {
@@ -140,24 +110,26 @@ private slots:
     Find<QPlainTextEdit>("Memo2")->setPlainText(pattern);
     Find<QCheckBox>("CheckPattern")->click();
     QVERIFY(Find<QWidget>("Panel6")->isVisible());
-    bool stopShown = false;
-    std::function<void()> pressStop = [&] {
+    bool stopShown = false, stopTookFocus = false;
+    WhenShown("Button14", [&] {
       auto *stop = Find<QPushButton>("Button14");
-      if (!stop->isVisible()) {
-        QTimer::singleShot(50, this, pressStop);
-        return;
-      }
-      // Nothing that would start a second run or change the document works.
-      stopShown =
-          stop->isEnabled() && !Find("SpeedButton5")->isVisible() && !Find("Button28")->isEnabled();
+      // Nothing that would start a second run or change the document works;
+      // keys typed into the document are dropped, a click there gives the
+      // stop button the focus, and closing stays possible.
+      stopShown = stop->isEnabled() && !Find("SpeedButton5")->isVisible() &&
+                  !Find("Button28")->isEnabled() && Action("Exit1")->isEnabled();
       for (const char *name : {"NewSDK", "EditSDK", "InputSudoku", "Sudokumode", "ClearSudoku",
                                "Paste1", "Replace1", "Open1"})
         stopShown = stopShown && !Action(name)->isEnabled();
+      QTest::keyClicks(Editor(), "xyz");
+      QTest::mouseClick(Editor()->viewport(), Qt::LeftButton);
+      stopTookFocus = stop->hasFocus();
       stop->click();
-    };
-    QTimer::singleShot(300, this, pressStop);
+    });
     Find<QPushButton>("Button10")->click();
     QVERIFY(stopShown);
+    QVERIFY(stopTookFocus);
+    QVERIFY(!Editor()->toPlainText().contains("xyz"));
     QTRY_VERIFY_WITH_TIMEOUT(Action("NewSDK")->isEnabled(), 10000);
     QVERIFY(Text("Label46").startsWith(QString::fromUtf8("中止／")));
     QVERIFY(!Find<QPushButton>("Button14")->isVisible());
@@ -222,13 +194,7 @@ private slots:
     Editor()->moveCursor(QTextCursor::Start);
     QStringList steps;
     std::function<void()> press = [&] {
-      if (!Find<QWidget>("Panel4")->isVisible()) {
-        QTimer::singleShot(20, this, press);
-        return;
-      }
       steps << Text("Label41");
-      if (const char *shot = std::getenv("ZENPA_SCREENSHOT_STEP"); shot && steps.size() == 1)
-        window_->grab().save(QString::fromLocal8Bit(shot));
       if (steps.size() == 1)
         Find<QPushButton>("Button29")->click();
       else if (steps.size() == 2)
@@ -236,15 +202,13 @@ private slots:
       else
         Find<QPushButton>("Button30")->click();
       if (steps.size() < 3)
-        QTimer::singleShot(20, this, press);
+        WhenShown("Panel4", press);
     };
-    QTimer::singleShot(20, this, press);
+    WhenShown("Panel4", press);
     QTest::keyClick(Editor(), Qt::Key_F2);
     QCOMPARE(steps.size(), 3);
     QVERIFY2(steps[0].contains("Block Unique"), qPrintable(steps[0]));
     QVERIFY(!Find<QWidget>("Panel4")->isVisible());
-    if (const char *shot = std::getenv("ZENPA_SCREENSHOT"))
-      window_->grab().save(QString::fromLocal8Bit(shot));
   }
 
   // With the conditions, extra and auto-record panels filling the side, the
@@ -256,32 +220,17 @@ private slots:
     Find<QPushButton>("SpeedButton5")->click();  // "Ａ"
     QStringList levels;
     QRect shown, whole;
-    std::function<void()> look = [&] {
+    WhenShown("Panel4", [&] {
       QWidget *step = Find<QWidget>("Panel4");
-      if (!step->isVisible()) {
-        QTimer::singleShot(20, this, look);
-        return;
-      }
       levels << Text("Label44");
       shown = step->visibleRegion().boundingRect();
       whole = step->rect();
       Find<QPushButton>("Button30")->click(); // "やめる"
-    };
-    QTimer::singleShot(20, this, look);
+    });
     host_->fileNameLists.push_back({dir_->Write("p.nbp", NbpText(kEasy))});
     Action("HanteiSudoku")->trigger();
     QCOMPARE(levels, QStringList{"L.1"});
     QCOMPARE(shown, whole);
-  }
-
-  void conversionShowsEachRowOnItsOwnLine() {
-    StartWith({dir_->Write("p.nbp", NbpText(kEasy))});
-    Action("ConvertSudoku")->trigger();
-    Editor()->moveCursor(QTextCursor::Start);
-    Find<QPushButton>("Button31")->click();
-    auto *memo2 = Find<QPlainTextEdit>("Memo2");
-    QCOMPARE(memo2->document()->blockCount(), 9);
-    QCOMPARE(memo2->document()->firstBlock().text(), QString("000908230"));
   }
 
   void targetArrowsWidenToATypedValueAndPanelShowsTheDocumentName() {
@@ -316,7 +265,100 @@ private slots:
     QCOMPARE(sw->styleSheet(), QString());
   }
 
+  // The data viewer on a folder of puzzle files previews the selected file,
+  // finds the files holding the same first puzzle, refuses a file with
+  // errors and loads a file with Enter.
+  void viewerPreviewsFindsDuplicatesAndLoads() {
+    StartWith({});
+    const std::string answer = "A=" + std::string(81, '1');
+    dir_->Write("a.nbp", NbpText(kEasy));
+    dir_->Write("b.nbp", NbpText(kNakedPair) + answer + "\r\n");
+    dir_->Write("c.nbp", NbpText(kEasy) + NbpText(kNakedPair));
+    dir_->Write("bad.nbp", "12345678x\r\n");
+    dir_->Write("notes.txt", "not shown");
+    dir_->Write("sub/d.nbp", NbpText(kEasy));
+    QVERIFY(base::SetCurrentDirectory(dir_->Dir()));
+    Seen seen;
+    QTimer::singleShot(0, this, [&] { Drive(seen); });
+    Action("ViewRead")->trigger();
+
+    QCOMPARE(seen.items, QStringList({"sub", "a.nbp", "b.nbp", "bad.nbp", "c.nbp"}));
+    QCOMPARE(seen.fileName, QString("b.nbp"));
+    QCOMPARE(seen.clues, QString("23clues"));
+    QCOMPARE(seen.pages, QString("1page"));
+    QVERIFY(seen.answerShown);
+    QCOMPARE(seen.firstRow, QString::fromUtf8("１　　　　　３　　"));
+    QCOMPARE(seen.rawFirstLine, QString("100000300"));
+    QCOMPARE(seen.duplicateStatus, QString::fromUtf8("重複が 1件あります"));
+    QCOMPARE(seen.duplicateResult, QString::fromUtf8("a.nbp ＝ c.nbp"));
+    QVERIFY(seen.openAfterRefusal);
+    QCOMPARE(host_->messages.size(), std::size_t{1});
+    QCOMPARE(ui::ToQt(host_->messages[0].text), QString::fromUtf8("データにエラーがあります"));
+
+    QVERIFY(!window_->findChild<QDialog *>("TForm5")->isVisible());
+    const QString text = Editor()->toPlainText();
+    QCOMPARE(text.count(ui::ToQt(play::GridTopBorder())), 2);
+    QCOMPARE(window_->windowTitle(), QString::fromStdString("ZENPA - " + dir_->Path("c.txt")));
+  }
+
+  void externalViewerItemNeedsTheProgramAndLoadsWhatItHandsBack() {
+    StartWith({});
+    QVERIFY(!Action("GRDV")->isEnabled());
+    Close();
+    Open();
+    dir_->Write("GRDV.COM", "");
+    dir_->Write("p.nbp", NbpText(kEasy));
+    dir_->Write("GRDV.DAT", "p.nbp\r\n");
+    StartWith({});
+    QVERIFY(base::SetCurrentDirectory(dir_->Dir()));
+    QVERIFY(Action("GRDV")->isEnabled());
+    host_->fileNames.push_back(dir_->Path("x.nbp"));
+    Action("GRDV")->trigger();
+    QCOMPARE(host_->started.size(), std::size_t{1});
+    QCOMPARE(Editor()->toPlainText().count(ui::ToQt(play::GridTopBorder())), 1);
+    QVERIFY(window_->isEnabled());
+  }
+
 private:
+  // What the test saw while the modal viewer was open.
+  struct Seen {
+    QStringList items;
+    QString fileName, clues, pages, firstRow, rawFirstLine;
+    bool answerShown = false;
+    QString duplicateStatus, duplicateResult;
+    bool openAfterRefusal = false;
+  };
+
+  static void Select(QListWidget *list, const QString &name) {
+    const auto found = list->findItems(name, Qt::MatchExactly);
+    QVERIFY(!found.isEmpty());
+    list->setCurrentItem(found.front());
+  }
+
+  void Drive(Seen &seen) {
+    auto *viewer = window_->findChild<QDialog *>("TForm5");
+    QVERIFY(viewer && viewer->isVisible());
+    auto *list = viewer->findChild<QListWidget *>("FileList");
+    for (int i = 0; i < list->count(); ++i)
+      seen.items << list->item(i)->text();
+    Select(list, "b.nbp");
+    seen.fileName = viewer->findChild<QLineEdit *>("FileNameEdit")->text();
+    seen.clues = viewer->findChild<QLabel *>("ClueLabel")->text();
+    seen.pages = viewer->findChild<QLabel *>("PageLabel")->text();
+    seen.answerShown = viewer->findChild<QLabel *>("AnswerLabel")->isVisible();
+    seen.firstRow = viewer->findChild<QWidget *>("BoardPreview")->accessibleDescription().left(9);
+    seen.rawFirstLine =
+        viewer->findChild<QPlainTextEdit *>("RawPreview")->toPlainText().section('\n', 0, 0);
+    viewer->findChild<QPushButton *>("DuplicateButton")->click();
+    seen.duplicateStatus = viewer->findChild<QLabel *>("DuplicateStatus")->text();
+    seen.duplicateResult = viewer->findChild<QPlainTextEdit *>("DuplicateResult")->toPlainText();
+    Select(list, "bad.nbp");
+    viewer->findChild<QPushButton *>("LoadButton")->click();
+    seen.openAfterRefusal = viewer->isVisible();
+    Select(list, "c.nbp");
+    QTest::keyClick(list, Qt::Key_Return);
+  }
+
   QString Text(const char *label) { return Find<QLabel>(label)->text(); }
   QSpinBox *Spin(const char *name) { return Find<QSpinBox>(name); }
 };

@@ -29,7 +29,6 @@ class PdfCanvasTest : public QObject {
 
 private slots:
   void writesPagesOfThePaperSizeWithExtractableText();
-  void landscapePaperSwapsTheSides();
   void clipsAndTurnsText();
   void cellRatioOfAJapaneseScreenFont();
 
@@ -41,7 +40,6 @@ void PdfCanvasTest::writesPagesOfThePaperSizeWithExtractableText() {
   const zenpa::testing::TempDir dir;
   const QString path = QString::fromStdString(dir.Path("a.pdf"));
   zenpa::ui::PdfPrinter printer(path.toStdString(), &fonts_);
-  QCOMPARE(printer.Metrics().paperW, 2976);
   QVERIFY(printer.BeginDoc("t"));
   zenpa::platform::Canvas &canvas = printer.PageCanvas();
   canvas.SetFont({Sj("ＭＳ ゴシック"), 60});
@@ -62,20 +60,6 @@ void PdfCanvasTest::writesPagesOfThePaperSizeWithExtractableText() {
   QVERIFY2(text.contains(QString::fromUtf8("┏━┯━┓数独")), qPrintable(text));
   QVERIFY2(text.contains(QString::fromUtf8("二頁目")), qPrintable(text));
   QVERIFY2(text.contains("\na b c\n"), qPrintable(text));
-}
-
-void PdfCanvasTest::landscapePaperSwapsTheSides() {
-  const zenpa::testing::TempDir dir;
-  const QString path = QString::fromStdString(dir.Path("c.pdf"));
-  zenpa::ui::PdfPrinter printer(path.toStdString(), &fonts_);
-  printer.SetPaper(43, zenpa::platform::kLandscape);
-  QCOMPARE(printer.Metrics().paperW, 2098); // 148 mm at 360 dpi
-  QCOMPARE(printer.Metrics().paperH, 1417); // 100 mm
-  QVERIFY(printer.BeginDoc("t"));
-  printer.PageCanvas().DrawText(100, 100, "x");
-  printer.EndDoc();
-  QString info = zenpa::testing::RunTool("pdfinfo", {path});
-  QVERIFY2(info.contains("420 x 283"), qPrintable(info));
 }
 
 // Dark pixels of img inside r.

@@ -1,6 +1,9 @@
 // The editor adapter keeps the Shift-JIS mirror of its lines equal to what
-// the widget shows, through the core's edits and through typing.
+// the widget shows, through the core's edits and through typing; the host
+// starts programs and gives the system's reason when one cannot start.
 #include "base/sjis.h"
+#include "support/temp_dir.h"
+#include "ui/qt/qt_host.h"
 #include "ui/qt/qt_memo.h"
 #include "ui/qt/qt_text.h"
 #include "ui/support/typing.h"
@@ -8,6 +11,8 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QtTest>
+
+#include <filesystem>
 
 using namespace zenpa;
 using base::Sj;
@@ -70,9 +75,7 @@ private slots:
     QCOMPARE(memo_->LineCount(), 5);
     QCOMPARE(memo_->Line(0), Sj("漢字かな"));
     QCOMPARE(edit_->document()->blockCount(), 6);
-  }
-
-  void setLinesKeepsTheModifiedFlag() {
+    // Setting lines keeps the modified flag as it was, and leaves no undo.
     memo_->SetModified(true);
     memo_->SetLines({"a"});
     QVERIFY(memo_->Modified());
@@ -116,9 +119,7 @@ private slots:
     QCOMPARE(memo_->Lines(), WidgetLines(*edit_));
     memo_->Undo();
     QCOMPARE(memo_->Lines(), WidgetLines(*edit_));
-  }
-
-  void appendingToATextWithoutAFinalBreak() {
+    // Appending to a text without a final line break.
     edit_->setPlainText("last");
     QCOMPARE(memo_->LineCount(), 1);
     memo_->InsertLine(1, "more");
@@ -144,6 +145,22 @@ private slots:
     QCOMPARE(memo_->Caret(), (TextPos{1, 1}));
     memo_->SetCaret({5, 99});
     QCOMPARE(memo_->Caret(), (TextPos{2, 0}));
+  }
+
+  void startGivesTheSystemsReasonOrWaitsForTheEnd() {
+    testing::TempDir dir;
+    ui::QtHost host;
+    const platform::StartResult missing = host.StartProgram(dir.Path("GRDV.COM"), {"/C"}, true);
+    QVERIFY(!missing.started);
+    QVERIFY2(!missing.error.empty(), "no reason given");
+
+    const std::string script =
+        dir.Write("GRDV.COM", "#!/bin/sh\nsleep 0.2\necho \"$2\" > \"$3\"\n");
+    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+    const platform::StartResult ran =
+        host.StartProgram(script, {"/C", "x.nbp", dir.Path("GRDV.DAT")}, true);
+    QVERIFY(ran.started);
+    QCOMPARE(QString::fromStdString(dir.Read("GRDV.DAT")), QString("x.nbp\n"));
   }
 
 private:

@@ -4,20 +4,13 @@
 // dialog; and the virtual printer laid out on when none is installed.
 #include "base/sjis.h"
 #include "platform/scripted_host.h"
-#include "print/layout.h"
-#include "print/print_run.h"
 #include "support/temp_dir.h"
-#include "ui/main/editor_font.h"
-#include "ui/qt/qt_canvas.h"
 #include "ui/qt/qt_font_catalog.h"
 #include "ui/qt/qt_printer.h"
 #include "ui/support/poppler_tools.h"
 #include "ui/support/print_job.h"
 
-#include <QImage>
 #include <QPageSize>
-#include <QPainter>
-#include <QRegularExpression>
 #include <QtTest>
 
 #include <cmath>
@@ -28,13 +21,6 @@ using base::Sj;
 namespace {
 
 int Mm(int pixels, int dpi) { return static_cast<int>(std::lround(pixels * 25.4 / dpi)); }
-
-// "Page size: W x H pts" of pdfinfo.
-QSizeF PageSizePts(const QString &info) {
-  const QRegularExpressionMatch m =
-      QRegularExpression("Page size:\\s+([\\d.]+) x ([\\d.]+) pts").match(info);
-  return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
-}
 
 } // namespace
 
@@ -60,8 +46,8 @@ private slots:
     print::PrintStatus status;
     status.range.SetCopies(2);
     platform::ScriptedHost host;
-    const print::PrintWorkResult r =
-        Print(format, status, {Sj("第一頁"), "\f", Sj("第二頁")}, printer, host);
+    const print::PrintWorkResult r = testing::PrintLines(
+        format, status, {Sj("第一頁"), "\f", Sj("第二頁")}, printer, host, fonts_);
     QVERIFY(r.ran);
     QCOMPARE(r.sheetsPrinted, 4);
     QVERIFY(host.messages.empty());
@@ -69,9 +55,7 @@ private slots:
     const QString path = QString::fromStdString(pdf);
     const QString info = testing::RunTool("pdfinfo", {path});
     QCOMPARE(testing::PdfPageCount(info), 4);
-    const QSizeF pts = PageSizePts(info);
-    QVERIFY2(std::abs(pts.width() - 364 * 72 / 25.4) < 1.5, qPrintable(info));
-    QVERIFY2(std::abs(pts.height() - 257 * 72 / 25.4) < 1.5, qPrintable(info));
+    QCOMPARE(testing::PdfPaperMm(info), QString("364 x 257"));
     const QString bbox = testing::RunTool("pdftotext", {"-bbox", path, "-"});
     const double left = format.leftMargin * 72.0 / m.dpiX;
     QVERIFY2(std::abs(testing::WordLeft(bbox, QString::fromUtf8("第一頁")) - left) < 2,
@@ -117,12 +101,6 @@ private slots:
   }
 
 private:
-  print::PrintWorkResult Print(settings::PrintFormat &format, print::PrintStatus &status,
-                               std::vector<std::string> text, platform::Printer &printer,
-                               platform::Host &host) {
-    return testing::PrintLines(format, status, std::move(text), printer, host, fonts_);
-  }
-
   ui::QtFontCatalog fonts_;
 };
 

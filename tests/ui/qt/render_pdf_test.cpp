@@ -11,6 +11,7 @@
 #include "ui/qt/pdf_printer.h"
 #include "ui/qt/qt_canvas.h"
 #include "ui/support/poppler_tools.h"
+#include "ui/support/print_job.h"
 
 #include <QImage>
 #include <QtTest>
@@ -68,20 +69,9 @@ QString RenderPdfTest::PrintToPdf(const QString &name, const std::vector<std::st
   const QString path = dir_ + "/" + name + ".pdf";
   zenpa::ui::PdfPrinter printer(path.toStdString(), &fonts_);
   printer.SetPaper(format_.paperSize, format_.orientation);
-  QImage scratch(1, 1, QImage::Format_RGB32);
-  QPainter painter(&scratch);
-  zenpa::ui::QtCanvas measure(painter, {}, &fonts_);
-  const std::vector<std::string> faces = fonts_.JapaneseFaces();
-  const print::PrintedLines lines(text);
-  const print::LayoutResult layout = print::RunLayout(
-      lines, {format_, printer.Metrics(), kEditorCell, faces, status_.range.evenPass()}, measure);
-  const print::PrintDocument doc{lines,          layout, kEditorCell, faces,
-                                 "/tmp/doc.txt", "",     "2026/12/06"};
-  const print::PrintWorkResult r = print::PrintWork(format_, status_, doc, print::RunMode::Print,
-                                                    {&printer, true, nullptr, nullptr, {}});
-  if (!r.ran)
-    return QString();
-  return path;
+  const print::PrintWorkResult r =
+      zenpa::testing::PrintLines(format_, status_, text, printer, nullptr, fonts_, kEditorCell);
+  return r.ran ? path : QString();
 }
 
 void RenderPdfTest::turnsRightNumbersAndPairedCharacters() {

@@ -23,6 +23,17 @@ inline int PdfPageCount(const QString &info) {
   return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
+// The paper of pdfinfo's first page in whole millimetres, "W x H"; the
+// whole output when it names no page size.
+inline QString PdfPaperMm(const QString &info) {
+  const QRegularExpressionMatch m =
+      QRegularExpression("Page size:\\s+([\\d.]+) x ([\\d.]+) pts").match(info);
+  if (!m.hasMatch())
+    return info;
+  const auto mm = [](const QString &pts) { return qRound(pts.toDouble() * 25.4 / 72); };
+  return QString("%1 x %2").arg(mm(m.captured(1))).arg(mm(m.captured(2)));
+}
+
 // The left edge in points of the first word pdftotext -bbox finds with text.
 inline double WordLeft(const QString &bbox, const QString &word) {
   const QRegularExpressionMatch m =

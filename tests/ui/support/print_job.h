@@ -18,21 +18,29 @@
 
 namespace zenpa::testing {
 
+// With the editor's cell ratio given, for a font list of the test's own.
 inline print::PrintWorkResult PrintLines(settings::PrintFormat &format, print::PrintStatus &status,
                                          std::vector<std::string> text, platform::Printer &printer,
-                                         platform::Host &host, const ui::QtFontCatalog &fonts) {
+                                         platform::Host *host, const platform::FontCatalog &fonts,
+                                         print::CellRatio ratio, const std::string &date = "") {
   QImage scratch(1, 1, QImage::Format_RGB32);
   QPainter painter(&scratch);
   ui::QtCanvas measure(painter, {}, &fonts);
-  const print::CellRatio ratio = ui::StartEditorCellRatio(fonts);
   const std::vector<std::string> faces = fonts.JapaneseFaces();
   const print::PrintedLines lines(std::move(text));
   const bool even = format.duplex && status.range.evenPass();
   const print::LayoutResult layout =
       print::RunLayout(lines, {format, printer.Metrics(), ratio, faces, even}, measure);
-  const print::PrintDocument doc{lines, layout, ratio, faces, "/tmp/job.txt", "", ""};
+  const print::PrintDocument doc{lines, layout, ratio, faces, "/tmp/job.txt", "", date};
   return print::PrintWork(format, status, doc, print::RunMode::Print,
-                          {&printer, true, nullptr, &host, {}});
+                          {&printer, true, nullptr, host, {}});
+}
+
+inline print::PrintWorkResult PrintLines(settings::PrintFormat &format, print::PrintStatus &status,
+                                         std::vector<std::string> text, platform::Printer &printer,
+                                         platform::Host &host, const ui::QtFontCatalog &fonts) {
+  return PrintLines(format, status, std::move(text), printer, &host, fonts,
+                    ui::StartEditorCellRatio(fonts));
 }
 
 } // namespace zenpa::testing

@@ -10,9 +10,13 @@
 #include "ui/support/live_events_host.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTimer>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -48,6 +52,34 @@ protected:
   QAction *Action(const char *name) { return Find<QAction>(name); }
   QPlainTextEdit *Editor() { return Find<QPlainTextEdit>("Memo1"); }
   app::Session &session() { return window_->session(); }
+
+  // A window of its own beside the main one: the game's helpers, dialogs.
+  static QWidget *TopLevel(const char *name) {
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+      if (w->objectName() == name)
+        return w;
+    }
+    qFatal("no %s", name);
+  }
+  // Puts the caret at the start of the document's line (a grid's row).
+  void CaretToLine(int line) {
+    QTextCursor caret = Editor()->textCursor();
+    caret.setPosition(Editor()->document()->findBlockByNumber(line).position());
+    Editor()->setTextCursor(caret);
+  }
+  // Acts once the named widget shows, during a run that lets events run.
+  void WhenShown(const char *name, const std::function<void()> &act) {
+    auto *poll = new QTimer(window_.get());
+    QObject::connect(poll, &QTimer::timeout, window_.get(), [this, poll, name, act] {
+      const QWidget *widget = window_->findChild<QWidget *>(name);
+      if (!widget || !widget->isVisible())
+        return;
+      poll->stop();
+      poll->deleteLater();
+      act();
+    });
+    poll->start(20);
+  }
 
   platform::RecordingPrinter printer_;
   ui::QtFontCatalog fonts_;

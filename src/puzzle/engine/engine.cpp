@@ -138,11 +138,14 @@ std::string Engine::StepStatusLine() const {
 std::string Engine::LevelLine() const { return "L." + std::to_string(Level); }
 
 const DigitCells &Engine::Taking() {
-  if (!takenValid_ || !(takenGrid_ == CellGrid)) {
-    takenGrid_ = CellGrid;
+  if (!takenValid_) {
     taken_ = DigitCells(CellGrid);
     takenValid_ = true;
+  } else {
+    // Few cells change between two takings: only those are sorted again.
+    taken_.Follow(takenGrid_, CellGrid);
   }
+  takenGrid_ = CellGrid;
   return taken_;
 }
 

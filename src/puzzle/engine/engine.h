@@ -185,8 +185,8 @@ public:
   void RefreshCandidateList();
 
   // Where the digits stand on CellGrid as it is now. The taking is kept and
-  // made again only when the grid has changed since, so the scans of one
-  // pass share it.
+  // only the cells changed since are sorted again, so the scans of one pass
+  // share it.
   const DigitCells &Taking();
 
   // Label41 and Label44 texts of the current step.

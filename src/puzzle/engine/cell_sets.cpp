@@ -144,22 +144,25 @@ void DigitCells::Place(Pos p, int d) {
   notPlaced = notPlaced.Without(cell);
 }
 
-void DigitCells::Resort(int index, Cell c) {
+void DigitCells::Resort(int index, Cell was, Cell now) {
   const CellSet cell = CellSet::Bit(index);
-  for (int k = 1; k <= 9; ++k) {
-    placed[k] = placed[k].Without(cell);
-    listed[k] = listed[k].Without(cell);
+  was &= kAllCandidates;
+  now &= kAllCandidates;
+  if (IsPlaced(was)) {
+    placed[DigitOf(was)] = placed[DigitOf(was)].Without(cell);
+    was = kNoCandidates;
   }
-  c &= kAllCandidates;
-  if (IsPlaced(c)) {
-    placed[DigitOf(c)] |= cell;
+  if (IsPlaced(now)) {
+    placed[DigitOf(now)] |= cell;
     notPlaced = notPlaced.Without(cell);
-    return;
+    now = kNoCandidates;
+  } else {
+    notPlaced |= cell;
   }
-  notPlaced |= cell;
-  if (c == kNoCandidates)
-    return;
-  for (unsigned bits = c; bits != 0; bits &= bits - 1)
+  // The open cells list their candidates; only the digits that came or went move.
+  for (unsigned bits = was & ~now; bits != 0; bits &= bits - 1)
+    listed[std::countr_zero(bits) + 1] = listed[std::countr_zero(bits) + 1].Without(cell);
+  for (unsigned bits = now & ~was & kAllCandidates; bits != 0; bits &= bits - 1)
     listed[std::countr_zero(bits) + 1] |= cell;
 }
 
@@ -167,8 +170,10 @@ void DigitCells::Follow(const Grid &was, const Grid &now) {
   std::uint64_t low = 0;
   std::uint64_t high = 0;
   Differences(was, now, low, high);
-  const std::array<Cell, 81> &cells = now.Cells();
-  CellSet::FromHalves(low, high).ForEachIndex([&](int index) { Resort(index, cells[index]); });
+  const std::array<Cell, 81> &before = was.Cells();
+  const std::array<Cell, 81> &after = now.Cells();
+  CellSet::FromHalves(low, high).ForEachIndex(
+      [&](int index) { Resort(index, before[index], after[index]); });
 }
 
 } // namespace zenpa::puzzle

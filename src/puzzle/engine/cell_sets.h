@@ -162,8 +162,8 @@ struct DigitCells : PlacedCells {
   void Follow(const Grid &was, const Grid &now);
 
 private:
-  // Sets cell index anew from its candidates c.
-  void Resort(int index, Cell c);
+  // Moves cell index from the sets of its candidates was to those of now.
+  void Resort(int index, Cell was, Cell now);
 };
 
 } // namespace zenpa::puzzle

@@ -181,6 +181,10 @@ public:
   // takes the marks away again.
   void markd();
 
+  // StepText := label followed by the decimal text of number. The text's
+  // storage is reused from step to step.
+  void SetStepText(const std::string &label, long number);
+
   // Asks the step display to rewrite the candidate list.
   void RefreshCandidateList();
 

@@ -184,13 +184,15 @@ void onajisuji(Engine &e, int x, int y) {
   const int d = DigitOf(e.CellGrid(x, y));
   if (d == 0)
     return;
-  for (const Unit *u : {&RowUnit(y), &ColumnUnit(x), &BlockOf(x, y)}) {
-    for (const Pos &p : u->cells) {
-      if (p == Pos{x, y})
-        continue;
-      if (!PruneFromPeer(e, p, d))
-        return;
-    }
+  const Cell bit = DigitBit(d);
+  const std::array<Cell, 81> &cells = e.CellGrid.Cells();
+  for (unsigned char peer : UnitPeersOf(x, y)) {
+    // Most peers neither list d nor are open: only those that do are pruned.
+    const Cell c = cells[peer];
+    if ((c & bit) == 0 || !IsOpen(c))
+      continue;
+    if (!PruneFromPeer(e, Pos{peer % 9 + 1, peer / 9 + 1}, d))
+      return;
   }
 }
 

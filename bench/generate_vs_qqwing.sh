@@ -5,23 +5,41 @@
 # single-threaded and then with -j 2 (QQWing has no threads: two qqwing
 # processes making half the puzzles each). Reports puzzles per
 # second of wall time and the ratio, then the levels (graded by zenpa) and
-# clue counts of zenpa's puzzles.
+# clue counts of zenpa's puzzles. First, single-threaded CPU seconds (user +
+# system, the median of five) of the same two commands and the ratio of
+# QQWing's over zenpa's; with OLD_BUILD_DIR the unchanged build is timed
+# too, so that one run shows before and after.
 #
-# Usage: bench/generate_vs_qqwing.sh [BUILD_DIR] [COUNT] [SEED]
+# Usage: bench/generate_vs_qqwing.sh [BUILD_DIR] [COUNT] [SEED] [OLD_BUILD_DIR]
 #   BUILD_DIR holds src/zenpa (a Release build is meant:
 #   cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release).
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=bench/cpu_seconds.sh
+. "$here/cpu_seconds.sh"
 build=${1:-$here/../build-release}
 count=${2:-200}
 seed=${3:-1}
+old=${4:-}
 zenpa=$build/src/zenpa
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-for tool in "$zenpa" qqwing; do
+for tool in "$zenpa" qqwing ${old:+"$old/src/zenpa"}; do
   command -v "$tool" >/dev/null || { echo "missing: $tool" >&2; exit 1; }
 done
+
+echo "generate -n $count, one thread; CPU seconds, median of five"
+q=$(cpu_seconds - "$out/qqwing_cpu.txt" qqwing --generate "$count" --one-line)
+printf '%-50s %8.3f s\n' "qqwing --generate $count --one-line" "$q"
+z=$(cpu_seconds - "$out/zenpa_cpu.txt" "$zenpa" sudoku generate -n "$count" --seed "$seed")
+cpu_row "zenpa sudoku generate ($build)" "$z" "$q"
+if [ -n "$old" ]; then
+  o=$(cpu_seconds - "$out/old_cpu.txt" "$old/src/zenpa" sudoku generate -n "$count" --seed "$seed")
+  cpu_row "zenpa sudoku generate ($old)" "$o" "$q"
+  cmp -s "$out/zenpa_cpu.txt" "$out/old_cpu.txt" && echo "puzzles: the same from both builds" ||
+    echo "puzzles: the builds DIFFER" >&2
+fi
 
 # Wall seconds of a command, its standard output kept in $out/last.txt.
 wall() {

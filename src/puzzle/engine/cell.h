@@ -65,8 +65,23 @@ constexpr Cell PlacedCell(int d) { return (d >= 1 && d <= 9) ? DigitBit(d) : kNo
 // Candidate digits in ascending order as half-width text: "137".
 std::string CandidateText(Cell c);
 
+namespace detail {
+// The decimal value of every candidate mask, looked up by the placement checks.
+constexpr std::array<long, 512> MakeCellValues() {
+  std::array<long, 512> values{};
+  for (int c = 0; c < 512; ++c) {
+    for (int d = 1; d <= 9; ++d) {
+      if ((c >> (d - 1)) & 1)
+        values[c] = values[c] * 10 + d;
+    }
+  }
+  return values;
+}
+inline constexpr std::array<long, 512> kCellValues = MakeCellValues();
+} // namespace detail
+
 // Decimal value of the candidate text: 0 for no candidates.
-long CellValue(Cell c);
+inline long CellValue(Cell c) { return detail::kCellValues[c & kAllCandidates]; }
 
 // Mask of the digit characters '1'..'9' in text; other characters are ignored.
 Cell CellFromText(std::string_view text);

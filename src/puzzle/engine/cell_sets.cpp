@@ -75,6 +75,35 @@ Halves SortGrid(const Grid &grid, Halves &high) {
   return low;
 }
 
+// Bit i of the result (low half: cells 0..63, high half: 64..80) is set for
+// every cell i where a and b differ.
+void Differences(const Grid &a, const Grid &b, std::uint64_t &low, std::uint64_t &high) {
+  const Cell *pa = a.Cells().data();
+  const Cell *pb = b.Cells().data();
+  low = 0;
+  high = 0;
+#if defined(__SSE2__)
+  for (int first = 0; first < 80; first += 8) {
+    const __m128i va = _mm_loadu_si128(reinterpret_cast<const __m128i *>(pa + first));
+    const __m128i vb = _mm_loadu_si128(reinterpret_cast<const __m128i *>(pb + first));
+    const __m128i same = _mm_cmpeq_epi16(va, vb);
+    const auto bits = static_cast<std::uint64_t>(
+        ~static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(same, same))) & 0xFFu);
+    if (first < 64)
+      low |= bits << first;
+    else
+      high |= bits << (first - 64);
+  }
+  if (pa[80] != pb[80])
+    high |= std::uint64_t{1} << 16;
+#else
+  for (int i = 0; i < 81; ++i) {
+    if (pa[i] != pb[i])
+      (i < 64 ? low : high) |= std::uint64_t{1} << (i < 64 ? i : i - 64);
+  }
+#endif
+}
+
 } // namespace
 
 const std::array<CellSet, 18> &LineCells(bool columnsFirst) {
@@ -113,6 +142,38 @@ void DigitCells::Place(Pos p, int d) {
   }
   placed[d] |= cell;
   notPlaced = notPlaced.Without(cell);
+}
+
+void DigitCells::Resort(int index, Cell was, Cell now) {
+  const CellSet cell = CellSet::Bit(index);
+  was &= kAllCandidates;
+  now &= kAllCandidates;
+  if (IsPlaced(was)) {
+    placed[DigitOf(was)] = placed[DigitOf(was)].Without(cell);
+    was = kNoCandidates;
+  }
+  if (IsPlaced(now)) {
+    placed[DigitOf(now)] |= cell;
+    notPlaced = notPlaced.Without(cell);
+    now = kNoCandidates;
+  } else {
+    notPlaced |= cell;
+  }
+  // The open cells list their candidates; only the digits that came or went move.
+  for (unsigned bits = was & ~now; bits != 0; bits &= bits - 1)
+    listed[std::countr_zero(bits) + 1] = listed[std::countr_zero(bits) + 1].Without(cell);
+  for (unsigned bits = now & ~was & kAllCandidates; bits != 0; bits &= bits - 1)
+    listed[std::countr_zero(bits) + 1] |= cell;
+}
+
+void DigitCells::Follow(const Grid &was, const Grid &now) {
+  std::uint64_t low = 0;
+  std::uint64_t high = 0;
+  Differences(was, now, low, high);
+  const std::array<Cell, 81> &before = was.Cells();
+  const std::array<Cell, 81> &after = now.Cells();
+  CellSet::FromHalves(low, high).ForEachIndex(
+      [&](int index) { Resort(index, before[index], after[index]); });
 }
 
 } // namespace zenpa::puzzle

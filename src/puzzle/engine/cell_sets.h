@@ -157,6 +157,13 @@ struct DigitCells : PlacedCells {
 
   // Follows the placement of d in cell p (which was open or empty).
   void Place(Pos p, int d);
+  // Follows the cells of now that differ from was, the grid this taking
+  // was made from, so that it becomes the taking of now.
+  void Follow(const Grid &was, const Grid &now);
+
+private:
+  // Moves cell index from the sets of its candidates was to those of now.
+  void Resort(int index, Cell was, Cell now);
 };
 
 } // namespace zenpa::puzzle

@@ -10,17 +10,11 @@ namespace {
 
 bool SameInPeers(const Grid &g, int x, int y) {
   const Cell c = g(x, y);
-  for (int i = 1; i <= 9; ++i) {
-    if (i != x && g(i, y) == c)
-      return true;
-    if (i != y && g(x, i) == c)
-      return true;
-  }
-  for (const Pos &p : BlockOf(x, y).cells) {
-    if (p != Pos{x, y} && g(p.x, p.y) == c)
-      return true;
-  }
-  return false;
+  const std::array<Cell, 81> &cells = g.Cells();
+  bool same = false;
+  for (unsigned char peer : PeersOf(x, y))
+    same |= cells[peer] == c;
+  return same;
 }
 
 // True when a placed digit stands twice among the cells of a unit.
@@ -135,14 +129,25 @@ std::string Engine::StepStatusLine() const {
   return std::to_string(solved) + "(" + std::to_string(OpenCount) + kGap + StepText;
 }
 
+void Engine::SetStepText(const std::string &label, long number) {
+  StepText.assign(label);
+  if (number >= 0 && number <= 9)
+    StepText.push_back(static_cast<char>('0' + number));
+  else
+    StepText += std::to_string(number);
+}
+
 std::string Engine::LevelLine() const { return "L." + std::to_string(Level); }
 
 const DigitCells &Engine::Taking() {
-  if (!takenValid_ || !(takenGrid_ == CellGrid)) {
-    takenGrid_ = CellGrid;
+  if (!takenValid_) {
     taken_ = DigitCells(CellGrid);
     takenValid_ = true;
+  } else {
+    // Few cells change between two takings: only those are sorted again.
+    taken_.Follow(takenGrid_, CellGrid);
   }
+  takenGrid_ = CellGrid;
   return taken_;
 }
 

@@ -181,12 +181,16 @@ public:
   // takes the marks away again.
   void markd();
 
+  // StepText := label followed by the decimal text of number. The text's
+  // storage is reused from step to step.
+  void SetStepText(const std::string &label, long number);
+
   // Asks the step display to rewrite the candidate list.
   void RefreshCandidateList();
 
   // Where the digits stand on CellGrid as it is now. The taking is kept and
-  // made again only when the grid has changed since, so the scans of one
-  // pass share it.
+  // only the cells changed since are sorted again, so the scans of one pass
+  // share it.
   const DigitCells &Taking();
 
   // Label41 and Label44 texts of the current step.

@@ -43,7 +43,7 @@ bool FillLastOpen(Engine &e, const Unit &unit) {
     return false;
   --e.OpenCount;
   e.RaiseLevel(kLevelEasy);
-  e.StepText = EasyLabel(unit.kind) + std::to_string(digit);
+  e.SetStepText(EasyLabel(unit.kind), digit);
   e.debug(last.x, last.y);
   return true;
 }
@@ -83,7 +83,7 @@ bool PruneFromPeer(Engine &e, Pos p, int d) {
     return true;
   if (!e.SettleCell(p.x, p.y))
     return false;
-  e.StepText = kLabel + std::to_string(DigitOf(left));
+  e.SetStepText(kLabel, DigitOf(left));
   e.RaiseLevel(kLevelCellUnique);
   e.InnerChanged = true;
   e.debug(p.x, p.y);
@@ -170,7 +170,7 @@ void blockkimari(Engine &e, int bx, int by, int d, CellSet free) {
   if (e.Contradiction)
     return;
   e.RaiseLevel(kLevelEasy);
-  e.StepText = label + std::to_string(d);
+  e.SetStepText(label, d);
   e.debug(only.x, only.y);
   if (!e.StepMode)
     return;
@@ -184,13 +184,15 @@ void onajisuji(Engine &e, int x, int y) {
   const int d = DigitOf(e.CellGrid(x, y));
   if (d == 0)
     return;
-  for (const Unit *u : {&RowUnit(y), &ColumnUnit(x), &BlockOf(x, y)}) {
-    for (const Pos &p : u->cells) {
-      if (p == Pos{x, y})
-        continue;
-      if (!PruneFromPeer(e, p, d))
-        return;
-    }
+  const Cell bit = DigitBit(d);
+  const std::array<Cell, 81> &cells = e.CellGrid.Cells();
+  for (unsigned char peer : UnitPeersOf(x, y)) {
+    // Most peers neither list d nor are open: only those that do are pruned.
+    const Cell c = cells[peer];
+    if ((c & bit) == 0 || !IsOpen(c))
+      continue;
+    if (!PruneFromPeer(e, Pos{peer % 9 + 1, peer / 9 + 1}, d))
+      return;
   }
 }
 
@@ -211,7 +213,7 @@ void hitotudake(Engine &e, int d, DigitCells &cells) {
     const Unit *line = LineOrder(columnsFirst)[k];
     e.Place(only.x, only.y, d);
     cells.Place(only, d);
-    e.StepText = (line->kind == UnitKind::Column ? kColumn : kRow) + std::to_string(d);
+    e.SetStepText(line->kind == UnitKind::Column ? kColumn : kRow, d);
     e.RaiseLevel(kLevelLineUnique);
     e.debug(only.x, only.y);
     if (e.Contradiction)
@@ -237,7 +239,7 @@ void blockkimariL2(Engine &e, int bx, int by, int d, DigitCells &cells) {
     return;
   e.Place(only.x, only.y, d);
   cells.Place(only, d);
-  e.StepText = kLabel + std::to_string(d);
+  e.SetStepText(kLabel, d);
   e.BlockUniqueHUsed = true;
   e.RaiseLevel(kLevelLineUnique);
   e.debug(only.x, only.y);

@@ -101,11 +101,23 @@ PassOrder TrialOrder() {
   return order;
 }
 
+// What a pass over a grid whose every cell holds one digit leaves behind:
+// no technique finds an open cell to work on, so nothing changes, and the
+// Cell Unique sweep, part of every order, clears InnerChanged.
+bool SkipFullPass(Engine &e) {
+  if (!AllPlaced(e.CellGrid))
+    return false;
+  e.InnerChanged = false;
+  return true;
+}
+
 // Passes until one changes nothing, a contradiction, or a step back.
 void RunPasses(Engine &e, const PassOrder &order) {
   e.Changed = true;
   while (e.Changed && !e.Contradiction) {
     e.Changed = false;
+    if (SkipFullPass(e))
+      return;
     for (const PassStep &step : order) {
       step.run(e);
       if (e.Contradiction || e.RestartRequest)

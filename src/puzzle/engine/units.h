@@ -71,7 +71,58 @@ constexpr UnitTables MakeTables() {
 
 inline constexpr UnitTables kUnits = MakeTables();
 
+// The 20 cells that share a row, column or block with a cell, as cell
+// indexes (y - 1) * 9 + (x - 1), by the cell's index.
+using PeerList = std::array<unsigned char, 20>;
+constexpr std::array<PeerList, 81> MakePeerLists() {
+  std::array<PeerList, 81> lists{};
+  for (int i = 0; i < 81; ++i) {
+    int n = 0;
+    for (int j = 0; j < 81; ++j) {
+      const bool sameRow = i / 9 == j / 9;
+      const bool sameColumn = i % 9 == j % 9;
+      const bool sameBlock = i / 27 == j / 27 && i % 9 / 3 == j % 9 / 3;
+      if (j != i && (sameRow || sameColumn || sameBlock))
+        lists[i][n++] = static_cast<unsigned char>(j);
+    }
+  }
+  return lists;
+}
+inline constexpr std::array<PeerList, 81> kPeerLists = MakePeerLists();
+
+// The other cells of a cell's row (left to right), column (top to bottom)
+// and block (in block order) one after the other, as cell indexes; a cell
+// of the block on the same row or column comes twice.
+using UnitPeerList = std::array<unsigned char, 24>;
+constexpr std::array<UnitPeerList, 81> MakeUnitPeerLists() {
+  std::array<UnitPeerList, 81> lists{};
+  for (int i = 0; i < 81; ++i) {
+    const int x = i % 9 + 1;
+    const int y = i / 9 + 1;
+    int n = 0;
+    for (const Unit *u : {&kUnits.rows[y], &kUnits.columns[x],
+                          &kUnits.blocks[BlockNumber(BlockStart(x), BlockStart(y))]}) {
+      for (const Pos &p : u->cells) {
+        if (p.x != x || p.y != y)
+          lists[i][n++] = static_cast<unsigned char>((p.y - 1) * 9 + (p.x - 1));
+      }
+    }
+  }
+  return lists;
+}
+inline constexpr std::array<UnitPeerList, 81> kUnitPeerLists = MakeUnitPeerLists();
+
 } // namespace detail
+
+// The peers of cell (x, y) unit by unit: row, column, block (24 indexes).
+constexpr const detail::UnitPeerList &UnitPeersOf(int x, int y) {
+  return detail::kUnitPeerLists[(y - 1) * 9 + (x - 1)];
+}
+
+// The 20 peers of cell (x, y) as cell indexes, row by row.
+constexpr const detail::PeerList &PeersOf(int x, int y) {
+  return detail::kPeerLists[(y - 1) * 9 + (x - 1)];
+}
 
 inline const Unit &RowUnit(int y) { return detail::kUnits.rows[y]; }
 inline const Unit &ColumnUnit(int x) { return detail::kUnits.columns[x]; }

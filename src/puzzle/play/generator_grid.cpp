@@ -15,31 +15,29 @@ using puzzle::Pos;
 
 int Uniform(Random &rng, int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
 
-// Removes the digit of every placed cell from its row, column and block until
-// a sweep changes nothing. A cell left with one candidate is placed (open
-// count down); a cell left with none is a contradiction (false).
-bool Propagate(Grid &g, int &open) {
-  for (bool changed = true; changed;) {
-    changed = false;
-    for (int y = 1; y <= 9; ++y) {
-      for (int x = 1; x <= 9; ++x) {
-        const Cell c = g(x, y);
-        if (!puzzle::IsPlaced(c))
-          continue;
-        for (const puzzle::Unit *u :
-             {&puzzle::RowUnit(y), &puzzle::ColumnUnit(x), &puzzle::BlockOf(x, y)}) {
-          for (const Pos &p : u->cells) {
-            Cell &peer = g(p.x, p.y);
-            if (p == Pos{x, y} || (peer & c) == 0)
-              continue;
-            peer = static_cast<Cell>(peer & ~c);
-            changed = true;
-            if (peer == puzzle::kNoCandidates)
-              return false;
-            if (puzzle::IsPlaced(peer))
-              --open;
-          }
-        }
+// Removes the digit of the cell just placed at (x, y) from its row, column
+// and block, and so on for every peer thereby left with one candidate (open
+// count down), until nothing more is placed. A cell left with no candidate is
+// a contradiction (false). The grid it leaves, and whether it meets a
+// contradiction, do not depend on the order the placed cells are taken in.
+bool Propagate(Grid &g, int x, int y, int &open) {
+  std::array<int, 81> queue{};
+  int head = 0;
+  int tail = 0;
+  queue[tail++] = (y - 1) * 9 + (x - 1);
+  while (head < tail) {
+    const int index = queue[head++];
+    const Cell c = g(index % 9 + 1, index / 9 + 1);
+    for (unsigned char peer : puzzle::PeersOf(index % 9 + 1, index / 9 + 1)) {
+      Cell &p = g(peer % 9 + 1, peer / 9 + 1);
+      if ((p & c) == 0)
+        continue;
+      p = static_cast<Cell>(p & ~c);
+      if (p == puzzle::kNoCandidates)
+        return false;
+      if (puzzle::IsPlaced(p)) {
+        --open;
+        queue[tail++] = peer;
       }
     }
   }
@@ -56,15 +54,15 @@ bool TryCompleteGrid(Grid &g, Random &rng) {
       x = Uniform(rng, 1, 9);
       y = Uniform(rng, 1, 9);
     } while (!puzzle::IsOpen(g(x, y)));
-    std::vector<int> digits;
+    std::array<int, 9> digits{};
+    int count = 0;
     for (int d = 1; d <= 9; ++d) {
       if (puzzle::HasDigit(g(x, y), d))
-        digits.push_back(d);
+        digits[static_cast<std::size_t>(count++)] = d;
     }
-    g(x, y) = puzzle::DigitBit(
-        digits[static_cast<std::size_t>(Uniform(rng, 0, static_cast<int>(digits.size()) - 1))]);
+    g(x, y) = puzzle::DigitBit(digits[static_cast<std::size_t>(Uniform(rng, 0, count - 1))]);
     --open;
-    if (!Propagate(g, open))
+    if (!Propagate(g, x, y, open))
       return false;
   }
   return true;

@@ -41,6 +41,27 @@ TEST(CellSetsTest, TakingAgreesWithTheCellsOnRandomGrids) {
   }
 }
 
+TEST(CellSetsTest, FollowingTheChangedCellsGivesTheTakingOfTheNewGrid) {
+  std::mt19937 rng(11);
+  std::uniform_int_distribution<int> cell(0, 80), changes(0, 12);
+  for (int round = 0; round < 300; ++round) {
+    const Grid was = RandomGrid(rng);
+    // A few cells changed, or (every tenth round) a grid with nothing in common.
+    Grid now = round % 10 == 0 ? RandomGrid(rng) : was;
+    const Grid other = RandomGrid(rng);
+    for (int n = changes(rng); n > 0; --n) {
+      const int i = cell(rng);
+      now(i % 9 + 1, i / 9 + 1) = other(i % 9 + 1, i / 9 + 1);
+    }
+    DigitCells followed(was);
+    followed.Follow(was, now);
+    const DigitCells fresh(now);
+    EXPECT_EQ(followed.notPlaced, fresh.notPlaced) << round;
+    EXPECT_EQ(followed.placed, fresh.placed) << round;
+    EXPECT_EQ(followed.listed, fresh.listed) << round;
+  }
+}
+
 TEST(CellSetsTest, SingleFirstAndEveryIndexAcrossBothHalves) {
   for (int index : {0, 63, 64, 80}) {
     const CellSet one = CellSet::Bit(index);

@@ -100,18 +100,6 @@ TEST(LayoutLabelsTest, Warnings) {
   EXPECT_EQ(Sj("ページ最大行で印刷します。"), PrintsAtMaxLinesText());
 }
 
-TEST(PrintStatusTest, ReportHidesTheCheckMarkUntilTheNextLayout) {
-  settings::PrintFormat f;
-  PrintStatus status;
-  status.ShowLayout(f, LayoutOf(f, {"x"}));
-  EXPECT_TRUE(status.CheckMarkVisible());
-  status.ShowReport(false, false);
-  EXPECT_FALSE(status.CheckMarkVisible());
-  status.ShowRangeError();
-  status.ShowLayout(f, LayoutOf(f, {"x"}));
-  EXPECT_EQ(Sj("（0で最終1頁）"), status.endPageLabel());
-}
-
 TEST(CaretStatusTest, PageLineAndColumn) {
   settings::PrintFormat f;
   f.scaleMarksOn = true;

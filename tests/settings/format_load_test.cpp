@@ -127,45 +127,35 @@ TEST(FormatLoad, ValuesAreCheckedLikeTheirFields) {
   }
 }
 
-TEST(FormatLoad, FrameColourFollowsTheTextColourUnlessItDiffers) {
+// The frame colour follows the text colour unless it differs; the frame is
+// clamped on a 364 mm paper; "標準" is the form-feed break; a long title is
+// cut to 255 bytes without splitting a character; game sounds need sound files.
+TEST(FormatLoad, FramesMarksTitlesAndSounds) {
   PrintFormat f;
-  Apply(f, {"$0000FF,文字色", "1,枠線を文字色に", "$0000FF,枠線色"});
-  EXPECT_EQ(0x0000FFu, f.frameColor);
-  EXPECT_TRUE(f.frameInTextColor);
-  Apply(f, {"$00FF00,枠線色"});
-  EXPECT_EQ(0x00FF00u, f.frameColor);
-  EXPECT_FALSE(f.frameInTextColor);
+  const auto frame = [&f] {
+    const FrameRect &r = f.frameRect;
+    return std::to_string(f.frameColor) + (f.frameInTextColor ? " in text colour " : " own ") +
+           std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.width) +
+           " " + std::to_string(r.height);
+  };
+  Apply(f, {"$0000FF,文字色", "1,枠線を文字色に", "$0000FF,枠線色", "-5 10 400 1000,枠位置"});
+  EXPECT_EQ("255 in text colour 0 10 364 354", frame());
+  Apply(f, {"$00FF00,枠線色", " 1 2 3 4 ,枠位置"});
+  EXPECT_EQ("65280 own 1 2 3 4", frame());
   Apply(f, {"$123456,文字色"});
   EXPECT_EQ(0x123456u, f.frameColor);
-}
 
-TEST(FormatLoad, FrameIsClampedOnA364mmPaper) {
-  PrintFormat f;
-  Apply(f, {"-5 10 400 1000,枠位置"});
-  EXPECT_EQ((FrameRect{0, 10, 364, 354}), f.frameRect);
-  Apply(f, {" 1 2 3 4 ,枠位置"});
-  EXPECT_EQ((FrameRect{1, 2, 3, 4}), f.frameRect);
-}
-
-TEST(FormatLoad, MarksAndTexts) {
-  PrintFormat f;
   Apply(f, {"＝＝,改頁マーク"});
   EXPECT_EQ(Sj("＝＝"), f.pageBreakMark);
-  Apply(f, {"標準,改頁マーク (｢標準｣で改頁コード)"});
-  EXPECT_EQ(FormFeed(), f.pageBreakMark);
-
   std::string longTitle;
   for (int i = 0; i < 150; ++i)
     longTitle += "あ";
-  Apply(f, {longTitle + ",数独タイトル"});
-  EXPECT_EQ(Sj(longTitle).substr(0, 254), f.puzzle.title)
-      << "cut to 255 bytes without splitting a character";
-}
+  Apply(f, {longTitle + ",数独タイトル", "標準,改頁マーク (｢標準｣で改頁コード)"});
+  EXPECT_EQ(Sj(longTitle).substr(0, 254), f.puzzle.title);
+  EXPECT_EQ(FormFeed(), f.pageBreakMark);
 
-TEST(FormatLoad, GameSoundsNeedSoundFiles) {
   LoadContext silent;
   silent.soundAvailable = false;
-  PrintFormat f;
   Apply(f, {"0,数独ゲーム時の音", "0,もこゲーム時の音"}, silent);
   EXPECT_TRUE(f.puzzle.gameSound && f.drill.gameSound);
   Apply(f, {"0,数独ゲーム時の音", "0,もこゲーム時の音"});

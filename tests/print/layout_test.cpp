@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "base/sjis.h"
@@ -11,6 +12,7 @@
 #include "platform/text_memo.h"
 #include "print/layout_picture.h"
 #include "print/layout_state.h"
+#include "print/support/print_samples.h"
 
 namespace zenpa::print {
 namespace {
@@ -104,45 +106,26 @@ TEST(LayoutGeometryTest, WidthCheckWithSpacingPouchAndEvenPass) {
   EXPECT_TRUE(CheckWidth(duplex.s, duplex.Geometry(), 1000, 20, true).tooWide);
 }
 
-// The default format on virtual A4 paper; the recording canvas makes a
-// full-width character as wide as the cell is high.
-struct LayoutRun {
-  settings::PrintFormat format;
+// The default format lays out 65 lines a page and restores the caller's
+// font; a cell ratio makes the cells taller but keeps the pitch on the em
+// scale; spacing at its floor fits thousands of lines; margins past the
+// paper are too wide yet still paginate.
+TEST(LayoutTest, DefaultCellRatioAndExtremeFormats) {
+  settings::PrintFormat f;
   platform::RecordingCanvas canvas;
-  CellRatio ratio;
-
-  LayoutResult operator()(std::vector<std::string> lines) {
-    const LayoutInput in{format, platform::VirtualPrinterMetrics(210, 297), ratio, {}, false};
-    return RunLayout(PrintedLines(std::move(lines)), in, canvas);
-  }
-};
-
-TEST(LayoutTest, DefaultFormatAndCellRatio) {
-  LayoutRun run;
-  run.canvas.SetFont({"Caller", 7});
-  const LayoutResult r = run(std::vector<std::string>(100, "text"));
-  EXPECT_EQ(65, r.perPage);
-  EXPECT_EQ(60, r.wideCharWidth);
-  EXPECT_EQ(2, r.pagination.pageCount);
-  EXPECT_FALSE(r.tooLong);
-  EXPECT_EQ(7, run.canvas.Font().height); // the caller's font is restored
-  // A cell ratio makes the cells taller but keeps the pitch on the em scale.
-  run.ratio = {5, 4};
-  const LayoutResult tall = run({"text"});
+  canvas.SetFont({"Caller", 7});
+  const LayoutInput in{f, platform::VirtualPrinterMetrics(210, 297), {}, {}, false};
+  const LayoutResult r = RunLayout(PrintedLines(std::vector<std::string>(100, "text")), in, canvas);
+  EXPECT_EQ(std::make_tuple(65, 60, 2, false, 7),
+            std::make_tuple(r.perPage, r.wideCharWidth, r.pagination.pageCount, r.tooLong,
+                            canvas.Font().height));
+  const LayoutResult tall = testing::LayoutOf(f, {"text"}, {5, 4});
   EXPECT_EQ(75, tall.basePixelHeight);
   EXPECT_DOUBLE_EQ(60.0, tall.geometry.linePitch);
-}
-
-// Spacing at its floor fits thousands of lines; margins past the paper
-// are too wide yet still paginate.
-TEST(LayoutTest, ExtremeFormatsStillPaginate) {
-  LayoutRun narrow;
-  narrow.format.lineSpacing = 1; // -99 %
-  EXPECT_EQ(3954, narrow({"x"}).geometry.maxLines);
-  LayoutRun margins;
-  margins.format.topMargin = 9000;
-  margins.format.leftMargin = 9000;
-  const LayoutResult past = margins({"x", "y"});
+  f.lineSpacing = 1; // -99 %
+  EXPECT_EQ(3954, testing::LayoutOf(f, {"x"}).geometry.maxLines);
+  f.topMargin = f.leftMargin = 9000;
+  const LayoutResult past = testing::LayoutOf(f, {"x", "y"});
   EXPECT_TRUE(past.width.tooWide);
   EXPECT_EQ(2, past.pagination.pageCount);
 }

@@ -159,13 +159,11 @@ TEST(MarkStateTest, RulesAndResetStateComeFromTheFormat) {
 // it unless one is there and replaces a selection; a scale mark replaces a
 // selected line.
 TEST(MarkInsertionTest, CommandsWriteTheirMarks) {
-  EXPECT_EQ("mk++", ScaleMarkLine("mk", 2));
-  EXPECT_EQ("p=", ScaleMarkLine("p", 0));
-  EXPECT_EQ(Sj("200％ "), ScalePercentText(10));
-  EXPECT_EQ("$0000FF", ColourMarkText(base::RGB(255, 0, 0), 0));
-  EXPECT_EQ("f=", FontMarkText("IPAGothic", "IPAGothic"));
-  EXPECT_EQ("%-40", SpacingMarkText(-40));
-  EXPECT_EQ("m250", IndentMarkText(250));
+  EXPECT_EQ((std::vector<std::string>{"mk++", "p=", Sj("200％ "), "$0000FF", "f=", "%-40", "m250"}),
+            (std::vector<std::string>{ScaleMarkLine("mk", 2), ScaleMarkLine("p", 0),
+                                      ScalePercentText(10), ColourMarkText(base::RGB(255, 0, 0), 0),
+                                      FontMarkText("IPAGothic", "IPAGothic"), SpacingMarkText(-40),
+                                      IndentMarkText(250)}));
   const struct {
     std::string line;
     int from, to;
@@ -193,18 +191,17 @@ TEST(MarkDialogTest, StartValuesPitchAndMargin) {
   MarkRules rules;
   rules.scaleMarksOn = true;
   const MarkReader reader(rules, {"IPAmincho"});
-  EXPECT_EQ(-100, IndentOfLine(reader, "p- IPAmincho m-100"));
-  EXPECT_EQ(3000, IndentOfLine(reader, "p= m9999"));
-  EXPECT_EQ(0, IndentOfLine(reader, "plain m25"));
-  EXPECT_EQ(20, SpacingChangeOfLine("p= %20", 100));
-  EXPECT_EQ(0, SpacingChangeOfLine("p= %%", 100));
-  EXPECT_EQ(-100, RaisedSpacingChange(-500, 100));
-  EXPECT_EQ("3.5mm", SpacingPitchText(50, 360, 100, 0));
-  EXPECT_EQ("7.1mm", SpacingPitchText(50, 360, 100, 100));
-  EXPECT_EQ("0.0mm", SpacingPitchText(50, 360, 100, -300));
-  EXPECT_EQ(18, SpacingPictureGap(100, 20));
-  EXPECT_EQ(Sj("左余白　約26mm"), LeftMarginText(326, 360, 25));
-  EXPECT_EQ(Sj("左余白　約-7mm"), LeftMarginText(326, 360, -300));
+  EXPECT_EQ((std::vector<int>{-100, 3000, 0, 20, 0, -100, 18}),
+            (std::vector<int>{IndentOfLine(reader, "p- IPAmincho m-100"),
+                              IndentOfLine(reader, "p= m9999"), IndentOfLine(reader, "plain m25"),
+                              SpacingChangeOfLine("p= %20", 100), SpacingChangeOfLine("p= %%", 100),
+                              RaisedSpacingChange(-500, 100), SpacingPictureGap(100, 20)}));
+  EXPECT_EQ((std::vector<std::string>{"3.5mm", "7.1mm", "0.0mm", Sj("左余白　約26mm"),
+                                      Sj("左余白　約-7mm")}),
+            (std::vector<std::string>{
+                SpacingPitchText(50, 360, 100, 0), SpacingPitchText(50, 360, 100, 100),
+                SpacingPitchText(50, 360, 100, -300), LeftMarginText(326, 360, 25),
+                LeftMarginText(326, 360, -300)}));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "print/page_selection.h"
+#include "print/preview.h"
 #include "print/print_status.h"
 
 #include <gtest/gtest.h>
@@ -7,19 +8,15 @@
 #include <vector>
 
 #include "base/sjis.h"
-#include "platform/recording_canvas.h"
 #include "platform/text_memo.h"
+#include "print/support/print_samples.h"
 
 namespace zenpa::print {
 namespace {
 
 using base::Sj;
 
-LayoutResult Layout(const settings::PrintFormat &format, std::vector<std::string> lines) {
-  platform::RecordingCanvas canvas;
-  const LayoutInput in{format, platform::VirtualPrinterMetrics(210, 297), {}, {}, false};
-  return RunLayout(PrintedLines(std::move(lines)), in, canvas);
-}
+using testing::LayoutOf;
 
 // The start page is at least 1; "0" as the end means the last page and
 // stays; copies stay inside their field; typed text that is no number in
@@ -71,7 +68,7 @@ TEST(PageRangeTest, SelectionAndSheets) {
 TEST(LayoutLabelsTest, PaperPitchesAndMargins) {
   settings::PrintFormat f;
   f.charSpacing = 150;
-  const LayoutLabels l = MakeLayoutLabels(f, Layout(f, std::vector<std::string>(10, "abc")));
+  const LayoutLabels l = MakeLayoutLabels(f, LayoutOf(f, std::vector<std::string>(10, "abc")));
   EXPECT_EQ(Sj("用紙210 x 297 mm"), l.paper);
   EXPECT_EQ("4.2", l.linePitch); // 60 pixels
   EXPECT_EQ("6.3", l.charPitch); // 90 pixels
@@ -87,32 +84,20 @@ TEST(LayoutLabelsTest, Warnings) {
   f.linesPerPage = 100;
   f.paperEdgeOn = true;
   f.paperRight = 10;
-  LayoutLabels l = MakeLayoutLabels(f, Layout(f, {std::string(200, 'x')}));
+  LayoutLabels l = MakeLayoutLabels(f, LayoutOf(f, {std::string(200, 'x')}));
   EXPECT_EQ(Sj("用紙(200 x 297 mm)"), l.paper); // inside the cut
   EXPECT_EQ("0", l.bottomMargin);
   f.autoMaxLines = false;
-  l = MakeLayoutLabels(f, Layout(f, {"x"}));
+  l = MakeLayoutLabels(f, LayoutOf(f, {"x"}));
   EXPECT_TRUE(l.tooLong);
   EXPECT_FALSE(l.printsAtMaxLines);
   f.fontSize = 600;
   f.printDate = true;
-  l = MakeLayoutLabels(f, Layout(f, {"x"}));
+  l = MakeLayoutLabels(f, LayoutOf(f, {"x"}));
   EXPECT_EQ(Sj("（0で最大0行）"), l.maxLines); // not even one line fits
   EXPECT_EQ(Sj("用紙の横幅を越えました。"), TooWideText());
   EXPECT_EQ(Sj("用紙の長さを越えました。"), TooLongText());
   EXPECT_EQ(Sj("ページ最大行で印刷します。"), PrintsAtMaxLinesText());
-}
-
-TEST(PrintStatusTest, ReportHidesTheCheckMarkUntilTheNextLayout) {
-  settings::PrintFormat f;
-  PrintStatus status;
-  status.ShowLayout(f, Layout(f, {"x"}));
-  EXPECT_TRUE(status.CheckMarkVisible());
-  status.ShowReport(false, false);
-  EXPECT_FALSE(status.CheckMarkVisible());
-  status.ShowRangeError();
-  status.ShowLayout(f, Layout(f, {"x"}));
-  EXPECT_EQ(Sj("（0で最終1頁）"), status.endPageLabel());
 }
 
 TEST(CaretStatusTest, PageLineAndColumn) {
@@ -121,13 +106,49 @@ TEST(CaretStatusTest, PageLineAndColumn) {
   f.tabsOn = true;
   f.tabWidth = 4;
   platform::TextMemo memo({"p-", "ab\tc", "d"});
-  const LayoutResult r = Layout(f, memo.Lines());
+  const LayoutResult r = LayoutOf(f, memo.Lines());
   memo.SetCaret({1, 3}); // after the tab: column 4 from 0
   EXPECT_EQ(Sj("1頁 1行 5字 （1行）"), CaretStatusText(memo, r.pagination, f));
   f.tabsOn = false;
   EXPECT_EQ(Sj("1頁 1行 4字 （1行）"), CaretStatusText(memo, r.pagination, f));
   memo.SetCaret({3, 0}); // end of a text ending in a line break
   EXPECT_EQ(Sj("1頁 3行 1字 （3行）"), CaretStatusText(memo, r.pagination, f));
+}
+
+TEST(PreviewTest, ZoomClampsNumbersAndKeepsTheOldValueForText) {
+  const struct {
+    const char *text;
+    int zoom;
+  } cases[] = {{" 80 ", 80},
+               {"12x", 120},
+               {"0", kMinPreviewZoom},
+               {"-5", kMinPreviewZoom},
+               {"100000", kMaxPreviewZoom},
+               {"99999999999999999999", 120}};
+  for (const auto &c : cases)
+    EXPECT_EQ(c.zoom, ZoomFromText(c.text, 120)) << c.text;
+}
+
+// Landscape fits the width and portrait the height; the frame outline and
+// the centre line follow the cut paper.
+TEST(PreviewTest, PageImageAndOverlay) {
+  // A4 on the virtual printer, in a 500 × 600 box.
+  EXPECT_EQ(460, FitPageImage(4210, 2976, 500, 600, 100, 100).width);
+  EXPECT_EQ(325, FitPageImage(4210, 2976, 500, 600, 100, 100).height);
+  EXPECT_EQ(558, FitPageImage(2976, 4210, 500, 600, 100, 100).height);
+
+  settings::PrintFormat f;
+  PageGeometry g;
+  g.paperW = 2976;
+  g.paperH = 4210;
+  g.cutRight = 142;
+  f.frameShown = true;
+  f.frameRect = {10, 20, 100, 50};
+  const PreviewOverlay o = OverlayOf(f, g, {2976 / 4, 4210 / 4}, false);
+  EXPECT_EQ(744 / 2 - 18, o.centreX); // half the scaled cut to the left
+  EXPECT_EQ((ImageRect{35, 70, 354 + 1, 177 + 1}), o.frame);
+  f.backRightToLeft = true;
+  EXPECT_EQ(744 / 2 + 18, OverlayOf(f, g, {744, 1052}, true).centreX);
 }
 
 } // namespace

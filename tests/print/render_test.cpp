@@ -1,6 +1,8 @@
 #include "print/render.h"
 
 #include "print/layout.h"
+#include "print/render_text.h"
+#include "print/support/print_samples.h"
 
 #include "base/sjis.h"
 #include "base/units.h"
@@ -83,12 +85,14 @@ protected:
   RunResult result;
 };
 
-const std::string kBreak = "\f";
+using testing::kBreak;
 
 TEST_F(RenderTest, LinesStandAtTheMarginsShiftedToThePrintableCorner) {
+  format.underline = true; // underlined lines keep their places
   Render({"ab", "cd"});
   std::vector<CanvasOp> t = Texts(0);
   ASSERT_EQ(2u, t.size());
+  EXPECT_TRUE(t[0].font.underline);
   // No header: the first line at the top margin (213), the next one pitch lower.
   EXPECT_EQ(326 - 43, t[0].x);
   EXPECT_EQ(213 + 60 - 43, t[1].y);
@@ -165,14 +169,6 @@ TEST_F(RenderTest, PageNumbersAtTheBottomAndRight) {
   EXPECT_EQ((43 + 4124 + 43) / 2 + 30, right.y);
 }
 
-TEST_F(RenderTest, PagesEndAtTheLineCountAndAtBreaks) {
-  format.linesPerPage = 2;
-  format.underline = true; // underlined lines run one cell further
-  Render({"a", "b", kBreak, "c", "d", "e"});
-  EXPECT_EQ((std::vector<std::vector<std::string>>{{"a ", "b "}, {"c ", "d "}, {"e "}}), Bodies());
-  EXPECT_TRUE(Texts(0)[0].font.underline);
-}
-
 // A document of numbered lines with size, spacing, indent and colour marks
 // and page breaks strewn between them.
 std::vector<std::string> MarkedDocument(std::mt19937 &random) {
@@ -189,50 +185,18 @@ std::vector<std::string> MarkedDocument(std::mt19937 &random) {
   return doc;
 }
 
-// Over every kind of page end, then over generated marked documents: the
-// run composes the pages the layout counted, every line prints once, in
-// order, and on each page the lines stand one below another inside the
-// printable height.
+// Over generated marked documents: the run composes the pages the layout counted, every line prints
+// once, in order, and on each page the lines stand one below another inside the printable height.
 TEST_F(RenderTest, MarkedDocumentsPrintEveryLineOnceWithoutOverprinting) {
-  struct Case {
-    std::vector<std::string> doc;
-    bool blank;
-    int perPage;
-    bool numbers;
-  };
-  std::vector<Case> cases;
-  const std::vector<std::vector<std::string>> pageEnds = {
-      {"La", "Lb", "Lc", "p-", "\f", "Ld"},
-      {"La", "\f", "\f", "Lb"},
-      {"La", "Lb", "Lc", "\f"},
-      {"La", "Lb", "Lc", "p-"},
-      {"\f", "La"},
-      {"La", "\f"},
-      {"p+", "La", "p-", "Lb", "Lc", "Ld", "p=", "Le", "Lf", "Lg"},
-      std::vector<std::string>(200, "Line")};
-  for (const bool blank : {false, true}) {
-    for (const int perPage : {3, 65, 300}) {
-      for (const auto &doc : pageEnds)
-        cases.push_back({doc, blank, perPage, false});
-    }
-  }
+  format.scaleMarksOn = true;
   std::mt19937 random(20261207);
   for (int run = 0; run < 150; ++run) {
-    const bool blank = random() % 2 == 0;
-    const int perPage = std::vector<int>{0, 7, 40}[random() % 3];
-    const bool numbers = random() % 2 == 0;
-    cases.push_back({MarkedDocument(random), blank, perPage, numbers});
-  }
-  format.scaleMarksOn = true;
-  for (std::size_t run = 0; run < cases.size(); ++run) {
-    const Case &c = cases[run];
-    format.scaleLineBlank = c.blank;
-    format.linesPerPage = c.perPage;
-    format.pageNumberOn = c.numbers;
-    platform::RecordingCanvas measure;
-    const LayoutInput layout{format, platform::VirtualPrinterMetrics(210, 297), ratio, {}, false};
-    const int counted = RunLayout(PrintedLines(c.doc), layout, measure).pagination.pageCount;
-    Render(c.doc);
+    format.scaleLineBlank = random() % 2 == 0;
+    format.linesPerPage = std::vector<int>{0, 3, 7, 40, 300}[random() % 5];
+    format.pageNumberOn = random() % 2 == 0;
+    const std::vector<std::string> doc = MarkedDocument(random);
+    const int counted = testing::LayoutOf(format, doc, ratio).pagination.pageCount;
+    Render(doc);
     ASSERT_EQ(counted, result.pages) << "document " << run;
     std::vector<std::string> printed;
     for (const RecordingCanvas &sheet : out.sheets) {
@@ -249,20 +213,13 @@ TEST_F(RenderTest, MarkedDocumentsPrintEveryLineOnceWithoutOverprinting) {
       }
     }
     std::vector<std::string> expected;
-    std::copy_if(c.doc.begin(), c.doc.end(), std::back_inserter(expected),
+    std::copy_if(doc.begin(), doc.end(), std::back_inserter(expected),
                  [](const std::string &l) { return l[0] == 'L'; });
     ASSERT_EQ(expected, printed) << "document " << run;
   }
 }
 
 TEST_F(RenderTest, ExtremeFormatsNeitherHangNorLeaveThePage) {
-  format.fontSize = 600; // no line fits: one line per page, never a hang
-  format.topMargin = 3000;
-  Render({"a", "b", "c"});
-  EXPECT_EQ(3, result.pages);
-
-  format.fontSize = settings::PrintFormat().fontSize;
-  format.topMargin = settings::PrintFormat().topMargin;
   format.charSpacing = 0;   // -100 %: characters stand on top of each other
   format.lineSpacing = 1;   // -99 %
   format.leftMargin = 5000; // beyond the paper: the clip keeps the text off it
@@ -308,18 +265,6 @@ TEST_F(RenderTest, PouchBindingPutsPairsOfPagesOnOneSheet) {
   EXPECT_EQ(" (1) ", t[1].text);
   EXPECT_EQ(fold / 2 - 5 * 22 / 2 - 43, t[1].x);
   EXPECT_EQ((fold + 2976) / 2 - 5 * 22 / 2 - 43, t[3].x);
-}
-
-TEST_F(RenderTest, PreviewDrawsOnlyTheWantedSheetOnItsPaper) {
-  Render({"1", kBreak, "2", kBreak, "3"}, RunKind::NomalPrView, {}, 2, 5);
-  EXPECT_EQ((std::vector<std::vector<std::string>>{{"2"}}), Bodies());
-  EXPECT_EQ(std::vector<int>{5}, out.started);
-  const std::vector<CanvasOp> &ops = out.sheets[0].Ops();
-  ASSERT_FALSE(ops.empty());
-  EXPECT_EQ(CanvasOp::Kind::Fill, ops[0].kind);
-  // A sheet beyond the last draws nothing.
-  Render({"1"}, RunKind::NomalPrView, {}, 1, 2);
-  EXPECT_EQ(0u, out.sheets.size());
 }
 
 TEST_F(RenderTest, SizeMarkPlacesLaterLinesAtTheNewHeight) {
@@ -387,19 +332,11 @@ TEST_F(RenderTest, ReducedTitleAndClueStayOverTheGrid) {
   EXPECT_EQ(60 + 48 * 2 + 213, t[3].y);
 }
 
-// With 10 mm paper edges the preview's right and bottom strips shade
-// exactly the cut-away paper; printed sheets carry the frame and dotted
-// edge lines.
-TEST_F(RenderTest, PaperEdgesAreShadedAndLined) {
+// Printed sheets carry the frame and the dotted paper-edge lines.
+TEST_F(RenderTest, PrintedSheetsCarryTheFrameAndEdgeLines) {
   format.paperEdgeOn = true;
   format.paperRight = 10;  // 142 pixels
   format.paperBottom = 10; // 141 pixels
-  Render({"a"}, RunKind::NomalPrView);
-  const std::vector<CanvasOp> fills = OpsOf(0, CanvasOp::Kind::Fill);
-  ASSERT_EQ(5u, fills.size());
-  EXPECT_EQ((platform::Rect{2976 - 142, 0, 2976, 4210}), fills[3].rect);
-  EXPECT_EQ((platform::Rect{0, 4210 - 141, 2976, 4210}), fills[4].rect);
-
   format.framePrinted = true;
   format.frameRect = {10, 10, 100, 50};
   format.paperEdgeLine = true;
@@ -413,6 +350,96 @@ TEST_F(RenderTest, PaperEdgesAreShadedAndLined) {
     EXPECT_EQ(2976 - 142 - 43, lines[0].x); // 10 mm inside the right paper edge
     EXPECT_EQ(platform::PenStyle::Dotted, lines[0].pen);
   }
+}
+
+TEST(PageNumberTest, PadsToTheStartTextWhenItBeginsWithZero) {
+  EXPECT_EQ("010", PaddedPageNumber("001", 10));
+  EXPECT_EQ("1000", PaddedPageNumber("001", 1000)); // longer numbers are not cut
+  EXPECT_EQ("14", PaddedPageNumber("5", 10));
+  EXPECT_EQ("2", PaddedPageNumber("0", 3));   // "0" numbers pages from 0
+  EXPECT_EQ("3", PaddedPageNumber("abc", 3)); // not a number: counts as 1
+  // The field is rewritten in its padded form; the text has the brackets around it.
+  EXPECT_EQ("007", NormalizedPageNumberStart("007"));
+  EXPECT_EQ("12", NormalizedPageNumberStart(" 12 "));
+  settings::PrintFormat f;
+  f.pageNumberStart = "001";
+  EXPECT_EQ(" (010) ", PageNumberText(f, 10));
+  f.pageNumberLeft = "-";
+  f.pageNumberRight = "-";
+  EXPECT_EQ("-002-", PageNumberText(f, 2));
+}
+
+// The header of odd page 3 and even page 4 for each combination of its parts;
+// "D" stands for the date, "N" for the page number, "F" for the file name.
+TEST(HeaderTextTest, PartsStandFromTheOuterEdge) {
+  const std::string sp = Sj("　"), date = "2026/12/06";
+  const struct {
+    std::string parts;
+    settings::PageNumberPos pos;
+    std::string brackets, odd, even;
+  } cases[] = {
+      {"DNF", settings::PageNumberPos::Top, "", date + sp + "doc (3) ", " (4) doc" + sp + date},
+      // The blank between name and number is added only when missing.
+      {"NF", settings::PageNumberPos::Top, "[]", "doc[3] ", " [4]doc"},
+      // A number at the bottom or the right is not in the header.
+      {"NF", settings::PageNumberPos::Bottom, "", "doc ", " doc"},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.parts + " " + c.brackets);
+    settings::PrintFormat f;
+    f.printDate = c.parts.find('D') != std::string::npos;
+    f.pageNumberOn = c.parts.find('N') != std::string::npos;
+    f.printFileName = c.parts.find('F') != std::string::npos;
+    f.pageNumberPos = c.pos;
+    if (!c.brackets.empty()) {
+      f.pageNumberLeft = c.brackets.substr(0, 1);
+      f.pageNumberRight = c.brackets.substr(1);
+    }
+    const HeaderSource source{"doc", date};
+    EXPECT_EQ(c.odd, HeaderText(f, source, 3, false));
+    EXPECT_EQ(c.even, HeaderText(f, source, 4, true));
+  }
+  // The name drops its directory, and its extension unless asked.
+  EXPECT_EQ("doc.txt", HeaderFileName("/home/u/doc.txt", true));
+  EXPECT_EQ(Sj("文書"), HeaderFileName(Sj("/tmp/文書.txt"), false));
+}
+
+// Advances with a canvas whose single-byte characters are 15 wide and
+// double-byte ones 40.
+TEST(AdvancesTest, SpacingAndPairs) {
+  platform::RecordingCanvas canvas;
+  canvas.SetFont({"f", 40});
+  const std::string noPair = Sj("･+-=* <>｢｣()[]{}");
+  EXPECT_EQ((std::vector<int>{15, 15, 0, 40}),
+            ComputeAdvances(canvas, Sj("ab漢"), 100, 0, noPair).advances);
+  // "ab": width 30 over 2 bytes; 150 % adds round(7.5) = 8 to each byte. A
+  // double-byte character: the lead byte carries 2 × extra, the trail its width.
+  EXPECT_EQ((std::vector<int>{23, 23}), ComputeAdvances(canvas, "ab", 150, 0, noPair).advances);
+  EXPECT_EQ((std::vector<int>{20, 40}), ComputeAdvances(canvas, Sj("漢"), 150, 0, noPair).advances);
+  // Pairs take adjacent pairable characters two at a time; half-width
+  // katakana listed there (｢｣) stay unpaired too.
+  LineAdvances a = ComputeAdvances(canvas, Sj("12漢abc(de)f"), 100, 0, noPair);
+  EXPECT_EQ((std::vector<std::size_t>{0, 4, 8}), FindPairs(a.kinds));
+  LineAdvances kana = ComputeAdvances(canvas, Sj("｢｣ｱｲ"), 100, 0, noPair);
+  EXPECT_EQ(std::vector<std::size_t>{2}, FindPairs(kana.kinds));
+
+  // A fixed pitch puts half- and full-width characters on one grid: ten
+  // full-width characters of 40, halved, per cell; characters centred.
+  const int cell = FixedPitchCell(canvas, 100);
+  EXPECT_EQ(20, cell);
+  LineAdvances halves = ComputeAdvances(canvas, "abX", 100, cell, noPair);
+  LineAdvances full = ComputeAdvances(canvas, Sj("ａX"), 100, cell, noPair);
+  EXPECT_EQ(2, halves.shift);
+  // "X" stands at the start of the third cell plus its centring in both lines.
+  EXPECT_EQ(42, halves.shift + AdvanceBefore(halves.advances, 2));
+  EXPECT_EQ(42, full.shift + AdvanceBefore(full.advances, 2));
+  EXPECT_EQ(60, halves.shift + AdvanceBefore(halves.advances, 3)); // three whole cells
+  // The cell follows the character spacing: a full-width character takes
+  // two cells of 30, centred 10 pixels in.
+  EXPECT_EQ(30, FixedPitchCell(canvas, 150));
+  LineAdvances spaced = ComputeAdvances(canvas, Sj("漢漢"), 150, 30, noPair);
+  EXPECT_EQ(10, spaced.shift);
+  EXPECT_EQ(60, AdvanceBefore(spaced.advances, 2));
 }
 
 } // namespace

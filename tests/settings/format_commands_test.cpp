@@ -5,7 +5,6 @@
 #include <cerrno>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 #include "base/file_io.h"
 #include "base/sjis.h"
@@ -75,29 +74,30 @@ TEST(FormatCommands, OpenFormatAdoptsTheChosenFile) {
   EXPECT_EQ(Sj("ファイル ") + t.dir.File("gone.zpf") + Sj(" が見つかりません。"),
             t.host.messages[0].text);
 
-  t.dir.Write("other.zpf", Sj("※書式\r\n55,頁行数\r\n"));
-  t.host.fileNames = {t.dir.File("other.zpf")};
+  // A load stopped at a bad line is adopted with the lines before it, still
+  // modified, and says so naming the file; a whole one is adopted unmodified.
+  t.dir.Write("bad.zpf", Sj("※書式\r\n55,頁行数\r\nx,頁行数\r\n"));
+  t.dir.Write("other.zpf", Sj("※書式\r\n56,頁行数\r\n"));
+  t.host.fileNames = {t.dir.File("bad.zpf"), t.dir.File("other.zpf")};
   EXPECT_TRUE(OpenFormatCommand(t.state, t.load, t.host));
   EXPECT_EQ(55, t.state.format.linesPerPage);
+  EXPECT_TRUE(t.state.modified);
+  ASSERT_EQ(3u, t.host.messages.size());
+  EXPECT_NE(std::string::npos, t.host.messages[2].text.find(t.dir.File("bad.zpf")));
+  EXPECT_TRUE(OpenFormatCommand(t.state, t.load, t.host));
+  EXPECT_EQ(56, t.state.format.linesPerPage);
   EXPECT_EQ(t.dir.File("other.zpf"), t.state.fileName);
   EXPECT_FALSE(t.state.modified);
 }
 
-TEST(FormatCommands, StoppedLoadLeavesTheFormatModified) {
+// Save as offers the document's name and adopts the file written; a file
+// that cannot be written is not adopted, and the message gives the path and
+// the reason on a second line.
+TEST(FormatCommands, SaveFormatAsOffersTheDocumentNameAndSaysWhyItFailed) {
   Fixture t;
-  t.dir.Write("bad.zpf", Sj("※書式\r\n55,頁行数\r\nx,頁行数\r\n"));
-  const LoadResult r = LoadFormat(t.state, t.dir.File("bad.zpf"), t.load, t.host);
-  EXPECT_EQ(LoadOutcome::Stopped, r.outcome);
-  EXPECT_EQ(55, t.state.format.linesPerPage);
-  EXPECT_TRUE(t.state.modified);
-  ASSERT_EQ(1u, t.host.messages.size());
-  EXPECT_EQ(r.message, t.host.messages[0].text);
-  EXPECT_NE(std::string::npos, r.message.find(t.dir.File("bad.zpf")));
-}
-
-TEST(FormatCommands, SaveFormatAsOffersTheDocumentName) {
-  Fixture t;
-  t.host.fileNames = {t.dir.File("chosen.zpf")};
+  std::filesystem::create_directory(t.dir.File("folder.zpf"));
+  t.host.fileNames = {t.dir.File("chosen.zpf"), t.dir.File("missing/dir.zpf"),
+                      t.dir.File("folder.zpf")};
   EXPECT_TRUE(SaveFormatAsCommand(t.state, t.dir.File("story.txt"), t.save, t.host));
   ASSERT_EQ(1u, t.host.fileDialogs.size());
   EXPECT_EQ("story.zpf", t.host.fileDialogs[0].fileName);
@@ -105,10 +105,14 @@ TEST(FormatCommands, SaveFormatAsOffersTheDocumentName) {
   EXPECT_FALSE(t.state.modified);
 
   t.state.modified = true;
-  t.host.fileNames = {t.dir.File("missing/dir.zpf")};
   EXPECT_FALSE(SaveFormatAsCommand(t.state, t.dir.File("story.txt"), t.save, t.host));
-  EXPECT_EQ(t.dir.File("chosen.zpf"), t.state.fileName) << "an unwritten file is not adopted";
+  EXPECT_FALSE(SaveFormatAsCommand(t.state, t.dir.File("story.txt"), t.save, t.host));
+  EXPECT_EQ(t.dir.File("chosen.zpf"), t.state.fileName);
   EXPECT_TRUE(t.state.modified);
+  ASSERT_EQ(2u, t.host.messages.size());
+  EXPECT_EQ(Sj("書式が保存できません\n保存できません: ") + t.dir.File("folder.zpf") + " (" +
+                base::ReasonText(EISDIR) + ")",
+            t.host.messages[1].text);
 }
 
 // A document's own format sits beside it under its stem, which the reset
@@ -133,53 +137,30 @@ TEST(FormatCommands, FormatNamesAndTheModifiedLabel) {
   EXPECT_FALSE(ModifiedLabelClick(s, true, false, false)) << "nothing to show when unmodified";
 }
 
-TEST(FormatFiles, MissingPuzzleFormatFallsBackToTheProgramDirectory) {
+// A missing puzzle format of the exact name is read from the program
+// directory; a puzzle format whose face misaligns the grid falls back to an
+// aligned installed face.
+TEST(FormatFiles, PuzzleFormatFallsBackToTheProgramDirectoryAndAnAlignedFace) {
   Fixture t;
   testing::TempDir elsewhere;
-  t.dir.Write("nbpzpf.zpf", Sj("※数独書式\r\n33,頁行数\r\n"));
-  PrintFormat f;
-  LoadResult r = Loadzpf(elsewhere.File("nbpzpf.zpf"), f, t.load, t.host);
-  EXPECT_EQ(LoadOutcome::Loaded, r.outcome);
-  EXPECT_EQ(t.dir.File("nbpzpf.zpf"), r.path);
-  EXPECT_EQ(33, f.linesPerPage);
-  r = Loadzpf(elsewhere.File("nbpzpf2.zpf"), f, t.load, t.host);
-  EXPECT_EQ(LoadOutcome::Missing, r.outcome) << "only the exact name falls back";
-  EXPECT_TRUE(t.host.messages.empty());
-}
-
-TEST(FormatFiles, PuzzleFormatFallsBackToAnAlignedFace) {
-  Fixture t;
   const std::string gothic = Sj("ＭＳ ゴシック");
   platform::ListFontCatalog fonts({"IPAGothic", gothic});
   t.load.fonts = &fonts;
   t.load.gridMisaligned = [](const std::string &face) { return face == "Proportional"; };
+  t.dir.Write("nbpzpf.zpf", Sj("※数独書式\r\n33,頁行数\r\n"));
   PrintFormat f;
   f.fontName = "Proportional";
-  Loadzpf(t.dir.Write("nbpzpf.zpf", Sj("※数独書式\r\n")), f, t.load, t.host);
+  LoadResult r = Loadzpf(elsewhere.File("nbpzpf.zpf"), f, t.load, t.host);
+  EXPECT_EQ(LoadOutcome::Loaded, r.outcome);
+  EXPECT_EQ(t.dir.File("nbpzpf.zpf"), r.path);
+  EXPECT_EQ(33, f.linesPerPage);
   EXPECT_EQ(gothic, f.fontName);
+  r = Loadzpf(elsewhere.File("nbpzpf2.zpf"), f, t.load, t.host);
+  EXPECT_EQ(LoadOutcome::Missing, r.outcome) << "only the exact name falls back";
+  EXPECT_TRUE(t.host.messages.empty());
   f.fontName = "Proportional";
   Loadzpf(t.dir.Write("plain.zpf", Sj("※書式\r\n")), f, t.load, t.host);
   EXPECT_EQ("Proportional", f.fontName) << "only puzzle formats are checked";
-}
-
-TEST(FormatFiles, FailedSaveKeepsThePreviousFileAndSaysSo) {
-  Fixture t;
-  const PrintFormat f;
-  EXPECT_FALSE(Savezpf(t.dir.File("no/such/dir/a.zpf"), f, t.save, t.host));
-  std::filesystem::create_directory(t.dir.File("folder.zpf"));
-  EXPECT_FALSE(Savezpf(t.dir.File("folder.zpf"), f, t.save, t.host));
-  ASSERT_EQ(2u, t.host.messages.size());
-  // The path and the reason on a second line.
-  EXPECT_EQ(Sj("書式が保存できません\n保存できません: ") + t.dir.File("folder.zpf") + " (" +
-                base::ReasonText(EISDIR) + ")",
-            t.host.messages[1].text);
-  if (::geteuid() == 0)
-    return; // permissions do not bind the superuser
-  t.dir.Write("old.zpf", "previous");
-  std::filesystem::permissions(t.dir.Dir(), std::filesystem::perms::owner_read |
-                                                std::filesystem::perms::owner_exec);
-  EXPECT_FALSE(Savezpf(t.dir.File("old.zpf"), f, t.save, t.host));
-  EXPECT_EQ("previous", t.dir.Read("old.zpf"));
 }
 
 } // namespace

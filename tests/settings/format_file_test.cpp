@@ -19,17 +19,19 @@ const std::string kProgramDir = "/opt/zenpa/";
 // A header and 58 settings lines make a document format without option sections.
 constexpr std::size_t kDocumentLineCount = 59;
 
-// Lines of a start-value document format, in file order: one of each way a
-// value and its caption are written.
-const char *const kStartDocumentLines[] = {
+// Lines of a document format in file order: one of each way a value and its
+// caption are written: start values, and the four values the test changes.
+const char *const kDocumentLines[] = {
     "0,頁行数",
     "15,上余白 (mm)　ヘッダを含めて19mm",
     "0,頁番号印刷　　　　1.する　0.しない",
     " (,番号左括弧",
-    ") ,番号右括弧",
+    "a，b,番号右括弧", // a comma would end the value
     "80,縮小サイズ (％)　 ( 50 ～ 100 )",
+    "-7,偶数頁位置調整",
     "ＭＳ ゴシック,推奨フォント",
-    "$000000,文字色",
+    "$0000FF,文字色",
+    "10.5,フォントサイズ (ポイント)",
     "9,用紙サイズ ( 210 x 297 mm )",
     "1,用紙の向き　　　　1.縦　　2.横",
     "･+-=* <>｢｣()[]{},組文字にしない半角文字",
@@ -55,12 +57,17 @@ int CountKey(const std::vector<std::string> &lines, const char *key) {
                                         [&](const std::string &l) { return KeyOf(l) == Sj(key); }));
 }
 
-TEST(FormatFileLines, StartRecordAsDocumentFormat) {
-  const auto lines = FormatFileLines(PrintFormat{}, FormatFileKind::Document, Context());
+TEST(FormatFileLines, DocumentFormatLines) {
+  PrintFormat f;
+  f.textColor = 0x0000FF;
+  f.fontSize = 10.5;
+  f.evenPageShift = -7;
+  f.pageNumberRight = "a,b";
+  const auto lines = FormatFileLines(f, FormatFileKind::Document, Context());
   ASSERT_EQ(kDocumentLineCount, lines.size());
   EXPECT_EQ(0u, lines[0].rfind(Sj("※書式ファイル - ＺＥＮＰＡ v3.87"), 0)) << lines[0];
   auto at = lines.begin() + 1;
-  for (const char *expected : kStartDocumentLines) {
+  for (const char *expected : kDocumentLines) {
     at = std::find(at, lines.end(), Sj(expected));
     EXPECT_NE(lines.end(), at) << expected;
   }
@@ -124,19 +131,6 @@ TEST(FormatFileLines, OptionSectionsFollowTheMenusShown) {
   ASSERT_NE(lines.end(), symmetry);
   EXPECT_EQ(Sj("　　　　　　　　　　4.左右　5.上下　6.Ｘ線　7.／線　8.＼線"), *(symmetry + 1));
   EXPECT_EQ(Sj("1,もこゲーム時の音　1.する　0.しない"), lines.back());
-}
-
-TEST(FormatFileLines, ValueEncodings) {
-  PrintFormat f;
-  f.textColor = 0x0000FF;
-  f.fontSize = 10.5;
-  f.evenPageShift = -7;
-  f.pageNumberRight = "a,b";
-  const auto lines = FormatFileLines(f, FormatFileKind::Document, Context());
-  EXPECT_EQ(Sj("$0000FF,文字色"), lines[27]);
-  EXPECT_EQ(Sj("10.5,フォントサイズ (ポイント)"), lines[28]);
-  EXPECT_EQ(Sj("-7,偶数頁位置調整"), lines[24]);
-  EXPECT_EQ(Sj("a，b,番号右括弧"), lines[11]) << "a comma would end the value";
 }
 
 } // namespace

@@ -26,30 +26,22 @@ LoadResult Apply(PrintFormat &f, std::initializer_list<std::string> utf8Lines,
 
 std::string FormFeed() { return std::string(1, kFormFeed); }
 
+// Every stored field survives a write and a read; the run-only technique
+// switches are neither written nor overwritten by a read.
 TEST(FormatLoad, EveryFieldSurvivesAWriteAndARead) {
   const PrintFormat changed = testing::EveryFieldChanged();
-  const auto lines = FormatFileLines(changed, FormatFileKind::InitialSettings, SaveContext{});
-  PrintFormat f;
-  EXPECT_EQ(LoadOutcome::Loaded, ApplyFormatLines(f, lines, LoadContext{}).outcome);
-  EXPECT_EQ(changed, f);
-}
-
-TEST(FormatLoad, RunOnlyTechniqueSwitchesAreNeitherWrittenNorRead) {
-  PrintFormat run = testing::EveryFieldChanged();
+  PrintFormat run = changed;
   run.puzzle.techniques.SetExtraPanelVisible(true);
   run.puzzle.techniques.boxes[kBoxHiddenQuad] = true;
   run.puzzle.techniques.AdvanceSwitch();
   const auto lines = FormatFileLines(run, FormatFileKind::InitialSettings, SaveContext{});
-  EXPECT_EQ(FormatFileLines(testing::EveryFieldChanged(), FormatFileKind::InitialSettings, {}),
-            lines);
-
-  PrintFormat fresh;
-  fresh.puzzle.techniques.conditionsPanelShown = true; // the boxes are written
-  PrintFormat loaded = run;
-  ApplyFormatLines(loaded, FormatFileLines(fresh, FormatFileKind::InitialSettings, {}), {});
-  EXPECT_EQ(run.puzzle.techniques.boxes[kBoxHiddenQuad],
-            loaded.puzzle.techniques.boxes[kBoxHiddenQuad]);
-  EXPECT_EQ(run.puzzle.techniques.selectionSwitch, loaded.puzzle.techniques.selectionSwitch);
+  EXPECT_EQ(FormatFileLines(changed, FormatFileKind::InitialSettings, {}), lines);
+  PrintFormat f;
+  EXPECT_EQ(LoadOutcome::Loaded, ApplyFormatLines(f, lines, LoadContext{}).outcome);
+  EXPECT_EQ(changed, f);
+  f = run;
+  ApplyFormatLines(f, lines, {});
+  EXPECT_EQ(run, f);
 }
 
 // A format without puzzle lines (an ordinary document's) keeps the
@@ -88,17 +80,13 @@ TEST(FormatLoad, ValuesAreCheckedLikeTheirFields) {
   const ClampCase cases[] = {
       {{"120,縮小サイズ"}, [](auto &f) { return f.reducePercent; }, 80},
       {{"abc,縮小サイズ"}, [](auto &f) { return f.reducePercent; }, 80},
-      {{"50,縮小サイズ"}, [](auto &f) { return f.reducePercent; }, 50},
       {{"100,縮小サイズ"}, [](auto &f) { return f.reducePercent; }, 100},
-      {{"2,用紙の向き"}, [](auto &f) { return f.orientation; }, 2},
       {{"3,用紙の向き"}, [](auto &f) { return f.orientation; }, 1},
       {{"0,プレビュー拡大率"}, [](auto &f) { return f.previewZoom; }, 100},
       {{"-150,行間 (％)"}, [](auto &f) { return f.lineSpacing; }, 1},
       {{"-200,字間 (％)"}, [](auto &f) { return f.charSpacing; }, 0},
-      {{" 42 ,頁行数"}, [](auto &f) { return f.linesPerPage; }, 42},
       {{"999,頁行数"}, [](auto &f) { return f.linesPerPage; }, 300},
       {{"12.7,偶数頁位置調整"}, [](auto &f) { return f.evenPageShift; }, 12},
-      {{"150,偶数頁位置調整"}, [](auto &f) { return f.evenPageShift; }, 99},
       {{"10.54,フォントサイズ"}, [](auto &f) { return Tenths(f.fontSize); }, 105},
       {{"3,フォントサイズ"}, [](auto &f) { return Tenths(f.fontSize); }, 60},
       {{"700,フォントサイズ"}, [](auto &f) { return Tenths(f.fontSize); }, 6000},
@@ -124,10 +112,7 @@ TEST(FormatLoad, ValuesAreCheckedLikeTheirFields) {
       {{"1,袋とじ印刷", "1,両面印刷"}, [](auto &f) { return f.pouchBinding; }, false},
       {{"1,数独ここに挿入　　1.する　0.しない"}, Place, int(InsertionPlace::AtCaret)},
       {{"1,数独ここに挿入", "1,もこ文末に追加"}, Place, int(InsertionPlace::AtEnd)},
-      {{"1,もこ文末に追加"}, [](auto &f) { return f.drill.addToDocument; }, true},
-      {{"0,数独title印刷"}, [](auto &f) { return f.puzzle.printTitle; }, false},
       {{"28,数字１"}, [](auto &f) { return f.puzzle.targetGivens; }, 28},
-      {{"40,数字２"}, [](auto &f) { return f.puzzle.upperGivens; }, 40},
       {{"1,Ｘ線　対称"}, [](auto &f) { return f.puzzle.symmetry; }, 6},
       {{"1,Ｘ線　対称", "0,なし　", "1,９０度", "0,＼線　"},
        [](auto &f) { return f.puzzle.symmetry; },
@@ -140,94 +125,78 @@ TEST(FormatLoad, ValuesAreCheckedLikeTheirFields) {
   }
 }
 
-TEST(FormatLoad, FrameColourFollowsTheTextColourUnlessItDiffers) {
+// The frame colour follows the text colour unless it differs; the frame is
+// clamped on a 364 mm paper; "標準" is the form-feed break; a long title is
+// cut to 255 bytes without splitting a character; game sounds need sound files.
+TEST(FormatLoad, FramesMarksTitlesAndSounds) {
   PrintFormat f;
-  Apply(f, {"$0000FF,文字色", "1,枠線を文字色に", "$0000FF,枠線色"});
-  EXPECT_EQ(0x0000FFu, f.frameColor);
-  EXPECT_TRUE(f.frameInTextColor);
-  Apply(f, {"$00FF00,枠線色"});
-  EXPECT_EQ(0x00FF00u, f.frameColor);
-  EXPECT_FALSE(f.frameInTextColor);
+  const auto frame = [&f] {
+    const FrameRect &r = f.frameRect;
+    return std::to_string(f.frameColor) + (f.frameInTextColor ? " in text colour " : " own ") +
+           std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.width) +
+           " " + std::to_string(r.height);
+  };
+  Apply(f, {"$0000FF,文字色", "1,枠線を文字色に", "$0000FF,枠線色", "-5 10 400 1000,枠位置"});
+  EXPECT_EQ("255 in text colour 0 10 364 354", frame());
+  Apply(f, {"$00FF00,枠線色", " 1 2 3 4 ,枠位置"});
+  EXPECT_EQ("65280 own 1 2 3 4", frame());
   Apply(f, {"$123456,文字色"});
   EXPECT_EQ(0x123456u, f.frameColor);
-}
 
-TEST(FormatLoad, FrameIsClampedOnA364mmPaper) {
-  PrintFormat f;
-  Apply(f, {"-5 10 400 1000,枠位置"});
-  EXPECT_EQ((FrameRect{0, 10, 364, 354}), f.frameRect);
-  Apply(f, {" 1 2 3 4 ,枠位置"});
-  EXPECT_EQ((FrameRect{1, 2, 3, 4}), f.frameRect);
-  const LoadResult r = Apply(f, {"7 8 9,枠位置"});
-  EXPECT_EQ(LoadOutcome::Stopped, r.outcome);
-  EXPECT_EQ((FrameRect{1, 2, 3, 4}), f.frameRect);
-}
-
-TEST(FormatLoad, MarksAndTexts) {
-  PrintFormat f;
   Apply(f, {"＝＝,改頁マーク"});
   EXPECT_EQ(Sj("＝＝"), f.pageBreakMark);
-  Apply(f, {"標準,改頁マーク (｢標準｣で改頁コード)"});
-  EXPECT_EQ(FormFeed(), f.pageBreakMark);
-
   std::string longTitle;
   for (int i = 0; i < 150; ++i)
     longTitle += "あ";
-  Apply(f, {longTitle + ",数独タイトル"});
-  EXPECT_EQ(Sj(longTitle).substr(0, 254), f.puzzle.title)
-      << "cut to 255 bytes without splitting a character";
-}
+  Apply(f, {longTitle + ",数独タイトル", "標準,改頁マーク (｢標準｣で改頁コード)"});
+  EXPECT_EQ(Sj(longTitle).substr(0, 254), f.puzzle.title);
+  EXPECT_EQ(FormFeed(), f.pageBreakMark);
 
-TEST(FormatLoad, GameSoundsNeedSoundFiles) {
   LoadContext silent;
   silent.soundAvailable = false;
-  PrintFormat f;
   Apply(f, {"0,数独ゲーム時の音", "0,もこゲーム時の音"}, silent);
   EXPECT_TRUE(f.puzzle.gameSound && f.drill.gameSound);
   Apply(f, {"0,数独ゲーム時の音", "0,もこゲーム時の音"});
   EXPECT_FALSE(f.puzzle.gameSound || f.drill.gameSound);
 }
 
-TEST(FormatLoad, JunkLinesAreSkipped) {
+// Junk lines are skipped; a value that is no number, beyond sixteen bits or
+// binary stops the load at its line, keeping the lines before it; a tenth
+// how-to-play line stops too.
+TEST(FormatLoad, BadValuesStopAtTheirLine) {
   PrintFormat f;
-  const LoadResult r =
-      Apply(f, {"", "junk", ",", "1", "hello,world", "1,太文字　", "abc,未知の行", "1,斜体字"});
-  EXPECT_EQ(LoadOutcome::Loaded, r.outcome);
+  EXPECT_EQ(LoadOutcome::Loaded, Apply(f, {"", "junk", ",", "1", "hello,world", "1,太文字　",
+                                           "abc,未知の行", "1,斜体字"})
+                                     .outcome);
   EXPECT_TRUE(f.bold && f.italic);
-}
-
-TEST(FormatLoad, NonNumberStopsAtItsLineKeepingTheLinesBefore) {
-  PrintFormat f = testing::EveryFieldChanged();
-  const auto slots = f.puzzle.howToPlay;
-  const LoadResult r = Apply(f, {"40,頁行数", "abc,左余白 (mm)", "0,太文字", "x,数独解説"});
-  EXPECT_EQ(LoadOutcome::Stopped, r.outcome);
-  EXPECT_EQ(3, r.line);
-  EXPECT_EQ(40, f.linesPerPage);
-  EXPECT_TRUE(f.bold) << "lines after the bad one are not applied";
-  EXPECT_EQ(slots, f.puzzle.howToPlay) << "the end of file is never reached";
-  EXPECT_NE(std::string::npos, r.message.find("\"abc\"")) << base::SjisToUtf8(r.message);
-}
-
-TEST(FormatLoad, BeyondSixteenBitsOrBinaryStops) {
-  for (const std::string &line :
-       std::vector<std::string>{"40000,頁行数", "-32769,目標数字", "1 2 3 70000,枠位置",
-                                std::string("1\0,", 3) + "斜体字"}) {
-    PrintFormat f;
-    const LoadResult r = Apply(f, {line});
-    EXPECT_EQ(LoadOutcome::Stopped, r.outcome) << line;
-    EXPECT_EQ(2, r.line) << line;
-  }
-}
-
-TEST(FormatLoad, TenthHowToPlayLineStops) {
-  std::vector<std::string> lines{"header"};
+  std::vector<std::string> tenSlots;
   for (int i = 1; i <= 10; ++i)
-    lines.push_back(std::to_string(i) + Sj(",数独解説"));
-  PrintFormat f;
-  const LoadResult r = ApplyFormatLines(f, lines, {});
-  EXPECT_EQ(LoadOutcome::Stopped, r.outcome);
-  EXPECT_EQ(11, r.line);
-  EXPECT_EQ("9", f.puzzle.howToPlay[8]);
+    tenSlots.push_back(std::to_string(i) + ",数独解説");
+  const struct {
+    std::vector<std::string> lines;
+    int line;
+    std::string after; // lines per page, bold, the ninth how-to-play slot
+  } cases[] = {{{"40000,頁行数"}, 2, "40 1 説明9"},
+               {{"-32769,目標数字"}, 2, "40 1 説明9"},
+               {{"1 2 3 70000,枠位置"}, 2, "40 1 説明9"},
+               {{"7 8 9,枠位置"}, 2, "40 1 説明9"},
+               {{std::string("1\0,", 3) + "斜体字"}, 2, "40 1 説明9"},
+               {tenSlots, 11, "40 1 9"},
+               {{"41,頁行数", "abc,左余白 (mm)", "0,太文字", "x,数独解説"}, 3, "41 1 説明9"}};
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.lines.front());
+    PrintFormat g = testing::EveryFieldChanged();
+    std::vector<std::string> lines{"header"};
+    for (const std::string &l : c.lines)
+      lines.push_back(Sj(l));
+    const LoadResult r = ApplyFormatLines(g, lines, {});
+    EXPECT_EQ(LoadOutcome::Stopped, r.outcome);
+    EXPECT_EQ(c.line, r.line);
+    // The lines before the bad one are applied, those after it are not, and
+    // the end of the file (which fills empty slots) is never reached.
+    EXPECT_EQ(c.after, std::to_string(g.linesPerPage) + (g.bold ? " 1 " : " 0 ") +
+                           base::SjisToUtf8(g.puzzle.howToPlay[8]));
+  }
 }
 
 } // namespace

@@ -1,10 +1,15 @@
 #include "app/history.h"
 
+#include "base/file_io.h"
 #include "base/sjis.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <filesystem>
+#include <functional>
 #include <set>
 
 namespace zenpa::app {
@@ -64,10 +69,6 @@ TEST(HistoryTest, LongNamesAreShortenedToHeadAndTail) {
 
 TEST(HistoryTest, FileRoundTripKeepsTheSlotsAndWritesSixLines) {
   testing::TempDir dir;
-  History missing;
-  LoadHistoryFile(missing, dir.Dir());
-  EXPECT_EQ("(&1)", missing.Caption(1));
-
   const std::string a = dir.Write(Sj("日本語.txt"), "");
   const std::string b = dir.Write("b.txt", "");
   History h;
@@ -82,6 +83,62 @@ TEST(HistoryTest, FileRoundTripKeepsTheSlotsAndWritesSixLines) {
   History loaded;
   LoadHistoryFile(loaded, dir.Dir());
   EXPECT_EQ(Slots(h), Slots(loaded));
+}
+
+using Save = std::function<bool()>;
+
+// Saves once as each writer to learn its file, then reads the file while
+// one process per writer saves it, until both are done.
+void ExpectWholeFiles(const testing::TempDir &dir, const std::string &name, const Save &saveA,
+                      const Save &saveB) {
+  const std::string path = dir.Path(name);
+  std::set<std::string> whole;
+  for (const Save *save : {&saveA, &saveB}) {
+    ASSERT_TRUE((*save)());
+    whole.insert(dir.Read(name));
+  }
+  ASSERT_EQ(2u, whole.size());
+  pid_t writers[2] = {};
+  for (int w = 0; w < 2; ++w) {
+    if ((writers[w] = ::fork()) == 0) { // saves 300 times, then leaves
+      bool ok = true;
+      for (int i = 0; i < 300; ++i)
+        ok = (w == 0 ? saveA : saveB)() && ok;
+      ::_exit(ok ? 0 : 1);
+    }
+  }
+  int reads = 0, badReads = 0;
+  for (int running = 2; running > 0; ++reads) {
+    std::string bytes;
+    badReads += !base::ReadFileBytes(path, bytes).ok || whole.count(bytes) == 0;
+    for (pid_t &writer : writers) {
+      int status = 0;
+      if (writer > 0 && ::waitpid(writer, &status, WNOHANG) == writer) {
+        writer = 0;
+        --running;
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a writer failed";
+      }
+    }
+  }
+  EXPECT_EQ(0, badReads) << "torn or missing, of " << reads << " reads";
+  EXPECT_LT(10, reads);
+  EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(dir.Dir()), {}));
+}
+
+// Two copies of the program save "zenpa.his" into the same program
+// directory at the same moment: a reader watching all along finds a
+// whole file written by one of them every time, never a torn one, never
+// none, and no temporary file is left behind.
+TEST(HistoryTest, TwoWritersAlwaysLeaveOneWritersWholeFile) {
+  testing::TempDir dir;
+  History one;
+  one.Record("short.txt");
+  History other;
+  for (const char *name : {"/home/a/first.txt", "/home/a/second.txt", "/home/a/third.txt"})
+    other.Record(name);
+  ExpectWholeFiles(
+      dir, "zenpa.his", [&] { return SaveHistoryFile(one, dir.Dir()).ok; },
+      [&] { return SaveHistoryFile(other, dir.Dir()).ok; });
 }
 
 } // namespace

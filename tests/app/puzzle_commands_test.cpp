@@ -168,28 +168,15 @@ TEST_F(PuzzleCommandsTest, LaunchesASecondApartMakeDifferentPuzzles) {
   EXPECT_NE(made[0], made[1]);
 }
 
-// Escape typed during a run stops it; an error in the middle of one ends it
-// like a stop, its text shown. Either way the stop button is gone, keys
-// edit the document again and the next run makes its puzzle.
-TEST_F(PuzzleCommandsTest, ARunStoppedOrEndedByAnErrorLeavesTheCommandsFree) {
-  SetRepeatRun(5);
-  host.onEvents = [&] {
-    Commands().Answer(AnswerCommand::LevelSDK); // disabled while a run is active
-    if (host.processEventsCalls > 10) {
-      EXPECT_TRUE(Commands().EditorKey(RunKey::Escape));
-    }
-  };
-  Commands().Generate();
-  EXPECT_EQ(0u, Commands().Display().attemptsText.find(Sj("中止／")));
-  EXPECT_FALSE(Commands().Running());
-
-  host.onEvents = nullptr;
+// An error in the middle of a run ends it like a stop, its text shown: the
+// stop button is gone, keys edit the document again and the next run makes
+// its puzzle.
+TEST_F(PuzzleCommandsTest, ARunEndedByAnErrorLeavesTheCommandsFree) {
   bool failing = true;
   hooks.relayout = [&] {
     if (failing)
       throw std::runtime_error("no layout");
   };
-  commands.reset();
   SetRepeatRun(3);
   Commands().Generate();
   EXPECT_EQ("no layout|", testing::MessageTexts(host));
@@ -255,17 +242,6 @@ TEST_F(PuzzleCommandsTest, PanelSwitchesShowOnTheirLabels) {
   EXPECT_EQ(Sj("数独解答を次頁に挿入(&A)|ここに挿入"),
             labels().substr(labels().rfind(Sj("数独解答"))));
   EXPECT_TRUE(format.modified);
-}
-
-TEST(RunHostTest, TheWindowCatchesUpBeforeEventsAndMessages) {
-  platform::ScriptedHost desktop;
-  RunHost host(desktop);
-  int shown = 0;
-  host.showState = [&] { ++shown; };
-  host.ProcessEvents();
-  host.Message("m", "", platform::Buttons::Ok, platform::Icon::None);
-  EXPECT_EQ(2, shown);
-  EXPECT_EQ(1, desktop.processEventsCalls);
 }
 
 } // namespace

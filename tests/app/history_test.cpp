@@ -1,10 +1,14 @@
 #include "app/history.h"
 
+#include "base/file_io.h"
 #include "base/sjis.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <filesystem>
 #include <set>
 
 namespace zenpa::app {
@@ -31,15 +35,6 @@ TEST(HistoryTest, RecordPutsTheNameOnTopKeepingFiveWithoutRepeats) {
   EXPECT_EQ((std::vector<std::string>{"A.TXT", "a.txt", "4", "6", "5"}), Slots(h));
 }
 
-TEST(HistoryTest, LoadSkipsTheHeaderAndNamesOfMissingFiles) {
-  History h;
-  std::set<std::string> existing = {"one", "three", "four", "five", "six", "seven"};
-  h.LoadLines({"one", "one", "two", "", "three", "four", "five", "six", "seven"},
-              [&](const std::string &n) { return existing.count(n) > 0; });
-  EXPECT_EQ((std::vector<std::string>{"one", "three", "four", "five", "six"}), Slots(h));
-  EXPECT_EQ("(&5)six", h.Caption(5));
-}
-
 // A name over 50 bytes shows its first two bytes and its last 45, never
 // splitting a double-byte character: "a" then double-byte characters make
 // byte 2 a trail byte, and the first byte of the 45-byte tail too.
@@ -64,10 +59,6 @@ TEST(HistoryTest, LongNamesAreShortenedToHeadAndTail) {
 
 TEST(HistoryTest, FileRoundTripKeepsTheSlotsAndWritesSixLines) {
   testing::TempDir dir;
-  History missing;
-  LoadHistoryFile(missing, dir.Dir());
-  EXPECT_EQ("(&1)", missing.Caption(1));
-
   const std::string a = dir.Write(Sj("日本語.txt"), "");
   const std::string b = dir.Write("b.txt", "");
   History h;
@@ -82,6 +73,41 @@ TEST(HistoryTest, FileRoundTripKeepsTheSlotsAndWritesSixLines) {
   History loaded;
   LoadHistoryFile(loaded, dir.Dir());
   EXPECT_EQ(Slots(h), Slots(loaded));
+}
+
+// Two copies of the program save "zenpa.his" into the same program
+// directory at the same moment: each read in between finds a whole file
+// written by one of them, never a torn one, never none, and no temporary
+// file is left behind.
+TEST(HistoryTest, TwoWritersAlwaysLeaveOneWritersWholeFile) {
+  testing::TempDir dir;
+  History one, other;
+  one.Record("short.txt");
+  for (const char *name : {"/home/a/first.txt", "/home/a/second.txt", "/home/a/third.txt"})
+    other.Record(name);
+  std::set<std::string> whole;
+  for (const History *history : {&one, &other}) {
+    ASSERT_TRUE(SaveHistoryFile(*history, dir.Dir()).ok);
+    whole.insert(dir.Read("zenpa.his"));
+  }
+  const pid_t writer = ::fork();
+  if (writer == 0) {
+    bool ok = true;
+    for (int i = 0; i < 300; ++i)
+      ok = SaveHistoryFile(other, dir.Dir()).ok && ok;
+    ::_exit(ok ? 0 : 1);
+  }
+  int bad = 0;
+  for (int i = 0; i < 300; ++i) {
+    std::string bytes;
+    bad += !SaveHistoryFile(one, dir.Dir()).ok;
+    bad += !base::ReadFileBytes(dir.Path("zenpa.his"), bytes).ok || whole.count(bytes) == 0;
+  }
+  int status = 0;
+  ASSERT_EQ(writer, ::waitpid(writer, &status, 0));
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the other writer failed";
+  EXPECT_EQ(0, bad) << "failed saves, torn or missing files";
+  EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(dir.Dir()), {}));
 }
 
 } // namespace

@@ -40,11 +40,9 @@ TEST_F(ProgramDirTest, InstalledRunMakesTheUserDirectory) {
   EXPECT_TRUE(std::filesystem::is_directory(root.Path("data/zenpa")));
 
   // Without an absolute XDG_DATA_HOME the directory lies under HOME.
-  for (const char *xdg : {"", "relative/data"}) {
-    ProgramPlaces places = Places();
-    places.xdgDataHome = xdg;
-    EXPECT_EQ(root.Path("home/.local/share/zenpa/"), ChooseProgramDir(places)) << xdg;
-  }
+  ProgramPlaces places = Places();
+  places.xdgDataHome = "relative/data";
+  EXPECT_EQ(root.Path("home/.local/share/zenpa/"), ChooseProgramDir(places));
   EXPECT_TRUE(std::filesystem::is_directory(root.Path("home/.local/share/zenpa")));
   EXPECT_FALSE(std::filesystem::exists("relative"));
 }
@@ -60,34 +58,23 @@ TEST_F(ProgramDirTest, UnwritableDataHomeIsStillTheProgramDirectory) {
   EXPECT_EQ(base::Sj("フォルダーが作成できません: ") + root.Path("data/zenpa") + " (" +
                 base::ReasonText(ENOTDIR) + ")",
             problem);
-  int entries = 0;
-  for ([[maybe_unused]] const auto &entry : std::filesystem::directory_iterator(root.Path("")))
-    ++entries;
-  EXPECT_EQ(2, entries); // "bin" and "data" as they were
+  EXPECT_EQ(2, std::distance(std::filesystem::directory_iterator(root.Path("")), {}))
+      << "only bin and data, as they were";
   EXPECT_TRUE(std::filesystem::is_empty(root.Path("bin")));
 }
 
 TEST_F(ProgramDirTest, ProgramFilesAreFoundInTheProgramDirectoryFirst) {
   const std::string programDir = root.Path("user/"), dataDir = InstalledDataDir(root.Path("bin"));
   EXPECT_EQ(root.Path("share/zenpa/"), dataDir) << "tidy, for the messages that show it";
-  root.Write("share/icons/hicolor/48x48/apps/zenpa.png", "");
-  root.Write("share/icons/hicolor/16x16/apps/zenpa.png", "");
-  EXPECT_EQ((std::vector<std::string>{root.Path("share/icons/hicolor/16x16/apps/zenpa.png"),
-                                      root.Path("share/icons/hicolor/48x48/apps/zenpa.png")}),
-            InstalledIconFiles(dataDir));
   root.Write("share/zenpa/pi.wav", "");
   root.Write("share/zenpa/pp.wav", "");
   root.Write("user/pp.wav", "");
   std::filesystem::create_directories(root.Path("user/po.wav"));
-  std::filesystem::create_directories(root.Path("bin"));
-  EXPECT_EQ(dataDir + "pi.wav", FindProgramFile("pi.wav", programDir, dataDir));
-  EXPECT_EQ(programDir + "pp.wav", FindProgramFile("pp.wav", programDir, dataDir));
-  EXPECT_EQ("", FindProgramFile("po.wav", programDir, dataDir));
   // Both games take their sounds from this one lookup.
   const GameSoundFiles sounds = FindGameSounds(programDir, dataDir);
-  EXPECT_EQ(dataDir + "pi.wav", sounds.start);
-  EXPECT_EQ("", sounds.wrong);
-  EXPECT_EQ(programDir + "pp.wav", sounds.goal);
+  EXPECT_EQ(dataDir + "pi.wav|" + "|" + programDir + "pp.wav",
+            sounds.start + "|" + sounds.wrong + "|" + sounds.goal)
+      << "a directory is no sound";
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "platform/text_memo.h"
 #include "puzzle/play/grid_text.h"
 #include "support/event_host.h"
+#include "support/message_texts.h"
 #include "support/puzzle_samples.h"
 #include "support/temp_dir.h"
 
@@ -24,13 +25,12 @@ using play::AnswerCommand;
 using testing::EventHost;
 using testing::NbpText;
 const char *const kEasy = testing::kEasyPuzzle;
-const char *const kNakedPair = testing::kNakedPairPuzzle;
 
 class PuzzleCommandsTest : public ::testing::Test {
 protected:
   PuzzleCommandsTest() {
     format.format.puzzle.autoApplyFormat = false;
-    hooks.relayout = [this] { ++relayouts; };
+    hooks.relayout = [] {};
     hooks.askSaveChanges = [this] { return saveAnswer; };
     hooks.takeDocumentName = [this](const std::string &name) { documentName = name; };
     hooks.resetPageNumbering = [this] { format.format.pageNumberStart = "1"; };
@@ -53,12 +53,6 @@ protected:
     Commands().SeedRandom(seed);
     host.tick = 10;
   }
-  std::string Messages() const {
-    std::string all;
-    for (const platform::ShownMessage &m : host.messages)
-      all += m.text + "|";
-    return all;
-  }
 
   testing::TempDir dir;
   platform::TextMemo memo;
@@ -67,7 +61,6 @@ protected:
   PuzzleHooks hooks;
   WindowModes modes;
   std::unique_ptr<PuzzleCommands> commands;
-  int relayouts = 0;
   bool saveAnswer = true;
   std::string documentName;
 };
@@ -88,12 +81,10 @@ TEST_F(PuzzleCommandsTest, LoadReadsEverySelectedFileAfterTheSavePrompt) {
   format.format.pageNumberStart = "5";
   host.fileNameLists.push_back({a, a, b});
   Commands().LoadFiles(false);
-  EXPECT_EQ(0, CountLines("old text"));
-  EXPECT_EQ(2, CountLines(play::GridTopBorder()));
-  EXPECT_EQ(dir.Path("b.txt"), documentName);
-  EXPECT_EQ("1", format.format.pageNumberStart);
+  EXPECT_EQ(std::pair(0, 2), std::pair(CountLines("old text"), CountLines(play::GridTopBorder())));
+  EXPECT_EQ(dir.Path("b.txt") + " 1", documentName + " " + format.format.pageNumberStart);
   EXPECT_FALSE(format.format.puzzle.recordPanelShown) << "loading switches auto-record off";
-  EXPECT_EQ(Sj("データが足りません") + "|", Messages());
+  EXPECT_EQ(Sj("データが足りません") + "|", testing::MessageTexts(host));
   // Saving offers the name of the file read last and names the document.
   host.fileNames.push_back(dir.Path("out.csv"));
   Commands().SaveFile();
@@ -104,7 +95,8 @@ TEST_F(PuzzleCommandsTest, LoadReadsEverySelectedFileAfterTheSavePrompt) {
 // The level check pauses after every puzzle with its level on the step
 // panel; Enter goes on, Escape stops this file and the ones after it.
 TEST_F(PuzzleCommandsTest, LevelCheckPausesWithTheLevelUntilEnterOrEscape) {
-  const std::string first = dir.Write("first.nbp", NbpText(kEasy) + NbpText(kNakedPair));
+  const std::string first =
+      dir.Write("first.nbp", NbpText(kEasy) + NbpText(testing::kNakedPairPuzzle));
   const std::string second = dir.Write("second.nbp", NbpText(kEasy));
   std::vector<PuzzleDisplay> pauses;
   host.onEvents = [&] {
@@ -117,10 +109,9 @@ TEST_F(PuzzleCommandsTest, LevelCheckPausesWithTheLevelUntilEnterOrEscape) {
   host.fileNameLists.push_back({first, second});
   Commands().LoadFiles(true);
   ASSERT_EQ(2u, pauses.size());
-  EXPECT_EQ("L.1", pauses[0].levelText);
+  EXPECT_EQ(Sj("L.1 [ENTER] で次へ ZENPA - first.nbp"),
+            pauses[0].levelText + " " + pauses[0].stepText + " " + pauses[0].caption);
   EXPECT_EQ("L.5", pauses[1].levelText);
-  EXPECT_EQ(Sj("[ENTER] で次へ"), pauses[0].stepText);
-  EXPECT_EQ("ZENPA - first.nbp", pauses[0].caption);
   EXPECT_FALSE(pauses[0].stepBackVisible);
   EXPECT_EQ(2, CountLines(play::GridTopBorder())) << "the second file is not read";
 }
@@ -143,8 +134,7 @@ TEST_F(PuzzleCommandsTest, TrialSearchShowsItsProgressUntilItsStopButton) {
   Commands().Answer(AnswerCommand::Zenkai);
   EXPECT_GT(during.trialValue, 0);
   EXPECT_EQ(std::to_string(kTrialProgressMax - during.trialValue), during.trialCellsText);
-  const PuzzleDisplay after = Commands().Display();
-  EXPECT_FALSE(after.trialVisible);
+  EXPECT_FALSE(Commands().Display().trialVisible);
 }
 
 // The clue window corrected at the start of a repeat run shows as corrected
@@ -178,34 +168,19 @@ TEST_F(PuzzleCommandsTest, LaunchesASecondApartMakeDifferentPuzzles) {
   EXPECT_NE(made[0], made[1]);
 }
 
-// Escape typed during a run stops it; an error in the middle of one ends it
-// like a stop, its text shown. Either way the stop button is gone, keys
-// edit the document again and the next run makes its puzzle.
-TEST_F(PuzzleCommandsTest, ARunStoppedOrEndedByAnErrorLeavesTheCommandsFree) {
-  SetRepeatRun(5);
-  host.onEvents = [&] {
-    Commands().Answer(AnswerCommand::LevelSDK); // disabled while a run is active
-    if (host.processEventsCalls > 10) {
-      EXPECT_TRUE(Commands().EditorKey(RunKey::Escape));
-    }
-  };
-  Commands().Generate();
-  EXPECT_EQ(0u, Commands().Display().attemptsText.find(Sj("中止／")));
-  EXPECT_FALSE(Commands().Running());
-
-  host.onEvents = nullptr;
+// An error in the middle of a run ends it like a stop, its text shown: the
+// stop button is gone, keys edit the document again and the next run makes
+// its puzzle.
+TEST_F(PuzzleCommandsTest, ARunEndedByAnErrorLeavesTheCommandsFree) {
   bool failing = true;
   hooks.relayout = [&] {
     if (failing)
       throw std::runtime_error("no layout");
   };
-  commands.reset();
   SetRepeatRun(3);
   Commands().Generate();
-  EXPECT_EQ("no layout|", Messages());
-  const PuzzleDisplay d = Commands().Display();
-  EXPECT_FALSE(d.running);
-  EXPECT_FALSE(d.stopButtonVisible);
+  EXPECT_EQ("no layout|", testing::MessageTexts(host));
+  EXPECT_FALSE(Commands().Display().running || Commands().Display().stopButtonVisible);
   EXPECT_FALSE(Commands().EditorKey(RunKey::Enter)) << "keys edit the document again";
   Commands().StopGenerator(); // the ended run is not touched
 
@@ -228,12 +203,12 @@ TEST_F(PuzzleCommandsTest, AStepSolveEndedByAnErrorLeavesNoStepsBehind) {
     Commands().PressStepKey(puzzle::kKeyEscape); // a step mode left behind ends here
   };
   Commands().StepSolve();
-  EXPECT_EQ("lost|", Messages());
+  EXPECT_EQ("lost|", testing::MessageTexts(host));
   EXPECT_FALSE(Commands().Display().stepVisible);
   memo.SetCaret({0, 0});
   Commands().Answer(AnswerCommand::AnswerS);
-  EXPECT_EQ(1, waits);
-  EXPECT_EQ(2, CountLines(play::GridTopBorder())) << "the answer is written";
+  EXPECT_EQ(std::pair(1, 2), std::pair(waits, CountLines(play::GridTopBorder())))
+      << "one wait, and the answer is written";
 }
 
 // The panel switches: closing the conditions panel closes the extra panel
@@ -241,40 +216,32 @@ TEST_F(PuzzleCommandsTest, AStepSolveEndedByAnErrorLeavesNoStepsBehind) {
 // switch colours the conditions title, and the insertion toggle renames the
 // answer command; each marks the format changed.
 TEST_F(PuzzleCommandsTest, PanelSwitchesShowOnTheirLabels) {
-  EXPECT_EQ(Sj("★数独の条件設定★"), Commands().Display().conditionsTitle);
+  const auto labels = [&] {
+    const PuzzleDisplay d = Commands().Display();
+    return d.conditionsTitle + "|" + d.attemptsText + "|" + d.autoRecordText + "|" +
+           d.answerSCaption + "|" + d.insertionLabel;
+  };
+  const std::string before = labels();
+  EXPECT_EQ(0u, before.find(Sj("★数独の条件設定★|"))) << before;
   Commands().ClickSwitch();
-  EXPECT_EQ(Sj("★数独の条件設定有効★"), Commands().Display().conditionsTitle);
   EXPECT_EQ(0x0000FFu, Commands().Display().conditionsTitleColour);
   Commands().SetExtraPanel(true);
   Commands().SetTechnique(puzzle::kBoxHiddenQuad, true);
   Commands().ToggleAutoRecord();
-  EXPECT_EQ(Sj("完成まで繰返し"), Commands().Display().attemptsText);
-  EXPECT_EQ(Sj("作成と記録を繰り返します"), Commands().Display().autoRecordText);
   Commands().SetPuzzleSide(false);
   EXPECT_FALSE(format.format.puzzle.recordPanelShown);
   EXPECT_TRUE(format.format.puzzle.techniques.conditionsPanelShown);
+  EXPECT_EQ(
+      Sj("★数独の条件設定有効★|完成まで繰返し|作成と記録を繰り返します|数独解答を文末に追加(&A)|"),
+      labels().substr(0, labels().rfind('|') + 1));
   Commands().SetConditionsPanel(false);
-  const puzzle::TechniqueOptions t = Commands().Techniques();
-  EXPECT_FALSE(t.extraPanelShown);
-  EXPECT_FALSE(t.boxes[puzzle::kBoxHiddenQuad]);
-
+  EXPECT_FALSE(Commands().Techniques().extraPanelShown ||
+               Commands().Techniques().boxes[puzzle::kBoxHiddenQuad]);
   format.modified = false;
-  EXPECT_EQ(Sj("数独解答を文末に追加(&A)"), Commands().Display().answerSCaption);
   Commands().ToggleInsertion();
-  EXPECT_EQ(Sj("数独解答を次頁に挿入(&A)"), Commands().Display().answerSCaption);
-  EXPECT_EQ(Sj("ここに挿入"), Commands().Display().insertionLabel);
+  EXPECT_EQ(Sj("数独解答を次頁に挿入(&A)|ここに挿入"),
+            labels().substr(labels().rfind(Sj("数独解答"))));
   EXPECT_TRUE(format.modified);
-}
-
-TEST(RunHostTest, TheWindowCatchesUpBeforeEventsAndMessages) {
-  platform::ScriptedHost desktop;
-  RunHost host(desktop);
-  int shown = 0;
-  host.showState = [&] { ++shown; };
-  host.ProcessEvents();
-  host.Message("m", "", platform::Buttons::Ok, platform::Icon::None);
-  EXPECT_EQ(2, shown);
-  EXPECT_EQ(1, desktop.processEventsCalls);
 }
 
 } // namespace

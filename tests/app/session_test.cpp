@@ -1,3 +1,7 @@
+#include "app/mark_commands.h"
+#include "app/mark_settings.h"
+#include "app/preview_commands.h"
+#include "app/print_settings.h"
 #include "app/session.h"
 
 #include "base/file_io.h"
@@ -8,8 +12,10 @@
 #include "platform/scripted_host.h"
 #include "platform/text_memo.h"
 #include "puzzle/play/grid_text.h"
-#include "settings/format_file.h"
 #include "support/event_host.h"
+#include "support/format_writer.h"
+#include "support/message_texts.h"
+#include "support/puzzle_game_rig.h"
 #include "support/puzzle_samples.h"
 #include "support/temp_dir.h"
 
@@ -29,15 +35,15 @@ public:
   void ShowLoadingNotice(const std::string &line) override { notices.push_back(line); }
   void HideLoadingNotice() override { ++hidden; }
   void BringToFront() override { ++raised; }
-  void FocusEditor() override { ++focused; }
-  void DocumentLaidOut() override { ++laidOut; }
-  void RequestClose() override { ++closeRequests; }
+  void FocusEditor() override {}
+  void DocumentLaidOut() override {}
+  void RequestClose() override {}
   platform::Canvas *MeasureCanvas() override { return measuring ? &canvas : nullptr; }
 
   bool measuring = false;
   platform::RecordingCanvas canvas;
   std::vector<std::string> notices;
-  int hidden = 0, raised = 0, focused = 0, laidOut = 0, closeRequests = 0;
+  int hidden = 0, raised = 0;
 };
 
 class SessionTest : public ::testing::Test {
@@ -48,35 +54,6 @@ protected:
     session.SetView(&view);
   }
 
-  void WriteFormat(const std::string &path, int linesPerPage) {
-    settings::PrintFormat format;
-    format.linesPerPage = linesPerPage;
-    ASSERT_TRUE(settings::Savezpf(path, format, {}, host));
-  }
-
-  // Loads the text into the document, edited.
-  void EditDocument(const std::string &name, const std::string &text) {
-    program.Write("work/" + name, text);
-    session.Start({name});
-    memo.ReplaceLine(0, "edited");
-  }
-
-  // Loads the puzzle file as the document with the caret at its grid.
-  void OpenPuzzle() {
-    session.Start({});
-    session.DropFiles({program.Write("work/p.nbp", testing::NbpText(testing::kEasyPuzzle))});
-    memo.SetCaret({0, 0});
-  }
-  // Calls step(n) at the n-th wait of the step-by-step solve.
-  void StepSolve(const std::function<void(int)> &step) {
-    int waits = 0;
-    host.onEvents = [&] {
-      if (session.Puzzle().Display().stepVisible && session.StepKey() == puzzle::kKeyNone)
-        step(++waits);
-    };
-    session.Puzzle().StepSolve();
-    host.onEvents = nullptr;
-  }
   // A further session over the same document, host and program directory.
   Session &Another(const std::string &programDir = {}) {
     others.push_back(std::make_unique<Session>(memo, host, printer, fonts,
@@ -101,18 +78,14 @@ TEST_F(SessionTest, PlainStartHasAnEmptyUntitledDocumentAndSaysNothing) {
   session.Start({"nothing.txt"});
   session.FirstShow();
   EXPECT_EQ(0, memo.LineCount());
-  EXPECT_EQ("ZENPA", session.Doc().Caption());
-  EXPECT_EQ(editor::kDefaultDocName, session.Doc().FileName());
+  EXPECT_EQ("ZENPA zenp_prn.txt", session.Doc().Caption() + " " + session.Doc().FileName());
   EXPECT_TRUE(view.notices.empty());
   EXPECT_EQ(1, view.hidden);
-  EXPECT_FALSE(session.HasPrinter());
   EXPECT_EQ(Sj("なし"), session.PrinterName());
   ASSERT_LE(0, session.SelectedFont());
   EXPECT_EQ(Sj("ＭＳ ゴシック"), session.FontFaces().at(session.SelectedFont()));
   EXPECT_TRUE(session.CloseQuery());
   EXPECT_TRUE(host.messages.empty());
-  EXPECT_TRUE(session.StopRequest());
-  EXPECT_EQ(27, session.StepKey());
 }
 
 // The default document of the current directory opens with the notice; one
@@ -125,45 +98,39 @@ TEST_F(SessionTest, DocumentsOfTheCommandLineAreLoaded) {
   EXPECT_EQ(std::vector<std::string>{LoadingLine()}, view.notices);
 
   program.Write("work/a.txt", Sj("あ") + "\r\n");
-  Session &named = Another();
-  named.Start({"a.txt"});
-  EXPECT_EQ(std::vector<std::string>{Sj("あ")}, memo.Lines());
-  EXPECT_EQ("ZENPA - a.txt", named.Doc().Caption());
-  EXPECT_TRUE(named.Menus().enlargedView);
-
-  WriteFormat(program.Path("work/b.zpf"), 44);
-  Session &withFormat = Another();
-  withFormat.Start({program.Write("work/b.txt", "b\r\n")});
-  EXPECT_FALSE(withFormat.Menus().enlargedView);
-  EXPECT_EQ(44, withFormat.Format().format.linesPerPage);
-  Session &switched = Another();
-  switched.Start({"/V", "b.txt"});
-  EXPECT_TRUE(switched.Menus().enlargedView);
+  ASSERT_TRUE(testing::WriteFormat(program.Path("work/b.zpf"), 44));
+  program.Write("work/b.txt", "b\r\n");
+  std::string shown;
+  for (const std::vector<std::string> &args :
+       {std::vector<std::string>{"a.txt"}, {"b.txt"}, {"/V", "b.txt"}}) {
+    Session &named = Another();
+    named.Start(args);
+    shown += memo.Line(0) + (named.Menus().enlargedView ? " enlarged" : "") +
+             (named.Format().format.linesPerPage == 44 ? " own format|" : "|");
+  }
+  EXPECT_EQ(Sj("あ enlarged|b own format|b enlarged own format|"), shown);
 }
 
 // The tools, initial settings, sounds and manual are optional files of the
 // program directory; without them their menu items are off and game sounds
 // silent. The initial settings apply without renaming the format.
 TEST_F(SessionTest, OptionalFilesEnableTheirMenuItems) {
+  const auto items = [](Session &s) {
+    const MenuStates m = s.Menus();
+    return std::string(m.backEnabled ? "B" : "-") + (m.timerEnabled ? "T" : "-") +
+           (m.grdvEnabled ? "G" : "-") + (m.soundsEnabled ? "S" : "-") +
+           (s.Format().format.drill.gameSound ? "s" : "-");
+  };
   session.Start({});
-  EXPECT_FALSE(session.Menus().backEnabled);
-  EXPECT_FALSE(session.Menus().timerEnabled);
-  EXPECT_FALSE(session.Menus().soundsEnabled);
-  EXPECT_FALSE(session.Format().format.drill.gameSound);
-
+  EXPECT_EQ("-----", items(session));
   for (const char *name : {"ZTimer.exe", "GRDV.COM", "pi.wav", "pp.wav", "zenpa.htm"})
     program.Write(name, "");
-  WriteFormat(program.Path("zenpa.ini"), 21);
+  ASSERT_TRUE(testing::WriteFormat(program.Path("zenpa.ini"), 21));
   Session &other = Another();
   other.Start({});
-  EXPECT_TRUE(other.Menus().backEnabled);
-  EXPECT_TRUE(other.Menus().timerEnabled);
-  EXPECT_TRUE(other.Menus().grdvEnabled);
-  EXPECT_TRUE(other.Menus().soundsEnabled);
-  EXPECT_EQ(program.Path("pp.wav"), other.SoundPp());
-  EXPECT_EQ("", other.SoundPo());
-  EXPECT_EQ(21, other.Format().format.linesPerPage);
-  EXPECT_EQ(editor::kDefaultFormatName, other.Format().fileName);
+  EXPECT_EQ("BTGSs", items(other));
+  EXPECT_EQ("21 zenp_prn.zpf",
+            std::to_string(other.Format().format.linesPerPage) + " " + other.Format().fileName);
 
   other.OpenManual();
   other.OpenMakerPage();
@@ -172,7 +139,6 @@ TEST_F(SessionTest, OptionalFilesEnableTheirMenuItems) {
   EXPECT_EQ(std::vector<std::string>{program.Path("ZTimer.exe") + " /w /s /n"}, host.started);
   EXPECT_EQ(Sj("ＺＥＮＰＡ v3.87"), other.VersionBoxLines().at(1));
   // The drill game plays the same start sound as the puzzle game.
-  other.Format().format.drill.gameSound = true;
   DrillBoxes boxes{{"4", 4}, {"1", 1}, {"0", 0}};
   host.answers.push_back(Answer::Ok);
   ASSERT_TRUE(other.Drill().StartGame(boxes));
@@ -193,7 +159,6 @@ TEST_F(SessionTest, HistoryIsReadAtStartAndWrittenAtClose) {
   session.OpenHistory(5);
   EXPECT_EQ(std::vector<std::string>{"f"}, memo.Lines());
   session.OpenHistory(2); // f went to the top
-
   EXPECT_EQ(std::vector<std::string>{"a"}, memo.Lines());
 
   const std::string b = program.Write("work/b.txt", "b\r\n");
@@ -208,54 +173,48 @@ TEST_F(SessionTest, HistoryIsReadAtStartAndWrittenAtClose) {
 
   std::filesystem::remove(a);
   session.OpenHistory(2);
-  ASSERT_EQ(1u, host.messages.size());
-  EXPECT_EQ(Sj("ファイル ") + a + Sj(" が見つかりません。"), host.messages[0].text);
+  EXPECT_EQ(Sj("ファイル ") + a + Sj(" が見つかりません。|"), testing::MessageTexts(host));
 
   for (bool directory : {true, false}) {
     std::filesystem::remove_all(program.Path("zenpa.his"));
-    if (directory)
-      std::filesystem::create_directory(program.Path("zenpa.his"));
-    else
-      program.Write("zenpa.his", "header\r\n" + b + std::string(1, '\0'));
+    directory ? (void)std::filesystem::create_directory(program.Path("zenpa.his"))
+              : (void)program.Write("zenpa.his", "header\r\n" + b + std::string(1, '\0'));
     host.messages.clear();
     Session &other = Another();
     other.Start({});
-    ASSERT_EQ(1u, host.messages.size());
-    EXPECT_EQ(0u, host.messages[0].text.find(Sj("ヒストリーファイルが読み込めません。")))
-        << host.messages[0].text;
     EXPECT_EQ("(&1)", other.RecentFiles().Caption(1));
+    EXPECT_EQ(1u, host.messages.size());
+    EXPECT_EQ(0u, testing::MessageTexts(host).find(Sj("ヒストリーファイルが読み込めません。")));
   }
 
   host.messages.clear();
   Session &unwritable = Another(program.Path("no-such-dir/"));
   unwritable.Start({});
   EXPECT_TRUE(unwritable.CloseQuery());
-  ASSERT_EQ(1u, host.messages.size());
   EXPECT_EQ(Sj("ヒストリーが保存できません\n保存できません: ") +
-                program.Path("no-such-dir/zenpa.his") + " (" + base::ReasonText(ENOENT) + ")",
-            host.messages[0].text);
+                program.Path("no-such-dir/zenpa.his") + " (" + base::ReasonText(ENOENT) + ")|",
+            testing::MessageTexts(host));
 }
 
-// Cancel keeps everything; "No" then closes without writing the text.
-TEST_F(SessionTest, CloseCancelledKeepsEverythingAndNoWritesNoDocument) {
-  EditDocument("c.txt", "c\r\n");
+// Cancel keeps everything; "No" then closes without writing the text. "Yes"
+// saves the text and the modified format, except in /k mode, which never
+// writes a format; a save that fails keeps the window open. A modified
+// format alone asks only while its automatic save is on.
+TEST_F(SessionTest, CloseAsksToSaveTheTextAndTheFormat) {
+  session.Start({program.Write("work/c.txt", "c\r\n")});
+  memo.ReplaceLine(0, "edited");
   host.answers = {Answer::Cancel, Answer::No};
   EXPECT_FALSE(session.CloseQuery());
-  ASSERT_EQ(1u, host.messages.size());
-  EXPECT_EQ(Sj("内容が変更されています。上書きしますか？"), host.messages[0].text);
-  EXPECT_EQ(Sj("zenpa - 保存確認"), host.messages[0].caption);
-  EXPECT_EQ(platform::Icon::Warning, host.messages[0].icon);
   EXPECT_FALSE(session.StopRequest());
   EXPECT_FALSE(program.Exists("zenpa.his"));
   EXPECT_TRUE(session.CloseQuery());
   EXPECT_EQ("c\r\n", program.Read("work/c.txt"));
   EXPECT_TRUE(program.Exists("zenpa.his"));
-}
+  ASSERT_EQ(2u, host.messages.size());
+  EXPECT_EQ(Sj("zenpa - 保存確認: 内容が変更されています。上書きしますか？"),
+            host.messages[0].caption + ": " + host.messages[0].text);
+  EXPECT_EQ(platform::Icon::Warning, host.messages[0].icon);
 
-// "Yes" saves the text and the modified format, except in /k mode, which
-// never writes a format; a save that fails keeps the window open. A
-// modified format alone asks only while its automatic save is on.
-TEST_F(SessionTest, CloseAnsweredYesSavesTextAndModifiedFormat) {
   for (const bool kMode : {false, true}) {
     program.Write("work/k.txt", "k\r\n");
     session.Start(kMode ? std::vector<std::string>{"/k", "k.txt"}
@@ -290,29 +249,6 @@ TEST_F(SessionTest, CloseAnsweredYesSavesTextAndModifiedFormat) {
   EXPECT_EQ(1u, host.messages.size());
 }
 
-// Cancel during a run keeps it going; "No" stops it, and the close that
-// follows the run neither asks again nor writes the text.
-TEST_F(SessionTest, CloseDuringTheStepsAsksFirstAndStopsOnlyWhenNotCancelled) {
-  OpenPuzzle();
-  memo.SetModified(true);
-  host.answers = {Answer::Cancel, Answer::No};
-  std::vector<bool> closes;
-  int lastWait = 0;
-  StepSolve([&](int wait) {
-    lastWait = wait;
-    if (wait <= 2)
-      closes.push_back(session.CloseQuery());
-    if (wait == 1)
-      session.Puzzle().PressStepKey(puzzle::kKeyEnter);
-  });
-  EXPECT_EQ((std::vector<bool>{false, false}), closes);
-  EXPECT_EQ(2, lastWait) << "the steps went on after Cancel and ended after No";
-  EXPECT_EQ(1, view.closeRequests);
-  EXPECT_TRUE(session.CloseQuery());
-  EXPECT_EQ(2u, host.messages.size());
-  EXPECT_FALSE(program.Exists("work/p.txt"));
-}
-
 // Only the first of several dropped files is read; a format file is applied
 // and named, a puzzle file becomes puzzle blocks named after it. A file
 // dropped while a run is active would replace the document under it.
@@ -320,12 +256,11 @@ TEST_F(SessionTest, DroppedFilesReplaceTheDocumentOrItsFormat) {
   session.Start({});
   const std::string first = program.Write("work/first.txt", "1\r\n");
   session.DropFiles({first, program.Write("work/second.txt", "2\r\n")});
-  ASSERT_EQ(1u, host.messages.size());
-  EXPECT_EQ(Sj("ドロップで読み込むファイルは１つだけです。"), host.messages[0].text);
+  EXPECT_EQ(Sj("ドロップで読み込むファイルは１つだけです。|"), testing::MessageTexts(host));
   EXPECT_EQ(std::vector<std::string>{"1"}, memo.Lines());
 
   const std::string format = program.Path("work/drop.ZPF");
-  WriteFormat(format, 12);
+  ASSERT_TRUE(testing::WriteFormat(format, 12));
   session.DropFiles({format});
   EXPECT_EQ(12, session.Format().format.linesPerPage);
   EXPECT_EQ(format, session.Format().fileName);
@@ -339,15 +274,17 @@ TEST_F(SessionTest, DroppedFilesReplaceTheDocumentOrItsFormat) {
 
   memo.SetCaret({0, 0});
   const int raised = view.raised;
-  StepSolve([&](int) {
-    session.DropFiles({first});
-    session.Puzzle().PressStepKey(puzzle::kKeyEscape);
-  });
+  host.onEvents = [&] {
+    if (session.Puzzle().Display().stepVisible && session.StepKey() == puzzle::kKeyNone) {
+      session.DropFiles({first});
+      session.Puzzle().PressStepKey(puzzle::kKeyEscape);
+    }
+  };
+  session.Puzzle().StepSolve();
   EXPECT_EQ(program.Path("work/p.txt"), session.Doc().FileName());
   EXPECT_EQ(play::GridTopBorder(), memo.Line(1));
   EXPECT_EQ(raised, view.raised);
 }
-
 // A format read with a printer installed sets the printer's paper, and
 // pouch binding takes the printer's even-page shift at once; so does a
 // document's own format. Without duplex or pouch binding the shift read stays.
@@ -360,28 +297,28 @@ TEST_F(SessionTest, RestoredFormatSetsThePrintersPaperAndTheEvenShift) {
   format.paperSize = 12;
   format.orientation = platform::kLandscape;
   format.pouchBinding = true;
-  ASSERT_TRUE(settings::Savezpf(program.Path("zenpa.ini"), format, {}, host));
+  ASSERT_TRUE(testing::WriteFormat(program.Path("zenpa.ini"), format));
   view.measuring = true;
   Session withPrinter{memo, host, installed, fonts, program.Dir()};
   withPrinter.SetView(&view);
   withPrinter.Start({});
   withPrinter.RestoreInitialSettings();
-  EXPECT_EQ(12, installed.PaperCode());
-  EXPECT_EQ(platform::kLandscape, installed.Orientation());
-  EXPECT_EQ(10, withPrinter.Format().format.evenPageShift);
+  EXPECT_EQ(std::tuple(12, platform::kLandscape, 10),
+            std::tuple(installed.PaperCode(), installed.Orientation(),
+                       withPrinter.Format().format.evenPageShift));
 
   format.paperSize = 13;
-  ASSERT_TRUE(settings::Savezpf(program.Path("work/own.zpf"), format, {}, host));
+  ASSERT_TRUE(testing::WriteFormat(program.Path("work/own.zpf"), format));
   program.Write("work/own.txt", "text\r\n");
   withPrinter.Format().format.evenPageShift = 0;
   ASSERT_EQ(editor::LoadStatus::Loaded, withPrinter.Doc().Load("own.txt"));
-  EXPECT_EQ(13, installed.PaperCode());
-  EXPECT_EQ(10, withPrinter.Format().format.evenPageShift);
-  EXPECT_FALSE(withPrinter.Format().modified);
+  EXPECT_EQ(std::tuple(13, 10, false),
+            std::tuple(installed.PaperCode(), withPrinter.Format().format.evenPageShift,
+                       withPrinter.Format().modified));
 
   format.pouchBinding = false;
   format.evenPageShift = 7;
-  ASSERT_TRUE(settings::Savezpf(program.Path("work/own.zpf"), format, {}, host));
+  ASSERT_TRUE(testing::WriteFormat(program.Path("work/own.zpf"), format));
   ASSERT_EQ(editor::LoadStatus::Loaded, withPrinter.Doc().Load("own.txt"));
   EXPECT_EQ(7, withPrinter.Format().format.evenPageShift);
 }
@@ -394,7 +331,7 @@ TEST_F(SessionTest, SavedFormatCommentsShowTheFormatsPaperAndTheHeader) {
   format.orientation = platform::kLandscape;
   format.pageNumberOn = true;
   format.pageNumberPos = settings::PageNumberPos::Top;
-  ASSERT_TRUE(settings::Savezpf(program.Path("zenpa.ini"), format, {}, host));
+  ASSERT_TRUE(testing::WriteFormat(program.Path("zenpa.ini"), format));
   view.measuring = true;
   session.Start({});
   session.RestoreInitialSettings();
@@ -415,37 +352,82 @@ TEST_F(SessionTest, DrillAndPuzzleModesEndEachOther) {
   DrillBoxes boxes{{"4", 4}, {"1", 1}, {"0", 0}};
   ASSERT_TRUE(session.Drill().Generate(boxes));
   std::vector<std::string> lines = memo.Lines();
-  play::GridDigits digits{};
-  for (int i = 0; i < 81; ++i)
-    digits[i] = testing::kEasyPuzzle[i] - '0';
-  for (const std::string &line : play::GridBlockLines(play::GivenCells(digits)))
+  for (const std::string &line :
+       play::GridBlockLines(play::GivenCells(testing::DigitsOf(testing::kEasyPuzzle))))
     lines.push_back(line);
   memo.SetLines(lines);
   memo.SetCaret({0, 0});
   int drillLeft = 0;
   session.Drill().OnStopped([&] { ++drillLeft; });
   PuzzleGame &puzzle = session.Game();
-
+  // The drill mode, the puzzle mode and how often the drill window heard its end.
+  const auto modes = [&] { return std::tuple(session.Drill().Mode(), puzzle.Mode(), drillLeft); };
   ASSERT_TRUE(session.Drill().StartEntry());
   ASSERT_TRUE(puzzle.StartGame());
-  EXPECT_EQ(WindowMode::None, session.Drill().Mode());
-  EXPECT_EQ(1, drillLeft);
+  EXPECT_EQ(std::tuple(WindowMode::None, WindowMode::PuzzleGame, 1), modes());
   host.answers.push_back(Answer::Ok); // the drill game's start box
   ASSERT_TRUE(session.Drill().StartGame(boxes));
-  EXPECT_EQ(WindowMode::None, puzzle.Mode());
-  // A file dropped during the game would replace the sheet under it.
-  const std::vector<std::string> sheet = memo.Lines();
-  session.DropFiles({program.Write("work/other.txt", "o\r\n")});
-  EXPECT_EQ(sheet, memo.Lines());
+  EXPECT_EQ(std::tuple(WindowMode::DrillGame, WindowMode::None, 1), modes());
   ASSERT_TRUE(puzzle.StartEntry());
-  EXPECT_EQ(WindowMode::None, session.Drill().Mode());
-  EXPECT_EQ(2, drillLeft);
+  EXPECT_EQ(std::tuple(WindowMode::None, WindowMode::PuzzleEntry, 2), modes());
   ASSERT_TRUE(session.Drill().StartEntry());
-  EXPECT_EQ(WindowMode::None, puzzle.Mode());
   // A puzzle mode that cannot start leaves the drill mode on.
   memo.SetLines({});
   EXPECT_FALSE(puzzle.StartEntry());
-  EXPECT_EQ(WindowMode::DrillEntry, session.Drill().Mode());
+  EXPECT_EQ(std::tuple(WindowMode::DrillEntry, WindowMode::None, 2), modes());
+}
+
+// The mark items work on the caret's line: a colour of the text itself
+// resets the colour, spacing and indent start from the line's marks, and an
+// empty mark field keeps the mark it had. The frame follows the text colour
+// until a frame colour of its own is chosen.
+TEST_F(SessionTest, MarkItemsWorkOnTheCaretsLine) {
+  MarkCommands marks{session, memo};
+  memo.SetLines({"p= $0000FF", "p= %-200 m-55", "p= %="});
+  memo.SetCaret({0, 10});
+  EXPECT_TRUE(marks.ParameterItemsEnabled());
+  host.colours.push_back(session.Format().format.textColor);
+  EXPECT_TRUE(marks.ChooseColour());
+  EXPECT_FALSE(marks.ChooseColour()); // cancelled: nothing inserted
+  EXPECT_EQ("p= $0000FF c=", memo.Line(0));
+  session.Format().format.lineSpacing = 120;
+  memo.SetCaret({1, 0});
+  EXPECT_EQ(std::pair(-120, -55), std::pair(marks.SpacingStart(), marks.IndentStart()));
+  memo.SetCaret({2, 5});
+  marks.InsertSpacing(-300);
+  marks.InsertIndent(0);
+  EXPECT_EQ("p= %= %-120 m=", memo.Line(2));
+  memo.SetLines({"text"});
+  EXPECT_FALSE(marks.ParameterItemsEnabled());
+
+  MarkSettings panel{session};
+  panel.Open();
+  panel.Edit(MarkKind::Scale, "");
+  EXPECT_TRUE(panel.Field(MarkKind::Scale).editing);
+  panel.Apply(MarkKind::Scale);
+  EXPECT_EQ("p p", session.Format().format.scaleMark + " " + panel.Field(MarkKind::Scale).text);
+  EXPECT_FALSE(panel.Field(MarkKind::Scale).editing);
+
+  PrintSettings print{session, host};
+  host.colours = {0x0000FF, 0x00FF00};
+  print.ChooseTextColour();
+  EXPECT_EQ(0x0000FFu, print.FrameColour());
+  print.ChooseFrameColour();
+  EXPECT_EQ(std::pair(0x00FF00u, 0x0000FFu),
+            std::pair(print.FrameColour(), session.Format().format.textColor));
+  EXPECT_TRUE(session.Format().modified);
+}
+
+// An empty document shows one empty sheet in the preview (the print tests
+// lay out the 600-point font and the landscape postcard).
+TEST_F(SessionTest, AnEmptyDocumentShowsOneSheetInThePreview) {
+  view.measuring = true;
+  PreviewCommands preview{session};
+  preview.Open();
+  platform::RecordingCanvas sheet;
+  session.ComposePreview(sheet);
+  EXPECT_EQ("1/1", session.PreviewState().SheetLabel());
+  EXPECT_TRUE(sheet.TextOps().empty());
 }
 
 } // namespace

@@ -6,7 +6,8 @@
 #include "base/units.h"
 #include "platform/scripted_host.h"
 #include "platform/text_memo.h"
-#include "settings/format_file.h"
+#include "support/format_writer.h"
+#include "support/message_texts.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@ namespace {
 
 using base::Sj;
 using platform::Answer;
+using Lines = std::vector<std::string>;
 
 class RecordingHooks : public DocumentHooks {
 public:
@@ -29,7 +31,7 @@ public:
   settings::SaveContext FormatSaveContext() const override { return {}; }
   settings::FormatEnvironment FormatEnv() const override { return {}; }
 
-  std::vector<std::string> recorded;
+  Lines recorded;
   int relayouts = 0;
   int replaced = 0;
   bool previewFollows = false;
@@ -39,11 +41,14 @@ class DocumentTest : public ::testing::Test {
 protected:
   DocumentTest() { std::filesystem::current_path(dir.Dir()); }
 
-  // A format file beside a document, with a setting that differs from the start values.
-  void WriteFormat(const std::string &name, int linesPerPage) {
-    settings::PrintFormat format;
-    format.linesPerPage = linesPerPage;
-    ASSERT_TRUE(settings::Savezpf(dir.Path(name), format, {}, host));
+  // The caption, the lines, whether text and format are modified, and the
+  // format's name.
+  std::string State() const {
+    std::string lines;
+    for (const std::string &line : memo.Lines())
+      lines += line + "/";
+    return doc.Caption() + " [" + lines + (memo.Modified() ? "]* format" : "] format") +
+           (format.modified ? "* " : " ") + format.fileName;
   }
 
   testing::TempDir dir;
@@ -54,65 +59,65 @@ protected:
   Document doc{memo, host, format, hooks};
 };
 
-const std::string kJapaneseText = Sj("一行目\r\n二行目　全角\r\n\r\n");
-
 // A document loads with the format beside it, and a save by its relative
 // name goes back to the same file; without a format the format stays and
 // page numbering starts again; a format file opened as a document is only
-// text.
+// text. A missing file changes nothing quietly, a directory is reported.
 TEST_F(DocumentTest, LoadShowsTheTextAndAppliesTheFormatBesideIt) {
-  dir.Write("sub/a.txt", kJapaneseText);
-  WriteFormat("sub/a.zpf", 40);
+  memo.SetLines({"keep"});
+  EXPECT_EQ(LoadStatus::Missing, doc.Load("nothing.txt"));
+  std::filesystem::create_directory(dir.Path("folder"));
+  EXPECT_EQ(LoadStatus::Failed, doc.Load("folder"));
+  EXPECT_EQ(Sj("読み込めません: ") + dir.Path("folder") + Sj(" (フォルダーです)|"),
+            testing::MessageTexts(host));
+  EXPECT_EQ("ZENPA [keep/] format zenp_prn.zpf", State());
+  EXPECT_EQ(Sj("未定"), doc.NameLabel());
+
+  dir.Write("sub/a.txt", Sj("一行目\r\n二行目　全角\r\n\r\n"));
+  ASSERT_TRUE(testing::WriteFormat(dir.Path("sub/a.zpf"), 40));
   memo.SetModified(true);
   format.modified = true;
   EXPECT_EQ(LoadStatus::Loaded, doc.Load("sub/a.txt"));
-  EXPECT_EQ((std::vector<std::string>{Sj("一行目"), Sj("二行目　全角"), ""}), memo.Lines());
-  EXPECT_FALSE(memo.Modified());
+  EXPECT_EQ("ZENPA - " + dir.Path("sub/a.txt") + Sj(" [一行目/二行目　全角//] format ") +
+                dir.Path("sub/a.zpf"),
+            State());
   EXPECT_EQ(40, format.format.linesPerPage);
-  EXPECT_EQ(dir.Path("sub/a.zpf"), format.fileName);
-  EXPECT_FALSE(format.modified);
-  EXPECT_EQ("ZENPA - " + dir.Path("sub/a.txt"), doc.Caption());
-  EXPECT_EQ(std::vector<std::string>{dir.Path("sub/a.txt")}, hooks.recorded);
+  EXPECT_EQ(Lines{dir.Path("sub/a.txt")}, hooks.recorded);
   EXPECT_EQ(dir.Path("sub"), base::CurrentDirectory());
   memo.ReplaceLine(0, "new");
   ASSERT_TRUE(doc.Save());
   EXPECT_EQ("new\r\n" + Sj("二行目　全角\r\n\r\n"), dir.Read("sub/a.txt"));
-  EXPECT_FALSE(dir.Exists("sub/sub/a.txt"));
 
   dir.Write("b.txt", "x\r\n");
   format.format.pageNumberStart = "7";
   doc.Load(dir.Path("b.txt"));
-  EXPECT_EQ(40, format.format.linesPerPage);
   EXPECT_EQ("1", format.format.pageNumberStart);
-
-  WriteFormat("c.zpf", 55);
+  ASSERT_TRUE(testing::WriteFormat(dir.Path("c.zpf"), 55));
   doc.Load(dir.Path("c.zpf"));
   EXPECT_EQ(40, format.format.linesPerPage);
   EXPECT_EQ(dir.Path("b.zpf"), format.fileName);
-  ASSERT_LT(1, memo.LineCount());
   EXPECT_EQ(Sj("55,頁行数"), memo.Line(1));
-}
 
-TEST_F(DocumentTest, MissingFileOrDirectoryChangesNothingAndOnlyTheDirectoryIsReported) {
-  memo.SetLines({"keep"});
-  EXPECT_EQ(LoadStatus::Missing, doc.Load("nothing.txt"));
-  EXPECT_TRUE(host.messages.empty());
-  std::filesystem::create_directory(dir.Path("folder"));
-  EXPECT_EQ(LoadStatus::Failed, doc.Load("folder"));
-  ASSERT_EQ(1u, host.messages.size());
-  EXPECT_EQ(Sj("読み込めません: ") + dir.Path("folder") + Sj(" (フォルダーです)"),
-            host.messages[0].text);
-  EXPECT_EQ(std::vector<std::string>{"keep"}, memo.Lines());
-  EXPECT_EQ(Sj("未定"), doc.NameLabel()) << "still the fresh document";
+  // Text changes lay out while realtime or followed by the preview.
+  hooks.relayouts = 0;
+  doc.TextChanged();
+  doc.Settings().realtimeLayoutOn = false;
+  doc.TextChanged();
+  hooks.previewFollows = true;
+  doc.TextChanged();
+  EXPECT_EQ(2, hooks.relayouts);
 }
 
 // CR LF, LF and lone-CR files open as lines and keep their bytes and line
-// breaks when saved, edited or not; a new document goes back to CR LF.
-TEST_F(DocumentTest, FilesSaveInTheirOwnFormByteForByte) {
-  const std::string crlf = kJapaneseText + std::string("\x81\r\n\x00\xFF\x82\r\n", 8) + "\r\r\n";
-  const std::string lf = Sj("一行目\n二行目\r全角\n\n");
-  const std::string cr = Sj("一行目\r二行目\r\r");
-  for (const std::string &bytes : {crlf, lf, cr}) {
+// breaks when saved; a new document goes back to CR LF. A save is refused
+// while a rename is pending; a rename keeps the directory, names the format
+// and counts printed pages from the start number, and empty text or a cancel
+// changes nothing. A name without an extension gets ".txt" and the format is
+// written beside it, except in /k mode or with the format's automatic save off.
+TEST_F(DocumentTest, SaveWritesTheTextInItsFormAndTheFormatBesideIt) {
+  const std::string crlf = Sj("一行目\r\n") + std::string("\x81\r\n\x00\xFF\x82\r\n", 8) + "\r\r\n";
+  for (const std::string &bytes :
+       {crlf, Sj("一行目\n二行目\r全角\n\n"), Sj("一行目\r二行目\r\r")}) {
     dir.Write("u.txt", bytes);
     doc.Load("u.txt");
     EXPECT_EQ(Sj("一行目"), memo.Line(0));
@@ -120,173 +125,92 @@ TEST_F(DocumentTest, FilesSaveInTheirOwnFormByteForByte) {
     ASSERT_TRUE(doc.Save());
     EXPECT_EQ(bytes, dir.Read("u.txt"));
   }
-  memo.ReplaceLine(0, "x");
-  ASSERT_TRUE(doc.Save());
-  EXPECT_EQ(Sj("x\r二行目\r\r"), dir.Read("u.txt"));
   doc.New();
-  memo.SetLines({"n"});
-  ASSERT_TRUE(doc.Save());
-  EXPECT_EQ("n\r\n", dir.Read("zenp_prn.txt"));
-}
-
-// A name without an extension gets ".txt" and the format is written
-// beside it, except in /k mode or with the format's automatic save off.
-TEST_F(DocumentTest, SaveAddsTxtAndWritesTheFormatBesideUnlessKModeOrAutoSaveOff) {
-  doc.SetFileName("memo");
+  doc.SetFileName(dir.Path("old.txt"));
+  format.format.pageNumberStart = "5";
+  doc.BeginRename();
+  EXPECT_FALSE(doc.Save());
+  EXPECT_EQ(Sj("ファイル名を確定して下さい。|"), testing::MessageTexts(host));
+  doc.CommitRename("");
+  doc.BeginRename();
+  doc.CancelRename();
+  EXPECT_FALSE(doc.Renaming());
+  EXPECT_EQ(dir.Path("old.txt"), doc.FileName());
+  doc.BeginRename();
+  doc.CommitRename("memo");
+  EXPECT_EQ("ZENPA - " + dir.Path("memo") + " [] format " + dir.Path("memo.zpf"), State());
+  EXPECT_EQ(4, doc.PrintedPageOffset());
   memo.SetLines({Sj("メモ")});
-  memo.SetModified(true);
   ASSERT_TRUE(doc.Save());
   EXPECT_EQ(Sj("メモ") + "\r\n", dir.Read("memo.txt"));
+  EXPECT_EQ("ZENPA - " + dir.Path("memo.txt") + Sj(" [メモ/] format ") + dir.Path("memo.zpf"),
+            State());
   EXPECT_TRUE(dir.Exists("memo.zpf"));
-  EXPECT_EQ(dir.Path("memo.zpf"), format.fileName);
-  EXPECT_FALSE(memo.Modified());
 
   doc.Settings().kMode = true;
+  format.modified = true;
   host.fileNames.push_back(dir.Path("k.txt"));
   ASSERT_TRUE(doc.SaveAs());
-  EXPECT_EQ(dir.Path("k.zpf"), format.fileName) << "named, but not written";
-  EXPECT_FALSE(dir.Exists("k.zpf"));
+  EXPECT_EQ(Sj("すべてのファイル(*.*)|*.*"), host.fileDialogs[0].filter);
+  EXPECT_EQ(dir.Path("memo.txt"), host.fileDialogs[0].fileName);
+  EXPECT_TRUE(host.fileDialogs[0].overwritePrompt);
+  EXPECT_EQ("ZENPA - " + dir.Path("k.txt") + Sj(" [メモ/] format ") + dir.Path("k.zpf"), State());
+  EXPECT_EQ(dir.Path("k.txt"), hooks.recorded.back());
+  EXPECT_FALSE(dir.Exists("k.zpf")) << "named, but not written";
   doc.Settings().kMode = false;
   format.format.autoSaveFormat = false;
   doc.SetFileName("n.txt");
   ASSERT_TRUE(doc.Save());
   EXPECT_FALSE(dir.Exists("n.zpf"));
-}
-
-// A save is refused while a rename is pending; one that fails is reported,
-// keeps the document modified and writes no format.
-TEST_F(DocumentTest, RefusedOrFailedSaveKeepsTheDocumentModified) {
-  doc.BeginRename();
-  EXPECT_FALSE(doc.Save());
-  ASSERT_EQ(1u, host.messages.size());
-  EXPECT_EQ(Sj("ファイル名を確定して下さい。"), host.messages[0].text);
-  EXPECT_FALSE(dir.Exists(kDefaultDocName));
-  doc.CancelRename();
-
-  std::filesystem::create_directory(dir.Path("taken.txt"));
-  dir.Write("taken.txt/inside", "safe");
-  doc.SetFileName("taken");
-  memo.SetModified(true);
-  EXPECT_FALSE(doc.Save());
-  ASSERT_EQ(2u, host.messages.size());
-  EXPECT_TRUE(memo.Modified());
-  EXPECT_EQ("safe", dir.Read("taken.txt/inside"));
-  EXPECT_FALSE(dir.Exists("taken.zpf"));
-}
-
-TEST_F(DocumentTest, SaveAsWritesTheChosenFileAndRecordsIt) {
-  memo.SetLines({"a", "b"});
-  memo.SetModified(true);
-  format.modified = true;
-  host.fileNames.push_back(dir.Path("out.txt"));
-  EXPECT_TRUE(doc.SaveAs());
-  ASSERT_EQ(1u, host.fileDialogs.size());
-  EXPECT_EQ(Sj("すべてのファイル(*.*)|*.*"), host.fileDialogs[0].filter);
-  EXPECT_EQ(dir.Path(kDefaultDocName), host.fileDialogs[0].fileName);
-  EXPECT_TRUE(host.fileDialogs[0].overwritePrompt);
-  EXPECT_EQ("a\r\nb\r\n", dir.Read("out.txt"));
-  EXPECT_EQ(dir.Path("out.zpf"), format.fileName);
-  EXPECT_EQ(std::vector<std::string>{dir.Path("out.txt")}, hooks.recorded);
-  EXPECT_FALSE(format.modified);
-}
-
-// "New" asks to save a modified text and goes on only when the save after
-// "Yes" is done; it resets the text, the names and the format.
-TEST_F(DocumentTest, NewGoesOnOnlyWhenTheSaveAsAfterYesIsDone) {
-  memo.SetLines({"precious"});
-  memo.SetModified(true);
-  format.format.topMargin = 999;
-  format.fileName = "other.zpf";
-  format.modified = true;
-  host.answers = {Answer::Cancel, Answer::Yes, Answer::Yes};
-  host.fileNames = {std::nullopt, dir.Path("kept.txt")};
-  doc.New();
-  ASSERT_EQ(1u, host.messages.size());
-  EXPECT_EQ(Sj("内容が変更されています。保存しますか？"), host.messages[0].text);
-  EXPECT_EQ(Sj("zenpa - 保存確認"), host.messages[0].caption);
-  EXPECT_EQ(platform::Buttons::YesNoCancel, host.messages[0].buttons);
-  doc.New(); // the save dialog is cancelled
-  EXPECT_EQ(std::vector<std::string>{"precious"}, memo.Lines());
-  EXPECT_TRUE(memo.Modified());
-  doc.New();
-  EXPECT_EQ("precious\r\n", dir.Read("kept.txt"));
-  EXPECT_EQ(0, memo.LineCount());
-  EXPECT_EQ(base::MmToPix(15, 360), format.format.topMargin);
-  EXPECT_EQ(kDefaultFormatName, format.fileName);
-  EXPECT_FALSE(format.modified);
-  EXPECT_EQ("ZENPA - zenp_prn.txt", doc.Caption());
-  EXPECT_EQ(1, hooks.replaced);
-}
-
-// Open starts in the document's directory; cancelled, or cancelled at the
-// save prompt, it keeps the document; "No" there goes on without saving.
-TEST_F(DocumentTest, OpenStartsInTheDocumentsDirectoryAndLoadsTheChoice) {
-  memo.SetLines({"mine"});
-  EXPECT_FALSE(doc.Open());
-  memo.SetModified(true);
-  host.answers = {Answer::Cancel, Answer::No};
-  EXPECT_FALSE(doc.Open());
-  EXPECT_EQ(1u, host.fileDialogs.size());
-  EXPECT_EQ(std::vector<std::string>{"mine"}, memo.Lines());
-
-  dir.Write("docs/f.txt", "f\r\n");
-  doc.SetFileName(dir.Path("docs/old.txt"));
-  host.fileNames.push_back(dir.Path("docs/f.txt"));
-  EXPECT_TRUE(doc.Open());
-  ASSERT_EQ(2u, host.fileDialogs.size());
-  EXPECT_EQ(dir.Path("docs"), host.fileDialogs[1].initialDir);
-  EXPECT_EQ(std::vector<std::string>{"f"}, memo.Lines());
-  EXPECT_FALSE(dir.Exists("docs/old.txt"));
-}
-
-TEST_F(DocumentTest, InsertAtEndAppendsEveryLineOfAReadableFile) {
-  dir.Write("three.txt", "1\r\n2\r\n3\r\n");
-  memo.SetLines({"top", ""});
-  doc.SetFileName("mine.txt");
-  host.fileNames.push_back(dir.Path("three.txt"));
-  EXPECT_TRUE(doc.InsertAtEnd());
-  EXPECT_EQ((std::vector<std::string>{"top", "", "1", "2", "3"}), memo.Lines());
-  EXPECT_EQ("mine.txt", doc.FileName());
-  EXPECT_EQ(1, hooks.relayouts);
-  std::filesystem::create_directory(dir.Path("dir.txt"));
-  host.fileNames.push_back(dir.Path("dir.txt"));
-  EXPECT_FALSE(doc.InsertAtEnd()) << "an unreadable file is reported";
-  EXPECT_EQ(1u, host.messages.size());
-  EXPECT_EQ(5, memo.LineCount());
-}
-
-// A rename keeps the directory, names the format and counts printed pages
-// from the start number; empty text or a cancel changes nothing.
-TEST_F(DocumentTest, RenameKeepsTheDirectoryAndNamesTheFormat) {
-  doc.SetFileName("/data/old.txt");
-  format.format.pageNumberStart = "5";
-  doc.BeginRename();
-  EXPECT_EQ(Sj("未定"), doc.RenameText());
-  doc.CommitRename("");
-  EXPECT_EQ("/data/old.txt", doc.FileName());
-  doc.BeginRename();
-  doc.CancelRename();
-  EXPECT_FALSE(doc.Renaming());
-  doc.BeginRename();
-  doc.CommitRename("new.txt");
-  EXPECT_EQ("/data/new.txt", doc.FileName());
-  EXPECT_EQ("/data/new.zpf", format.fileName);
-  EXPECT_EQ("ZENPA - /data/new.txt", doc.Caption());
-  EXPECT_EQ(4, doc.PrintedPageOffset());
-  EXPECT_FALSE(base::FileExists("/data/new.txt"));
   format.format.pageNumberStart = "x";
   doc.BeginRename();
   doc.CommitRename("r.txt");
   EXPECT_EQ(0, doc.PrintedPageOffset()) << "an unnumbered start counts from one";
 }
 
-TEST_F(DocumentTest, TextChangesLayOutOnlyWhenRealtimeOrFollowed) {
-  doc.TextChanged();
-  doc.Settings().realtimeLayoutOn = false;
-  doc.TextChanged();
-  hooks.previewFollows = true;
-  doc.TextChanged();
-  EXPECT_EQ(2, hooks.relayouts);
+// "New" and Open ask to save a modified text and go on only when the save
+// after "Yes" is done, or after "No". New resets the text, the names and the
+// format; Open starts in the document's directory. Insert at end appends a
+// readable file and keeps the document's name.
+TEST_F(DocumentTest, NewAndOpenReplaceTheDocumentAfterTheSavePrompt) {
+  memo.SetLines({"precious"});
+  memo.SetModified(true);
+  format.format.topMargin = 999;
+  format.fileName = "other.zpf";
+  format.modified = true;
+  host.answers = {Answer::Cancel, Answer::Yes, Answer::Cancel, Answer::Yes};
+  host.fileNames = {std::nullopt, std::nullopt, dir.Path("kept.txt")};
+  doc.New();
+  doc.New();  // the save dialog is cancelled
+  doc.Open(); // cancelled at the prompt, then in the dialog
+  EXPECT_FALSE(doc.Open());
+  EXPECT_EQ("ZENPA [precious/]* format* other.zpf", State());
+  doc.New();
+  ASSERT_EQ(5u, host.messages.size());
+  EXPECT_EQ(Sj("zenpa - 保存確認: 内容が変更されています。保存しますか？"),
+            host.messages[0].caption + ": " + host.messages[0].text);
+  EXPECT_EQ(platform::Buttons::YesNoCancel, host.messages[0].buttons);
+  EXPECT_EQ("precious\r\n", dir.Read("kept.txt"));
+  EXPECT_EQ(base::MmToPix(15, 360), format.format.topMargin);
+  EXPECT_EQ("ZENPA - zenp_prn.txt [] format zenp_prn.zpf", State());
+  EXPECT_EQ(1, hooks.replaced);
+
+  dir.Write("docs/f.txt", "f\r\n");
+  doc.SetFileName(dir.Path("docs/old.txt"));
+  memo.SetModified(true);
+  host.answers = {Answer::No};
+  host.fileNames = {dir.Path("docs/f.txt"), dir.Write("three.txt", "1\r\n2\r\n3\r\n"),
+                    dir.Path("docs")};
+  EXPECT_TRUE(doc.Open());
+  EXPECT_EQ(dir.Path("docs"), host.fileDialogs.back().initialDir);
+  EXPECT_FALSE(dir.Exists("docs/old.txt"));
+  hooks.relayouts = 0;
+  EXPECT_TRUE(doc.InsertAtEnd());
+  EXPECT_FALSE(doc.InsertAtEnd()) << "an unreadable file is reported";
+  EXPECT_EQ("ZENPA - " + dir.Path("docs/f.txt") + " [f/1/2/3/]* format " + dir.Path("docs/f.zpf"),
+            State());
+  EXPECT_EQ(7u, host.messages.size());
+  EXPECT_EQ(1, hooks.relayouts);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 using namespace zenpa::editor;
 using zenpa::base::Sj;
 using zenpa::platform::TextMemo;
+using Lines = std::vector<std::string>;
 
 namespace {
 
@@ -23,35 +24,33 @@ struct FakeMode : InputMode {
   }
 };
 
-InputEvent Typed(const std::string &text) { return {InputKind::KeyPress, InputKey::Other, text}; }
-
-InputEvent Of(InputKind kind, InputKey key = InputKey::None) {
-  InputEvent event;
-  event.kind = kind;
-  event.key = key;
-  return event;
+InputEvent Of(InputKind kind, InputKey key = InputKey::None, const std::string &text = {},
+              bool ctrl = false) {
+  return {kind, key, text, ctrl};
 }
 
 } // namespace
 
 // Overwrite typing replaces the whole character under the caret, two bytes
-// for a full-width one, and inserts at the end of the line.
-TEST(InputRouter, OverwriteSelectsTheCharacterUnderTheCaret) {
-  TextMemo memo({Sj("あa")});
+// for a full-width one, one per typed character, and inserts at the end of
+// the line; Ctrl keys and insert mode replace nothing.
+TEST(InputRouter, OverwriteReplacesWholeCharacters) {
+  const struct {
+    int column;
+    std::string typed;
+    bool overwrite, ctrl;
+    int bytes;
+  } cases[] = {{0, "x", true, false, 2},  {2, "x", true, false, 1},
+               {3, "x", true, false, 0},  {0, Sj("かなa"), true, false, 3},
+               {0, "x", false, false, 0}, {0, "a", true, true, 0}};
   InputRouter router;
-  const InputState overwrite{.overwrite = true};
-  EXPECT_EQ(2, router.Route(Typed("x"), memo, overwrite).overwriteBytes);
-  memo.SetCaret({0, 2});
-  EXPECT_EQ(1, router.Route(Typed("x"), memo, overwrite).overwriteBytes);
-  memo.SetCaret({0, 3});
-  EXPECT_EQ(0, router.Route(Typed("x"), memo, overwrite).overwriteBytes);
-  memo.SetCaret({0, 0});
-  EXPECT_EQ(3, router.Route(Typed(Sj("かなa")), memo, overwrite).overwriteBytes);
-  memo.SetCaret({0, 0});
-  EXPECT_EQ(0, router.Route(Typed("x"), memo, InputState{}).overwriteBytes);
-  InputEvent ctrlA = Typed("a");
-  ctrlA.ctrl = true;
-  EXPECT_EQ(0, router.Route(ctrlA, memo, overwrite).overwriteBytes);
+  for (const auto &c : cases) {
+    TextMemo memo({Sj("あa")});
+    memo.SetCaret({0, c.column});
+    const InputEvent key = Of(InputKind::KeyPress, InputKey::Other, c.typed, c.ctrl);
+    EXPECT_EQ(c.bytes, router.Route(key, memo, {.overwrite = c.overwrite}).overwriteBytes)
+        << c.column << " " << c.typed;
+  }
 }
 
 // A first-stage mode sees events before the KMode click and the grid modes;
@@ -63,22 +62,17 @@ TEST(InputRouter, ModesSeeEventsInStageOrder) {
   router.Plug(grid, ModeStage::Grid);
   router.Plug(run, ModeStage::First);
   const InputState kMode{.overwrite = true, .kMode = true};
-  EXPECT_TRUE(router.Route(Typed("1"), memo, kMode).handled);
-  EXPECT_EQ(1, run.seen);
-  EXPECT_EQ(0, grid.seen);
-
+  const InputEvent typed1 = Of(InputKind::KeyPress, InputKey::Other, "1");
+  EXPECT_TRUE(router.Route(typed1, memo, kMode).handled);
   run.active = false;
-  const Routing typed = router.Route(Typed("1"), memo, kMode);
+  const Routing typed = router.Route(typed1, memo, kMode);
   EXPECT_TRUE(typed.handled);
   EXPECT_EQ(0, typed.overwriteBytes);
-  EXPECT_EQ(1, run.seen);
-  EXPECT_EQ(1, grid.seen);
-
   grid.takes = false;
-  EXPECT_FALSE(router.Route(Typed("1"), memo, kMode).handled);
+  EXPECT_FALSE(router.Route(typed1, memo, kMode).handled);
   router.Unplug(grid);
-  router.Route(Typed("1"), memo, kMode);
-  EXPECT_EQ(2, grid.seen);
+  router.Route(typed1, memo, kMode);
+  EXPECT_EQ((std::pair{1, 2}), std::pair(run.seen, grid.seen));
 }
 
 // With KMode, Ctrl+click toggles a leading apostrophe on the caret's line
@@ -87,19 +81,19 @@ TEST(InputRouter, CtrlClickTogglesTheQuoteInKModeElseGrades) {
   TextMemo memo({"one", "two", "three"});
   memo.SetCaret({1, 2});
   InputRouter router;
-  const InputEvent press{InputKind::MouseDown, InputKey::None, "", true};
-  const InputEvent click{InputKind::Click, InputKey::None, "", true};
+  const InputEvent press = Of(InputKind::MouseDown, InputKey::None, "", true);
+  const InputEvent click = Of(InputKind::Click, InputKey::None, "", true);
   const InputState kMode{.kMode = true};
   const Routing first = router.Route(press, memo, kMode);
   EXPECT_TRUE(first.handled);
   EXPECT_FALSE(first.relayout);
   EXPECT_FALSE(router.Route(click, memo, kMode).gradePuzzle);
-  EXPECT_EQ((std::vector<std::string>{"one", "'two", "three"}), memo.Lines());
+  EXPECT_EQ((Lines{"one", "'two", "three"}), memo.Lines());
   EXPECT_EQ((zenpa::platform::TextPos{1, 0}), memo.Caret());
 
   EXPECT_TRUE(router.Route(click, memo, InputState{}).gradePuzzle);
   EXPECT_FALSE(router.Route(press, memo, InputState{}).handled);
-  EXPECT_EQ((std::vector<std::string>{"one", "'two", "three"}), memo.Lines());
+  EXPECT_EQ((Lines{"one", "'two", "three"}), memo.Lines());
 }
 
 // Without realtime layout the document is laid out on key release and
@@ -108,15 +102,15 @@ TEST(InputRouter, CtrlClickTogglesTheQuoteInKModeElseGrades) {
 TEST(InputRouter, LayoutTriggersAndPaste) {
   TextMemo memo({"a"});
   InputRouter router;
-  const InputState manual{.realtimeLayout = false};
-  const InputState realtime{.realtimeLayout = true, .convertLineEnds = true};
-  for (InputKind kind : {InputKind::KeyUp, InputKind::MouseDown}) {
-    EXPECT_TRUE(router.Route(Of(kind), memo, manual).relayout);
-    EXPECT_FALSE(router.Route(Of(kind), memo, realtime).relayout);
+  std::string seen; // per state: L for a layout after each kind of event, P for a paste rewrite
+  for (const InputState state : {InputState{.realtimeLayout = false},
+                                 InputState{.realtimeLayout = true, .convertLineEnds = true}}) {
+    for (InputKind kind :
+         {InputKind::KeyUp, InputKind::MouseDown, InputKind::KeyDown, InputKind::Resize})
+      seen += router.Route(Of(kind), memo, state).relayout ? 'L' : '-';
+    seen += router.Route(Of(InputKind::KeyDown, InputKey::Paste), memo, state).normalisePaste ? 'P'
+                                                                                              : '-';
+    seen += ' ';
   }
-  EXPECT_FALSE(router.Route(Of(InputKind::KeyDown), memo, manual).relayout);
-  EXPECT_FALSE(router.Route(Of(InputKind::Resize), memo, realtime).relayout);
-  const InputEvent paste = Of(InputKind::KeyDown, InputKey::Paste);
-  EXPECT_TRUE(router.Route(paste, memo, realtime).normalisePaste);
-  EXPECT_FALSE(router.Route(paste, memo, manual).normalisePaste);
+  EXPECT_EQ("LL--- ----P ", seen);
 }

@@ -18,7 +18,6 @@ TEST(TextSearch, CaseFoldingAndCharacterBoundaries) {
   };
   const Case cases[] = {
       {"xxABC", "abc", false, 2},
-      {"xxABC", "abc", true, npos},
       {Sj("全角ＡＢ"), Sj("ａｂ"), false, 4},
       {Sj("ギリシャΣ"), Sj("σ"), false, 8},
       // "表" is 95 5C: the backslash inside it is no match, the one after is.
@@ -26,9 +25,7 @@ TEST(TextSearch, CaseFoldingAndCharacterBoundaries) {
       {Sj("表"), "\\", false, npos},
       // "ａ" (82 81) upper-cases to 82 60; its second byte is no "`".
       {Sj("ａ"), "`", false, npos},
-      {"", "a", false, npos},
       {"ab", "", false, npos},
-      {"ab", "abc", false, npos},
       // A start inside a character moves past it.
       {Sj("表表") + "\\", "\\", true, 4, 1},
   };
@@ -46,21 +43,17 @@ TEST(TextSearch, AgreesWithACharacterWalkOnRandomBytes) {
   const std::string alphabet = std::string("aAbB\\`") + Sj("ａＡ表") + "\x81\x82\xE0";
   auto pick = [&](std::size_t n) {
     std::string s;
-    for (std::size_t i = 0; i < n; ++i)
+    while (s.size() < n)
       s.push_back(alphabet[random() % alphabet.size()]);
     return s;
   };
   for (int round = 0; round < 3000; ++round) {
     const std::string text = pick(random() % 12), pattern = pick(1 + random() % 3);
     const bool matchCase = round % 2 == 0;
-    const std::string foldedText = matchCase ? text : AnsiUpperCase(text);
-    const std::string foldedPattern = matchCase ? pattern : AnsiUpperCase(pattern);
+    const auto fold = [&](const std::string &s) { return matchCase ? s : AnsiUpperCase(s); };
     std::size_t expected = npos;
-    for (std::size_t i = 0; i < text.size() && expected == npos;
-         i += zenpa::base::CharLen(text, i)) {
-      if (foldedText.compare(i, foldedPattern.size(), foldedPattern) == 0)
-        expected = i;
-    }
+    for (std::size_t i = 0; i < text.size() && expected == npos; i += zenpa::base::CharLen(text, i))
+      expected = fold(text).compare(i, pattern.size(), fold(pattern)) == 0 ? i : npos;
     ASSERT_EQ(expected, TextFinder(pattern, {matchCase}).FindIn(text)) << text << "|" << pattern;
   }
 }

@@ -4,7 +4,6 @@
 // character; at the end of the line typing inserts.
 #pragma once
 
-#include <string>
 #include <string_view>
 
 namespace zenpa::editor {
@@ -21,15 +20,5 @@ struct ByteSpan {
 // character), or the empty span at col at or after the end of the line. The
 // window selects it before the editor takes the key.
 ByteSpan OverwriteSpan(std::string_view line, int col);
-
-struct Overtyped {
-  std::string line;
-  int caret = 0; // byte column after the typed text
-};
-
-// The line after typing typed (Shift-JIS, any number of characters) at col
-// in overwrite mode: each typed character replaces the next character of
-// the line, as long as the line has one.
-Overtyped TypeOver(std::string_view line, int col, std::string_view typed);
 
 } // namespace zenpa::editor

@@ -99,7 +99,7 @@ TEST(AssistBoard, ReadsTheCellsOfTheDocumentGrid) {
 // cell opens the palette, the margin does nothing; palette digits go to the
 // document and close it unless Ctrl is held; in continuous hint input right
 // presses toggle notes and type nothing. Cursor keys wrap and move the caret.
-TEST(AssistState, ClicksPaletteAndCursorKeys) {
+TEST(AssistState, ClicksPaletteCursorKeysAndErasing) {
   Board b;
   EXPECT_TRUE(b.state.Click(b.geometry, b.CentreOf(0, 0), true, false, b.doc).onCell);
   EXPECT_FALSE(b.state.PaletteOpen());
@@ -130,10 +130,9 @@ TEST(AssistState, ClicksPaletteAndCursorKeys) {
   EXPECT_EQ((BoardCellPos{8, 8}), b.doc.caret);
   b.state.MoveCursor(CursorKey::Right, b.doc);
   EXPECT_EQ((BoardCellPos{0, 8}), b.state.Cursor());
-}
 
-TEST(AssistState, EraseWithRightButtonTogglesTheShownLayer) {
-  Board b;
+  // Erasing with the right button toggles the layer shown: the hints or the
+  // notes.
   zenpa::puzzle::Grid hints;
   hints(2, 2) = zenpa::puzzle::CellFromText("268");
   hints(3, 2) = zenpa::puzzle::PlacedCell(4);

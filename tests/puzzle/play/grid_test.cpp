@@ -262,10 +262,14 @@ TEST(EntryCursor, StartsOnTheFirstBlankCellOrTheFirstCell) {
   }
 }
 
-TEST(EntryCursor, CursorKeysWrapAsTheirRulesSay) {
-  TextMemo memo;
-  memo.SetLines(EntryLines(kFull));
-  EntryCursor c = SudokunyuryokuSet(memo, false);
+// Cursor keys wrap as their rules say; clicks map to cells also after
+// scrolling; entry writes and erases digits, going on past a row's last
+// cell; the game writes only into player cells, giving back what was there.
+TEST(EntryCursor, KeysClicksAndDigits) {
+  std::string digits = kFull;
+  digits[7] = digits[8] = digits[9] = '0';
+  TextMemo memo(EntryLines(digits, "  "));
+  EntryCursor c = SudokunyuryokuSet(memo, true);
   struct Step {
     int column, row; // where the cursor stands before the move
     CursorMove move;
@@ -283,12 +287,7 @@ TEST(EntryCursor, CursorKeysWrapAsTheirRulesSay) {
     MoveCursor(memo, c, s.move);
     EXPECT_EQ((std::pair{s.toColumn, s.toRow}), std::pair(c.column, c.row)) << &s - steps;
   }
-}
 
-TEST(EntryCursor, ClicksMapToCellsAlsoAfterScrolling) {
-  TextMemo memo;
-  memo.SetLines(EntryLines(std::string(81, '0'), "  "));
-  EntryCursor c = SudokunyuryokuSet(memo, true);
   const CellPixels px{16, 8, 8};
   // Row 2 and column 3 of a grid shown under its title line, rows indented 2.
   const int x = (2 + 1) * 8 + 4 + 3 * 32 + 10, y = 16 + 8 + 2 * 32 + 5;
@@ -300,25 +299,19 @@ TEST(EntryCursor, ClicksMapToCellsAlsoAfterScrolling) {
   EXPECT_EQ(0, memo.FirstVisibleLine());
   ClickCell(memo, c, 2000, 2000, px); // beyond the grid: the last cell
   EXPECT_EQ((std::pair{8, 8}), std::pair(c.column, c.row));
-}
 
-TEST(EntryCursor, EntryWritesGivensAndGameOnlyPlayerCells) {
-  TextMemo memo;
-  std::string digits = kFull;
-  digits[7] = digits[8] = digits[9] = '0';
-  memo.SetLines(EntryLines(digits));
-  EntryCursor c = SudokunyuryokuSet(memo, false);
+  MoveCursorTo(memo, c, 7, 0);
   EXPECT_TRUE(EntryDigit(memo, c, 7));
   EXPECT_TRUE(EntryDigit(memo, c, 0));
-  EXPECT_EQ((std::pair{0, 1}), std::pair(c.column, c.row)); // on past the line's last cell
-  EXPECT_EQ(Sj("７"), memo.Line(2).substr(2 + 28, 2));
-  EXPECT_EQ(Sj("　"), memo.Line(2).substr(2 + 32, 2));
+  EXPECT_EQ((std::pair{0, 1}), std::pair(c.column, c.row));
+  EXPECT_EQ(Sj("７"), memo.Line(2).substr(4 + 28, 2));
+  EXPECT_EQ(Sj("　"), memo.Line(2).substr(4 + 32, 2));
   EXPECT_EQ(std::optional<int>(0), GameDigit(memo, c, 3));
   EXPECT_EQ(std::optional<int>(3), GameDigit(memo, c, 0));
-  EXPECT_EQ(Sj("　"), memo.Line(4).substr(2, 2));
+  EXPECT_EQ(Sj("　"), memo.Line(4).substr(4, 2));
   MoveCursorTo(memo, c, 5, 5);
   EXPECT_EQ(std::nullopt, GameDigit(memo, c, 3));
-  EXPECT_EQ(Sj("５"), memo.Line(12).substr(22, 2));
+  EXPECT_EQ(Sj("５"), memo.Line(12).substr(24, 2));
 }
 
 // Each turn of the entry panel gives back the start after its period and

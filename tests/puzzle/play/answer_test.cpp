@@ -7,15 +7,13 @@
 #include "base/sjis.h"
 #include "puzzle/engine/answer_text.h"
 #include "puzzle/engine/solver.h"
-#include "puzzle/play/grid_text.h"
-#include "puzzle/play/support/answer_desk.h"
+#include "puzzle/play/support/desk.h"
 #include "support/puzzle_samples.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <deque>
-#include <functional>
 #include <set>
 
 using zenpa::base::Sj;
@@ -24,22 +22,14 @@ using zenpa::platform::Answer;
 using zenpa::testing::Digits;
 using zenpa::testing::DigitsFromText;
 using zenpa::testing::kEasyPuzzle;
+using zenpa::testing::Lines;
 using namespace zenpa::play;
 namespace pz = zenpa::puzzle;
-using Lines = std::vector<std::string>;
-using Desk = zenpa::testing::AnswerDesk;
+using Desk = zenpa::testing::PuzzleDesk;
 
 namespace {
 
-// Needs locked candidates.
-const char *const kLocalizePuzzle =
-    "020000000900050000008700010000600400300400002709000638052080070800070001000205300";
-// Needs Empty Rectangle and places a digit by Block Unique H on the way.
-const char *const kEmptyRectanglePuzzle =
-    "060025700000860000009000080003000000010080002000400608902007000000009040004000050";
-// No answer, and the techniques do not find that out.
-const char *const kNoAnswerPuzzle =
-    "010900300000070008060002057006020000004000800500000032090005070100006000030017900";
+const Digits kEasy = DigitsFromText(kEasyPuzzle);
 
 Digits SolutionOf(const Digits &puzzle) {
   zenpa::testing::BruteForce brute;
@@ -47,10 +37,9 @@ Digits SolutionOf(const Digits &puzzle) {
   return brute.first();
 }
 
-Digits TwoAnswers(Digits *answer = nullptr) {
-  Digits kept{};
-  return zenpa::testing::TwoAnswerPuzzle(answer != nullptr ? answer : &kept);
-}
+// Two answers; the techniques get stuck at once.
+Digits twoAnswersSolution{};
+const Digits kTwoAnswers = zenpa::testing::TwoAnswerPuzzle(&twoAnswersSolution);
 
 // 17 givens of a complete grid: very many answers.
 Digits SparsePuzzle() {
@@ -61,36 +50,24 @@ Digits SparsePuzzle() {
   return sparse;
 }
 
-// The first open cell in row order.
-int FirstOpen(const Digits &puzzle) {
-  return static_cast<int>(std::find(puzzle.begin(), puzzle.end(), 0) - puzzle.begin());
+int Givens(const Digits &puzzle) {
+  return static_cast<int>(81 - std::count(puzzle.begin(), puzzle.end(), 0));
 }
 
-Lines Matching(const Desk &desk, const std::function<bool(const std::string &)> &match) {
+// The "★" lines holding with, or only those no longer than maxBytes.
+Lines StarLines(const Desk &desk, const std::string &with = "", std::size_t maxBytes = 9999) {
   Lines out;
-  for (const std::string &line : desk.memo.Lines()) {
-    if (match(line))
-      out.push_back(line);
+  for (const std::string &l : desk.memo.Lines()) {
+    if (l.starts_with(Sj("★")) && l.find(with) != std::string::npos && l.size() <= maxBytes)
+      out.push_back(l);
   }
   return out;
 }
 
-Lines StarLines(const Desk &desk, const std::string &with = "") {
-  return Matching(desk, [&with](const std::string &l) {
-    return l.starts_with(Sj("★")) && l.find(with) != std::string::npos;
-  });
-}
-
-bool IsDigitLine(const std::string &line) {
-  return line.size() == 81 &&
-         std::all_of(line.begin(), line.end(), [](char c) { return c >= '1' && c <= '9'; });
-}
-
-Lines Captions(const Desk &desk) {
-  Lines captions;
-  for (const auto &m : desk.host.messages)
-    captions.push_back(m.caption);
-  return captions;
+// The result panel: difficulty, clues and level, hardest technique.
+Lines Grade(const Desk &desk) {
+  const auto &r = desk.state.Result;
+  return {r.difficulty, r.clueLevel, r.hardest};
 }
 
 } // namespace
@@ -100,12 +77,12 @@ TEST(MakeAnswer, InputChecksStopWithTheirMessage) {
   for (int i = 0; i < 15; ++i)
     fifteen[i * 5] = i % 9 + 1;
   const Digits full = zenpa::testing::PuzzleMaker(5).CompleteGrid();
-  // Rows 1 and 4 swapped: every row and column still adds up to 45 and holds
-  // nine digits, but the blocks do not. Not a finished answer either.
+  // Rows 1 and 4 swapped: rows and columns still hold nine digits, the
+  // blocks do not.
   Digits wrongBlocks = full;
   std::swap_ranges(wrongBlocks.begin(), wrongBlocks.begin() + 9, wrongBlocks.begin() + 27);
   // Two equal givens in one block, in different rows and columns.
-  Digits broken = DigitsFromText(kEasyPuzzle);
+  Digits broken = kEasy;
   broken[0] = broken[10] = 1;
   const std::pair<Digits, std::string> cases[] = {
       {fifteen, Sj("ヒント数字が少なすぎます。")},
@@ -118,13 +95,12 @@ TEST(MakeAnswer, InputChecksStopWithTheirMessage) {
     Desk desk(digits);
     const Lines before = desk.memo.Lines();
     MakeAnswer(desk.ctx, AnswerCommand::AnswerS);
-    ASSERT_EQ(1, desk.Messages());
-    EXPECT_EQ(message, desk.LastMessage());
+    EXPECT_EQ(Lines{message}, desk.Texts());
     EXPECT_TRUE(desk.engine.Contradiction);
     EXPECT_EQ(before, desk.memo.Lines());
   }
   // While the auto-record panel is shown fifteen givens pass.
-  Digits few = DigitsFromText(kEasyPuzzle);
+  Digits few = kEasy;
   int kept = 0;
   for (int &d : few)
     d = (d != 0 && kept++ < 15) ? d : 0;
@@ -141,64 +117,77 @@ TEST(MakeAnswer, InputChecksStopWithTheirMessage) {
   EXPECT_EQ(0, none.Messages());
 }
 
+// The difficulty check writes nothing and moves nothing; with the technique
+// the grade rests on switched off by the puzzle conditions the grade changes.
+// Stuck, it searches nothing; stopped after the first trial answer, a puzzle
+// is graded the same.
 TEST(MakeAnswer, GradesFromTheHardestTechniqueUsed) {
   struct Case {
     const char *puzzle;
-    int box; // the technique the grade rests on
+    int box;
     std::string difficulty, hardest;
     int level;
   };
   const Case cases[] = {
       {kEasyPuzzle, 0, Sj("やさしい問題です｡"), "Block Unique", 1},
-      {kLocalizePuzzle, pz::kBoxLocalization, Sj("やや難しい問題です｡"), "Localization", 4},
+      {"020000000900050000008700010000600400300400002709000638052080070800070001000205300",
+       pz::kBoxLocalization, Sj("やや難しい問題です｡"), "Localization", 4},
       {zenpa::testing::kNakedPairPuzzle, pz::kBoxNakedPair, Sj("難しい問題です｡"), "Naked Pair b",
        5},
-      {kEmptyRectanglePuzzle, pz::kBoxEmptyRectangle, Sj("かなり難しい問題です｡"),
-       "Empty Rectangle b", 11},
+      {"060025700000860000009000080003000000010080002000400608902007000000009040004000050",
+       pz::kBoxEmptyRectangle, Sj("かなり難しい問題です｡"), "Empty Rectangle b", 11},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.puzzle);
     const Digits digits = DigitsFromText(c.puzzle);
-    const int givens = static_cast<int>(81 - std::count(digits.begin(), digits.end(), 0));
     Desk desk(digits);
     desk.place = InsertionPlace::AtCaret;
     desk.memo.SetCaret({5, 0});
     const Lines before = desk.memo.Lines();
     MakeAnswer(desk.ctx, AnswerCommand::LevelSDK);
     EXPECT_TRUE(desk.state.ResultVisible);
-    EXPECT_EQ(c.difficulty, desk.state.Result.difficulty);
-    EXPECT_EQ(c.hardest, desk.state.Result.hardest);
-    EXPECT_EQ(std::to_string(givens) + "-clue  level " + std::to_string(c.level),
-              desk.state.Result.clueLevel);
-    // The difficulty check writes nothing and moves nothing.
+    EXPECT_EQ((Lines{c.difficulty,
+                     std::to_string(Givens(digits)) + "-clue  level " + std::to_string(c.level),
+                     c.hardest}),
+              Grade(desk));
     EXPECT_EQ(before, desk.memo.Lines());
     EXPECT_EQ(5, desk.memo.Caret().line);
     if (c.box == 0)
       continue;
-    // With that technique switched off by the puzzle conditions the grade
-    // changes.
     Desk gated(digits);
-    gated.engine.Options.conditionsPanelShown = true;
-    gated.engine.Options.mustUseHardest = true;
+    gated.engine.Options.conditionsPanelShown = gated.engine.Options.mustUseHardest = true;
     gated.engine.Options.boxes[c.box] = false;
     MakeAnswer(gated.ctx, AnswerCommand::LevelSDK);
     EXPECT_NE(c.hardest, gated.state.Result.hardest);
   }
+  const std::string tooHard = Sj("難しすぎる問題です｡");
+  Desk stuck(kTwoAnswers);
+  const Lines before = stuck.memo.Lines();
+  MakeAnswer(stuck.ctx, AnswerCommand::LevelSDK);
+  EXPECT_EQ((Lines{tooHard, "77-clue  level 12", ""}), Grade(stuck));
+  EXPECT_EQ(before, stuck.memo.Lines());
+  EXPECT_EQ(0, stuck.Messages());
+  Desk cancelled(SparsePuzzle());
+  cancelled.host.answers.push_back(Answer::Cancel);
+  MakeAnswer(cancelled.ctx, AnswerCommand::AnswerS);
+  EXPECT_EQ(1u, StarLines(cancelled).size());
+  EXPECT_EQ(1, cancelled.Messages());
+  EXPECT_EQ((Lines{tooHard, "17-clue  level 12", ""}), Grade(cancelled));
 }
 
 TEST(MakeAnswer, AnswerIsWrittenAfterThePuzzleOrOnTheNextPage) {
   const Digits puzzle = DigitsFromText(zenpa::testing::kNakedPairPuzzle);
   Desk desk(puzzle);
-  const int before = desk.memo.LineCount();
+  const Lines before = desk.memo.Lines();
   MakeAnswer(desk.ctx, AnswerCommand::AnswerS);
-  const Lines lines = desk.memo.Lines();
-  ASSERT_EQ(before + 20, static_cast<int>(lines.size()));
-  EXPECT_EQ(GridBlockLines(GivenCells(SolutionOf(puzzle))),
-            Lines(lines.begin() + before, lines.begin() + before + 19));
-  EXPECT_EQ("\f", lines.back());
+  Lines expected = before;
+  for (const std::string &line : GridBlockLines(GivenCells(SolutionOf(puzzle))))
+    expected.push_back(line);
+  expected.push_back("\f");
+  EXPECT_EQ(expected, desk.memo.Lines());
   EXPECT_EQ("Naked Pair b", desk.state.HardestName);
 
-  Desk here(DigitsFromText(kEasyPuzzle));
+  Desk here(kEasy);
   here.memo.InsertLine(here.memo.LineCount(), "next page");
   here.place = InsertionPlace::AtCaret;
   here.memo.SetCaret({5, 0});
@@ -209,30 +198,9 @@ TEST(MakeAnswer, AnswerIsWrittenAfterThePuzzleOrOnTheNextPage) {
   EXPECT_EQ("next page", here.memo.Lines().back());
 }
 
-// A stuck puzzle under the difficulty check searches nothing; stopped after
-// the first trial answer it is graded the same.
-TEST(MakeAnswer, StuckPuzzleIsGradedTooHard) {
-  Desk desk(TwoAnswers());
-  const Lines before = desk.memo.Lines();
-  MakeAnswer(desk.ctx, AnswerCommand::LevelSDK);
-  EXPECT_EQ(Sj("難しすぎる問題です｡"), desk.state.Result.difficulty);
-  EXPECT_EQ("77-clue  level 12", desk.state.Result.clueLevel);
-  EXPECT_EQ("", desk.state.Result.hardest);
-  EXPECT_EQ(before, desk.memo.Lines());
-  EXPECT_EQ(0, desk.Messages());
-
-  Desk cancelled(SparsePuzzle());
-  cancelled.host.answers.push_back(Answer::Cancel);
-  MakeAnswer(cancelled.ctx, AnswerCommand::AnswerS);
-  EXPECT_EQ(1u, StarLines(cancelled).size());
-  EXPECT_EQ(1, cancelled.Messages());
-  EXPECT_EQ(Sj("難しすぎる問題です｡"), cancelled.state.Result.difficulty);
-  EXPECT_EQ("17-clue  level 12", cancelled.state.Result.clueLevel);
-}
-
+// The first open cell in row order gets each of its two candidates.
 TEST(MakeAnswer, TwoAnswersByOneTrialPlacement) {
-  Digits answer{};
-  const Digits puzzle = TwoAnswers(&answer);
+  const Digits &puzzle = kTwoAnswers, &answer = twoAnswersSolution;
   Desk desk(puzzle);
   MakeAnswer(desk.ctx, AnswerCommand::AnswerS);
   const std::vector<int> tops = desk.GridTops();
@@ -240,19 +208,19 @@ TEST(MakeAnswer, TwoAnswersByOneTrialPlacement) {
   const Digits found[] = {ReadGridAt(desk.memo, tops[1]).digits,
                           ReadGridAt(desk.memo, tops[2]).digits};
   EXPECT_TRUE(found[0] == answer || found[1] == answer);
-  // The first open cell in row order got each of its two candidates.
-  const int first = FirstOpen(puzzle);
+  const int first = static_cast<int>(std::find(puzzle.begin(), puzzle.end(), 0) - puzzle.begin());
   const std::string where = std::to_string(first / 9 + 1) + "," + std::to_string(first % 9 + 1);
-  const int low = std::min(found[0][first], found[1][first]);
-  const int high = std::max(found[0][first], found[1][first]);
-  EXPECT_EQ((Lines{Sj("★1個目の答え   ") + where + "=" + std::to_string(low),
-                   Sj("★2個目の答え   ") + where + "=" + std::to_string(high)}),
+  EXPECT_EQ((Lines{Sj("★1個目の答え   ") + where + "=" + std::to_string(found[0][first]),
+                   Sj("★2個目の答え   ") + where + "=" + std::to_string(found[1][first])}),
             StarLines(desk));
-  EXPECT_EQ((Lines{Sj("確認"), ""}), Captions(desk));
+  EXPECT_LT(found[0][first], found[1][first]);
+  EXPECT_EQ((Lines{Sj("確認"), ""}), desk.Texts(true));
   EXPECT_EQ("77-clue\r2" + Sj("個の答えをみつけました。"), desk.LastMessage());
   EXPECT_EQ(2, desk.state.AnswerCount);
 }
 
+// Past ten answers the search gives up; without an answer the unfinished
+// grid is written.
 TEST(MakeAnswer, TooManyOrNoAnswers) {
   Desk many(SparsePuzzle());
   MakeAnswer(many.ctx, AnswerCommand::AnswerS);
@@ -263,8 +231,8 @@ TEST(MakeAnswer, TooManyOrNoAnswers) {
   EXPECT_EQ(Sj("こんなに答えがある数独はだめです。"), many.LastMessage());
   EXPECT_EQ(10, many.state.AnswerCount);
 
-  // Without an answer the unfinished grid is written.
-  Desk none(DigitsFromText(kNoAnswerPuzzle));
+  Desk none(DigitsFromText(
+      "010900300000070008060002057006020000004000800500000032090005070100006000030017900"));
   MakeAnswer(none.ctx, AnswerCommand::AnswerS);
   EXPECT_EQ(Sj("解けませんでした。"), none.LastMessage());
   const std::vector<int> tops = none.GridTops();
@@ -274,7 +242,8 @@ TEST(MakeAnswer, TooManyOrNoAnswers) {
 
 // The full search lists every answer: ten grids, then ninety answers as nine
 // lines of digits with their "★" line, then only the count, kept on the last
-// line. With the selection switch on every answer is one line.
+// line. With the selection switch on every answer is one line, every tenth
+// followed by its count.
 TEST(MakeAnswer, AllAnswersAreListedInShorterFormsPastTenAndAHundred) {
   Digits puzzle = zenpa::testing::PuzzleMaker(11).CompleteGrid();
   zenpa::testing::BruteForce brute;
@@ -288,10 +257,9 @@ TEST(MakeAnswer, AllAnswersAreListedInShorterFormsPastTenAndAHundred) {
   Desk desk(puzzle);
   MakeAnswer(desk.ctx, AnswerCommand::Zenkai);
   EXPECT_EQ(answers, desk.state.AnswerCount);
-  const std::string clues = std::to_string(81 - std::count(puzzle.begin(), puzzle.end(), 0));
-  EXPECT_EQ(clues + "-clue\r" + count + Sj("個の答えをみつけました。"), desk.LastMessage());
-  // The depth-first stage runs the progress bar up to 256; it ends full.
-  EXPECT_EQ(256, desk.state.ProgressPosition);
+  EXPECT_EQ(std::to_string(Givens(puzzle)) + "-clue\r" + count + Sj("個の答えをみつけました。"),
+            desk.LastMessage());
+  EXPECT_EQ(256, desk.state.ProgressPosition); // the progress bar ends full
   EXPECT_EQ(11u, desk.GridTops().size());
   EXPECT_EQ(10u, StarLines(desk, Sj("個目の答え   ")).size());
   EXPECT_EQ(90u, StarLines(desk, Sj("個 ... ")).size());
@@ -300,18 +268,17 @@ TEST(MakeAnswer, AllAnswersAreListedInShorterFormsPastTenAndAHundred) {
   Desk lines(puzzle);
   lines.engine.Options.selectionSwitch = pz::SelectionSwitch::Selection;
   MakeAnswer(lines.ctx, AnswerCommand::Zenkai);
-  EXPECT_EQ(answers, lines.state.AnswerCount);
   EXPECT_EQ(1u, lines.GridTops().size());
-  // Every tenth answer is followed by its count.
-  EXPECT_EQ(static_cast<std::size_t>(answers / 10), Matching(lines, [](const std::string &l) {
-                                                      return l.starts_with(Sj("★")) &&
-                                                             l.size() <= Sj("★1000個 ").size();
-                                                    }).size());
+  EXPECT_EQ(static_cast<std::size_t>(answers / 10),
+            StarLines(lines, "", Sj("★1000個 ").size()).size());
   // The answers are the puzzle's, none twice.
-  const Lines digitLines = Matching(lines, IsDigitLine);
-  EXPECT_EQ(static_cast<std::size_t>(answers),
-            std::set(digitLines.begin(), digitLines.end()).size());
-  EXPECT_EQ(1, brute.Count(DigitsFromText(digitLines.front())));
+  std::set<std::string> digitLines;
+  for (const std::string &l : lines.memo.Lines()) {
+    if (l.size() == 81 && l.find_first_not_of("123456789") == std::string::npos)
+      digitLines.insert(l);
+  }
+  EXPECT_EQ(static_cast<std::size_t>(answers), digitLines.size());
+  EXPECT_EQ(1, brute.Count(DigitsFromText(*digitLines.begin())));
   // The full search's caption does not follow the insertion place.
   EXPECT_EQ(Sj("～全解探査(&Z)"), CommandCaption(AnswerCommand::Zenkai, InsertionPlace::AtCaret));
 }
@@ -363,9 +330,10 @@ struct StepDesk : Desk {
       memo.ReplaceLine(line, row);
     }
   }
+  bool FirstShownStartsWith(const std::string &prefix) const {
+    return !display.shown.empty() && display.shown[0].starts_with(prefix);
+  }
 };
-
-const Digits kEasy = DigitsFromText(kEasyPuzzle);
 
 } // namespace
 
@@ -380,10 +348,9 @@ TEST(StepAnswer, StepsCircleTheSolvedCellsAndEndWithTheAnswer) {
   }
   DebugAnswer(desk.ctx);
   const Lines &shown = desk.display.shown;
-  ASSERT_LT(static_cast<std::size_t>(std::count(kEasy.begin(), kEasy.end(), 0)), shown.size());
+  ASSERT_LT(static_cast<std::size_t>(81 - Givens(kEasy)), shown.size());
   EXPECT_EQ(shown[1], shown[3]);
   EXPECT_EQ(shown[2], shown[4]);
-  // Every cell the steps solved shows its circled digit in the puzzle grid.
   const GridReading played = ReadGridAt(desk.memo, 0, true);
   EXPECT_EQ(SolutionOf(kEasy), played.digits);
   EXPECT_EQ(indent, played.rowIndents[8]);
@@ -397,7 +364,7 @@ TEST(StepAnswer, StepsCircleTheSolvedCellsAndEndWithTheAnswer) {
 // them and starts from the first step, "Cancel" leaves the grid alone. A
 // repeated digit is refused.
 TEST(StepAnswer, PlayerDigitsAreTakenUpOrClearedAsAsked) {
-  const int open = static_cast<int>(std::count(kEasy.begin(), kEasy.end(), 0));
+  const int open = 81 - Givens(kEasy);
   for (const auto &[choice, firstStep] : {std::pair{Answer::Yes, 6}, std::pair{Answer::No, 1}}) {
     StepDesk desk(kEasy, {}, {choice});
     desk.TypeDigits(kEasy, 5);
@@ -406,20 +373,16 @@ TEST(StepAnswer, PlayerDigitsAreTakenUpOrClearedAsAsked) {
     EXPECT_EQ(Sj("解きかけの問題です。続きからしますか？\r\r　　［いいえ］･･････ 最初から"),
               desk.host.messages[0].text);
     EXPECT_EQ(Sj("続きから?　最初から？"), desk.host.messages[0].caption);
-    ASSERT_FALSE(desk.display.shown.empty());
-    const std::string counted =
-        std::to_string(firstStep) + "(" + std::to_string(open - firstStep) + ")";
-    EXPECT_TRUE(desk.display.shown[0].starts_with(counted)) << desk.display.shown[0];
+    EXPECT_TRUE(desk.FirstShownStartsWith(std::to_string(firstStep) + "(" +
+                                          std::to_string(open - firstStep) + ")"));
     EXPECT_EQ(SolutionOf(kEasy), ReadGridAt(desk.memo, 0, true).digits);
   }
-
   StepDesk cancelled(kEasy, {}, {Answer::Cancel});
   cancelled.TypeDigits(kEasy, 5);
   const Lines before = cancelled.memo.Lines();
   DebugAnswer(cancelled.ctx);
   EXPECT_EQ(before, cancelled.memo.Lines());
   EXPECT_TRUE(cancelled.display.shown.empty());
-
   // 9 is a given of the first row, whose first cell is open.
   StepDesk repeated(kEasy);
   repeated.TypeDigits(kEasy, 1, 9);
@@ -428,103 +391,95 @@ TEST(StepAnswer, PlayerDigitsAreTakenUpOrClearedAsAsked) {
   EXPECT_TRUE(repeated.display.shown.empty());
 }
 
+// The trial answer is stepped through first, from the lower digit of the
+// trial cell, and both answers follow the puzzle block; Backspace inside it
+// replays from the trial, asking nothing again and listing the answers once;
+// Escape ends the search unlisted. Answers go in at the caret: the steps
+// must not leave it in the grid.
 TEST(StepAnswer, TrialAnswerIsShownStepByStepThenListed) {
-  const Digits puzzle = TwoAnswers();
-  StepDesk desk(puzzle);
-  // Answers go in at the caret: the steps must not leave it in the grid.
-  desk.place = InsertionPlace::AtCaret;
-  MakeAnswer(desk.ctx, AnswerCommand::DebugAnswer);
-  const int at = FirstOpen(puzzle);
-  // Both answers follow the puzzle block, the one stepped through first,
-  // with the lower digit of the trial cell.
-  const std::vector<int> tops = desk.GridTops();
-  ASSERT_EQ(3u, tops.size());
-  const GridReading played = ReadGridAt(desk.memo, 0, true);
-  EXPECT_EQ(played.digits, ReadGridAt(desk.memo, tops[1]).digits);
-  const int low = played.digits[at];
-  EXPECT_LT(low, ReadGridAt(desk.memo, tops[2]).digits[at]);
-  const Lines &shown = desk.display.shown;
-  ASSERT_EQ(4u, shown.size());
-  EXPECT_EQ("1(3" + Sj(")　　仮置き ") + std::to_string(low), shown[0]);
-  EXPECT_TRUE(shown[3].starts_with("4(0)")) << shown[3];
-  EXPECT_EQ((Lines{Sj("仮置き確認"), Sj("確認"), ""}), Captions(desk));
-  EXPECT_EQ(2, desk.state.TrialResume.candidates);
-  EXPECT_EQ((pz::Pos{at % 9 + 1, at / 9 + 1}), desk.state.TrialResume.cell);
-}
-
-// Backspace inside the trial answer replays from the trial, asking nothing
-// again and listing the answers once; Escape ends the search unlisted.
-TEST(StepAnswer, StepBackOrStopInsideTheTrialAnswer) {
+  const Digits &puzzle = kTwoAnswers;
+  const int at = static_cast<int>(std::find(puzzle.begin(), puzzle.end(), 0) - puzzle.begin());
+  const Lines asked{Sj("仮置き確認"), Sj("確認"), ""};
   struct Case {
-    int key;
-    std::size_t shown;
+    std::deque<int> keys;
+    std::string steps;
     Lines captions;
     std::size_t grids;
     int answers;
   };
   const Case cases[] = {
-      {pz::kKeyBackspace, 6, {Sj("仮置き確認"), Sj("確認"), ""}, 3, 2},
-      {pz::kKeyEscape, 2, {Sj("仮置き確認")}, 1, 1},
+      {{}, "1 2 3 4 ", asked, 3, 2},
+      {{pz::kKeyEnter, pz::kKeyBackspace}, "1 2 1 2 3 4 ", asked, 3, 2},
+      {{pz::kKeyEnter, pz::kKeyEscape}, "1 2 ", {asked[0]}, 1, 1},
   };
   for (const Case &c : cases) {
-    SCOPED_TRACE(c.key);
-    StepDesk desk(TwoAnswers(), {pz::kKeyEnter, c.key});
-    DebugAnswer(desk.ctx);
-    const Lines &shown = desk.display.shown;
-    ASSERT_EQ(c.shown, shown.size());
-    EXPECT_EQ(shown[0], shown[c.shown / 3]);
-    EXPECT_EQ(c.key == pz::kKeyEscape, desk.state.StopRequest);
-    EXPECT_EQ(c.captions, Captions(desk));
-    EXPECT_EQ(c.grids, desk.GridTops().size());
+    SCOPED_TRACE(c.steps);
+    StepDesk desk(puzzle, c.keys);
+    desk.place = InsertionPlace::AtCaret;
+    MakeAnswer(desk.ctx, AnswerCommand::DebugAnswer);
+    std::string steps;
+    for (const std::string &line : desk.display.shown)
+      steps += line.substr(0, line.find('(')) + " ";
+    EXPECT_EQ(c.steps, steps);
+    EXPECT_EQ(c.keys.size() == 2 && c.keys[1] == pz::kKeyEscape, desk.state.StopRequest);
+    EXPECT_EQ(c.captions, desk.Texts(true));
     EXPECT_EQ(c.answers, desk.state.AnswerCount);
+    const std::vector<int> tops = desk.GridTops();
+    ASSERT_EQ(c.grids, tops.size());
+    const int low = ReadGridAt(desk.memo, 0, true).digits[at];
+    EXPECT_EQ("1(3" + Sj(")　　仮置き ") + std::to_string(low), desk.display.shown[0]);
+    EXPECT_EQ(2, desk.state.TrialResume.candidates);
+    EXPECT_EQ((pz::Pos{at % 9 + 1, at / 9 + 1}), desk.state.TrialResume.cell);
+    if (c.grids == 1)
+      continue;
+    EXPECT_EQ(ReadGridAt(desk.memo, 0, true).digits, ReadGridAt(desk.memo, tops[1]).digits);
+    EXPECT_LT(low, ReadGridAt(desk.memo, tops[2]).digits[at]);
   }
 }
 
+// "No" hands the puzzle back to the game, "Cancel" only stops; with the
+// selection switch on the candidate list is written before the question.
 TEST(StepAnswer, DecliningTheTrialSearchShowsTheStuckGrade) {
-  for (Answer choice : {Answer::No, Answer::Cancel}) {
-    StepDesk desk(TwoAnswers(), {}, {choice});
-    DebugAnswer(desk.ctx);
-    ASSERT_EQ(1, desk.Messages());
-    EXPECT_EQ(Sj("通常の解法で解けるのはここまでです。\r　仮置きして答えを探しますか？\r\r　［い"
-                 "いえ］･･････ 自力で解く"),
-              desk.LastMessage());
-    EXPECT_TRUE(desk.state.StopRequest);
-    // No hands the puzzle back to the game; Cancel only stops.
-    EXPECT_EQ(choice == Answer::No, desk.state.ResumeGame);
-    EXPECT_EQ(choice == Answer::No ? pz::kKeyEscape : pz::kKeyNone, desk.engine.StepKey);
-    EXPECT_TRUE(desk.state.ResultVisible);
-    EXPECT_EQ(1u, desk.GridTops().size());
-  }
-}
-
-TEST(StepAnswer, SelectionSwitchWritesTheCandidateListBeforeTheQuestion) {
-  const Digits puzzle = TwoAnswers();
-  StepDesk desk(puzzle, {}, {Answer::Cancel});
-  desk.engine.Options.selectionSwitch = pz::SelectionSwitch::Selection;
-  const int end = desk.memo.LineCount();
-  DebugAnswer(desk.ctx);
+  const Digits &puzzle = kTwoAnswers;
   pz::Engine stuck;
   pz::LoadPuzzle(stuck, puzzle);
   ASSERT_EQ(pz::SolveResult::Stuck, pz::Solve(stuck));
-  Lines expected = pz::CandidateListLines(stuck, false);
-  expected.insert(expected.begin(), "");
-  expected.push_back("");
-  const Lines lines = desk.memo.Lines();
-  EXPECT_EQ(expected, Lines(lines.begin() + end, lines.end()));
+  for (Answer choice : {Answer::No, Answer::Cancel}) {
+    StepDesk desk(puzzle, {}, {choice});
+    const bool no = choice == Answer::No;
+    if (!no)
+      desk.engine.Options.selectionSwitch = pz::SelectionSwitch::Selection;
+    const Lines before = desk.memo.Lines();
+    DebugAnswer(desk.ctx);
+    EXPECT_EQ(Lines{Sj("通常の解法で解けるのはここまでです。\r　仮置きして答えを探しますか？\r\r"
+                       "　［いいえ］･･････ 自力で解く")},
+              desk.Texts());
+    EXPECT_TRUE(desk.state.StopRequest);
+    EXPECT_EQ(no, desk.state.ResumeGame);
+    EXPECT_EQ(no ? pz::kKeyEscape : pz::kKeyNone, desk.engine.StepKey);
+    EXPECT_TRUE(desk.state.ResultVisible);
+    EXPECT_EQ(1u, desk.GridTops().size());
+    if (no)
+      continue;
+    Lines expected = pz::CandidateListLines(stuck, false);
+    expected.insert(expected.begin(), "");
+    expected.push_back("");
+    const Lines lines = desk.memo.Lines();
+    EXPECT_EQ(expected, Lines(lines.begin() + static_cast<long>(before.size()), lines.end()));
+  }
 }
 
+// From the game the player's digits are taken up without asking; a later
+// command from the menu starts afresh.
 TEST(StepAnswer, StepsAskedForFromTheGameGoBackToIt) {
   StepDesk desk(kEasy, {pz::kKeyEscape});
   desk.TypeDigits(kEasy, 5);
   DebugAnswer(desk.ctx, true);
-  // The player's digits are taken up without asking.
   EXPECT_EQ(0, desk.Messages());
-  ASSERT_EQ(1u, desk.display.shown.size());
-  EXPECT_TRUE(desk.display.shown[0].starts_with("6(")) << desk.display.shown[0];
+  EXPECT_EQ(1u, desk.display.shown.size());
+  EXPECT_TRUE(desk.FirstShownStartsWith("6("));
   EXPECT_EQ(Sj("ゲーム"), desk.state.StepStopCaption);
   EXPECT_TRUE(desk.state.ResumeGame);
-
-  // A later command from the menu starts afresh.
   desk.display.keys = {pz::kKeyEscape};
   desk.host.answers = {Answer::Yes};
   DebugAnswer(desk.ctx);
@@ -532,6 +487,8 @@ TEST(StepAnswer, StepsAskedForFromTheGameGoBackToIt) {
   EXPECT_FALSE(desk.state.ResumeGame);
 }
 
+// An empty line and the eleven lines of the list go below the grid, before
+// the next page; the grid still reads as the puzzle with the two steps made.
 TEST(StepAnswer, TabWritesTheCandidateListBelowTheGrid) {
   StepDesk desk(kEasy, {pz::kKeyEnter, pz::kKeyTab, pz::kKeyEscape});
   desk.place = InsertionPlace::AtCaret;
@@ -539,9 +496,7 @@ TEST(StepAnswer, TabWritesTheCandidateListBelowTheGrid) {
   desk.engine.Options.selectionSwitch = pz::SelectionSwitch::Selection;
   const int end = desk.memo.LineCount();
   DebugAnswer(desk.ctx);
-  // The grid still reads as the puzzle with the two steps made.
   EXPECT_EQ(2, ReadGridAt(desk.memo, 0, true).placedCount - ReadGridAt(desk.memo, 0).placedCount);
-  // An empty line and the eleven lines of the list, before the next page.
   const Lines lines = desk.memo.Lines();
   ASSERT_EQ(static_cast<std::size_t>(end) + 12, lines.size());
   EXPECT_EQ("", lines[end - 1]);

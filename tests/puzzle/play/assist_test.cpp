@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -67,16 +68,14 @@ TEST(AssistBoard, PointsHitTheirCellsAndTheMarginNone) {
     EXPECT_EQ(cell, g.CellAt(at.x, at.y)) << at.x << "," << at.y;
 }
 
-TEST(AssistBoard, PaletteOpensRightAndBelowWhenItFits) {
+// The palette opens right and below the pointer when it fits; shades of
+// black and white stay visible.
+TEST(AssistBoard, PalettePlaceAndShades) {
   EXPECT_EQ((BoardPoint{10, 20}), PalettePlace({10, 20}, {100, 50}, {400, 400}));
   EXPECT_EQ((BoardPoint{250, 330}), PalettePlace({350, 380}, {100, 50}, {400, 400}));
   EXPECT_EQ((BoardPoint{0, 0}), PalettePlace({30, 30}, {100, 50}, {60, 40}));
-}
-
-TEST(AssistBoard, ShadesOfBlackAndWhiteStayVisible) {
-  EXPECT_EQ(0x505050u, Shade(0x000000, 0x50));
-  EXPECT_EQ(0xAFAFAFu, Shade(0xFFFFFF, 0x50));
-  EXPECT_EQ(0x3050F0u, Shade(0x1030D0, 0x20));
+  EXPECT_EQ((std::array{0x505050u, 0xAFAFAFu, 0x3050F0u}),
+            (std::array{Shade(0x000000, 0x50), Shade(0xFFFFFF, 0x50), Shade(0x1030D0, 0x20)}));
 }
 
 TEST(AssistBoard, ReadsTheCellsOfTheDocumentGrid) {
@@ -96,43 +95,44 @@ TEST(AssistBoard, ReadsTheCellsOfTheDocumentGrid) {
   EXPECT_EQ((BoardCell{}), cells[80]);
 }
 
-TEST(AssistState, ClicksMoveTheCursorAndOpenThePaletteOnOpenCells) {
+// A left click on a given moves the caret there, a right click on an open
+// cell opens the palette, the margin does nothing; palette digits go to the
+// document and close it unless Ctrl is held; in continuous hint input right
+// presses toggle notes and type nothing. Cursor keys wrap and move the caret.
+TEST(AssistState, ClicksPaletteCursorKeysAndErasing) {
   Board b;
   EXPECT_TRUE(b.state.Click(b.geometry, b.CentreOf(0, 0), true, false, b.doc).onCell);
   EXPECT_FALSE(b.state.PaletteOpen());
   EXPECT_EQ((BoardCellPos{0, 0}), b.doc.caret);
-
   EXPECT_TRUE(b.state.Click(b.geometry, b.CentreOf(3, 2), false, true, b.doc).openPalette);
   EXPECT_EQ((BoardCellPos{3, 2}), b.state.Cursor());
   EXPECT_FALSE(b.state.Click(b.geometry, b.CentreOf(4, 4), false, false, b.doc).openPalette);
-  // A click on the margin does nothing.
   b.doc.caret.reset();
   EXPECT_FALSE(b.state.Click(b.geometry, {1, 1}, true, false, b.doc).onCell);
   EXPECT_EQ(std::nullopt, b.doc.caret);
   EXPECT_EQ((BoardCellPos{4, 4}), b.state.Cursor());
-}
 
-TEST(AssistState, PaletteDigitsGoToTheDocumentAndCloseIt) {
-  Board b;
   b.state.Click(b.geometry, b.CentreOf(1, 1), true, false, b.doc);
   EXPECT_FALSE(b.state.PressPalette(7, false, false, true, b.doc));
-  EXPECT_TRUE(b.state.PressPalette(0, false, true, false, b.doc)); // Ctrl keeps it open
+  EXPECT_TRUE(b.state.PressPalette(0, false, true, false, b.doc));
   EXPECT_EQ("70", b.doc.typed);
   EXPECT_EQ(0, b.state.Notes({1, 1}));
-}
-
-TEST(AssistState, ContinuousHintInputTogglesSeveralNotes) {
-  Board b;
   b.state.Click(b.geometry, b.CentreOf(2, 1), true, false, b.doc);
   for (const int digit : {1, 3, 9, 3})
     EXPECT_TRUE(b.state.PressPalette(digit, true, false, true, b.doc)) << digit;
   EXPECT_EQ(0b100000001, b.state.Notes({2, 1}));
   EXPECT_FALSE(b.state.PressPalette(5, true, false, false, b.doc));
-  EXPECT_EQ("", b.doc.typed);
-}
+  EXPECT_EQ("70", b.doc.typed);
 
-TEST(AssistState, EraseWithRightButtonTogglesTheShownLayer) {
-  Board b;
+  b.state.PutCursor({0, 0});
+  b.state.MoveCursor(CursorKey::Left, b.doc);
+  b.state.MoveCursor(CursorKey::Up, b.doc);
+  EXPECT_EQ((BoardCellPos{8, 8}), b.doc.caret);
+  b.state.MoveCursor(CursorKey::Right, b.doc);
+  EXPECT_EQ((BoardCellPos{0, 8}), b.state.Cursor());
+
+  // Erasing with the right button toggles the layer shown: the hints or the
+  // notes.
   zenpa::puzzle::Grid hints;
   hints(2, 2) = zenpa::puzzle::CellFromText("268");
   hints(3, 2) = zenpa::puzzle::PlacedCell(4);
@@ -155,13 +155,4 @@ TEST(AssistState, EraseWithRightButtonTogglesTheShownLayer) {
   b.state.SetHintLayerShown(false);
   b.state.PressPalette(0, true, false, true, b.doc);
   EXPECT_EQ(0, b.state.Notes({1, 1}));
-}
-
-TEST(AssistState, CursorKeysWrapAndMoveTheCaret) {
-  Board b;
-  b.state.MoveCursor(CursorKey::Left, b.doc);
-  b.state.MoveCursor(CursorKey::Up, b.doc);
-  EXPECT_EQ((BoardCellPos{8, 8}), b.doc.caret);
-  b.state.MoveCursor(CursorKey::Right, b.doc);
-  EXPECT_EQ((BoardCellPos{0, 8}), b.state.Cursor());
 }

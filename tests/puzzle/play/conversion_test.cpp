@@ -5,8 +5,7 @@
 
 #include "base/sjis.h"
 #include "puzzle/play/puzzle_file_reader.h"
-#include "puzzle/play/support/puzzle_file_desk.h"
-#include "puzzle/support/puzzle_maker.h"
+#include "puzzle/play/support/desk.h"
 
 #include <gtest/gtest.h>
 
@@ -15,31 +14,22 @@
 using zenpa::base::Sj;
 using zenpa::editor::InsertionPlace;
 using zenpa::platform::Answer;
+using zenpa::testing::Lines;
 using namespace zenpa::play;
-using Lines = std::vector<std::string>;
 
 namespace {
 
 const GridDigits kSample = zenpa::testing::DigitsFromText(
     "530070000600195000098000060800060003400803001700020006060000280000419005000080079");
 
-std::string Convert(ConversionForm form, const AddressEndpoints &ends = {}) {
-  return ConvertDigits(kSample, form, ends);
-}
-
-struct Desk : zenpa::testing::PuzzleDocDesk {
-  ImportContext ctx{memo, host, writer, false, InsertionPlace::AtEnd};
+struct Desk : zenpa::testing::PuzzleDesk {
+  ImportContext imports{memo, host, writer, false, InsertionPlace::AtEnd};
 };
-
-const ConversionForm kForms[] = {ConversionForm::Grid9x9,  ConversionForm::Grid9x9S,
-                                 ConversionForm::Grid9x9C, ConversionForm::OneLine,
-                                 ConversionForm::Csv,      ConversionForm::Tab,
-                                 ConversionForm::Address,  ConversionForm::Address2};
 
 } // namespace
 
-// Each form lays out rows and blocks its own way, and every form reads back
-// as the same grid.
+// Each form lays out rows its own way, and every form reads back as the
+// same grid; Shift and Ctrl choose the grid button's form.
 TEST(Conversion, EveryFormLaysOutItsRowsAndReadsBack) {
   AddressEndpoints ends;
   ends.second = "http://other.example/sudoku/?";
@@ -50,12 +40,9 @@ TEST(Conversion, EveryFormLaysOutItsRowsAndReadsBack) {
     std::string line;
   };
   const Case cases[] = {
-      {ConversionForm::Grid9x9C, 11, 0, "530 070 000"},
-      {ConversionForm::Grid9x9C, 11, 3, ""},
-      {ConversionForm::Grid9x9C, 11, 10, "000 080 079"},
       {ConversionForm::Grid9x9, 9, 1, "600195000"},
       {ConversionForm::Grid9x9S, 9, 1, "6 0 0 1 9 5 0 0 0 "},
-      {ConversionForm::Csv, 9, 0, "5,3,,,7,,,,"},
+      {ConversionForm::Grid9x9C, 11, 10, "000 080 079"},
       {ConversionForm::Csv, 9, 8, ",,,,8,,,7,9"},
       {ConversionForm::Tab, 9, 0, "5\t3\t\t\t7\t\t\t\t"},
       {ConversionForm::Address2, 1, 0,
@@ -67,28 +54,20 @@ TEST(Conversion, EveryFormLaysOutItsRowsAndReadsBack) {
     ASSERT_EQ(c.lines, lines.size()) << c.line;
     EXPECT_EQ(c.line, lines[c.index]);
   }
-  EXPECT_EQ("530070000", Convert(ConversionForm::OneLine).substr(0, 9));
-  std::string empty = AddressEndpoints{}.first;
-  for (int r = 0; r < 9; ++r)
-    empty += ".---------/";
-  EXPECT_EQ(empty, ConvertDigits(GridDigits{}, ConversionForm::Address, {}));
-  for (ConversionForm form : kForms) {
-    const ImportedGrid grid = ReadImportText(Convert(form));
-    EXPECT_FALSE(grid.unreadable) << FormMarker(form);
-    EXPECT_EQ(30, grid.givenCount) << FormMarker(form);
-    EXPECT_EQ(GivenCells(kSample), grid.cells) << FormMarker(form);
+  for (int f = 0; f <= static_cast<int>(ConversionForm::Address2); ++f) {
+    const ConversionForm form = static_cast<ConversionForm>(f);
+    SCOPED_TRACE(FormMarker(form));
+    const ImportedGrid grid = ReadImportText(ConvertDigits(kSample, form, {}));
+    EXPECT_FALSE(grid.unreadable);
+    EXPECT_EQ(30, grid.givenCount);
+    EXPECT_EQ(GivenCells(kSample), grid.cells);
   }
-}
-
-TEST(Conversion, ButtonsAndNamesChooseForms) {
-  EXPECT_EQ(ConversionForm::Grid9x9, GridButtonForm(false, false));
-  EXPECT_EQ(ConversionForm::Grid9x9S, GridButtonForm(true, false));
-  EXPECT_EQ(ConversionForm::Grid9x9C, GridButtonForm(false, true));
-  EXPECT_EQ(ConversionForm::OneLine, GridButtonForm(true, true));
+  const ConversionForm buttons[] = {ConversionForm::Grid9x9, ConversionForm::Grid9x9S,
+                                    ConversionForm::Grid9x9C, ConversionForm::OneLine};
+  for (int held = 0; held < 4; ++held)
+    EXPECT_EQ(buttons[held], GridButtonForm(held % 2 == 1, held / 2 == 1)) << held;
   EXPECT_EQ(ConversionForm::Address2, FormOfName("url2"));
   EXPECT_EQ(std::nullopt, FormOfName("9X9"));
-  EXPECT_EQ("RUPINA", FormMarker(ConversionForm::Address2));
-  EXPECT_EQ("1gyo", FormMarker(ConversionForm::OneLine));
 }
 
 TEST(Conversion, GridAtCaretIsReadAndScrolledIntoView) {
@@ -98,16 +77,18 @@ TEST(Conversion, GridAtCaretIsReadAndScrolledIntoView) {
     d.memo.InsertLine(0, "text");
   d.writer.WritePuzzleBlock(kSample);
   d.memo.SetCaret({35, 0});
-  EXPECT_EQ(Convert(ConversionForm::OneLine),
+  EXPECT_EQ(ConvertDigits(kSample, ConversionForm::OneLine, {}),
             ConvertGridAtCaret(d.memo, ConversionForm::OneLine, {}).value_or(""));
   EXPECT_EQ(29, d.memo.FirstVisibleLine()); // top border at 31
 }
 
+// Tab-separated text is marked CSV; a comment line is left out; full-width
+// digits are cells.
 TEST(Import, MarkerCommentLineAndFullWidthDigits) {
-  EXPECT_EQ("CSV", ReadImportText(Convert(ConversionForm::Tab)).marker);
-  EXPECT_EQ("9x9", ReadImportText(Convert(ConversionForm::Grid9x9)).marker);
-  EXPECT_EQ(GivenCells(kSample),
-            ReadImportText("C=12345\r\n" + Convert(ConversionForm::Grid9x9)).cells);
+  const std::string rows = ConvertDigits(kSample, ConversionForm::Grid9x9, {});
+  EXPECT_EQ("CSV", ReadImportText(ConvertDigits(kSample, ConversionForm::Tab, {})).marker);
+  EXPECT_EQ("9x9", ReadImportText(rows).marker);
+  EXPECT_EQ(GivenCells(kSample), ReadImportText("C=12345\r\n" + rows).cells);
   const ImportedGrid wide =
       ReadImportText(Sj("５３００７００００") + "\r\n" + std::string(72, '.'));
   EXPECT_EQ(81, wide.cellCount);
@@ -115,9 +96,10 @@ TEST(Import, MarkerCommentLineAndFullWidthDigits) {
   EXPECT_EQ(Sj("７"), wide.cells[4]);
 }
 
-// Short or faulty text still makes a block, and the messages say what was wrong.
+// Short or faulty text still makes a block, and the messages say what was
+// wrong.
 TEST(Import, FaultsAreReportedAndTheGridKeptAsFarAsRead) {
-  std::string unreadable = Convert(ConversionForm::Grid9x9);
+  std::string unreadable = ConvertDigits(kSample, ConversionForm::Grid9x9, {});
   unreadable[2] = 'x';
   const std::string missing = MissingDataMessage(), error = DataErrorMessage();
   const struct {
@@ -135,31 +117,29 @@ TEST(Import, FaultsAreReportedAndTheGridKeptAsFarAsRead) {
   for (const auto &c : cases) {
     SCOPED_TRACE(c.text.substr(0, 12));
     Desk d;
-    EXPECT_TRUE(ImportGrid(d.ctx, c.text));
-    Lines messages;
-    for (const auto &m : d.host.messages)
-      messages.push_back(m.text);
-    EXPECT_EQ(c.messages, messages);
+    EXPECT_TRUE(ImportGrid(d.imports, c.text));
+    EXPECT_EQ(c.messages, d.Texts());
     ASSERT_EQ(c.lines, d.memo.LineCount());
     EXPECT_EQ(c.shown, d.memo.Line(c.line));
   }
 }
 
+// Replacing a document asks first; appending at the caret says where.
 TEST(Import, QuestionsGuardTheDocument) {
   Desk d;
   d.memo.SetLines({"keep me"});
   d.host.answers.push_back(Answer::Cancel);
-  EXPECT_FALSE(ImportGrid(d.ctx, std::string(81, '0')));
+  EXPECT_FALSE(ImportGrid(d.imports, std::string(81, '0')));
   EXPECT_EQ((Lines{"keep me"}), d.memo.Lines());
-  EXPECT_EQ(Sj("数独作成（新規）"), d.host.messages[0].caption);
-  EXPECT_TRUE(ImportGrid(d.ctx, std::string(81, '0'))); // OK empties the document
+  EXPECT_TRUE(ImportGrid(d.imports, std::string(81, '0'))); // OK empties the document
   EXPECT_EQ(22, d.memo.LineCount());
-  d.ctx.append = true;
-  d.ctx.place = InsertionPlace::AtCaret;
-  EXPECT_TRUE(ImportGrid(d.ctx, std::string(81, '0')));
-  EXPECT_EQ(Sj("ここに数独を挿入します"), d.host.messages.back().text);
-  EXPECT_EQ(Sj("数独作成(挿入)"), d.host.messages.back().caption);
+  d.imports.append = true;
+  d.imports.place = InsertionPlace::AtCaret;
+  EXPECT_TRUE(ImportGrid(d.imports, std::string(81, '0')));
   EXPECT_EQ(44, d.memo.LineCount());
+  EXPECT_EQ((Lines{Sj("数独作成（新規）"), Sj("数独作成（新規）"), Sj("数独作成(挿入)")}),
+            d.Texts(true));
+  EXPECT_EQ(Sj("ここに数独を挿入します"), d.LastMessage());
 }
 
 // Patterns as nine rows (digits, ".", "0", "-", "_", spaced or full-width),

@@ -9,10 +9,12 @@
 
 #include "base/sjis.h"
 #include "platform/text_memo.h"
+#include "puzzle/play/support/desk.h"
 
 #include <gtest/gtest.h>
 
 #include <numeric>
+#include <span>
 
 using zenpa::base::Sj;
 using zenpa::editor::InsertionPlace;
@@ -44,21 +46,25 @@ Lines DocumentWithGrid(const GridDigits &digits, int fillerLines, const std::str
 
 } // namespace
 
+// A row line written on its own has the frame of the block's rows.
 TEST(GridText, BlockLinesHaveTheFrameAndRowLayout) {
   GridDigits digits{};
   digits[0] = 5;
   digits[80] = 9;
-  const Lines lines = GridBlockLines(GivenCells(digits));
+  const GridCells cells = GivenCells(digits);
+  const Lines lines = GridBlockLines(cells);
   ASSERT_EQ(19u, lines.size());
-  EXPECT_EQ(Sj("┏━┯━┯━┳━┯━┯━┳━┯━┯━┓"), lines[0]);
-  EXPECT_EQ(Sj("┃５│　│　┃　│　│　┃　│　│　┃"), lines[1]);
-  EXPECT_EQ(Sj("┠─┼─┼─╂─┼─┼─╂─┼─┼─┨"), lines[2]);
-  EXPECT_EQ(Sj("┣━┿━┿━╋━┿━┿━╋━┿━┿━┫"), lines[12]);
-  EXPECT_EQ(Sj("┃　│　│　┃　│　│　┃　│　│９┃"), lines[17]);
-  EXPECT_EQ(Sj("┗━┷━┷━┻━┷━┷━┻━┷━┷━┛"), lines[18]);
+  EXPECT_EQ((Lines{Sj("┏━┯━┯━┳━┯━┯━┳━┯━┯━┓"), Sj("┃５│　│　┃　│　│　┃　│　│　┃"),
+                   Sj("┠─┼─┼─╂─┼─┼─╂─┼─┼─┨"), Sj("┣━┿━┿━╋━┿━┿━╋━┿━┿━┫"),
+                   Sj("┃　│　│　┃　│　│　┃　│　│９┃"), Sj("┗━┷━┷━┻━┷━┷━┻━┷━┷━┛")}),
+            (Lines{lines[0], lines[1], lines[2], lines[12], lines[17], lines[18]}));
+  EXPECT_EQ("> " + lines[17], GridRowLine(std::span<const std::string, 9>(&cells[72], 9), "> "));
 }
 
-TEST(GridText, WrittenGridReadsBackWithItsIndents) {
+// Written grids read back with their row indents. Cells other than
+// full-width digits read as open, circled player digits only when asked
+// for; rows cut off by the end of the document read as open.
+TEST(GridText, WrittenGridsReadBackAndOtherCellsReadAsOpen) {
   const GridDigits digits = SampleDigits();
   for (const std::string &indent : {std::string(), Sj("　　"), std::string("\t> ")}) {
     const GridReading reading = ReadGridAt(TextMemo(DocumentWithGrid(digits, 3, indent)), 3);
@@ -66,27 +72,19 @@ TEST(GridText, WrittenGridReadsBackWithItsIndents) {
     EXPECT_EQ(9, reading.placedCount);
     EXPECT_EQ(indent, reading.rowIndents[4]);
   }
-  // Cut off by the end of the document, the missing rows read as open.
-  Lines lines = DocumentWithGrid(digits, 0);
+  Lines lines = DocumentWithGrid(GridDigits{}, 0);
+  lines[1] = Sj("┃１│①│？┃※│０│Ｅ┃  │９│⑨┃");
+  lines[3] = Sj("┃３│４");
   lines.resize(6);
-  const GridReading cut = ReadGridAt(TextMemo(lines), 0);
-  EXPECT_EQ(3, cut.placedCount);
-  EXPECT_EQ("", cut.rowIndents[8]);
-}
-
-TEST(GridText, CellsOtherThanGivenDigitsReadAsOpen) {
-  TextMemo memo(DocumentWithGrid(GridDigits{}, 0));
-  memo.ReplaceLine(1, Sj("┃１│①│？┃※│０│Ｅ┃  │９│⑨┃"));
-  memo.ReplaceLine(3, Sj("┃３│４"));
-  const GridReading givens = ReadGridAt(memo, 0);
-  EXPECT_EQ((std::vector<int>{1, 0, 0, 0, 0, 0, 0, 9, 0}),
-            std::vector<int>(givens.digits.begin(), givens.digits.begin() + 9));
-  EXPECT_EQ(4, givens.digits[10]);
-  EXPECT_EQ(4, givens.placedCount);
-  const GridReading withPlayer = ReadGridAt(memo, 0, true);
-  EXPECT_EQ(1, withPlayer.digits[1]);
-  EXPECT_EQ(9, withPlayer.digits[8]);
-  EXPECT_EQ(6, withPlayer.placedCount);
+  const auto firstCells = [&lines](bool withPlayer) {
+    const GridReading r = ReadGridAt(TextMemo(lines), 0, withPlayer);
+    std::vector<int> cells(r.digits.begin(), r.digits.begin() + 11);
+    cells.push_back(r.placedCount);
+    return cells;
+  };
+  EXPECT_EQ((std::vector<int>{1, 0, 0, 0, 0, 0, 0, 9, 0, 3, 4, 4}), firstCells(false));
+  EXPECT_EQ((std::vector<int>{1, 1, 0, 0, 0, 0, 0, 9, 9, 3, 4, 6}), firstCells(true));
+  EXPECT_EQ("", ReadGridAt(TextMemo(lines), 0).rowIndents[8]);
 }
 
 TEST(GridText, LocatesTheGridNearestTheCaret) {
@@ -118,29 +116,32 @@ TEST(GridText, LocatesTheGridNearestTheCaret) {
 
 namespace {
 
-struct Fixture {
-  TextMemo memo;
-  zenpa::settings::PrintFormat format;
-  zenpa::settings::PuzzleOptions &options = format.puzzle;
-  zenpa::settings::InsertionPlace &place = format.insertionPlace;
-  PuzzleBlockWriter writer{memo, format};
-  Lines Tail(std::size_t from) const {
-    const Lines lines = memo.Lines();
-    return Lines(lines.begin() + static_cast<long>(std::min(from, lines.size())), lines.end());
-  }
-};
+using Desk = zenpa::testing::PuzzleDesk;
+
+Lines Tail(const Desk &d, std::size_t from) {
+  const Lines lines = d.memo.Lines();
+  return Lines(lines.begin() + static_cast<long>(std::min(from, lines.size())), lines.end());
+}
 
 } // namespace
 
-TEST(PuzzleBlock, DefaultBlockIsTitleGridClueLineAndPageBreak) {
-  Fixture f;
-  f.writer.WritePuzzleBlock(SampleDigits(26));
-  const Lines lines = f.memo.Lines();
-  ASSERT_EQ(22u, lines.size());
-  EXPECT_EQ(Sj("　　☆☆　★ ＳＵＤＯＫＵ ★　☆☆"), lines[0]);
-  EXPECT_EQ(GridTopBorder(), lines[1]);
-  EXPECT_EQ(Sj("　　　　　　　　　　　　　　　26-clue"), lines[20]);
-  EXPECT_EQ("\f", lines[21]);
+// Title, grid, clue line and page break, inserted at the caret in writing
+// order; nothing while the writer is suppressed.
+TEST(PuzzleBlock, BlockIsTitleGridClueLineAndPageBreakInWritingOrder) {
+  Desk d;
+  d.memo.SetLines({"before", "after"});
+  d.memo.SetCaret({1, 0});
+  d.place = InsertionPlace::AtCaret;
+  d.writer.WritePuzzleBlock(SampleDigits(26));
+  const Lines lines = d.memo.Lines();
+  ASSERT_EQ(24u, lines.size());
+  EXPECT_EQ((Lines{"before", Sj("　　☆☆　★ ＳＵＤＯＫＵ ★　☆☆"), GridTopBorder()}),
+            Lines(lines.begin(), lines.begin() + 3));
+  EXPECT_EQ((Lines{Sj("　　　　　　　　　　　　　　　26-clue"), "\f", "after"}), Tail(d, 21));
+  d.writer.SetSuppressed(true);
+  d.writer.WritePuzzleBlock(SampleDigits(30));
+  d.writer.WriteAnswerGrid(GivenCells(SampleDigits(81)));
+  EXPECT_EQ(lines, d.memo.Lines());
 }
 
 // How-to-play lines follow the clue line, or one empty line without it;
@@ -160,60 +161,42 @@ TEST(PuzzleBlock, HowToPlayFollowsTheClueLine) {
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(c.givens);
-    Fixture f;
-    f.options.printHowToPlay = true;
-    f.options.printClue = c.clue;
-    f.options.pageBreak = false;
+    Desk d;
+    d.options.printHowToPlay = true;
+    d.options.printClue = c.clue;
+    d.options.pageBreak = false;
     if (!c.slots.empty())
-      f.options.howToPlay = SlotsFromLines(c.slots);
-    f.writer.WritePuzzleBlock(SampleDigits(c.givens));
-    Lines tail = f.Tail(19);
+      d.options.howToPlay = SlotsFromLines(c.slots);
+    d.writer.WritePuzzleBlock(SampleDigits(c.givens));
+    Lines tail = Tail(d, 19);
     tail.resize(c.tail.size());
     EXPECT_EQ(c.tail, tail);
   }
 }
 
-TEST(PuzzleBlock, InsertingAtTheCaretKeepsWritingOrderUnlessSuppressed) {
-  Fixture f;
-  f.memo.SetLines({"before", "after"});
-  f.memo.SetCaret({1, 0});
-  f.place = InsertionPlace::AtCaret;
-  f.writer.WritePuzzleBlock(SampleDigits(30));
-  const Lines lines = f.memo.Lines();
-  ASSERT_EQ(24u, lines.size());
-  EXPECT_EQ(f.options.title, lines[1]);
-  EXPECT_EQ("after", lines[23]);
-  f.writer.SetSuppressed(true);
-  f.writer.WritePuzzleBlock(SampleDigits(30));
-  f.writer.WriteAnswerGrid(GivenCells(SampleDigits(81)));
-  EXPECT_EQ(24, f.memo.LineCount());
-}
-
+// The next page starts below the page break after the caret (one on the
+// caret line counts) or at the end; appending at the end leaves the caret.
 TEST(PuzzleBlock, NextPageMovesBelowThePageBreakOrAppends) {
-  Fixture f;
-  f.place = InsertionPlace::AtCaret;
-  f.memo.SetLines({"puzzle", "\f", "next page", "\f", "third"});
-  f.memo.SetCaret({0, 3});
-  f.writer.tugiP();
-  f.writer.WriteLine("answer");
-  EXPECT_EQ((Lines{"puzzle", "\f", "answer", "next page", "\f", "third"}), f.memo.Lines());
-  // A page break on the caret line itself counts.
-  f.memo.SetCaret({4, 0});
-  f.writer.tugiP();
-  f.writer.WriteLine("x");
-  EXPECT_EQ("x", f.memo.Line(5));
-
+  Desk d;
+  d.place = InsertionPlace::AtCaret;
+  d.memo.SetLines({"puzzle", "\f", "next page", "\f", "third"});
+  d.memo.SetCaret({0, 3});
+  d.writer.tugiP();
+  d.writer.WriteLine("answer");
+  d.memo.SetCaret({4, 0});
+  d.writer.tugiP();
+  d.writer.WriteLine("x");
+  EXPECT_EQ((Lines{"puzzle", "\f", "answer", "next page", "\f", "x", "third"}), d.memo.Lines());
   for (const Lines &doc : {Lines{"puzzle", "more"}, Lines{"puzzle", "\f"}}) {
-    Fixture g;
+    Desk g;
     g.place = InsertionPlace::AtCaret;
     g.memo.SetLines(doc);
     g.writer.tugiP();
     g.writer.WriteLine("1");
     g.writer.WriteLine("2");
-    EXPECT_EQ((Lines{"1", "2"}), g.Tail(doc.size()));
+    EXPECT_EQ((Lines{"1", "2"}), Tail(g, doc.size()));
   }
-  // Appending at the end of the document leaves the caret alone.
-  Fixture h;
+  Desk h;
   h.memo.SetLines({"a", "\f", "b"});
   h.writer.tugiP();
   EXPECT_EQ(0, h.memo.Caret().line);
@@ -279,10 +262,14 @@ TEST(EntryCursor, StartsOnTheFirstBlankCellOrTheFirstCell) {
   }
 }
 
-TEST(EntryCursor, CursorKeysWrapAsTheirRulesSay) {
-  TextMemo memo;
-  memo.SetLines(EntryLines(kFull));
-  EntryCursor c = SudokunyuryokuSet(memo, false);
+// Cursor keys wrap as their rules say; clicks map to cells also after
+// scrolling; entry writes and erases digits, going on past a row's last
+// cell; the game writes only into player cells, giving back what was there.
+TEST(EntryCursor, KeysClicksAndDigits) {
+  std::string digits = kFull;
+  digits[7] = digits[8] = digits[9] = '0';
+  TextMemo memo(EntryLines(digits, "  "));
+  EntryCursor c = SudokunyuryokuSet(memo, true);
   struct Step {
     int column, row; // where the cursor stands before the move
     CursorMove move;
@@ -300,12 +287,7 @@ TEST(EntryCursor, CursorKeysWrapAsTheirRulesSay) {
     MoveCursor(memo, c, s.move);
     EXPECT_EQ((std::pair{s.toColumn, s.toRow}), std::pair(c.column, c.row)) << &s - steps;
   }
-}
 
-TEST(EntryCursor, ClicksMapToCellsAlsoAfterScrolling) {
-  TextMemo memo;
-  memo.SetLines(EntryLines(std::string(81, '0'), "  "));
-  EntryCursor c = SudokunyuryokuSet(memo, true);
   const CellPixels px{16, 8, 8};
   // Row 2 and column 3 of a grid shown under its title line, rows indented 2.
   const int x = (2 + 1) * 8 + 4 + 3 * 32 + 10, y = 16 + 8 + 2 * 32 + 5;
@@ -317,25 +299,19 @@ TEST(EntryCursor, ClicksMapToCellsAlsoAfterScrolling) {
   EXPECT_EQ(0, memo.FirstVisibleLine());
   ClickCell(memo, c, 2000, 2000, px); // beyond the grid: the last cell
   EXPECT_EQ((std::pair{8, 8}), std::pair(c.column, c.row));
-}
 
-TEST(EntryCursor, EntryWritesGivensAndGameOnlyPlayerCells) {
-  TextMemo memo;
-  std::string digits = kFull;
-  digits[7] = digits[8] = digits[9] = '0';
-  memo.SetLines(EntryLines(digits));
-  EntryCursor c = SudokunyuryokuSet(memo, false);
+  MoveCursorTo(memo, c, 7, 0);
   EXPECT_TRUE(EntryDigit(memo, c, 7));
   EXPECT_TRUE(EntryDigit(memo, c, 0));
-  EXPECT_EQ((std::pair{0, 1}), std::pair(c.column, c.row)); // on past the line's last cell
-  EXPECT_EQ(Sj("７"), memo.Line(2).substr(2 + 28, 2));
-  EXPECT_EQ(Sj("　"), memo.Line(2).substr(2 + 32, 2));
+  EXPECT_EQ((std::pair{0, 1}), std::pair(c.column, c.row));
+  EXPECT_EQ(Sj("７"), memo.Line(2).substr(4 + 28, 2));
+  EXPECT_EQ(Sj("　"), memo.Line(2).substr(4 + 32, 2));
   EXPECT_EQ(std::optional<int>(0), GameDigit(memo, c, 3));
   EXPECT_EQ(std::optional<int>(3), GameDigit(memo, c, 0));
-  EXPECT_EQ(Sj("　"), memo.Line(4).substr(2, 2));
+  EXPECT_EQ(Sj("　"), memo.Line(4).substr(4, 2));
   MoveCursorTo(memo, c, 5, 5);
   EXPECT_EQ(std::nullopt, GameDigit(memo, c, 3));
-  EXPECT_EQ(Sj("５"), memo.Line(12).substr(22, 2));
+  EXPECT_EQ(Sj("５"), memo.Line(12).substr(24, 2));
 }
 
 // Each turn of the entry panel gives back the start after its period and

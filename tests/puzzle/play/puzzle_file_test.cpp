@@ -4,27 +4,25 @@
 #include "puzzle/play/puzzle_file_reader.h"
 #include "puzzle/play/puzzle_file_writer.h"
 
-#include "base/file_io.h"
 #include "base/sjis.h"
 #include "puzzle/play/pattern_text.h"
-#include "puzzle/play/support/puzzle_file_desk.h"
+#include "puzzle/play/support/desk.h"
 #include "settings/format_file.h"
-#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 using zenpa::base::Sj;
-using zenpa::testing::TempDir;
+using zenpa::testing::Lines;
 using namespace zenpa::play;
-using Lines = std::vector<std::string>;
+using Desk = zenpa::testing::PuzzleDesk;
 
 namespace {
 
-const Lines &kRows = zenpa::testing::kSampleRows;
-
-// The answer of kRows, row by row.
+// The rows of a puzzle with 30 givens ("." empty), and its answer.
+const Lines kRows = {"53..7....", "6..195...", ".98....6.", "8...6...3", "4..8.3..1",
+                     "7...2...6", ".6....28.", "...419..5", "....8..79"};
 const std::string kAnswer =
     "534678912672195348198342567859761423426853791713924856961537284287419635345286179";
 
@@ -43,13 +41,6 @@ Lines Replaced(Lines rows, char from, char to) {
   return rows;
 }
 
-Lines Repeated(const Lines &rows, int times) {
-  Lines lines;
-  for (int i = 0; i < times; ++i)
-    lines.insert(lines.end(), rows.begin(), rows.end());
-  return lines;
-}
-
 std::vector<GridDigits> GivensOf(const PuzzleFileContent &content) {
   std::vector<GridDigits> out;
   for (const ReadGrid &g : content.grids)
@@ -61,85 +52,63 @@ PuzzleFileContent Read(const Lines &lines, PuzzleDialect dialect = PuzzleDialect
   return ReadPuzzleLines(lines, dialect);
 }
 
-struct Desk : zenpa::testing::PuzzleDocDesk {
-  TempDir dir;
-  PuzzleReadContext ctx{memo, host, writer, {}};
-
-  std::string File(const std::string &name, const Lines &lines) {
-    EXPECT_TRUE(zenpa::base::WriteLines(dir.Path(name), lines).ok);
-    return dir.Path(name);
-  }
-  Lines Messages() const {
-    Lines texts;
-    for (const auto &m : host.messages)
-      texts.push_back(m.text);
-    return texts;
-  }
-};
-
 } // namespace
 
-TEST(PuzzleFileReading, EmptyCellsAsDotZeroOrSpacedReadTheSame) {
-  Lines spaced;
+// Empty cells as ".", "0", "-", "_" or spaced; comment, title, short,
+// overlong and full-width lines skipped; nine rows on an address line, also
+// finishing a grid that rows began; from a tab on, rows of separated cells.
+TEST(PuzzleFileReading, EveryFormOfRowsReadsAsTheSameGrid) {
+  Lines spaced, commented = {"T=Title line", "C=comment"};
+  std::string all;
   for (const std::string &row : kRows) {
-    std::string s = " ";
+    spaced.push_back(" ");
     for (char c : row)
-      s += std::string(" ") + c;
-    spaced.push_back(s);
+      spaced.back() += std::string(" ") + c;
+    all += row;
   }
-  for (const Lines &rows : {kRows, Replaced(kRows, '.', '0'), Replaced(kRows, '.', '-'),
-                            Replaced(kRows, '.', '_'), spaced}) {
-    SCOPED_TRACE(rows[0]);
-    const PuzzleFileContent content = Read(rows);
-    ASSERT_EQ(1u, content.grids.size());
-    EXPECT_EQ(DigitsOf(kRows), content.grids[0].givens);
-    EXPECT_EQ(30, content.grids[0].givenCount);
+  commented.insert(commented.end(), kRows.begin(), kRows.begin() + 4);
+  commented.insert(commented.end(), {"C=between two rows 123456789", "short", "123456789123456789",
+                                     Sj("１２３４５６７８９")});
+  commented.insert(commented.end(), kRows.begin() + 4, kRows.end());
+  Lines twoThenAddress = {kRows[0], kRows[1]};
+  twoThenAddress.insert(twoThenAddress.end(), kRows.begin(), kRows.begin() + 7);
+  // Before the tab, a comma row is plain text.
+  const Lines tabbed = {"5\t3\t\t\t7\t\t\t\t", "6,,,1,9,5,,,", ",9,8,,,,,6,",
+                        "8,,,,6,,,,3",         "4,,,8,,3,,,1", "7 , , , , 2, , , ,6",
+                        ",6,,,,,2,8,",         ",,,4,1,9,,,5", ",,,,8,,,7,9"};
+  const struct {
+    Lines lines, grid;
+    int leftover;
+  } cases[] = {
+      {kRows, kRows, 0},
+      {Replaced(kRows, '.', '0'), kRows, 0},
+      {Replaced(kRows, '.', '-'), kRows, 0},
+      {Replaced(kRows, '.', '_'), kRows, 0},
+      {spaced, kRows, 0},
+      {commented, kRows, 0},
+      {{"C=x", "A=" + all}, kRows, 0},
+      {{kRows[0], kRows[1], "A=" + all}, twoThenAddress, 2},
+      {tabbed, kRows, 0},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.lines[0]);
+    const PuzzleFileContent content = Read(c.lines);
+    EXPECT_EQ(std::vector{DigitsOf(c.grid)}, GivensOf(content));
+    EXPECT_EQ(c.leftover, content.leftoverRows);
     EXPECT_FALSE(content.unreadableCells);
   }
 }
 
-TEST(PuzzleFileReading, CommentTitleShortAndOverlongLinesAreSkipped) {
-  Lines lines = {"T=Title line", "C=comment"};
-  lines.insert(lines.end(), kRows.begin(), kRows.begin() + 4);
-  lines.insert(lines.end(), {"C=between two rows 123456789", "short",
-                             "123456789123456789", // 18 bytes: not a row
-                             Sj("１２３４５６７８９")});
-  lines.insert(lines.end(), kRows.begin() + 4, kRows.end());
-  const PuzzleFileContent content = Read(lines);
-  EXPECT_EQ(std::vector{DigitsOf(kRows)}, GivensOf(content));
-  EXPECT_EQ(0, content.leftoverRows);
-}
-
-TEST(PuzzleFileReading, AddressLineHoldsNineRowsAlsoAsLastLine) {
-  std::string all;
-  for (const std::string &row : kRows)
-    all += row;
-  // The two rows before it start a grid that the address line's rows finish.
-  const PuzzleFileContent content = Read({kRows[0], kRows[1], "A=" + all});
-  ASSERT_EQ(1u, content.grids.size());
-  EXPECT_EQ(2, content.leftoverRows);
-  const PuzzleFileContent alone = Read({"C=x", "A=" + all});
-  EXPECT_EQ(std::vector{DigitsOf(kRows)}, GivensOf(alone));
-  EXPECT_EQ(0, alone.leftoverRows);
-}
-
-TEST(PuzzleFileReading, TabSwitchesTheRestOfTheFileToSeparatedCells) {
-  // Before the tab, a comma row is plain text; from the tab on, rows are cells.
-  const Lines lines = {"5\t3\t\t\t7\t\t\t\t", "6,,,1,9,5,,,", ",9,8,,,,,6,",
-                       "8,,,,6,,,,3",         "4,,,8,,3,,,1", "7 , , , , 2, , , ,6",
-                       ",6,,,,,2,8,",         ",,,4,1,9,,,5", ",,,,8,,,7,9"};
-  EXPECT_EQ(std::vector{DigitsOf(kRows)}, GivensOf(Read(lines)));
+// In a CSV file eight commas are an empty row; in a plain file they are
+// nine commas short of a row. Unreadable cells and junk never break a grid.
+TEST(PuzzleFileReading, SeparatorsUnreadableCellsAndJunk) {
   EXPECT_EQ(".........", RebuildSeparatedRow(",,,,,,,,"));
-  // In a CSV file eight commas are an empty row; in a plain file they are
-  // nine commas short of a row.
   const PuzzleFileContent csv = Read(Lines(9, ",,,,,,,,"), PuzzleDialect::Csv);
   ASSERT_EQ(1u, csv.grids.size());
   EXPECT_EQ(0, csv.grids[0].givenCount);
   EXPECT_EQ(Sj("　"), csv.grids[0].cells[40]);
   EXPECT_EQ(0u, Read(Lines(9, ",,,,,,,,")).grids.size());
-}
 
-TEST(PuzzleFileReading, UnreadableCellsAndJunkNeverBreakTheGrid) {
   Lines lines = kRows;
   lines[2] = ".98.x..6.";
   lines.insert(lines.begin() + 5, std::string(100000, '7'));
@@ -151,171 +120,147 @@ TEST(PuzzleFileReading, UnreadableCellsAndJunkNeverBreakTheGrid) {
   EXPECT_EQ(1, content.leftoverRows);
   // Nine bytes once trimmed, but only five cells: the four missing ones are
   // unreadable rather than silently empty.
-  const auto row = ReadCandidateRow(" 1 2 3 4 5 ");
-  ASSERT_TRUE(row.has_value());
-  EXPECT_EQ(3, (*row)[2]);
-  EXPECT_EQ(kUnreadableCell, (*row)[5]);
-  EXPECT_EQ(kUnreadableCell, (*row)[8]);
+  EXPECT_EQ((std::array{1, 2, 3, 4, 5, kUnreadableCell, kUnreadableCell, kUnreadableCell,
+                        kUnreadableCell}),
+            ReadCandidateRow(" 1 2 3 4 5 ").value_or(std::array<int, 9>{}));
   EXPECT_EQ((Lines{"a", "b", "", "c", "d"}), SplitFileLines("a\r\nb\n\nc\rd\r\n"));
 }
 
-TEST(PuzzleFileReading, FileWithMissingRowsAndBadCellsReportsBoth) {
+// Missing rows and a bad cell are both reported; the grid shows "Ｅ". A full
+// grid is written only with answers on, and without a clue line.
+TEST(PuzzleFileReading, FaultsAreReportedAndFullGridsWrittenOnlyWithAnswers) {
   Desk d;
   Lines lines = kRows;
   lines[0] = "53..7...?";
   lines.insert(lines.end(), kRows.begin(), kRows.begin() + 3);
-  EXPECT_EQ(ReadOutcome::Read, ReadPuzzleFile(d.ctx, d.File("a.nbp", lines)));
-  EXPECT_EQ((Lines{MissingDataMessage(), DataErrorMessage()}), d.Messages());
-  // Title, grid with "Ｅ" in row 1, clue line and page break.
+  EXPECT_EQ(ReadOutcome::Read, ReadPuzzleFile(d.read, d.File("a.nbp", lines)));
+  EXPECT_EQ((Lines{MissingDataMessage(), DataErrorMessage()}), d.Texts());
   EXPECT_EQ(Sj("┃５│３│　┃　│７│　┃　│　│Ｅ┃"), d.memo.Line(2));
-}
 
-TEST(PuzzleFileReading, FullGridIsWrittenOnlyWithAnswersAndWithoutClueLine) {
-  PuzzleFileContent content;
-  content.grids.resize(1);
-  content.grids[0].givenCount = 81;
-  content.grids[0].cells.fill(Sj("５"));
+  PuzzleFileContent full;
+  full.grids.resize(1);
+  full.grids[0].givenCount = 81;
+  full.grids[0].cells.fill(Sj("５"));
   Desk without;
-  EXPECT_TRUE(WriteReadGrids(without.ctx, content, "f.nbp"));
+  EXPECT_TRUE(WriteReadGrids(without.read, full, "f.nbp"));
   EXPECT_EQ(0, without.memo.LineCount());
   Desk with;
   with.options.appendAnswer = with.options.printHowToPlay = true;
-  EXPECT_TRUE(WriteReadGrids(with.ctx, content, "f.nbp"));
+  EXPECT_TRUE(WriteReadGrids(with.read, full, "f.nbp"));
   EXPECT_EQ(21, with.memo.LineCount()); // title, 19 grid lines, page break
 }
 
-TEST(PuzzleFileWriting, TwoGridsMakeTwentyLinesAndReadBack) {
-  Desk d;
-  const std::vector<GridDigits> grids = {DigitsOf(kRows), GridDigits{}};
-  for (const GridDigits &g : grids)
-    d.writer.WritePuzzleBlock(g);
-  // 44 lines in the document, no answer appended: the answer given is not
-  // the puzzle's.
-  const Lines plain = PuzzleFileLines(d.memo, PuzzleDialect::Plain, std::string(81, '1'));
-  ASSERT_EQ(20u, plain.size());
-  EXPECT_EQ("", plain[9]);
-  EXPECT_EQ(grids, GivensOf(Read(plain)));
-  const Lines csv = PuzzleFileLines(d.memo, PuzzleDialect::Csv, "");
-  ASSERT_EQ(20u, csv.size());
-  EXPECT_EQ("5,3,,,7,,,,", csv[0]);
-  EXPECT_EQ(",,,,,,,,", csv[10]);
-  EXPECT_EQ(grids, GivensOf(Read(csv, PuzzleDialect::Csv)));
-  // The dialect follows the first three letters of the extension.
-  EXPECT_EQ(PuzzleDialect::Csv, DialectOfFile("q.Csvx"));
-  EXPECT_EQ(PuzzleDialect::Plain, DialectOfFile("q.cs"));
-  EXPECT_EQ(PuzzleDialect::Plain, DialectOfFile("csv.nbp"));
-}
-
-TEST(PuzzleFileWriting, LoneGridFillingTheDocumentIsWritten) {
-  Desk d;
-  d.memo.SetLines(GridBlockLines(GivenCells(DigitsOf(kRows))));
-  const Lines plain = PuzzleFileLines(d.memo, PuzzleDialect::Plain, "");
-  ASSERT_EQ(10u, plain.size());
-  EXPECT_EQ("000419005", plain[7]);
-  // A grid cut off before its ninth row is not a grid.
-  Lines cut = d.memo.Lines();
-  cut.resize(16);
-  d.memo.SetLines(cut);
-  EXPECT_TRUE(PuzzleFileLines(d.memo, PuzzleDialect::Plain, "").empty());
-}
-
-TEST(PuzzleFileWriting, CompletedAnswerFollowsInShortDocumentsInTheirDialect) {
+// Every grid of the document, a blank line after each, in the dialect the
+// extension names; the completed answer follows in a one-puzzle document
+// when it fits the givens.
+TEST(PuzzleFileWriting, GridsAndTheCompletedAnswerReadBackInTheirDialect) {
   Desk d;
   d.writer.WritePuzzleBlock(DigitsOf(kRows));
-  const Lines lines = PuzzleFileLines(d.memo, PuzzleDialect::Plain, kAnswer);
-  ASSERT_EQ(19u, lines.size());
-  EXPECT_EQ("534678912", lines[10]);
-  // In a CSV file the answer is CSV too, so that it reads back as a grid.
+  const Lines plain = PuzzleFileLines(d.memo, PuzzleDialect::Plain, kAnswer);
+  ASSERT_EQ(19u, plain.size());
+  EXPECT_EQ("000419005", plain[7]);
+  EXPECT_EQ("", plain[9]);
+  EXPECT_EQ("534678912", plain[10]);
   const Lines csv = PuzzleFileLines(d.memo, PuzzleDialect::Csv, kAnswer);
   ASSERT_EQ(19u, csv.size());
+  EXPECT_EQ("5,3,,,7,,,,", csv[0]);
   EXPECT_EQ("5,3,4,6,7,8,9,1,2", csv[10]);
-  const PuzzleFileContent back = Read(csv, PuzzleDialect::Csv);
-  ASSERT_EQ(2u, back.grids.size());
-  EXPECT_EQ(81, back.grids[1].givenCount);
-  EXPECT_EQ(kAnswer[80] - '0', back.grids[1].givens[80]);
+  GridDigits answer{};
+  for (int i = 0; i < 81; ++i)
+    answer[i] = kAnswer[i] - '0';
+  EXPECT_EQ((std::vector{DigitsOf(kRows), answer}), GivensOf(Read(csv, PuzzleDialect::Csv)));
   // 534... fits the givens 53..7....; swapping two digits breaks a given.
   std::string wrong = kAnswer;
   std::swap(wrong[0], wrong[1]);
   EXPECT_EQ(10u, PuzzleFileLines(d.memo, PuzzleDialect::Plain, wrong).size());
   wrong[0] = 'x';
   EXPECT_EQ(10u, PuzzleFileLines(d.memo, PuzzleDialect::Plain, wrong).size());
+  // With a second grid no answer follows.
+  d.writer.WritePuzzleBlock(GridDigits{});
+  const std::vector<GridDigits> two{DigitsOf(kRows), GridDigits{}};
+  EXPECT_EQ(two, GivensOf(Read(PuzzleFileLines(d.memo, PuzzleDialect::Plain, kAnswer))));
+  EXPECT_EQ(",,,,,,,,", PuzzleFileLines(d.memo, PuzzleDialect::Csv, "")[10]);
+  // A lone grid block filling the document counts; cut off, it does not.
+  Lines grid = GridBlockLines(GivenCells(DigitsOf(kRows)));
+  d.memo.SetLines(grid);
+  EXPECT_EQ(10u, PuzzleFileLines(d.memo, PuzzleDialect::Plain, "").size());
+  grid.resize(16);
+  d.memo.SetLines(grid);
+  EXPECT_TRUE(PuzzleFileLines(d.memo, PuzzleDialect::Plain, "").empty());
+  const std::pair<const char *, PuzzleDialect> dialects[] = {{"q.Csvx", PuzzleDialect::Csv},
+                                                             {"q.cs", PuzzleDialect::Plain},
+                                                             {"csv.nbp", PuzzleDialect::Plain}};
+  for (const auto &[name, dialect] : dialects)
+    EXPECT_EQ(dialect, DialectOfFile(name)) << name;
 }
 
+// Only a modified document that would be replaced asks.
 TEST(PuzzleFileCommands, OnlyAModifiedDocumentThatIsReplacedAsks) {
   zenpa::platform::TextMemo memo;
   int asked = 0;
-  bool answer = false;
-  const auto ask = [&] { return ++asked, answer; };
-  EXPECT_TRUE(AskBeforeReplacing(memo, false, ask)); // empty document
+  const auto yes = [&] { return ++asked, true; };
+  EXPECT_TRUE(AskBeforeReplacing(memo, false, yes)); // empty document
   memo.SetLines({"text"});
   memo.SetModified(false);
-  EXPECT_TRUE(AskBeforeReplacing(memo, false, ask));
+  EXPECT_TRUE(AskBeforeReplacing(memo, false, yes));
   memo.SetModified(true);
-  EXPECT_TRUE(AskBeforeReplacing(memo, true, ask)); // appending keeps the text
+  EXPECT_TRUE(AskBeforeReplacing(memo, true, yes)); // appending keeps the text
   EXPECT_EQ(0, asked);
-  EXPECT_FALSE(AskBeforeReplacing(memo, false, ask));
-  answer = true;
-  EXPECT_TRUE(AskBeforeReplacing(memo, false, ask));
-  EXPECT_EQ(2, asked);
+  EXPECT_FALSE(AskBeforeReplacing(memo, false, [] { return false; }));
+  EXPECT_TRUE(AskBeforeReplacing(memo, false, yes));
+  EXPECT_EQ(1, asked);
 }
 
 // Loading empties the document, applies the format and takes the last
-// file's name; appending keeps text, name and modified state.
-TEST(PuzzleFileCommands, LoadReplacesOrAppends) {
+// file's name; appending keeps text, name and modified state. Saving names
+// the document or reports why it could not.
+TEST(PuzzleFileCommands, LoadReplacesOrAppendsAndSaveNamesTheDocument) {
   Desk d;
-  const std::string a = d.File("a.nbp", Repeated(kRows, 2));
+  const std::string a = d.File("a.nbp", kRows);
   const std::string b = d.File("b.csv", Lines(9, ",,,,,,,1,"));
   d.memo.SetLines({"old text"});
   d.memo.SetModified(true);
-  EXPECT_EQ(0, LoadPuzzleFiles(d.ctx, {}, false).filesRead); // nothing chosen
+  EXPECT_EQ(0, LoadPuzzleFiles(d.read, {}, false).filesRead); // nothing chosen
   EXPECT_EQ((Lines{"old text"}), d.memo.Lines());
   int linesWhenFormatApplied = -1;
-  const PuzzleLoadResult r = LoadPuzzleFiles(d.ctx, {a, d.dir.Path("none.nbp"), b}, false,
+  const PuzzleLoadResult r = LoadPuzzleFiles(d.read, {a, d.dir.Path("none.nbp"), b}, false,
                                              [&] { linesWhenFormatApplied = d.memo.LineCount(); });
   EXPECT_EQ(0, linesWhenFormatApplied);
   EXPECT_EQ(2, r.filesRead);
   EXPECT_EQ(d.dir.Path("b.txt"), r.documentName);
-  EXPECT_EQ(3 * 22, d.memo.LineCount());
+  EXPECT_EQ(2 * 22, d.memo.LineCount());
   EXPECT_FALSE(d.memo.Modified());
-  EXPECT_EQ(1u, d.host.messages.size()); // the missing file
-
+  EXPECT_EQ(1, d.Messages()); // the missing file
   d.memo.SetModified(true);
-  const PuzzleLoadResult appended = LoadPuzzleFiles(d.ctx, {a}, true);
-  EXPECT_EQ("", appended.documentName);
-  EXPECT_EQ(5 * 22, d.memo.LineCount());
+  EXPECT_EQ("", LoadPuzzleFiles(d.read, {a}, true).documentName);
+  EXPECT_EQ(3 * 22, d.memo.LineCount());
   EXPECT_TRUE(d.memo.Modified());
-}
 
-TEST(PuzzleFileCommands, SaveNamesTheDocumentOrReportsTheFailure) {
-  Desk d;
-  d.writer.WritePuzzleBlock(GridDigits{5});
   EXPECT_EQ(d.dir.Path("out.txt"), SavePuzzleFile(d.memo, d.host, d.dir.Path("out.csv"), ""));
-  EXPECT_EQ("5,,,,,,,,\r\n", d.dir.Read("out.csv").substr(0, 11));
+  EXPECT_EQ("5,3,,,7,,,,\r\n", d.dir.Read("out.csv").substr(0, 13));
   EXPECT_EQ(std::nullopt, SavePuzzleFile(d.memo, d.host, d.dir.Path("no/such/dir/x.nbp"), ""));
-  ASSERT_EQ(1u, d.host.messages.size());
-  EXPECT_FALSE(d.host.messages[0].text.empty());
+  EXPECT_EQ(2, d.Messages());
 }
 
 // The puzzle format is due only when switched on, replacing the document and
 // not already current; applied, it becomes the current format.
 TEST(PuzzleFileCommands, PuzzleFormatIsAppliedWhenDue) {
-  TempDir dir;
-  zenpa::platform::ScriptedHost host;
+  Desk d;
   zenpa::settings::FormatState state;
   zenpa::settings::LoadContext ctx;
-  ctx.programDir = dir.Dir();
+  ctx.programDir = d.dir.Dir();
   const std::string own = PuzzleFormatPath(ctx.programDir);
   EXPECT_FALSE(PuzzleFormatDue(true, false, "doc.zpf", ctx.programDir)); // no such file yet
-  EXPECT_FALSE(ApplyPuzzleFormat(state, ctx, host, false));
+  EXPECT_FALSE(ApplyPuzzleFormat(state, ctx, d.host, false));
   zenpa::settings::PrintFormat puzzleFormat = state.format;
   puzzleFormat.puzzle.targetGivens = 41;
-  ASSERT_TRUE(zenpa::settings::Savezpf(own, puzzleFormat, {}, host));
+  ASSERT_TRUE(zenpa::settings::Savezpf(own, puzzleFormat, {}, d.host));
   EXPECT_TRUE(PuzzleFormatDue(true, false, "/elsewhere/nbpzpf.zpf", ctx.programDir));
   EXPECT_FALSE(PuzzleFormatDue(true, false, own, ctx.programDir));
   EXPECT_FALSE(PuzzleFormatDue(false, false, "doc.zpf", ctx.programDir));
   EXPECT_FALSE(PuzzleFormatDue(true, true, "doc.zpf", ctx.programDir));
-  EXPECT_FALSE(ApplyPuzzleFormat(state, ctx, host, true)); // appending keeps the format
-  EXPECT_TRUE(ApplyPuzzleFormat(state, ctx, host, false));
+  EXPECT_FALSE(ApplyPuzzleFormat(state, ctx, d.host, true)); // appending keeps the format
+  EXPECT_TRUE(ApplyPuzzleFormat(state, ctx, d.host, false));
   EXPECT_EQ(41, state.format.puzzle.targetGivens);
-  EXPECT_FALSE(ApplyPuzzleFormat(state, ctx, host, false)); // already current
+  EXPECT_FALSE(ApplyPuzzleFormat(state, ctx, d.host, false)); // already current
 }

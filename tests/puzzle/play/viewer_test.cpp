@@ -5,12 +5,9 @@
 #include "puzzle/play/viewer_launch.h"
 #include "puzzle/play/viewer_preview.h"
 
-#include "base/file_io.h"
 #include "base/sjis.h"
-#include "platform/scripted_host.h"
-#include "puzzle/play/support/puzzle_file_desk.h"
+#include "puzzle/play/support/desk.h"
 #include "support/puzzle_samples.h"
-#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -18,11 +15,12 @@
 
 using zenpa::base::Sj;
 using zenpa::testing::kEasyPuzzle;
+using zenpa::testing::Lines;
 using zenpa::testing::NbpText;
 using zenpa::testing::TempDir;
 using namespace zenpa::play;
-using Lines = std::vector<std::string>;
 
+// Hidden files are left out, a broken link is listed, folders come first.
 TEST(ViewerFolder, FiltersShowTheirExtensionsInAnyCaseAndFoldersComeFirst) {
   TempDir dir;
   for (const char *name : {"b.NBP", "a.nbc", "c.csv", "d.TXT", "e.dat", ".hidden.nbp"})
@@ -66,8 +64,8 @@ TEST(ViewerPreview, RowLengthsFieldsAndUnreadableCells) {
   EXPECT_EQ(Sj("１　３　　６　　９"), p.clueRows[0]);
   EXPECT_EQ(Sj("　・　・・　・・　"), p.openRows[0]);
   EXPECT_EQ("4clues", CluesText(p));
-  EXPECT_EQ("1page", PageText(p));
   EXPECT_EQ(Sj("１　３　　６　　９"), PreviewOf("TXT", Rows("1\t\t3\t\t\t6\t\t\t9")).clueRows[0]);
+  EXPECT_EQ(Sj("１２３４５６７８Ｅ"), PreviewOf("NBP", Rows("12345678x")).clueRows[0]);
   struct Case {
     const char *kind, *row;
     bool complete, error;
@@ -84,22 +82,22 @@ TEST(ViewerPreview, RowLengthsFieldsAndUnreadableCells) {
     EXPECT_EQ(c.complete, q.firstComplete) << c.row;
     EXPECT_EQ(c.error, q.error) << c.row;
   }
-  EXPECT_EQ(Sj("１２３４５６７８Ｅ"), PreviewOf("NBP", Rows("12345678x")).clueRows[0]);
 }
 
+// An "A=" line before the end of the first puzzle is no answer; the raw
+// preview stops with the first puzzle.
 TEST(ViewerPreview, CountsPuzzlesAndMarksAnswers) {
   Lines lines = {"T=title", "C=comment", "1........", "A=123", "........."};
   lines.resize(12, ".........");
   const ViewerPreview one = PreviewOf("NBP", lines);
   EXPECT_EQ("1page", PageText(one));
-  EXPECT_FALSE(one.hasAnswer) << "an A= line before the end of the first puzzle";
+  EXPECT_FALSE(one.hasAnswer);
   Lines two = lines;
   two.insert(two.end(), 9, "123456789");
   const ViewerPreview answered = PreviewOf("NBP", two);
   EXPECT_EQ("2page", PageText(answered));
   EXPECT_TRUE(answered.hasAnswer);
   EXPECT_EQ("1clues", CluesText(answered));
-  // The raw preview stops with the first puzzle.
   EXPECT_EQ(12u, answered.rawLines.size());
   lines.push_back("A=" + std::string(81, '1'));
   EXPECT_TRUE(PreviewOf("NBP", lines).hasAnswer);
@@ -123,10 +121,13 @@ TEST(ViewerPreview, ReadsOnlyTheStartOfAHugeFile) {
   EXPECT_EQ(kRawLineBytes - 1, w.rawLines[0].size()); // "a" and 99 whole characters
 }
 
-TEST(ViewerDuplicates, SameFirstPuzzleIsOnePairAndUnreadableItemsNeverMatch) {
+// Files with the same first puzzle pair up, empty, faulty, missing and
+// folder items never; every pair is counted, the first thousand listed in
+// order. Events run as the clock moves, and cancelling ends the check.
+TEST(ViewerDuplicates, SameFirstPuzzlesPairUpAndUnreadableItemsNever) {
   TempDir dir;
   const char *const other = zenpa::testing::kNakedPairPuzzle;
-  const Lines paths = {
+  Lines paths = {
       dir.Write("a.nbp", NbpText(kEasyPuzzle)),
       dir.Write("b.nbp", NbpText(other)),
       dir.Write("c.nbp", NbpText(kEasyPuzzle) + NbpText(other)),
@@ -141,26 +142,19 @@ TEST(ViewerDuplicates, SameFirstPuzzleIsOnePairAndUnreadableItemsNeverMatch) {
   zenpa::platform::ScriptedHost host;
   const auto report = FindDuplicates(paths, {host, {}, {}});
   ASSERT_TRUE(report.has_value());
-  EXPECT_EQ(1u, report->count);
   EXPECT_EQ((std::vector<DuplicatePair>{{0, 2}}), report->pairs);
-  EXPECT_EQ(Sj("重複が 1件あります"), DuplicateSummary(report->count));
   EXPECT_EQ(Sj("重複はありません"), DuplicateSummary(0));
-}
 
-TEST(ViewerDuplicates, ManyEqualItemsAreCountedInFullAndListedInOrder) {
-  TempDir dir;
-  Lines paths;
+  paths.clear();
   for (int i = 0; i < 50; ++i)
     paths.push_back(dir.Write(std::to_string(i) + ".nbp", NbpText(kEasyPuzzle)));
-  zenpa::platform::ScriptedHost host;
-  const auto report = FindDuplicates(paths, {host, {}, {}});
-  ASSERT_TRUE(report.has_value());
-  EXPECT_EQ(50u * 49u / 2u, report->count);
-  EXPECT_EQ((DuplicatePair{0, 1}), report->pairs.front());
-  EXPECT_EQ(kListedDuplicatePairs, report->pairs.size());
-  EXPECT_EQ(Sj("重複が 1225件あります（最初の1000件を表示）"), DuplicateSummary(report->count));
+  const auto many = FindDuplicates(paths, {host, {}, {}});
+  ASSERT_TRUE(many.has_value());
+  EXPECT_EQ(50u * 49u / 2u, many->count);
+  EXPECT_EQ((DuplicatePair{0, 1}), many->pairs.front());
+  EXPECT_EQ(kListedDuplicatePairs, many->pairs.size());
+  EXPECT_EQ(Sj("重複が 1225件あります（最初の1000件を表示）"), DuplicateSummary(many->count));
 
-  // Events run as the clock moves, and cancelling ends the check.
   std::vector<int> shown;
   int checks = 0;
   const DuplicateCheckHooks hooks{host, [&](int done, int) { shown.push_back(done); },
@@ -174,50 +168,37 @@ TEST(ViewerDuplicates, ManyEqualItemsAreCountedInFullAndListedInOrder) {
   EXPECT_EQ(2, host.processEventsCalls);
 }
 
-namespace {
-
-struct Desk : zenpa::testing::PuzzleDocDesk {
-  TempDir dir;
-  PuzzleReadContext read{memo, host, writer, {}};
-  ViewerContext ctx{read, "/opt/zenpa/", dir.Dir(), false, {}, {}};
-  Desk() { EXPECT_TRUE(zenpa::base::WriteLines(dir.Path("p.nbp"), Lines(9, "1........")).ok); }
-};
-
-} // namespace
-
 // The file handed back replaces the document, after the question when it
-// was modified, with the puzzle format applied.
+// was modified, with the puzzle format applied; without a hand-back or
+// when the viewer does not start, the document stays.
 TEST(ViewerLaunch, HandedBackFileReplacesTheDocument) {
-  Desk d;
-  d.dir.Write("GRDV.DAT", "p.nbp\nignored\n"); // a line end of this system
+  zenpa::testing::PuzzleDesk d;
+  ViewerContext ctx{d.read, "/opt/zenpa/", d.dir.Dir(), false, {}, {}};
+  d.File("p.nbp", Lines(9, "1........"));
   d.memo.SetLines({"typed"});
+  EXPECT_EQ(std::nullopt, RunViewer(ctx, "x.nbp")); // no GRDV.DAT
+  d.dir.Write("GRDV.DAT", "missing.nbp\r\n");
+  EXPECT_EQ(std::nullopt, RunViewer(ctx, "x.nbp"));
+  d.dir.Write("GRDV.DAT", "p.nbp\nignored\n"); // a line end of this system
   d.memo.SetModified(true);
   bool agree = false;
-  d.ctx.askSaveChanges = [&agree] { return agree; };
+  ctx.askSaveChanges = [&agree] { return agree; };
   int formatApplied = 0;
-  d.ctx.applyPuzzleFormat = [&formatApplied] { ++formatApplied; };
-  EXPECT_EQ(std::nullopt, RunViewer(d.ctx, "x.nbp"));
+  ctx.applyPuzzleFormat = [&formatApplied] { ++formatApplied; };
+  EXPECT_EQ(std::nullopt, RunViewer(ctx, "x.nbp"));
   EXPECT_EQ((Lines{"typed"}), d.memo.Lines());
   agree = true;
-  const auto loaded = RunViewer(d.ctx, "x.nbp");
+  const auto loaded = RunViewer(ctx, "x.nbp");
   ASSERT_TRUE(loaded.has_value());
   EXPECT_EQ(1, formatApplied);
   EXPECT_EQ(d.dir.Path("p.txt"), loaded->documentName);
-  EXPECT_EQ("/opt/zenpa/GRDV.COM /C " + d.dir.Path("x.nbp"), d.host.started.at(0));
+  EXPECT_EQ("/opt/zenpa/GRDV.COM /C " + d.dir.Path("x.nbp"), d.host.started.at(3));
   EXPECT_EQ(22, d.memo.LineCount());
   EXPECT_EQ(ClueLine("9"), d.memo.Line(20));
-}
 
-TEST(ViewerLaunch, NoHandBackOrFailedStartLeavesTheDocument) {
-  Desk d;
-  d.memo.SetLines({"old"});
-  EXPECT_EQ(std::nullopt, RunViewer(d.ctx, "x.nbp")); // no GRDV.DAT
-  d.dir.Write("GRDV.DAT", "missing.nbp\r\n");
-  EXPECT_EQ(std::nullopt, RunViewer(d.ctx, "x.nbp"));
   d.host.startProgramSucceeds = false;
   d.host.startProgramError = "Permission denied";
-  EXPECT_EQ(std::nullopt, RunViewer(d.ctx, "x.nbp"));
-  ASSERT_EQ(1u, d.host.messages.size());
-  EXPECT_EQ(Sj("実行できません (Permission denied)"), d.host.messages[0].text);
-  EXPECT_EQ((Lines{"old"}), d.memo.Lines());
+  EXPECT_EQ(std::nullopt, RunViewer(ctx, "x.nbp"));
+  EXPECT_EQ(Lines{Sj("実行できません (Permission denied)")}, d.Texts());
+  EXPECT_EQ(22, d.memo.LineCount());
 }

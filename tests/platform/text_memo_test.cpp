@@ -1,4 +1,3 @@
-#include "platform/scripted_host.h"
 #include "platform/text_memo.h"
 
 #include <gtest/gtest.h>
@@ -42,14 +41,4 @@ TEST(TextMemo, TypingAtTheEndOfATextEndingInALineBreak) {
   memo.ReplaceSelection("b\r\n");
   EXPECT_EQ((Lines{"a", "b", ""}), memo.Lines());
   EXPECT_EQ((TextPos{2, 0}), memo.Caret());
-}
-
-TEST(ScriptedHost, AnswersFromItsQueueThenDefaults) {
-  ScriptedHost host;
-  host.answers.push_back(Answer::No);
-  EXPECT_EQ(Answer::No, host.Message("q", "c", Buttons::YesNoCancel));
-  EXPECT_EQ(Answer::Yes, host.Message("q", "c", Buttons::YesNo));
-  EXPECT_EQ(Answer::Ok, host.Message("m"));
-  EXPECT_EQ(3u, host.messages.size());
-  EXPECT_EQ(std::nullopt, host.OpenFileName({}));
 }

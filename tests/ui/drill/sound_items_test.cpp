@@ -35,10 +35,8 @@ private slots:
   void noSoundDisablesAndUnchecksTheItems() {
     session().SetDataDir(dir_->Dir() + "share/");
     StartWith({});
-    for (QAction *item : {Action("MokoBeep"), Action("SBeep")}) {
-      QVERIFY2(!item->isEnabled(), qPrintable(item->objectName()));
-      QVERIFY2(!item->isChecked(), qPrintable(item->objectName()));
-    }
+    for (QAction *item : {Action("MokoBeep"), Action("SBeep")})
+      QVERIFY2(!item->isEnabled() && !item->isChecked(), qPrintable(item->objectName()));
   }
 };
 

@@ -76,12 +76,9 @@ private slots:
     Find<QPushButton>("Button20")->click(); // "ヒント"
     faults << WalkAll(10);
     QCOMPARE(faults.join("\n"), QString());
-    for (const char *name : {"TForm9", "TForm2"}) {
-      QAccessibleInterface *window = QAccessible::queryAccessibleInterface(TopLevel(name));
-      QCOMPARE(window->role(), QAccessible::Window);
-    }
-    QCOMPARE(QAccessible::queryAccessibleInterface(&window_->Preview())->role(),
-             QAccessible::Window);
+    for (QWidget *w :
+         {TopLevel("TForm9"), TopLevel("TForm2"), static_cast<QWidget *>(&window_->Preview())})
+      QCOMPARE(QAccessible::queryAccessibleInterface(w)->role(), QAccessible::Window);
   }
 
   // The windows that wait for an answer: the data viewer and the four mark

@@ -58,7 +58,6 @@ private slots:
     QVERIFY2(caret.contains(QString::fromUtf8("行")), qPrintable(caret));
   }
 
-  // Cancel at the save prompt keeps the window; Yes then saves and closes.
   void closePromptCancelKeepsTheWindowYesSaves() {
     StartWith({docPath_});
     Editor()->moveCursor(QTextCursor::Start);
@@ -197,7 +196,6 @@ private slots:
     QCOMPARE(window_->windowTitle(), QString::fromStdString("ZENPA - " + other));
   }
 
-  // The window's class and icon are those of the desktop entry zenpa.desktop.
   void desktopIdentityMatchesTheDesktopEntry() {
     const std::string png = dir_->Path("share/icons/hicolor/16x16/apps/zenpa.png");
     std::filesystem::create_directories(std::filesystem::path(png).parent_path());

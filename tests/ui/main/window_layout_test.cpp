@@ -73,10 +73,7 @@ QString CutText(const QWidget *w) {
   if (const auto *b = qobject_cast<const QAbstractButton *>(w)) {
     const int need = b->fontMetrics().horizontalAdvance(PlainCaption(b->text()));
     if (!b->text().isEmpty() && ButtonTextRoom(b) < need)
-      return QString("%1 caption needs %2 px, has %3")
-          .arg(Shown(w))
-          .arg(need)
-          .arg(ButtonTextRoom(b));
+      return Shown(w) + " caption is cut";
   }
   if (const auto *l = qobject_cast<const QLabel *>(w); l && !l->text().isEmpty()) {
     const QRect room = l->contentsRect().marginsRemoved(QMargins(l->margin(), 0, l->margin(), 0));
@@ -84,7 +81,7 @@ QString CutText(const QWidget *w) {
                                    : l->fontMetrics().horizontalAdvance(l->text());
     const int has = l->wordWrap() ? l->height() : room.width();
     if (has < need)
-      return QString("%1 \"%2\" needs %3 px, has %4").arg(Shown(w), l->text()).arg(need).arg(has);
+      return Shown(w) + " text is cut: " + l->text();
   }
   return {};
 }
@@ -121,14 +118,7 @@ QString OutOfParent(const QWidget *w) {
       room.setRight(qMax(room.right(), g.right()));
     }
   }
-  if (room.contains(w->geometry()))
-    return {};
-  const QRect g = w->geometry();
-  return QString("%1 at %2,%3 %4 leaves %5 (%6)")
-      .arg(Shown(w))
-      .arg(g.x())
-      .arg(g.y())
-      .arg(Size(g.size()), Shown(parent), Size(room.size()));
+  return room.contains(w->geometry()) ? QString() : Shown(w) + " leaves " + Shown(parent);
 }
 
 void CollectFaults(const QWidget *parent, QStringList &faults) {
@@ -193,10 +183,8 @@ private slots:
   void init() { Open(); }
   void cleanup() { Close(); }
 
-  // Also with a too-wide warning, and with the rename box, its buttons and
-  // the caret text on the strip.
-  // At the design size the print settings fit without scrolling sideways,
-  // with a portrait paper or a landscape one.
+  // The print settings fit without scrolling sideways, for a portrait or a
+  // landscape paper, with a too-wide warning and with the rename box.
   void emptyStartHoldsItsPanels() {
     StartWith({});
     Check("empty");

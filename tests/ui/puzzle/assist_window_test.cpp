@@ -157,12 +157,10 @@ private slots:
     auto *howToPlay = Find<QPlainTextEdit>("Memo3");
     howToPlay->setPlainText(QString::fromUtf8("一行目\n\n三行目"));
     Find<QPushButton>("Button41")->click();
-    const std::string marker(1, settings::kFormFeed);
-    QCOMPARE(ui::ToQt(options.howToPlay[0]), QString::fromUtf8("一行目"));
-    QCOMPARE(options.howToPlay[1], std::string());
-    QCOMPARE(ui::ToQt(options.howToPlay[2]), QString::fromUtf8("三行目"));
-    QCOMPARE(options.howToPlay[3], marker);
-    QCOMPARE(options.howToPlay[8], marker);
+    const std::string ff(1, settings::kFormFeed);
+    const std::vector<std::string> applied(options.howToPlay.begin(), options.howToPlay.end());
+    QCOMPARE(applied, (std::vector<std::string>{base::Sj("一行目"), "", base::Sj("三行目"), ff, ff,
+                                                ff, ff, ff, ff}));
     QVERIFY(!Find("Button41")->isEnabled());
 
     Editor()->setPlainText("a\nb");

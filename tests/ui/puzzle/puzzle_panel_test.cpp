@@ -236,7 +236,7 @@ private slots:
   void targetArrowsWidenToATypedValueAndPanelShowsTheDocumentName() {
     StartWith({dir_->Write("p.nbp", NbpText(kEasy))});
     QCOMPARE(Text("Label67"), QString("p.txt"));
-    QSpinBox *target = Spin("LabeledEdit12");
+    QSpinBox *target = Find<QSpinBox>("LabeledEdit12");
     target->setValue(60);
     target->stepUp();
     QCOMPARE(target->value(), 60);
@@ -278,20 +278,13 @@ private slots:
     dir_->Write("notes.txt", "not shown");
     dir_->Write("sub/d.nbp", NbpText(kEasy));
     QVERIFY(base::SetCurrentDirectory(dir_->Dir()));
-    Seen seen;
-    QTimer::singleShot(0, this, [&] { Drive(seen); });
+    QStringList seen;
+    QTimer::singleShot(0, this, [&] { seen = Drive(); });
     Action("ViewRead")->trigger();
-
-    QCOMPARE(seen.items, QStringList({"sub", "a.nbp", "b.nbp", "bad.nbp", "c.nbp"}));
-    QCOMPARE(seen.fileName, QString("b.nbp"));
-    QCOMPARE(seen.clues, QString("23clues"));
-    QCOMPARE(seen.pages, QString("1page"));
-    QVERIFY(seen.answerShown);
-    QCOMPARE(seen.firstRow, QString::fromUtf8("１　　　　　３　　"));
-    QCOMPARE(seen.rawFirstLine, QString("100000300"));
-    QCOMPARE(seen.duplicateStatus, QString::fromUtf8("重複が 1件あります"));
-    QCOMPARE(seen.duplicateResult, QString::fromUtf8("a.nbp ＝ c.nbp"));
-    QVERIFY(seen.openAfterRefusal);
+    QCOMPARE(seen, QStringList({"sub a.nbp b.nbp bad.nbp c.nbp", "b.nbp", "23clues", "1page",
+                                "answer shown", QString::fromUtf8("１　　　　　３　　"),
+                                "100000300", QString::fromUtf8("重複が 1件あります"),
+                                QString::fromUtf8("a.nbp ＝ c.nbp"), "open after refusal"}));
     QCOMPARE(host_->messages.size(), std::size_t{1});
     QCOMPARE(ui::ToQt(host_->messages[0].text), QString::fromUtf8("データにエラーがあります"));
 
@@ -320,47 +313,40 @@ private slots:
   }
 
 private:
-  // What the test saw while the modal viewer was open.
-  struct Seen {
-    QStringList items;
-    QString fileName, clues, pages, firstRow, rawFirstLine;
-    bool answerShown = false;
-    QString duplicateStatus, duplicateResult;
-    bool openAfterRefusal = false;
-  };
-
   static void Select(QListWidget *list, const QString &name) {
     const auto found = list->findItems(name, Qt::MatchExactly);
     QVERIFY(!found.isEmpty());
     list->setCurrentItem(found.front());
   }
 
-  void Drive(Seen &seen) {
+  // Walks the modal viewer and returns what it showed on the way.
+  QStringList Drive() {
     auto *viewer = window_->findChild<QDialog *>("TForm5");
-    QVERIFY(viewer && viewer->isVisible());
+    const auto text = [viewer](const char *name) {
+      return viewer->findChild<QLabel *>(name)->text();
+    };
     auto *list = viewer->findChild<QListWidget *>("FileList");
+    QStringList items, seen;
     for (int i = 0; i < list->count(); ++i)
-      seen.items << list->item(i)->text();
+      items << list->item(i)->text();
     Select(list, "b.nbp");
-    seen.fileName = viewer->findChild<QLineEdit *>("FileNameEdit")->text();
-    seen.clues = viewer->findChild<QLabel *>("ClueLabel")->text();
-    seen.pages = viewer->findChild<QLabel *>("PageLabel")->text();
-    seen.answerShown = viewer->findChild<QLabel *>("AnswerLabel")->isVisible();
-    seen.firstRow = viewer->findChild<QWidget *>("BoardPreview")->accessibleDescription().left(9);
-    seen.rawFirstLine =
-        viewer->findChild<QPlainTextEdit *>("RawPreview")->toPlainText().section('\n', 0, 0);
+    seen << items.join(' ') << viewer->findChild<QLineEdit *>("FileNameEdit")->text()
+         << text("ClueLabel") << text("PageLabel")
+         << (viewer->findChild<QLabel *>("AnswerLabel")->isVisible() ? "answer shown" : "")
+         << viewer->findChild<QWidget *>("BoardPreview")->accessibleDescription().left(9)
+         << viewer->findChild<QPlainTextEdit *>("RawPreview")->toPlainText().section('\n', 0, 0);
     viewer->findChild<QPushButton *>("DuplicateButton")->click();
-    seen.duplicateStatus = viewer->findChild<QLabel *>("DuplicateStatus")->text();
-    seen.duplicateResult = viewer->findChild<QPlainTextEdit *>("DuplicateResult")->toPlainText();
+    seen << text("DuplicateStatus")
+         << viewer->findChild<QPlainTextEdit *>("DuplicateResult")->toPlainText();
     Select(list, "bad.nbp");
     viewer->findChild<QPushButton *>("LoadButton")->click();
-    seen.openAfterRefusal = viewer->isVisible();
+    seen << (viewer->isVisible() ? "open after refusal" : "closed");
     Select(list, "c.nbp");
     QTest::keyClick(list, Qt::Key_Return);
+    return seen;
   }
 
   QString Text(const char *label) { return Find<QLabel>(label)->text(); }
-  QSpinBox *Spin(const char *name) { return Find<QSpinBox>(name); }
 };
 
 QTEST_MAIN(PuzzlePanelTest)

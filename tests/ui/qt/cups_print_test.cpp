@@ -1,16 +1,10 @@
 // Printing through a real printer queue: a private cupsd (its own
-// configuration and a socket in a temporary directory, no system service)
-// with a cups-pdf queue, reached through CUPS_SERVER by QtPrinter like any
-// desktop printer. A two-page Japanese document goes out as a normal run
-// and as the odd and the even pass of manual duplex; the
-// PDFs cups-pdf writes are checked for their pages, paper and text. With
-// ZENPA_CUPS_OUTPUT set to a directory, the PDFs are also copied there for a
-// person to look at.
-//
-// The queue's output directory is set in cups-pdf's own file for the queue
-// (device "cups-pdf:/NAME" reads /etc/cups/cups-pdf-NAME.conf instead of the
-// system-wide one), which needs root, as the backend itself does. The test skips only when cupsd
-// cannot start.
+// configuration and socket in a temporary directory) with a cups-pdf queue,
+// reached through CUPS_SERVER by QtPrinter. A two-page Japanese document goes
+// out as a normal run and as the two passes of manual duplex; the PDFs are
+// checked for pages, paper and text (ZENPA_CUPS_OUTPUT keeps copies). The
+// queue's output folder is set in /etc/cups/cups-pdf-NAME.conf, which needs
+// root; the test skips when that or cupsd is not available.
 #include "base/sjis.h"
 #include "platform/scripted_host.h"
 #include "support/temp_dir.h"
@@ -28,6 +22,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -107,10 +102,7 @@ private:
     for (const char *sub : {"etc/ppd", "etc/ssl", "spool/tmp", "cache", "state", "log", "out"})
       QVERIFY(QDir(root_).mkpath(sub));
     // The filters run as an unprivileged user: the spool must be theirs to read.
-    QFile::setPermissions(root_, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                     QFileDevice::ExeOwner | QFileDevice::ReadOther |
-                                     QFileDevice::ExeOther | QFileDevice::ReadGroup |
-                                     QFileDevice::ExeGroup);
+    std::filesystem::permissions(root_.toStdString(), std::filesystem::perms(0755));
     socket_ = root_ + "cups.sock";
     WriteText(root_ + "cups-files.conf", QString("ServerRoot %1etc\nRequestRoot %1spool\n"
                                                  "TempDir %1spool/tmp\nCacheDir %1cache\n"

@@ -72,16 +72,13 @@ private slots:
                                             std::string("\x87\x90\xEE\xF9\xFA\x5C", 6), "\r"};
     memo_->SetLines(lines);
     QCOMPARE(memo_->Lines(), lines);
-    QCOMPARE(memo_->LineCount(), 5);
-    QCOMPARE(memo_->Line(0), Sj("漢字かな"));
     QCOMPARE(edit_->document()->blockCount(), 6);
     // Setting lines keeps the modified flag as it was, and leaves no undo.
-    memo_->SetModified(true);
-    memo_->SetLines({"a"});
-    QVERIFY(memo_->Modified());
-    memo_->SetModified(false);
-    memo_->SetLines({"b"});
-    QVERIFY(!memo_->Modified());
+    for (const bool modified : {true, false}) {
+      memo_->SetModified(modified);
+      memo_->SetLines({"a"});
+      QCOMPARE(memo_->Modified(), modified);
+    }
     QVERIFY(!memo_->CanUndo());
   }
 
@@ -116,16 +113,13 @@ private slots:
     memo_->DeleteLine(3);
     memo_->DeleteLine(0);
     QCOMPARE(memo_->Lines(), (std::vector<std::string>{Sj("全角"), "b"}));
-    QCOMPARE(memo_->Lines(), WidgetLines(*edit_));
     memo_->Undo();
     QCOMPARE(memo_->Lines(), WidgetLines(*edit_));
-    // Appending to a text without a final line break.
+    // Appending to a text without a final line break, then emptying it.
     edit_->setPlainText("last");
-    QCOMPARE(memo_->LineCount(), 1);
     memo_->InsertLine(1, "more");
     QCOMPARE(memo_->Lines(), (std::vector<std::string>{"last", "more"}));
     memo_->DeleteLine(1);
-    QCOMPARE(memo_->Lines(), (std::vector<std::string>{"last"}));
     memo_->DeleteLine(0);
     QCOMPARE(memo_->LineCount(), 0);
     memo_->InsertLine(0, "");

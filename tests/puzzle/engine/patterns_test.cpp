@@ -2,9 +2,14 @@
 // found pattern; what they change is in the cases of tests/data/techniques.
 #include "puzzle/engine/found_pattern.h"
 
+#include "puzzle/engine/chains.h"
+#include "puzzle/engine/fish.h"
+
 #include "technique_cases.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace zenpa::testing {
 namespace {
@@ -16,7 +21,10 @@ TEST(PatternMarksTest, APatternFoundWhileChangedIsSetEndsTheCall) {
   // The first X-Wing of this position (columns 1 and 2) removes nothing. On
   // its own the search goes on to the next one; with Changed already set by
   // an earlier technique the call ends at the first.
-  const puzzle::Grid g = CaseGrid("fish.cases", "X-Wing-y 5", "r5c3-5");
+  const auto cases = LoadCases("fish.cases");
+  const puzzle::Grid g = std::find_if(cases.begin(), cases.end(), [](const TechniqueCase &c) {
+                           return c.changes.rfind("r5c3-5", 0) == 0;
+                         })->grid;
   puzzle::Engine e = EngineOn(g);
   e.Changed = true;
   puzzle::Xwingtate(e);

@@ -24,18 +24,15 @@ public:
   int Count(const Digits &puzzle, int limit = 2) {
     limit_ = limit;
     found_ = 0;
-    cells_ = puzzle;
+    cells_.fill(0);
     rows_.fill(0);
     cols_.fill(0);
     boxes_.fill(0);
     for (int i = 0; i < 81; ++i) {
-      const int d = puzzle[i];
-      if (d == 0)
-        continue;
-      const unsigned bit = 1u << (d - 1);
-      if ((rows_[i / 9] | cols_[i % 9] | boxes_[Box(i)]) & bit)
+      if (puzzle[i] != 0 && (Free(i) & (1u << (puzzle[i] - 1))) == 0)
         return 0;
-      Set(i, d);
+      if (puzzle[i] != 0)
+        Flip(i, puzzle[i]);
     }
     Search();
     return found_;
@@ -48,20 +45,13 @@ private:
 
   unsigned Free(int i) const { return 0x1FFu & ~(rows_[i / 9] | cols_[i % 9] | boxes_[Box(i)]); }
 
-  void Set(int i, int d) {
+  // Places d at i, or takes it away again.
+  void Flip(int i, int d) {
     const unsigned bit = 1u << (d - 1);
-    cells_[i] = d;
-    rows_[i / 9] |= bit;
-    cols_[i % 9] |= bit;
-    boxes_[Box(i)] |= bit;
-  }
-
-  void Clear(int i, int d) {
-    const unsigned bit = ~(1u << (d - 1));
-    cells_[i] = 0;
-    rows_[i / 9] &= bit;
-    cols_[i % 9] &= bit;
-    boxes_[Box(i)] &= bit;
+    cells_[i] = cells_[i] == 0 ? d : 0;
+    rows_[i / 9] ^= bit;
+    cols_[i % 9] ^= bit;
+    boxes_[Box(i)] ^= bit;
   }
 
   // The empty cell with the fewest free digits, or -1 when none is empty.
@@ -89,9 +79,9 @@ private:
     }
     for (unsigned free = Free(i); free != 0 && found_ < limit_; free &= free - 1) {
       const int d = std::countr_zero(free) + 1;
-      Set(i, d);
+      Flip(i, d);
       Search();
-      Clear(i, d);
+      Flip(i, d);
     }
   }
 
@@ -176,13 +166,8 @@ inline Digits DigitsFromText(const std::string &text) {
   Digits d{};
   int i = 0;
   for (char ch : text) {
-    if (i == 81)
-      break;
-    if (ch >= '1' && ch <= '9') {
-      d[i++] = ch - '0';
-    } else if (ch == '0' || ch == '.') {
-      d[i++] = 0;
-    }
+    if (i < 81 && (ch == '.' || (ch >= '0' && ch <= '9')))
+      d[i++] = ch == '.' ? 0 : ch - '0';
   }
   return d;
 }

@@ -1,13 +1,11 @@
 // Test support for the engine: grids from compact text and back, and an
 // engine standing on a position.
 //
-// A position is written as whitespace-separated tokens, row by row: a token
-// is the cell's candidate digits ("37", "5" for a placed cell), "." for all
-// nine candidates, "^5" for all but the digits after the caret, "-" for a
-// cell with none. The k-th "/" ends row k: the rest of that row is filled
-// with "." cells, and so is the rest of the grid after the last token. "|"
-// is ignored. A puzzle can also be given as 81 characters ("53..7....")
-// where "." or "0" is an open cell.
+// A position is whitespace-separated tokens, row by row: a cell's candidate
+// digits ("37", "5" for a placed cell), "." for all nine, "^5" for all but
+// those after the caret, "-" for none. The k-th "/" ends row k, the rest of
+// the row and of the grid after the last token are "." cells; "|" is
+// ignored. A puzzle is 81 characters ("53..7....", "." or "0" open).
 #pragma once
 
 #include "puzzle/engine/engine.h"
@@ -22,8 +20,7 @@ namespace zenpa::testing {
 inline puzzle::Grid GridFromTokens(const std::string &text) {
   std::istringstream in(text);
   puzzle::Grid g = puzzle::FreshGrid();
-  int i = 0;
-  int rowsEnded = 0;
+  int i = 0, rowsEnded = 0;
   for (std::string token; in >> token;) {
     if (token == "/" && i > 9 * (rowsEnded + 1))
       throw std::invalid_argument("row too long: " + text);
@@ -44,11 +41,9 @@ inline puzzle::Grid GridFromTokens(const std::string &text) {
 
 // Givens as placed cells, every other cell with all nine candidates.
 inline puzzle::Grid GridFromDigits(const Digits &digits) {
-  puzzle::Grid g = puzzle::FreshGrid();
-  for (int i = 0; i < 81; ++i) {
-    if (digits[i] != 0)
-      g(i % 9 + 1, i / 9 + 1) = puzzle::DigitBit(digits[i]);
-  }
+  puzzle::Grid g;
+  for (int i = 0; i < 81; ++i)
+    g(i % 9 + 1, i / 9 + 1) = digits[i] != 0 ? puzzle::DigitBit(digits[i]) : puzzle::kAllCandidates;
   return g;
 }
 

@@ -61,11 +61,11 @@ TEST(HiddenPairTest, TableListsDigitsWithExactlyTwoPlacesIncludingPlacedCells) {
   // 9 has two places: r1c1 and the placed r1c9.
   Engine e = EngineOn(GridFromTokens("1249 1256 34 345 3456 78 78 378 9"));
   wkohotmpy(e, 1);
-  EXPECT_EQ("129", CandidateText(e.PositionTable[1]));
-  EXPECT_EQ("126", CandidateText(e.PositionTable[2]));
-  EXPECT_EQ("", CandidateText(e.PositionTable[4]));
-  EXPECT_EQ("6", CandidateText(e.PositionTable[5]));
-  EXPECT_EQ("9", CandidateText(e.PositionTable[9]));
+  EXPECT_EQ((std::vector<std::string>{"129", "126", "", "6", "9"}),
+            (std::vector<std::string>{
+                CandidateText(e.PositionTable[1]), CandidateText(e.PositionTable[2]),
+                CandidateText(e.PositionTable[4]), CandidateText(e.PositionTable[5]),
+                CandidateText(e.PositionTable[9])}));
   tkohotmpx(e, 1);
   EXPECT_EQ("", CandidateText(e.PositionTable[1])); // every digit has nine places
 }

@@ -2,12 +2,12 @@
 
 #include "base/sjis.h"
 #include "puzzle/engine/grader.h"
-#include "puzzle/support/grid_text.h"
+#include "technique_cases.h"
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zenpa::puzzle {
@@ -19,14 +19,11 @@ const char *kSolved = "534678912672195348198342567859761423426853791713924856"
                       "961537284287419635345286179";
 
 TEST(CellTest, TextAndValueFollowTheCandidateDigits) {
-  EXPECT_EQ("137", CandidateText(CellFromText("731")));
-  EXPECT_EQ("", CandidateText(kNoCandidates));
-  EXPECT_EQ(123456789, CellValue(kAllCandidates));
-  EXPECT_EQ(0, CellValue(kNoCandidates));
-  EXPECT_EQ(7, DigitOf(DigitBit(7)));
-  EXPECT_EQ(0, DigitOf(CellFromText("78")));
-  EXPECT_EQ(kNoCandidates, PlacedCell(0));
-  EXPECT_EQ(kNoCandidates, PlacedCell(10));
+  EXPECT_EQ("137|", CandidateText(CellFromText("731")) + "|" + CandidateText(kNoCandidates));
+  EXPECT_EQ((std::vector<int>{123456789, 0, 7, 0}),
+            (std::vector<int>{CellValue(kAllCandidates), CellValue(kNoCandidates),
+                              DigitOf(DigitBit(7)), DigitOf(CellFromText("78"))}));
+  EXPECT_EQ(kNoCandidates, PlacedCell(0) | PlacedCell(10));
 }
 
 // The check of one cell: placed, and its digit nowhere else in its row,
@@ -80,20 +77,20 @@ TEST(AnswerTestTest, SumsOfRowsAndColumnsAndRepeatsInEveryUnit) {
   }
 }
 
+// The level keeps its highest value and the highest sub-code at level 11;
+// the panel takes the colour of the last technique.
 TEST(LevelTest, RaisesLevelAndKeepsTheHighestSubCode) {
   Engine e;
+  const auto grade = [&e] { return std::tuple{e.Level, e.LevelSub, e.LevelPanelColour}; };
   e.RaiseLevel(kLevelLocalize);
   e.RaiseLevel(kLevelLineUnique);
-  EXPECT_EQ(4, e.Level);
-  EXPECT_EQ(kLevelLineUnique.colour, e.LevelPanelColour);
+  EXPECT_EQ((std::tuple{4, 0, kLevelLineUnique.colour}), grade());
   e.RaiseLevel(Level11(60));
   e.RaiseLevel(Level11(30));
-  EXPECT_EQ(11, e.Level);
-  EXPECT_EQ(60, e.LevelSub);
+  EXPECT_EQ((std::tuple{11, 60, kLevel11Colour}), grade());
   e.Level = 12;
   e.RaiseLevel(Level11(90));
-  EXPECT_EQ(12, e.Level);
-  EXPECT_EQ(90, e.LevelSub);
+  EXPECT_EQ((std::tuple{12, 90, kLevel11Colour}), grade());
 }
 
 // The result panel's words for every level and hardest technique: the
@@ -133,33 +130,31 @@ TEST(GraderTest, EveryLevelAndTechniqueHasItsWords) {
   }
 }
 
+// A cell left with one candidate is placed; one left with none is a
+// contradiction.
 TEST(EliminateTest, SettlesACellLeftWithOneCandidate) {
   Engine e;
   e.OpenCount = 10;
   e.CellGrid(1, 1) = CellFromText("37");
-  EXPECT_TRUE(e.Eliminate(1, 1, 7, kLevelNakedPair));
-  EXPECT_EQ(DigitBit(3), e.CellGrid(1, 1));
-  EXPECT_EQ(9, e.OpenCount);
-  EXPECT_TRUE(e.Changed);
-  EXPECT_EQ(5, e.Level);
-
   e.CellGrid(5, 1) = CellFromText("34");
+  EXPECT_TRUE(e.Eliminate(1, 1, 7, kLevelNakedPair));
+  EXPECT_EQ((std::tuple{DigitBit(3), 9, true, 5}),
+            std::tuple(e.CellGrid(1, 1), e.OpenCount, e.Changed, e.Level));
   EXPECT_FALSE(e.Eliminate(5, 1, 4, kLevelNakedPair));
-  EXPECT_TRUE(e.Contradiction);
-  EXPECT_EQ(9, e.OpenCount);
+  EXPECT_EQ((std::tuple{true, 9}), std::tuple(e.Contradiction, e.OpenCount));
 }
 
 // A technique is gated off when its box is off, the panel shown and either
 // "有効・必須" ticked or the selection switch on; the switch cycles through
-// four colours; the boxes of the extra panel follow it.
-TEST(OptionsTest, GateSwitchAndExtraPanelBoxes) {
+// four colours.
+TEST(OptionsTest, GateAndSelectionSwitch) {
   TechniqueOptions o;
   o.boxes[kBoxLocalization] = false;
-  EXPECT_FALSE(TechniqueGate(o, kBoxLocalization)); // panel hidden
+  std::vector<bool> gates = {TechniqueGate(o, kBoxLocalization)}; // panel hidden
   o.conditionsPanelShown = true;
-  EXPECT_FALSE(TechniqueGate(o, kBoxLocalization)); // neither condition
+  gates.push_back(TechniqueGate(o, kBoxLocalization)); // neither condition
   o.mustUseHardest = true;
-  EXPECT_TRUE(TechniqueGate(o, kBoxLocalization));
+  gates.push_back(TechniqueGate(o, kBoxLocalization));
   o.mustUseHardest = false;
   std::vector<std::uint32_t> colours;
   for (int i = 0; i < 5; ++i) {
@@ -168,110 +163,68 @@ TEST(OptionsTest, GateSwitchAndExtraPanelBoxes) {
   }
   EXPECT_EQ((std::vector<std::uint32_t>{0x123456, 0x0000FF, 0x008000, 0xFF0000, 0x123456}),
             colours);
-  EXPECT_TRUE(TechniqueGate(o, kBoxLocalization)); // the switch is on
-  EXPECT_FALSE(TechniqueGate(o, kBoxNakedPair));
-  o.selectionSwitch = SelectionSwitch::ColumnsFirst;
-  EXPECT_EQ(base::Sj("縦→横"), SwitchHint(o.selectionSwitch));
-
-  o.SetAllBoxes(true);
-  EXPECT_FALSE(o.boxes[kBoxTwoStringKite]); // panel hidden: only 1 to 13
-  o.SetExtraPanelVisible(true);
-  o.SetAllBoxes(true);
-  EXPECT_TRUE(o.boxes[kBoxHiddenQuad]);
-  o.SetExtraPanelVisible(false);
-  EXPECT_FALSE(o.boxes[kBoxNakedQuad]);
-  EXPECT_TRUE(o.boxes[kBoxRemotePair]);
+  gates.push_back(TechniqueGate(o, kBoxLocalization)); // the switch is on
+  gates.push_back(TechniqueGate(o, kBoxNakedPair));    // its box is on
+  EXPECT_EQ((std::vector<bool>{false, false, true, true, false}), gates);
+  EXPECT_EQ(base::Sj("縦→横"), SwitchHint(SelectionSwitch::ColumnsFirst));
 }
 
-// A display that answers from a queue of keys and records what it was asked.
-class ScriptedSteps : public StepObserver {
-public:
-  explicit ScriptedSteps(std::deque<int> keys) : keys_(std::move(keys)) {}
-  void WaitForKey(Engine &e) override {
-    ++waits;
-    e.StepKey = keys_.empty() ? kKeyEnter : keys_.front();
-    if (!keys_.empty())
-      keys_.pop_front();
-  }
-  void SetPuzzleCell(int x, int y, const std::string &text) override {
-    cells.push_back(std::to_string(x) + std::to_string(y) + ":" + base::SjisToUtf8(text));
-  }
-  void ShowStatus(const std::string &stepLine, const std::string &) override {
-    status = base::SjisToUtf8(stepLine);
-  }
-  void RefreshCandidateList(Engine &) override { ++refreshes; }
-  int waits = 0;
-  int refreshes = 0;
-  std::string status;
-  std::vector<std::string> cells;
-
-private:
-  std::deque<int> keys_;
-};
-
-Engine TracingEngine(ScriptedSteps &steps) {
+Engine TracingEngine(testing::TraceRecorder &rec) {
   Engine e;
   e.StepMode = true;
-  e.Observer = &steps;
+  e.Observer = &rec;
   e.CellGrid(1, 1) = DigitBit(4);
+  e.StepText = "Easy 4";
   return e;
 }
 
+// A replay is silent up to its target step, the list refreshed before it.
 TEST(StepTraceTest, ReplayStaysSilentUpToTheTarget) {
-  ScriptedSteps steps({});
-  Engine e = TracingEngine(steps);
+  testing::TraceRecorder rec;
+  Engine e = TracingEngine(rec);
   e.StepTarget = 3;
-  e.debug(1, 1);
-  e.debug(1, 1);
-  EXPECT_EQ(0, steps.waits);
-  EXPECT_EQ(1, steps.refreshes); // before the target step the list is refreshed
-  e.debug(1, 1);
-  EXPECT_EQ(1, steps.waits);
-  EXPECT_EQ(kNoStepTarget, e.StepTarget);
-  EXPECT_EQ((std::vector<std::string>{"11:④"}), steps.cells);
-}
-
-TEST(StepTraceTest, BackspaceRequestsAReplayOneStepEarlier) {
-  ScriptedSteps steps({kKeyEnter, kKeyEnter, kKeyBackspace});
-  Engine e = TracingEngine(steps);
   for (int i = 0; i < 3; ++i)
     e.debug(1, 1);
-  EXPECT_TRUE(e.RestartRequest);
-  EXPECT_EQ(2, e.StepTarget);
-  EXPECT_EQ("11:　", steps.cells.back());
+  EXPECT_EQ("list ; Easy 4 ; list", rec.trace);
+  EXPECT_EQ("r1c1:④", rec.cells);
+  EXPECT_EQ(kNoStepTarget, e.StepTarget);
 }
 
-TEST(StepTraceTest, BackspaceNeverGoesBehindThePlayersSteps) {
-  ScriptedSteps steps({kKeyBackspace});
-  Engine e = TracingEngine(steps);
-  e.PlayerSteps = 4;
-  e.StepNo = 4;
-  e.debug(1, 1); // step 5, the first after the player's
-  EXPECT_EQ(5, e.StepTarget);
-  EXPECT_EQ(6, e.StepNo);
+// Backspace asks for a replay up to the step before, never behind the
+// player's own steps.
+TEST(StepTraceTest, BackspaceRequestsAReplayOneStepEarlier) {
+  testing::TraceRecorder rec({kKeyEnter, kKeyEnter, kKeyBackspace});
+  Engine e = TracingEngine(rec);
+  for (int i = 0; i < 3; ++i)
+    e.debug(1, 1);
+  EXPECT_EQ((std::tuple{true, 2}), std::tuple(e.RestartRequest, e.StepTarget));
+  EXPECT_EQ("r1c1:④ r1c1:④ r1c1:④ r1c1:　", rec.cells);
+  testing::TraceRecorder back({kKeyBackspace});
+  Engine player = TracingEngine(back);
+  player.PlayerSteps = player.StepNo = 4;
+  player.debug(1, 1); // step 5, the first after the player's
+  EXPECT_EQ((std::tuple{5, 6}), std::tuple(player.StepTarget, player.StepNo));
 }
 
-// The marks go into the document's cells too; a pattern is one step.
+// The marks go onto the board and into the document's cells; a pattern is
+// one step.
 TEST(StepTraceTest, AMarkedPatternCountsAsOneStep) {
-  ScriptedSteps steps({});
-  Engine e = TracingEngine(steps);
+  testing::TraceRecorder rec;
+  Engine e = TracingEngine(rec);
   e.mark(2, 2);
   e.markR(3, 3);
-  e.mark(4, 4);
   EXPECT_EQ(1, e.StepNo);
   e.wait();
   e.markd();
   e.mark(2, 2);
   EXPECT_EQ(2, e.StepNo);
-  EXPECT_EQ(1, steps.waits);
-  EXPECT_EQ("22:◆", steps.cells[0]);
-  EXPECT_EQ("33:◇", steps.cells[1]);
-  EXPECT_EQ("22:　", steps.cells[3]);
+  EXPECT_EQ("r2c2* ; r3c3o ; Easy 4 ; r2c2- ; r3c3- ; r2c2*", rec.trace);
+  EXPECT_EQ("r2c2:◆ r3c3:◇ r2c2:　 r3c3:　 r2c2:◆", rec.cells);
 }
 
 TEST(StepTraceTest, NothingIsShownOutsideStepModeOrAfterEscape) {
-  ScriptedSteps steps({kKeyEscape});
-  Engine e = TracingEngine(steps);
+  testing::TraceRecorder rec({kKeyEscape});
+  Engine e = TracingEngine(rec);
   e.StepMode = false;
   e.debug(1, 1);
   e.mark(1, 1);
@@ -279,18 +232,18 @@ TEST(StepTraceTest, NothingIsShownOutsideStepModeOrAfterEscape) {
   e.StepMode = true;
   e.debug(1, 1);
   e.debug(1, 1);
-  EXPECT_EQ(1, steps.waits);
+  EXPECT_EQ("Easy 4 ; list", rec.trace);
   EXPECT_EQ(kKeyEscape, e.StepKey);
 }
 
 TEST(StepTraceTest, StatusLineCountsSolvedAndOpenCells) {
-  ScriptedSteps steps({});
-  Engine e = TracingEngine(steps);
+  testing::TraceRecorder rec;
+  Engine e = TracingEngine(rec);
   e.PuzzleCopy = GridFromPuzzle(std::string(30, '1') + std::string(51, '.'));
   e.OpenCount = 40;
   e.StepText = "Cell Unique 4";
   e.debug(1, 1);
-  EXPECT_EQ("11(40)　Cell Unique 4", steps.status);
+  EXPECT_EQ("11(40)　Cell Unique 4", rec.status);
 }
 
 } // namespace

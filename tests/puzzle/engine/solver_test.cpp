@@ -1,8 +1,11 @@
 #include "puzzle/engine/solver.h"
 
+#include "base/sjis.h"
 #include "puzzle/support/puzzle_maker.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace zenpa::puzzle;
 using zenpa::testing::BruteForce;
@@ -34,19 +37,15 @@ bool GeneratorSolves(const char *puzzle, int highestBox) {
 
 } // namespace
 
-TEST(Solver, TechniqueLimitFollowsTheHighestCheckedBox) {
-  EXPECT_EQ(16, TechniqueLimit(BoxesUpTo(0)));
-  EXPECT_EQ(1, TechniqueLimit(BoxesUpTo(3)));
-  EXPECT_EQ(4, TechniqueLimit(BoxesUpTo(4)));
-  EXPECT_EQ(13, TechniqueLimit(TechniqueOptions{}));
-  EXPECT_EQ(17, TechniqueLimit(BoxesUpTo(17)));
-}
-
-TEST(Solver, GeneratorSolveStopsAtTheTechniqueLimit) {
-  EXPECT_FALSE(GeneratorSolves(kLocalizePuzzle, 3));
-  EXPECT_TRUE(GeneratorSolves(kLocalizePuzzle, 4));
-  EXPECT_FALSE(GeneratorSolves(kNakedPairPuzzle, 4));
-  EXPECT_TRUE(GeneratorSolves(kNakedPairPuzzle, 5));
+TEST(Solver, GeneratorSolveStopsAtTheLimitOfTheHighestCheckedBox) {
+  EXPECT_EQ((std::vector<int>{16, 1, 4, 13, 17}),
+            (std::vector<int>{TechniqueLimit(BoxesUpTo(0)), TechniqueLimit(BoxesUpTo(3)),
+                              TechniqueLimit(BoxesUpTo(4)), TechniqueLimit(TechniqueOptions{}),
+                              TechniqueLimit(BoxesUpTo(17))}));
+  EXPECT_EQ((std::vector<bool>{false, true, false, true}),
+            (std::vector<bool>{
+                GeneratorSolves(kLocalizePuzzle, 3), GeneratorSolves(kLocalizePuzzle, 4),
+                GeneratorSolves(kNakedPairPuzzle, 4), GeneratorSolves(kNakedPairPuzzle, 5)}));
 }
 
 TEST(Solver, EveryScanOrderReachesTheSameAnswer) {
@@ -72,15 +71,40 @@ TEST(Solver, EveryScanOrderReachesTheSameAnswer) {
   }
 }
 
-TEST(Solver, FinishedGridWithARepeatedDigitIsAContradiction) {
-  Engine e;
-  Digits full = zenpa::testing::PuzzleMaker(2).CompleteGrid();
-  LoadPuzzle(e, full);
-  EXPECT_EQ(SolveResult::Solved, Solve(e));
-  // Two cells swapped within a row: the row stays whole, the two columns
-  // now repeat a digit.
-  std::swap(full[0], full[1]);
-  Engine broken;
-  LoadPuzzle(broken, full);
-  EXPECT_EQ(SolveResult::Contradiction, Solve(broken));
+// The checks before a solve and their messages: fewer than 16 givens (unless
+// the auto-record panel is shown), a finished grid right or wrong, a given
+// repeated in its column; the clue count of the puzzle read. A finished grid
+// with a repeat does not solve either.
+TEST(Solver, PuzzleChecksTellWhatIsWrong) {
+  const Digits full = zenpa::testing::PuzzleMaker(2).CompleteGrid();
+  Digits fifteen{}, sixteen{}, swapped = full;
+  std::copy_n(full.begin(), 15, fifteen.begin());
+  std::copy_n(full.begin(), 16, sixteen.begin());
+  std::swap(swapped[0], swapped[1]); // row 1 stays whole, two columns repeat
+  Digits repeated = sixteen;
+  repeated[9] = full[0];
+  const struct {
+    const Digits &puzzle;
+    bool autoRecord;
+    std::string expected;
+  } rows[] = {
+      {fifteen, false, "15 ヒント数字が少なすぎます。"},
+      {fifteen, true, "15 "},
+      {sixteen, false, "16 "},
+      {full, false, "81 　指定の数独は完成しています。\rカーソルを問題の上に置いて下さい。"},
+      {swapped, false, "81 　指定の数独の答えは異常です。\rカーソルを問題の上に置いて下さい。"},
+      {repeated, false, "16 問題が壊れています。"}};
+  for (const auto &r : rows) {
+    Engine e;
+    LoadPuzzle(e, r.puzzle);
+    const PuzzleFault fault = CheckPuzzle(e, r.autoRecord);
+    EXPECT_EQ(zenpa::base::Sj(r.expected), e.ClueText + " " + PuzzleFaultMessage(fault));
+    EXPECT_EQ(fault != PuzzleFault::None, e.Contradiction) << r.expected;
+  }
+  for (const auto &[puzzle, result] :
+       {std::pair{full, SolveResult::Solved}, std::pair{swapped, SolveResult::Contradiction}}) {
+    Engine e;
+    LoadPuzzle(e, puzzle);
+    EXPECT_EQ(result, Solve(e));
+  }
 }

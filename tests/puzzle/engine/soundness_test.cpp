@@ -10,11 +10,7 @@
 // grids, where a cell may only lose candidates or be placed.
 #include "technique_cases.h"
 
-#include "puzzle/engine/singles.h"
 #include "puzzle/engine/solver.h"
-#include "puzzle/engine/subsets.h"
-#include "puzzle/support/grid_text.h"
-#include "puzzle/support/puzzle_maker.h"
 
 #include <gtest/gtest.h>
 
@@ -35,19 +31,18 @@ using puzzle::Grid;
 void Settle(Grid &g) {
   for (bool again = true; again;) {
     again = false;
-    for (int y = 1; y <= 9; ++y) {
-      for (int x = 1; x <= 9; ++x) {
-        if (!puzzle::IsPlaced(g(x, y)))
-          continue;
-        for (const puzzle::Unit *u :
-             {&puzzle::RowUnit(y), &puzzle::ColumnUnit(x), &puzzle::BlockOf(x, y)}) {
-          for (const puzzle::Pos &p : u->cells) {
-            Cell &c = g(p.x, p.y);
-            if (!puzzle::IsOpen(c) || !(c & g(x, y)))
-              continue;
-            c &= static_cast<Cell>(~g(x, y));
-            again = again || puzzle::IsPlaced(c);
-          }
+    for (int i = 0; i < 81; ++i) {
+      const int x = i % 9 + 1, y = i / 9 + 1;
+      if (!puzzle::IsPlaced(g(x, y)))
+        continue;
+      for (const puzzle::Unit *u :
+           {&puzzle::RowUnit(y), &puzzle::ColumnUnit(x), &puzzle::BlockOf(x, y)}) {
+        for (const puzzle::Pos &p : u->cells) {
+          Cell &c = g(p.x, p.y);
+          if (!puzzle::IsOpen(c) || !(c & g(x, y)))
+            continue;
+          c &= static_cast<Cell>(~g(x, y));
+          again = again || puzzle::IsPlaced(c);
         }
       }
     }
@@ -70,31 +65,17 @@ void DropWrongCandidate(Grid &g, const Digits &answer, std::mt19937 &rng) {
   g(i % 9 + 1, i / 9 + 1) &= static_cast<Cell>(~puzzle::DigitBit(d));
 }
 
-bool Solved(const Grid &g) { return PlacedCount(g) == 81; }
-
-struct Sweep {
-  std::map<std::string, int> fired; // step labels without their digits
-  std::string failure;              // first unsound removal, with its position
-};
-
-using NamedTechnique = std::pair<std::string, Technique>;
-
-// The techniques that remove candidates without placing digits directly.
-std::vector<NamedTechnique> Eliminators() {
-  std::vector<NamedTechnique> all(AdvancedTechniques().begin(), AdvancedTechniques().end());
-  all.insert(all.end(), SubsetTechniques().begin(), SubsetTechniques().end());
-  return all;
-}
+using NamedTechnique = std::pair<std::string, puzzle::TechniqueFn>;
 
 // Every technique: the singles and locked candidates (each digit loop as the
-// solver runs it), then the eliminators.
+// solver runs it), then those of the solver's table.
 std::vector<NamedTechnique> AllTechniques() {
   std::vector<NamedTechnique> all = {
       {"linenokori1", puzzle::linenokori1},   {"blocknokori1", puzzle::blocknokori1},
       {"kihonkaiho", puzzle::kihonkaiho},     {"hitotudake", puzzle::LineUniqueDigits},
       {"onajisuji", puzzle::CellUniqueSweep}, {"Localize", puzzle::LocalizeDigits}};
-  for (const NamedTechnique &t : Eliminators())
-    all.push_back(t);
+  for (const Listed &t : ListedTechniques())
+    all.emplace_back(t.name, t.Run());
   return all;
 }
 
@@ -110,8 +91,9 @@ std::string Fault(const puzzle::Engine &e, const Digits &answer) {
 
 // Runs every technique once on the current position, in an order of its
 // own each round so that no technique always takes the patterns of the
-// others; false on a fault.
-bool RunAll(puzzle::Engine &e, const Digits &answer, std::mt19937 &rng, Sweep &sweep) {
+// others; counts the changes of each. False on a fault, told in *failure.
+bool RunAll(puzzle::Engine &e, const Digits &answer, std::mt19937 &rng,
+            std::map<std::string, int> &fired, std::string *failure) {
   static const std::vector<NamedTechnique> kAll = AllTechniques();
   std::vector<NamedTechnique> order = kAll;
   std::shuffle(order.begin(), order.end(), rng);
@@ -121,44 +103,41 @@ bool RunAll(puzzle::Engine &e, const Digits &answer, std::mt19937 &rng, Sweep &s
     e.StepText.clear();
     e.OpenCount = 81 - PlacedCount(e.CellGrid); // the sweep's own settling places digits too
     run(e);
-    const std::string fault = Fault(e, answer);
-    if (!fault.empty()) {
-      sweep.failure = name + " " + fault + " in " + GridTokens(before);
+    *failure = Fault(e, answer);
+    if (!failure->empty()) {
+      *failure = name + " " + *failure + " in " + GridTokens(before);
       return false;
     }
-    if (e.Changed)
-      ++sweep.fired[name];
+    fired[name] += e.Changed ? 1 : 0;
     Settle(e.CellGrid);
   }
   return true;
 }
 
-void SweepPuzzle(const Digits &puzzle, const Digits &answer, std::mt19937 &rng, Sweep &sweep) {
-  puzzle::Engine e = EngineOn(GridFromDigits(puzzle));
-  Settle(e.CellGrid);
-  for (int round = 0; round < 200 && !Solved(e.CellGrid); ++round) {
-    if (!RunAll(e, answer, rng, sweep))
-      return;
-    DropWrongCandidate(e.CellGrid, answer, rng);
-    Settle(e.CellGrid);
-  }
-}
-
 TEST(SoundnessTest, NoTechniqueRemovesAnAnswerDigit) {
   PuzzleMaker maker(20261206);
   std::mt19937 rng(99);
-  Sweep sweep;
-  for (int n = 0; n < 40 && sweep.failure.empty(); ++n) {
+  std::map<std::string, int> fired;
+  std::string failure;
+  for (int n = 0; n < 40 && failure.empty(); ++n) {
     const Digits answer = maker.CompleteGrid();
     const Digits puzzle = maker.Puzzle(answer);
-    for (int walk = 0; walk < 4; ++walk)
-      SweepPuzzle(puzzle, answer, rng, sweep);
+    for (int walk = 0; walk < 4 && failure.empty(); ++walk) {
+      puzzle::Engine e = EngineOn(GridFromDigits(puzzle));
+      Settle(e.CellGrid);
+      for (int round = 0; round < 200 && PlacedCount(e.CellGrid) < 81; ++round) {
+        if (!RunAll(e, answer, rng, fired, &failure))
+          break;
+        DropWrongCandidate(e.CellGrid, answer, rng);
+        Settle(e.CellGrid);
+      }
+    }
   }
-  EXPECT_EQ("", sweep.failure);
-  // Every eliminator has changed something, so the sweep speaks for each.
-  // (The sweep's own settling leaves little to Easy and Cell Unique.)
-  for (const NamedTechnique &t : Eliminators())
-    EXPECT_LT(0, sweep.fired[t.first]) << t.first;
+  EXPECT_EQ("", failure);
+  // Every technique of the table has changed something, so the sweep speaks
+  // for each. (The sweep's own settling leaves little to the singles.)
+  for (const Listed &t : ListedTechniques())
+    EXPECT_LT(0, fired[t.name]) << t.name;
 }
 
 TEST(SoundnessTest, EachTechniqueAloneIsSoundOnUnclearedCandidates) {
@@ -178,24 +157,10 @@ TEST(SoundnessTest, EachTechniqueAloneIsSoundOnUnclearedCandidates) {
   }
 }
 
-// The first cell that gained a candidate without being placed, or (when
-// `emptied` is asked for) that lost its last one.
-std::string FirstBadCell(const Grid &before, const Grid &after, bool emptied) {
-  for (int y = 1; y <= 9; ++y) {
-    for (int x = 1; x <= 9; ++x) {
-      const Cell a = after(x, y);
-      const bool grown = (a & ~before(x, y)) != 0 && !puzzle::IsPlaced(a) && a != 0;
-      const bool empty = emptied && before(x, y) != 0 && a == 0;
-      if (grown || empty)
-        return "r" + std::to_string(y) + "c" + std::to_string(x);
-    }
-  }
-  return {};
-}
-
+// On random grids a cell never gains a candidate without being placed; the
+// fish, wing and chain techniques never take a cell's last candidate either,
+// the others may, as a contradiction.
 TEST(SoundnessTest, AnyGridOnlyLosesCandidates) {
-  // The fish, wing and chain techniques never take a cell's last candidate
-  // either; the others may, as a contradiction.
   std::mt19937 rng(5);
   for (int n = 0; n < 300; ++n) {
     const Grid g = RandomGrid(rng);
@@ -205,8 +170,14 @@ TEST(SoundnessTest, AnyGridOnlyLosesCandidates) {
       if (n % 2 == 0)
         e.Options.selectionSwitch = puzzle::SelectionSwitch::ColumnsFirst;
       run(e);
-      const bool advanced = AdvancedTechniques().count(name) != 0;
-      ASSERT_EQ("", FirstBadCell(g, e.CellGrid, advanced)) << name << " in " << GridTokens(g);
+      const Listed *listed = FindListed(name);
+      const bool mayEmpty = listed == nullptr || listed->subset;
+      for (int i = 0; i < 81; ++i) {
+        const Cell b = g(i % 9 + 1, i / 9 + 1), a = e.CellGrid(i % 9 + 1, i / 9 + 1);
+        const bool grown = (a & ~b) != 0 && !puzzle::IsPlaced(a) && a != 0;
+        ASSERT_FALSE(grown || (!mayEmpty && b != 0 && a == 0))
+            << name << " at " << CellName(i % 9 + 1, i / 9 + 1) << " in " << GridTokens(g);
+      }
     }
   }
 }

@@ -20,14 +20,12 @@
 #pragma once
 
 #include "base/sjis.h"
-#include "puzzle/engine/chains.h"
-#include "puzzle/engine/fish.h"
 #include "puzzle/engine/locked.h"
 #include "puzzle/engine/singles.h"
-#include "puzzle/engine/subsets.h"
-#include "puzzle/engine/wings.h"
-#include "puzzle/support/engine_setup.h"
+#include "puzzle/engine/technique_table.h"
+#include "puzzle/support/grid_text.h"
 
+#include <deque>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -40,34 +38,48 @@
 
 namespace zenpa::testing {
 
-using Technique = void (*)(puzzle::Engine &);
+// A technique of the solver's table by the name of its operation, with the
+// box that gates it. The subsets may take a cell's last candidate, the fish,
+// wings and chains never do.
+struct Listed {
+  const char *name;
+  puzzle::AdvancedTechnique id;
+  int box;
+  bool subset = false;
+  puzzle::TechniqueFn Run() const { return puzzle::AdvancedTechniques()[id]; }
+};
 
-// The operations of the fish, wing and chain families by name.
-inline const std::map<std::string, Technique> &AdvancedTechniques() {
-  static const std::map<std::string, Technique> kTable = {
-      {"Xwingtate", puzzle::Xwingtate},
-      {"Xwingyoko", puzzle::Xwingyoko},
-      {"Swordfishtate", puzzle::Swordfishtate},
-      {"Swordfishyoko", puzzle::Swordfishyoko},
-      {"Skyscrapertate", puzzle::Skyscrapertate},
-      {"Skyscraperyoko", puzzle::Skyscraperyoko},
-      {"XYwing", puzzle::XYwing},
-      {"XYwingB", puzzle::XYwingB},
-      {"XYZwing", puzzle::XYZwing},
-      {"RemotePair", puzzle::RemotePair},
-      {"WStringKite", puzzle::WStringKite},
-      {"EmptyRectangle", puzzle::EmptyRectangle},
+inline const std::vector<Listed> &ListedTechniques() {
+  using namespace puzzle;
+  static const std::vector<Listed> kTable = {
+      {"wkoho", kNakedPair, kBoxNakedPair, true},
+      {"wkohoH", kHiddenPair, kBoxHiddenPair, true},
+      {"tkoho", kNakedTriple, kBoxNakedTriple, true},
+      {"tkohoH", kHiddenTriple, kBoxHiddenTriple, true},
+      {"qkoho", kNakedQuad, kBoxNakedQuad, true},
+      {"qkohoH", kHiddenQuad, kBoxHiddenQuad, true},
+      {"Xwingyoko", kXWingRows, kBoxXWing},
+      {"Xwingtate", kXWingColumns, kBoxXWing},
+      {"Swordfishyoko", kSwordfishRows, kBoxSwordfish},
+      {"Swordfishtate", kSwordfishColumns, kBoxSwordfish},
+      {"Skyscraperyoko", kSkyscraperRows, kBoxSkyscraper},
+      {"Skyscrapertate", kSkyscraperColumns, kBoxSkyscraper},
+      {"XYwing", kXYWing, kBoxXYWing},
+      {"XYwingB", kXYWingSecond, kBoxXYWing},
+      {"XYZwing", kXYZWing, kBoxXYWing},
+      {"RemotePair", kRemotePair, kBoxRemotePair},
+      {"WStringKite", kTwoStringKite, kBoxTwoStringKite},
+      {"EmptyRectangle", kEmptyRectangle, kBoxEmptyRectangle},
   };
   return kTable;
 }
 
-// The naked and hidden subsets by name.
-inline const std::map<std::string, Technique> &SubsetTechniques() {
-  static const std::map<std::string, Technique> kTable = {
-      {"wkoho", puzzle::wkoho},   {"wkohoH", puzzle::wkohoH}, {"tkoho", puzzle::tkoho},
-      {"tkohoH", puzzle::tkohoH}, {"qkoho", puzzle::qkoho},   {"qkohoH", puzzle::qkohoH},
-  };
-  return kTable;
+inline const Listed *FindListed(const std::string &name) {
+  for (const Listed &t : ListedTechniques()) {
+    if (name == t.name)
+      return &t;
+  }
+  return nullptr;
 }
 
 using Operation = std::function<void(puzzle::Engine &, const std::vector<int> &)>;
@@ -87,11 +99,8 @@ inline const std::map<std::string, Operation> &Operations() {
         {"hitoretudake",
          [](puzzle::Engine &e, const auto &a) { puzzle::hitoretudake(e, a.at(0)); }},
     };
-    std::map<std::string, Technique> plain = AdvancedTechniques();
-    for (const auto &[name, run] : SubsetTechniques())
-      plain[name] = run;
-    for (const auto &[name, run] : plain)
-      table[name] = [run](puzzle::Engine &e, const auto &) { run(e); };
+    for (const Listed &t : ListedTechniques())
+      table[t.name] = [run = t.Run()](puzzle::Engine &e, const auto &) { run(e); };
     return table;
   }();
   return kTable;
@@ -102,17 +111,16 @@ inline const std::map<std::string, Operation> &Operations() {
 // other change; "none" when nothing changed.
 inline std::string CellChanges(const puzzle::Grid &before, const puzzle::Grid &after) {
   std::string out;
-  for (int y = 1; y <= 9; ++y) {
-    for (int x = 1; x <= 9; ++x) {
-      const puzzle::Cell b = before(x, y), a = after(x, y);
-      if (a == b)
-        continue;
-      out += (out.empty() ? "r" : " r") + std::to_string(y) + "c" + std::to_string(x);
-      if (puzzle::IsOpen(a) && (a & ~b) == 0)
-        out += "-" + puzzle::CandidateText(b & ~a);
-      else
-        out += "=" + (a == puzzle::kNoCandidates ? "-" : puzzle::CandidateText(a));
-    }
+  for (int i = 0; i < 81; ++i) {
+    const int x = i % 9 + 1, y = i / 9 + 1;
+    const puzzle::Cell b = before(x, y), a = after(x, y);
+    if (a == b)
+      continue;
+    out += (out.empty() ? "" : " ") + CellName(x, y);
+    if (puzzle::IsOpen(a) && (a & ~b) == 0)
+      out += "-" + puzzle::CandidateText(b & ~a);
+    else
+      out += "=" + (a == puzzle::kNoCandidates ? "-" : puzzle::CandidateText(a));
   }
   return out.empty() ? "none" : out;
 }
@@ -131,16 +139,15 @@ inline puzzle::Grid Applied(puzzle::Grid g, const std::string &changes) {
   return g;
 }
 
+// A case as read: "" for a step text of "-", the grade with its level always
+// given.
 struct TechniqueCase {
   std::string where; // file:line
   std::string operation;
   std::vector<int> digits;
   bool green = false;
   puzzle::Grid grid;
-  std::string changes;
-  std::string stepText;
-  std::string grade;
-  std::string trace;
+  std::string changes, stepText, grade, trace;
 
   puzzle::Grid After() const { return Applied(grid, changes); }
 };
@@ -160,9 +167,16 @@ inline TechniqueCase ParseCase(const std::string &where, const std::string &line
     f.push_back(Trimmed(part));
   if (f.size() != 6 && f.size() != 7)
     throw std::runtime_error(where + ": expected 6 or 7 fields");
-  TechniqueCase c{where, {}, {}, f[1] == "green", GridFromTokens(f[2]), f[3], f[4], f[5]};
-  if (f.size() == 7)
-    c.trace = f[6];
+  const std::string grade = f[5] == "-" ? "" : f[5];
+  TechniqueCase c{where,
+                  {},
+                  {},
+                  f[1] == "green",
+                  GridFromTokens(f[2]),
+                  f[3],
+                  f[4] == "-" ? "" : f[4],
+                  grade.rfind("level=", 0) == 0 ? grade : Trimmed("level=1 " + grade),
+                  f.size() == 7 ? f[6] : ""};
   std::istringstream head(f[0]);
   head >> c.operation;
   for (int d; head >> d;)
@@ -193,7 +207,7 @@ inline void RunCase(const TechniqueCase &c, puzzle::Engine &e) {
   Operations().at(c.operation)(e, c.digits);
 }
 
-// The grade of a run in the words of a case, the level always given.
+// The grade of a run in the words of a case.
 inline std::string GradeOf(const puzzle::Engine &e) {
   const std::string level =
       e.Level == 11 ? "11." + std::to_string(e.LevelSub) : std::to_string(e.Level);
@@ -201,39 +215,34 @@ inline std::string GradeOf(const puzzle::Engine &e) {
          (e.BlockUniqueHUsed ? " buh" : "");
 }
 
-inline std::string ExpectedGrade(const std::string &grade) {
-  if (grade == "-")
-    return "level=1";
-  return grade.rfind("level=", 0) == 0 ? grade : "level=1 " + grade;
-}
-
-// Step display that presses Enter at every wait and records the events of
-// a trace.
+// Step display that answers each wait with the next of its keys (Enter when
+// they run out) and records the events of a trace; the document's cells and
+// the status line apart.
 class TraceRecorder : public puzzle::StepObserver {
 public:
+  explicit TraceRecorder(std::deque<int> keys = {}) : keys_(std::move(keys)) {}
   void SetBoardMark(int x, int y, const std::string &text) override {
-    const std::string cell = "r" + std::to_string(y) + "c" + std::to_string(x);
-    Add(cell + (text == base::Sj("◆") ? "*" : text == base::Sj("◇") ? "o" : "-"));
+    Add(CellName(x, y) + (text == base::Sj("◆") ? "*" : text == base::Sj("◇") ? "o" : "-"));
   }
   void WaitForKey(puzzle::Engine &e) override {
-    e.StepKey = puzzle::kKeyEnter;
+    e.StepKey = keys_.empty() ? puzzle::kKeyEnter : keys_.front();
+    if (!keys_.empty())
+      keys_.pop_front();
     Add(base::SjisToUtf8(e.StepText));
   }
   void RefreshCandidateList(puzzle::Engine &) override { Add("list"); }
-  void Add(const std::string &event) { trace += (trace.empty() ? "" : " ; ") + event; }
-  std::string trace;
-};
-
-// The grid of the first case in a family file whose step text is stepText
-// and whose changes start with firstChange.
-inline puzzle::Grid CaseGrid(const std::string &file, const std::string &stepText,
-                             const std::string &firstChange = "") {
-  for (const TechniqueCase &c : LoadCases(file)) {
-    if (c.stepText == stepText && c.changes.rfind(firstChange, 0) == 0)
-      return c.grid;
+  void SetPuzzleCell(int x, int y, const std::string &text) override {
+    cells += (cells.empty() ? "" : " ") + CellName(x, y) + ":" + base::SjisToUtf8(text);
   }
-  throw std::runtime_error("no case " + stepText + " in " + file);
-}
+  void ShowStatus(const std::string &stepLine, const std::string &) override {
+    status = base::SjisToUtf8(stepLine);
+  }
+  void Add(const std::string &event) { trace += (trace.empty() ? "" : " ; ") + event; }
+  std::string trace, cells, status;
+
+private:
+  std::deque<int> keys_;
+};
 
 // Random cells: empty, placed, or few candidates each, so that patterns abound.
 inline puzzle::Grid RandomGrid(std::mt19937 &rng) {

@@ -4,15 +4,18 @@
 #include "puzzle/engine/singles.h"
 #include "puzzle/engine/subsets.h"
 
-#include "puzzle/support/engine_setup.h"
+#include "puzzle/support/grid_text.h"
 
 #include <gtest/gtest.h>
 
 namespace zenpa::puzzle {
 namespace {
 
+using testing::EngineOn;
+using testing::GridFromTokens;
+
 TEST(CellUniqueTest, LeavesInnerChangedClearWhenNoPeerListsTheDigit) {
-  Engine e = testing::EngineOnPosition("/ / / / 12 13 23 15 4 16 17 18 19 / / / /");
+  Engine e = EngineOn(GridFromTokens("/ / / / 12 13 23 15 4 16 17 18 19 / / / /"));
   for (int y = 1; y <= 9; ++y) {
     if (y != 5)
       e.CellGrid(5, y) = CellFromText("12");
@@ -30,7 +33,7 @@ TEST(CellUniqueTest, LeavesInnerChangedClearWhenNoPeerListsTheDigit) {
 }
 
 TEST(BlockUniqueTest, StepModeWaitsWhileASinglePlacementIsPending) {
-  Engine e = testing::EngineOnPosition("/ . . . 5 / . . . . . . 5 / / . 5 / / / . . 5");
+  Engine e = EngineOn(GridFromTokens("/ . . . 5 / . . . . . . 5 / / . 5 / / / . . 5"));
   e.StepMode = true;
   e.StepKey = kKeyEscape; // silent, but still step mode
   e.InnerChanged = true;
@@ -42,7 +45,7 @@ TEST(BlockUniqueTest, StepModeWaitsWhileASinglePlacementIsPending) {
 }
 
 TEST(SubsetGateTest, QuadsAreOffWhileTheirPanelIsHidden) {
-  Engine e = testing::EngineOnPosition("12 23 34 14 1256 5678 5679 789 5689");
+  Engine e = EngineOn(GridFromTokens("12 23 34 14 1256 5678 5679 789 5689"));
   e.Options.conditionsPanelShown = true;
   e.Options.mustUseHardest = true;
   qkoho(e);
@@ -56,13 +59,13 @@ TEST(SubsetGateTest, QuadsAreOffWhileTheirPanelIsHidden) {
 
 TEST(HiddenPairTest, TableListsDigitsWithExactlyTwoPlacesIncludingPlacedCells) {
   // 9 has two places: r1c1 and the placed r1c9.
-  Engine e = testing::EngineOnPosition("1249 1256 34 345 3456 78 78 378 9");
+  Engine e = EngineOn(GridFromTokens("1249 1256 34 345 3456 78 78 378 9"));
   wkohotmpy(e, 1);
-  EXPECT_EQ("129", CandidateText(e.PositionTable[1]));
-  EXPECT_EQ("126", CandidateText(e.PositionTable[2]));
-  EXPECT_EQ("", CandidateText(e.PositionTable[4]));
-  EXPECT_EQ("6", CandidateText(e.PositionTable[5]));
-  EXPECT_EQ("9", CandidateText(e.PositionTable[9]));
+  EXPECT_EQ((std::vector<std::string>{"129", "126", "", "6", "9"}),
+            (std::vector<std::string>{
+                CandidateText(e.PositionTable[1]), CandidateText(e.PositionTable[2]),
+                CandidateText(e.PositionTable[4]), CandidateText(e.PositionTable[5]),
+                CandidateText(e.PositionTable[9])}));
   tkohotmpx(e, 1);
   EXPECT_EQ("", CandidateText(e.PositionTable[1])); // every digit has nine places
 }

@@ -1,6 +1,6 @@
 // The solver and the trial search against an independent brute-force solver,
 // and the fast solver against both, on seeded puzzles with no, one, two and
-// many answers.
+// many answers; the count limits and the fast solver's edges.
 #include "puzzle/engine/bitboard_solver.h"
 #include "puzzle/engine/solver.h"
 #include "puzzle/engine/trial.h"
@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <tuple>
 
 using namespace zenpa::puzzle;
 using zenpa::testing::BruteForce;
@@ -99,6 +101,8 @@ TEST(TrialCrossCheck, CountsAndAnswersAgreeWithBruteForce) {
   }
 }
 
+// Counting stops at its limit; stage 1 of the trial search places in the
+// first cell with two candidates, or from the point it resumes at.
 TEST(TrialSearch, CountingStopsAtItsLimitAndStageOneStartsAtTheResumePoint) {
   Digits answer{};
   const Digits puzzle = zenpa::testing::TwoAnswerPuzzle(&answer);
@@ -113,29 +117,51 @@ TEST(TrialSearch, CountingStopsAtItsLimitAndStageOneStartsAtTheResumePoint) {
     bool StopRequested() override { return first.number > 0; }
     void Answer(const TrialAnswer &a, const Engine &) override { first = a; }
   };
-  auto firstFrom = [&](TrialResumePoint from) {
-    Engine e;
-    LoadPuzzle(e, puzzle);
-    EXPECT_EQ(SolveResult::Stuck, Solve(e));
-    FirstAnswer listener;
-    TrialOptions options;
-    options.resumeAt = from;
-    RunTrialSearch(e, listener, options);
-    return listener.first;
-  };
-  // Counting stops at its limit.
   Engine stuck;
   LoadPuzzle(stuck, puzzle);
-  Solve(stuck);
+  ASSERT_EQ(SolveResult::Stuck, Solve(stuck));
+  auto firstFrom = [&](TrialResumePoint from) {
+    Engine e = stuck;
+    FirstAnswer listener;
+    RunTrialSearch(e, listener, TrialOptions{true, from});
+    return std::tuple(listener.first.stage, listener.first.cell, listener.first.candidates);
+  };
   EXPECT_EQ(
       (std::vector<int>{1, 2, 2}),
       (std::vector<int>{CountAnswers(stuck, 1), CountAnswers(stuck, 2), CountAnswers(stuck, 0)}));
-  const TrialAnswer plain = firstFrom({});
-  EXPECT_EQ(1, plain.stage);
-  EXPECT_EQ(open[0], plain.cell);
-  EXPECT_EQ(2, plain.candidates);
-  // From the second open cell on: the cells before it are skipped.
-  EXPECT_EQ(open[1], firstFrom({2, open[1]}).cell);
-  // Past the last cell with two candidates stage 1 finds nothing.
-  EXPECT_EQ(2, firstFrom({3, Pos{1, 1}}).stage);
+  EXPECT_EQ(std::tuple(1, open[0], 2), firstFrom({}));
+  EXPECT_EQ(open[1], std::get<1>(firstFrom({2, open[1]}))); // the cells before it are skipped
+  EXPECT_EQ(2, std::get<0>(firstFrom({3, Pos{1, 1}})));     // past the last two-candidate cell
+}
+
+// The fast solver's edges: the count limit on every third cell of a grid
+// (thousands of answers), an empty grid, a finished one, two givens of a row
+// swapped (repeats in the columns only) and a wrong digit in an open cell of
+// a unique puzzle.
+TEST(BitboardSolver, LimitsRepeatsAndPuzzlesWithoutAnswers) {
+  PuzzleMaker maker(8);
+  const Digits full = maker.CompleteGrid();
+  Digits sparse{}, swapped = full;
+  for (int i = 0; i < 81; i += 3)
+    sparse[i] = full[i];
+  BruteForce brute;
+  for (int limit : {0, 1, 2, 7, 500}) {
+    const BitboardCount fast = CountBitboardAnswers(sparse, limit);
+    EXPECT_EQ(std::pair(brute.Count(sparse, std::max(limit, 1)), false),
+              std::pair(fast.count, fast.repeatedGiven))
+        << limit;
+  }
+  EXPECT_EQ(1000, CountBitboardAnswers(Digits{}, 1000).count);
+  const BitboardCount finished = CountBitboardAnswers(full, 2);
+  EXPECT_EQ(std::pair(1, full), std::pair(finished.count, finished.first));
+  std::swap(swapped[0], swapped[1]);
+  EXPECT_TRUE(CountBitboardAnswers(swapped, 2).repeatedGiven);
+  const Digits unique = maker.Puzzle(full);
+  const int open = static_cast<int>(std::find(unique.begin(), unique.end(), 0) - unique.begin());
+  for (int d = 1; d <= 9; ++d) {
+    Digits tried = unique;
+    tried[open] = d;
+    const BitboardCount count = CountBitboardAnswers(tried, 2);
+    EXPECT_EQ(d == full[open] ? 1 : 0, count.repeatedGiven ? 0 : count.count) << d;
+  }
 }

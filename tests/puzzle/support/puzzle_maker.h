@@ -1,17 +1,17 @@
 // Test support, independent of the engine: a brute-force solver that counts
 // answers, and a seeded maker of random complete grids and of puzzles with a
-// unique answer.
-//
-// Digits are held row by row in 81 ints: index (y - 1) * 9 + (x - 1) for
-// column x and row y (1-based); 0 is an empty cell.
+// unique answer. Digits are held row by row in 81 ints: index
+// (y - 1) * 9 + (x - 1) for column x and row y (1-based); 0 is an empty cell.
 #pragma once
 
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <numeric>
 #include <random>
 #include <string>
+#include <utility>
 
 namespace zenpa::testing {
 
@@ -24,18 +24,13 @@ public:
   int Count(const Digits &puzzle, int limit = 2) {
     limit_ = limit;
     found_ = 0;
-    cells_ = puzzle;
-    rows_.fill(0);
-    cols_.fill(0);
-    boxes_.fill(0);
+    cells_ = {};
+    rows_ = cols_ = boxes_ = {};
     for (int i = 0; i < 81; ++i) {
-      const int d = puzzle[i];
-      if (d == 0)
-        continue;
-      const unsigned bit = 1u << (d - 1);
-      if ((rows_[i / 9] | cols_[i % 9] | boxes_[Box(i)]) & bit)
+      if (puzzle[i] != 0 && (Free(i) & (1u << (puzzle[i] - 1))) == 0)
         return 0;
-      Set(i, d);
+      if (puzzle[i] != 0)
+        Flip(i, puzzle[i]);
     }
     Search();
     return found_;
@@ -48,34 +43,21 @@ private:
 
   unsigned Free(int i) const { return 0x1FFu & ~(rows_[i / 9] | cols_[i % 9] | boxes_[Box(i)]); }
 
-  void Set(int i, int d) {
+  // Places d at i, or takes it away again.
+  void Flip(int i, int d) {
     const unsigned bit = 1u << (d - 1);
-    cells_[i] = d;
-    rows_[i / 9] |= bit;
-    cols_[i % 9] |= bit;
-    boxes_[Box(i)] |= bit;
-  }
-
-  void Clear(int i, int d) {
-    const unsigned bit = ~(1u << (d - 1));
-    cells_[i] = 0;
-    rows_[i / 9] &= bit;
-    cols_[i % 9] &= bit;
-    boxes_[Box(i)] &= bit;
+    cells_[i] = cells_[i] == 0 ? d : 0;
+    rows_[i / 9] ^= bit;
+    cols_[i % 9] ^= bit;
+    boxes_[Box(i)] ^= bit;
   }
 
   // The empty cell with the fewest free digits, or -1 when none is empty.
   int Pick() const {
     int best = -1;
-    int bestCount = 10;
     for (int i = 0; i < 81; ++i) {
-      if (cells_[i] != 0)
-        continue;
-      const int n = std::popcount(Free(i));
-      if (n < bestCount) {
+      if (cells_[i] == 0 && (best < 0 || std::popcount(Free(i)) < std::popcount(Free(best))))
         best = i;
-        bestCount = n;
-      }
     }
     return best;
   }
@@ -89,16 +71,14 @@ private:
     }
     for (unsigned free = Free(i); free != 0 && found_ < limit_; free &= free - 1) {
       const int d = std::countr_zero(free) + 1;
-      Set(i, d);
+      Flip(i, d);
       Search();
-      Clear(i, d);
+      Flip(i, d);
     }
   }
 
-  int limit_ = 2;
-  int found_ = 0;
-  Digits cells_{};
-  Digits first_{};
+  int limit_ = 2, found_ = 0;
+  Digits cells_{}, first_{};
   std::array<unsigned, 9> rows_{}, cols_{}, boxes_{};
 };
 
@@ -132,21 +112,15 @@ public:
   Digits Puzzle(const Digits &answer, int minClues = 17) {
     Digits p = answer;
     std::array<int, 81> order{};
-    for (int i = 0; i < 81; ++i)
-      order[i] = i;
+    std::iota(order.begin(), order.end(), 0);
     std::shuffle(order.begin(), order.end(), rng_);
-    int clues = 81;
     BruteForce solver;
-    for (int i : order) {
-      if (clues <= minClues)
-        break;
-      const int keep = p[i];
-      p[i] = 0;
-      if (solver.Count(p, 2) == 1) {
+    for (int k = 0, clues = 81; k < 81 && clues > minClues; ++k) {
+      const int keep = std::exchange(p[order[k]], 0);
+      if (solver.Count(p, 2) == 1)
         --clues;
-      } else {
-        p[i] = keep;
-      }
+      else
+        p[order[k]] = keep;
     }
     return p;
   }
@@ -176,13 +150,8 @@ inline Digits DigitsFromText(const std::string &text) {
   Digits d{};
   int i = 0;
   for (char ch : text) {
-    if (i == 81)
-      break;
-    if (ch >= '1' && ch <= '9') {
-      d[i++] = ch - '0';
-    } else if (ch == '0' || ch == '.') {
-      d[i++] = 0;
-    }
+    if (i < 81 && (ch == '.' || (ch >= '0' && ch <= '9')))
+      d[i++] = ch == '.' ? 0 : ch - '0';
   }
   return d;
 }

@@ -17,22 +17,17 @@ inline int TrialSearchCount(const puzzle::PuzzleDigits &puzzle, int limit,
   using namespace zenpa::puzzle;
   Engine e;
   LoadPuzzle(e, puzzle);
-  if (CheckPuzzle(e, true) != PuzzleFault::None) {
-    const bool complete = IsSolvedGrid(e.CellGrid);
-    *firstAnswer = complete ? GridText(e.CellGrid) : "";
-    return complete ? 1 : 0;
-  }
-  const SolveResult result = Solve(e);
-  if (result == SolveResult::Contradiction)
-    return 0;
-  if (result == SolveResult::Solved) {
-    *firstAnswer = GridText(e.CellGrid);
-    return 1;
+  // A puzzle the checks refuse counts as its own answer when it is complete.
+  const SolveResult result = CheckPuzzle(e, true) == PuzzleFault::None ? Solve(e)
+                             : IsSolvedGrid(e.CellGrid)                ? SolveResult::Solved
+                                                                       : SolveResult::Contradiction;
+  if (result != SolveResult::Stuck) {
+    *firstAnswer = result == SolveResult::Solved ? GridText(e.CellGrid) : "";
+    return result == SolveResult::Solved ? 1 : 0;
   }
   struct First : TrialListener {
-    int limit = 0;
+    int limit = 0, count = 0;
     std::string first;
-    int count = 0;
     bool StopRequested() override { return count >= limit; }
     void Answer(const TrialAnswer &a, const Engine &) override {
       if (count++ == 0)

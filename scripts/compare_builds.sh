@@ -3,7 +3,8 @@
 # directory of the last good version and that of a changed one. Every command
 # below runs with both, and their outputs must be byte-identical:
 #   - `sudoku generate` with five seeds, on one thread and on two;
-#   - `sudoku grade`, `solve --step` and `count --limit 5` over 5,000 puzzles;
+#   - `sudoku grade`, `solve`, `solve --step` and `count --limit 5` over 5,000
+#     puzzles;
 #   - `drill` with three seeds (addition with hints, subtraction, answers);
 #   - `print --pdf` of documents without marks (plain text with tabs and
 #     page breaks, puzzle blocks without reductions): the page count and
@@ -59,6 +60,7 @@ compare generate-text @ sudoku generate -n 3 --seed 5 --format text
   >"$work/puzzles.txt" 2>/dev/null
 compare grade @ sudoku grade "$work/puzzles.txt"
 compare solve-step @ sudoku solve --step "$work/puzzles.txt"
+compare solve @ sudoku solve "$work/puzzles.txt"
 compare count @ sudoku count --limit 5 "$work/puzzles.txt"
 
 compare drill-add @ drill -n 12 --sheets 3 --hints 2 --seed 1

@@ -85,7 +85,7 @@ private slots:
 
     const std::string pdf = dir_->Path("out.pdf");
     host_->fileNames = {pdf};
-    Find<QPushButton>("Button1")->click();
+    Click("Button1");
     QVERIFY2(RedPixels(pdf) > 20, "no red text on the page");
   }
 
@@ -120,8 +120,8 @@ private slots:
     QVERIFY(!Find<QPushButton>("PageBreakApply")->isEnabled());
     QTest::keyClicks(field, "x");
     QCOMPARE(field->palette().color(QPalette::Base), QColor(255, 238, 255));
-    Find<QPushButton>("PageBreakStandard")->click();
-    Find<QPushButton>("PageBreakApply")->click();
+    Click("PageBreakStandard");
+    Click("PageBreakApply");
     QCOMPARE(session().Format().format.pageBreakMark, std::string("\f"));
     QVERIFY(!Find<QPushButton>("PageBreakApply")->isEnabled());
 
@@ -142,7 +142,7 @@ private slots:
     percent->findChild<QLineEdit *>()->insert("120");
     QTest::keyClick(percent, Qt::Key_Return);
     QCOMPARE(session().Format().format.reducePercent, 100);
-    Find<QPushButton>("ReduceStandard")->click();
+    Click("ReduceStandard");
     QCOMPARE(session().Format().format.reducePercent, 80);
     Find<QCheckBox>("MiniClue")->click();
     QVERIFY(session().Format().format.puzzle.miniclue);

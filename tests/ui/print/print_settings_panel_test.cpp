@@ -163,10 +163,10 @@ private slots:
     QCOMPARE(FieldText(Spin("frameWidthEdit")), QString("3")); // the frame ends on the paper
     Type("frameLeftEdit", "-5");
     QCOMPARE(FieldText(Spin("frameLeftEdit")), QString("0"));
-    qobject_cast<QPushButton *>(Find("frameCloseButton"))->click();
+    Click("frameCloseButton");
     QVERIFY(!Find("framePanel")->isVisible());
     QVERIFY(!Action("waku")->isChecked());
-    Find<QPushButton>("frameButton")->click();
+    Click("frameButton");
     QVERIFY(Find("framePanel")->isVisible());
     QVERIFY(!Action("yohakuP")->isEnabled());
     Action("drM")->trigger();
@@ -219,7 +219,6 @@ private:
   int Pages() { return session().Layout().Layout().pagination.pageCount; }
   QAbstractSpinBox *Spin(const char *name) { return Find<QAbstractSpinBox>(name); }
   QCheckBox *Check(const char *name) { return Find<QCheckBox>(name); }
-  QString Label(const char *name) { return Find<QLabel>(name)->text(); }
 
   // Puts text into a field as a person pasting it does: select all, paste
   // over it, Enter.

@@ -5,6 +5,7 @@
 // document; with a printer, the recording printer keeps each job's pages.
 #include "base/sjis.h"
 #include "print/print_run.h"
+#include "support/message_texts.h"
 #include "ui/qt/qt_printer.h"
 #include "ui/support/poppler_tools.h"
 #include "ui/support/window_rig.h"
@@ -95,10 +96,10 @@ private slots:
     Type("startPageEdit", "1");
     host_->fileNames = {dir_->Path("missing/dir/out.pdf")};
     Click("Button1");
-    QCOMPARE(host_->messages.size(), std::size_t{1});
-    QCOMPARE(host_->messages[0].text,
+    QCOMPARE(testing::MessageTexts(*host_),
              print::JobUnfinishedText({false, dir_->Path("missing/dir/out.pdf"),
-                                       base::Sj("ファイルまたはフォルダーがありません")}));
+                                       base::Sj("ファイルまたはフォルダーがありません")}) +
+                 "|");
     QVERIFY(!Shown("reportLabel1"));
   }
 
@@ -136,8 +137,7 @@ private slots:
     Close();
     OpenWith({});
     Click("Button2");
-    QCOMPARE(host_->messages.size(), std::size_t{1});
-    QCOMPARE(host_->messages[0].text, print::NoPrinterText());
+    QCOMPARE(testing::MessageTexts(*host_), print::NoPrinterText() + "|");
   }
 
 private:

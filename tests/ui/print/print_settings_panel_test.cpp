@@ -89,12 +89,9 @@ private slots:
     // A 600-point font with a margin past the paper is laid out and warned of.
     Type("fontSizeEdit", "6000");
     Type("leftMarginEdit", "500");
-    Type("lineSpacingEdit", "-150");
-    QCOMPARE(FieldText(Spin("lineSpacingEdit")), QString("-99"));
     QVERIFY(Find("tooWideLabel")->isVisible());
     Type("fontSizeEdit", "220");
     Type("leftMarginEdit", "40");
-    Type("lineSpacingEdit", "0");
 
     host_->fileNames = {dir_->Path("saved.zpf")};
     Action("SaveZpf")->trigger();
@@ -161,8 +158,6 @@ private slots:
     Type("frameLeftEdit", "999");
     QCOMPARE(session().Format().format.frameRect.left, 207);   // A4 less the right strip
     QCOMPARE(FieldText(Spin("frameWidthEdit")), QString("3")); // the frame ends on the paper
-    Type("frameLeftEdit", "-5");
-    QCOMPARE(FieldText(Spin("frameLeftEdit")), QString("0"));
     Click("frameCloseButton");
     QVERIFY(!Find("framePanel")->isVisible());
     QVERIFY(!Action("waku")->isChecked());

@@ -37,7 +37,7 @@ private slots:
     QVERIFY(Find<QWidget>("Panel1")->isVisible());
     QCOMPARE(Find<QWidget>("HintButton")->toolTip(), QString::fromUtf8("一行に表示するヒントの数"));
     Find<QLineEdit>("DigitsBox")->setText("4");
-    Find<QPushButton>("MakeButton")->click();
+    Click("MakeButton");
     const QString text = Editor()->toPlainText();
     QVERIFY(text.startsWith(QString::fromUtf8("　 ☆★ もこさん／たしざん ★☆")));
     QVERIFY(text.contains(QString::fromUtf8("（全3問）")));
@@ -59,7 +59,7 @@ private slots:
     Find<QLineEdit>("DigitsBox")->setText("4");
     host_->answers = {platform::Answer::Ok, platform::Answer::Cancel};
     const int usualWidth = window_->width();
-    Find<QPushButton>("GameButton")->click();
+    Click("GameButton");
     QCOMPARE(window_->windowTitle(), QString::fromUtf8("ZENPA - もこさん"));
     QCoreApplication::sendPostedEvents();
     const int narrow = drill::GameWindowWidth(LongestLine(), session().UiScale(), 10000);
@@ -102,7 +102,7 @@ private slots:
     Action("MenuKP")->trigger();
     Find<QLineEdit>("DigitsBox")->setText("33");
     host_->answers = {platform::Answer::Ok};
-    Find<QPushButton>("GameButton")->click();
+    Click("GameButton");
     QCoreApplication::sendPostedEvents();
     QCOMPARE(window_->windowTitle(), QString::fromUtf8("ZENPA - もこさん"));
     const QRect screen = window_->screen()->availableGeometry();

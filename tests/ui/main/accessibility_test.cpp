@@ -72,8 +72,8 @@ private slots:
     QTest::mouseClick(window_->findChild<QPushButton *>("Button28"), Qt::LeftButton); // preview
     QStringList faults = WalkAll(60);
     CaretToLine(3);
-    Find<QPushButton>("Button19")->click(); // "ゲーム": the assist window
-    Find<QPushButton>("Button20")->click(); // "ヒント"
+    Click("Button19"); // "ゲーム": the assist window
+    Click("Button20"); // "ヒント"
     faults << WalkAll(10);
     QCOMPARE(faults.join("\n"), QString());
     for (QWidget *w :

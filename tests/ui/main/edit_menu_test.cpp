@@ -41,16 +41,16 @@ private slots:
     auto *find = Find<QDialog>("FindDialog1");
     QVERIFY(find->isVisible());
     Find<QLineEdit>("FindText")->setText(QString::fromUtf8("日本語"));
-    Find<QPushButton>("FindNextButton")->click();
+    Click("FindNextButton");
     QCOMPARE(Editor()->textCursor().selectedText(), QString::fromUtf8("日本語"));
-    Find<QPushButton>("FindNextButton")->click();
+    Click("FindNextButton");
     QCOMPARE(window_->memo().Caret(), (platform::TextPos{1, 14}));
 
     Action("Replace1")->trigger();
     QVERIFY(!find->isVisible());
     QCOMPARE(Find<QLineEdit>("ReplaceFindText")->text(), QString::fromUtf8("日本語"));
     Find<QLineEdit>("ReplaceText")->setText(QString::fromUtf8("にほんご"));
-    Find<QPushButton>("ReplaceAllButton")->click();
+    Click("ReplaceAllButton");
     QVERIFY(!Find<QDialog>("ReplaceDialog1")->isVisible());
     QCOMPARE(host_->messages.back().text, Sj("2ヵ所、置換しました"));
     QCOMPARE(window_->memo().Lines(),

@@ -245,8 +245,8 @@ private slots:
     Action("SDKOption")->trigger();
     QVERIFY(Find("Panel6")->isVisible());
     Check("conditions");
-    qobject_cast<QPushButton *>(Find("SpeedButton12"))->click();
-    qobject_cast<QPushButton *>(Find("SpeedButton5"))->click();
+    Click("SpeedButton12");
+    Click("SpeedButton5");
     QVERIFY(Find("Panel20")->isVisible());
     QVERIFY(Find("Panel5")->isVisible());
     Check("conditions-extra-record");
@@ -267,7 +267,7 @@ private slots:
       step->setText(step->text().repeated(6));
       Check("step-long");
       okAfter = {Find("Button29")->x(), Find("Button30")->x()};
-      qobject_cast<QPushButton *>(Find("Button30"))->click();
+      Click("Button30");
     });
     QTest::keyClick(Editor(), Qt::Key_F2);
     QVERIFY(seen);
@@ -288,9 +288,9 @@ private slots:
     QTimer::singleShot(300, this, [&] {
       Check("generator-run");
       during = Positions(steady);
-      qobject_cast<QPushButton *>(Find("Button14"))->click();
+      Click("Button14");
     });
-    qobject_cast<QPushButton *>(Find("Button10"))->click();
+    Click("Button10");
     QCOMPARE(during, before);
   }
 
@@ -337,8 +337,8 @@ private slots:
     window_ = std::make_unique<ui::MainWindow>(*host_, printer_, fonts_, dir_->Dir());
     StartWithPuzzle();
     Action("SDKOption")->trigger();
-    qobject_cast<QPushButton *>(Find("SpeedButton12"))->click();
-    qobject_cast<QPushButton *>(Find("SpeedButton5"))->click();
+    Click("SpeedButton12");
+    Click("SpeedButton5");
     Action("ConvertSudoku")->trigger();
     QTest::keyClick(Editor(), Qt::Key_F1);
     Check("large-font");

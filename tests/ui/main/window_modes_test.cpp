@@ -29,8 +29,8 @@ private slots:
     StartWith({});
     Action("MenuSDK")->trigger();
     session().Puzzle().SeedRandom(5);
-    Find<QPushButton>("Button10")->click();
-    Find<QPushButton>("Button19")->click();
+    Click("Button10");
+    Click("Button19");
     TryToBreak("SudokuDigitPopup", app::WindowMode::PuzzleGame);
     QVERIFY(!Find<QDockWidget>("PuzzleDock")->isVisible());
     // Paused for the next move, the side shows its step panel; resumed, the
@@ -39,12 +39,12 @@ private slots:
       QCOMPARE(app::WindowMode::PausedGame, session().Modes().Mode());
       QVERIFY(Find<QDockWidget>("PuzzleDock")->isVisible());
       QVERIFY(!Find("Button10")->isEnabled());
-      Find<QPushButton>("Button51")->click(); // "ゲーム再開"
+      Click("Button51"); // "ゲーム再開"
     });
     Action("DebugAnswer")->trigger();
     TryToBreak("SudokuDigitPopup", app::WindowMode::PuzzleGame);
     QVERIFY(!Find<QDockWidget>("PuzzleDock")->isVisible());
-    Find<QPushButton>("Button16")->click();
+    Click("Button16");
     QVERIFY(Find<QDockWidget>("PuzzleDock")->isVisible());
 
     host_->answers = {platform::Answer::Ok}; // the document makes way for the new grid
@@ -55,12 +55,12 @@ private slots:
     Action("MenuKP")->trigger();
     Find<QLineEdit>("DigitsBox")->setText("4");
     host_->answers = {platform::Answer::No}; // the entry grid need not be saved
-    Find<QPushButton>("MakeButton")->click();
+    Click("MakeButton");
     Editor()->moveCursor(QTextCursor::End);
     Editor()->moveCursor(QTextCursor::Up);
     Action("MokoInput")->trigger();
     TryToBreak("DigitPopup", app::WindowMode::DrillEntry);
-    Find<QPushButton>("Button16")->click();
+    Click("Button16");
     QCOMPARE(app::WindowMode::None, session().Modes().Mode());
     QVERIFY(Action("Open1")->isEnabled() && Action("NewSDK")->isEnabled());
   }

@@ -116,7 +116,7 @@ private slots:
     start->setText("9");
     QMetaObject::invokeMethod(start, "editingFinished");
     QTRY_COMPARE(Sheet(), Utf8("印刷頁エラー"));
-    QCOMPARE(Find<QLabel>("endPageHintLabel")->text(), Utf8("印刷頁エラー"));
+    QCOMPARE(Label("endPageHintLabel"), Utf8("印刷頁エラー"));
     preview_->close();
     QVERIFY(!session().PreviewState().IsOpen());
   }

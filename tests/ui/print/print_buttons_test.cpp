@@ -4,19 +4,14 @@
 // checked with poppler's tools and against `zenpa print` of the same
 // document; with a printer, the recording printer keeps each job's pages.
 #include "base/sjis.h"
-#include "platform/recording_printer.h"
-#include "platform/scripted_host.h"
 #include "print/print_run.h"
-#include "support/temp_dir.h"
-#include "ui/main/main_window.h"
-#include "ui/qt/qt_font_catalog.h"
+#include "support/message_texts.h"
 #include "ui/qt/qt_printer.h"
 #include "ui/support/poppler_tools.h"
+#include "ui/support/window_rig.h"
 
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -50,24 +45,19 @@ QByteArray Raster(const std::string &pdf) {
 
 } // namespace
 
-class PrintButtonsTest : public QObject {
+class PrintButtonsTest : public QObject, protected testing::WindowRig {
   Q_OBJECT
 
 private slots:
-  void init() {
-    dir_ = std::make_unique<testing::TempDir>();
-    host_ = std::make_unique<platform::ScriptedHost>();
-    docPath_ = dir_->Write("doc.txt", ThreePages());
-  }
-  void cleanup() {
-    window_.reset();
-    dir_.reset();
-  }
+  void cleanup() { Close(); }
 
   // The PDF holds the three pages with their text, and it is the PDF the
   // command line makes of the same document.
   void withoutPrinterPrintsToTheNamedPdf() {
-    OpenWithDesktopPrinter();
+    auto desktop = std::make_unique<ui::QtPrinter>(&fonts_);
+    if (!desktop->PrinterNames().empty())
+      QSKIP("a printer is installed");
+    Show(std::move(desktop));
     const std::string pdf = dir_->Path("out.pdf");
     host_->fileNames = {pdf};
     Click("Button1");
@@ -77,9 +67,8 @@ private slots:
     const QString text = testing::RunTool("pdftotext", {QString::fromStdString(pdf), "-"});
     for (const char *words : {"┏━┯━┯━┳━┯━┯━┳━┯━┯━┓", "名前はまだ無い。"})
       QVERIFY2(text.contains(Utf8(words)), qPrintable(text));
-    QVERIFY(Shown("reportLabel1"));
+    QVERIFY(Shown("reportLabel1") && !Shown("checkMarkImage"));
     QCOMPARE(Label("reportLabel1"), Utf8("印刷頁の出力が終了しました。"));
-    QVERIFY(!Shown("checkMarkImage"));
     QVERIFY(host_->messages.empty());
 
     const std::string cli = dir_->Path("cli.pdf");
@@ -93,7 +82,7 @@ private slots:
   // Nothing is written when the dialog is cancelled, when the range selects
   // no page (the dialog is not even shown) or when the file cannot be made.
   void pdfRunsThatDoNotHappen() {
-    Open({});
+    OpenWith({});
     host_->fileNames = {std::nullopt};
     Click("Button1");
     QVERIFY(!Shown("reportLabel1"));
@@ -107,24 +96,24 @@ private slots:
     Type("startPageEdit", "1");
     host_->fileNames = {dir_->Path("missing/dir/out.pdf")};
     Click("Button1");
-    QCOMPARE(host_->messages.size(), std::size_t{1});
-    QCOMPARE(host_->messages[0].text,
+    QCOMPARE(testing::MessageTexts(*host_),
              print::JobUnfinishedText({false, dir_->Path("missing/dir/out.pdf"),
-                                       base::Sj("ファイルまたはフォルダーがありません")}));
+                                       base::Sj("ファイルまたはフォルダーがありません")}) +
+                 "|");
     QVERIFY(!Shown("reportLabel1"));
   }
 
   // Manual duplex: the odd pass, then the even pass, each with its report;
   // copies are collated.
   void duplexPassesAndCopiesOnAPrinter() {
-    Open({"office"});
+    OpenWith({"office"});
     session().Format().format.duplex = true;
     session().Relayout();
     Click("Button1");
     QCOMPARE(recording_->Pages().size(), std::size_t{2}); // pages 1 and 3
     QCOMPARE(Label("reportLabel1"), Utf8("奇数頁の出力が終了しました。"));
     QCOMPARE(Label("reportLabel2"), Utf8("必要なら裏面を印刷して下さい｡"));
-    window_->findChild<QRadioButton *>("evenPassButton")->setChecked(true);
+    Find<QRadioButton>("evenPassButton")->setChecked(true);
     Type("copiesEdit", "2");
     Click("Button1");
     QCOMPARE(recording_->Pages().size(), std::size_t{4}); // page 2, twice
@@ -135,7 +124,7 @@ private slots:
   // Setup takes the paper the dialog chose into the layout and shows the
   // printer's offsets; without a printer there is no dialog to show.
   void printerSetupAppliesTheChosenPaper() {
-    Open({"office"});
+    OpenWith({"office"});
     platform::PrinterMetrics b4 = platform::VirtualPrinterMetrics(257, 364);
     b4.printableW -= 100; // 7 mm unprintable at the right, 3 at the bottom
     recording_->ScriptSetupDialog(true, b4);
@@ -145,57 +134,35 @@ private slots:
     QCOMPARE(Label("offsetLabel"), Utf8("オフセット 下 3.0  右 10.1 mm"));
     QCOMPARE(session().PrinterName(), std::string("office"));
 
-    window_.reset();
-    Open({});
+    Close();
+    OpenWith({});
     Click("Button2");
-    QCOMPARE(host_->messages.size(), std::size_t{1});
-    QCOMPARE(host_->messages[0].text, print::NoPrinterText());
+    QCOMPARE(testing::MessageTexts(*host_), print::NoPrinterText() + "|");
   }
 
 private:
-  void Open(std::vector<std::string> printers) {
+  void OpenWith(std::vector<std::string> printers) {
     auto recording = std::make_unique<platform::RecordingPrinter>(std::move(printers));
     recording_ = recording.get();
     Show(std::move(recording));
   }
-  // The desktop's own printer, as the program meets it without CUPS queues.
-  void OpenWithDesktopPrinter() {
-    auto desktop = std::make_unique<ui::QtPrinter>(&fonts_);
-    if (!desktop->PrinterNames().empty())
-      QSKIP("a printer is installed");
-    Show(std::move(desktop));
-  }
   void Show(std::unique_ptr<platform::Printer> printer) {
-    window_.reset();
-    printer_ = std::move(printer);
-    window_ = std::make_unique<ui::MainWindow>(*host_, *printer_, fonts_, dir_->Dir());
-    window_->Start({docPath_});
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    Open(std::move(printer));
+    docPath_ = dir_->Write("doc.txt", ThreePages());
+    StartWith({docPath_});
     // A text without a format file of its own opens in the enlarged text
     // view, where the print button only leaves the view.
     Click("Button1");
     QVERIFY(!session().Menus().enlargedView);
     session().Relayout();
   }
-  app::Session &session() { return window_->session(); }
-  void Click(const char *name) { window_->findChild<QPushButton *>(name)->click(); }
   void Type(const char *name, const char *text) {
-    auto *field = window_->findChild<QLineEdit *>(name);
+    auto *field = Find<QLineEdit>(name);
     field->setText(text);
     emit field->editingFinished();
   }
-  QString Label(const char *name) { return window_->findChild<QLabel *>(name)->text(); }
-  bool Shown(const char *name) {
-    return window_->findChild<QWidget *>(name)->isVisibleTo(window_.get());
-  }
 
-  ui::QtFontCatalog fonts_;
-  std::unique_ptr<platform::Printer> printer_;
   platform::RecordingPrinter *recording_ = nullptr;
-  std::unique_ptr<testing::TempDir> dir_;
-  std::unique_ptr<platform::ScriptedHost> host_;
-  std::unique_ptr<ui::MainWindow> window_;
   std::string docPath_;
 };
 

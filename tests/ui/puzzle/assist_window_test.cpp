@@ -41,10 +41,10 @@ private slots:
     StartWith({dir_->Write("p.nbp", testing::NbpText(testing::kEasyPuzzle))});
     StartGame();
     QWidget *assist = TopLevel("TForm9");
-    QVERIFY(assist->isVisible());           // "自動表示する"
-    Find<QPushButton>("Button46")->click(); // "アシスト"
+    QVERIFY(assist->isVisible()); // "自動表示する"
+    Click("Button46");            // "アシスト"
     QVERIFY(!assist->isVisible());
-    Find<QPushButton>("Button46")->click();
+    Click("Button46");
     QVERIFY(assist->isVisible());
     QCOMPARE(assist->windowTitle(), QString::fromUtf8("ZENPA - assist"));
 
@@ -105,7 +105,7 @@ private slots:
     QVERIFY(!assist->isVisible());
 
     Action("ClearSudoku")->trigger();
-    Find<QPushButton>("Button19")->click();
+    Click("Button19");
     QVERIFY(status->isVisible());
   }
 
@@ -128,7 +128,7 @@ private slots:
     circled->click();
     QVERIFY(!session().Puzzle().Options().assist.circledDigits);
     QVERIFY(session().Format().modified);
-    Find<QPushButton>("SpeedButton11")->click();
+    Click("SpeedButton11");
     QVERIFY(!Find<QWidget>("Panel19")->isVisible());
     QVERIFY(!Action("SetAssist")->isChecked());
   }
@@ -149,14 +149,14 @@ private slots:
     testing::TypeText(title, QString::fromUtf8("★パズル"));
     QVERIFY(Find("Button40")->isEnabled());
     QVERIFY2(options.title != base::Sj("★パズル"), "the title changes only on 変更");
-    Find<QPushButton>("Button40")->click();
+    Click("Button40");
     QCOMPARE(ui::ToQt(options.title), QString::fromUtf8("★パズル"));
     QVERIFY(!Find("Button40")->isEnabled());
     QVERIFY(session().Format().modified);
 
     auto *howToPlay = Find<QPlainTextEdit>("Memo3");
     howToPlay->setPlainText(QString::fromUtf8("一行目\n\n三行目"));
-    Find<QPushButton>("Button41")->click();
+    Click("Button41");
     const std::string ff(1, settings::kFormFeed);
     const std::vector<std::string> applied(options.howToPlay.begin(), options.howToPlay.end());
     QCOMPARE(applied, (std::vector<std::string>{base::Sj("一行目"), "", base::Sj("三行目"), ff, ff,
@@ -164,7 +164,7 @@ private slots:
     QVERIFY(!Find("Button41")->isEnabled());
 
     Editor()->setPlainText("a\nb");
-    Find<QPushButton>("Button50")->click();
+    Click("Button50");
     QCOMPARE(Editor()->toPlainText(), QString::fromUtf8("一行目\n\n三行目\na\nb"));
 
     Find<QToolButton>("SpeedButton9")->click();
@@ -181,12 +181,12 @@ private slots:
     StartGame();
     QWidget *assist = TopLevel("TForm9"), *hint = TopLevel("TForm2");
     ExpectBeside(assist, window_.get());
-    Find<QPushButton>("Button20")->click(); // "ヒント"
+    Click("Button20"); // "ヒント"
     ExpectBeside(hint, window_.get());
-    Find<QPushButton>("Button46")->click(); // "アシスト"
-    Find<QPushButton>("Button46")->click();
+    Click("Button46"); // "アシスト"
+    Click("Button46");
     window_->move(520, 47); // hidden, the assist window stays behind
-    Find<QPushButton>("Button46")->click();
+    Click("Button46");
     ExpectBeside(assist, window_.get());
 
     // A pause for the next move, with either window open, and the game back.
@@ -202,7 +202,7 @@ private slots:
         ExpectOnScreen(window_.get());
         for (const char *name : {"Button28", "Button30", "Button51"}) // "前" "ゲーム" "ゲーム再開"
           ExpectApart(step->findChild<QWidget *>(name), helper);
-        Find<QPushButton>("Button30")->click();
+        Click("Button30");
       });
       Action("DebugAnswer")->trigger(); // "～次の一手をみる(&D)"
       QVERIFY(paused);
@@ -231,7 +231,7 @@ private:
   // "ゲーム" on the puzzle read at start-up, the caret in its grid.
   void StartGame() {
     CaretToLine(3);
-    Find<QPushButton>("Button19")->click();
+    Click("Button19");
   }
   // A right click on cell (column, row) of the board opens the palette.
   void OpenPaletteAt(ui::AssistBoardView *board, int column, int row = 0) {

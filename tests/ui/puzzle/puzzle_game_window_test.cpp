@@ -36,19 +36,19 @@ private slots:
     StartWith({});
     QVERIFY(Action("SBeep")->isEnabled() && Action("SBeep")->isChecked());
     session().Puzzle().SeedRandom(11);
-    Find<QPushButton>("Button10")->click();
+    Click("Button10");
     const std::optional<play::GridReading> puzzle = play::yomitori(window_->memo());
     QVERIFY(puzzle.has_value());
     const int top = puzzle->topLine;
     const puzzle::PuzzleDigits answer = puzzle::CountBitboardAnswers(puzzle->digits, 1).first;
 
-    Find<QPushButton>("Button19")->click();
+    Click("Button19");
     QCOMPARE(window_->windowTitle(), QString::fromUtf8("ZENPA - 数独"));
     // The narrow game window keeps every menu on its bar.
     QVERIFY(window_->menuBar()->width() >= window_->menuBar()->sizeHint().width());
     QVERIFY(Action("Sudokumode")->isChecked());
-    QCOMPARE(Find<QLabel>("Label64")->text(), QString("0 (%1)").arg(81 - puzzle->placedCount));
-    QVERIFY(Find<QLabel>("Label28")->text().startsWith(QString::fromUtf8("数独ゲーム ")));
+    QCOMPARE(Label("Label64"), QString("0 (%1)").arg(81 - puzzle->placedCount));
+    QVERIFY(Label("Label28").startsWith(QString::fromUtf8("数独ゲーム ")));
     QVERIFY(Find<QWidget>("Button20")->isVisible());
     QCOMPARE(Action("DebugAnswer")->text(), QString::fromUtf8("～次の一手をみる(&D)"));
 

@@ -79,7 +79,7 @@ private slots:
     // The conversion shows each row of the puzzle at the caret on its own line.
     Action("ConvertSudoku")->trigger();
     Editor()->moveCursor(QTextCursor::Start);
-    Find<QPushButton>("Button31")->click();
+    Click("Button31");
     auto *memo2 = Find<QPlainTextEdit>("Memo2");
     QCOMPARE(memo2->document()->blockCount(), 9);
     QCOMPARE(memo2->document()->firstBlock().text(), QString("000908230"));
@@ -90,7 +90,7 @@ private slots:
     window_->session().Puzzle().SeedRandom(11);
     Find<QCheckBox>("CheckBox25")->click(); // no title
     Find<QCheckBox>("CheckBox9")->click();  // no page break
-    Find<QPushButton>("Button10")->click();
+    Click("Button10");
     const QString text = Editor()->toPlainText();
     QCOMPARE(text.count(ui::ToQt(play::GridTopBorder())), 1);
     QVERIFY(!text.contains(QString::fromUtf8("ＳＵＤＯＫＵ")));
@@ -126,7 +126,7 @@ private slots:
       stopTookFocus = stop->hasFocus();
       stop->click();
     });
-    Find<QPushButton>("Button10")->click();
+    Click("Button10");
     QVERIFY(stopShown);
     QVERIFY(stopTookFocus);
     QVERIFY(!Editor()->toPlainText().contains("xyz"));
@@ -172,7 +172,7 @@ private slots:
   void recordLastNumberFollowsTheFirst() {
     StartWith({});
     Action("MenuSDK")->trigger();
-    Find<QPushButton>("SpeedButton5")->click();
+    Click("SpeedButton5");
     QVERIFY(Find<QWidget>("Panel5")->isVisible());
     auto *first = Find<QLineEdit>("LabeledEdit14");
     auto *last = Find<QLineEdit>("LabeledEdit15");
@@ -196,11 +196,11 @@ private slots:
     std::function<void()> press = [&] {
       steps << Text("Label41");
       if (steps.size() == 1)
-        Find<QPushButton>("Button29")->click();
+        Click("Button29");
       else if (steps.size() == 2)
         QTest::keyClick(Editor(), Qt::Key_Return);
       else
-        Find<QPushButton>("Button30")->click();
+        Click("Button30");
       if (steps.size() < 3)
         WhenShown("Panel4", press);
     };
@@ -216,8 +216,8 @@ private slots:
   void levelCheckShowsItsPanelAboveTheOthers() {
     StartWith({});
     Action("SDKOption")->trigger();
-    Find<QPushButton>("SpeedButton12")->click(); // "▽"
-    Find<QPushButton>("SpeedButton5")->click();  // "Ａ"
+    Click("SpeedButton12"); // "▽"
+    Click("SpeedButton5");  // "Ａ"
     QStringList levels;
     QRect shown, whole;
     WhenShown("Panel4", [&] {
@@ -225,7 +225,7 @@ private slots:
       levels << Text("Label44");
       shown = step->visibleRegion().boundingRect();
       whole = step->rect();
-      Find<QPushButton>("Button30")->click(); // "やめる"
+      Click("Button30"); // "やめる"
     });
     host_->fileNameLists.push_back({dir_->Write("p.nbp", NbpText(kEasy))});
     Action("HanteiSudoku")->trigger();

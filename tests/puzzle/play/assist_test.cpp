@@ -135,15 +135,7 @@ TEST(AssistState, ClicksPaletteCursorKeysAndErasing) {
   // notes.
   zenpa::puzzle::Grid hints;
   hints(2, 2) = zenpa::puzzle::CellFromText("268");
-  hints(3, 2) = zenpa::puzzle::PlacedCell(4);
   b.state.SetHints(hints);
-  // A cell narrowed to one candidate shows it while the board shows the
-  // cell open, and nothing once a digit stands there.
-  EXPECT_EQ(0b1000, b.state.Hints({2, 1}));
-  BoardCells cells{};
-  cells[9 * 1 + 2] = {BoardCellKind::Player, 4};
-  b.state.SetCells(cells);
-  EXPECT_EQ(0, b.state.Hints({2, 1}));
   b.state.PutCursor({1, 1});
   b.state.PressPalette(4, true, false, true, b.doc);
   b.state.SetHintLayerShown(true);

@@ -79,8 +79,8 @@ TEST(MakeAnswer, InputChecksStopWithTheirMessage) {
   // Two equal givens in one block (the engine's own checks cover the rest).
   Digits broken = kEasy;
   broken[0] = broken[10] = 1;
-  const std::pair<Digits, std::string> cases[] = {
-      {fifteen, Sj("ヒント数字が少なすぎます。")}, {broken, Sj("問題が壊れています。")}};
+  const std::pair<Digits, std::string> cases[] = {{fifteen, Sj("ヒント数字が少なすぎます。")},
+                                                  {broken, Sj("問題が壊れています。")}};
   for (const auto &[digits, message] : cases) {
     SCOPED_TRACE(message);
     Desk desk(digits);
@@ -176,7 +176,6 @@ TEST(MakeAnswer, AnswerIsWrittenAfterThePuzzleOrOnTheNextPage) {
     expected.push_back(line);
   expected.push_back("\f");
   EXPECT_EQ(expected, desk.memo.Lines());
-  EXPECT_EQ("Naked Pair b", desk.state.HardestName);
 
   Desk here(kEasy);
   here.memo.InsertLine(here.memo.LineCount(), "next page");
@@ -189,16 +188,17 @@ TEST(MakeAnswer, AnswerIsWrittenAfterThePuzzleOrOnTheNextPage) {
   EXPECT_EQ("next page", here.memo.Lines().back());
 }
 
-// The first open cell in row order gets each of its two candidates.
+// The first open cell in row order gets each of its two candidates, the
+// lower first.
 TEST(MakeAnswer, TwoAnswersByOneTrialPlacement) {
-  const Digits &puzzle = kTwoAnswers, &answer = twoAnswersSolution;
+  const Digits &puzzle = kTwoAnswers;
   Desk desk(puzzle);
   MakeAnswer(desk.ctx, AnswerCommand::AnswerS);
   const std::vector<int> tops = desk.GridTops();
   ASSERT_EQ(3u, tops.size());
   const Digits found[] = {ReadGridAt(desk.memo, tops[1]).digits,
                           ReadGridAt(desk.memo, tops[2]).digits};
-  EXPECT_TRUE(found[0] == answer || found[1] == answer);
+  EXPECT_TRUE(found[0] == twoAnswersSolution || found[1] == twoAnswersSolution);
   const int first = static_cast<int>(std::find(puzzle.begin(), puzzle.end(), 0) - puzzle.begin());
   const std::string where = std::to_string(first / 9 + 1) + "," + std::to_string(first % 9 + 1);
   EXPECT_EQ((Lines{Sj("★1個目の答え   ") + where + "=" + std::to_string(found[0][first]),
@@ -207,7 +207,6 @@ TEST(MakeAnswer, TwoAnswersByOneTrialPlacement) {
   EXPECT_LT(found[0][first], found[1][first]);
   EXPECT_EQ((Lines{Sj("確認"), ""}), desk.Texts(true));
   EXPECT_EQ("77-clue\r2" + Sj("個の答えをみつけました。"), desk.LastMessage());
-  EXPECT_EQ(2, desk.state.AnswerCount);
 }
 
 // Past ten answers the search gives up; without an answer the unfinished

@@ -95,10 +95,10 @@ TEST(AssistBoard, ReadsTheCellsOfTheDocumentGrid) {
   EXPECT_EQ((BoardCell{}), cells[80]);
 }
 
-// A left click on a given moves the caret there, a right click on an open
-// cell opens the palette (also driven in the window), the margin nothing; palette digits go to the
-// document and close it unless Ctrl is held; in continuous hint input right
-// presses toggle notes and type nothing. Cursor keys wrap and move the caret.
+// A left click on a given moves the caret there, the margin does nothing;
+// palette digits go to the document and close it unless Ctrl is held; in
+// continuous hint input right presses toggle notes and type nothing. Cursor
+// keys wrap and move the caret.
 TEST(AssistState, ClicksPaletteCursorKeysAndErasing) {
   Board b;
   EXPECT_TRUE(b.state.Click(b.geometry, b.CentreOf(0, 0), true, false, b.doc).onCell);

@@ -109,7 +109,6 @@ TEST(MoveHistory, MovesAreKeptChangedAndForgottenAsPlayed) {
   EXPECT_TRUE(full.At(kLastMoveSlot - 1).has_value());
 }
 
-// Rests between rounds of events and runs none when the wait is already over.
 TEST(EventWait, RestsBetweenRoundsAndStopsAsSoonAsTheWaitIsOver) {
   struct RoundsHost : platform::ScriptedHost {
     void ProcessEvents() override {
@@ -126,10 +125,8 @@ TEST(EventWait, RestsBetweenRoundsAndStopsAsSoonAsTheWaitIsOver) {
   EXPECT_EQ(4, host.processEventsCalls);
 }
 
-// The default texts go into the boxes, the title inserted at the caret;
-// the how-to-play text goes to and from text files. (Editing, applying and
-// inserting how-to-play is driven through the real panel in the window
-// tests.)
+// Editing, applying and inserting how-to-play are driven through the real
+// panel in the window tests.
 TEST(TitlePanel, DefaultsInsertionAndTextFiles) {
   const testing::TempDir dir;
   const std::string path = dir.Path("howto.txt");

@@ -194,8 +194,6 @@ TEST(PuzzleFileWriting, GridsAndTheCompletedAnswerReadBackInTheirDialect) {
     EXPECT_EQ(dialect, DialectOfFile(name)) << name;
 }
 
-// Only a modified document that would be replaced asks (an empty one, an
-// unmodified one or appending do not); refusing is asked for elsewhere.
 TEST(PuzzleFileCommands, OnlyAModifiedDocumentThatIsReplacedAsks) {
   zenpa::platform::TextMemo memo;
   const auto refuse = [] { return false; };

@@ -169,8 +169,7 @@ TEST(ViewerDuplicates, SameFirstPuzzlesPairUpAndUnreadableItemsNever) {
 }
 
 // Without a hand-back, when the save question is refused or when the viewer
-// does not start, the document stays; the file handed back replaces it with
-// the puzzle format applied (the window walk-through loads one too).
+// does not start, the document stays.
 TEST(ViewerLaunch, HandedBackFileReplacesTheDocument) {
   zenpa::testing::PuzzleDesk d;
   ViewerContext ctx{d.read, "/opt/zenpa/", d.dir.Dir(), false, {}, {}};

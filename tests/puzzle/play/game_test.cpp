@@ -11,6 +11,7 @@
 #include "platform/scripted_host.h"
 #include "platform/text_memo.h"
 #include "puzzle/engine/bitboard_solver.h"
+#include "puzzle/support/puzzle_maker.h"
 #include "support/puzzle_samples.h"
 #include "support/temp_dir.h"
 
@@ -41,10 +42,8 @@ TEST(GameState, ClockGoalAndLevelTexts) {
 // grid is solved only when every unit holds each digit, not when every unit
 // sums to 45.
 TEST(GameState, CheckCountsEnteredAndOpenCellsAndRecordsTheAnswer) {
-  GridDigits givens{};
-  for (int i = 0; i < 81; ++i)
-    givens[i] = testing::kEasyPuzzle[i] - '0';
-  const GridDigits answer = puzzle::CountBitboardAnswers(givens, 1).first;
+  const GridDigits answer =
+      puzzle::CountBitboardAnswers(testing::DigitsFromText(testing::kEasyPuzzle), 1).first;
   EXPECT_TRUE(IsSolvedGrid(answer));
   GridDigits fives{};
   fives.fill(5);
@@ -110,7 +109,6 @@ TEST(MoveHistory, MovesAreKeptChangedAndForgottenAsPlayed) {
   EXPECT_TRUE(full.At(kLastMoveSlot - 1).has_value());
 }
 
-// Rests between rounds of events and runs none when the wait is already over.
 TEST(EventWait, RestsBetweenRoundsAndStopsAsSoonAsTheWaitIsOver) {
   struct RoundsHost : platform::ScriptedHost {
     void ProcessEvents() override {
@@ -127,36 +125,21 @@ TEST(EventWait, RestsBetweenRoundsAndStopsAsSoonAsTheWaitIsOver) {
   EXPECT_EQ(4, host.processEventsCalls);
 }
 
-// The default texts go into the boxes, stored only when applied; the boxes
-// are inserted at the caret in order. (Editing and applying is driven
-// through the real panel in the window tests.)
-TEST(TitlePanel, DefaultsAndInsertionAtTheCaret) {
-  settings::PuzzleOptions options;
-  options.title = "mine";
-  TitlePanel panel(options);
-  panel.Open();
-  panel.DefaultTitle();
-  EXPECT_EQ(DefaultPuzzleTitle(), panel.TitleText());
-  EXPECT_TRUE(panel.TitleEdited());
-  EXPECT_EQ("mine", options.title);
-  panel.EditHowToPlay({"rule one", "", "rule two"});
-  platform::TextMemo memo({"top", "bottom"});
-  memo.SetCaret({1, 0});
-  panel.InsertTitle(memo);
-  panel.InsertHowToPlay(memo);
-  EXPECT_EQ((Lines{"top", DefaultPuzzleTitle(), "rule one", "", "rule two", "bottom"}),
-            memo.Lines());
-  panel.DefaultHowToPlay();
-  panel.ApplyHowToPlay();
-  EXPECT_EQ(DefaultHowToPlayLines(), options.howToPlay);
-}
-
-TEST(TitlePanel, HowToPlayGoesToAndFromTextFiles) {
+// Editing, applying and inserting how-to-play are driven through the real
+// panel in the window tests.
+TEST(TitlePanel, DefaultsInsertionAndTextFiles) {
   const testing::TempDir dir;
   const std::string path = dir.Path("howto.txt");
   settings::PuzzleOptions options;
   TitlePanel panel(options);
   panel.Open();
+  panel.DefaultTitle();
+  platform::TextMemo memo({"top"});
+  panel.InsertTitle(memo);
+  EXPECT_EQ((Lines{DefaultPuzzleTitle(), "top"}), memo.Lines());
+  panel.DefaultHowToPlay();
+  panel.ApplyHowToPlay();
+  EXPECT_EQ(DefaultHowToPlayLines(), options.howToPlay);
   panel.EditHowToPlay({Sj("一行目"), "second"});
   platform::ScriptedHost host;
   host.fileNames = {path, path, std::nullopt};

@@ -7,64 +7,50 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace zenpa::drill {
 namespace {
 
 using platform::TextMemo;
 using platform::TextPos;
+using testing::BlankSheet;
 using testing::CellValues;
 
-// Entry started on a blank four-digit sheet below a title line (top border
-// at line 1).
-class EntryTest : public ::testing::Test {
-protected:
-  void SetUp() override {
-    for (const char *line :
-         {"　 ☆★ もこさん／たしざん ★☆", "┌─┬─┬─┬─┐", "│３│５│８│２│", "└┬┴┬┴┬┴┬┘", "　│　│　│　│1",
-          "　└┬┴┬┴┬┘", "　　│　│　│", "　　└┰┴┰┘", "　　　┃　┃", "　　　┗━┛"})
-      memo.InsertLine(memo.LineCount(), base::Sj(line));
-    memo.SetCaret({0, 0});
-    ASSERT_TRUE(StartEntry(memo, host, {}, cursor));
-  }
+// Entry on a blank four-digit sheet below a title line: keys fill a row
+// and go on to the next, the final cell takes the last key; arrows wrap in
+// a row and stop at the top and at the final cell.
+TEST(DrillEntryTest, TypingAndArrowsWalkTheCellsOfABlankSheet) {
   TextMemo memo;
+  std::vector<std::string> lines = BlankSheet(base::Sj("　"));
+  lines.insert(lines.begin(), base::Sj("　 ☆★ もこさん／たしざん ★☆"));
+  memo.SetLines(lines);
   platform::ScriptedHost host;
   SheetCursor cursor;
-};
-
-TEST_F(EntryTest, TypingFillsARowThenGoesToTheNextAndStaysOnTheFinalCell) {
-  EXPECT_EQ(1, cursor.topLine);
-  EXPECT_EQ(4, cursor.digitCount);
-  EXPECT_EQ((TextPos{4, 4}), memo.Caret());
-  const auto blank = memo.Lines();
+  ASSERT_TRUE(StartEntry(memo, host, {}, cursor));
+  EXPECT_EQ(std::tuple(1, 4, TextPos{4, 4}),
+            std::tuple(cursor.topLine, cursor.digitCount, memo.Caret()));
   EXPECT_EQ(KeyResult::Ignored, EntryKey(memo, cursor, 'x'));
   EXPECT_EQ(KeyResult::LeaveMode, EntryKey(memo, cursor, kEscKey));
   memo.SetCaret({4, 5}); // inside a character, not on a cell
   EXPECT_EQ(KeyResult::Ignored, EntryKey(memo, cursor, '5'));
-  EXPECT_EQ(blank, memo.Lines());
+  EXPECT_EQ(lines, memo.Lines());
   memo.SetCaret({4, 4});
   for (char key : {'8', '3', ' '})
     EXPECT_EQ(KeyResult::Moved, EntryKey(memo, cursor, key));
-  EXPECT_EQ(base::Sj("　│８│３│　│1"), memo.Line(4));
-  EXPECT_EQ((TextPos{6, 6}), memo.Caret());
-  EXPECT_EQ(2, cursor.row);
+  EXPECT_EQ(std::tuple(base::Sj("　│８│３│　│1"), TextPos{6, 6}, 2),
+            std::tuple(memo.Line(4), memo.Caret(), cursor.row));
   for (char key : {'1', '3', '4', '9'})
     EntryKey(memo, cursor, key);
   EXPECT_EQ((std::vector<int>{1, 3}), CellValues(memo.Line(6)));
   EXPECT_EQ((std::vector<int>{9}), CellValues(memo.Line(8))) << "the final cell takes the last key";
-  EXPECT_EQ((TextPos{8, 8}), memo.Caret());
 
-  TextMemo plain({"plain text"});
-  EXPECT_FALSE(StartEntry(plain, host, {}, cursor));
-  ASSERT_EQ(1u, host.messages.size());
-  EXPECT_EQ("もこさんが見つかりません", base::SjisToUtf8(host.messages[0].text));
-}
-
-TEST_F(EntryTest, ArrowsWrapInTheRowAndStopAtTheTopAndTheFinalCell) {
   const std::pair<Arrow, TextPos> moves[] = {
-      {Arrow::Left, {4, 12}}, // wraps to the last of three cells
-      {Arrow::Down, {6, 10}}, // the row below has two cells
-      {Arrow::Right, {6, 6}}, {Arrow::Down, {8, 8}}, {Arrow::Down, {8, 8}}, {Arrow::Up, {6, 6}},
-      {Arrow::Up, {4, 4}},    {Arrow::Up, {2, 2}},   {Arrow::Up, {2, 2}}};
+      {Arrow::Down, {8, 8}},  {Arrow::Up, {6, 6}},
+      {Arrow::Up, {4, 4}},    {Arrow::Left, {4, 12}}, // wraps to the last of three cells
+      {Arrow::Down, {6, 10}},                         // the row below has two cells
+      {Arrow::Right, {6, 6}}, {Arrow::Up, {4, 4}},
+      {Arrow::Up, {2, 2}},    {Arrow::Up, {2, 2}}};
   for (const auto &[arrow, caret] : moves) {
     EntryArrow(memo, cursor, arrow);
     EXPECT_EQ(caret, memo.Caret()) << static_cast<int>(arrow);

@@ -18,6 +18,7 @@ namespace {
 
 using platform::Answer;
 using platform::TextPos;
+using testing::BlankSheet;
 using testing::CellValues;
 using testing::ToUtf8;
 
@@ -114,13 +115,10 @@ TEST_F(DrillGameTest, WrongDigitsAreMarkedCountedAndReported) {
   EXPECT_EQ(before, memo.Lines());
   memo.SetCaret({7, 4});
 
-  EXPECT_EQ(KeyResult::Wrong, game.Key(memo, Key((answers[0] + 1) % 10), false).result);
+  EXPECT_EQ(KeyResult::Wrong, Type((answers[0] + 1) % 10).result);
   EXPECT_EQ(std::tuple(base::Sj("？"), TextPos{7, 4}, Sound("po.wav")),
             std::tuple(memo.Line(7).substr(4, 2), memo.Caret(), host.sounds.back()));
-  EXPECT_EQ(KeyResult::Ignored, game.Key(memo, Key(answers[0]), false).result) << "key held";
-  game.KeyReleased();
-  EXPECT_EQ(KeyResult::Moved, game.Key(memo, Key(answers[0]), false).result);
-  game.KeyReleased();
+  EXPECT_EQ(KeyResult::Moved, Type(answers[0]).result);
   EXPECT_EQ(std::pair(answers[0], TextPos{7, 8}),
             std::pair(CellValues(memo.Line(7))[0], memo.Caret()));
   EXPECT_EQ(KeyResult::Wrong, Type((answers[1] + 3) % 10, true).result);
@@ -166,36 +164,28 @@ TEST_F(DrillGameTest, PerfectGameOfFortyFiveCellsReportsTheTimeAndTheAverage) {
             std::tuple(last.goal->allCorrect, game.Running(), game.KeyHeld()));
 }
 
-TEST_F(DrillGameTest, GameOnTheSecondSheetLeavesTheFirstOneAlone) {
-  Open(4, Operation::Addition, 8, 2);
-  const auto firstSheet = [&] {
-    const auto lines = memo.Lines();
-    return std::vector<std::string>(lines.begin(), lines.begin() + 18);
-  };
-  const auto first = firstSheet();
-  memo.SetCaret({18, 0}); // the second sheet's title
-  ASSERT_EQ(StartResult::Started, game.Start(memo, {}));
-  for (int digit : Answers(22, Operation::Addition))
-    Type(digit);
-  EXPECT_EQ(first, firstSheet());
-  EXPECT_EQ("│　４けた│　　　０分　　　０秒│", base::SjisToUtf8(memo.Line(18 + 14)));
-}
-
-TEST_F(DrillGameTest, TabsInFrontOfASheetAreExpandedBeforeItsCellsAreFound) {
-  for (const char *line : {"┌─┬─┬─┬─┐", "│３│５│８│２│", "└┬┴┬┴┬┴┬┘", "\t│　│　│　│1", "\t└┬┴┬┴┬┘",
-                           "\t　│　│　│", "\t　└┰┴┰┘", "\t　　┃　┃", "\t　　┗━┛"})
-    memo.InsertLine(memo.LineCount(), base::Sj(line));
-  memo.SetCaret({0, 0});
+// A game on a second sheet, tabbed in front, expands the tabs before it
+// finds the cells, leaves the first sheet alone and, the sheet having no
+// time box, writes the time into a new last line.
+TEST_F(DrillGameTest, GameOnATabbedSecondSheetLeavesTheFirstOneAlone) {
+  Open(4, Operation::Addition, 8);
+  const std::vector<std::string> first = memo.Lines();
+  std::vector<std::string> lines = first;
+  for (const std::string &line : BlankSheet("\t"))
+    lines.push_back(line);
+  memo.SetLines(lines);
+  memo.SetCaret({18, 0});
   settings::PrintFormat tabs;
   tabs.tabsOn = true;
   tabs.tabWidth = 2;
   ASSERT_EQ(StartResult::Started, game.Start(memo, tabs));
-  EXPECT_EQ(base::Sj("  │　│　│　│1"), memo.Line(3));
+  EXPECT_EQ(base::Sj("  │　│　│　│1"), memo.Line(21));
   KeyOutcome last;
   for (int digit : {8, 3, 0, 1, 3, 4})
     last = Type(digit);
   EXPECT_EQ(KeyResult::Goal, last.result);
-  // Without a time box the time goes into a new last line.
+  const std::vector<std::string> after = memo.Lines();
+  EXPECT_EQ(first, std::vector<std::string>(after.begin(), after.begin() + 18));
   EXPECT_EQ("　　　０分　　　０秒", base::SjisToUtf8(memo.Line(memo.LineCount() - 1)));
 }
 

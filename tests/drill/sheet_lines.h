@@ -36,4 +36,14 @@ inline std::vector<int> CellValues(const std::string &sjisLine) {
   return values;
 }
 
+// A blank four-digit addition sheet under the top digits 3 5 8 2, without
+// a time box; `lead` goes before every line below the top row.
+inline std::vector<std::string> BlankSheet(const std::string &lead) {
+  std::vector<std::string> lines = {base::Sj("┌─┬─┬─┬─┐"), base::Sj("│３│５│８│２│"),
+                                    base::Sj("└┬┴┬┴┬┴┬┘")};
+  for (const char *line : {"│　│　│　│1", "└┬┴┬┴┬┘", "　│　│　│", "　└┰┴┰┘", "　　┃　┃", "　　┗━┛"})
+    lines.push_back(lead + base::Sj(line));
+  return lines;
+}
+
 } // namespace zenpa::drill::testing

@@ -9,7 +9,6 @@ namespace zenpa::drill {
 namespace {
 
 using testing::CellValues;
-using testing::ToUtf8;
 
 // A random source that hands out a fixed list of values (then the lowest of
 // each range) and records the ranges it was asked for.
@@ -62,29 +61,6 @@ TEST(WorksheetTest, PositionalHintsAreMirroredAndNeedWiderRowsForEachFurtherPair
   EXPECT_EQ((std::vector<int>{1, 2, 9}), hintsOf(9, 3));                     // p2 needs 9 cells
   EXPECT_EQ((std::vector<int>{}), hintsOf(4, 9)); // rows of 4 or fewer never
   EXPECT_EQ((std::vector<int>{}), hintsOf(19, 0));
-}
-
-// Every cell of every answer sheet is the operation on the two cells above it.
-TEST(WorksheetTest, AnswerSheetsObeyThePyramidRuleForRandomSizesAndSeeds) {
-  SeededRandom picker(99);
-  for (int round = 0; round < 40; ++round) {
-    const int n = picker.Between(4, 40);
-    const bool add = round % 2 == 0;
-    SeededRandom rng(static_cast<std::uint64_t>(picker.Between(0, 1 << 30)));
-    const Operation op = add ? Operation::Addition : Operation::Subtraction;
-    const Worksheet sheet = MakeQuestionSheet({n, op, {9, false}}, rng);
-    const Lines answer = MakeAnswerSheet("", {"", "", ""}, sheet.topDigits, op);
-    EXPECT_EQ("（全" + std::to_string(n * (n - 1) / 2 - 3) + "問）", ToUtf8(answer).back());
-    for (int row = 1; row < n; ++row) {
-      const auto above = row == 1 ? sheet.topDigits : CellValues(answer[3 + 2 * row]);
-      const auto cells = CellValues(answer[static_cast<std::size_t>(5 + 2 * row)]);
-      ASSERT_EQ(static_cast<std::size_t>(n - row), cells.size()) << "n = " << n << " row " << row;
-      for (std::size_t i = 0; i < cells.size(); ++i) {
-        const int expected = (above[i] + (add ? above[i + 1] : 10 - above[i + 1])) % 10;
-        EXPECT_EQ(expected, cells[i]) << "n = " << n << " row " << row;
-      }
-    }
-  }
 }
 
 } // namespace

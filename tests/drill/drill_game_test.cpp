@@ -7,6 +7,7 @@
 #include "platform/scripted_host.h"
 #include "platform/text_memo.h"
 #include "sheet_lines.h"
+#include "support/drill_answers.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -29,8 +30,6 @@ GameSounds SoundsIn(const zenpa::testing::TempDir &dir) {
   return {true, dir.Path("pi.wav"), dir.Path("po.wav"), dir.Path("pp.wav")};
 }
 
-char Key(int digit) { return static_cast<char>('0' + digit); }
-
 class DrillGameTest : public ::testing::Test {
 protected:
   // Generates a document of sheets of n digits, the caret on its first title.
@@ -44,19 +43,9 @@ protected:
     memo.SetCaret({0, 0});
   }
 
-  // The digits the player must type, row by row, for the sheet whose top
-  // row border is line `top`.
-  std::vector<int> Answers(int top, Operation op) const {
-    const auto rows = Pyramid(ReadSheetForAnswer(memo, top)->digits, op);
-    std::vector<int> digits;
-    for (std::size_t r = 1; r < rows.size(); ++r)
-      digits.insert(digits.end(), rows[r].begin(), rows[r].end());
-    return digits;
-  }
-
   // Types one digit and releases its key.
   KeyOutcome Type(int digit, bool gotou = false) {
-    const KeyOutcome outcome = game.Key(memo, Key(digit), gotou);
+    const KeyOutcome outcome = game.Key(memo, static_cast<char>('0' + digit), gotou);
     game.KeyReleased();
     return outcome;
   }
@@ -102,12 +91,12 @@ TEST_F(DrillGameTest, StartBoxHidesTheTopDigitsAndCancelKeepsTheBlanks) {
 TEST_F(DrillGameTest, WrongDigitsAreMarkedCountedAndReported) {
   Open(4, Operation::Addition, 7);
   ASSERT_EQ(StartResult::Started, game.Start(memo, {}));
-  const std::vector<int> answers = Answers(4, Operation::Addition);
+  const std::vector<int> answers = zenpa::testing::SheetAnswers(memo);
   const auto before = memo.Lines();
-  EXPECT_EQ(KeyResult::Ignored, game.Key(memo, 'a', false).result);
-  EXPECT_EQ(KeyResult::LeaveMode, game.Key(memo, kEscKey, false).result);
   memo.SetCaret({7, 2}); // the bar before a cell
-  EXPECT_EQ(KeyResult::Ignored, game.Key(memo, '1', false).result);
+  EXPECT_EQ(std::tuple(KeyResult::Ignored, KeyResult::LeaveMode, KeyResult::Ignored),
+            std::tuple(game.Key(memo, 'a', false).result, game.Key(memo, kEscKey, false).result,
+                       game.Key(memo, '1', false).result));
   EXPECT_EQ(before, memo.Lines());
   memo.SetCaret({7, 4});
 
@@ -136,7 +125,7 @@ TEST_F(DrillGameTest, PerfectGameOfFortyFiveCellsReportsTheTimeAndTheAverage) {
   host.clock = 1000;
   ASSERT_EQ(StartResult::Started, game.Start(memo, {}));
   EXPECT_EQ(45, game.CellTotal());
-  const std::vector<int> answers = Answers(4, Operation::Addition);
+  const std::vector<int> answers = zenpa::testing::SheetAnswers(memo);
   host.clock += 65'400;
   EXPECT_EQ("もこさんゲーム 　１分　５秒", base::SjisToUtf8(game.Clock()));
   KeyOutcome last;
@@ -200,7 +189,7 @@ TEST_F(DrillGameTest, GameModeMakesASheetAndOkAfterTheGoalPlaysOneOfTheSameLevel
             std::pair(memo.Lines(), host.messages.size()));
   ASSERT_EQ(StartResult::Started, StartGameMode(memo, game, format, rng, [] { return true; }));
   EXPECT_EQ(10, game.CellTotal());
-  for (int digit : Answers(4, Operation::Subtraction))
+  for (int digit : zenpa::testing::SheetAnswers(memo))
     Type(digit);
   ASSERT_FALSE(game.Running());
   memo.SetModified(true);

@@ -30,10 +30,10 @@ TEST(DrillEntryTest, TypingAndArrowsWalkTheCellsOfABlankSheet) {
   ASSERT_TRUE(StartEntry(memo, host, {}, cursor));
   EXPECT_EQ(std::tuple(1, 4, TextPos{4, 4}),
             std::tuple(cursor.topLine, cursor.digitCount, memo.Caret()));
-  EXPECT_EQ(KeyResult::Ignored, EntryKey(memo, cursor, 'x'));
-  EXPECT_EQ(KeyResult::LeaveMode, EntryKey(memo, cursor, kEscKey));
   memo.SetCaret({4, 5}); // inside a character, not on a cell
-  EXPECT_EQ(KeyResult::Ignored, EntryKey(memo, cursor, '5'));
+  EXPECT_EQ(std::tuple(KeyResult::Ignored, KeyResult::LeaveMode, KeyResult::Ignored),
+            std::tuple(EntryKey(memo, cursor, 'x'), EntryKey(memo, cursor, kEscKey),
+                       EntryKey(memo, cursor, '5')));
   EXPECT_EQ(lines, memo.Lines());
   memo.SetCaret({4, 4});
   for (char key : {'8', '3', ' '})
@@ -42,8 +42,8 @@ TEST(DrillEntryTest, TypingAndArrowsWalkTheCellsOfABlankSheet) {
             std::tuple(memo.Line(4), memo.Caret(), cursor.row));
   for (char key : {'1', '3', '4', '9'})
     EntryKey(memo, cursor, key);
-  EXPECT_EQ((std::vector<int>{1, 3}), CellValues(memo.Line(6)));
-  EXPECT_EQ((std::vector<int>{9}), CellValues(memo.Line(8))) << "the final cell takes the last key";
+  EXPECT_EQ(std::pair(std::vector<int>{1, 3}, std::vector<int>{9}), // the final cell takes the last
+            std::pair(CellValues(memo.Line(6)), CellValues(memo.Line(8))));
 
   const std::pair<Arrow, TextPos> moves[] = {
       {Arrow::Down, {8, 8}},  {Arrow::Up, {6, 6}},

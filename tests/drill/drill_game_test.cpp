@@ -124,7 +124,6 @@ TEST_F(DrillGameTest, PerfectGameOfFortyFiveCellsReportsTheTimeAndTheAverage) {
   Open(10, Operation::Addition, 6);
   host.clock = 1000;
   ASSERT_EQ(StartResult::Started, game.Start(memo, {}));
-  EXPECT_EQ(45, game.CellTotal());
   const std::vector<int> answers = zenpa::testing::SheetAnswers(memo);
   host.clock += 65'400;
   EXPECT_EQ("もこさんゲーム 　１分　５秒", base::SjisToUtf8(game.Clock()));

@@ -12,20 +12,17 @@ using testing::CellValues;
 
 // A random source that hands out a fixed list of values (then the lowest of
 // each range) and records the ranges it was asked for.
-class ScriptedRandom final : public RandomSource {
-public:
-  explicit ScriptedRandom(std::vector<int> values) : values_(std::move(values)) {}
+struct ScriptedRandom final : RandomSource {
+  explicit ScriptedRandom(std::vector<int> list) : values(std::move(list)) {}
   int Between(int lo, int hi) override {
     ranges.emplace_back(lo, hi);
-    const int value = next_ < values_.size() ? values_[next_++] : lo;
+    const int value = next < values.size() ? values[next++] : lo;
     EXPECT_TRUE(lo <= value && value <= hi) << value;
     return value;
   }
+  std::vector<int> values;
+  std::size_t next = 0;
   std::vector<std::pair<int, int>> ranges;
-
-private:
-  std::vector<int> values_;
-  std::size_t next_ = 0;
 };
 
 TEST(WorksheetTest, ARepeatedDigitIsDrawnOnceMoreFromZeroToNine) {

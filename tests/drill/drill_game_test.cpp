@@ -21,6 +21,7 @@ using platform::Answer;
 using platform::TextPos;
 using testing::BlankSheet;
 using testing::CellValues;
+using testing::DrillFormat;
 using testing::ToUtf8;
 
 // A program directory holding the three game sounds.
@@ -32,14 +33,10 @@ GameSounds SoundsIn(const zenpa::testing::TempDir &dir) {
 
 class DrillGameTest : public ::testing::Test {
 protected:
-  // Generates a document of sheets of n digits, the caret on its first title.
-  void Open(int n, Operation op, std::uint64_t seed, int sheets = 1) {
-    settings::PrintFormat format;
-    format.drill.digits = n;
-    format.drill.sheets = sheets;
-    format.drill.operation = op;
+  // Generates a document of one sheet of n digits, the caret on its title.
+  void Open(int n, Operation op, std::uint64_t seed) {
     SeededRandom rng(seed);
-    Generate(memo, format, rng, [] { return true; });
+    Generate(memo, DrillFormat(n, op), rng, [] { return true; });
     memo.SetCaret({0, 0});
   }
 
@@ -179,9 +176,7 @@ TEST_F(DrillGameTest, GameOnATabbedSecondSheetLeavesTheFirstOneAlone) {
 TEST_F(DrillGameTest, GameModeMakesASheetAndOkAfterTheGoalPlaysOneOfTheSameLevel) {
   memo.SetLines({"notes"});
   memo.SetModified(true);
-  settings::PrintFormat format;
-  format.drill.digits = 5;
-  format.drill.operation = Operation::Subtraction;
+  settings::PrintFormat format = DrillFormat(5, Operation::Subtraction);
   SeededRandom rng(13);
   EXPECT_EQ(StartResult::Cancelled, StartGameMode(memo, game, format, rng, [] { return false; }));
   EXPECT_EQ(std::pair(std::vector<std::string>{"notes"}, std::size_t{0}),

@@ -15,16 +15,8 @@ namespace {
 
 using editor::InsertionPlace;
 using platform::TextMemo;
+using testing::DrillFormat;
 using testing::ToUtf8;
-
-// A record whose drill options make sheets of `digits`, at the end.
-settings::PrintFormat Settings(int digits, int sheets, bool answers) {
-  settings::PrintFormat format;
-  format.drill.digits = digits;
-  format.drill.sheets = sheets;
-  format.drill.appendAnswer = answers;
-  return format;
-}
 
 // The lines of a file of tests/data/drill.
 std::vector<std::string> DataLines(const std::string &name) {
@@ -49,8 +41,8 @@ TEST(DrillWriterTest, SeededDocumentsMatchTheirPrintedLayout) {
   for (const auto &[digits, sheets, op, hint, byDigit, seed] :
        {std::tuple{6, 2, Operation::Addition, 2, false, 5},
         std::tuple{10, 1, Operation::Subtraction, 0, true, 7}}) {
-    settings::PrintFormat format = Settings(digits, sheets, true);
-    format.drill.operation = op;
+    settings::PrintFormat format = DrillFormat(digits, op, sheets);
+    format.drill.appendAnswer = true;
     format.drill.hint = hint;
     format.drill.hintByDigit = byDigit;
     TextMemo memo;
@@ -71,7 +63,7 @@ TEST(DrillWriterTest, AddingInsertsAtTheCaret) {
   TextMemo memo({"before", "after"});
   memo.SetModified(true);
   memo.SetCaret({1, 0});
-  settings::PrintFormat format = Settings(4, 1, false);
+  settings::PrintFormat format = DrillFormat(4);
   format.drill.addToDocument = true;
   format.drill.pageBreak = false;
   format.insertionPlace = InsertionPlace::AtCaret;
@@ -89,7 +81,7 @@ TEST(DrillWriterTest, AddingInsertsAtTheCaret) {
 TEST(DrillWriterTest, AnswerCommandFindsTheSheetAndItsPlace) {
   TextMemo memo;
   SeededRandom rng(11);
-  settings::PrintFormat format = Settings(5, 2, false);
+  settings::PrintFormat format = DrillFormat(5, Operation::Addition, 2);
   Generate(memo, format, rng, NeverAsked);
   const int sheet = 2 * 5 + 10;
   memo.SetCaret({sheet, 0});
@@ -119,7 +111,7 @@ TEST(DrillWriterTest, AnswerOfAnIndentedSubtractionSheetKeepsItsIndentAndOperati
   for (std::size_t i = 0; i < 7; ++i)
     memo.InsertLine(memo.LineCount(), base::Utf8ToSjis(expected[i]));
   memo.SetCaret({0, 0});
-  ASSERT_TRUE(WriteAnswerForCaret(memo, Settings(4, 1, false)));
+  ASSERT_TRUE(WriteAnswerForCaret(memo, DrillFormat(4)));
   EXPECT_EQ(expected, ToUtf8(memo.Lines()));
 }
 

@@ -1,14 +1,26 @@
-// Reading worksheet text back in tests, independently of the code that
-// writes it: lines are turned into UTF-8 for readable failures, and a row's
-// cells are the characters between its bars.
+// Worksheets in tests: drill options, a hand-written sheet, and reading
+// sheet text back independently of the code that writes it (lines turned
+// into UTF-8 for readable failures, a row's cells between its bars).
 #pragma once
 
 #include "base/sjis.h"
+#include "drill/pyramid.h"
+#include "settings/print_format.h"
 
 #include <string>
 #include <vector>
 
 namespace zenpa::drill::testing {
+
+// Options for `sheets` sheets of n digits of `op`, without answers.
+inline settings::PrintFormat DrillFormat(int n, Operation op = Operation::Addition,
+                                         int sheets = 1) {
+  settings::PrintFormat format;
+  format.drill.digits = n;
+  format.drill.operation = op;
+  format.drill.sheets = sheets;
+  return format;
+}
 
 inline std::vector<std::string> ToUtf8(const std::vector<std::string> &lines) {
   std::vector<std::string> out;

@@ -58,25 +58,20 @@ TEST(DrillEntryTest, TypingAndArrowsWalkTheCellsOfABlankSheet) {
   EXPECT_EQ(0, cursor.row);
 }
 
+// Lines of 16 pixels, the view from line 8: row 1 stands on line 13 and
+// takes the clicks from the middle of the border above (y = 72) to the
+// middle of the one below; clicks above and below the sheet take the
+// nearest row. Half-width characters of 8 pixels: row 2 has 4 cells after
+// a 32-pixel indent and its bar.
 TEST(DrillEntryTest, ClicksPickTheRowByHalfLinesAndTheColumnByCellWidths) {
-  SheetCursor cursor;
-  cursor.topLine = 10;
-  cursor.digitCount = 6;
-  // Lines of 16 pixels, the view starting at line 8. Row 1 stands on line 13
-  // (y = 80…95) and takes the clicks from the middle of the border above it
-  // (line 12, y = 64…79) to the middle of the border below (line 14); the
-  // row above the sheet and below the final cell are the nearest.
-  const std::array<int, 6> rows = {ClickedRow(cursor, 8, 72, 16),  ClickedRow(cursor, 8, 73, 16),
-                                   ClickedRow(cursor, 8, 104, 16), ClickedRow(cursor, 8, 105, 16),
-                                   ClickedRow(cursor, 0, 0, 16),   ClickedRow(cursor, 8, 4000, 16)};
-  EXPECT_EQ((std::array<int, 6>{0, 1, 1, 2, 0, 5}), rows);
-  // Half-width characters of 8 pixels; row 2 has 4 cells after a 32-pixel
-  // indent and its bar.
-  const std::array<int, 5> columns = {
-      ClickedColumn(cursor, 2, 40, 32, 8), ClickedColumn(cursor, 2, 67, 32, 8),
-      ClickedColumn(cursor, 2, 68, 32, 8), ClickedColumn(cursor, 2, 400, 32, 8),
-      ClickedColumn(cursor, 2, 0, 32, 8)};
-  EXPECT_EQ((std::array<int, 5>{1, 1, 2, 4, 1}), columns);
+  const SheetCursor sheet{.topLine = 10, .digitCount = 6};
+  const auto row = [&](int first, int y) { return ClickedRow(sheet, first, y, 16); };
+  const auto column = [&](int x) { return ClickedColumn(sheet, 2, x, 32, 8); };
+  EXPECT_EQ((std::vector<int>{0, 1, 1, 2, 0, 5}),
+            (std::vector<int>{row(8, 72), row(8, 73), row(8, 104), row(8, 105), row(0, 0),
+                              row(8, 4000)}));
+  EXPECT_EQ((std::vector<int>{1, 1, 2, 4, 1}),
+            (std::vector<int>{column(40), column(67), column(68), column(400), column(0)}));
 }
 
 } // namespace

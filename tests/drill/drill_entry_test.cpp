@@ -64,7 +64,7 @@ TEST(DrillEntryTest, TypingAndArrowsWalkTheCellsOfABlankSheet) {
 // nearest row. Half-width characters of 8 pixels: row 2 has 4 cells after
 // a 32-pixel indent and its bar.
 TEST(DrillEntryTest, ClicksPickTheRowByHalfLinesAndTheColumnByCellWidths) {
-  const SheetCursor sheet{.topLine = 10, .digitCount = 6};
+  const SheetCursor sheet{.topLine = 10, .digitCount = 6, .cellCaret = {}};
   const auto row = [&](int first, int y) { return ClickedRow(sheet, first, y, 16); };
   const auto column = [&](int x) { return ClickedColumn(sheet, 2, x, 32, 8); };
   EXPECT_EQ((std::vector<int>{0, 1, 1, 2, 0, 5}),

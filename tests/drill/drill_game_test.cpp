@@ -22,7 +22,6 @@ using platform::TextPos;
 using testing::BlankSheet;
 using testing::CellValues;
 using testing::DrillFormat;
-using testing::ToUtf8;
 
 // A program directory holding the three game sounds.
 GameSounds SoundsIn(const zenpa::testing::TempDir &dir) {
@@ -61,9 +60,9 @@ TEST_F(DrillGameTest, StartBoxHidesTheTopDigitsAndCancelKeepsTheBlanks) {
   Open(4, Operation::Addition, 1);
   const std::string digits = memo.Line(5);
   ASSERT_EQ(StartResult::Started, game.Start(memo, {}));
-  const auto lines = ToUtf8(memo.Lines());
   EXPECT_EQ("6 　　│　│　│2 　　　┃　┃ （全6問）",
-            std::to_string(game.CellTotal()) + " " + lines[9] + " " + lines[11] + " " + lines[16]);
+            base::SjisToUtf8(std::to_string(game.CellTotal()) + " " + memo.Line(9) + " " +
+                             memo.Line(11) + " " + memo.Line(16)));
   EXPECT_EQ(digits, memo.Line(5)) << "the top digits are shown again after the start box";
   ASSERT_EQ(1u, host.messages.size());
   EXPECT_EQ(std::tuple("［ＥＮＴＥＲ］でスタートします。★ たしざん ★", platform::Buttons::OkCancel,
@@ -75,11 +74,11 @@ TEST_F(DrillGameTest, StartBoxHidesTheTopDigitsAndCancelKeepsTheBlanks) {
   const std::string subtraction = memo.Line(5);
   host.answers.push_back(Answer::Cancel);
   EXPECT_EQ(StartResult::Cancelled, game.Start(memo, {}));
-  EXPECT_EQ("☆★ ひきざん ★☆", base::SjisToUtf8(host.messages[1].caption));
-  EXPECT_EQ(std::tuple(subtraction, std::vector<int>{-1, -1}, std::vector<int>{-1}),
-            std::tuple(memo.Line(5), CellValues(memo.Line(11)), CellValues(memo.Line(13))));
-  EXPECT_EQ(KeyResult::Ignored, game.Key(memo, '1', false).result);
-  EXPECT_EQ(1u, host.sounds.size());
+  EXPECT_EQ(std::tuple(base::Sj("☆★ ひきざん ★☆"), subtraction, std::vector<int>{-1, -1},
+                       std::vector<int>{-1}, KeyResult::Ignored, std::size_t{1}),
+            std::tuple(host.messages[1].caption, memo.Line(5), CellValues(memo.Line(11)),
+                       CellValues(memo.Line(13)), game.Key(memo, '1', false).result,
+                       host.sounds.size()));
 }
 
 // Other keys and carets off the cells change nothing; a wrong digit shows
@@ -140,9 +139,8 @@ TEST_F(DrillGameTest, PerfectGameOfFortyFiveCellsReportsTheTimeAndTheAverage) {
             "│１０けた│　　　１分　　　５秒│",
             base::SjisToUtf8(last.goal->caption + " / " + last.goal->timeLine + " / " +
                              last.goal->resultLine + " / " + memo.Line(2 * 10 + 6)));
-  EXPECT_EQ(Sound("pp.wav"), host.sounds.back());
-  EXPECT_EQ((std::tuple{true, false, false}),
-            std::tuple(last.goal->allCorrect, game.Running(), game.KeyHeld()));
+  EXPECT_EQ(std::tuple(Sound("pp.wav"), true, false),
+            std::tuple(host.sounds.back(), last.goal->allCorrect, game.Running()));
 }
 
 // A game on a second sheet, tabbed in front, expands the tabs before it

@@ -28,8 +28,7 @@ TEST(DrillSettingsTest, BoxesTakeTheirNumbersIntoTheirRanges) {
               {TakeHintCount, "+3", 0, 3, "+3"}};
   for (const auto &r : rows) {
     NumberBox box{r.typed, r.position};
-    EXPECT_EQ(r.expected, r.take(box)) << "typed '" << r.typed << "'";
-    EXPECT_EQ(r.shown, box.text) << "typed '" << r.typed << "'";
+    EXPECT_EQ(std::pair(r.expected, r.shown), std::pair(r.take(box), box.text)) << r.typed;
   }
   for (const char *text : {"+", "-", "+-3", "1.5", "3a", " 3", "0x10"})
     EXPECT_EQ(std::nullopt, ParseInteger(text)) << "'" << text << "'";

@@ -93,9 +93,9 @@ TEST(DrillWriterTest, AnswerCommandFindsTheSheetAndItsPlace) {
   memo.SetCaret({2, 0});
   format.insertionPlace = InsertionPlace::AtCaret;
   ASSERT_TRUE(WriteAnswerForCaret(memo, format));
-  EXPECT_EQ(memo.Line(5), memo.Line(sheet + 5)); // right after the first sheet's page break
-  EXPECT_EQ(base::Sj("　 ☆★ もこさん／たしざん ★☆"), memo.Line(sheet));
-  EXPECT_EQ("\f", memo.Line(2 * sheet - 3));
+  // right after the first sheet's page break
+  EXPECT_EQ(std::tuple(memo.Line(5), base::Sj("　 ☆★ もこさん／たしざん ★☆"), std::string("\f")),
+            std::tuple(memo.Line(sheet + 5), memo.Line(sheet), memo.Line(2 * sheet - 3)));
 
   TextMemo other({"just text", "┌──┬──┐"});
   EXPECT_FALSE(WriteAnswerForCaret(other, format));

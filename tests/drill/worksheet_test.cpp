@@ -46,10 +46,9 @@ TEST(WorksheetTest, PositionalHintsAreMirroredAndNeedWiderRowsForEachFurtherPair
 
   const auto hintsOf = [](int width, int count) {
     std::vector<int> cells;
-    for (int i = 1; i <= width; ++i) {
+    for (int i = 1; i <= width; ++i)
       if (IsPositionalHint(i, width, count, {1, 2, 3, 4, 5}))
         cells.push_back(i);
-    }
     return cells;
   };
   EXPECT_EQ((std::vector<int>{1, 2, 3, 4, 5, 16, 17, 18, 19}), hintsOf(19, 9));

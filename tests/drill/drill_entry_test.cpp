@@ -45,12 +45,11 @@ TEST(DrillEntryTest, TypingAndArrowsWalkTheCellsOfABlankSheet) {
   EXPECT_EQ(std::pair(std::vector<int>{1, 3}, std::vector<int>{9}), // the final cell takes the last
             std::pair(CellValues(memo.Line(6)), CellValues(memo.Line(8))));
 
+  // Left wraps to the last of three cells; the row below it has two.
   const std::pair<Arrow, TextPos> moves[] = {
-      {Arrow::Down, {8, 8}},  {Arrow::Up, {6, 6}},
-      {Arrow::Up, {4, 4}},    {Arrow::Left, {4, 12}}, // wraps to the last of three cells
-      {Arrow::Down, {6, 10}},                         // the row below has two cells
-      {Arrow::Right, {6, 6}}, {Arrow::Up, {4, 4}},
-      {Arrow::Up, {2, 2}},    {Arrow::Up, {2, 2}}};
+      {Arrow::Down, {8, 8}},  {Arrow::Up, {6, 6}},    {Arrow::Up, {4, 4}},
+      {Arrow::Left, {4, 12}}, {Arrow::Down, {6, 10}}, {Arrow::Right, {6, 6}},
+      {Arrow::Up, {4, 4}},    {Arrow::Up, {2, 2}},    {Arrow::Up, {2, 2}}};
   for (const auto &[arrow, caret] : moves) {
     EntryArrow(memo, cursor, arrow);
     EXPECT_EQ(caret, memo.Caret()) << static_cast<int>(arrow);

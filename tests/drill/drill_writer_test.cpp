@@ -70,9 +70,9 @@ TEST(DrillWriterTest, AddingInsertsAtTheCaret) {
   SeededRandom rng(1);
   Generate(memo, format, rng, NeverAsked);
   EXPECT_EQ(
-      std::tuple(2 + 2 * 4 + 10, base::Sj("　 ☆★ もこさん／たしざん ★☆"), std::string(), true),
-      std::tuple(memo.LineCount(), memo.Line(1), memo.Line(18), memo.Modified()));
-  EXPECT_EQ("after", memo.Line(19));
+      std::tuple(2 + 2 * 4 + 10, base::Sj("　 ☆★ もこさん／たしざん ★☆"), std::string(),
+                 std::string("after"), true),
+      std::tuple(memo.LineCount(), memo.Line(1), memo.Line(18), memo.Line(19), memo.Modified()));
 }
 
 // The answer command answers the sheet below a title line, not the one

@@ -7,6 +7,7 @@
 #include "drill/pyramid.h"
 #include "settings/print_format.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -34,16 +35,11 @@ inline std::vector<std::string> ToUtf8(const std::vector<std::string> &lines) {
 inline std::vector<int> CellValues(const std::string &sjisLine) {
   const std::u16string line = base::SjisToUtf16(sjisLine);
   const auto isBar = [](char16_t c) { return c == u'│' || c == u'┃'; };
-  std::size_t i = 0;
-  while (i < line.size() && !isBar(line[i]))
-    ++i;
   std::vector<int> values;
-  for (; i + 2 < line.size() && isBar(line[i + 2]); i += 2) {
+  for (std::size_t i = std::min(line.find_first_of(u"│┃"), line.size());
+       i + 2 < line.size() && isBar(line[i + 2]); i += 2) {
     const char16_t c = line[i + 1];
-    if (c >= u'０' && c <= u'９')
-      values.push_back(c - u'０');
-    else
-      values.push_back(c == u'　' ? -1 : -2);
+    values.push_back(c >= u'０' && c <= u'９' ? c - u'０' : c == u'　' ? -1 : -2);
   }
   return values;
 }

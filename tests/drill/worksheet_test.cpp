@@ -30,9 +30,9 @@ TEST(WorksheetTest, ARepeatedDigitIsDrawnOnceMoreFromZeroToNine) {
   // redraw gives 7 again, which stands; a4 = 7 is redrawn as 2.
   ScriptedRandom rng({4, 4, 0, 7, 7, 7, 7, 2});
   EXPECT_EQ((std::vector<int>{0, 7, 7, 2}), DrawTopDigits(4, rng));
-  const std::vector<std::pair<int, int>> ranges = {{1, 9}, {1, 9}, {0, 9}, {1, 9},
-                                                   {1, 9}, {0, 9}, {1, 9}, {0, 9}};
-  EXPECT_EQ(ranges, rng.ranges);
+  EXPECT_EQ((std::vector<std::pair<int, int>>{
+                {1, 9}, {1, 9}, {0, 9}, {1, 9}, {1, 9}, {0, 9}, {1, 9}, {0, 9}}),
+            rng.ranges);
 }
 
 // Positions drawn for a row: a pair mirrored about the middle, or the middle

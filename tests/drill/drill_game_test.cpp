@@ -7,10 +7,12 @@
 #include "platform/scripted_host.h"
 #include "platform/text_memo.h"
 #include "sheet_lines.h"
+#include "support/drill_answers.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 
 namespace zenpa::drill {
@@ -18,8 +20,9 @@ namespace {
 
 using platform::Answer;
 using platform::TextPos;
+using testing::BlankSheet;
 using testing::CellValues;
-using testing::ToUtf8;
+using testing::DrillFormat;
 
 // A program directory holding the three game sounds.
 GameSounds SoundsIn(const zenpa::testing::TempDir &dir) {
@@ -28,34 +31,18 @@ GameSounds SoundsIn(const zenpa::testing::TempDir &dir) {
   return {true, dir.Path("pi.wav"), dir.Path("po.wav"), dir.Path("pp.wav")};
 }
 
-char Key(int digit) { return static_cast<char>('0' + digit); }
-
 class DrillGameTest : public ::testing::Test {
 protected:
-  // Generates a document of sheets of n digits, the caret on its first title.
-  void Open(int n, Operation op, std::uint64_t seed, int sheets = 1) {
-    settings::PrintFormat format;
-    format.drill.digits = n;
-    format.drill.sheets = sheets;
-    format.drill.operation = op;
+  // Generates a document of one sheet of n digits, the caret on its title.
+  void Open(int n, Operation op, std::uint64_t seed) {
     SeededRandom rng(seed);
-    Generate(memo, format, rng, [] { return true; });
+    Generate(memo, DrillFormat(n, op), rng, [] { return true; });
     memo.SetCaret({0, 0});
-  }
-
-  // The digits the player must type, row by row, for the sheet whose top
-  // row border is line `top`.
-  std::vector<int> Answers(int top, Operation op) const {
-    const auto rows = Pyramid(ReadSheetForAnswer(memo, top)->digits, op);
-    std::vector<int> digits;
-    for (std::size_t r = 1; r < rows.size(); ++r)
-      digits.insert(digits.end(), rows[r].begin(), rows[r].end());
-    return digits;
   }
 
   // Types one digit and releases its key.
   KeyOutcome Type(int digit, bool gotou = false) {
-    const KeyOutcome outcome = game.Key(memo, Key(digit), gotou);
+    const KeyOutcome outcome = game.Key(memo, static_cast<char>('0' + digit), gotou);
     game.KeyReleased();
     return outcome;
   }
@@ -74,27 +61,25 @@ TEST_F(DrillGameTest, StartBoxHidesTheTopDigitsAndCancelKeepsTheBlanks) {
   Open(4, Operation::Addition, 1);
   const std::string digits = memo.Line(5);
   ASSERT_EQ(StartResult::Started, game.Start(memo, {}));
-  const auto lines = ToUtf8(memo.Lines());
   EXPECT_EQ("6 　　│　│　│2 　　　┃　┃ （全6問）",
-            std::to_string(game.CellTotal()) + " " + lines[9] + " " + lines[11] + " " + lines[16]);
+            base::SjisToUtf8(std::to_string(game.CellTotal()) + " " + memo.Line(9) + " " +
+                             memo.Line(11) + " " + memo.Line(16)));
   EXPECT_EQ(digits, memo.Line(5)) << "the top digits are shown again after the start box";
   ASSERT_EQ(1u, host.messages.size());
-  EXPECT_EQ("［ＥＮＴＥＲ］でスタートします。★ たしざん ★",
-            base::SjisToUtf8(host.messages[0].text + host.messages[0].caption));
-  EXPECT_EQ(platform::Buttons::OkCancel, host.messages[0].buttons);
-  EXPECT_EQ((std::vector<std::string>{Sound("pi.wav")}), host.sounds);
-  EXPECT_EQ((TextPos{7, 4}), memo.Caret());
+  EXPECT_EQ(std::tuple("［ＥＮＴＥＲ］でスタートします。★ たしざん ★", platform::Buttons::OkCancel,
+                       Sound("pi.wav"), TextPos{7, 4}),
+            std::tuple(base::SjisToUtf8(host.messages[0].text + host.messages[0].caption),
+                       host.messages[0].buttons, host.sounds.at(0), memo.Caret()));
 
   Open(5, Operation::Subtraction, 2);
   const std::string subtraction = memo.Line(5);
   host.answers.push_back(Answer::Cancel);
   EXPECT_EQ(StartResult::Cancelled, game.Start(memo, {}));
-  EXPECT_EQ("☆★ ひきざん ★☆", base::SjisToUtf8(host.messages[1].caption));
-  EXPECT_EQ(subtraction, memo.Line(5));
-  EXPECT_EQ((std::vector<int>{-1, -1}), CellValues(memo.Line(11)));
-  EXPECT_EQ((std::vector<int>{-1}), CellValues(memo.Line(13)));
-  EXPECT_EQ(KeyResult::Ignored, game.Key(memo, '1', false).result);
-  EXPECT_EQ(1u, host.sounds.size());
+  EXPECT_EQ(std::tuple(base::Sj("☆★ ひきざん ★☆"), subtraction, std::vector<int>{-1, -1},
+                       std::vector<int>{-1}, KeyResult::Ignored, std::size_t{1}),
+            std::tuple(host.messages[1].caption, memo.Line(5), CellValues(memo.Line(11)),
+                       CellValues(memo.Line(13)), game.Key(memo, '1', false).result,
+                       host.sounds.size()));
 }
 
 // Other keys and carets off the cells change nothing; a wrong digit shows
@@ -103,28 +88,22 @@ TEST_F(DrillGameTest, StartBoxHidesTheTopDigitsAndCancelKeepsTheBlanks) {
 TEST_F(DrillGameTest, WrongDigitsAreMarkedCountedAndReported) {
   Open(4, Operation::Addition, 7);
   ASSERT_EQ(StartResult::Started, game.Start(memo, {}));
-  const std::vector<int> answers = Answers(4, Operation::Addition);
+  const std::vector<int> answers = zenpa::testing::SheetAnswers(memo);
   const auto before = memo.Lines();
-  EXPECT_EQ(KeyResult::Ignored, game.Key(memo, 'a', false).result);
-  EXPECT_EQ(KeyResult::LeaveMode, game.Key(memo, kEscKey, false).result);
-  for (TextPos off : {TextPos{7, 2}, TextPos{2, 2}}) { // the bar before a cell, the name box
-    memo.SetCaret(off);
-    EXPECT_EQ(KeyResult::Ignored, game.Key(memo, '1', false).result);
-  }
+  memo.SetCaret({7, 2}); // the bar before a cell
+  EXPECT_EQ(std::tuple(KeyResult::Ignored, KeyResult::LeaveMode, KeyResult::Ignored),
+            std::tuple(game.Key(memo, 'a', false).result, game.Key(memo, kEscKey, false).result,
+                       game.Key(memo, '1', false).result));
   EXPECT_EQ(before, memo.Lines());
   memo.SetCaret({7, 4});
 
-  EXPECT_EQ(KeyResult::Wrong, game.Key(memo, Key((answers[0] + 1) % 10), false).result);
+  EXPECT_EQ(KeyResult::Wrong, Type((answers[0] + 1) % 10).result);
   EXPECT_EQ(std::tuple(base::Sj("？"), TextPos{7, 4}, Sound("po.wav")),
             std::tuple(memo.Line(7).substr(4, 2), memo.Caret(), host.sounds.back()));
-  EXPECT_EQ(KeyResult::Ignored, game.Key(memo, Key(answers[0]), false).result) << "key held";
-  game.KeyReleased();
-  EXPECT_EQ(KeyResult::Moved, game.Key(memo, Key(answers[0]), false).result);
-  game.KeyReleased();
-  EXPECT_EQ(std::pair(answers[0], TextPos{7, 8}),
-            std::pair(CellValues(memo.Line(7))[0], memo.Caret()));
+  EXPECT_EQ(KeyResult::Moved, Type(answers[0]).result);
   EXPECT_EQ(KeyResult::Wrong, Type((answers[1] + 3) % 10, true).result);
-  EXPECT_EQ((answers[1] + 3) % 10, CellValues(memo.Line(7))[1]);
+  EXPECT_EQ(std::pair(std::vector<int>{answers[0], (answers[1] + 3) % 10, -1}, TextPos{7, 8}),
+            std::pair(CellValues(memo.Line(7)), memo.Caret()));
   KeyOutcome last;
   for (std::size_t i = 1; i < answers.size(); ++i) {
     if (i < 4 && i > 1)
@@ -141,8 +120,7 @@ TEST_F(DrillGameTest, PerfectGameOfFortyFiveCellsReportsTheTimeAndTheAverage) {
   Open(10, Operation::Addition, 6);
   host.clock = 1000;
   ASSERT_EQ(StartResult::Started, game.Start(memo, {}));
-  EXPECT_EQ(45, game.CellTotal());
-  const std::vector<int> answers = Answers(4, Operation::Addition);
+  const std::vector<int> answers = zenpa::testing::SheetAnswers(memo);
   host.clock += 65'400;
   EXPECT_EQ("もこさんゲーム 　１分　５秒", base::SjisToUtf8(game.Clock()));
   KeyOutcome last;
@@ -161,41 +139,30 @@ TEST_F(DrillGameTest, PerfectGameOfFortyFiveCellsReportsTheTimeAndTheAverage) {
             "│１０けた│　　　１分　　　５秒│",
             base::SjisToUtf8(last.goal->caption + " / " + last.goal->timeLine + " / " +
                              last.goal->resultLine + " / " + memo.Line(2 * 10 + 6)));
-  EXPECT_EQ(Sound("pp.wav"), host.sounds.back());
-  EXPECT_EQ((std::tuple{true, false, false}),
-            std::tuple(last.goal->allCorrect, game.Running(), game.KeyHeld()));
+  EXPECT_EQ(std::tuple(Sound("pp.wav"), true, false),
+            std::tuple(host.sounds.back(), last.goal->allCorrect, game.Running()));
 }
 
-TEST_F(DrillGameTest, GameOnTheSecondSheetLeavesTheFirstOneAlone) {
-  Open(4, Operation::Addition, 8, 2);
-  const auto firstSheet = [&] {
-    const auto lines = memo.Lines();
-    return std::vector<std::string>(lines.begin(), lines.begin() + 18);
-  };
-  const auto first = firstSheet();
-  memo.SetCaret({18, 0}); // the second sheet's title
-  ASSERT_EQ(StartResult::Started, game.Start(memo, {}));
-  for (int digit : Answers(22, Operation::Addition))
-    Type(digit);
-  EXPECT_EQ(first, firstSheet());
-  EXPECT_EQ("│　４けた│　　　０分　　　０秒│", base::SjisToUtf8(memo.Line(18 + 14)));
-}
-
-TEST_F(DrillGameTest, TabsInFrontOfASheetAreExpandedBeforeItsCellsAreFound) {
-  for (const char *line : {"┌─┬─┬─┬─┐", "│３│５│８│２│", "└┬┴┬┴┬┴┬┘", "\t│　│　│　│1", "\t└┬┴┬┴┬┘",
-                           "\t　│　│　│", "\t　└┰┴┰┘", "\t　　┃　┃", "\t　　┗━┛"})
-    memo.InsertLine(memo.LineCount(), base::Sj(line));
-  memo.SetCaret({0, 0});
+// A game on a second sheet, tabbed in front, expands the tabs before it
+// finds the cells, leaves the first sheet alone and, the sheet having no
+// time box, writes the time into a new last line.
+TEST_F(DrillGameTest, GameOnATabbedSecondSheetLeavesTheFirstOneAlone) {
+  Open(4, Operation::Addition, 8);
+  const std::vector<std::string> first = memo.Lines();
+  std::vector<std::string> lines = BlankSheet("\t");
+  lines.insert(lines.begin(), first.begin(), first.end());
+  memo.SetLines(lines);
+  memo.SetCaret({18, 0});
   settings::PrintFormat tabs;
   tabs.tabsOn = true;
   tabs.tabWidth = 2;
   ASSERT_EQ(StartResult::Started, game.Start(memo, tabs));
-  EXPECT_EQ(base::Sj("  │　│　│　│1"), memo.Line(3));
+  EXPECT_EQ(base::Sj("  │　│　│　│1"), memo.Line(21));
   KeyOutcome last;
   for (int digit : {8, 3, 0, 1, 3, 4})
     last = Type(digit);
   EXPECT_EQ(KeyResult::Goal, last.result);
-  // Without a time box the time goes into a new last line.
+  EXPECT_TRUE(std::equal(first.begin(), first.end(), memo.Lines().begin()));
   EXPECT_EQ("　　　０分　　　０秒", base::SjisToUtf8(memo.Line(memo.LineCount() - 1)));
 }
 
@@ -205,45 +172,35 @@ TEST_F(DrillGameTest, TabsInFrontOfASheetAreExpandedBeforeItsCellsAreFound) {
 TEST_F(DrillGameTest, GameModeMakesASheetAndOkAfterTheGoalPlaysOneOfTheSameLevel) {
   memo.SetLines({"notes"});
   memo.SetModified(true);
-  settings::PrintFormat format;
-  format.drill.digits = 5;
-  format.drill.operation = Operation::Subtraction;
+  settings::PrintFormat format = DrillFormat(5, Operation::Subtraction);
   SeededRandom rng(13);
   EXPECT_EQ(StartResult::Cancelled, StartGameMode(memo, game, format, rng, [] { return false; }));
-  EXPECT_EQ((std::vector<std::string>{"notes"}), memo.Lines());
-  EXPECT_TRUE(host.messages.empty());
+  EXPECT_EQ(std::pair(std::vector<std::string>{"notes"}, std::size_t{0}),
+            std::pair(memo.Lines(), host.messages.size()));
   ASSERT_EQ(StartResult::Started, StartGameMode(memo, game, format, rng, [] { return true; }));
-  EXPECT_EQ(10, game.CellTotal());
-  for (int digit : Answers(4, Operation::Subtraction))
+  for (int digit : zenpa::testing::SheetAnswers(memo))
     Type(digit);
   ASSERT_FALSE(game.Running());
   memo.SetModified(true);
-  format.drill = {};
-  format.drill.digits = 20;
-  format.drill.sheets = 4;
+  format = DrillFormat(20, Operation::Addition, 4);
   format.drill.appendAnswer = format.drill.addToDocument = true;
-  format.drill.hint = 3;
   EXPECT_EQ(StartResult::Started, PlayNextSheet(memo, game, format, rng));
-  EXPECT_EQ((std::tuple{5, 1, Operation::Subtraction, false, false, 3}),
-            std::tuple(format.drill.digits, format.drill.sheets, format.drill.operation,
-                       format.drill.appendAnswer, format.drill.addToDocument, format.drill.hint));
-  EXPECT_EQ(2 * 5 + 10, memo.LineCount()) << "one sheet, no answer sheet";
-  EXPECT_EQ(" ☆★★ もこさん／ひきざん ★★☆", base::SjisToUtf8(memo.Line(0)));
-  EXPECT_EQ((std::tuple{std::size_t{2}, true, 0}),
-            std::tuple(host.messages.size(), game.Running(), game.MistakeCount()));
+  EXPECT_EQ(
+      std::tuple(2 * 5 + 10, std::string(" ☆★★ もこさん／ひきざん ★★☆"), std::size_t{2}, true, 0),
+      std::tuple(memo.LineCount(), base::SjisToUtf8(memo.Line(0)), host.messages.size(),
+                 game.Running(), game.MistakeCount()));
 }
 
 TEST(GoalReportTest, AverageIsRoundedToTenthsAndWrittenShortest) {
-  EXPECT_EQ("2.5", TenthsText(AverageTenths({0, 15}, 6)));
-  EXPECT_EQ("3", TenthsText(AverageTenths({0, 18}, 6)));
-  EXPECT_EQ("0.2", TenthsText(AverageTenths({0, 1}, 6))); // 0.1666… rounds up
+  EXPECT_EQ("2.5 3 0.2", // 0.1666… rounds up
+            TenthsText(AverageTenths({0, 15}, 6)) + " " + TenthsText(AverageTenths({0, 18}, 6)) +
+                " " + TenthsText(AverageTenths({0, 1}, 6)));
   EXPECT_EQ("１２分　０秒  １問 16秒", base::SjisToUtf8(TimeLine({12, 0}, 45)));
   EXPECT_EQ("まちがい 　３ 回", base::SjisToUtf8(ResultLine(3, 6))); // half is not more than half
-  // The game's window is as wide as the sheet, scaled margin included, but
-  // never wider than the screen leaves it.
-  EXPECT_EQ(524, GameWindowWidth(500, 100, 1020));
-  EXPECT_EQ(530, GameWindowWidth(500, 125, 1020));
-  EXPECT_EQ(1020, GameWindowWidth(1072, 100, 1020));
+  // The game's window: the sheet and its scaled margin, at most the screen.
+  EXPECT_EQ(std::tuple(524, 530, 1020),
+            std::tuple(GameWindowWidth(500, 100, 1020), GameWindowWidth(500, 125, 1020),
+                       GameWindowWidth(1072, 100, 1020)));
 }
 
 } // namespace

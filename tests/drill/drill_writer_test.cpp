@@ -15,18 +15,8 @@ namespace {
 
 using editor::InsertionPlace;
 using platform::TextMemo;
+using testing::DrillFormat;
 using testing::ToUtf8;
-
-const std::string kFormFeed = "\f";
-
-// A record whose drill options make sheets of `digits`, at the end.
-settings::PrintFormat Settings(int digits, int sheets, bool answers) {
-  settings::PrintFormat format;
-  format.drill.digits = digits;
-  format.drill.sheets = sheets;
-  format.drill.appendAnswer = answers;
-  return format;
-}
 
 // The lines of a file of tests/data/drill.
 std::vector<std::string> DataLines(const std::string &name) {
@@ -51,8 +41,8 @@ TEST(DrillWriterTest, SeededDocumentsMatchTheirPrintedLayout) {
   for (const auto &[digits, sheets, op, hint, byDigit, seed] :
        {std::tuple{6, 2, Operation::Addition, 2, false, 5},
         std::tuple{10, 1, Operation::Subtraction, 0, true, 7}}) {
-    settings::PrintFormat format = Settings(digits, sheets, true);
-    format.drill.operation = op;
+    settings::PrintFormat format = DrillFormat(digits, op, sheets);
+    format.drill.appendAnswer = true;
     format.drill.hint = hint;
     format.drill.hintByDigit = byDigit;
     TextMemo memo;
@@ -68,35 +58,21 @@ TEST(DrillWriterTest, SeededDocumentsMatchTheirPrintedLayout) {
     EXPECT_EQ(expected[i], written[i]) << "line " << i + 1;
 }
 
-// Replacing a changed document asks to save it first; adding to it inserts
-// at the caret without asking.
-TEST(DrillWriterTest, ReplacingAsksToSaveAChangedDocumentAddingInsertsAtTheCaret) {
+// Adding to a changed document inserts at the caret without asking to save.
+TEST(DrillWriterTest, AddingInsertsAtTheCaret) {
   TextMemo memo({"before", "after"});
   memo.SetModified(true);
-  SeededRandom rng(1);
-  int asked = 0;
-  const auto refuse = [&] { return ++asked, false; };
-  EXPECT_EQ(GenerateResult::Cancelled, Generate(memo, Settings(4, 1, false), rng, refuse));
-  EXPECT_EQ(1, asked);
-  EXPECT_EQ((std::vector<std::string>{"before", "after"}), memo.Lines());
-
   memo.SetCaret({1, 0});
-  settings::PrintFormat format = Settings(4, 1, false);
+  settings::PrintFormat format = DrillFormat(4);
   format.drill.addToDocument = true;
   format.drill.pageBreak = false;
   format.insertionPlace = InsertionPlace::AtCaret;
+  SeededRandom rng(1);
   Generate(memo, format, rng, NeverAsked);
-  ASSERT_EQ(2 + 2 * 4 + 10, memo.LineCount());
-  EXPECT_EQ(base::Sj("　 ☆★ もこさん／たしざん ★☆"), memo.Line(1));
-  EXPECT_EQ("", memo.Line(18)); // separator without page breaks
-  EXPECT_EQ("after", memo.Line(19));
-  EXPECT_TRUE(memo.Modified());
-
-  const auto agree = [&] { return ++asked, true; };
-  EXPECT_EQ(GenerateResult::Written, Generate(memo, Settings(4, 1, false), rng, agree));
-  EXPECT_EQ(2, asked);
-  EXPECT_EQ(2 * 4 + 10, memo.LineCount());
-  EXPECT_FALSE(memo.Modified());
+  EXPECT_EQ(
+      std::tuple(2 + 2 * 4 + 10, base::Sj("　 ☆★ もこさん／たしざん ★☆"), std::string(),
+                 std::string("after"), true),
+      std::tuple(memo.LineCount(), memo.Line(1), memo.Line(18), memo.Line(19), memo.Modified()));
 }
 
 // The answer command answers the sheet below a title line, not the one
@@ -105,28 +81,25 @@ TEST(DrillWriterTest, ReplacingAsksToSaveAChangedDocumentAddingInsertsAtTheCaret
 TEST(DrillWriterTest, AnswerCommandFindsTheSheetAndItsPlace) {
   TextMemo memo;
   SeededRandom rng(11);
-  settings::PrintFormat format = Settings(5, 2, false);
+  settings::PrintFormat format = DrillFormat(5, Operation::Addition, 2);
   Generate(memo, format, rng, NeverAsked);
   const int sheet = 2 * 5 + 10;
   memo.SetCaret({sheet, 0});
   ASSERT_TRUE(WriteAnswerForCaret(memo, format));
-  ASSERT_EQ(3 * sheet - 2, memo.LineCount());
-  EXPECT_EQ(memo.Line(sheet + 5), memo.Line(2 * sheet + 5));
+  ASSERT_EQ(std::pair(3 * sheet - 2, memo.Line(sheet + 5)),
+            std::pair(memo.LineCount(), memo.Line(2 * sheet + 5)));
   EXPECT_NE(memo.Line(5), memo.Line(2 * sheet + 5));
 
   memo.SetCaret({2, 0});
   format.insertionPlace = InsertionPlace::AtCaret;
   ASSERT_TRUE(WriteAnswerForCaret(memo, format));
-  EXPECT_EQ(memo.Line(5), memo.Line(sheet + 5)); // right after the first sheet's page break
-  EXPECT_EQ(base::Sj("　 ☆★ もこさん／たしざん ★☆"), memo.Line(sheet));
-  EXPECT_EQ(kFormFeed, memo.Line(2 * sheet - 3));
+  // right after the first sheet's page break
+  EXPECT_EQ(std::tuple(memo.Line(5), base::Sj("　 ☆★ もこさん／たしざん ★☆"), std::string("\f")),
+            std::tuple(memo.Line(sheet + 5), memo.Line(sheet), memo.Line(2 * sheet - 3)));
 
-  for (const std::vector<std::string> &lines :
-       {std::vector<std::string>{}, std::vector<std::string>{"just text", "┌──┬──┐"}}) {
-    TextMemo other(lines);
-    EXPECT_FALSE(WriteAnswerForCaret(other, format));
-    EXPECT_EQ(lines, other.Lines());
-  }
+  TextMemo other({"just text", "┌──┬──┐"});
+  EXPECT_FALSE(WriteAnswerForCaret(other, format));
+  EXPECT_EQ((std::vector<std::string>{"just text", "┌──┬──┐"}), other.Lines());
 }
 
 // The answer of an indented subtraction sheet (its first seven lines, whose
@@ -138,7 +111,7 @@ TEST(DrillWriterTest, AnswerOfAnIndentedSubtractionSheetKeepsItsIndentAndOperati
   for (std::size_t i = 0; i < 7; ++i)
     memo.InsertLine(memo.LineCount(), base::Utf8ToSjis(expected[i]));
   memo.SetCaret({0, 0});
-  ASSERT_TRUE(WriteAnswerForCaret(memo, Settings(4, 1, false)));
+  ASSERT_TRUE(WriteAnswerForCaret(memo, DrillFormat(4)));
   EXPECT_EQ(expected, ToUtf8(memo.Lines()));
 }
 

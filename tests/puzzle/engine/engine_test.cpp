@@ -222,7 +222,9 @@ TEST(StepTraceTest, AMarkedPatternCountsAsOneStep) {
   EXPECT_EQ("r2c2:◆ r3c3:◇ r2c2:　 r3c3:　 r2c2:◆", rec.cells);
 }
 
-TEST(StepTraceTest, NothingIsShownOutsideStepModeOrAfterEscape) {
+// The status line counts the cells solved and still open; nothing is shown
+// outside step mode or once Escape was pressed.
+TEST(StepTraceTest, StatusLineAndNothingOutsideStepModeOrAfterEscape) {
   testing::TraceRecorder rec({kKeyEscape});
   Engine e = TracingEngine(rec);
   e.StepMode = false;
@@ -230,20 +232,12 @@ TEST(StepTraceTest, NothingIsShownOutsideStepModeOrAfterEscape) {
   e.mark(1, 1);
   EXPECT_EQ(0, e.StepNo);
   e.StepMode = true;
-  e.debug(1, 1);
-  e.debug(1, 1);
-  EXPECT_EQ("Easy 4 ; list", rec.trace);
-  EXPECT_EQ(kKeyEscape, e.StepKey);
-}
-
-TEST(StepTraceTest, StatusLineCountsSolvedAndOpenCells) {
-  testing::TraceRecorder rec;
-  Engine e = TracingEngine(rec);
   e.PuzzleCopy = GridFromPuzzle(std::string(30, '1') + std::string(51, '.'));
   e.OpenCount = 40;
-  e.StepText = "Cell Unique 4";
   e.debug(1, 1);
-  EXPECT_EQ("11(40)　Cell Unique 4", rec.status);
+  e.debug(1, 1);
+  EXPECT_EQ((std::tuple{std::string("Easy 4 ; list"), std::string("11(40)　Easy 4"), kKeyEscape}),
+            std::tuple(rec.trace, rec.status, e.StepKey));
 }
 
 } // namespace

@@ -178,18 +178,6 @@ Engine TracingEngine(testing::TraceRecorder &rec) {
   return e;
 }
 
-// A replay is silent up to its target step, the list refreshed before it.
-TEST(StepTraceTest, ReplayStaysSilentUpToTheTarget) {
-  testing::TraceRecorder rec;
-  Engine e = TracingEngine(rec);
-  e.StepTarget = 3;
-  for (int i = 0; i < 3; ++i)
-    e.debug(1, 1);
-  EXPECT_EQ("list ; Easy 4 ; list", rec.trace);
-  EXPECT_EQ("r1c1:④", rec.cells);
-  EXPECT_EQ(kNoStepTarget, e.StepTarget);
-}
-
 // Backspace asks for a replay up to the step before, never behind the
 // player's own steps.
 TEST(StepTraceTest, BackspaceRequestsAReplayOneStepEarlier) {

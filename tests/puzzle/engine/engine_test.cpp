@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -63,37 +66,29 @@ TEST(LevelTest, RaisesLevelAndKeepsTheHighestSubCode) {
 // The result panel's words for every level and hardest technique: the
 // advanced ones by their sub-code, " b" after Block Unique H, none stuck.
 TEST(GraderTest, EveryLevelAndTechniqueHasItsWords) {
-  const struct {
-    int level, sub;
-    bool buh;
-    const char *message, *hardest;
-  } rows[] = {{1, 0, false, "やさしい問題です｡", "Block Unique"},
-              {2, 0, true, "ふつうの問題です｡", "Line Unique b"},
-              {3, 0, false, "ふつうの問題です｡", "Cell Unique"},
-              {4, 0, false, "やや難しい問題です｡", "Localization"},
-              {5, 0, false, "難しい問題です｡", "Naked Pair"},
-              {6, 0, false, "難しい問題です｡", "Hidden Pair"},
-              {7, 0, false, "かなり難しい問題です｡", "Naked Triple"},
-              {8, 0, false, "かなり難しい問題です｡", "Hidden Triple"},
-              {9, 0, false, "かなり難しい問題です｡", "X-Wing"},
-              {10, 0, false, "かなり難しい問題です｡", "Swordfish"},
-              {11, 0, false, "かなり難しい問題です｡", "Skyscraper"},
-              {11, 10, false, "かなり難しい問題です｡", "Finned X-Wing"},
-              {11, 20, false, "かなり難しい問題です｡", "Finned Skyscraper"},
-              {11, 30, false, "かなり難しい問題です｡", "XY-Wing"},
-              {11, 40, false, "かなり難しい問題です｡", "XYZ-Wing"},
-              {11, 50, false, "かなり難しい問題です｡", "Remote Pair"},
-              {11, 60, false, "かなり難しい問題です｡", "2-String Kite"},
-              {11, 61, true, "かなり難しい問題です｡", "Grouped 2-String Kite b"},
-              {11, 70, false, "かなり難しい問題です｡", "Empty Rectangle"},
-              {11, 80, false, "かなり難しい問題です｡", "Naked Quad"},
-              {11, 90, false, "かなり難しい問題です｡", "Hidden Quad"},
-              {12, 0, true, "難しすぎる問題です｡", ""}};
-  for (const auto &r : rows) {
-    const GradeLabels labels = GradeOf("24", r.level, r.sub, r.buh);
-    EXPECT_EQ(base::Sj(r.message), labels.difficulty) << r.hardest;
-    EXPECT_EQ(r.hardest, labels.hardest);
-    EXPECT_EQ("24-clue  level " + std::to_string(r.level), labels.clueLevel);
+  const char *const words[] = {
+      "やさしい問題です｡",     "ふつうの問題です｡",     "ふつうの問題です｡",
+      "やや難しい問題です｡",   "難しい問題です｡",       "難しい問題です｡",
+      "かなり難しい問題です｡", "かなり難しい問題です｡", "かなり難しい問題です｡",
+      "かなり難しい問題です｡", "かなり難しい問題です｡", "難しすぎる問題です｡"};
+  // Level, sub-code and hardest technique; " b" after it when Block Unique H
+  // was used, which a stuck puzzle never shows.
+  std::istringstream rows(
+      "1 0 Block Unique;2 0 Line Unique b;3 0 Cell Unique;4 0 Localization;"
+      "5 0 Naked Pair;6 0 Hidden Pair;7 0 Naked Triple;8 0 Hidden Triple;9 0 X-Wing;"
+      "10 0 Swordfish;11 0 Skyscraper;11 10 Finned X-Wing;11 20 Finned Skyscraper;"
+      "11 30 XY-Wing;11 40 XYZ-Wing;11 50 Remote Pair;11 60 2-String Kite;"
+      "11 61 Grouped 2-String Kite b;11 70 Empty Rectangle;11 80 Naked Quad;"
+      "11 90 Hidden Quad;12 0;");
+  for (std::string row; std::getline(rows, row, ';');) {
+    int level = 0, sub = 0, at = 0;
+    std::sscanf(row.c_str(), "%d %d %n", &level, &sub, &at);
+    const std::string hardest = row.substr(std::min<std::size_t>(at, row.size()));
+    const bool buh = hardest.ends_with(" b") || level == 12;
+    const GradeLabels labels = GradeOf("24", level, sub, buh);
+    EXPECT_EQ(
+        std::tuple(base::Sj(words[level - 1]), hardest, "24-clue  level " + std::to_string(level)),
+        std::tuple(labels.difficulty, labels.hardest, labels.clueLevel));
   }
 }
 

@@ -92,20 +92,6 @@ TEST(GraderTest, EveryLevelAndTechniqueHasItsWords) {
   }
 }
 
-// A cell left with one candidate is placed; one left with none is a
-// contradiction.
-TEST(EliminateTest, SettlesACellLeftWithOneCandidate) {
-  Engine e;
-  e.OpenCount = 10;
-  e.CellGrid(1, 1) = CellFromText("37");
-  e.CellGrid(5, 1) = CellFromText("34");
-  EXPECT_TRUE(e.Eliminate(1, 1, 7, kLevelNakedPair));
-  EXPECT_EQ((std::tuple{DigitBit(3), 9, true, 5}),
-            std::tuple(e.CellGrid(1, 1), e.OpenCount, e.Changed, e.Level));
-  EXPECT_FALSE(e.Eliminate(5, 1, 4, kLevelNakedPair));
-  EXPECT_EQ((std::tuple{true, 9}), std::tuple(e.Contradiction, e.OpenCount));
-}
-
 // A technique is gated off when its box is off, the panel shown and either
 // "有効・必須" ticked or the selection switch on; the switch cycles through
 // four colours.
@@ -154,22 +140,6 @@ TEST(StepTraceTest, BackspaceRequestsAReplayOneStepEarlier) {
   player.PlayerSteps = player.StepNo = 4;
   player.debug(1, 1); // step 5, the first after the player's
   EXPECT_EQ((std::tuple{5, 6}), std::tuple(player.StepTarget, player.StepNo));
-}
-
-// The marks go onto the board and into the document's cells; a pattern is
-// one step.
-TEST(StepTraceTest, AMarkedPatternCountsAsOneStep) {
-  testing::TraceRecorder rec;
-  Engine e = TracingEngine(rec);
-  e.mark(2, 2);
-  e.markR(3, 3);
-  EXPECT_EQ(1, e.StepNo);
-  e.wait();
-  e.markd();
-  e.mark(2, 2);
-  EXPECT_EQ(2, e.StepNo);
-  EXPECT_EQ("r2c2* ; r3c3o ; Easy 4 ; r2c2- ; r3c3- ; r2c2*", rec.trace);
-  EXPECT_EQ("r2c2:◆ r3c3:◇ r2c2:　 r3c3:　 r2c2:◆", rec.cells);
 }
 
 // The status line counts the cells solved and still open; nothing is shown

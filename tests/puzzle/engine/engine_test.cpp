@@ -63,8 +63,6 @@ TEST(LevelTest, RaisesLevelAndKeepsTheHighestSubCode) {
   EXPECT_EQ((std::tuple{12, 90, kLevel11Colour}), grade());
 }
 
-// The result panel's words for every level and hardest technique: the
-// advanced ones by their sub-code, " b" after Block Unique H, none stuck.
 TEST(GraderTest, EveryLevelAndTechniqueHasItsWords) {
   const char *const words[] = {
       "やさしい問題です｡",     "ふつうの問題です｡",     "ふつうの問題です｡",

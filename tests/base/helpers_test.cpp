@@ -27,15 +27,11 @@ TEST(Digits, FullWidthCircledAndTwoColumnFormsReadBack) {
 }
 
 TEST(Units, MillimetresAndPixelsRoundHalfAwayFromZero) {
-  EXPECT_EQ(354, MmToPix(25, 360)); // 25 * 360 / 25.399 = 354.34
-  EXPECT_EQ(-354, MmToPix(-25, 360));
-  EXPECT_EQ(210, PixToMm(2976, 360));
-  EXPECT_EQ("25.0", pix2mmfl(354.34, 360));
-  EXPECT_EQ("0.1", pix2mmfl(1, 360)); // 0.0706 mm
-  EXPECT_EQ("-1.0", pix2mmfl(-14.17, 360));
-  EXPECT_EQ(-3, RoundHalfAway(-2.5));
-  EXPECT_EQ(15, BAI(12, 125));
-  EXPECT_EQ(16, BAI(11, 150));
+  EXPECT_EQ((std::vector<int>{354, -354, 210, -3, 15, 16}),
+            (std::vector<int>{MmToPix(25, 360), MmToPix(-25, 360), PixToMm(2976, 360),
+                              RoundHalfAway(-2.5), BAI(12, 125), BAI(11, 150)}));
+  EXPECT_EQ("25.0 0.1 -1.0",
+            pix2mmfl(354.34, 360) + " " + pix2mmfl(1, 360) + " " + pix2mmfl(-14.17, 360));
 }
 
 TEST(Colours, TextIsBlueGreenRed) {
@@ -49,18 +45,19 @@ TEST(Colours, TextIsBlueGreenRed) {
 }
 
 TEST(PathsAndTabs, FullPathExtensionsAndTabStopsCountingBytes) {
-  EXPECT_EQ("/home/u/a.txt", FullPathOf("a.txt", "/home/u"));
-  EXPECT_EQ("/home/u/a.txt", FullPathOf("a.txt", "/home/u/"));
-  EXPECT_EQ("d/a.txt", FullPathOf("d/a.txt", "/home/u"));
-  EXPECT_EQ("a.zpf", ChangeFileExt("a.txt", ".zpf"));
-  EXPECT_EQ("dir.x/a.zpf", ChangeFileExt("dir.x/a", ".zpf"));
-  EXPECT_EQ("", ExtractFileExt("dir.x/a"));
-  EXPECT_EQ(".nbp", ExtractFileExt("/p/q.nbp"));
-  EXPECT_EQ("/p", ExtractFileDir("/p/q.nbp"));
-  EXPECT_EQ("q.nbp", ExtractFileName("/p/q.nbp"));
-  EXPECT_EQ("", ExtractFileDir("q.nbp"));
-  EXPECT_EQ("a       b", ExpandTabs("a\tb", 8));
-  EXPECT_EQ(Sj("あ") + "  x", ExpandTabs(Sj("あ") + "\tx", 4));
+  const std::pair<std::string, std::string> rows[] = {
+      {"/home/u/a.txt", FullPathOf("a.txt", "/home/u")},
+      {"/home/u/a.txt", FullPathOf("a.txt", "/home/u/")},
+      {"d/a.txt", FullPathOf("d/a.txt", "/home/u")},
+      {"a.zpf", ChangeFileExt("a.txt", ".zpf")},
+      {"dir.x/a.zpf", ChangeFileExt("dir.x/a", ".zpf")},
+      {"|.nbp|/p|q.nbp|", ExtractFileExt("dir.x/a") + "|" + ExtractFileExt("/p/q.nbp") + "|" +
+                              ExtractFileDir("/p/q.nbp") + "|" + ExtractFileName("/p/q.nbp") + "|" +
+                              ExtractFileDir("q.nbp")},
+      {"a       b", ExpandTabs("a\tb", 8)},
+      {Sj("あ") + "  x", ExpandTabs(Sj("あ") + "\tx", 4)},
+      {"a\tb", ExpandTabs("a\tb", 0)}};
+  for (const auto &[expected, got] : rows)
+    EXPECT_EQ(expected, got);
   EXPECT_EQ(8, ExpandedColumn("a\tb", 2, 8));
-  EXPECT_EQ("a\tb", ExpandTabs("a\tb", 0));
 }

@@ -10,39 +10,23 @@
 
 using namespace zenpa::base;
 
-namespace {
-
-std::string Bytes(std::initializer_list<int> values) {
-  std::string s;
-  for (int v : values)
-    s.push_back(static_cast<char>(v));
-  return s;
-}
-
-} // namespace
-
 // "≒" is both 81E0 (JIS row 2) and 8790 (NEC row 13), "纊" ED40 and FA5C:
-// each keeps its own code, and so do invalid bytes, lone leads and controls.
+// each keeps its own code.
 TEST(Sjis, DecodesJapaneseAndEveryByteStringSurvivesARoundTrip) {
-  EXPECT_EQ(u"日本語ＡＢ１①ｱﾟ", SjisToUtf16(Sj("日本語ＡＢ１①ｱﾟ")));
-  EXPECT_EQ(u"≒", SjisToUtf16(Bytes({0x81, 0xE0})));
-  EXPECT_NE(SjisToUtf16(Bytes({0x81, 0xE0})), SjisToUtf16(Bytes({0x87, 0x90})));
-  EXPECT_NE(SjisToUtf16(Bytes({0xED, 0x40})), SjisToUtf16(Bytes({0xFA, 0x5C})));
-  for (const std::string &s :
-       {Bytes({0x87, 0x90}), Bytes({0xED, 0x40}), Bytes({0xFA, 0x5C}), Bytes({0x81}),
-        Bytes({0x81, 0x20, 0x41}), Bytes({0x85, 0x40}), Bytes({0x00, 0x0A, 0x0D, 0x7F}),
-        Bytes({0x80, 0xA0, 0xFD, 0xFE, 0xFF})}) {
-    EXPECT_EQ(s, Utf16ToSjis(SjisToUtf16(s)));
-    EXPECT_EQ(s, Utf8ToSjis(SjisToUtf8(s)));
-  }
+  EXPECT_EQ(u"日本語ＡＢ１①ｱﾟ≒", SjisToUtf16(Sj("日本語ＡＢ１①ｱﾟ") + "\x81\xE0"));
+  EXPECT_NE(SjisToUtf16(std::string("\x81\xE0")), SjisToUtf16(std::string("\x87\x90")));
+  EXPECT_NE(SjisToUtf16(std::string("\xED\x40")), SjisToUtf16(std::string("\xFA\x5C")));
   // Raw bytes must not look like line breaks to the editor.
-  EXPECT_EQ(std::u16string::npos, SjisToUtf16(Bytes({0x41, 0x0A, 0x42})).find(u'\n'));
+  EXPECT_EQ(std::u16string::npos, SjisToUtf16(std::string("A\nB")).find(u'\n'));
 }
 
+// Invalid bytes, lone leads and controls survive the round trip too.
 TEST(Sjis, EveryDoubleByteCodeAndRandomByteStringsRoundTrip) {
   for (int lead = 0x81; lead <= 0xFC; ++lead) {
-    for (int trail = 0x40; trail <= 0xFC && IsLeadByte(static_cast<unsigned char>(lead)); ++trail)
-      ASSERT_EQ(Bytes({lead, trail}), Utf16ToSjis(SjisToUtf16(Bytes({lead, trail})))) << lead;
+    for (int trail = 0x40; trail <= 0xFC && IsLeadByte(static_cast<unsigned char>(lead)); ++trail) {
+      const std::string code{static_cast<char>(lead), static_cast<char>(trail)};
+      ASSERT_EQ(code, Utf16ToSjis(SjisToUtf16(code))) << lead;
+    }
   }
   std::mt19937 rng(12345);
   for (int n = 0; n < 2000; ++n) {
@@ -107,7 +91,7 @@ TEST(FileLines, FormOfTheFirstLineEndSplitsAndRejoinsEveryFile) {
   for (const auto &c : {cases[1], cases[2], cases[3], cases[4], cases[5]})
     EXPECT_EQ(c.bytes, JoinLines(SplitLines(c.bytes, c.end), c.end)) << c.bytes;
   EXPECT_EQ((std::vector<std::string>{"a\rb\nc", ""}), SplitLines("a\rb\nc\r\n\r\n"));
-  const std::string file = "x\r\n\r\n" + Bytes({0x81, 0x00, 0xFF}) + "\r\n";
+  const std::string file = "x\r\n\r\n" + std::string("\x81\0\xFF", 3) + "\r\n";
   EXPECT_EQ(file, JoinLines(SplitLines(file)));
 }
 

@@ -39,17 +39,12 @@ TEST(RemotePairPartnerTest, FindsAnotherCellWithTheSameTextByMode) {
   const puzzle::Engine e = EngineOn(g);
   // The first match in row, column and block order; never the cell itself.
   // The block search leaves out the cell's own row and column.
-  const std::pair<std::string, std::string> found[] = {
-      {"51", puzzle::RemotePairPartner(e, "37", 1, 1, 1)},
-      {"16", puzzle::RemotePairPartner(e, "37", 1, 1, 2)},
-      {"22", puzzle::RemotePairPartner(e, "37", 1, 1, 3)},
-      {"11", puzzle::RemotePairPartner(e, "37", 5, 1, 1)},
-      {"11", puzzle::RemotePairPartner(e, "37", 3, 3, 3)},
-      {"", puzzle::RemotePairPartner(e, "37", 5, 1, 3)},
-      {"", puzzle::RemotePairPartner(e, "37", 9, 9, 1)},
-      {"", puzzle::RemotePairPartner(e, "12", 1, 1, 1)}};
-  for (const auto &[expected, partner] : found)
-    EXPECT_EQ(expected, partner);
+  // Asked as x, y and mode (1 row, 2 column, 3 block), then for other digits.
+  std::string found;
+  for (const int q : {111, 112, 113, 511, 333, 513, 991})
+    found += "[" + puzzle::RemotePairPartner(e, "37", q / 100, q / 10 % 10, q % 10) + "]";
+  found += "[" + puzzle::RemotePairPartner(e, "12", 1, 1, 1) + "]";
+  EXPECT_EQ("[51][16][22][11][11][][][]", found);
 }
 
 // Placed cells and missing digits are left alone; a cell that loses every

@@ -1,13 +1,7 @@
-// Soundness sweep: every technique, run again and again on seeded random
-// puzzles with a unique answer, must never remove a cell's answer digit nor
-// let OpenCount drift from the grid.
-//
-// Between technique calls the sweep keeps the candidates consistent (a placed
-// digit leaves its peers) and now and then takes a wrong candidate out at
-// random, as some other sound deduction would: that walks the techniques
-// through many more positions than a plain solve reaches. Each technique also
-// runs alone on a puzzle whose candidates were never cleared, and on random
-// grids, where a cell may only lose candidates or be placed.
+// Soundness sweep: on seeded puzzles with a unique answer no technique may
+// remove a cell's answer digit nor let OpenCount drift from the grid. Between
+// calls the sweep passes placed digits on and now and then drops a wrong
+// candidate, as another sound deduction would, to reach many more positions.
 #include "technique_cases.h"
 
 #include "puzzle/engine/solver.h"
@@ -26,8 +20,8 @@ namespace {
 using puzzle::Cell;
 using puzzle::Grid;
 
-// Removes every placed digit from the open cells that see it, until no cell
-// is left with a single candidate that has not been passed on.
+// Removes every placed digit from the open cells that see it, until no new
+// single is left.
 void Settle(Grid &g) {
   for (bool again = true; again;) {
     again = false;
@@ -89,9 +83,8 @@ std::string Fault(const puzzle::Engine &e, const Digits &answer) {
   return {};
 }
 
-// Runs every technique once on the current position, in an order of its
-// own each round so that no technique always takes the patterns of the
-// others; counts the changes of each. False on a fault, told in *failure.
+// Runs every technique once, in a shuffled order so that no technique always
+// takes the patterns of the others; counts the changes of each.
 bool RunAll(puzzle::Engine &e, const Digits &answer, std::mt19937 &rng,
             std::map<std::string, int> &fired, std::string *failure) {
   static const std::vector<NamedTechnique> kAll = AllTechniques();
@@ -134,8 +127,7 @@ TEST(SoundnessTest, NoTechniqueRemovesAnAnswerDigit) {
     }
   }
   EXPECT_EQ("", failure);
-  // Every technique of the table has changed something, so the sweep speaks
-  // for each. (The sweep's own settling leaves little to the singles.)
+  // Every technique of the table changed something: the sweep speaks for each.
   for (const Listed &t : ListedTechniques())
     EXPECT_LT(0, fired[t.name]) << t.name;
 }

@@ -1,22 +1,18 @@
 // Test support for the techniques: the operations by name, the regression
-// cases of tests/data/techniques/*.cases, and what a run changed.
-//
-// A case is one line of six or seven fields set apart by "|":
+// cases of tests/data/techniques/*.cases, and what a run changed. A case is
+// one line ("#" starts a comment):
 //
 //   operation [digits] | switch | position | changes | step text | grade [| trace]
 //
-// operation names the technique and the digits it takes ("onajisuji 5 5");
 // switch is "off" or "green" (columns first); position is in the token form
-// of grid_text.h; changes lists every cell that changes, as "r3c5-47"
-// (candidates 4 and 7 taken out) or "r3c5=12" (the cell now holds 1 and 2,
-// "=-" nothing), or is "none"; step text is the StepText shown ("-" for
-// none); grade is "-" or words: "level=9" or "level=11.60" (Level, and
-// LevelSub at level 11; 1 when not given), "contradiction", "buh" (Block
-// Unique H used). The trace, when given, is what step mode shows, event by
-// event after " ; ": a mark drawn ("r3c5*" for "◆", "r3c5o" for "◇") or taken
-// away ("r3c5-"), the step text at each wait for a key, "list" for each
-// refresh of the candidate list; then "#" and the step count. Lines starting
-// with "#" are comments.
+// of grid_text.h; changes is "none" or every changed cell, as "r3c5-47"
+// (4 and 7 taken out) or "r3c5=12" (now 1 and 2, "=-" nothing); step text
+// is "-" for none; grade is "-" or words: "level=9", "level=11.60" (with
+// LevelSub), "contradiction", "buh" (Block Unique H used). The trace is what
+// step mode shows, event by event after " ; ": a mark drawn ("r3c5*" for
+// "◆", "r3c5o" for "◇") or taken away ("r3c5-"), the step text at each wait
+// for a key, "list" for each refresh of the candidate list; then "#" and the
+// step count.
 #pragma once
 
 #include "base/sjis.h"
@@ -106,9 +102,8 @@ inline const std::map<std::string, Operation> &Operations() {
   return kTable;
 }
 
-// What changed from before to after, cell by cell in row order: "r3c5-47"
-// when candidates were taken out and more than one is left, "r3c5=6" for any
-// other change; "none" when nothing changed.
+// What changed, in the notation of a case: "-" when candidates were taken
+// out and more than one is left, "=" for any other change.
 inline std::string CellChanges(const puzzle::Grid &before, const puzzle::Grid &after) {
   std::string out;
   for (int i = 0; i < 81; ++i) {
@@ -168,15 +163,10 @@ inline TechniqueCase ParseCase(const std::string &where, const std::string &line
   if (f.size() != 6 && f.size() != 7)
     throw std::runtime_error(where + ": expected 6 or 7 fields");
   const std::string grade = f[5] == "-" ? "" : f[5];
-  TechniqueCase c{where,
-                  {},
-                  {},
-                  f[1] == "green",
-                  GridFromTokens(f[2]),
-                  f[3],
-                  f[4] == "-" ? "" : f[4],
-                  grade.rfind("level=", 0) == 0 ? grade : Trimmed("level=1 " + grade),
-                  f.size() == 7 ? f[6] : ""};
+  TechniqueCase c{where, {}, {}, f[1] == "green", GridFromTokens(f[2]), f[3]};
+  c.stepText = f[4] == "-" ? "" : f[4];
+  c.grade = grade.rfind("level=", 0) == 0 ? grade : Trimmed("level=1 " + grade);
+  c.trace = f.size() == 7 ? f[6] : "";
   std::istringstream head(f[0]);
   head >> c.operation;
   for (int d; head >> d;)

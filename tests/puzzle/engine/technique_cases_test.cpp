@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 namespace zenpa::testing {
 namespace {
@@ -69,14 +70,12 @@ puzzle::Grid Transposed(const puzzle::Grid &g) {
 
 // The operation that searches the other way, "-y" and "-x" labels swapped.
 std::string CounterPart(const std::string &technique) {
-  for (const char *pair : {"Xwing", "Swordfish", "Skyscraper"}) {
-    const std::string base(pair);
-    if (technique == base + "tate")
-      return base + "yoko";
-    if (technique == base + "yoko")
-      return base + "tate";
-  }
-  return technique;
+  static const std::map<std::string, std::string> kOther = {
+      {"Xwingtate", "Xwingyoko"},           {"Xwingyoko", "Xwingtate"},
+      {"Swordfishtate", "Swordfishyoko"},   {"Swordfishyoko", "Swordfishtate"},
+      {"Skyscrapertate", "Skyscraperyoko"}, {"Skyscraperyoko", "Skyscrapertate"}};
+  const auto other = kOther.find(technique);
+  return other == kOther.end() ? technique : other->second;
 }
 
 std::string SwappedSuffix(std::string label) {

@@ -15,15 +15,11 @@ using testing::EngineOn;
 using testing::GridFromTokens;
 
 TEST(CellUniqueTest, LeavesInnerChangedClearWhenNoPeerListsTheDigit) {
-  Engine e = EngineOn(GridFromTokens("/ / / / 12 13 23 15 4 16 17 18 19 / / / /"));
-  for (int y = 1; y <= 9; ++y) {
-    if (y != 5)
-      e.CellGrid(5, y) = CellFromText("12");
-  }
-  for (Pos p : BlockUnit(4, 4).cells) {
-    if (p.y != 5)
-      e.CellGrid(p.x, p.y) = CellFromText("12");
-  }
+  // Column 5 and the rest of the middle block list 1 and 2 only.
+  const std::string column = ". . . . 12 / ", block = ". . . 12 12 12 / ";
+  Engine e =
+      EngineOn(GridFromTokens(column + column + column + block + "12 13 23 15 4 16 17 18 19 / " +
+                              block + column + column + column));
   e.InnerChanged = true;
   const Grid before = e.CellGrid;
   onajisuji(e, 5, 5);

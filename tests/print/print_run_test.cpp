@@ -118,7 +118,8 @@ TEST_F(PrintRunTest, EvenPageShiftFollowsTheRightInset) {
   format.leftMargin = 100;
   format.evenPageShift = 5;
   const auto run = [&] { // whether it ran, and the shift it leaves
-    return std::to_string(gooPageXR(format, g)) + " " + std::to_string(format.evenPageShift);
+    const bool ran = gooPageXR(format, g);
+    return std::to_string(ran) + " " + std::to_string(format.evenPageShift);
   };
   EXPECT_EQ("1 10", run());
   EXPECT_EQ(base::MmToPix(13, 360), format.leftMargin); // raised to the right inset

@@ -150,9 +150,8 @@ TEST(MarkStateTest, RulesAndResetStateComeFromTheFormat) {
   const MarkReader reader(MarkRulesOf(format), Fonts());
   EXPECT_TRUE(reader.IsPageBreakLine("--"));
   const MarkState state = Parse(reader, {"q-- %5"}); // "q" is the scale mark
-  EXPECT_EQ(155, state.markLineSpacing);
-  EXPECT_EQ("$00FF00", state.markColorText);
-  EXPECT_EQ(format.fontName, state.markFont);
+  EXPECT_EQ("155 $00FF00 " + format.fontName, std::to_string(state.markLineSpacing) + " " +
+                                                  state.markColorText + " " + state.markFont);
 }
 
 // Each mark command writes its mark; a parameter mark gets one blank before

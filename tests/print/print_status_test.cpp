@@ -24,18 +24,16 @@ using testing::LayoutOf;
 TEST(PageRangeTest, FieldRules) {
   PageRange r;
   r.SetStartPage(0);
-  EXPECT_EQ(1, r.startPage());
+  const int start = r.startPage();
   r.SetEndPage(0);
   r.SetStartPage(7);
-  EXPECT_EQ(0, r.endPage());
   r.SetCopies(5000);
-  EXPECT_EQ(kMaxPageField, r.copies());
-  EXPECT_EQ("4", r.EnterStartPage("4"));
-  EXPECT_EQ("4", r.EnterStartPage("99999999999"));
-  EXPECT_EQ("1", r.EnterStartPage("-3"));
-  EXPECT_EQ("2", r.EnterCopies(" 2"));
-  EXPECT_EQ("2", r.EnterCopies("2x"));
-  EXPECT_EQ("999", r.EnterEndPage("1000"));
+  EXPECT_EQ((std::vector<int>{1, 0, kMaxPageField}),
+            (std::vector<int>{start, r.endPage(), r.copies()}));
+  EXPECT_EQ((std::vector<std::string>{"4", "4", "1", "2", "2", "999"}),
+            (std::vector<std::string>{r.EnterStartPage("4"), r.EnterStartPage("99999999999"),
+                                      r.EnterStartPage("-3"), r.EnterCopies(" 2"),
+                                      r.EnterCopies("2x"), r.EnterEndPage("1000")}));
 }
 
 std::vector<int> Selected(const PageSelection &s, int pages) {
@@ -69,14 +67,11 @@ TEST(LayoutLabelsTest, PaperPitchesAndMargins) {
   settings::PrintFormat f;
   f.charSpacing = 150;
   const LayoutLabels l = MakeLayoutLabels(f, LayoutOf(f, std::vector<std::string>(10, "abc")));
-  EXPECT_EQ(Sj("用紙210 x 297 mm"), l.paper);
-  EXPECT_EQ("4.2", l.linePitch); // 60 pixels
-  EXPECT_EQ("6.3", l.charPitch); // 90 pixels
-  EXPECT_EQ(15, l.topWithHeaderMm);
-  EXPECT_EQ(3, l.minLeftMarginMm);
-  // 4210 - 213 - 10 * 60 = 3397 pixels below the fullest page
-  EXPECT_EQ("240", l.bottomMargin);
-  EXPECT_FALSE(l.AnyWarning());
+  // Pitches of 60 and 90 pixels; 4210 - 213 - 10 * 60 = 3397 pixels below the fullest page.
+  EXPECT_EQ(Sj("用紙210 x 297 mm 4.2 6.3 15 3 240 0"),
+            l.paper + " " + l.linePitch + " " + l.charPitch + " " +
+                std::to_string(l.topWithHeaderMm) + " " + std::to_string(l.minLeftMarginMm) + " " +
+                l.bottomMargin + " " + std::to_string(l.AnyWarning()));
 }
 
 TEST(LayoutLabelsTest, Warnings) {
@@ -116,17 +111,11 @@ TEST(CaretStatusTest, PageLineAndColumn) {
 }
 
 TEST(PreviewTest, ZoomClampsNumbersAndKeepsTheOldValueForText) {
-  const struct {
-    const char *text;
-    int zoom;
-  } cases[] = {{" 80 ", 80},
-               {"12x", 120},
-               {"0", kMinPreviewZoom},
-               {"-5", kMinPreviewZoom},
-               {"100000", kMaxPreviewZoom},
-               {"99999999999999999999", 120}};
-  for (const auto &c : cases)
-    EXPECT_EQ(c.zoom, ZoomFromText(c.text, 120)) << c.text;
+  std::vector<int> zooms;
+  for (const char *text : {" 80 ", "12x", "0", "-5", "100000", "99999999999999999999"})
+    zooms.push_back(ZoomFromText(text, 120));
+  EXPECT_EQ((std::vector<int>{80, 120, kMinPreviewZoom, kMinPreviewZoom, kMaxPreviewZoom, 120}),
+            zooms);
 }
 
 // Landscape fits the width and portrait the height; the frame outline and

@@ -353,14 +353,13 @@ TEST_F(RenderTest, PrintedSheetsCarryTheFrameAndEdgeLines) {
 }
 
 TEST(PageNumberTest, PadsToTheStartTextWhenItBeginsWithZero) {
-  EXPECT_EQ("010", PaddedPageNumber("001", 10));
-  EXPECT_EQ("1000", PaddedPageNumber("001", 1000)); // longer numbers are not cut
-  EXPECT_EQ("14", PaddedPageNumber("5", 10));
-  EXPECT_EQ("2", PaddedPageNumber("0", 3));   // "0" numbers pages from 0
-  EXPECT_EQ("3", PaddedPageNumber("abc", 3)); // not a number: counts as 1
-  // The field is rewritten in its padded form; the text has the brackets around it.
-  EXPECT_EQ("007", NormalizedPageNumberStart("007"));
-  EXPECT_EQ("12", NormalizedPageNumberStart(" 12 "));
+  // Longer numbers are not cut; "0" numbers pages from 0; no number counts as 1. The field is
+  // rewritten in its padded form; the text has the brackets around it.
+  EXPECT_EQ((std::vector<std::string>{"010", "1000", "14", "2", "3", "007", "12"}),
+            (std::vector<std::string>{PaddedPageNumber("001", 10), PaddedPageNumber("001", 1000),
+                                      PaddedPageNumber("5", 10), PaddedPageNumber("0", 3),
+                                      PaddedPageNumber("abc", 3), NormalizedPageNumberStart("007"),
+                                      NormalizedPageNumberStart(" 12 ")}));
   settings::PrintFormat f;
   f.pageNumberStart = "001";
   EXPECT_EQ(" (010) ", PageNumberText(f, 10));

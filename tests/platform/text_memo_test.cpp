@@ -21,6 +21,10 @@ TEST(TextMemo, LineEditsMarkModifiedAndUndoOneStep) {
   memo.DeleteLine(7); // out of range: nothing happens
   EXPECT_EQ(3, memo.LineCount());
   EXPECT_EQ("", memo.Line(-1));
+  memo.ReplaceLines({{0, "A"}, {2, "B"}}); // one undo step, the line between kept
+  EXPECT_EQ((Lines{"A", "x", "B"}), memo.Lines());
+  memo.Undo();
+  EXPECT_EQ((Lines{"a", "x", "b"}), memo.Lines());
 }
 
 TEST(TextMemo, ReplaceSelectionAcrossLines) {

@@ -82,6 +82,17 @@ private slots:
     QVERIFY(!memo_->CanUndo());
   }
 
+  // Replacing several lines keeps those between them and is one undo step.
+  void replacingLinesIsOneUndoStep() {
+    const std::vector<std::string> lines{"a", Sj("漢"), "c", "d\xFF"};
+    memo_->SetLines(lines);
+    memo_->ReplaceLines({{0, "A"}, {2, "C"}});
+    QCOMPARE(memo_->Lines(), (std::vector<std::string>{"A", Sj("漢"), "C", "d\xFF"}));
+    QVERIFY(memo_->Modified());
+    memo_->Undo();
+    QCOMPARE(memo_->Lines(), lines);
+  }
+
   void typingKeepsTheMirrorCurrent() {
     memo_->SetLines({Sj("一行目"), "two"});
     QSignalSpy changed(memo_, &ui::QtMemo::textChanged);

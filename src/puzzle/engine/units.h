@@ -72,17 +72,24 @@ constexpr UnitTables MakeTables() {
 inline constexpr UnitTables kUnits = MakeTables();
 
 // The 20 cells that share a row, column or block with a cell, as cell
-// indexes (y - 1) * 9 + (x - 1), by the cell's index.
+// indexes (y - 1) * 9 + (x - 1) in ascending order, by the cell's index:
+// the cells of its three units, each once.
 using PeerList = std::array<unsigned char, 20>;
 constexpr std::array<PeerList, 81> MakePeerLists() {
   std::array<PeerList, 81> lists{};
   for (int i = 0; i < 81; ++i) {
+    const int x = i % 9 + 1;
+    const int y = i / 9 + 1;
+    std::array<bool, 81> peer{};
+    for (const Unit *u : {&kUnits.rows[y], &kUnits.columns[x],
+                          &kUnits.blocks[BlockNumber(BlockStart(x), BlockStart(y))]}) {
+      for (const Pos &p : u->cells)
+        peer[(p.y - 1) * 9 + (p.x - 1)] = true;
+    }
+    peer[i] = false;
     int n = 0;
     for (int j = 0; j < 81; ++j) {
-      const bool sameRow = i / 9 == j / 9;
-      const bool sameColumn = i % 9 == j % 9;
-      const bool sameBlock = i / 27 == j / 27 && i % 9 / 3 == j % 9 / 3;
-      if (j != i && (sameRow || sameColumn || sameBlock))
+      if (peer[j])
         lists[i][n++] = static_cast<unsigned char>(j);
     }
   }
